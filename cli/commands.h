@@ -1,0 +1,16 @@
+// The jobs of drel-cli; each takes the arguments after its name and returns the exit code.
+#pragma once
+
+#include <QStringList>
+
+namespace drel::cli {
+
+int cmdTables(const QStringList& args);
+int cmdDump(const QStringList& args);
+int cmdFluid(const QStringList& args);
+int cmdBuildDb(const QStringList& args);
+
+// Program directory for the table jobs: --dir DIR or the working directory.
+QString programDirectory(QStringList& args);
+
+} // namespace drel::cli

@@ -1,0 +1,54 @@
+// drel-cli: the main jobs of the program without a display, over the same core.
+#include "app/base/messagesink.h"
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList&);
+};
+
+const Command kCommands[] = {
+    {"tables", "tables [--dir DIR]                       each table file with its row count",
+     drel::cli::cmdTables},
+    {"dump",
+     "dump <Table> [--filter TEXT] [--sort FIELDS] [--fields a,b,c] [--dir DIR]\n"
+     "                                           rows as CSV with a header line",
+     drel::cli::cmdDump},
+    {"fluid", "fluid <refrigerant> <operation> <arguments...>   refrigerant property",
+     drel::cli::cmdFluid},
+    {"build-db", "build-db [--force] [--dir DIR]           build the tables from the XML exports",
+     drel::cli::cmdBuildDb},
+};
+
+void usage() {
+    std::fprintf(stderr, "usage: drel-cli <command> [options]\n\ncommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(stderr, "  %s\n", c.usage);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("drel-cli"));
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("--help")) {
+        usage();
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name))
+            return c.run(args);
+    }
+    std::fprintf(stderr, "drel-cli: unknown command '%s'\n", qPrintable(name));
+    usage();
+    return 2;
+}

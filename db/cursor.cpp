@@ -1,0 +1,400 @@
+#include "db/cursor.h"
+
+#include "db/tablefile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace drel::db {
+
+// --- DataSource -------------------------------------------------------------
+
+DataSource::DataSource(QString name, Cursor* dataSet) : name_(std::move(name)) {
+    setDataSet(dataSet);
+}
+
+void DataSource::setDataSet(Cursor* dataSet) {
+    if (dataSet_ == dataSet)
+        return;
+    if (dataSet_)
+        std::erase(dataSet_->sources_, this);
+    dataSet_ = dataSet;
+    if (dataSet_)
+        dataSet_->sources_.push_back(this);
+    for (Cursor* user : users_)
+        if (user->active())
+            user->rebuild();
+}
+
+DataSource::~DataSource() {
+    if (dataSet_)
+        std::erase(dataSet_->sources_, this);
+    for (Cursor* user : users_)
+        user->masterSource_ = nullptr;
+}
+
+// --- Cursor -----------------------------------------------------------------
+
+Cursor::Cursor(QString name, TableCache* cache) : name_(std::move(name)), cache_(cache) {}
+
+Cursor::~Cursor() {
+    if (masterSource_)
+        std::erase(masterSource_->users_, this);
+    for (DataSource* source : sources_)
+        source->dataSet_ = nullptr;
+}
+
+void Cursor::open() {
+    if (active())
+        return;
+    TablePtr table = cache_ ? cache_->load(fileName_) : loadTableFile(fileName_);
+    // Resolve everything before the cursor counts as open, so that a bad index or
+    // filter leaves it closed.
+    std::vector<int> index = resolveFields(*table, indexFieldNames_);
+    std::unique_ptr<FilterExpression> expr;
+    if (!filterText_.trimmed().isEmpty())
+        expr = parseFilter(filterText_, *table);
+    table_ = std::move(table);
+    indexFields_ = std::move(index);
+    filterExpr_ = std::move(expr);
+    sortAll();
+    rebuild();
+}
+
+void Cursor::close() {
+    table_.reset();
+    sorted_.clear();
+    view_.clear();
+    filterExpr_.reset();
+    position_ = -1;
+    eof_ = bof_ = true;
+    notifyDetails();
+}
+
+std::vector<int> Cursor::resolveFields(const Table& table, const QString& fields) const {
+    std::vector<int> result;
+    for (const QString& f : fields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const int i = table.fieldIndex(f.trimmed());
+        if (i < 0)
+            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, f.trimmed()));
+        result.push_back(i);
+    }
+    return result;
+}
+
+void Cursor::setIndexFieldNames(const QString& fields) {
+    if (active()) {
+        std::vector<int> index = resolveFields(*table_, fields);
+        indexFieldNames_ = fields;
+        indexFields_ = std::move(index);
+        const int keep = currentTableRow();
+        sortAll();
+        rebuild();
+        if (keep >= 0)
+            gotoTableRow(keep);
+        return;
+    }
+    indexFieldNames_ = fields;
+}
+
+void Cursor::setFilter(const QString& text) {
+    if (active()) {
+        std::unique_ptr<FilterExpression> expr;
+        if (!text.trimmed().isEmpty())
+            expr = parseFilter(text, *table_);
+        filterExpr_ = std::move(expr);
+        filterText_ = text;
+        if (filtered_)
+            rebuild();
+        return;
+    }
+    filterText_ = text;
+}
+
+void Cursor::setFiltered(bool on) {
+    if (filtered_ == on)
+        return;
+    filtered_ = on;
+    if (active())
+        rebuild();
+}
+
+void Cursor::setFilterPredicate(FilterPredicate predicate) {
+    predicate_ = std::move(predicate);
+    if (active())
+        rebuild();
+}
+
+void Cursor::setMasterSource(DataSource* source) {
+    if (masterSource_ == source)
+        return;
+    if (masterSource_)
+        std::erase(masterSource_->users_, this);
+    masterSource_ = source;
+    if (masterSource_)
+        masterSource_->users_.push_back(this);
+    if (active())
+        rebuild();
+}
+
+void Cursor::setMasterFields(const QString& masterFields) {
+    masterFieldsText_ = masterFields;
+    if (active())
+        rebuild();
+}
+
+void Cursor::addCalculatedField(const QString& name, FieldType type, CalcFunction function) {
+    calcFields_.push_back({name, type, std::move(function)});
+}
+
+void Cursor::sortAll() {
+    sorted_.resize(static_cast<size_t>(table_->rowCount()));
+    for (size_t i = 0; i < sorted_.size(); ++i)
+        sorted_[i] = static_cast<int>(i);
+    if (indexFields_.empty())
+        return;
+    const auto& rows = table_->rows();
+    std::stable_sort(sorted_.begin(), sorted_.end(), [&](int a, int b) {
+        const Row& ra = rows[static_cast<size_t>(a)];
+        const Row& rb = rows[static_cast<size_t>(b)];
+        for (int f : indexFields_) {
+            const int c = compareValues(ra[static_cast<size_t>(f)], rb[static_cast<size_t>(f)]);
+            if (c != 0)
+                return c < 0;
+        }
+        return false;
+    });
+}
+
+Cursor* Cursor::linkedMaster() const {
+    if (!masterSource_ || masterFieldsText_.trimmed().isEmpty())
+        return nullptr;
+    Cursor* master = masterSource_->dataSet();
+    return master && master->active() ? master : nullptr;
+}
+
+bool Cursor::masterRange(std::vector<int>::const_iterator& begin,
+                         std::vector<int>::const_iterator& end) const {
+    begin = sorted_.begin();
+    end = sorted_.end();
+    Cursor* master = linkedMaster();
+    if (!master)
+        return true;
+    if (master->isEmpty())
+        return false;
+    const QStringList masterFields = masterFieldsText_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (static_cast<size_t>(masterFields.size()) > indexFields_.size())
+        throw DbError(
+            QStringLiteral("%1: the index has fewer fields than the master link").arg(name_));
+    std::vector<Value> key;
+    for (const QString& f : masterFields)
+        key.push_back(master->value(f.trimmed()));
+    const auto& rows = table_->rows();
+    auto compareKey = [&](int row) {
+        const Row& r = rows[static_cast<size_t>(row)];
+        for (size_t k = 0; k < key.size(); ++k) {
+            const int c = compareValues(r[static_cast<size_t>(indexFields_[k])], key[k]);
+            if (c != 0)
+                return c;
+        }
+        return 0;
+    };
+    begin = std::partition_point(sorted_.begin(), sorted_.end(),
+                                 [&](int row) { return compareKey(row) < 0; });
+    end =
+        std::partition_point(begin, sorted_.cend(), [&](int row) { return compareKey(row) == 0; });
+    return true;
+}
+
+bool Cursor::rowVisible(int tableRow) const {
+    if (filtered_ && filterExpr_ &&
+        !filterAccepts(*filterExpr_, table_->rows()[static_cast<size_t>(tableRow)]))
+        return false;
+    if (predicate_ && !predicate_(*this, tableRow))
+        return false;
+    return true;
+}
+
+void Cursor::rebuild() {
+    view_.clear();
+    if (active()) {
+        std::vector<int>::const_iterator begin;
+        std::vector<int>::const_iterator end;
+        if (masterRange(begin, end)) {
+            view_.reserve(static_cast<size_t>(end - begin));
+            for (auto it = begin; it != end; ++it)
+                if (rowVisible(*it))
+                    view_.push_back(*it);
+        }
+    }
+    position_ = view_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = view_.empty();
+    notifyDetails();
+}
+
+void Cursor::notifyDetails() {
+    // Copy: a detail's rebuild may not change the lists, but stay safe.
+    const std::vector<DataSource*> sources = sources_;
+    for (DataSource* source : sources) {
+        const std::vector<Cursor*> users = source->users_;
+        for (Cursor* detail : users)
+            if (detail->active() && !detail->masterFieldsText_.trimmed().isEmpty())
+                detail->rebuild();
+    }
+}
+
+void Cursor::setPosition(int position) {
+    position_ = position;
+    notifyDetails();
+}
+
+void Cursor::first() {
+    bof_ = true;
+    eof_ = view_.empty();
+    if (!view_.empty())
+        setPosition(0);
+}
+
+void Cursor::last() {
+    eof_ = true;
+    bof_ = view_.empty();
+    if (!view_.empty())
+        setPosition(static_cast<int>(view_.size()) - 1);
+}
+
+void Cursor::next() {
+    if (view_.empty() || position_ + 1 >= static_cast<int>(view_.size())) {
+        eof_ = true; // the last row stays current
+        return;
+    }
+    bof_ = false;
+    eof_ = false;
+    setPosition(position_ + 1);
+}
+
+void Cursor::prior() {
+    if (view_.empty() || position_ <= 0) {
+        bof_ = true;
+        return;
+    }
+    bof_ = false;
+    eof_ = false;
+    setPosition(position_ - 1);
+}
+
+bool Cursor::findKey(const std::vector<Value>& key) {
+    if (!active() || key.empty() || key.size() > indexFields_.size())
+        return false;
+    const auto& rows = table_->rows();
+    auto compareKey = [&](int row) {
+        const Row& r = rows[static_cast<size_t>(row)];
+        for (size_t k = 0; k < key.size(); ++k) {
+            const int c = compareValues(r[static_cast<size_t>(indexFields_[k])], key[k]);
+            if (c != 0)
+                return c;
+        }
+        return 0;
+    };
+    const auto it = std::partition_point(view_.begin(), view_.end(),
+                                         [&](int row) { return compareKey(row) < 0; });
+    if (it == view_.end() || compareKey(*it) != 0)
+        return false;
+    bof_ = eof_ = false;
+    setPosition(static_cast<int>(it - view_.begin()));
+    return true;
+}
+
+bool Cursor::locate(const QString& fields, const std::vector<Value>& values, bool caseInsensitive) {
+    if (!active())
+        return false;
+    const std::vector<int> columns = resolveFields(*table_, fields);
+    if (columns.size() != values.size())
+        return false;
+    const auto& rows = table_->rows();
+    for (size_t p = 0; p < view_.size(); ++p) {
+        const Row& r = rows[static_cast<size_t>(view_[p])];
+        bool match = true;
+        for (size_t k = 0; k < columns.size() && match; ++k) {
+            const Value& v = r[static_cast<size_t>(columns[k])];
+            if (caseInsensitive && std::holds_alternative<QString>(values[k]))
+                match = toString(v).compare(std::get<QString>(values[k]), Qt::CaseInsensitive) == 0;
+            else
+                match = valuesEqual(v, values[k]);
+        }
+        if (match) {
+            bof_ = eof_ = false;
+            setPosition(static_cast<int>(p));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Cursor::gotoTableRow(int tableRow) {
+    const auto it = std::find(view_.begin(), view_.end(), tableRow);
+    if (it == view_.end())
+        return false;
+    bof_ = eof_ = false;
+    setPosition(static_cast<int>(it - view_.begin()));
+    return true;
+}
+
+int Cursor::currentTableRow() const {
+    return position_ >= 0 && position_ < static_cast<int>(view_.size())
+               ? view_[static_cast<size_t>(position_)]
+               : -1;
+}
+
+int Cursor::fieldIndex(QStringView field) const {
+    return table_ ? table_->fieldIndex(field) : -1;
+}
+
+const Value& Cursor::storedValue(int fieldIndex) const {
+    static const Value null;
+    const int row = currentTableRow();
+    if (row < 0 || fieldIndex < 0 || fieldIndex >= table_->fieldCount())
+        return null;
+    return table_->rows()[static_cast<size_t>(row)][static_cast<size_t>(fieldIndex)];
+}
+
+bool Cursor::hasField(QStringView field) const {
+    if (table_ && table_->fieldIndex(field) >= 0)
+        return true;
+    return std::any_of(calcFields_.begin(), calcFields_.end(), [&](const CalcField& c) {
+        return c.name.compare(field, Qt::CaseInsensitive) == 0;
+    });
+}
+
+Value Cursor::value(QStringView field) const {
+    // A closed cursor (its table could not be opened) shows nothing.
+    if (!table_)
+        return {};
+    const int index = table_->fieldIndex(field);
+    if (index >= 0)
+        return storedValue(index);
+    for (const CalcField& calc : calcFields_) {
+        if (calc.name.compare(field, Qt::CaseInsensitive) == 0)
+            return currentTableRow() < 0 ? Value() : calc.function(*this);
+    }
+    throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, field.toString()));
+}
+
+// --- TableCache ---------------------------------------------------------------
+
+TablePtr TableCache::load(const QString& path) {
+    const QFileInfo info(path);
+    const auto it = entries_.constFind(path);
+    if (it != entries_.cend() && info.exists() && it->size == info.size() &&
+        it->modified == info.lastModified())
+        return it->table;
+    TablePtr table = loadTableFile(path);
+    entries_.insert(path, Entry{table, info.size(), info.lastModified()});
+    return table;
+}
+
+void TableCache::clear() {
+    entries_.clear();
+}
+
+} // namespace drel::db

@@ -1,0 +1,176 @@
+// A cursor is a view on a loaded table: index order, filter, master link,
+// current row and calculated fields, as the windows and calculations use it.
+#pragma once
+
+#include "db/filter.h"
+#include "db/table.h"
+
+#include <functional>
+#include <memory>
+
+namespace drel::db {
+
+class Cursor;
+class TableCache;
+
+// Makes a cursor available as a master; may have no cursor (detached).
+class DataSource {
+public:
+    explicit DataSource(QString name, Cursor* dataSet = nullptr);
+    ~DataSource();
+    DataSource(const DataSource&) = delete;
+    DataSource& operator=(const DataSource&) = delete;
+    const QString& name() const { return name_; }
+    Cursor* dataSet() const { return dataSet_; }
+    void setDataSet(Cursor* dataSet);
+
+private:
+    QString name_;
+    Cursor* dataSet_ = nullptr;
+    std::vector<Cursor*> users_; // cursors whose master source this is
+
+    friend class Cursor;
+};
+
+class Cursor {
+public:
+    using CalcFunction = std::function<Value(const Cursor&)>;
+    using FilterPredicate = std::function<bool(const Cursor&, int row)>;
+
+    explicit Cursor(QString name, TableCache* cache = nullptr);
+    ~Cursor();
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
+
+    const QString& name() const { return name_; }
+
+    // Table file; takes effect at the next open().
+    void setFileName(const QString& path) { fileName_ = path; }
+    const QString& fileName() const { return fileName_; }
+
+    void open();  // throws DbError (missing file, unknown index or filter field)
+    void close(); // keeps file name, index, filter and link
+    bool active() const { return table_ != nullptr; }
+    const TablePtr& table() const { return table_; }
+
+    // Sort order as "Field1;Field2"; empty = file order.
+    void setIndexFieldNames(const QString& fields);
+    const QString& indexFieldNames() const { return indexFieldNames_; }
+
+    // Filter text in the data-set syntax (=, <>, <, <=, >, >=, and, or, not,
+    // parentheses, quoted texts, numbers). Applies only while filtered is on.
+    void setFilter(const QString& text);
+    const QString& filter() const { return filterText_; }
+    void setFiltered(bool on);
+    bool filtered() const { return filtered_; }
+    // An additional predicate filter (row index into the table); applies while set.
+    void setFilterPredicate(FilterPredicate predicate);
+
+    // Master-detail link: the first fields of the index order must equal the given
+    // master fields of the master's current row. Either argument empty = no link.
+    void setMasterSource(DataSource* source);
+    void setMasterFields(const QString& masterFields);
+    DataSource* masterSource() const { return masterSource_; }
+    const QString& masterFields() const { return masterFieldsText_; }
+
+    void addCalculatedField(const QString& name, FieldType type, CalcFunction function);
+
+    // Navigation over the visible rows.
+    void first();
+    void last();
+    void next();
+    void prior();
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    bool isEmpty() const { return view_.empty(); }
+    int recordCount() const { return static_cast<int>(view_.size()); }
+    int recNo() const { return position_; } // 0-based position in the view, -1 if empty
+
+    // Moves to the first row whose leading index fields equal the key values.
+    bool findKey(const std::vector<Value>& key);
+    // Moves to the first visible row whose fields equal the values (texts compared
+    // without regard to case when caseInsensitive).
+    bool locate(const QString& fields, const std::vector<Value>& values,
+                bool caseInsensitive = false);
+    // Moves to the row of the table with the given table row index, if it is visible.
+    bool gotoTableRow(int tableRow);
+
+    // Field access by name without regard to case; an unknown name throws DbError.
+    // On an empty view every field is null.
+    Value value(QStringView field) const;
+    qint32 asInteger(QStringView field) const { return toInt(value(field)); }
+    double asFloat(QStringView field) const { return toDouble(value(field)); }
+    QString asString(QStringView field) const { return toString(value(field)); }
+    bool asBool(QStringView field) const { return toBool(value(field)); }
+    bool isNull(QStringView field) const { return drel::db::isNull(value(field)); }
+    bool hasField(QStringView field) const;
+
+    // Table row index of the current row, -1 when the view is empty.
+    int currentTableRow() const;
+    // Value of a stored field (by position) of the current row; null on an empty view.
+    const Value& storedValue(int fieldIndex) const;
+    int fieldIndex(QStringView field) const; // stored fields only, -1 when none
+
+private:
+    struct CalcField {
+        QString name;
+        FieldType type;
+        CalcFunction function;
+    };
+
+    void rebuild();       // recompute the view, go to the first row, tell details
+    void notifyDetails(); // the current row changed
+    void setPosition(int position);
+    Cursor* linkedMaster() const;
+    // Rows of sorted_ that match the master's current row; false when none can.
+    bool masterRange(std::vector<int>::const_iterator& begin,
+                     std::vector<int>::const_iterator& end) const;
+    bool rowVisible(int tableRow) const;
+    void sortAll();
+    std::vector<int> resolveFields(const Table& table, const QString& fields) const;
+
+    QString name_;
+    TableCache* cache_ = nullptr;
+    QString fileName_;
+    TablePtr table_;
+
+    QString indexFieldNames_;
+    std::vector<int> indexFields_;
+    std::vector<int> sorted_; // all rows in index order
+
+    QString filterText_;
+    bool filtered_ = false;
+    std::unique_ptr<FilterExpression> filterExpr_;
+    FilterPredicate predicate_;
+
+    DataSource* masterSource_ = nullptr;
+    QString masterFieldsText_;
+    std::vector<DataSource*> sources_; // data sources that show this cursor
+
+    std::vector<CalcField> calcFields_;
+
+    std::vector<int> view_;
+    int position_ = -1;
+    bool eof_ = true;
+    bool bof_ = true;
+
+    friend class DataSource;
+};
+
+// Keeps loaded tables so that two cursors on one file share the rows; a file that
+// changed on disk since it was loaded is loaded again.
+class TableCache {
+public:
+    TablePtr load(const QString& path);
+    void clear();
+
+private:
+    struct Entry {
+        TablePtr table;
+        qint64 size = -1;
+        QDateTime modified;
+    };
+    QHash<QString, Entry> entries_;
+};
+
+} // namespace drel::db

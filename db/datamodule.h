@@ -1,0 +1,95 @@
+// The one owner of every product-table cursor, reached through dataModule().
+#pragma once
+
+#include "db/cursor.h"
+
+#include <memory>
+
+namespace drel::db {
+
+class TDataModule1 {
+public:
+    // Records `programDirectory` (the working directory at start), points every cursor
+    // at <programDirectory>/Daten/<file> and opens the eight cursors the rating needs.
+    // A table that cannot be opened is reported through the message sink with its file
+    // name; the other cursors are still opened.
+    explicit TDataModule1(const QString& programDirectory);
+    ~TDataModule1();
+    TDataModule1(const TDataModule1&) = delete;
+    TDataModule1& operator=(const TDataModule1&) = delete;
+
+    const QString& programDirectory() const { return programDirectory_; }
+    // Opens the eight start cursors again (after a database build).
+    void openStartCursors();
+    // Closes every cursor and forgets the loaded tables.
+    void closeAll();
+
+    // Cursor or data source by name without regard to case; nullptr when unknown.
+    Cursor* cursor(QStringView name);
+    DataSource* dataSource(QStringView name);
+
+    TableCache& cache() { return cache_; }
+
+    // Cursors (names as the rest of the program uses them).
+    Cursor TBArtikel{QStringLiteral("TBArtikel"), &cache_};
+    Cursor STBArtikel{QStringLiteral("STBArtikel"), &cache_};
+    Cursor TBGruppen{QStringLiteral("TBGruppen"), &cache_};
+    Cursor TBGruppenS{QStringLiteral("TBGruppenS"), &cache_};
+    Cursor TBLeistung{QStringLiteral("TBLeistung"), &cache_};
+    Cursor TBKMittelS{QStringLiteral("TBKMittelS"), &cache_};
+    Cursor TBKMittel{QStringLiteral("TBKMittel"), &cache_};
+    Cursor TBMotorArtikel{QStringLiteral("TBMotorArtikel"), &cache_};
+    Cursor TBMotoren{QStringLiteral("TBMotoren"), &cache_};
+    Cursor TBLukos{QStringLiteral("TBLukos"), &cache_};
+    Cursor TBLukoArtikel{QStringLiteral("TBLukoArtikel"), &cache_};
+    Cursor TBLukoLeistung{QStringLiteral("TBLukoLeistung"), &cache_};
+    Cursor TBTechWerte{QStringLiteral("TBTechWerte"), &cache_};
+    Cursor TBTechBeschr{QStringLiteral("TBTechBeschr"), &cache_};
+    Cursor TBTechGruppen{QStringLiteral("TBTechGruppen"), &cache_};
+    Cursor TBLieferumfang{QStringLiteral("TBLieferumfang"), &cache_};
+    Cursor TBLieferTexte{QStringLiteral("TBLieferTexte"), &cache_};
+    Cursor TBZubehoer{QStringLiteral("TBZubehoer"), &cache_};
+    Cursor TBZubTexte{QStringLiteral("TBZubTexte"), &cache_};
+    Cursor TBAnschlMass{QStringLiteral("TBAnschlMass"), &cache_};
+    Cursor TBAnschlTyp{QStringLiteral("TBAnschlTyp"), &cache_};
+    Cursor TBFussnote{QStringLiteral("TBFussnote"), &cache_};
+    Cursor TBZerti{QStringLiteral("TBZerti"), &cache_};
+    Cursor TBZertiTyp{QStringLiteral("TBZertiTyp"), &cache_};
+    Cursor TBZertiTypS{QStringLiteral("TBZertiTypS"), &cache_};
+    Cursor TBLegenden{QStringLiteral("TBLegenden"), &cache_};
+    Cursor TBTextRes{QStringLiteral("TBTextRes"), &cache_};
+    Cursor TBTextResTypes{QStringLiteral("TBTextResTypes"), &cache_};
+
+    // Data sources.
+    DataSource DtsTBArtikel{QStringLiteral("DtsTBArtikel"), &TBArtikel};
+    DataSource DtsTBGruppen{QStringLiteral("DtsTBGruppen"), &TBGruppen};
+    DataSource DtsMotorArt{QStringLiteral("DtsMotorArt"), &TBMotorArtikel};
+    DataSource DtsLukoArt{QStringLiteral("DtsLukoArt"), &TBLukoArtikel};
+    DataSource DtsLukoLstg{QStringLiteral("DtsLukoLstg"), &TBLukoLeistung};
+    DataSource DtsLeistung{QStringLiteral("DtsLeistung"), &TBLeistung};
+    DataSource DtsTechWerte{QStringLiteral("DtsTechWerte"), &TBTechWerte};
+    DataSource DtsTechBeschr{QStringLiteral("DtsTechBeschr"), &TBTechBeschr};
+    DataSource DtsTechGr{QStringLiteral("DtsTechGr"), &TBTechGruppen};
+    DataSource DtsLieferumf{QStringLiteral("DtsLieferumf"), &TBLieferumfang};
+    DataSource DtsZubehoer{QStringLiteral("DtsZubehoer"), &TBZubehoer};
+    DataSource DtsAnschlMass{QStringLiteral("DtsAnschlMass"), &TBAnschlMass};
+    DataSource DtsZerti{QStringLiteral("DtsZerti"), &TBZerti};
+    DataSource DtsTBTextRes{QStringLiteral("DtsTBTextRes"), &TBTextRes};
+    // No data set until the search of sets assigns STBArtikel to it.
+    DataSource DtsSTBArtikel{QStringLiteral("DtsSTBArtikel"), nullptr};
+
+private:
+    void setUpCursors();
+    void openLogged(Cursor& cursor);
+
+    QString programDirectory_;
+    TableCache cache_;
+};
+
+// The process-wide data module; nullptr before it is created.
+TDataModule1* dataModule();
+// Creates (or replaces) the process-wide data module.
+TDataModule1& createDataModule(const QString& programDirectory);
+void destroyDataModule();
+
+} // namespace drel::db

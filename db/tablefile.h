@@ -1,0 +1,49 @@
+// Table files: each <Name>.cds is an SQLite database with one table "data" of the
+// fields in file order, its stored index, and a metadata table with the format
+// version and the field definitions (names, types, sizes).
+#pragma once
+
+#include "db/table.h"
+
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace drel::db {
+
+inline constexpr int kTableFormatVersion = 1;
+
+// Writes a table file row by row; the file is complete only after commit().
+// Values must have the field's type (or be null); a text longer than its field
+// size is refused.
+class TableFileWriter {
+public:
+    TableFileWriter(const QString& path, const TableDef& def); // throws DbError
+    ~TableFileWriter();
+    TableFileWriter(const TableFileWriter&) = delete;
+    TableFileWriter& operator=(const TableFileWriter&) = delete;
+
+    void insert(const Row& row); // throws DbError
+    void commit();               // throws DbError
+
+private:
+    void bindValue(int column, const Value& value);
+
+    QString path_;
+    TableDef def_;
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* insert_ = nullptr;
+};
+
+// Creates (overwrites) a table file with all rows.
+void writeTableFile(const QString& path, const TableDef& def, const std::vector<Row>& rows);
+
+// Loads a table file completely. Throws DbError with the file name when the file is
+// missing, unreadable or not a table file.
+TablePtr loadTableFile(const QString& path);
+
+// Cuts a text to at most `size` UTF-16 code units without splitting a surrogate pair.
+QString fitText(const QString& text, int size);
+
+} // namespace drel::db
