@@ -1,0 +1,267 @@
+#include "chart/chartzeichner.h"
+
+#include "app/base/messagesink.h"
+#include "app/base/numberformat.h"
+#include "chart/beschriftung.h"
+#include "chart/graphenmaler.h"
+#include "chart/vorbereitung.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
+
+namespace drel::chart {
+
+namespace {
+
+constexpr int kMaxGitterLinien = 200;
+
+QImage weissesBild(int breite, int hoehe) {
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+int legendenAbzug(const ChartDaten& daten) {
+    const QStringList zeilen = legenden(daten);
+    if (zeilen.isEmpty())
+        return 0;
+    // Without fonts, the height of the default 8-point font on a 96-dpi picture.
+    const int zeile =
+        textMoeglich() ? QFontMetrics(QFont(QStringLiteral("Arial"), 8)).height() : 13;
+    return static_cast<int>(zeilen.size()) * runden(1.1 * zeile);
+}
+
+QFont zahlenSchrift(int breite, int hoehe) {
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSize(
+        std::max(1, runden(std::sqrt(double(breite) * breite + double(hoehe) * hoehe) / 55)));
+    return schrift;
+}
+
+QFont titelSchrift(int pw, int ph) {
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSizeF(std::max(1.0, std::sqrt(double(pw) * pw + double(ph) * ph) / 45));
+    return schrift;
+}
+
+// The grid goes on while a line has not reached the axis end (0.1 % of the range
+// absorbs the rounding of repeated steps).
+bool gitterWeiter(double wert, double min, double max) {
+    return wert < max - 0.001 * (max - min);
+}
+
+QPen gitterStift(bool rand, int scale) {
+    return rand ? QPen(Qt::black, 2 * scale) : QPen(QColor::fromRgb(zuQRgb(kSilber)), scale);
+}
+
+class Gitter {
+public:
+    Gitter(QImage& bild, const ChartDaten& daten, const Abbildung& abb)
+        : p_(&bild), daten_(daten), abb_(abb),
+          schrift_(zahlenSchrift(bild.width(), bild.height())) {
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        if (textMoeglich())
+            p_.setFont(schrift_);
+    }
+
+    void waagerecht(double y) {
+        const bool rand = fastGleich(y, daten_.YMin) || fastGleich(y, daten_.YMax);
+        p_.setPen(gitterStift(rand, daten_.Scale));
+        const QPoint a = abb_.pixel(daten_.XMin, y);
+        p_.drawLine(a, abb_.pixel(daten_.XMax, y));
+        if (!textMoeglich())
+            return;
+        p_.setPen(Qt::black);
+        const int h = p_.fontMetrics().height();
+        p_.drawText(QRect(a.x() - 5 - 2000, a.y() - h / 2, 2000, h),
+                    Qt::AlignRight | Qt::AlignVCenter, achsenZahl(y, daten_.NoYDecimals));
+    }
+
+    void senkrecht(double x) {
+        const bool rand = fastGleich(x, daten_.XMin) || fastGleich(x, daten_.XMax);
+        p_.setPen(gitterStift(rand, daten_.Scale));
+        const QPoint a = abb_.pixel(x, daten_.YMin);
+        p_.drawLine(a, abb_.pixel(x, daten_.YMax));
+        if (!textMoeglich())
+            return;
+        p_.setPen(Qt::black);
+        const int h = p_.fontMetrics().height();
+        p_.drawText(QRect(a.x() - 1000, a.y() + runden(h / 8.0), 2000, h),
+                    Qt::AlignHCenter | Qt::AlignTop, achsenZahl(x, daten_.NoXDecimals));
+    }
+
+    void linearY() {
+        double y = daten_.YMin;
+        for (int n = 0; n < kMaxGitterLinien; ++n) {
+            waagerecht(y);
+            if (!gitterWeiter(y, daten_.YMin, daten_.YMax))
+                break;
+            y += daten_.YStep;
+        }
+    }
+
+    void linearX() {
+        double x = daten_.XMin;
+        for (int n = 0; n < kMaxGitterLinien; ++n) {
+            senkrecht(x);
+            if (!gitterWeiter(x, daten_.XMin, daten_.XMax))
+                break;
+            x += daten_.XStep;
+        }
+    }
+
+    void logY() {
+        double y = daten_.YMin;
+        for (int n = 0; n < kMaxGitterLinien; ++n) {
+            waagerecht(y);
+            if (!(daten_.YMax * 0.999 > y))
+                break;
+            y = naechsterLogWert(y);
+        }
+    }
+
+    void polar() {
+        const QPoint mitte = abb_.pixel(0, 0);
+        for (int n = 0; n < kMaxGitterLinien; ++n) {
+            const double winkel = n * daten_.XStep;
+            if (winkel >= 360 - 1e-9)
+                break;
+            p_.setPen(gitterStift(n == 0, daten_.Scale));
+            p_.drawLine(mitte, abb_.pixel(winkel, daten_.YMax));
+        }
+        double r = daten_.YMin;
+        for (int n = 0; n < kMaxGitterLinien; ++n) {
+            const bool rand = fastGleich(r, daten_.YMax);
+            p_.setPen(gitterStift(rand, daten_.Scale));
+            const int radius = runden(0.5 * r * abb_.sx());
+            if (radius > 0)
+                p_.drawEllipse(mitte, radius, radius);
+            if (!gitterWeiter(r, daten_.YMin, daten_.YMax))
+                break;
+            r += daten_.YStep;
+        }
+    }
+
+private:
+    QPainter p_;
+    const ChartDaten& daten_;
+    const Abbildung& abb_;
+    QFont schrift_;
+};
+
+void labelsZeichnen(QImage& bild, const ChartDaten& daten, const Abbildung& abb) {
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    beschriften(p, daten, QRectF(abb.plotRechteck()), titelSchrift(abb.pw(), abb.ph()),
+                daten.Scale * 2);
+}
+
+Zeichnung zeichneMitGitter(ChartDaten& daten, QSize client, const Abbildung& abb) {
+    const int s = daten.Scale;
+    Zeichnung z;
+    z.abbildung = abb;
+    z.bild = weissesBild(s * client.width(), s * client.height());
+    QImage gitter = weissesBild(z.bild.width(), z.bild.height());
+    {
+        Gitter g(gitter, daten, z.abbildung);
+        if (abb.art() == Abbildung::Art::Polar) {
+            g.polar();
+        } else {
+            if (abb.art() == Abbildung::Art::LogY)
+                g.logY();
+            else
+                g.linearY();
+            g.linearX();
+        }
+    }
+    GraphenMaler maler(z.bild, z.abbildung, QPoint(client.width() / 2, client.height() / 2), s);
+    maler.alle(daten, daten.graphen(), daten.FarbeKreuz);
+    if (abb.art() != Abbildung::Art::Linear)
+        labelsZeichnen(z.bild, daten, z.abbildung);
+    z.anzeige = undVerknuepfen(gitter, z.bild);
+    z.gezeichnet = true;
+    return z;
+}
+
+// A logarithmic axis needs positive bounds.
+void logAchseSichern(ChartDaten& daten) {
+    if (daten.YMax <= 0)
+        daten.YMax = 1;
+    if (daten.YMin <= 0 || daten.YMin >= daten.YMax)
+        daten.YMin = daten.YMax / 1000;
+}
+
+} // namespace
+
+QString achsenZahl(double wert, int dezimalen) {
+    const int d = std::clamp(dezimalen, 0, 15);
+    const QString muster = d == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(d, u'0');
+    QString text = formatFloat(muster, wert);
+    text.remove(QLatin1Char(' '));
+    return text;
+}
+
+double naechsterLogWert(double wert) {
+    const QString text = generalFormat(wert);
+    double faktor = 2.0; // also for a value without 1, 2, 3 or 5: the axis must advance
+    if (text.contains(u'1'))
+        faktor = 2.0;
+    else if (text.contains(u'2'))
+        faktor = 1.5;
+    else if (text.contains(u'3'))
+        faktor = 5.0 / 3.0;
+    const double naechster = wert * faktor;
+    // Keep 12 significant digits so that 0.2 * 1.5 reads as 0.3 in the next step.
+    const double stellen = std::pow(10.0, 11 - std::floor(std::log10(std::abs(naechster))));
+    const double gerundet = std::nearbyint(naechster * stellen) / stellen;
+    return gerundet > wert ? gerundet : naechster;
+}
+
+QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe) {
+    return {runden(0.85 * breite), runden(0.75 * hoehe) - legendenAbzug(daten)};
+}
+
+QImage undVerknuepfen(const QImage& a, const QImage& b) {
+    QImage ergebnis = a.convertToFormat(QImage::Format_RGB32);
+    const QImage zweites = b.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < ergebnis.height() && y < zweites.height(); ++y) {
+        auto* z = reinterpret_cast<QRgb*>(ergebnis.scanLine(y));
+        const auto* w = reinterpret_cast<const QRgb*>(zweites.constScanLine(y));
+        for (int x = 0; x < ergebnis.width() && x < zweites.width(); ++x)
+            z[x] &= w[x];
+    }
+    return ergebnis;
+}
+
+Zeichnung zeichnen(ChartDaten& daten, QSize client) {
+    vorbereiten(daten, client.width(), client.height());
+    const int breite = daten.Scale * client.width();
+    const int hoehe = daten.Scale * client.height();
+    switch (daten.Art) {
+    case ChartArt::NormalXY: {
+        const QSize plot = plotGroesse(daten, breite, hoehe);
+        return zeichneMitGitter(daten, client,
+                                Abbildung::linear(daten, plot.width(), plot.height()));
+    }
+    case ChartArt::LogY: {
+        logAchseSichern(daten);
+        const QSize plot = plotGroesse(daten, breite, hoehe);
+        return zeichneMitGitter(daten, client, Abbildung::logY(daten, plot.width(), plot.height()));
+    }
+    case ChartArt::Kreis:
+        return zeichneMitGitter(daten, client,
+                                Abbildung::polar(daten, runden(0.85 * std::min(breite, hoehe))));
+    case ChartArt::XLogY:
+    case ChartArt::LogXLogY:
+        break;
+    }
+    report(kNichtImplementiert, QString(), MessageKind::Information);
+    Zeichnung leer;
+    leer.bild = weissesBild(breite, hoehe);
+    leer.anzeige = leer.bild;
+    return leer;
+}
+
+} // namespace drel::chart

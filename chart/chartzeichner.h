@@ -1,0 +1,39 @@
+// Draws a chart into its internal picture by chart type: the normal X-Y
+// drawing with its grid picture, the polar and the logarithmic-y drawing.
+#pragma once
+
+#include "chart/abbildung.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace drel::chart {
+
+struct Zeichnung {
+    QImage bild;    // internal picture: graphs, fills and crosses (copy and save take this)
+    QImage anzeige; // what the control shows stretched (grid combined with the picture)
+    Abbildung abbildung;
+    bool gezeichnet = false; // false for the types without a drawing
+};
+
+inline const QString kNichtImplementiert = QStringLiteral("Noch nicht implementiert!");
+
+// Runs the preparation, draws by `Art` and updates `FarbeKreuz`. `client` is the
+// control's size; the internal picture is Scale times as large. Types 3 and 4
+// report "Noch nicht implementiert!" and draw nothing.
+Zeichnung zeichnen(ChartDaten& daten, QSize client);
+
+// Plot size of the normal and logarithmic drawings: 85 % x 75 % of the picture,
+// less room for every non-empty legend line.
+QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe);
+
+// Number text of an axis: fixed decimals, blanks removed.
+QString achsenZahl(double wert, int dezimalen);
+
+// Bitwise AND of two pictures of the same size (the grid and the graphs).
+QImage undVerknuepfen(const QImage& a, const QImage& b);
+
+// The next grid value of the logarithmic axis (1-2-3-5 sequence); always above `wert`.
+double naechsterLogWert(double wert);
+
+} // namespace drel::chart

@@ -1,0 +1,145 @@
+#include "chart/grenztest.h"
+
+#include "app/base/numberformat.h"
+#include "chart/graphenmaler.h"
+#include "chart/vorbereitung.h"
+
+#include <algorithm>
+
+namespace drel::chart {
+
+namespace {
+
+double zehnerRunden(double wert) {
+    return 10 * roundHalfEven(wert / 10);
+}
+double fahrenheitWenn(double c, bool fahrenheit) {
+    return fahrenheit ? c * 9 / 5 + 32 : c;
+}
+
+void graphSetzen(ChartDaten& daten, int g, const GrenzPunkte& polygon) {
+    const int n = std::clamp(polygon.Anzahl, 0, 11);
+    for (int i = 0; i < n; ++i)
+        daten.PunktSetzen(g, i + 1, polygon.to[static_cast<size_t>(i)],
+                          polygon.tc[static_cast<size_t>(i)]);
+    daten.graph(g).PunktZahl = n;
+    daten.graph(g).KreuzZahl = 0;
+}
+
+template <typename T> void anhaengen(QByteArray& a, const T& wert) {
+    a.append(reinterpret_cast<const char*>(&wert), sizeof wert);
+}
+
+} // namespace
+
+GrenzAchsen grenzAchsen(double t0Min, double t0Max, double tcMin, double tcMax, bool fahrenheit) {
+    return {zehnerRunden(fahrenheitWenn(t0Min - 4, fahrenheit)),
+            zehnerRunden(fahrenheitWenn(t0Max + 5, fahrenheit)),
+            zehnerRunden(fahrenheitWenn(tcMin - 5, fahrenheit)),
+            zehnerRunden(fahrenheitWenn(tcMax + 5, fahrenheit))};
+}
+
+bool grenzFarbeZulaessig(WinFarbe farbe) {
+    return farbe == kFuellFarbe1 || farbe == kFuellFarbe2 || farbe == kReinBlau;
+}
+
+void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const GrenzAchsen& achsen,
+                       double t0, double tc) {
+    graphSetzen(daten, 1, polygone.rot);
+    graphSetzen(daten, 2, polygone.strich);
+    graphSetzen(daten, 3, polygone.blau);
+    daten.NoGraphs = 3;
+    daten.KreuzSetzen(2, 1, static_cast<float>(t0), static_cast<float>(tc));
+    daten.graph(2).KreuzZahl = 1;
+    daten.XMin = achsen.XMin;
+    daten.XMax = achsen.XMax;
+    daten.YMin = achsen.YMin;
+    daten.YMax = achsen.YMax;
+}
+
+GrenzChart::GrenzChart(QSize client, quint16 scale) : client_(client) {
+    daten_.Scale = scale;
+}
+
+void GrenzChart::cacheLeeren() {
+    cache_.clear();
+    reihenfolge_.clear();
+}
+
+WinFarbe GrenzChart::farbe(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,
+                           double tc) {
+    grenzChartFuellen(daten_, polygone, achsen, t0, tc);
+    vorbereiten(daten_, client_.width(), client_.height());
+    if (!schnell_)
+        return neuZeichnen();
+    const Eintrag& e = eintragFuer(schluessel());
+    // The single cross reads the picture before anything is drawn over it.
+    const double x = daten_.graph(2).kreuzX[0];
+    const double y = daten_.graph(2).kreuzY[0];
+    if (daten_.graph(2).Strichstaerke * daten_.Scale > 0 && daten_.graph(2).KreuzeZeigen &&
+        e.abbildung.imBereich(x, y)) {
+        const QPoint m = e.abbildung.pixel(x, y);
+        if (e.bild.rect().contains(m))
+            daten_.FarbeKreuz = ausQRgb(e.bild.pixel(m));
+    }
+    return daten_.FarbeKreuz;
+}
+
+GrenzChart::Eintrag GrenzChart::grafikZeichnen() {
+    const int s = daten_.Scale;
+    const QSize plot = plotGroesse(daten_, s * client_.width(), s * client_.height());
+    Eintrag e{QImage(s * client_.width(), s * client_.height(), QImage::Format_RGB32),
+              Abbildung::linear(daten_, plot.width(), plot.height())};
+    e.bild.fill(Qt::white);
+    GraphenMaler maler(e.bild, e.abbildung, QPoint(client_.width() / 2, client_.height() / 2), s);
+    maler.linienUndFuellung(daten_.graph(1), 1);
+    maler.linienUndFuellung(daten_.graph(2), 2);
+    return e;
+}
+
+WinFarbe GrenzChart::neuZeichnen() {
+    // Graph 3 is drawn after the cross of graph 2 has been read, so it cannot change
+    // the answer and is left out.
+    Eintrag e = grafikZeichnen();
+    GraphenMaler maler(e.bild, e.abbildung, QPoint(client_.width() / 2, client_.height() / 2),
+                       daten_.Scale);
+    maler.kreuze(daten_.graph(2), daten_.FarbeKreuz);
+    return daten_.FarbeKreuz;
+}
+
+QByteArray GrenzChart::schluessel() const {
+    QByteArray a;
+    a.reserve(400);
+    for (int g = 1; g <= 2; ++g) {
+        const GraphDaten& graph = daten_.graph(g);
+        anhaengen(a, graph.PunktZahl);
+        anhaengen(a, graph.Strichstaerke);
+        anhaengen(a, graph.Farbe);
+        anhaengen(a, graph.LinienZeigen);
+        for (int i = 0; i < graph.punkte(); ++i) {
+            anhaengen(a, graph.kurveX[static_cast<size_t>(i)]);
+            anhaengen(a, graph.kurveY[static_cast<size_t>(i)]);
+        }
+    }
+    for (double wert : {daten_.XMin, daten_.XMax, daten_.YMin, daten_.YMax})
+        anhaengen(a, wert);
+    anhaengen(a, daten_.Scale);
+    return a;
+}
+
+const GrenzChart::Eintrag& GrenzChart::eintragFuer(const QByteArray& schluessel) {
+    auto it = cache_.find(schluessel);
+    if (it != cache_.end()) {
+        if (reihenfolge_.last() != schluessel) {
+            reihenfolge_.removeOne(schluessel);
+            reihenfolge_.append(schluessel);
+        }
+        return it.value();
+    }
+    if (cache_.size() >= kCacheGroesse)
+        cache_.remove(reihenfolge_.takeFirst());
+    reihenfolge_.append(schluessel);
+    return cache_.insert(schluessel, grafikZeichnen()).value();
+}
+
+} // namespace drel::chart

@@ -1,0 +1,87 @@
+// The envelope test of the search, the data sheet and the performance table:
+// the application-limit polygons are drawn as graphs 1 to 3 of a chart, the
+// operating point as a cross of graph 2, and the colour under the cross decides.
+#pragma once
+
+#include "chart/chartzeichner.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <array>
+
+namespace drel::chart {
+
+// One application-limit polygon as the record layer reads it (t0 = x, tc = y).
+struct GrenzPunkte {
+    int Anzahl = 0; // points used, 0..11 (more are cut)
+    std::array<float, 11> to{};
+    std::array<float, 11> tc{};
+};
+
+struct GrenzPolygone {
+    GrenzPunkte blau;   // polygon 1 (KoordBlau), drawn as graph 3
+    GrenzPunkte strich; // polygon 2 (KoordStrich), drawn as graph 2
+    GrenzPunkte rot;    // polygon 3 (KoordRot), drawn as graph 1
+};
+
+// Axis ranges as the callers set them: x = t0, y = tc (in the user's temperature unit).
+struct GrenzAchsen {
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+};
+
+// The axes around the range of the dashed polygon (°C): t0 from 10*round((min-4)/10) to
+// 10*round((max+5)/10), tc from 10*round((min-5)/10) to 10*round((max+5)/10), halves to
+// even; with `fahrenheit` the shifted bounds are converted to °F before rounding.
+GrenzAchsen grenzAchsen(double t0Min, double t0Max, double tcMin, double tcMax,
+                        bool fahrenheit = false);
+
+// The colours that pass the test: areas of graphs 1 and 2 and the pure-blue border.
+bool grenzFarbeZulaessig(WinFarbe farbe);
+
+// Puts the polygons, the operating point and the axes into a chart's data
+// (NoGraphs 3, the point as cross 1 of graph 2); the other settings stay.
+void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const GrenzAchsen& achsen,
+                       double t0, double tc);
+
+// The hidden chart of the envelope test. Keeps FarbeKreuz between calls as the
+// chart does (a point outside the axes leaves it unchanged). With the fast path on,
+// the drawing of graphs 1 and 2 is kept per polygon set and axes, and a further
+// point is answered by reading one pixel of it; the colour is the same.
+class GrenzChart {
+public:
+    explicit GrenzChart(QSize client = QSize(342, 244), quint16 scale = 1);
+
+    // Colour under the operating point (Windows colour value).
+    WinFarbe farbe(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0, double tc);
+    bool innerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0, double tc) {
+        return grenzFarbeZulaessig(farbe(polygone, achsen, t0, tc));
+    }
+
+    WinFarbe FarbeKreuz() const { return daten_.FarbeKreuz; }
+    void setFarbeKreuz(WinFarbe farbe) { daten_.FarbeKreuz = farbe; }
+
+    void setSchnell(bool an) { schnell_ = an; }
+    bool schnell() const { return schnell_; }
+    void cacheLeeren();
+
+private:
+    struct Eintrag {
+        QImage bild; // graphs 1 and 2 with their fills, before any cross
+        Abbildung abbildung;
+    };
+    static constexpr int kCacheGroesse = 32;
+
+    WinFarbe neuZeichnen();
+    const Eintrag& eintragFuer(const QByteArray& schluessel);
+    Eintrag grafikZeichnen();
+    QByteArray schluessel() const;
+
+    QSize client_;
+    ChartDaten daten_;
+    bool schnell_ = true;
+    QHash<QByteArray, Eintrag> cache_;
+    QList<QByteArray> reihenfolge_; // least recently used first
+};
+
+} // namespace drel::chart
