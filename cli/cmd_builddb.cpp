@@ -1,0 +1,45 @@
+// drel-cli build-db: the data check, or with --force an unconditional build of the
+// product tables from the XML exports in <DIR>/Daten.
+#include "cli/commands.h"
+#include "db/build/datenpruefung.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace drel::cli {
+
+int cmdBuildDb(const QStringList& arguments) {
+    bool erzwingen = false;
+    QString verzeichnis = QDir::currentPath();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--force")) {
+            erzwingen = true;
+        } else if (a == QLatin1String("--dir") && i + 1 < arguments.size()) {
+            verzeichnis = arguments[++i];
+        } else {
+            std::fprintf(stderr, "drel-cli build-db: unknown argument '%s'\n", qPrintable(a));
+            std::fprintf(stderr, "usage: drel-cli build-db [--force] [--dir DIR]\n");
+            return 2;
+        }
+    }
+    db::PruefBeobachter beobachter;
+    beobachter.fortschritt = [](int schritt, int anzahl, const QString& datei) {
+        std::printf("Tabelle %d von %d: %s\n", schritt, anzahl, qPrintable(datei));
+        std::fflush(stdout);
+    };
+    switch (db::dateienPruefen(verzeichnis, beobachter, erzwingen)) {
+    case db::PruefErgebnis::Aktuell:
+        std::printf("Die Tabellen sind aktuell.\n");
+        return 0;
+    case db::PruefErgebnis::Gebaut:
+        std::printf("Die Tabellen wurden neu aufgebaut.\n");
+        return 0;
+    case db::PruefErgebnis::Fehler:
+        break;
+    }
+    return 1;
+}
+
+} // namespace drel::cli
