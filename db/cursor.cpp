@@ -358,7 +358,8 @@ const Value& Cursor::storedValue(int fieldIndex) const {
     return table_->rows()[static_cast<size_t>(row)][static_cast<size_t>(fieldIndex)];
 }
 
-bool Cursor::hasField(QStringView field) const {
+bool Cursor::hasField(QAnyStringView fieldName) const {
+    const QString field = fieldName.toString();
     if (table_ && table_->fieldIndex(field) >= 0)
         return true;
     return std::any_of(calcFields_.begin(), calcFields_.end(), [&](const CalcField& c) {
@@ -366,10 +367,11 @@ bool Cursor::hasField(QStringView field) const {
     });
 }
 
-Value Cursor::value(QStringView field) const {
+Value Cursor::value(QAnyStringView fieldName) const {
     // A closed cursor (its table could not be opened) shows nothing.
     if (!table_)
         return {};
+    const QString field = fieldName.toString();
     const int index = table_->fieldIndex(field);
     if (index >= 0)
         return storedValue(index);
@@ -377,7 +379,7 @@ Value Cursor::value(QStringView field) const {
         if (calc.name.compare(field, Qt::CaseInsensitive) == 0)
             return currentTableRow() < 0 ? Value() : calc.function(*this);
     }
-    throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, field.toString()));
+    throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, field));
 }
 
 // --- TableCache ---------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "db/filter.h"
 #include "db/table.h"
 
+#include <QAnyStringView>
 #include <functional>
 #include <memory>
 
@@ -97,13 +98,13 @@ public:
 
     // Field access by name without regard to case; an unknown name throws DbError.
     // On an empty view every field is null.
-    Value value(QStringView field) const;
-    qint32 asInteger(QStringView field) const { return toInt(value(field)); }
-    double asFloat(QStringView field) const { return toDouble(value(field)); }
-    QString asString(QStringView field) const { return toString(value(field)); }
-    bool asBool(QStringView field) const { return toBool(value(field)); }
-    bool isNull(QStringView field) const { return drel::db::isNull(value(field)); }
-    bool hasField(QStringView field) const;
+    Value value(QAnyStringView field) const;
+    qint32 asInteger(QAnyStringView field) const { return toInt(value(field)); }
+    double asFloat(QAnyStringView field) const { return toDouble(value(field)); }
+    QString asString(QAnyStringView field) const { return toString(value(field)); }
+    bool asBool(QAnyStringView field) const { return toBool(value(field)); }
+    bool isNull(QAnyStringView field) const { return drel::db::isNull(value(field)); }
+    bool hasField(QAnyStringView field) const;
 
     // Table row index of the current row, -1 when the view is empty.
     int currentTableRow() const;

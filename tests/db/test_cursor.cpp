@@ -1,1 +1,259 @@
-// placeholder
+#include "db/cursor.h"
+#include "dbfixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace drel::db;
+using namespace drel::db::testing;
+
+namespace {
+
+TableDef articlesDef() {
+    return {"Articles",
+            "Articles.cds",
+            {intField("ID"), intField("Produktgruppe"), textField("Basisartikel", 5),
+             textField("Bezeichnung1"), textField("Baugroesse"), floatField("Hubvolumen")},
+            IndexDef{"ID", {"ID"}}};
+}
+
+TableDef capacityDef() {
+    return {"CapacityData",
+            "CapacityData.cds",
+            {intField("ID"), intField("ArtikelID"), intField("KaeltemittelID"),
+             floatField("Kaelteleistung1")},
+            IndexDef{"ID", {"ID"}}};
+}
+
+TableDef refrigerantsDef() {
+    return {"Refrigerants",
+            "Refrigerants.cds",
+            {intField("ID"), textField("Ashrae")},
+            IndexDef{"ID", {"ID"}}};
+}
+
+class CursorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        articles_ = writeTable(dir_, articlesDef(),
+                               {
+                                   {i(30), i(25), s("0"), s("QN5/300-4"), s("QN5"), d(30.0)},
+                                   {i(10), i(25), s("0"), s("QN4/200-4"), s("qn4"), d(20.0)},
+                                   {i(20), i(25), s("0"), s("QN4/100-4"), s("QN4"), d(10.0)},
+                                   {i(40), i(57), s("20"), s("CQN4/100-4 L"), s("CQN4"), d(10.0)},
+                                   {i(50), i(57), s("30"), s("CQN5/300-4 L"), s("CQN5"), d(30.0)},
+                               });
+        capacity_ = writeTable(dir_, capacityDef(),
+                               {
+                                   {i(1), i(10), i(2), d(11.0)},
+                                   {i(2), i(20), i(1), d(5.0)},
+                                   {i(3), i(10), i(1), d(10.0)},
+                                   {i(4), i(30), i(3), d(33.0)},
+                                   {i(5), i(10), i(3), d(12.0)},
+                               });
+        refrigerants_ = writeTable(dir_, refrigerantsDef(),
+                                   {{i(1), s("R134a")}, {i(2), s("R404A")}, {i(3), s("R22")}});
+    }
+
+    static std::vector<int> column(Cursor& c, const char* field) {
+        std::vector<int> out;
+        for (c.first(); !c.eof(); c.next())
+            out.push_back(c.asInteger(QString::fromLatin1(field)));
+        return out;
+    }
+
+    QTemporaryDir dir_;
+    QString articles_, capacity_, refrigerants_;
+};
+
+using V = std::vector<int>;
+
+} // namespace
+
+TEST_F(CursorTest, IndexOrdersByOneAndSeveralFields) {
+    Cursor c("STBArtikel");
+    c.setFileName(articles_);
+    c.open();
+    EXPECT_EQ(column(c, "ID"), (V{30, 10, 20, 40, 50})); // file order without index
+    c.setIndexFieldNames("ID");
+    EXPECT_EQ(column(c, "ID"), (V{10, 20, 30, 40, 50}));
+    // Texts sort without regard to case ("qn4" beside "QN4"), then by the next field.
+    c.setIndexFieldNames("Baugroesse;Hubvolumen");
+    EXPECT_EQ(column(c, "ID"), (V{40, 50, 20, 10, 30}));
+    c.setIndexFieldNames("produktgruppe;HUBVOLUMEN");
+    EXPECT_EQ(column(c, "ID"), (V{20, 10, 30, 40, 50}));
+    EXPECT_THROW(c.setIndexFieldNames("Groesse"), DbError);
+    EXPECT_EQ(c.indexFieldNames(), "produktgruppe;HUBVOLUMEN"); // unchanged after the error
+}
+
+TEST_F(CursorTest, NavigationKeepsTheLastRowAtEof) {
+    Cursor c("TBArtikel");
+    c.setFileName(articles_);
+    c.setIndexFieldNames("ID");
+    c.open();
+    EXPECT_EQ(c.recordCount(), 5);
+    EXPECT_TRUE(c.bof());
+    c.last();
+    EXPECT_EQ(c.asInteger("ID"), 50);
+    c.next();
+    EXPECT_TRUE(c.eof());
+    EXPECT_EQ(c.asInteger("ID"), 50);
+    c.prior();
+    EXPECT_EQ(c.asInteger("id"), 40);
+    c.first();
+    c.prior();
+    EXPECT_TRUE(c.bof());
+    EXPECT_EQ(c.asInteger("ID"), 10);
+}
+
+TEST_F(CursorTest, FindKeyAndLocate) {
+    Cursor c("TBArtikel");
+    c.setFileName(articles_);
+    c.setIndexFieldNames("ID");
+    c.open();
+    EXPECT_TRUE(c.findKey({i(30)}));
+    EXPECT_EQ(c.asString("Bezeichnung1"), "QN5/300-4");
+    EXPECT_FALSE(c.findKey({i(31)}));
+    EXPECT_EQ(c.asInteger("ID"), 30); // a failed search does not move
+    EXPECT_TRUE(c.locate("Baugroesse", {s("QN4")}, true));
+    EXPECT_EQ(c.asInteger("ID"), 10); // "qn4" comes first in ID order
+    EXPECT_TRUE(c.locate("Baugroesse", {s("QN4")}));
+    EXPECT_EQ(c.asInteger("ID"), 20);
+    EXPECT_TRUE(c.locate("Produktgruppe;Hubvolumen", {i(57), d(30.0)}));
+    EXPECT_EQ(c.asInteger("ID"), 50);
+    c.setIndexFieldNames("Baugroesse;Hubvolumen");
+    EXPECT_TRUE(c.findKey({s("QN4"), d(10.0)}));
+    EXPECT_EQ(c.asInteger("ID"), 20);
+}
+
+TEST_F(CursorTest, FilterSwitchesOnAndOffAndFollowsNewText) {
+    Cursor c("STBArtikel");
+    c.setFileName(articles_);
+    c.setIndexFieldNames("ID");
+    c.setFilter("ProduktGruppe = 25");
+    c.open();
+    EXPECT_EQ(c.recordCount(), 5); // stored but not active
+    c.setFiltered(true);
+    EXPECT_EQ(column(c, "ID"), (V{10, 20, 30}));
+    c.setFilter("(ProduktGruppe = 57) and Baugroesse = 'CQN5'");
+    EXPECT_EQ(column(c, "ID"), (V{50}));
+    EXPECT_THROW(c.setFilter("Gruppe = 1"), DbError);
+    EXPECT_EQ(column(c, "ID"), (V{50})); // the old filter stays
+    c.setFiltered(false);
+    EXPECT_EQ(c.recordCount(), 5);
+    c.setFilterPredicate([](const Cursor& cur, int row) {
+        return toDouble(cur.table()->rows()[static_cast<size_t>(row)][5]) > 15.0;
+    });
+    EXPECT_EQ(column(c, "ID"), (V{10, 30, 50}));
+}
+
+TEST_F(CursorTest, DetailFollowsEveryMoveOfTheMasterInCascade) {
+    Cursor artikel("TBArtikel"), leistung("TBLeistung"), kmittel("TBKMittelS");
+    DataSource dtsArtikel("DtsTBArtikel", &artikel), dtsLeistung("DtsLeistung", &leistung);
+    artikel.setFileName(articles_);
+    artikel.setIndexFieldNames("ID");
+    leistung.setFileName(capacity_);
+    leistung.setIndexFieldNames("ArtikelID");
+    leistung.setMasterSource(&dtsArtikel);
+    leistung.setMasterFields("ID");
+    kmittel.setFileName(refrigerants_);
+    kmittel.setIndexFieldNames("ID");
+    kmittel.setMasterSource(&dtsLeistung);
+    kmittel.setMasterFields("KaeltemittelID");
+    kmittel.open();
+    leistung.open();
+    artikel.open();
+
+    ASSERT_EQ(artikel.asInteger("ID"), 10);
+    EXPECT_EQ(column(leistung, "ID"), (V{1, 3, 5})); // file order within one key
+    leistung.first();
+    EXPECT_EQ(kmittel.asString("Ashrae"), "R404A");
+    leistung.next();
+    EXPECT_EQ(kmittel.asString("Ashrae"), "R134a");
+
+    artikel.next(); // ID 20
+    EXPECT_EQ(column(leistung, "ID"), (V{2}));
+    EXPECT_EQ(kmittel.asString("Ashrae"), "R134a");
+    artikel.findKey({i(40)}); // no capacity rows
+    EXPECT_TRUE(leistung.isEmpty());
+    EXPECT_TRUE(leistung.eof());
+    EXPECT_TRUE(leistung.isNull("Kaelteleistung1"));
+    EXPECT_TRUE(kmittel.isEmpty()); // the cascade empties the grandchild too
+    artikel.locate("Bezeichnung1", {s("QN5/300-4")});
+    EXPECT_EQ(leistung.asFloat("KaelteLeistung1"), 33.0);
+    EXPECT_EQ(kmittel.asString("ashrae"), "R22");
+}
+
+TEST_F(CursorTest, DataSourceCanBeReassignedAndCalculatedFieldsServeAsMasterFields) {
+    Cursor sets("STBArtikel"), artikel("TBArtikel");
+    DataSource dtsSets("DtsSTBArtikel"); // no data set yet
+    sets.setFileName(articles_);
+    sets.setIndexFieldNames("ID");
+    sets.addCalculatedField("BasisID", FieldType::Int32, [](const Cursor& c) {
+        return Value(c.asString("Basisartikel").toInt());
+    });
+    artikel.setFileName(articles_);
+    artikel.setIndexFieldNames("ID");
+    artikel.setMasterSource(&dtsSets);
+    artikel.setMasterFields("BasisID");
+    sets.setFilter("Basisartikel <> '' and Basisartikel <> '0'");
+    sets.setFiltered(true);
+    sets.open();
+    artikel.open();
+    EXPECT_EQ(artikel.recordCount(), 5); // a source without data set links nothing
+
+    dtsSets.setDataSet(&sets);
+    EXPECT_EQ(sets.asInteger("ID"), 40);
+    EXPECT_EQ(artikel.asInteger("ID"), 20); // the set's base compressor
+    sets.next();
+    EXPECT_EQ(artikel.asInteger("ID"), 30);
+    EXPECT_EQ(artikel.recordCount(), 1);
+
+    artikel.setMasterFields("");
+    EXPECT_EQ(artikel.recordCount(), 5);
+}
+
+TEST_F(CursorTest, FieldNamesWithoutRegardToCaseAndUnknownNamesFail) {
+    Cursor c("TBLeistung");
+    c.setFileName(capacity_);
+    c.open();
+    EXPECT_EQ(c.asFloat("KaelteLeistung1"), 11.0);
+    EXPECT_EQ(c.asFloat("KAELTELEISTUNG1"), 11.0);
+    EXPECT_TRUE(c.hasField("artikelid"));
+    EXPECT_FALSE(c.hasField("Kaelteleistung2"));
+    try {
+        c.asFloat("Kaelteleistung2");
+        FAIL() << "no error";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().contains("Kaelteleistung2"));
+        EXPECT_TRUE(e.message().contains("TBLeistung"));
+    }
+}
+
+TEST_F(CursorTest, MissingFileLeavesTheCursorClosedAndEmpty) {
+    Cursor c("TBMotoren");
+    c.setFileName(dir_.path() + "/Motors.cds");
+    EXPECT_THROW(c.open(), DbError);
+    EXPECT_FALSE(c.active());
+    EXPECT_TRUE(c.eof());
+    EXPECT_TRUE(c.isNull("Name")); // nothing to show, no crash
+    c.next();
+    EXPECT_FALSE(c.findKey({i(1)}));
+}
+
+TEST_F(CursorTest, CacheSharesRowsAndReloadsChangedFiles) {
+    TableCache cache;
+    Cursor a("TBArtikel", &cache), b("STBArtikel", &cache);
+    a.setFileName(articles_);
+    b.setFileName(articles_);
+    a.open();
+    b.open();
+    EXPECT_EQ(a.table().get(), b.table().get());
+    a.close();
+    b.close();
+    QFile::remove(articles_);
+    writeTable(dir_, articlesDef(), {{i(1), i(25), s(""), s("N"), s("N"), d(1.0)}});
+    QFile(articles_).setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime);
+    a.open();
+    EXPECT_EQ(a.recordCount(), 1);
+}

@@ -1,0 +1,300 @@
+#include "db/recordhelpers.h"
+
+#include "app/base/numberformat.h"
+#include "db/datamodule.h"
+
+namespace drel::db {
+
+namespace {
+
+const char* polygonStem(int n) {
+    switch (n) {
+    case 1:
+        return "KoordBlau";
+    case 2:
+        return "KoordStrich";
+    default:
+        return "KoordRot";
+    }
+}
+
+void readPolygon(const Cursor& c, int n, GrenzPolygon& p) {
+    const QString stem = QString::fromLatin1(polygonStem(n));
+    for (int k = 1; k <= 10; ++k) {
+        const QString point = stem + QString::number(k);
+        p.to[static_cast<size_t>(k)] = static_cast<float>(c.asFloat(point + QLatin1String("to")));
+        p.tc[static_cast<size_t>(k)] = static_cast<float>(c.asFloat(point + QLatin1String("tc")));
+    }
+    p.to[11] = 0.0F;
+    p.tc[11] = 0.0F;
+    p.Anzahl = 11;
+    for (int k = 2; k <= 10; ++k) {
+        if (p.to[static_cast<size_t>(k)] == p.to[1] && p.tc[static_cast<size_t>(k)] == p.tc[1]) {
+            p.Anzahl = static_cast<quint8>(k);
+            break;
+        }
+    }
+}
+
+bool allZero(const GrenzPolygon& p) {
+    for (size_t k = 1; k <= 11; ++k)
+        if (p.to[k] != 0.0F || p.tc[k] != 0.0F)
+            return false;
+    return true;
+}
+
+bool isUpperR22OrR717(const QString& kaeltemittel) {
+    const QString upper = kaeltemittel.toUpper();
+    return upper == QLatin1String("R22") || upper == QLatin1String("R717");
+}
+
+QString insertX(const QString& bezeichnung) {
+    for (qsizetype i = 1; i < bezeichnung.size(); ++i) {
+        const QChar c = bezeichnung.at(i);
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) {
+            if (bezeichnung.at(i - 1) == QLatin1Char('X'))
+                return bezeichnung;
+            QString out = bezeichnung;
+            out.insert(i, QLatin1Char('X'));
+            return out;
+        }
+    }
+    return bezeichnung;
+}
+
+Cursor& artikelCursor(TDataModule1& dm, const QString& prefix) {
+    Cursor* c = dm.cursor(prefix + QStringLiteral("TBArtikel"));
+    if (!c)
+        throw DbError(QStringLiteral("Kein Artikel-Cursor %1TBArtikel").arg(prefix));
+    return *c;
+}
+
+bool startsWithAny(const QString& d, std::initializer_list<const char*> prefixes) {
+    for (const char* p : prefixes)
+        if (d.startsWith(QLatin1String(p)))
+            return true;
+    return false;
+}
+
+bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
+    for (const char* t : texts)
+        if (d == QLatin1String(t))
+            return true;
+    return false;
+}
+
+int lukoSuche(const LukoTabelle& tabelle, qint32 kondensatorId, const QString& kaeltemittel) {
+    const QString upper = kaeltemittel.toUpper();
+    for (int k = 0; k < tabelle.anzahl(); ++k) {
+        const LukoEintrag& e = tabelle.eintraege[static_cast<size_t>(k)];
+        if (e.LuftkondensatorID == kondensatorId && e.Kaeltemittel.toUpper() == upper)
+            return k + 1;
+    }
+    return 1;
+}
+
+} // namespace
+
+void GrenzenLesen(const Cursor& leistung, int n, GrenzPolygon& polygon) {
+    readPolygon(leistung, n, polygon);
+    if (n == 2 && allZero(polygon))
+        readPolygon(leistung, 1, polygon);
+}
+
+void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& satz) {
+    for (int i = 1; i <= 10; ++i) {
+        const QString n = QString::number(i);
+        satz.Qo[static_cast<size_t>(i)] = leistung.asFloat(QLatin1String("KaelteLeistung") + n);
+        satz.P[static_cast<size_t>(i)] = leistung.asFloat(QLatin1String("Antriebsleistung") + n);
+    }
+    for (int j = 1; j <= 4; ++j)
+        satz.I[static_cast<size_t>(j)] =
+            motor.asFloat(QLatin1String("ElektrStrom") + QString::number(j));
+}
+
+int BaureihenArtVonGruppe(int g) {
+    switch (g) {
+    case 24:
+    case 54:
+    case 55:
+    case 59:
+        return 3;
+    case 25:
+    case 45:
+    case 56:
+    case 57:
+    case 60:
+    case 73:
+    case 74:
+        return 4;
+    case 29:
+        return 14;
+    case 30:
+        return 15;
+    case 26:
+        return 16;
+    case 31:
+    case 32:
+    case 38:
+    case 51:
+    case 63:
+        return 5;
+    case 23:
+        return 6;
+    case 33:
+    case 39:
+    case 66:
+    case 67:
+        return 7;
+    case 64:
+        return 17;
+    case 65:
+        return 18;
+    default:
+        return 0;
+    }
+}
+
+int BaureihenArt(const Cursor& artikel) {
+    return BaureihenArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+}
+
+int SatzArtVonGruppe(int g) {
+    switch (g) {
+    case 54:
+        return 10;
+    case 55:
+        return 9;
+    case 56:
+        return 12;
+    case 57:
+        return 11;
+    case 32:
+    case 63:
+        return 13;
+    default:
+        return 0;
+    }
+}
+
+int SatzArt(const Cursor& artikel) {
+    return SatzArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+}
+
+QString typMitX(const QString& bezeichnung, const QString& kaeltemittel) {
+    return isUpperR22OrR717(kaeltemittel) ? bezeichnung : insertX(bezeichnung);
+}
+
+QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel) {
+    return isUpperR22OrR717(kaeltemittel) ? insertX(bezeichnung) : bezeichnung;
+}
+
+QString TypBezeichnung(TDataModule1& dm, const QString& prefix) {
+    return typMitX(artikelCursor(dm, prefix).asString(u"Bezeichnung1"),
+                   dm.TBKMittelS.asString(u"Ashrae"));
+}
+
+QString TypBezeichnungUmgekehrt(TDataModule1& dm, const QString& prefix) {
+    return typMitXUmgekehrt(artikelCursor(dm, prefix).asString(u"Bezeichnung1"),
+                            dm.TBKMittelS.asString(u"Ashrae"));
+}
+
+DrehzahlGrenzen drehzahlGrenzenVon(int g, const QString& d) {
+    DrehzahlGrenzen n;
+    auto set = [&n](qint32 lo, qint32 hi) {
+        n.min = lo;
+        n.max = hi;
+    };
+    if (BaureihenArtVonGruppe(g) == 6)
+        set(700, 1800);
+    if (g == 51 || g == 63)
+        set(700, 1450);
+    if (equalsAny(d, {"W1", "W2", "W3", "WEY1", "WEY2", "WEY3"}))
+        set(960, 1800);
+    if (equalsAny(d, {"W4", "W5", "WEY4", "WEY5"}))
+        set(500, 1800);
+    if (startsWithAny(d, {"W14", "W16", "WEY14", "WEY16"}))
+        set(700, 1800);
+    if (startsWithAny(d, {"WY1", "WY2", "WY3", "WY4"}))
+        set(500, 3000);
+    const bool endsTK = d.right(2) == QLatin1String("TK");
+    if (endsTK && startsWithAny(d, {"WY20", "WY30", "WY40", "WY50"}))
+        set(500, 2600);
+    const bool wyLarge = !endsTK && startsWithAny(d, {"WY20", "WY26", "WY30", "WY40", "WY50"});
+    if (wyLarge && d.endsWith(QLatin1Char('K')))
+        set(500, 3500);
+    if (wyLarge && d.endsWith(QLatin1Char('N')))
+        set(500, 3000);
+    const QString upper = d.toUpper();
+    if (upper == QLatin1String("W2 NH3") || upper == QLatin1String("W3 NH3"))
+        set(960, 1450);
+    if (!upper.startsWith(QLatin1String("W2")) && !upper.startsWith(QLatin1String("W3")) &&
+        upper.contains(QLatin1String("NH3")) && !upper.startsWith(QLatin1String("WEY")) &&
+        upper.startsWith(QLatin1Char('W')))
+        set(700, 1450);
+    return n;
+}
+
+DrehzahlGrenzen drehzahlGrenzen(const Cursor& artikel, const Cursor& kaeltemittel) {
+    QString d = typMitX(artikel.asString(u"Bezeichnung1"), kaeltemittel.asString(u"Ashrae"));
+    if (const qsizetype x = d.indexOf(QLatin1Char('X')); x >= 0)
+        d.remove(x, 1);
+    return drehzahlGrenzenVon(artikel.asInteger(u"Produktgruppe"), d);
+}
+
+qint32 basisId(const Cursor& artikel) {
+    int id = 0;
+    return parseInt(artikel.asString(u"Basisartikel"), id) ? id : 0;
+}
+
+void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId) {
+    Cursor& artikel = dm.TBArtikel;
+    if (artikel.isEmpty() || artikel.asInteger(u"ID") != artikelId) {
+        if (artikel.indexFieldNames().compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
+            artikel.findKey({Value(artikelId)});
+        else
+            artikel.locate(QStringLiteral("ID"), {Value(artikelId)});
+    }
+    Cursor& leistung = dm.TBLeistung;
+    if (!leistung.isEmpty() && !leistung.eof() &&
+        dm.TBKMittelS.asString(u"Ashrae").toUpper() == kaeltemittel.toUpper())
+        return;
+    // "R404A, R507" is looked for as R404A.
+    const QString gesucht =
+        (kaeltemittel.contains(QLatin1String("R404A")) ? QStringLiteral("R404A") : kaeltemittel)
+            .toUpper();
+    leistung.first();
+    while (!leistung.eof()) {
+        if (dm.TBKMittelS.asString(u"Ashrae").toUpper() == gesucht)
+            return;
+        leistung.next();
+    }
+}
+
+LukoTabelle& lukoTabelle() {
+    static LukoTabelle tabelle;
+    return tabelle;
+}
+
+int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle) {
+    if (dm.TBLukoArtikel.isEmpty())
+        return 1;
+    return lukoSuche(tabelle, dm.TBLukoArtikel.asInteger(u"LuftkondensatorID"),
+                     dm.TBKMittelS.asString(u"Ashrae"));
+}
+
+int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId) {
+    return lukoSuche(tabelle, kondensatorId, dm.TBKMittelS.asString(u"Ashrae"));
+}
+
+QString ZahlFormatieren(int breite, int dezimalen, double wert) {
+    const QString pattern = dezimalen <= 0
+                                ? QStringLiteral("0")
+                                : QStringLiteral("0.") + QString(dezimalen, QLatin1Char('0'));
+    QString text = formatFloat(pattern, wert);
+    if (text.size() < breite)
+        text.prepend(QString(breite - text.size(), QLatin1Char(' ')));
+    return text;
+}
+
+} // namespace drel::db

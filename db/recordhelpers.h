@@ -1,0 +1,84 @@
+// Record helpers over the current rows of the data-module cursors. They keep no
+// state of their own; those that move cursors say so.
+#pragma once
+
+#include "db/cursor.h"
+
+#include <array>
+
+namespace drel::db {
+
+class TDataModule1;
+
+// One application-limit polygon, points 1 to 11 (index 0 unused), in 32-bit
+// precision: all comparisons of points are made on these values.
+struct GrenzPolygon {
+    quint8 Anzahl = 2;
+    std::array<float, 12> to{};
+    std::array<float, 12> tc{};
+};
+
+// EN 12900 coefficients: Qo[1..10], P[1..10], I[1..4] (index 0 unused).
+struct KoeffSatz {
+    std::array<long double, 11> Qo{};
+    std::array<long double, 11> P{};
+    std::array<long double, 5> I{};
+};
+
+// Reads polygon n (1 = KoordBlau, 2 = KoordStrich, 3 = KoordRot) of the capacity
+// cursor's current row; an all-zero polygon 2 stands for polygon 1.
+void GrenzenLesen(const Cursor& leistung, int n, GrenzPolygon& polygon);
+
+void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& satz);
+
+// Series kind 0 to 18 and set kind 0 or 9 to 13 from Produktgruppe of the current row.
+int BaureihenArt(const Cursor& artikel);
+int BaureihenArtVonGruppe(int gruppe);
+int SatzArt(const Cursor& artikel);
+int SatzArtVonGruppe(int gruppe);
+
+// "X" before the first digit 1..9 (from the second character on) unless the
+// refrigerant is R22 or R717 (TypBezeichnung), or only for them (…Umgekehrt).
+QString typMitX(const QString& bezeichnung, const QString& kaeltemittel);
+QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel);
+// On the data module: article cursor = prefix + "TBArtikel", refrigerant of TBKMittelS.
+QString TypBezeichnung(TDataModule1& dm, const QString& prefix);
+QString TypBezeichnungUmgekehrt(TDataModule1& dm, const QString& prefix);
+
+// Speed limits of an article (calculated fields nGrmin and nGrmax).
+struct DrehzahlGrenzen {
+    qint32 min = 1450;
+    qint32 max = 1740;
+};
+DrehzahlGrenzen drehzahlGrenzenVon(int gruppe, const QString& d);
+// For the current row of the article cursor; d from TypBezeichnung with the
+// refrigerant of the current row of `kaeltemittel` (TBKMittelS).
+DrehzahlGrenzen drehzahlGrenzen(const Cursor& artikel, const Cursor& kaeltemittel);
+
+// Calculated BasisID of STBArtikel: Basisartikel as a number, 0 when it is none.
+qint32 basisId(const Cursor& artikel);
+
+// Moves TBArtikel to the article and TBLeistung to the row of the refrigerant
+// (past its end when the article has none).
+void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId);
+
+// Condenser capacity table, built by the condensing-unit search.
+struct LukoEintrag {
+    qint32 LuftkondensatorID = 0;
+    QString Kaeltemittel;                    // Ashrae designation, at most 6 characters
+    std::array<double, 5> KondensLeistung{}; // 1..4
+};
+struct LukoTabelle {
+    std::vector<LukoEintrag> eintraege; // entry k is eintraege[k - 1]
+    int anzahl() const { return static_cast<int>(eintraege.size()); }
+};
+LukoTabelle& lukoTabelle();
+
+// Entry number (from 1) for the current condenser row and refrigerant; 1 when none.
+int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle);
+int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId);
+
+// Fixed decimals, right-aligned to at least `breite` characters.
+QString ZahlFormatieren(int breite, int dezimalen, double wert);
+
+} // namespace drel::db
