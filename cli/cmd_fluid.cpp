@@ -1,0 +1,98 @@
+// drel-cli fluid <refrigerant> <operation> <arguments...> [--reflibs DIR]
+#include "app/base/directories.h"
+#include "app/base/messagesink.h"
+#include "calc/stoff.h"
+#include "cli/commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+#include <cstdio>
+
+namespace drel::cli {
+
+namespace {
+
+struct Operation {
+    const char* name;
+    int arguments;
+};
+
+const Operation kOperations[] = {
+    {"Taudruck", 1},          {"Siedetemperatur", 1},
+    {"FluessigEnthalpie", 1}, {"FluessigEnthalpieSiedepunkt", 1},
+    {"DampfEnthalpie", 2},    {"DampfVolumen", 2},
+};
+
+// The bundled reflibs folder of the program directory, else the settings copy.
+QString defaultReflibs() {
+    const QString bundled = findeDatei(QDir::currentPath(), QStringLiteral("reflibs"));
+    if (QFileInfo(bundled).isDir())
+        return bundled;
+    return pfad(verzeichnisse().einstellungen, QStringLiteral("Reflibs"));
+}
+
+double call(calc::TStoff& s, const QString& op, const double* v) {
+    if (op == QLatin1String("Taudruck"))
+        return s.Taudruck(v[0]);
+    if (op == QLatin1String("Siedetemperatur"))
+        return s.Siedetemperatur(v[0]);
+    if (op == QLatin1String("FluessigEnthalpie"))
+        return s.FluessigEnthalpie(v[0]);
+    if (op == QLatin1String("FluessigEnthalpieSiedepunkt"))
+        return s.FluessigEnthalpieSiedepunkt(v[0]);
+    if (op == QLatin1String("DampfEnthalpie"))
+        return s.DampfEnthalpie(v[0], v[1]);
+    return s.DampfVolumen(v[0], v[1]);
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: drel-cli fluid <refrigerant> <operation> <arguments...> [--reflibs DIR]\n"
+                 "operations (degC, bar, kJ/kg, m3/kg):\n"
+                 "  Taudruck t | Siedetemperatur p | FluessigEnthalpie t |\n"
+                 "  FluessigEnthalpieSiedepunkt p | DampfEnthalpie t p | DampfVolumen t p\n");
+    return 2;
+}
+
+} // namespace
+
+int cmdFluid(const QStringList& arguments) {
+    QStringList args = arguments;
+    QString dir;
+    const qsizetype at = args.indexOf(QStringLiteral("--reflibs"));
+    if (at >= 0) {
+        if (at + 1 >= args.size())
+            return usage();
+        dir = args.at(at + 1);
+        args.remove(at, 2);
+    }
+    if (args.size() < 2)
+        return usage();
+    const Operation* op = nullptr;
+    for (const Operation& o : kOperations) {
+        if (args.at(1).compare(QLatin1String(o.name), Qt::CaseInsensitive) == 0)
+            op = &o;
+    }
+    if (!op || args.size() != 2 + op->arguments)
+        return usage();
+    double values[2] = {0, 0};
+    for (int i = 0; i < op->arguments; ++i) {
+        bool ok = false;
+        values[i] = args.at(2 + i).toDouble(&ok);
+        if (!ok) {
+            std::fprintf(stderr, "drel-cli fluid: not a number: %s\n", qPrintable(args.at(2 + i)));
+            return 2;
+        }
+    }
+    calc::TStoff stoff;
+    stoff.Create(dir.isEmpty() ? defaultReflibs() : dir);
+    stoff.KaeltemittelSetzen(args.at(0));
+    const double v = call(stoff, QLatin1String(op->name), values);
+    if (std::isnan(v))
+        return 1;
+    std::printf("%.10g\n", v);
+    return 0;
+}
+
+} // namespace drel::cli

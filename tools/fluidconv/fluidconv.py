@@ -1,0 +1,270 @@
+#!/usr/bin/env python3
+"""Writes the fluid files data/reflibs/<name>.ref from the reference data folder.
+
+Usage: fluidconv.py <fluid-data folder> <output folder>
+
+Three models:
+  helmholtz               multiparameter Helmholtz equation of a pure fluid
+  helmholtz-pseudo-pure   the same for a blend treated as one fluid; bubble and
+                          dew pressure come from its own correlations
+  peng-robinson           cubic equation with van der Waals mixing for the
+                          refrigerants that have no published reference equation
+The program reads only these files, never the reference folder.
+"""
+import json
+import math
+import os
+import sys
+
+NAMES = ["R11", "R12", "R13", "R13B1", "R22", "R23", "R113", "R114", "R125", "R134a", "R152A",
+         "R290", "R404A", "R407A", "R407B", "R407C", "R410A", "R502", "R503", "R507", "R600",
+         "R600A", "R717", "R718", "R723", "R1270", "RE170", "R14", "R227", "R744"]
+
+R_UNIVERSAL = 8.314462618
+
+# Component constants for the cubic model (T_c K, p_c Pa, omega, M kg/mol).
+COMPONENTS = {
+    "R32": (351.255, 5.782e6, 0.2769, 0.052024),
+    "R125": (339.173, 3.6177e6, 0.3052, 0.1200214),
+    "R134a": (374.21, 4.05928e6, 0.32684, 0.102032),
+    "R143a": (345.857, 3.761e6, 0.2615, 0.084041),
+    "R22": (369.295, 4.990e6, 0.22082, 0.086468),
+    "R115": (353.1, 3.129e6, 0.2484, 0.154466),
+    "R23": (299.293, 4.832e6, 0.2630, 0.070014),
+    "R13": (301.88, 3.879e6, 0.1746, 0.104459),
+    "R717": (405.56, 11.363e6, 0.2557, 0.0170305),
+    "RE170": (400.378, 5.3368e6, 0.196, 0.046068),
+}
+
+# Blends without a reference equation, by mole fraction.
+CUBIC_BLENDS = {
+    "R407A": [("R32", 0.34642), ("R125", 0.30032), ("R134a", 0.35326)],
+    "R407B": [("R32", 0.19787), ("R125", 0.60036), ("R134a", 0.20177)],
+    "R502": [("R22", 0.62999), ("R115", 0.37001)],
+    "R503": [("R23", 0.49970), ("R13", 0.50030)],
+    "R723": [("R717", 0.8023), ("RE170", 0.1977)],
+}
+
+# Halon 1301: critical point, molar mass, normal boiling point and one vapour pressure.
+R13B1 = {"T_c": 340.08, "p_c": 3.956e6, "M": 0.14891, "T_nbp": 215.40, "T_fit": 293.15,
+         "p_fit": 1434e3}
+
+
+def load(folder, name):
+    with open(os.path.join(folder, "coolprop-json", name + ".json"), encoding="utf-8") as f:
+        return json.load(f)
+
+
+def ideal_terms(eos, keep_offset):
+    terms = []
+    for term in eos["alpha0"]:
+        if term["type"] == "IdealGasHelmholtzEnthalpyEntropyOffset" and not keep_offset:
+            continue
+        terms.append(term)
+    return terms
+
+
+def ideal_part(folder, name, weight):
+    eos = load(folder, name)["EOS"][0]
+    red = eos["STATES"]["reducing"]
+    return {"weight": weight, "T_r": red["T"], "rhomolar_r": red["rhomolar"], "source": name,
+            "terms": ideal_terms(eos, False)}
+
+
+def mole_fractions(mass):
+    moles = [(n, w / COMPONENTS[n][3]) for n, w in mass]
+    total = sum(m for _, m in moles)
+    return {n: m / total for n, m in moles}
+
+
+def component_ideal_gas(folder, comp):
+    """Ideal-gas parts of one component as weighted sums of available equations.
+
+    R32 and R143a have no file of their own; their ideal-gas heat capacity follows
+    from the pseudo-pure blends (molar ideal-gas properties mix linearly). R115 is
+    approximated as the mean of R125 and R114, R13B1 by its analogue R13.
+    """
+    own = {"R125", "R134a", "R22", "R23", "R13", "R717", "RE170", "R114"}
+    if comp in own:
+        return [ideal_part(folder, comp, 1.0)]
+    if comp == "R32":
+        x = mole_fractions([("R32", 0.5), ("R125", 0.5)])
+        return [ideal_part(folder, "R410A", 1.0 / x["R32"]),
+                ideal_part(folder, "R125", -x["R125"] / x["R32"])]
+    if comp == "R143a":
+        x = mole_fractions([("R125", 0.5), ("R143a", 0.5)])
+        return [ideal_part(folder, "R507", 1.0 / x["R143a"]),
+                ideal_part(folder, "R125", -x["R125"] / x["R143a"])]
+    if comp == "R13B1":
+        return [ideal_part(folder, "R13", 1.0)]
+    if comp == "R115":
+        return [ideal_part(folder, "R125", 0.5), ideal_part(folder, "R114", 0.5)]
+    raise KeyError(comp)
+
+
+def ancillary(anc):
+    kind = anc["type"]
+    form = "noexp" if kind == "rhoLnoexp" else "exp"
+    return {"form": form, "T_r": anc["T_r"], "reducing_value": anc["reducing_value"],
+            "using_tau_r": bool(anc.get("using_tau_r", False)), "T_min": anc["Tmin"],
+            "T_max": anc["Tmax"], "n": anc["n"], "t": anc["t"]}
+
+
+def state(s):
+    return {k: s[k] for k in ("T", "p", "rhomolar", "hmolar", "smolar") if k in s}
+
+
+def helmholtz_file(folder, name):
+    data = load(folder, name)
+    eos = data["EOS"][0]
+    red = eos["STATES"]["reducing"]
+    crit = data["STATES"]["critical"]
+    pseudo = bool(eos.get("pseudo_pure", False))
+    # R14 is supercritical at 0 degC, so the IIR state does not exist; it keeps the
+    # reference of its equation.
+    iir = crit["T"] > 273.15
+    anc = data["ANCILLARIES"]
+    ancs = {"rho_liquid": ancillary(anc["rhoL"]), "rho_vapour": ancillary(anc["rhoV"])}
+    if pseudo:
+        ancs["p_bubble"] = ancillary(anc["pL"])
+        ancs["p_dew"] = ancillary(anc["pV"])
+    else:
+        ancs["p_sat"] = ancillary(anc["pS"])
+    out = {
+        "format": "drel-fluid", "version": 1, "name": name,
+        "model": "helmholtz-pseudo-pure" if pseudo else "helmholtz",
+        "equation": eos.get("BibTeX_EOS", ""),
+        "molar_mass": eos["molar_mass"], "gas_constant": eos["gas_constant"],
+        "critical": {"T": crit["T"], "p": crit["p"], "rhomolar": crit["rhomolar"]},
+        "reducing": {"T": red["T"], "rhomolar": red["rhomolar"]},
+        "T_min": eos["Ttriple"], "T_max": eos["T_max"], "p_max": eos["p_max"],
+        "reference": "IIR" if iir else "equation",
+        "residual": eos["alphar"],
+        "ideal_gas": [{"weight": 1.0, "T_r": red["T"], "rhomolar_r": red["rhomolar"],
+                       "terms": ideal_terms(eos, not iir)}],
+        "ancillaries": ancs,
+        "checks": {"critical": state(crit)},
+    }
+    if "sat_min_liquid" in eos["STATES"]:
+        out["checks"]["triple_liquid"] = state(eos["STATES"]["sat_min_liquid"])
+        out["checks"]["triple_vapour"] = state(eos["STATES"]["sat_min_vapor"])
+    if pseudo and "temperature_max_sat" in eos["STATES"]:
+        out["T_sat_max"] = eos["STATES"]["temperature_max_sat"]["T"]
+    return out
+
+
+# --- Peng-Robinson for the one fit the converter needs (omega of R13B1) ---
+
+def cubic_roots(c2, c1, c0):
+    """Real roots of z^3 + c2 z^2 + c1 z + c0."""
+    q = (3 * c1 - c2 * c2) / 9
+    r = (9 * c2 * c1 - 27 * c0 - 2 * c2 ** 3) / 54
+    disc = q ** 3 + r * r
+    if disc > 0:
+        s = math.copysign(abs(r + math.sqrt(disc)) ** (1 / 3), r + math.sqrt(disc))
+        t = math.copysign(abs(r - math.sqrt(disc)) ** (1 / 3), r - math.sqrt(disc))
+        return [s + t - c2 / 3]
+    th = math.acos(r / math.sqrt(-q ** 3))
+    m = 2 * math.sqrt(-q)
+    return sorted(m * math.cos((th + 2 * k * math.pi) / 3) - c2 / 3 for k in range(3))
+
+
+def pr_ln_phi(a_cap, b_cap, z):
+    s2 = math.sqrt(2)
+    return (z - 1 - math.log(z - b_cap) - a_cap / (2 * s2 * b_cap)
+            * math.log((z + (1 + s2) * b_cap) / (z + (1 - s2) * b_cap)))
+
+
+def pr_psat(tc, pc, omega, t):
+    kappa = 0.37464 + 1.54226 * omega - 0.26992 * omega ** 2
+    a = 0.45724 * (R_UNIVERSAL * tc) ** 2 / pc * (1 + kappa * (1 - math.sqrt(t / tc))) ** 2
+    b = 0.07780 * R_UNIVERSAL * tc / pc
+    p = pc * 10 ** (7 / 3 * (1 + omega) * (1 - tc / t))
+    for _ in range(200):
+        a_cap = a * p / (R_UNIVERSAL * t) ** 2
+        b_cap = b * p / (R_UNIVERSAL * t)
+        roots = [z for z in cubic_roots(-(1 - b_cap), a_cap - 3 * b_cap ** 2 - 2 * b_cap,
+                                        -(a_cap * b_cap - b_cap ** 2 - b_cap ** 3)) if z > b_cap]
+        ratio = math.exp(pr_ln_phi(a_cap, b_cap, roots[0]) - pr_ln_phi(a_cap, b_cap, roots[-1]))
+        p *= ratio
+        if abs(ratio - 1) < 1e-12:
+            break
+    return p
+
+
+def fit_omega(tc, pc, t, p):
+    lo, hi = 0.0, 0.6
+    for _ in range(60):
+        mid = (lo + hi) / 2
+        if pr_psat(tc, pc, mid, t) > p:
+            lo = mid
+        else:
+            hi = mid
+    return (lo + hi) / 2
+
+
+def cubic_file(folder, name, comps, notes, t_min_factor=0.5):
+    total_m = sum(x * COMPONENTS[c][3] for c, x in comps)
+    ideal = []
+    for c, x in comps:
+        for part in component_ideal_gas(folder, c):
+            part = dict(part)
+            part["weight"] *= x
+            ideal.append(part)
+    tc_mix = sum(x * COMPONENTS[c][0] for c, x in comps)
+    return {
+        "format": "drel-fluid", "version": 1, "name": name, "model": "peng-robinson",
+        "molar_mass": total_m, "gas_constant": R_UNIVERSAL,
+        "components": [{"name": c, "x": x, "T_c": COMPONENTS[c][0], "p_c": COMPONENTS[c][1],
+                        "omega": COMPONENTS[c][2], "molar_mass": COMPONENTS[c][3]}
+                       for c, x in comps],
+        "k_ij": 0.0,
+        # Kay's pseudo-critical temperature bounds the saturation calculations.
+        "critical": {"T": tc_mix},
+        "T_min": t_min_factor * min(COMPONENTS[c][0] for c, _ in comps),
+        "T_max": 500.0, "p_max": 20e6,
+        "reference": "IIR",
+        "ideal_gas": ideal,
+        "notes": notes,
+    }
+
+
+def r13b1_file(folder):
+    d = R13B1
+    omega = fit_omega(d["T_c"], d["p_c"], d["T_fit"], d["p_fit"])
+    COMPONENTS["R13B1"] = (d["T_c"], d["p_c"], omega, d["M"])
+    out = cubic_file(folder, "R13B1", [("R13B1", 1.0)],
+                     "acentric factor fitted to 1434 kPa at 20 degC; ideal-gas heat capacity "
+                     "of the analogous molecule R13 (CClF3)")
+    return out
+
+
+def write(out_dir, content):
+    path = os.path.join(out_dir, content["name"] + ".ref")
+    with open(path, "w", encoding="utf-8") as f:
+        json.dump(content, f, indent=1)
+        f.write("\n")
+
+
+def main(argv):
+    if len(argv) != 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    folder, out_dir = argv[1], argv[2]
+    os.makedirs(out_dir, exist_ok=True)
+    for name in NAMES:
+        if name == "R13B1":
+            content = r13b1_file(folder)
+        elif name in CUBIC_BLENDS:
+            content = cubic_file(folder, name, CUBIC_BLENDS[name],
+                                 "van der Waals mixing, k_ij = 0; compositions from the "
+                                 "ASHRAE designations")
+        else:
+            content = helmholtz_file(folder, name)
+        write(out_dir, content)
+        print(name, content["model"])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
