@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the program need.
+# Usage: tools/install-deps.sh [--gui]   (--gui adds the fonts for the windows)
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
+    libsqlite3-dev libpugixml-dev nlohmann-json3-dev libeigen3-dev
+    libgtest-dev libbenchmark-dev
+)
+if [[ "${1:-}" == "--gui" ]]; then
+    packages+=(fonts-liberation2 fonts-dejavu-core fonts-noto-cjk xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

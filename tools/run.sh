@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs, builds, lays out the program directory from data/ and starts drel in it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh --gui
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ninja -C build drel drel-cli
+mkdir -p run
+cp -r data/. run/
+cd run
+exec ../build/app/drel "$@"
