@@ -1,0 +1,16 @@
+#include "app/betriebspunkt.h"
+#include "app/programmschalter.h"
+
+namespace drel {
+
+Betriebspunkt& betriebspunkt() {
+    static Betriebspunkt punkt;
+    return punkt;
+}
+
+Programmschalter& programmschalter() {
+    static Programmschalter schalter;
+    return schalter;
+}
+
+} // namespace drel

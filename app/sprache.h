@@ -1,0 +1,35 @@
+// The user-interface language: the translator's language number (1 to 10) and its
+// two-letter code, which names the per-language files and product-table columns.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace drel {
+
+struct SprachEintrag {
+    int nummer;
+    const char* menuName; // objectName of the language menu item
+    const char* menuText; // menu caption
+    const char* code;     // two-letter code
+};
+
+// The ten languages in the order of the language menu.
+const std::array<SprachEintrag, 10>& sprachTabelle();
+
+// Code of a language number: the table for 1 to 10, "En" above 10, "De" otherwise.
+QString sprachCode(int nummer);
+
+struct Sprache {
+    int nummer = 1;                          // translator language
+    QString kurzCode = QStringLiteral("De"); // short-string copy, builds file names
+    QString code = QStringLiteral("De");     // ordinary copy, builds column names
+
+    // Sets the number and both codes from it.
+    void setzen(int neueNummer);
+};
+
+// The program-wide language state.
+Sprache& sprache();
+
+} // namespace drel

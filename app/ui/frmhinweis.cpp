@@ -1,0 +1,31 @@
+#include "app/ui/frmhinweis.h"
+
+#include "app/rtftext.h"
+
+#include <QFile>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace drel::ui {
+
+TFrmHinweis::TFrmHinweis(QWidget* parent)
+    : QWidget(parent, Qt::Window), richEdit_(new QTextEdit(this)) {
+    setObjectName(QStringLiteral("TFrmHinweis"));
+    resize(640, 480);
+    richEdit_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit_->setReadOnly(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(richEdit_);
+}
+
+void TFrmHinweis::laden(const QString& datei) {
+    QFile file(datei);
+    if (!file.open(QIODevice::ReadOnly)) {
+        richEdit_->clear();
+        return;
+    }
+    richEdit_->setHtml(rtfZuHtml(file.readAll()));
+}
+
+} // namespace drel::ui

@@ -1,0 +1,328 @@
+#include "app/ui/frmmenue.h"
+
+#include "app/base/directories.h"
+#include "app/programmstart.h"
+#include "app/sprache.h"
+#include "app/ui/frmhinweis.h"
+#include "app/ui/frmsplash.h"
+#include "app/ui/shelltexte.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace drel::ui {
+
+namespace {
+
+const QColor kHellblau(214, 227, 247);
+
+// The maker's addresses behind "Drel im Internet", "Kontakt zu Drel" and the mail label.
+const QString kWebAdresse = QStringLiteral("https://www.drel.example/");
+const QString kKontaktAdresse = QStringLiteral("https://www.drel.example/kontakt");
+
+struct Knoten {
+    int ebene;
+    const char* text;
+    int gruppe;
+};
+
+// The series tree as stored with the window; each node carries its product group.
+constexpr Knoten kBaum[] = {
+    {0, "Suche nach Leistung / Typ", -1},
+    {0, "Halbhermetische Verdichter", 58},
+    {1, "Sauggasgekuhlt QN", 25},
+    {2, "einstufig", 25},
+    {2, "zweistufig", 26},
+    {2, "8/4polig (zwei Drehzahlen)", 45},
+    {2, "Duplex Verdichter", 30},
+    {2, "Verdichtersatze mit Sammler", 56},
+    {2, "Verflussigungssatze luftgekuhlt", 57},
+    {2, "CO2 subkritisch", 73},
+    {2, "R410A", 74},
+    {1, "Luftgekuhlt QL", 24},
+    {2, "einstufig", 24},
+    {2, "Duplex Verdichter", 29},
+    {2, "Verdichtersatze mit Sammler", 54},
+    {2, "Verflussigungssatze luftgekuhlt", 55},
+    {0, "Offene Motorverdichter LV", 65},
+    {0, "Offene Verdichter W", 38},
+    {1, "einstufig", 31},
+    {1, "zweistufig", 23},
+    {1, "Verdichtersatze", 32},
+    {1, "NH3-Verdichter", 51},
+    {1, "NH3-Verdichtersatze", 63},
+    {0, "Fahrzeugverdichter WY", 39},
+    {1, "Bus- und Bahnklimatisierung", 33},
+    {1, "Transportkuhlung", 66},
+    {1, "   und andere Anwendungen", 66},
+};
+
+void hellblauFaerben(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, kHellblau);
+    palette.setColor(QPalette::Window, kHellblau);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget* panel(const char* name, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("TFrmMenue"));
+    setWindowTitle(kTitel);
+    setMinimumSize(900, 649);
+    resize(900, 650);
+    setProperty("helpContext", 1);
+    flaechenAnlegen();
+    menueAnlegen();
+    FormCreate(start);
+}
+
+TFrmMenue::~TFrmMenue() {
+    delete splash_;
+}
+
+void TFrmMenue::flaechenAnlegen() {
+    auto* zentral = new QWidget(this);
+    auto* spalte = new QVBoxLayout(zentral);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+
+    Image4_ = new QLabel(zentral);
+    Image4_->setObjectName(QStringLiteral("Image4"));
+    Image4_->setFixedHeight(100);
+    Image4_->setStyleSheet(QStringLiteral(
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #18408c, stop:1 #d6e3f7);"
+        "color: white; font: bold 28pt 'Arial'; padding-left: 24px;"));
+    Image4_->setText(QStringLiteral("Drel"));
+    spalte->addWidget(Image4_);
+
+    auto* teiler = new QSplitter(Qt::Horizontal, zentral);
+    TV1_ = new QTreeWidget(teiler);
+    TV1_->setObjectName(QStringLiteral("TV1"));
+    TV1_->setHeaderHidden(true);
+    TV1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    baumFuellen();
+
+    auto* rechts = new QWidget(teiler);
+    auto* rechtsLayout = new QVBoxLayout(rechts);
+    rechtsLayout->setContentsMargins(0, 0, 0, 0);
+
+    Panel5_ = panel("Panel5", rechts);
+    auto* startLayout = new QVBoxLayout(Panel5_);
+    lblVersion_ = new QLabel(Panel5_);
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    startLayout->addWidget(lblVersion_);
+    auto* image3 = new QLabel(Panel5_);
+    image3->setObjectName(QStringLiteral("Image3"));
+    image3->hide();
+    startLayout->addWidget(image3);
+    startLayout->addWidget(panel("Panel6", Panel5_), 1);
+    rechtsLayout->addWidget(Panel5_);
+
+    Panel2_ = panel("Panel2", rechts);
+    auto* listenLayout = new QVBoxLayout(Panel2_);
+    for (const char* name : {"Label1", "Label2"}) {
+        auto* label = new QLabel(Panel2_);
+        label->setObjectName(QString::fromLatin1(name));
+        listenLayout->addWidget(label);
+    }
+    StringGrid1_ = new QTableWidget(1, 7, Panel2_);
+    StringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1_->horizontalHeader()->hide();
+    StringGrid1_->verticalHeader()->hide();
+    StringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listenLayout->addWidget(StringGrid1_, 1);
+    Memo1_ = new QPlainTextEdit(Panel2_);
+    Memo1_->setObjectName(QStringLiteral("Memo1"));
+    Memo1_->setReadOnly(true);
+    listenLayout->addWidget(Memo1_);
+    Memo3_ = new QPlainTextEdit(Panel2_);
+    Memo3_->setObjectName(QStringLiteral("Memo3"));
+    Memo3_->setReadOnly(true);
+    Memo3_->hide();
+    listenLayout->addWidget(Memo3_);
+    Panel2_->hide();
+    rechtsLayout->addWidget(Panel2_);
+
+    Panel1_ = panel("Panel1", rechts);
+    auto* scrollBox = panel("ScrollBox1", Panel1_);
+    (new QVBoxLayout(Panel1_))->addWidget(scrollBox);
+    Panel1_->hide();
+    rechtsLayout->addWidget(Panel1_);
+
+    teiler->setStretchFactor(1, 1);
+    teiler->setSizes({300, 600});
+    spalte->addWidget(teiler, 1);
+
+    auto* shape5 = panel("Shape5", zentral);
+    auto* bandLayout = new QHBoxLayout(shape5);
+    bandLayout->addStretch();
+    auto* adresse = new QLabel(QStringLiteral("www.drel.example"), shape5);
+    adresse->setObjectName(QStringLiteral("lblAdresse"));
+    bandLayout->addWidget(adresse);
+    auto* mail = new QLabel(QStringLiteral("E-Mail"), shape5);
+    mail->setObjectName(QStringLiteral("lblMail"));
+    mail->setToolTip(QStringLiteral("Klicken Sie hier um eine e-Mail an Drel zu senden"));
+    bandLayout->addWidget(mail);
+    bandLayout->addStretch();
+    spalte->addWidget(shape5);
+
+    setCentralWidget(zentral);
+}
+
+void TFrmMenue::baumFuellen() {
+    QTreeWidgetItem* eltern[3] = {nullptr, nullptr, nullptr};
+    for (const Knoten& knoten : kBaum) {
+        auto* item = knoten.ebene == 0 ? new QTreeWidgetItem(TV1_)
+                                       : new QTreeWidgetItem(eltern[knoten.ebene - 1]);
+        item->setText(0, QString::fromLatin1(knoten.text));
+        item->setData(0, Qt::UserRole, knoten.gruppe);
+        eltern[knoten.ebene] = item;
+    }
+}
+
+QAction* TFrmMenue::eintrag(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void TFrmMenue::menueAnlegen() {
+    QMenu* wuk = menuBar()->addMenu(kVersion);
+    mnWUK_ = wuk->menuAction();
+    mnWUK_->setObjectName(QStringLiteral("mnWUK"));
+    connect(eintrag(wuk, "Beenden1", QStringLiteral("&Beenden")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    optionen->menuAction()->setObjectName(QStringLiteral("Datei1"));
+    eintrag(optionen, "Druckerauswahl1", QStringLiteral("&Druckerauswahl"));
+    eintrag(optionen, "Einheiten1", QStringLiteral("Einheiten"));
+    Sprache1_ = optionen->addMenu(QStringLiteral("&Sprache"));
+    Sprache1_->menuAction()->setObjectName(QStringLiteral("Sprache1"));
+    for (const SprachEintrag& sprachEintrag : sprachTabelle()) {
+        QAction* action =
+            eintrag(Sprache1_, sprachEintrag.menuName, QString::fromLatin1(sprachEintrag.menuText));
+        action->setProperty("tag", sprachEintrag.nummer);
+        const int nummer = sprachEintrag.nummer;
+        connect(action, &QAction::triggered, this, [this, nummer] { spracheWaehlen(nummer); });
+    }
+
+    QAction* suchen = menuBar()->addAction(QStringLiteral("&Suchen"));
+    suchen->setObjectName(QStringLiteral("Suchen1"));
+    suchen->setVisible(false);
+
+    QMenu* lieferprogramm = menuBar()->addMenu(QStringLiteral("&Lieferprogramm"));
+    lieferprogramm->menuAction()->setObjectName(QStringLiteral("bersicht1"));
+    lieferprogramm->menuAction()->setVisible(false);
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
+    hilfe->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
+    eintrag(hilfe, "Hilfe2", QStringLiteral("Hilfe"));
+    QAction* hinweisAction = eintrag(hilfe, "Hinweis1", QStringLiteral("Hinweis"));
+    connect(hinweisAction, &QAction::triggered, this, [this, hinweisAction] {
+        hinweisZeigen(hinweisAction->text(), QStringLiteral("Info1"));
+    });
+    QAction* neuAction =
+        eintrag(hilfe, "NeuindieserVersion1", QStringLiteral("Neu in dieser Version"));
+    connect(neuAction, &QAction::triggered, this,
+            [this, neuAction] { hinweisZeigen(neuAction->text(), QStringLiteral("Readme-")); });
+    connect(eintrag(hilfe, "DrelimInternet1", QStringLiteral("Drel im Internet")),
+            &QAction::triggered, this, [] { ExecuteFile(kWebAdresse); });
+    connect(eintrag(hilfe, "KontaktzuDrel1", QStringLiteral("Kontakt zu Drel")),
+            &QAction::triggered, this, [] { ExecuteFile(kKontaktAdresse); });
+    eintrag(hilfe, "ber1", QStringLiteral("Uber ..."))->setVisible(false);
+    eintrag(hilfe, "Copyright1", QStringLiteral("Copyright"));
+}
+
+void TFrmMenue::FormCreate(Programmstart& start) {
+    QToolTip::setFont(QFont(QStringLiteral("Arial"), lblVersion_->font().pointSize()));
+    start.ausfuehren();
+
+    splash_ = new TFrmSplash;
+    splash_->show();
+    QCoreApplication::processEvents();
+
+    hinweis_ = new TFrmHinweis(this);
+    hinweis_->hide();
+
+    spracheAnzeigen();
+    mnWUK_->setText(kVersion);
+
+    for (QWidget* widget : std::initializer_list<QWidget*>{TV1_, Memo1_, Memo3_, StringGrid1_})
+        hellblauFaerben(widget);
+    StringGrid1_->setColumnWidth(6, 0);
+    StringGrid1_->setColumnHidden(6, true);
+}
+
+// The parts of the window that follow the language: version label, help file and the
+// description box's font (Korean needs the smaller size).
+void TFrmMenue::spracheAnzeigen() {
+    lblVersion_->setText(versionsText(windowTitle()));
+    hilfeDatei_ = pfad(verzeichnisse().programm,
+                       QStringLiteral("WUK_") + sprache().kurzCode + QStringLiteral(".hlp"));
+    QFont schrift = Memo1_->font();
+    schrift.setPointSize(sprache().nummer == 10 ? 9 : 10);
+    Memo1_->setFont(schrift);
+}
+
+void TFrmMenue::spracheWaehlen(int nummer) {
+    sprache().setzen(nummer);
+    spracheAnzeigen();
+}
+
+void TFrmMenue::hinweisZeigen(const QString& caption, const QString& dateiStamm) {
+    hinweis_->setWindowTitle(caption);
+    hinweis_->laden(
+        findeDatei(verzeichnisse().programm, dateiStamm + sprache().code + QStringLiteral(".rtf")));
+    hinweis_->show();
+    hinweis_->raise();
+}
+
+bool TFrmMenue::ExecuteFile(const QString& ziel) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(ziel));
+}
+
+void TFrmMenue::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        FormShow();
+    }
+}
+
+void TFrmMenue::FormShow() {
+    TV1_->collapseAll();
+    if (splash_) {
+        splash_->close();
+        splash_->deleteLater();
+    }
+}
+
+void TFrmMenue::closeEvent(QCloseEvent* event) {
+    Programmstart::beenden();
+    event->accept();
+}
+
+} // namespace drel::ui
