@@ -148,6 +148,12 @@ def helmholtz_file(folder, name):
     if "sat_min_liquid" in eos["STATES"]:
         out["checks"]["triple_liquid"] = state(eos["STATES"]["sat_min_liquid"])
         out["checks"]["triple_vapour"] = state(eos["STATES"]["sat_min_vapor"])
+    # High-precision saturation states that accompany the equation (extended precision).
+    sa = eos.get("SUPERANCILLARY", {}).get("check_points", [])
+    if sa:
+        out["checks"]["saturation"] = [{"T": c["T / K"], "p": c["p(mp) / Pa"],
+                                        "rhomolar_liquid": c["rho'(mp) / mol/m^3"],
+                                        "rhomolar_vapour": c["rho''(mp) / mol/m^3"]} for c in sa]
     if pseudo and "temperature_max_sat" in eos["STATES"]:
         out["T_sat_max"] = eos["STATES"]["temperature_max_sat"]["T"]
     return out
