@@ -6,28 +6,82 @@ namespace drel::chart {
 
 namespace {
 
-struct Fueller {
-    QImage& bild;
-    QRgb rand;
-    QRgb fuellung;
+// Span fill after Heckbert: every stacked segment remembers the row it came from,
+// so the parent row is only rescanned where the new span reaches beyond it.
+class Fueller {
+public:
+    Fueller(QImage& bild, QRgb rand, QRgb fuellung)
+        : basis_(reinterpret_cast<QRgb*>(bild.bits())),
+          schritt_(bild.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+          breite_(bild.width()), hoehe_(bild.height()), rand_(0xFF000000u | rand),
+          fuellung_(0xFF000000u | fuellung) {}
 
-    bool fuellbar(QRgb p) const {
-        const QRgb farbe = p & 0xFFFFFFu;
-        return farbe != rand && farbe != fuellung;
-    }
-    QRgb* zeile(int y) { return reinterpret_cast<QRgb*>(bild.scanLine(y)); }
-
-    // Pushes one seed for every run of fillable pixels of row y between xl and xr.
-    void laeufeMerken(int y, int xl, int xr, std::vector<QPoint>& stapel) {
-        const QRgb* z = zeile(y);
-        bool imLauf = false;
-        for (int x = xl; x <= xr; ++x) {
-            const bool f = fuellbar(z[x]);
-            if (f && !imLauf)
-                stapel.emplace_back(x, y);
-            imLauf = f;
+    void fuellen(QPoint start) {
+        if (!fuellbar(start.x(), start.y()))
+            return;
+        stapel_.reserve(256);
+        merken(start.y(), start.x(), start.x(), 1);
+        merken(start.y() + 1, start.x(), start.x(), -1);
+        while (!stapel_.empty()) {
+            const Segment s = stapel_.back();
+            stapel_.pop_back();
+            zeileFuellen(s);
         }
     }
+
+private:
+    struct Segment {
+        int y, xl, xr, dy;
+    };
+
+    QRgb* zeile(int y) const { return basis_ + y * schritt_; }
+    bool fuellbar(int x, int y) const {
+        const QRgb p = zeile(y)[x];
+        return p != rand_ && p != fuellung_;
+    }
+    void merken(int y, int xl, int xr, int dy) {
+        if (y + dy >= 0 && y + dy < hoehe_)
+            stapel_.push_back({y, xl, xr, dy});
+    }
+
+    // Fills row s.y + s.dy below (or above) the span xl..xr of row s.y.
+    void zeileFuellen(const Segment& s) {
+        const int y = s.y + s.dy;
+        QRgb* z = zeile(y);
+        auto frei = [&](int x) { return z[x] != rand_ && z[x] != fuellung_; };
+        int x = s.xl;
+        while (x >= 0 && frei(x))
+            z[x--] = fuellung_;
+        int links;
+        if (x < s.xl) {
+            links = x + 1;
+            if (links < s.xl)
+                merken(y, links, s.xl - 1, -s.dy); // reaches past the parent on the left
+            x = s.xl + 1;
+        } else {
+            links = -1; // no span starts at xl
+        }
+        while (true) {
+            if (links >= 0) {
+                while (x < breite_ && frei(x))
+                    z[x++] = fuellung_;
+                merken(y, links, x - 1, s.dy);
+                if (x > s.xr + 1)
+                    merken(y, s.xr + 1, x - 1, -s.dy); // reaches past the parent on the right
+            }
+            for (++x; x <= s.xr && !frei(x); ++x) {
+            }
+            if (x > s.xr)
+                break;
+            links = x;
+        }
+    }
+
+    QRgb* basis_;
+    qsizetype schritt_;
+    int breite_, hoehe_;
+    QRgb rand_, fuellung_;
+    std::vector<Segment> stapel_;
 };
 
 } // namespace
@@ -36,34 +90,7 @@ void flutFuellen(QImage& bild, QPoint start, QRgb rand, QRgb fuellung) {
     Q_ASSERT(bild.format() == QImage::Format_RGB32);
     if (!bild.rect().contains(start))
         return;
-    Fueller f{bild, rand & 0xFFFFFFu, fuellung & 0xFFFFFFu};
-    if (!f.fuellbar(f.zeile(start.y())[start.x()]))
-        return;
-    const int breite = bild.width();
-    const int hoehe = bild.height();
-    const QRgb wert = 0xFF000000u | f.fuellung;
-    std::vector<QPoint> stapel;
-    stapel.reserve(256);
-    stapel.push_back(start);
-    while (!stapel.empty()) {
-        const QPoint p = stapel.back();
-        stapel.pop_back();
-        QRgb* z = f.zeile(p.y());
-        if (!f.fuellbar(z[p.x()]))
-            continue;
-        int xl = p.x();
-        while (xl > 0 && f.fuellbar(z[xl - 1]))
-            --xl;
-        int xr = p.x();
-        while (xr < breite - 1 && f.fuellbar(z[xr + 1]))
-            ++xr;
-        for (int x = xl; x <= xr; ++x)
-            z[x] = wert;
-        if (p.y() > 0)
-            f.laeufeMerken(p.y() - 1, xl, xr, stapel);
-        if (p.y() < hoehe - 1)
-            f.laeufeMerken(p.y() + 1, xl, xr, stapel);
-    }
+    Fueller(bild, rand & 0xFFFFFFu, fuellung & 0xFFFFFFu).fuellen(start);
 }
 
 } // namespace drel::chart

@@ -1,0 +1,160 @@
+#include "chart/grenztest.h"
+#include "hilfen.h"
+
+#include <gtest/gtest.h>
+
+using namespace drel::chart;
+using drel::chart::test::polygon;
+using drel::chart::test::typischeGrenzen;
+
+namespace {
+
+const GrenzAchsen kAchsen = grenzAchsen(-35, 12.5, 25, 63);
+
+// The colour as the full chart finds it: grid, all three graphs, the cross.
+WinFarbe farbeDesCharts(const GrenzPolygone& p, const GrenzAchsen& a, double t0, double tc,
+                        QSize client = QSize(342, 244), quint16 scale = 1) {
+    ChartDaten d;
+    d.XStep = 10;
+    d.YStep = 10;
+    d.Scale = scale;
+    d.FarbeKreuz = kSchwarz;
+    grenzChartFuellen(d, p, a, t0, tc);
+    zeichnen(d, client);
+    return d.FarbeKreuz;
+}
+
+// A second envelope: a narrow one with a sloped top, and a dashed polygon that is empty
+// except for two points (no closed area).
+GrenzPolygone schmaleGrenzen() {
+    GrenzPolygone p;
+    p.rot = polygon({{-5, 20}, {-5, 48}, {-12, 55}, {-25, 55}, {-25, 20}, {-5, 20}});
+    p.strich = polygon({{-7, 24}, {-7, 45}, {-14, 51}, {-23, 51}, {-23, 24}, {-7, 24}});
+    p.blau = polygon({{-9, 26}, {-9, 40}, {-21, 40}, {-21, 26}, {-9, 26}});
+    return p;
+}
+
+} // namespace
+
+TEST(GrenzTest, AchsenWieDasDatenblatt) {
+    const GrenzAchsen a = grenzAchsen(-35, 12.5, 25, 63);
+    EXPECT_EQ(a.XMin, -40);
+    EXPECT_EQ(a.XMax, 20);
+    EXPECT_EQ(a.YMin, 20);
+    EXPECT_EQ(a.YMax, 70);
+    // Halves go to even: (-45 + 0)/10 = -4.5 -> -4; (15 + 5)/10 = 2.
+    const GrenzAchsen b = grenzAchsen(-41, 15, 30, 50);
+    EXPECT_EQ(b.XMin, -40);
+    EXPECT_EQ(b.XMax, 20);
+    // In °F: t0 -35 - 4 = -39 °C = -38.2 °F -> -40.
+    const GrenzAchsen f = grenzAchsen(-35, 12.5, 25, 63, true);
+    EXPECT_EQ(f.XMin, -40);
+    EXPECT_EQ(f.XMax, 60);  // 17.5 °C = 63.5 °F
+    EXPECT_EQ(f.YMin, 70);  // 20 °C = 68 °F
+    EXPECT_EQ(f.YMax, 150); // 68 °C = 154.4 °F
+}
+
+TEST(GrenzTest, ZulaessigeFarben) {
+    EXPECT_TRUE(grenzFarbeZulaessig(kFuellFarbe1));
+    EXPECT_TRUE(grenzFarbeZulaessig(kFuellFarbe2));
+    EXPECT_TRUE(grenzFarbeZulaessig(kReinBlau));
+    EXPECT_FALSE(grenzFarbeZulaessig(kFuellFarbe3));
+    EXPECT_FALSE(grenzFarbeZulaessig(kWeiss));
+}
+
+TEST(GrenzTest, BereicheDerHuelle) {
+    GrenzChart chart;
+    const GrenzPolygone p = typischeGrenzen();
+    EXPECT_EQ(chart.farbe(p, kAchsen, -10, 45), kFuellFarbe2);   // inside blue and dashed
+    EXPECT_EQ(chart.farbe(p, kAchsen, -36.5, 40), kFuellFarbe1); // between dashed and red
+    EXPECT_EQ(chart.farbe(p, kAchsen, -35, 40), kReinBlau);      // on the dashed border
+    EXPECT_EQ(chart.farbe(p, kAchsen, 17, 40), kWeiss);          // right of everything
+    EXPECT_FALSE(chart.innerhalb(p, kAchsen, 17, 40));
+    EXPECT_TRUE(chart.innerhalb(p, kAchsen, 0, 50));
+    // Outside the axes: no cross, the previous colour stays.
+    chart.setFarbeKreuz(kFuellFarbe3);
+    EXPECT_EQ(chart.farbe(p, kAchsen, 25, 40), kFuellFarbe3);
+    chart.setSchnell(false);
+    EXPECT_EQ(chart.farbe(p, kAchsen, 25, 40), kFuellFarbe3);
+}
+
+TEST(GrenzTest, LeerePolygone) {
+    // Without points every fill starts at the centre and floods the picture.
+    GrenzChart chart;
+    EXPECT_EQ(chart.farbe(GrenzPolygone{}, kAchsen, 0, 40), kFuellFarbe2);
+    // More than 11 points are cut to the record's 11.
+    GrenzPolygone p = typischeGrenzen();
+    p.strich.Anzahl = 200;
+    p.rot.Anzahl = -3;
+    chart.setSchnell(false);
+    const WinFarbe langsam = chart.farbe(p, kAchsen, -10, 45);
+    chart.setSchnell(true);
+    EXPECT_EQ(chart.farbe(p, kAchsen, -10, 45), langsam);
+}
+
+// The fast path and the drawing from scratch must give the colour the full chart
+// finds, on a grid of points around the envelopes, vertices and edges included.
+TEST(GrenzTest, SchnellerWegGleichDerZeichnung) {
+    struct Fall {
+        GrenzPolygone polygone;
+        GrenzAchsen achsen;
+        QSize client;
+        quint16 scale;
+        double raster; // grid spacing in K
+    };
+    const QList<Fall> faelle{
+        {typischeGrenzen(), kAchsen, QSize(342, 244), 1, 1.5},
+        {schmaleGrenzen(), grenzAchsen(-23, -7, 24, 51), QSize(342, 244), 1, 1.25},
+        {typischeGrenzen(), kAchsen, QSize(200, 150), 3, 3.5},
+    };
+    for (const Fall& fall : faelle) {
+        GrenzChart schnell(fall.client, fall.scale);
+        GrenzChart neu(fall.client, fall.scale);
+        neu.setSchnell(false);
+        QList<std::pair<double, double>> punkte;
+        for (double t0 = fall.achsen.XMin; t0 <= fall.achsen.XMax; t0 += fall.raster)
+            for (double tc = fall.achsen.YMin; tc <= fall.achsen.YMax; tc += fall.raster)
+                punkte.append({t0, tc});
+        for (const GrenzPunkte* poly : {&fall.polygone.rot, &fall.polygone.strich})
+            for (int i = 0; i + 1 < poly->Anzahl; ++i) {
+                const double x = poly->to[static_cast<size_t>(i)];
+                const double y = poly->tc[static_cast<size_t>(i)];
+                const double x2 = poly->to[static_cast<size_t>(i + 1)];
+                const double y2 = poly->tc[static_cast<size_t>(i + 1)];
+                for (double s : {0.0, 0.25, 0.5, 0.05})
+                    punkte.append({x + s * (x2 - x), y + s * (y2 - y)});
+                punkte.append({x + 0.3, y - 0.3});
+                punkte.append({x - 0.3, y + 0.3});
+            }
+        int grenzen = 0, flaechen = 0;
+        for (const auto& [t0, tc] : punkte) {
+            const WinFarbe erwartet =
+                farbeDesCharts(fall.polygone, fall.achsen, t0, tc, fall.client, fall.scale);
+            neu.setFarbeKreuz(kSchwarz);
+            schnell.setFarbeKreuz(kSchwarz);
+            ASSERT_EQ(neu.farbe(fall.polygone, fall.achsen, t0, tc), erwartet)
+                << "from scratch at t0 " << t0 << " tc " << tc;
+            ASSERT_EQ(schnell.farbe(fall.polygone, fall.achsen, t0, tc), erwartet)
+                << "fast path at t0 " << t0 << " tc " << tc;
+            grenzen += erwartet == kReinBlau;
+            flaechen += erwartet == kFuellFarbe1 || erwartet == kFuellFarbe2;
+        }
+        // The grid really crosses borders and both areas.
+        EXPECT_GT(grenzen, 20);
+        EXPECT_GT(flaechen, 100);
+    }
+}
+
+TEST(GrenzTest, CacheWechseltZwischenHuellen) {
+    // More polygon sets than the cache keeps, visited twice: answers stay right.
+    GrenzChart schnell;
+    GrenzChart neu;
+    neu.setSchnell(false);
+    for (int runde = 0; runde < 2; ++runde)
+        for (int k = 0; k < 40; ++k) {
+            GrenzPolygone p = typischeGrenzen();
+            p.strich.to[1] = 12.5f - static_cast<float>(k) * 0.5f; // vary the dashed polygon
+            EXPECT_EQ(schnell.farbe(p, kAchsen, 10, 52), neu.farbe(p, kAchsen, 10, 52))
+                << "set " << k;
+        }
+}
