@@ -1,0 +1,158 @@
+#include "app/base/messagesink.h"
+#include "buildfixture.h"
+#include "db/build/dbneu.h"
+#include "db/tabledefs.h"
+#include "db/tablefile.h"
+
+#include <QFileInfo>
+
+using namespace drel;
+using namespace drel::db;
+using drel::testing::BuildTest;
+
+namespace {
+
+Value wert(const TablePtr& t, int row, const char* feld) {
+    const int pos = t->fieldIndex(QLatin1String(feld));
+    if (pos < 0)
+        throw std::runtime_error(feld);
+    return t->rows()[static_cast<size_t>(row)][static_cast<size_t>(pos)];
+}
+
+class DBNeuTest : public BuildTest {
+protected:
+    TablePtr laden(const char* datei) const {
+        return loadTableFile(daten() + '/' + QLatin1String(datei));
+    }
+    void schreiben(const QString& datei, const QByteArray& inhalt) const {
+        QFile f(daten() + '/' + datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    // Writes a one-row Motors table as the "old" database.
+    void alteTabellen() const {
+        for (const TableDef& def : produktTabellen())
+            writeTableFile(daten() + '/' + def.fileName, def, {});
+        Row alt(tabelle(u"Motors")->fields.size());
+        alt[0] = qint32{1};
+        alt[1] = QStringLiteral("ALT");
+        writeTableFile(daten() + QStringLiteral("/Motors.cds"), *tabelle(u"Motors"), {alt});
+        schreiben(QStringLiteral("Stand.dat"), "12345\n");
+    }
+};
+
+} // namespace
+
+TEST_F(DBNeuTest, BuildsAll24TablesFromTheExports) {
+    DBNeu bau(daten());
+    std::vector<int> schritte;
+    bau.setFortschritt([&](int s, int n, const QString&) {
+        EXPECT_EQ(n, 24);
+        schritte.push_back(s);
+    });
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    ASSERT_TRUE(bau.dbNeuAufbauen());
+    EXPECT_TRUE(sink.messages.isEmpty());
+    EXPECT_EQ(schritte.size(), 24u);
+    EXPECT_EQ(schritte.back(), 24);
+    for (const TableDef& def : produktTabellen())
+        EXPECT_TRUE(QFileInfo(daten() + '/' + def.fileName).isFile()) << def.fileName.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
+    EXPECT_FALSE(QFileInfo::exists(bau.sicherungsVerzeichnis()));
+
+    const TablePtr art = laden("Articles.cds");
+    ASSERT_EQ(art->rowCount(), 2);
+    EXPECT_EQ(wert(art, 0, "Baugroesse"), Value(QStringLiteral("2 NH3")));
+    EXPECT_EQ(wert(art, 0, "BaugroesseN"), Value(qint32{2}));
+    EXPECT_EQ(wert(art, 0, "Hubvolumen"), Value(12.5));
+    EXPECT_EQ(wert(art, 0, "Aktiv"), Value(true));
+    EXPECT_EQ(wert(art, 0, "Bezeichnung2pl"), Value(QStringLiteral("Sprężarka")));
+    EXPECT_EQ(wert(art, 0, "ZuletztGeaendertAm"),
+              Value(QDateTime(QDate(2006, 5, 31), QTime(14, 7, 9))));
+    EXPECT_EQ(wert(art, 1, "Bezeichnung1"), Value(QStringLiteral("W16/100")));
+    EXPECT_EQ(wert(art, 1, "BaugroesseN"), Value(qint32{16}));
+    EXPECT_TRUE(isNull(wert(art, 1, "Hubvolumen")));
+
+    const TablePtr cap = laden("CapacityData.cds");
+    EXPECT_EQ(wert(cap, 0, "KoordBlau1to"), Value(-10.5));
+    EXPECT_EQ(wert(cap, 0, "KoordStrich10tc"), Value(55.0));
+    EXPECT_EQ(wert(cap, 0, "KaelteLeistung1"), Value(1250.0));
+    EXPECT_EQ(wert(cap, 0, "SauggasFlag"), Value(true));
+    EXPECT_EQ(wert(cap, 0, "InformationText2_Ko"), Value(QStringLiteral("안내")));
+    EXPECT_EQ(wert(laden("Motors.cds"), 0, "Spannung"), Value(QStringLiteral("380-420V Y/s")));
+    EXPECT_EQ(laden("ShipmentTexts.cds")->rowCount(), 2);
+    EXPECT_EQ(wert(laden("ZertifikatTypen.cds"), 0, "TitelEn"), Value(QStringLiteral("UL listed")));
+    EXPECT_EQ(wert(laden("Legenden.cds"), 0, "Wert_FR"), Value(QStringLiteral("Limite")));
+    EXPECT_EQ(wert(laden("TextResources.cds"), 0, "Text"), Value(QStringLiteral("Hello")));
+    EXPECT_EQ(wert(laden("InterfVals.cds"), 0, "Mass2"), Value(QStringLiteral("1 1/8\"")));
+}
+
+TEST_F(DBNeuTest, FailedBuildKeepsTheOldTablesAndStandDat) {
+    alteTabellen();
+    schreiben(QStringLiteral("TechnicalDataValues.xml"),
+              "<?xml version=\"1.0\"?>\n<R>\n<S/>\n<T><ID>1</T>\n</R>\n");
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    DBNeu bau(daten());
+    EXPECT_FALSE(bau.dbNeuAufbauen());
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].text.startsWith("TechnicalDataValues.xml: "));
+    EXPECT_TRUE(sink.messages[0].text.contains("Zeile 4"));
+    // Motors was built before the broken export, but the old file is still in place.
+    EXPECT_EQ(wert(laden("Motors.cds"), 0, "Name"), Value(QStringLiteral("ALT")));
+    EXPECT_EQ(laden("Articles.cds")->rowCount(), 0);
+    QFile stand(daten() + QStringLiteral("/Stand.dat"));
+    ASSERT_TRUE(stand.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stand.readAll(), "12345\n");
+    EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
+    EXPECT_FALSE(QFileInfo::exists(bau.sicherungsVerzeichnis()));
+}
+
+TEST_F(DBNeuTest, MissingExportIsReportedByName) {
+    QFile::remove(daten() + QStringLiteral("/LegendText.xml"));
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    EXPECT_FALSE(DBNeu(daten()).dbNeuAufbauen());
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].text.startsWith("LegendText.xml:"));
+    EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/Articles.cds")));
+}
+
+TEST_F(DBNeuTest, ExportsAreFoundWithoutRegardToCase) {
+    ASSERT_TRUE(QFile::rename(daten() + QStringLiteral("/WukCapacityData.xml"),
+                              daten() + QStringLiteral("/wukcapacitydata.XML")));
+    EXPECT_TRUE(DBNeu(daten()).dbNeuAufbauen());
+    EXPECT_EQ(laden("CapacityData.cds")->rowCount(), 1);
+}
+
+// A process that died while replacing the files left old tables in the backup
+// folder and a stale staging folder; the next build puts them back first.
+TEST_F(DBNeuTest, LeftoversOfADeadProcessAreCleanedUp) {
+    alteTabellen();
+    DBNeu bau(daten());
+    QDir().mkpath(bau.sicherungsVerzeichnis());
+    QDir().mkpath(bau.stagingVerzeichnis());
+    ASSERT_TRUE(QFile::rename(daten() + QStringLiteral("/Motors.cds"),
+                              bau.sicherungsVerzeichnis() + QStringLiteral("/Motors.cds")));
+    schreiben(QStringLiteral("WukMotors.xml"), "<R/>"); // and this build fails
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    EXPECT_FALSE(bau.dbNeuAufbauen());
+    EXPECT_EQ(wert(laden("Motors.cds"), 0, "Name"), Value(QStringLiteral("ALT")));
+    EXPECT_FALSE(QFileInfo::exists(bau.sicherungsVerzeichnis()));
+    EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
+}
+
+TEST(DBNeuBundled, BuildsFromTheBundledExportsWhenThereAreAny) {
+    const QString quelle = QStringLiteral(DREL_SOURCE_DIR "/data/Daten");
+    if (QDir(quelle).entryList({QStringLiteral("*.xml")}, QDir::Files).size() < 24)
+        GTEST_SKIP() << "no exports in data/Daten";
+    QTemporaryDir tmp;
+    drel::testing::copyFolder(quelle, tmp.path() + QStringLiteral("/Daten"));
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    ASSERT_TRUE(DBNeu(tmp.path() + QStringLiteral("/Daten")).dbNeuAufbauen())
+        << (sink.messages.isEmpty() ? std::string() : sink.messages[0].text.toStdString());
+    EXPECT_GT(loadTableFile(tmp.path() + QStringLiteral("/Daten/Articles.cds"))->rowCount(), 0);
+}

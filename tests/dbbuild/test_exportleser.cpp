@@ -1,0 +1,204 @@
+#include "buildfixture.h"
+#include "db/build/exportleser.h"
+
+#include <gtest/gtest.h>
+
+using namespace drel;
+using namespace drel::db;
+using drel::testing::buildData;
+
+namespace {
+
+ZuordnungEintrag eintrag(int code, int size = 0) {
+    return {QStringLiteral("F"), code, size, {}};
+}
+
+Value conv(int code, const char* text, int size = 0) {
+    return wertUmwandeln(eintrag(code, size), QString::fromUtf8(text));
+}
+
+const BauSchritt& schritt(const char* tabelle) {
+    static const std::vector<BauSchritt> schritte = dbZuordnungErstellen();
+    for (const BauSchritt& s : schritte) {
+        if (s.definition.name == QLatin1String(tabelle))
+            return s;
+    }
+    throw std::runtime_error(tabelle);
+}
+
+std::vector<Row> lesen(const QString& datei, const char* tabelle) {
+    std::vector<Row> rows;
+    exportDateiLesen(datei, schritt(tabelle).zuordnung, [&](const Row& r) { rows.push_back(r); });
+    return rows;
+}
+
+std::vector<Row> lesenAusText(const QByteArray& xml, const char* tabelle) {
+    std::vector<Row> rows;
+    exportLesen(xml, QStringLiteral("test.xml"), schritt(tabelle).zuordnung,
+                [&](const Row& r) { rows.push_back(r); });
+    return rows;
+}
+
+QString fehlerVon(const QByteArray& xml) {
+    try {
+        lesenAusText(xml, "Motors");
+    } catch (const DbError& e) {
+        return e.message();
+    }
+    return QStringLiteral("<no error>");
+}
+
+class Conversions : public ::testing::Test {
+protected:
+    void SetUp() override { setNumberSeparators(NumberSeparators::german()); }
+    void TearDown() override { setNumberSeparators(NumberSeparators::german()); }
+};
+
+} // namespace
+
+TEST_F(Conversions, IntegerCode2) {
+    EXPECT_EQ(conv(kTypInt, "42"), Value(qint32{42}));
+    EXPECT_EQ(conv(kTypInt, "-7"), Value(qint32{-7}));
+    EXPECT_TRUE(isNull(conv(kTypInt, "4.2")));
+    EXPECT_TRUE(isNull(conv(kTypInt, "abc")));
+    EXPECT_TRUE(isNull(conv(kTypInt, "")));
+    EXPECT_TRUE(isNull(conv(kTypInt, "99999999999")));
+}
+
+TEST_F(Conversions, FloatCode3ReadsThePointWhateverTheSeparator) {
+    EXPECT_EQ(conv(kTypFloat, "12.5"), Value(12.5));
+    EXPECT_EQ(conv(kTypFloat, "1,5"), Value(1.5)); // German separator
+    EXPECT_EQ(conv(kTypFloat, "-0.0001"), Value(-0.0001));
+    EXPECT_TRUE(isNull(conv(kTypFloat, "1.2.3")));
+    EXPECT_TRUE(isNull(conv(kTypFloat, "1e999")));
+    EXPECT_TRUE(isNull(conv(kTypFloat, "n/a")));
+    setNumberSeparators(NumberSeparators::english());
+    EXPECT_EQ(conv(kTypFloat, "12.5"), Value(12.5));
+    EXPECT_TRUE(isNull(conv(kTypFloat, "1,5")));
+}
+
+TEST_F(Conversions, TimestampCode5) {
+    EXPECT_EQ(conv(kTypZeitpunkt, "2006-05-31T14:07:09"),
+              Value(QDateTime(QDate(2006, 5, 31), QTime(14, 7, 9))));
+    // Characters after the seconds are not read.
+    EXPECT_EQ(conv(kTypZeitpunkt, "2006-05-31T14:07:09.997+02:00"),
+              Value(QDateTime(QDate(2006, 5, 31), QTime(14, 7, 9))));
+    EXPECT_TRUE(isNull(conv(kTypZeitpunkt, "2006-05-31")));
+    EXPECT_TRUE(isNull(conv(kTypZeitpunkt, "2006-13-31T14:07:09")));
+    EXPECT_TRUE(isNull(conv(kTypZeitpunkt, "2006-05-31T25:07:09")));
+    EXPECT_TRUE(isNull(conv(kTypZeitpunkt, "2006-0x-31T14:07:09")));
+}
+
+TEST_F(Conversions, BoolCode6OnlyTrueInAnyCase) {
+    EXPECT_EQ(conv(kTypBool, "true"), Value(true));
+    EXPECT_EQ(conv(kTypBool, "TrUe"), Value(true));
+    EXPECT_EQ(conv(kTypBool, "true "), Value(false));
+    EXPECT_EQ(conv(kTypBool, "1"), Value(false));
+    EXPECT_EQ(conv(kTypBool, ""), Value(false));
+}
+
+TEST_F(Conversions, TextCodes1And4AreCutToTheirSize) {
+    EXPECT_EQ(conv(kTypText, "  Text ", 10), Value(QStringLiteral("  Text ")));
+    EXPECT_EQ(conv(kTypText, "A10011", 5), Value(QStringLiteral("A1001")));
+    // A surrogate pair at the limit is not split.
+    EXPECT_EQ(conv(kTypText, "ab\xF0\x9F\x98\x80", 3), Value(QStringLiteral("ab")));
+    const QByteArray lang(2500, 'x');
+    EXPECT_EQ(std::get<QString>(conv(kTypLangText, lang.constData(), 10)).size(), 2000);
+}
+
+TEST_F(Conversions, FirstRunOfDigits) {
+    EXPECT_EQ(ersteZiffernfolge(QStringLiteral("W16-100")), "16");
+    EXPECT_EQ(ersteZiffernfolge(QStringLiteral("2 NH3")), "2");
+    EXPECT_EQ(ersteZiffernfolge(QStringLiteral("ohne")), "");
+}
+
+TEST_F(Conversions, ArticleRewrites) {
+    const auto rows = lesen(buildData("einzeln/articles_rewrites.xml"), "Articles");
+    ASSERT_EQ(rows.size(), 6u); // the schema child and the comment are no records
+    auto feld = [&](size_t row, int pos) { return rows[row][static_cast<size_t>(pos)]; };
+    // Group 51: " NH3" appended, and BaugroesseN sees the changed text.
+    EXPECT_EQ(feld(0, 0), Value(qint32{1})); // <id> matched without regard to case
+    EXPECT_EQ(feld(0, 2), Value(qint32{51}));
+    EXPECT_EQ(feld(0, 17), Value(QStringLiteral("2 NH3")));
+    EXPECT_EQ(feld(0, 24), Value(qint32{2}));
+    EXPECT_TRUE(isNull(feld(0, 8))); // no Description1 element
+    // Group 63 with a namespace prefix on the element.
+    EXPECT_EQ(feld(1, 17), Value(QStringLiteral("S66 b12 NH3")));
+    EXPECT_EQ(feld(1, 24), Value(qint32{66}));
+    // Group 23: cut before the last blank only when the group came first.
+    EXPECT_EQ(feld(2, 8), Value(QStringLiteral("W16/100")));
+    EXPECT_EQ(feld(3, 8), Value(QStringLiteral("W16/100 ABC")));
+    // Group 26 without a blank stays whole; a size without digits leaves BaugroesseN empty.
+    EXPECT_EQ(feld(4, 8), Value(QStringLiteral("Ohneblank")));
+    EXPECT_EQ(feld(4, 17), Value(QStringLiteral("ohne Ziffern")));
+    EXPECT_TRUE(isNull(feld(4, 24)));
+    // A group that is no number: empty field, no rewrite; a digit run too large is empty.
+    EXPECT_TRUE(isNull(feld(5, 2)));
+    EXPECT_EQ(feld(5, 8), Value(QStringLiteral("A B C")));
+    EXPECT_EQ(feld(5, 17), Value(QStringLiteral("99999999999 x")));
+    EXPECT_TRUE(isNull(feld(5, 24)));
+}
+
+TEST_F(Conversions, VoltageUpperCaseSBecomesY) {
+    const auto rows = lesen(buildData("einzeln/motors_voltage.xml"), "Motors");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][2], Value(QStringLiteral("380-420V Y")));
+    EXPECT_EQ(rows[1][2], Value(QStringLiteral("Ys")));
+    EXPECT_TRUE(isNull(rows[1][0])); // missing element leaves the field empty
+    EXPECT_EQ(rows[1][1], Value(QStringLiteral("ohne ID")));
+}
+
+TEST(ExportLesen, RootWithOnlyTheSchemaGivesNoRows) {
+    EXPECT_TRUE(lesen(buildData("einzeln/only_schema.xml"), "Motors").empty());
+}
+
+TEST(ExportLesen, BrokenInputGivesAClearMessage) {
+    try {
+        lesen(buildData("einzeln/broken.xml"), "Motors");
+        FAIL() << "no error";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().startsWith("broken.xml: ")) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains("Zeile 4")) << e.message().toStdString();
+    }
+    try {
+        lesen(buildData("einzeln/empty_root.xml"), "Motors");
+        FAIL() << "no error";
+    } catch (const DbError& e) {
+        EXPECT_EQ(
+            e.message(),
+            QStringLiteral("empty_root.xml: Das Wurzelelement NewDataSet enthält keine Elemente."));
+    }
+    EXPECT_TRUE(fehlerVon("").contains("test.xml"));
+    EXPECT_TRUE(
+        fehlerVon("<?xml version=\"1.0\"?><!-- nur ein Kommentar -->").contains("test.xml"));
+    EXPECT_TRUE(fehlerVon("\xff\xfe\x00<").contains("test.xml"));
+    EXPECT_THROW(lesen(buildData("einzeln/fehlt.xml"), "Motors"), DbError);
+}
+
+TEST(ExportLesen, DeepNestingAndHugeValuesDoNotCrash) {
+    QByteArray tief = "<R><S/><T><Name>";
+    for (int i = 0; i < 200000; ++i)
+        tief += "<a>";
+    for (int i = 0; i < 200000; ++i)
+        tief += "</a>";
+    tief += "</Name></T></R>";
+    const auto rows = lesenAusText(tief, "Motors");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][1], Value(QString())); // the name element has no text of its own
+
+    const QByteArray gross = "<R><S/><T><Name>" + QByteArray(20 * 1024 * 1024, 'N') +
+                             "</Name><ID>" + QByteArray(100000, '7') + "</ID></T></R>";
+    const auto grossRows = lesenAusText(gross, "Motors");
+    ASSERT_EQ(grossRows.size(), 1u);
+    EXPECT_EQ(grossRows[0][1], Value(QString(20, QLatin1Char('N'))));
+    EXPECT_TRUE(isNull(grossRows[0][0]));
+}
+
+TEST(ExportLesen, Utf16ExportIsRead) {
+    const QString text = QStringLiteral("<R><S/><T><Name>Wärme</Name></T></R>");
+    QByteArray utf16("\xff\xfe", 2);
+    utf16 += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const auto rows = lesenAusText(utf16, "Motors");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][1], Value(QStringLiteral("Wärme")));
+}
