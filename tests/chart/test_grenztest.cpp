@@ -103,9 +103,9 @@ TEST(GrenzTest, SchnellerWegGleichDerZeichnung) {
         double raster; // grid spacing in K
     };
     const QList<Fall> faelle{
-        {typischeGrenzen(), kAchsen, QSize(342, 244), 1, 1.5},
-        {schmaleGrenzen(), grenzAchsen(-23, -7, 24, 51), QSize(342, 244), 1, 1.25},
-        {typischeGrenzen(), kAchsen, QSize(200, 150), 3, 3.5},
+        {typischeGrenzen(), kAchsen, QSize(342, 244), 1, 2.5},
+        {schmaleGrenzen(), grenzAchsen(-23, -7, 24, 51), QSize(342, 244), 1, 2},
+        {typischeGrenzen(), kAchsen, QSize(200, 150), 3, 5},
     };
     for (const Fall& fall : faelle) {
         GrenzChart schnell(fall.client, fall.scale);
