@@ -139,6 +139,9 @@ void Cursor::setMasterSource(DataSource* source) {
 
 void Cursor::setMasterFields(const QString& masterFields) {
     masterFieldsText_ = masterFields;
+    masterFieldList_.clear();
+    for (const QString& f : masterFields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        masterFieldList_ << f.trimmed();
     if (active())
         rebuild();
 }
@@ -167,7 +170,7 @@ void Cursor::sortAll() {
 }
 
 Cursor* Cursor::linkedMaster() const {
-    if (!masterSource_ || masterFieldsText_.trimmed().isEmpty())
+    if (!masterSource_ || masterFieldList_.isEmpty())
         return nullptr;
     Cursor* master = masterSource_->dataSet();
     return master && master->active() ? master : nullptr;
@@ -182,13 +185,16 @@ bool Cursor::masterRange(std::vector<int>::const_iterator& begin,
         return true;
     if (master->isEmpty())
         return false;
-    const QStringList masterFields = masterFieldsText_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList& masterFields = masterFieldList_;
     if (static_cast<size_t>(masterFields.size()) > indexFields_.size())
         throw DbError(
             QStringLiteral("%1: the index has fewer fields than the master link").arg(name_));
     std::vector<Value> key;
-    for (const QString& f : masterFields)
-        key.push_back(master->value(f.trimmed()));
+    key.reserve(static_cast<size_t>(masterFields.size()));
+    for (const QString& f : masterFields) {
+        const int stored = master->fieldIndex(f);
+        key.push_back(stored >= 0 ? master->storedValue(stored) : master->value(f));
+    }
     const auto& rows = table_->rows();
     auto compareKey = [&](int row) {
         const Row& r = rows[static_cast<size_t>(row)];
@@ -216,6 +222,7 @@ bool Cursor::rowVisible(int tableRow) const {
 }
 
 void Cursor::rebuild() {
+    const int before = currentTableRow();
     view_.clear();
     if (active()) {
         std::vector<int>::const_iterator begin;
@@ -230,7 +237,9 @@ void Cursor::rebuild() {
     position_ = view_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = view_.empty();
-    notifyDetails();
+    // Details depend only on the current row: when it stays, they stay.
+    if (currentTableRow() != before)
+        notifyDetails();
 }
 
 void Cursor::notifyDetails() {
@@ -239,14 +248,16 @@ void Cursor::notifyDetails() {
     for (DataSource* source : sources) {
         const std::vector<Cursor*> users = source->users_;
         for (Cursor* detail : users)
-            if (detail->active() && !detail->masterFieldsText_.trimmed().isEmpty())
+            if (detail->active() && !detail->masterFieldList_.isEmpty())
                 detail->rebuild();
     }
 }
 
 void Cursor::setPosition(int position) {
+    const int before = currentTableRow();
     position_ = position;
-    notifyDetails();
+    if (currentTableRow() != before)
+        notifyDetails();
 }
 
 void Cursor::first() {
@@ -346,7 +357,7 @@ int Cursor::currentTableRow() const {
                : -1;
 }
 
-int Cursor::fieldIndex(QStringView field) const {
+int Cursor::fieldIndex(QAnyStringView field) const {
     return table_ ? table_->fieldIndex(field) : -1;
 }
 
@@ -359,11 +370,10 @@ const Value& Cursor::storedValue(int fieldIndex) const {
 }
 
 bool Cursor::hasField(QAnyStringView fieldName) const {
-    const QString field = fieldName.toString();
-    if (table_ && table_->fieldIndex(field) >= 0)
+    if (table_ && table_->fieldIndex(fieldName) >= 0)
         return true;
     return std::any_of(calcFields_.begin(), calcFields_.end(), [&](const CalcField& c) {
-        return c.name.compare(field, Qt::CaseInsensitive) == 0;
+        return QAnyStringView::compare(c.name, fieldName, Qt::CaseInsensitive) == 0;
     });
 }
 
@@ -371,15 +381,14 @@ Value Cursor::value(QAnyStringView fieldName) const {
     // A closed cursor (its table could not be opened) shows nothing.
     if (!table_)
         return {};
-    const QString field = fieldName.toString();
-    const int index = table_->fieldIndex(field);
+    const int index = table_->fieldIndex(fieldName);
     if (index >= 0)
         return storedValue(index);
     for (const CalcField& calc : calcFields_) {
-        if (calc.name.compare(field, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(calc.name, fieldName, Qt::CaseInsensitive) == 0)
             return currentTableRow() < 0 ? Value() : calc.function(*this);
     }
-    throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, field));
+    throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(name_, fieldName.toString()));
 }
 
 // --- TableCache ---------------------------------------------------------------

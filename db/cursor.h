@@ -110,7 +110,7 @@ public:
     int currentTableRow() const;
     // Value of a stored field (by position) of the current row; null on an empty view.
     const Value& storedValue(int fieldIndex) const;
-    int fieldIndex(QStringView field) const; // stored fields only, -1 when none
+    int fieldIndex(QAnyStringView field) const; // stored fields only, -1 when none
 
 private:
     struct CalcField {
@@ -146,6 +146,7 @@ private:
 
     DataSource* masterSource_ = nullptr;
     QString masterFieldsText_;
+    QStringList masterFieldList_;
     std::vector<DataSource*> sources_; // data sources that show this cursor
 
     std::vector<CalcField> calcFields_;

@@ -1,14 +1,62 @@
 #include "db/table.h"
 
+#include <algorithm>
+
 namespace drel::db {
 
+namespace {
+template <typename View> int compareNames(QStringView a, View b);
+} // namespace
+
 Table::Table(TableDef def, std::vector<Row> rows) : def_(std::move(def)), rows_(std::move(rows)) {
+    byName_.reserve(def_.fields.size());
     for (size_t i = 0; i < def_.fields.size(); ++i)
-        byLowerName_.insert(def_.fields[i].name.toLower(), static_cast<int>(i));
+        byName_.emplace_back(def_.fields[i].name, static_cast<int>(i));
+    std::sort(byName_.begin(), byName_.end(), [](const auto& a, const auto& b) {
+        return compareNames(QStringView(a.first), QStringView(b.first)) < 0;
+    });
 }
 
-int Table::fieldIndex(QStringView name) const {
-    return byLowerName_.value(name.toString().toLower(), -1);
+namespace {
+
+// Field names are ASCII in practice: fold ASCII letters by hand and leave other
+// characters to Qt's full case folding.
+template <typename View> int compareNames(QStringView a, View b) {
+    const qsizetype n = std::min<qsizetype>(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = QChar(b[i]).unicode();
+        if (x >= 128 || y >= 128)
+            return a.compare(b, Qt::CaseInsensitive);
+        if (x >= u'A' && x <= u'Z')
+            x = static_cast<char16_t>(x + 32);
+        if (y >= u'A' && y <= u'Z')
+            y = static_cast<char16_t>(y + 32);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+template <typename View> int lookup(const std::vector<std::pair<QString, int>>& byName, View name) {
+    const auto it = std::partition_point(byName.begin(), byName.end(), [&](const auto& entry) {
+        return compareNames(QStringView(entry.first), name) < 0;
+    });
+    if (it == byName.end() || compareNames(QStringView(it->first), name) != 0)
+        return -1;
+    return it->second;
+}
+
+} // namespace
+
+int Table::fieldIndex(QAnyStringView name) const {
+    return name.visit([this](auto view) {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QStringView> || std::is_same_v<View, QLatin1StringView>)
+            return lookup(byName_, view);
+        else
+            return lookup(byName_, QStringView(view.toString()));
+    });
 }
 
 } // namespace drel::db

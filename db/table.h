@@ -3,7 +3,7 @@
 
 #include "db/value.h"
 
-#include <QHash>
+#include <QAnyStringView>
 #include <memory>
 
 namespace drel::db {
@@ -18,12 +18,13 @@ public:
     int fieldCount() const { return static_cast<int>(def_.fields.size()); }
 
     // Position of a field without regard to letter case, -1 when there is none.
-    int fieldIndex(QStringView name) const;
+    // Looks up without allocating: it runs for every field access by name.
+    int fieldIndex(QAnyStringView name) const;
 
 private:
     TableDef def_;
     std::vector<Row> rows_;
-    QHash<QString, int> byLowerName_;
+    std::vector<std::pair<QString, int>> byName_; // sorted without regard to case
 };
 
 using TablePtr = std::shared_ptr<const Table>;

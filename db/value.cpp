@@ -83,6 +83,13 @@ bool toBool(const Value& v) {
 }
 
 int compareValues(const Value& a, const Value& b) {
+    // Fast paths for the key types of the indexes.
+    if (a.index() == b.index()) {
+        if (const auto* ia = std::get_if<qint32>(&a))
+            return threeWay(*ia, std::get<qint32>(b));
+        if (const auto* fa = std::get_if<double>(&a))
+            return threeWay(*fa, std::get<double>(b));
+    }
     const bool nullA = isNull(a);
     const bool nullB = isNull(b);
     if (nullA || nullB)
