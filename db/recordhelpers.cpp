@@ -7,23 +7,59 @@ namespace drel::db {
 
 namespace {
 
-const char* polygonStem(int n) {
-    switch (n) {
-    case 1:
-        return "KoordBlau";
-    case 2:
-        return "KoordStrich";
-    default:
-        return "KoordRot";
+// Field positions of a fixed list of names, resolved once per loaded table: the
+// search reads coefficients and polygons of hundreds of records per run.
+class FieldPositions {
+public:
+    explicit FieldPositions(std::vector<QString> names) : names_(std::move(names)) {}
+
+    // Value of name i in the cursor's current row; unknown names fail as by name.
+    double number(const Cursor& c, size_t i) {
+        if (!c.active())
+            return 0.0;
+        if (c.table() != table_) {
+            table_ = c.table();
+            positions_.clear();
+            for (const QString& n : names_)
+                positions_.push_back(table_->fieldIndex(n));
+        }
+        if (positions_[i] < 0)
+            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), names_[i]));
+        return toDouble(c.storedValue(positions_[i]));
     }
+
+private:
+    std::vector<QString> names_;
+    TablePtr table_;
+    std::vector<int> positions_;
+};
+
+std::vector<QString> numberedNames(const char* stem, int count, const char* suffix = "") {
+    std::vector<QString> names;
+    for (int k = 1; k <= count; ++k)
+        names.push_back(QString::fromLatin1(stem) + QString::number(k) +
+                        QString::fromLatin1(suffix));
+    return names;
+}
+
+std::vector<QString> polygonNames(const char* stem) {
+    std::vector<QString> names;
+    for (int k = 1; k <= 10; ++k) {
+        const QString point = QString::fromLatin1(stem) + QString::number(k);
+        names.push_back(point + QLatin1String("to"));
+        names.push_back(point + QLatin1String("tc"));
+    }
+    return names;
 }
 
 void readPolygon(const Cursor& c, int n, GrenzPolygon& p) {
-    const QString stem = QString::fromLatin1(polygonStem(n));
-    for (int k = 1; k <= 10; ++k) {
-        const QString point = stem + QString::number(k);
-        p.to[static_cast<size_t>(k)] = static_cast<float>(c.asFloat(point + QLatin1String("to")));
-        p.tc[static_cast<size_t>(k)] = static_cast<float>(c.asFloat(point + QLatin1String("tc")));
+    static FieldPositions blau(polygonNames("KoordBlau"));
+    static FieldPositions strich(polygonNames("KoordStrich"));
+    static FieldPositions rot(polygonNames("KoordRot"));
+    FieldPositions& fields = n == 1 ? blau : (n == 2 ? strich : rot);
+    for (size_t k = 1; k <= 10; ++k) {
+        p.to[k] = static_cast<float>(fields.number(c, 2 * (k - 1)));
+        p.tc[k] = static_cast<float>(fields.number(c, 2 * (k - 1) + 1));
     }
     p.to[11] = 0.0F;
     p.tc[11] = 0.0F;
@@ -102,14 +138,15 @@ void GrenzenLesen(const Cursor& leistung, int n, GrenzPolygon& polygon) {
 }
 
 void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& satz) {
-    for (int i = 1; i <= 10; ++i) {
-        const QString n = QString::number(i);
-        satz.Qo[static_cast<size_t>(i)] = leistung.asFloat(QLatin1String("KaelteLeistung") + n);
-        satz.P[static_cast<size_t>(i)] = leistung.asFloat(QLatin1String("Antriebsleistung") + n);
+    static FieldPositions qo(numberedNames("KaelteLeistung", 10));
+    static FieldPositions p(numberedNames("Antriebsleistung", 10));
+    static FieldPositions strom(numberedNames("ElektrStrom", 4));
+    for (size_t i = 1; i <= 10; ++i) {
+        satz.Qo[i] = qo.number(leistung, i - 1);
+        satz.P[i] = p.number(leistung, i - 1);
     }
-    for (int j = 1; j <= 4; ++j)
-        satz.I[static_cast<size_t>(j)] =
-            motor.asFloat(QLatin1String("ElektrStrom") + QString::number(j));
+    for (size_t j = 1; j <= 4; ++j)
+        satz.I[j] = strom.number(motor, j - 1);
 }
 
 int BaureihenArtVonGruppe(int g) {
