@@ -68,7 +68,6 @@ std::optional<double> Eos::density(double T, double p, Phase phase, double guess
 }
 
 std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double rhoL, double rhoV) {
-    const double rt = eos.gasConstant() * T;
     for (int i = 0; i < 100; ++i) {
         const ResidualDerivs l = eos.residual(T, rhoL);
         const ResidualDerivs v = eos.residual(T, rhoV);
@@ -89,13 +88,15 @@ std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double 
         rhoL += dL;
         rhoV += dV;
         if (std::fabs(dL) <= 1e-12 * rhoL && std::fabs(dV) <= 1e-12 * rhoV) {
-            if (!(rhoL > rhoV * (1 + 1e-6)) || kL <= 0 || kV <= 0)
+            // Both roots must lie on their own side of the critical density, else the
+            // iteration has found a spurious pair inside the wet region.
+            const double rc = eos.criticalDensity();
+            if (!(rhoL > rc && rhoV < rc) || kL <= 0 || kV <= 0)
                 return std::nullopt;
             const double p = 0.5 * (eos.pressure(T, rhoL) + eos.pressure(T, rhoV));
             return SaturatedPair{p, rhoL, rhoV};
         }
     }
-    (void)rt;
     return std::nullopt;
 }
 

@@ -38,20 +38,16 @@ double invertPressureCurve(F pOfT, double p, double tLo, double tHi, double tGue
         if (std::fabs(f1) < 1e-13)
             return x1;
     }
-    // Bisection over the original range.
-    lo = tLo;
-    hi = tHi;
-    double flo = f(lo), fhi = f(hi);
-    if (!(flo <= 0 && fhi >= 0))
-        return nan;
+    // Bisection inside the bracket found so far. A failed evaluation can only come
+    // from the upper end (close to the critical point), so it counts as too high.
     for (int i = 0; i < 200 && hi - lo > 1e-9; ++i) {
         const double mid = 0.5 * (lo + hi);
         const double fm = f(mid);
-        if (!std::isfinite(fm))
-            return nan;
-        (fm < 0 ? lo : hi) = mid;
+        (std::isfinite(fm) && fm < 0 ? lo : hi) = mid;
     }
-    return 0.5 * (lo + hi);
+    const double t = 0.5 * (lo + hi);
+    const double ft = f(t);
+    return std::isfinite(ft) && std::fabs(ft) < 1e-6 ? t : nan;
 }
 
 } // namespace drel::calc

@@ -79,7 +79,16 @@ private:
             const double rc = eos_->criticalDensity();
             return SaturatedPair{pc_, rc, rc};
         }
-        return maxwellSaturation(*eos_, T, rhoL_(T), rhoV_(T));
+        if (auto s = maxwellSaturation(*eos_, T, rhoL_(T), rhoV_(T)))
+            return s;
+        // Outside the fitted range of the density correlations (R114 below 0 degC)
+        // the equation's own roots at the correlated pressure are the better start.
+        const double p = pSat_(T);
+        const auto rhoL = eos_->density(T, p, Phase::Liquid);
+        const auto rhoV = eos_->density(T, p, Phase::Vapour);
+        if (!rhoL || !rhoV)
+            return std::nullopt;
+        return maxwellSaturation(*eos_, T, *rhoL, *rhoV);
     }
 
     double pc_;

@@ -1,0 +1,79 @@
+// Median cost of the property calls without memo hits (each iteration asks for a
+// new temperature) and of a memo hit. Run from a Release build:
+//   bench_stoff --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include "app/base/messagesink.h"
+#include "calc/stoff.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+drel::calc::TStoff& stoffFor(const char* refrigerant) {
+    static drel::calc::TStoff s;
+    static bool created = false;
+    if (!created) {
+        s.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+        created = true;
+    }
+    s.KaeltemittelSetzen(QString::fromLatin1(refrigerant));
+    return s;
+}
+
+// A fresh temperature every call, between -30 and +10 degC, so the memo never hits.
+double nextT(double& t) {
+    t += 1e-7;
+    if (t > 10)
+        t = -30;
+    return t;
+}
+
+void taudruck(benchmark::State& state, const char* refrigerant) {
+    auto& s = stoffFor(refrigerant);
+    double t = -30;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.Taudruck(nextT(t)));
+}
+
+void dampfEnthalpie(benchmark::State& state, const char* refrigerant) {
+    auto& s = stoffFor(refrigerant);
+    const double p = s.Taudruck(-10);
+    double t = -30;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.DampfEnthalpie(20 + nextT(t), p));
+}
+
+void dampfVolumen(benchmark::State& state, const char* refrigerant) {
+    auto& s = stoffFor(refrigerant);
+    const double p = s.Taudruck(-10);
+    double t = -30;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.DampfVolumen(20 + nextT(t), p));
+}
+
+void memoHit(benchmark::State& state, const char* refrigerant) {
+    auto& s = stoffFor(refrigerant);
+    const double p = s.Taudruck(-10);
+    s.DampfEnthalpie(20, p);
+    for (auto _ : state) {
+        s.KaeltemittelSetzen(QString::fromLatin1(refrigerant));
+        benchmark::DoNotOptimize(s.DampfEnthalpie(20, p));
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(taudruck, R134a, "R134a");
+BENCHMARK_CAPTURE(taudruck, R404A, "R404A");
+BENCHMARK_CAPTURE(taudruck, R717, "R717");
+BENCHMARK_CAPTURE(taudruck, R744, "R744");
+BENCHMARK_CAPTURE(dampfEnthalpie, R134a, "R134a");
+BENCHMARK_CAPTURE(dampfEnthalpie, R404A, "R404A");
+BENCHMARK_CAPTURE(dampfEnthalpie, R717, "R717");
+BENCHMARK_CAPTURE(dampfEnthalpie, R744, "R744");
+BENCHMARK_CAPTURE(dampfVolumen, R134a, "R134a");
+BENCHMARK_CAPTURE(dampfVolumen, R404A, "R404A");
+BENCHMARK_CAPTURE(dampfVolumen, R717, "R717");
+BENCHMARK_CAPTURE(dampfVolumen, R744, "R744");
+BENCHMARK_CAPTURE(memoHit, R134a, "R134a");
+
+BENCHMARK_MAIN();

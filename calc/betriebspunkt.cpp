@@ -1,0 +1,80 @@
+#include "calc/betriebspunkt.h"
+
+#include "calc/polynom.h"
+#include "calc/stoff.h"
+#include "db/datamodule.h"
+
+#include <cmath>
+
+namespace drel::calc {
+
+namespace {
+
+// a / b, or NaN where b is zero or either side is not computable.
+double quotient(double a, double b) {
+    if (b == 0.0 || !std::isfinite(a) || !std::isfinite(b))
+        return Bewertung::nan;
+    return a / b;
+}
+
+} // namespace
+
+bool Bewertung::berechenbar() const {
+    return std::isfinite(Qo) && std::isfinite(P) && std::isfinite(m) && std::isfinite(QoV) &&
+           std::isfinite(QoE);
+}
+
+double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0) {
+    const double wert = dm.TBLeistung.asFloat(u"Sauggaswert");
+    return dm.TBLeistung.asBool(u"SauggasFlag") ? wert : t0 + wert;
+}
+
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff,
+                               const BetriebspunktEingabe& e) {
+    Bewertung r;
+    stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
+    r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
+    r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
+    r.I = hatMotor(dm) ? IRechnen(dm, e.t0, e.tc, e.n, e.f, e.netz60Hz) : 0.0;
+    const double tsR = sauggasTemperaturBemessung(dm, e.t0);
+    const double pc = stoff.Taudruck(e.tc);
+    const double p0 = stoff.Taudruck(e.t0);
+    const double h1 = stoff.DampfEnthalpie(tsR, p0);
+    const double h3 = stoff.FluessigEnthalpieSiedepunkt(pc);
+    const double tB = stoff.Siedetemperatur(pc);
+    r.mR = quotient(r.Qo, h1 - h3);
+    const double vR = stoff.DampfVolumen(tsR, p0);
+    const double volumenstrom = r.mR * vR;
+    const double h1u = stoff.DampfEnthalpie(e.ts, p0);
+    const double hE = stoff.DampfEnthalpie(e.t0 + e.dtue, p0);
+    const double h3u = stoff.FluessigEnthalpie(tB - e.dtu);
+    const double vU = stoff.DampfVolumen(e.ts, p0);
+    r.m = quotient(volumenstrom, vU);
+    r.QoV = (h1u - h3u) * r.m;
+    r.QoE = (hE - h3u) * r.m;
+    return r;
+}
+
+Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e) {
+    Bewertung r;
+    stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
+    r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
+    r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
+    r.I = 0.0;
+    const double p0 = stoff.Taudruck(e.t0);
+    const double h1 = stoff.DampfEnthalpie(e.t0 + 20.0, p0);
+    const double vR = stoff.DampfVolumen(e.t0 + 20.0, p0);
+    const double hX = stoff.FluessigEnthalpie(e.tc + e.t0);
+    r.mR = quotient(r.Qo, h1 - hX);
+    const double volumenstrom = r.mR * vR;
+    const double h1u = stoff.DampfEnthalpie(e.ts, p0);
+    const double vU = stoff.DampfVolumen(e.ts, p0);
+    r.m = quotient(volumenstrom, vU);
+    const double hXu = stoff.FluessigEnthalpie(e.tc - e.dtu + e.t0);
+    const double hE = stoff.DampfEnthalpie(e.t0 + e.dtue, p0);
+    r.QoV = (h1u - hXu) * r.m;
+    r.QoE = (hE - hXu) * r.m;
+    return r;
+}
+
+} // namespace drel::calc
