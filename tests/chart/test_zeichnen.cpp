@@ -1,9 +1,11 @@
 #include "app/base/messagesink.h"
 #include "app/base/numberformat.h"
+#include "chart/chartdruck.h"
 #include "chart/chartzeichner.h"
 #include "chart/flutfuellung.h"
 #include "hilfen.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace drel;
@@ -300,4 +302,33 @@ TEST(Zeichnen, AchsenZahlen) {
     EXPECT_EQ(achsenZahl(-40, 0), QStringLiteral("-40"));
     EXPECT_EQ(achsenZahl(2.5, 1), QStringLiteral("2,5"));
     EXPECT_EQ(achsenZahl(12345.678, 2), QStringLiteral("12345,68"));
+}
+
+TEST(Drucken, ZehntelMillimeterMitYNachOben) {
+    // At 254 dpi one device pixel is 0.1 mm, so positions can be read off directly.
+    QImage papier(2100, 1500, QImage::Format_RGB32);
+    papier.setDotsPerMeterX(10000);
+    papier.setDotsPerMeterY(10000);
+    papier.fill(Qt::white);
+    ChartDaten d = leererChart();
+    quadrat(d, 1);
+    d.NoGraphs = 1;
+    d.KreuzSetzen(1, 1, 50, 50);
+    d.graph(1).KreuzZahl = 1;
+    d.FarbeKreuz = 4242;
+    {
+        QPainter p(&papier);
+        chartDrucken(p, d, kClient, false);
+    }
+    // Plot 1300 * 0.93 = 1209 wide, 800 * 0.89 = 712 high, from LeftRand 40 mm and
+    // TopRand 30 mm: x 0 at 400, y 100 at 300 and y 0 at 1012.
+    EXPECT_EQ(ausQRgb(papier.pixel(800, 1012)), kSchwarz);
+    EXPECT_EQ(ausQRgb(papier.pixel(800, 300)), kSchwarz);
+    EXPECT_EQ(ausQRgb(papier.pixel(400, 600)), kSchwarz);
+    EXPECT_EQ(ausQRgb(papier.pixel(800, 1030)), kWeiss);
+    // The cross at (50, 50): 400 + 50 * 12.09, 1012 - 50 * 7.12.
+    EXPECT_EQ(ausQRgb(papier.pixel(1004, 656)), kReinBlau);
+    // Areas are not filled and FarbeKreuz stays.
+    EXPECT_EQ(ausQRgb(papier.pixel(850, 700)), kWeiss);
+    EXPECT_EQ(d.FarbeKreuz, 4242u);
 }

@@ -1,0 +1,116 @@
+#include "chart/ui/tdchart.h"
+
+#include "app/base/directories.h"
+#include "chart/chartdatei.h"
+#include "chart/chartdruck.h"
+#include "chart/ui/tskalierung.h"
+#include "chart/ui/ttabellen.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPainter>
+
+namespace drel::chart {
+
+TDChart::TDChart(QWidget* parent)
+    : QWidget(parent), drucker_(QPrinter::HighResolution), skalierung_(new TSkalierung(this)),
+      tabellen_(new TTabellen(this)) {
+    menuAufbauen();
+}
+
+TDChart::~TDChart() = default;
+
+void TDChart::menuAufbauen() {
+    menu_ = new QMenu(this);
+    menu_->addAction(QStringLiteral("&Copy to Clipboard"), this, &TDChart::inZwischenablage);
+    menu_->addAction(QStringLiteral("&Save as Bitmap"), this, &TDChart::alsBitmapSpeichern);
+    menu_->addAction(QStringLiteral("&Print"), this, [this] { Drucken(); });
+    menu_->addAction(QStringLiteral("Printer &Setup"), this, &TDChart::druckerEinrichten);
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("&Einstellungen"), this, &TDChart::einstellungen);
+    menu_->addAction(QStringLiteral("&Werte-Tabelle"), this, &TDChart::werteTabelle);
+    for (QAction* a : menu_->actions())
+        a->setProperty("tag", -99);
+}
+
+void TDChart::Zeichnen() {
+    zeichnung_ = zeichnen(daten_, size());
+    update();
+}
+
+void TDChart::Drucken() {
+    if (!daten_.EigenerDruckauftrag)
+        return; // the caller prints through Drucken(QPainter&) inside its own job
+    QPainter p;
+    if (!p.begin(&drucker_))
+        return;
+    Drucken(p);
+    p.end();
+}
+
+void TDChart::Drucken(QPainter& laufenderAuftrag) {
+    const bool quer = drucker_.pageLayout().orientation() == QPageLayout::Landscape;
+    chartDrucken(laufenderAuftrag, daten_, size(), quer);
+}
+
+void TDChart::inZwischenablage() {
+    if (!zeichnung_.bild.isNull())
+        QGuiApplication::clipboard()->setImage(zeichnung_.bild);
+}
+
+void TDChart::alsBitmapSpeichern() {
+    const QString datei =
+        QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Bitmaps (*.bmp)"));
+    if (datei.isEmpty())
+        return;
+    const QString name = datei.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)
+                             ? datei
+                             : datei + QStringLiteral(".bmp");
+    zeichnung_.bild.save(name, "BMP");
+}
+
+void TDChart::druckerEinrichten() {
+    QPageSetupDialog dialog(&drucker_, this);
+    dialog.exec();
+}
+
+void TDChart::einstellungen() {
+    skalierung_->fuellen(daten_);
+    skalierung_->exec();
+    skalierung_->modell().uebernehmen(daten_);
+    Zeichnen();
+}
+
+void TDChart::werteTabelle() {
+    // The settings directory is the current directory after start-up.
+    const QString verzeichnis = verzeichnisse().einstellungen.isEmpty()
+                                    ? QDir::currentPath()
+                                    : verzeichnisse().einstellungen;
+    const QString datei = pfad(verzeichnis, kChartDat);
+    if (!chartDatSchreiben(datei, daten_))
+        return;
+    tabellen_->laden(datei);
+    tabellen_->exec();
+    if (tabellen_->modell().Uebernommen && tabellen_->modell().zurueckLesen(daten_))
+        Zeichnen();
+}
+
+void TDChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (zeichnung_.anzeige.isNull()) {
+        p.fillRect(rect(), Qt::white);
+        return;
+    }
+    p.drawImage(rect(), zeichnung_.anzeige);
+}
+
+void TDChart::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+}
+
+} // namespace drel::chart

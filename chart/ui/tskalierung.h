@@ -1,0 +1,54 @@
+// The settings dialog "Einstellungen": axes, number formats, graph colours and
+// lines, texts, print margins, picture quality and chart type.
+#pragma once
+
+#include "chart/skalierungmodell.h"
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+class QToolButton;
+
+namespace drel::chart {
+
+class TSkalierung : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSkalierung(QWidget* parent = nullptr);
+
+    SkalierungModell& modell() { return modell_; }
+
+    // Fills the model from the chart and shows it in the controls.
+    void fuellen(const ChartDaten& daten);
+    // Shows the model in the controls / takes the controls into the model.
+    void ausModell();
+    void inModell();
+
+    // "&OK" and a press on swatch i (1..10).
+    void okGedrueckt();
+    void farbeGedrueckt(int i);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* achsenTeil();
+    QWidget* textTeil();
+    QWidget* graphenTeil();
+    QWidget* druckTeil();
+    void swatchZeigen(int i);
+
+    SkalierungModell modell_;
+    std::array<QLineEdit*, 31> edit_{};
+    std::array<QSpinBox*, 12> spin_{};
+    std::array<QCheckBox*, 21> check_{};
+    std::array<QToolButton*, 11> shape_{};
+    QButtonGroup* position_ = nullptr;
+    QButtonGroup* art_ = nullptr;
+};
+
+} // namespace drel::chart

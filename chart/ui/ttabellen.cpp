@@ -1,0 +1,73 @@
+#include "chart/ui/ttabellen.h"
+
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace drel::chart {
+
+int TabellenGitter::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TabellenModell::kZeilen;
+}
+
+int TabellenGitter::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TabellenModell::kSpalten;
+}
+
+QVariant TabellenGitter::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return modell_.zelle(index.row() + 1, index.column() + 1);
+}
+
+bool TabellenGitter::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    modell_.setZelle(index.row() + 1, index.column() + 1, value.toString());
+    emit dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags TabellenGitter::flags(const QModelIndex& index) const {
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+void TabellenGitter::neuLaden() {
+    beginResetModel();
+    endResetModel();
+}
+
+TTabellen::TTabellen(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Tabellen"));
+    setWindowTitle(QStringLiteral("Tabellen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* menu = new QMenuBar(this);
+    QMenu* datei = menu->addMenu(QStringLiteral("&Datei"));
+    datei->addAction(QStringLiteral("B&eenden"), this, &QDialog::reject);
+    datei->addAction(QStringLiteral("&Werte übernehmen"), this, &TTabellen::werteUebernehmen);
+    menu->addMenu(QStringLiteral("&Bearbeiten"));
+    layout->setMenuBar(menu);
+
+    gitter_ = new TabellenGitter(modell_, this);
+    F1Book1_ = new QTableView(this);
+    F1Book1_->setObjectName(QStringLiteral("F1Book1"));
+    F1Book1_->setModel(gitter_);
+    F1Book1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    F1Book1_->verticalHeader()->setDefaultSectionSize(17);
+    layout->addWidget(F1Book1_);
+    resize(640, 420);
+}
+
+bool TTabellen::laden(const QString& pfad) {
+    const bool ok = modell_.laden(pfad);
+    gitter_->neuLaden();
+    return ok;
+}
+
+void TTabellen::werteUebernehmen() {
+    modell_.Uebernommen = true;
+    accept();
+}
+
+} // namespace drel::chart
