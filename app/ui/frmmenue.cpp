@@ -34,6 +34,13 @@ const QColor kHellblau(214, 227, 247);
 const QString kWebAdresse = QStringLiteral("https://www.drel.example/");
 const QString kKontaktAdresse = QStringLiteral("https://www.drel.example/kontakt");
 
+// Chinese users write to the maker's office in China.
+QString mailAdresse() {
+    return sprache().kurzCode.toUpper() == QLatin1String("CN")
+               ? QStringLiteral("mailto:china@drel.example")
+               : QStringLiteral("mailto:info@drel.example");
+}
+
 struct Knoten {
     int ebene;
     const char* text;
@@ -178,12 +185,15 @@ void TFrmMenue::flaechenAnlegen() {
     auto* shape5 = panel("Shape5", zentral);
     auto* bandLayout = new QHBoxLayout(shape5);
     bandLayout->addStretch();
-    auto* adresse = new QLabel(QStringLiteral("www.drel.example"), shape5);
+    auto* adresse = new QLabel(shape5);
     adresse->setObjectName(QStringLiteral("lblAdresse"));
+    adresse->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(kWebAdresse));
+    connect(adresse, &QLabel::linkActivated, this, [](const QString& ziel) { ExecuteFile(ziel); });
     bandLayout->addWidget(adresse);
-    auto* mail = new QLabel(QStringLiteral("E-Mail"), shape5);
+    auto* mail = new QLabel(QStringLiteral("<a href=\"mail\">E-Mail</a>"), shape5);
     mail->setObjectName(QStringLiteral("lblMail"));
     mail->setToolTip(QStringLiteral("Klicken Sie hier um eine e-Mail an Drel zu senden"));
+    connect(mail, &QLabel::linkActivated, this, [] { ExecuteFile(mailAdresse()); });
     bandLayout->addWidget(mail);
     bandLayout->addStretch();
     spalte->addWidget(shape5);
