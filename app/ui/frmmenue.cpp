@@ -135,7 +135,27 @@ void TFrmMenue::flaechenAnlegen() {
     auto* rechtsLayout = new QVBoxLayout(rechts);
     rechtsLayout->setContentsMargins(0, 0, 0, 0);
 
-    Panel5_ = panel("Panel5", rechts);
+    rechtsLayout->addWidget(startPanelAnlegen(rechts));
+    rechtsLayout->addWidget(listenPanelAnlegen(rechts));
+
+    Panel1_ = panel("Panel1", rechts);
+    auto* scrollBox = panel("ScrollBox1", Panel1_);
+    (new QVBoxLayout(Panel1_))->addWidget(scrollBox);
+    Panel1_->hide();
+    rechtsLayout->addWidget(Panel1_);
+
+    teiler->setStretchFactor(1, 1);
+    teiler->setSizes({300, 600});
+    spalte->addWidget(teiler, 1);
+
+    spalte->addWidget(adressBandAnlegen(zentral));
+
+    setCentralWidget(zentral);
+}
+
+// Start panel: version label and the place of the hovered series picture.
+QWidget* TFrmMenue::startPanelAnlegen(QWidget* parent) {
+    Panel5_ = panel("Panel5", parent);
     auto* startLayout = new QVBoxLayout(Panel5_);
     lblVersion_ = new QLabel(Panel5_);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
@@ -145,9 +165,12 @@ void TFrmMenue::flaechenAnlegen() {
     image3->hide();
     startLayout->addWidget(image3);
     startLayout->addWidget(panel("Panel6", Panel5_), 1);
-    rechtsLayout->addWidget(Panel5_);
+    return Panel5_;
+}
 
-    Panel2_ = panel("Panel2", rechts);
+// List panel of the browser: headings, size/type list and series description.
+QWidget* TFrmMenue::listenPanelAnlegen(QWidget* parent) {
+    Panel2_ = panel("Panel2", parent);
     auto* listenLayout = new QVBoxLayout(Panel2_);
     for (const char* name : {"Label1", "Label2"}) {
         auto* label = new QLabel(Panel2_);
@@ -170,19 +193,12 @@ void TFrmMenue::flaechenAnlegen() {
     Memo3_->hide();
     listenLayout->addWidget(Memo3_);
     Panel2_->hide();
-    rechtsLayout->addWidget(Panel2_);
+    return Panel2_;
+}
 
-    Panel1_ = panel("Panel1", rechts);
-    auto* scrollBox = panel("ScrollBox1", Panel1_);
-    (new QVBoxLayout(Panel1_))->addWidget(scrollBox);
-    Panel1_->hide();
-    rechtsLayout->addWidget(Panel1_);
-
-    teiler->setStretchFactor(1, 1);
-    teiler->setSizes({300, 600});
-    spalte->addWidget(teiler, 1);
-
-    auto* shape5 = panel("Shape5", zentral);
+// Bottom band with the web address and the mail label.
+QWidget* TFrmMenue::adressBandAnlegen(QWidget* parent) {
+    auto* shape5 = panel("Shape5", parent);
     auto* bandLayout = new QHBoxLayout(shape5);
     bandLayout->addStretch();
     auto* adresse = new QLabel(shape5);
@@ -196,9 +212,7 @@ void TFrmMenue::flaechenAnlegen() {
     connect(mail, &QLabel::linkActivated, this, [] { ExecuteFile(mailAdresse()); });
     bandLayout->addWidget(mail);
     bandLayout->addStretch();
-    spalte->addWidget(shape5);
-
-    setCentralWidget(zentral);
+    return shape5;
 }
 
 void TFrmMenue::baumFuellen() {

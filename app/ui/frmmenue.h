@@ -50,6 +50,9 @@ protected:
 
 private:
     void flaechenAnlegen();
+    QWidget* startPanelAnlegen(QWidget* parent);
+    QWidget* listenPanelAnlegen(QWidget* parent);
+    QWidget* adressBandAnlegen(QWidget* parent);
     void baumFuellen();
     void menueAnlegen();
     QAction* eintrag(QMenu* menu, const char* name, const QString& caption);
