@@ -29,8 +29,7 @@ double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0) {
     return dm.TBLeistung.asBool(u"SauggasFlag") ? wert : t0 + wert;
 }
 
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff,
-                               const BetriebspunktEingabe& e) {
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);

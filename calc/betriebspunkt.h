@@ -13,13 +13,13 @@ namespace drel::calc {
 class TStoff;
 
 struct BetriebspunktEingabe {
-    double t0 = -10.0;   // evaporating temperature (dew point), °C
-    double tc = 45.0;    // condensing temperature (dew point), °C
-    double n = 1450.0;   // speed, 1/min (articles without a motor)
-    double f = 50.0;     // mains frequency, Hz (articles with a motor)
-    double ts = 20.0;    // suction gas temperature at the compressor inlet, °C
-    double dtu = 0.0;    // liquid subcooling, K
-    double dtue = 5.0;   // useful superheat in the evaporator, K
+    double t0 = -10.0; // evaporating temperature (dew point), °C
+    double tc = 45.0;  // condensing temperature (dew point), °C
+    double n = 1450.0; // speed, 1/min (articles without a motor)
+    double f = 50.0;   // mains frequency, Hz (articles with a motor)
+    double ts = 20.0;  // suction gas temperature at the compressor inlet, °C
+    double dtu = 0.0;  // liquid subcooling, K
+    double dtue = 5.0; // useful superheat in the evaporator, K
     bool netz60Hz = false;
 };
 
@@ -41,8 +41,7 @@ struct Bewertung {
 // Rating suction gas temperature of the current capacity record.
 double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);
 
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff,
-                               const BetriebspunktEingabe& e);
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e);
 // Two-stage series: rating state t0 + 20 K, liquid at tc + t0 − Δtu; no current.
 Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e);
 

@@ -1,9 +1,11 @@
 // Small tables written to a temporary folder for the cursor and data-module tests.
 #pragma once
 
+#include "db/tabledefs.h"
 #include "db/tablefile.h"
 
 #include <QTemporaryDir>
+#include <map>
 
 namespace drel::db::testing {
 
@@ -36,6 +38,44 @@ inline QString writeTable(const QTemporaryDir& dir, const TableDef& def,
     const QString path = dir.path() + "/" + def.fileName;
     writeTableFile(path, def, rows);
     return path;
+}
+
+using Fields = std::map<QString, Value>;
+
+// A row of a product table with the named fields set and every other field null.
+inline Row rowOf(const char* table, const Fields& fields) {
+    const TableDef* def = tabelle(QString::fromLatin1(table));
+    Row row(def->fields.size());
+    for (const auto& [name, value] : fields) {
+        const int index = def->fieldIndex(name);
+        if (index < 0)
+            throw DbError("test fixture: no field " + name);
+        row[static_cast<size_t>(index)] = value;
+    }
+    return row;
+}
+
+// Polygon fields stem1to, stem1tc, ... for the given points.
+inline Fields polygon(const char* stem, const std::vector<std::pair<double, double>>& points) {
+    Fields f;
+    for (size_t k = 0; k < points.size(); ++k) {
+        const QString p = QString::fromLatin1(stem) + QString::number(k + 1);
+        f[p + "to"] = points[k].first;
+        f[p + "tc"] = points[k].second;
+    }
+    return f;
+}
+
+inline Fields merged(Fields a, const Fields& b) {
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+// Writes a product table (by name) into <dir>/Daten.
+inline void writeProductTable(const QString& programDir, const char* table,
+                              const std::vector<Row>& rows) {
+    const TableDef* def = tabelle(QString::fromLatin1(table));
+    writeTableFile(programDir + "/Daten/" + def->fileName, *def, rows);
 }
 
 } // namespace drel::db::testing

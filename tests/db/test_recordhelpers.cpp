@@ -15,36 +15,6 @@ using namespace drel::db::testing;
 
 namespace {
 
-using Fields = std::map<QString, Value>;
-
-// A row of a product table with the named fields set and every other field null.
-Row rowOf(const char* table, const Fields& fields) {
-    const TableDef* def = tabelle(QString::fromLatin1(table));
-    Row row(def->fields.size());
-    for (const auto& [name, value] : fields) {
-        const int index = def->fieldIndex(name);
-        if (index < 0)
-            throw DbError("test fixture: no field " + name);
-        row[static_cast<size_t>(index)] = value;
-    }
-    return row;
-}
-
-Fields polygon(const char* stem, std::vector<std::pair<double, double>> points) {
-    Fields f;
-    for (size_t k = 0; k < points.size(); ++k) {
-        const QString p = QString::fromLatin1(stem) + QString::number(k + 1);
-        f[p + "to"] = points[k].first;
-        f[p + "tc"] = points[k].second;
-    }
-    return f;
-}
-
-Fields merged(Fields a, const Fields& b) {
-    a.insert(b.begin(), b.end());
-    return a;
-}
-
 // A small product database in Daten/ of a temporary program directory.
 class DataModuleTest : public ::testing::Test {
 protected:

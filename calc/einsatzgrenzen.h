@@ -1,0 +1,32 @@
+// Where an operating point lies with respect to the blue and dashed application
+// limit polygons, and the published range of the dashed polygon.
+#pragma once
+
+#include "db/recordhelpers.h"
+
+namespace drel::calc {
+
+// Range of the dashed polygon (the blue one where the dashed is empty), set by
+// every EinsatzgrenzenTest.
+struct GrenzBereich {
+    double GrenzT0Min = 0.0;
+    double GrenzT0Max = 0.0;
+    double GrenzTcMin = 0.0;
+    double GrenzTcMax = 0.0;
+};
+GrenzBereich& grenzBereich();
+
+// Direction of the vector from (x1, y1) to (x2, y2) in degrees, 90 for a null vector.
+double Richtungswinkel(double y1, double x1, double y2, double x2);
+
+// Side value of the point against the polygon: 0 inside, at least 3 outside.
+int PolygonLage(const db::GrenzPolygon& polygon, double t0, double tc);
+
+// Code 100·a + 10·d + b for the current capacity record (a: suction gas too hot).
+// Sets grenzBereich().
+int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0);
+// The same on given polygons and rating suction gas temperature.
+int EinsatzgrenzenTest(const db::GrenzPolygon& blau, const db::GrenzPolygon& strich, double tsR,
+                       double ts, double tc, double t0, GrenzBereich& bereich);
+
+} // namespace drel::calc

@@ -1,0 +1,102 @@
+#include "calc/betriebspunkt.h"
+#include "calc/polynom.h"
+#include "ratingfixture.h"
+
+#include <cmath>
+
+using namespace drel;
+using namespace drel::calc;
+using namespace drel::rating::testing;
+
+namespace {
+
+BetriebspunktEingabe punkt(double t0, double tc, double ts, double dtu = 0.0, double dtue = 5.0) {
+    BetriebspunktEingabe e;
+    e.t0 = t0;
+    e.tc = tc;
+    e.ts = ts;
+    e.dtu = dtu;
+    e.dtue = dtue;
+    return e;
+}
+
+} // namespace
+
+TEST_F(RatingTest, AtRatingConditionsTheRatingIsKept) {
+    waehle(kQnMitMotor, "R134a"); // rated at 20 °C suction gas
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20));
+    ASSERT_TRUE(r.berechenbar());
+    EXPECT_NEAR(r.m / r.mR, 1.0, 1e-12);
+    EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
+    EXPECT_DOUBLE_EQ(r.Qo, qoPolynom(-10, 40));
+    EXPECT_DOUBLE_EQ(r.P, pPolynom(-10, 40));
+    EXPECT_GT(r.I, 0.0);
+    EXPECT_TRUE(sink_.messages.isEmpty());
+}
+
+TEST_F(RatingTest, UsefulSuperheatEqualToSuctionGasGivesEvaporatorEqualCompressorCapacity) {
+    waehle(kQnMitMotor, "R134a");
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 15));
+    EXPECT_NEAR(r.QoE, r.QoV, 1e-9 * r.QoV);
+    const Bewertung s = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 5));
+    EXPECT_LT(s.QoE, s.QoV);
+}
+
+TEST_F(RatingTest, WarmerSuctionGasLowersMassFlowAndKeepsPower) {
+    waehle(kQnMitMotor, "R134a");
+    const Bewertung kalt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 0));
+    const Bewertung warm = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25));
+    EXPECT_GT(kalt.m, warm.m);
+    EXPECT_EQ(kalt.P, warm.P);
+    EXPECT_EQ(kalt.mR, warm.mR);
+    // Subcooling raises the capacity at the same mass flow.
+    const Bewertung unterkuehlt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25, 5));
+    EXPECT_EQ(unterkuehlt.m, warm.m);
+    EXPECT_GT(unterkuehlt.QoV, warm.QoV);
+}
+
+TEST_F(RatingTest, RatingSuctionGasFromFlagOrSuperheat) {
+    waehle(kQnMitMotor, "R134a");
+    EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), 20.0);
+    waehle(kQnMitMotor, "R404A"); // flag clear, 10 K superheat
+    EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), -20.0);
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-30, 40, -20));
+    EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
+}
+
+TEST_F(RatingTest, TwoStageTakesTheLiquidAtTcPlusT0) {
+    waehle(kZweistufig, "R404A");
+    const Bewertung r = ZweistufigRechnen(*dm_, stoff_, punkt(-35, 40, -15));
+    ASSERT_TRUE(r.berechenbar());
+    EXPECT_EQ(r.I, 0.0);
+    // At the rating state (t0 + 20 K, no subcooling) the rating is kept.
+    EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
+    stoff_.KaeltemittelSetzen("R404A");
+    const double p0 = stoff_.Taudruck(-35);
+    const double h1 = stoff_.DampfEnthalpie(-15, p0);
+    const double hX = stoff_.FluessigEnthalpie(5.0); // liquid at 5 °C
+    EXPECT_NEAR(r.mR, r.Qo / (h1 - hX), 1e-12);
+    const Bewertung u = ZweistufigRechnen(*dm_, stoff_, punkt(-35, 40, -15, 5));
+    const double hXu = stoff_.FluessigEnthalpie(0.0);
+    EXPECT_NEAR(u.QoV, (h1 - hXu) * u.m, 1e-9);
+}
+
+TEST_F(RatingTest, PropertyFailureMakesThePointNotComputable) {
+    waehle(kQnMitMotor, "R134a");
+    // Far above the critical point: no dew pressure.
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 150, 20));
+    EXPECT_FALSE(r.berechenbar());
+    EXPECT_TRUE(std::isnan(r.QoV));
+    EXPECT_TRUE(std::isnan(r.m));
+    EXPECT_FALSE(sink_.messages.isEmpty());
+}
+
+TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {
+    stoff_.Create(dir_.path() + "/keine-reflibs");
+    waehle(kQnMitMotor, "R134a");
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20));
+    EXPECT_TRUE(std::isnan(r.QoV));
+    EXPECT_TRUE(std::isnan(r.QoE));
+    EXPECT_DOUBLE_EQ(r.Qo, qoPolynom(-10, 40)); // the polynomial itself needs no properties
+    EXPECT_FALSE(sink_.messages.isEmpty());
+}
