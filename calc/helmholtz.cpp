@@ -119,21 +119,22 @@ void ResidualHelmholtz::addNonAnalytic(const NonAnalytic& k, double tau, double 
     const double psiD = -2 * k.C * dm * psi;
     const double psiDD = (2 * k.C * dm2 - 1) * 2 * k.C * psi;
     const double psiT = -2 * k.D * (tau - 1) * psi;
-    const double theta = (1 - tau) + k.A * std::pow(dm2, 1 / (2 * k.beta));
-    const double Delta = theta * theta + k.B * std::pow(dm2, k.a);
-    const double DeltaD = dm * (k.A * theta * 2 / k.beta * std::pow(dm2, 1 / (2 * k.beta) - 1) +
-                                2 * k.B * k.a * std::pow(dm2, k.a - 1));
-    const double DeltaDD =
-        DeltaD / dm + dm2 * (4 * k.B * k.a * (k.a - 1) * std::pow(dm2, k.a - 2) +
-                             2 * k.A * k.A / (k.beta * k.beta) *
-                                 std::pow(std::pow(dm2, 1 / (2 * k.beta) - 1), 2) +
-                             k.A * theta * 4 / k.beta * (1 / (2 * k.beta) - 1) *
-                                 std::pow(dm2, 1 / (2 * k.beta) - 2));
+    // Three powers serve all derivatives: x^(e-1) = x^e / x.
+    const double e = 1 / (2 * k.beta);
+    const double P = std::pow(dm2, e);   // (delta-1)^(2e)
+    const double Q = std::pow(dm2, k.a); // (delta-1)^(2a)
+    const double theta = (1 - tau) + k.A * P;
+    const double Delta = theta * theta + k.B * Q;
+    const double P1 = P / dm2, P2 = P1 / dm2, Q1 = Q / dm2, Q2 = Q1 / dm2;
+    const double DeltaD = dm * (k.A * theta * 2 / k.beta * P1 + 2 * k.B * k.a * Q1);
+    const double DeltaDD = DeltaD / dm + dm2 * (4 * k.B * k.a * (k.a - 1) * Q2 +
+                                                2 * k.A * k.A / (k.beta * k.beta) * P1 * P1 +
+                                                k.A * theta * 4 / k.beta * (e - 1) * P2);
     const double Db = std::pow(Delta, k.b);
-    const double DbD = k.b * std::pow(Delta, k.b - 1) * DeltaD;
-    const double DbDD = k.b * (std::pow(Delta, k.b - 1) * DeltaDD +
-                               (k.b - 1) * std::pow(Delta, k.b - 2) * DeltaD * DeltaD);
-    const double DbT = -2 * theta * k.b * std::pow(Delta, k.b - 1);
+    const double Db1 = Db / Delta, Db2 = Db1 / Delta;
+    const double DbD = k.b * Db1 * DeltaD;
+    const double DbDD = k.b * (Db1 * DeltaDD + (k.b - 1) * Db2 * DeltaD * DeltaD);
+    const double DbT = -2 * theta * k.b * Db1;
     const double phi = k.n * Db * delta * psi;
     const double phiD = k.n * (Db * (psi + delta * psiD) + DbD * delta * psi);
     const double phiDD = k.n * (Db * (2 * psiD + delta * psiDD) + 2 * DbD * (psi + delta * psiD) +
