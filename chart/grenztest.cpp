@@ -39,6 +39,17 @@ GrenzAchsen grenzAchsen(double t0Min, double t0Max, double tcMin, double tcMax, 
             zehnerRunden(fahrenheitWenn(tcMax + 5, fahrenheit))};
 }
 
+GrenzPolygone inFahrenheit(const GrenzPolygone& polygone) {
+    GrenzPolygone f = polygone;
+    for (GrenzPunkte* p : {&f.blau, &f.strich, &f.rot}) {
+        for (float& wert : p->to)
+            wert = static_cast<float>(fahrenheitWenn(wert, true));
+        for (float& wert : p->tc)
+            wert = static_cast<float>(fahrenheitWenn(wert, true));
+    }
+    return f;
+}
+
 bool grenzFarbeZulaessig(WinFarbe farbe) {
     return farbe == kFuellFarbe1 || farbe == kFuellFarbe2 || farbe == kReinBlau;
 }

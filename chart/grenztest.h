@@ -36,6 +36,9 @@ struct GrenzAchsen {
 GrenzAchsen grenzAchsen(double t0Min, double t0Max, double tcMin, double tcMax,
                         bool fahrenheit = false);
 
+// The polygons with every coordinate converted to °F (for users who chose °F).
+GrenzPolygone inFahrenheit(const GrenzPolygone& polygone);
+
 // The colours that pass the test: areas of graphs 1 and 2 and the pure-blue border.
 bool grenzFarbeZulaessig(WinFarbe farbe);
 

@@ -54,6 +54,21 @@ TEST(GrenzTest, AchsenWieDasDatenblatt) {
     EXPECT_EQ(f.YMax, 150); // 68 °C = 154.4 °F
 }
 
+TEST(GrenzTest, FahrenheitGibtDieselbenBereiche) {
+    // The same envelope and point in °F land in the same areas.
+    GrenzChart chart;
+    const GrenzPolygone c = typischeGrenzen();
+    const GrenzPolygone f = inFahrenheit(c);
+    EXPECT_FLOAT_EQ(f.strich.to[0], 54.5f);
+    EXPECT_FLOAT_EQ(f.strich.tc[0], 86.0f);
+    const GrenzAchsen af = grenzAchsen(-35, 12.5, 25, 63, true);
+    auto fahrenheit = [](double t) { return t * 9 / 5 + 32; };
+    for (const auto& [t0, tc] : {std::pair{-10.0, 45.0}, {-36.5, 40.0}, {17.0, 40.0}, {0.0, 50.0}})
+        EXPECT_EQ(chart.farbe(f, af, fahrenheit(t0), fahrenheit(tc)),
+                  chart.farbe(c, kAchsen, t0, tc))
+            << t0 << " " << tc;
+}
+
 TEST(GrenzTest, ZulaessigeFarben) {
     EXPECT_TRUE(grenzFarbeZulaessig(kFuellFarbe1));
     EXPECT_TRUE(grenzFarbeZulaessig(kFuellFarbe2));

@@ -5,10 +5,12 @@
 #include "chart/ui/ttabellen.h"
 #include "hilfen.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace drel;
@@ -36,6 +38,21 @@ TEST(TDChart, ZeigtDieZeichnungUndDasMenue) {
         texte << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(texte, (QStringList{"&Copy to Clipboard", "&Save as Bitmap", "&Print",
                                   "Printer &Setup", "-", "&Einstellungen", "&Werte-Tabelle"}));
+}
+
+TEST(TDChart, DrucktInEinePdfDatei) {
+    QTemporaryDir dir;
+    TDChart chart;
+    chart.resize(342, 244);
+    grenzChartFuellen(chart.daten(), test::typischeGrenzen(), grenzAchsen(-35, 12.5, 25, 63), -10,
+                      45);
+    chart.drucker().setOutputFormat(QPrinter::PdfFormat);
+    chart.drucker().setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
+    chart.Drucken();
+    QFile pdf(dir.filePath(QStringLiteral("chart.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 1000);
 }
 
 TEST(TDChart, EinstellungenUndTabelleUeberDieFenster) {
