@@ -34,8 +34,6 @@ void TDChart::menuAufbauen() {
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("&Einstellungen"), this, &TDChart::einstellungen);
     menu_->addAction(QStringLiteral("&Werte-Tabelle"), this, &TDChart::werteTabelle);
-    for (QAction* a : menu_->actions())
-        a->setProperty("tag", -99);
 }
 
 void TDChart::Zeichnen() {
