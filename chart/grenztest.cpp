@@ -96,23 +96,25 @@ WinFarbe GrenzChart::farbe(const GrenzPolygone& polygone, const GrenzAchsen& ach
     return daten_.FarbeKreuz;
 }
 
-GrenzChart::Eintrag GrenzChart::grafikZeichnen() {
+Abbildung GrenzChart::grafikZeichnen(QImage& bild) {
     const int s = daten_.Scale;
-    const QSize plot = plotGroesse(daten_, s * client_.width(), s * client_.height());
-    Eintrag e{QImage(s * client_.width(), s * client_.height(), QImage::Format_RGB32),
-              Abbildung::linear(daten_, plot.width(), plot.height())};
-    e.bild.fill(Qt::white);
-    GraphenMaler maler(e.bild, e.abbildung, QPoint(client_.width() / 2, client_.height() / 2), s);
+    const QSize groesse(s * client_.width(), s * client_.height());
+    if (bild.size() != groesse || bild.format() != QImage::Format_RGB32)
+        bild = QImage(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const QSize plot = plotGroesse(daten_, groesse.width(), groesse.height());
+    const Abbildung abbildung = Abbildung::linear(daten_, plot.width(), plot.height());
+    GraphenMaler maler(bild, abbildung, QPoint(client_.width() / 2, client_.height() / 2), s);
     maler.linienUndFuellung(daten_.graph(1), 1);
     maler.linienUndFuellung(daten_.graph(2), 2);
-    return e;
+    return abbildung;
 }
 
 WinFarbe GrenzChart::neuZeichnen() {
     // Graph 3 is drawn after the cross of graph 2 has been read, so it cannot change
     // the answer and is left out.
-    Eintrag e = grafikZeichnen();
-    GraphenMaler maler(e.bild, e.abbildung, QPoint(client_.width() / 2, client_.height() / 2),
+    const Abbildung abbildung = grafikZeichnen(arbeitsbild_);
+    GraphenMaler maler(arbeitsbild_, abbildung, QPoint(client_.width() / 2, client_.height() / 2),
                        daten_.Scale);
     maler.kreuze(daten_.graph(2), daten_.FarbeKreuz);
     return daten_.FarbeKreuz;
@@ -150,7 +152,9 @@ const GrenzChart::Eintrag& GrenzChart::eintragFuer(const QByteArray& schluessel)
     if (cache_.size() >= kCacheGroesse)
         cache_.remove(reihenfolge_.takeFirst());
     reihenfolge_.append(schluessel);
-    return cache_.insert(schluessel, grafikZeichnen()).value();
+    Eintrag neu;
+    neu.abbildung = grafikZeichnen(neu.bild);
+    return cache_.insert(schluessel, neu).value();
 }
 
 } // namespace drel::chart

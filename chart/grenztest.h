@@ -77,12 +77,14 @@ private:
 
     WinFarbe neuZeichnen();
     const Eintrag& eintragFuer(const QByteArray& schluessel);
-    Eintrag grafikZeichnen();
+    // Graphs 1 and 2 with their fills on `bild` (reused when it has the right size).
+    Abbildung grafikZeichnen(QImage& bild);
     QByteArray schluessel() const;
 
     QSize client_;
     ChartDaten daten_;
     bool schnell_ = true;
+    QImage arbeitsbild_; // picture of the drawing from scratch, kept to spare its allocation
     QHash<QByteArray, Eintrag> cache_;
     QList<QByteArray> reihenfolge_; // least recently used first
 };
