@@ -230,17 +230,20 @@ Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
     }
 }
 
-void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zuordnung,
-                 const ZeilenZiel& ziel) {
+namespace {
+
+// Parses in place (no second copy of a large export); `original` gives the unchanged
+// bytes again when the position of a parse error has to be told.
+void lesenImPuffer(QByteArray& xml, const QString& dateiName, const DBZuordnung& zuordnung,
+                   const ZeilenZiel& ziel, const std::function<QByteArray()>& original) {
     pugi::xml_document doc;
     const pugi::xml_parse_result result =
-        doc.load_buffer(xml.constData(), static_cast<size_t>(xml.size()), pugi::parse_default);
+        doc.load_buffer_inplace(xml.data(), static_cast<size_t>(xml.size()), pugi::parse_default);
     if (!result) {
         throw DbError(QStringLiteral("%1: %2 (%3)")
                           .arg(dateiName, QString::fromUtf8(result.description()),
-                               position(xml, result.offset)));
+                               position(original(), result.offset)));
     }
-    xml = QByteArray(); // the DOM holds its own copy
     const pugi::xml_node root = doc.document_element();
     if (!root)
         throw DbError(QStringLiteral("%1: Die Datei enthält kein Wurzelelement.").arg(dateiName));
@@ -260,15 +263,32 @@ void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zu
     }
 }
 
+} // namespace
+
+void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zuordnung,
+                 const ZeilenZiel& ziel) {
+    const QByteArray original(xml.constData(), xml.size());
+    lesenImPuffer(xml, dateiName, zuordnung, ziel, [&] { return original; });
+}
+
 void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel) {
     const QString name = QFileInfo(pfad).fileName();
-    QFile file(pfad);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
-                          .arg(name, file.errorString()));
-    QByteArray xml = file.readAll();
-    file.close();
-    exportLesen(std::move(xml), name, zuordnung, ziel);
+    auto lesen = [&](QByteArray& inhalt) {
+        QFile file(pfad);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
+                              .arg(name, file.errorString()));
+        inhalt = file.readAll();
+        if (file.error() != QFile::NoError)
+            throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
+    };
+    QByteArray xml;
+    lesen(xml);
+    lesenImPuffer(xml, name, zuordnung, ziel, [&] {
+        QByteArray neu;
+        lesen(neu);
+        return neu;
+    });
 }
 
 } // namespace drel::db

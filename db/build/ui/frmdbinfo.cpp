@@ -30,6 +30,22 @@ TFrmDBInfo::TFrmDBInfo(QWidget* parent)
     layout->addWidget(lblText2_);
     layout->addWidget(pbFortschritt_);
     setMinimumWidth(360);
+    farbenSetzen();
+}
+
+// The common look of the program's windows: light blue window, labels in the colour
+// of an active caption.
+void TFrmDBInfo::farbenSetzen() {
+    const QColor beschriftung = palette().color(QPalette::Active, QPalette::Highlight);
+    QPalette fenster = palette();
+    fenster.setColor(QPalette::Window, QColor(214, 227, 247));
+    setPalette(fenster);
+    setAutoFillBackground(true);
+    for (QLabel* label : {lblText1_, lblText2_}) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, beschriftung);
+        label->setPalette(p);
+    }
 }
 
 void TFrmDBInfo::setFortschritt(int schritt, int anzahl, const QString& tabellenDatei) {

@@ -19,6 +19,8 @@ public:
     QProgressBar* fortschritt() const { return pbFortschritt_; }
 
 private:
+    void farbenSetzen();
+
     QLabel* lblText1_;
     QLabel* lblText2_;
     QProgressBar* pbFortschritt_;
