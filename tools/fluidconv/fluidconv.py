@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes the fluid files data/reflibs/<name>.ref from the reference data folder.
 
-Usage: fluidconv.py <fluid-data folder> <output folder>
+Usage: fluidconv.py <fluid-data folder> <output folder> [<test fixture folder>]
+
+The fixture folder receives cubic models of fluids that also have a reference
+equation (R134a, and R410A from its components), so that the tests can measure
+the cubic model against the reference.
 
 Three models:
   helmholtz               multiparameter Helmholtz equation of a pure fluid
@@ -84,7 +88,7 @@ def component_ideal_gas(folder, comp):
     from the pseudo-pure blends (molar ideal-gas properties mix linearly). R115 is
     approximated as the mean of R125 and R114, R13B1 by its analogue R13.
     """
-    own = {"R125", "R134a", "R22", "R23", "R13", "R717", "RE170", "R114"}
+    own = {"R125", "R22", "R23", "R13", "R717", "RE170", "R114"}
     if comp in own:
         return [ideal_part(folder, comp, 1.0)]
     if comp == "R32":
@@ -95,6 +99,8 @@ def component_ideal_gas(folder, comp):
         x = mole_fractions([("R125", 0.5), ("R143a", 0.5)])
         return [ideal_part(folder, "R507", 1.0 / x["R143a"]),
                 ideal_part(folder, "R125", -x["R125"] / x["R143a"])]
+    if comp == "R134a":
+        return [ideal_part(folder, "R134a", 1.0)]
     if comp == "R13B1":
         return [ideal_part(folder, "R13", 1.0)]
     if comp == "R115":
@@ -252,8 +258,18 @@ def write(out_dir, content):
         f.write("\n")
 
 
+def write_fixtures(folder, out_dir):
+    os.makedirs(out_dir, exist_ok=True)
+    write(out_dir, cubic_file(folder, "R134APR", [("R134a", 1.0)], "test fixture"))
+    x = mole_fractions([("R32", 0.5), ("R125", 0.5)])
+    write(out_dir, cubic_file(folder, "R410APR", [("R32", x["R32"]), ("R125", x["R125"])],
+                              "test fixture"))
+
+
 def main(argv):
-    if len(argv) != 3:
+    if len(argv) == 4:
+        write_fixtures(argv[1], argv[3])
+    if len(argv) not in (3, 4):
         print(__doc__, file=sys.stderr)
         return 2
     folder, out_dir = argv[1], argv[2]
