@@ -40,7 +40,7 @@ double gespeicherterStand(const QString& datenVerzeichnis) {
     QFile file(findeDatei(datenVerzeichnis, kStand));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0.0;
-    QString zeile = QString::fromUtf8(file.readLine()).trimmed();
+    QString zeile = QString::fromUtf8(file.readLine(1024)).trimmed();
     const QChar dezimal = numberSeparators().decimal;
     for (const QChar zeichen : {QLatin1Char('.'), QLatin1Char(',')}) {
         const qsizetype pos = zeile.indexOf(zeichen);

@@ -5,6 +5,8 @@
 #include "db/tablefile.h"
 
 #include <QFileInfo>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace drel;
 using namespace drel::db;
@@ -141,6 +143,35 @@ TEST_F(DBNeuTest, LeftoversOfADeadProcessAreCleanedUp) {
     EXPECT_FALSE(bau.dbNeuAufbauen());
     EXPECT_EQ(wert(laden("Motors.cds"), 0, "Name"), Value(QStringLiteral("ALT")));
     EXPECT_FALSE(QFileInfo::exists(bau.sicherungsVerzeichnis()));
+    EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
+}
+
+TEST_F(DBNeuTest, ProcessDyingMidBuildLeavesTheOldDatabase) {
+    alteTabellen();
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        DBNeu bau(daten());
+        bau.setFortschritt([](int schritt, int, const QString&) {
+            if (schritt == 12)
+                _exit(7); // dies after eleven tables were written
+        });
+        bau.dbNeuAufbauen();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 7);
+    EXPECT_EQ(wert(laden("Motors.cds"), 0, "Name"), Value(QStringLiteral("ALT")));
+    EXPECT_EQ(laden("Articles.cds")->rowCount(), 0);
+    QFile stand(daten() + QStringLiteral("/Stand.dat"));
+    ASSERT_TRUE(stand.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stand.readAll(), "12345\n");
+    // The next start builds again over the leftovers.
+    DBNeu bau(daten());
+    ASSERT_TRUE(bau.dbNeuAufbauen());
+    EXPECT_EQ(wert(laden("Motors.cds"), 0, "Name"), Value(QStringLiteral("M1")));
     EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
 }
 
