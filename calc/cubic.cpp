@@ -134,6 +134,21 @@ std::optional<std::vector<double>> PengRobinsonEos::lnPhi(double T, double p,
     return out;
 }
 
+// Close to the critical point Wilson's estimate can fall where the cubic has one
+// root only, and the iteration would settle on the trivial solution. The nearest
+// pressure with a liquid and a vapour root is the better start.
+double PengRobinsonEos::threeRootPressure(double T, double p) const {
+    for (int k = 0; k <= 60; ++k) {
+        for (const double sign : {1.0, -1.0}) {
+            const double trial = p * (1 + sign * 0.01 * k);
+            bool single = true;
+            if (trial > 0 && lnPhi(T, trial, z_, Phase::Liquid, &single) && !single)
+                return trial;
+        }
+    }
+    return p;
+}
+
 std::optional<double> PengRobinsonEos::dewPressure(double T) const {
     return saturationPressure(T, true);
 }
@@ -153,6 +168,7 @@ std::optional<double> PengRobinsonEos::saturationPressure(double T, bool dew) co
         p += dew ? z_[i] / psat[i] : z_[i] * psat[i];
     }
     p = dew ? 1 / p : p;
+    p = threeRootPressure(T, p);
     std::vector<double> K(n), other(n);
     for (std::size_t i = 0; i < n; ++i)
         K[i] = psat[i] / p;

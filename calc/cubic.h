@@ -38,6 +38,7 @@ private:
     std::optional<std::vector<double>> lnPhi(double T, double p, const std::vector<double>& x,
                                              Phase phase, bool* single) const;
     std::optional<double> saturationPressure(double T, bool dew) const;
+    double threeRootPressure(double T, double p) const;
     std::vector<double> ai(double T, std::vector<double>* dai) const;
 
     std::vector<CubicComponent> comp_;

@@ -143,7 +143,10 @@ public:
         : RefrigerantModel(nullptr, QStringLiteral("peng-robinson"), tMin, tMax, pMax),
           pr_(eos.get()) {
         eos_ = std::move(eos);
+        tSatMax_ = findSaturationLimit();
     }
+
+    double criticalTemperature() const override { return tSatMax_; }
 
     double dewPressure(double T) const override {
         if (!onLine(T))
@@ -171,7 +174,22 @@ protected:
     }
 
 private:
-    bool onLine(double T) const { return T >= tMin_ && T < criticalTemperature(); }
+    bool onLine(double T) const { return T >= tMin_ && T < tSatMax_; }
+    bool equilibriumExists(double T) const {
+        return pr_->dewPressure(T).has_value() && pr_->bubblePressure(T).has_value();
+    }
+    // The mixture's critical point is not known in advance; the highest temperature
+    // where the phase equilibrium still exists, a little lowered, ends both lines.
+    double findSaturationLimit() const {
+        double lo = 0.6 * eos_->criticalTemperature(), hi = eos_->criticalTemperature();
+        if (equilibriumExists(hi))
+            return hi;
+        for (int i = 0; i < 30 && hi - lo > 0.01; ++i) {
+            const double mid = 0.5 * (lo + hi);
+            (equilibriumExists(mid) ? lo : hi) = mid;
+        }
+        return lo - 0.5;
+    }
     template <typename F> double invertLine(F line, double p) const {
         if (!(p > 0))
             return kNaN;
@@ -187,6 +205,7 @@ private:
     }
 
     const PengRobinsonEos* pr_;
+    double tSatMax_ = 0;
 };
 
 Ancillary ancillary(const nlohmann::json& file, const char* key) {

@@ -28,7 +28,8 @@ public:
     // "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", as the file states.
     const QString& model() const { return model_; }
     double minTemperature() const { return tMin_; }
-    double criticalTemperature() const { return eos_->criticalTemperature(); }
+    // Upper end of the saturation lines, K.
+    virtual double criticalTemperature() const { return eos_->criticalTemperature(); }
     // Enthalpy and entropy in the reference of the fluid file, J/kg and J/(kg K).
     double enthalpyAt(double T, double rho) const;
     double entropyAt(double T, double rho) const;

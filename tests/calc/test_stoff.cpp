@@ -214,17 +214,32 @@ TEST(StoffCurves, SuperheatedVapour) {
     }
 }
 
-// The cubic models against what is known without fitted interaction parameters:
-// Halon 1301 meets its published 20 degC vapour pressure, R503 lies between its
-// components, and R502 boils below R22 (k_ij = 0 reproduces only part of the
-// azeotrope's pressure rise).
+// The cubic models against their published points: Halon 1301 its 20 degC vapour
+// pressure, the azeotropes their normal boiling points (through the fitted k_ij),
+// at which dew and bubble point nearly coincide and the pressure exceeds that of
+// every component.
 TEST(StoffCubic, PlausibleAgainstKnownPoints) {
     StoffFixture f;
     EXPECT_NEAR(f.with("R13B1").Taudruck(20), 14.34, 0.01);
-    const double r503 = f.with("R503").Taudruck(-40);
-    EXPECT_GT(r503, f.with("R13").Taudruck(-40));
-    EXPECT_LT(r503, f.with("R23").Taudruck(-40));
-    EXPECT_LT(f.with("R502").Siedetemperatur(1.01325), f.with("R22").Siedetemperatur(1.01325));
+    const struct {
+        const char* name;
+        double nbp;
+        const char* a;
+        const char* b;
+    } azeotropes[] = {{"R502", -45.4, "R22", nullptr},
+                      {"R503", -88.7, "R23", "R13"},
+                      {"R723", -36.5, "R717", "RE170"}};
+    for (const auto& az : azeotropes) {
+        TStoff& s = f.with(az.name);
+        EXPECT_NEAR(s.Siedetemperatur(1.01325), az.nbp, 0.01) << az.name;
+        const double dew = s.Taudruck(az.nbp);
+        EXPECT_NEAR(dew, 1.01325, 0.03) << az.name;
+        for (const char* component : {az.a, az.b}) {
+            if (component) {
+                EXPECT_GT(dew, f.with(component).Taudruck(az.nbp)) << az.name << " " << component;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -243,7 +258,8 @@ TEST(StoffCubic, WithinTolerancesOfTheReferenceEquation) {
     cubic.Create(fixtureReflibs());
     reference.Create(bundledReflibs());
     for (const auto& [cubicName, refName] :
-         {std::pair{"R134APR", "R134a"}, std::pair{"R410APR", "R410A"}}) {
+         {std::pair{"R134APR", "R134a"}, std::pair{"R410APR", "R410A"},
+          std::pair{"R407CPR", "R407C"}}) {
         cubic.KaeltemittelSetzen(QString::fromLatin1(cubicName));
         reference.KaeltemittelSetzen(QString::fromLatin1(refName));
         ASSERT_EQ(cubic.modell()->model(), QStringLiteral("peng-robinson"));

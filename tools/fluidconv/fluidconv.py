@@ -49,6 +49,10 @@ CUBIC_BLENDS = {
     "R723": [("R717", 0.8023), ("RE170", 0.1977)],
 }
 
+# Azeotropes need one interaction parameter; it is fitted to the normal boiling
+# point published in the ASHRAE refrigerant data and the makers' data sheets.
+AZEOTROPE_NBP = {"R502": 273.15 - 45.4, "R503": 273.15 - 88.7, "R723": 273.15 - 36.5}
+
 # Halon 1301: critical point, molar mass, normal boiling point and one vapour pressure.
 R13B1 = {"T_c": 340.08, "p_c": 3.956e6, "M": 0.14891, "T_nbp": 215.40, "T_fit": 293.15,
          "p_fit": 1434e3}
@@ -215,7 +219,62 @@ def fit_omega(tc, pc, t, p):
     return (lo + hi) / 2
 
 
-def cubic_file(folder, name, comps, notes, t_min_factor=0.5):
+def pr_mix_ln_phi(comps, kij, t, p, x, liquid):
+    """ln fugacity coefficients of composition x (list) for components comps."""
+    r = R_UNIVERSAL
+    a, b = [], []
+    for c in comps:
+        tc, pc, omega, _ = COMPONENTS[c]
+        kappa = 0.37464 + 1.54226 * omega - 0.26992 * omega ** 2
+        a.append(0.45724 * (r * tc) ** 2 / pc * (1 + kappa * (1 - math.sqrt(t / tc))) ** 2)
+        b.append(0.07780 * r * tc / pc)
+    n = len(comps)
+    aij = [[math.sqrt(a[i] * a[j]) * (1 - (0 if i == j else kij)) for j in range(n)]
+           for i in range(n)]
+    am = sum(x[i] * x[j] * aij[i][j] for i in range(n) for j in range(n))
+    bm = sum(x[i] * b[i] for i in range(n))
+    a_cap = am * p / (r * t) ** 2
+    b_cap = bm * p / (r * t)
+    roots = [z for z in cubic_roots(-(1 - b_cap), a_cap - 3 * b_cap ** 2 - 2 * b_cap,
+                                    -(a_cap * b_cap - b_cap ** 2 - b_cap ** 3)) if z > b_cap]
+    z = roots[0] if liquid else roots[-1]
+    s2 = math.sqrt(2)
+    log_term = math.log((z + (1 + s2) * b_cap) / (z + (1 - s2) * b_cap))
+    return [b[i] / bm * (z - 1) - math.log(z - b_cap) - a_cap / (2 * s2 * b_cap)
+            * (2 * sum(x[j] * aij[i][j] for j in range(n)) / am - b[i] / bm) * log_term
+            for i in range(n)]
+
+
+def pr_bubble_pressure(comps, z, kij, t):
+    p = sum(zi * pr_psat(*COMPONENTS[c][:3], t) for c, zi in zip(comps, z))
+    k = [pr_psat(*COMPONENTS[c][:3], t) / p for c in comps]
+    for _ in range(500):
+        y = [zi * ki for zi, ki in zip(z, k)]
+        total = sum(y)
+        y = [v / total for v in y]
+        phi_l = pr_mix_ln_phi(comps, kij, t, p, z, True)
+        phi_v = pr_mix_ln_phi(comps, kij, t, p, y, False)
+        k = [math.exp(l - v) for l, v in zip(phi_l, phi_v)]
+        total = sum(zi * ki for zi, ki in zip(z, k))
+        p *= total
+        if abs(total - 1) < 1e-12:
+            break
+    return p
+
+
+def fit_kij(comps, z, t_nbp):
+    """Interaction parameter that puts the bubble point at 101.325 kPa on t_nbp."""
+    lo, hi = -0.1, 0.3
+    for _ in range(50):
+        mid = (lo + hi) / 2
+        if pr_bubble_pressure(comps, z, mid, t_nbp) < 101325:
+            lo = mid
+        else:
+            hi = mid
+    return (lo + hi) / 2
+
+
+def cubic_file(folder, name, comps, notes, t_min_factor=0.5, kij=0.0):
     total_m = sum(x * COMPONENTS[c][3] for c, x in comps)
     ideal = []
     for c, x in comps:
@@ -230,7 +289,7 @@ def cubic_file(folder, name, comps, notes, t_min_factor=0.5):
         "components": [{"name": c, "x": x, "T_c": COMPONENTS[c][0], "p_c": COMPONENTS[c][1],
                         "omega": COMPONENTS[c][2], "molar_mass": COMPONENTS[c][3]}
                        for c, x in comps],
-        "k_ij": 0.0,
+        "k_ij": kij,
         # Kay's pseudo-critical temperature bounds the saturation calculations.
         "critical": {"T": tc_mix},
         "T_min": t_min_factor * min(COMPONENTS[c][0] for c, _ in comps),
@@ -264,6 +323,9 @@ def write_fixtures(folder, out_dir):
     x = mole_fractions([("R32", 0.5), ("R125", 0.5)])
     write(out_dir, cubic_file(folder, "R410APR", [("R32", x["R32"]), ("R125", x["R125"])],
                               "test fixture"))
+    x = mole_fractions([("R32", 0.23), ("R125", 0.25), ("R134a", 0.52)])
+    write(out_dir, cubic_file(folder, "R407CPR", [(c, x[c]) for c in ("R32", "R125", "R134a")],
+                              "test fixture"))
 
 
 def main(argv):
@@ -278,9 +340,15 @@ def main(argv):
         if name == "R13B1":
             content = r13b1_file(folder)
         elif name in CUBIC_BLENDS:
-            content = cubic_file(folder, name, CUBIC_BLENDS[name],
-                                 "van der Waals mixing, k_ij = 0; compositions from the "
-                                 "ASHRAE designations")
+            comps = CUBIC_BLENDS[name]
+            kij = 0.0
+            notes = "van der Waals mixing; compositions from the ASHRAE designations; "
+            if name in AZEOTROPE_NBP:
+                kij = fit_kij([c for c, _ in comps], [x for _, x in comps], AZEOTROPE_NBP[name])
+                notes += "k_ij fitted to the normal boiling point %.2f K" % AZEOTROPE_NBP[name]
+            else:
+                notes += "k_ij = 0"
+            content = cubic_file(folder, name, comps, notes, kij=kij)
         else:
             content = helmholtz_file(folder, name)
         write(out_dir, content)
