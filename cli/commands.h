@@ -9,6 +9,7 @@ int cmdTables(const QStringList& args);
 int cmdDump(const QStringList& args);
 int cmdFluid(const QStringList& args);
 int cmdBuildDb(const QStringList& args);
+int cmdRate(const QStringList& args);
 
 // Program directory for the table jobs: --dir DIR or the working directory.
 QString programDirectory(QStringList& args);

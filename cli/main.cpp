@@ -22,6 +22,8 @@ const Command kCommands[] = {
      drel::cli::cmdDump},
     {"fluid", "fluid <refrigerant> <operation> <arguments...>   refrigerant property",
      drel::cli::cmdFluid},
+    {"rate", "rate --article A --refrigerant R --t0 T (--tc T | --air T) [...]   rate one article",
+     drel::cli::cmdRate},
     {"build-db", "build-db [--force] [--dir DIR]           build the tables from the XML exports",
      drel::cli::cmdBuildDb},
 };

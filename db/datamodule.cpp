@@ -115,20 +115,21 @@ void TDataModule1::setUpCursors() {
                                   [](const Cursor& c) { return Value(basisId(c)); });
 }
 
-void TDataModule1::openLogged(Cursor& cursor) {
-    try {
-        cursor.open();
-    } catch (const DbError& e) {
-        report(e.message(), QStringLiteral("Fehler"), MessageKind::Error);
-    }
-}
-
 void TDataModule1::openStartCursors() {
+    // One message for all tables that cannot be opened, so that a missing Daten
+    // folder does not stop the start with eight boxes.
+    QStringList fehler;
     for (Cursor TDataModule1::*member : kStartCursors) {
         Cursor& c = this->*member;
         c.close();
-        openLogged(c);
+        try {
+            c.open();
+        } catch (const DbError& e) {
+            fehler << e.message();
+        }
     }
+    if (!fehler.isEmpty())
+        report(fehler.join(QLatin1Char('\n')), QStringLiteral("Fehler"), MessageKind::Error);
 }
 
 void TDataModule1::closeAll() {

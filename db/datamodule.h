@@ -11,8 +11,8 @@ class TDataModule1 {
 public:
     // Records `programDirectory` (the working directory at start), points every cursor
     // at <programDirectory>/Daten/<file> and opens the eight cursors the rating needs.
-    // A table that cannot be opened is reported through the message sink with its file
-    // name; the other cursors are still opened.
+    // Tables that cannot be opened are reported together in one message with their
+    // file names; the other cursors are still opened.
     explicit TDataModule1(const QString& programDirectory);
     ~TDataModule1();
     TDataModule1(const TDataModule1&) = delete;
@@ -80,7 +80,6 @@ public:
 
 private:
     void setUpCursors();
-    void openLogged(Cursor& cursor);
 
     QString programDirectory_;
     TableCache cache_;

@@ -201,11 +201,18 @@ private:
     }
 
     std::unique_ptr<FilterExpression> parseNot() {
+        // Parentheses and "not" recurse; a bound keeps a hostile text off the stack.
+        if (++depth_ > kMaxDepth)
+            fail(QStringLiteral("too deeply nested"));
+        std::unique_ptr<FilterExpression> result;
         if (isKeyword("not")) {
             advance();
-            return std::make_unique<Not>(parseNot());
+            result = std::make_unique<Not>(parseNot());
+        } else {
+            result = parseComparison();
         }
-        return parseComparison();
+        --depth_;
+        return result;
     }
 
     std::unique_ptr<FilterExpression> parseComparison() {
@@ -393,10 +400,13 @@ private:
         fail(QStringLiteral("unexpected '%1'").arg(text_.at(pos_)));
     }
 
+    static constexpr int kMaxDepth = 200;
+
     const QString& text_;
     const Table& table_;
     NumberSeparators sep_;
     int pos_ = 0;
+    int depth_ = 0;
     Token current_;
 };
 

@@ -113,4 +113,8 @@ TEST_F(FilterTest, ErrorsNameTheProblem) {
     EXPECT_TRUE(message("ID = 1 ID").contains("unexpected"));
     EXPECT_TRUE(message("ID = ").contains("unexpected end"));
     EXPECT_TRUE(message("ID # 1").contains("#"));
+    const QString deep = QString(5000, '(') + "ID = 1" + QString(5000, ')');
+    EXPECT_TRUE(message(qPrintable(deep)).contains("nested"));
+    const QString fine = QString(50, '(') + "ID = 1" + QString(50, ')');
+    EXPECT_EQ(ids(fine), (V{1}));
 }

@@ -120,15 +120,18 @@ TEST_F(DataModuleTest, OpensTheEightStartCursorsWithTheirLinks) {
     EXPECT_EQ(dm.dataSource(u"DtsSTBArtikel")->dataSet(), nullptr);
 }
 
-TEST_F(DataModuleTest, MissingTableIsReportedByNameAndTheOthersOpen) {
+TEST_F(DataModuleTest, MissingTablesAreReportedByNameInOneMessage) {
     QFile::remove(dir_.path() + "/Daten/Motors.cds");
+    QFile::remove(dir_.path() + "/Daten/AirCooledCondensers.cds");
     RecordingSink sink;
     ScopedMessageSink guard(&sink);
     TDataModule1& dm = module();
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].text.contains("Motors.cds"));
+    EXPECT_TRUE(sink.messages[0].text.contains("AirCooledCondensers.cds"));
     EXPECT_FALSE(dm.TBMotoren.active());
-    EXPECT_TRUE(dm.TBLukos.active()); // after Motors in the start order
+    EXPECT_FALSE(dm.TBLukos.active());
+    EXPECT_TRUE(dm.TBLukoArtikel.active()); // after both in the start order
     EXPECT_TRUE(dm.TBKMittelS.active());
     EXPECT_TRUE(dm.TBMotoren.isNull("ElektrStrom1"));
 }

@@ -100,3 +100,17 @@ TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {
     EXPECT_DOUBLE_EQ(r.Qo, qoPolynom(-10, 40)); // the polynomial itself needs no properties
     EXPECT_FALSE(sink_.messages.isEmpty());
 }
+
+// Values from tools/checks/rating_r134a.py, which evaluates the reference equation of
+// R134a in plain Python from its published coefficients, independently of the
+// program's property library: t0 −10 °C, tc 40 °C, rating suction gas 20 °C, user
+// suction gas 5 °C, 3 K subcooling, 8 K useful superheat, Qo = 8.4 kW.
+TEST_F(RatingTest, AgreesWithASeparateCalculationOffRating) {
+    waehle(kQnMitMotor, "R134a");
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 8));
+    ASSERT_DOUBLE_EQ(r.Qo, 8.4);
+    EXPECT_NEAR(r.mR, 0.0518814, 0.001 * 0.0518814);
+    EXPECT_NEAR(r.m, 0.0552654, 0.001 * 0.0552654);
+    EXPECT_NEAR(r.QoV, 8.482505, 0.001 * 8.482505);
+    EXPECT_NEAR(r.QoE, 8.153106, 0.001 * 8.153106);
+}
