@@ -86,9 +86,15 @@ private:
         const double p = pSat_(T);
         const auto rhoL = eos_->density(T, p, Phase::Liquid);
         const auto rhoV = eos_->density(T, p, Phase::Vapour);
-        if (!rhoL || !rhoV)
-            return std::nullopt;
-        return maxwellSaturation(*eos_, T, *rhoL, *rhoV);
+        if (rhoL && rhoV) {
+            if (auto s = maxwellSaturation(*eos_, T, *rhoL, *rhoV))
+                return s;
+        }
+        // Within half a kelvin of the critical point the equilibrium is too flat for
+        // Newton steps; the correlations are accurate there and stand in.
+        if (tc - T < 0.5)
+            return SaturatedPair{p, rhoL_(T), rhoV_(T)};
+        return std::nullopt;
     }
 
     double pc_;

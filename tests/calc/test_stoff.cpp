@@ -111,6 +111,12 @@ TEST(StoffFailures, OutOfRangeStatesReportOncePerOperation) {
     // A new operation shows the message again.
     EXPECT_TRUE(std::isnan(s.Taudruck(-120)));
     EXPECT_EQ(f.sink.messages.size(), 5);
+    // Up to the critical point (30.98 degC) carbon dioxide has a dew pressure.
+    const double nearCritical = f.with("R744").Taudruck(30.95);
+    EXPECT_GT(nearCritical, f.with("R744").Taudruck(30.9));
+    EXPECT_LT(nearCritical, 73.773);
+    EXPECT_NEAR(f.with("R744").Siedetemperatur(nearCritical), 30.95, 0.01);
+    EXPECT_TRUE(std::isnan(f.with("R744").Taudruck(31.1)));
     // The blend's dew line ends at its critical point.
     EXPECT_TRUE(std::isnan(f.with("R404A").Taudruck(80)));
     // FluessigEnthalpieSiedepunkt fails with its own message when the pressure is off.
