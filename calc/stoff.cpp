@@ -3,7 +3,6 @@
 #include "app/base/directories.h"
 #include "app/base/messagesink.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <bit>
 #include <cmath>

@@ -14,6 +14,20 @@ Three models:
   peng-robinson           cubic equation with van der Waals mixing for the
                           refrigerants that have no published reference equation
 The program reads only these files, never the reference folder.
+
+File format (JSON, SI units, molar where the key says so):
+  format "drel-fluid", version 1, name, model (one of the three above)
+  molar_mass [kg/mol], gas_constant [J/(mol K)], critical {T, p, rhomolar},
+  T_min, T_max [K], p_max [Pa], reference "IIR" (h' = 200 kJ/kg, s' = 1 kJ/(kg K)
+  at 0 degC, applied by the program) or "equation" (R14, supercritical at 0 degC)
+  ideal_gas: list of {weight, T_r, rhomolar_r, terms}; alpha0 = sum of weight *
+    (ln(rho/rhomolar_r) + terms(T_r/T)), so a blend's ideal gas can be composed
+  helmholtz models: reducing {T, rhomolar}, residual (term lists), ancillaries
+    p_sat (pure) or p_bubble/p_dew (blends), rho_liquid, rho_vapour, each
+    {form exp|noexp, T_r, reducing_value, using_tau_r, T_min, T_max, n, t};
+    checks: states the equation's authors give (critical, triple point, saturation)
+  peng-robinson: components [{name, x (mole fraction), T_c, p_c, omega,
+    molar_mass}], k_ij, notes on where the constants come from
 """
 import json
 import math
