@@ -195,21 +195,22 @@ bool Cursor::masterRange(std::vector<int>::const_iterator& begin,
         const int stored = master->fieldIndex(f);
         key.push_back(stored >= 0 ? master->storedValue(stored) : master->value(f));
     }
-    const auto& rows = table_->rows();
-    auto compareKey = [&](int row) {
-        const Row& r = rows[static_cast<size_t>(row)];
-        for (size_t k = 0; k < key.size(); ++k) {
-            const int c = compareValues(r[static_cast<size_t>(indexFields_[k])], key[k]);
-            if (c != 0)
-                return c;
-        }
-        return 0;
-    };
+    auto compareKey = [&](int row) { return compareToKey(row, key); };
     begin = std::partition_point(sorted_.begin(), sorted_.end(),
                                  [&](int row) { return compareKey(row) < 0; });
     end =
         std::partition_point(begin, sorted_.cend(), [&](int row) { return compareKey(row) == 0; });
     return true;
+}
+
+int Cursor::compareToKey(int tableRow, const std::vector<Value>& key) const {
+    const Row& r = table_->rows()[static_cast<size_t>(tableRow)];
+    for (size_t k = 0; k < key.size(); ++k) {
+        const int c = compareValues(r[static_cast<size_t>(indexFields_[k])], key[k]);
+        if (c != 0)
+            return c;
+    }
+    return 0;
 }
 
 bool Cursor::rowVisible(int tableRow) const {
@@ -297,16 +298,7 @@ void Cursor::prior() {
 bool Cursor::findKey(const std::vector<Value>& key) {
     if (!active() || key.empty() || key.size() > indexFields_.size())
         return false;
-    const auto& rows = table_->rows();
-    auto compareKey = [&](int row) {
-        const Row& r = rows[static_cast<size_t>(row)];
-        for (size_t k = 0; k < key.size(); ++k) {
-            const int c = compareValues(r[static_cast<size_t>(indexFields_[k])], key[k]);
-            if (c != 0)
-                return c;
-        }
-        return 0;
-    };
+    auto compareKey = [&](int row) { return compareToKey(row, key); };
     const auto it = std::partition_point(view_.begin(), view_.end(),
                                          [&](int row) { return compareKey(row) < 0; });
     if (it == view_.end() || compareKey(*it) != 0)

@@ -126,6 +126,8 @@ private:
     // Rows of sorted_ that match the master's current row; false when none can.
     bool masterRange(std::vector<int>::const_iterator& begin,
                      std::vector<int>::const_iterator& end) const;
+    // Compares the leading index fields of a table row with a key; -1, 0 or 1.
+    int compareToKey(int tableRow, const std::vector<Value>& key) const;
     bool rowVisible(int tableRow) const;
     void sortAll();
     std::vector<int> resolveFields(const Table& table, const QString& fields) const;

@@ -78,6 +78,12 @@ QString withSeparator(const std::string& text, QChar decimal) {
     return out;
 }
 
+QString nonFiniteText(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+}
+
 } // namespace
 
 NumberSeparators NumberSeparators::fromSystemLocale() {
@@ -99,10 +105,8 @@ void setNumberSeparators(const NumberSeparators& separators) {
 }
 
 QString formatFloat(QStringView pattern, double value, const NumberSeparators& sep) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     const PatternShape shape = analysePattern(pattern);
     std::string text = fixedDigits(value, shape.maxDecimals);
     const bool negative = std::signbit(value) && !isZeroText(text);
@@ -142,10 +146,8 @@ QString formatFloat(QStringView pattern, double value) {
 }
 
 QString generalFormat(double value, const NumberSeparators& sep) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     if (value == 0.0)
         return QStringLiteral("0");
     char buffer[64];
@@ -189,10 +191,8 @@ QString generalFormat(double value) {
 }
 
 QString shortestDecimal(double value, const NumberSeparators& sep) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     if (value == 0.0)
         return QStringLiteral("0");
     char buffer[64];
