@@ -4,7 +4,6 @@
 #include "db/build/datenpruefung.h"
 
 #include <QDir>
-
 #include <cstdio>
 
 namespace drel::cli {
