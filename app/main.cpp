@@ -1,8 +1,13 @@
-// Program entry: data module, main window (which runs the start-up steps), message loop.
+// Program entry: data check, data module, main window (which runs the start-up
+// steps), property object, units, message loop.
+#include "app/base/directories.h"
 #include "app/programmstart.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/guimessagesink.h"
 #include "app/ui/shelltexte.h"
+#include "calc/einheiten.h"
+#include "calc/stoff.h"
+#include "db/build/ui/frmdbinfo.h"
 #include "db/datamodule.h"
 
 #include <QApplication>
@@ -17,12 +22,21 @@ int main(int argc, char* argv[]) {
 
     // The program directory is the working directory at start, not the executable's.
     const QString programmVerzeichnis = QDir::currentPath();
+
+    // The tables are rebuilt from newer exports before the data module opens them, so
+    // that a first start on fresh exports reports no missing tables and every cursor
+    // reads the rebuilt files.
+    drel::db::dateienPruefenMitFenster(programmVerzeichnis);
     drel::db::createDataModule(programmVerzeichnis);
 
     int ergebnis = 0;
     {
         drel::Programmstart start(programmVerzeichnis, drel::Programmstart::dokumenteVomSystem());
         drel::ui::TFrmMenue menue(start);
+        // The main window found the settings directory and copied the fluid files.
+        drel::calc::stoff().Create();
+        drel::calc::einheiten().laden(
+            drel::pfad(drel::verzeichnisse().einstellungen, QStringLiteral("units.dat")));
         menue.show();
         ergebnis = QApplication::exec();
     }
