@@ -68,6 +68,8 @@ void DBNeu::dbDatenUebergeben(const QString& xmlPfad, const BauSchritt& schritt)
 }
 
 void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
+    if (!QFileInfo(daten_).isDir())
+        throw DbError(QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_));
     const QString staging = stagingVerzeichnis();
     verzeichnisLeeren(staging);
     verzeichnisAnlegen(staging);

@@ -121,6 +121,16 @@ TEST_F(DBNeuTest, MissingExportIsReportedByName) {
     EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/Articles.cds")));
 }
 
+TEST_F(DBNeuTest, MissingDataFolderIsReported) {
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    DBNeu bau(programm() + QStringLiteral("/Fehlt"));
+    EXPECT_FALSE(bau.dbNeuAufbauen());
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].text.contains("Fehlt"));
+    EXPECT_FALSE(QFileInfo::exists(bau.stagingVerzeichnis()));
+}
+
 TEST_F(DBNeuTest, ExportsAreFoundWithoutRegardToCase) {
     ASSERT_TRUE(QFile::rename(daten() + QStringLiteral("/WukCapacityData.xml"),
                               daten() + QStringLiteral("/wukcapacitydata.XML")));
