@@ -1,0 +1,277 @@
+#include "search/aggsuche.h"
+
+#include "app/base/messagesink.h"
+#include "app/betriebspunkt.h"
+#include "app/programmschalter.h"
+#include "calc/betriebspunkt.h"
+#include "calc/einsatzgrenzen.h"
+#include "calc/lukobilanz.h"
+#include "calc/stoff.h"
+#include "db/datamodule.h"
+
+#include <cmath>
+
+namespace drel::search {
+
+namespace {
+
+const QString kNurMitBasis = QStringLiteral("Basisartikel <> '' and BasisArtikel <> '0'");
+
+void oeffnen(db::Cursor& c) {
+    if (!c.active())
+        c.open();
+}
+
+QString ashraeVon(db::Cursor& kmittel, qint32 id) {
+    return kmittel.findKey({db::Value(id)}) ? kmittel.asString(u"Ashrae") : QString();
+}
+
+// The entries of one unit: every assigned condenser with every refrigerant record.
+void einheitAufnehmen(db::TDataModule1& dm, AggListe& liste) {
+    const qint32 id = dm.TBArtikel.asInteger(u"ID");
+    const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
+    QString basisName;
+    qint32 basisId = 0;
+    const qint32 basis = dm.TBArtikel.asString(u"Basisartikel").trimmed().toInt();
+    if (dm.STBArtikel.findKey({db::Value(basis)})) {
+        basisName = dm.STBArtikel.asString(u"Bezeichnung1");
+        basisId = dm.STBArtikel.asInteger(u"ID");
+    }
+    for (dm.TBLukoArtikel.first(); !dm.TBLukoArtikel.eof(); dm.TBLukoArtikel.next()) {
+        const QString kondensator =
+            QString::number(dm.TBLukoArtikel.asInteger(u"LuftkondensatorID"));
+        for (dm.TBLukoLeistung.first(); !dm.TBLukoLeistung.eof(); dm.TBLukoLeistung.next()) {
+            AggRec a;
+            a.ArtikelID = id;
+            a.BasisName = basisName;
+            a.BasisID = basisId;
+            a.Kondensator = kondensator;
+            a.KaeltemittelID = dm.TBLukoLeistung.asInteger(u"KaeltemittelID");
+            a.Kaeltemittel = ashraeVon(dm.TBKMittel, a.KaeltemittelID).left(6);
+            a.Typ = db::typMitX(name, a.Kaeltemittel);
+            a.TypUmgekehrt = db::typMitXUmgekehrt(name, a.Kaeltemittel);
+            liste.push_back(a);
+        }
+    }
+}
+
+// The refrigerant as the result records carry it: "R134A" is written "R134a".
+QString ergebnisKaeltemittel(const QString& kaeltemittel) {
+    const QString n = normalisiert(kaeltemittel);
+    return n == QLatin1String("R134A") ? QStringLiteral("R134a") : n;
+}
+
+int kondensatorEintrag(const db::LukoTabelle& kond, const AggRec& a) {
+    const QString kn = normalisiert(a.Kondensator);
+    const QString km = normalisiert(a.Kaeltemittel);
+    for (int k = 1; k <= kond.anzahl(); ++k) {
+        const db::LukoEintrag& e = kond.eintraege[static_cast<std::size_t>(k - 1)];
+        if (QString::number(e.LuftkondensatorID) == kn && normalisiert(e.Kaeltemittel) == km)
+            return k;
+    }
+    return 0;
+}
+
+bool leistungFinden(db::TDataModule1& dm, qint32 kaeltemittelId) {
+    for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
+        if (dm.TBLeistung.asInteger(u"KaeltemittelID") == kaeltemittelId)
+            return true;
+    }
+    return false;
+}
+
+bool serieAbgelehnt(int art, const TypRec& t) {
+    if (art == 0 || art == 17 || art == 18)
+        return true;
+    if (art == 3 && !t.RBCQLL && !t.RBCQLR)
+        return true;
+    return art == 4 && !t.RBCQNL && !t.RBCQNR;
+}
+
+// Air-cooled units end in "L", units with receiver in "RU".
+bool bauartPasst(int art, const TypRec& t, const QString& name) {
+    const QString n = normalisiert(name);
+    if ((t.RBCQLL && art == 3) || (t.RBCQNL && art == 4))
+        return n.endsWith(QLatin1Char('L'));
+    if ((t.RBCQLR && art == 3) || (t.RBCQNR && art == 4))
+        return n.endsWith(QLatin1String("RU"));
+    return true;
+}
+
+class AggLauf {
+public:
+    AggLauf(SuchUmgebung& u, const SuchEingabe& e, const db::LukoTabelle& kond)
+        : u_(u), e_(e), kond_(kond) {}
+    // Whether the entry was stored.
+    bool einheit(int nummer, const AggRec& a);
+
+private:
+    bool vorauswahl(const AggRec& a);
+    SuchUmgebung& u_;
+    const SuchEingabe& e_;
+    const db::LukoTabelle& kond_;
+};
+
+bool AggLauf::vorauswahl(const AggRec& a) {
+    if (e_.typFilter && !normalisiert(e_.typText).isEmpty() &&
+        !ohneErstesX(normalisiert(a.Typ)).contains(normalisiert(e_.typText)))
+        return false;
+    if (!kaeltemittelPasst(e_.km, a.Kaeltemittel))
+        return false;
+    db::TDataModule1& dm = u_.dm;
+    if (!dm.TBArtikel.findKey({db::Value(a.BasisID)}) || !leistungFinden(dm, a.KaeltemittelID))
+        return false;
+    const int art = db::BaureihenArt(dm.TBArtikel);
+    return !serieAbgelehnt(art, e_.typ) && bauartPasst(art, e_.typ, a.Typ);
+}
+
+bool AggLauf::einheit(int nummer, const AggRec& a) {
+    const bool mitQ0 = e_.mitQ0 && e_.Q0 > 0.001;
+    double t0 = e_.t0;
+    double tle = e_.tc;
+    if (!mitQ0) {
+        // Without a capacity to reach, every unit is rated at the standard point.
+        t0 = a.Kaeltemittel.contains(QLatin1String("134")) ? -10.0 : -20.0;
+        tle = 27.0;
+    }
+    if (!vorauswahl(a))
+        return false;
+    const int kIndex = kondensatorEintrag(kond_, a);
+    if (kIndex == 0)
+        return false;
+    db::TDataModule1& dm = u_.dm;
+    const db::LukoEintrag& kond = kond_.eintraege[static_cast<std::size_t>(kIndex - 1)];
+    const calc::LukoErgebnis luko = calc::LukoBilanz(dm, kond, e_.f, tle, t0, e_.netz60Hz);
+    if (!luko.berechenbar || !std::isfinite(luko.tc) || !std::isfinite(luko.P))
+        return false;
+    calc::BetriebspunktEingabe be;
+    be.t0 = t0;
+    be.tc = luko.tc;
+    be.n = e_.n;
+    be.f = e_.f;
+    be.ts = e_.ts;
+    be.dtu = e_.dtu;
+    be.dtue = 0.0;
+    be.netz60Hz = e_.netz60Hz;
+    const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be);
+    if (!std::isfinite(r.QoV))
+        return false;
+    if (mitQ0 && r.QoV > 2.0 * e_.Q0)
+        return false;
+    calc::EinsatzgrenzenTest(dm, e_.ts, luko.tc, t0);
+    const calc::GrenzBereich& g = calc::grenzBereich();
+    if (t0 < g.GrenzT0Min - 5.0 || t0 > g.GrenzT0Max + 5.0 || luko.tc < g.GrenzTcMin ||
+        luko.tc > g.GrenzTcMax + 5.0)
+        return false;
+
+    VdSatz& v = u_.ergebnis.anhaengen();
+    v.Durchlauf = nummer;
+    v.Durchlauf2 = 0;
+    v.KondIndex = kIndex;
+    v.Anzahl = 1.0;
+    v.t0 = t0;
+    v.tc = tle;
+    v.n = 1450.0;
+    v.Hubvolumen = dm.TBArtikel.asFloat(u"Hubvolumen");
+    v.Qo = qoRunden(r.QoV);
+    v.Typ = a.Typ;
+    v.TypUmgekehrt = a.TypUmgekehrt;
+    v.Kaeltemittel = ergebnisKaeltemittel(a.Kaeltemittel);
+    v.ArtikelID = a.ArtikelID;
+    v.BasisArtikel = a.BasisID;
+    v.P = luko.P;
+    v.I = std::isfinite(r.I) ? r.I : 0.0;
+    v.Zeile = textZeile(u_.einheiten, a.Typ, a.Kaeltemittel, t0, tle, 1450.0, v.Qo);
+    return true;
+}
+
+} // namespace
+
+AggListe AggErstellen(db::TDataModule1& dm) {
+    AggListe liste;
+    oeffnen(dm.TBKMittel);
+    oeffnen(dm.STBArtikel);
+    oeffnen(dm.TBLukos);
+    oeffnen(dm.TBLukoArtikel);
+    oeffnen(dm.TBLukoLeistung);
+    db::Cursor& artikel = dm.TBArtikel;
+    const QString alterFilter = artikel.filter();
+    const bool warGefiltert = artikel.filtered();
+    artikel.setFilter(kNurMitBasis);
+    artikel.setFiltered(true);
+    for (artikel.first(); !artikel.eof(); artikel.next())
+        einheitAufnehmen(dm, liste);
+    artikel.setFiltered(warGefiltert);
+    artikel.setFilter(alterFilter);
+    return liste;
+}
+
+db::LukoTabelle KondErstellen(db::TDataModule1& dm) {
+    db::LukoTabelle tabelle;
+    oeffnen(dm.TBKMittel);
+    oeffnen(dm.TBLukos);
+    db::Cursor& leistung = dm.TBLukoLeistung;
+    db::DataSource* master = leistung.masterSource();
+    leistung.setMasterSource(nullptr);
+    oeffnen(leistung);
+    for (leistung.first(); !leistung.eof(); leistung.next()) {
+        db::LukoEintrag e;
+        e.LuftkondensatorID = leistung.asInteger(u"LuftkondensatorID");
+        e.Kaeltemittel = ashraeVon(dm.TBKMittel, leistung.asInteger(u"KaeltemittelID")).left(6);
+        for (int j = 1; j <= 4; ++j)
+            e.KondensLeistung[static_cast<std::size_t>(j)] =
+                leistung.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
+        tabelle.eintraege.push_back(e);
+    }
+    leistung.setMasterSource(master);
+    return tabelle;
+}
+
+void AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
+              const db::LukoTabelle& kondensatoren) {
+    MessageScope suche;
+    programmschalter().LukoModus = true;
+    u.ergebnis.leeren();
+    AggLauf lauf(u, e, kondensatoren);
+    for (std::size_t k = 0; k < aggregate.size(); ++k)
+        lauf.einheit(static_cast<int>(k + 1), aggregate[k]);
+    u.ergebnis.nachQoSortieren();
+}
+
+bool satzSucheNoetig(const TypRec& typ) {
+    return typ.RBCQLR || typ.RBCQNR || typ.RBWEY;
+}
+
+void SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart) {
+    SuchEingabe s = e;
+    TypRec& t = s.typ;
+    t.RBLV = t.rbQNT = t.RBEQL = t.RBEQN = t.RBW = t.RBWY = t.RBWT = t.verbundtoo = false;
+    t.RBQL = t.RBCQLR;
+    t.RBQN = t.RBCQNR;
+    Betriebspunkt& bp = betriebspunkt();
+    bp.t0 = s.t0;
+    bp.tc = s.tc;
+    bp.tsaug = s.ts;
+    bp.tu = s.dtu;
+
+    db::TDataModule1& dm = u.dm;
+    db::Cursor& saetze = dm.STBArtikel;
+    oeffnen(saetze);
+    saetze.setFilter(QStringLiteral("BasisArtikel <> '0' and BasisArtikel <> ''"));
+    saetze.setFiltered(true);
+    dm.DtsSTBArtikel.setDataSet(&saetze);
+    db::Cursor& artikel = dm.TBArtikel;
+    const QString alteFelder = artikel.masterFields();
+    artikel.setMasterFields(QStringLiteral("BasisID"));
+    artikel.setMasterSource(&dm.DtsSTBArtikel);
+
+    VerdSuche(u, s, chart, true);
+
+    saetze.setFiltered(false);
+    saetze.setFilter(QString());
+    dm.DtsSTBArtikel.setDataSet(nullptr);
+    artikel.setMasterSource(nullptr);
+    artikel.setMasterFields(alteFelder);
+}
+
+} // namespace drel::search

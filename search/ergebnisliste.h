@@ -1,0 +1,86 @@
+// The result list: sorts the results the engines left, decides which are shown,
+// writes the grid texts, preselects the first row that reaches the wanted capacity
+// and says what the data sheet receives for the chosen row.
+#pragma once
+
+#include "search/suchtypen.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace drel::db {
+class TDataModule1;
+}
+namespace drel::calc {
+class Einheiten;
+}
+
+namespace drel::search {
+
+enum class SortOption { rbKaelte, rbHub, rbAnzahl1, rbAnzahl2 };
+
+double sortierSchluessel(SortOption option, const VdSatz& v);
+
+// Whether an S version is hidden at this evaluating temperature (the field value).
+bool sVersionVerborgen(const QString& typUmgekehrt, double t0Feld);
+
+// What the data sheet receives when a row is opened.
+struct DatenblattDaten {
+    QStringList typen;      // ComboBox1 items
+    QStringList artikelIds; // its key list, article IDs as text
+    QString typText;        // ComboBox1 text: column 0 of the selected row
+    QString kaeltemittel;   // KMListbox ("R404A" shown as "R404A, R507")
+    QString t0, tc, tsaug, tu;
+    bool luko = false; // condensing-unit mode
+    QString tle;       // air inlet temperature (condensing units only)
+    QString ediHz, ediN;
+};
+
+// Operating point and choices of the search that the data sheet takes over.
+struct DatenblattKontext {
+    double t0 = -10.0, tc = 45.0, tsaug = 20.0, tu = 0.0; // °C, K
+    bool satzModus = false;                               // condensing-unit mode
+    bool rb60Hz = false;
+    int spinN = 1450;
+};
+
+class ErgebnisListe {
+public:
+    // The grid: row 0 is the heading; rows 1.. hold type and Qo texts.
+    struct Zeile {
+        QString typ;
+        QString qo;
+    };
+
+    // Sorts by the option, runs the capacity check (q0 in the user's capacity unit)
+    // and fills the grid; t0Feld is the value of the t0 field.
+    void Sortieren(Suchergebnis& ergebnis, SortOption option, double q0, double t0Feld,
+                   const calc::Einheiten& einheiten);
+
+    const std::vector<Zeile>& zeilen() const { return zeilen_; } // zeilen()[0] = row 1
+    int RowCount() const { return static_cast<int>(zeilen_.size()) + 1; }
+    int Row() const { return row_; }
+    int TopRow() const { return topRow_; }
+    bool Panel8() const { return panel8_; }
+    void setRow(int row) { row_ = row; }
+    void setPanel8(bool sichtbar) { panel8_ = sichtbar; }
+
+    // Column 0 and 1 of a grid row; empty outside the grid.
+    QString zelle(int spalte, int row) const;
+
+    // The entry shown in the grid row, 0 when none.
+    static int eintragFuerZeile(const Suchergebnis& ergebnis, int row);
+
+    // What the data sheet receives for the selected row; nothing without results.
+    bool datenblatt(const Suchergebnis& ergebnis, db::TDataModule1& dm,
+                    const calc::Einheiten& einheiten, const DatenblattKontext& kontext,
+                    DatenblattDaten& daten) const;
+
+private:
+    std::vector<Zeile> zeilen_{Zeile{}};
+    int row_ = 1;
+    int topRow_ = 1;
+    bool panel8_ = false;
+};
+
+} // namespace drel::search

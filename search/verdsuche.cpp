@@ -1,0 +1,285 @@
+#include "search/verdsuche.h"
+
+#include "app/base/messagesink.h"
+#include "app/programmschalter.h"
+#include "calc/betriebspunkt.h"
+#include "calc/einheiten.h"
+#include "calc/einsatzgrenzen.h"
+#include "calc/polynom.h"
+#include "calc/stoff.h"
+#include "chart/grenztest.h"
+#include "db/datamodule.h"
+#include "db/recordhelpers.h"
+
+#include <cmath>
+
+namespace drel::search {
+
+namespace {
+
+bool fahrenheit(const calc::Einheiten& einheiten) {
+    return einheiten.index(calc::EinheitGruppe::Temperatur) == 1;
+}
+
+chart::GrenzPunkte punkte(const db::GrenzPolygon& p) {
+    chart::GrenzPunkte g;
+    g.Anzahl = std::min<int>(p.Anzahl, 11);
+    for (int k = 0; k < g.Anzahl; ++k) {
+        g.to[static_cast<std::size_t>(k)] = p.to[static_cast<std::size_t>(k + 1)];
+        g.tc[static_cast<std::size_t>(k)] = p.tc[static_cast<std::size_t>(k + 1)];
+    }
+    return g;
+}
+
+bool istDuplex(int art) {
+    return art == 14 || art == 15;
+}
+
+// Step 3: the series boxes against the series kind of TBArtikel.
+bool serieAbgelehnt(const db::Cursor& artikel, const TypRec& t) {
+    const int art = db::BaureihenArt(artikel);
+    if (art == 0 || art == 17 || art == 18)
+        return true;
+    if (db::SatzArt(artikel) != 0)
+        return true;
+    if ((!t.RBQL && art == 3) || (!t.RBEQL && art == 14) || (!t.RBEQN && art == 15) ||
+        (!t.rbQNT && art == 16) || (!t.RBW && art == 5) || (!t.RBWY && art == 7) ||
+        (!t.RBWT && art == 6))
+        return true;
+    if (art != 4)
+        return false;
+    // The 8/4-pole line (group 45) has a box of its own beside the QN box.
+    const bool gruppe45 = artikel.asInteger(u"Produktgruppe") == 45;
+    if (!t.RBQN && !t.RB84)
+        return true;
+    if (t.RBQN && !t.RB84)
+        return gruppe45;
+    if (!t.RBQN && t.RB84)
+        return !gruppe45;
+    return false;
+}
+
+// Step 4 (set mode): the unit boxes against the set kind of STBArtikel.
+bool satzAbgelehnt(const db::Cursor& satz, const TypRec& t) {
+    switch (db::SatzArt(satz)) {
+    case 0:
+        return true;
+    case 9:
+        return !t.RBCQLL;
+    case 10:
+        return !t.RBCQLR;
+    case 11:
+        return !t.RBCQNL;
+    case 12:
+        return !t.RBCQNR;
+    case 13:
+        return !t.RBWEY;
+    default:
+        return false;
+    }
+}
+
+bool typPasst(const QString& typText, const QString& typName) {
+    return ohneErstesX(normalisiert(typName)).contains(ohneErstesX(normalisiert(typText)));
+}
+
+// Record positions of the source article and its capacity record.
+struct Merker {
+    bool aktiv = false;
+    int artikel = -1;
+    int leistung = -1; // -1: the article had no capacity record
+};
+
+class Lauf {
+public:
+    Lauf(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus)
+        : u_(u), e_(e), chart_(chart), satzModus_(satzModus),
+          quelle_(satzModus ? u.dm.STBArtikel : u.dm.TBArtikel),
+          praefix_(satzModus ? QStringLiteral("S") : QString()) {}
+
+    void ausfuehren();
+
+private:
+    bool kandidat(const QString& typ);
+    void basisArtikelEinsetzen(Merker& merker, QString& typ);
+    void zurueck(const Merker& merker);
+    bool innerhalbGrenzen();
+    void speichern(int durchlauf, QString typ, const calc::Bewertung& r, double strom,
+                   const Merker& merker);
+
+    SuchUmgebung& u_;
+    const SuchEingabe& e_;
+    chart::GrenzChart* chart_;
+    bool satzModus_;
+    db::Cursor& quelle_;
+    QString praefix_;
+};
+
+bool Lauf::kandidat(const QString& typ) {
+    if (typ.contains(QLatin1String("4/8")))
+        return false;
+    const bool abgelehnt =
+        satzModus_ ? satzAbgelehnt(quelle_, e_.typ) : serieAbgelehnt(u_.dm.TBArtikel, e_.typ);
+    if (abgelehnt)
+        return false;
+    if (e_.typFilter && !normalisiert(e_.typText).isEmpty() && !typPasst(e_.typText, typ))
+        return false;
+    return true;
+}
+
+void Lauf::basisArtikelEinsetzen(Merker& merker, QString& typ) {
+    const QString basis = quelle_.asString(u"Basisartikel").trimmed();
+    if (basis.isEmpty() || basis == QLatin1String("0") || !quelle_.asBool(u"UseBaseArticleWukData"))
+        return;
+    db::Cursor& leistung = u_.dm.TBLeistung;
+    merker.aktiv = true;
+    merker.artikel = quelle_.currentTableRow();
+    merker.leistung = leistung.isEmpty() ? -1 : leistung.currentTableRow();
+    quelle_.locate(QStringLiteral("ID"), {db::Value(static_cast<qint32>(basis.toInt()))});
+    const QString name1 = normalisiert(e_.km.Name[0]);
+    for (leistung.first(); !leistung.eof(); leistung.next()) {
+        if (name1.contains(normalisiert(u_.dm.TBKMittelS.asString(u"Ashrae"))))
+            break;
+    }
+    typ = db::TypBezeichnung(u_.dm, praefix_);
+}
+
+void Lauf::zurueck(const Merker& merker) {
+    if (!merker.aktiv)
+        return;
+    quelle_.gotoTableRow(merker.artikel);
+    if (merker.leistung >= 0)
+        u_.dm.TBLeistung.gotoTableRow(merker.leistung);
+}
+
+bool Lauf::innerhalbGrenzen() {
+    calc::EinsatzgrenzenTest(u_.dm, e_.ts, e_.tc, e_.t0);
+    const calc::GrenzBereich& g = calc::grenzBereich();
+    if (e_.t0 < g.GrenzT0Min || e_.t0 > g.GrenzT0Max || e_.tc < g.GrenzTcMin ||
+        e_.tc > g.GrenzTcMax)
+        return false;
+    return chart_ == nullptr || GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.tc, e_.t0);
+}
+
+void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, double strom,
+                     const Merker& merker) {
+    const double I = zweiStellen(strom);
+    const QString kaeltemittel = u_.dm.TBKMittelS.asString(u"Ashrae");
+    zurueck(merker);
+    double qo = r.QoV;
+    const bool duplex = istDuplex(db::BaureihenArt(u_.dm.TBArtikel));
+    if (duplex) {
+        typ.prepend(QLatin1Char('D'));
+        qo *= 2.0;
+    }
+    VdSatz& v = u_.ergebnis.anhaengen();
+    v.ArtikelID = quelle_.asInteger(u"ID");
+    v.Durchlauf = durchlauf;
+    v.Durchlauf2 = durchlauf;
+    v.KondIndex = 0;
+    v.Anzahl = 1.0;
+    v.Qo = qoRunden(qo);
+    v.Zeile = textZeile(u_.einheiten, typ, kaeltemittel, e_.t0, e_.tc, e_.n, v.Qo);
+    v.t0 = e_.t0;
+    v.tc = e_.tc;
+    v.n = 1450.0;
+    v.Hubvolumen = quelle_.asFloat(u"Hubvolumen");
+    const int gruppe = quelle_.asInteger(u"Produktgruppe");
+    v.Typ = (gruppe == 23 || gruppe == 26) ? typ + QStringLiteral(" - ") + kaeltemittel : typ;
+    v.TypUmgekehrt = db::TypBezeichnungUmgekehrt(u_.dm, praefix_);
+    v.Kaeltemittel = kaeltemittel;
+    v.BasisArtikel = quelle_.asString(u"Basisartikel").trimmed().toInt();
+    v.P = zweiStellen(r.P);
+    v.I = I;
+    if (duplex) {
+        v.P *= 2.0;
+        v.I *= 2.0;
+    }
+}
+
+void Lauf::ausfuehren() {
+    db::TDataModule1& dm = u_.dm;
+    if (!dm.TBKMittelS.active())
+        dm.TBKMittelS.open();
+    if (!satzModus_)
+        u_.ergebnis.leeren();
+    calc::BetriebspunktEingabe be;
+    be.t0 = e_.t0;
+    be.tc = e_.tc;
+    be.n = e_.n;
+    be.f = e_.f;
+    be.ts = e_.ts;
+    be.dtu = e_.dtu;
+    be.dtue = 0.0;
+    be.netz60Hz = e_.netz60Hz;
+
+    int durchlauf = 0;
+    quelle_.first();
+    dm.TBLeistung.first();
+    while (!quelle_.eof()) {
+        ++durchlauf;
+        QString typ = db::TypBezeichnung(dm, praefix_);
+        bool angenommen = false;
+        Merker merker;
+        if (kandidat(typ)) {
+            basisArtikelEinsetzen(merker, typ);
+            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) && innerhalbGrenzen()) {
+                const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be);
+                const double strom = calc::IRechnen(dm, e_.t0, e_.tc, e_.n, e_.f, e_.netz60Hz);
+                // A rating the property library could not compute is left out, never
+                // listed with a made-up capacity.
+                if (std::isfinite(r.QoV) && std::isfinite(r.P)) {
+                    speichern(durchlauf, typ, r, strom, merker);
+                    angenommen = true;
+                }
+            }
+        }
+        if (!angenommen)
+            zurueck(merker);
+        dm.TBLeistung.next();
+        if (dm.TBLeistung.eof() || angenommen) {
+            quelle_.next();
+            dm.TBLeistung.first();
+        }
+    }
+    u_.ergebnis.nachQoSortieren();
+}
+
+} // namespace
+
+QString textZeile(const calc::Einheiten& einheiten, const QString& typ, const QString& kaeltemittel,
+                  double t0, double tc, double n, double qo) {
+    QString zeile = typ.left(18).leftJustified(18, QLatin1Char(' '));
+    zeile += kaeltemittel;
+    zeile = zeile.left(25).leftJustified(25, QLatin1Char(' '));
+    zeile += db::ZahlFormatieren(5, 0, einheiten.TempAnzeige(t0));
+    zeile += db::ZahlFormatieren(5, 0, einheiten.TempAnzeige(tc));
+    zeile += db::ZahlFormatieren(6, 0, n);
+    zeile += db::ZahlFormatieren(10, 2, einheiten.LeistungAnzeige(qo));
+    return zeile.left(60);
+}
+
+bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
+                    chart::GrenzChart& chart, double tc, double t0) {
+    db::GrenzPolygon p1, p2, p3;
+    db::GrenzenLesen(dm.TBLeistung, 3, p3);
+    db::GrenzenLesen(dm.TBLeistung, 2, p2);
+    db::GrenzenLesen(dm.TBLeistung, 1, p1);
+    chart::GrenzPolygone polygone{punkte(p1), punkte(p2), punkte(p3)};
+    const calc::GrenzBereich& g = calc::grenzBereich();
+    const bool f = fahrenheit(einheiten);
+    if (f)
+        polygone = chart::inFahrenheit(polygone);
+    const chart::GrenzAchsen achsen =
+        chart::grenzAchsen(g.GrenzT0Min, g.GrenzT0Max, g.GrenzTcMin, g.GrenzTcMax, f);
+    // The point goes into the chart in the same unit as the polygons.
+    return chart.innerhalb(polygone, achsen, einheiten.TempAnzeige(t0), einheiten.TempAnzeige(tc));
+}
+
+void VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus) {
+    MessageScope suche;
+    programmschalter().LukoModus = false;
+    Lauf(u, e, chart, satzModus).ausfuehren();
+}
+
+} // namespace drel::search

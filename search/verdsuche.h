@@ -1,0 +1,65 @@
+// The compressor search engine: every article of a ticked series with a capacity
+// record of the selected refrigerant, inside its application limits, rated at the
+// operating point and stored in the result table sorted by Qo.
+#pragma once
+
+#include "search/suchtypen.h"
+
+namespace drel::db {
+class TDataModule1;
+}
+namespace drel::calc {
+class TStoff;
+class Einheiten;
+} // namespace drel::calc
+namespace drel::chart {
+class GrenzChart;
+}
+
+namespace drel::search {
+
+// Inputs of a search, in °C, K, kW, Hz and 1/min.
+struct SuchEingabe {
+    QString typText; // vTyp
+    TypRec typ;
+    KMRec km;
+    double f = 50.0;
+    double n = 1450.0;
+    bool netz60Hz = false;
+    bool typFilter = false; // chktyp
+    bool mitQ0 = true;      // chkq0
+    double dtu = 0.0;
+    double ts = 20.0;
+    double tc = 45.0; // condensing temperature; air inlet temperature for condensing units
+    double t0 = -10.0;
+    double Q0 = 10.0;
+};
+
+// What every engine works on.
+struct SuchUmgebung {
+    db::TDataModule1& dm;
+    calc::TStoff& stoff;
+    const calc::Einheiten& einheiten; // user units, for the text lines and the envelope test
+    Suchergebnis& ergebnis;
+};
+
+// Compressor mode (satzModus false): TBArtikel is the source and the result table is
+// refilled. Set mode: STBArtikel is the source (TBArtikel follows it as its base
+// compressor) and the results are appended. Without a chart the envelope test is
+// skipped. A candidate whose rating cannot be computed is left out; the property
+// library reports the reason once per search.
+void VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart,
+               bool satzModus = false);
+
+// The envelope test on the current capacity record: polygons 3, 2, 1 as graphs 1 to
+// 3, axes around the range of the last EinsatzgrenzenTest; in °F when the user
+// chose °F.
+bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
+                    chart::GrenzChart& chart, double tc, double t0);
+
+// The fixed-column line of a result: type (18), refrigerant (to column 25), t0 and
+// tc (width 5), speed (width 6), Qo (width 10, 2 decimals), in the user's units.
+QString textZeile(const calc::Einheiten& einheiten, const QString& typ, const QString& kaeltemittel,
+                  double t0, double tc, double n, double qo);
+
+} // namespace drel::search
