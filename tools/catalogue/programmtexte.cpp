@@ -1,0 +1,215 @@
+#include "tools/catalogue/programmtexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+
+namespace drel::katalog {
+
+namespace {
+
+struct Texte {
+    QString titel;
+    QStringList absaetze;
+};
+
+// RTF of plain paragraphs; characters beyond ASCII as \uN? escapes.
+QByteArray rtf(const Texte& t) {
+    auto escape = [](const QString& s) {
+        QByteArray out;
+        for (QChar c : s) {
+            const ushort u = c.unicode();
+            if (u == '\\' || u == '{' || u == '}') {
+                out += '\\';
+                out += static_cast<char>(u);
+            } else if (u < 128) {
+                out += static_cast<char>(u);
+            } else {
+                out += "\\u" + QByteArray::number(static_cast<short>(u)) + '?';
+            }
+        }
+        return out;
+    };
+    QByteArray out =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n\\f0\\fs20\n";
+    out += "{\\b\\fs24 " + escape(t.titel) + "}\\par\\par\n";
+    for (const QString& a : t.absaetze)
+        out += escape(a) + "\\par\n";
+    out += "}\n";
+    return out;
+}
+
+void schreiben(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
+        throw std::runtime_error(("cannot write " + pfad).toStdString());
+}
+
+struct Thema {
+    int nummer;
+    const char *titelDe, *titelEn, *textDe, *textEn;
+};
+
+const Thema kThemen[] = {
+    {1, "Drel - Auswahlprogramm", "Drel selection program",
+     "Das Programm wählt Verdichter und Verflüssigungssätze der Marke Drel aus und berechnet ihre "
+     "Leistungsdaten. Links steht der Baureihenbaum, rechts die Typenliste, die Suche oder das "
+     "Datenblatt.",
+     "The program selects Drel compressors and condensing units and calculates their performance. "
+     "The series tree is on the left; the type list, the search or the data sheet on the right."},
+    {2, "Suche", "Search",
+     "Geben Sie Kältemittel, Verdampfungs- und Verflüssigungstemperatur und die gewünschte "
+     "Kälteleistung ein und wählen Sie die Baureihen.",
+     "Enter the refrigerant, the evaporating and condensing temperature and the required cooling "
+     "capacity, and choose the series."},
+    {3, "Datenblatt", "Data sheet",
+     "Das Datenblatt zeigt Leistung, Einsatzgrenzen, technische Daten, Lieferumfang, Zubehör, Maße "
+     "und Anschlüsse des gewählten Typs.",
+     "The data sheet shows performance, application limits, technical data, scope of delivery, "
+     "accessories, dimensions and connections of the chosen type."},
+    {4, "Einheiten", "Units",
+     "Wählen Sie die Einheiten für Temperatur, Leistung und Massenstrom. Alle Eingaben und "
+     "Ausgaben werden umgerechnet.",
+     "Choose the units of temperature, capacity and mass flow. All inputs and outputs are "
+     "converted."},
+    {5, "Sprache", "Language",
+     "Das Programm spricht zehn Sprachen. Die Auswahl gilt für Menüs, Datenblätter und Ausdrucke.",
+     "The program speaks ten languages. The choice applies to menus, data sheets and printouts."},
+    {6, "Druckerauswahl", "Printer selection",
+     "Wählen Sie den Drucker und seine Einstellungen für Datenblätter und Suchergebnisse.",
+     "Choose the printer and its settings for data sheets and search results."},
+    {7, "Einsatzgrenzen", "Application limits",
+     "Blau: Bereich ohne Einschränkung. Gestrichelt: Bereich mit reduzierter Sauggastemperatur. "
+     "Hell: Zusatzkühlung erforderlich.",
+     "Blue: range without restriction. Dashed: range with reduced suction gas temperature. Light: "
+     "additional cooling required."},
+    {8, "Produktprogramm", "Product range",
+     "Wählen Sie im Baum eine Baureihe; die Liste zeigt die Baugrößen mit ihren Hubvolumen. Ein "
+     "Klick auf ein Hubvolumen öffnet das Datenblatt.",
+     "Choose a series in the tree; the list shows the frame sizes with their swept volumes. A "
+     "click on a swept volume opens the data sheet."},
+    {9, "Suchkriterien", "Search criteria",
+     "Die Suche prüft für jeden Typ die Einsatzgrenzen und berechnet die Leistung am "
+     "Betriebspunkt. Die Ergebnisse sind nach Kälteleistung sortiert.",
+     "The search checks the application limits of every type and rates it at the operating point. "
+     "The results are sorted by cooling capacity."},
+    {10, "Leistungstabelle", "Performance table",
+     "Die Leistungstabelle zeigt Kälteleistung und Leistungsaufnahme über Bereiche von t0 und tc.",
+     "The performance table shows cooling capacity and power input over ranges of t0 and tc."},
+    {11, "Druck", "Printing",
+     "Geben Sie Kundendaten und Betreff ein und wählen Sie die Seiten des Datenblatts, die "
+     "gedruckt werden.",
+     "Enter the customer data and subject and choose the pages of the data sheet that are "
+     "printed."},
+};
+
+QByteArray hilfe(bool deutsch) {
+    QByteArray out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
+    out += deutsch ? "Drel - Hilfe" : "Drel - Help";
+    out += "</title></head>\n<body>\n";
+    for (const Thema& t : kThemen) {
+        out += "<h2><a id=\"" + QByteArray::number(t.nummer) + "\" name=\"" +
+               QByteArray::number(t.nummer) + "\"></a>" + (deutsch ? t.titelDe : t.titelEn) +
+               "</h2>\n";
+        out += "<p>" + QString::fromUtf8(deutsch ? t.textDe : t.textEn).toHtmlEscaped().toUtf8() +
+               "</p>\n";
+    }
+    out += "</body></html>\n";
+    return out;
+}
+
+Texte info(bool de) {
+    if (de)
+        return {QStringLiteral("Hinweise"),
+                {QStringLiteral("Dieses Programm enthält den Beispielkatalog der Marke Drel."),
+                 QStringLiteral("Alle Leistungsdaten nach EN 12900, ohne Unterkühlung, bei den im "
+                                "Datenblatt genannten Sauggasbedingungen."),
+                 QStringLiteral("Technische Änderungen vorbehalten.")}};
+    return {QStringLiteral("Notes"),
+            {QStringLiteral("This program contains the sample catalogue of the Drel brand."),
+             QStringLiteral("All performance data to EN 12900, without subcooling, at the suction "
+                            "gas conditions stated on the data sheet."),
+             QStringLiteral("Subject to technical changes.")}};
+}
+
+Texte readme(bool de) {
+    if (de)
+        return {
+            QStringLiteral("Liesmich - WUK 8.1"),
+            {QStringLiteral(
+                 "Neu in dieser Version: Baureihen QN CO2 und QN R410A, Leistungsdaten für R407C."),
+             QStringLiteral("Die Produktdaten werden beim Start aus den Exporten im Ordner Daten "
+                            "aufgebaut.")}};
+    return {QStringLiteral("Readme - WUK 8.1"),
+            {QStringLiteral(
+                 "New in this version: QN CO2 and QN R410A series, performance data for R407C."),
+             QStringLiteral(
+                 "The product tables are built from the exports in the Daten folder at start.")}};
+}
+
+Texte qoHilfe(bool de, bool co2) {
+    if (de)
+        return {QStringLiteral("Kälteleistung"),
+                {QStringLiteral("Verdichterkälteleistung: die ganze Enthalpiedifferenz zwischen "
+                                "Flüssigkeit und Sauggas am Verdichter gilt als Nutzen."),
+                 QStringLiteral(
+                     "Verdampferkälteleistung: nur die Überhitzung im Verdampfer gilt als Nutzen."),
+                 co2 ? QStringLiteral("Für R410A und R744 beziehen sich die Daten auf 10 K "
+                                      "Sauggasüberhitzung bzw. 20 °C Sauggastemperatur.")
+                     : QStringLiteral("Die Leistungsdaten gelten bei 20 °C Sauggastemperatur und "
+                                      "ohne Unterkühlung.")}};
+    return {
+        QStringLiteral("Cooling capacity"),
+        {QStringLiteral("Compressor cooling capacity: the whole enthalpy difference between the "
+                        "liquid and the suction gas at the compressor counts as useful."),
+         QStringLiteral(
+             "Evaporator cooling capacity: only the superheat in the evaporator counts as useful."),
+         co2 ? QStringLiteral("For R410A and R744 the data refer to 10 K suction gas superheat or "
+                              "20 °C suction gas temperature.")
+             : QStringLiteral(
+                   "The data hold at 20 °C suction gas temperature and without subcooling.")}};
+}
+
+QByteArray lvText(bool de) {
+    const QString t = de ? QStringLiteral("Offene Motorverdichter LV\r\n\r\nVerdichter und "
+                                          "Elektromotor auf gemeinsamem Grundrahmen, "
+                                          "für Industriekälte und Wärmepumpen. Auslegung und "
+                                          "Leistungsdaten auf Anfrage.\r\n")
+                         : QStringLiteral("LV open motor compressors\r\n\r\nCompressor and "
+                                          "electric motor on a common base frame, "
+                                          "for industrial refrigeration and heat pumps. Selection "
+                                          "and performance data on request.\r\n");
+    return t.toUtf8();
+}
+
+} // namespace
+
+const QStringList& sprachCodes() {
+    static const QStringList c{"De", "En", "Fr", "It", "Pt", "Es", "Ru", "Pl", "Cn", "Ko"};
+    return c;
+}
+
+const QList<int>& hilfeThemen() {
+    static const QList<int> t = [] {
+        QList<int> l;
+        for (const Thema& x : kThemen)
+            l << x.nummer;
+        return l;
+    }();
+    return t;
+}
+
+void programmtexteSchreiben(const QString& v) {
+    QDir().mkpath(v);
+    for (const QString& code : sprachCodes()) {
+        const bool de = code == u"De";
+        schreiben(v + "/WUK_" + code + ".hlp", hilfe(de));
+        schreiben(v + "/Info1" + code + ".rtf", rtf(info(de)));
+        schreiben(v + "/Readme-" + code + ".rtf", rtf(readme(de)));
+        schreiben(v + "/LV" + code + ".txt", lvText(de));
+        schreiben(v + "/Qo_" + code + ".rtf", rtf(qoHilfe(de, false)));
+        schreiben(v + "/Qo1_" + code + ".rtf", rtf(qoHilfe(de, true)));
+    }
+}
+
+} // namespace drel::katalog
