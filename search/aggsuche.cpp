@@ -229,7 +229,7 @@ db::LukoTabelle KondErstellen(db::TDataModule1& dm) {
 
 void AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
               const db::LukoTabelle& kondensatoren) {
-    MessageScope suche;
+    ErsteMeldung eineMeldung;
     programmschalter().LukoModus = true;
     u.ergebnis.leeren();
     AggLauf lauf(u, e, kondensatoren);

@@ -46,12 +46,11 @@ bool serieAbgelehnt(const db::Cursor& artikel, const TypRec& t) {
         (!t.rbQNT && art == 16) || (!t.RBW && art == 5) || (!t.RBWY && art == 7) ||
         (!t.RBWT && art == 6))
         return true;
-    if (art != 4)
-        return false;
-    // The 8/4-pole line (group 45) has a box of its own beside the QN box.
+    // The 8/4-pole line (group 45) has a box of its own beside the QN box; with only
+    // that box ticked nothing else can appear.
     const bool gruppe45 = artikel.asInteger(u"Produktgruppe") == 45;
     if (!t.RBQN && !t.RB84)
-        return true;
+        return art == 4;
     if (t.RBQN && !t.RB84)
         return gruppe45;
     if (!t.RBQN && t.RB84)
@@ -277,7 +276,7 @@ bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
 }
 
 void VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus) {
-    MessageScope suche;
+    ErsteMeldung eineMeldung;
     programmschalter().LukoModus = false;
     Lauf(u, e, chart, satzModus).ausfuehren();
 }

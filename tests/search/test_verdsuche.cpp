@@ -1,0 +1,198 @@
+// The compressor search on the hand-made catalogue: which articles pass the filters,
+// what a result holds, and how the table is sorted and grows.
+#include "chart/grenztest.h"
+#include "suchfixture.h"
+
+#include <cmath>
+#include <set>
+
+namespace drel::search::testing {
+namespace {
+
+TypRec nurQn() {
+    TypRec t;
+    t.RBQN = true;
+    return t;
+}
+
+using Ids = std::set<qint32>;
+
+class VerdSucheTest : public SuchTest {
+protected:
+    Ids gefunden() const {
+        Ids ids;
+        for (int k = 1; k <= ergebnis_.anzahl(); ++k)
+            ids.insert(ergebnis_[k].ArtikelID);
+        return ids;
+    }
+};
+
+TEST_F(VerdSucheTest, QnBoxFindsQnTypesFromTheirR404ARecord) {
+    suchen(eingabe(nurQn()));
+    // Not the 8/4-pole line, not QL, not duplex, never "4/8", no units or sets.
+    EXPECT_EQ(gefunden(), (Ids{kQn, kSVersion, kMitBasis, kDreieck}));
+    const VdSatz* qn = von(kQn);
+    ASSERT_NE(qn, nullptr);
+    // The article's third capacity record (pass 3) is the R404A one.
+    EXPECT_EQ(qn->Kaeltemittel, "R404A");
+    EXPECT_EQ(qn->Durchlauf, 3);
+    EXPECT_EQ(qn->Durchlauf2, 3);
+    EXPECT_EQ(qn->Typ, "QNX4/200-4");
+    EXPECT_EQ(qn->TypUmgekehrt, "QN4/200-4");
+    EXPECT_DOUBLE_EQ(qn->Hubvolumen, 10.0);
+    EXPECT_DOUBLE_EQ(qn->n, 1450.0);
+    EXPECT_EQ(qn->KondIndex, 0);
+    EXPECT_GT(qn->Qo, 10.0);
+    EXPECT_GT(qn->I, 0.0);
+    EXPECT_TRUE(sink_.messages.isEmpty());
+}
+
+TEST_F(VerdSucheTest, OtherRefrigerantTakesItsOwnRecord) {
+    SuchEingabe e = eingabe(nurQn());
+    e.km = KMRec::ausListenEintrag(QStringLiteral("R22"));
+    suchen(e);
+    ASSERT_NE(von(kQn), nullptr);
+    EXPECT_EQ(von(kQn)->Durchlauf, 2);
+    // R22 keeps the plain name; the other form carries the X.
+    EXPECT_EQ(von(kQn)->Typ, "QN4/200-4");
+    EXPECT_EQ(von(kQn)->TypUmgekehrt, "QNX4/200-4");
+}
+
+TEST_F(VerdSucheTest, EightFourPoleBoxRule) {
+    TypRec t;
+    t.RB84 = true;
+    t.RBQL = true;
+    suchen(eingabe(t));
+    EXPECT_EQ(gefunden(), (Ids{kQn84})) << "only group 45, whatever else is ticked";
+    t.RBQN = true;
+    suchen(eingabe(t));
+    EXPECT_EQ(gefunden(), (Ids{kQn, kQn84, kQl, kSVersion, kMitBasis, kDreieck}));
+    t.RB84 = false;
+    t.RBQN = false;
+    suchen(eingabe(t));
+    EXPECT_EQ(gefunden(), (Ids{kQl}));
+}
+
+TEST_F(VerdSucheTest, DuplexIsListedWithDoubleCapacityPowerAndCurrent) {
+    TypRec t = nurQn();
+    t.RBEQN = true;
+    suchen(eingabe(t));
+    const VdSatz* einfach = von(kQn);
+    const VdSatz* duplex = von(kDuplex);
+    ASSERT_NE(einfach, nullptr);
+    ASSERT_NE(duplex, nullptr);
+    EXPECT_EQ(duplex->Typ, "DEQNX4/200-4");
+    // Both are rounded to 0.05 kW, the duplex after doubling.
+    EXPECT_NEAR(duplex->Qo, 2 * einfach->Qo, 0.051);
+    EXPECT_DOUBLE_EQ(duplex->P, 2 * einfach->P);
+    EXPECT_DOUBLE_EQ(duplex->I, 2 * einfach->I);
+    EXPECT_GT(duplex->I, 0.0);
+}
+
+TEST_F(VerdSucheTest, TypeTextIsComparedUpperCaseWithoutBlanksAndFirstX) {
+    SuchEingabe e = eingabe(nurQn());
+    e.typFilter = true;
+    Ids vorher;
+    for (const char* text : {"QN4/200", "qn 4/200", "QNX4/200", " qnx 4 / 200"}) {
+        e.typText = QString::fromLatin1(text);
+        suchen(e);
+        if (vorher.empty())
+            vorher = gefunden();
+        EXPECT_EQ(gefunden(), vorher) << text;
+    }
+    EXPECT_EQ(vorher, (Ids{kQn, kMitBasis}));
+    e.typFilter = false; // the text alone does not filter
+    suchen(e);
+    EXPECT_EQ(gefunden().size(), 4u);
+}
+
+TEST_F(VerdSucheTest, BaseArticleSuppliesTheRatingAndTheName) {
+    suchen(eingabe(nurQn()));
+    const VdSatz* basis = von(kQn);
+    const VdSatz* v = von(kMitBasis);
+    ASSERT_NE(v, nullptr);
+    ASSERT_NE(basis, nullptr);
+    EXPECT_DOUBLE_EQ(v->Qo, basis->Qo);
+    EXPECT_EQ(v->Kaeltemittel, "R404A");
+    EXPECT_EQ(v->BasisArtikel, kQn);
+    EXPECT_EQ(v->Typ, "QNX4/200-4");
+    // Everything else comes from the article itself, back in its own position.
+    EXPECT_EQ(v->TypUmgekehrt, "QN4/200-4 V");
+    EXPECT_DOUBLE_EQ(v->Hubvolumen, 60.0);
+}
+
+TEST_F(VerdSucheTest, LimitsAndEnvelope) {
+    SuchEingabe e = eingabe(nurQn());
+    e.t0 = -26.0; // below every range
+    suchen(e);
+    EXPECT_EQ(ergebnis_.anzahl(), 0);
+
+    chart::GrenzChart chart;
+    e.t0 = -10.0; // inside the range of the triangle, but above its diagonal
+    e.tc = 45.0;
+    suchen(e, &chart);
+    EXPECT_EQ(gefunden(), (Ids{kQn, kSVersion, kMitBasis}));
+    e.t0 = 0.0;
+    suchen(e, &chart);
+    EXPECT_EQ(gefunden().count(kDreieck), 1u);
+}
+
+TEST_F(VerdSucheTest, ResultsAscendByRoundedQo) {
+    TypRec t = nurQn();
+    t.RB84 = true;
+    suchen(eingabe(t));
+    ASSERT_GE(ergebnis_.anzahl(), 4);
+    for (int k = 1; k <= ergebnis_.anzahl(); ++k) {
+        const double zwanzigstel = ergebnis_[k].Qo * 20.0;
+        EXPECT_NEAR(zwanzigstel, std::round(zwanzigstel), 1e-9);
+        if (k > 1) {
+            EXPECT_LE(ergebnis_[k - 1].Qo, ergebnis_[k].Qo);
+        }
+    }
+}
+
+TEST_F(VerdSucheTest, UnratableCandidatesAreLeftOutWithOneMessage) {
+    SuchEingabe e = eingabe(nurQn());
+    e.km = KMRec::ausListenEintrag(QStringLiteral("R999"));
+    suchen(e);
+    EXPECT_EQ(ergebnis_.anzahl(), 0);
+    EXPECT_EQ(sink_.messages.size(), 1);
+}
+
+TEST(Suchergebnis, QoRoundingGoesHalvesToEven) {
+    EXPECT_DOUBLE_EQ(qoRunden(12.375), 12.40);
+    EXPECT_DOUBLE_EQ(qoRunden(12.325), 12.30);
+    EXPECT_DOUBLE_EQ(qoRunden(12.36), 12.35);
+}
+
+TEST(Suchergebnis, TableGrowsPastFiveHundredAndSortsStably) {
+    Suchergebnis tabelle;
+    for (int k = 0; k < 1200; ++k) {
+        VdSatz& v = tabelle.anhaengen();
+        v.Qo = (k * 7919) % 1201;
+        v.ArtikelID = k;
+    }
+    ASSERT_EQ(tabelle.anzahl(), 1200);
+    tabelle.nachQoSortieren();
+    for (int k = 2; k <= 1200; ++k)
+        ASSERT_LE(tabelle[k - 1].Qo, tabelle[k].Qo);
+    std::set<qint32> ids;
+    for (int k = 1; k <= 1200; ++k)
+        ids.insert(tabelle[k].ArtikelID);
+    EXPECT_EQ(ids.size(), 1200u) << "no entry lost or doubled by the exchanges";
+}
+
+TEST(Suchergebnis, RefrigerantSelection) {
+    const KMRec km = KMRec::ausListenEintrag(QStringLiteral("R404A, R507"));
+    EXPECT_EQ(km.Anzahl, 1);
+    EXPECT_EQ(km.Name[0], "R404A");
+    EXPECT_TRUE(kaeltemittelPasst(km, QStringLiteral("R 404A")));
+    EXPECT_FALSE(kaeltemittelPasst(km, QStringLiteral("R507")));
+    EXPECT_FALSE(kaeltemittelPasst(km, QString()));
+    EXPECT_TRUE(
+        kaeltemittelPasst(KMRec::ausListenEintrag(QStringLiteral("all")), QStringLiteral("R22")));
+    EXPECT_EQ(KMRec::ausListenEintrag(QStringLiteral("R134a")).Name[0], "R134a");
+}
+
+} // namespace
+} // namespace drel::search::testing
