@@ -183,8 +183,8 @@ void SuchModell::RBQLClick() {
 
 void SuchModell::RBWClick() {
     Panel4 = (rbVerdichter && anyBox({B::RBW, B::RBWY, B::RBWT})) || (rbSatz && box(B::RBWEY));
-    if (!Panel4)
-        SpinN = 1450;
+    if (!Panel4 && SpinN != 1450)
+        SpinNEingabe(1450);
 }
 
 void SuchModell::SpinNChange() {
@@ -199,6 +199,11 @@ void SuchModell::SpinNChange() {
 
 void SuchModell::setSpinN(int wert) {
     SpinN = std::clamp(wert, SpinNMin, SpinNMax);
+}
+
+void SuchModell::SpinNEingabe(int wert) {
+    SpinN = wert;
+    SpinNChange();
 }
 
 void SuchModell::rb50HzClick(bool sechzig) {

@@ -87,6 +87,8 @@ public:
     void RBWClick();
     void SpinNChange();
     void setSpinN(int wert); // within the spin bounds
+    // The user changes the speed: the bounds are recomputed (the spin's change handler).
+    void SpinNEingabe(int wert);
     void rb50HzClick(bool sechzig);
     void KMittelSetzen();
     void KMListeClick(int index); // t0Change
