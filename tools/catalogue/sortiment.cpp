@@ -357,7 +357,8 @@ void offeneReihen(Sammler& s) {
             QLatin1String(t.name) == QLatin1String("W16/80"))
             continue;
         Artikel& a = s.neu(51, "WNH3", t.rahmen);
-        a.bezeichnung1 = a.typ = QLatin1String(t.name) + QStringLiteral(" NH3");
+        // The browser finds NH3 types by their size text with " NH3": one type per size.
+        a.bezeichnung1 = a.typ = QLatin1String(t.groesse) + QStringLiteral(" NH3");
         a.groesse = QLatin1String(t.groesse); // the build appends " NH3"
         a.beschreibung = offenNh3();
         a.hub = t.hub;
@@ -370,7 +371,7 @@ void offeneReihen(Sammler& s) {
         Artikel& w = s.neu(63, "WEYNH3", t.rahmen);
         w.basis = basis;
         w.useBase = true;
-        w.bezeichnung1 = w.typ = QStringLiteral("WEY") + QLatin1String(t.name).mid(1) + " NH3";
+        w.bezeichnung1 = w.typ = QStringLiteral("WEY") + QLatin1String(t.groesse).mid(1) + " NH3";
         w.groesse = QStringLiteral("WEY") + QLatin1String(t.groesse).mid(1);
         w.beschreibung = satzNh3();
         w.hub = hub;
