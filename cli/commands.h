@@ -10,6 +10,7 @@ int cmdDump(const QStringList& args);
 int cmdFluid(const QStringList& args);
 int cmdBuildDb(const QStringList& args);
 int cmdRate(const QStringList& args);
+int cmdSearch(const QStringList& args);
 
 // Program directory for the table jobs: --dir DIR or the working directory.
 QString programDirectory(QStringList& args);

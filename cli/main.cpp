@@ -24,6 +24,10 @@ const Command kCommands[] = {
      drel::cli::cmdFluid},
     {"rate", "rate --article A --refrigerant R --t0 T (--tc T | --air T) [...]   rate one article",
      drel::cli::cmdRate},
+    {"search",
+     "search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T] [--q0 KW] [--series QN,...]\n"
+     "                                           compressors or condensing units for a point",
+     drel::cli::cmdSearch},
     {"build-db", "build-db [--force] [--dir DIR]           build the tables from the XML exports",
      drel::cli::cmdBuildDb},
 };
