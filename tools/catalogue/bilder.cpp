@@ -32,6 +32,7 @@ struct Motiv {
     bool duplex = false;
     bool zweistufig = false;
     bool sammler = false;
+    bool flach = false; // flat colours without shading: start pictures keep 256 colours
 };
 
 QColor reihenFarbe(const QString& serie) {
@@ -75,14 +76,18 @@ Motiv motivFuer(const QString& serie, int rahmen) {
     return m;
 }
 
-void schatten(QPainter& p, const QRectF& r) {
+void schatten(QPainter& p, const QRectF& r, bool flach) {
+    if (flach)
+        return;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 40));
     p.drawEllipse(QRectF(r.left() + r.width() * 0.05, r.bottom() - r.height() * 0.04,
                          r.width() * 0.9, r.height() * 0.08));
 }
 
-QBrush metall(const QRectF& r, const QColor& c) {
+QBrush metall(const QRectF& r, const QColor& c, bool flach) {
+    if (flach)
+        return QBrush(c);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, c.lighter(150));
     g.setColorAt(0.45, c);
@@ -92,7 +97,7 @@ QBrush metall(const QRectF& r, const QColor& c) {
 
 // One compressor body with cylinder heads, motor part and feet, inside r.
 void verdichter(QPainter& p, const QRectF& r, const Motiv& m) {
-    schatten(p, r);
+    schatten(p, r, m.flach);
     p.setPen(QPen(m.farbe.darker(200), 1.5));
     const double koerperHoehe = r.height() * 0.55;
     const QRectF kurbel(r.left(), r.bottom() - koerperHoehe - r.height() * 0.06, r.width() * 0.55,
@@ -100,9 +105,9 @@ void verdichter(QPainter& p, const QRectF& r, const Motiv& m) {
     const bool offen = m.art == Bauart::Offen || m.art == Bauart::Fahrzeug;
     const QRectF motor(kurbel.right() - 2, kurbel.top() + koerperHoehe * 0.08,
                        r.width() * (offen ? 0.12 : 0.43), koerperHoehe * 0.84);
-    p.setBrush(metall(kurbel, m.farbe));
+    p.setBrush(metall(kurbel, m.farbe, m.flach));
     p.drawRoundedRect(kurbel, 8, 8);
-    p.setBrush(metall(motor, m.farbe.darker(115)));
+    p.setBrush(metall(motor, m.farbe.darker(115), m.flach));
     p.drawRoundedRect(motor, 10, 10);
     if (m.art == Bauart::Luftgekuehlt) {
         p.setPen(QPen(m.farbe.darker(170), 1));
@@ -113,7 +118,7 @@ void verdichter(QPainter& p, const QRectF& r, const Motiv& m) {
         // Shaft end with coupling or clutch pulley.
         const double d = koerperHoehe * (m.art == Bauart::Fahrzeug ? 0.8 : 0.45);
         const QRectF scheibe(motor.right() - 4, motor.center().y() - d / 2, d * 0.35, d);
-        p.setBrush(metall(scheibe, QColor(150, 150, 150)));
+        p.setBrush(metall(scheibe, QColor(150, 150, 150), m.flach));
         p.setPen(QPen(QColor(60, 60, 60), 1.2));
         p.drawRoundedRect(scheibe, 3, 3);
     }
@@ -124,8 +129,9 @@ void verdichter(QPainter& p, const QRectF& r, const Motiv& m) {
         const QRectF kopf(kurbel.left() + breite * (0.2 + i), kurbel.top() - r.height() * 0.2,
                           breite * 0.85, r.height() * 0.22);
         p.setPen(QPen(m.farbe.darker(220), 1.2));
-        p.setBrush(
-            metall(kopf, m.zweistufig && i == n - 1 ? m.farbe.lighter(130) : m.farbe.darker(110)));
+        p.setBrush(metall(kopf,
+                          m.zweistufig && i == n - 1 ? m.farbe.lighter(130) : m.farbe.darker(110),
+                          m.flach));
         p.drawRoundedRect(kopf, 4, 4);
         p.setPen(QPen(m.farbe.darker(250), 1));
         for (int k = 1; k < 4; ++k)
@@ -153,19 +159,19 @@ void verdichter(QPainter& p, const QRectF& r, const Motiv& m) {
                       r.height() * 0.05));
 }
 
-void sammler(QPainter& p, const QRectF& r) {
+void sammler(QPainter& p, const QRectF& r, const Motiv& m) {
     p.setPen(QPen(QColor(60, 60, 60), 1.2));
-    p.setBrush(metall(r, QColor(160, 160, 165)));
+    p.setBrush(metall(r, QColor(160, 160, 165), m.flach));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
 }
 
-void grundrahmen(QPainter& p, const QRectF& r) {
+void grundrahmen(QPainter& p, const QRectF& r, const Motiv& m) {
     p.setPen(QPen(QColor(30, 30, 30), 1));
-    p.setBrush(metall(r, QColor(80, 80, 80)));
+    p.setBrush(metall(r, QColor(80, 80, 80), m.flach));
     p.drawRect(r);
 }
 
-void verfluessiger(QPainter& p, const QRectF& r) {
+void verfluessiger(QPainter& p, const QRectF& r, const Motiv& m) {
     p.setPen(QPen(QColor(40, 40, 40), 1.5));
     p.setBrush(QColor(210, 210, 205));
     p.drawRect(r);
@@ -175,7 +181,7 @@ void verfluessiger(QPainter& p, const QRectF& r) {
     const double d = std::min(r.width(), r.height()) * 0.8;
     const QPointF c = r.center();
     p.setPen(QPen(QColor(40, 40, 40), 2));
-    p.setBrush(QColor(230, 230, 230, 200));
+    p.setBrush(m.flach ? QColor(230, 230, 230) : QColor(230, 230, 230, 200));
     p.drawEllipse(c, d / 2, d / 2);
     p.setBrush(QColor(60, 60, 60));
     for (int i = 0; i < 4; ++i) {
@@ -190,29 +196,31 @@ void verfluessiger(QPainter& p, const QRectF& r) {
 // The whole product: compressor alone, duplex, set, unit.
 void produkt(QPainter& p, const QRectF& r, const Motiv& m, bool satz, bool einheit) {
     if (einheit) {
-        verfluessiger(p, QRectF(r.left(), r.top(), r.width() * 0.42, r.height() * 0.85));
+        verfluessiger(p, QRectF(r.left(), r.top(), r.width() * 0.42, r.height() * 0.85), m);
         const QRectF rest(r.left() + r.width() * 0.45, r.top() + r.height() * 0.25,
                           r.width() * 0.55, r.height() * 0.6);
         verdichter(p, rest, m);
-        grundrahmen(p,
-                    QRectF(r.left(), r.bottom() - r.height() * 0.12, r.width(), r.height() * 0.06));
+        grundrahmen(
+            p, QRectF(r.left(), r.bottom() - r.height() * 0.12, r.width(), r.height() * 0.06), m);
         return;
     }
     if (satz) {
         const QRectF oben(r.left() + r.width() * 0.05, r.top(), r.width() * 0.9, r.height() * 0.68);
         verdichter(p, oben, m);
-        sammler(p, QRectF(r.left() + r.width() * 0.1, r.top() + r.height() * 0.7, r.width() * 0.7,
-                          r.height() * 0.16));
-        grundrahmen(p,
-                    QRectF(r.left(), r.bottom() - r.height() * 0.1, r.width(), r.height() * 0.06));
+        sammler(p,
+                QRectF(r.left() + r.width() * 0.1, r.top() + r.height() * 0.7, r.width() * 0.7,
+                       r.height() * 0.16),
+                m);
+        grundrahmen(
+            p, QRectF(r.left(), r.bottom() - r.height() * 0.1, r.width(), r.height() * 0.06), m);
         return;
     }
     if (m.duplex) {
         verdichter(p, QRectF(r.left(), r.top(), r.width() * 0.5, r.height() * 0.9), m);
         verdichter(
             p, QRectF(r.left() + r.width() * 0.5, r.top(), r.width() * 0.5, r.height() * 0.9), m);
-        grundrahmen(p,
-                    QRectF(r.left(), r.bottom() - r.height() * 0.08, r.width(), r.height() * 0.05));
+        grundrahmen(
+            p, QRectF(r.left(), r.bottom() - r.height() * 0.08, r.width(), r.height() * 0.05), m);
         return;
     }
     if (m.art == Bauart::Motorverdichter) {
@@ -222,10 +230,10 @@ void produkt(QPainter& p, const QRectF& r, const Motiv& m, bool satz, bool einhe
         const QRectF mot(r.left() + r.width() * 0.66, r.top() + r.height() * 0.35, r.width() * 0.34,
                          r.height() * 0.42);
         p.setPen(QPen(QColor(30, 30, 30), 1.2));
-        p.setBrush(metall(mot, QColor(90, 110, 90)));
+        p.setBrush(metall(mot, QColor(90, 110, 90), m.flach));
         p.drawRoundedRect(mot, 10, 10);
-        grundrahmen(p,
-                    QRectF(r.left(), r.bottom() - r.height() * 0.08, r.width(), r.height() * 0.05));
+        grundrahmen(
+            p, QRectF(r.left(), r.bottom() - r.height() * 0.08, r.width(), r.height() * 0.05), m);
         return;
     }
     verdichter(p, r, m);
@@ -296,6 +304,7 @@ QImage masszeichnung(const Motiv& m, bool satz, bool einheit, double hub) {
     p.drawLine(QPointF(r.center().x(), r.top() - 20), QPointF(r.center().x(), r.bottom() + 10));
     p.setPen(QPen(Qt::black, 1));
     p.drawText(QRectF(10, 8, 400, 16), Qt::AlignLeft, QStringLiteral("SL / DL"));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(2, 2, b - 4, h - 4));
     return bild;
 }
@@ -319,11 +328,15 @@ QImage zertifikatLogo(const QString& kurz, const QColor& farbe) {
 }
 
 // Start pictures are stored as 8-bit bitmaps to keep them small.
-void startbild(const QString& pfad, const Motiv& m, bool satz, bool einheit, const QString& titel) {
-    QImage bild = produktbild(m, satz, einheit, 380, 265);
+void startbild(const QString& pfad, Motiv m, bool satz, bool einheit, const QString& titel) {
+    m.flach = true;
+    QImage bild(380, 265, QImage::Format_RGB32);
+    bild.fill(QColor(244, 246, 250));
     {
         QPainter p(&bild);
+        produkt(p, QRectF(380 * 0.08, 265 * 0.18, 380 * 0.84, 265 * 0.72), m, satz, einheit);
         QFont f(QStringLiteral("Liberation Sans"));
+        f.setStyleStrategy(QFont::NoAntialias);
         f.setPixelSize(18);
         f.setBold(true);
         p.setFont(f);
