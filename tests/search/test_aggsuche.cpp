@@ -1,5 +1,6 @@
 // The unit and condenser lists, the condensing-unit search and the set search.
 #include "app/programmschalter.h"
+#include "search/suchstart.h"
 #include "suchfixture.h"
 
 namespace drel::search::testing {
@@ -60,6 +61,14 @@ TEST_F(AggSucheTest, ListsHoldOneEntryPerUnitCondenserAndRefrigerant) {
     // The article cursor is left unfiltered: every article is visible again.
     EXPECT_FALSE(dm_->TBArtikel.filtered());
     EXPECT_EQ(dm_->TBArtikel.recordCount(), 13);
+}
+
+TEST_F(AggSucheTest, WindowCreationBuildsBothListsAndTheCondenserTable) {
+    db::lukoTabelle() = {};
+    const SuchListen listen = FormCreate(*dm_); // no exports: nothing to rebuild
+    EXPECT_EQ(listen.aggregate.size(), 9u);
+    EXPECT_EQ(db::lukoTabelle().anzahl(), 3);
+    EXPECT_EQ(db::lukoTabelle().eintraege[1].Kaeltemittel, "R404A");
 }
 
 TEST_F(AggSucheTest, AirCooledBoxListsOnlyTheLUnitOfItsSeries) {

@@ -1,0 +1,20 @@
+// What the search window does once, when it is created: the database freshness
+// check, then the unit and condenser lists of the condensing-unit search.
+#pragma once
+
+#include "db/build/datenpruefung.h"
+#include "search/aggsuche.h"
+
+namespace drel::search {
+
+struct SuchListen {
+    AggListe aggregate;
+    db::LukoTabelle kondensatoren;
+};
+
+// Rebuilds the tables when the exports are newer (reopening the start cursors after a
+// build), builds both lists and makes the condenser list the program-wide condenser
+// table that the data sheets search.
+SuchListen FormCreate(db::TDataModule1& dm, const db::PruefBeobachter& beobachter = {});
+
+} // namespace drel::search
