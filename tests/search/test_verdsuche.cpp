@@ -196,3 +196,20 @@ TEST(Suchergebnis, RefrigerantSelection) {
 
 } // namespace
 } // namespace drel::search::testing
+
+namespace drel::search::testing {
+namespace {
+
+TEST(TextZeile, FixedColumnsInTheUsersUnits) {
+    setNumberSeparators(NumberSeparators::german());
+    calc::Einheiten e;
+    EXPECT_EQ(textZeile(e, "QNX4/200-4", "R404A", -10, 45, 1450, 12.4),
+              "QNX4/200-4        R404A    -10   45  1450     12,40");
+    e.klick(calc::EinheitGruppe::Temperatur, 1);
+    e.klick(calc::EinheitGruppe::Leistung, 3);
+    const QString f = textZeile(e, "A-VERY-LONG-TYPE-NAME-X", "R404A", -10, 45, 960, 1.0);
+    EXPECT_EQ(f, "A-VERY-LONG-TYPE-NR404A     14  113   960    859,85");
+}
+
+} // namespace
+} // namespace drel::search::testing
