@@ -41,8 +41,10 @@ Huelle bauen(const Form& f) {
 
     const GrenzPunkt untenLinksBlau{f.t0minBlau, aufGerade(untenRechts, untenLinks, f.t0minBlau)};
     const GrenzPunkt linksObenBlau{f.t0minBlau, f.tcLinksBlau};
-    h.blau = schliessen(
-        {untenRechts, untenLinksBlau, linksObenBlau, {f.t0KnickBlau, f.tcMax}, obenRechts, rechts});
+    // The blue knee lies on the dashed top edge, which falls slightly to the right.
+    const GrenzPunkt knickBlau{f.t0KnickBlau, aufGerade(knick, obenRechts, f.t0KnickBlau)};
+    h.blau =
+        schliessen({untenRechts, untenLinksBlau, linksObenBlau, knickBlau, obenRechts, rechts});
     if (f.rot) {
         // The corner left of the blue polygon, above the lower part of its left edge.
         const double tcUnten = f.tcLinksBlau - 6.0;
@@ -58,7 +60,7 @@ Huelle bauen(const Form& f) {
 Form standardForm(const QString& km) {
     //  t0min  t0max  tcUL tcUR tcL  knick tcMax oben tcR   blau: t0min tcL knick  rot
     if (km == u"R134a")
-        return {-25, 20, 20, 30, 50, -5, 70, 12.5, 60, -15, 47, 2.5, false};
+        return {-25, 15, 20, 30, 50, -5, 70, 10, 60, -15, 47, 2.5, false};
     if (km == u"R404A" || km == u"R507")
         return {-45, 7.5, 20, 25, 40, -20, 55, 0, 50, -35, 37, -10, true};
     if (km == u"R22")
@@ -89,7 +91,7 @@ Form fahrzeugForm(const QString& km) {
     Form f = standardForm(km);
     if (km == u"R134a") {
         // Air conditioning of buses and trains: higher t0, high condensing temperatures.
-        f = {-20, 20, 25, 30, 50, 0, 70, 12.5, 62, -10, 48, 5, false};
+        f = {-20, 15, 25, 30, 50, 0, 70, 10, 62, -10, 48, 5, false};
     }
     return f;
 }
