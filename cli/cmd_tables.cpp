@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-
+#include <QLocale>
 #include <cstdio>
 
 namespace drel::cli {
@@ -38,12 +38,10 @@ QString csvField(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// Values as a machine reads them: "." as decimal point, shortest exact text.
+// Values as a machine reads them: "." as decimal point, the shortest exact text.
 QString csvValue(const db::Value& v) {
     if (const double* d = std::get_if<double>(&v))
-        return QString::number(*d, 'g', 17).toLower() == QString::number(*d, 'g', 15).toLower()
-                   ? QString::number(*d, 'g', 15)
-                   : QString::number(*d, 'g', 17);
+        return QString::number(*d, 'g', QLocale::FloatingPointShortest);
     return csvField(db::toString(v));
 }
 
@@ -107,8 +105,8 @@ int cmdDump(const QStringList& arguments) {
             for (const QString& f : fields.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 const int index = cursor.fieldIndex(f.trimmed());
                 if (index < 0)
-                    throw db::DbError(QStringLiteral("%1: Feld '%2' nicht gefunden")
-                                          .arg(def->name, f.trimmed()));
+                    throw db::DbError(
+                        QStringLiteral("%1: Feld '%2' nicht gefunden").arg(def->name, f.trimmed()));
                 names << cursor.table()->def().fields[static_cast<size_t>(index)].name;
             }
         }
