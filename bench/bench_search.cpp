@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <map>
 
 using namespace drel;
@@ -21,7 +22,8 @@ using namespace drel::db;
 
 namespace {
 
-constexpr qint32 kIdAbstand = 1000000;
+// Base articles are texts of at most five characters, so copies stay below 100000.
+constexpr qint32 kIdAbstand = 10000;
 
 QString daten(const QString& programm) {
     return programm + QStringLiteral("/Daten");
@@ -85,6 +87,15 @@ struct Katalog {
         ok = katalogBauen(dir.path());
         if (!ok)
             return;
+        try {
+            aufbauen(faktor);
+        } catch (const DbError& e) {
+            std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+            ok = false;
+        }
+    }
+
+    void aufbauen(int faktor) {
         if (faktor > 1) {
             vervielfachen(dir.path(), "Articles", {"ID", "Basisartikel"}, faktor);
             vervielfachen(dir.path(), "CapacityData", {"ID", "ArtikelID"}, faktor);
@@ -118,7 +129,7 @@ search::SuchEingabe eingabe() {
 void BM_VerdSucheAlleSerien(benchmark::State& state) {
     Katalog& k = katalog(static_cast<int>(state.range(0)));
     if (!k.ok) {
-        state.SkipWithError("no sample catalogue in data/Daten");
+        state.SkipWithError("no sample catalogue in data/Daten (or it cannot be copied)");
         return;
     }
     search::SuchEingabe e = eingabe();
@@ -136,7 +147,7 @@ void BM_VerdSucheAlleSerien(benchmark::State& state) {
 void BM_AggSuche(benchmark::State& state) {
     Katalog& k = katalog(static_cast<int>(state.range(0)));
     if (!k.ok) {
-        state.SkipWithError("no sample catalogue in data/Daten");
+        state.SkipWithError("no sample catalogue in data/Daten (or it cannot be copied)");
         return;
     }
     search::SuchEingabe e = eingabe();
@@ -154,7 +165,7 @@ void BM_AggSuche(benchmark::State& state) {
 void BM_AggUndSatzSuche(benchmark::State& state) {
     Katalog& k = katalog(static_cast<int>(state.range(0)));
     if (!k.ok) {
-        state.SkipWithError("no sample catalogue in data/Daten");
+        state.SkipWithError("no sample catalogue in data/Daten (or it cannot be copied)");
         return;
     }
     search::SuchEingabe e = eingabe();

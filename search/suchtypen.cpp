@@ -78,17 +78,19 @@ void Suchergebnis::tauschen(int i, int j) {
 }
 
 void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& schluessel) {
+    // The keys are read once and exchanged along with the entries, so the comparisons
+    // run over a plain array; the order is that of the selection sort on the entries.
+    std::vector<double> keys(static_cast<std::size_t>(anzahl_) + 1);
+    for (int i = 1; i <= anzahl_; ++i)
+        keys[static_cast<std::size_t>(i)] = schluessel((*this)[i]);
     for (int i = 1; i <= anzahl_; ++i) {
-        int kleinster = i;
-        double wert = schluessel((*this)[i]);
-        for (int j = i + 1; j <= anzahl_; ++j) {
-            const double k = schluessel((*this)[j]);
-            if (k < wert) {
+        std::size_t kleinster = static_cast<std::size_t>(i);
+        for (std::size_t j = kleinster + 1; j <= static_cast<std::size_t>(anzahl_); ++j) {
+            if (keys[j] < keys[kleinster])
                 kleinster = j;
-                wert = k;
-            }
         }
-        tauschen(i, kleinster);
+        tauschen(i, static_cast<int>(kleinster));
+        std::swap(keys[static_cast<std::size_t>(i)], keys[kleinster]);
     }
 }
 

@@ -134,7 +134,7 @@ void Lauf::basisArtikelEinsetzen(Merker& merker, QString& typ) {
     merker.aktiv = true;
     merker.artikel = quelle_.currentTableRow();
     merker.leistung = leistung.isEmpty() ? -1 : leistung.currentTableRow();
-    quelle_.locate(QStringLiteral("ID"), {db::Value(static_cast<qint32>(basis.toInt()))});
+    quelle_.findKey({db::Value(static_cast<qint32>(basis.toInt()))}); // ordered by ID
     const QString name1 = normalisiert(e_.km.Name[0]);
     for (leistung.first(); !leistung.eof(); leistung.next()) {
         if (name1.contains(normalisiert(u_.dm.TBKMittelS.asString(u"Ashrae"))))
