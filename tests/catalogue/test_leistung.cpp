@@ -144,6 +144,7 @@ TEST(Leistung, VerfluessigerKondensiertAcht_bisZwanzigKelvinUeberDerLuft) {
         }
     }
     ASSERT_GT(einheiten.size(), 500u);
+    double minAbstand = 100, maxAbstand = 0;
     for (const Einheit& e : einheiten) {
         db::KaeltemittelPositionieren(dm, e.kond.Kaeltemittel, e.basis);
         ASSERT_FALSE(dm.TBLeistung.eof()) << qPrintable(e.typ);
@@ -157,6 +158,14 @@ TEST(Leistung, VerfluessigerKondensiertAcht_bisZwanzigKelvinUeberDerLuft) {
             EXPECT_LE(r.tc - 32, 20.0)
                 << qPrintable(e.typ) << " " << qPrintable(e.kond.Kaeltemittel);
             EXPECT_GT(r.Qo, 0);
+            if (t0 == -10.0) {
+                minAbstand = std::min(minAbstand, r.tc - 32);
+                maxAbstand = std::max(maxAbstand, r.tc - 32);
+            }
         }
     }
+    RecordProperty("tc - tle at t0 -10 °C, 32 °C air", QStringLiteral("%1 .. %2 K")
+                                                           .arg(minAbstand, 0, 'f', 1)
+                                                           .arg(maxAbstand, 0, 'f', 1)
+                                                           .toStdString());
 }
