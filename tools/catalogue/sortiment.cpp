@@ -221,8 +221,15 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
                 const QString art = luko ? QStringLiteral("L") : QString();
                 u.bild = QStringLiteral("C%1%2_%3.jpg").arg(serie, art).arg(r.nummer);
                 u.masszeichnung = QStringLiteral("M_C%1%2_%3.jpg").arg(serie, art).arg(r.nummer);
-                // Sets and units are rated with the data of their compressor.
-                u.useBase = true;
+                // Sets and units are rated with the data of their compressor. Compact sets
+                // are listed by the search as compressors of their own and carry their
+                // own records.
+                if (ende == QLatin1String("K")) {
+                    u.kaeltemittel = kHfkUndR22;
+                    u.motor = true;
+                } else {
+                    u.useBase = true;
+                }
                 if (luko) {
                     u.motor = true;
                     u.kondensator = true;
@@ -490,7 +497,7 @@ std::vector<Artikel> sortimentErstellen() {
                           {8, {271.0, 279.5, 287.0, 294.0, 301.0}}},
                          2);
     halbhermetischeReihe(s, "QL", 24, 54, 55, 59,
-                         {{1, {4.8, 5.5, 6.3, 7.1, 7.9}},
+                         {{1, {4.8, 5.7, 6.6, 7.6, 8.5}},
                           {2, {8.7, 9.6, 10.6, 11.7, 12.8}},
                           {3, {14.0, 15.4, 16.9, 18.5, 20.2}},
                           {4, {22.0, 24.1, 26.3, 28.6, 31.0}},

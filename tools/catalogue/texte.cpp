@@ -511,7 +511,10 @@ void informationstexte(Satz& s, const QString& km) {
     }
     if (!id)
         return;
-    s.sprachen("InformationText1", text).set("InformationText1TextResourceID", id);
+    // German and English; the other languages find the text through its text resource.
+    s.set("InformationText1", text.en())
+        .set("InformationText1_de", text.de())
+        .set("InformationText1TextResourceID", id);
 }
 
 QStringList kaeltemittelNamen(const QString& a) {
