@@ -179,7 +179,8 @@ QByteArray lvText(bool de) {
                                           "electric motor on a common base frame, "
                                           "for industrial refrigeration and heat pumps. Selection "
                                           "and performance data on request.\r\n");
-    return t.toUtf8();
+    // Plain texts of the program directory are Windows-1252; these use only its Latin-1 part.
+    return t.toLatin1();
 }
 
 } // namespace
