@@ -225,6 +225,9 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
                 // are listed by the search as compressors of their own and carry their
                 // own records.
                 if (ende == QLatin1String("K")) {
+                    // Searched and listed with the compressors: named like them.
+                    u.bezeichnung1 = u.typ = typ + " K";
+                    u.groesse = serie + QString::number(r.nummer);
                     u.kaeltemittel = kHfkUndR22;
                     u.motor = true;
                 } else {
