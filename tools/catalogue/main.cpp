@@ -7,6 +7,7 @@
 #include "tools/catalogue/programmtexte.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -38,19 +39,21 @@ int main(int argc, char** argv) {
         k.exporte.schreiben(ausgabe + QStringLiteral("/Daten"));
         drel::katalog::bilderSchreiben(k, ausgabe + QStringLiteral("/Pics"));
         drel::katalog::programmtexteSchreiben(ausgabe);
-        double qoMax = 0, pMax = 0, qoSumme = 0, pSumme = 0;
+        double qoMax = 0, pMax = 0, qoSumme = 0, pSumme = 0, punktMax = 0;
         for (const auto& [schluessel, f] : k.fits) {
             qoMax = std::max(qoMax, f.qo.rmsRelativ);
             pMax = std::max(pMax, f.p.rmsRelativ);
             qoSumme += f.qo.rmsRelativ;
             pSumme += f.p.rmsRelativ;
+            punktMax = std::max({punktMax, f.qo.maxRelativ, f.p.maxRelativ});
         }
         const double n = std::max<double>(1.0, static_cast<double>(k.fits.size()));
         std::printf("%zu articles, %zu capacity records, %zu fits\n", k.artikel.size(),
                     k.exporte.finde(QStringLiteral("WukCapacityData.xml"))->size(), k.fits.size());
         std::printf("fit RMS of the relative deviation: Qo mean %.3f %% max %.3f %%, "
-                    "P mean %.3f %% max %.3f %%; current fits max %.3f %%\n",
-                    100 * qoSumme / n, 100 * qoMax, 100 * pSumme / n, 100 * pMax,
+                    "P mean %.3f %% max %.3f %%; largest single deviation %.2f %%; "
+                    "current fits max %.3f %%\n",
+                    100 * qoSumme / n, 100 * qoMax, 100 * pSumme / n, 100 * pMax, 100 * punktMax,
                     100 * k.strommodellRms);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "drel-catalogue: %s\n", e.what());
