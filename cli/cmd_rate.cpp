@@ -124,22 +124,32 @@ bool findeArtikel(db::TDataModule1& dm, const QString& text) {
     return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
 }
 
-// The condenser entry of the article's condenser for the current refrigerant.
-std::optional<db::LukoEintrag> kondensator(db::TDataModule1& dm) {
-    const qint32 kaeltemittel = dm.TBLeistung.asInteger(u"KaeltemittelID");
-    db::Cursor& k = dm.TBLukoLeistung;
-    for (k.first(); !k.eof(); k.next()) {
-        if (k.asInteger(u"KaeltemittelID") != kaeltemittel)
-            continue;
-        db::LukoEintrag e;
-        e.LuftkondensatorID = k.asInteger(u"LuftkondensatorID");
-        e.Kaeltemittel = dm.TBKMittelS.asString(u"Ashrae").left(6);
-        for (int j = 1; j <= 4; ++j)
-            e.KondensLeistung[static_cast<size_t>(j)] =
-                k.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
-        return e;
-    }
-    return std::nullopt;
+// The base article whose capacity data the article is rated with, 0 for its own.
+qint32 datenArtikel(db::Cursor& artikel) {
+    const QString basis = artikel.asString(u"Basisartikel").trimmed();
+    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
+        return 0;
+    return basis.toInt();
+}
+
+// The entry of a condenser for a refrigerant (by its ID), read from the table itself:
+// the cursors follow the base compressor while it is rated.
+std::optional<db::LukoEintrag> kondensator(const QString& programDir, qint32 kondensatorId,
+                                           qint32 kaeltemittelId, const QString& ashrae) {
+    db::Cursor k(QStringLiteral("Kondensatoren"));
+    k.setFileName(findeDatei(pfad(programDir, QStringLiteral("Daten")),
+                             QStringLiteral("AirCooledCondenserRefrigerant.cds")));
+    k.open();
+    if (!k.locate(QStringLiteral("LuftkondensatorID;KaeltemittelID"),
+                  {db::Value(kondensatorId), db::Value(kaeltemittelId)}))
+        return std::nullopt;
+    db::LukoEintrag e;
+    e.LuftkondensatorID = kondensatorId;
+    e.Kaeltemittel = ashrae.left(6);
+    for (int j = 1; j <= 4; ++j)
+        e.KondensLeistung[static_cast<size_t>(j)] =
+            k.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
+    return e;
 }
 
 QString reflibsDirectory(const RateOptions& o, const QString& programDir) {
@@ -186,11 +196,15 @@ int cmdRate(const QStringList& arguments) {
         std::fprintf(stderr, "drel-cli rate: no article '%s'\n", qPrintable(o.artikel));
         return 1;
     }
-    const qint32 id = dm.TBArtikel.asInteger(u"ID");
+    const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
+    // A condensing unit keeps its own condenser while its base compressor is rated.
+    const qint32 kondensatorId =
+        dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
+    const qint32 basis = datenArtikel(dm.TBArtikel);
+    const qint32 id = basis != 0 ? basis : dm.TBArtikel.asInteger(u"ID");
     db::KaeltemittelPositionieren(dm, o.kaeltemittel, id);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n",
-                     qPrintable(dm.TBArtikel.asString(u"Bezeichnung1")),
+        std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n", qPrintable(name),
                      qPrintable(o.kaeltemittel));
         return 1;
     }
@@ -207,7 +221,9 @@ int cmdRate(const QStringList& arguments) {
     e.netz60Hz = o.hz == 60.0;
     std::optional<calc::LukoErgebnis> luko;
     if (o.air) {
-        const auto kond = kondensator(dm);
+        const auto kond =
+            kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
+                        dm.TBKMittelS.asString(u"Ashrae"));
         if (!kond) {
             std::fprintf(stderr, "drel-cli rate: the article has no condenser for %s\n",
                          qPrintable(o.kaeltemittel));
@@ -234,8 +250,7 @@ int cmdRate(const QStringList& arguments) {
     const QString p = einheiten.text(EinheitGruppe::Antrieb);
     const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
 
-    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n",
-                qPrintable(dm.TBArtikel.asString(u"Bezeichnung1")),
+    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(name),
                 qPrintable(dm.TBKMittelS.asString(u"Ashrae")),
                 qPrintable(wert(einheiten.TempAnzeige(e.t0), "0.##")), qPrintable(t),
                 qPrintable(wert(einheiten.TempAnzeige(e.tc), "0.##")), qPrintable(t),
