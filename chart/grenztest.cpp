@@ -17,11 +17,30 @@ double fahrenheitWenn(double c, bool fahrenheit) {
     return fahrenheit ? c * 9 / 5 + 32 : c;
 }
 
-void graphSetzen(ChartDaten& daten, int g, const GrenzPunkte& polygon) {
-    const int n = std::clamp(polygon.Anzahl, 0, 11);
+bool nurNullpunkte(const GrenzPunkte& polygon, int n) {
     for (int i = 0; i < n; ++i)
-        daten.PunktSetzen(g, i + 1, polygon.to[static_cast<size_t>(i)],
-                          polygon.tc[static_cast<size_t>(i)]);
+        if (polygon.to[static_cast<size_t>(i)] != 0.0F ||
+            polygon.tc[static_cast<size_t>(i)] != 0.0F)
+            return false;
+    return true;
+}
+
+void graphSetzen(ChartDaten& daten, int g, const GrenzPunkte& polygon, const GrenzAchsen& achsen) {
+    const int n = std::clamp(polygon.Anzahl, 0, 11);
+    // A record without this polygon stores (0, 0) points. Drawn there, its fill seed
+    // would land at (0, 0) and flood every area outside the other borders whenever the
+    // axes include that point, so that every operating point passed. Such a polygon
+    // has no area: it is put beyond the axes, where it draws and fills nothing.
+    const bool leer = n >= 2 && nurNullpunkte(polygon, n);
+    const auto aussenT0 = static_cast<float>(achsen.XMin - 2 * (achsen.XMax - achsen.XMin) - 100);
+    const auto aussenTc = static_cast<float>(achsen.YMax + 2 * (achsen.YMax - achsen.YMin) + 100);
+    for (int i = 0; i < n; ++i) {
+        if (leer)
+            daten.PunktSetzen(g, i + 1, aussenT0, aussenTc);
+        else
+            daten.PunktSetzen(g, i + 1, polygon.to[static_cast<size_t>(i)],
+                              polygon.tc[static_cast<size_t>(i)]);
+    }
     daten.graph(g).PunktZahl = n;
     daten.graph(g).KreuzZahl = 0;
 }
@@ -56,9 +75,9 @@ bool grenzFarbeZulaessig(WinFarbe farbe) {
 
 void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const GrenzAchsen& achsen,
                        double t0, double tc) {
-    graphSetzen(daten, 1, polygone.rot);
-    graphSetzen(daten, 2, polygone.strich);
-    graphSetzen(daten, 3, polygone.blau);
+    graphSetzen(daten, 1, polygone.rot, achsen);
+    graphSetzen(daten, 2, polygone.strich, achsen);
+    graphSetzen(daten, 3, polygone.blau, achsen);
     daten.NoGraphs = 3;
     daten.KreuzSetzen(2, 1, static_cast<float>(t0), static_cast<float>(tc));
     daten.graph(2).KreuzZahl = 1;

@@ -107,6 +107,25 @@ TEST(GrenzTest, LeerePolygone) {
     EXPECT_EQ(chart.farbe(p, kAchsen, -10, 45), langsam);
 }
 
+TEST(GrenzTest, LeeresRotesPolygonFlutetNichtDasDiagramm) {
+    // A record without a red polygon stores (0, 0) points. With axes that include
+    // (0, 0), their seed must not flood the picture, or every point would pass.
+    GrenzPolygone p = typischeGrenzen();
+    p.rot = polygon({{0, 0}, {0, 0}});
+    ASSERT_EQ(p.rot.Anzahl, 2);
+    const GrenzAchsen weit = grenzAchsen(-35, 12.5, -10, 63);
+    ASSERT_LT(weit.YMin, 0.0);
+    for (bool schnell : {false, true}) {
+        GrenzChart chart;
+        chart.setSchnell(schnell);
+        EXPECT_FALSE(chart.innerhalb(p, weit, 17, 40)) << schnell; // right of everything
+        EXPECT_FALSE(chart.innerhalb(p, weit, -10, 5)) << schnell; // below everything
+        EXPECT_TRUE(chart.innerhalb(p, weit, -10, 45)) << schnell; // inside blue
+        EXPECT_TRUE(chart.innerhalb(p, weit, -34, 40)) << schnell; // inside dashed only
+    }
+    EXPECT_EQ(farbeDesCharts(p, weit, 17, 40), kWeiss);
+}
+
 // The fast path and the drawing from scratch must give the colour the full chart
 // finds, on a grid of points around the envelopes, vertices and edges included.
 TEST(GrenzTest, SchnellerWegGleichDerZeichnung) {
