@@ -152,15 +152,6 @@ std::optional<db::LukoEintrag> kondensator(const QString& programDir, qint32 kon
     return e;
 }
 
-QString reflibsDirectory(const RateOptions& o, const QString& programDir) {
-    if (!o.reflibs.isEmpty())
-        return o.reflibs;
-    const QString bundled = findeDatei(programDir, QStringLiteral("reflibs"));
-    if (QFileInfo(bundled).isDir())
-        return bundled;
-    return pfad(verzeichnisse().einstellungen, QStringLiteral("Reflibs"));
-}
-
 QString unitsFile(const QString& option) {
     if (option != QLatin1String("-"))
         return option;
@@ -209,7 +200,7 @@ int cmdRate(const QStringList& arguments) {
         return 1;
     }
     calc::TStoff stoff;
-    stoff.Create(reflibsDirectory(o, dir));
+    stoff.Create(reflibsDirectory(o.reflibs, dir));
 
     calc::BetriebspunktEingabe e;
     e.t0 = *o.t0;

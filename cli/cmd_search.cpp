@@ -133,15 +133,6 @@ bool applySeries(search::SuchModell& m, const QStringList& series) {
     return true;
 }
 
-QString reflibsDirectory(const SearchOptions& o, const QString& programDir) {
-    if (!o.reflibs.isEmpty())
-        return o.reflibs;
-    const QString bundled = findeDatei(programDir, QStringLiteral("reflibs"));
-    if (QFileInfo(bundled).isDir())
-        return bundled;
-    return pfad(verzeichnisse().einstellungen, QStringLiteral("Reflibs"));
-}
-
 QString csvField(QString text) {
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')))
         return QLatin1Char('"') + text.replace(QLatin1String("\""), QLatin1String("\"\"")) +
@@ -193,7 +184,7 @@ int cmdSearch(const QStringList& arguments) {
 
     db::TDataModule1 dm(dir);
     calc::TStoff stoff;
-    stoff.Create(reflibsDirectory(o, dir));
+    stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C
     search::SuchModell m(einheiten);
     m.FormShow(QString());

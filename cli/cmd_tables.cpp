@@ -56,6 +56,15 @@ QString programDirectory(QStringList& args) {
     return dir.isEmpty() ? QDir::currentPath() : QDir(dir).absolutePath();
 }
 
+QString reflibsDirectory(const QString& option, const QString& programDir) {
+    if (!option.isEmpty())
+        return option;
+    const QString bundled = findeDatei(programDir, QStringLiteral("reflibs"));
+    if (QFileInfo(bundled).isDir())
+        return bundled;
+    return pfad(verzeichnisse().einstellungen, QStringLiteral("Reflibs"));
+}
+
 int cmdTables(const QStringList& arguments) {
     QStringList args = arguments;
     const QString dir = programDirectory(args);

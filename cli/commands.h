@@ -15,4 +15,7 @@ int cmdSearch(const QStringList& args);
 // Program directory for the table jobs: --dir DIR or the working directory.
 QString programDirectory(QStringList& args);
 
+// Fluid files: the given folder, else <program dir>/reflibs, else the settings copy.
+QString reflibsDirectory(const QString& option, const QString& programDir);
+
 } // namespace drel::cli
