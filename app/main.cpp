@@ -1,13 +1,13 @@
 // Program entry: data check, data module, main window (which runs the start-up
 // steps), property object, units, message loop.
-#include "app/base/directories.h"
+#include "base/directories.h"
 #include "app/programmstart.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/guimessagesink.h"
 #include "app/ui/shelltexte.h"
 #include "calc/einheiten.h"
-#include "calc/stoff.h"
-#include "db/build/ui/frmdbinfo.h"
+#include "fluid/stoff.h"
+#include "dbbuild/ui/frmdbinfo.h"
 #include "db/datamodule.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "app/programmstart.h"
 
-#include "app/base/messagesink.h"
-#include "app/betriebspunkt.h"
-#include "app/programmschalter.h"
-#include "app/sprache.h"
-#include "app/suchini.h"
+#include "base/messagesink.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
+#include "state/sprache.h"
+#include "state/suchini.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // the shutdown that writes the language back.
 #pragma once
 
-#include "app/base/directories.h"
+#include "base/directories.h"
 
 #include <QString>
 #include <QStringList>

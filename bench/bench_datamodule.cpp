@@ -1,6 +1,6 @@
 // Opening all product tables and walking every article with its capacity records,
 // on a generated database of 5,000 articles x 4 capacity records.
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "db/datamodule.h"
 #include "db/tabledefs.h"
 #include "db/tablefile.h"

@@ -1,8 +1,8 @@
 // Database build from a generated export set of 5,000 articles, 20,000 capacity
 // records and 100,000 technical values. Reports the peak resident memory as a
 // counter (maximum over the process, generator included).
-#include "app/base/messagesink.h"
-#include "db/build/dbneu.h"
+#include "base/messagesink.h"
+#include "dbbuild/dbneu.h"
 #include "tools/genexports/genexports.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // BetriebspunktRechnen for one article: at a repeated operating point (property
 // memo hits) and at a new point every time.
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "calc/betriebspunkt.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "db/tabledefs.h"

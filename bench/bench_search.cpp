@@ -1,11 +1,11 @@
 // The compressor search over all series and the condensing-unit search, on the
 // sample catalogue built from data/Daten and on a catalogue ten times its size
 // (every article, capacity record and assignment copied under new IDs).
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "calc/einheiten.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "chart/grenztest.h"
-#include "db/build/dbneu.h"
+#include "dbbuild/dbneu.h"
 #include "db/datamodule.h"
 #include "db/tabledefs.h"
 #include "db/tablefile.h"

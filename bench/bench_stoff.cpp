@@ -1,8 +1,8 @@
 // Median cost of the property calls without memo hits (each iteration asks for a
 // new temperature) and of a memo hit. Run from a Release build:
 //   bench_stoff --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "app/base/messagesink.h"
-#include "calc/stoff.h"
+#include "base/messagesink.h"
+#include "fluid/stoff.h"
 
 #include <benchmark/benchmark.h>
 

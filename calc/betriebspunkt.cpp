@@ -1,7 +1,7 @@
 #include "calc/betriebspunkt.h"
 
 #include "calc/polynom.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/datamodule.h"
 
 #include <cmath>

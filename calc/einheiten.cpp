@@ -1,6 +1,6 @@
 #include "calc/einheiten.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "db/recordhelpers.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "chart/chartdruck.h"
 
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "chart/abbildung.h"
 #include "chart/beschriftung.h"
 #include "chart/chartzeichner.h"

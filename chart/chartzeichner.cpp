@@ -1,7 +1,7 @@
 #include "chart/chartzeichner.h"
 
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "chart/beschriftung.h"
 #include "chart/graphenmaler.h"
 #include "chart/vorbereitung.h"

@@ -1,6 +1,6 @@
 #include "chart/grenztest.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "chart/graphenmaler.h"
 #include "chart/vorbereitung.h"
 

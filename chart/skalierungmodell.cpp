@@ -1,7 +1,7 @@
 #include "chart/skalierungmodell.h"
 
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "chart/chartdatei.h"
 #include "chart/chartzeichner.h"
 

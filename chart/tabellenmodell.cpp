@@ -1,7 +1,7 @@
 #include "chart/tabellenmodell.h"
 
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 
 #include <charconv>
 

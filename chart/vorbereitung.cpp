@@ -1,6 +1,6 @@
 #include "chart/vorbereitung.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 
 #include <cmath>
 #include <utility>

@@ -1,7 +1,7 @@
 // drel-cli build-db: the data check, or with --force an unconditional build of the
 // product tables from the XML exports in <DIR>/Daten.
 #include "cli/commands.h"
-#include "db/build/datenpruefung.h"
+#include "dbbuild/datenpruefung.h"
 
 #include <QDir>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // drel-cli fluid <refrigerant> <operation> <arguments...> [--reflibs DIR]
-#include "app/base/directories.h"
-#include "app/base/messagesink.h"
-#include "calc/stoff.h"
+#include "base/directories.h"
+#include "base/messagesink.h"
+#include "fluid/stoff.h"
 #include "cli/commands.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
 // drel-cli search: the selection search of compressors or condensing units, printed
 // as the result grid shows it, with the preselected row marked.
-#include "app/base/directories.h"
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/directories.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "chart/grenztest.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"

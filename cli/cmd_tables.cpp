@@ -1,5 +1,5 @@
 // "tables" and "dump": a look into the product tables without the windows.
-#include "app/base/directories.h"
+#include "base/directories.h"
 #include "cli/commands.h"
 #include "db/cursor.h"
 #include "db/tabledefs.h"

@@ -1,5 +1,5 @@
 // drel-cli: the main jobs of the program without a display, over the same core.
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "cli/commands.h"
 
 #include <QCoreApplication>

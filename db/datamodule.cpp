@@ -1,7 +1,7 @@
 #include "db/datamodule.h"
 
-#include "app/base/directories.h"
-#include "app/base/messagesink.h"
+#include "base/directories.h"
+#include "base/messagesink.h"
 #include "db/recordhelpers.h"
 
 namespace drel::db {

@@ -1,7 +1,7 @@
 // Filter texts of the data-set syntax, parsed once and evaluated per row.
 #pragma once
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "db/value.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "db/recordhelpers.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "db/datamodule.h"
 
 namespace drel::db {

@@ -1,6 +1,6 @@
 #include "db/value.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "search/aggsuche.h"
 
-#include "app/base/messagesink.h"
-#include "app/betriebspunkt.h"
-#include "app/programmschalter.h"
+#include "base/messagesink.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/datamodule.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "search/ergebnisliste.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"

@@ -1,8 +1,8 @@
 #include "search/suchmodell.h"
 
-#include "app/base/numberformat.h"
-#include "app/betriebspunkt.h"
-#include "app/programmschalter.h"
+#include "base/numberformat.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 #include "calc/einheiten.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 // of a search with the result list.
 #pragma once
 
-#include "app/suchrec.h"
+#include "state/suchrec.h"
 #include "db/recordhelpers.h"
 #include "search/aggsuche.h"
 #include "search/ergebnisliste.h"

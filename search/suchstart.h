@@ -2,7 +2,7 @@
 // check, then the unit and condenser lists of the condensing-unit search.
 #pragma once
 
-#include "db/build/datenpruefung.h"
+#include "dbbuild/datenpruefung.h"
 #include "search/aggsuche.h"
 
 namespace drel::search {

@@ -1,6 +1,6 @@
 #include "search/suchtypen.h"
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 
 #include <algorithm>
 #include <cmath>

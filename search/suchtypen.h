@@ -2,7 +2,7 @@
 // selection and the result table with its records.
 #pragma once
 
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 
 #include <QString>
 #include <array>

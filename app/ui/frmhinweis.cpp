@@ -1,6 +1,6 @@
 #include "app/ui/frmhinweis.h"
 
-#include "app/rtftext.h"
+#include "base/rtftext.h"
 
 #include <QFile>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
 #include "app/ui/frmmenue.h"
 
-#include "app/base/directories.h"
+#include "base/directories.h"
 #include "app/programmstart.h"
-#include "app/sprache.h"
+#include "state/sprache.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmsplash.h"
 #include "app/ui/shelltexte.h"

@@ -1,7 +1,7 @@
 // Shows the messages of the core as message boxes.
 #pragma once
 
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 
 namespace drel::ui {
 

@@ -1,6 +1,6 @@
 #include "chart/ui/tdchart.h"
 
-#include "app/base/directories.h"
+#include "base/directories.h"
 #include "chart/chartdatei.h"
 #include "chart/chartdruck.h"
 #include "chart/ui/tskalierung.h"

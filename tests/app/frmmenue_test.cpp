@@ -1,9 +1,9 @@
 #include "app/programmstart.h"
-#include "app/suchini.h"
+#include "state/suchini.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
-#include "testumgebung.h"
+#include "tests/testumgebung.h"
 
 #include <QAction>
 #include <QApplication>

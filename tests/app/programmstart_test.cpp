@@ -1,9 +1,9 @@
-#include "app/base/messagesink.h"
-#include "app/betriebspunkt.h"
-#include "app/programmschalter.h"
+#include "base/messagesink.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 #include "app/programmstart.h"
-#include "app/suchini.h"
-#include "testumgebung.h"
+#include "state/suchini.h"
+#include "tests/testumgebung.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/base/directories.h"
+#include "base/directories.h"
 
 #include <QDir>
 #include <QFile>

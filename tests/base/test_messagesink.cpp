@@ -1,4 +1,4 @@
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "katalogumgebung.h"
 
-#include "app/base/messagesink.h"
-#include "db/build/dbneu.h"
+#include "base/messagesink.h"
+#include "dbbuild/dbneu.h"
 
 #include <QDir>
 #include <QFile>

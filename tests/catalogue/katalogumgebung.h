@@ -1,7 +1,7 @@
 // The bundled catalogue built into product tables once per test binary.
 #pragma once
 
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/datamodule.h"
 #include "tools/catalogue/katalog.h"
 

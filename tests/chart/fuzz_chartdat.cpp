@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes as "chart.dat" into the value table and back into a chart.
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "chart/chartdatei.h"
 #include "chart/tabellenmodell.h"
 

@@ -1,4 +1,4 @@
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 #include "chart/grenztest.h"
 #include "chart/ui/tdchart.h"
 #include "chart/ui/tskalierung.h"

@@ -1,5 +1,5 @@
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "db/tabledefs.h"

@@ -2,7 +2,7 @@
 // temporary program directory, and pinned German number separators.
 #pragma once
 
-#include "app/base/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QDir>
 #include <QFile>

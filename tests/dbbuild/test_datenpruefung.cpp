@@ -1,6 +1,6 @@
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "buildfixture.h"
-#include "db/build/datenpruefung.h"
+#include "dbbuild/datenpruefung.h"
 #include "db/tablefile.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/base/messagesink.h"
+#include "base/messagesink.h"
 #include "buildfixture.h"
-#include "db/build/dbneu.h"
+#include "dbbuild/dbneu.h"
 #include "db/tabledefs.h"
 #include "db/tablefile.h"
 

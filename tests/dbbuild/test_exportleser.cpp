@@ -1,5 +1,5 @@
 #include "buildfixture.h"
-#include "db/build/exportleser.h"
+#include "dbbuild/exportleser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "buildfixture.h"
-#include "db/build/ui/frmdbinfo.h"
+#include "dbbuild/ui/frmdbinfo.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "db/build/zuordnung.h"
+#include "dbbuild/zuordnung.h"
 #include "db/tabledefs.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "../db/dbfixture.h"
-#include "app/base/messagesink.h"
-#include "app/base/numberformat.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/datamodule.h"
 #include "search/aggsuche.h"
 #include "search/verdsuche.h"

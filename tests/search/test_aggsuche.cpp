@@ -1,5 +1,5 @@
 // The unit and condenser lists, the condensing-unit search and the set search.
-#include "app/programmschalter.h"
+#include "state/programmschalter.h"
 #include "search/suchstart.h"
 #include "suchfixture.h"
 

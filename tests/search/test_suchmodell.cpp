@@ -1,7 +1,7 @@
 // The search window's model: box groups, refrigerant list, entry checks, search.ini
 // and a whole search from the fields to the preselected row.
-#include "app/betriebspunkt.h"
-#include "app/programmschalter.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 #include "chart/grenztest.h"
 #include "search/suchmodell.h"
 #include "suchfixture.h"

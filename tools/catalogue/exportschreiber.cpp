@@ -1,6 +1,6 @@
 #include "tools/catalogue/exportschreiber.h"
 
-#include "db/build/zuordnung.h"
+#include "dbbuild/zuordnung.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "tools/catalogue/katalog.h"
 
 #include "calc/polynom.h"
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 #include "db/recordhelpers.h"
 #include "tools/catalogue/texte.h"
 

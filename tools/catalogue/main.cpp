@@ -1,7 +1,7 @@
 // drel-catalogue: writes the sample catalogue into a program directory (data/):
 // Daten/*.xml, Pics/ and the help and note texts. The output is the same on every run.
-#include "app/base/messagesink.h"
-#include "calc/stoff.h"
+#include "base/messagesink.h"
+#include "fluid/stoff.h"
 #include "tools/catalogue/bilder.h"
 #include "tools/catalogue/katalog.h"
 #include "tools/catalogue/programmtexte.h"

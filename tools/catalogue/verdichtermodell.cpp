@@ -1,6 +1,6 @@
 #include "tools/catalogue/verdichtermodell.h"
 
-#include "calc/stoff.h"
+#include "fluid/stoff.h"
 
 #include <Eigen/Dense>
 #include <algorithm>

@@ -1,0 +1,88 @@
+#include "dbbuild/datenpruefung.h"
+
+#include "base/directories.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+
+namespace drel::db {
+namespace {
+
+const QString kStand = QStringLiteral("Stand.dat");
+const QString kKapazitaetsExport = QStringLiteral("wukcapacitydata.xml");
+
+QString datenVerzeichnisVon(const QString& programmVerzeichnis) {
+    return findeDatei(programmVerzeichnis, QStringLiteral("Daten"));
+}
+
+} // namespace
+
+double oleDatum(const QDateTime& zeit) {
+    const QDateTime lokal = zeit.toLocalTime();
+    const qint64 tage = lokal.date().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
+    const double bruchteil = lokal.time().msecsSinceStartOfDay() / 86400000.0;
+    return static_cast<double>(tage) + bruchteil;
+}
+
+double exportStempel(const QString& datenVerzeichnis) {
+    const QString pfadExport = findeDatei(datenVerzeichnis, kKapazitaetsExport);
+    QFile file(pfadExport);
+    if (!QFileInfo(pfadExport).isFile() || !file.open(QIODevice::ReadOnly))
+        return 0.0;
+    return oleDatum(QFileInfo(file).lastModified());
+}
+
+double gespeicherterStand(const QString& datenVerzeichnis) {
+    QFile file(findeDatei(datenVerzeichnis, kStand));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0.0;
+    QString zeile = QString::fromUtf8(file.readLine(1024)).trimmed();
+    const QChar dezimal = numberSeparators().decimal;
+    for (const QChar zeichen : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const qsizetype pos = zeile.indexOf(zeichen);
+        if (pos >= 0 && dezimal != zeichen)
+            zeile[pos] = dezimal;
+    }
+    double stand = 0.0;
+    if (!parseFloat(zeile, stand) || !std::isfinite(stand))
+        return 0.0;
+    return stand;
+}
+
+bool standSchreiben(const QString& datenVerzeichnis, double stempel) {
+    QSaveFile file(findeDatei(datenVerzeichnis, kStand));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write((generalFormat(stempel) + QLatin1Char('\n')).toUtf8());
+    return file.commit();
+}
+
+bool neuAufbauNoetig(double stand, double exportZeit) {
+    return !(stand >= std::trunc(exportZeit));
+}
+
+PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeobachter& beobachter,
+                             bool erzwingen) {
+    const QString daten = datenVerzeichnisVon(programmVerzeichnis);
+    const double stempel = exportStempel(daten);
+    if (!erzwingen && !neuAufbauNoetig(gespeicherterStand(daten), stempel))
+        return PruefErgebnis::Aktuell;
+    if (beobachter.bauBeginnt)
+        beobachter.bauBeginnt();
+    DBNeu bau(daten);
+    bau.setFortschritt(beobachter.fortschritt);
+    bool ok = bau.dbNeuAufbauen();
+    if (ok && !standSchreiben(daten, stempel)) {
+        report(QStringLiteral("%1 kann nicht geschrieben werden.").arg(pfad(daten, kStand)));
+        ok = false;
+    }
+    if (beobachter.bauEndet)
+        beobachter.bauEndet();
+    return ok ? PruefErgebnis::Gebaut : PruefErgebnis::Fehler;
+}
+
+} // namespace drel::db

@@ -1,0 +1,294 @@
+#include "dbbuild/exportleser.h"
+
+#include "base/numberformat.h"
+#include "db/tablefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
+
+namespace drel::db {
+namespace {
+
+bool nurZiffern(QStringView text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// The form 2006-05-31T14:07:09: fixed character positions, milliseconds 0.
+Value zeitpunkt(const QString& text) {
+    if (text.size() < 19)
+        return {};
+    auto teil = [&](int from, int len, int& out) {
+        const QStringView v = QStringView(text).mid(from, len);
+        if (!nurZiffern(v))
+            return false;
+        out = v.toInt();
+        return true;
+    };
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    if (!teil(0, 4, y) || !teil(5, 2, mo) || !teil(8, 2, d) || !teil(11, 2, h) ||
+        !teil(14, 2, mi) || !teil(17, 2, s))
+        return {};
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, s);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
+}
+
+// The export writes "." as decimal point; the number is read with the current
+// separator after the first "." has been replaced by it.
+Value gleitzahl(QString text) {
+    const NumberSeparators& sep = numberSeparators();
+    const qsizetype punkt = text.indexOf(QLatin1Char('.'));
+    if (punkt >= 0)
+        text[punkt] = sep.decimal;
+    double value = 0.0;
+    if (!parseFloat(text, sep, value) || !std::isfinite(value))
+        return {};
+    return value;
+}
+
+Value ganzzahl(const QString& text) {
+    int value = 0;
+    if (!parseInt(text, value))
+        return {};
+    return qint32{value};
+}
+
+// Lower-case ASCII local name (without namespace prefix) for the element lookup.
+std::string schluessel(const char* name) {
+    const char* colon = std::strrchr(name, ':');
+    std::string key(colon ? colon + 1 : name);
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
+}
+
+using ElementIndex = std::unordered_map<std::string, std::vector<int>>;
+
+ElementIndex elementIndex(const DBZuordnung& zuordnung) {
+    ElementIndex index;
+    for (size_t i = 0; i < zuordnung.size(); ++i)
+        index[schluessel(zuordnung[i].element.toUtf8().constData())].push_back(static_cast<int>(i));
+    return index;
+}
+
+// Converts the raw element text once. Text fields never need more than
+// (size + 1) * 3 bytes of UTF-8 to fill their size, so huge values are cut early.
+QString elementText(const pugi::xml_node& element, const DBZuordnung& zuordnung,
+                    const std::vector<int>& eintraege) {
+    const char* raw = element.text().get();
+    const size_t length = std::strlen(raw);
+    size_t limit = length;
+    bool nurText = true;
+    size_t groessteGroesse = 0;
+    for (int i : eintraege) {
+        const ZuordnungEintrag& e = zuordnung[static_cast<size_t>(i)];
+        if (e.typCode != kTypText && e.typCode != kTypLangText) {
+            nurText = false;
+            break;
+        }
+        const int size = e.typCode == kTypLangText ? kLongTextSize : e.groesse;
+        groessteGroesse = std::max(groessteGroesse, static_cast<size_t>(size));
+    }
+    if (nurText)
+        limit = std::min(length, (groessteGroesse + 1) * 3);
+    return QString::fromUtf8(raw, static_cast<qsizetype>(limit));
+}
+
+// Fills one row from the child elements of a record, with the rewrites of the
+// article and motor tables.
+class DatensatzLeser {
+public:
+    explicit DatensatzLeser(const DBZuordnung& zuordnung)
+        : zuordnung_(zuordnung), index_(elementIndex(zuordnung)) {
+        for (size_t i = 0; i < zuordnung.size(); ++i) {
+            if (zuordnung[i].umschreibung == Umschreibung::Produktgruppe)
+                gruppenFeld_ = static_cast<int>(i);
+        }
+    }
+
+    void lesen(const pugi::xml_node& datensatz, Row& row) {
+        row.assign(zuordnung_.size(), Value{});
+        gruppe_ = -1;
+        for (pugi::xml_node kind = datensatz.first_child(); kind; kind = kind.next_sibling()) {
+            if (kind.type() != pugi::node_element)
+                continue;
+            const auto it = index_.find(schluessel(kind.name()));
+            if (it == index_.end())
+                continue;
+            QString text = elementText(kind, zuordnung_, it->second);
+            for (int i : it->second)
+                row[static_cast<size_t>(i)] = eintragWert(i, text, row);
+        }
+    }
+
+private:
+    Value eintragWert(int i, QString& text, const Row& row) {
+        const ZuordnungEintrag& e = zuordnung_[static_cast<size_t>(i)];
+        switch (e.umschreibung) {
+        case Umschreibung::Keine:
+            return wertUmwandeln(e, text);
+        case Umschreibung::Produktgruppe: {
+            Value v = wertUmwandeln(e, text);
+            gruppe_ = std::holds_alternative<qint32>(v) ? std::get<qint32>(v) : -1;
+            return v;
+        }
+        case Umschreibung::Bezeichnung1: {
+            const qint32 g = gruppenFeld_ >= 0 ? zeilenGruppe(row) : -1;
+            if (g == 23 || g == 26) {
+                const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
+                if (blank >= 0)
+                    return wertUmwandeln(e, text.left(blank));
+            }
+            return wertUmwandeln(e, text);
+        }
+        case Umschreibung::BaugroesseNH3:
+            // Later entries of the same element see the changed text.
+            if (gruppe_ == 51 || gruppe_ == 63)
+                text += QStringLiteral(" NH3");
+            return wertUmwandeln(e, text);
+        case Umschreibung::ErsteZiffernfolge:
+            return wertUmwandeln(e, ersteZiffernfolge(text));
+        case Umschreibung::SpannungSternZuY: {
+            QString spannung = text;
+            spannung.replace(QLatin1Char('S'), QLatin1Char('Y'));
+            return wertUmwandeln(e, spannung);
+        }
+        }
+        return {};
+    }
+
+    qint32 zeilenGruppe(const Row& row) const {
+        const Value& v = row[static_cast<size_t>(gruppenFeld_)];
+        return std::holds_alternative<qint32>(v) ? std::get<qint32>(v) : -1;
+    }
+
+    const DBZuordnung& zuordnung_;
+    ElementIndex index_;
+    int gruppenFeld_ = -1;
+    qint32 gruppe_ = -1;
+};
+
+// "line L, column C" of a byte offset, counted in the raw file bytes.
+QString position(const QByteArray& xml, ptrdiff_t offset) {
+    const qsizetype end = std::clamp<qsizetype>(offset, 0, xml.size());
+    qsizetype line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        if (xml[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return QStringLiteral("Zeile %1, Spalte %2").arg(line).arg(end - lineStart + 1);
+}
+
+} // namespace
+
+QString ersteZiffernfolge(const QString& text) {
+    auto ziffer = [&](qsizetype i) {
+        return text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9');
+    };
+    qsizetype begin = 0;
+    while (begin < text.size() && !ziffer(begin))
+        ++begin;
+    qsizetype end = begin;
+    while (end < text.size() && ziffer(end))
+        ++end;
+    return text.mid(begin, end - begin);
+}
+
+Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
+    switch (eintrag.typCode) {
+    case kTypInt:
+        return ganzzahl(text);
+    case kTypFloat:
+        return gleitzahl(text);
+    case kTypLangText:
+        return fitText(text, kLongTextSize);
+    case kTypZeitpunkt:
+        return zeitpunkt(text);
+    case kTypBool:
+        return text.toUpper() == QLatin1String("TRUE");
+    default:
+        return fitText(text, eintrag.groesse);
+    }
+}
+
+namespace {
+
+// Parses in place (no second copy of a large export); `original` gives the unchanged
+// bytes again when the position of a parse error has to be told.
+void lesenImPuffer(QByteArray& xml, const QString& dateiName, const DBZuordnung& zuordnung,
+                   const ZeilenZiel& ziel, const std::function<QByteArray()>& original) {
+    pugi::xml_document doc;
+    const pugi::xml_parse_result result =
+        doc.load_buffer_inplace(xml.data(), static_cast<size_t>(xml.size()), pugi::parse_default);
+    if (!result) {
+        throw DbError(QStringLiteral("%1: %2 (%3)")
+                          .arg(dateiName, QString::fromUtf8(result.description()),
+                               position(original(), result.offset)));
+    }
+    const pugi::xml_node root = doc.document_element();
+    if (!root)
+        throw DbError(QStringLiteral("%1: Die Datei enthält kein Wurzelelement.").arg(dateiName));
+    pugi::xml_node datensatz =
+        root.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; });
+    if (!datensatz)
+        throw DbError(QStringLiteral("%1: Das Wurzelelement %2 enthält keine Elemente.")
+                          .arg(dateiName, QString::fromUtf8(root.name())));
+    DatensatzLeser leser(zuordnung);
+    Row row;
+    // The first child carries the export's schema and is no record.
+    for (datensatz = datensatz.next_sibling(); datensatz; datensatz = datensatz.next_sibling()) {
+        if (datensatz.type() != pugi::node_element)
+            continue;
+        leser.lesen(datensatz, row);
+        ziel(row);
+    }
+}
+
+} // namespace
+
+void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zuordnung,
+                 const ZeilenZiel& ziel) {
+    const QByteArray original(xml.constData(), xml.size());
+    lesenImPuffer(xml, dateiName, zuordnung, ziel, [&] { return original; });
+}
+
+void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel) {
+    const QString name = QFileInfo(pfad).fileName();
+    auto lesen = [&](QByteArray& inhalt) {
+        QFile file(pfad);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
+                              .arg(name, file.errorString()));
+        inhalt = file.readAll();
+        if (file.error() != QFile::NoError)
+            throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
+    };
+    QByteArray xml;
+    lesen(xml);
+    lesenImPuffer(xml, name, zuordnung, ziel, [&] {
+        QByteArray neu;
+        lesen(neu);
+        return neu;
+    });
+}
+
+} // namespace drel::db

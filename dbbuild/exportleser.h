@@ -1,0 +1,30 @@
+// Reads one XML export of the product database into rows of a mapping.
+#pragma once
+
+#include "dbbuild/zuordnung.h"
+
+#include <QByteArray>
+#include <functional>
+
+namespace drel::db {
+
+// Converts an element text by the entry's type code. A text that is no value of the
+// type gives null, except for bool (false) and the text codes (cut to the size).
+Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text);
+
+// The first run of consecutive digits 0-9 of a text; empty when there is none.
+QString ersteZiffernfolge(const QString& text);
+
+using ZeilenZiel = std::function<void(const Row&)>;
+
+// Parses an export held in memory and hands each record (every element child of the
+// root after the first, which carries the schema) to `ziel` as one row of the mapping.
+// Throws DbError naming `dateiName` and the position when the XML cannot be parsed or
+// has no root element with children.
+void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zuordnung,
+                 const ZeilenZiel& ziel);
+
+// Reads the export file from disk; a missing or unreadable file throws DbError.
+void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel);
+
+} // namespace drel::db

@@ -1,0 +1,81 @@
+#include "dbbuild/ui/frmdbinfo.h"
+
+#include "dbbuild/datenpruefung.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace drel::db {
+
+TFrmDBInfo::TFrmDBInfo(QWidget* parent)
+    : QDialog(parent), lblText1_(new QLabel(this)), lblText2_(new QLabel(this)),
+      pbFortschritt_(new QProgressBar(this)) {
+    setObjectName(QStringLiteral("FrmDBInfo"));
+    setWindowTitle(QStringLiteral("WUK 8.1   ") + QStringLiteral("Information"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
+                   Qt::WindowStaysOnTopHint);
+    lblText1_->setObjectName(QStringLiteral("Label1"));
+    lblText1_->setText(QStringLiteral("Moment bitte, die Datenbanken werden vorbereitet."));
+    lblText2_->setObjectName(QStringLiteral("Label2"));
+    lblText2_->setText(QStringLiteral("Dies dauert ein wenig."));
+    pbFortschritt_->setObjectName(QStringLiteral("pbFortschritt"));
+    pbFortschritt_->setRange(0, 24);
+    pbFortschritt_->setValue(0);
+    pbFortschritt_->setFormat(QStringLiteral("%v / %m"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblText1_);
+    layout->addWidget(lblText2_);
+    layout->addWidget(pbFortschritt_);
+    setMinimumWidth(360);
+    farbenSetzen();
+}
+
+// The common look of the program's windows: light blue window, labels in the colour
+// of an active caption.
+void TFrmDBInfo::farbenSetzen() {
+    const QColor beschriftung = palette().color(QPalette::Active, QPalette::Highlight);
+    QPalette fenster = palette();
+    fenster.setColor(QPalette::Window, QColor(214, 227, 247));
+    setPalette(fenster);
+    setAutoFillBackground(true);
+    for (QLabel* label : {lblText1_, lblText2_}) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, beschriftung);
+        label->setPalette(p);
+    }
+}
+
+void TFrmDBInfo::setFortschritt(int schritt, int anzahl, const QString& tabellenDatei) {
+    pbFortschritt_->setRange(0, anzahl);
+    pbFortschritt_->setValue(schritt);
+    pbFortschritt_->setToolTip(tabellenDatei);
+    repaint();
+    QCoreApplication::processEvents();
+}
+
+bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent) {
+    std::unique_ptr<TFrmDBInfo> fenster;
+    PruefBeobachter beobachter;
+    beobachter.bauBeginnt = [&] {
+        fenster = std::make_unique<TFrmDBInfo>(parent);
+        fenster->show();
+        fenster->raise();
+        fenster->activateWindow();
+        QCoreApplication::processEvents();
+    };
+    beobachter.fortschritt = [&](int schritt, int anzahl, const QString& datei) {
+        if (fenster)
+            fenster->setFortschritt(schritt, anzahl, datei);
+    };
+    beobachter.bauEndet = [&] {
+        if (fenster)
+            fenster->close();
+        fenster.reset();
+    };
+    return dateienPruefen(programmVerzeichnis, beobachter) != PruefErgebnis::Fehler;
+}
+
+} // namespace drel::db

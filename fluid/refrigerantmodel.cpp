@@ -1,0 +1,345 @@
+#include "fluid/refrigerantmodel.h"
+
+#include "fluid/cubic.h"
+
+#include <QFile>
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+namespace drel::calc {
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kT0 = 273.15; // reference state of the enthalpy: saturated liquid at 0 degC
+
+// Multiparameter Helmholtz equation in tau = T_r/T, delta = rho/rho_r.
+class HelmholtzEos : public Eos {
+public:
+    HelmholtzEos(ResidualHelmholtz residual, IdealGas ideal, double gasConstant, double molarMass,
+                 double tr, double rhor, double tc, double rhoc)
+        : Eos(gasConstant, molarMass, std::move(ideal)), residual_(std::move(residual)), tr_(tr),
+          rhor_(rhor), tc_(tc), rhoc_(rhoc) {}
+    ResidualDerivs residual(double T, double rho) const override {
+        return residual_.evaluate(tr_ / T, rho / rhor_);
+    }
+    double maxDensity() const override { return 6 * rhoc_; }
+    double criticalDensity() const override { return rhoc_; }
+    double criticalTemperature() const override { return tc_; }
+
+private:
+    ResidualHelmholtz residual_;
+    double tr_, rhor_, tc_, rhoc_;
+};
+
+// Pure fluid: saturation from the equality of pressure and Gibbs energy.
+class PureFluid : public RefrigerantModel {
+public:
+    PureFluid(std::unique_ptr<Eos> eos, double tMin, double tMax, double pMax, double pc,
+              Ancillary pSat, Ancillary rhoL, Ancillary rhoV)
+        : RefrigerantModel(std::move(eos), QStringLiteral("helmholtz"), tMin, tMax, pMax), pc_(pc),
+          pSat_(std::move(pSat)), rhoL_(std::move(rhoL)), rhoV_(std::move(rhoV)) {}
+
+    double dewPressure(double T) const override {
+        const auto s = saturation(T);
+        return s ? s->p : kNaN;
+    }
+    double bubblePressure(double T) const override { return dewPressure(T); }
+    double bubbleTemperature(double p) const override {
+        const double tc = criticalTemperature();
+        if (!(p > 0) || p > pc_)
+            return kNaN;
+        const double guess = pSat_.inverse(p);
+        return invertPressureCurve([this](double T) { return dewPressure(T); }, p, tMin_, tc - 1e-3,
+                                   std::isnan(guess) ? 0 : guess);
+    }
+    double dewTemperature(double p) const override { return bubbleTemperature(p); }
+
+protected:
+    std::optional<double> saturatedLiquidDensity(double T) const override {
+        const auto s = saturation(T);
+        return s ? std::optional<double>(s->rhoL) : std::nullopt;
+    }
+    double vapourGuess(double T, double p) const override {
+        // Close to the dew line the ancillary vapour density is the better start.
+        if (T < criticalTemperature() && p > 0.5 * pSat_(T))
+            return std::min(rhoV_(T), p / (eos_->gasConstant() * T));
+        return 0;
+    }
+
+private:
+    std::optional<SaturatedPair> saturation(double T) const {
+        // The reference state of water lies 0.01 K below its triple point.
+        const double tc = criticalTemperature();
+        if (!(T >= tMin_ - 0.02 && T <= tc))
+            return std::nullopt;
+        if (tc - T < 1e-4) {
+            const double rc = eos_->criticalDensity();
+            return SaturatedPair{pc_, rc, rc};
+        }
+        if (auto s = maxwellSaturation(*eos_, T, rhoL_(T), rhoV_(T)))
+            return s;
+        // Outside the fitted range of the density correlations (R114 below 0 degC)
+        // the equation's own roots at the correlated pressure are the better start.
+        const double p = pSat_(T);
+        const auto rhoL = eos_->density(T, p, Phase::Liquid);
+        const auto rhoV = eos_->density(T, p, Phase::Vapour);
+        if (rhoL && rhoV) {
+            if (auto s = maxwellSaturation(*eos_, T, *rhoL, *rhoV))
+                return s;
+        }
+        // Within half a kelvin of the critical point the equilibrium is too flat for
+        // Newton steps; the correlations are accurate there and stand in.
+        if (tc - T < 0.5)
+            return SaturatedPair{p, rhoL_(T), rhoV_(T)};
+        return std::nullopt;
+    }
+
+    double pc_;
+    Ancillary pSat_, rhoL_, rhoV_;
+};
+
+// Blend as one fluid: bubble and dew pressure from its correlations, the states on
+// the bubble and dew lines from the equation at those pressures.
+class PseudoPureFluid : public RefrigerantModel {
+public:
+    PseudoPureFluid(std::unique_ptr<Eos> eos, double tMin, double tMax, double pMax, double tSatMax,
+                    Ancillary pL, Ancillary pV, Ancillary rhoL, Ancillary rhoV)
+        : RefrigerantModel(std::move(eos), QStringLiteral("helmholtz-pseudo-pure"), tMin, tMax,
+                           pMax),
+          tSatMax_(tSatMax), pL_(std::move(pL)), pV_(std::move(pV)), rhoL_(std::move(rhoL)),
+          rhoV_(std::move(rhoV)) {}
+
+    double dewPressure(double T) const override { return onLine(T) ? pV_(T) : kNaN; }
+    double bubblePressure(double T) const override { return onLine(T) ? pL_(T) : kNaN; }
+    double bubbleTemperature(double p) const override { return lineTemperature(pL_, p); }
+    double dewTemperature(double p) const override { return lineTemperature(pV_, p); }
+
+protected:
+    std::optional<double> saturatedLiquidDensity(double T) const override {
+        if (!onLine(T))
+            return std::nullopt;
+        return eos_->density(T, pL_(T), Phase::Liquid, rhoL_(T));
+    }
+    double vapourGuess(double T, double p) const override {
+        if (onLine(T) && p > 0.5 * pV_(T))
+            return std::min(rhoV_(T), p / (eos_->gasConstant() * T));
+        return 0;
+    }
+
+private:
+    bool onLine(double T) const { return T >= tMin_ - 0.02 && T <= tSatMax_; }
+    double lineTemperature(const Ancillary& line, double p) const {
+        if (!(p > 0))
+            return kNaN;
+        const double T = line.inverse(p);
+        return onLine(T) ? T : kNaN;
+    }
+
+    double tSatMax_;
+    Ancillary pL_, pV_, rhoL_, rhoV_;
+};
+
+// Cubic model: bubble and dew points from the phase equilibrium of the mixture.
+class CubicFluid : public RefrigerantModel {
+public:
+    CubicFluid(std::unique_ptr<PengRobinsonEos> eos, double tMin, double tMax, double pMax)
+        : RefrigerantModel(nullptr, QStringLiteral("peng-robinson"), tMin, tMax, pMax),
+          pr_(eos.get()) {
+        eos_ = std::move(eos);
+        tSatMax_ = findSaturationLimit();
+    }
+
+    double criticalTemperature() const override { return tSatMax_; }
+
+    double dewPressure(double T) const override {
+        if (!onLine(T))
+            return kNaN;
+        return pr_->dewPressure(T).value_or(kNaN);
+    }
+    double bubblePressure(double T) const override {
+        if (!onLine(T))
+            return kNaN;
+        return pr_->bubblePressure(T).value_or(kNaN);
+    }
+    double bubbleTemperature(double p) const override {
+        return invertLine([this](double T) { return bubblePressure(T); }, p);
+    }
+    double dewTemperature(double p) const override {
+        return invertLine([this](double T) { return dewPressure(T); }, p);
+    }
+
+protected:
+    std::optional<double> saturatedLiquidDensity(double T) const override {
+        const double p = bubblePressure(T);
+        if (std::isnan(p))
+            return std::nullopt;
+        return eos_->density(T, p, Phase::Liquid);
+    }
+
+private:
+    bool onLine(double T) const { return T >= tMin_ && T < tSatMax_; }
+    bool equilibriumExists(double T) const {
+        return pr_->dewPressure(T).has_value() && pr_->bubblePressure(T).has_value();
+    }
+    // The mixture's critical point is not known in advance; the highest temperature
+    // where the phase equilibrium still exists, a little lowered, ends both lines.
+    double findSaturationLimit() const {
+        double lo = 0.6 * eos_->criticalTemperature(), hi = eos_->criticalTemperature();
+        if (equilibriumExists(hi))
+            return hi;
+        for (int i = 0; i < 30 && hi - lo > 0.01; ++i) {
+            const double mid = 0.5 * (lo + hi);
+            (equilibriumExists(mid) ? lo : hi) = mid;
+        }
+        return lo - 0.5;
+    }
+    template <typename F> double invertLine(F line, double p) const {
+        if (!(p > 0))
+            return kNaN;
+        // A Clausius-Clapeyron line through two points gives the start.
+        const double t1 = 0.7 * criticalTemperature(), t2 = 0.9 * criticalTemperature();
+        const double p1 = line(t1), p2 = line(t2);
+        double guess = 0;
+        if (p1 > 0 && p2 > 0) {
+            const double slope = std::log(p2 / p1) / (1 / t2 - 1 / t1);
+            guess = 1 / (1 / t1 + std::log(p / p1) / slope);
+        }
+        return invertPressureCurve(line, p, tMin_, criticalTemperature() * (1 - 1e-3), guess);
+    }
+
+    const PengRobinsonEos* pr_;
+    double tSatMax_ = 0;
+};
+
+Ancillary ancillary(const nlohmann::json& file, const char* key) {
+    return Ancillary::fromJson(file.at("ancillaries").at(key));
+}
+
+std::unique_ptr<RefrigerantModel> helmholtzModel(const nlohmann::json& f, bool pseudoPure) {
+    const double R = f.at("gas_constant").get<double>();
+    const double M = f.at("molar_mass").get<double>();
+    const auto& crit = f.at("critical");
+    const auto& red = f.at("reducing");
+    auto eos = std::make_unique<HelmholtzEos>(
+        ResidualHelmholtz::fromJson(f.at("residual")), IdealGas::fromJson(f.at("ideal_gas")), R, M,
+        red.at("T").get<double>(), red.at("rhomolar").get<double>(), crit.at("T").get<double>(),
+        crit.at("rhomolar").get<double>());
+    const double tMin = f.at("T_min").get<double>();
+    const double tMax = f.at("T_max").get<double>();
+    const double pMax = f.at("p_max").get<double>();
+    if (pseudoPure) {
+        const double tSatMax = f.value("T_sat_max", crit.at("T").get<double>());
+        return std::make_unique<PseudoPureFluid>(
+            std::move(eos), tMin, tMax, pMax, tSatMax, ancillary(f, "p_bubble"),
+            ancillary(f, "p_dew"), ancillary(f, "rho_liquid"), ancillary(f, "rho_vapour"));
+    }
+    return std::make_unique<PureFluid>(std::move(eos), tMin, tMax, pMax, crit.at("p").get<double>(),
+                                       ancillary(f, "p_sat"), ancillary(f, "rho_liquid"),
+                                       ancillary(f, "rho_vapour"));
+}
+
+std::unique_ptr<RefrigerantModel> cubicModel(const nlohmann::json& f) {
+    std::vector<CubicComponent> comps;
+    for (const auto& c : f.at("components"))
+        comps.push_back({c.at("T_c").get<double>(), c.at("p_c").get<double>(),
+                         c.at("omega").get<double>(), c.at("x").get<double>()});
+    auto eos = std::make_unique<PengRobinsonEos>(
+        std::move(comps), f.value("k_ij", 0.0), f.at("gas_constant").get<double>(),
+        f.at("molar_mass").get<double>(), IdealGas::fromJson(f.at("ideal_gas")),
+        f.at("critical").at("T").get<double>());
+    return std::make_unique<CubicFluid>(std::move(eos), f.at("T_min").get<double>(),
+                                        f.at("T_max").get<double>(), f.at("p_max").get<double>());
+}
+
+} // namespace
+
+RefrigerantModel::RefrigerantModel(std::unique_ptr<Eos> eos, QString model, double tMin,
+                                   double tMax, double pMax)
+    : eos_(std::move(eos)), model_(std::move(model)), tMin_(tMin), tMax_(tMax), pMax_(pMax) {}
+
+double RefrigerantModel::enthalpyAt(double T, double rho) const {
+    return (eos_->enthalpy(T, rho) + hOffset_) / eos_->molarMass();
+}
+
+double RefrigerantModel::entropyAt(double T, double rho) const {
+    return (eos_->entropy(T, rho) + sOffset_) / eos_->molarMass();
+}
+
+double RefrigerantModel::liquidEnthalpy(double T) const {
+    if (!inRange(T))
+        return kNaN;
+    const auto rho = saturatedLiquidDensity(T);
+    return rho ? enthalpyAt(T, *rho) : kNaN;
+}
+
+double RefrigerantModel::liquidVolume(double T) const {
+    if (!inRange(T))
+        return kNaN;
+    const auto rho = saturatedLiquidDensity(T);
+    return rho ? 1 / (*rho * eos_->molarMass()) : kNaN;
+}
+
+// The vapour root where one exists (also slightly inside the wet region, where the
+// rating rounds onto the dew line); otherwise the state is liquid.
+static std::optional<double> vapourLikeDensity(const Eos& eos, double T, double p, double guess) {
+    if (auto rho = eos.density(T, p, Phase::Vapour, guess))
+        return rho;
+    return eos.density(T, p, Phase::Liquid);
+}
+
+double RefrigerantModel::vapourEnthalpy(double T, double p) const {
+    if (!inRange(T) || !(p > 0 && p <= pMax_))
+        return kNaN;
+    const auto rho = vapourLikeDensity(*eos_, T, p, vapourGuess(T, p));
+    return rho ? enthalpyAt(T, *rho) : kNaN;
+}
+
+double RefrigerantModel::vapourVolume(double T, double p) const {
+    if (!inRange(T) || !(p > 0 && p <= pMax_))
+        return kNaN;
+    const auto rho = vapourLikeDensity(*eos_, T, p, vapourGuess(T, p));
+    return rho ? 1 / (*rho * eos_->molarMass()) : kNaN;
+}
+
+void RefrigerantModel::useIirReference() {
+    hOffset_ = sOffset_ = 0;
+    const auto rho = saturatedLiquidDensity(kT0);
+    if (!rho)
+        throw std::runtime_error("no saturated liquid at 0 degC for the reference state");
+    const double M = eos_->molarMass();
+    hOffset_ = 200e3 * M - eos_->enthalpy(kT0, *rho);
+    sOffset_ = 1e3 * M - eos_->entropy(kT0, *rho);
+}
+
+std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1").arg(path);
+        return nullptr;
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        const nlohmann::json f = nlohmann::json::parse(bytes.begin(), bytes.end());
+        if (f.value("format", std::string()) != "drel-fluid")
+            throw std::runtime_error("not a fluid file");
+        const std::string model = f.at("model").get<std::string>();
+        std::unique_ptr<RefrigerantModel> m;
+        if (model == "helmholtz" || model == "helmholtz-pseudo-pure")
+            m = helmholtzModel(f, model == "helmholtz-pseudo-pure");
+        else if (model == "peng-robinson")
+            m = cubicModel(f);
+        else
+            throw std::runtime_error("unknown model " + model);
+        if (f.value("reference", std::string()) == "IIR")
+            m->useIirReference();
+        return m;
+    } catch (const std::exception& e) {
+        *error = QStringLiteral("%1: %2").arg(path, QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+}
+
+} // namespace drel::calc

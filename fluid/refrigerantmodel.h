@@ -1,0 +1,55 @@
+// One refrigerant's property model in SI units, read from its fluid file.
+// Every function returns NaN outside the range of the model or when a solver fails.
+#pragma once
+
+#include "fluid/fluideos.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace drel::calc {
+
+class RefrigerantModel {
+public:
+    virtual ~RefrigerantModel() = default;
+
+    virtual double dewPressure(double T) const = 0;       // Pa
+    virtual double bubblePressure(double T) const = 0;    // Pa
+    virtual double bubbleTemperature(double p) const = 0; // K
+    virtual double dewTemperature(double p) const = 0;    // K
+
+    double liquidEnthalpy(double T) const;           // saturated (bubble) liquid, J/kg
+    double liquidVolume(double T) const;             // saturated (bubble) liquid, m3/kg
+    double vapourEnthalpy(double T, double p) const; // J/kg
+    double vapourVolume(double T, double p) const;   // m3/kg
+
+    const Eos& eos() const { return *eos_; }
+    // "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", as the file states.
+    const QString& model() const { return model_; }
+    double minTemperature() const { return tMin_; }
+    // Upper end of the saturation lines, K.
+    virtual double criticalTemperature() const { return eos_->criticalTemperature(); }
+    // Enthalpy and entropy in the reference of the fluid file, J/kg and J/(kg K).
+    double enthalpyAt(double T, double rho) const;
+    double entropyAt(double T, double rho) const;
+    // Shifts enthalpy and entropy so that the saturated liquid at 0 degC has
+    // h = 200 kJ/kg and s = 1 kJ/(kg K); throws when that state does not exist.
+    void useIirReference();
+
+protected:
+    RefrigerantModel(std::unique_ptr<Eos> eos, QString model, double tMin, double tMax,
+                     double pMax);
+    virtual std::optional<double> saturatedLiquidDensity(double T) const = 0;
+    virtual double vapourGuess(double, double) const { return 0; }
+    bool inRange(double T) const { return T >= tMin_ && T <= tMax_; }
+    std::unique_ptr<Eos> eos_;
+    QString model_;
+    double tMin_, tMax_, pMax_;
+    double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
+};
+
+// Reads a fluid file; on failure returns nullptr and sets *error.
+std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error);
+
+} // namespace drel::calc

@@ -1,0 +1,40 @@
+#include "state/sprache.h"
+
+namespace drel {
+
+const std::array<SprachEintrag, 10>& sprachTabelle() {
+    static const std::array<SprachEintrag, 10> tabelle{{
+        {1, "Deutsch2", "Deutsch", "De"},
+        {2, "Englisch1", "Englisch", "En"},
+        {4, "Italienisch2", "Italienisch", "It"},
+        {3, "Franzsisch2", "Franzosisch", "Fr"},
+        {8, "Polnisch1", "Polnisch", "Pl"},
+        {5, "Porutgiesisch1", "Portugiesisch", "Pt"},
+        {7, "Russisch1", "Russisch", "Ru"},
+        {6, "Spanisch2", "Spanisch", "Es"},
+        {10, "Koreanisch1", "Koreanisch", "Ko"},
+        {9, "Chinesisch1", "Chinesisch", "Cn"},
+    }};
+    return tabelle;
+}
+
+QString sprachCode(int nummer) {
+    for (const SprachEintrag& eintrag : sprachTabelle()) {
+        if (eintrag.nummer == nummer)
+            return QString::fromLatin1(eintrag.code);
+    }
+    return nummer > 10 ? QStringLiteral("En") : QStringLiteral("De");
+}
+
+void Sprache::setzen(int neueNummer) {
+    nummer = neueNummer;
+    kurzCode = sprachCode(neueNummer);
+    code = kurzCode;
+}
+
+Sprache& sprache() {
+    static Sprache zustand;
+    return zustand;
+}
+
+} // namespace drel

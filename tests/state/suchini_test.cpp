@@ -1,0 +1,155 @@
+#include "state/suchini.h"
+#include "tests/testumgebung.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace drel {
+namespace {
+
+using test::dateiLesen;
+using test::dateiSchreiben;
+using test::fixture;
+
+class SuchIniSprache : public test::AppUmgebung {
+protected:
+    void SetUp() override {
+        AppUmgebung::SetUp();
+        QDir().mkpath(einstellungen);
+    }
+
+    // Writes the fixture record after `aendern` has changed it, then reads the language.
+    template <typename F> Sprache lesenNach(F aendern) {
+        QByteArray daten = fixture("search_en.ini");
+        aendern(daten);
+        dateiSchreiben(suchIni(), daten);
+        Sprache ergebnis;
+        EXPECT_TRUE(spracheLesen(suchIni(), ergebnis));
+        return ergebnis;
+    }
+};
+
+void nummerSetzen(QByteArray& daten, qint32 nummer) {
+    qToLittleEndian<qint32>(nummer, daten.data() + 288);
+}
+
+TEST_F(SuchIniSprache, ReadsNumberAndBothCodes) {
+    const Sprache s = lesenNach([](QByteArray& d) {
+        nummerSetzen(d, 9);
+        d.replace(256, 4,
+                  QByteArray("\x03"
+                             "CnX",
+                             4));
+        d.replace(292, 3,
+                  QByteArray("\x02"
+                             "Cn",
+                             3));
+    });
+    EXPECT_EQ(s.nummer, 9);
+    EXPECT_EQ(s.kurzCode, QStringLiteral("Cn")) << "only two characters of the short code";
+    EXPECT_EQ(s.code, QStringLiteral("Cn"));
+}
+
+TEST_F(SuchIniSprache, EmptyShortCodeMeansGermanButKeepsTheNumber) {
+    const Sprache s = lesenNach([](QByteArray& d) {
+        d[256] = 0;
+        nummerSetzen(d, 4);
+    });
+    EXPECT_EQ(s.nummer, 4);
+    EXPECT_EQ(s.kurzCode, QStringLiteral("De"));
+    EXPECT_EQ(s.code, QStringLiteral("De"));
+}
+
+TEST_F(SuchIniSprache, EmptyOrdinaryCodeTakesTheShortOne) {
+    const Sprache s = lesenNach([](QByteArray& d) { d[292] = 0; });
+    EXPECT_EQ(s.code, QStringLiteral("En"));
+}
+
+TEST_F(SuchIniSprache, NumberOutOfRangeFallsBackToOne) {
+    for (const qint32 nummer : {0, 11, -1, 0x7fffffff}) {
+        const Sprache s = lesenNach([nummer](QByteArray& d) { nummerSetzen(d, nummer); });
+        EXPECT_EQ(s.nummer, 1) << nummer;
+        EXPECT_EQ(s.kurzCode, QStringLiteral("En")) << "the codes are separate fields";
+    }
+}
+
+TEST_F(SuchIniSprache, OverlongLengthBytesStayInsideTheirFields) {
+    const Sprache s = lesenNach([](QByteArray& d) {
+        d[256] = static_cast<char>(255);
+        d[292] = static_cast<char>(255);
+    });
+    EXPECT_EQ(s.kurzCode, QStringLiteral("En"));
+    EXPECT_EQ(s.code.size(), 30);
+    EXPECT_TRUE(s.code.startsWith(QStringLiteral("En")));
+}
+
+TEST_F(SuchIniSprache, ShortOrMissingFile) {
+    // Up to the short code but not the number: the code is taken, the number stays 1.
+    dateiSchreiben(suchIni(), fixture("search_en.ini").left(290));
+    Sprache s;
+    EXPECT_TRUE(spracheLesen(suchIni(), s));
+    EXPECT_EQ(s.nummer, 1);
+    EXPECT_EQ(s.kurzCode, QStringLiteral("En"));
+
+    dateiSchreiben(suchIni(), QByteArray(7, '\x05'));
+    EXPECT_TRUE(spracheLesen(suchIni(), s));
+    EXPECT_EQ(s.nummer, 1);
+    EXPECT_EQ(s.kurzCode, QStringLiteral("De"));
+    EXPECT_EQ(s.code, QStringLiteral("De"));
+
+    QFile::remove(suchIni());
+    Sprache unveraendert;
+    unveraendert.setzen(6);
+    EXPECT_FALSE(spracheLesen(suchIni(), unveraendert));
+    EXPECT_EQ(unveraendert.code, QStringLiteral("Es"));
+}
+
+TEST_F(SuchIniSprache, ShutdownPreservesEveryOtherByte) {
+    const QByteArray vorher = fixture("search_en.ini");
+    dateiSchreiben(suchIni(), vorher);
+    Sprache ru;
+    ru.setzen(7);
+    ASSERT_TRUE(spracheSchreiben(suchIni(), ru));
+
+    const QByteArray nachher = dateiLesen(suchIni());
+    ASSERT_EQ(nachher.size(), 324);
+    for (int i = 0; i < 324; ++i) {
+        if ((i >= 256 && i <= 258) || (i >= 288 && i <= 294))
+            continue;
+        EXPECT_EQ(nachher[i], vorher[i]) << "byte " << i;
+    }
+    Sprache gelesen;
+    ASSERT_TRUE(spracheLesen(suchIni(), gelesen));
+    EXPECT_EQ(gelesen.nummer, 7);
+    EXPECT_EQ(gelesen.kurzCode, QStringLiteral("Ru"));
+    EXPECT_EQ(gelesen.code, QStringLiteral("Ru"));
+}
+
+TEST_F(SuchIniSprache, ShutdownWithoutFileWritesTheDefaultRecord) {
+    Sprache ko;
+    ko.setzen(10);
+    ASSERT_TRUE(spracheSchreiben(suchIni(), ko));
+    SuchRec erwartet;
+    erwartet.kurzCode = erwartet.code = QStringLiteral("Ko");
+    erwartet.sprachNummer = 10;
+    EXPECT_EQ(dateiLesen(suchIni()), erwartet.schreiben());
+}
+
+TEST_F(SuchIniSprache, ShutdownCompletesAShortFileAndCutsALongOne) {
+    const QByteArray anfang = fixture("search_en.ini").left(100);
+    dateiSchreiben(suchIni(), anfang);
+    ASSERT_TRUE(spracheSchreiben(suchIni(), Sprache{}));
+    QByteArray nachher = dateiLesen(suchIni());
+    ASSERT_EQ(nachher.size(), 324);
+    EXPECT_EQ(nachher.left(100), anfang);
+    EXPECT_EQ(nachher.mid(186), SuchRec::defaults().schreiben().mid(186));
+
+    dateiSchreiben(suchIni(), fixture("search_en.ini") + QByteArray(80, 'z'));
+    ASSERT_TRUE(spracheSchreiben(suchIni(), Sprache{}));
+    nachher = dateiLesen(suchIni());
+    EXPECT_EQ(nachher.size(), 324);
+    EXPECT_EQ(nachher.left(256), fixture("search_en.ini").left(256));
+}
+
+} // namespace
+} // namespace drel
