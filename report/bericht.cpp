@@ -17,6 +17,17 @@ Seite& Bericht::addPage(const QString& name) {
     return *pages_.back();
 }
 
+void Bericht::setMemoFontFamily(const QString& family) {
+    for (const auto& seite : pages_)
+        for (const auto& band : seite->bands())
+            for (const auto& objekt : band->objects())
+                if (auto* memo = dynamic_cast<Memo*>(objekt.get())) {
+                    QFont schrift = memo->font();
+                    schrift.setFamily(family);
+                    memo->setFont(schrift);
+                }
+}
+
 Seite* Bericht::findPage(const QString& name) const {
     for (const auto& seite : pages_)
         if (seite->hasName(name))

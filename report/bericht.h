@@ -26,6 +26,9 @@ public:
     const BerichtTexte& texts() const { return texts_; }
     void setLanguage(const QString& code) { texts_ = sprache(code); }
 
+    // Gives every memo of the report this font family, keeping sizes and styles.
+    void setMemoFontFamily(const QString& family);
+
     Seite& addPage(const QString& name);
     const std::vector<std::unique_ptr<Seite>>& pages() const { return pages_; }
 

@@ -63,9 +63,11 @@ void Seitensetzer::datenbandDrucken(Band& band) {
         bandDrucken(band, nullptr, Bereich::Koerper);
 }
 
-// A child band prints only when its parent did. A band taller than the empty
-// body of a page still prints there, so that the layout always moves on.
-void Seitensetzer::bandDrucken(Band& band, const Datenmenge* daten, Bereich bereich) {
+// A child band prints only when its parent did; a chain of children longer than
+// the page's bands is a loop and stops there. A band taller than the empty body
+// of a page still prints there, so that the layout always moves on.
+void Seitensetzer::bandDrucken(Band& band, const Datenmenge* daten, Bereich bereich,
+                               std::size_t tiefe) {
     vorDruck(band);
     if (!band.isVisible())
         return;
@@ -78,8 +80,8 @@ void Seitensetzer::bandDrucken(Band& band, const Datenmenge* daten, Bereich bere
     if (bereich == Bereich::Koerper)
         koerperLeer_ = false;
     nachDruck(band);
-    if (band.child() != nullptr && band.child() != &band)
-        bandDrucken(*band.child(), daten, bereich);
+    if (band.child() != nullptr && tiefe < seite_.bands().size())
+        bandDrucken(*band.child(), daten, bereich, tiefe + 1);
 }
 
 void Seitensetzer::objekteSetzen(Band& band, const Datenmenge* daten) {

@@ -29,7 +29,7 @@ private:
     void neueSeite();
     void seiteAbschliessen();
     void datenbandDrucken(Band& band);
-    void bandDrucken(Band& band, const Datenmenge* daten, Bereich bereich);
+    void bandDrucken(Band& band, const Datenmenge* daten, Bereich bereich, std::size_t tiefe = 0);
     void objekteSetzen(Band& band, const Datenmenge* daten);
     double koerperUnten() const;
     void vorDruck(BerichtObjekt& objekt);

@@ -142,6 +142,15 @@ TEST(ReportLayout, ChildBandHiddenAfterPrintPrintsOnFirstPageOnly) {
     EXPECT_EQ(kopien(zweite, QStringLiteral("Memo7")), 21);
 }
 
+TEST(ReportLayout, ChildBandLoopStopsAfterAsManyBandsAsThePageHas) {
+    Suchdruck druck;
+    druck.daten->setRowCount(1);
+    druck.daten->setChild(druck.daten);
+    ASSERT_TRUE(druck.bericht.prepare());
+    // The band itself and one child print per band of the page (header, data, footer).
+    EXPECT_EQ(kopien(druck.bericht.preparedPage(0), QStringLiteral("Memo7")), 4);
+}
+
 // The search printout fills its data band in the report-wide before-print
 // handler from a row counter.
 TEST(ReportLayout, BeforePrintHandlerFillsEachRow) {

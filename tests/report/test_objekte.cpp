@@ -42,6 +42,20 @@ TEST(ReportObjects, ObjectsCreatedAtRunTimePrintAndCanBeRemoved) {
     EXPECT_TRUE(druck.bericht.preparedPage(0).find(QStringLiteral("Rahmen1")).empty());
 }
 
+TEST(ReportObjects, MemoFontFamilyReachesEveryMemoAndKeepsItsStyle) {
+    Suchdruck druck;
+    QFont fett(QStringLiteral("Arial"), 12);
+    fett.setBold(true);
+    druck.bericht.find<Memo>(QStringLiteral("Memo1"))->setFont(fett);
+    druck.bericht.setMemoFontFamily(QStringLiteral("DejaVu Sans"));
+    for (const char* name : {"Memo1", "Memo7", "Memo14"})
+        EXPECT_EQ(druck.bericht.find<Memo>(QString::fromLatin1(name))->font().family(),
+                  QStringLiteral("DejaVu Sans"));
+    const QFont titel = druck.bericht.find<Memo>(QStringLiteral("Memo1"))->font();
+    EXPECT_TRUE(titel.bold());
+    EXPECT_EQ(titel.pointSize(), 12);
+}
+
 TEST(ReportObjects, PictureScaledIntoItsBoxKeepsAspect) {
     Bild bild(QStringLiteral("Picture10"));
     bild.setPicture(QImage(1000, 600, QImage::Format_RGB32));
