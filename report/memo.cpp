@@ -42,8 +42,7 @@ QRectF Memo::innerRect() const {
 }
 
 QRectF Memo::textRect() const {
-    const QFontMetricsF metrik(schriftFuerEinheiten(font_, 254.0),
-                               const_cast<QImage*>(&messGeraet()));
+    const QFontMetricsF metrik(schriftFuerEinheiten(font_, 254.0), &messGeraet());
     return metrik.boundingRect(innerRect(), textFlags(), text_);
 }
 
