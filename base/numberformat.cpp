@@ -46,12 +46,35 @@ PatternShape analysePattern(QStringView pattern) {
     return shape;
 }
 
-// Fixed notation of |value| with exactly `decimals` digits after the point.
+// Adds one unit in the last place of a digit text ("9.99" -> "10.00").
+void incrementLastDigit(std::string& digits) {
+    for (auto i = digits.size(); i-- > 0;) {
+        if (digits[i] == '.')
+            continue;
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.insert(0, 1, '1');
+}
+
+// Fixed notation of |value| with exactly `decimals` digits after the point, halves
+// rounded away from zero as the display formats do (0.125 -> "0.13", 2.5 -> "3").
+// The digits are taken exact well past the cut so that only the next digit decides.
 std::string fixedDigits(double value, int decimals) {
-    char buffer[400];
+    constexpr int kGuardDigits = 30;
+    char buffer[512];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
+                                std::chars_format::fixed, decimals + kGuardDigits);
+    std::string text(buffer, result.ptr);
+    const auto point = text.find('.');
+    const char next = text[point + 1 + static_cast<size_t>(decimals)];
+    text.resize(decimals == 0 ? point : point + 1 + static_cast<size_t>(decimals));
+    if (next >= '5')
+        incrementLastDigit(text);
+    return text;
 }
 
 QString groupThousands(const std::string& digits, QChar separator) {

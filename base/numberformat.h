@@ -22,8 +22,9 @@ const NumberSeparators& numberSeparators();
 void setNumberSeparators(const NumberSeparators& separators);
 
 // Formats with a pattern of '0' (digit shown), '#' (digit if needed), '.' (decimal point)
-// and ',' (thousands grouping when anywhere before the point). Halves go to even on the
-// exact binary value; a result that rounds to zero carries no minus sign.
+// and ',' (thousands grouping when anywhere before the point). Halves of the exact binary
+// value go away from zero (2.5 -> "3", 0.125 -> "0.13"; 1.005 is below its half and
+// shows "1.00"); a result that rounds to zero carries no minus sign.
 QString formatFloat(QStringView pattern, double value, const NumberSeparators& sep);
 QString formatFloat(QStringView pattern, double value);
 

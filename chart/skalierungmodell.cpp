@@ -78,6 +78,14 @@ void SkalierungModell::fuellen(const ChartDaten& daten) {
     Edit[8] = achsenText(daten.YStep, daten.NoYDecimals, daten.NoYDigits);
     Edit[9] = links(QString::number(daten.NoYDigits), 5);
     Edit[10] = links(QString::number(daten.NoYDecimals), 5);
+    for (int feld : {1, 2, 3, 6, 7, 8})
+        gezeigt_[static_cast<size_t>(feld)] = {Edit[static_cast<size_t>(feld)], 0.0};
+    gezeigt_[1].wert = daten.XMin;
+    gezeigt_[2].wert = daten.XMax;
+    gezeigt_[3].wert = daten.XStep;
+    gezeigt_[6].wert = daten.YMin;
+    gezeigt_[7].wert = daten.YMax;
+    gezeigt_[8].wert = daten.YStep;
     Edit[11] = daten.ChartTitel;
     Edit[12] = daten.ChartXAchse;
     Edit[13] = daten.ChartYAchse;
@@ -109,6 +117,11 @@ void SkalierungModell::ok() {
     bestaetigt_ = true;
 }
 
+double SkalierungModell::achsenWert(int feld, double gelesen) const {
+    const Gezeigt& g = gezeigt_[static_cast<size_t>(feld)];
+    return !g.text.isEmpty() && Edit[static_cast<size_t>(feld)] == g.text ? g.wert : gelesen;
+}
+
 bool SkalierungModell::uebernehmen(ChartDaten& daten) const {
     if (!bestaetigt_)
         return false;
@@ -132,14 +145,14 @@ bool SkalierungModell::uebernehmen(ChartDaten& daten) const {
     l.ganz(Edit[20], hoehe);
     if (!l.ok())
         return false;
-    daten.XMin = xMin;
-    daten.XMax = xMax;
-    daten.XStep = xStep;
+    daten.XMin = achsenWert(1, xMin);
+    daten.XMax = achsenWert(2, xMax);
+    daten.XStep = achsenWert(3, xStep);
     daten.NoXDigits = xDigits;
     daten.NoXDecimals = xDecimals;
-    daten.YMin = yMin;
-    daten.YMax = yMax;
-    daten.YStep = yStep;
+    daten.YMin = achsenWert(6, yMin);
+    daten.YMax = achsenWert(7, yMax);
+    daten.YStep = achsenWert(8, yStep);
     daten.NoYDigits = yDigits;
     daten.NoYDecimals = yDecimals;
     daten.ChartTitel = Edit[11];

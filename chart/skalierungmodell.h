@@ -36,7 +36,16 @@ public:
     bool uebernehmen(ChartDaten& daten) const;
 
 private:
-    std::array<bool, 21> haken_{}; // check-box results of the last confirmed use
+    // An axis field whose text is still the one filled in stands for the exact value it
+    // was filled from: its text is rounded to the axis decimals (-2.5 shows "-3" with none).
+    struct Gezeigt {
+        QString text;
+        double wert = 0.0;
+    };
+    double achsenWert(int feld, double gelesen) const;
+
+    std::array<Gezeigt, 9> gezeigt_{}; // index = Edit number 1..8
+    std::array<bool, 21> haken_{};     // check-box results of the last confirmed use
     bool bestaetigt_ = false;
 };
 

@@ -11,7 +11,8 @@ namespace drel::chart {
 
 class TabellenModell {
 public:
-    static constexpr int kSpalten = 256;
+    // Column 1 names the row; one column for each point a graph can hold.
+    static constexpr int kSpalten = kMaxPunkte + 1;
     static constexpr int kZeilen = 16384;
 
     // Cells are 1-based; outside the grid reads give "" and writes are dropped.

@@ -88,7 +88,8 @@ ElementIndex elementIndex(const DBZuordnung& zuordnung) {
 }
 
 // Converts the raw element text once. Text fields never need more than
-// (size + 1) * 3 bytes of UTF-8 to fill their size, so huge values are cut early.
+// (size + 1) * 3 bytes of UTF-8 to fill their size, so huge values are cut early
+// (not designations: their rewrite looks for the last blank of the whole text).
 QString elementText(const pugi::xml_node& element, const DBZuordnung& zuordnung,
                     const std::vector<int>& eintraege) {
     const char* raw = element.text().get();
@@ -98,7 +99,9 @@ QString elementText(const pugi::xml_node& element, const DBZuordnung& zuordnung,
     size_t groessteGroesse = 0;
     for (int i : eintraege) {
         const ZuordnungEintrag& e = zuordnung[static_cast<size_t>(i)];
-        if (e.typCode != kTypText && e.typCode != kTypLangText) {
+        // A designation is cut before its last blank, which may lie past the field size.
+        if ((e.typCode != kTypText && e.typCode != kTypLangText) ||
+            e.umschreibung == Umschreibung::Bezeichnung1) {
             nurText = false;
             break;
         }

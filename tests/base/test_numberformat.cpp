@@ -31,13 +31,24 @@ TEST(FormatFloat, NegativeValuesAndZero) {
     EXPECT_EQ(formatFloat(u"0.0", -0.0, de), "0,0");
 }
 
-TEST(FormatFloat, HalvesGoToEvenOnTheExactValue) {
-    EXPECT_EQ(formatFloat(u"0", 2.5, en), "2");
+TEST(FormatFloat, HalvesGoAwayFromZeroOnTheExactValue) {
+    EXPECT_EQ(formatFloat(u"0", 2.5, en), "3");
+    EXPECT_EQ(formatFloat(u"0", -2.5, en), "-3");
     EXPECT_EQ(formatFloat(u"0", 3.5, en), "4");
-    EXPECT_EQ(formatFloat(u"0.00", 0.125, en), "0.12"); // 0.125 is exact
+    EXPECT_EQ(formatFloat(u"0.00", 0.125, en), "0.13"); // 0.125 is exact
     EXPECT_EQ(formatFloat(u"0.00", 0.375, en), "0.38");
-    // 1.005 is stored slightly below, so it rounds down whatever the rule.
+    EXPECT_EQ(formatFloat(u"0.#", 0.25, de), "0,3");
+    // Just below a half stays down: 1.005 is stored slightly below, 2.4999999999 is below.
     EXPECT_EQ(formatFloat(u"0.00", 1.005, en), "1.00");
+    EXPECT_EQ(formatFloat(u"0", 2.4999999999, en), "2");
+    EXPECT_EQ(formatFloat(u"0", std::nextafter(2.5, 0.0), en), "2");
+    // The carry runs through every nine and across the point.
+    EXPECT_EQ(formatFloat(u"###,###,##0", 999999.5, de), "1.000.000");
+    EXPECT_EQ(formatFloat(u"0.00", 9.995, en), "9.99"); // stored below the half
+    EXPECT_EQ(formatFloat(u"0", 9.5, en), "10");
+    // A half that rounds away from zero keeps its sign; below half of the last place no sign.
+    EXPECT_EQ(formatFloat(u"0.00", -0.125, en), "-0.13");
+    EXPECT_EQ(formatFloat(u"0.00", -0.0049, en), "0.00");
 }
 
 TEST(FormatFloat, EnglishSeparatorsAndNonFinite) {

@@ -130,7 +130,8 @@ TEST_F(ChartDatTest, ZelleOhneZahlAendertDenChartNicht) {
 }
 
 TEST_F(ChartDatTest, GrenzenDerFelder) {
-    // Twelve graphs of 300 points: the grid keeps 255 points a row, the chart ten graphs.
+    // Twelve graphs of 300 points: the grid keeps every point a graph can hold (a graph
+    // cut to 255 points on taking the values back lost its tail), the chart ten graphs.
     QTemporaryDir dir;
     const QString pfad = dir.filePath(kChartDat);
     {
@@ -148,12 +149,14 @@ TEST_F(ChartDatTest, GrenzenDerFelder) {
     ASSERT_TRUE(tabelle.laden(pfad));
     EXPECT_EQ(tabelle.zelle(23, 1), QStringLiteral("X12"));
     EXPECT_EQ(tabelle.zelle(1, 256), QStringLiteral("254"));
-    EXPECT_EQ(tabelle.zelle(1, 257), QString());
+    EXPECT_EQ(tabelle.zelle(1, 301), QStringLiteral("299"));
+    EXPECT_EQ(tabelle.zelle(1, 302), QString());
     ChartDaten d;
     ASSERT_TRUE(tabelle.zurueckLesen(d));
     EXPECT_EQ(d.NoGraphs, 10);
-    EXPECT_EQ(d.graph(10).PunktZahl, 255);
-    EXPECT_EQ(d.graph(10).kurveY[254], 9.0f);
+    EXPECT_EQ(d.graph(10).PunktZahl, 300);
+    EXPECT_EQ(d.graph(10).kurveX[299], 299.0f);
+    EXPECT_EQ(d.graph(10).kurveY[299], 9.0f);
 
     // Writes past the arrays are ignored; counts past them are cut on export.
     d.PunktSetzen(11, 1, 1, 1);

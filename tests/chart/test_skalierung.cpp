@@ -58,6 +58,30 @@ TEST_F(SkalierungTest, UnveraendertBestaetigtBehaeltDieZeichnung) {
     EXPECT_EQ(zeichnen(daten, QSize(342, 244)).anzeige, vorher);
 }
 
+TEST_F(SkalierungTest, UnveraenderteAchsenfelderBehaltenIhreGenauenWerte) {
+    // With no decimals -2.5 shows "-3"; confirming without a change must not move the axis.
+    daten.XMin = -2.5;
+    daten.XStep = 7.5;
+    daten.YMax = 70.25; // one decimal: "70,3"
+    modell.fuellen(daten);
+    ASSERT_EQ(modell.Edit[1], QStringLiteral("-3"));
+    ASSERT_EQ(modell.Edit[7], QStringLiteral("  70,3"));
+    modell.ok();
+    ASSERT_TRUE(modell.uebernehmen(daten));
+    EXPECT_EQ(daten.XMin, -2.5);
+    EXPECT_EQ(daten.XStep, 7.5);
+    EXPECT_EQ(daten.YMax, 70.25);
+
+    // A field the user changed takes the typed value.
+    modell.fuellen(daten);
+    modell.Edit[1] = QStringLiteral("-4");
+    modell.Edit[7] = QStringLiteral("70,3 ");
+    modell.ok();
+    ASSERT_TRUE(modell.uebernehmen(daten));
+    EXPECT_EQ(daten.XMin, -4.0);
+    EXPECT_EQ(daten.YMax, 70.3);
+}
+
 TEST_F(SkalierungTest, DruckwerteWerdenBegrenzt) {
     modell.fuellen(daten);
     modell.Edit[17] = QStringLiteral("5");

@@ -139,6 +139,14 @@ TEST_F(Conversions, ArticleRewrites) {
     EXPECT_TRUE(isNull(feld(5, 24)));
 }
 
+TEST_F(Conversions, LongDesignationIsCutBeforeTheLastBlankOfTheWholeText) {
+    // 212 characters: the last blank lies far past what a 50-character field keeps, so
+    // it must be found in the whole text, not in a text shortened for the field first.
+    const auto rows = lesen(buildData("einzeln/articles_long_designation.xml"), "Articles");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][8], Value(QStringLiteral("WT16/120 ") + QString(41, QLatin1Char('x'))));
+}
+
 TEST_F(Conversions, VoltageUpperCaseSBecomesY) {
     const auto rows = lesen(buildData("einzeln/motors_voltage.xml"), "Motors");
     ASSERT_EQ(rows.size(), 2u);
