@@ -1,0 +1,28 @@
+// The printout of the search result list: the grid's heading and rows as a report
+// with a page header, one data line per grid row and the page number in the footer.
+#pragma once
+
+#include "report/bericht.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace drel::print {
+
+// The grid as it stands: row 0 is the heading, rows 1.. the results; a row may
+// have fewer than six cells (missing cells print empty).
+using DruckRaster = std::vector<QStringList>;
+
+// The report definition of the printout (page `Page1`, bands `PageHeader1`,
+// `MasterData1`, `PageFooter1`, memos `Memo1` to `Memo14`), still without texts.
+std::unique_ptr<report::Bericht> ergebnisBerichtAnlegen();
+
+// Fills the report from the grid: headings, one data line per data row (one
+// empty line when the grid has none) and the caption of the page label (`seite`).
+// Fill again before every layout (the data band counts its rows from 1); the raster
+// must outlive the layout of the report.
+void ergebnisBerichtFuellen(report::Bericht& bericht, const DruckRaster& raster,
+                            const QString& seite);
+
+} // namespace drel::print

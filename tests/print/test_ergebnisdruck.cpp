@@ -1,0 +1,87 @@
+// The search result printout: one heading line, one line per grid row, the page label.
+#include "print/ergebnisdruck.h"
+#include "report/memo.h"
+#include "report/pdfausgabe.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace drel::print {
+namespace {
+
+QStringList texteVon(const report::Bericht& bericht, const QString& memo) {
+    QStringList texte;
+    for (int s = 0; s < bericht.pageCount(); ++s)
+        for (const report::Druckobjekt* o : bericht.preparedPage(s).find(memo))
+            texte << static_cast<const report::Memo*>(o)->text();
+    return texte;
+}
+
+DruckRaster raster(int zeilen) {
+    DruckRaster r{{QStringLiteral("Typ"), QStringLiteral("Qo [kW]")}};
+    for (int i = 1; i <= zeilen; ++i)
+        r.push_back({QStringLiteral("QNX%1-11").arg(i), QStringLiteral("%1,50").arg(i)});
+    return r;
+}
+
+TEST(ErgebnisDruck, ThreeResultsPrintOneHeadingAndThreeLines) {
+    auto bericht = ergebnisBerichtAnlegen();
+    const DruckRaster r = raster(3);
+    ergebnisBerichtFuellen(*bericht, r, QStringLiteral("Seite"));
+    ASSERT_TRUE(bericht->prepare()) << bericht->error().toStdString();
+    ASSERT_EQ(bericht->pageCount(), 1);
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo1")), QStringList{"Typ"});
+    // The capacity column's heading carries the unit; columns the grid lacks print empty.
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo2")), QStringList{"Qo [kW]"});
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo6")), QStringList{""});
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo7")),
+              (QStringList{"QNX1-11", "QNX2-11", "QNX3-11"}));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo8")), (QStringList{"1,50", "2,50", "3,50"}));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo9")), (QStringList{"", "", ""}));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo13")), QStringList{"Seite"});
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo14")), QStringList{"1"});
+}
+
+TEST(ErgebnisDruck, NoResultPrintsOneEmptyLine) {
+    auto bericht = ergebnisBerichtAnlegen();
+    const DruckRaster nurKopf = raster(0);
+    ergebnisBerichtFuellen(*bericht, nurKopf, QStringLiteral("Seite"));
+    ASSERT_TRUE(bericht->prepare());
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo7")), QStringList{""});
+}
+
+TEST(ErgebnisDruck, NumbersAreRightAlignedAndTheTypeLeft) {
+    auto bericht = ergebnisBerichtAnlegen();
+    EXPECT_EQ(bericht->find<report::Memo>(QStringLiteral("Memo7"))->hAlign(), Qt::AlignLeft);
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(bericht->find<report::Memo>(QStringLiteral("Memo%1").arg(i))->hAlign(),
+                  Qt::AlignRight)
+            << i;
+}
+
+TEST(ErgebnisDruck, LongListsBreakPagesAndRefillingStartsAgain) {
+    auto bericht = ergebnisBerichtAnlegen();
+    const DruckRaster r = raster(100);
+    ergebnisBerichtFuellen(*bericht, r, QStringLiteral("Seite"));
+    ASSERT_TRUE(bericht->prepare());
+    EXPECT_GT(bericht->pageCount(), 1);
+    const QStringList zeilen = texteVon(*bericht, QStringLiteral("Memo7"));
+    ASSERT_EQ(zeilen.size(), 100);
+    EXPECT_EQ(zeilen.front(), QStringLiteral("QNX1-11"));
+    EXPECT_EQ(zeilen.back(), QStringLiteral("QNX100-11"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo1")).size(), bericht->pageCount());
+
+    // Filled again before a second layout (preview, then print): the same lines.
+    ergebnisBerichtFuellen(*bericht, r, QStringLiteral("Seite"));
+    ASSERT_TRUE(bericht->prepare());
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo7")), zeilen);
+
+    QTemporaryDir ordner;
+    QString fehler;
+    EXPECT_TRUE(
+        report::pdfSchreiben(*bericht, ordner.filePath(QStringLiteral("liste.pdf")), fehler))
+        << fehler.toStdString();
+}
+
+} // namespace
+} // namespace drel::print
