@@ -34,7 +34,8 @@ struct FluidLimits {
 QString checkFluidMembers(const nlohmann::json& file);
 
 // Reproduces the file's check point with the loaded model within kCheckTolerance:
-// "check": T [K], p_dew and p_bubble [Pa] at T, v_dew [m3/kg] at T and p_dew.
+// "check": T [K], p_dew and p_bubble [Pa] at T, v_dew [m3/kg] at T and p_dew, and
+// dh_ideal [J/kg], the ideal-gas enthalpy rise from T to T + 50 K.
 QString checkSaturationPoint(const RefrigerantModel& model, const nlohmann::json& file);
 
 } // namespace drel::calc

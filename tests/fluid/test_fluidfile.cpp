@@ -151,6 +151,17 @@ TEST(FluidFileCheckPoint, ChangedCoefficientOrMolarMassFailsItsCheck) {
     f = bundled("R404A");
     f["residual"][0]["n"][0] = f["residual"][0]["n"][0].get<double>() * 1.01;
     EXPECT_TRUE(reason(f).startsWith(QStringLiteral("Prüfpunkt bei 241,69 K: Dampfvolumen ")));
+    // The ideal-gas terms show only in the enthalpies.
+    f = bundled("R134a");
+    f["ideal_gas"][0]["terms"][2]["n"][0] =
+        f["ideal_gas"][0]["terms"][2]["n"][0].get<double>() * 1.001;
+    EXPECT_TRUE(reason(f).startsWith(
+        QStringLiteral("Prüfpunkt bei 261,4537 K: Enthalpiezunahme des idealen Gases bis +50 K ")))
+        << reason(f).toStdString();
+    f = bundled("R502");
+    f["ideal_gas"][0]["weight"] = f["ideal_gas"][0]["weight"].get<double>() * 1.01;
+    EXPECT_TRUE(reason(f).startsWith(QStringLiteral("Prüfpunkt bei 254,31 K: Enthalpiezunahme")))
+        << reason(f).toStdString();
     // Cubic model: the interaction parameter moves both lines.
     f = bundled("R502");
     f["k_ij"] = 0.0;
@@ -192,6 +203,8 @@ TEST(FluidFileCheckPoint, EveryBundledFileReproducesItsPointWithMargin) {
             << file.toStdString();
         EXPECT_NEAR(m->vapourVolume(t, pDew) / chk["v_dew"].get<double>(), 1, 1e-7)
             << file.toStdString();
+        const double dh = m->enthalpyAt(t + 50, 1e-6) - m->enthalpyAt(t, 1e-6);
+        EXPECT_NEAR(dh / chk["dh_ideal"].get<double>(), 1, 1e-7) << file.toStdString();
     }
 }
 

@@ -30,7 +30,8 @@ File format (JSON, SI units, molar where the key says so):
     must reproduce with the loaded equation before it uses the file (relative 1e-6):
     dew and bubble pressure [Pa] at T [K] and the vapour volume [m3/kg] at (T, p_dew),
     which ties the molar mass to the equation; helmholtz_check() and cubic_check()
-    say where each number comes from
+    say where each number comes from. dh_ideal [J/kg]: the ideal-gas enthalpy rise
+    from T to T + 50 K, computed by the converter from the file's ideal-gas terms
   peng-robinson: components [{name, x (mole fraction), T_c, p_c, omega,
     molar_mass}], k_ij, notes on where the constants come from
 """
@@ -451,9 +452,52 @@ def r13b1_file(folder):
     return out
 
 
+def ideal_tau_dalpha(part, t):
+    """tau * d(alpha0)/d(tau) of one ideal-gas part at t, as the program evaluates it."""
+    tau = part["T_r"] / t
+    s = 0.0
+    for term in part["terms"]:
+        kind = term["type"]
+        if kind in ("IdealGasHelmholtzLead", "IdealGasHelmholtzEnthalpyEntropyOffset"):
+            s += term["a2"] * tau
+        elif kind == "IdealGasHelmholtzLogTau":
+            s += term["a"]
+        elif kind == "IdealGasHelmholtzPower":
+            s += sum(n * e * tau ** e for n, e in zip(term["n"], term["t"]))
+        elif kind == "IdealGasHelmholtzPlanckEinstein":
+            s += sum(n * e * tau * math.exp(-e * tau) / (1 - math.exp(-e * tau))
+                     for n, e in zip(term["n"], term["t"]))
+        elif kind == "IdealGasHelmholtzCP0Constant":
+            s += term["cp_over_R"] * (1 - tau * term["T0"] / term["Tc"])
+        elif kind == "IdealGasHelmholtzCP0PolyT":
+            tc, t0 = term["Tc"], term["T0"]
+            tau0 = tc / t0
+            for c, e in zip(term["c"], term["t"]):
+                if e == 0:
+                    s += c * (1 - tau / tau0)
+                elif e == -1:
+                    s += c * tau / tc * math.log(tau0 / tau)
+                else:
+                    s += (c * tc ** e * tau ** (-e) / (e + 1)
+                          - c * t0 ** (e + 1) * tau / (tc * (e + 1)))
+        else:
+            raise ValueError("unknown ideal-gas term " + kind)
+    return s
+
+
+def ideal_enthalpy_rise(content, t):
+    """h0(t + 50 K) - h0(t) of the file's ideal gas, J/kg."""
+    def h(temp):
+        return content["gas_constant"] * temp * (1 + sum(
+            p["weight"] * ideal_tau_dalpha(p, temp) for p in content["ideal_gas"]))
+    return (h(t + 50) - h(t)) / content["molar_mass"]
+
+
 def write(out_dir, content):
     if content["model"] == "peng-robinson":
         content["check"] = cubic_check(content)
+    # The saturation values do not depend on the ideal-gas terms; the enthalpies do.
+    content["check"]["dh_ideal"] = ideal_enthalpy_rise(content, content["check"]["T"])
     path = os.path.join(out_dir, content["name"] + ".ref")
     with open(path, "w", encoding="utf-8") as f:
         json.dump(content, f, indent=1)
