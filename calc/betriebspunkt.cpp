@@ -17,6 +17,16 @@ double quotient(double a, double b) {
     return a / b;
 }
 
+// Every property factor of the mass flow and the capacities (enthalpy differences,
+// volumes) is positive, so they carry the sign of the polynomial's capacity. One
+// against it comes from a bad property value: not computable, not a wrong number.
+Bewertung vorzeichenGeprueft(Bewertung r) {
+    for (double* v : {&r.mR, &r.m, &r.QoV, &r.QoE})
+        if (!(*v * r.Qo >= 0))
+            *v = Bewertung::nan;
+    return r;
+}
+
 } // namespace
 
 bool Bewertung::berechenbar() const {
@@ -51,7 +61,7 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
     r.m = quotient(volumenstrom, vU);
     r.QoV = (h1u - h3u) * r.m;
     r.QoE = (hE - h3u) * r.m;
-    return r;
+    return vorzeichenGeprueft(r);
 }
 
 Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e) {
@@ -73,7 +83,7 @@ Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebsp
     const double hE = stoff.DampfEnthalpie(e.t0 + e.dtue, p0);
     r.QoV = (h1u - hXu) * r.m;
     r.QoE = (hE - hXu) * r.m;
-    return r;
+    return vorzeichenGeprueft(r);
 }
 
 } // namespace drel::calc

@@ -1,6 +1,7 @@
 #include "fluid/refrigerantmodel.h"
 
 #include "fluid/cubic.h"
+#include "fluid/fluidfilecheck.h"
 
 #include <QFile>
 #include <cmath>
@@ -314,32 +315,71 @@ void RefrigerantModel::useIirReference() {
     sOffset_ = 1e3 * M - eos_->entropy(kT0, *rho);
 }
 
+namespace {
+
+// Model of a parsed file whose members have passed their checks.
+std::unique_ptr<RefrigerantModel> buildModel(const nlohmann::json& f, const std::string& model,
+                                             QString* error) {
+    std::unique_ptr<RefrigerantModel> m;
+    try {
+        m = model == "peng-robinson" ? cubicModel(f)
+                                     : helmholtzModel(f, model == "helmholtz-pseudo-pure");
+    } catch (const std::exception& e) {
+        *error = QStringLiteral("Gleichung nicht lesbar (%1)").arg(QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+    const auto reference = f.find("reference");
+    if (reference != f.end() && *reference == "IIR") {
+        try {
+            m->useIirReference();
+        } catch (const std::exception&) {
+            *error = QStringLiteral("Bezugszustand bei 0 °C nicht berechenbar");
+            return nullptr;
+        }
+    }
+    *error = checkSaturationPoint(*m, f);
+    return error->isEmpty() ? std::move(m) : nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error) {
+    const nlohmann::json f = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+    if (f.is_discarded()) {
+        *error = QStringLiteral("kein gültiges JSON");
+        return nullptr;
+    }
+    const auto format = f.is_object() ? f.find("format") : f.end();
+    if (!f.is_object() || format == f.end() || *format != "drel-fluid") {
+        *error = QStringLiteral("keine Stoffdatei (Eintrag format fehlt oder falsch)");
+        return nullptr;
+    }
+    const auto model = f.find("model");
+    const std::string name =
+        model != f.end() && model->is_string() ? model->get<std::string>() : std::string();
+    if (name != "helmholtz" && name != "helmholtz-pseudo-pure" && name != "peng-robinson") {
+        *error = QStringLiteral("Eintrag model: unbekanntes Modell");
+        return nullptr;
+    }
+    *error = checkFluidMembers(f);
+    if (!error->isEmpty())
+        return nullptr;
+    try {
+        return buildModel(f, name, error);
+    } catch (const std::exception& e) {
+        // A member the checks above do not cover has the wrong type.
+        *error = QStringLiteral("nicht lesbar (%1)").arg(QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+}
+
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1").arg(path);
+        *error = QStringLiteral("nicht lesbar");
         return nullptr;
     }
-    const QByteArray bytes = file.readAll();
-    try {
-        const nlohmann::json f = nlohmann::json::parse(bytes.begin(), bytes.end());
-        if (f.value("format", std::string()) != "drel-fluid")
-            throw std::runtime_error("not a fluid file");
-        const std::string model = f.at("model").get<std::string>();
-        std::unique_ptr<RefrigerantModel> m;
-        if (model == "helmholtz" || model == "helmholtz-pseudo-pure")
-            m = helmholtzModel(f, model == "helmholtz-pseudo-pure");
-        else if (model == "peng-robinson")
-            m = cubicModel(f);
-        else
-            throw std::runtime_error("unknown model " + model);
-        if (f.value("reference", std::string()) == "IIR")
-            m->useIirReference();
-        return m;
-    } catch (const std::exception& e) {
-        *error = QStringLiteral("%1: %2").arg(path, QString::fromUtf8(e.what()));
-        return nullptr;
-    }
+    return loadFluidData(file.readAll(), error);
 }
 
 } // namespace drel::calc

@@ -4,6 +4,7 @@
 
 #include "fluid/fluideos.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -49,7 +50,10 @@ protected:
     double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
 };
 
-// Reads a fluid file; on failure returns nullptr and sets *error.
+// Reads a fluid file. A file that is not well-formed, has an implausible constant or
+// does not reproduce its check point is not used: nullptr, and *error holds the
+// reason (German, naming the member or the check, without the file name).
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error);
+std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error);
 
 } // namespace drel::calc

@@ -71,7 +71,7 @@ void TStoff::KaeltemittelSetzen(const QString& name) {
 }
 
 // Loads the refrigerant's file on first use; a failed load is remembered so that
-// a search over hundreds of articles does not read the disk each time.
+// a search over hundreds of articles does not read the disk (or report) each time.
 TStoff::Fluid* TStoff::fluid() {
     if (resolved_)
         return current_;
@@ -83,8 +83,14 @@ TStoff::Fluid* TStoff::fluid() {
         if (!stem.isEmpty()) {
             const QString path = findeDatei(directory_, stem + QStringLiteral(".ref"));
             QString error;
-            if (QFileInfo::exists(path))
+            if (QFileInfo::exists(path)) {
                 f->model = loadFluidFile(path, &error);
+                // Once per file: the failure is remembered below, so the later
+                // property calls give only their own message.
+                if (!f->model)
+                    report(
+                        QStringLiteral("Stoffdatei %1: %2").arg(QFileInfo(path).fileName(), error));
+            }
         }
         it = fluids_.emplace(stem, std::move(f)).first;
     }

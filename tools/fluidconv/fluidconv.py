@@ -26,6 +26,12 @@ File format (JSON, SI units, molar where the key says so):
     p_sat (pure) or p_bubble/p_dew (blends), rho_liquid, rho_vapour, each
     {form exp|noexp, T_r, reducing_value, using_tau_r, T_min, T_max, n, t};
     checks: states the equation's authors give (critical, triple point, saturation)
+  check {T, p_dew, p_bubble, v_dew, source}: one saturation point that the program
+    must reproduce with the loaded equation before it uses the file (relative 1e-6):
+    dew and bubble pressure [Pa] at T [K] and the vapour volume [m3/kg] at (T, p_dew),
+    which ties the molar mass to the equation; helmholtz_check() and cubic_check()
+    say where each number comes from. dh_ideal [J/kg]: the ideal-gas enthalpy rise
+    from T to T + 50 K, computed by the converter from the file's ideal-gas terms
   peng-robinson: components [{name, x (mole fraction), T_c, p_c, omega,
     molar_mass}], k_ij, notes on where the constants come from
 """
@@ -134,6 +140,20 @@ def ancillary(anc):
             "T_max": anc["Tmax"], "n": anc["n"], "t": anc["t"]}
 
 
+def ancillary_value(a, t):
+    """Value of a saturation correlation at t, evaluated as the program does."""
+    theta = max(0.0, 1 - t / a["T_r"])
+    s = sum(n * theta ** e for n, e in zip(a["n"], a["t"]))
+    if a["form"] == "noexp":
+        return a["reducing_value"] * (1 + s)
+    return a["reducing_value"] * math.exp(a["T_r"] / t * s if a["using_tau_r"] else s)
+
+
+def check_temperature(tc, t_min):
+    """About 0.7 T_c, rounded to 0.01 K, and at least 1 K above the lower limit."""
+    return round(max(0.7 * tc, t_min + 1), 2)
+
+
 def state(s):
     return {k: s[k] for k in ("T", "p", "rhomolar", "hmolar", "smolar") if k in s}
 
@@ -180,7 +200,64 @@ def helmholtz_file(folder, name):
                                         "rhomolar_vapour": c["rho''(mp) / mol/m^3"]} for c in sa]
     if pseudo and "temperature_max_sat" in eos["STATES"]:
         out["T_sat_max"] = eos["STATES"]["temperature_max_sat"]["T"]
+    out["check"] = helmholtz_check(out, sa, pseudo)
     return out
+
+
+def helmholtz_check(out, sa, pseudo):
+    """Check point of a Helmholtz file.
+
+    Blends: bubble and dew pressure are the file's own correlations, so the
+    converter evaluates them here at about 0.7 T_c, and the vapour volume at the
+    dew pressure with its own evaluation of the residual terms (power terms only,
+    all the blends have). Pure fluids: the saturation state of the reference data
+    nearest 0.7 T_c, pressure and vapour density computed in extended precision
+    from the same equation by the reference data's authors (not by this
+    converter); the equilibrium depends on every residual term.
+    """
+    tc = out["critical"]["T"]
+    m = out["molar_mass"]
+    if pseudo:
+        t = check_temperature(tc, out["T_min"])
+        anc = out["ancillaries"]
+        p_dew = ancillary_value(anc["p_dew"], t)
+        return {"T": t, "p_dew": p_dew, "p_bubble": ancillary_value(anc["p_bubble"], t),
+                "v_dew": 1 / (power_vapour_density(out, t, p_dew) * m),
+                "source": "correlations and residual terms of the file at about 0.7 T_c, "
+                          "computed by the converter"}
+    usable = [c for c in sa if c["T / K"] > out["T_min"] + 1]
+    c = min(usable, key=lambda c: abs(c["T / K"] - 0.7 * tc))
+    p = float(c["p(mp) / Pa"])
+    return {"T": float(c["T / K"]), "p_dew": p, "p_bubble": p,
+            "v_dew": 1 / (float(c["rho''(mp) / mol/m^3"]) * m),
+            "source": "saturation state of the reference data (extended precision)"}
+
+
+def power_pressure(out, t, rho):
+    """Pressure of an equation made of ResidualHelmholtzPower terms only."""
+    tau = out["reducing"]["T"] / t
+    delta = rho / out["reducing"]["rhomolar"]
+    s = 0.0
+    for term in out["residual"]:
+        if term["type"] != "ResidualHelmholtzPower":
+            raise ValueError("only power terms are evaluated here")
+        for n, d, e, l in zip(term["n"], term["d"], term["t"], term["l"]):
+            dl = delta ** l if l > 0 else 0.0
+            s += n * delta ** d * tau ** e * math.exp(-dl) * (d - l * dl)
+    return rho * out["gas_constant"] * t * (1 + s)
+
+
+def power_vapour_density(out, t, p):
+    """Vapour root at (t, p) by Newton steps from the ideal gas."""
+    rho = p / (out["gas_constant"] * t)
+    for _ in range(100):
+        h = rho * 1e-6
+        slope = (power_pressure(out, t, rho + h) - power_pressure(out, t, rho - h)) / (2 * h)
+        step = (power_pressure(out, t, rho) - p) / slope
+        rho -= step
+        if abs(step) < 1e-14 * rho:
+            break
+    return rho
 
 
 # --- Peng-Robinson for the one fit the converter needs (omega of R13B1) ---
@@ -276,6 +353,57 @@ def pr_bubble_pressure(comps, z, kij, t):
     return p
 
 
+def pr_dew_pressure(comps, z, kij, t):
+    """Dew pressure of composition z: the liquid's composition follows from K."""
+    p = 1 / sum(zi / pr_psat(*COMPONENTS[c][:3], t) for c, zi in zip(comps, z))
+    k = [pr_psat(*COMPONENTS[c][:3], t) / p for c in comps]
+    for _ in range(500):
+        x = [zi / ki for zi, ki in zip(z, k)]
+        total = sum(x)
+        x = [v / total for v in x]
+        phi_l = pr_mix_ln_phi(comps, kij, t, p, x, True)
+        phi_v = pr_mix_ln_phi(comps, kij, t, p, z, False)
+        k = [math.exp(l - v) for l, v in zip(phi_l, phi_v)]
+        total = sum(zi / ki for zi, ki in zip(z, k))
+        p /= total
+        if abs(total - 1) < 1e-12:
+            break
+    return p
+
+
+def pr_vapour_z(comps, z, kij, t, p):
+    """Compressibility factor of the vapour root of composition z."""
+    r = R_UNIVERSAL
+    a, b = [], []
+    for c in comps:
+        tc, pc, omega, _ = COMPONENTS[c]
+        kappa = 0.37464 + 1.54226 * omega - 0.26992 * omega ** 2
+        a.append(0.45724 * (r * tc) ** 2 / pc * (1 + kappa * (1 - math.sqrt(t / tc))) ** 2)
+        b.append(0.07780 * r * tc / pc)
+    n = len(comps)
+    am = sum(z[i] * z[j] * math.sqrt(a[i] * a[j]) * (1 - (0 if i == j else kij))
+             for i in range(n) for j in range(n))
+    bm = sum(z[i] * b[i] for i in range(n))
+    a_cap = am * p / (r * t) ** 2
+    b_cap = bm * p / (r * t)
+    return max(cubic_roots(-(1 - b_cap), a_cap - 3 * b_cap ** 2 - 2 * b_cap,
+                           -(a_cap * b_cap - b_cap ** 2 - b_cap ** 3)))
+
+
+def cubic_check(content):
+    """Check point of a cubic file, computed here with the same equation."""
+    comps = [c["name"] for c in content["components"]]
+    z = [c["x"] for c in content["components"]]
+    t = check_temperature(content["critical"]["T"], content["T_min"])
+    p_dew = pr_dew_pressure(comps, z, content["k_ij"], t)
+    zv = pr_vapour_z(comps, z, content["k_ij"], t, p_dew)
+    return {"T": t, "p_dew": p_dew,
+            "p_bubble": pr_bubble_pressure(comps, z, content["k_ij"], t),
+            "v_dew": zv * R_UNIVERSAL * t / p_dew / content["molar_mass"],
+            "source": "bubble and dew pressure of the cubic equation at about 0.7 T_c, "
+                      "computed by the converter"}
+
+
 def fit_kij(comps, z, t_nbp):
     """Interaction parameter that puts the bubble point at 101.325 kPa on t_nbp."""
     lo, hi = -0.1, 0.3
@@ -324,7 +452,52 @@ def r13b1_file(folder):
     return out
 
 
+def ideal_tau_dalpha(part, t):
+    """tau * d(alpha0)/d(tau) of one ideal-gas part at t, as the program evaluates it."""
+    tau = part["T_r"] / t
+    s = 0.0
+    for term in part["terms"]:
+        kind = term["type"]
+        if kind in ("IdealGasHelmholtzLead", "IdealGasHelmholtzEnthalpyEntropyOffset"):
+            s += term["a2"] * tau
+        elif kind == "IdealGasHelmholtzLogTau":
+            s += term["a"]
+        elif kind == "IdealGasHelmholtzPower":
+            s += sum(n * e * tau ** e for n, e in zip(term["n"], term["t"]))
+        elif kind == "IdealGasHelmholtzPlanckEinstein":
+            s += sum(n * e * tau * math.exp(-e * tau) / (1 - math.exp(-e * tau))
+                     for n, e in zip(term["n"], term["t"]))
+        elif kind == "IdealGasHelmholtzCP0Constant":
+            s += term["cp_over_R"] * (1 - tau * term["T0"] / term["Tc"])
+        elif kind == "IdealGasHelmholtzCP0PolyT":
+            tc, t0 = term["Tc"], term["T0"]
+            tau0 = tc / t0
+            for c, e in zip(term["c"], term["t"]):
+                if e == 0:
+                    s += c * (1 - tau / tau0)
+                elif e == -1:
+                    s += c * tau / tc * math.log(tau0 / tau)
+                else:
+                    s += (c * tc ** e * tau ** (-e) / (e + 1)
+                          - c * t0 ** (e + 1) * tau / (tc * (e + 1)))
+        else:
+            raise ValueError("unknown ideal-gas term " + kind)
+    return s
+
+
+def ideal_enthalpy_rise(content, t):
+    """h0(t + 50 K) - h0(t) of the file's ideal gas, J/kg."""
+    def h(temp):
+        return content["gas_constant"] * temp * (1 + sum(
+            p["weight"] * ideal_tau_dalpha(p, temp) for p in content["ideal_gas"]))
+    return (h(t + 50) - h(t)) / content["molar_mass"]
+
+
 def write(out_dir, content):
+    if content["model"] == "peng-robinson":
+        content["check"] = cubic_check(content)
+    # The saturation values do not depend on the ideal-gas terms; the enthalpies do.
+    content["check"]["dh_ideal"] = ideal_enthalpy_rise(content, content["check"]["T"])
     path = os.path.join(out_dir, content["name"] + ".ref")
     with open(path, "w", encoding="utf-8") as f:
         json.dump(content, f, indent=1)
