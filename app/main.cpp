@@ -37,6 +37,8 @@ int main(int argc, char* argv[]) {
         drel::calc::stoff().Create();
         drel::calc::einheiten().laden(
             drel::pfad(drel::verzeichnisse().einstellungen, QStringLiteral("units.dat")));
+        // The search window's creation: data check and the condensing-unit lists.
+        menue.sucheVorbereiten(*drel::db::dataModule(), drel::calc::stoff());
         menue.show();
         ergebnis = QApplication::exec();
     }
