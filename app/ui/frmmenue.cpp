@@ -387,6 +387,7 @@ void TFrmMenue::suchbereichOeffnen() {
     Panel2_->hide();
     teiler_->hide();
     Panel1_->show();
+    suche_->show(); // a dialog class stays hidden until it is shown itself
     Sprache1_->setEnabled(false);
     suche_->setSuchIni(pfad(verzeichnisse().einstellungen, QStringLiteral("search.ini")));
     suche_->suchbereichOeffnen();

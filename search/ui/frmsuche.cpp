@@ -82,7 +82,10 @@ void setzeText(QLineEdit* e, const QString& text) {
 } // namespace
 
 TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
-    : TDForm(parent, Qt::Widget), einheiten_(einheiten), modell_(einheiten) {
+    : TDForm(parent), einheiten_(einheiten), modell_(einheiten) {
+    // The window lives inside the main window's search area, not as a window of its own
+    // (a dialog class turns a plain widget flag into a dialog flag when constructed).
+    setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmSuche"));
     setWindowTitle(tr("Suchkriterien"));
     setProperty("helpContext", 9);
@@ -109,7 +112,12 @@ void TFrmSuche::anlegen() {
     links->addWidget(serienAnlegen(), 1);
     reihe->addLayout(links);
     reihe->addWidget(felderAnlegen());
-    reihe->addWidget(ergebnisAnlegen(), 1);
+    // The result area keeps its place while it is hidden.
+    auto* ergebnisPlatz = new QWidget(this);
+    auto* ergebnisLayout = new QVBoxLayout(ergebnisPlatz);
+    ergebnisLayout->setContentsMargins(0, 0, 0, 0);
+    ergebnisLayout->addWidget(ergebnisAnlegen());
+    reihe->addWidget(ergebnisPlatz, 1);
     spalte->addLayout(reihe, 1);
 
     auto* knoepfe = new QHBoxLayout;
@@ -291,6 +299,7 @@ void TFrmSuche::feldGeaendert(Feld f) {
 
 QWidget* TFrmSuche::felderAnlegen() {
     auto* spalteW = new QWidget(this);
+    spalteW->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* v = new QVBoxLayout(spalteW);
     v->setContentsMargins(0, 0, 0, 0);
     auto* r = new QGridLayout;
@@ -376,6 +385,7 @@ QWidget* TFrmSuche::felderAnlegen() {
 
 QWidget* TFrmSuche::ergebnisAnlegen() {
     Panel1_ = panel("Panel1", this, 99);
+    Panel1_->setMinimumWidth(300);
     auto* v = new QVBoxLayout(Panel1_);
     v->setContentsMargins(0, 0, 0, 0);
     Panel8_ = warnPanel("Panel8", "Label34", tr("Kalteleistung zu gross"), "Label35",

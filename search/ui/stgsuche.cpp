@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace drel::ui {
 
@@ -78,8 +79,16 @@ void TStgSuche::fuellen(const search::ErgebnisListe& liste, const QString& kopfT
         setItem(i, 1, new QTableWidgetItem(zeilen[static_cast<std::size_t>(i)].qo));
     }
     setCurrentCell(liste.Row() - 1, 0);
-    verticalScrollBar()->setValue(liste.TopRow() - 1);
     fuellt_ = false;
+    obereZeile_ = liste.TopRow();
+    obereZeileSetzen();
+    // The area may get its final size only when it is shown after the first search.
+    QTimer::singleShot(0, this, &TStgSuche::obereZeileSetzen);
+}
+
+void TStgSuche::obereZeileSetzen() {
+    updateGeometries();
+    verticalScrollBar()->setValue(obereZeile_ - 1);
 }
 
 int TStgSuche::TopRow() const {

@@ -47,9 +47,11 @@ protected:
 
 private:
     void zelleGewechselt(int zeile);
+    void obereZeileSetzen();
 
     bool scharf_ = false;
     bool fuellt_ = false;
+    int obereZeile_ = 1;
 };
 
 } // namespace drel::ui
