@@ -79,12 +79,17 @@ void TDEdit::setTausender(bool an) {
         neuFormatieren();
 }
 
-void TDEdit::werteLesen() {
-    const NumberSeparators& sep = numberSeparators();
-    asString_ = ohneTausender(text(), sep.thousands);
+QString TDEdit::AsString() const {
+    return ohneTausender(text(), numberSeparators().thousands);
+}
+
+int TDEdit::AsInteger() const {
     int ganz = 0;
-    asInteger_ = parseInt(asString_, ganz) ? ganz : 0;
-    asFloat_ = floatOrZero(asString_);
+    return parseInt(AsString(), ganz) ? ganz : 0;
+}
+
+double TDEdit::AsFloat() const {
+    return floatOrZero(AsString());
 }
 
 void TDEdit::neuFormatieren() {
@@ -95,24 +100,20 @@ void TDEdit::neuFormatieren() {
     if (neu != text())
         setText(neu);
     formatiert_ = false;
-    werteLesen();
 }
 
 void TDEdit::textGeaendert() {
-    werteLesen();
     if (!istFokussiert(this))
         neuFormatieren();
 }
 
 void TDEdit::setAsFloat(double wert) {
-    werteLesen();
-    if (wert != asFloat_)
+    if (wert != AsFloat())
         setText(generalFormat(wert));
 }
 
 void TDEdit::setAsInteger(int wert) {
-    werteLesen();
-    if (wert != asInteger_)
+    if (wert != AsInteger())
         setText(QString::number(wert));
 }
 
@@ -150,7 +151,6 @@ void TDEdit::keyReleaseEvent(QKeyEvent* event) {
     const QString ohne = ohneTausender(text(), numberSeparators().thousands);
     if (ohne != text())
         setText(ohne);
-    werteLesen();
 }
 
 void TDEdit::focusInEvent(QFocusEvent* event) {
@@ -163,7 +163,9 @@ void TDEdit::focusInEvent(QFocusEvent* event) {
 
 void TDEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    neuFormatieren();
+    // Leaving puts the thousands separators back; an empty edit stays empty.
+    if (!text().isEmpty())
+        neuFormatieren();
     emit verlassen();
 }
 

@@ -38,9 +38,10 @@ public:
     Qt::Alignment Alignment() const { return alignment(); }
     void setAlignment(Qt::Alignment a) { QLineEdit::setAlignment(a); }
 
-    double AsFloat() const { return asFloat_; }
-    int AsInteger() const { return asInteger_; }
-    QString AsString() const { return asString_; }
+    // Read from the current text, so they are right inside any text signal.
+    double AsFloat() const;
+    int AsInteger() const;
+    QString AsString() const;
     void setAsFloat(double wert);
     void setAsInteger(int wert);
     void setAsString(const QString& text);
@@ -63,15 +64,11 @@ protected:
 
 private:
     void textGeaendert();
-    void werteLesen();
     void neuFormatieren();
 
     int nachKomma_ = 0;
     bool tausender_ = false;
     int maxLaenge_ = 0;
-    double asFloat_ = 0.0;
-    int asInteger_ = 0;
-    QString asString_;
     double gemerkt_ = 0.0;
     std::function<bool(QChar)> tastenRegel_;
     bool formatiert_ = false; // guards the reformat against its own text change

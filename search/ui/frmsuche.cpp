@@ -93,7 +93,12 @@ TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
     ausModell();
 }
 
-TFrmSuche::~TFrmSuche() = default;
+TFrmSuche::~TFrmSuche() {
+    // Hiding the window on its way out moves the focus out of an edit; its exit
+    // handler must not reach the half-destroyed window.
+    for (TDEdit* edit : felder_)
+        edit->disconnect(this);
+}
 
 void TFrmSuche::FormCreate(db::TDataModule1& dm, calc::TStoff& stoff,
                            const db::PruefBeobachter& beobachter) {
