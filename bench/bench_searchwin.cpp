@@ -58,7 +58,8 @@ void BM_OkBisGefuelltesGrid(benchmark::State& state) {
     fenster.suchbereichOeffnen();
     fenster.box(SuchRec::RBQN)->click();
     auto* liste = fenster.findChild<QListWidget*>(QStringLiteral("KMListe"));
-    liste->setCurrentItem(liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly).value(0));
+    liste->setCurrentItem(
+        liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly).value(0));
     fenster.feld(search::Feld::t0)->setText(QStringLiteral("-10"));
     fenster.feld(search::Feld::tc)->setText(QStringLiteral("45"));
     fenster.feld(search::Feld::Q0)->setText(QStringLiteral("10"));

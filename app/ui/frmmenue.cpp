@@ -1,14 +1,14 @@
 #include "app/ui/frmmenue.h"
 
-#include "base/directories.h"
 #include "app/programmstart.h"
-#include "state/sprache.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmsplash.h"
 #include "app/ui/shelltexte.h"
+#include "base/directories.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "search/ui/frmsuche.h"
+#include "state/sprache.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +22,8 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUrl>

@@ -127,16 +127,16 @@ void TDEdit::keyPressEvent(QKeyEvent* event) {
     // Keys without a character (arrows, Home, Delete) are no input; Return and Enter
     // go on to the window's default button.
     const bool eingabeTaste = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!eingabeTaste && zeichen.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (!eingabeTaste && zeichen.size() == 1 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar taste = zeichen.front();
         if (tastenRegel_ && !tastenRegel_(taste)) {
             event->accept();
             return;
         }
-        const QString ohneAuswahl = hasSelectedText()
-                                        ? QString(text()).remove(selectionStart(),
-                                                                 selectedText().size())
-                                        : text();
+        const QString ohneAuswahl =
+            hasSelectedText() ? QString(text()).remove(selectionStart(), selectedText().size())
+                              : text();
         if (!tdEditTasteErlaubt(ohneAuswahl, taste, numberSeparators().decimal)) {
             beep();
             event->accept();

@@ -21,10 +21,9 @@ TFrmEinheiten::TFrmEinheiten(calc::Einheiten& einheiten, QString unitsDat, QWidg
 
     auto* spalte = new QVBoxLayout(this);
     auto* reihe = new QHBoxLayout;
-    leistung_ = gruppeAnlegen(EinheitGruppe::Leistung, tr("Kalteleistung"),
-                              {{0, "RadioButton6"}, {1, "RadioButton7"}, {2, "RadioButton2"},
-                               {3, "RadioButton1"}},
-                              this);
+    leistung_ = gruppeAnlegen(
+        EinheitGruppe::Leistung, tr("Kalteleistung"),
+        {{0, "RadioButton6"}, {1, "RadioButton7"}, {2, "RadioButton2"}, {3, "RadioButton1"}}, this);
     antrieb_ = gruppeAnlegen(EinheitGruppe::Antrieb, tr("Antriebsleistung"),
                              {{0, "RadioButton3"}, {1, "RadioButton4"}, {2, "RadioButton8"}}, this);
     temperatur_ = gruppeAnlegen(EinheitGruppe::Temperatur, tr("Temperatur"),
@@ -47,9 +46,10 @@ TFrmEinheiten::TFrmEinheiten(calc::Einheiten& einheiten, QString unitsDat, QWidg
     connect(abbrechen, &QPushButton::clicked, this, &TFrmEinheiten::BitBtn2Click);
 }
 
-QButtonGroup* TFrmEinheiten::gruppeAnlegen(
-    EinheitGruppe g, const QString& titel,
-    const std::initializer_list<std::pair<int, const char*>>& knoepfe, QWidget* parent) {
+QButtonGroup*
+TFrmEinheiten::gruppeAnlegen(EinheitGruppe g, const QString& titel,
+                             const std::initializer_list<std::pair<int, const char*>>& knoepfe,
+                             QWidget* parent) {
     auto* kasten = new QGroupBox(titel, parent);
     auto* layout = new QVBoxLayout(kasten);
     auto* gruppe = new QButtonGroup(kasten);
@@ -84,8 +84,8 @@ QRadioButton* TFrmEinheiten::knopf(EinheitGruppe g, int index) const {
 }
 
 void TFrmEinheiten::ausModell() {
-    for (EinheitGruppe g : {EinheitGruppe::Leistung, EinheitGruppe::Antrieb,
-                            EinheitGruppe::Temperatur}) {
+    for (EinheitGruppe g :
+         {EinheitGruppe::Leistung, EinheitGruppe::Antrieb, EinheitGruppe::Temperatur}) {
         QButtonGroup* bg = gruppe(g);
         // Without a choice no button is checked, which an exclusive group cannot show.
         bg->setExclusive(false);

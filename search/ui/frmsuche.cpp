@@ -174,9 +174,8 @@ QWidget* TFrmSuche::kopfAnlegen() {
     return kopf;
 }
 
-QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const QString& serie,
-                                 const QString& text, QWidget* parent, QGridLayout* raster,
-                                 int zeile) {
+QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const QString& serie, const QString& text,
+                                 QWidget* parent, QGridLayout* raster, int zeile) {
     auto* box = new QCheckBox(serie, parent);
     box->setObjectName(QString::fromLatin1(name));
     boxen_.insert(b, box);

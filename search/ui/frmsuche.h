@@ -71,10 +71,9 @@ private:
     QWidget* ergebnisAnlegen();
     QWidget* verborgeneAnlegen();
     QCheckBox* boxAnlegen(search::Box b, const char* name, const QString& serie,
-                          const QString& text, QWidget* parent, QGridLayout* raster,
-                          int zeile);
-    TDEdit* feldAnlegen(search::Feld f, const char* name, const char* spinName,
-                        QGridLayout* raster, int zeile, QLabel* label, QLabel* einheit);
+                          const QString& text, QWidget* parent, QGridLayout* raster, int zeile);
+    TDEdit* feldAnlegen(search::Feld f, const char* name, const char* spinName, QGridLayout* raster,
+                        int zeile, QLabel* label, QLabel* einheit);
     void feldGeaendert(search::Feld f);
     void gridFuellen();
 

@@ -23,7 +23,7 @@ Qt::Alignment stgAusrichtung(int spalte);
 class TStgSuche : public QTableWidget {
     Q_OBJECT
 public:
-    static constexpr int kTextOben = 2;  // pixels between cell top and text
+    static constexpr int kTextOben = 2;   // pixels between cell top and text
     static constexpr int kRandRechts = 3; // pixels between number and right edge
 
     explicit TStgSuche(QWidget* parent = nullptr);

@@ -1,22 +1,22 @@
 #include "app/programmstart.h"
-#include "state/suchini.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "search/ui/frmsuche.h"
+#include "state/suchini.h"
 #include "tests/testumgebung.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QEventLoop>
-#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>

@@ -36,9 +36,9 @@ TEST_F(FrmEinheitenTest, NoChoiceShowsNoCheckedButton) {
     TFrmEinheiten f(e, unitsDat());
     f.show();
     EXPECT_EQ(f.windowTitle(), "Einheiten");
-    for (const char* name : {"RadioButton6", "RadioButton7", "RadioButton2", "RadioButton1",
-                             "RadioButton3", "RadioButton4", "RadioButton8", "RadioButton5",
-                             "RadioButton9"}) {
+    for (const char* name :
+         {"RadioButton6", "RadioButton7", "RadioButton2", "RadioButton1", "RadioButton3",
+          "RadioButton4", "RadioButton8", "RadioButton5", "RadioButton9"}) {
         auto* b = f.findChild<QRadioButton*>(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
         EXPECT_FALSE(b->isChecked()) << name;
