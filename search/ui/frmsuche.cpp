@@ -274,7 +274,12 @@ TDEdit* TFrmSuche::feldAnlegen(Feld f, const char* name, const char* spinName, Q
     r->addWidget(spin, zeile, 2);
     r->addWidget(einheit, zeile, 3);
 
-    connect(edit, &QLineEdit::textEdited, this, [this, f] { feldGeaendert(f); });
+    // Any change of the text reaches the model, typed or set; the window's own
+    // writes (ausModell) do not come back.
+    connect(edit, &QLineEdit::textChanged, this, [this, f] {
+        if (!zeigt_)
+            feldGeaendert(f);
+    });
     connect(edit, &TDEdit::verlassen, this, [this, f, edit] {
         modell_.text(f) = edit->AsString();
         modell_.feldVerlassen(f);
@@ -308,6 +313,7 @@ QWidget* TFrmSuche::felderAnlegen() {
     v->setContentsMargins(0, 0, 0, 0);
     auto* r = new QGridLayout;
     r->setHorizontalSpacing(4);
+    r->setColumnStretch(4, 1); // the unit labels stay beside their fields
 
     Label5_ = label("Label5", tr("Kalteleistung:"), this, 2);
     Label14_ = label("Label14", QStringLiteral("kW"), this, 3);

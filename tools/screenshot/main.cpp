@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -182,6 +183,24 @@ int main(int argc, char** argv) {
                  a.anfrage(QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("10"));
                  a.ok();
                  return a.speichern(&menue, QStringLiteral("suche-leer"));
+             }},
+            {QStringLiteral("suche-warnung"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("15"), QStringLiteral("10"));
+                 return a.speichern(&menue, QStringLiteral("suche-warnung"));
+             }},
+            {QStringLiteral("suche-aggregate"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 menue.suchbereichOeffnen();
+                 a.suche().findChild<QRadioButton*>(QStringLiteral("rbSatz"))->click();
+                 a.suche().box(SuchRec::RBCQNL)->click();
+                 a.suche().feld(search::Feld::t0)->setText(QStringLiteral("-10"));
+                 a.suche().feld(search::Feld::tc)->setText(QStringLiteral("32"));
+                 a.suche().feld(search::Feld::Q0)->setText(QStringLiteral("10"));
+                 a.ok();
+                 return a.speichern(&menue, QStringLiteral("suche-aggregate"));
              }},
             {QStringLiteral("suche-hilfe"),
              [&] {
