@@ -1,8 +1,8 @@
 #include "calc/betriebspunkt.h"
 
 #include "calc/polynom.h"
-#include "db/datamodule.h"
 #include "fluid/stoff.h"
+#include "db/datamodule.h"
 
 #include <cmath>
 
