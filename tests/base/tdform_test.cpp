@@ -1,0 +1,54 @@
+// The base window's colours by tag.
+#include "base/ui/tdform.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace drel::ui {
+namespace {
+
+QWidget* teil(const char* art, int tag, QWidget* parent) {
+    auto* w = new QWidget(parent);
+    w->setProperty("tdArt", QString::fromLatin1(art));
+    w->setProperty("tag", tag);
+    return w;
+}
+
+TEST(TDForm, ColoursByTag) {
+    TDForm fenster;
+    QWidget* panel0 = teil("Panel", 0, &fenster);
+    QWidget* panel99 = teil("Panel", 99, &fenster);
+    QWidget* shape7 = teil("Shape", 7, &fenster);
+    QPalette entworfen = shape7->palette();
+    entworfen.setColor(QPalette::Window, Qt::red);
+    entworfen.setColor(QPalette::WindowText, Qt::darkGreen);
+    shape7->setPalette(entworfen);
+    auto* ohneTag = new QLabel(&fenster);
+    auto* tag6 = new QLabel(&fenster);
+    tag6->setProperty("tag", 6);
+    auto* tag7 = new QLabel(&fenster);
+    tag7->setProperty("tag", 7);
+    tag7->setPalette(entworfen);
+    fenster.show();
+
+    EXPECT_EQ(fenster.palette().color(QPalette::Window), QColor(214, 227, 247));
+    EXPECT_EQ(panel0->palette().color(QPalette::Window), QColor(0, 189, 242));
+    EXPECT_EQ(panel99->palette().color(QPalette::Window), QColor(214, 227, 247));
+    EXPECT_EQ(shape7->palette().color(QPalette::Window), QColor(Qt::red)) << "designed colour";
+    const QColor titel = fenster.palette().color(QPalette::Highlight);
+    EXPECT_EQ(ohneTag->palette().color(QPalette::WindowText), titel);
+    EXPECT_EQ(tag6->palette().color(QPalette::WindowText), titel);
+    EXPECT_EQ(tag7->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+    EXPECT_TRUE(fenster.font().families().contains(QStringLiteral("Arial Unicode MS")));
+}
+
+TEST(TDForm, WindowWithAnOwnTagKeepsItsColour) {
+    TDForm fenster;
+    fenster.setProperty("tag", 5);
+    const QColor vorher = fenster.palette().color(QPalette::Window);
+    fenster.show();
+    EXPECT_EQ(fenster.palette().color(QPalette::Window), vorher);
+}
+
+} // namespace
+} // namespace drel::ui
