@@ -95,6 +95,8 @@ PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeob
     bau.setFortschritt(beobachter.fortschritt);
     bau.setStand(stempel);
     const bool ok = sperre.gehalten() ? bau.dbNeuAufbauen(sperre) : bau.dbNeuAufbauen();
+    if (ok && beobachter.gebaut)
+        beobachter.gebaut();
     if (beobachter.bauEndet)
         beobachter.bauEndet();
     return ok ? PruefErgebnis::Gebaut : PruefErgebnis::Fehler;
