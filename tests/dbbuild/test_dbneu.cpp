@@ -217,7 +217,10 @@ TEST_F(DBNeuTest, FoldersBesideTheDataFolderSurviveABuild) {
         f.write("meins");
     }
     ASSERT_TRUE(QFile::link(ziel, programm() + QStringLiteral("/Daten.neu")));
+    const QStringList vorher = QDir(programm()).entryList(QDir::AllEntries | QDir::Hidden);
     ASSERT_TRUE(DBNeu(daten()).dbNeuAufbauen());
+    // Nothing is created beside the data folder: only Daten needs to be writable.
+    EXPECT_EQ(QDir(programm()).entryList(QDir::AllEntries | QDir::Hidden), vorher);
     EXPECT_EQ(QDir(alt).entryList(QDir::Files), QStringList{QStringLiteral("Motors.cds")});
     EXPECT_EQ(QDir(ziel).entryList(QDir::Files), QStringList{QStringLiteral("Notiz.txt")});
     EXPECT_TRUE(QFileInfo(programm() + QStringLiteral("/Daten.neu")).isSymLink());
