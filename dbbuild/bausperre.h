@@ -12,7 +12,7 @@ public:
     explicit BauSperre(const QString& datenVerzeichnis);
 
     // Waits up to `wartenMs` for a running build to end. A lock left by a process that
-    // died is taken over at once.
+    // died is taken over at once, also one that died before it wrote its id.
     bool erlangen(int wartenMs = 3000);
     bool gehalten() const { return sperre_.isLocked(); }
 
@@ -20,6 +20,9 @@ public:
     static QString meldungBauLaeuft();
 
 private:
+    void leereSperreEntfernen();
+
+    QString datei_;
     QLockFile sperre_;
 };
 

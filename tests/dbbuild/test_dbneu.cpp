@@ -260,6 +260,29 @@ TEST_F(DBNeuTest, SecondBuildWhileOneRunsSaysSo) {
     EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/.drel-neu")));
 }
 
+// A process killed right after creating the lock file left it empty: after a second
+// it names no living owner and is taken over; a fresh one is respected.
+TEST_F(DBNeuTest, EmptyLockFileOfAKilledProcessIsTakenOver) {
+    const QString sperre = daten() + QStringLiteral("/.drel-bau.lock");
+    {
+        QFile f(sperre);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                  QFileDevice::FileModificationTime));
+    }
+    {
+        BauSperre alt(daten());
+        EXPECT_TRUE(alt.erlangen(0));
+    }
+    EXPECT_FALSE(QFileInfo::exists(sperre));
+    {
+        QFile f(sperre);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    BauSperre frisch(daten());
+    EXPECT_FALSE(frisch.erlangen(0));
+}
+
 TEST_F(DBNeuTest, ProcessDyingMidBuildLeavesTheOldDatabase) {
     alteTabellen();
     const pid_t pid = fork();
