@@ -6,6 +6,7 @@
 #include "app/ui/shelltexte.h"
 #include "base/directories.h"
 #include "calc/einheiten.h"
+#include "calc/koeffizientenpruefung.h"
 #include "db/datamodule.h"
 #include "dbbuild/ui/frmdbinfo.h"
 #include "fluid/stoff.h"
@@ -26,7 +27,18 @@ int main(int argc, char* argv[]) {
     // The tables are rebuilt from newer exports before the data module opens them, so
     // that a first start on fresh exports reports no missing tables and every cursor
     // reads the rebuilt files.
-    drel::db::dateienPruefenMitFenster(programmVerzeichnis);
+    // A new build has its coefficients checked; findings are reported once, with
+    // the report in Daten/Pruefbericht.txt.
+    drel::db::dateienPruefenMitFenster(programmVerzeichnis, nullptr, [&] {
+        int befunde = 0;
+        drel::calc::pruefberichtErstellen(programmVerzeichnis, befunde);
+        if (befunde > 0)
+            drel::report(QCoreApplication::translate(
+                             "Programmstart", "Die Prüfung der Leistungskoeffizienten ergab %1 "
+                                              "Befunde; siehe Daten/Pruefbericht.txt.")
+                             .arg(befunde),
+                         QString(), drel::MessageKind::Warning);
+    });
     drel::db::createDataModule(programmVerzeichnis);
 
     int ergebnis = 0;

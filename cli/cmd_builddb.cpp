@@ -1,5 +1,6 @@
 // drel-cli build-db: the data check, or with --force an unconditional build of the
 // product tables from the XML exports in <DIR>/Daten.
+#include "calc/koeffizientenpruefung.h"
 #include "cli/commands.h"
 #include "dbbuild/datenpruefung.h"
 
@@ -28,13 +29,21 @@ int cmdBuildDb(const QStringList& arguments) {
         std::printf("Tabelle %d von %d: %s\n", schritt, anzahl, qPrintable(datei));
         std::fflush(stdout);
     };
+    // The coefficients of every new build are checked at once; the report goes to
+    // Daten/Pruefbericht.txt and to stdout.
+    int befunde = 0;
+    beobachter.gebaut = [&] {
+        const QString bericht = calc::pruefberichtErstellen(verzeichnis, befunde);
+        std::printf("%s", qPrintable(bericht));
+        std::fflush(stdout);
+    };
     switch (db::dateienPruefen(verzeichnis, beobachter, erzwingen)) {
     case db::PruefErgebnis::Aktuell:
         std::printf("Die Tabellen sind aktuell.\n");
         return 0;
     case db::PruefErgebnis::Gebaut:
         std::printf("Die Tabellen wurden neu aufgebaut.\n");
-        return 0;
+        return befunde < 0 ? 1 : 0;
     case db::PruefErgebnis::Fehler:
         break;
     }

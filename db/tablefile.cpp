@@ -287,6 +287,37 @@ void TableFileWriter::insert(const Row& row) {
     sqlite3_clear_bindings(insert_);
 }
 
+void TableFileWriter::setMeta(const QString& key, const QString& value) {
+    Statement meta(db_, QStringLiteral("INSERT OR REPLACE INTO meta VALUES(?,?)"), path_);
+    const QByteArray k = key.toUtf8();
+    const QByteArray v = value.toUtf8();
+    sqlite3_bind_text(meta.get(), 1, k.constData(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(meta.get(), 2, v.constData(), -1, SQLITE_TRANSIENT);
+    if (sqlite3_step(meta.get()) != SQLITE_DONE)
+        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db_)));
+}
+
+QString tableFileMeta(const QString& path, const QString& key) {
+    if (!QFileInfo(path).isFile())
+        return {};
+    sqlite3* db = nullptr;
+    QString value;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray k = key.toUtf8();
+        if (sqlite3_prepare_v2(db, "SELECT value FROM meta WHERE key = ?", -1, &stmt, nullptr) ==
+            SQLITE_OK) {
+            sqlite3_bind_text(stmt, 1, k.constData(), -1, SQLITE_TRANSIENT);
+            if (sqlite3_step(stmt) == SQLITE_ROW)
+                value = columnText(stmt, 0);
+        }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return value;
+}
+
 void TableFileWriter::commit() {
     exec(db_, QStringLiteral("COMMIT"), path_);
 }

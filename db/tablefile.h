@@ -25,7 +25,9 @@ public:
     TableFileWriter& operator=(const TableFileWriter&) = delete;
 
     void insert(const Row& row); // throws DbError
-    void commit();               // throws DbError
+    // An entry of the metadata table besides the format data (before commit).
+    void setMeta(const QString& key, const QString& value); // throws DbError
+    void commit();                                          // throws DbError
 
 private:
     void bindValue(int column, const Value& value);
@@ -42,6 +44,9 @@ void writeTableFile(const QString& path, const TableDef& def, const std::vector<
 // Loads a table file completely. Throws DbError with the file name when the file is
 // missing, unreadable or not a table file.
 TablePtr loadTableFile(const QString& path);
+
+// One entry of a table file's metadata table; empty when the file or entry is missing.
+QString tableFileMeta(const QString& path, const QString& key);
 
 // Cuts a text to at most `size` UTF-16 code units without splitting a surrogate pair.
 QString fitText(const QString& text, int size);

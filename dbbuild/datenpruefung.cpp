@@ -3,6 +3,7 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "dbbuild/bausperre.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +69,23 @@ bool neuAufbauNoetig(double stand, double exportZeit) {
 PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeobachter& beobachter,
                              bool erzwingen) {
     const QString daten = datenVerzeichnisVon(programmVerzeichnis);
+    if (!QFileInfo(daten).isDir() && !erzwingen)
+        return PruefErgebnis::Aktuell;
+    BauSperre sperre(daten);
+    if (QFileInfo(daten).isDir()) {
+        if (!sperre.erlangen()) {
+            report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
+            return PruefErgebnis::Fehler;
+        }
+        // A swap that a dead process left halfway is finished before anything reads
+        // the tables or Stand.dat.
+        try {
+            tabellenTauschAbschliessen(daten);
+        } catch (const DbError& e) {
+            report(e.message(), QString(), MessageKind::Error);
+            return PruefErgebnis::Fehler;
+        }
+    }
     const double stempel = exportStempel(daten);
     if (!erzwingen && !neuAufbauNoetig(gespeicherterStand(daten), stempel))
         return PruefErgebnis::Aktuell;
@@ -75,11 +93,10 @@ PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeob
         beobachter.bauBeginnt();
     DBNeu bau(daten);
     bau.setFortschritt(beobachter.fortschritt);
-    bool ok = bau.dbNeuAufbauen();
-    if (ok && !standSchreiben(daten, stempel)) {
-        report(QStringLiteral("%1 kann nicht geschrieben werden.").arg(pfad(daten, kStand)));
-        ok = false;
-    }
+    bau.setStand(stempel);
+    const bool ok = sperre.gehalten() ? bau.dbNeuAufbauen(sperre) : bau.dbNeuAufbauen();
+    if (ok && beobachter.gebaut)
+        beobachter.gebaut();
     if (beobachter.bauEndet)
         beobachter.bauEndet();
     return ok ? PruefErgebnis::Gebaut : PruefErgebnis::Fehler;

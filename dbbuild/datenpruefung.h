@@ -37,6 +37,7 @@ enum class PruefErgebnis {
 struct PruefBeobachter {
     std::function<void()> bauBeginnt; // before the first table (show the window)
     BauFortschritt fortschritt;       // before each table
+    std::function<void()> gebaut;     // after a successful build, before bauEndet
     std::function<void()> bauEndet;   // after the build, success or not
 };
 

@@ -2,32 +2,69 @@
 
 #include "base/directories.h"
 #include "base/messagesink.h"
+#include "base/numberformat.h"
+#include "dbbuild/bausperre.h"
 #include "dbbuild/exportleser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QUuid>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace drel::db {
 namespace {
 
 const QString kStand = QStringLiteral("Stand.dat");
+const QString kStaging = QStringLiteral(".drel-neu");
+const QString kJournal = QStringLiteral(".drel-tausch");
+const QByteArray kJournalKopf = "drel-tausch 1";
+const QByteArray kOhneStand = "-";
 
-void verzeichnisLeeren(const QString& pfad) {
-    QDir dir(pfad);
-    if (dir.exists())
-        dir.removeRecursively();
+// Flushes a file or a folder (the names in it) to the disk. Rename and create are
+// durable only after the folder that holds them is flushed.
+void aufDiskSchreiben(const QString& pfadName) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(pfadName).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(pfadName);
+#endif
 }
 
-void verzeichnisAnlegen(const QString& pfad) {
-    if (!QDir().mkpath(pfad))
-        throw DbError(QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(pfad));
+void verzeichnisAnlegen(const QString& pfadName) {
+    if (!QDir().mkpath(pfadName))
+        throw DbError(
+            QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(pfadName));
 }
 
-void verschieben(const QString& von, const QString& nach) {
-    if (!QFile::rename(von, nach))
-        throw DbError(QStringLiteral("%1 kann nicht nach %2 verschoben werden.").arg(von, nach));
+// Replaces `nach` by `von` in one step (the old file disappears with the rename).
+void ersetzen(const QString& von, const QString& nach) {
+    std::error_code fehler;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(von).toStdString()),
+                            std::filesystem::path(QFile::encodeName(nach).toStdString()), fehler);
+    if (fehler) {
+        throw DbError(QStringLiteral("%1 kann nicht nach %2 verschoben werden (%3).")
+                          .arg(von, nach, QString::fromLocal8Bit(fehler.message())));
+    }
+}
+
+void dateiSchreiben(const QString& pfadName, const QByteArray& inhalt) {
+    QSaveFile file(pfadName);
+    // QSaveFile writes a temporary file, flushes it and renames it over the target.
+    if (!file.open(QIODevice::WriteOnly) || file.write(inhalt) != inhalt.size() || !file.commit())
+        throw DbError(QStringLiteral("%1 kann nicht geschrieben werden.").arg(pfadName));
 }
 
 void ereignisseVerarbeiten() {
@@ -35,20 +72,77 @@ void ereignisseVerarbeiten() {
         QCoreApplication::processEvents();
 }
 
+struct Journal {
+    QByteArray stand; // the Stand.dat line, or kOhneStand
+    QStringList tabellen;
+};
+
+QByteArray journalText(const Journal& j) {
+    QByteArray text = kJournalKopf + '\n' + j.stand + '\n';
+    for (const QString& t : j.tabellen)
+        text += t.toUtf8() + '\n';
+    return text;
+}
+
+std::optional<Journal> journalLesen(const QString& daten) {
+    QFile file(pfad(daten, kJournal));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> zeilen = file.readAll().split('\n');
+    // QSaveFile makes the journal appear whole or not at all; anything else is not ours.
+    if (zeilen.size() < 2 || zeilen[0] != kJournalKopf)
+        return std::nullopt;
+    Journal j;
+    j.stand = zeilen[1];
+    for (qsizetype i = 2; i < zeilen.size(); ++i) {
+        const QString name = QString::fromUtf8(zeilen[i]);
+        // Only plain file names: the journal never points outside the data folder.
+        if (!name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String("..") &&
+            name != QLatin1String("."))
+            j.tabellen << name;
+    }
+    return j;
+}
+
+// Moves every staged table in, then settles Stand.dat and drops the journal. Each
+// step may be repeated after a crash: a table already moved is no longer staged.
+void journalAusfuehren(const QString& daten, const Journal& j) {
+    const QString staging = pfad(daten, kStaging);
+    for (const QString& name : j.tabellen) {
+        const QString neu = pfad(staging, name);
+        if (QFileInfo::exists(neu))
+            ersetzen(neu, pfad(daten, name));
+    }
+    aufDiskSchreiben(daten);
+    const QString stand = findeDatei(daten, kStand);
+    if (j.stand == kOhneStand) {
+        QFile::remove(stand);
+    } else {
+        dateiSchreiben(stand, j.stand + '\n');
+    }
+    aufDiskSchreiben(daten);
+    QFile::remove(pfad(daten, kJournal));
+    aufDiskSchreiben(daten);
+    QDir(staging).removeRecursively();
+}
+
 } // namespace
+
+void tabellenTauschAbschliessen(const QString& datenVerzeichnis) {
+    if (const std::optional<Journal> j = journalLesen(datenVerzeichnis)) {
+        journalAusfuehren(datenVerzeichnis, *j);
+        return;
+    }
+    QFile::remove(pfad(datenVerzeichnis, kJournal));
+    QDir(pfad(datenVerzeichnis, kStaging)).removeRecursively();
+}
 
 DBNeu::DBNeu(QString datenVerzeichnis) : daten_(std::move(datenVerzeichnis)) {}
 
 DBNeu::~DBNeu() = default;
 
 QString DBNeu::stagingVerzeichnis() const {
-    const QFileInfo info(daten_);
-    return pfad(info.absolutePath(), info.fileName() + QStringLiteral(".neu"));
-}
-
-QString DBNeu::sicherungsVerzeichnis() const {
-    const QFileInfo info(daten_);
-    return pfad(info.absolutePath(), info.fileName() + QStringLiteral(".alt"));
+    return pfad(daten_, kStaging);
 }
 
 void DBNeu::dbsErstellen(const QString& tabellenPfad, const BauSchritt& schritt) {
@@ -62,16 +156,16 @@ void DBNeu::dbDatenUebergeben(const QString& xmlPfad, const BauSchritt& schritt)
     if (!writer_)
         throw DbError(QStringLiteral("%1: keine Tabelle angelegt").arg(schritt.tabellenDatei));
     exportDateiLesen(xmlPfad, schritt.zuordnung, [this](const Row& row) { writer_->insert(row); });
+    if (!kennung_.isEmpty())
+        writer_->setMeta(QStringLiteral("build"), kennung_);
     writer_->commit();
     writer_.reset();
     ereignisseVerarbeiten();
 }
 
 void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
-    if (!QFileInfo(daten_).isDir())
-        throw DbError(QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_));
     const QString staging = stagingVerzeichnis();
-    verzeichnisLeeren(staging);
+    QDir(staging).removeRecursively();
     verzeichnisAnlegen(staging);
     const int anzahl = static_cast<int>(schritte.size());
     for (int i = 0; i < anzahl; ++i) {
@@ -81,74 +175,63 @@ void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
         const QString xml = findeDatei(daten_, s.xmlDatei);
         if (!QFileInfo(xml).isFile())
             throw DbError(QStringLiteral("%1: Die Datei wurde nicht gefunden.").arg(s.xmlDatei));
-        dbsErstellen(pfad(staging, s.tabellenDatei), s);
+        const QString tabelle = pfad(staging, s.tabellenDatei);
+        dbsErstellen(tabelle, s);
         dbDatenUebergeben(xml, s);
+        aufDiskSchreiben(tabelle);
     }
+    aufDiskSchreiben(staging);
 }
 
-// A process that dies while the files are being replaced leaves the old files of
-// the unreplaced tables in the backup folder and no Stand.dat; put the old files
-// back where no new one arrived. The missing Stand.dat makes the next data check
-// build again.
-void DBNeu::sicherungZurueckholen() const {
-    const QString sicherung = sicherungsVerzeichnis();
-    const QDir dir(sicherung);
-    if (!dir.exists())
-        return;
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        if (name == kStand)
-            continue;
-        const QString ziel = pfad(daten_, name);
-        if (!QFileInfo::exists(ziel))
-            QFile::rename(pfad(sicherung, name), ziel);
-    }
-    verzeichnisLeeren(sicherung);
-}
-
-// Moves the new files in. Stand.dat goes into the backup first, so that a process
-// dying halfway leaves no Stand.dat behind; on a failure the old files come back.
+// The journal makes the swap all-or-nothing across a crash: once it is on the disk,
+// the new set is complete and the swap only ever goes forward.
 void DBNeu::tabellenErsetzen(const std::vector<BauSchritt>& schritte) {
-    const QString staging = stagingVerzeichnis();
-    const QString sicherung = sicherungsVerzeichnis();
-    verzeichnisLeeren(sicherung);
-    verzeichnisAnlegen(sicherung);
-    const QString stand = findeDatei(daten_, kStand);
-    const bool standDa = QFileInfo(stand).isFile();
-    std::vector<QString> ersetzt;
-    try {
-        if (standDa)
-            verschieben(stand, pfad(sicherung, kStand));
-        for (const BauSchritt& s : schritte) {
-            const QString alt = pfad(daten_, s.tabellenDatei);
-            if (QFileInfo::exists(alt))
-                verschieben(alt, pfad(sicherung, s.tabellenDatei));
-            ersetzt.push_back(s.tabellenDatei);
-            verschieben(pfad(staging, s.tabellenDatei), alt);
-        }
-    } catch (const DbError&) {
-        for (const QString& name : ersetzt) {
-            const QString gesichert = pfad(sicherung, name);
-            if (QFileInfo::exists(gesichert)) {
-                QFile::remove(pfad(daten_, name));
-                QFile::rename(gesichert, pfad(daten_, name));
-            }
-        }
-        if (standDa)
-            QFile::rename(pfad(sicherung, kStand), stand);
-        throw;
-    }
+    Journal j;
+    j.stand = stand_ ? generalFormat(*stand_).toUtf8() : kOhneStand;
+    for (const BauSchritt& s : schritte)
+        j.tabellen << s.tabellenDatei;
+    dateiSchreiben(pfad(daten_, kJournal), journalText(j));
+    aufDiskSchreiben(daten_);
+    journalAusfuehren(daten_, j);
 }
 
 void DBNeu::abbrechen() {
     writer_.reset();
-    verzeichnisLeeren(stagingVerzeichnis());
-    sicherungZurueckholen();
+    // Only a build that has not written its journal is undone; a journal that is
+    // written stays for the next data check to finish.
+    if (!QFileInfo::exists(pfad(daten_, kJournal)))
+        QDir(stagingVerzeichnis()).removeRecursively();
 }
 
 bool DBNeu::dbNeuAufbauen() {
+    if (!QFileInfo(daten_).isDir()) {
+        report(QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_), QString(),
+               MessageKind::Error);
+        return false;
+    }
+    BauSperre sperre(daten_);
+    if (!sperre.erlangen(sperrWartezeit_)) {
+        report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
+        return false;
+    }
+    return aufbauen();
+}
+
+bool DBNeu::dbNeuAufbauen(const BauSperre& gehalten) {
+    if (!gehalten.gehalten()) {
+        report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
+        return false;
+    }
+    return aufbauen();
+}
+
+bool DBNeu::aufbauen() {
     writer_.reset();
+    kennung_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     try {
-        sicherungZurueckholen();
+        if (!QFileInfo(daten_).isDir())
+            throw DbError(QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_));
+        tabellenTauschAbschliessen(daten_);
         const std::vector<BauSchritt> schritte = dbZuordnungErstellen();
         alleTabellenBauen(schritte);
         tabellenErsetzen(schritte);
@@ -161,8 +244,6 @@ bool DBNeu::dbNeuAufbauen() {
         report(QString::fromLocal8Bit(e.what()), QString(), MessageKind::Error);
         return false;
     }
-    verzeichnisLeeren(stagingVerzeichnis());
-    verzeichnisLeeren(sicherungsVerzeichnis());
     return true;
 }
 

@@ -1,7 +1,8 @@
 #include "dbbuild/exportleser.h"
 
-#include "base/numberformat.h"
 #include "db/tablefile.h"
+#include "dbbuild/exportkodierung.h"
+#include "dbbuild/wertebereiche.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,25 +48,26 @@ Value zeitpunkt(const QString& text) {
     return QDateTime(date, time);
 }
 
-// The export writes "." as decimal point; the number is read with the current
-// separator after the first "." has been replaced by it.
-Value gleitzahl(QString text) {
-    const NumberSeparators& sep = numberSeparators();
-    const qsizetype punkt = text.indexOf(QLatin1Char('.'));
-    if (punkt >= 0)
-        text[punkt] = sep.decimal;
-    double value = 0.0;
-    if (!parseFloat(text, sep, value) || !std::isfinite(value))
+Value gleitzahl(const QString& text) {
+    const std::optional<double> wert = exportGleitzahl(text);
+    if (!wert || !std::isfinite(*wert))
         return {};
-    return value;
+    return *wert;
 }
 
 Value ganzzahl(const QString& text) {
-    int value = 0;
-    if (!parseInt(text, value))
+    const std::optional<qint32> wert = exportGanzzahl(text);
+    if (!wert)
         return {};
-    return qint32{value};
+    return *wert;
 }
+
+// A value of a record that the build refuses, with the element it came from.
+struct FeldFehler {
+    const pugi::xml_node element;
+    QString feld;
+    QString grund;
+};
 
 // Lower-case ASCII local name (without namespace prefix) for the element lookup.
 std::string schluessel(const char* name) {
@@ -136,18 +138,26 @@ public:
                 continue;
             QString text = elementText(kind, zuordnung_, it->second);
             for (int i : it->second)
-                row[static_cast<size_t>(i)] = eintragWert(i, text, row);
+                row[static_cast<size_t>(i)] = eintragWert(i, text, row, kind);
         }
+        pflichtfelderPruefen(datensatz, row);
     }
 
 private:
-    Value eintragWert(int i, QString& text, const Row& row) {
+    Value eintragWert(int i, QString& text, const Row& row, const pugi::xml_node& element) {
         const ZuordnungEintrag& e = zuordnung_[static_cast<size_t>(i)];
+        auto umwandeln = [&](const ZuordnungEintrag& eintrag, const QString& t) {
+            QString grund;
+            Value v = wertLesen(eintrag, t, grund);
+            if (!grund.isEmpty())
+                throw FeldFehler{element, eintrag.feld, grund};
+            return v;
+        };
         switch (e.umschreibung) {
         case Umschreibung::Keine:
-            return wertUmwandeln(e, text);
+            return umwandeln(e, text);
         case Umschreibung::Produktgruppe: {
-            Value v = wertUmwandeln(e, text);
+            Value v = umwandeln(e, text);
             gruppe_ = std::holds_alternative<qint32>(v) ? std::get<qint32>(v) : -1;
             return v;
         }
@@ -156,24 +166,35 @@ private:
             if (g == 23 || g == 26) {
                 const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
                 if (blank >= 0)
-                    return wertUmwandeln(e, text.left(blank));
+                    return umwandeln(e, text.left(blank));
             }
-            return wertUmwandeln(e, text);
+            return umwandeln(e, text);
         }
         case Umschreibung::BaugroesseNH3:
             // Later entries of the same element see the changed text.
             if (gruppe_ == 51 || gruppe_ == 63)
                 text += QStringLiteral(" NH3");
-            return wertUmwandeln(e, text);
+            return umwandeln(e, text);
         case Umschreibung::ErsteZiffernfolge:
-            return wertUmwandeln(e, ersteZiffernfolge(text));
+            return umwandeln(e, ersteZiffernfolge(text));
         case Umschreibung::SpannungSternZuY: {
             QString spannung = text;
             spannung.replace(QLatin1Char('S'), QLatin1Char('Y'));
-            return wertUmwandeln(e, spannung);
+            return umwandeln(e, spannung);
         }
         }
         return {};
+    }
+
+    // A field that must hold a value and stayed empty (element empty or missing).
+    void pflichtfelderPruefen(const pugi::xml_node& datensatz, const Row& row) const {
+        for (size_t i = 0; i < zuordnung_.size(); ++i) {
+            const ZuordnungEintrag& e = zuordnung_[i];
+            if (e.typCode == kTypFloat && wertebereichFuer(e.feld).pflicht && isNull(row[i])) {
+                throw FeldFehler{datensatz, e.feld,
+                                 QStringLiteral("Element %1 fehlt oder ist leer").arg(e.element)};
+            }
+        }
     }
 
     qint32 zeilenGruppe(const Row& row) const {
@@ -186,20 +207,6 @@ private:
     int gruppenFeld_ = -1;
     qint32 gruppe_ = -1;
 };
-
-// "line L, column C" of a byte offset, counted in the raw file bytes.
-QString position(const QByteArray& xml, ptrdiff_t offset) {
-    const qsizetype end = std::clamp<qsizetype>(offset, 0, xml.size());
-    qsizetype line = 1;
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i < end; ++i) {
-        if (xml[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    }
-    return QStringLiteral("Zeile %1, Spalte %2").arg(line).arg(end - lineStart + 1);
-}
 
 } // namespace
 
@@ -233,65 +240,105 @@ Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
     }
 }
 
+Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund) {
+    grund.clear();
+    if (eintrag.typCode != kTypInt && eintrag.typCode != kTypFloat)
+        return wertUmwandeln(eintrag, text);
+    if (text.trimmed().isEmpty())
+        return {};
+    if (eintrag.typCode == kTypInt) {
+        const std::optional<qint32> wert = exportGanzzahl(text);
+        if (!wert)
+            grund = QStringLiteral("\"%1\" ist keine ganze Zahl").arg(text.left(40));
+        return wert ? Value(*wert) : Value();
+    }
+    const std::optional<double> wert = exportGleitzahl(text);
+    if (!wert) {
+        grund = QStringLiteral("\"%1\" ist keine Zahl").arg(text.left(40));
+        return {};
+    }
+    const Wertebereich& bereich = wertebereichFuer(eintrag.feld);
+    if (!std::isfinite(*wert) || *wert < bereich.min || *wert > bereich.max) {
+        grund = QStringLiteral("%1 liegt außerhalb des Bereichs %2 bis %3 (%4)")
+                    .arg(text.trimmed().left(40))
+                    .arg(bereich.min)
+                    .arg(bereich.max)
+                    .arg(QString::fromUtf8(bereich.art));
+        return {};
+    }
+    return *wert;
+}
+
 namespace {
 
-// Parses in place (no second copy of a large export); `original` gives the unchanged
-// bytes again when the position of a parse error has to be told.
-void lesenImPuffer(QByteArray& xml, const QString& dateiName, const DBZuordnung& zuordnung,
-                   const ZeilenZiel& ziel, const std::function<QByteArray()>& original) {
+// The record's ID element as written, for messages; "?" when it has none.
+QString datensatzId(const pugi::xml_node& datensatz) {
+    for (pugi::xml_node kind = datensatz.first_child(); kind; kind = kind.next_sibling()) {
+        if (kind.type() == pugi::node_element && schluessel(kind.name()) == "id")
+            return QString::fromUtf8(kind.text().get()).trimmed().left(20);
+    }
+    return QStringLiteral("?");
+}
+
+// Parses the UTF-8 text in place (no second copy of a large export); `utf8` keeps the
+// unchanged text for the line of a message.
+void lesenImPuffer(const QByteArray& utf8, const QString& dateiName, const DBZuordnung& zuordnung,
+                   const ZeilenZiel& ziel) {
+    QByteArray xml(utf8.constData(), utf8.size());
     pugi::xml_document doc;
-    const pugi::xml_parse_result result =
-        doc.load_buffer_inplace(xml.data(), static_cast<size_t>(xml.size()), pugi::parse_default);
+    const pugi::xml_parse_result result = doc.load_buffer_inplace(
+        xml.data(), static_cast<size_t>(xml.size()), pugi::parse_default, pugi::encoding_utf8);
     if (!result) {
         throw DbError(QStringLiteral("%1: %2 (%3)")
                           .arg(dateiName, QString::fromUtf8(result.description()),
-                               position(original(), result.offset)));
+                               exportPosition(utf8, result.offset)));
     }
     const pugi::xml_node root = doc.document_element();
     if (!root)
         throw DbError(QStringLiteral("%1: Die Datei enthält kein Wurzelelement.").arg(dateiName));
+    // A root without records (not even the schema) is an empty table.
     pugi::xml_node datensatz =
         root.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; });
     if (!datensatz)
-        throw DbError(QStringLiteral("%1: Das Wurzelelement %2 enthält keine Elemente.")
-                          .arg(dateiName, QString::fromUtf8(root.name())));
+        return;
     DatensatzLeser leser(zuordnung);
     Row row;
+    int nummer = 0;
     // The first child carries the export's schema and is no record.
     for (datensatz = datensatz.next_sibling(); datensatz; datensatz = datensatz.next_sibling()) {
         if (datensatz.type() != pugi::node_element)
             continue;
-        leser.lesen(datensatz, row);
+        ++nummer;
+        try {
+            leser.lesen(datensatz, row);
+        } catch (const FeldFehler& f) {
+            const QString zeile = exportPosition(utf8, f.element.offset_debug()).section(',', 0, 0);
+            throw DbError(QStringLiteral("%1, %2, Datensatz %3 (ID %4), Feld %5: %6")
+                              .arg(dateiName, zeile)
+                              .arg(nummer)
+                              .arg(datensatzId(datensatz), f.feld, f.grund));
+        }
         ziel(row);
     }
 }
 
 } // namespace
 
-void exportLesen(QByteArray xml, const QString& dateiName, const DBZuordnung& zuordnung,
+void exportLesen(const QByteArray& xml, const QString& dateiName, const DBZuordnung& zuordnung,
                  const ZeilenZiel& ziel) {
-    const QByteArray original(xml.constData(), xml.size());
-    lesenImPuffer(xml, dateiName, zuordnung, ziel, [&] { return original; });
+    lesenImPuffer(exportNachUtf8(xml, dateiName), dateiName, zuordnung, ziel);
 }
 
 void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel) {
     const QString name = QFileInfo(pfad).fileName();
-    auto lesen = [&](QByteArray& inhalt) {
-        QFile file(pfad);
-        if (!file.open(QIODevice::ReadOnly))
-            throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
-                              .arg(name, file.errorString()));
-        inhalt = file.readAll();
-        if (file.error() != QFile::NoError)
-            throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
-    };
-    QByteArray xml;
-    lesen(xml);
-    lesenImPuffer(xml, name, zuordnung, ziel, [&] {
-        QByteArray neu;
-        lesen(neu);
-        return neu;
-    });
+    QFile file(pfad);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
+                          .arg(name, file.errorString()));
+    const QByteArray inhalt = file.readAll();
+    if (file.error() != QFile::NoError)
+        throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
+    exportLesen(inhalt, name, zuordnung, ziel);
 }
 
 } // namespace drel::db

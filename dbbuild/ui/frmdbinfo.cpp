@@ -56,7 +56,8 @@ void TFrmDBInfo::setFortschritt(int schritt, int anzahl, const QString& tabellen
     QCoreApplication::processEvents();
 }
 
-bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent) {
+bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent,
+                              const std::function<void()>& gebaut) {
     std::unique_ptr<TFrmDBInfo> fenster;
     PruefBeobachter beobachter;
     beobachter.bauBeginnt = [&] {
@@ -70,6 +71,7 @@ bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* paren
         if (fenster)
             fenster->setFortschritt(schritt, anzahl, datei);
     };
+    beobachter.gebaut = gebaut;
     beobachter.bauEndet = [&] {
         if (fenster)
             fenster->close();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -28,7 +29,9 @@ private:
 
 // The data check of the start: shows TFrmDBInfo in front while the tables are
 // rebuilt. Returns false when a build was needed and failed (it was reported; the old
-// tables stay).
-bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent = nullptr);
+// tables stay). `gebaut` runs after a successful build while the window is still shown
+// (the program checks the new coefficients there).
+bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent = nullptr,
+                              const std::function<void()>& gebaut = {});
 
 } // namespace drel::db

@@ -1,0 +1,276 @@
+#include "calc/koeffizientenpruefung.h"
+
+#include "base/directories.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
+#include "calc/polynom.h"
+#include "db/datamodule.h"
+#include "db/recordhelpers.h"
+
+#include <QLineF>
+#include <QPointF>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace drel::calc {
+namespace {
+
+constexpr double kDrehzahl = 1450.0;
+constexpr double kFrequenz = 50.0;
+
+using Polygon = std::vector<QPointF>; // x = t0, y = tc
+
+// The corner points of a limit polygon up to its closing point.
+Polygon eckpunkte(const db::GrenzPolygon& p) {
+    Polygon ecken;
+    const size_t ende = p.Anzahl <= 10 ? p.Anzahl : 11;
+    for (size_t k = 1; k < ende; ++k)
+        ecken.emplace_back(p.to[k], p.tc[k]);
+    while (ecken.size() > 1 && ecken.back() == QPointF(0.0, 0.0))
+        ecken.pop_back();
+    if (ecken.size() < 3)
+        ecken.clear();
+    return ecken;
+}
+
+bool aufKante(const QPointF& a, const QPointF& b, const QPointF& q) {
+    const double kreuz = (b.x() - a.x()) * (q.y() - a.y()) - (b.y() - a.y()) * (q.x() - a.x());
+    if (std::fabs(kreuz) > 1e-9 * std::max(1.0, QLineF(a, b).length()))
+        return false;
+    return q.x() >= std::min(a.x(), b.x()) - 1e-9 && q.x() <= std::max(a.x(), b.x()) + 1e-9 &&
+           q.y() >= std::min(a.y(), b.y()) - 1e-9 && q.y() <= std::max(a.y(), b.y()) + 1e-9;
+}
+
+// Inside (even-odd rule) or on an edge.
+bool innen(const Polygon& p, const QPointF& q) {
+    bool drin = false;
+    for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
+        if (aufKante(p[j], p[i], q))
+            return true;
+        if ((p[i].y() > q.y()) != (p[j].y() > q.y()) &&
+            q.x() < (p[j].x() - p[i].x()) * (q.y() - p[i].y()) / (p[j].y() - p[i].y()) + p[i].x())
+            drin = !drin;
+    }
+    return drin;
+}
+
+struct Bereich {
+    double min = 0.0;
+    double max = 0.0;
+};
+
+std::optional<std::pair<Bereich, Bereich>> huelle(const std::vector<Polygon>& polygone) {
+    std::optional<std::pair<Bereich, Bereich>> h;
+    for (const Polygon& p : polygone) {
+        for (const QPointF& q : p) {
+            if (!h) {
+                h = std::pair{Bereich{q.x(), q.x()}, Bereich{q.y(), q.y()}};
+                continue;
+            }
+            h->first.min = std::min(h->first.min, q.x());
+            h->first.max = std::max(h->first.max, q.x());
+            h->second.min = std::min(h->second.min, q.y());
+            h->second.max = std::max(h->second.max, q.y());
+        }
+    }
+    return h;
+}
+
+// Collects the failing points of one quantity of one record.
+class Sammler {
+public:
+    explicit Sammler(PruefGroesse g) { befund_.groesse = g; }
+
+    // `schwere` orders the failures: the point with the largest is kept as example.
+    void fehler(double t0, double tc, double wert, double schwere) {
+        if (befund_.punkte == 0) {
+            befund_.t0Min = befund_.t0Max = t0;
+            befund_.tcMin = befund_.tcMax = tc;
+        }
+        ++befund_.punkte;
+        befund_.t0Min = std::min(befund_.t0Min, t0);
+        befund_.t0Max = std::max(befund_.t0Max, t0);
+        befund_.tcMin = std::min(befund_.tcMin, tc);
+        befund_.tcMax = std::max(befund_.tcMax, tc);
+        if (befund_.punkte == 1 || !(schwere <= schwere_)) {
+            schwere_ = schwere;
+            befund_.t0 = t0;
+            befund_.tc = tc;
+            befund_.wert = wert;
+        }
+    }
+
+    void abschliessen(const KoeffizientenBefund& kopf, int gesamt,
+                      std::vector<KoeffizientenBefund>& befunde) {
+        if (befund_.punkte == 0)
+            return;
+        KoeffizientenBefund b = befund_;
+        b.artikel = kopf.artikel;
+        b.kaeltemittel = kopf.kaeltemittel;
+        b.leistungsId = kopf.leistungsId;
+        b.punkteGesamt = gesamt;
+        befunde.push_back(b);
+    }
+
+private:
+    KoeffizientenBefund befund_;
+    double schwere_ = 0.0;
+};
+
+// The badness of a value that must be finite and not negative (0 when it is fine).
+double negativ(double wert) {
+    if (!std::isfinite(wert))
+        return HUGE_VAL;
+    return wert < 0.0 ? -wert : 0.0;
+}
+
+void datensatzPruefen(db::TDataModule1& dm, double raster,
+                      std::vector<KoeffizientenBefund>& befunde) {
+    db::GrenzPolygon blau;
+    db::GrenzPolygon strich;
+    db::GrenzenLesen(dm.TBLeistung, 1, blau);
+    db::GrenzenLesen(dm.TBLeistung, 2, strich);
+    std::vector<Polygon> polygone;
+    for (const db::GrenzPolygon& p : {blau, strich}) {
+        Polygon ecken = eckpunkte(p);
+        if (!ecken.empty())
+            polygone.push_back(std::move(ecken));
+    }
+    const auto h = huelle(polygone);
+    if (!h)
+        return;
+    KoeffizientenBefund kopf;
+    kopf.artikel = dm.TBArtikel.asString(u"Bezeichnung1");
+    kopf.kaeltemittel = dm.TBKMittelS.asString(u"Ashrae");
+    kopf.leistungsId = dm.TBLeistung.asInteger(u"ID");
+    Sammler qo(PruefGroesse::Kaelteleistung);
+    Sammler p(PruefGroesse::Antriebsleistung);
+    Sammler i(PruefGroesse::Strom);
+    Sammler cop(PruefGroesse::Leistungszahl);
+    int gesamt = 0;
+    const bool motor = hatMotorDatensatz(dm);
+    for (double t0 = std::floor(h->first.min); t0 <= h->first.max; t0 += raster) {
+        for (double tc = std::floor(h->second.min); tc <= h->second.max; tc += raster) {
+            const QPointF punkt(t0, tc);
+            if (std::none_of(polygone.begin(), polygone.end(),
+                             [&](const Polygon& poly) { return innen(poly, punkt); }))
+                continue;
+            ++gesamt;
+            const double q = QoRechnen(dm, t0, tc, kDrehzahl, kFrequenz);
+            const double leistung = PRechnen(dm, t0, tc, kDrehzahl, kFrequenz);
+            if (const double s = negativ(q); s > 0.0)
+                qo.fehler(t0, tc, q, s);
+            if (const double s = negativ(leistung); s > 0.0)
+                p.fehler(t0, tc, leistung, s);
+            if (motor) {
+                const double strom = IRechnen(dm, t0, tc, kDrehzahl, kFrequenz, false);
+                if (const double s = negativ(strom); s > 0.0)
+                    i.fehler(t0, tc, strom, s);
+            }
+            if (negativ(q) == 0.0 && negativ(leistung) == 0.0) {
+                const double zahl = q / leistung;
+                const double max = leistungszahlMax(t0, tc);
+                if (!(zahl >= kLeistungszahlMin && zahl <= max)) {
+                    const double abstand = std::isfinite(zahl)
+                                               ? std::max(kLeistungszahlMin - zahl, zahl - max)
+                                               : HUGE_VAL;
+                    cop.fehler(t0, tc, zahl, abstand);
+                }
+            }
+        }
+    }
+    for (Sammler* s : {&qo, &p, &i, &cop})
+        s->abschliessen(kopf, gesamt, befunde);
+}
+
+QString groessenText(PruefGroesse g) {
+    switch (g) {
+    case PruefGroesse::Kaelteleistung:
+        return QStringLiteral("Kälteleistung negativ oder nicht endlich");
+    case PruefGroesse::Antriebsleistung:
+        return QStringLiteral("Antriebsleistung negativ oder nicht endlich");
+    case PruefGroesse::Strom:
+        return QStringLiteral("Strom negativ oder nicht endlich");
+    case PruefGroesse::Leistungszahl:
+        return QStringLiteral("Leistungszahl Qo/P außerhalb %1 bis %2 (oder Carnot)")
+            .arg(generalFormat(kLeistungszahlMin), generalFormat(kLeistungszahlMax));
+    }
+    return {};
+}
+
+} // namespace
+
+double leistungszahlMax(double t0, double tc) {
+    const double hub = tc - t0;
+    if (hub <= 0.0)
+        return HUGE_VAL;
+    return std::max(kLeistungszahlMax, (t0 + 273.15) / hub);
+}
+
+KoeffizientenPruefung koeffizientenPruefen(db::TDataModule1& dm, double raster) {
+    KoeffizientenPruefung ergebnis;
+    for (db::Cursor* c :
+         {&dm.TBArtikel, &dm.TBLeistung, &dm.TBKMittelS, &dm.TBMotorArtikel, &dm.TBMotoren}) {
+        if (!c->active())
+            c->open();
+    }
+    for (dm.TBArtikel.first(); !dm.TBArtikel.eof(); dm.TBArtikel.next()) {
+        for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
+            ++ergebnis.datensaetze;
+            datensatzPruefen(dm, raster, ergebnis.befunde);
+        }
+    }
+    return ergebnis;
+}
+
+QString pruefberichtText(const KoeffizientenPruefung& pruefung) {
+    QString text = QStringLiteral("Prüfbericht der Leistungskoeffizienten\n"
+                                  "%1 Leistungsdatensätze geprüft, Raster 1 K über der blauen "
+                                  "und der gestrichelten Einsatzgrenze, 50 Hz, 1450 1/min.\n")
+                       .arg(pruefung.datensaetze);
+    if (pruefung.befunde.empty())
+        return text + QStringLiteral("Keine Auffälligkeiten.\n");
+    for (const KoeffizientenBefund& b : pruefung.befunde) {
+        text += QStringLiteral("%1, %2 (Datensatz %3): %4 an %5 von %6 Punkten, "
+                               "t0 %7 bis %8 °C, tc %9 bis %10 °C; ärgster Punkt t0 %11 °C, "
+                               "tc %12 °C: %13\n")
+                    .arg(b.artikel, b.kaeltemittel)
+                    .arg(b.leistungsId)
+                    .arg(groessenText(b.groesse))
+                    .arg(b.punkte)
+                    .arg(b.punkteGesamt)
+                    .arg(generalFormat(b.t0Min), generalFormat(b.t0Max), generalFormat(b.tcMin),
+                         generalFormat(b.tcMax), generalFormat(b.t0), generalFormat(b.tc),
+                         generalFormat(b.wert));
+    }
+    return text;
+}
+
+QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde) {
+    befunde = -1;
+    KoeffizientenPruefung pruefung;
+    try {
+        db::TDataModule1 dm(programmVerzeichnis);
+        pruefung = koeffizientenPruefen(dm);
+    } catch (const db::DbError& e) {
+        report(e.message(), QString(), MessageKind::Error);
+        return {};
+    }
+    const QString text = pruefberichtText(pruefung);
+    const QString datei = pfad(findeDatei(programmVerzeichnis, QStringLiteral("Daten")),
+                               QStringLiteral("Pruefbericht.txt"));
+    QSaveFile file(datei);
+    const QByteArray inhalt = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(inhalt) != inhalt.size() || !file.commit()) {
+        report(QStringLiteral("%1 kann nicht geschrieben werden.").arg(datei), QString(),
+               MessageKind::Error);
+        return text;
+    }
+    befunde = static_cast<int>(pruefung.befunde.size());
+    return text;
+}
+
+} // namespace drel::calc
