@@ -113,8 +113,9 @@ public:
     QByteArray rohdaten() const { return roh_; }
 
     // OKBtnClick: stores the criteria (in search.ini when a path is given), runs the
-    // engines and fills the result list.
-    void OKBtnClick(const QString& suchIni, SuchDienste& dienste);
+    // engines and fills the result list. False when an engine reported a table fault
+    // (the list is then empty); nothing is thrown.
+    bool OKBtnClick(const QString& suchIni, SuchDienste& dienste);
     // Sorting again (a click on a sort option).
     void rbKaelteClick(SortOption option);
 
