@@ -187,7 +187,8 @@ int cmdSearch(const QStringList& arguments) {
     calc::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C
-    search::SuchModell m(einheiten);
+    search::Suchergebnis ergebnis;
+    search::SuchModell m(einheiten, ergebnis);
     m.FormShow(QString());
     m.rbVerdichterClick(!o.units);
     if (!applySeries(m, o.series))

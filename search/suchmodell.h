@@ -32,8 +32,9 @@ struct SuchDienste {
 
 class SuchModell {
 public:
-    // Results go into `ergebnis` (the program-wide table unless a test passes its own).
-    explicit SuchModell(const calc::Einheiten& einheiten, Suchergebnis& ergebnis = suchergebnis());
+    // Results go into `ergebnis`, the result table its owner (the start-up, a command,
+    // a test) shares with the data sheets.
+    explicit SuchModell(const calc::Einheiten& einheiten, Suchergebnis& ergebnis);
 
     // --- state under the window's control names ---
     bool rbVerdichter = true;

@@ -98,9 +98,4 @@ void Suchergebnis::nachQoSortieren() {
     auswahlSortieren([](const VdSatz& v) { return v.Qo; });
 }
 
-Suchergebnis& suchergebnis() {
-    static Suchergebnis tabelle;
-    return tabelle;
-}
-
 } // namespace drel::search

@@ -107,7 +107,5 @@ private:
     int anzahl_ = 0;
 };
 
-// The program-wide result table of the search window and the data sheet.
-Suchergebnis& suchergebnis();
 
 } // namespace drel::search
