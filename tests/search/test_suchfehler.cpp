@@ -3,6 +3,7 @@
 // the shared cursors are left as they were.
 #include "chart/grenztest.h"
 #include "search/suchmodell.h"
+#include "search/suchstart.h"
 #include "suchfixture.h"
 
 #include <QFile>
@@ -83,6 +84,18 @@ TEST_F(SuchFehlerTest, DamagedTableInTheSetSearchLeavesTheCursorsAsTheyWere) {
     EXPECT_EQ(dm_->DtsSTBArtikel.dataSet(), nullptr);
     EXPECT_FALSE(dm_->STBArtikel.filtered());
     EXPECT_EQ(dm_->STBArtikel.filter(), "");
+}
+
+TEST_F(SuchFehlerTest, WindowCreationWithADamagedTableReportsAndBuildsNoLists) {
+    dm_ = std::make_unique<TDataModule1>(dir_.path()); // TBKMittel not opened yet
+    verderben("Refrigerants.cds");
+    sink_.messages.clear();
+    SuchListen listen;
+    EXPECT_NO_THROW(listen = FormCreate(*dm_));
+    EXPECT_TRUE(gemeldet("Refrigerants.cds"));
+    EXPECT_TRUE(listen.aggregate.empty());
+    EXPECT_EQ(dm_->lukoTabelle().anzahl(), 0);
+    EXPECT_FALSE(dm_->TBArtikel.filtered());
 }
 
 } // namespace
