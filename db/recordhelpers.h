@@ -63,7 +63,6 @@ qint32 basisId(const Cursor& artikel);
 // (past its end when the article has none).
 void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId);
 
-
 // Entry number (from 1) for the current condenser row and refrigerant; 1 when none.
 int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle);
 int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId);
