@@ -107,5 +107,4 @@ private:
     int anzahl_ = 0;
 };
 
-
 } // namespace drel::search
