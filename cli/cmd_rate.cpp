@@ -183,6 +183,7 @@ int cmdRate(const QStringList& arguments) {
     MessageScope operation;
 
     db::TDataModule1 dm(dir);
+    requireTables(dm);
     if (!findeArtikel(dm, o.artikel)) {
         std::fprintf(stderr, "drel-cli rate: no article '%s'\n", qPrintable(o.artikel));
         return 1;

@@ -183,10 +183,12 @@ int cmdSearch(const QStringList& arguments) {
     ScopedMessageSink guard(&sink);
 
     db::TDataModule1 dm(dir);
+    requireTables(dm);
     calc::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C
-    search::SuchModell m(einheiten);
+    search::Suchergebnis ergebnis;
+    search::SuchModell m(einheiten, ergebnis);
     m.FormShow(QString());
     m.rbVerdichterClick(!o.units);
     if (!applySeries(m, o.series))
@@ -222,7 +224,8 @@ int cmdSearch(const QStringList& arguments) {
     chart::GrenzChart chart;
     search::SuchDienste dienste{dm, stoff, o.noEnvelope ? nullptr : &chart, &aggregate,
                                 &kondensatoren};
-    m.OKBtnClick(QString(), dienste);
+    if (!m.OKBtnClick(QString(), dienste))
+        return 1; // the engine reported the fault
     printGrid(m, o.csv);
     return 0;
 }

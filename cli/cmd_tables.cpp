@@ -2,6 +2,7 @@
 #include "base/directories.h"
 #include "cli/commands.h"
 #include "db/cursor.h"
+#include "db/datamodule.h"
 #include "db/tabledefs.h"
 #include "db/tablefile.h"
 
@@ -54,6 +55,11 @@ QString tablePath(const QString& dir, const db::TableDef& def) {
 QString programDirectory(QStringList& args) {
     const QString dir = takeOption(args, QStringLiteral("--dir"));
     return dir.isEmpty() ? QDir::currentPath() : QDir(dir).absolutePath();
+}
+
+void requireTables(const db::TDataModule1& dm) {
+    if (!dm.openErrors().empty())
+        throw dm.openErrors().front();
 }
 
 QString reflibsDirectory(const QString& option, const QString& programDir) {

@@ -3,6 +3,10 @@
 
 #include <QStringList>
 
+namespace drel::db {
+class TDataModule1;
+}
+
 namespace drel::cli {
 
 int cmdTables(const QStringList& args);
@@ -14,6 +18,10 @@ int cmdSearch(const QStringList& args);
 
 // Program directory for the table jobs: --dir DIR or the working directory.
 QString programDirectory(QStringList& args);
+
+// Throws the DbError of the first table the data module could not open (it names the
+// file); main() reports it with the rebuild hint and exits with 1.
+void requireTables(const db::TDataModule1& dm);
 
 // Fluid files: the given folder, else <program dir>/reflibs, else the settings copy.
 QString reflibsDirectory(const QString& option, const QString& programDir);

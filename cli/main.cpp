@@ -1,8 +1,10 @@
 // drel-cli: the main jobs of the program without a display, over the same core.
 #include "base/messagesink.h"
 #include "cli/commands.h"
+#include "db/value.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -38,6 +40,33 @@ void usage() {
         std::fprintf(stderr, "  %s\n", c.usage);
 }
 
+// A table fault names the file and how to rebuild the tables (they live in
+// <program dir>/Daten, so the program directory is two levels above the file).
+void tableFault(const char* command, const drel::db::DbError& e) {
+    std::fprintf(stderr, "drel-cli %s: %s\n", command, qPrintable(e.message()));
+    if (e.file().isEmpty())
+        return;
+    const QFileInfo file(e.file());
+    const QString programDir = QFileInfo(file.absolutePath()).absolutePath();
+    std::fprintf(stderr,
+                 "drel-cli %s: the table %s is missing or damaged; rebuild the tables with "
+                 "\"drel-cli build-db --force --dir %s\"\n",
+                 command, qPrintable(file.fileName()), qPrintable(programDir));
+}
+
+// The one boundary of the commands: a data fault that reaches it ends the command
+// with exit code 1 and a message, never with a termination.
+int run(const Command& c, const QStringList& args) {
+    try {
+        return c.run(args);
+    } catch (const drel::db::DbError& e) {
+        tableFault(c.name, e);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "drel-cli %s: %s\n", c.name, e.what());
+    }
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,7 +81,7 @@ int main(int argc, char** argv) {
     const QString name = args.takeFirst();
     for (const Command& c : kCommands) {
         if (name == QLatin1String(c.name))
-            return c.run(args);
+            return run(c, args);
     }
     std::fprintf(stderr, "drel-cli: unknown command '%s'\n", qPrintable(name));
     usage();

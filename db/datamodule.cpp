@@ -86,7 +86,6 @@ DataSource TDataModule1::*const kDataSources[] = {
 } // namespace
 
 TDataModule1::TDataModule1(const QString& programDirectory) : programDirectory_(programDirectory) {
-    verzeichnisse().programm = programDirectory;
     setUpCursors();
     openStartCursors();
 }
@@ -119,6 +118,7 @@ void TDataModule1::openStartCursors() {
     // One message for all tables that cannot be opened, so that a missing Daten
     // folder does not stop the start with eight boxes.
     QStringList fehler;
+    openErrors_.clear();
     for (Cursor TDataModule1::*member : kStartCursors) {
         Cursor& c = this->*member;
         c.close();
@@ -126,6 +126,7 @@ void TDataModule1::openStartCursors() {
             c.open();
         } catch (const DbError& e) {
             fehler << e.message();
+            openErrors_.push_back(e);
         }
     }
     if (!fehler.isEmpty())
@@ -136,6 +137,7 @@ void TDataModule1::closeAll() {
     for (const CursorSetup& setup : kSetup)
         (this->*setup.cursor).close();
     cache_.clear();
+    lukoTabelle_ = {};
 }
 
 Cursor* TDataModule1::cursor(QStringView name) {

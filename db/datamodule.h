@@ -2,6 +2,7 @@
 #pragma once
 
 #include "db/cursor.h"
+#include "db/lukotabelle.h"
 
 #include <memory>
 
@@ -12,7 +13,8 @@ public:
     // Records `programDirectory` (the working directory at start), points every cursor
     // at <programDirectory>/Daten/<file> and opens the eight cursors the rating needs.
     // Tables that cannot be opened are reported together in one message with their
-    // file names; the other cursors are still opened.
+    // file names; the other cursors are still opened. It writes no program-wide
+    // state: the start-up sets the directories.
     explicit TDataModule1(const QString& programDirectory);
     ~TDataModule1();
     TDataModule1(const TDataModule1&) = delete;
@@ -21,8 +23,15 @@ public:
     const QString& programDirectory() const { return programDirectory_; }
     // Opens the eight start cursors again (after a database build).
     void openStartCursors();
-    // Closes every cursor and forgets the loaded tables.
+    // The errors of the last openStartCursors, one per table that could not be opened
+    // (each names its file); empty when all opened.
+    const std::vector<DbError>& openErrors() const { return openErrors_; }
+    // Closes every cursor and forgets the loaded tables and the condenser table.
     void closeAll();
+
+    // The condenser table that the search window builds at its creation and the data
+    // sheets search; it lives and dies with the tables it was built from.
+    LukoTabelle& lukoTabelle() { return lukoTabelle_; }
 
     // Cursor or data source by name without regard to case; nullptr when unknown.
     Cursor* cursor(QStringView name);
@@ -83,6 +92,8 @@ private:
 
     QString programDirectory_;
     TableCache cache_;
+    std::vector<DbError> openErrors_;
+    LukoTabelle lukoTabelle_;
 };
 
 // The process-wide data module; nullptr before it is created.

@@ -308,11 +308,6 @@ void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qi
     }
 }
 
-LukoTabelle& lukoTabelle() {
-    static LukoTabelle tabelle;
-    return tabelle;
-}
-
 int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle) {
     if (dm.TBLukoArtikel.isEmpty())
         return 1;

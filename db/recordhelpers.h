@@ -3,6 +3,7 @@
 #pragma once
 
 #include "db/cursor.h"
+#include "db/lukotabelle.h"
 
 #include <array>
 
@@ -61,18 +62,6 @@ qint32 basisId(const Cursor& artikel);
 // Moves TBArtikel to the article and TBLeistung to the row of the refrigerant
 // (past its end when the article has none).
 void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId);
-
-// Condenser capacity table, built by the condensing-unit search.
-struct LukoEintrag {
-    qint32 LuftkondensatorID = 0;
-    QString Kaeltemittel;                    // Ashrae designation, at most 6 characters
-    std::array<double, 5> KondensLeistung{}; // 1..4
-};
-struct LukoTabelle {
-    std::vector<LukoEintrag> eintraege; // entry k is eintraege[k - 1]
-    int anzahl() const { return static_cast<int>(eintraege.size()); }
-};
-LukoTabelle& lukoTabelle();
 
 // Entry number (from 1) for the current condenser row and refrigerant; 1 when none.
 int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle);

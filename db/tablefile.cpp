@@ -12,32 +12,9 @@ QString sqliteMessage(sqlite3* db) {
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
 }
 
-QString quoted(const QString& identifier) {
-    QString q = identifier;
-    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
-}
+} // namespace
 
-QString sqlType(FieldType type) {
-    switch (type) {
-    case FieldType::Int32:
-    case FieldType::Bool:
-        return QStringLiteral("INTEGER");
-    case FieldType::Float64:
-        return QStringLiteral("REAL");
-    default:
-        return QStringLiteral("TEXT");
-    }
-}
-
-void exec(sqlite3* db, const QString& sql, const QString& path) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(error ? error : "unknown error");
-        sqlite3_free(error);
-        throw DbError(QStringLiteral("%1: %2").arg(path, message));
-    }
-}
+namespace detail {
 
 // Statement that finalizes itself.
 class Statement {
@@ -74,6 +51,40 @@ public:
 private:
     sqlite3* db_ = nullptr;
 };
+
+} // namespace detail
+
+namespace {
+
+using detail::Connection;
+using detail::Statement;
+
+QString quoted(const QString& identifier) {
+    QString q = identifier;
+    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QString sqlType(FieldType type) {
+    switch (type) {
+    case FieldType::Int32:
+    case FieldType::Bool:
+        return QStringLiteral("INTEGER");
+    case FieldType::Float64:
+        return QStringLiteral("REAL");
+    default:
+        return QStringLiteral("TEXT");
+    }
+}
+
+void exec(sqlite3* db, const QString& sql, const QString& path) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "unknown error");
+        sqlite3_free(error);
+        throw DbError(QStringLiteral("%1: %2").arg(path, message));
+    }
+}
 
 QString columnText(sqlite3_stmt* stmt, int column) {
     const auto* text = reinterpret_cast<const char16_t*>(sqlite3_column_text16(stmt, column));
@@ -153,15 +164,10 @@ TableFileWriter::TableFileWriter(const QString& path, const TableDef& def)
     if (def_.fields.empty())
         throw DbError(QStringLiteral("%1: a table needs at least one field").arg(path));
     QFile::remove(path);
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
-        const QString message = sqliteMessage(db_);
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw DbError(QStringLiteral("%1: %2").arg(path, message));
-    }
-    exec(db_, QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"), path_);
-    exec(db_,
+    connection_ = std::make_unique<Connection>(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* db = connection_->get();
+    exec(db, QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"), path_);
+    exec(db,
          QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT);"
                         "CREATE TABLE fields(position INTEGER, name TEXT, type TEXT, "
                         "size INTEGER)"),
@@ -169,7 +175,7 @@ TableFileWriter::TableFileWriter(const QString& path, const TableDef& def)
     QStringList columns;
     QStringList placeholders;
     {
-        Statement field(db_, QStringLiteral("INSERT INTO fields VALUES(?,?,?,?)"), path_);
+        Statement field(db, QStringLiteral("INSERT INTO fields VALUES(?,?,?,?)"), path_);
         for (size_t i = 0; i < def_.fields.size(); ++i) {
             const FieldDef& f = def_.fields[i];
             const QByteArray name = f.name.toUtf8();
@@ -179,20 +185,20 @@ TableFileWriter::TableFileWriter(const QString& path, const TableDef& def)
             sqlite3_bind_text(field.get(), 3, type.constData(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_int(field.get(), 4, f.size);
             if (sqlite3_step(field.get()) != SQLITE_DONE)
-                throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db_)));
+                throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db)));
             sqlite3_reset(field.get());
             columns << quoted(f.name) + QLatin1Char(' ') + sqlType(f.type);
             placeholders << QStringLiteral("?");
         }
     }
-    auto setMeta = [this](const QString& key, const QString& value) {
+    auto setMeta = [this, db](const QString& key, const QString& value) {
         QString v = value;
         v.replace(QLatin1Char('\''), QLatin1String("''"));
-        exec(db_, QStringLiteral("INSERT INTO meta VALUES('%1','%2')").arg(key, v), path_);
+        exec(db, QStringLiteral("INSERT INTO meta VALUES('%1','%2')").arg(key, v), path_);
     };
     setMeta(QStringLiteral("version"), QString::number(kTableFormatVersion));
     setMeta(QStringLiteral("name"), def_.name);
-    exec(db_, QStringLiteral("CREATE TABLE data(%1)").arg(columns.join(QLatin1Char(','))), path_);
+    exec(db, QStringLiteral("CREATE TABLE data(%1)").arg(columns.join(QLatin1Char(','))), path_);
     if (def_.index) {
         QStringList indexColumns;
         for (const QString& f : def_.index->fields) {
@@ -203,7 +209,7 @@ TableFileWriter::TableFileWriter(const QString& path, const TableDef& def)
         }
         setMeta(QStringLiteral("index_name"), def_.index->name);
         setMeta(QStringLiteral("index_fields"), def_.index->fields.join(QLatin1Char(';')));
-        exec(db_,
+        exec(db,
              QStringLiteral("CREATE INDEX %1 ON data(%2)")
                  .arg(quoted(QStringLiteral("idx_") + def_.index->name),
                       indexColumns.join(QLatin1Char(','))),
@@ -211,14 +217,12 @@ TableFileWriter::TableFileWriter(const QString& path, const TableDef& def)
     }
     const QString insert =
         QStringLiteral("INSERT INTO data VALUES(%1)").arg(placeholders.join(QLatin1Char(',')));
-    if (sqlite3_prepare_v2(db_, insert.toUtf8().constData(), -1, &insert_, nullptr) != SQLITE_OK)
-        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db_)));
+    insert_ = std::make_unique<Statement>(db, insert, path_);
 }
 
-TableFileWriter::~TableFileWriter() {
-    sqlite3_finalize(insert_);
-    sqlite3_close(db_);
-}
+// The statement goes before the connection (member order), also when the constructor
+// throws half-way.
+TableFileWriter::~TableFileWriter() = default;
 
 void TableFileWriter::bindValue(int column, const Value& value) {
     const FieldDef& field = def_.fields[static_cast<size_t>(column)];
@@ -227,31 +231,31 @@ void TableFileWriter::bindValue(int column, const Value& value) {
         return DbError(QStringLiteral("%1: wrong value type for field %2").arg(path_, field.name));
     };
     if (isNull(value)) {
-        sqlite3_bind_null(insert_, slot);
+        sqlite3_bind_null(insert_->get(), slot);
         return;
     }
     switch (field.type) {
     case FieldType::Int32:
         if (!std::holds_alternative<qint32>(value))
             throw wrongType();
-        sqlite3_bind_int(insert_, slot, std::get<qint32>(value));
+        sqlite3_bind_int(insert_->get(), slot, std::get<qint32>(value));
         return;
     case FieldType::Bool:
         if (!std::holds_alternative<bool>(value))
             throw wrongType();
-        sqlite3_bind_int(insert_, slot, std::get<bool>(value) ? 1 : 0);
+        sqlite3_bind_int(insert_->get(), slot, std::get<bool>(value) ? 1 : 0);
         return;
     case FieldType::Float64:
         if (!std::holds_alternative<double>(value))
             throw wrongType();
-        sqlite3_bind_double(insert_, slot, std::get<double>(value));
+        sqlite3_bind_double(insert_->get(), slot, std::get<double>(value));
         return;
     case FieldType::Timestamp: {
         if (!std::holds_alternative<QDateTime>(value))
             throw wrongType();
         const QByteArray text =
             std::get<QDateTime>(value).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8();
-        sqlite3_bind_text(insert_, slot, text.constData(), static_cast<int>(text.size()),
+        sqlite3_bind_text(insert_->get(), slot, text.constData(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT);
         return;
     }
@@ -266,7 +270,7 @@ void TableFileWriter::bindValue(int column, const Value& value) {
                               .arg(text.size())
                               .arg(field.name)
                               .arg(field.size));
-        sqlite3_bind_text16(insert_, slot, text.utf16(), static_cast<int>(text.size() * 2),
+        sqlite3_bind_text16(insert_->get(), slot, text.utf16(), static_cast<int>(text.size() * 2),
                             SQLITE_TRANSIENT);
         return;
     }
@@ -281,10 +285,10 @@ void TableFileWriter::insert(const Row& row) {
                           .arg(def_.fields.size()));
     for (size_t i = 0; i < row.size(); ++i)
         bindValue(static_cast<int>(i), row[i]);
-    if (sqlite3_step(insert_) != SQLITE_DONE)
-        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db_)));
-    sqlite3_reset(insert_);
-    sqlite3_clear_bindings(insert_);
+    if (sqlite3_step(insert_->get()) != SQLITE_DONE)
+        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(connection_->get())));
+    sqlite3_reset(insert_->get());
+    sqlite3_clear_bindings(insert_->get());
 }
 
 void TableFileWriter::setMeta(const QString& key, const QString& value) {
@@ -319,7 +323,7 @@ QString tableFileMeta(const QString& path, const QString& key) {
 }
 
 void TableFileWriter::commit() {
-    exec(db_, QStringLiteral("COMMIT"), path_);
+    exec(connection_->get(), QStringLiteral("COMMIT"), path_);
 }
 
 void writeTableFile(const QString& path, const TableDef& def, const std::vector<Row>& rows) {
@@ -329,7 +333,9 @@ void writeTableFile(const QString& path, const TableDef& def, const std::vector<
     writer.commit();
 }
 
-TablePtr loadTableFile(const QString& path) {
+namespace {
+
+TablePtr loadTable(const QString& path) {
     if (!QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Datei nicht gefunden: %1").arg(path));
     Connection connection(path, SQLITE_OPEN_READONLY);
@@ -356,6 +362,16 @@ TablePtr loadTableFile(const QString& path) {
     if (step != SQLITE_DONE)
         throw DbError(QStringLiteral("%1: %2").arg(path, sqliteMessage(db)));
     return std::make_shared<const Table>(std::move(def), std::move(rows));
+}
+
+} // namespace
+
+TablePtr loadTableFile(const QString& path) {
+    try {
+        return loadTable(path);
+    } catch (const DbError& e) {
+        throw DbError(e.message(), path);
+    }
 }
 
 } // namespace drel::db

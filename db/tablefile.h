@@ -7,10 +7,12 @@
 
 #include <memory>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace drel::db {
+
+namespace detail {
+class Connection;
+class Statement;
+} // namespace detail
 
 inline constexpr int kTableFormatVersion = 1;
 
@@ -34,8 +36,10 @@ private:
 
     QString path_;
     TableDef def_;
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* insert_ = nullptr;
+    // Declared in this order so that the statement is finalized before the connection
+    // closes; both are released when the constructor throws.
+    std::unique_ptr<detail::Connection> connection_;
+    std::unique_ptr<detail::Statement> insert_;
 };
 
 // Creates (overwrites) a table file with all rows.

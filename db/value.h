@@ -57,15 +57,18 @@ int compareValues(const Value& a, const Value& b);
 // Equality as key searches and master links see it (exact, numbers across types).
 bool valuesEqual(const Value& a, const Value& b);
 
-// Errors of the storage layer (unknown field, unreadable file, bad value).
+// Errors of the storage layer (unknown field, unreadable file, bad value). `file` is
+// the path of the table file at fault when one is known, so that a caller can name it.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit DbError(const QString& message, const QString& file = QString())
+        : std::runtime_error(message.toStdString()), message_(message), file_(file) {}
     const QString& message() const { return message_; }
+    const QString& file() const { return file_; }
 
 private:
     QString message_;
+    QString file_;
 };
 
 QString fieldTypeName(FieldType type);

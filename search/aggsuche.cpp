@@ -7,7 +7,9 @@
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
 #include "fluid/stoff.h"
+#include "db/cursorguard.h"
 #include "db/datamodule.h"
+#include "db/errorboundary.h"
 
 #include <cmath>
 
@@ -195,14 +197,11 @@ AggListe AggErstellen(db::TDataModule1& dm) {
     oeffnen(dm.TBLukoArtikel);
     oeffnen(dm.TBLukoLeistung);
     db::Cursor& artikel = dm.TBArtikel;
-    const QString alterFilter = artikel.filter();
-    const bool warGefiltert = artikel.filtered();
+    const db::CursorGuard filterZurueck(artikel);
     artikel.setFilter(kNurMitBasis);
     artikel.setFiltered(true);
     for (artikel.first(); !artikel.eof(); artikel.next())
         einheitAufnehmen(dm, liste);
-    artikel.setFiltered(warGefiltert);
-    artikel.setFilter(alterFilter);
     return liste;
 }
 
@@ -211,7 +210,7 @@ db::LukoTabelle KondErstellen(db::TDataModule1& dm) {
     oeffnen(dm.TBKMittel);
     oeffnen(dm.TBLukos);
     db::Cursor& leistung = dm.TBLukoLeistung;
-    db::DataSource* master = leistung.masterSource();
+    const db::CursorGuard linkZurueck(leistung);
     leistung.setMasterSource(nullptr);
     oeffnen(leistung);
     for (leistung.first(); !leistung.eof(); leistung.next()) {
@@ -223,26 +222,27 @@ db::LukoTabelle KondErstellen(db::TDataModule1& dm) {
                 leistung.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
         tabelle.eintraege.push_back(e);
     }
-    leistung.setMasterSource(master);
     return tabelle;
 }
 
-void AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
+bool AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
               const db::LukoTabelle& kondensatoren) {
-    ErsteMeldung eineMeldung;
-    programmschalter().LukoModus = true;
-    u.ergebnis.leeren();
-    AggLauf lauf(u, e, kondensatoren);
-    for (std::size_t k = 0; k < aggregate.size(); ++k)
-        lauf.einheit(static_cast<int>(k + 1), aggregate[k]);
-    u.ergebnis.nachQoSortieren();
+    MessageScope eineSuche;
+    return db::runReported([&] {
+        programmschalter().LukoModus = true;
+        u.ergebnis.leeren();
+        AggLauf lauf(u, e, kondensatoren);
+        for (std::size_t k = 0; k < aggregate.size(); ++k)
+            lauf.einheit(static_cast<int>(k + 1), aggregate[k]);
+        u.ergebnis.nachQoSortieren();
+    });
 }
 
 bool satzSucheNoetig(const TypRec& typ) {
     return typ.RBCQLR || typ.RBCQNR || typ.RBWEY;
 }
 
-void SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart) {
+bool SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart) {
     SuchEingabe s = e;
     TypRec& t = s.typ;
     t.RBLV = t.rbQNT = t.RBEQL = t.RBEQN = t.RBW = t.RBWY = t.RBWT = t.verbundtoo = false;
@@ -256,22 +256,19 @@ void SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart) 
 
     db::TDataModule1& dm = u.dm;
     db::Cursor& saetze = dm.STBArtikel;
-    oeffnen(saetze);
-    saetze.setFilter(QStringLiteral("BasisArtikel <> '0' and BasisArtikel <> ''"));
-    saetze.setFiltered(true);
-    dm.DtsSTBArtikel.setDataSet(&saetze);
     db::Cursor& artikel = dm.TBArtikel;
-    const QString alteFelder = artikel.masterFields();
-    artikel.setMasterFields(QStringLiteral("BasisID"));
-    artikel.setMasterSource(&dm.DtsSTBArtikel);
-
-    VerdSuche(u, s, chart, true);
-
-    saetze.setFiltered(false);
-    saetze.setFilter(QString());
-    dm.DtsSTBArtikel.setDataSet(nullptr);
-    artikel.setMasterSource(nullptr);
-    artikel.setMasterFields(alteFelder);
+    const db::CursorGuard saetzeZurueck(saetze);
+    const db::DataSourceGuard quelleZurueck(dm.DtsSTBArtikel);
+    const db::CursorGuard artikelZurueck(artikel);
+    const bool verbunden = db::runReported([&] {
+        oeffnen(saetze);
+        saetze.setFilter(QStringLiteral("BasisArtikel <> '0' and BasisArtikel <> ''"));
+        saetze.setFiltered(true);
+        dm.DtsSTBArtikel.setDataSet(&saetze);
+        artikel.setMasterFields(QStringLiteral("BasisID"));
+        artikel.setMasterSource(&dm.DtsSTBArtikel);
+    });
+    return verbunden && VerdSuche(u, s, chart, true);
 }
 
 } // namespace drel::search

@@ -27,20 +27,23 @@ struct AggRec {
 using AggListe = std::vector<AggRec>;
 
 // Builds the unit list from the articles with a base article and their condenser
-// assignments. Leaves the cursors as it found them (filter off, links restored).
+// assignments. Leaves the cursors as it found them (filter and links restored, also
+// when it throws DbError on a table fault; the caller is the boundary).
 AggListe AggErstellen(db::TDataModule1& dm);
-// Builds the condenser list: one entry per condenser capacity record.
+// Builds the condenser list: one entry per condenser capacity record. Throws DbError.
 db::LukoTabelle KondErstellen(db::TDataModule1& dm);
 
 // Searches the unit list (e.tc is the air inlet temperature); replaces the results
-// and sets LukoModus. Units whose rating cannot be computed are left out.
-void AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
+// and sets LukoModus. Units whose rating cannot be computed are left out. A table
+// fault is reported and ends the search with false.
+bool AggSuche(SuchUmgebung& u, const SuchEingabe& e, const AggListe& aggregate,
               const db::LukoTabelle& kondensatoren);
 
 // Whether the set search follows the unit search: sets with receiver or open sets.
 bool satzSucheNoetig(const TypRec& typ);
 // Runs the compressor engine in set mode over the articles with a base article and
-// appends the accepted sets to the unit results.
-void SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart);
+// appends the accepted sets to the unit results; false after a reported table fault.
+// The filter and links it sets are undone in every case.
+bool SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart);
 
 } // namespace drel::search

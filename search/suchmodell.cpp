@@ -496,7 +496,7 @@ SuchEingabe SuchModell::eingabeAusRecord() const {
     return e;
 }
 
-void SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
+bool SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
     for (Feld f : {Feld::Q0, Feld::t0, Feld::tc, Feld::ts, Feld::dtu}) {
         if (asFloat(text(f)) == 0.0)
             text(f) = QStringLiteral("0");
@@ -522,18 +522,23 @@ void SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
     bp.tc = eingabe_.tc;
     bp.tsaug = eingabe_.ts;
     bp.tu = eingabe_.dtu;
+    MessageScope eineSuche; // units and sets are one search
+    bool ok = true;
     if (rbVerdichter) {
-        VerdSuche(u, eingabe_, dienste.chart);
+        ok = VerdSuche(u, eingabe_, dienste.chart);
     } else {
         bp.tle = eingabe_.tc;
         static const AggListe keineAggregate;
         static const db::LukoTabelle keineKondensatoren;
-        AggSuche(u, eingabe_, dienste.aggregate ? *dienste.aggregate : keineAggregate,
-                 dienste.kondensatoren ? *dienste.kondensatoren : keineKondensatoren);
-        if (satzSucheNoetig(eingabe_.typ))
-            SatzSuche(u, eingabe_, dienste.chart);
+        ok = AggSuche(u, eingabe_, dienste.aggregate ? *dienste.aggregate : keineAggregate,
+                      dienste.kondensatoren ? *dienste.kondensatoren : keineKondensatoren);
+        if (ok && satzSucheNoetig(eingabe_.typ))
+            ok = SatzSuche(u, eingabe_, dienste.chart);
     }
+    if (!ok)
+        ergebnis_.leeren(); // the engine reported the fault; no half list
     sortierenUndZeigen();
+    return ok;
 }
 
 void SuchModell::sortierenUndZeigen() {

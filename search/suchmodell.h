@@ -32,8 +32,9 @@ struct SuchDienste {
 
 class SuchModell {
 public:
-    // Results go into `ergebnis` (the program-wide table unless a test passes its own).
-    explicit SuchModell(const calc::Einheiten& einheiten, Suchergebnis& ergebnis = suchergebnis());
+    // Results go into `ergebnis`, the result table its owner (the start-up, a command,
+    // a test) shares with the data sheets.
+    explicit SuchModell(const calc::Einheiten& einheiten, Suchergebnis& ergebnis);
 
     // --- state under the window's control names ---
     bool rbVerdichter = true;
@@ -113,8 +114,9 @@ public:
     QByteArray rohdaten() const { return roh_; }
 
     // OKBtnClick: stores the criteria (in search.ini when a path is given), runs the
-    // engines and fills the result list.
-    void OKBtnClick(const QString& suchIni, SuchDienste& dienste);
+    // engines and fills the result list. False when an engine reported a table fault
+    // (the list is then empty); nothing is thrown.
+    bool OKBtnClick(const QString& suchIni, SuchDienste& dienste);
     // Sorting again (a click on a sort option).
     void rbKaelteClick(SortOption option);
 

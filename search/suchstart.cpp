@@ -1,16 +1,21 @@
 #include "search/suchstart.h"
 
 #include "db/datamodule.h"
+#include "db/errorboundary.h"
 
 namespace drel::search {
 
 SuchListen FormCreate(db::TDataModule1& dm, const db::PruefBeobachter& beobachter) {
-    if (db::dateienPruefen(dm.programDirectory(), beobachter) == db::PruefErgebnis::Gebaut)
-        dm.openStartCursors();
     SuchListen listen;
-    listen.aggregate = AggErstellen(dm);
-    listen.kondensatoren = KondErstellen(dm);
-    db::lukoTabelle() = listen.kondensatoren;
+    const bool ok = db::runReported([&] {
+        if (db::dateienPruefen(dm.programDirectory(), beobachter) == db::PruefErgebnis::Gebaut)
+            dm.openStartCursors();
+        listen.aggregate = AggErstellen(dm);
+        listen.kondensatoren = KondErstellen(dm);
+    });
+    if (!ok)
+        listen = {}; // reported; the window opens with empty lists rather than half ones
+    dm.lukoTabelle() = listen.kondensatoren;
     return listen;
 }
 

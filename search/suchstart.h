@@ -13,8 +13,9 @@ struct SuchListen {
 };
 
 // Rebuilds the tables when the exports are newer (reopening the start cursors after a
-// build), builds both lists and makes the condenser list the program-wide condenser
-// table that the data sheets search.
+// build), builds both lists and hands the condenser list to the data module, whose
+// condenser table the data sheets search. A table fault is reported and leaves both
+// lists empty.
 SuchListen FormCreate(db::TDataModule1& dm, const db::PruefBeobachter& beobachter = {});
 
 } // namespace drel::search

@@ -98,27 +98,4 @@ void Suchergebnis::nachQoSortieren() {
     auswahlSortieren([](const VdSatz& v) { return v.Qo; });
 }
 
-ErsteMeldung::ErsteMeldung() : vorher_(setMessageSink(this)) {}
-
-ErsteMeldung::~ErsteMeldung() {
-    setMessageSink(vorher_);
-}
-
-void ErsteMeldung::show(const Message& message) {
-    if (gezeigt_)
-        return;
-    gezeigt_ = true;
-    if (vorher_ != nullptr) {
-        vorher_->show(message);
-    } else {
-        StderrSink stderrSink;
-        stderrSink.show(message);
-    }
-}
-
-Suchergebnis& suchergebnis() {
-    static Suchergebnis tabelle;
-    return tabelle;
-}
-
 } // namespace drel::search

@@ -107,22 +107,4 @@ private:
     int anzahl_ = 0;
 };
 
-// Passes only the first message of one search on to the sink that was installed
-// before it: a failed property call fails several calls for every candidate after.
-class ErsteMeldung : public MessageSink {
-public:
-    ErsteMeldung();
-    ~ErsteMeldung() override;
-    ErsteMeldung(const ErsteMeldung&) = delete;
-    ErsteMeldung& operator=(const ErsteMeldung&) = delete;
-    void show(const Message& message) override;
-
-private:
-    MessageSink* vorher_;
-    bool gezeigt_ = false;
-};
-
-// The program-wide result table of the search window and the data sheet.
-Suchergebnis& suchergebnis();
-
 } // namespace drel::search

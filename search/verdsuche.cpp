@@ -9,6 +9,7 @@
 #include "fluid/stoff.h"
 #include "chart/grenztest.h"
 #include "db/datamodule.h"
+#include "db/errorboundary.h"
 #include "db/recordhelpers.h"
 
 #include <cmath>
@@ -275,10 +276,12 @@ bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
     return chart.innerhalb(polygone, achsen, einheiten.TempAnzeige(t0), einheiten.TempAnzeige(tc));
 }
 
-void VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus) {
-    ErsteMeldung eineMeldung;
-    programmschalter().LukoModus = false;
-    Lauf(u, e, chart, satzModus).ausfuehren();
+bool VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus) {
+    MessageScope eineSuche;
+    return db::runReported([&] {
+        programmschalter().LukoModus = false;
+        Lauf(u, e, chart, satzModus).ausfuehren();
+    });
 }
 
 } // namespace drel::search

@@ -47,8 +47,9 @@ struct SuchUmgebung {
 // refilled. Set mode: STBArtikel is the source (TBArtikel follows it as its base
 // compressor) and the results are appended. Without a chart the envelope test is
 // skipped. A candidate whose rating cannot be computed is left out; the property
-// library reports the reason once per search.
-void VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart,
+// library reports each reason once per search. A table fault is reported and ends
+// the search with false.
+bool VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart,
                bool satzModus = false);
 
 // The envelope test on the current capacity record: polygons 3, 2, 1 as graphs 1 to

@@ -1,3 +1,4 @@
+#include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "db/datamodule.h"
@@ -134,6 +135,33 @@ TEST_F(DataModuleTest, MissingTablesAreReportedByNameInOneMessage) {
     EXPECT_TRUE(dm.TBLukoArtikel.active()); // after both in the start order
     EXPECT_TRUE(dm.TBKMittelS.active());
     EXPECT_TRUE(dm.TBMotoren.isNull("ElektrStrom1"));
+    // The same faults, each with its file, for a caller that must name the table.
+    ASSERT_EQ(dm.openErrors().size(), 2u);
+    EXPECT_TRUE(dm.openErrors()[0].file().endsWith("/Motors.cds"));
+    EXPECT_TRUE(dm.openErrors()[1].file().endsWith("/AirCooledCondensers.cds"));
+    // Rebuilt tables open again and the list empties.
+    write("Motors", {});
+    write("AirCooledCondensers", {});
+    dm.openStartCursors();
+    EXPECT_TRUE(dm.openErrors().empty());
+}
+
+TEST_F(DataModuleTest, WritesNoProgramWideStateAndOwnsTheCondenserTable) {
+    const Verzeichnisse vorher = verzeichnisse();
+    verzeichnisse().programm = QStringLiteral("/start/up");
+    TDataModule1& dm = module();
+    EXPECT_EQ(dm.programDirectory(), dir_.path());
+    EXPECT_EQ(verzeichnisse().programm, "/start/up"); // the start-up's to set
+    verzeichnisse() = vorher;
+
+    dm.lukoTabelle().eintraege.push_back({5, QStringLiteral("R404A"), {}});
+    EXPECT_EQ(dm.lukoTabelle().anzahl(), 1);
+    dm.closeAll(); // built from the tables, it goes with them
+    EXPECT_EQ(dm.lukoTabelle().anzahl(), 0);
+    // A second data module has its own table.
+    TDataModule1 zweites(dir_.path());
+    zweites.lukoTabelle().eintraege.push_back({});
+    EXPECT_EQ(dm.lukoTabelle().anzahl(), 0);
 }
 
 TEST_F(DataModuleTest, SpeedLimitsAsCalculatedFields) {

@@ -1,5 +1,6 @@
 #include "dbfixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -88,7 +89,35 @@ TEST(TableFile, MissingOrForeignFileGivesErrorWithFileName) {
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("this is not a database at all, just some bytes");
     junk.close();
-    EXPECT_THROW(loadTableFile(junk.fileName()), DbError);
+    try {
+        loadTableFile(junk.fileName());
+        FAIL() << "no error";
+    } catch (const DbError& e) {
+        // The error carries the file, so that a caller can name the table at fault.
+        EXPECT_EQ(e.file(), junk.fileName());
+    }
+}
+
+namespace {
+
+int openDescriptors() {
+    return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
+}
+
+} // namespace
+
+TEST(TableFile, WriterThatFailsHalfWayLeavesNoOpenConnection) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/Kaputt.cds";
+    TableDef def = allTypes();
+    def.index = IndexDef{"Fehlt", {"GibtsNicht"}}; // refused after the file is open
+    const int vorher = openDescriptors();
+    for (int k = 0; k < 3; ++k)
+        EXPECT_THROW(TableFileWriter(path, def), DbError);
+    EXPECT_EQ(openDescriptors(), vorher);
+    // The same path takes a good table afterwards.
+    writeTableFile(path, allTypes(), {{i(1), d(1.0), s("a"), s("b"), true, Value()}});
+    EXPECT_EQ(loadTableFile(path)->rowCount(), 1);
 }
 
 TEST(Values, ConversionsAsDataSetFields) {

@@ -64,11 +64,11 @@ TEST_F(AggSucheTest, ListsHoldOneEntryPerUnitCondenserAndRefrigerant) {
 }
 
 TEST_F(AggSucheTest, WindowCreationBuildsBothListsAndTheCondenserTable) {
-    db::lukoTabelle() = {};
+    dm_->lukoTabelle() = {};
     const SuchListen listen = FormCreate(*dm_); // no exports: nothing to rebuild
     EXPECT_EQ(listen.aggregate.size(), 9u);
-    EXPECT_EQ(db::lukoTabelle().anzahl(), 3);
-    EXPECT_EQ(db::lukoTabelle().eintraege[1].Kaeltemittel, "R404A");
+    EXPECT_EQ(dm_->lukoTabelle().anzahl(), 3);
+    EXPECT_EQ(dm_->lukoTabelle().eintraege[1].Kaeltemittel, "R404A");
 }
 
 TEST_F(AggSucheTest, AirCooledBoxListsOnlyTheLUnitOfItsSeries) {

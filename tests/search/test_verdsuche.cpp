@@ -151,12 +151,23 @@ TEST_F(VerdSucheTest, ResultsAscendByRoundedQo) {
     }
 }
 
-TEST_F(VerdSucheTest, UnratableCandidatesAreLeftOutWithOneMessage) {
+TEST_F(VerdSucheTest, UnratableCandidatesAreLeftOutEachFailedCallReportedOnce) {
     SuchEingabe e = eingabe(nurQn());
     e.km = KMRec::ausListenEintrag(QStringLiteral("R999"));
     suchen(e);
     EXPECT_EQ(ergebnis_.anzahl(), 0);
-    EXPECT_EQ(sink_.messages.size(), 1);
+    // Four candidates fail the same property calls; each failed call's text arrives
+    // once per search, and the different calls are all shown.
+    std::set<QString> texte;
+    for (const Message& m : sink_.messages)
+        texte.insert(m.text);
+    EXPECT_EQ(texte.size(), static_cast<std::size_t>(sink_.messages.size()));
+    EXPECT_TRUE(texte.contains(QStringLiteral("Error: dew point pressure")));
+    EXPECT_GE(texte.size(), 2u);
+    // The next search is a new operation: the same texts are shown again.
+    const auto ersteSuche = sink_.messages.size();
+    suchen(e);
+    EXPECT_EQ(sink_.messages.size(), 2 * ersteSuche);
 }
 
 TEST(Suchergebnis, QoRoundingGoesHalvesToEven) {

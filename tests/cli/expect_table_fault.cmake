@@ -1,0 +1,14 @@
+# Runs drel-cli with ARGS ("|"-separated) and expects exit code 1, the file name
+# Articles.cds and the rebuild hint on stderr.
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${CLI} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                ERROR_VARIABLE err)
+if(NOT rc EQUAL 1)
+    message(FATAL_ERROR "exit code ${rc}, expected 1\n${err}")
+endif()
+if(NOT err MATCHES "the table Articles\\.cds is missing or damaged")
+    message(FATAL_ERROR "the table is not named:\n${err}")
+endif()
+if(NOT err MATCHES "drel-cli build-db --force --dir [^\n]+")
+    message(FATAL_ERROR "no rebuild hint:\n${err}")
+endif()
