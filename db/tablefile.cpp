@@ -292,13 +292,14 @@ void TableFileWriter::insert(const Row& row) {
 }
 
 void TableFileWriter::setMeta(const QString& key, const QString& value) {
-    Statement meta(db_, QStringLiteral("INSERT OR REPLACE INTO meta VALUES(?,?)"), path_);
+    detail::Statement meta(connection_->get(),
+                           QStringLiteral("INSERT OR REPLACE INTO meta VALUES(?,?)"), path_);
     const QByteArray k = key.toUtf8();
     const QByteArray v = value.toUtf8();
     sqlite3_bind_text(meta.get(), 1, k.constData(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(meta.get(), 2, v.constData(), -1, SQLITE_TRANSIENT);
     if (sqlite3_step(meta.get()) != SQLITE_DONE)
-        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(db_)));
+        throw DbError(QStringLiteral("%1: %2").arg(path_, sqliteMessage(connection_->get())));
 }
 
 QString tableFileMeta(const QString& path, const QString& key) {

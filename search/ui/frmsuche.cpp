@@ -82,7 +82,7 @@ void setzeText(QLineEdit* e, const QString& text) {
 } // namespace
 
 TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
-    : TDForm(parent), einheiten_(einheiten), modell_(einheiten) {
+    : TDForm(parent), einheiten_(einheiten), modell_(einheiten, ergebnis_) {
     // The window lives inside the main window's search area, not as a window of its own
     // (a dialog class turns a plain widget flag into a dialog flag when constructed).
     setWindowFlags(Qt::Widget);

@@ -78,6 +78,7 @@ private:
     void gridFuellen();
 
     calc::Einheiten& einheiten_;
+    search::Suchergebnis ergebnis_; // the result table of this window's searches
     search::SuchModell modell_;
     QString suchIni_;
     struct Dienste {
