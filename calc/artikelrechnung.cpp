@@ -313,6 +313,8 @@ ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, TStoff& stoff, const ArtikelEin
     db::Cursor& artikel = dm.TBArtikel;
     if (artikel.isEmpty() || artikel.asInteger(u"ID") != e.AktArtikelID)
         artikel.locate(QStringLiteral("ID"), {db::Value(e.AktArtikelID)});
+    if (artikel.isEmpty() || artikel.asInteger(u"ID") != e.AktArtikelID)
+        return r;
     const QString bezeichnung = artikel.asString(u"Bezeichnung1");
     const int gezeigteGruppe = artikel.asInteger(u"Produktgruppe");
 

@@ -161,12 +161,6 @@ void zeile(const char* name, const QString& value, const QString& unit) {
     std::printf("%-8s %12s %s\n", name, qPrintable(value), qPrintable(unit));
 }
 
-// A clamped input: the entry and the value used.
-void geklemmtZeile(const char* name, double vorher, double nachher, const QString& einheit) {
-    std::printf("clamped  %s %s -> %s %s\n", name, qPrintable(wert(vorher, "0.##")),
-                qPrintable(wert(nachher, "0.##")), qPrintable(einheit));
-}
-
 // What the rating adds beyond the values of one compressor: the second compressor of
 // a duplex type, torque, intermediate cooler, the inputs it clamped and its notes.
 void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
@@ -195,22 +189,26 @@ void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
     const Betriebspunkt& ein = e.punkt;
     auto anzeige = [&](double v) { return einheiten.TempAnzeige(v); };
     auto diff = [&](double v) { return einheiten.DiffAnzeige(v); };
-    if (a.geklemmt.t0)
-        geklemmtZeile("t0", anzeige(ein.t0), anzeige(bp.t0), t);
-    if (a.geklemmt.tc)
-        geklemmtZeile("tc", anzeige(ein.tc), anzeige(bp.tc), t);
-    if (a.geklemmt.tsaug)
-        geklemmtZeile("ts", anzeige(ein.tsaug), anzeige(bp.tsaug), t);
-    if (a.geklemmt.tu)
-        geklemmtZeile("dtu", diff(ein.tu), diff(bp.tu), k);
-    if (a.geklemmt.tue)
-        geklemmtZeile("superheat", diff(ein.tue), diff(bp.tue), k);
-    if (a.geklemmt.tle)
-        geklemmtZeile("air", anzeige(ein.tle), anzeige(bp.tle), t);
-    if (frequenzVorher != bp.f)
-        geklemmtZeile("f", frequenzVorher, bp.f, QStringLiteral("Hz"));
-    if (a.geklemmt.n)
-        geklemmtZeile("n", a.nVorher, bp.n, QStringLiteral("1/min"));
+    const struct {
+        bool geklemmt;
+        const char* name;
+        double eingabe, verwendet;
+        QString einheit;
+    } klemmen[] = {
+        {a.geklemmt.t0, "t0", anzeige(ein.t0), anzeige(bp.t0), t},
+        {a.geklemmt.tc && !a.SatzModus, "tc", anzeige(ein.tc), anzeige(bp.tc), t},
+        {a.geklemmt.tsaug, "ts", anzeige(ein.tsaug), anzeige(bp.tsaug), t},
+        {a.geklemmt.tu, "dtu", diff(ein.tu), diff(bp.tu), k},
+        {a.geklemmt.tue, "superheat", diff(ein.tue), diff(bp.tue), k},
+        {a.geklemmt.tle, "air", anzeige(ein.tle), anzeige(bp.tle), t},
+        {frequenzVorher != bp.f, "f", frequenzVorher, bp.f, QStringLiteral("Hz")},
+        {a.geklemmt.n, "n", a.nVorher, bp.n, QStringLiteral("1/min")},
+    };
+    for (const auto& klemme : klemmen)
+        if (klemme.geklemmt)
+            std::printf("clamped  %s %s -> %s %s\n", klemme.name,
+                        qPrintable(wert(klemme.eingabe, "0.##")),
+                        qPrintable(wert(klemme.verwendet, "0.##")), qPrintable(klemme.einheit));
     for (const QString& text : a.hinweise.texte())
         std::printf("note     %s\n", qPrintable(text));
 }

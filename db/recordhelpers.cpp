@@ -57,24 +57,24 @@ void readPolygon(const Cursor& c, int n, GrenzPolygon& p) {
     static FieldPositions strich(polygonNames("KoordStrich"));
     static FieldPositions rot(polygonNames("KoordRot"));
     FieldPositions& fields = n == 1 ? blau : (n == 2 ? strich : rot);
-    for (size_t k = 1; k <= 10; ++k) {
-        p.to[k] = static_cast<float>(fields.number(c, 2 * (k - 1)));
-        p.tc[k] = static_cast<float>(fields.number(c, 2 * (k - 1) + 1));
+    p = GrenzPolygon{};
+    for (size_t k = 0; k < GrenzPolygon::kGespeichert; ++k) {
+        p.punkte[k].to = static_cast<float>(fields.number(c, 2 * k));
+        p.punkte[k].tc = static_cast<float>(fields.number(c, 2 * k + 1));
     }
-    p.to[11] = 0.0F;
-    p.tc[11] = 0.0F;
+    // The closing point: the first of the stored points 2 to 10 equal to point 1.
     p.Anzahl = 11;
-    for (int k = 2; k <= 10; ++k) {
-        if (p.to[static_cast<size_t>(k)] == p.to[1] && p.tc[static_cast<size_t>(k)] == p.tc[1]) {
-            p.Anzahl = static_cast<quint8>(k);
+    for (size_t k = 1; k < GrenzPolygon::kGespeichert; ++k) {
+        if (p.punkte[k] == p.punkte[0]) {
+            p.Anzahl = static_cast<int>(k) + 1;
             break;
         }
     }
 }
 
 bool allZero(const GrenzPolygon& p) {
-    for (size_t k = 1; k <= 11; ++k)
-        if (p.to[k] != 0.0F || p.tc[k] != 0.0F)
+    for (const GrenzPunkt& punkt : p.punkte)
+        if (punkt.to != 0.0F || punkt.tc != 0.0F)
             return false;
     return true;
 }

@@ -2,6 +2,7 @@
 // state of their own; those that move cursors say so.
 #pragma once
 
+#include "base/grenzpolygon.h"
 #include "db/cursor.h"
 
 #include <array>
@@ -10,13 +11,8 @@ namespace drel::db {
 
 class TDataModule1;
 
-// One application-limit polygon, points 1 to 11 (index 0 unused), in 32-bit
-// precision: all comparisons of points are made on these values.
-struct GrenzPolygon {
-    quint8 Anzahl = 2;
-    std::array<float, 12> to{};
-    std::array<float, 12> tc{};
-};
+using drel::GrenzPolygon;
+using drel::GrenzPunkt;
 
 // EN 12900 coefficients: Qo[1..10], P[1..10], I[1..4] (index 0 unused).
 struct KoeffSatz {
@@ -26,7 +22,8 @@ struct KoeffSatz {
 };
 
 // Reads polygon n (1 = KoordBlau, 2 = KoordStrich, 3 = KoordRot) of the capacity
-// cursor's current row; an all-zero polygon 2 stands for polygon 1.
+// cursor's current row; an all-zero polygon 2 stands for polygon 1. The stored points
+// 1 to 10 become punkte[0] to punkte[9].
 void GrenzenLesen(const Cursor& leistung, int n, GrenzPolygon& polygon);
 
 void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& satz);

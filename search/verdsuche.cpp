@@ -23,16 +23,6 @@ bool fahrenheit(const calc::Einheiten& einheiten) {
     return einheiten.index(calc::EinheitGruppe::Temperatur) == 1;
 }
 
-chart::GrenzPunkte punkte(const db::GrenzPolygon& p) {
-    chart::GrenzPunkte g;
-    g.Anzahl = std::min<int>(p.Anzahl, 11);
-    for (int k = 0; k < g.Anzahl; ++k) {
-        g.to[static_cast<std::size_t>(k)] = p.to[static_cast<std::size_t>(k + 1)];
-        g.tc[static_cast<std::size_t>(k)] = p.tc[static_cast<std::size_t>(k + 1)];
-    }
-    return g;
-}
-
 bool istDuplex(db::Baureihe art) {
     return art == Baureihe::QLDuplex || art == Baureihe::QNDuplex;
 }
@@ -264,7 +254,7 @@ bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
     db::GrenzenLesen(dm.TBLeistung, 3, p3);
     db::GrenzenLesen(dm.TBLeistung, 2, p2);
     db::GrenzenLesen(dm.TBLeistung, 1, p1);
-    chart::GrenzPolygone polygone{punkte(p1), punkte(p2), punkte(p3)};
+    chart::GrenzPolygone polygone{p1, p2, p3};
     const calc::GrenzBereich& g = calc::grenzBereich();
     const bool f = fahrenheit(einheiten);
     if (f)

@@ -11,7 +11,7 @@ using namespace drel::rating::testing;
 
 namespace {
 
-enum : qint32 { kWt = 6, kEinheit = 7, kDuplex = 8 };
+enum : qint32 { kWt = 6, kEinheit = 7, kDuplex = 8, kPolumschaltbar = 9 };
 
 // Dashed limits t0 −40..10 °C, tc 20..55 °C around a blue box t0 −30..5, tc 25..50,
 // clockwise in the (tc, t0) plane as the data has them.
@@ -38,19 +38,22 @@ protected:
              artikelZeile(kMotorOhneSatz, 25, "QN5"), artikelZeile(kWt, 23, "WT12/30"),
              artikelZeile(kEinheit, 57, "CQN4/200-4 L",
                           {{"Basisartikel", s("1")}, {"UseBaseArticleWukData", Value(true)}}),
-             artikelZeile(kDuplex, 30, "EQN4/200-4", {{"MaximaleAntriebsleistung", d(5.0)}})});
+             artikelZeile(kDuplex, 30, "EQN4/200-4", {{"MaximaleAntriebsleistung", d(5.0)}}),
+             artikelZeile(kPolumschaltbar, 25, "QN4-64 4/8")});
         writeProductTable(p, "CapacityData",
                           {leistung(13, kQnMitMotor, 2, false, 10.0, grenzen()),
                            leistung(21, kQlMitMotor, 4, false, 5.0, grenzen()),
                            leistung(31, kOffenerW, 1, true, 20.0, grenzen()),
                            leistung(41, kZweistufig, 2, true, 20.0, grenzen()),
                            leistung(61, kWt, 2, true, 20.0, grenzen()),
-                           leistung(81, kDuplex, 2, false, 10.0, grenzen())});
+                           leistung(81, kDuplex, 2, false, 10.0, grenzen()),
+                           leistung(91, kPolumschaltbar, 2, false, 10.0, grenzen())});
         writeProductTable(
             p, "MotorArticle",
             {rowOf("MotorArticle", {{"MotorID", i(7)}, {"ArtikelID", i(kQnMitMotor)}}),
              rowOf("MotorArticle", {{"MotorID", i(7)}, {"ArtikelID", i(kQlMitMotor)}}),
-             rowOf("MotorArticle", {{"MotorID", i(7)}, {"ArtikelID", i(kDuplex)}})});
+             rowOf("MotorArticle", {{"MotorID", i(7)}, {"ArtikelID", i(kDuplex)}}),
+             rowOf("MotorArticle", {{"MotorID", i(7)}, {"ArtikelID", i(kPolumschaltbar)}})});
         dm_ = std::make_unique<TDataModule1>(p);
         programmschalter() = Programmschalter{};
         betriebspunkt() = Betriebspunkt{};
@@ -178,6 +181,28 @@ TEST_F(ArtikelRechnungTest, ArticleWithoutMotorIsRatedAtFiftyHertz) {
     // The 60 Hz of the last rating is taken out of the speed.
     EXPECT_DOUBLE_EQ(r.punkt.n, 1450.0);
     EXPECT_FALSE(programmschalter().Netz60Hz);
+}
+
+TEST_F(ArtikelRechnungTest, PoleChangingQnIsRatedAtFiftyHertz) {
+    ArtikelEingabe e = blatt(kPolumschaltbar, "QNX4-64 4/8");
+    e.punkt.f = 60.0;
+    ArtikelErgebnis r = rechne(e);
+    EXPECT_TRUE(r.frequenzFest);
+    EXPECT_DOUBLE_EQ(r.punkt.f, 50.0);
+    e = blatt(kQnMitMotor, "QNX4/200-4");
+    e.punkt.f = 60.0;
+    r = rechne(e);
+    EXPECT_FALSE(r.frequenzFest);
+    EXPECT_DOUBLE_EQ(r.punkt.f, 60.0);
+}
+
+TEST_F(ArtikelRechnungTest, NothingHappensWithoutAnArticleOrCapacityRecord) {
+    ArtikelEingabe e = blatt(0, "");
+    e.punkt.f = 60.0;
+    EXPECT_FALSE(rechne(e).gerechnet);
+    EXPECT_DOUBLE_EQ(programmschalter().LetzteFrequenz, 0.0);
+    e = blatt(kOffenerW, "WX4", "R22"); // W4 has no R22 record
+    EXPECT_FALSE(rechne(e).gerechnet);
 }
 
 TEST_F(ArtikelRechnungTest, WtTypesRunAtLeast1400) {

@@ -199,29 +199,32 @@ TEST_F(Invarianten, PolygoneSchliessenInnerhalbDerAchsen) {
             EXPECT_LE(blau.Anzahl, 10) << qPrintable(was);
             EXPECT_GE(blau.Anzahl, 4) << qPrintable(was);
             EXPECT_LE(strich.Anzahl, 10) << qPrintable(was);
-            const bool rotLeer =
-                rot.to[1] == 0 && rot.tc[1] == 0 && rot.to[2] == 0 && rot.tc[2] == 0;
+            const bool rotLeer = rot.punkte[0] == GrenzPunkt{} && rot.punkte[1] == GrenzPunkt{};
             EXPECT_TRUE(rotLeer || rot.Anzahl <= 10) << qPrintable(was);
             float t0min = 200, t0max = -200, tcmin = 200, tcmax = -200;
-            for (int k = 1; k <= strich.Anzahl; ++k) {
-                t0min = std::min(t0min, strich.to[k]);
-                t0max = std::max(t0max, strich.to[k]);
-                tcmin = std::min(tcmin, strich.tc[k]);
-                tcmax = std::max(tcmax, strich.tc[k]);
+            for (int k = 0; k < strich.Anzahl; ++k) {
+                const GrenzPunkt& q = strich.punkte[static_cast<size_t>(k)];
+                t0min = std::min(t0min, q.to);
+                t0max = std::max(t0max, q.to);
+                tcmin = std::min(tcmin, q.tc);
+                tcmax = std::max(tcmax, q.tc);
             }
             // The chart draws only segments inside the axes; a cut polygon would leak its fill.
             const chart::GrenzAchsen a = chart::grenzAchsen(t0min, t0max, tcmin, tcmax);
             for (const db::GrenzPolygon* p : {&blau, &strich, &rot}) {
                 if (p == &rot && rotLeer)
                     continue;
-                for (int k = 1; k <= p->Anzahl; ++k) {
-                    EXPECT_TRUE(p->to[k] >= a.XMin && p->to[k] <= a.XMax) << qPrintable(was);
-                    EXPECT_TRUE(p->tc[k] >= a.YMin && p->tc[k] <= a.YMax) << qPrintable(was);
+                for (int k = 0; k < p->Anzahl; ++k) {
+                    const GrenzPunkt& q = p->punkte[static_cast<size_t>(k)];
+                    EXPECT_TRUE(q.to >= a.XMin && q.to <= a.XMax) << qPrintable(was);
+                    EXPECT_TRUE(q.tc >= a.YMin && q.tc <= a.YMax) << qPrintable(was);
                 }
                 // The fill seed lies left of and above the first point: no corner may lie
                 // to the right of it and not above it.
-                for (int k = 2; k <= p->Anzahl; ++k) {
-                    EXPECT_FALSE(p->to[k] > p->to[1] && p->tc[k] <= p->tc[1]) << qPrintable(was);
+                const GrenzPunkt& erster = p->punkte[0];
+                for (int k = 1; k < p->Anzahl; ++k) {
+                    const GrenzPunkt& q = p->punkte[static_cast<size_t>(k)];
+                    EXPECT_FALSE(q.to > erster.to && q.tc <= erster.tc) << qPrintable(was);
                 }
             }
         });

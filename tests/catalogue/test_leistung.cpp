@@ -30,9 +30,9 @@ std::pair<double, double> mitteBlau(const db::Cursor& leistung) {
     db::GrenzenLesen(leistung, 1, p);
     double t0 = 0, tc = 0;
     const int n = p.Anzahl - 1;
-    for (int k = 1; k <= n; ++k) {
-        t0 += p.to[k];
-        tc += p.tc[k];
+    for (int k = 0; k < n; ++k) {
+        t0 += p.punkte[static_cast<size_t>(k)].to;
+        tc += p.punkte[static_cast<size_t>(k)].tc;
     }
     return {t0 / n, tc / n};
 }

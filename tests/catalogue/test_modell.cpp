@@ -62,7 +62,7 @@ TEST(Huellkurven, BlauImGestricheltenRotZwischenBeiden) {
             EXPECT_EQ(p->front().t0, p->back().t0) << km;
             EXPECT_EQ(p->front().tc, p->back().tc) << km;
         }
-        for (const GrenzPunkt& q : h.blau)
+        for (const katalog::GrenzPunkt& q : h.blau)
             EXPECT_TRUE(innerhalb(h.strich, q.t0, q.tc)) << km << " " << q.t0 << "/" << q.tc;
         if (h.rot.empty())
             continue;

@@ -176,23 +176,24 @@ TEST_F(DataModuleTest, PolygonsCloseAtTheRepeatedFirstPoint) {
     KaeltemittelPositionieren(dm, "R404A", 1);
     GrenzPolygon p;
     GrenzenLesen(dm.TBLeistung, 1, p);
-    EXPECT_EQ(p.Anzahl, 5);
-    EXPECT_EQ(p.to[2], -10.0F);
-    EXPECT_EQ(p.tc[11], 0.0F);
+    EXPECT_EQ(p.Anzahl, 5); // the stored point 5 repeats point 1
+    EXPECT_EQ(p.punkte[1].to, -10.0F);
+    EXPECT_EQ(p.punkte[4], p.punkte[0]);
+    EXPECT_EQ(p.punkte[10].tc, 0.0F);
     GrenzenLesen(dm.TBLeistung, 2, p); // all zero: polygon 1 instead
     EXPECT_EQ(p.Anzahl, 5);
-    EXPECT_EQ(p.tc[2], 55.0F);
+    EXPECT_EQ(p.punkte[1].tc, 55.0F);
     GrenzenLesen(dm.TBLeistung, 3, p);
     EXPECT_EQ(p.Anzahl, 6);
     KaeltemittelPositionieren(dm, "R134a", 1);
     GrenzenLesen(dm.TBLeistung, 3, p); // all zero red polygon stays empty
     EXPECT_EQ(p.Anzahl, 2);
-    EXPECT_EQ(p.to[1], 0.0F);
+    EXPECT_EQ(p.punkte[0].to, 0.0F);
     KaeltemittelPositionieren(dm, "R22", 2);
     GrenzenLesen(dm.TBLeistung, 2, p); // never closed
     EXPECT_EQ(p.Anzahl, 11);
-    EXPECT_EQ(p.to[11], 0.0F);
-    EXPECT_EQ(p.tc[10], 56.0F);
+    EXPECT_EQ(p.punkte[10].to, 0.0F);
+    EXPECT_EQ(p.punkte[9].tc, 56.0F); // the stored point 10
 }
 
 TEST_F(DataModuleTest, CoefficientsAreReadWithAnyCaseOfTheFieldNames) {
