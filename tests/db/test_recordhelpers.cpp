@@ -294,3 +294,26 @@ TEST(RecordHelpers, BaseArticleZeroOrEmptyMeansNone) {
         ids.push_back(basisId(c));
     EXPECT_EQ(ids, (std::vector<qint32>{0, 0, 17, 0}));
 }
+
+TEST(RecordHelpers, RatedWithTheBaseArticleOnlyWhenItIsSetAndWanted) {
+    QTemporaryDir dir;
+    const TableDef* def = tabelle(u"Articles");
+    const Value ja(true), nein(false);
+    writeTableFile(
+        dir.path() + "/a.cds", *def,
+        {rowOf("Articles", {{"ID", i(1)}, {"Basisartikel", s("0")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles", {{"ID", i(2)}, {"Basisartikel", s("")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles",
+               {{"ID", i(3)}, {"Basisartikel", s("17")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles",
+               {{"ID", i(4)}, {"Basisartikel", s("17")}, {"UseBaseArticleWukData", nein}}),
+         rowOf("Articles",
+               {{"ID", i(5)}, {"Basisartikel", s(" 18 ")}, {"UseBaseArticleWukData", ja}})});
+    Cursor c("TBArtikel");
+    c.setFileName(dir.path() + "/a.cds");
+    c.open();
+    std::vector<qint32> ids;
+    for (c.first(); !c.eof(); c.next())
+        ids.push_back(datenArtikelId(c));
+    EXPECT_EQ(ids, (std::vector<qint32>{0, 0, 17, 0, 18}));
+}
