@@ -24,14 +24,10 @@ namespace {
 
 struct RateOptions {
     QString artikel;
-    QString kaeltemittel;
-    std::optional<double> t0, tc, air;
-    double ts = 20.0;
-    double dtu = 0.0;
-    double superheat = 5.0;
-    double hz = 50.0;
-    double n = 1450.0;
-    QString units; // units.dat to display in; empty = kW and °C
+    Betriebspunkt punkt;               // the entries, at the program's start values
+    bool mitT0 = false, mitTc = false; // --t0 and --tc given
+    bool mitLuft = false;              // --air given: a condensing unit
+    QString units;                     // units.dat to display in; empty = kW and °C
     QString reflibs;
 };
 
@@ -64,38 +60,35 @@ std::optional<RateOptions> parse(QStringList args) {
             ++i;
             return true;
         };
-        auto takeOpt = [&](std::optional<double>& target) {
-            double v = 0.0;
-            if (!take(v))
-                return false;
-            target = v;
-            return true;
+        auto takeGiven = [&](double& target, bool& given) {
+            given = take(target);
+            return given;
         };
         bool ok = true;
         if (a == QLatin1String("--article") && i + 1 < args.size())
             o.artikel = args.at(++i);
         else if (a == QLatin1String("--refrigerant") && i + 1 < args.size())
-            o.kaeltemittel = args.at(++i);
+            o.punkt.kaeltemittel = args.at(++i);
         else if (a == QLatin1String("--reflibs") && i + 1 < args.size())
             o.reflibs = args.at(++i);
         else if (a == QLatin1String("--units"))
             o.units = hasValue ? args.at(++i) : QStringLiteral("-");
         else if (a == QLatin1String("--t0"))
-            ok = takeOpt(o.t0);
+            ok = takeGiven(o.punkt.t0, o.mitT0);
         else if (a == QLatin1String("--tc"))
-            ok = takeOpt(o.tc);
+            ok = takeGiven(o.punkt.tc, o.mitTc);
         else if (a == QLatin1String("--air"))
-            ok = takeOpt(o.air);
+            ok = takeGiven(o.punkt.tle, o.mitLuft);
         else if (a == QLatin1String("--ts"))
-            ok = take(o.ts);
+            ok = take(o.punkt.tsaug);
         else if (a == QLatin1String("--dtu"))
-            ok = take(o.dtu);
+            ok = take(o.punkt.tu);
         else if (a == QLatin1String("--superheat"))
-            ok = take(o.superheat);
+            ok = take(o.punkt.tue);
         else if (a == QLatin1String("--hz"))
-            ok = take(o.hz);
+            ok = take(o.punkt.f);
         else if (a == QLatin1String("--n"))
-            ok = take(o.n);
+            ok = take(o.punkt.n);
         else
             ok = false;
         if (!ok) {
@@ -103,7 +96,8 @@ std::optional<RateOptions> parse(QStringList args) {
             return std::nullopt;
         }
     }
-    if (o.artikel.isEmpty() || o.kaeltemittel.isEmpty() || !o.t0 || (!o.tc && !o.air))
+    if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
+        (!o.mitTc && !o.mitLuft))
         return std::nullopt;
     return o;
 }
@@ -238,10 +232,10 @@ int cmdRate(const QStringList& arguments) {
     const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
     const qint32 basis = db::datenArtikelId(dm.TBArtikel);
     const qint32 id = basis != 0 ? basis : artikelId;
-    db::KaeltemittelPositionieren(dm, o.kaeltemittel, id);
+    db::KaeltemittelPositionieren(dm, o.punkt.kaeltemittel, id);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
         std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n", qPrintable(name),
-                     qPrintable(o.kaeltemittel));
+                     qPrintable(o.punkt.kaeltemittel));
         return 1;
     }
     calc::TStoff stoff;
@@ -253,30 +247,23 @@ int cmdRate(const QStringList& arguments) {
     e.AktArtikelID = artikelId;
     e.DatenArtikelID = basis;
     e.typ = name;
-    e.punkt.kaeltemittel = o.kaeltemittel;
-    e.punkt.t0 = *o.t0;
-    e.punkt.tc = o.tc.value_or(e.punkt.tc);
-    e.punkt.tle = o.air.value_or(e.punkt.tle);
-    e.punkt.tsaug = o.ts;
-    e.punkt.tu = o.dtu;
-    e.punkt.tue = o.superheat;
-    e.punkt.n = o.n;
-    e.punkt.f = calc::HertzPruefen(name, o.hz);
+    e.punkt = o.punkt;
+    e.punkt.f = calc::HertzPruefen(name, o.punkt.f);
     e.Panel9 = calc::zweiVerdichter(name);
     e.f2 = e.punkt.f;
     std::optional<db::LukoEintrag> kond;
-    if (o.air) {
+    if (o.mitLuft) {
         kond = kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
                            dm.TBKMittelS.asString(u"Ashrae"));
         if (!kond) {
             std::fprintf(stderr, "drel-cli rate: the article has no condenser for %s\n",
-                         qPrintable(o.kaeltemittel));
+                         qPrintable(o.punkt.kaeltemittel));
             return 1;
         }
         e.kondensator = &*kond;
     }
     const calc::ArtikelErgebnis a = calc::NeuRechnen(dm, stoff, e, NumberSeparators::english());
-    if (o.air && !a.SatzModus) {
+    if (o.mitLuft && !a.SatzModus) {
         std::fprintf(stderr, "drel-cli rate: %s is no condensing unit; give --tc\n",
                      qPrintable(name));
         return 2;
@@ -311,7 +298,7 @@ int cmdRate(const QStringList& arguments) {
     std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n", qPrintable(temp(g.GrenzT0Min)),
                 qPrintable(temp(g.GrenzT0Max)), qPrintable(t), qPrintable(temp(g.GrenzTcMin)),
                 qPrintable(temp(g.GrenzTcMax)), qPrintable(t));
-    zusatzZeilen(a, e, o.hz, einheiten);
+    zusatzZeilen(a, e, o.punkt.f, einheiten);
     return r.berechenbar() ? 0 : 1;
 }
 
