@@ -8,16 +8,14 @@
 #include <benchmark/benchmark.h>
 
 using namespace drel::chart;
+using drel::GrenzPolygon;
 
 namespace {
 
-GrenzPunkte polygon(std::initializer_list<std::pair<float, float>> punkte) {
-    GrenzPunkte p;
-    for (const auto& [t0, tc] : punkte) {
-        p.to[static_cast<size_t>(p.Anzahl)] = t0;
-        p.tc[static_cast<size_t>(p.Anzahl)] = tc;
-        ++p.Anzahl;
-    }
+GrenzPolygon polygon(std::initializer_list<std::pair<float, float>> punkte) {
+    GrenzPolygon p;
+    for (const auto& [t0, tc] : punkte)
+        p.punkte[static_cast<size_t>(p.Anzahl++)] = {t0, tc};
     return p;
 }
 

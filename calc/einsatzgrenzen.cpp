@@ -10,19 +10,20 @@ namespace drel::calc {
 
 namespace {
 
-// Points 1..12 of a polygon; 12 is the stored point after point 11, always (0, 0).
+// Points of a polygon in double precision, 0-based as the polygon: index k is the
+// stored point k + 1; index 11 is the point after the eleventh, always (0, 0).
 struct Punkte {
-    std::array<double, 13> t0{};
-    std::array<double, 13> tc{};
+    std::array<double, 12> t0{};
+    std::array<double, 12> tc{};
     int n = 2;
 };
 
-Punkte punkte(const db::GrenzPolygon& p) {
+Punkte punkte(const GrenzPolygon& p) {
     Punkte q;
     q.n = std::clamp<int>(p.Anzahl, 2, 11);
-    for (size_t k = 1; k <= 11; ++k) {
-        q.t0[k] = p.to[k];
-        q.tc[k] = p.tc[k];
+    for (size_t k = 0; k < p.punkte.size(); ++k) {
+        q.t0[k] = p.punkte[k].to;
+        q.tc[k] = p.punkte[k].tc;
     }
     return q;
 }
@@ -47,10 +48,10 @@ struct Kante {
     double beta = 0.0;
 };
 
-// The last edge k of 1..n whose end point is not below its start point in either
-// coordinate, as the line tc = alpha·t0 + beta.
+// The last of the n edges from point k to k + 1 whose end point is not below its start
+// point in either coordinate, as the line tc = alpha·t0 + beta.
 Kante steigendeKante(const Punkte& p) {
-    for (int k = p.n; k >= 1; --k) {
+    for (int k = p.n - 1; k >= 0; --k) {
         const auto a = static_cast<size_t>(k);
         if (p.t0[a] <= p.t0[a + 1] && p.tc[a] <= p.tc[a + 1]) {
             const double dt0 = p.t0[a + 1] - p.t0[a];
@@ -65,7 +66,7 @@ Kante steigendeKante(const Punkte& p) {
 
 void bereichSetzen(const Punkte& p, GrenzBereich& bereich) {
     double t0Min = 200.0, t0Max = -200.0, tcMin = 200.0, tcMax = -200.0;
-    for (size_t k = 1; k <= static_cast<size_t>(p.n); ++k) {
+    for (size_t k = 0; k < static_cast<size_t>(p.n); ++k) {
         t0Min = std::min(t0Min, p.t0[k]);
         t0Max = std::max(t0Max, p.t0[k]);
         tcMin = std::min(tcMin, p.tc[k]);
@@ -89,17 +90,20 @@ double Richtungswinkel(double y1, double x1, double y2, double x2) {
     return std::atan2(dy, dx) * 57.29577951308232;
 }
 
-int PolygonLage(const db::GrenzPolygon& polygon, double t0, double tc) {
+int PolygonLage(const GrenzPolygon& polygon, double t0, double tc) {
     Punkte p = punkte(polygon);
     const auto n = static_cast<size_t>(p.n);
+    // With fewer than 7 points the point after the closing point becomes the first.
     if (n < 7) {
-        p.t0[n + 1] = p.t0[1];
-        p.tc[n + 1] = p.tc[1];
+        p.t0[n] = p.t0[0];
+        p.tc[n] = p.tc[0];
     }
-    const size_t m = gleich(p, n + 1, n) ? n - 2 : n - 1;
+    // Edges from point k to k + 1; the last edge is left out when the point after the
+    // closing point repeats it.
+    const size_t m = gleich(p, n, n - 1) ? n - 2 : n - 1;
     int r = 0;
     // x is tc, y is t0.
-    for (size_t k = 1; k <= m; ++k) {
+    for (size_t k = 0; k < m; ++k) {
         const double d1 = normiert(Richtungswinkel(p.t0[k], p.tc[k], t0, tc) -
                                    Richtungswinkel(p.t0[k], p.tc[k], p.t0[k + 1], p.tc[k + 1]));
         const double d2 = normiert(Richtungswinkel(p.t0[k + 1], p.tc[k + 1], t0, tc) -
@@ -112,8 +116,8 @@ int PolygonLage(const db::GrenzPolygon& polygon, double t0, double tc) {
     return r <= 2 ? 0 : r;
 }
 
-int EinsatzgrenzenTest(const db::GrenzPolygon& blau, const db::GrenzPolygon& strich, double tsR,
-                       double ts, double tc, double t0, GrenzBereich& bereich) {
+int EinsatzgrenzenTest(const GrenzPolygon& blau, const GrenzPolygon& strich, double tsR, double ts,
+                       double tc, double t0, GrenzBereich& bereich) {
     const double tsA = t0 + 10.0;
     bereichSetzen(punkte(strich), bereich);
     const int d = PolygonLage(strich, t0, tc);
@@ -137,8 +141,8 @@ int EinsatzgrenzenTest(const db::GrenzPolygon& blau, const db::GrenzPolygon& str
 }
 
 int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0) {
-    db::GrenzPolygon blau;
-    db::GrenzPolygon strich;
+    GrenzPolygon blau;
+    GrenzPolygon strich;
     db::GrenzenLesen(dm.TBLeistung, 1, blau);
     db::GrenzenLesen(dm.TBLeistung, 2, strich);
     return EinsatzgrenzenTest(blau, strich, sauggasTemperaturBemessung(dm, t0), ts, tc, t0,

@@ -20,13 +20,13 @@ GrenzBereich& grenzBereich();
 double Richtungswinkel(double y1, double x1, double y2, double x2);
 
 // Side value of the point against the polygon: 0 inside, at least 3 outside.
-int PolygonLage(const db::GrenzPolygon& polygon, double t0, double tc);
+int PolygonLage(const GrenzPolygon& polygon, double t0, double tc);
 
 // Code 100·a + 10·d + b for the current capacity record (a: suction gas too hot).
 // Sets grenzBereich().
 int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0);
 // The same on given polygons and rating suction gas temperature.
-int EinsatzgrenzenTest(const db::GrenzPolygon& blau, const db::GrenzPolygon& strich, double tsR,
-                       double ts, double tc, double t0, GrenzBereich& bereich);
+int EinsatzgrenzenTest(const GrenzPolygon& blau, const GrenzPolygon& strich, double tsR, double ts,
+                       double tc, double t0, GrenzBereich& bereich);
 
 } // namespace drel::calc

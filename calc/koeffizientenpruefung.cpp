@@ -26,9 +26,13 @@ using Polygon = std::vector<QPointF>; // x = t0, y = tc
 // The corner points of a limit polygon up to its closing point.
 Polygon eckpunkte(const db::GrenzPolygon& p) {
     Polygon ecken;
-    const size_t ende = p.Anzahl <= 10 ? p.Anzahl : 11;
-    for (size_t k = 1; k < ende; ++k)
-        ecken.emplace_back(p.to[k], p.tc[k]);
+    // Anzahl counts the closing point, which repeats the first.
+    const int eckenAnzahl =
+        std::min(p.Anzahl, static_cast<int>(db::GrenzPolygon::kGespeichert) + 1) - 1;
+    for (int k = 0; k < eckenAnzahl; ++k) {
+        const GrenzPunkt& punkt = p.punkte[static_cast<size_t>(k)];
+        ecken.emplace_back(punkt.to, punkt.tc);
+    }
     while (ecken.size() > 1 && ecken.back() == QPointF(0.0, 0.0))
         ecken.pop_back();
     if (ecken.size() < 3)

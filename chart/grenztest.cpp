@@ -17,15 +17,14 @@ double fahrenheitWenn(double c, bool fahrenheit) {
     return fahrenheit ? c * 9 / 5 + 32 : c;
 }
 
-bool nurNullpunkte(const GrenzPunkte& polygon, int n) {
+bool nurNullpunkte(const GrenzPolygon& polygon, int n) {
     for (int i = 0; i < n; ++i)
-        if (polygon.to[static_cast<size_t>(i)] != 0.0F ||
-            polygon.tc[static_cast<size_t>(i)] != 0.0F)
+        if (polygon.punkte[static_cast<size_t>(i)] != GrenzPunkt{})
             return false;
     return true;
 }
 
-void graphSetzen(ChartDaten& daten, int g, const GrenzPunkte& polygon, const GrenzAchsen& achsen) {
+void graphSetzen(ChartDaten& daten, int g, const GrenzPolygon& polygon, const GrenzAchsen& achsen) {
     const int n = std::clamp(polygon.Anzahl, 0, 11);
     // A record without this polygon stores (0, 0) points. Drawn there, its fill seed
     // would land at (0, 0) and flood every area outside the other borders whenever the
@@ -38,8 +37,8 @@ void graphSetzen(ChartDaten& daten, int g, const GrenzPunkte& polygon, const Gre
         if (leer)
             daten.PunktSetzen(g, i + 1, aussenT0, aussenTc);
         else
-            daten.PunktSetzen(g, i + 1, polygon.to[static_cast<size_t>(i)],
-                              polygon.tc[static_cast<size_t>(i)]);
+            daten.PunktSetzen(g, i + 1, polygon.punkte[static_cast<size_t>(i)].to,
+                              polygon.punkte[static_cast<size_t>(i)].tc);
     }
     daten.graph(g).PunktZahl = n;
     daten.graph(g).KreuzZahl = 0;
@@ -60,11 +59,11 @@ GrenzAchsen grenzAchsen(double t0Min, double t0Max, double tcMin, double tcMax, 
 
 GrenzPolygone inFahrenheit(const GrenzPolygone& polygone) {
     GrenzPolygone f = polygone;
-    for (GrenzPunkte* p : {&f.blau, &f.strich, &f.rot}) {
-        for (float& wert : p->to)
-            wert = static_cast<float>(fahrenheitWenn(wert, true));
-        for (float& wert : p->tc)
-            wert = static_cast<float>(fahrenheitWenn(wert, true));
+    for (GrenzPolygon* p : {&f.blau, &f.strich, &f.rot}) {
+        for (GrenzPunkt& punkt : p->punkte) {
+            punkt.to = static_cast<float>(fahrenheitWenn(punkt.to, true));
+            punkt.tc = static_cast<float>(fahrenheitWenn(punkt.tc, true));
+        }
     }
     return f;
 }

@@ -3,6 +3,7 @@
 // operating point as a cross of graph 2, and the colour under the cross decides.
 #pragma once
 
+#include "base/grenzpolygon.h"
 #include "chart/chartzeichner.h"
 
 #include <QByteArray>
@@ -12,17 +13,12 @@
 
 namespace drel::chart {
 
-// One application-limit polygon as the record layer reads it (t0 = x, tc = y).
-struct GrenzPunkte {
-    int Anzahl = 0; // points used, 0..11 (more are cut)
-    std::array<float, 11> to{};
-    std::array<float, 11> tc{};
-};
-
+// The polygons of one capacity record as the record layer reads them (t0 = x, tc = y);
+// the first Anzahl points of each are drawn (0..11, more are cut).
 struct GrenzPolygone {
-    GrenzPunkte blau;   // polygon 1 (KoordBlau), drawn as graph 3
-    GrenzPunkte strich; // polygon 2 (KoordStrich), drawn as graph 2
-    GrenzPunkte rot;    // polygon 3 (KoordRot), drawn as graph 1
+    GrenzPolygon blau;   // polygon 1 (KoordBlau), drawn as graph 3
+    GrenzPolygon strich; // polygon 2 (KoordStrich), drawn as graph 2
+    GrenzPolygon rot;    // polygon 3 (KoordRot), drawn as graph 1
 };
 
 // Axis ranges as the callers set them: x = t0, y = tc (in the user's temperature unit).

@@ -2,14 +2,14 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
-#include "calc/betriebspunkt.h"
+#include "calc/artikelrechnung.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
-#include "fluid/stoff.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
+#include "fluid/stoff.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,14 +24,10 @@ namespace {
 
 struct RateOptions {
     QString artikel;
-    QString kaeltemittel;
-    std::optional<double> t0, tc, air;
-    double ts = 20.0;
-    double dtu = 0.0;
-    double superheat = 5.0;
-    double hz = 50.0;
-    double n = 1450.0;
-    QString units; // units.dat to display in; empty = kW and °C
+    Betriebspunkt punkt;               // the entries, at the program's start values
+    bool mitT0 = false, mitTc = false; // --t0 and --tc given
+    bool mitLuft = false;              // --air given: a condensing unit
+    QString units;                     // units.dat to display in; empty = kW and °C
     QString reflibs;
 };
 
@@ -64,38 +60,35 @@ std::optional<RateOptions> parse(QStringList args) {
             ++i;
             return true;
         };
-        auto takeOpt = [&](std::optional<double>& target) {
-            double v = 0.0;
-            if (!take(v))
-                return false;
-            target = v;
-            return true;
+        auto takeGiven = [&](double& target, bool& given) {
+            given = take(target);
+            return given;
         };
         bool ok = true;
         if (a == QLatin1String("--article") && i + 1 < args.size())
             o.artikel = args.at(++i);
         else if (a == QLatin1String("--refrigerant") && i + 1 < args.size())
-            o.kaeltemittel = args.at(++i);
+            o.punkt.kaeltemittel = args.at(++i);
         else if (a == QLatin1String("--reflibs") && i + 1 < args.size())
             o.reflibs = args.at(++i);
         else if (a == QLatin1String("--units"))
             o.units = hasValue ? args.at(++i) : QStringLiteral("-");
         else if (a == QLatin1String("--t0"))
-            ok = takeOpt(o.t0);
+            ok = takeGiven(o.punkt.t0, o.mitT0);
         else if (a == QLatin1String("--tc"))
-            ok = takeOpt(o.tc);
+            ok = takeGiven(o.punkt.tc, o.mitTc);
         else if (a == QLatin1String("--air"))
-            ok = takeOpt(o.air);
+            ok = takeGiven(o.punkt.tle, o.mitLuft);
         else if (a == QLatin1String("--ts"))
-            ok = take(o.ts);
+            ok = take(o.punkt.tsaug);
         else if (a == QLatin1String("--dtu"))
-            ok = take(o.dtu);
+            ok = take(o.punkt.tu);
         else if (a == QLatin1String("--superheat"))
-            ok = take(o.superheat);
+            ok = take(o.punkt.tue);
         else if (a == QLatin1String("--hz"))
-            ok = take(o.hz);
+            ok = take(o.punkt.f);
         else if (a == QLatin1String("--n"))
-            ok = take(o.n);
+            ok = take(o.punkt.n);
         else
             ok = false;
         if (!ok) {
@@ -103,7 +96,8 @@ std::optional<RateOptions> parse(QStringList args) {
             return std::nullopt;
         }
     }
-    if (o.artikel.isEmpty() || o.kaeltemittel.isEmpty() || !o.t0 || (!o.tc && !o.air))
+    if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
+        (!o.mitTc && !o.mitLuft))
         return std::nullopt;
     return o;
 }
@@ -122,14 +116,6 @@ bool findeArtikel(db::TDataModule1& dm, const QString& text) {
         return false;
     ohneX.remove(x, 1);
     return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
-}
-
-// The base article whose capacity data the article is rated with, 0 for its own.
-qint32 datenArtikel(db::Cursor& artikel) {
-    const QString basis = artikel.asString(u"Basisartikel").trimmed();
-    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
-        return 0;
-    return basis.toInt();
 }
 
 // The entry of a condenser for a refrigerant (by its ID), read from the table itself:
@@ -169,6 +155,58 @@ void zeile(const char* name, const QString& value, const QString& unit) {
     std::printf("%-8s %12s %s\n", name, qPrintable(value), qPrintable(unit));
 }
 
+// What the rating adds beyond the values of one compressor: the second compressor of
+// a duplex type, torque, intermediate cooler, the inputs it clamped and its notes.
+void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
+                  double frequenzVorher, const calc::Einheiten& einheiten) {
+    using calc::EinheitGruppe;
+    const QString q = einheiten.text(EinheitGruppe::Leistung);
+    const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
+    const QString k =
+        einheiten.index(EinheitGruppe::Temperatur) == 1 ? QStringLiteral("R") : QStringLiteral("K");
+    const Betriebspunkt& bp = a.punkt;
+    if (e.Panel9) {
+        std::printf("second compressor at %s Hz\n", qPrintable(wert(a.f2, "0.##")));
+        zeile("P2", wert(einheiten.AntriebAnzeige(a.P2)), einheiten.text(EinheitGruppe::Antrieb));
+        zeile("I2", wert(a.I2, "0.00"), QStringLiteral("A"));
+        zeile("QoV2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoV)), q);
+        zeile("QoE2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoE)), q);
+        zeile("m both", wert(a.m, "0.00000"), QStringLiteral("kg/s"));
+        zeile("I both", wert(a.IGesamt, "0.00"), QStringLiteral("A"));
+    }
+    if (!a.mitMotor)
+        zeile("n", wert(bp.n, "0.##"), QStringLiteral("1/min"));
+    if (std::isfinite(a.drehmoment))
+        zeile("torque", wert(a.drehmoment, "0.00"), QStringLiteral("Nm"));
+    if (a.zwischenkuehler)
+        zeile("tFUA", wert(einheiten.TempAnzeige(a.tFUA), "0.00"), t);
+    const Betriebspunkt& ein = e.punkt;
+    auto anzeige = [&](double v) { return einheiten.TempAnzeige(v); };
+    auto diff = [&](double v) { return einheiten.DiffAnzeige(v); };
+    const struct {
+        bool geklemmt;
+        const char* name;
+        double eingabe, verwendet;
+        QString einheit;
+    } klemmen[] = {
+        {a.geklemmt.t0, "t0", anzeige(ein.t0), anzeige(bp.t0), t},
+        {a.geklemmt.tc && !a.SatzModus, "tc", anzeige(ein.tc), anzeige(bp.tc), t},
+        {a.geklemmt.tsaug, "ts", anzeige(ein.tsaug), anzeige(bp.tsaug), t},
+        {a.geklemmt.tu, "dtu", diff(ein.tu), diff(bp.tu), k},
+        {a.geklemmt.tue, "superheat", diff(ein.tue), diff(bp.tue), k},
+        {a.geklemmt.tle, "air", anzeige(ein.tle), anzeige(bp.tle), t},
+        {frequenzVorher != bp.f, "f", frequenzVorher, bp.f, QStringLiteral("Hz")},
+        {a.geklemmt.n, "n", a.nVorher, bp.n, QStringLiteral("1/min")},
+    };
+    for (const auto& klemme : klemmen)
+        if (klemme.geklemmt)
+            std::printf("clamped  %s %s -> %s %s\n", klemme.name,
+                        qPrintable(wert(klemme.eingabe, "0.##")),
+                        qPrintable(wert(klemme.verwendet, "0.##")), qPrintable(klemme.einheit));
+    for (const QString& text : a.hinweise.texte())
+        std::printf("note     %s\n", qPrintable(text));
+}
+
 } // namespace
 
 int cmdRate(const QStringList& arguments) {
@@ -192,46 +230,48 @@ int cmdRate(const QStringList& arguments) {
     // A condensing unit keeps its own condenser while its base compressor is rated.
     const qint32 kondensatorId =
         dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
-    const qint32 basis = datenArtikel(dm.TBArtikel);
-    const qint32 id = basis != 0 ? basis : dm.TBArtikel.asInteger(u"ID");
-    db::KaeltemittelPositionieren(dm, o.kaeltemittel, id);
+    const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
+    const qint32 basis = db::datenArtikelId(dm.TBArtikel);
+    const qint32 id = basis != 0 ? basis : artikelId;
+    db::KaeltemittelPositionieren(dm, o.punkt.kaeltemittel, id);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
         std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n", qPrintable(name),
-                     qPrintable(o.kaeltemittel));
+                     qPrintable(o.punkt.kaeltemittel));
         return 1;
     }
     calc::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
 
-    calc::BetriebspunktEingabe e;
-    e.t0 = *o.t0;
-    e.n = o.n;
-    e.f = o.hz;
-    e.ts = o.ts;
-    e.dtu = o.dtu;
-    e.dtue = o.superheat;
-    e.netz60Hz = o.hz == 60.0;
-    std::optional<calc::LukoErgebnis> luko;
-    if (o.air) {
-        const auto kond =
-            kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
-                        dm.TBKMittelS.asString(u"Ashrae"));
+    // The entries as the data sheet would hold them; the frequency rules of its
+    // fields apply before the rating, the other limits inside it.
+    calc::ArtikelEingabe e;
+    e.AktArtikelID = artikelId;
+    e.DatenArtikelID = basis;
+    e.typ = name;
+    e.punkt = o.punkt;
+    e.punkt.f = calc::HertzPruefen(name, o.punkt.f);
+    e.Panel9 = calc::zweiVerdichter(name);
+    e.f2 = e.punkt.f;
+    std::optional<db::LukoEintrag> kond;
+    if (o.mitLuft) {
+        kond = kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
+                           dm.TBKMittelS.asString(u"Ashrae"));
         if (!kond) {
             std::fprintf(stderr, "drel-cli rate: the article has no condenser for %s\n",
-                         qPrintable(o.kaeltemittel));
+                         qPrintable(o.punkt.kaeltemittel));
             return 1;
         }
-        luko = calc::LukoBilanz(dm, *kond, o.hz, *o.air, e.t0, e.netz60Hz);
-        e.tc = luko->tc;
-        e.n = 1450.0;
-    } else {
-        e.tc = *o.tc;
+        e.kondensator = &*kond;
     }
-    const bool zweistufig = db::BaureihenArt(dm.TBArtikel) == 6;
-    const calc::Bewertung r = zweistufig ? calc::ZweistufigRechnen(dm, stoff, e)
-                                         : calc::BetriebspunktRechnen(dm, stoff, e);
-    const int code = calc::EinsatzgrenzenTest(dm, e.ts, e.tc, e.t0);
-    const calc::GrenzBereich& g = calc::grenzBereich();
+    const calc::ArtikelErgebnis a = calc::NeuRechnen(dm, stoff, e, NumberSeparators::english());
+    if (o.mitLuft && !a.SatzModus) {
+        std::fprintf(stderr, "drel-cli rate: %s is no condensing unit; give --tc\n",
+                     qPrintable(name));
+        return 2;
+    }
+    const calc::Bewertung& r = a.verdichter1;
+    const Betriebspunkt& bp = a.punkt;
+    const calc::GrenzBereich& g = a.bereich;
 
     calc::Einheiten einheiten;
     if (!o.units.isEmpty())
@@ -241,12 +281,12 @@ int cmdRate(const QStringList& arguments) {
     const QString q = einheiten.text(EinheitGruppe::Leistung);
     const QString p = einheiten.text(EinheitGruppe::Antrieb);
     const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
+    auto temp = [&](double v) { return wert(einheiten.TempAnzeige(v), "0.##"); };
 
     std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(name),
-                qPrintable(dm.TBKMittelS.asString(u"Ashrae")),
-                qPrintable(wert(einheiten.TempAnzeige(e.t0), "0.##")), qPrintable(t),
-                qPrintable(wert(einheiten.TempAnzeige(e.tc), "0.##")), qPrintable(t),
-                luko ? " (balance with the condenser)" : "");
+                qPrintable(dm.TBKMittelS.asString(u"Ashrae")), qPrintable(temp(bp.t0)),
+                qPrintable(t), qPrintable(temp(bp.tc)), qPrintable(t),
+                a.SatzModus && kond ? " (balance with the condenser)" : "");
     zeile("Qo", wert(einheiten.LeistungAnzeige(r.Qo)), q);
     zeile("P", wert(einheiten.AntriebAnzeige(r.P)), p);
     zeile("I", wert(r.I, "0.00"), QStringLiteral("A"));
@@ -255,12 +295,11 @@ int cmdRate(const QStringList& arguments) {
     zeile("QoV", wert(einheiten.LeistungAnzeige(r.QoV)), q);
     zeile("QoE", wert(einheiten.LeistungAnzeige(r.QoE)), q);
     zeile("COP", wert(r.P != 0.0 ? r.QoV / r.P : NAN, "0.00"), QString());
-    zeile("limits", QString::number(code), QStringLiteral("(0 = inside)"));
-    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n",
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzT0Min), "0.##")),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzT0Max), "0.##")), qPrintable(t),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzTcMin), "0.##")),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzTcMax), "0.##")), qPrintable(t));
+    zeile("limits", QString::number(a.code), QStringLiteral("(0 = inside)"));
+    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n", qPrintable(temp(g.GrenzT0Min)),
+                qPrintable(temp(g.GrenzT0Max)), qPrintable(t), qPrintable(temp(g.GrenzTcMin)),
+                qPrintable(temp(g.GrenzTcMax)), qPrintable(t));
+    zusatzZeilen(a, e, o.punkt.f, einheiten);
     return r.berechenbar() ? 0 : 1;
 }
 

@@ -57,24 +57,24 @@ void readPolygon(const Cursor& c, int n, GrenzPolygon& p) {
     static FieldPositions strich(polygonNames("KoordStrich"));
     static FieldPositions rot(polygonNames("KoordRot"));
     FieldPositions& fields = n == 1 ? blau : (n == 2 ? strich : rot);
-    for (size_t k = 1; k <= 10; ++k) {
-        p.to[k] = static_cast<float>(fields.number(c, 2 * (k - 1)));
-        p.tc[k] = static_cast<float>(fields.number(c, 2 * (k - 1) + 1));
+    p = GrenzPolygon{};
+    for (size_t k = 0; k < GrenzPolygon::kGespeichert; ++k) {
+        p.punkte[k].to = static_cast<float>(fields.number(c, 2 * k));
+        p.punkte[k].tc = static_cast<float>(fields.number(c, 2 * k + 1));
     }
-    p.to[11] = 0.0F;
-    p.tc[11] = 0.0F;
+    // The closing point: the first of the stored points 2 to 10 equal to point 1.
     p.Anzahl = 11;
-    for (int k = 2; k <= 10; ++k) {
-        if (p.to[static_cast<size_t>(k)] == p.to[1] && p.tc[static_cast<size_t>(k)] == p.tc[1]) {
-            p.Anzahl = static_cast<quint8>(k);
+    for (size_t k = 1; k < GrenzPolygon::kGespeichert; ++k) {
+        if (p.punkte[k] == p.punkte[0]) {
+            p.Anzahl = static_cast<int>(k) + 1;
             break;
         }
     }
 }
 
 bool allZero(const GrenzPolygon& p) {
-    for (size_t k = 1; k <= 11; ++k)
-        if (p.to[k] != 0.0F || p.tc[k] != 0.0F)
+    for (const GrenzPunkt& punkt : p.punkte)
+        if (punkt.to != 0.0F || punkt.tc != 0.0F)
             return false;
     return true;
 }
@@ -149,13 +149,13 @@ void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& 
         satz.I[j] = strom.number(motor, j - 1);
 }
 
-int BaureihenArtVonGruppe(int g) {
+Baureihe BaureihenArtVonGruppe(int g) {
     switch (g) {
     case 24:
     case 54:
     case 55:
     case 59:
-        return 3;
+        return Baureihe::QL;
     case 25:
     case 45:
     case 56:
@@ -163,37 +163,41 @@ int BaureihenArtVonGruppe(int g) {
     case 60:
     case 73:
     case 74:
-        return 4;
+        return Baureihe::QN;
     case 29:
-        return 14;
+        return Baureihe::QLDuplex;
     case 30:
-        return 15;
+        return Baureihe::QNDuplex;
     case 26:
-        return 16;
+        return Baureihe::QNZweistufig;
     case 31:
     case 32:
     case 38:
     case 51:
     case 63:
-        return 5;
+        return Baureihe::W;
     case 23:
-        return 6;
+        return Baureihe::WZweistufig;
     case 33:
     case 39:
     case 66:
     case 67:
-        return 7;
+        return Baureihe::WY;
     case 64:
-        return 17;
+        return Baureihe::Gruppe64;
     case 65:
-        return 18;
+        return Baureihe::LV;
     default:
-        return 0;
+        return Baureihe::Keine;
     }
 }
 
-int BaureihenArt(const Cursor& artikel) {
+Baureihe BaureihenArt(const Cursor& artikel) {
     return BaureihenArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+}
+
+bool offenerVerdichter(Baureihe art) {
+    return art == Baureihe::W || art == Baureihe::WZweistufig || art == Baureihe::WY;
 }
 
 int SatzArtVonGruppe(int g) {
@@ -242,7 +246,7 @@ DrehzahlGrenzen drehzahlGrenzenVon(int g, const QString& d) {
         n.min = lo;
         n.max = hi;
     };
-    if (BaureihenArtVonGruppe(g) == 6)
+    if (BaureihenArtVonGruppe(g) == Baureihe::WZweistufig)
         set(700, 1800);
     if (g == 51 || g == 63)
         set(700, 1450);
@@ -282,6 +286,13 @@ DrehzahlGrenzen drehzahlGrenzen(const Cursor& artikel, const Cursor& kaeltemitte
 qint32 basisId(const Cursor& artikel) {
     int id = 0;
     return parseInt(artikel.asString(u"Basisartikel"), id) ? id : 0;
+}
+
+qint32 datenArtikelId(const Cursor& artikel) {
+    const QString basis = artikel.asString(u"Basisartikel").trimmed();
+    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
+        return 0;
+    return basis.toInt();
 }
 
 void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId) {

@@ -10,14 +10,12 @@ namespace {
 
 GrenzPolygon poly(std::vector<std::pair<float, float>> punkte) {
     GrenzPolygon p;
-    for (size_t k = 0; k < punkte.size() && k < 10; ++k) {
-        p.to[k + 1] = punkte[k].first;
-        p.tc[k + 1] = punkte[k].second;
-    }
+    for (size_t k = 0; k < punkte.size() && k < 10; ++k)
+        p.punkte[k] = {punkte[k].first, punkte[k].second};
     p.Anzahl = 11;
-    for (size_t k = 2; k <= 10; ++k)
-        if (p.to[k] == p.to[1] && p.tc[k] == p.tc[1]) {
-            p.Anzahl = static_cast<quint8>(k);
+    for (size_t k = 1; k < 10; ++k)
+        if (p.punkte[k] == p.punkte[0]) {
+            p.Anzahl = static_cast<int>(k) + 1;
             break;
         }
     return p;

@@ -14,20 +14,10 @@ using drel::katalog::test::KatalogUmgebung;
 
 namespace {
 
-chart::GrenzPunkte punkte(const db::GrenzPolygon& p) {
-    chart::GrenzPunkte g;
-    g.Anzahl = std::min<int>(p.Anzahl, 11);
-    for (int k = 0; k < g.Anzahl; ++k) {
-        g.to[static_cast<size_t>(k)] = p.to[static_cast<size_t>(k + 1)];
-        g.tc[static_cast<size_t>(k)] = p.tc[static_cast<size_t>(k + 1)];
-    }
-    return g;
-}
-
 katalog::Polygon polygon(const db::GrenzPolygon& p) {
     katalog::Polygon out;
-    for (int k = 1; k <= p.Anzahl; ++k)
-        out.push_back({p.to[static_cast<size_t>(k)], p.tc[static_cast<size_t>(k)]});
+    for (int k = 0; k < p.Anzahl; ++k)
+        out.push_back({p.punkte[static_cast<size_t>(k)].to, p.punkte[static_cast<size_t>(k)].tc});
     return out;
 }
 
@@ -48,8 +38,8 @@ Grenzen lesen(db::TDataModule1& dm, const QString& typ, const QString& km) {
     db::GrenzenLesen(dm.TBLeistung, 1, g.blau);
     db::GrenzenLesen(dm.TBLeistung, 2, g.strich);
     db::GrenzenLesen(dm.TBLeistung, 3, g.rot);
-    g.rotLeer = g.rot.to[1] == 0 && g.rot.tc[1] == 0;
-    g.chart = {punkte(g.blau), punkte(g.strich), punkte(g.rot)};
+    g.rotLeer = g.rot.punkte[0] == GrenzPunkt{};
+    g.chart = {g.blau, g.strich, g.rot};
     calc::EinsatzgrenzenTest(dm, 20, 40, -10);
     const calc::GrenzBereich& b = calc::grenzBereich();
     g.achsen = chart::grenzAchsen(b.GrenzT0Min, b.GrenzT0Max, b.GrenzTcMin, b.GrenzTcMax);

@@ -11,6 +11,7 @@
 #include <set>
 
 using namespace drel;
+using drel::db::Baureihe;
 using drel::katalog::test::KatalogUmgebung;
 using drel::katalog::test::oeffnen;
 
@@ -56,7 +57,7 @@ TEST_F(Invarianten, JederSuchbareArtikelHatLeistungsdaten) {
     const std::set<int> alle = ids("Articles.cds");
     int gezaehlt = 0;
     jedeZeile(dm.TBArtikel, [&] {
-        const int art = db::BaureihenArt(dm.TBArtikel);
+        const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
         const int id = dm.TBArtikel.asInteger(u"ID");
         const int basis = dm.TBArtikel.asString(u"Basisartikel").toInt();
         const int geist = dm.TBArtikel.asInteger(u"GhostPointer");
@@ -67,11 +68,10 @@ TEST_F(Invarianten, JederSuchbareArtikelHatLeistungsdaten) {
             EXPECT_TRUE(alle.count(geist)) << id << " stands for " << geist;
             return;
         }
-        if (art == 0 || art == 17 || art == 18)
+        if (art == Baureihe::Keine || art == Baureihe::Gruppe64 || art == Baureihe::LV)
             return;
         ++gezaehlt;
-        const bool ueberBasis =
-            dm.TBArtikel.asBool(u"UseBaseArticleWukData") && mitDaten.count(basis);
+        const bool ueberBasis = mitDaten.count(db::datenArtikelId(dm.TBArtikel)) > 0;
         EXPECT_TRUE(mitDaten.count(id) || ueberBasis)
             << qPrintable(dm.TBArtikel.asString(u"Bezeichnung1")) << " has no capacity data";
     });
@@ -86,8 +86,10 @@ TEST_F(Invarianten, MotorenUndVerfluessigerDerArtikelExistieren) {
     int einheiten = 0;
     jedeZeile(dm.TBArtikel, [&] {
         const QString typ = dm.TBArtikel.asString(u"Bezeichnung1");
-        const int art = db::BaureihenArt(dm.TBArtikel);
-        const bool halbhermetisch = art == 3 || art == 4 || art == 14 || art == 15 || art == 16;
+        const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
+        const bool halbhermetisch = art == Baureihe::QL || art == Baureihe::QN ||
+                                    art == Baureihe::QLDuplex || art == Baureihe::QNDuplex ||
+                                    art == Baureihe::QNZweistufig;
         const bool kompressor =
             db::SatzArt(dm.TBArtikel) == 0 && !dm.TBArtikel.asBool(u"UseBaseArticleWukData");
         if (halbhermetisch && kompressor && dm.TBArtikel.asInteger(u"GhostPointer") == 0) {
@@ -196,29 +198,32 @@ TEST_F(Invarianten, PolygoneSchliessenInnerhalbDerAchsen) {
             EXPECT_LE(blau.Anzahl, 10) << qPrintable(was);
             EXPECT_GE(blau.Anzahl, 4) << qPrintable(was);
             EXPECT_LE(strich.Anzahl, 10) << qPrintable(was);
-            const bool rotLeer =
-                rot.to[1] == 0 && rot.tc[1] == 0 && rot.to[2] == 0 && rot.tc[2] == 0;
+            const bool rotLeer = rot.punkte[0] == GrenzPunkt{} && rot.punkte[1] == GrenzPunkt{};
             EXPECT_TRUE(rotLeer || rot.Anzahl <= 10) << qPrintable(was);
             float t0min = 200, t0max = -200, tcmin = 200, tcmax = -200;
-            for (int k = 1; k <= strich.Anzahl; ++k) {
-                t0min = std::min(t0min, strich.to[k]);
-                t0max = std::max(t0max, strich.to[k]);
-                tcmin = std::min(tcmin, strich.tc[k]);
-                tcmax = std::max(tcmax, strich.tc[k]);
+            for (int k = 0; k < strich.Anzahl; ++k) {
+                const GrenzPunkt& q = strich.punkte[static_cast<size_t>(k)];
+                t0min = std::min(t0min, q.to);
+                t0max = std::max(t0max, q.to);
+                tcmin = std::min(tcmin, q.tc);
+                tcmax = std::max(tcmax, q.tc);
             }
             // The chart draws only segments inside the axes; a cut polygon would leak its fill.
             const chart::GrenzAchsen a = chart::grenzAchsen(t0min, t0max, tcmin, tcmax);
             for (const db::GrenzPolygon* p : {&blau, &strich, &rot}) {
                 if (p == &rot && rotLeer)
                     continue;
-                for (int k = 1; k <= p->Anzahl; ++k) {
-                    EXPECT_TRUE(p->to[k] >= a.XMin && p->to[k] <= a.XMax) << qPrintable(was);
-                    EXPECT_TRUE(p->tc[k] >= a.YMin && p->tc[k] <= a.YMax) << qPrintable(was);
+                for (int k = 0; k < p->Anzahl; ++k) {
+                    const GrenzPunkt& q = p->punkte[static_cast<size_t>(k)];
+                    EXPECT_TRUE(q.to >= a.XMin && q.to <= a.XMax) << qPrintable(was);
+                    EXPECT_TRUE(q.tc >= a.YMin && q.tc <= a.YMax) << qPrintable(was);
                 }
                 // The fill seed lies left of and above the first point: no corner may lie
                 // to the right of it and not above it.
-                for (int k = 2; k <= p->Anzahl; ++k) {
-                    EXPECT_FALSE(p->to[k] > p->to[1] && p->tc[k] <= p->tc[1]) << qPrintable(was);
+                const GrenzPunkt& erster = p->punkte[0];
+                for (int k = 1; k < p->Anzahl; ++k) {
+                    const GrenzPunkt& q = p->punkte[static_cast<size_t>(k)];
+                    EXPECT_FALSE(q.to > erster.to && q.tc <= erster.tc) << qPrintable(was);
                 }
             }
         });

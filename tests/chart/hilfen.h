@@ -8,13 +8,10 @@
 
 namespace drel::chart::test {
 
-inline GrenzPunkte polygon(std::initializer_list<std::pair<float, float>> punkte) {
-    GrenzPunkte p;
-    for (const auto& [x, y] : punkte) {
-        p.to[static_cast<size_t>(p.Anzahl)] = x;
-        p.tc[static_cast<size_t>(p.Anzahl)] = y;
-        ++p.Anzahl;
-    }
+inline GrenzPolygon polygon(std::initializer_list<std::pair<float, float>> punkte) {
+    GrenzPolygon p;
+    for (const auto& [x, y] : punkte)
+        p.punkte[static_cast<size_t>(p.Anzahl++)] = {x, y};
     return p;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace drel::chart;
+using drel::GrenzPolygon;
 using drel::chart::test::polygon;
 using drel::chart::test::typischeGrenzen;
 
@@ -59,8 +60,8 @@ TEST(GrenzTest, FahrenheitGibtDieselbenBereiche) {
     GrenzChart chart;
     const GrenzPolygone c = typischeGrenzen();
     const GrenzPolygone f = inFahrenheit(c);
-    EXPECT_FLOAT_EQ(f.strich.to[0], 54.5f);
-    EXPECT_FLOAT_EQ(f.strich.tc[0], 86.0f);
+    EXPECT_FLOAT_EQ(f.strich.punkte[0].to, 54.5f);
+    EXPECT_FLOAT_EQ(f.strich.punkte[0].tc, 86.0f);
     const GrenzAchsen af = grenzAchsen(-35, 12.5, 25, 63, true);
     auto fahrenheit = [](double t) { return t * 9 / 5 + 32; };
     for (const auto& [t0, tc] : {std::pair{-10.0, 45.0}, {-36.5, 40.0}, {17.0, 40.0}, {0.0, 50.0}})
@@ -149,12 +150,12 @@ TEST(GrenzTest, SchnellerWegGleichDerZeichnung) {
         for (double t0 = fall.achsen.XMin; t0 <= fall.achsen.XMax; t0 += fall.raster)
             for (double tc = fall.achsen.YMin; tc <= fall.achsen.YMax; tc += fall.raster)
                 punkte.append({t0, tc});
-        for (const GrenzPunkte* poly : {&fall.polygone.rot, &fall.polygone.strich})
+        for (const GrenzPolygon* poly : {&fall.polygone.rot, &fall.polygone.strich})
             for (int i = 0; i + 1 < poly->Anzahl; ++i) {
-                const double x = poly->to[static_cast<size_t>(i)];
-                const double y = poly->tc[static_cast<size_t>(i)];
-                const double x2 = poly->to[static_cast<size_t>(i + 1)];
-                const double y2 = poly->tc[static_cast<size_t>(i + 1)];
+                const double x = poly->punkte[static_cast<size_t>(i)].to;
+                const double y = poly->punkte[static_cast<size_t>(i)].tc;
+                const double x2 = poly->punkte[static_cast<size_t>(i + 1)].to;
+                const double y2 = poly->punkte[static_cast<size_t>(i + 1)].tc;
                 for (double s : {0.0, 0.25, 0.5, 0.05})
                     punkte.append({x + s * (x2 - x), y + s * (y2 - y)});
                 punkte.append({x + 0.3, y - 0.3});
@@ -187,7 +188,7 @@ TEST(GrenzTest, CacheWechseltZwischenHuellen) {
     for (int runde = 0; runde < 2; ++runde)
         for (int k = 0; k < 40; ++k) {
             GrenzPolygone p = typischeGrenzen();
-            p.strich.to[1] = 12.5f - static_cast<float>(k) * 0.5f; // vary the dashed polygon
+            p.strich.punkte[1].to = 12.5f - static_cast<float>(k) * 0.5f; // vary the dashed polygon
             EXPECT_EQ(schnell.farbe(p, kAchsen, 10, 52), neu.farbe(p, kAchsen, 10, 52))
                 << "set " << k;
         }

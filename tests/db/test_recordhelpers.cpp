@@ -204,23 +204,24 @@ TEST_F(DataModuleTest, PolygonsCloseAtTheRepeatedFirstPoint) {
     KaeltemittelPositionieren(dm, "R404A", 1);
     GrenzPolygon p;
     GrenzenLesen(dm.TBLeistung, 1, p);
-    EXPECT_EQ(p.Anzahl, 5);
-    EXPECT_EQ(p.to[2], -10.0F);
-    EXPECT_EQ(p.tc[11], 0.0F);
+    EXPECT_EQ(p.Anzahl, 5); // the stored point 5 repeats point 1
+    EXPECT_EQ(p.punkte[1].to, -10.0F);
+    EXPECT_EQ(p.punkte[4], p.punkte[0]);
+    EXPECT_EQ(p.punkte[10].tc, 0.0F);
     GrenzenLesen(dm.TBLeistung, 2, p); // all zero: polygon 1 instead
     EXPECT_EQ(p.Anzahl, 5);
-    EXPECT_EQ(p.tc[2], 55.0F);
+    EXPECT_EQ(p.punkte[1].tc, 55.0F);
     GrenzenLesen(dm.TBLeistung, 3, p);
     EXPECT_EQ(p.Anzahl, 6);
     KaeltemittelPositionieren(dm, "R134a", 1);
     GrenzenLesen(dm.TBLeistung, 3, p); // all zero red polygon stays empty
     EXPECT_EQ(p.Anzahl, 2);
-    EXPECT_EQ(p.to[1], 0.0F);
+    EXPECT_EQ(p.punkte[0].to, 0.0F);
     KaeltemittelPositionieren(dm, "R22", 2);
     GrenzenLesen(dm.TBLeistung, 2, p); // never closed
     EXPECT_EQ(p.Anzahl, 11);
-    EXPECT_EQ(p.to[11], 0.0F);
-    EXPECT_EQ(p.tc[10], 56.0F);
+    EXPECT_EQ(p.punkte[10].to, 0.0F);
+    EXPECT_EQ(p.punkte[9].tc, 56.0F); // the stored point 10
 }
 
 TEST_F(DataModuleTest, CoefficientsAreReadWithAnyCaseOfTheFieldNames) {
@@ -267,16 +268,16 @@ TEST_F(DataModuleTest, TypeDesignationWithX) {
 }
 
 TEST(RecordHelpers, SeriesAndSetKinds) {
-    EXPECT_EQ(BaureihenArtVonGruppe(29), 14);
-    EXPECT_EQ(BaureihenArtVonGruppe(30), 15);
-    EXPECT_EQ(BaureihenArtVonGruppe(26), 16);
-    EXPECT_EQ(BaureihenArtVonGruppe(59), 3);
-    EXPECT_EQ(BaureihenArtVonGruppe(74), 4);
-    EXPECT_EQ(BaureihenArtVonGruppe(63), 5);
-    EXPECT_EQ(BaureihenArtVonGruppe(67), 7);
-    EXPECT_EQ(BaureihenArtVonGruppe(64), 17);
-    EXPECT_EQ(BaureihenArtVonGruppe(65), 18);
-    EXPECT_EQ(BaureihenArtVonGruppe(99), 0);
+    EXPECT_EQ(BaureihenArtVonGruppe(29), Baureihe::QLDuplex);
+    EXPECT_EQ(BaureihenArtVonGruppe(30), Baureihe::QNDuplex);
+    EXPECT_EQ(BaureihenArtVonGruppe(26), Baureihe::QNZweistufig);
+    EXPECT_EQ(BaureihenArtVonGruppe(59), Baureihe::QL);
+    EXPECT_EQ(BaureihenArtVonGruppe(74), Baureihe::QN);
+    EXPECT_EQ(BaureihenArtVonGruppe(63), Baureihe::W);
+    EXPECT_EQ(BaureihenArtVonGruppe(67), Baureihe::WY);
+    EXPECT_EQ(BaureihenArtVonGruppe(64), Baureihe::Gruppe64);
+    EXPECT_EQ(BaureihenArtVonGruppe(65), Baureihe::LV);
+    EXPECT_EQ(BaureihenArtVonGruppe(99), Baureihe::Keine);
     EXPECT_EQ(SatzArtVonGruppe(55), 9);
     EXPECT_EQ(SatzArtVonGruppe(63), 13);
     EXPECT_EQ(SatzArtVonGruppe(60), 0);
@@ -301,7 +302,8 @@ TEST(RecordHelpers, ZahlFormatieren) {
     setNumberSeparators(NumberSeparators::german());
     EXPECT_EQ(ZahlFormatieren(10, 2, 3.14159), "      3,14");
     EXPECT_EQ(ZahlFormatieren(5, 1, 32.0), " 32,0");
-    EXPECT_EQ(ZahlFormatieren(0, 0, 2.5), "2");
+    EXPECT_EQ(ZahlFormatieren(0, 0, 2.5), "3"); // display formats: halves away from zero
+    EXPECT_EQ(ZahlFormatieren(0, 0, -2.5), "-3");
     EXPECT_EQ(ZahlFormatieren(2, 3, -12.3456), "-12,346");
 }
 
@@ -320,4 +322,27 @@ TEST(RecordHelpers, BaseArticleZeroOrEmptyMeansNone) {
     for (c.first(); !c.eof(); c.next())
         ids.push_back(basisId(c));
     EXPECT_EQ(ids, (std::vector<qint32>{0, 0, 17, 0}));
+}
+
+TEST(RecordHelpers, RatedWithTheBaseArticleOnlyWhenItIsSetAndWanted) {
+    QTemporaryDir dir;
+    const TableDef* def = tabelle(u"Articles");
+    const Value ja(true), nein(false);
+    writeTableFile(
+        dir.path() + "/a.cds", *def,
+        {rowOf("Articles", {{"ID", i(1)}, {"Basisartikel", s("0")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles", {{"ID", i(2)}, {"Basisartikel", s("")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles",
+               {{"ID", i(3)}, {"Basisartikel", s("17")}, {"UseBaseArticleWukData", ja}}),
+         rowOf("Articles",
+               {{"ID", i(4)}, {"Basisartikel", s("17")}, {"UseBaseArticleWukData", nein}}),
+         rowOf("Articles",
+               {{"ID", i(5)}, {"Basisartikel", s(" 18 ")}, {"UseBaseArticleWukData", ja}})});
+    Cursor c("TBArtikel");
+    c.setFileName(dir.path() + "/a.cds");
+    c.open();
+    std::vector<qint32> ids;
+    for (c.first(); !c.eof(); c.next())
+        ids.push_back(datenArtikelId(c));
+    EXPECT_EQ(ids, (std::vector<qint32>{0, 0, 17, 0, 18}));
 }

@@ -86,7 +86,9 @@ TEST_F(BauAbbruch, EveryKillLeavesTheTablesOfOneBuild) {
             ++fertigVorDemKill;
         // The start: the data check finishes or drops what the build left, and finds
         // the tables up to date (Stand.dat belongs to the set in place).
-        EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Aktuell) << "seed " << seed;
+        EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Aktuell)
+            << "seed " << seed << ", status " << status << ": "
+            << (sink.messages.isEmpty() ? std::string() : sink.messages.back().text.toStdString());
         ids = kennungen();
         ASSERT_EQ(ids.size(), 1u) << "run " << lauf << ", seed " << seed;
         ASSERT_FALSE(ids.begin()->isEmpty()) << "run " << lauf << ", seed " << seed;
