@@ -75,12 +75,12 @@ void kopfAnlegen(report::Seite& seite, const Briefdaten& brief) {
         rechts += anpassen(m, text);
     }
     report::Memo& label = memo(kopf, QStringLiteral("QRLabel10"), kRechtsLinks, rechts,
-                               kRechtsBreite - ausMm(20), klein);
+                               kRechtsBreite - ausMm(15), klein);
     label.setHAlign(Qt::AlignRight);
     label.setWordWrap(false);
     label.setText(brief.seite);
     report::Memo& zahl =
-        memo(kopf, QStringLiteral("Seitenzahl"), kBreite - ausMm(20), rechts, ausMm(20), klein);
+        memo(kopf, QStringLiteral("Seitenzahl"), kBreite - ausMm(15), rechts, ausMm(15), klein);
     zahl.setHAlign(Qt::AlignRight);
     zahl.setWordWrap(false);
     zahl.setText(QStringLiteral("[Page#] / [TotalPages#]"));

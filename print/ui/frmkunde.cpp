@@ -30,7 +30,6 @@ QPlainTextEdit* memo(const QString& name, QWidget* parent) {
     auto* m = new QPlainTextEdit(parent);
     m->setObjectName(name);
     m->setTabChangesFocus(true);
-    m->setLineWrapMode(QPlainTextEdit::NoWrap);
     return m;
 }
 
@@ -75,7 +74,6 @@ QWidget* TFrmKunde::adressTeil() {
     kdrMemo_ = memo(QStringLiteral("kdrMemo"), teil);
     betreffMemo_ = memo(QStringLiteral("betreffMemo"), teil);
     TXTMemo_ = memo(QStringLiteral("TXTMemo"), teil);
-    TXTMemo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Edit1_ = new QLineEdit(teil);
     Edit1_->setObjectName(QStringLiteral("Edit1"));
     Edit2_ = new QLineEdit(teil);

@@ -8,6 +8,7 @@
 #include "report/ui/berichtdrucker.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -224,8 +225,13 @@ TEST_F(FrmKundeTest, Screenshot) {
     fenster.ausModell();
     fenster.resize(760, 560);
     fenster.show();
+    fenster.modell().Edit2 = QStringLiteral("Jürgen Weiß");
+    fenster.ausModell();
+    QCoreApplication::processEvents();
     kind<QCheckBox>(fenster, "CheckBox6")->setChecked(false);
     EXPECT_TRUE(fenster.grab().save(QDir(ziel).filePath(QStringLiteral("frmkunde.png"))));
+    fenster.setPdfDateiWahl([&] { return QDir(ziel).filePath(QStringLiteral("brief.pdf")); });
+    kind<QPushButton>(fenster, "BitBtn4")->click();
     fenster.reject();
 }
 
