@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace drel::print {
@@ -33,9 +35,16 @@ QPlainTextEdit* memo(const QString& name, QWidget* parent) {
     return m;
 }
 
+// The memo's lines as typed: block by block, because the plain-text export turns
+// non-breaking spaces into ordinary ones.
 QStringList zeilenVon(const QPlainTextEdit* m) {
-    const QString text = m->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    const QTextDocument* dokument = m->document();
+    if (dokument->isEmpty())
+        return {};
+    QStringList liste;
+    for (QTextBlock block = dokument->begin(); block.isValid(); block = block.next())
+        liste << block.text();
+    return liste;
 }
 
 // A label above its control, as the window shows every field.

@@ -135,18 +135,20 @@ TEST_F(FrmKundeTest, CallbackGetsLetterAndVisibleTickedSections) {
         return QString();
     });
     fenster.show();
-    kind<QPlainTextEdit>(fenster, "kdrMemo")->setPlainText(QStringLiteral("Kunde\nOrt"));
+    kind<QPlainTextEdit>(fenster, "kdrMemo")
+        ->setPlainText(QStringLiteral("Kunde\nOrt\u00a0Nord\n")); // no-break space kept
     kind<QLineEdit>(fenster, "Edit2")->setText(QStringLiteral("Hr. Weiß"));
     kind<QCheckBox>(fenster, "CheckBox7")->setChecked(false);
     kind<QPushButton>(fenster, "BitBtn4")->click();
     ASSERT_TRUE(erhalten.has_value());
     EXPECT_EQ(erhalten->abschnitte, std::vector<Abschnitt>{Abschnitt::TechnischeDaten});
-    EXPECT_EQ(erhalten->brief.empfaenger, (QStringList{"Kunde", "Ort"}));
+    EXPECT_EQ(erhalten->brief.empfaenger,
+              (QStringList{"Kunde", QStringLiteral("Ort\u00a0Nord"), ""}));
     EXPECT_EQ(erhalten->brief.zustaendig, QStringLiteral("Hr. Weiß"));
     EXPECT_EQ(erhalten->brief.seite, QStringLiteral("Seite"));
     EXPECT_FALSE(gefragt); // no report, no file
     // The letter data were saved before the report was asked for.
-    EXPECT_EQ(lesen(QStringLiteral("kdr.dat")), QByteArray("Kunde\nOrt\n"));
+    EXPECT_EQ(lesen(QStringLiteral("kdr.dat")), QByteArray("Kunde\nOrt\xc2\xa0Nord\n\n"));
     fenster.reject();
 }
 
