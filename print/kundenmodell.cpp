@@ -1,0 +1,233 @@
+#include "print/kundenmodell.h"
+
+#include "base/directories.h"
+#include "print/meldung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringDecoder>
+
+namespace drel::print {
+
+namespace {
+
+const QString kAdr = QStringLiteral("adr.dat");
+const QString kKdr = QStringLiteral("kdr.dat");
+const QString kBetreff = QStringLiteral("betreff.dat");
+const QString kText = QStringLiteral("text.dat");
+const QString kDatum = QStringLiteral("datum.dat");
+const QString kZust = QStringLiteral("zust.dat");
+const QString kIni = QStringLiteral("WUK.ini");
+
+QString iniSchluessel(int nummer) {
+    return QStringLiteral("Drucken/CheckBox%1").arg(nummer);
+}
+
+// Files from older versions may be UTF-16 with a byte-order mark; everything
+// else is read as UTF-8.
+QString dekodieren(const QByteArray& bytes) {
+    const auto kodierung = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(kodierung.value_or(QStringConverter::Utf8));
+    return decoder(bytes);
+}
+
+// Line list of a text file as a memo loads it: CR LF, LF or CR end a line, and
+// a final line break does not start another line.
+QStringList zeilen(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList liste = t.split(QLatin1Char('\n'));
+    if (t.endsWith(QLatin1Char('\n')))
+        liste.removeLast();
+    return liste;
+}
+
+enum class Lesen { Fehlt, Gelesen, Fehler };
+
+Lesen zeilenLesen(const QString& pfad, QStringList& ziel) {
+    if (!QFileInfo::exists(pfad))
+        return Lesen::Fehlt;
+    QFile file(pfad);
+    if (!file.open(QIODevice::ReadOnly))
+        return Lesen::Fehler;
+    ziel = zeilen(dekodieren(file.readAll()));
+    return Lesen::Gelesen;
+}
+
+// Written through a temporary file, so a failed write keeps the old content.
+bool zeilenSchreiben(const QString& pfad, const QStringList& liste) {
+    QSaveFile file(pfad);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray bytes;
+    for (const QString& zeile : liste) {
+        bytes += zeile.toUtf8();
+        bytes += '\n';
+    }
+    return file.write(bytes) == bytes.size() && file.commit();
+}
+
+// An INI value counts as ticked unless it is an integer 0; a missing or
+// unreadable value keeps the default.
+bool iniBool(const QSettings& ini, const QString& schluessel, bool vorgabe) {
+    const QVariant wert = ini.value(schluessel);
+    if (!wert.isValid())
+        return vorgabe;
+    bool ok = false;
+    const int zahl = wert.toString().trimmed().toInt(&ok);
+    return ok ? zahl != 0 : vorgabe;
+}
+
+struct Sprachzuordnung {
+    const char* programm;
+    const char* bericht;
+    const char* datei;
+};
+
+// Korean has no engine texts of its own and falls back to English.
+constexpr Sprachzuordnung kSprachen[] = {
+    {"DE", "DE", "German.xml"},  {"EN", "EN", "English.xml"}, {"KO", "EN", "English.xml"},
+    {"FR", "FR", "French.xml"},  {"IT", "IT", "Italian.xml"}, {"PT", "PT", "Portuguese.xml"},
+    {"ES", "ES", "Spanish.xml"}, {"RU", "RU", "Russian.xml"}, {"PL", "PL", "Polish.xml"},
+    {"CN", "CN", "Chinese.xml"},
+};
+
+const Sprachzuordnung* sprachzuordnung(const QString& code) {
+    const QString gross = code.trimmed().toUpper();
+    for (const Sprachzuordnung& s : kSprachen)
+        if (gross == QLatin1String(s.programm))
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+int checkBoxNummer(Abschnitt abschnitt) {
+    switch (abschnitt) {
+    case Abschnitt::Leistungsdaten:
+        return 7;
+    case Abschnitt::TechnischeDaten:
+        return 1;
+    case Abschnitt::Einsatzgrenzen:
+        return 2;
+    case Abschnitt::Lieferumfang:
+        return 3;
+    case Abschnitt::Zubehoer:
+        return 4;
+    case Abschnitt::Masse:
+        return 5;
+    case Abschnitt::Produktfoto:
+        return 6;
+    case Abschnitt::TabelleLeistung:
+        return 8;
+    }
+    return 0;
+}
+
+bool Druckauswahl::enthaelt(Abschnitt abschnitt) const {
+    return std::find(abschnitte.begin(), abschnitte.end(), abschnitt) != abschnitte.end();
+}
+
+KundenModell::KundenModell(QString verzeichnis) : verzeichnis_(std::move(verzeichnis)) {}
+
+QString KundenModell::datei(const QString& name) const {
+    return pfad(verzeichnis_.isEmpty() ? verzeichnisse().einstellungen : verzeichnis_, name);
+}
+
+bool KundenModell::checkBox(int nummer) const {
+    if (nummer < 1 || nummer > kAbschnittAnzahl)
+        return false;
+    return checkBoxen_[static_cast<std::size_t>(nummer - 1)];
+}
+
+void KundenModell::setCheckBox(int nummer, bool an) {
+    if (nummer < 1 || nummer > kAbschnittAnzahl)
+        return;
+    checkBoxen_[static_cast<std::size_t>(nummer - 1)] = an;
+}
+
+void KundenModell::FormCreate() {
+    const QSettings ini(datei(kIni), QSettings::IniFormat);
+    for (int i = 1; i <= kAbschnittAnzahl; ++i)
+        setCheckBox(i, iniBool(ini, iniSchluessel(i), true));
+}
+
+void KundenModell::readmemo(const QDate& heute) {
+    zeilenLesen(datei(kAdr), AdrMemo);
+    zeilenLesen(datei(kKdr), kdrMemo);
+    zeilenLesen(datei(kBetreff), betreffMemo);
+    zeilenLesen(datei(kText), TXTMemo);
+    QStringList zust;
+    switch (zeilenLesen(datei(kZust), zust)) {
+    case Lesen::Gelesen:
+        Edit2 = zust.isEmpty() ? QString() : zust.first();
+        break;
+    case Lesen::Fehler:
+        fehlerMelden(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.")
+                         .arg(QDir::toNativeSeparators(datei(kZust))));
+        break;
+    case Lesen::Fehlt:
+        break;
+    }
+    Edit1 = QLocale().toString(heute, QLocale::ShortFormat);
+}
+
+bool KundenModell::speichern() const {
+    QDir().mkpath(datei(QString()));
+    bool alle = true;
+    alle &= zeilenSchreiben(datei(kKdr), kdrMemo);
+    alle &= zeilenSchreiben(datei(kAdr), AdrMemo);
+    alle &= zeilenSchreiben(datei(kBetreff), betreffMemo);
+    alle &= zeilenSchreiben(datei(kText), TXTMemo);
+    alle &= zeilenSchreiben(datei(kDatum), QStringList{Edit1});
+    alle &= zeilenSchreiben(datei(kZust), QStringList{Edit2});
+    return alle;
+}
+
+bool KundenModell::FormClose() const {
+    QDir().mkpath(datei(QString()));
+    QSettings ini(datei(kIni), QSettings::IniFormat);
+    for (int i = 1; i <= kAbschnittAnzahl; ++i)
+        ini.setValue(iniSchluessel(i), checkBox(i) ? 1 : 0);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+std::vector<Abschnitt> KundenModell::abschnitte(const ReiterSichtbar& sichtbar) const {
+    std::vector<Abschnitt> liste;
+    for (int i = 0; i < kAbschnittAnzahl; ++i) {
+        const auto abschnitt = static_cast<Abschnitt>(i);
+        if (!checkBox(checkBoxNummer(abschnitt)))
+            continue;
+        if (abschnitt == Abschnitt::Leistungsdaten || (sichtbar && sichtbar(abschnitt)))
+            liste.push_back(abschnitt);
+    }
+    return liste;
+}
+
+Druckauswahl KundenModell::druckauswahl(const ReiterSichtbar& sichtbar,
+                                        const QString& seite) const {
+    Druckauswahl auswahl;
+    auswahl.brief = {AdrMemo, kdrMemo, betreffMemo, TXTMemo, Edit1, Edit2, seite};
+    auswahl.abschnitte = abschnitte(sichtbar);
+    return auswahl;
+}
+
+QString berichtSprache(const QString& programmCode) {
+    const Sprachzuordnung* s = sprachzuordnung(programmCode);
+    return s ? QString::fromLatin1(s->bericht) : QString();
+}
+
+QString berichtSprachDatei(const QString& programmCode) {
+    const Sprachzuordnung* s = sprachzuordnung(programmCode);
+    return s ? QString::fromLatin1(s->datei) : QString();
+}
+
+} // namespace drel::print

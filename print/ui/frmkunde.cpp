@@ -1,0 +1,269 @@
+#include "print/ui/frmkunde.h"
+
+#include "base/directories.h"
+#include "print/briefbericht.h"
+#include "print/meldung.h"
+#include "print/ui/druckerauswahl.h"
+#include "report/pdfausgabe.h"
+#include "report/ui/berichtdrucker.h"
+#include "state/sprache.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace drel::print {
+
+namespace {
+
+const QString kPdfDrucker = QStringLiteral("PDFCreator");
+
+QPlainTextEdit* memo(const QString& name, QWidget* parent) {
+    auto* m = new QPlainTextEdit(parent);
+    m->setObjectName(name);
+    m->setTabChangesFocus(true);
+    return m;
+}
+
+// The memo's lines as typed: block by block, because the plain-text export turns
+// non-breaking spaces into ordinary ones.
+QStringList zeilenVon(const QPlainTextEdit* m) {
+    const QTextDocument* dokument = m->document();
+    if (dokument->isEmpty())
+        return {};
+    QStringList liste;
+    for (QTextBlock block = dokument->begin(); block.isValid(); block = block.next())
+        liste << block.text();
+    return liste;
+}
+
+// A label above its control, as the window shows every field.
+QLabel* beschriftung(const QString& name, const QString& text, QWidget* fuer, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setBuddy(fuer);
+    return l;
+}
+
+} // namespace
+
+TFrmKunde::TFrmKunde(BerichtErzeuger erzeuger, ReiterSichtbar sichtbar, QWidget* parent,
+                     const QString& verzeichnis)
+    : QDialog(parent), modell_(verzeichnis), erzeuger_(std::move(erzeuger)),
+      sichtbar_(std::move(sichtbar)) {
+    setObjectName(QStringLiteral("FrmKunde"));
+    setWindowTitle(tr("Kundenadresse"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(adressTeil(), 1);
+    oben->addWidget(auswahlTeil());
+    layout->addLayout(oben, 1);
+    layout->addWidget(knopfTeil());
+    modell_.FormCreate();
+    ausModell();
+}
+
+QWidget* TFrmKunde::adressTeil() {
+    auto* teil = new QWidget(this);
+    auto* g = new QGridLayout(teil);
+    g->setContentsMargins(0, 0, 0, 0);
+    AdrMemo_ = memo(QStringLiteral("AdrMemo"), teil);
+    kdrMemo_ = memo(QStringLiteral("kdrMemo"), teil);
+    betreffMemo_ = memo(QStringLiteral("betreffMemo"), teil);
+    TXTMemo_ = memo(QStringLiteral("TXTMemo"), teil);
+    Edit1_ = new QLineEdit(teil);
+    Edit1_->setObjectName(QStringLiteral("Edit1"));
+    Edit2_ = new QLineEdit(teil);
+    Edit2_->setObjectName(QStringLiteral("Edit2"));
+    betreffMemo_->setFixedHeight(betreffMemo_->fontMetrics().lineSpacing() * 3 + 12);
+
+    g->addWidget(beschriftung(QStringLiteral("Label1"), tr("Absender-Adresse"), AdrMemo_, teil), 0,
+                 0);
+    g->addWidget(AdrMemo_, 1, 0);
+    g->addWidget(beschriftung(QStringLiteral("label2"), tr("Empfanger-Adresse"), kdrMemo_, teil), 0,
+                 1);
+    g->addWidget(kdrMemo_, 1, 1);
+    g->addWidget(beschriftung(QStringLiteral("Label3"), tr("Betreff"), betreffMemo_, teil), 2, 0, 1,
+                 2);
+    g->addWidget(betreffMemo_, 3, 0, 1, 2);
+    g->addWidget(beschriftung(QStringLiteral("Label4"), tr("Datum"), Edit1_, teil), 4, 0);
+    g->addWidget(beschriftung(QStringLiteral("Label5"), tr("Zustandig"), Edit2_, teil), 4, 1);
+    g->addWidget(Edit1_, 5, 0);
+    g->addWidget(Edit2_, 5, 1);
+    g->addWidget(beschriftung(QStringLiteral("Label6"), tr("Text"), TXTMemo_, teil), 6, 0, 1, 2);
+    g->addWidget(TXTMemo_, 7, 0, 1, 2);
+    g->setRowStretch(1, 2);
+    g->setRowStretch(7, 3);
+    return teil;
+}
+
+QWidget* TFrmKunde::auswahlTeil() {
+    auto* box = new QGroupBox(tr("Drucken"), this);
+    box->setObjectName(QStringLiteral("GroupBox1"));
+    auto* v = new QVBoxLayout(box);
+    // In page order of the printed data sheet.
+    const std::array<std::pair<int, QString>, kAbschnittAnzahl> boxen{{
+        {7, tr("Leistungsdaten")},
+        {1, tr("Technische Daten")},
+        {2, tr("Einsatzgrenzen")},
+        {3, tr("Lieferumfang")},
+        {4, tr("Zubehor")},
+        {5, tr("Masse und Anschlusse")},
+        {6, tr("Produktfoto")},
+        {8, tr("Tabelle Leistungsdaten")},
+    }};
+    for (const auto& [nummer, text] : boxen) {
+        auto* c = new QCheckBox(text, box);
+        c->setObjectName(QStringLiteral("CheckBox%1").arg(nummer));
+        checkBoxen_[static_cast<std::size_t>(nummer - 1)] = c;
+        v->addWidget(c);
+    }
+    v->addStretch();
+    // The caption of the page label on the printed pages.
+    Label10_ = new QLabel(tr("Seite"), box);
+    Label10_->setObjectName(QStringLiteral("Label10"));
+    Label10_->hide();
+    return box;
+}
+
+QPushButton* TFrmKunde::knopf(const QString& name, const QString& text, const QString& hinweis) {
+    auto* k = new QPushButton(text, this);
+    k->setObjectName(name);
+    k->setToolTip(hinweis);
+    k->setAutoDefault(false);
+    return k;
+}
+
+QWidget* TFrmKunde::knopfTeil() {
+    auto* teil = new QWidget(this);
+    auto* h = new QHBoxLayout(teil);
+    h->setContentsMargins(0, 0, 0, 0);
+    QPushButton* ok = knopf(QStringLiteral("OKBtn"), tr("Drucken"), tr("Drucken"));
+    QPushButton* vorschau = knopf(QStringLiteral("BitBtn3"), tr("Vorschau"), tr("Vorschau"));
+    QPushButton* pdf = knopf(QStringLiteral("BitBtn4"), tr("PDF erstellen"), tr("PDF erstellen"));
+    QPushButton* drucker = knopf(QStringLiteral("BitBtn1"), tr("Drucker"), tr("Drucker"));
+    drucker->hide();
+    QPushButton* hilfe = knopf(QStringLiteral("BitBtn2"), tr("Hilfe"), tr("Hilfe"));
+    QPushButton* zurueck = knopf(QStringLiteral("CancelBtn"), tr("Zuruck"), tr("Zuruck"));
+    for (QPushButton* k : {ok, vorschau, pdf, drucker})
+        h->addWidget(k);
+    h->addStretch();
+    h->addWidget(hilfe);
+    h->addWidget(zurueck);
+    connect(ok, &QPushButton::clicked, this, [this] { OKBtnClick(Ausgabe::Drucken); });
+    connect(vorschau, &QPushButton::clicked, this, [this] { OKBtnClick(Ausgabe::Vorschau); });
+    connect(pdf, &QPushButton::clicked, this, [this] { OKBtnClick(Ausgabe::Pdf); });
+    connect(drucker, &QPushButton::clicked, this, [this] { druckerAuswaehlen(this); });
+    connect(hilfe, &QPushButton::clicked, this, &TFrmKunde::BitBtn2Click);
+    connect(zurueck, &QPushButton::clicked, this, &TFrmKunde::CancelBtnClick);
+    return teil;
+}
+
+void TFrmKunde::ausModell() {
+    AdrMemo_->setPlainText(modell_.AdrMemo.join(QLatin1Char('\n')));
+    kdrMemo_->setPlainText(modell_.kdrMemo.join(QLatin1Char('\n')));
+    betreffMemo_->setPlainText(modell_.betreffMemo.join(QLatin1Char('\n')));
+    TXTMemo_->setPlainText(modell_.TXTMemo.join(QLatin1Char('\n')));
+    Edit1_->setText(modell_.Edit1);
+    Edit2_->setText(modell_.Edit2);
+    for (int i = 1; i <= kAbschnittAnzahl; ++i)
+        checkBoxen_[static_cast<std::size_t>(i - 1)]->setChecked(modell_.checkBox(i));
+}
+
+void TFrmKunde::inModell() {
+    modell_.AdrMemo = zeilenVon(AdrMemo_);
+    modell_.kdrMemo = zeilenVon(kdrMemo_);
+    modell_.betreffMemo = zeilenVon(betreffMemo_);
+    modell_.TXTMemo = zeilenVon(TXTMemo_);
+    modell_.Edit1 = Edit1_->text();
+    modell_.Edit2 = Edit2_->text();
+    for (int i = 1; i <= kAbschnittAnzahl; ++i)
+        modell_.setCheckBox(i, checkBoxen_[static_cast<std::size_t>(i - 1)]->isChecked());
+}
+
+void TFrmKunde::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    inModell();
+    modell_.readmemo();
+    ausModell();
+}
+
+void TFrmKunde::done(int ergebnis) {
+    inModell();
+    modell_.FormClose();
+    QDialog::done(ergebnis);
+}
+
+void TFrmKunde::CancelBtnClick() {
+    while (QApplication::overrideCursor() != nullptr)
+        QApplication::restoreOverrideCursor();
+    reject();
+}
+
+void TFrmKunde::BitBtn2Click() {
+    hinweisMelden(tr("Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut."));
+}
+
+void TFrmKunde::OKBtnClick(Ausgabe ausgabe) {
+    inModell();
+    const Druckauswahl auswahl = modell_.druckauswahl(sichtbar_, Label10_->text());
+    modell_.speichern();
+    std::unique_ptr<report::Bericht> bericht =
+        erzeuger_ ? erzeuger_(auswahl) : briefBericht(auswahl);
+    if (!bericht)
+        return;
+    bericht->setLanguage(berichtSprache(sprache().kurzCode));
+    ausgeben(*bericht, ausgabe);
+}
+
+void TFrmKunde::ausgeben(report::Bericht& bericht, Ausgabe ausgabe) {
+    report::BerichtDrucker drucker(bericht, this);
+    switch (ausgabe) {
+    case Ausgabe::Drucken:
+        if (!drucker.print(gewaehlterDrucker(), true) && !drucker.error().isEmpty())
+            fehlerMelden(drucker.error());
+        return;
+    case Ausgabe::Vorschau:
+        drucker.preview();
+        if (!drucker.error().isEmpty())
+            fehlerMelden(drucker.error());
+        return;
+    case Ausgabe::Pdf:
+        break;
+    }
+    // A PDF printer driver keeps its route; without one the report engine writes
+    // the file itself, so no printer is needed.
+    if (const QString name = report::BerichtDrucker::findPrinter(kPdfDrucker); !name.isEmpty()) {
+        if (!drucker.print(name, false) && !drucker.error().isEmpty())
+            fehlerMelden(drucker.error());
+        return;
+    }
+    QString ziel = pdfDateiWahl_ ? pdfDateiWahl_() : pdfDateiFragen();
+    if (ziel.isEmpty())
+        return;
+    if (!ziel.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        ziel += QStringLiteral(".pdf");
+    QString fehler;
+    if (!report::pdfSchreiben(bericht, ziel, fehler))
+        fehlerMelden(fehler);
+}
+
+QString TFrmKunde::pdfDateiFragen() {
+    const QString vorschlag = pfad(verzeichnisse().dokumente, QStringLiteral("Datenblatt.pdf"));
+    return QFileDialog::getSaveFileName(this, tr("PDF erstellen"), vorschlag,
+                                        tr("PDF-Dateien (*.pdf)"));
+}
+
+} // namespace drel::print

@@ -1,0 +1,227 @@
+// The print window's state: print selection in WUK.ini, letter files in the
+// settings directory, the sections to print.
+#include "meldungen.h"
+#include "print/kundenmodell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace drel::print {
+namespace {
+
+class KundenModellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    QString datei(const QString& name) const { return ordner.filePath(name); }
+    QByteArray lesen(const QString& name) const {
+        QFile f(datei(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void schreiben(const QString& name, const QByteArray& inhalt) const {
+        QFile f(datei(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    KundenModell modell() const { return KundenModell(ordner.path()); }
+
+    QTemporaryDir ordner;
+};
+
+TEST_F(KundenModellTest, FreshSettingsTickAllEightBoxes) {
+    KundenModell m = modell();
+    m.FormCreate();
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_TRUE(m.checkBox(i)) << i;
+    // Numbers outside 1..8 name no box.
+    EXPECT_FALSE(m.checkBox(0));
+    EXPECT_FALSE(m.checkBox(9));
+}
+
+TEST_F(KundenModellTest, UntickedProductPhotoIsWrittenAsZeroAndReadBack) {
+    KundenModell m = modell();
+    m.FormCreate();
+    m.setCheckBox(6, false);
+    ASSERT_TRUE(m.FormClose());
+    const QByteArray ini = lesen(QStringLiteral("WUK.ini"));
+    EXPECT_TRUE(ini.contains("[Drucken]")) << ini.constData();
+    EXPECT_TRUE(ini.contains("CheckBox6=0")) << ini.constData();
+    EXPECT_TRUE(ini.contains("CheckBox1=1")) << ini.constData();
+    EXPECT_TRUE(ini.contains("CheckBox8=1")) << ini.constData();
+
+    KundenModell wieder = modell();
+    wieder.FormCreate();
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_EQ(wieder.checkBox(i), i != 6) << i;
+}
+
+TEST_F(KundenModellTest, IniValuesAreIntegersAndAnythingElseKeepsTheDefault) {
+    schreiben(QStringLiteral("WUK.ini"), "[Andere]\nCheckBox1=0\n"
+                                         "[Drucken]\nCheckBox2=0\nCheckBox3=5\nCheckBox4=nein\n"
+                                         "CheckBox5=\nCheckBox7=-1\n");
+    KundenModell m = modell();
+    m.FormCreate();
+    EXPECT_TRUE(m.checkBox(1)); // other section
+    EXPECT_FALSE(m.checkBox(2));
+    EXPECT_TRUE(m.checkBox(3));
+    EXPECT_TRUE(m.checkBox(4));
+    EXPECT_TRUE(m.checkBox(5));
+    EXPECT_TRUE(m.checkBox(7));
+    // Writing keeps the other section.
+    ASSERT_TRUE(m.FormClose());
+    EXPECT_TRUE(lesen(QStringLiteral("WUK.ini")).contains("[Andere]"));
+}
+
+TEST_F(KundenModellTest, DateIsTodayOnEveryActivationWhateverDatumDatHolds) {
+    KundenModell m = modell();
+    m.Edit1 = QStringLiteral("31.12.1999");
+    ASSERT_TRUE(m.speichern());
+    EXPECT_EQ(lesen(QStringLiteral("datum.dat")), QByteArray("31.12.1999\n"));
+    m.readmemo(QDate(2026, 12, 9));
+    EXPECT_EQ(m.Edit1, QStringLiteral("09.12.26")); // German short date
+    m.Edit1 = QStringLiteral("geändert");
+    m.readmemo(QDate(2027, 1, 2));
+    EXPECT_EQ(m.Edit1, QStringLiteral("02.01.27"));
+}
+
+TEST_F(KundenModellTest, LetterTextRoundTripsExactly) {
+    KundenModell m = modell();
+    m.AdrMemo = {QStringLiteral("Kälte Müller GmbH"), QStringLiteral("Hauptstraße 5"), QString(),
+                 QStringLiteral("  eingerückt  ")};
+    m.kdrMemo = {QStringLiteral("Société Générale"), QStringLiteral("Łódź")};
+    m.betreffMemo = {QStringLiteral("Angebot über 1.234,50 €")};
+    m.TXTMemo = {QString(), QStringLiteral("Sehr geehrte Damen und Herren,"), QString()};
+    m.Edit2 = QStringLiteral("Hr. Weiß");
+    ASSERT_TRUE(m.speichern());
+    EXPECT_TRUE(lesen(QStringLiteral("betreff.dat")).contains("\xe2\x82\xac")); // UTF-8 euro
+
+    KundenModell wieder = modell();
+    wieder.readmemo();
+    EXPECT_EQ(wieder.AdrMemo, m.AdrMemo);
+    EXPECT_EQ(wieder.kdrMemo, m.kdrMemo);
+    EXPECT_EQ(wieder.betreffMemo, m.betreffMemo);
+    EXPECT_EQ(wieder.TXTMemo, m.TXTMemo);
+    EXPECT_EQ(wieder.Edit2, m.Edit2);
+
+    // An empty memo stays empty, not one empty line.
+    m.TXTMemo.clear();
+    ASSERT_TRUE(m.speichern());
+    wieder.readmemo();
+    EXPECT_TRUE(wieder.TXTMemo.isEmpty());
+}
+
+TEST_F(KundenModellTest, ReadsWindowsLineBreaksAndUtf16Files) {
+    schreiben(QStringLiteral("adr.dat"), "Zeile 1\r\nZeile 2\r\n");
+    QByteArray utf16("\xff\xfe", 2);
+    for (const char16_t c : u"Grüße\r\nZwei")
+        if (c != 0)
+            utf16.append(static_cast<char>(c & 0xff)).append(static_cast<char>(c >> 8));
+    schreiben(QStringLiteral("kdr.dat"), utf16);
+    schreiben(QStringLiteral("zust.dat"), "Frau Öztürk\nzweite Zeile\n");
+    KundenModell m = modell();
+    m.readmemo();
+    EXPECT_EQ(m.AdrMemo, (QStringList{"Zeile 1", "Zeile 2"}));
+    EXPECT_EQ(m.kdrMemo, (QStringList{QStringLiteral("Grüße"), "Zwei"}));
+    EXPECT_EQ(m.Edit2, QStringLiteral("Frau Öztürk"));
+}
+
+TEST_F(KundenModellTest, MissingFilesKeepTheMemos) {
+    KundenModell m = modell();
+    m.AdrMemo = {QStringLiteral("bleibt")};
+    m.Edit2 = QStringLiteral("auch");
+    m.readmemo();
+    EXPECT_EQ(m.AdrMemo, QStringList{"bleibt"});
+    EXPECT_EQ(m.Edit2, QStringLiteral("auch"));
+}
+
+TEST_F(KundenModellTest, UnwritableFileIsSkippedAndTheOthersWritten) {
+    // A directory in the file's place cannot be written, even by root.
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("kdr.dat")));
+    schreiben(QStringLiteral("adr.dat"), "alt\n");
+    KundenModell m = modell();
+    m.AdrMemo = {QStringLiteral("neu")};
+    m.kdrMemo = {QStringLiteral("Empfänger")};
+    m.betreffMemo = {QStringLiteral("Betreff")};
+    m.TXTMemo = {QStringLiteral("Text")};
+    m.Edit1 = QStringLiteral("01.02.26");
+    m.Edit2 = QStringLiteral("Zuständig");
+    test::Meldungen meldungen;
+    EXPECT_FALSE(m.speichern());
+    EXPECT_TRUE(meldungen.texte().isEmpty()); // skipped silently
+    EXPECT_EQ(lesen(QStringLiteral("adr.dat")), QByteArray("neu\n"));
+    EXPECT_EQ(lesen(QStringLiteral("betreff.dat")), QByteArray("Betreff\n"));
+    EXPECT_EQ(lesen(QStringLiteral("text.dat")), QByteArray("Text\n"));
+    EXPECT_EQ(lesen(QStringLiteral("datum.dat")), QByteArray("01.02.26\n"));
+    EXPECT_EQ(lesen(QStringLiteral("zust.dat")), QString("Zuständig\n").toUtf8());
+}
+
+TEST_F(KundenModellTest, UnreadableZustDatIsReportedAndTheRestLoaded) {
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("zust.dat")));
+    schreiben(QStringLiteral("adr.dat"), "Absender\n");
+    KundenModell m = modell();
+    m.Edit2 = QStringLiteral("vorher");
+    test::Meldungen meldungen;
+    m.readmemo(QDate(2026, 12, 9));
+    ASSERT_EQ(meldungen.texte().size(), 1);
+    EXPECT_TRUE(meldungen.texte().first().contains(QStringLiteral("zust.dat")));
+    EXPECT_EQ(m.Edit2, QStringLiteral("vorher"));
+    EXPECT_EQ(m.AdrMemo, QStringList{"Absender"});
+    EXPECT_EQ(m.Edit1, QStringLiteral("09.12.26"));
+}
+
+TEST_F(KundenModellTest, SectionsFollowPageOrderTicksAndVisibleTabs) {
+    KundenModell m = modell();
+    const auto alle = [](Abschnitt) { return true; };
+    const std::vector<Abschnitt> seitenfolge{Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten,
+                                             Abschnitt::Einsatzgrenzen, Abschnitt::Lieferumfang,
+                                             Abschnitt::Zubehoer,       Abschnitt::Masse,
+                                             Abschnitt::Produktfoto,    Abschnitt::TabelleLeistung};
+    EXPECT_EQ(m.abschnitte(alle), seitenfolge);
+    // Performance data has no tab: it prints without a data sheet's tabs.
+    EXPECT_EQ(m.abschnitte(nullptr), std::vector<Abschnitt>{Abschnitt::Leistungsdaten});
+
+    // Each box selects its own section (box 7 the first page, box 8 the last).
+    for (int nummer = 1; nummer <= 8; ++nummer) {
+        for (int i = 1; i <= 8; ++i)
+            m.setCheckBox(i, i == nummer);
+        const auto liste = m.abschnitte(alle);
+        ASSERT_EQ(liste.size(), 1u) << nummer;
+        EXPECT_EQ(checkBoxNummer(liste.front()), nummer);
+    }
+
+    for (int i = 1; i <= 8; ++i)
+        m.setCheckBox(i, true);
+    m.setCheckBox(4, false);
+    const auto ohneFoto = [](Abschnitt a) { return a != Abschnitt::Produktfoto; };
+    const Druckauswahl auswahl = m.druckauswahl(ohneFoto, QStringLiteral("Seite"));
+    EXPECT_EQ(auswahl.abschnitte,
+              (std::vector<Abschnitt>{Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten,
+                                      Abschnitt::Einsatzgrenzen, Abschnitt::Lieferumfang,
+                                      Abschnitt::Masse, Abschnitt::TabelleLeistung}));
+    EXPECT_TRUE(auswahl.enthaelt(Abschnitt::Masse));
+    EXPECT_FALSE(auswahl.enthaelt(Abschnitt::Zubehoer));
+    EXPECT_EQ(auswahl.brief.seite, QStringLiteral("Seite"));
+}
+
+TEST(BerichtSprache, ProgramCodesChooseTheEngineLanguage) {
+    EXPECT_EQ(berichtSprache(QStringLiteral("De")), QStringLiteral("DE"));
+    EXPECT_EQ(berichtSprache(QStringLiteral("Ko")), QStringLiteral("EN"));
+    EXPECT_EQ(berichtSprache(QStringLiteral("KO")), QStringLiteral("EN"));
+    EXPECT_EQ(berichtSprache(QStringLiteral("Cn")), QStringLiteral("CN"));
+    EXPECT_EQ(berichtSprache(QStringLiteral("XX")), QString());
+    EXPECT_EQ(berichtSprachDatei(QStringLiteral("De")), QStringLiteral("German.xml"));
+    EXPECT_EQ(berichtSprachDatei(QStringLiteral("Ko")), QStringLiteral("English.xml"));
+    EXPECT_EQ(berichtSprachDatei(QStringLiteral("Pt")), QStringLiteral("Portuguese.xml"));
+    EXPECT_EQ(berichtSprachDatei(QStringLiteral("Cn")), QStringLiteral("Chinese.xml"));
+    EXPECT_EQ(berichtSprachDatei(QStringLiteral("Jp")), QString());
+}
+
+} // namespace
+} // namespace drel::print
