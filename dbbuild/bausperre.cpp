@@ -3,7 +3,9 @@
 #include "base/directories.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace drel::db {
 
@@ -14,8 +16,17 @@ BauSperre::BauSperre(const QString& datenVerzeichnis)
 }
 
 bool BauSperre::erlangen(int wartenMs) {
-    leereSperreEntfernen();
-    return sperre_.tryLock(wartenMs);
+    // An empty lock file only counts as abandoned once it is a second old, which may
+    // fall inside the wait: look at it again between short tries.
+    QDeadlineTimer frist(wartenMs);
+    do {
+        leereSperreEntfernen();
+        const qint64 versuch =
+            frist.isForever() ? 100 : std::min<qint64>(100, frist.remainingTime());
+        if (sperre_.tryLock(static_cast<int>(versuch)))
+            return true;
+    } while (!frist.hasExpired());
+    return false;
 }
 
 // A process killed between creating the lock file and writing its id into it leaves a

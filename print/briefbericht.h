@@ -15,6 +15,6 @@ namespace drel::print {
 // page label with `Seitenzahl` "[Page#] / [TotalPages#]", `QRMemo2` recipient,
 // `QRMemo3` subject, `QRMemo4` letter text (one printed row per line, so long
 // letters break across pages) and `QRLabel5` the program name.
-std::unique_ptr<report::Bericht> briefBericht(const Druckauswahl& auswahl);
+std::unique_ptr<bericht::Bericht> briefBericht(const Druckauswahl& auswahl);
 
 } // namespace drel::print

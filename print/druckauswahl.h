@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace drel::report {
+namespace drel::bericht {
 class Bericht;
 }
 
@@ -54,6 +54,6 @@ using ReiterSichtbar = std::function<bool(Abschnitt)>;
 
 // Builds the report to print from the selection; the data sheet plugs in here.
 // nullptr means there is nothing to print.
-using BerichtErzeuger = std::function<std::unique_ptr<report::Bericht>(const Druckauswahl&)>;
+using BerichtErzeuger = std::function<std::unique_ptr<bericht::Bericht>(const Druckauswahl&)>;
 
 } // namespace drel::print

@@ -11,7 +11,7 @@ namespace drel::print {
 
 namespace {
 
-using report::ausPixel;
+using bericht::ausPixel;
 
 constexpr int kSpalten = 6;
 // Left edges of the six columns, in the definition's screen pixels.
@@ -25,22 +25,22 @@ QString zelle(const DruckRaster& raster, int zeile, int spalte) {
     return spalte < z.size() ? z.at(spalte) : QString();
 }
 
-report::Memo& memo(report::Band& band, int nummer, double links, double breite, double hoehe) {
-    report::Memo& m = band.add<report::Memo>(QStringLiteral("Memo%1").arg(nummer));
+bericht::Memo& memo(bericht::Band& band, int nummer, double links, double breite, double hoehe) {
+    bericht::Memo& m = band.add<bericht::Memo>(QStringLiteral("Memo%1").arg(nummer));
     m.setGeometry(ausPixel(links), 0, ausPixel(breite), ausPixel(hoehe));
     m.setWordWrap(false);
     return m;
 }
 
-void kopfAnlegen(report::Seite& seite) {
-    report::Band& kopf = seite.addBand(QStringLiteral("PageHeader1"), report::BandArt::Seitenkopf);
+void kopfAnlegen(bericht::Seite& seite) {
+    bericht::Band& kopf = seite.addBand(QStringLiteral("PageHeader1"), bericht::BandArt::Seitenkopf);
     kopf.setHeight(ausPixel(129));
-    report::Linie& linie = kopf.add<report::Linie>(QStringLiteral("Line1"));
+    bericht::Linie& linie = kopf.add<bericht::Linie>(QStringLiteral("Line1"));
     linie.setGeometry(ausPixel(32), ausPixel(70), ausPixel(680), 0);
     for (int i = 0; i < kSpalten; ++i) {
         const double breite = (i + 1 < kSpalten ? kLinks[static_cast<size_t>(i + 1)] : 720.0) -
                               kLinks[static_cast<size_t>(i)];
-        report::Memo& m = memo(kopf, i + 1, kLinks[static_cast<size_t>(i)], breite, 22);
+        bericht::Memo& m = memo(kopf, i + 1, kLinks[static_cast<size_t>(i)], breite, 22);
         m.setTop(ausPixel(96));
         QFont font = m.font();
         font.setBold(true);
@@ -48,39 +48,39 @@ void kopfAnlegen(report::Seite& seite) {
     }
 }
 
-void datenAnlegen(report::Seite& seite) {
-    report::Band& daten = seite.addBand(QStringLiteral("MasterData1"), report::BandArt::Stammdaten);
+void datenAnlegen(bericht::Seite& seite) {
+    bericht::Band& daten = seite.addBand(QStringLiteral("MasterData1"), bericht::BandArt::Stammdaten);
     daten.setHeight(ausPixel(19));
     for (int i = 0; i < kSpalten; ++i) {
         const double links = kDatenLinks[static_cast<size_t>(i)];
         const double rechts = i + 1 < kSpalten ? kDatenLinks[static_cast<size_t>(i + 1)] : 630.0;
         // The first column is the type; the numbers are right-aligned.
-        report::Memo& m = memo(daten, 7 + i, links, rechts - links, 19);
+        bericht::Memo& m = memo(daten, 7 + i, links, rechts - links, 19);
         if (i > 0)
             m.setHAlign(Qt::AlignRight);
     }
 }
 
-void fussAnlegen(report::Seite& seite) {
-    report::Band& fuss = seite.addBand(QStringLiteral("PageFooter1"), report::BandArt::Seitenfuss);
+void fussAnlegen(bericht::Seite& seite) {
+    bericht::Band& fuss = seite.addBand(QStringLiteral("PageFooter1"), bericht::BandArt::Seitenfuss);
     fuss.setHeight(ausPixel(37));
-    report::Memo& text = memo(fuss, 13, 480, 140, 22);
+    bericht::Memo& text = memo(fuss, 13, 480, 140, 22);
     text.setHAlign(Qt::AlignRight);
     text.setText(QStringLiteral("Seite:"));
-    report::Memo& nummer = memo(fuss, 14, 622, 60, 22);
+    bericht::Memo& nummer = memo(fuss, 14, 622, 60, 22);
     nummer.setText(QStringLiteral("[Page#]"));
 }
 
-void setText(report::Bericht& bericht, int nummer, const QString& text) {
-    if (auto* m = bericht.find<report::Memo>(QStringLiteral("Memo%1").arg(nummer)))
+void setText(bericht::Bericht& bericht, int nummer, const QString& text) {
+    if (auto* m = bericht.find<bericht::Memo>(QStringLiteral("Memo%1").arg(nummer)))
         m->setText(text);
 }
 
 } // namespace
 
-std::unique_ptr<report::Bericht> ergebnisBerichtAnlegen() {
-    auto bericht = std::make_unique<report::Bericht>();
-    report::Seite& seite = bericht->addPage(QStringLiteral("Page1"));
+std::unique_ptr<bericht::Bericht> ergebnisBerichtAnlegen() {
+    auto bericht = std::make_unique<bericht::Bericht>();
+    bericht::Seite& seite = bericht->addPage(QStringLiteral("Page1"));
     seite.setMargins(QMarginsF(10, 15, 1, 15));
     kopfAnlegen(seite);
     datenAnlegen(seite);
@@ -88,11 +88,11 @@ std::unique_ptr<report::Bericht> ergebnisBerichtAnlegen() {
     return bericht;
 }
 
-void ergebnisBerichtFuellen(report::Bericht& bericht, const DruckRaster& raster,
+void ergebnisBerichtFuellen(bericht::Bericht& bericht, const DruckRaster& raster,
                             const QString& seite) {
-    report::Band* kopf = bericht.findBand(QStringLiteral("pageheader1"));
-    report::Band* daten = bericht.findBand(QStringLiteral("masterdata1"));
-    report::Band* fuss = bericht.findBand(QStringLiteral("pagefooter1"));
+    bericht::Band* kopf = bericht.findBand(QStringLiteral("pageheader1"));
+    bericht::Band* daten = bericht.findBand(QStringLiteral("masterdata1"));
+    bericht::Band* fuss = bericht.findBand(QStringLiteral("pagefooter1"));
     if (!kopf || !daten || !fuss) // a definition without them prints nothing of the grid
         return;
     // The grid always has its heading row and at least one (possibly empty) data row.
@@ -103,7 +103,7 @@ void ergebnisBerichtFuellen(report::Bericht& bericht, const DruckRaster& raster,
     setText(bericht, 13, seite);
     // The data band is filled before each line from a counter over the grid rows.
     auto zaehler = std::make_shared<int>(1);
-    daten->setBeforePrint([&bericht, &raster, zaehler](report::BerichtObjekt&) {
+    daten->setBeforePrint([&bericht, &raster, zaehler](bericht::BerichtObjekt&) {
         for (int i = 0; i < kSpalten; ++i)
             setText(bericht, 7 + i, zelle(raster, *zaehler, i));
         ++*zaehler;

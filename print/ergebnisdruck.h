@@ -16,13 +16,13 @@ using DruckRaster = std::vector<QStringList>;
 
 // The report definition of the printout (page `Page1`, bands `PageHeader1`,
 // `MasterData1`, `PageFooter1`, memos `Memo1` to `Memo14`), still without texts.
-std::unique_ptr<report::Bericht> ergebnisBerichtAnlegen();
+std::unique_ptr<bericht::Bericht> ergebnisBerichtAnlegen();
 
 // Fills the report from the grid: headings, one data line per data row (one
 // empty line when the grid has none) and the caption of the page label (`seite`).
 // Fill again before every layout (the data band counts its rows from 1); the raster
 // must outlive the layout of the report.
-void ergebnisBerichtFuellen(report::Bericht& bericht, const DruckRaster& raster,
+void ergebnisBerichtFuellen(bericht::Bericht& bericht, const DruckRaster& raster,
                             const QString& seite);
 
 } // namespace drel::print

@@ -56,7 +56,7 @@ private:
 
 // The report engine's language for a short program language code (compared
 // upper-cased): "DE" German, "EN" and "KO" English, "FR", "IT", "PT", "ES", "RU",
-// "PL", "CN" their own; the code to pass to report::Bericht::setLanguage, empty
+// "PL", "CN" their own; the code to pass to bericht::Bericht::setLanguage, empty
 // for every other code (the engine keeps its built-in texts).
 QString berichtSprache(const QString& programmCode);
 // The engine's language file for that code ("German.xml" ...), empty for others.

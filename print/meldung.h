@@ -1,6 +1,4 @@
-// Reports of the print code through the program's message sink. Kept in its own
-// file: the sink's report() and the report engine's namespace share a name, so
-// one file cannot include both.
+// Reports of the print code through the program's message sink, as errors or hints.
 #pragma once
 
 #include <QString>

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace drel::report {
+namespace drel::bericht {
 
 Memo& Band::createMemo(const QString& name) {
     return add<Memo>(name);
@@ -31,4 +31,4 @@ Druckobjekt* Band::findObject(const QString& name) const {
     return nullptr;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Datenmenge;
 class Form;
@@ -56,4 +56,4 @@ private:
     std::vector<std::unique_ptr<Druckobjekt>> objects_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <exception>
 
-namespace drel::report {
+namespace drel::bericht {
 
 Bericht::Bericht() : texts_(sprache(QString())) {}
 
@@ -97,4 +97,4 @@ void Bericht::render(QPainter& painter, int index) const {
     painter.restore();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Bericht {
 public:
@@ -68,4 +68,4 @@ private:
     QString error_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

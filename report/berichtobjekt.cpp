@@ -1,6 +1,6 @@
 #include "report/berichtobjekt.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 bool BerichtObjekt::hasName(const QString& name) const {
     return name_.compare(name, Qt::CaseInsensitive) == 0;
@@ -16,4 +16,4 @@ void BerichtObjekt::fireAfterPrint() {
         afterPrint_(*this);
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

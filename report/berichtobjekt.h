@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class BerichtObjekt {
 public:
@@ -39,4 +39,4 @@ private:
     Ereignis afterPrint_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -1,6 +1,6 @@
 #include "report/berichttexte.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 namespace {
 
@@ -32,4 +32,4 @@ BerichtTexte sprache(const QString& code) {
     return englisch();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace drel::report {
+namespace drel::bericht {
 
 struct BerichtTexte {
     QString vorschau;
@@ -20,4 +20,4 @@ struct BerichtTexte {
 // texts, which are English.
 BerichtTexte sprache(const QString& code);
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 QSizeF Bild::drawnSize() const {
     const QSizeF eigen(ausPixel(picture_.width()), ausPixel(picture_.height()));
@@ -40,4 +40,4 @@ void Bild::paint(QPainter& painter, double /*dpi*/) const {
     paintFrame(painter);
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

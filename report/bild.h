@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Bild : public Druckobjekt {
 public:
@@ -39,4 +39,4 @@ private:
     bool center_ = false;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

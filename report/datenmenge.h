@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Datenmenge {
 public:
@@ -18,4 +18,4 @@ public:
     virtual std::optional<QString> GetValue(const QString& feld) const = 0;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 void Druckobjekt::setGeometry(double left, double top, double width, double height) {
     rect_ = QRectF(left, top, width, height);
@@ -23,4 +23,4 @@ void Druckobjekt::paintFrame(QPainter& painter) const {
     painter.restore();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

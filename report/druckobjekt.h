@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Druckobjekt : public BerichtObjekt {
 public:
@@ -54,4 +54,4 @@ private:
     Rahmen frame_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -3,7 +3,7 @@
 // a page. Font sizes stay in points.
 #pragma once
 
-namespace drel::report {
+namespace drel::bericht {
 
 inline constexpr double einheitenJeMm = 10.0;
 
@@ -18,4 +18,4 @@ constexpr double ausPixel(double pixel) {
     return pixel * 254.0 / 96.0;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 Form::Form(QString name) : Druckobjekt(std::move(name)) {
     setFrame(Rahmen{true, Qt::black, 2});
@@ -32,4 +32,4 @@ void Form::paint(QPainter& painter, double /*dpi*/) const {
     painter.restore();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

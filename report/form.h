@@ -4,7 +4,7 @@
 
 #include "report/druckobjekt.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 enum class Umriss { Rechteck, AbgerundetesRechteck, Ellipse };
 
@@ -22,4 +22,4 @@ private:
     Umriss outline_ = Umriss::Rechteck;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

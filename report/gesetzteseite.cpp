@@ -2,7 +2,7 @@
 
 #include "report/memo.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 std::vector<const Druckobjekt*> GesetzteSeite::find(const QString& name) const {
     std::vector<const Druckobjekt*> treffer;
@@ -20,4 +20,4 @@ QStringList GesetzteSeite::texts() const {
     return texte;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class GesetzteSeite {
 public:
@@ -33,4 +33,4 @@ private:
     std::vector<std::unique_ptr<Druckobjekt>> objects_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 Linie::Linie(QString name) : Druckobjekt(std::move(name)) {
     setFrame(Rahmen{true, Qt::black, 2});
@@ -21,4 +21,4 @@ void Linie::paint(QPainter& painter, double /*dpi*/) const {
     painter.restore();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -4,7 +4,7 @@
 
 #include "report/druckobjekt.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Linie : public Druckobjekt {
 public:
@@ -14,4 +14,4 @@ public:
     void paint(QPainter& painter, double dpi) const override;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

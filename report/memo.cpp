@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 namespace {
 
@@ -60,4 +60,4 @@ void Memo::paint(QPainter& painter, double dpi) const {
     paintFrame(painter);
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -7,7 +7,7 @@
 
 #include <QFont>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Memo : public Druckobjekt {
 public:
@@ -51,4 +51,4 @@ private:
     bool wordWrap_ = true;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QPdfWriter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 namespace {
 
@@ -49,4 +49,4 @@ bool pdfSchreiben(Bericht& bericht, const QString& pfad, QString& fehler) {
     return true;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Bericht;
 
@@ -12,4 +12,4 @@ class Bericht;
 // the file cannot be written.
 bool pdfSchreiben(Bericht& bericht, const QString& pfad, QString& fehler);
 
-} // namespace drel::report
+} // namespace drel::bericht

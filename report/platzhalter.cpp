@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-namespace drel::report {
+namespace drel::bericht {
 
 namespace {
 
@@ -36,4 +36,4 @@ QString seitenzahlenEinsetzen(const QString& text, int seite, int seiten) {
     return ergebnis;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Datenmenge;
 
@@ -15,4 +15,4 @@ QString felderEinsetzen(const QString& text, const Datenmenge& daten);
 // (printed pages of the report), without regard to letter case.
 QString seitenzahlenEinsetzen(const QString& text, int seite, int seiten);
 
-} // namespace drel::report
+} // namespace drel::bericht

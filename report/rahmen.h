@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace drel::report {
+namespace drel::bericht {
 
 struct Rahmen {
     bool sichtbar = false;
@@ -11,4 +11,4 @@ struct Rahmen {
     double breite = 2; // report units (0.1 mm)
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -1,6 +1,6 @@
 #include "report/seite.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 Band& Seite::addBand(const QString& name, BandArt art) {
     bands_.push_back(std::make_unique<Band>(name, art));
@@ -21,4 +21,4 @@ Druckobjekt* Seite::findObject(const QString& name) const {
     return nullptr;
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Seite : public BerichtObjekt {
 public:
@@ -35,4 +35,4 @@ private:
     std::vector<std::unique_ptr<Band>> bands_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

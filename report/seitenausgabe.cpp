@@ -6,7 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-namespace drel::report {
+namespace drel::bericht {
 
 namespace {
 
@@ -38,4 +38,4 @@ bool seitenAusgeben(const Bericht& bericht, QPagedPaintDevice& geraet, QString& 
     return painter.end();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -6,7 +6,7 @@
 
 class QPagedPaintDevice;
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Bericht;
 
@@ -15,4 +15,4 @@ class Bericht;
 // when the device cannot be opened.
 bool seitenAusgeben(const Bericht& bericht, QPagedPaintDevice& geraet, QString& fehler);
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -6,7 +6,7 @@
 #include "report/platzhalter.h"
 #include "report/seite.h"
 
-namespace drel::report {
+namespace drel::bericht {
 
 Seitensetzer::Seitensetzer(Seite& seite, const BerichtObjekt::Ereignis& vorher,
                            const BerichtObjekt::Ereignis& nachher,
@@ -113,4 +113,4 @@ void Seitensetzer::nachDruck(BerichtObjekt& objekt) {
         nachher_(objekt);
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

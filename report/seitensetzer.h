@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Band;
 class Datenmenge;
@@ -45,4 +45,4 @@ private:
     bool koerperLeer_ = true;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

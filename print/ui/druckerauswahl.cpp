@@ -70,7 +70,7 @@ QString Druckerauswahl::auswahl() const {
 }
 
 bool druckerAuswaehlen(QWidget* parent) {
-    Druckerauswahl dialog(report::BerichtDrucker::printerNames(),
+    Druckerauswahl dialog(bericht::BerichtDrucker::printerNames(),
                           QPrinterInfo::defaultPrinterName(), parent);
     if (dialog.exec() != QDialog::Accepted || dialog.auswahl().isEmpty())
         return false;

@@ -220,7 +220,7 @@ void TFrmKunde::OKBtnClick(Ausgabe ausgabe) {
     inModell();
     const Druckauswahl auswahl = modell_.druckauswahl(sichtbar_, Label10_->text());
     modell_.speichern();
-    std::unique_ptr<report::Bericht> bericht =
+    std::unique_ptr<bericht::Bericht> bericht =
         erzeuger_ ? erzeuger_(auswahl) : briefBericht(auswahl);
     if (!bericht)
         return;
@@ -228,8 +228,8 @@ void TFrmKunde::OKBtnClick(Ausgabe ausgabe) {
     ausgeben(*bericht, ausgabe);
 }
 
-void TFrmKunde::ausgeben(report::Bericht& bericht, Ausgabe ausgabe) {
-    report::BerichtDrucker drucker(bericht, this);
+void TFrmKunde::ausgeben(bericht::Bericht& bericht, Ausgabe ausgabe) {
+    bericht::BerichtDrucker drucker(bericht, this);
     switch (ausgabe) {
     case Ausgabe::Drucken:
         if (!drucker.print(gewaehlterDrucker(), true) && !drucker.error().isEmpty())
@@ -245,7 +245,7 @@ void TFrmKunde::ausgeben(report::Bericht& bericht, Ausgabe ausgabe) {
     }
     // A PDF printer driver keeps its route; without one the report engine writes
     // the file itself, so no printer is needed.
-    if (const QString name = report::BerichtDrucker::findPrinter(kPdfDrucker); !name.isEmpty()) {
+    if (const QString name = bericht::BerichtDrucker::findPrinter(kPdfDrucker); !name.isEmpty()) {
         if (!drucker.print(name, false) && !drucker.error().isEmpty())
             fehlerMelden(drucker.error());
         return;
@@ -256,7 +256,7 @@ void TFrmKunde::ausgeben(report::Bericht& bericht, Ausgabe ausgabe) {
     if (!ziel.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         ziel += QStringLiteral(".pdf");
     QString fehler;
-    if (!report::pdfSchreiben(bericht, ziel, fehler))
+    if (!bericht::pdfSchreiben(bericht, ziel, fehler))
         fehlerMelden(fehler);
 }
 

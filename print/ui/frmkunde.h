@@ -53,7 +53,7 @@ private:
     QWidget* knopfTeil();
     QPushButton* knopf(const QString& name, const QString& text, const QString& hinweis);
     QString pdfDateiFragen();
-    void ausgeben(report::Bericht& bericht, Ausgabe ausgabe);
+    void ausgeben(bericht::Bericht& bericht, Ausgabe ausgabe);
 
     KundenModell modell_;
     BerichtErzeuger erzeuger_;

@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace drel::report {
+namespace drel::bericht {
 
 QStringList BerichtDrucker::printerNames() {
     return QPrinterInfo::availablePrinterNames();
@@ -68,4 +68,4 @@ void BerichtDrucker::preview() {
     dialog.exec();
 }
 
-} // namespace drel::report
+} // namespace drel::bericht

@@ -7,7 +7,7 @@
 class QPrinter;
 class QWidget;
 
-namespace drel::report {
+namespace drel::bericht {
 
 class Bericht;
 
@@ -39,4 +39,4 @@ private:
     QString error_;
 };
 
-} // namespace drel::report
+} // namespace drel::bericht

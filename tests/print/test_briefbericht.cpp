@@ -9,11 +9,11 @@
 namespace drel::print {
 namespace {
 
-QStringList texteVon(const report::Bericht& bericht, const QString& memo) {
+QStringList texteVon(const bericht::Bericht& bericht, const QString& memo) {
     QStringList texte;
     for (int s = 0; s < bericht.pageCount(); ++s)
-        for (const report::Druckobjekt* o : bericht.preparedPage(s).find(memo))
-            texte << static_cast<const report::Memo*>(o)->text();
+        for (const bericht::Druckobjekt* o : bericht.preparedPage(s).find(memo))
+            texte << static_cast<const bericht::Memo*>(o)->text();
     return texte;
 }
 
@@ -59,11 +59,11 @@ TEST(BriefBericht, AddressBlocksGrowWithTheirLines) {
     lang.brief.empfaenger << QStringLiteral("z. Hd. Frau Öztürk") << QStringLiteral("Abteilung 4");
     auto a = briefBericht(kurz);
     auto b = briefBericht(lang);
-    const double hoeheKurz = a->find<report::Memo>(QStringLiteral("QRMemo2"))->height();
-    const double hoeheLang = b->find<report::Memo>(QStringLiteral("QRMemo2"))->height();
+    const double hoeheKurz = a->find<bericht::Memo>(QStringLiteral("QRMemo2"))->height();
+    const double hoeheLang = b->find<bericht::Memo>(QStringLiteral("QRMemo2"))->height();
     EXPECT_GT(hoeheLang, hoeheKurz * 1.5);
     // Every line fits inside the memo.
-    const auto* memo = b->find<report::Memo>(QStringLiteral("QRMemo2"));
+    const auto* memo = b->find<bericht::Memo>(QStringLiteral("QRMemo2"));
     EXPECT_LE(memo->textRect().height(), memo->height());
 }
 

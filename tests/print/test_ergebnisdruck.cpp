@@ -9,11 +9,11 @@
 namespace drel::print {
 namespace {
 
-QStringList texteVon(const report::Bericht& bericht, const QString& memo) {
+QStringList texteVon(const bericht::Bericht& bericht, const QString& memo) {
     QStringList texte;
     for (int s = 0; s < bericht.pageCount(); ++s)
-        for (const report::Druckobjekt* o : bericht.preparedPage(s).find(memo))
-            texte << static_cast<const report::Memo*>(o)->text();
+        for (const bericht::Druckobjekt* o : bericht.preparedPage(s).find(memo))
+            texte << static_cast<const bericht::Memo*>(o)->text();
     return texte;
 }
 
@@ -52,9 +52,9 @@ TEST(ErgebnisDruck, NoResultPrintsOneEmptyLine) {
 
 TEST(ErgebnisDruck, NumbersAreRightAlignedAndTheTypeLeft) {
     auto bericht = ergebnisBerichtAnlegen();
-    EXPECT_EQ(bericht->find<report::Memo>(QStringLiteral("Memo7"))->hAlign(), Qt::AlignLeft);
+    EXPECT_EQ(bericht->find<bericht::Memo>(QStringLiteral("Memo7"))->hAlign(), Qt::AlignLeft);
     for (int i = 8; i <= 12; ++i)
-        EXPECT_EQ(bericht->find<report::Memo>(QStringLiteral("Memo%1").arg(i))->hAlign(),
+        EXPECT_EQ(bericht->find<bericht::Memo>(QStringLiteral("Memo%1").arg(i))->hAlign(),
                   Qt::AlignRight)
             << i;
 }
@@ -79,7 +79,7 @@ TEST(ErgebnisDruck, LongListsBreakPagesAndRefillingStartsAgain) {
     QTemporaryDir ordner;
     QString fehler;
     EXPECT_TRUE(
-        report::pdfSchreiben(*bericht, ordner.filePath(QStringLiteral("liste.pdf")), fehler))
+        bericht::pdfSchreiben(*bericht, ordner.filePath(QStringLiteral("liste.pdf")), fehler))
         << fehler.toStdString();
 }
 

@@ -123,7 +123,7 @@ TEST_F(FrmKundeTest, DateShowsTodayOnEveryShow) {
 
 TEST_F(FrmKundeTest, CallbackGetsLetterAndVisibleTickedSections) {
     std::optional<Druckauswahl> erhalten;
-    auto erzeuger = [&](const Druckauswahl& a) -> std::unique_ptr<report::Bericht> {
+    auto erzeuger = [&](const Druckauswahl& a) -> std::unique_ptr<bericht::Bericht> {
         erhalten = a;
         return nullptr; // nothing to print
     };
@@ -153,7 +153,7 @@ TEST_F(FrmKundeTest, CallbackGetsLetterAndVisibleTickedSections) {
 }
 
 TEST_F(FrmKundeTest, PdfButtonWritesTheLetterWithoutAPrinter) {
-    if (!report::BerichtDrucker::findPrinter(QStringLiteral("pdfcreator")).isEmpty())
+    if (!bericht::BerichtDrucker::findPrinter(QStringLiteral("pdfcreator")).isEmpty())
         GTEST_SKIP() << "a PDFCreator printer is installed; the button prints there";
     TFrmKunde fenster(nullptr, nullptr, nullptr, ordner.path());
     const QString ziel = datei(QStringLiteral("brief")); // ".pdf" is added

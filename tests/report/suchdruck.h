@@ -6,7 +6,7 @@
 #include "report/bericht.h"
 #include "report/memo.h"
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 
 struct Suchdruck {
     Bericht bericht;
@@ -35,4 +35,4 @@ struct Suchdruck {
     }
 };
 
-} // namespace drel::report::test
+} // namespace drel::bericht::test

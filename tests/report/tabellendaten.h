@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 
 class Tabellendaten : public Datenmenge {
 public:
@@ -42,4 +42,4 @@ private:
     std::size_t zeile_ = 0;
 };
 
-} // namespace drel::report::test
+} // namespace drel::bericht::test

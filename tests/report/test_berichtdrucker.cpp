@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 namespace {
 
 TEST(ReportPrinter, PrintsEveryPageOnASetUpPrinter) {
@@ -42,4 +42,4 @@ TEST(ReportPrinter, MissingPrinterFailsWithItsName) {
 }
 
 } // namespace
-} // namespace drel::report::test
+} // namespace drel::bericht::test

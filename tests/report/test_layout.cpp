@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 namespace {
 
 int kopien(const GesetzteSeite& seite, const QString& name) {
@@ -225,4 +225,4 @@ TEST(ReportLayout, FieldReferencesTakeTheCurrentRow) {
 }
 
 } // namespace
-} // namespace drel::report::test
+} // namespace drel::bericht::test

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 namespace {
 
 TEST(ReportObjects, FindsPagesBandsAndObjectsWithoutRegardToCase) {
@@ -144,4 +144,4 @@ TEST(ReportTexts, LanguageCodesPickTheirTexts) {
 }
 
 } // namespace
-} // namespace drel::report::test
+} // namespace drel::bericht::test

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace drel::report::test {
+namespace drel::bericht::test {
 namespace {
 
 int pdfSeiten(const QString& pfad) {
@@ -96,4 +96,4 @@ TEST_F(ReportPdf, ReportWithoutVisiblePageWritesNothing) {
 }
 
 } // namespace
-} // namespace drel::report::test
+} // namespace drel::bericht::test
