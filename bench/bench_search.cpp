@@ -3,12 +3,12 @@
 // (every article, capacity record and assignment copied under new IDs).
 #include "base/messagesink.h"
 #include "calc/einheiten.h"
-#include "fluid/stoff.h"
 #include "chart/grenztest.h"
-#include "dbbuild/dbneu.h"
 #include "db/datamodule.h"
 #include "db/tabledefs.h"
 #include "db/tablefile.h"
+#include "dbbuild/dbneu.h"
+#include "fluid/stoff.h"
 #include "search/aggsuche.h"
 
 #include <QDir>
@@ -120,8 +120,8 @@ Katalog& katalog(int faktor) {
 search::SuchEingabe eingabe() {
     search::SuchEingabe e;
     e.km = search::KMRec::ausListenEintrag(QStringLiteral("R404A, R507"));
-    e.t0 = -10.0;
-    e.tc = 45.0;
+    e.punkt.t0 = -10.0;
+    e.punkt.tc = 45.0;
     e.Q0 = 10.0;
     return e;
 }
@@ -151,7 +151,7 @@ void BM_AggSuche(benchmark::State& state) {
         return;
     }
     search::SuchEingabe e = eingabe();
-    e.tc = 32.0;
+    e.punkt.tle = 32.0;
     e.typ.RBCQLL = e.typ.RBCQNL = true;
     search::SuchUmgebung u{*k.dm, k.stoff, k.einheiten, k.ergebnis};
     for (auto _ : state) {
@@ -169,7 +169,7 @@ void BM_AggUndSatzSuche(benchmark::State& state) {
         return;
     }
     search::SuchEingabe e = eingabe();
-    e.tc = 32.0;
+    e.punkt.tle = 32.0;
     e.typ.RBCQLR = e.typ.RBCQNR = true;
     search::SuchUmgebung u{*k.dm, k.stoff, k.einheiten, k.ergebnis};
     for (auto _ : state) {

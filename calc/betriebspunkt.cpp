@@ -1,8 +1,8 @@
 #include "calc/betriebspunkt.h"
 
 #include "calc/polynom.h"
-#include "fluid/stoff.h"
 #include "db/datamodule.h"
+#include "fluid/stoff.h"
 
 #include <cmath>
 
@@ -39,12 +39,13 @@ double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0) {
     return dm.TBLeistung.asBool(u"SauggasFlag") ? wert : t0 + wert;
 }
 
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e) {
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e,
+                               bool netz60Hz) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
     r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
-    r.I = hatMotor(dm) ? IRechnen(dm, e.t0, e.tc, e.n, e.f, e.netz60Hz) : 0.0;
+    r.I = hatMotor(dm) ? IRechnen(dm, e.t0, e.tc, e.n, e.f, netz60Hz) : 0.0;
     const double tsR = sauggasTemperaturBemessung(dm, e.t0);
     const double pc = stoff.Taudruck(e.tc);
     const double p0 = stoff.Taudruck(e.t0);
@@ -54,17 +55,17 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
     r.mR = quotient(r.Qo, h1 - h3);
     const double vR = stoff.DampfVolumen(tsR, p0);
     const double volumenstrom = r.mR * vR;
-    const double h1u = stoff.DampfEnthalpie(e.ts, p0);
-    const double hE = stoff.DampfEnthalpie(e.t0 + e.dtue, p0);
-    const double h3u = stoff.FluessigEnthalpie(tB - e.dtu);
-    const double vU = stoff.DampfVolumen(e.ts, p0);
+    const double h1u = stoff.DampfEnthalpie(e.tsaug, p0);
+    const double hE = stoff.DampfEnthalpie(e.t0 + e.tue, p0);
+    const double h3u = stoff.FluessigEnthalpie(tB - e.tu);
+    const double vU = stoff.DampfVolumen(e.tsaug, p0);
     r.m = quotient(volumenstrom, vU);
     r.QoV = (h1u - h3u) * r.m;
     r.QoE = (hE - h3u) * r.m;
     return vorzeichenGeprueft(r);
 }
 
-Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e) {
+Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
@@ -76,11 +77,11 @@ Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebsp
     const double hX = stoff.FluessigEnthalpie(e.tc + e.t0);
     r.mR = quotient(r.Qo, h1 - hX);
     const double volumenstrom = r.mR * vR;
-    const double h1u = stoff.DampfEnthalpie(e.ts, p0);
-    const double vU = stoff.DampfVolumen(e.ts, p0);
+    const double h1u = stoff.DampfEnthalpie(e.tsaug, p0);
+    const double vU = stoff.DampfVolumen(e.tsaug, p0);
     r.m = quotient(volumenstrom, vU);
-    const double hXu = stoff.FluessigEnthalpie(e.tc - e.dtu + e.t0);
-    const double hE = stoff.DampfEnthalpie(e.t0 + e.dtue, p0);
+    const double hXu = stoff.FluessigEnthalpie(e.tc - e.tu + e.t0);
+    const double hE = stoff.DampfEnthalpie(e.t0 + e.tue, p0);
     r.QoV = (h1u - hXu) * r.m;
     r.QoE = (hE - hXu) * r.m;
     return vorzeichenGeprueft(r);

@@ -2,6 +2,8 @@
 // point: mass flows, compressor and evaporator cooling capacity.
 #pragma once
 
+#include "state/betriebspunkt.h"
+
 #include <limits>
 
 namespace drel::db {
@@ -11,17 +13,6 @@ class TDataModule1;
 namespace drel::calc {
 
 class TStoff;
-
-struct BetriebspunktEingabe {
-    double t0 = -10.0; // evaporating temperature (dew point), °C
-    double tc = 45.0;  // condensing temperature (dew point), °C
-    double n = 1450.0; // speed, 1/min (articles without a motor)
-    double f = 50.0;   // mains frequency, Hz (articles with a motor)
-    double ts = 20.0;  // suction gas temperature at the compressor inlet, °C
-    double dtu = 0.0;  // liquid subcooling, K
-    double dtue = 5.0; // useful superheat in the evaporator, K
-    bool netz60Hz = false;
-};
 
 // A value that cannot be computed (a failed property call, a zero enthalpy
 // difference or volume) is NaN, never a plausible number.
@@ -41,8 +32,13 @@ struct Bewertung {
 // Rating suction gas temperature of the current capacity record.
 double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);
 
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e);
+// Uses t0, tc, n, f, tsaug, tu and tue of the point (its refrigerant and tle are not
+// read: the refrigerant is that of the current capacity record). `netz60Hz` is the
+// program switch of the search; it matters for the current of articles without a
+// motor record.
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e,
+                               bool netz60Hz);
 // Two-stage series: rating state t0 + 20 K, liquid at tc + t0 − Δtu; no current.
-Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const BetriebspunktEingabe& e);
+Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e);
 
 } // namespace drel::calc

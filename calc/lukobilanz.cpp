@@ -19,13 +19,14 @@ struct Bilanz {
     double P = 0.0;
 };
 
-Bilanz bilanz(db::TDataModule1& dm, const db::LukoEintrag& kond, int art, double f, double tle,
-              double t0, double tc) {
+Bilanz bilanz(db::TDataModule1& dm, const db::LukoEintrag& kond, db::Baureihe art, double f,
+              double tle, double t0, double tc) {
     Bilanz b;
     b.Qo = QoRechnen(dm, t0, tc, kDrehzahl, f);
     b.P = PRechnen(dm, t0, tc, kDrehzahl, f);
-    // Air-cooled motors give part of their heat to the air, not to the condenser.
-    const double qh = (art >= 1 && art <= 3) ? b.Qo + 0.8 * b.P : b.Qo + b.P;
+    // Air-cooled motors give part of their heat to the air, not to the condenser
+    // (kinds 1 and 2 count as well, but no product group has them).
+    const double qh = art == db::Baureihe::QL ? b.Qo + 0.8 * b.P : b.Qo + b.P;
     b.F = qh - kondensatorLeistung(kond, tc, tle, f);
     return b;
 }
@@ -42,7 +43,7 @@ double kondensatorLeistung(const db::LukoEintrag& kond, double tc, double tle, d
 
 LukoErgebnis LukoBilanz(db::TDataModule1& dm, const db::LukoEintrag& kond, double f, double tle,
                         double t0, bool netz60Hz) {
-    const int art = db::BaureihenArt(dm.TBArtikel);
+    const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
     LukoErgebnis r;
     double x = tle + 5.0;
     Bilanz letzte;

@@ -95,7 +95,7 @@ double IRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f, 
             c[j] = k.I[j];
         i = Polynom10(c, t0, tc);
     }
-    if (key == QLatin1String("R717") && db::BaureihenArt(dm.TBArtikel) == 3)
+    if (key == QLatin1String("R717") && db::BaureihenArt(dm.TBArtikel) == db::Baureihe::QL)
         i += 1.5;
     return i * r507Faktor(key, t0, tc);
 }

@@ -2,14 +2,14 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
-#include "calc/betriebspunkt.h"
+#include "calc/artikelrechnung.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
-#include "fluid/stoff.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
+#include "fluid/stoff.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -124,14 +124,6 @@ bool findeArtikel(db::TDataModule1& dm, const QString& text) {
     return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
 }
 
-// The base article whose capacity data the article is rated with, 0 for its own.
-qint32 datenArtikel(db::Cursor& artikel) {
-    const QString basis = artikel.asString(u"Basisartikel").trimmed();
-    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
-        return 0;
-    return basis.toInt();
-}
-
 // The entry of a condenser for a refrigerant (by its ID), read from the table itself:
 // the cursors follow the base compressor while it is rated.
 std::optional<db::LukoEintrag> kondensator(const QString& programDir, qint32 kondensatorId,
@@ -169,6 +161,60 @@ void zeile(const char* name, const QString& value, const QString& unit) {
     std::printf("%-8s %12s %s\n", name, qPrintable(value), qPrintable(unit));
 }
 
+// A clamped input: the entry and the value used.
+void geklemmtZeile(const char* name, double vorher, double nachher, const QString& einheit) {
+    std::printf("clamped  %s %s -> %s %s\n", name, qPrintable(wert(vorher, "0.##")),
+                qPrintable(wert(nachher, "0.##")), qPrintable(einheit));
+}
+
+// What the rating adds beyond the values of one compressor: the second compressor of
+// a duplex type, torque, intermediate cooler, the inputs it clamped and its notes.
+void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
+                  double frequenzVorher, const calc::Einheiten& einheiten) {
+    using calc::EinheitGruppe;
+    const QString q = einheiten.text(EinheitGruppe::Leistung);
+    const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
+    const QString k =
+        einheiten.index(EinheitGruppe::Temperatur) == 1 ? QStringLiteral("R") : QStringLiteral("K");
+    const Betriebspunkt& bp = a.punkt;
+    if (e.Panel9) {
+        std::printf("second compressor at %s Hz\n", qPrintable(wert(a.f2, "0.##")));
+        zeile("P2", wert(einheiten.AntriebAnzeige(a.P2)), einheiten.text(EinheitGruppe::Antrieb));
+        zeile("I2", wert(a.I2, "0.00"), QStringLiteral("A"));
+        zeile("QoV2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoV)), q);
+        zeile("QoE2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoE)), q);
+        zeile("m both", wert(a.m, "0.00000"), QStringLiteral("kg/s"));
+        zeile("I both", wert(a.IGesamt, "0.00"), QStringLiteral("A"));
+    }
+    if (!a.mitMotor)
+        zeile("n", wert(bp.n, "0.##"), QStringLiteral("1/min"));
+    if (std::isfinite(a.drehmoment))
+        zeile("torque", wert(a.drehmoment, "0.00"), QStringLiteral("Nm"));
+    if (a.zwischenkuehler)
+        zeile("tFUA", wert(einheiten.TempAnzeige(a.tFUA), "0.00"), t);
+    const Betriebspunkt& ein = e.punkt;
+    auto anzeige = [&](double v) { return einheiten.TempAnzeige(v); };
+    auto diff = [&](double v) { return einheiten.DiffAnzeige(v); };
+    if (a.geklemmt.t0)
+        geklemmtZeile("t0", anzeige(ein.t0), anzeige(bp.t0), t);
+    if (a.geklemmt.tc)
+        geklemmtZeile("tc", anzeige(ein.tc), anzeige(bp.tc), t);
+    if (a.geklemmt.tsaug)
+        geklemmtZeile("ts", anzeige(ein.tsaug), anzeige(bp.tsaug), t);
+    if (a.geklemmt.tu)
+        geklemmtZeile("dtu", diff(ein.tu), diff(bp.tu), k);
+    if (a.geklemmt.tue)
+        geklemmtZeile("superheat", diff(ein.tue), diff(bp.tue), k);
+    if (a.geklemmt.tle)
+        geklemmtZeile("air", anzeige(ein.tle), anzeige(bp.tle), t);
+    if (frequenzVorher != bp.f)
+        geklemmtZeile("f", frequenzVorher, bp.f, QStringLiteral("Hz"));
+    if (a.geklemmt.n)
+        geklemmtZeile("n", a.nVorher, bp.n, QStringLiteral("1/min"));
+    for (const QString& text : a.hinweise.texte())
+        std::printf("note     %s\n", qPrintable(text));
+}
+
 } // namespace
 
 int cmdRate(const QStringList& arguments) {
@@ -191,8 +237,9 @@ int cmdRate(const QStringList& arguments) {
     // A condensing unit keeps its own condenser while its base compressor is rated.
     const qint32 kondensatorId =
         dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
-    const qint32 basis = datenArtikel(dm.TBArtikel);
-    const qint32 id = basis != 0 ? basis : dm.TBArtikel.asInteger(u"ID");
+    const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
+    const qint32 basis = db::datenArtikelId(dm.TBArtikel);
+    const qint32 id = basis != 0 ? basis : artikelId;
     db::KaeltemittelPositionieren(dm, o.kaeltemittel, id);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
         std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n", qPrintable(name),
@@ -202,35 +249,43 @@ int cmdRate(const QStringList& arguments) {
     calc::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
 
-    calc::BetriebspunktEingabe e;
-    e.t0 = *o.t0;
-    e.n = o.n;
-    e.f = o.hz;
-    e.ts = o.ts;
-    e.dtu = o.dtu;
-    e.dtue = o.superheat;
-    e.netz60Hz = o.hz == 60.0;
-    std::optional<calc::LukoErgebnis> luko;
+    // The entries as the data sheet would hold them; the frequency rules of its
+    // fields apply before the rating, the other limits inside it.
+    calc::ArtikelEingabe e;
+    e.AktArtikelID = artikelId;
+    e.DatenArtikelID = basis;
+    e.typ = name;
+    e.punkt.kaeltemittel = o.kaeltemittel;
+    e.punkt.t0 = *o.t0;
+    e.punkt.tc = o.tc.value_or(e.punkt.tc);
+    e.punkt.tle = o.air.value_or(e.punkt.tle);
+    e.punkt.tsaug = o.ts;
+    e.punkt.tu = o.dtu;
+    e.punkt.tue = o.superheat;
+    e.punkt.n = o.n;
+    e.punkt.f = calc::HertzPruefen(name, o.hz);
+    e.Panel9 = calc::zweiVerdichter(name);
+    e.f2 = e.punkt.f;
+    std::optional<db::LukoEintrag> kond;
     if (o.air) {
-        const auto kond =
-            kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
-                        dm.TBKMittelS.asString(u"Ashrae"));
+        kond = kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
+                           dm.TBKMittelS.asString(u"Ashrae"));
         if (!kond) {
             std::fprintf(stderr, "drel-cli rate: the article has no condenser for %s\n",
                          qPrintable(o.kaeltemittel));
             return 1;
         }
-        luko = calc::LukoBilanz(dm, *kond, o.hz, *o.air, e.t0, e.netz60Hz);
-        e.tc = luko->tc;
-        e.n = 1450.0;
-    } else {
-        e.tc = *o.tc;
+        e.kondensator = &*kond;
     }
-    const bool zweistufig = db::BaureihenArt(dm.TBArtikel) == 6;
-    const calc::Bewertung r = zweistufig ? calc::ZweistufigRechnen(dm, stoff, e)
-                                         : calc::BetriebspunktRechnen(dm, stoff, e);
-    const int code = calc::EinsatzgrenzenTest(dm, e.ts, e.tc, e.t0);
-    const calc::GrenzBereich& g = calc::grenzBereich();
+    const calc::ArtikelErgebnis a = calc::NeuRechnen(dm, stoff, e, NumberSeparators::english());
+    if (o.air && !a.SatzModus) {
+        std::fprintf(stderr, "drel-cli rate: %s is no condensing unit; give --tc\n",
+                     qPrintable(name));
+        return 2;
+    }
+    const calc::Bewertung& r = a.verdichter1;
+    const Betriebspunkt& bp = a.punkt;
+    const calc::GrenzBereich& g = a.bereich;
 
     calc::Einheiten einheiten;
     if (!o.units.isEmpty())
@@ -240,12 +295,12 @@ int cmdRate(const QStringList& arguments) {
     const QString q = einheiten.text(EinheitGruppe::Leistung);
     const QString p = einheiten.text(EinheitGruppe::Antrieb);
     const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
+    auto temp = [&](double v) { return wert(einheiten.TempAnzeige(v), "0.##"); };
 
     std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(name),
-                qPrintable(dm.TBKMittelS.asString(u"Ashrae")),
-                qPrintable(wert(einheiten.TempAnzeige(e.t0), "0.##")), qPrintable(t),
-                qPrintable(wert(einheiten.TempAnzeige(e.tc), "0.##")), qPrintable(t),
-                luko ? " (balance with the condenser)" : "");
+                qPrintable(dm.TBKMittelS.asString(u"Ashrae")), qPrintable(temp(bp.t0)),
+                qPrintable(t), qPrintable(temp(bp.tc)), qPrintable(t),
+                a.SatzModus && kond ? " (balance with the condenser)" : "");
     zeile("Qo", wert(einheiten.LeistungAnzeige(r.Qo)), q);
     zeile("P", wert(einheiten.AntriebAnzeige(r.P)), p);
     zeile("I", wert(r.I, "0.00"), QStringLiteral("A"));
@@ -254,12 +309,11 @@ int cmdRate(const QStringList& arguments) {
     zeile("QoV", wert(einheiten.LeistungAnzeige(r.QoV)), q);
     zeile("QoE", wert(einheiten.LeistungAnzeige(r.QoE)), q);
     zeile("COP", wert(r.P != 0.0 ? r.QoV / r.P : NAN, "0.00"), QString());
-    zeile("limits", QString::number(code), QStringLiteral("(0 = inside)"));
-    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n",
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzT0Min), "0.##")),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzT0Max), "0.##")), qPrintable(t),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzTcMin), "0.##")),
-                qPrintable(wert(einheiten.TempAnzeige(g.GrenzTcMax), "0.##")), qPrintable(t));
+    zeile("limits", QString::number(a.code), QStringLiteral("(0 = inside)"));
+    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n", qPrintable(temp(g.GrenzT0Min)),
+                qPrintable(temp(g.GrenzT0Max)), qPrintable(t), qPrintable(temp(g.GrenzTcMin)),
+                qPrintable(temp(g.GrenzTcMax)), qPrintable(t));
+    zusatzZeilen(a, e, o.hz, einheiten);
     return r.berechenbar() ? 0 : 1;
 }
 

@@ -149,13 +149,13 @@ void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& 
         satz.I[j] = strom.number(motor, j - 1);
 }
 
-int BaureihenArtVonGruppe(int g) {
+Baureihe BaureihenArtVonGruppe(int g) {
     switch (g) {
     case 24:
     case 54:
     case 55:
     case 59:
-        return 3;
+        return Baureihe::QL;
     case 25:
     case 45:
     case 56:
@@ -163,37 +163,41 @@ int BaureihenArtVonGruppe(int g) {
     case 60:
     case 73:
     case 74:
-        return 4;
+        return Baureihe::QN;
     case 29:
-        return 14;
+        return Baureihe::QLDuplex;
     case 30:
-        return 15;
+        return Baureihe::QNDuplex;
     case 26:
-        return 16;
+        return Baureihe::QNZweistufig;
     case 31:
     case 32:
     case 38:
     case 51:
     case 63:
-        return 5;
+        return Baureihe::W;
     case 23:
-        return 6;
+        return Baureihe::WZweistufig;
     case 33:
     case 39:
     case 66:
     case 67:
-        return 7;
+        return Baureihe::WY;
     case 64:
-        return 17;
+        return Baureihe::Gruppe64;
     case 65:
-        return 18;
+        return Baureihe::LV;
     default:
-        return 0;
+        return Baureihe::Keine;
     }
 }
 
-int BaureihenArt(const Cursor& artikel) {
+Baureihe BaureihenArt(const Cursor& artikel) {
     return BaureihenArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+}
+
+bool offenerVerdichter(Baureihe art) {
+    return art == Baureihe::W || art == Baureihe::WZweistufig || art == Baureihe::WY;
 }
 
 int SatzArtVonGruppe(int g) {
@@ -242,7 +246,7 @@ DrehzahlGrenzen drehzahlGrenzenVon(int g, const QString& d) {
         n.min = lo;
         n.max = hi;
     };
-    if (BaureihenArtVonGruppe(g) == 6)
+    if (BaureihenArtVonGruppe(g) == Baureihe::WZweistufig)
         set(700, 1800);
     if (g == 51 || g == 63)
         set(700, 1450);
@@ -282,6 +286,13 @@ DrehzahlGrenzen drehzahlGrenzen(const Cursor& artikel, const Cursor& kaeltemitte
 qint32 basisId(const Cursor& artikel) {
     int id = 0;
     return parseInt(artikel.asString(u"Basisartikel"), id) ? id : 0;
+}
+
+qint32 datenArtikelId(const Cursor& artikel) {
+    const QString basis = artikel.asString(u"Basisartikel").trimmed();
+    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
+        return 0;
+    return basis.toInt();
 }
 
 void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qint32 artikelId) {

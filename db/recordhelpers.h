@@ -31,9 +31,27 @@ void GrenzenLesen(const Cursor& leistung, int n, GrenzPolygon& polygon);
 
 void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& satz);
 
-// Series kind 0 to 18 and set kind 0 or 9 to 13 from Produktgruppe of the current row.
-int BaureihenArt(const Cursor& artikel);
-int BaureihenArtVonGruppe(int gruppe);
+// Series kind from Produktgruppe; the values are the stored kind codes.
+enum class Baureihe : int {
+    Keine = 0,         // every group not listed
+    QL = 3,            // air-cooled semi-hermetic QL (single, sets, condensing units)
+    QN = 4,            // suction-gas-cooled semi-hermetic QN
+    W = 5,             // open compressors W (also NH3)
+    WZweistufig = 6,   // W two-stage
+    WY = 7,            // vehicle compressors WY
+    QLDuplex = 14,     // QL duplex
+    QNDuplex = 15,     // QN duplex
+    QNZweistufig = 16, // QN two-stage
+    Gruppe64 = 17,     // product group 64
+    LV = 18,           // open motor compressors LV
+};
+
+// Open compressors rated by drive power and torque (kinds 5, 6 and 7).
+bool offenerVerdichter(Baureihe art);
+
+// Series kind and set kind 0 or 9 to 13 from Produktgruppe of the current row.
+Baureihe BaureihenArt(const Cursor& artikel);
+Baureihe BaureihenArtVonGruppe(int gruppe);
 int SatzArt(const Cursor& artikel);
 int SatzArtVonGruppe(int gruppe);
 
@@ -57,6 +75,10 @@ DrehzahlGrenzen drehzahlGrenzen(const Cursor& artikel, const Cursor& kaeltemitte
 
 // Calculated BasisID of STBArtikel: Basisartikel as a number, 0 when it is none.
 qint32 basisId(const Cursor& artikel);
+
+// The article whose capacity data rate the current article: its Basisartikel when
+// that is set (not empty, not "0") and UseBaseArticleWukData is set, else 0 (its own).
+qint32 datenArtikelId(const Cursor& artikel);
 
 // Moves TBArtikel to the article and TBLeistung to the row of the refrigerant
 // (past its end when the article has none).

@@ -1,17 +1,19 @@
 #include "search/aggsuche.h"
 
 #include "base/messagesink.h"
-#include "state/betriebspunkt.h"
-#include "state/programmschalter.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
-#include "fluid/stoff.h"
 #include "db/datamodule.h"
+#include "fluid/stoff.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 
 #include <cmath>
 
 namespace drel::search {
+
+using db::Baureihe;
 
 namespace {
 
@@ -80,20 +82,20 @@ bool leistungFinden(db::TDataModule1& dm, qint32 kaeltemittelId) {
     return false;
 }
 
-bool serieAbgelehnt(int art, const TypRec& t) {
-    if (art == 0 || art == 17 || art == 18)
+bool serieAbgelehnt(db::Baureihe art, const TypRec& t) {
+    if (art == Baureihe::Keine || art == Baureihe::Gruppe64 || art == Baureihe::LV)
         return true;
-    if (art == 3 && !t.RBCQLL && !t.RBCQLR)
+    if (art == Baureihe::QL && !t.RBCQLL && !t.RBCQLR)
         return true;
-    return art == 4 && !t.RBCQNL && !t.RBCQNR;
+    return art == Baureihe::QN && !t.RBCQNL && !t.RBCQNR;
 }
 
 // Air-cooled units end in "L", units with receiver in "RU".
-bool bauartPasst(int art, const TypRec& t, const QString& name) {
+bool bauartPasst(db::Baureihe art, const TypRec& t, const QString& name) {
     const QString n = normalisiert(name);
-    if ((t.RBCQLL && art == 3) || (t.RBCQNL && art == 4))
+    if ((t.RBCQLL && art == Baureihe::QL) || (t.RBCQNL && art == Baureihe::QN))
         return n.endsWith(QLatin1Char('L'));
-    if ((t.RBCQLR && art == 3) || (t.RBCQNR && art == 4))
+    if ((t.RBCQLR && art == Baureihe::QL) || (t.RBCQNR && art == Baureihe::QN))
         return n.endsWith(QLatin1String("RU"));
     return true;
 }
@@ -121,14 +123,14 @@ bool AggLauf::vorauswahl(const AggRec& a) {
     db::TDataModule1& dm = u_.dm;
     if (!dm.TBArtikel.findKey({db::Value(a.BasisID)}) || !leistungFinden(dm, a.KaeltemittelID))
         return false;
-    const int art = db::BaureihenArt(dm.TBArtikel);
+    const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
     return !serieAbgelehnt(art, e_.typ) && bauartPasst(art, e_.typ, a.Typ);
 }
 
 bool AggLauf::einheit(int nummer, const AggRec& a) {
     const bool mitQ0 = e_.mitQ0 && e_.Q0 > 0.001;
-    double t0 = e_.t0;
-    double tle = e_.tc;
+    double t0 = e_.punkt.t0;
+    double tle = e_.punkt.tle;
     if (!mitQ0) {
         // Without a capacity to reach, every unit is rated at the standard point.
         t0 = a.Kaeltemittel.contains(QLatin1String("134")) ? -10.0 : -20.0;
@@ -141,24 +143,20 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
         return false;
     db::TDataModule1& dm = u_.dm;
     const db::LukoEintrag& kond = kond_.eintraege[static_cast<std::size_t>(kIndex - 1)];
-    const calc::LukoErgebnis luko = calc::LukoBilanz(dm, kond, e_.f, tle, t0, e_.netz60Hz);
+    const calc::LukoErgebnis luko = calc::LukoBilanz(dm, kond, e_.punkt.f, tle, t0, e_.netz60Hz);
     if (!luko.berechenbar || !std::isfinite(luko.tc) || !std::isfinite(luko.P))
         return false;
-    calc::BetriebspunktEingabe be;
+    // The search counts no useful superheat in the evaporator.
+    Betriebspunkt be = e_.punkt;
     be.t0 = t0;
     be.tc = luko.tc;
-    be.n = e_.n;
-    be.f = e_.f;
-    be.ts = e_.ts;
-    be.dtu = e_.dtu;
-    be.dtue = 0.0;
-    be.netz60Hz = e_.netz60Hz;
-    const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be);
+    be.tue = 0.0;
+    const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be, e_.netz60Hz);
     if (!std::isfinite(r.QoV))
         return false;
     if (mitQ0 && r.QoV > 2.0 * e_.Q0)
         return false;
-    calc::EinsatzgrenzenTest(dm, e_.ts, luko.tc, t0);
+    calc::EinsatzgrenzenTest(dm, e_.punkt.tsaug, luko.tc, t0);
     const calc::GrenzBereich& g = calc::grenzBereich();
     if (t0 < g.GrenzT0Min - 5.0 || t0 > g.GrenzT0Max + 5.0 || luko.tc < g.GrenzTcMin ||
         luko.tc > g.GrenzTcMax + 5.0)
@@ -248,11 +246,7 @@ void SatzSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart) 
     t.RBLV = t.rbQNT = t.RBEQL = t.RBEQN = t.RBW = t.RBWY = t.RBWT = t.verbundtoo = false;
     t.RBQL = t.RBCQLR;
     t.RBQN = t.RBCQNR;
-    Betriebspunkt& bp = betriebspunkt();
-    bp.t0 = s.t0;
-    bp.tc = s.tc;
-    bp.tsaug = s.ts;
-    bp.tu = s.dtu;
+    betriebspunkt().temperaturenUebernehmen(s.punkt);
 
     db::TDataModule1& dm = u.dm;
     db::Cursor& saetze = dm.STBArtikel;

@@ -125,15 +125,15 @@ bool ErgebnisListe::datenblatt(const Suchergebnis& ergebnis, db::TDataModule1& d
             d.tle = db::ZahlFormatieren(5, 1, einheiten.TempAnzeige(ergebnis[e].tc));
     }
     if (fahrenheit(einheiten)) {
-        d.t0 = formatFloat(u"########0.##", einheiten.TempAnzeige(k.t0));
-        d.tc = formatFloat(u"########0.##", einheiten.TempAnzeige(k.tc));
-        d.tsaug = formatFloat(u"########0.##", einheiten.TempAnzeige(k.tsaug));
-        d.tu = formatFloat(u"########0", einheiten.DiffAnzeige(k.tu));
+        d.t0 = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.t0));
+        d.tc = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.tc));
+        d.tsaug = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.tsaug));
+        d.tu = formatFloat(u"########0", einheiten.DiffAnzeige(k.punkt.tu));
     } else {
-        d.t0 = shortestDecimal(k.t0);
-        d.tc = shortestDecimal(k.tc);
-        d.tsaug = shortestDecimal(k.tsaug);
-        d.tu = shortestDecimal(k.tu);
+        d.t0 = shortestDecimal(k.punkt.t0);
+        d.tc = shortestDecimal(k.punkt.tc);
+        d.tsaug = shortestDecimal(k.punkt.tsaug);
+        d.tu = shortestDecimal(k.punkt.tu);
     }
     d.luko = k.satzModus;
     d.ediHz = k.rb60Hz ? QStringLiteral("60") : QStringLiteral("50");

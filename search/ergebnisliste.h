@@ -4,6 +4,7 @@
 #pragma once
 
 #include "search/suchtypen.h"
+#include "state/betriebspunkt.h"
 
 #include <QStringList>
 #include <vector>
@@ -38,8 +39,8 @@ struct DatenblattDaten {
 
 // Operating point and choices of the search that the data sheet takes over.
 struct DatenblattKontext {
-    double t0 = -10.0, tc = 45.0, tsaug = 20.0, tu = 0.0; // °C, K
-    bool satzModus = false;                               // condensing-unit mode
+    Betriebspunkt punkt;    // t0, tc, tsaug and tu are handed on
+    bool satzModus = false; // condensing-unit mode
     bool rb60Hz = false;
     int spinN = 1450;
 };

@@ -1,9 +1,9 @@
 #include "search/suchmodell.h"
 
 #include "base/numberformat.h"
+#include "calc/einheiten.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
-#include "calc/einheiten.h"
 
 #include <QFile>
 #include <algorithm>
@@ -483,15 +483,19 @@ SuchEingabe SuchModell::eingabeAusRecord() const {
     e.typText = vTyp;
     e.typ = typRec();
     e.km = KMRec::ausListenEintrag(kaeltemittel());
-    e.f = rb60Hz ? 60.0 : 50.0;
-    e.n = SpinN;
+    e.punkt.f = rb60Hz ? 60.0 : 50.0;
+    e.punkt.n = SpinN;
     e.netz60Hz = rb60Hz;
     e.typFilter = chktyp;
     e.mitQ0 = chkq0;
-    e.dtu = asFloat(rec_.dtu);
-    e.ts = asFloat(rec_.ts);
-    e.tc = asFloat(rec_.tc);
-    e.t0 = asFloat(rec_.t0);
+    e.punkt.tu = asFloat(rec_.dtu);
+    e.punkt.tsaug = asFloat(rec_.ts);
+    e.punkt.t0 = asFloat(rec_.t0);
+    // The one field holds the condensing temperature, or the air inlet temperature
+    // in the condensing-unit search.
+    e.punkt.tc = asFloat(rec_.tc);
+    e.punkt.tle = e.punkt.tc;
+    e.punkt.kaeltemittel = kaeltemittel();
     e.Q0 = asFloat(rec_.q0);
     return e;
 }
@@ -518,14 +522,11 @@ void SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
     eingabe_ = eingabeAusRecord();
     SuchUmgebung u{dienste.dm, dienste.stoff, einheiten_, ergebnis_};
     Betriebspunkt& bp = betriebspunkt();
-    bp.t0 = eingabe_.t0;
-    bp.tc = eingabe_.tc;
-    bp.tsaug = eingabe_.ts;
-    bp.tu = eingabe_.dtu;
+    bp.temperaturenUebernehmen(eingabe_.punkt);
     if (rbVerdichter) {
         VerdSuche(u, eingabe_, dienste.chart);
     } else {
-        bp.tle = eingabe_.tc;
+        bp.tle = eingabe_.punkt.tle;
         static const AggListe keineAggregate;
         static const db::LukoTabelle keineKondensatoren;
         AggSuche(u, eingabe_, dienste.aggregate ? *dienste.aggregate : keineAggregate,
@@ -548,10 +549,7 @@ void SuchModell::rbKaelteClick(SortOption option) {
 
 bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattDaten& daten) const {
     DatenblattKontext k;
-    k.t0 = eingabe_.t0;
-    k.tc = eingabe_.tc;
-    k.tsaug = eingabe_.ts;
-    k.tu = eingabe_.dtu;
+    k.punkt = eingabe_.punkt;
     k.satzModus = rec_.modus == 1;
     k.rb60Hz = rb60Hz;
     k.spinN = SpinN;

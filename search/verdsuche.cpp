@@ -1,19 +1,21 @@
 #include "search/verdsuche.h"
 
 #include "base/messagesink.h"
-#include "state/programmschalter.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/polynom.h"
-#include "fluid/stoff.h"
 #include "chart/grenztest.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
+#include "fluid/stoff.h"
+#include "state/programmschalter.h"
 
 #include <cmath>
 
 namespace drel::search {
+
+using db::Baureihe;
 
 namespace {
 
@@ -31,26 +33,27 @@ chart::GrenzPunkte punkte(const db::GrenzPolygon& p) {
     return g;
 }
 
-bool istDuplex(int art) {
-    return art == 14 || art == 15;
+bool istDuplex(db::Baureihe art) {
+    return art == Baureihe::QLDuplex || art == Baureihe::QNDuplex;
 }
 
 // Step 3: the series boxes against the series kind of TBArtikel.
 bool serieAbgelehnt(const db::Cursor& artikel, const TypRec& t) {
-    const int art = db::BaureihenArt(artikel);
-    if (art == 0 || art == 17 || art == 18)
+    const db::Baureihe art = db::BaureihenArt(artikel);
+    if (art == Baureihe::Keine || art == Baureihe::Gruppe64 || art == Baureihe::LV)
         return true;
     if (db::SatzArt(artikel) != 0)
         return true;
-    if ((!t.RBQL && art == 3) || (!t.RBEQL && art == 14) || (!t.RBEQN && art == 15) ||
-        (!t.rbQNT && art == 16) || (!t.RBW && art == 5) || (!t.RBWY && art == 7) ||
-        (!t.RBWT && art == 6))
+    if ((!t.RBQL && art == Baureihe::QL) || (!t.RBEQL && art == Baureihe::QLDuplex) ||
+        (!t.RBEQN && art == Baureihe::QNDuplex) || (!t.rbQNT && art == Baureihe::QNZweistufig) ||
+        (!t.RBW && art == Baureihe::W) || (!t.RBWY && art == Baureihe::WY) ||
+        (!t.RBWT && art == Baureihe::WZweistufig))
         return true;
     // The 8/4-pole line (group 45) has a box of its own beside the QN box; with only
     // that box ticked nothing else can appear.
     const bool gruppe45 = artikel.asInteger(u"Produktgruppe") == 45;
     if (!t.RBQN && !t.RB84)
-        return art == 4;
+        return art == Baureihe::QN;
     if (t.RBQN && !t.RB84)
         return gruppe45;
     if (!t.RBQN && t.RB84)
@@ -127,14 +130,14 @@ bool Lauf::kandidat(const QString& typ) {
 }
 
 void Lauf::basisArtikelEinsetzen(Merker& merker, QString& typ) {
-    const QString basis = quelle_.asString(u"Basisartikel").trimmed();
-    if (basis.isEmpty() || basis == QLatin1String("0") || !quelle_.asBool(u"UseBaseArticleWukData"))
+    const qint32 basis = db::datenArtikelId(quelle_);
+    if (basis == 0)
         return;
     db::Cursor& leistung = u_.dm.TBLeistung;
     merker.aktiv = true;
     merker.artikel = quelle_.currentTableRow();
     merker.leistung = leistung.isEmpty() ? -1 : leistung.currentTableRow();
-    quelle_.findKey({db::Value(static_cast<qint32>(basis.toInt()))}); // ordered by ID
+    quelle_.findKey({db::Value(basis)}); // ordered by ID
     const QString name1 = normalisiert(e_.km.Name[0]);
     for (leistung.first(); !leistung.eof(); leistung.next()) {
         if (name1.contains(normalisiert(u_.dm.TBKMittelS.asString(u"Ashrae"))))
@@ -152,12 +155,13 @@ void Lauf::zurueck(const Merker& merker) {
 }
 
 bool Lauf::innerhalbGrenzen() {
-    calc::EinsatzgrenzenTest(u_.dm, e_.ts, e_.tc, e_.t0);
+    calc::EinsatzgrenzenTest(u_.dm, e_.punkt.tsaug, e_.punkt.tc, e_.punkt.t0);
     const calc::GrenzBereich& g = calc::grenzBereich();
-    if (e_.t0 < g.GrenzT0Min || e_.t0 > g.GrenzT0Max || e_.tc < g.GrenzTcMin ||
-        e_.tc > g.GrenzTcMax)
+    if (e_.punkt.t0 < g.GrenzT0Min || e_.punkt.t0 > g.GrenzT0Max || e_.punkt.tc < g.GrenzTcMin ||
+        e_.punkt.tc > g.GrenzTcMax)
         return false;
-    return chart_ == nullptr || GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.tc, e_.t0);
+    return chart_ == nullptr ||
+           GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.punkt.tc, e_.punkt.t0);
 }
 
 void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, double strom,
@@ -178,9 +182,10 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
     v.KondIndex = 0;
     v.Anzahl = 1.0;
     v.Qo = qoRunden(qo);
-    v.Zeile = textZeile(u_.einheiten, typ, kaeltemittel, e_.t0, e_.tc, e_.n, v.Qo);
-    v.t0 = e_.t0;
-    v.tc = e_.tc;
+    v.Zeile =
+        textZeile(u_.einheiten, typ, kaeltemittel, e_.punkt.t0, e_.punkt.tc, e_.punkt.n, v.Qo);
+    v.t0 = e_.punkt.t0;
+    v.tc = e_.punkt.tc;
     v.n = 1450.0;
     v.Hubvolumen = quelle_.asFloat(u"Hubvolumen");
     const int gruppe = quelle_.asInteger(u"Produktgruppe");
@@ -202,15 +207,9 @@ void Lauf::ausfuehren() {
         dm.TBKMittelS.open();
     if (!satzModus_)
         u_.ergebnis.leeren();
-    calc::BetriebspunktEingabe be;
-    be.t0 = e_.t0;
-    be.tc = e_.tc;
-    be.n = e_.n;
-    be.f = e_.f;
-    be.ts = e_.ts;
-    be.dtu = e_.dtu;
-    be.dtue = 0.0;
-    be.netz60Hz = e_.netz60Hz;
+    // The search counts no useful superheat in the evaporator.
+    Betriebspunkt be = e_.punkt;
+    be.tue = 0.0;
 
     int durchlauf = 0;
     quelle_.first();
@@ -223,8 +222,9 @@ void Lauf::ausfuehren() {
         if (kandidat(typ)) {
             basisArtikelEinsetzen(merker, typ);
             if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) && innerhalbGrenzen()) {
-                const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be);
-                const double strom = calc::IRechnen(dm, e_.t0, e_.tc, e_.n, e_.f, e_.netz60Hz);
+                const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be, e_.netz60Hz);
+                const double strom = calc::IRechnen(dm, e_.punkt.t0, e_.punkt.tc, e_.punkt.n,
+                                                    e_.punkt.f, e_.netz60Hz);
                 // A rating the property library could not compute is left out, never
                 // listed with a made-up capacity.
                 if (std::isfinite(r.QoV) && std::isfinite(r.P)) {

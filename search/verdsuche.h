@@ -4,6 +4,7 @@
 #pragma once
 
 #include "search/suchtypen.h"
+#include "state/betriebspunkt.h"
 
 namespace drel::db {
 class TDataModule1;
@@ -18,21 +19,18 @@ class GrenzChart;
 
 namespace drel::search {
 
-// Inputs of a search, in °C, K, kW, Hz and 1/min.
+// Inputs of a search: the operating point and what only the search asks for.
 struct SuchEingabe {
+    // t0, tc, tsaug, tu, n and f are used; tle is the air inlet temperature of the
+    // condensing-unit search. The engines count no useful superheat (tue is not read).
+    Betriebspunkt punkt;
     QString typText; // vTyp
     TypRec typ;
     KMRec km;
-    double f = 50.0;
-    double n = 1450.0;
     bool netz60Hz = false;
     bool typFilter = false; // chktyp
     bool mitQ0 = true;      // chkq0
-    double dtu = 0.0;
-    double ts = 20.0;
-    double tc = 45.0; // condensing temperature; air inlet temperature for condensing units
-    double t0 = -10.0;
-    double Q0 = 10.0;
+    double Q0 = 10.0;       // wanted cooling capacity, kW
 };
 
 // What every engine works on.

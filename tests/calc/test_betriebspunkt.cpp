@@ -10,13 +10,13 @@ using namespace drel::rating::testing;
 
 namespace {
 
-BetriebspunktEingabe punkt(double t0, double tc, double ts, double dtu = 0.0, double dtue = 5.0) {
-    BetriebspunktEingabe e;
+Betriebspunkt punkt(double t0, double tc, double ts, double dtu = 0.0, double dtue = 5.0) {
+    Betriebspunkt e;
     e.t0 = t0;
     e.tc = tc;
-    e.ts = ts;
-    e.dtu = dtu;
-    e.dtue = dtue;
+    e.tsaug = ts;
+    e.tu = dtu;
+    e.tue = dtue;
     return e;
 }
 
@@ -24,7 +24,7 @@ BetriebspunktEingabe punkt(double t0, double tc, double ts, double dtu = 0.0, do
 
 TEST_F(RatingTest, AtRatingConditionsTheRatingIsKept) {
     waehle(kQnMitMotor, "R134a"); // rated at 20 °C suction gas
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20), false);
     ASSERT_TRUE(r.berechenbar());
     EXPECT_NEAR(r.m / r.mR, 1.0, 1e-12);
     EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
@@ -36,21 +36,21 @@ TEST_F(RatingTest, AtRatingConditionsTheRatingIsKept) {
 
 TEST_F(RatingTest, UsefulSuperheatEqualToSuctionGasGivesEvaporatorEqualCompressorCapacity) {
     waehle(kQnMitMotor, "R134a");
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 15));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 15), false);
     EXPECT_NEAR(r.QoE, r.QoV, 1e-9 * r.QoV);
-    const Bewertung s = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 5));
+    const Bewertung s = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 5), false);
     EXPECT_LT(s.QoE, s.QoV);
 }
 
 TEST_F(RatingTest, WarmerSuctionGasLowersMassFlowAndKeepsPower) {
     waehle(kQnMitMotor, "R134a");
-    const Bewertung kalt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 0));
-    const Bewertung warm = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25));
+    const Bewertung kalt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 0), false);
+    const Bewertung warm = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25), false);
     EXPECT_GT(kalt.m, warm.m);
     EXPECT_EQ(kalt.P, warm.P);
     EXPECT_EQ(kalt.mR, warm.mR);
     // Subcooling raises the capacity at the same mass flow.
-    const Bewertung unterkuehlt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25, 5));
+    const Bewertung unterkuehlt = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 25, 5), false);
     EXPECT_EQ(unterkuehlt.m, warm.m);
     EXPECT_GT(unterkuehlt.QoV, warm.QoV);
 }
@@ -60,7 +60,7 @@ TEST_F(RatingTest, RatingSuctionGasFromFlagOrSuperheat) {
     EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), 20.0);
     waehle(kQnMitMotor, "R404A"); // flag clear, 10 K superheat
     EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), -20.0);
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-30, 40, -20));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-30, 40, -20), false);
     EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
 }
 
@@ -84,7 +84,7 @@ TEST_F(RatingTest, TwoStageTakesTheLiquidAtTcPlusT0) {
 TEST_F(RatingTest, PropertyFailureMakesThePointNotComputable) {
     waehle(kQnMitMotor, "R134a");
     // Far above the critical point: no dew pressure.
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 150, 20));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 150, 20), false);
     EXPECT_FALSE(r.berechenbar());
     EXPECT_TRUE(std::isnan(r.QoV));
     EXPECT_TRUE(std::isnan(r.m));
@@ -94,7 +94,7 @@ TEST_F(RatingTest, PropertyFailureMakesThePointNotComputable) {
 TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {
     stoff_.Create(dir_.path() + "/keine-reflibs");
     waehle(kQnMitMotor, "R134a");
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20), false);
     EXPECT_TRUE(std::isnan(r.QoV));
     EXPECT_TRUE(std::isnan(r.QoE));
     EXPECT_DOUBLE_EQ(r.Qo, qoPolynom(-10, 40)); // the polynomial itself needs no properties
@@ -107,7 +107,7 @@ TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {
 // suction gas 5 °C, 3 K subcooling, 8 K useful superheat, Qo = 8.4 kW.
 TEST_F(RatingTest, AgreesWithASeparateCalculationOffRating) {
     waehle(kQnMitMotor, "R134a");
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 8));
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 5, 3, 8), false);
     ASSERT_DOUBLE_EQ(r.Qo, 8.4);
     EXPECT_NEAR(r.mR, 0.0518814, 0.001 * 0.0518814);
     EXPECT_NEAR(r.m, 0.0552654, 0.001 * 0.0552654);

@@ -11,6 +11,7 @@
 #include <set>
 
 using namespace drel;
+using drel::db::Baureihe;
 using drel::katalog::test::KatalogUmgebung;
 using drel::katalog::test::oeffnen;
 
@@ -56,7 +57,7 @@ TEST_F(Invarianten, JederSuchbareArtikelHatLeistungsdaten) {
     const std::set<int> alle = ids("Articles.cds");
     int gezaehlt = 0;
     jedeZeile(dm.TBArtikel, [&] {
-        const int art = db::BaureihenArt(dm.TBArtikel);
+        const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
         const int id = dm.TBArtikel.asInteger(u"ID");
         const int basis = dm.TBArtikel.asString(u"Basisartikel").toInt();
         const int geist = dm.TBArtikel.asInteger(u"GhostPointer");
@@ -67,7 +68,7 @@ TEST_F(Invarianten, JederSuchbareArtikelHatLeistungsdaten) {
             EXPECT_TRUE(alle.count(geist)) << id << " stands for " << geist;
             return;
         }
-        if (art == 0 || art == 17 || art == 18)
+        if (art == Baureihe::Keine || art == Baureihe::Gruppe64 || art == Baureihe::LV)
             return;
         ++gezaehlt;
         const bool ueberBasis =
@@ -86,8 +87,10 @@ TEST_F(Invarianten, MotorenUndVerfluessigerDerArtikelExistieren) {
     int einheiten = 0;
     jedeZeile(dm.TBArtikel, [&] {
         const QString typ = dm.TBArtikel.asString(u"Bezeichnung1");
-        const int art = db::BaureihenArt(dm.TBArtikel);
-        const bool halbhermetisch = art == 3 || art == 4 || art == 14 || art == 15 || art == 16;
+        const db::Baureihe art = db::BaureihenArt(dm.TBArtikel);
+        const bool halbhermetisch = art == Baureihe::QL || art == Baureihe::QN ||
+                                    art == Baureihe::QLDuplex || art == Baureihe::QNDuplex ||
+                                    art == Baureihe::QNZweistufig;
         const bool kompressor =
             db::SatzArt(dm.TBArtikel) == 0 && !dm.TBArtikel.asBool(u"UseBaseArticleWukData");
         if (halbhermetisch && kompressor && dm.TBArtikel.asInteger(u"GhostPointer") == 0) {

@@ -51,13 +51,13 @@ TEST(Leistung, JederSatzRechnetImInnernSeinerGrenzen) {
         db::GrenzPolygon blau;
         db::GrenzenLesen(dm.TBLeistung, 1, blau);
         ASSERT_EQ(calc::PolygonLage(blau, t0, tc), 0) << qPrintable(was);
-        calc::BetriebspunktEingabe e;
+        Betriebspunkt e;
         e.t0 = t0;
         e.tc = tc;
-        e.ts = calc::sauggasTemperaturBemessung(dm, t0);
-        const bool zweistufig = db::BaureihenArt(dm.TBArtikel) == 6;
+        e.tsaug = calc::sauggasTemperaturBemessung(dm, t0);
+        const bool zweistufig = db::BaureihenArt(dm.TBArtikel) == db::Baureihe::WZweistufig;
         const calc::Bewertung b = zweistufig ? calc::ZweistufigRechnen(dm, u.stoff(), e)
-                                             : calc::BetriebspunktRechnen(dm, u.stoff(), e);
+                                             : calc::BetriebspunktRechnen(dm, u.stoff(), e, false);
         EXPECT_GT(b.Qo, 0) << qPrintable(was);
         EXPECT_GT(b.P, 0) << qPrintable(was);
         EXPECT_GT(b.Qo / b.P, 1.0) << qPrintable(was) << " at " << t0 << "/" << tc;

@@ -94,13 +94,13 @@ TEST(Plausibel, LeistungUndLeistungszahlAnUeblichenPunkten) {
         ASSERT_TRUE(dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(s[0])}));
         db::KaeltemittelPositionieren(dm, s[1], dm.TBArtikel.asInteger(u"ID"));
         ASSERT_FALSE(dm.TBLeistung.eof()) << qPrintable(zeile);
-        calc::BetriebspunktEingabe e;
+        Betriebspunkt e;
         e.t0 = s[2].toDouble();
         e.tc = s[3].toDouble();
-        e.ts = s[4].toDouble();
-        const calc::Bewertung b = db::BaureihenArt(dm.TBArtikel) == 6
+        e.tsaug = s[4].toDouble();
+        const calc::Bewertung b = db::BaureihenArt(dm.TBArtikel) == db::Baureihe::WZweistufig
                                       ? calc::ZweistufigRechnen(dm, u.stoff(), e)
-                                      : calc::BetriebspunktRechnen(dm, u.stoff(), e);
+                                      : calc::BetriebspunktRechnen(dm, u.stoff(), e, false);
         const double proVolumen = b.QoV / dm.TBArtikel.asFloat(u"Hubvolumen");
         const double cop = b.QoV / b.P;
         EXPECT_GE(proVolumen, s[5].toDouble()) << qPrintable(zeile);

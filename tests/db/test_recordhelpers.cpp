@@ -239,16 +239,16 @@ TEST_F(DataModuleTest, TypeDesignationWithX) {
 }
 
 TEST(RecordHelpers, SeriesAndSetKinds) {
-    EXPECT_EQ(BaureihenArtVonGruppe(29), 14);
-    EXPECT_EQ(BaureihenArtVonGruppe(30), 15);
-    EXPECT_EQ(BaureihenArtVonGruppe(26), 16);
-    EXPECT_EQ(BaureihenArtVonGruppe(59), 3);
-    EXPECT_EQ(BaureihenArtVonGruppe(74), 4);
-    EXPECT_EQ(BaureihenArtVonGruppe(63), 5);
-    EXPECT_EQ(BaureihenArtVonGruppe(67), 7);
-    EXPECT_EQ(BaureihenArtVonGruppe(64), 17);
-    EXPECT_EQ(BaureihenArtVonGruppe(65), 18);
-    EXPECT_EQ(BaureihenArtVonGruppe(99), 0);
+    EXPECT_EQ(BaureihenArtVonGruppe(29), Baureihe::QLDuplex);
+    EXPECT_EQ(BaureihenArtVonGruppe(30), Baureihe::QNDuplex);
+    EXPECT_EQ(BaureihenArtVonGruppe(26), Baureihe::QNZweistufig);
+    EXPECT_EQ(BaureihenArtVonGruppe(59), Baureihe::QL);
+    EXPECT_EQ(BaureihenArtVonGruppe(74), Baureihe::QN);
+    EXPECT_EQ(BaureihenArtVonGruppe(63), Baureihe::W);
+    EXPECT_EQ(BaureihenArtVonGruppe(67), Baureihe::WY);
+    EXPECT_EQ(BaureihenArtVonGruppe(64), Baureihe::Gruppe64);
+    EXPECT_EQ(BaureihenArtVonGruppe(65), Baureihe::LV);
+    EXPECT_EQ(BaureihenArtVonGruppe(99), Baureihe::Keine);
     EXPECT_EQ(SatzArtVonGruppe(55), 9);
     EXPECT_EQ(SatzArtVonGruppe(63), 13);
     EXPECT_EQ(SatzArtVonGruppe(60), 0);

@@ -1,6 +1,6 @@
 // The unit and condenser lists, the condensing-unit search and the set search.
-#include "state/programmschalter.h"
 #include "search/suchstart.h"
+#include "state/programmschalter.h"
 #include "suchfixture.h"
 
 namespace drel::search::testing {
@@ -16,7 +16,7 @@ protected:
 
     SuchEingabe einheiten(TypRec typ, double q0 = 15.0) const {
         SuchEingabe e = eingabe(typ);
-        e.tc = 32.0; // air inlet temperature
+        e.punkt.tle = 32.0; // air inlet temperature
         e.Q0 = q0;
         return e;
     }
@@ -106,10 +106,10 @@ TEST_F(AggSucheTest, UnitAboveTwiceTheWantedCapacityIsDropped) {
 
 TEST_F(AggSucheTest, EvaporatingTemperatureMayLieFiveKelvinOutside) {
     SuchEingabe e = einheiten(nur(&TypRec::RBCQNL));
-    e.t0 = -29.0; // 4 K below the smallest t0
+    e.punkt.t0 = -29.0; // 4 K below the smallest t0
     aggSuchen(e);
     EXPECT_EQ(ergebnis_.anzahl(), 1);
-    e.t0 = -31.0;
+    e.punkt.t0 = -31.0;
     aggSuchen(e);
     EXPECT_EQ(ergebnis_.anzahl(), 0);
 }
@@ -117,7 +117,7 @@ TEST_F(AggSucheTest, EvaporatingTemperatureMayLieFiveKelvinOutside) {
 TEST_F(AggSucheTest, WithoutCapacityCriterionUnitsAreRatedAtTheStandardPoint) {
     SuchEingabe e = einheiten(nur(&TypRec::RBCQNL), 1.0);
     e.mitQ0 = false;
-    e.t0 = 5.0;
+    e.punkt.t0 = 5.0;
     aggSuchen(e);
     ASSERT_EQ(ergebnis_.anzahl(), 1);
     EXPECT_DOUBLE_EQ(ergebnis_[1].t0, -20.0);
@@ -129,7 +129,7 @@ TEST_F(AggSucheTest, SetSearchAppendsSetsWithReceiverRatedOnTheirBaseCompressor)
     aggSuchen(e);
     ASSERT_EQ(ergebnis_.anzahl(), 1);
     ASSERT_TRUE(satzSucheNoetig(e.typ));
-    e.tc = 45.0;
+    e.punkt.tc = 45.0;
     SuchUmgebung u{*dm_, stoff_, einheiten_, ergebnis_};
     SatzSuche(u, e, nullptr);
     ASSERT_EQ(ergebnis_.anzahl(), 2);

@@ -127,7 +127,7 @@ TEST_F(DatenblattTest, ReceivesTypesRefrigerantAndOperatingPoint) {
     ErgebnisListe liste;
     liste.Sortieren(ergebnis_, SortOption::rbKaelte, 1.0, -10.0, einheiten_);
     DatenblattKontext k;
-    k.tsaug = 20.5;
+    k.punkt.tsaug = 20.5;
     k.rb60Hz = true;
     DatenblattDaten d;
     ASSERT_TRUE(liste.datenblatt(ergebnis_, *dm_, einheiten_, k, d));

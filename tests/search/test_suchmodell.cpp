@@ -1,9 +1,9 @@
 // The search window's model: box groups, refrigerant list, entry checks, search.ini
 // and a whole search from the fields to the preselected row.
-#include "state/betriebspunkt.h"
-#include "state/programmschalter.h"
 #include "chart/grenztest.h"
 #include "search/suchmodell.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 #include "suchfixture.h"
 
 #include <QFile>
@@ -308,7 +308,7 @@ TEST_F(SuchModellMitKatalog, FahrenheitFieldsAreStoredInCelsius) {
     EXPECT_EQ(m.rec().t0, "-10");
     EXPECT_EQ(m.rec().tc, "45");
     EXPECT_EQ(m.rec().dtu, "5");
-    EXPECT_DOUBLE_EQ(m.eingabe().t0, -10.0);
+    EXPECT_DOUBLE_EQ(m.eingabe().punkt.t0, -10.0);
     SuchModell b(einheiten_, ergebnis_);
     b.FormShow(ini_);
     EXPECT_EQ(b.t0, "14");

@@ -123,16 +123,16 @@ TEST_F(VerdSucheTest, BaseArticleSuppliesTheRatingAndTheName) {
 
 TEST_F(VerdSucheTest, LimitsAndEnvelope) {
     SuchEingabe e = eingabe(nurQn());
-    e.t0 = -26.0; // below every range
+    e.punkt.t0 = -26.0; // below every range
     suchen(e);
     EXPECT_EQ(ergebnis_.anzahl(), 0);
 
     chart::GrenzChart chart;
-    e.t0 = -10.0; // inside the range of the triangle, but above its diagonal
-    e.tc = 45.0;
+    e.punkt.t0 = -10.0; // inside the range of the triangle, but above its diagonal
+    e.punkt.tc = 45.0;
     suchen(e, &chart);
     EXPECT_EQ(gefunden(), (Ids{kQn, kSVersion, kMitBasis}));
-    e.t0 = 0.0;
+    e.punkt.t0 = 0.0;
     suchen(e, &chart);
     EXPECT_EQ(gefunden().count(kDreieck), 1u);
 }

@@ -1,8 +1,8 @@
 #include "tools/catalogue/katalog.h"
 
 #include "calc/polynom.h"
-#include "fluid/stoff.h"
 #include "db/recordhelpers.h"
+#include "fluid/stoff.h"
 #include "tools/catalogue/texte.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ QString fitSchluessel(const Artikel& a, const QString& km) {
 
 // Kind of series for the heat the condenser receives (Part of the balance).
 bool luftgekuehlteReihe(int gruppe) {
-    return db::BaureihenArtVonGruppe(gruppe) == 3;
+    return db::BaureihenArtVonGruppe(gruppe) == db::Baureihe::QL;
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 namespace drel::katalog {
 
+using db::Baureihe;
+
 namespace {
 
 // Number text in German and English notation.
@@ -42,8 +44,9 @@ int zylinder(double hub) {
 }
 
 bool offeneReihe(int gruppe) {
-    const int art = db::BaureihenArtVonGruppe(gruppe);
-    return art == 5 || art == 6 || art == 7 || gruppe == 65;
+    const db::Baureihe art = db::BaureihenArtVonGruppe(gruppe);
+    return art == Baureihe::W || art == Baureihe::WZweistufig || art == Baureihe::WY ||
+           gruppe == 65;
 }
 
 class Werte {
@@ -264,8 +267,8 @@ void lieferumfangUndZubehoerSchreiben(Katalog& k) {
         if (a.ghost)
             continue;
         std::vector<int> l, z;
-        const int art = db::BaureihenArtVonGruppe(a.gruppe);
-        if (art == 7) {
+        const db::Baureihe art = db::BaureihenArtVonGruppe(a.gruppe);
+        if (art == Baureihe::WY) {
             l = {10, 2, 11};
             z = {2, 8};
         } else if (offeneReihe(a.gruppe)) {
