@@ -1,14 +1,14 @@
 // Program entry: data check, data module, main window (which runs the start-up
 // steps), property object, units, message loop.
-#include "base/directories.h"
 #include "app/programmstart.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/guimessagesink.h"
 #include "app/ui/shelltexte.h"
+#include "base/directories.h"
 #include "calc/einheiten.h"
-#include "fluid/stoff.h"
-#include "dbbuild/ui/frmdbinfo.h"
 #include "db/datamodule.h"
+#include "dbbuild/ui/frmdbinfo.h"
+#include "fluid/stoff.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,6 +37,8 @@ int main(int argc, char* argv[]) {
         drel::calc::stoff().Create();
         drel::calc::einheiten().laden(
             drel::pfad(drel::verzeichnisse().einstellungen, QStringLiteral("units.dat")));
+        // The search window's creation: data check and the condensing-unit lists.
+        menue.sucheVorbereiten(*drel::db::dataModule(), drel::calc::stoff());
         menue.show();
         ergebnis = QApplication::exec();
     }

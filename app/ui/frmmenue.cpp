@@ -1,11 +1,14 @@
 #include "app/ui/frmmenue.h"
 
-#include "base/directories.h"
 #include "app/programmstart.h"
-#include "state/sprache.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmsplash.h"
 #include "app/ui/shelltexte.h"
+#include "base/directories.h"
+#include "calc/einheiten.h"
+#include "calc/ui/frmeinheiten.h"
+#include "search/ui/frmsuche.h"
+#include "state/sprache.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +21,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUrl>
@@ -125,6 +130,7 @@ void TFrmMenue::flaechenAnlegen() {
     spalte->addWidget(Image4_);
 
     auto* teiler = new QSplitter(Qt::Horizontal, zentral);
+    teiler_ = teiler;
     TV1_ = new QTreeWidget(teiler);
     TV1_->setObjectName(QStringLiteral("TV1"));
     TV1_->setHeaderHidden(true);
@@ -138,15 +144,29 @@ void TFrmMenue::flaechenAnlegen() {
     rechtsLayout->addWidget(startPanelAnlegen(rechts));
     rechtsLayout->addWidget(listenPanelAnlegen(rechts));
 
-    Panel1_ = panel("Panel1", rechts);
-    auto* scrollBox = panel("ScrollBox1", Panel1_);
-    (new QVBoxLayout(Panel1_))->addWidget(scrollBox);
-    Panel1_->hide();
-    rechtsLayout->addWidget(Panel1_);
-
     teiler->setStretchFactor(1, 1);
     teiler->setSizes({300, 600});
     spalte->addWidget(teiler, 1);
+
+    // The search area takes the full width below the header, over the tree.
+    Panel1_ = panel("Panel1", zentral);
+    auto* panel1Layout = new QVBoxLayout(Panel1_);
+    panel1Layout->setContentsMargins(0, 0, 0, 2);
+    auto* scrollBox = panel("ScrollBox1", Panel1_);
+    panel1Layout->addWidget(scrollBox);
+    auto* scrollLayout = new QVBoxLayout(scrollBox);
+    scrollLayout->setContentsMargins(0, 0, 3, 3);
+    suche_ = new TFrmSuche(calc::einheiten(), scrollBox);
+    suche_->setSuchIni(pfad(verzeichnisse().einstellungen, QStringLiteral("search.ini")));
+    scrollLayout->addWidget(suche_);
+    connect(suche_, &TFrmSuche::zurueck, this, &TFrmMenue::browserZeigen);
+    connect(suche_, &TFrmSuche::statusMeldung, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    Panel1_->hide();
+    spalte->addWidget(Panel1_, 1);
+
+    connect(TV1_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* knoten) { TV1Click(knoten); });
 
     spalte->addWidget(adressBandAnlegen(zentral));
 
@@ -242,7 +262,8 @@ void TFrmMenue::menueAnlegen() {
     QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     optionen->menuAction()->setObjectName(QStringLiteral("Datei1"));
     eintrag(optionen, "Druckerauswahl1", QStringLiteral("&Druckerauswahl"));
-    eintrag(optionen, "Einheiten1", QStringLiteral("Einheiten"));
+    Einheiten1_ = eintrag(optionen, "Einheiten1", QStringLiteral("Einheiten"));
+    connect(Einheiten1_, &QAction::triggered, this, &TFrmMenue::einheitenZeigen);
     Sprache1_ = optionen->addMenu(QStringLiteral("&Sprache"));
     Sprache1_->menuAction()->setObjectName(QStringLiteral("Sprache1"));
     for (const SprachEintrag& sprachEintrag : sprachTabelle()) {
@@ -256,6 +277,7 @@ void TFrmMenue::menueAnlegen() {
     QAction* suchen = menuBar()->addAction(QStringLiteral("&Suchen"));
     suchen->setObjectName(QStringLiteral("Suchen1"));
     suchen->setVisible(false);
+    connect(suchen, &QAction::triggered, this, &TFrmMenue::suchbereichOeffnen);
 
     QMenu* lieferprogramm = menuBar()->addMenu(QStringLiteral("&Lieferprogramm"));
     lieferprogramm->menuAction()->setObjectName(QStringLiteral("bersicht1"));
@@ -338,10 +360,50 @@ void TFrmMenue::showEvent(QShowEvent* event) {
 
 void TFrmMenue::FormShow() {
     TV1_->collapseAll();
+    // A first start has no unit choice yet: ask for it before anything else.
+    if (!calc::einheiten().gewaehlt(calc::EinheitGruppe::Leistung))
+        QTimer::singleShot(0, this, &TFrmMenue::einheitenZeigen);
     if (splash_) {
         splash_->close();
         splash_->deleteLater();
     }
+}
+
+void TFrmMenue::sucheVorbereiten(db::TDataModule1& dm, calc::TStoff& stoff) {
+    suche_->setSuchIni(pfad(verzeichnisse().einstellungen, QStringLiteral("search.ini")));
+    suche_->FormCreate(dm, stoff);
+}
+
+void TFrmMenue::TV1Click(QTreeWidgetItem* knoten) {
+    const bool suchKnoten = knoten && !knoten->parent() && knoten->childCount() == 0 &&
+                            knoten->data(0, Qt::UserRole).toInt() == -1;
+    if (suchKnoten)
+        suchbereichOeffnen();
+    else
+        browserZeigen();
+}
+
+void TFrmMenue::suchbereichOeffnen() {
+    Panel2_->hide();
+    teiler_->hide();
+    Panel1_->show();
+    suche_->show(); // a dialog class stays hidden until it is shown itself
+    Sprache1_->setEnabled(false);
+    suche_->setSuchIni(pfad(verzeichnisse().einstellungen, QStringLiteral("search.ini")));
+    suche_->suchbereichOeffnen();
+}
+
+void TFrmMenue::browserZeigen() {
+    Panel1_->hide();
+    teiler_->show();
+    Panel5_->show();
+    Sprache1_->setEnabled(true);
+}
+
+void TFrmMenue::einheitenZeigen() {
+    TFrmEinheiten fenster(calc::einheiten(),
+                          pfad(verzeichnisse().einstellungen, QStringLiteral("units.dat")), this);
+    fenster.exec();
 }
 
 void TFrmMenue::closeEvent(QCloseEvent* event) {

@@ -13,16 +13,25 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTableWidget;
+class QSplitter;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 namespace drel {
 class Programmstart;
 }
+namespace drel::db {
+class TDataModule1;
+}
+namespace drel::calc {
+class TStoff;
+}
 
 namespace drel::ui {
 
 class TFrmHinweis;
+class TFrmSuche;
 
 class TFrmMenue : public QMainWindow {
     Q_OBJECT
@@ -40,6 +49,16 @@ public:
     // Shows the note window with a note or readme text of the program directory.
     void hinweisZeigen(const QString& caption, const QString& dateiStamm);
 
+    // The search window's FormCreate (after the data module and the property object).
+    void sucheVorbereiten(db::TDataModule1& dm, calc::TStoff& stoff);
+    // The tree's search node: the search area over the browser.
+    void suchbereichOeffnen();
+    // Back to the product browser (the search window's back button).
+    void browserZeigen();
+    // The units window, modal.
+    void einheitenZeigen();
+
+    TFrmSuche* suche() const { return suche_; }
     TFrmSplash* splash() const { return splash_; }
     TFrmHinweis* hinweis() const { return hinweis_; }
     const QString& hilfeDatei() const { return hilfeDatei_; }
@@ -59,18 +78,22 @@ private:
     void FormCreate(Programmstart& start);
     void FormShow();
     void spracheAnzeigen();
+    void TV1Click(QTreeWidgetItem* knoten);
 
     QLabel* Image4_ = nullptr;
     QTreeWidget* TV1_ = nullptr;
     QWidget* Panel5_ = nullptr;
     QWidget* Panel2_ = nullptr;
     QWidget* Panel1_ = nullptr;
+    QSplitter* teiler_ = nullptr;
+    TFrmSuche* suche_ = nullptr;
     QLabel* lblVersion_ = nullptr;
     QTableWidget* StringGrid1_ = nullptr;
     QPlainTextEdit* Memo1_ = nullptr;
     QPlainTextEdit* Memo3_ = nullptr;
     QAction* mnWUK_ = nullptr;
     QMenu* Sprache1_ = nullptr;
+    QAction* Einheiten1_ = nullptr;
 
     QPointer<TFrmSplash> splash_;
     TFrmHinweis* hinweis_ = nullptr;

@@ -1,17 +1,23 @@
 #include "app/programmstart.h"
-#include "state/suchini.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
+#include "calc/einheiten.h"
+#include "calc/ui/frmeinheiten.h"
+#include "search/ui/frmsuche.h"
+#include "state/suchini.h"
 #include "tests/testumgebung.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -36,6 +42,36 @@ protected:
     void SetUp() override {
         anwendungSicherstellen();
         AppUmgebung::SetUp();
+        // A chosen unit keeps the first-start question out of the other tests.
+        calc::einheiten() = calc::Einheiten{};
+        calc::einheiten().klick(calc::EinheitGruppe::Leistung, 0);
+    }
+    void TearDown() override {
+        calc::einheiten() = calc::Einheiten{};
+        AppUmgebung::TearDown();
+    }
+
+    // Runs the event loop until a modal window is open, then closes it with the named
+    // button; returns the modal window's object name (empty when none came up).
+    QString modalSchliessen(const char* knopf, int fristMs = 2000) {
+        QString name;
+        QEventLoop schleife;
+        QTimer frist;
+        frist.setSingleShot(true);
+        QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+        QTimer suchen;
+        QObject::connect(&suchen, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                name = modal->objectName();
+                modal->findChild<QPushButton*>(QString::fromLatin1(knopf))->click();
+                schleife.quit();
+            }
+        });
+        suchen.start(5);
+        frist.start(fristMs);
+        schleife.exec();
+        QCoreApplication::processEvents();
+        return name;
     }
 
     QAction* action(ui::TFrmMenue& fenster, const char* name) {
@@ -147,6 +183,64 @@ TEST_F(Hauptfenster, NoteWindowShowsTheTextOfTheLanguage) {
     action(fenster, "NeuindieserVersion1")->trigger();
     EXPECT_EQ(fenster.hinweis()->windowTitle(), QStringLiteral("Neu in dieser Version"));
     EXPECT_TRUE(fenster.hinweis()->richEdit()->toPlainText().isEmpty());
+}
+
+TEST_F(Hauptfenster, FirstStartAsksForUnitsBeforeAnythingElse) {
+    calc::einheiten() = calc::Einheiten{}; // no units.dat was read
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    EXPECT_EQ(modalSchliessen("BitBtn2"), "TFrmEinheiten");
+    // Cancel without any choice confirms the defaults and writes them.
+    EXPECT_TRUE(calc::einheiten().gewaehlt(calc::EinheitGruppe::Leistung));
+    EXPECT_EQ(test::dateiLesen(einstellungen + QStringLiteral("/units.dat")), "0\r\n0\r\n0\r\n");
+}
+
+TEST_F(Hauptfenster, LaterStartsDoNotAsk) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    EXPECT_EQ(modalSchliessen("BitBtn2", 300), "");
+}
+
+TEST_F(Hauptfenster, UnitsMenuOpensTheUnitsWindow) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    QTimer::singleShot(0, action(fenster, "Einheiten1"), &QAction::trigger);
+    EXPECT_EQ(modalSchliessen("BitBtn1"), "TFrmEinheiten");
+    EXPECT_TRUE(QFile::exists(einstellungen + QStringLiteral("/units.dat")));
+}
+
+TEST_F(Hauptfenster, SearchNodeOpensTheSearchAreaAndBackReturns) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* panel1 = fenster.findChild<QWidget*>(QStringLiteral("Panel1"));
+    QMenu* sprache = nullptr;
+    for (QMenu* m : fenster.findChildren<QMenu*>()) {
+        if (m->menuAction()->objectName() == QLatin1String("Sprache1"))
+            sprache = m;
+    }
+    ASSERT_NE(sprache, nullptr);
+
+    // A series node leaves the search area closed.
+    emit baum->itemClicked(baum->topLevelItem(1), 0);
+    EXPECT_FALSE(panel1->isVisible());
+
+    emit baum->itemClicked(baum->topLevelItem(0), 0);
+    EXPECT_TRUE(panel1->isVisible());
+    EXPECT_TRUE(fenster.suche()->isVisible());
+    EXPECT_FALSE(baum->isVisible()) << "the search area takes the full width";
+    EXPECT_FALSE(sprache->isEnabled());
+    EXPECT_FALSE(fenster.suche()->findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible())
+        << "no result area before a search";
+
+    fenster.suche()->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    EXPECT_FALSE(panel1->isVisible());
+    EXPECT_TRUE(baum->isVisible());
+    EXPECT_TRUE(sprache->isEnabled());
 }
 
 } // namespace

@@ -1,0 +1,172 @@
+#include "base/ui/tdedit.h"
+
+#include "base/numberformat.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace drel::ui {
+
+namespace {
+
+BeepHook& beepHook() {
+    static BeepHook hook;
+    return hook;
+}
+
+bool istFokussiert(const QWidget* w) {
+    return w->hasFocus();
+}
+
+} // namespace
+
+void setBeepHook(BeepHook hook) {
+    beepHook() = std::move(hook);
+}
+
+void beep() {
+    if (beepHook())
+        beepHook()();
+    else
+        QApplication::beep();
+}
+
+bool tdEditTasteErlaubt(const QString& text, QChar taste, QChar dezimal) {
+    if (taste.isDigit() || taste == QLatin1Char('+') || taste == QLatin1Char('-'))
+        return true;
+    if (taste == dezimal)
+        return !text.contains(dezimal);
+    return taste.category() == QChar::Other_Control && taste != QLatin1Char('\r');
+}
+
+QString ohneTausender(const QString& text, QChar tausender) {
+    QString t = text;
+    t.remove(tausender);
+    return t;
+}
+
+QString tdEditMuster(int nachKomma, bool tausender) {
+    QString muster;
+    if (nachKomma > 0)
+        muster = QStringLiteral("0.") + QString(nachKomma, QLatin1Char('0'));
+    if (tausender)
+        muster.prepend(QStringLiteral("###,###,##"));
+    return muster;
+}
+
+QString tdEditAnzeige(const QString& text, int nachKomma, bool tausender, double gemerkt) {
+    const NumberSeparators& sep = numberSeparators();
+    double wert = gemerkt;
+    parseFloat(ohneTausender(text, sep.thousands), wert);
+    const QString muster = tdEditMuster(nachKomma, tausender);
+    return muster.isEmpty() ? generalFormat(wert) : formatFloat(muster, wert);
+}
+
+TDEdit::TDEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, &TDEdit::textGeaendert);
+}
+
+void TDEdit::setNachKomma(int n) {
+    nachKomma_ = n;
+    if (!istFokussiert(this))
+        neuFormatieren();
+}
+
+void TDEdit::setTausender(bool an) {
+    tausender_ = an;
+    if (!istFokussiert(this))
+        neuFormatieren();
+}
+
+QString TDEdit::AsString() const {
+    return ohneTausender(text(), numberSeparators().thousands);
+}
+
+int TDEdit::AsInteger() const {
+    int ganz = 0;
+    return parseInt(AsString(), ganz) ? ganz : 0;
+}
+
+double TDEdit::AsFloat() const {
+    return floatOrZero(AsString());
+}
+
+void TDEdit::neuFormatieren() {
+    if (formatiert_)
+        return;
+    formatiert_ = true;
+    const QString neu = tdEditAnzeige(text(), nachKomma_, tausender_, gemerkt_);
+    if (neu != text())
+        setText(neu);
+    formatiert_ = false;
+}
+
+void TDEdit::textGeaendert() {
+    if (!istFokussiert(this))
+        neuFormatieren();
+}
+
+void TDEdit::setAsFloat(double wert) {
+    if (wert != AsFloat())
+        setText(generalFormat(wert));
+}
+
+void TDEdit::setAsInteger(int wert) {
+    if (wert != AsInteger())
+        setText(QString::number(wert));
+}
+
+void TDEdit::setAsString(const QString& t) {
+    if (t != text())
+        setText(t);
+}
+
+void TDEdit::keyPressEvent(QKeyEvent* event) {
+    const QString zeichen = event->text();
+    // Keys without a character (arrows, Home, Delete) are no input; Return and Enter
+    // go on to the window's default button.
+    const bool eingabeTaste = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!eingabeTaste && zeichen.size() == 1 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QChar taste = zeichen.front();
+        if (tastenRegel_ && !tastenRegel_(taste)) {
+            event->accept();
+            return;
+        }
+        const QString ohneAuswahl =
+            hasSelectedText() ? QString(text()).remove(selectionStart(), selectedText().size())
+                              : text();
+        if (!tdEditTasteErlaubt(ohneAuswahl, taste, numberSeparators().decimal)) {
+            beep();
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TDEdit::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    const QString ohne = ohneTausender(text(), numberSeparators().thousands);
+    if (ohne != text())
+        setText(ohne);
+}
+
+void TDEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    const QString ohne = ohneTausender(text(), numberSeparators().thousands);
+    gemerkt_ = floatOrZero(ohne);
+    if (ohne != text())
+        setText(ohne);
+}
+
+void TDEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Leaving puts the thousands separators back; an empty edit stays empty.
+    if (!text().isEmpty())
+        neuFormatieren();
+    emit verlassen();
+}
+
+} // namespace drel::ui

@@ -1,0 +1,30 @@
+// The base window of every window of the program: its font, and the common colours
+// of the window, its shapes, panels and plain labels by their tag.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+namespace drel::ui {
+
+inline const QColor kTdHellblau(214, 227, 247);
+inline const QColor kTdBlau(0, 189, 242);
+
+// The tag of a widget (dynamic property "tag"; 0 when it has none).
+int tdTag(const QObject* o);
+// Applies the colours by tag to `fenster` and its children. Shapes and panels are
+// widgets whose property "tdArt" is "Shape" or "Panel".
+void tdFarbenSetzen(QWidget* fenster);
+// The window font ("Arial Unicode MS" and its free stand-ins).
+QFont tdSchrift(const QFont& basis);
+
+class TDForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+} // namespace drel::ui

@@ -1,0 +1,569 @@
+#include "search/ui/frmsuche.h"
+
+#include "base/ui/tdedit.h"
+#include "base/ui/tdspinedit.h"
+#include "calc/einheiten.h"
+#include "search/ui/stgsuche.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace drel::ui {
+
+using search::Box;
+using search::Feld;
+using B = SuchRec;
+
+namespace {
+
+QLabel* label(const char* name, const QString& text, QWidget* parent, int tag = -1) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    if (tag >= 0)
+        l->setProperty("tag", tag);
+    return l;
+}
+
+QWidget* panel(const char* name, QWidget* parent, int tag) {
+    auto* p = new QWidget(parent);
+    p->setObjectName(QString::fromLatin1(name));
+    p->setProperty("tdArt", QStringLiteral("Panel"));
+    p->setProperty("tag", tag);
+    return p;
+}
+
+// A warning panel: two lines of dark red text on a pale background.
+QWidget* warnPanel(const char* name, const char* l1, const QString& t1, const char* l2,
+                   const QString& t2, QWidget* parent) {
+    auto* p = panel(name, parent, 1);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, QColor(255, 244, 214));
+    pal.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    p->setPalette(pal);
+    auto* v = new QVBoxLayout(p);
+    v->setContentsMargins(6, 3, 6, 3);
+    v->setSpacing(0);
+    for (auto [n, t] : {std::pair{l1, t1}, std::pair{l2, t2}}) {
+        QLabel* l = label(n, t, p, 1);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        v->addWidget(l);
+    }
+    p->hide();
+    return p;
+}
+
+QToolButton* pfeil(Qt::ArrowType richtung, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setArrowType(richtung);
+    b->setFixedSize(16, 11);
+    b->setAutoRepeat(true);
+    return b;
+}
+
+void setzeText(QLineEdit* e, const QString& text) {
+    if (e->text() != text)
+        e->setText(text);
+}
+
+} // namespace
+
+TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
+    : TDForm(parent), einheiten_(einheiten), modell_(einheiten) {
+    // The window lives inside the main window's search area, not as a window of its own
+    // (a dialog class turns a plain widget flag into a dialog flag when constructed).
+    setWindowFlags(Qt::Widget);
+    setObjectName(QStringLiteral("TFrmSuche"));
+    setWindowTitle(tr("Suchkriterien"));
+    setProperty("helpContext", 9);
+    anlegen();
+    ausModell();
+}
+
+TFrmSuche::~TFrmSuche() {
+    // Hiding the window on its way out moves the focus out of an edit; its exit
+    // handler must not reach the half-destroyed window.
+    for (TDEdit* edit : felder_)
+        edit->disconnect(this);
+}
+
+void TFrmSuche::FormCreate(db::TDataModule1& dm, calc::TStoff& stoff,
+                           const db::PruefBeobachter& beobachter) {
+    dienste_ = Dienste{&dm, &stoff, search::FormCreate(dm, beobachter)};
+}
+
+void TFrmSuche::anlegen() {
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(6, 4, 6, 4);
+    spalte->setSpacing(4);
+
+    auto* reihe = new QHBoxLayout;
+    reihe->setSpacing(10);
+    auto* links = new QVBoxLayout;
+    links->addWidget(kopfAnlegen());
+    links->addWidget(serienAnlegen(), 1);
+    reihe->addLayout(links);
+    reihe->addWidget(felderAnlegen());
+    // The result area keeps its place while it is hidden.
+    auto* ergebnisPlatz = new QWidget(this);
+    auto* ergebnisLayout = new QVBoxLayout(ergebnisPlatz);
+    ergebnisLayout->setContentsMargins(0, 0, 0, 0);
+    ergebnisLayout->addWidget(ergebnisAnlegen());
+    reihe->addWidget(ergebnisPlatz, 1);
+    spalte->addLayout(reihe, 1);
+
+    auto* knoepfe = new QHBoxLayout;
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setToolTip(tr("Suche starten"));
+    ok->setDefault(true);
+    auto* zurueck = new QPushButton(tr("Zuruck"), this);
+    zurueck->setObjectName(QStringLiteral("CancelBtn"));
+    zurueck->setToolTip(tr("Zuruck"));
+    auto* hilfe = new QPushButton(tr("Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("BitBtn1"));
+    hilfe->setToolTip(tr("Hilfe"));
+    auto* drucken = new QPushButton(tr("Drucken"), this);
+    drucken->setObjectName(QStringLiteral("BitBtn3"));
+    drucken->setToolTip(tr("Suchergebnis drucken") + QLatin1Char('\n') +
+                        tr("Der Ausdruck ist noch nicht verfügbar"));
+    drucken->setEnabled(false);
+    for (QPushButton* b : {ok, zurueck, hilfe, drucken})
+        knoepfe->addWidget(b);
+    knoepfe->addStretch();
+    spalte->addLayout(knoepfe);
+    connect(ok, &QPushButton::clicked, this, &TFrmSuche::OKBtnClick);
+    connect(zurueck, &QPushButton::clicked, this, &TFrmSuche::CancelBtnClick);
+    connect(hilfe, &QPushButton::clicked, this, &TFrmSuche::BitBtn1Click);
+
+    verborgeneAnlegen();
+}
+
+QWidget* TFrmSuche::kopfAnlegen() {
+    auto* kopf = new QWidget(this);
+    auto* h = new QHBoxLayout(kopf);
+    h->setContentsMargins(0, 0, 0, 0);
+    rbVerdichter_ = new QRadioButton(tr("Verdichter"), kopf);
+    rbVerdichter_->setObjectName(QStringLiteral("rbVerdichter"));
+    rbSatz_ = new QRadioButton(tr("Aggregate"), kopf);
+    rbSatz_->setObjectName(QStringLiteral("rbSatz"));
+    h->addWidget(rbVerdichter_);
+    h->addWidget(rbSatz_);
+    h->addStretch();
+    connect(rbVerdichter_, &QRadioButton::clicked, this, [this] {
+        modell_.rbVerdichterClick(true);
+        ausModell();
+    });
+    connect(rbSatz_, &QRadioButton::clicked, this, [this] {
+        modell_.rbVerdichterClick(false);
+        ausModell();
+    });
+    return kopf;
+}
+
+QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const QString& serie, const QString& text,
+                                 QWidget* parent, QGridLayout* raster, int zeile) {
+    auto* box = new QCheckBox(serie, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    boxen_.insert(b, box);
+    if (raster) {
+        raster->addWidget(box, zeile, 0);
+        raster->addWidget(new QLabel(text, parent), zeile, 1);
+    }
+    connect(box, &QCheckBox::clicked, this, [this, b](bool an) {
+        modell_.boxSetzen(b, an);
+        ausModell();
+    });
+    return box;
+}
+
+QWidget* TFrmSuche::verdichterBoxenAnlegen() {
+    Panel7_ = panel("Panel7", this, 99);
+    auto* r = new QGridLayout(Panel7_);
+    r->setVerticalSpacing(2);
+    QFont fett = font();
+    fett.setBold(true);
+    auto* kopf1 = new QLabel(tr("Halbhermetische Verdichter"), Panel7_);
+    kopf1->setFont(fett);
+    r->addWidget(kopf1, 0, 0, 1, 2);
+    boxAnlegen(B::RBQN, "RBQN", tr("QN"), tr("sauggasgekuhlt"), Panel7_, r, 1);
+    boxAnlegen(B::RBQL, "RBQL", tr("QL"), tr("luftgekuhlt"), Panel7_, r, 2);
+    boxAnlegen(B::RB84, "RB84", tr("QN"), tr("8/4-polig sauggasgekuhlt"), Panel7_, r, 3);
+    boxAnlegen(B::rbQNT, "rbQNT", tr("QNT"), tr("zweistufig sauggasgekuhlt"), Panel7_, r, 4);
+    boxAnlegen(B::RBEQN, "RBEQN", tr("EQN"), tr("Duplex sauggasgekuhlt"), Panel7_, r, 5);
+    boxAnlegen(B::RBEQL, "RBEQL", tr("EQL"), tr("Duplex luftgekuhlt"), Panel7_, r, 6);
+    auto* kopf2 = new QLabel(tr("Offene Verdichter"), Panel7_);
+    kopf2->setFont(fett);
+    r->addWidget(kopf2, 7, 0, 1, 2);
+    boxAnlegen(B::RBW, "RBW", tr("W"), tr("einstufig"), Panel7_, r, 8);
+    boxAnlegen(B::RBWT, "RBWT", tr("WT"), tr("zweistufig"), Panel7_, r, 9);
+    boxAnlegen(B::RBWY, "RBWY", tr("WY"), tr("Fahrzeugverdichter"), Panel7_, r, 10);
+    r->setColumnStretch(1, 1);
+    r->setRowStretch(11, 1);
+    return Panel7_;
+}
+
+QWidget* TFrmSuche::aggregatBoxenAnlegen() {
+    Panel6_ = panel("Panel6", this, 99);
+    auto* r = new QGridLayout(Panel6_);
+    r->setVerticalSpacing(2);
+    QFont fett = font();
+    fett.setBold(true);
+    auto kopf = [&](const QString& text, int zeile) {
+        auto* l = new QLabel(text, Panel6_);
+        l->setFont(fett);
+        r->addWidget(l, zeile, 0, 1, 2);
+    };
+    kopf(tr("Halbhermetische Verdichtersatze"), 0);
+    boxAnlegen(B::RBCQNR, "RBCQNR", tr("CQN"), tr("mit Sammler"), Panel6_, r, 1);
+    boxAnlegen(B::RBCQLR, "RBCQLR", tr("CQL"), tr("mit Sammler"), Panel6_, r, 2);
+    kopf(tr("Halbhermetische Verflussigungssatze"), 3);
+    boxAnlegen(B::RBCQNL, "RBCQNL", tr("CQN"), tr("luftgekuhlt"), Panel6_, r, 4);
+    boxAnlegen(B::RBCQLL, "RBCQLL", tr("CQL"), tr("luftgekuhlt"), Panel6_, r, 5);
+    kopf(tr("Offene Verdichtersatze"), 6);
+    boxAnlegen(B::RBWEY, "RBWEY", tr("WEY"), tr("Verdichtersatze"), Panel6_, r, 7);
+    r->setColumnStretch(1, 1);
+    r->setRowStretch(8, 1);
+    return Panel6_;
+}
+
+// Both box panels take the same place; the mode shows one of them.
+QWidget* TFrmSuche::serienAnlegen() {
+    auto* platz = new QWidget(this);
+    auto* v = new QVBoxLayout(platz);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(verdichterBoxenAnlegen());
+    v->addWidget(aggregatBoxenAnlegen());
+    return platz;
+}
+
+TDEdit* TFrmSuche::feldAnlegen(Feld f, const char* name, const char* spinName, QGridLayout* r,
+                               int zeile, QLabel* beschriftung, QLabel* einheit) {
+    auto* edit = new TDEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedWidth(70);
+    felder_.insert(f, edit);
+
+    auto* spin = new QWidget(this);
+    spin->setObjectName(QString::fromLatin1(spinName));
+    auto* sv = new QVBoxLayout(spin);
+    sv->setContentsMargins(0, 0, 0, 0);
+    sv->setSpacing(0);
+    QToolButton* hoch = pfeil(Qt::UpArrow, spin);
+    QToolButton* runter = pfeil(Qt::DownArrow, spin);
+    sv->addWidget(hoch);
+    sv->addWidget(runter);
+
+    if (beschriftung)
+        r->addWidget(beschriftung, zeile, 0);
+    r->addWidget(edit, zeile, 1);
+    r->addWidget(spin, zeile, 2);
+    r->addWidget(einheit, zeile, 3);
+
+    connect(edit, &QLineEdit::textEdited, this, [this, f] { feldGeaendert(f); });
+    connect(edit, &TDEdit::verlassen, this, [this, f, edit] {
+        modell_.text(f) = edit->AsString();
+        modell_.feldVerlassen(f);
+        ausModell();
+    });
+    for (auto [knopf, auf] : {std::pair{hoch, true}, std::pair{runter, false}}) {
+        connect(knopf, &QToolButton::clicked, this, [this, f, edit, auf = auf] {
+            modell_.text(f) = edit->AsString();
+            modell_.spin(f, auf);
+            ausModell();
+        });
+    }
+    if (f == Feld::Q0) {
+        SpinQ0_ = spin;
+        edit->setTastenRegel([this](QChar taste) { return modell_.q0TasteErlaubt(taste); });
+    }
+    return edit;
+}
+
+void TFrmSuche::feldGeaendert(Feld f) {
+    modell_.text(f) = felder_.value(f)->AsString();
+    if (f == Feld::tc)
+        modell_.tcChange();
+    ausModell();
+}
+
+QWidget* TFrmSuche::felderAnlegen() {
+    auto* spalteW = new QWidget(this);
+    spalteW->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* v = new QVBoxLayout(spalteW);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto* r = new QGridLayout;
+    r->setHorizontalSpacing(4);
+
+    Label5_ = label("Label5", tr("Kalteleistung:"), this, 2);
+    Label14_ = label("Label14", QStringLiteral("kW"), this, 3);
+    feldAnlegen(Feld::Q0, "Q0", "SpinQ0", r, 0, Label5_, Label14_)
+        ->setToolTip(tr("Gewunschte Kalteleistung eingeben"));
+    feldAnlegen(Feld::t0, "t0", "SpinT0", r, 1,
+                label("Label6", tr("Verdampfungstemperatur:"), this, 2),
+                label("Label15", QStringLiteral("°C"), this, 5));
+    Label7_ = label("Label7", tr("Verflussigungstemperatur:"), this, 2);
+    Label8_ = label("Label8", tr("Lufteintrittstemperatur:"), this, 2);
+    r->addWidget(Label8_, 2, 0);
+    feldAnlegen(Feld::tc, "tc", "SpinTc", r, 2, Label7_, label("Label16", "°C", this, 5));
+    feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3, label("Label3", tr("Sauggastemperatur:"), this, 2),
+                label("Label17", QStringLiteral("°C"), this, 5))
+        ->setToolTip(tr("toh"));
+    feldAnlegen(Feld::dtu, "dtu", "SpinDTU", r, 4, label("Label2", tr("Unterkuhlung:"), this, 2),
+                label("Label18", QStringLiteral("K"), this, 6));
+
+    // Frequency and speed share the row below the fields; one of them is shown.
+    Panel3_ = panel("Panel3", this, 99);
+    auto* fh = new QHBoxLayout(Panel3_);
+    fh->setContentsMargins(0, 0, 0, 0);
+    fh->addWidget(label("Label21", tr("Frequenz:"), Panel3_, 2));
+    rb50Hz_ = new QRadioButton(tr("50 Hz"), Panel3_);
+    rb50Hz_->setObjectName(QStringLiteral("rb50Hz"));
+    rb60Hz_ = new QRadioButton(tr("60 Hz"), Panel3_);
+    rb60Hz_->setObjectName(QStringLiteral("rb60Hz"));
+    fh->addWidget(rb50Hz_);
+    fh->addWidget(rb60Hz_);
+    fh->addStretch();
+    connect(rb50Hz_, &QRadioButton::clicked, this, [this] {
+        modell_.rb50HzClick(false);
+        ausModell();
+    });
+    connect(rb60Hz_, &QRadioButton::clicked, this, [this] {
+        modell_.rb50HzClick(true);
+        ausModell();
+    });
+
+    Panel4_ = panel("Panel4", this, 99);
+    auto* nh = new QHBoxLayout(Panel4_);
+    nh->setContentsMargins(0, 0, 0, 0);
+    nh->addWidget(label("Label22", tr("Drehzahl:"), Panel4_, 2));
+    SpinN_ = new TDSpinEdit(Panel4_);
+    SpinN_->setObjectName(QStringLiteral("SpinN"));
+    SpinN_->setFixedWidth(80);
+    nh->addWidget(SpinN_);
+    nh->addWidget(label("Label57", tr("1/min"), Panel4_, 2));
+    nh->addStretch();
+    connect(SpinN_, &QSpinBox::valueChanged, this, [this](int wert) {
+        if (zeigt_)
+            return;
+        modell_.SpinNEingabe(wert);
+        ausModell();
+    });
+
+    v->addLayout(r);
+    v->addWidget(Panel3_);
+    v->addWidget(Panel4_);
+
+    Panel10_ = warnPanel("Panel10", "Label55", tr("Fur Verflussigungstemperaturen unterhalb 20 C"),
+                         "Label56", tr("Leistungsdaten bitte anfragen."), this);
+    v->addWidget(Panel10_);
+
+    v->addWidget(label("LabelKM", tr("Kaltemittel:"), this, 2));
+    KMListe_ = new QListWidget(this);
+    KMListe_->setObjectName(QStringLiteral("KMListe"));
+    KMListe_->setFixedHeight(7 * (fontMetrics().height() + 2) + 6);
+    v->addWidget(KMListe_);
+    connect(KMListe_, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeigt_)
+            return;
+        modell_.KMListeClick(zeile);
+        ausModell();
+    });
+    v->addStretch();
+    return spalteW;
+}
+
+QWidget* TFrmSuche::ergebnisAnlegen() {
+    Panel1_ = panel("Panel1", this, 99);
+    Panel1_->setMinimumWidth(300);
+    auto* v = new QVBoxLayout(Panel1_);
+    v->setContentsMargins(0, 0, 0, 0);
+    Panel8_ = warnPanel("Panel8", "Label34", tr("Kalteleistung zu gross"), "Label35",
+                        tr("Kein grosserer Verdichter verfugbar"), Panel1_);
+    v->addWidget(Panel8_);
+    stgSuche_ = new TStgSuche(Panel1_);
+    v->addWidget(stgSuche_, 1);
+    BitBtn2_ = new QPushButton(tr("Datenblatt"), Panel1_);
+    BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2_->setToolTip(tr("Nähere Information zu diesem Gerät zeigen") + QLatin1Char('\n') +
+                         tr("Das Datenblatt ist noch nicht verfügbar"));
+    BitBtn2_->setEnabled(false);
+    v->addWidget(BitBtn2_, 0, Qt::AlignLeft);
+    connect(stgSuche_, &TStgSuche::oeffnen, this, &TFrmSuche::BitBtn2Click);
+    connect(stgSuche_, &TStgSuche::zeileGewaehlt, this,
+            [this](int zeile) { modell_.liste().setRow(zeile); });
+    Panel1_->hide();
+    return Panel1_;
+}
+
+// Controls that this layout never shows but whose state is stored and passed on.
+QWidget* TFrmSuche::verborgeneAnlegen() {
+    auto* verborgen = new QWidget(this);
+    verborgen->setObjectName(QStringLiteral("Panel9"));
+    verborgen->hide();
+    chkq0_ = new QCheckBox(verborgen);
+    chkq0_->setObjectName(QStringLiteral("chkq0"));
+    chkq0_->setToolTip(tr("Mit/ohne Berücksichtigung der Kälteleistung suchen."));
+    chktyp_ = new QCheckBox(verborgen);
+    chktyp_->setObjectName(QStringLiteral("chktyp"));
+    chktyp_->setToolTip(tr("Suche nach einem bestimmten Verdichtertyp."));
+    vTyp_ = new QLineEdit(verborgen);
+    vTyp_->setObjectName(QStringLiteral("vTyp"));
+    vTyp_->setToolTip(tr("Verdichtertyp spezifizieren z.B.: \"QL4\""));
+    connect(chkq0_, &QCheckBox::clicked, this, [this](bool an) {
+        modell_.chkq0Click(an);
+        ausModell();
+    });
+    connect(chktyp_, &QCheckBox::clicked, this, [this](bool an) {
+        modell_.chktypClick(an);
+        ausModell();
+    });
+    connect(vTyp_, &QLineEdit::textEdited, this, [this](const QString& t) { modell_.vTyp = t; });
+    boxAnlegen(B::RBLV, "RBLV", tr("LV- und &ELV- Motor- Verdichter"), {}, verborgen, nullptr, 0);
+    boxAnlegen(B::verbundtoo, "verbundtoo", tr("auch nach &Verbundanlagen suchen"), {}, verborgen,
+               nullptr, 0);
+
+    auto* Panel5 = panel("Panel5", verborgen, 99);
+    auto* sv = new QVBoxLayout(Panel5);
+    sv->addWidget(label("Label23", tr("Sortierkriterien:"), Panel5, 2));
+    const std::pair<const char*, QString> optionen[] = {
+        {"rbKaelte", tr("Kälteleistung")},
+        {"rbHub", tr("Hubvolumen")},
+        {"rbAnzahl1", tr("Anzahl von Verdichtern (und Kälteleistung)")},
+        {"rbAnzahl2", tr("Anzahl von Verdichtern (und Hubvolumen)")}};
+    int nummer = 0;
+    for (const auto& [name, text] : optionen) {
+        auto* rb = new QRadioButton(text, Panel5);
+        rb->setObjectName(QString::fromLatin1(name));
+        rb->setChecked(nummer == 0);
+        sv->addWidget(rb);
+        const auto option = static_cast<search::SortOption>(nummer++);
+        connect(rb, &QRadioButton::clicked, this, [this, option] {
+            modell_.rbKaelteClick(option);
+            gridFuellen();
+            ausModell();
+        });
+    }
+    return verborgen;
+}
+
+TDEdit* TFrmSuche::feld(Feld f) const {
+    return felder_.value(f);
+}
+
+QCheckBox* TFrmSuche::box(Box b) const {
+    return boxen_.value(b);
+}
+
+void TFrmSuche::ausModell() {
+    const search::SuchModell& m = modell_;
+    zeigt_ = true;
+    rbVerdichter_->setChecked(m.rbVerdichter);
+    rbSatz_->setChecked(m.rbSatz);
+    Panel7_->setVisible(m.Panel7);
+    Panel6_->setVisible(m.Panel6);
+    for (auto it = boxen_.cbegin(); it != boxen_.cend(); ++it)
+        it.value()->setChecked(m.box(it.key()));
+    boxen_.value(B::RBW)->setEnabled(m.RBWEnabled);
+    boxen_.value(B::verbundtoo)->setEnabled(m.verbundtooEnabled);
+    Label7_->setVisible(m.Label7);
+    Label8_->setVisible(m.Label8);
+
+    QStringList gezeigt;
+    for (int i = 0; i < KMListe_->count(); ++i)
+        gezeigt << KMListe_->item(i)->text();
+    if (gezeigt != m.KMListe) {
+        KMListe_->clear();
+        KMListe_->addItems(m.KMListe);
+    }
+    KMListe_->setCurrentRow(m.KMListeIndex);
+
+    for (auto it = felder_.cbegin(); it != felder_.cend(); ++it)
+        setzeText(it.value(), const_cast<search::SuchModell&>(m).text(it.key()));
+    for (QWidget* w : {static_cast<QWidget*>(felder_.value(Feld::Q0)),
+                       static_cast<QWidget*>(Label5_), static_cast<QWidget*>(Label14_), SpinQ0_})
+        w->setVisible(m.Q0Sichtbar);
+    chkq0_->setChecked(m.chkq0);
+    chktyp_->setChecked(m.chktyp);
+    setzeText(vTyp_, m.vTyp);
+
+    rb50Hz_->setChecked(m.rb50Hz);
+    rb60Hz_->setChecked(m.rb60Hz);
+    Panel3_->setVisible(m.Panel3);
+    Panel4_->setVisible(m.Panel4);
+    SpinN_->setRange(m.SpinNMin, m.SpinNMax);
+    SpinN_->setValue(m.SpinN);
+
+    Panel10_->setVisible(m.Panel10);
+    Panel8_->setVisible(m.liste().Panel8());
+    Panel1_->setVisible(m.Panel1);
+    zeigt_ = false;
+}
+
+void TFrmSuche::gridFuellen() {
+    // The unit follows the heading text the search wrote ("Qo   " + unit).
+    const QString kopfQo = tr("Qo   ") + modell_.KopfQo.mid(5);
+    stgSuche_->fuellen(modell_.liste(), tr("Typ"), kopfQo);
+}
+
+void TFrmSuche::suchbereichOeffnen() {
+    stgSuche_->entschaerfen();
+    modell_.FormShow(suchIni_);
+    modell_.Panel1 = false;
+    modell_.liste().setPanel8(false);
+    calc::EinhLabelsSetzen(this, einheiten_);
+    gridFuellen();
+    ausModell();
+    setFocus();
+}
+
+void TFrmSuche::OKBtnClick() {
+    if (!dienste_) {
+        emit statusMeldung(tr("Die Produktdaten sind nicht geladen."));
+        return;
+    }
+    for (auto it = felder_.cbegin(); it != felder_.cend(); ++it)
+        modell_.text(it.key()) = it.value()->AsString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    search::SuchDienste d{*dienste_->dm, *dienste_->stoff, &chart_, &dienste_->listen.aggregate,
+                          &dienste_->listen.kondensatoren};
+    modell_.OKBtnClick(suchIni_, d);
+    gridFuellen();
+    ausModell();
+    stgSuche_->setFocus();
+    QApplication::restoreOverrideCursor();
+}
+
+void TFrmSuche::CancelBtnClick() {
+    modell_.Panel1 = false;
+    ausModell();
+    emit zurueck();
+}
+
+void TFrmSuche::BitBtn1Click() {
+    emit statusMeldung(tr("Hilfe ist noch nicht verfügbar"));
+}
+
+void TFrmSuche::BitBtn2Click() {
+    if (!dienste_ || modell_.ergebnis().anzahl() == 0)
+        return;
+    search::DatenblattDaten daten;
+    if (modell_.datenblatt(*dienste_->dm, daten))
+        emit statusMeldung(tr("Das Datenblatt ist noch nicht verfügbar"));
+}
+
+} // namespace drel::ui

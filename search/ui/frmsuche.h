@@ -1,0 +1,119 @@
+// The search window: the criteria, the series boxes, the refrigerant list and the
+// result grid, bound to SuchModell. Every handler forwards to the model and then shows
+// the model's state again (ausModell); the window itself holds no search logic.
+#pragma once
+
+#include "base/ui/tdform.h"
+#include "chart/grenztest.h"
+#include "search/suchmodell.h"
+#include "search/suchstart.h"
+
+#include <QMap>
+#include <memory>
+#include <optional>
+
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace drel::ui {
+
+class TDEdit;
+class TDSpinEdit;
+class TStgSuche;
+
+class TFrmSuche : public TDForm {
+    Q_OBJECT
+public:
+    TFrmSuche(calc::Einheiten& einheiten, QWidget* parent = nullptr);
+    ~TFrmSuche() override;
+
+    // FormCreate: the database check and the lists of the condensing-unit search; the
+    // window can search only after it.
+    void FormCreate(db::TDataModule1& dm, calc::TStoff& stoff,
+                    const db::PruefBeobachter& beobachter = {});
+    bool suchbereit() const { return dienste_.has_value(); }
+    // search.ini (read on every show, written on every search).
+    void setSuchIni(const QString& pfad) { suchIni_ = pfad; }
+
+    // The main window opens the search area: settings read, result area hidden.
+    void suchbereichOeffnen();
+
+    search::SuchModell& model() { return modell_; }
+    TStgSuche* stgSuche() const { return stgSuche_; }
+    TDEdit* feld(search::Feld f) const;
+    QCheckBox* box(search::Box b) const;
+
+    void OKBtnClick();
+    void CancelBtnClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    // Shows the model's state in the widgets.
+    void ausModell();
+
+signals:
+    void zurueck();                          // CancelBtn: back to the product browser
+    void statusMeldung(const QString& text); // a line for the main window's status bar
+
+private:
+    void anlegen();
+    QWidget* kopfAnlegen();
+    QWidget* serienAnlegen();
+    QWidget* verdichterBoxenAnlegen();
+    QWidget* aggregatBoxenAnlegen();
+    QWidget* felderAnlegen();
+    QWidget* ergebnisAnlegen();
+    QWidget* verborgeneAnlegen();
+    QCheckBox* boxAnlegen(search::Box b, const char* name, const QString& serie,
+                          const QString& text, QWidget* parent, QGridLayout* raster, int zeile);
+    TDEdit* feldAnlegen(search::Feld f, const char* name, const char* spinName, QGridLayout* raster,
+                        int zeile, QLabel* label, QLabel* einheit);
+    void feldGeaendert(search::Feld f);
+    void gridFuellen();
+
+    calc::Einheiten& einheiten_;
+    search::SuchModell modell_;
+    QString suchIni_;
+    struct Dienste {
+        db::TDataModule1* dm;
+        calc::TStoff* stoff;
+        search::SuchListen listen;
+    };
+    std::optional<Dienste> dienste_;
+    chart::GrenzChart chart_;
+
+    QRadioButton* rbVerdichter_ = nullptr;
+    QRadioButton* rbSatz_ = nullptr;
+    QListWidget* KMListe_ = nullptr;
+    QMap<search::Feld, TDEdit*> felder_;
+    QMap<search::Box, QCheckBox*> boxen_;
+    QLabel* Label7_ = nullptr;
+    QLabel* Label8_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QLabel* Label14_ = nullptr;
+    QWidget* SpinQ0_ = nullptr;
+    QWidget* Panel3_ = nullptr;
+    QWidget* Panel4_ = nullptr;
+    QWidget* Panel6_ = nullptr;
+    QWidget* Panel7_ = nullptr;
+    QWidget* Panel8_ = nullptr;
+    QWidget* Panel10_ = nullptr;
+    QWidget* Panel1_ = nullptr;
+    QRadioButton* rb50Hz_ = nullptr;
+    QRadioButton* rb60Hz_ = nullptr;
+    TDSpinEdit* SpinN_ = nullptr;
+    QCheckBox* chkq0_ = nullptr;
+    QCheckBox* chktyp_ = nullptr;
+    QLineEdit* vTyp_ = nullptr;
+    TStgSuche* stgSuche_ = nullptr;
+    QPushButton* BitBtn2_ = nullptr;
+    bool zeigt_ = false; // ausModell is writing the widgets
+};
+
+} // namespace drel::ui

@@ -1,0 +1,127 @@
+#include "search/ui/stgsuche.h"
+
+#include "search/ergebnisliste.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace drel::ui {
+
+namespace {
+
+const QColor kHellblau(214, 227, 247);
+
+class ZellMaler : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool markiert = option.state & (QStyle::State_Selected | QStyle::State_HasFocus);
+        painter->fillRect(option.rect, stgZellFarbe(index.row() + 1, markiert, option.palette));
+        painter->setPen(stgTextFarbe(markiert, option.palette));
+        painter->setFont(option.font);
+        const int spalte = index.column();
+        QRect r = option.rect.adjusted(spalte == 0 ? 2 : 0, TStgSuche::kTextOben,
+                                       spalte == 0 ? 0 : -TStgSuche::kRandRechts, 0);
+        painter->drawText(r, static_cast<int>(stgAusrichtung(spalte) | Qt::AlignTop),
+                          index.data().toString());
+    }
+};
+
+} // namespace
+
+QColor stgZellFarbe(int gridZeile, bool markiert, const QPalette& palette) {
+    if (markiert)
+        return palette.color(QPalette::Highlight);
+    return gridZeile % 2 == 1 ? kHellblau : palette.color(QPalette::ToolTipBase);
+}
+
+QColor stgTextFarbe(bool markiert, const QPalette& palette) {
+    return palette.color(markiert ? QPalette::Base : QPalette::Text);
+}
+
+Qt::Alignment stgAusrichtung(int spalte) {
+    return spalte == 0 ? Qt::AlignLeft : Qt::AlignRight;
+}
+
+TStgSuche::TStgSuche(QWidget* parent) : QTableWidget(1, 2, parent) {
+    setObjectName(QStringLiteral("stgSuche"));
+    setToolTip(tr("Return oder Doppelklick fur nahere Informationen"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    horizontalHeader()->setStretchLastSection(true);
+    setColumnWidth(0, 160);
+    setItemDelegate(new ZellMaler(this));
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int zeile, int, int, int) { zelleGewechselt(zeile); });
+}
+
+void TStgSuche::fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp,
+                        const QString& kopfQo) {
+    fuellt_ = true;
+    setHorizontalHeaderLabels({kopfTyp, kopfQo});
+    const auto& zeilen = liste.zeilen();
+    clearContents();
+    setRowCount(static_cast<int>(zeilen.size()));
+    for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
+        setItem(i, 0, new QTableWidgetItem(zeilen[static_cast<std::size_t>(i)].typ));
+        setItem(i, 1, new QTableWidgetItem(zeilen[static_cast<std::size_t>(i)].qo));
+    }
+    setCurrentCell(liste.Row() - 1, 0);
+    fuellt_ = false;
+    obereZeile_ = liste.TopRow();
+    obereZeileSetzen();
+    // The area may get its final size only when it is shown after the first search.
+    QTimer::singleShot(0, this, &TStgSuche::obereZeileSetzen);
+}
+
+void TStgSuche::obereZeileSetzen() {
+    updateGeometries();
+    verticalScrollBar()->setValue(obereZeile_ - 1);
+}
+
+int TStgSuche::TopRow() const {
+    return rowAt(0) + 1;
+}
+
+void TStgSuche::zelleGewechselt(int zeile) {
+    if (fuellt_)
+        return;
+    emit zeileGewaehlt(zeile + 1);
+    if (scharf_) {
+        scharf_ = false;
+        emit oeffnen();
+    }
+}
+
+void TStgSuche::mousePressEvent(QMouseEvent* event) {
+    // The press selects its cell first; only the selection after it opens.
+    QTableWidget::mousePressEvent(event);
+    scharf_ = event->button() == Qt::LeftButton;
+}
+
+void TStgSuche::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    emit oeffnen();
+}
+
+void TStgSuche::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit oeffnen();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+} // namespace drel::ui

@@ -1,0 +1,307 @@
+// The search window driven through its widgets: box groups, entry checks, a search on
+// the sample catalogue with the preselected row, search.ini and the result grid's
+// mouse and key rules.
+#include "base/messagesink.h"
+#include "base/numberformat.h"
+#include "base/ui/tdedit.h"
+#include "calc/einheiten.h"
+#include "db/datamodule.h"
+#include "dbbuild/dbneu.h"
+#include "fluid/stoff.h"
+#include "search/ui/frmsuche.h"
+#include "search/ui/stgsuche.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Fontconfig keeps its caches until exit; that is not ours to free.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
+namespace drel::ui {
+namespace {
+
+using B = SuchRec;
+using search::Feld;
+
+// The sample catalogue built once for the whole test binary.
+struct Katalog {
+    QTemporaryDir dir;
+    bool gebaut = false;
+    std::unique_ptr<db::TDataModule1> dm;
+    calc::TStoff stoff;
+
+    Katalog() {
+        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
+        const QString daten = dir.filePath(QStringLiteral("Daten"));
+        QDir().mkpath(daten);
+        for (const QString& name : quelle.entryList({QStringLiteral("*.xml")}, QDir::Files))
+            QFile::copy(quelle.filePath(name), daten + QLatin1Char('/') + name);
+        RecordingSink sink;
+        ScopedMessageSink scope(&sink);
+        gebaut = db::DBNeu(daten).dbNeuAufbauen();
+        if (!gebaut)
+            return;
+        dm = std::make_unique<db::TDataModule1>(dir.path());
+        stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+    }
+    static Katalog& get() {
+        static Katalog k;
+        return k;
+    }
+};
+
+class FrmSucheTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setNumberSeparators(NumberSeparators::german());
+        setBeepHook([] {});
+        einheiten.klick(calc::EinheitGruppe::Leistung, 0);
+        einheiten.klick(calc::EinheitGruppe::Antrieb, 0);
+        einheiten.klick(calc::EinheitGruppe::Temperatur, 0);
+        einheiten.bestaetigen();
+        fenster = std::make_unique<TFrmSuche>(einheiten);
+        fenster->setSuchIni(ini.filePath(QStringLiteral("search.ini")));
+        fenster->resize(880, 470);
+        fenster->show();
+        QApplication::setActiveWindow(fenster.get());
+        fenster->suchbereichOeffnen();
+    }
+    void TearDown() override { setBeepHook({}); }
+
+    bool katalog() {
+        Katalog& k = Katalog::get();
+        if (!k.gebaut)
+            return false;
+        if (!fenster->suchbereit())
+            fenster->FormCreate(*k.dm, k.stoff);
+        return true;
+    }
+    QStringList kaeltemittel() const {
+        auto* liste = fenster->findChild<QListWidget*>(QStringLiteral("KMListe"));
+        QStringList texte;
+        for (int i = 0; i < liste->count(); ++i)
+            texte << liste->item(i)->text();
+        return texte;
+    }
+    bool sichtbar(const char* name) const {
+        auto* w = fenster->findChild<QWidget*>(QString::fromLatin1(name));
+        return w && w->isVisibleTo(fenster.get());
+    }
+    void tippen(QWidget* w, const QString& text) {
+        w->setFocus();
+        QCoreApplication::processEvents();
+        for (QChar c : text) {
+            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(w, &druck);
+            QKeyEvent los(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(w, &los);
+        }
+    }
+    // The typical request: QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW.
+    void typischeAnfrage() {
+        fenster->box(B::RBQN)->click();
+        auto* liste = fenster->findChild<QListWidget*>(QStringLiteral("KMListe"));
+        liste->setCurrentItem(
+            liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly).value(0));
+        fenster->feld(Feld::t0)->setText(QStringLiteral("-10"));
+        fenster->feld(Feld::tc)->setText(QStringLiteral("45"));
+        fenster->feld(Feld::Q0)->setText(QStringLiteral("10"));
+    }
+    void ok() { fenster->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click(); }
+
+    QTemporaryDir ini;
+    calc::Einheiten einheiten;
+    std::unique_ptr<TFrmSuche> fenster;
+};
+
+TEST_F(FrmSucheTest, TickingWWithQlTickedSwitchesToSpeed) {
+    EXPECT_EQ(fenster->windowTitle(), "Suchkriterien");
+    fenster->box(B::RBQL)->click();
+    ASSERT_TRUE(fenster->box(B::RBQL)->isChecked());
+    EXPECT_TRUE(sichtbar("Panel3"));
+    fenster->box(B::RBW)->click();
+    EXPECT_FALSE(fenster->box(B::RBQL)->isChecked());
+    EXPECT_TRUE(sichtbar("Panel4"));
+    EXPECT_FALSE(sichtbar("Panel3"));
+    EXPECT_EQ(kaeltemittel(), (QStringList{"R134a", "R407C", "R22", "R404A, R507", "R717"}));
+}
+
+TEST_F(FrmSucheTest, UnitModeShowsTheAirInletLabel) {
+    fenster->findChild<QWidget*>(QStringLiteral("rbSatz"))
+        ->metaObject()
+        ->invokeMethod(fenster->findChild<QWidget*>(QStringLiteral("rbSatz")), "click");
+    EXPECT_TRUE(sichtbar("Panel6"));
+    EXPECT_FALSE(sichtbar("Panel7"));
+    fenster->box(B::RBCQNL)->click();
+    EXPECT_FALSE(fenster->box(B::RBCQNR)->isChecked());
+    EXPECT_TRUE(sichtbar("Label8"));
+    EXPECT_FALSE(sichtbar("Label7"));
+    EXPECT_EQ(kaeltemittel(), (QStringList{"R134a", "R407C", "R22", "R404A, R507"}));
+}
+
+TEST_F(FrmSucheTest, LeavingAFieldAppliesItsBounds) {
+    TDEdit* tc = fenster->feld(Feld::tc);
+    tc->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(tc->hasFocus());
+    tc->selectAll();
+    tippen(tc, QStringLiteral("130"));
+    EXPECT_EQ(tc->text(), "130");
+    fenster->feld(Feld::t0)->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tc->text(), "120");
+    EXPECT_EQ(fenster->model().tc, "120");
+
+    // Typing a low condensing temperature shows the warning at once.
+    tc->setFocus();
+    tc->selectAll();
+    tippen(tc, QStringLiteral("15"));
+    EXPECT_TRUE(sichtbar("Panel10"));
+    tippen(tc, QStringLiteral("0"));
+    EXPECT_FALSE(sichtbar("Panel10")) << "150 is no low temperature";
+}
+
+TEST_F(FrmSucheTest, CapacityFieldRefusesThePoint) {
+    TDEdit* q0 = fenster->feld(Feld::Q0);
+    q0->setFocus();
+    q0->selectAll();
+    tippen(q0, QStringLiteral("12.5"));
+    EXPECT_EQ(q0->text(), "125");
+}
+
+TEST_F(FrmSucheTest, SearchFillsTheGridAndPreselectsTheFirstReachingQ0) {
+    if (!katalog())
+        GTEST_SKIP() << "no sample catalogue in data/Daten";
+    typischeAnfrage();
+    ok();
+    EXPECT_TRUE(sichtbar("Panel1"));
+    EXPECT_FALSE(sichtbar("Panel8"));
+    TStgSuche* grid = fenster->stgSuche();
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Qo   kW");
+    ASSERT_GT(grid->rowCount(), 3);
+    const int gewaehlt = grid->Row();
+    ASSERT_GE(gewaehlt, 1);
+    auto qo = [grid](int row) { return floatOrZero(grid->item(row - 1, 1)->text().remove('.')); };
+    EXPECT_GE(qo(gewaehlt), 10.0);
+    for (int row = 1; row < gewaehlt; ++row)
+        EXPECT_LT(qo(row), 10.0) << row;
+    for (int row = 1; row <= grid->rowCount(); ++row)
+        EXPECT_TRUE(grid->item(row - 1, 0)->text().startsWith(QLatin1String("QN"))) << row;
+    EXPECT_EQ(fenster->model().liste().Row(), gewaehlt);
+}
+
+TEST_F(FrmSucheTest, NoCompressorReachesTheCapacity) {
+    if (!katalog())
+        GTEST_SKIP() << "no sample catalogue in data/Daten";
+    typischeAnfrage();
+    fenster->feld(Feld::Q0)->setText(QStringLiteral("1000"));
+    ok();
+    EXPECT_TRUE(sichtbar("Panel8"));
+    EXPECT_EQ(fenster->stgSuche()->Row(), fenster->stgSuche()->rowCount()) << "the last row";
+}
+
+TEST_F(FrmSucheTest, SearchIniWrittenByTheWindowReadsBackIdentically) {
+    if (!katalog())
+        GTEST_SKIP() << "no sample catalogue in data/Daten";
+    typischeAnfrage();
+    fenster->feld(Feld::ts)->setText(QStringLiteral("12,5"));
+    ok();
+    QFile datei(ini.filePath(QStringLiteral("search.ini")));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray erstes = datei.readAll();
+    datei.close();
+    ASSERT_EQ(erstes.size(), SuchRec::Groesse);
+    const SuchRec rec = SuchRec::lesen(erstes);
+    EXPECT_EQ(rec.t0, "-10");
+    EXPECT_EQ(rec.ts, "12,5");
+    EXPECT_TRUE(rec.box(B::RBQN));
+    EXPECT_FALSE(rec.box(B::RBWT));
+
+    // A fresh window shows what the file holds and writes the same bytes again.
+    TFrmSuche zweites(einheiten);
+    zweites.setSuchIni(ini.filePath(QStringLiteral("search.ini")));
+    zweites.FormCreate(*Katalog::get().dm, Katalog::get().stoff);
+    zweites.suchbereichOeffnen();
+    EXPECT_EQ(zweites.feld(Feld::ts)->text(), "12,5");
+    EXPECT_TRUE(zweites.box(B::RBQN)->isChecked());
+    EXPECT_EQ(zweites.findChild<QListWidget*>(QStringLiteral("KMListe"))->currentItem()->text(),
+              "R404A, R507");
+    zweites.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_EQ(datei.readAll(), erstes);
+}
+
+TEST_F(FrmSucheTest, HelpAndDataSheetAreNotThereYet) {
+    QSignalSpy meldung(fenster.get(), &TFrmSuche::statusMeldung);
+    fenster->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    ASSERT_EQ(meldung.count(), 1);
+    EXPECT_EQ(meldung.at(0).at(0).toString(), QString::fromUtf8("Hilfe ist noch nicht verfügbar"));
+    EXPECT_FALSE(fenster->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
+
+    QSignalSpy zurueck(fenster.get(), &TFrmSuche::zurueck);
+    fenster->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    EXPECT_EQ(zurueck.count(), 1);
+    EXPECT_FALSE(sichtbar("Panel1"));
+}
+
+TEST(StgSuche, CellColoursAndAlignment) {
+    QPalette p;
+    p.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    p.setColor(QPalette::Highlight, QColor(10, 20, 200));
+    p.setColor(QPalette::Base, QColor(250, 250, 250));
+    p.setColor(QPalette::Text, QColor(1, 2, 3));
+    EXPECT_EQ(stgZellFarbe(1, false, p), QColor(214, 227, 247));
+    EXPECT_EQ(stgZellFarbe(2, false, p), QColor(255, 255, 220));
+    EXPECT_EQ(stgZellFarbe(3, false, p), QColor(214, 227, 247));
+    EXPECT_EQ(stgZellFarbe(2, true, p), QColor(10, 20, 200));
+    EXPECT_EQ(stgTextFarbe(true, p), QColor(250, 250, 250));
+    EXPECT_EQ(stgTextFarbe(false, p), QColor(1, 2, 3));
+    EXPECT_EQ(stgAusrichtung(0), Qt::AlignLeft);
+    EXPECT_EQ(stgAusrichtung(1), Qt::AlignRight);
+}
+
+TEST(StgSuche, LeftPressArmsTheNextSelectionOnce) {
+    TStgSuche grid;
+    grid.setRowCount(6);
+    grid.resize(300, 300);
+    grid.show();
+    QSignalSpy oeffnen(&grid, &TStgSuche::oeffnen);
+    auto druck = [&grid](int row, Qt::MouseButton knopf) {
+        const QPoint p = grid.visualRect(grid.model()->index(row, 0)).center();
+        QMouseEvent e(QEvent::MouseButtonPress, p, grid.viewport()->mapToGlobal(p), knopf, knopf,
+                      Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &e);
+        QMouseEvent los(QEvent::MouseButtonRelease, p, grid.viewport()->mapToGlobal(p), knopf,
+                        Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &los);
+    };
+    druck(1, Qt::LeftButton);
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(oeffnen.count(), 0) << "the press selects before it arms";
+    EXPECT_TRUE(grid.scharf());
+    grid.setCurrentCell(3, 0);
+    EXPECT_EQ(oeffnen.count(), 1);
+    grid.setCurrentCell(4, 0);
+    EXPECT_EQ(oeffnen.count(), 1) << "one shot";
+    druck(2, Qt::RightButton);
+    EXPECT_FALSE(grid.scharf()) << "any other button disarms";
+
+    QKeyEvent taste(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &taste);
+    EXPECT_EQ(oeffnen.count(), 2);
+}
+
+} // namespace
+} // namespace drel::ui

@@ -1,0 +1,212 @@
+// drel-screenshot: builds the sample catalogue into a temporary program directory,
+// opens the main window offscreen and writes one PNG per named state, so that the
+// windows can be reviewed without a display.
+// Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]
+#include "app/programmstart.h"
+#include "app/ui/frmmenue.h"
+#include "base/directories.h"
+#include "base/messagesink.h"
+#include "base/numberformat.h"
+#include "base/ui/tdedit.h"
+#include "calc/einheiten.h"
+#include "calc/ui/frmeinheiten.h"
+#include "db/datamodule.h"
+#include "dbbuild/dbneu.h"
+#include "fluid/stoff.h"
+#include "search/ui/frmsuche.h"
+#include "search/ui/stgsuche.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace drel;
+
+namespace {
+
+bool katalogBauen(const QString& daten, const QString& programm) {
+    const QDir quelle(daten + QStringLiteral("/Daten"));
+    const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
+    if (xml.isEmpty() || !QDir(programm).mkpath(QStringLiteral("Daten")))
+        return false;
+    for (const QString& datei : xml)
+        QFile::copy(quelle.filePath(datei), programm + QStringLiteral("/Daten/") + datei);
+    return db::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen();
+}
+
+void einheitenWaehlen(int leistung, int temperatur) {
+    calc::Einheiten& e = calc::einheiten();
+    e.klick(calc::EinheitGruppe::Leistung, leistung);
+    e.klick(calc::EinheitGruppe::Antrieb, 0);
+    e.klick(calc::EinheitGruppe::Temperatur, temperatur);
+    e.bestaetigen();
+    e.speichern(pfad(verzeichnisse().einstellungen, QStringLiteral("units.dat")));
+}
+
+void warten() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+class Aufnahme {
+public:
+    Aufnahme(ui::TFrmMenue& menue, QString out) : menue_(menue), out_(std::move(out)) {}
+
+    bool speichern(QWidget* w, const QString& name) {
+        warten();
+        const QString datei = out_ + QLatin1Char('/') + name + QStringLiteral(".png");
+        const bool ok = w->grab().save(datei);
+        std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(datei));
+        return ok;
+    }
+
+    ui::TFrmSuche& suche() { return *menue_.suche(); }
+
+    // The typical request: QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW (in the
+    // units of the moment).
+    void anfrage(const QString& t0, const QString& tc, const QString& q0) {
+        menue_.suchbereichOeffnen();
+        ui::TFrmSuche& s = suche();
+        if (!s.box(SuchRec::RBQN)->isChecked())
+            s.box(SuchRec::RBQN)->click();
+        auto* liste = s.findChild<QListWidget*>(QStringLiteral("KMListe"));
+        const auto treffer = liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly);
+        if (!treffer.isEmpty())
+            liste->setCurrentItem(treffer.front());
+        s.feld(search::Feld::t0)->setText(t0);
+        s.feld(search::Feld::tc)->setText(tc);
+        s.feld(search::Feld::Q0)->setText(q0);
+    }
+
+    void ok() { suche().findChild<QPushButton*>(QStringLiteral("OKBtn"))->click(); }
+
+    ui::TFrmMenue& menue_;
+    QString out_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString out;
+    QString daten = QStringLiteral(DREL_SOURCE_DIR "/data");
+    QStringList zustaende;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            out = args[++i];
+        else if (args[i] == QLatin1String("--state") && i + 1 < args.size())
+            zustaende << args[++i];
+        else if (args[i] == QLatin1String("--data") && i + 1 < args.size())
+            daten = args[++i];
+        else {
+            std::fprintf(stderr,
+                         "usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]\n");
+            return 2;
+        }
+    }
+    if (out.isEmpty() || !QDir().mkpath(out)) {
+        std::fprintf(stderr, "usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]\n");
+        return 2;
+    }
+    setNumberSeparators(NumberSeparators::german());
+    ui::setBeepHook([] {});
+
+    RecordingSink meldungen;
+    ScopedMessageSink sinkGuard(&meldungen);
+    QTemporaryDir tmp;
+    const QString programm = tmp.filePath(QStringLiteral("programm"));
+    const QString dokumente = tmp.filePath(QStringLiteral("dokumente"));
+    QDir().mkpath(dokumente);
+    if (!katalogBauen(daten, programm)) {
+        std::fprintf(stderr, "cannot build the sample catalogue from %s/Daten\n",
+                     qPrintable(daten));
+        return 1;
+    }
+    db::TDataModule1& dm = db::createDataModule(programm);
+    int ergebnis = 0;
+    {
+        Programmstart start(programm, dokumente);
+        ui::TFrmMenue menue(start);
+        calc::stoff().Create(daten + QStringLiteral("/reflibs"));
+        einheitenWaehlen(0, 0);
+        menue.sucheVorbereiten(dm, calc::stoff());
+        menue.resize(900, 650);
+        menue.show();
+        warten();
+        Aufnahme a(menue, out);
+
+        const std::vector<std::pair<QString, std::function<bool()>>> alle{
+            {QStringLiteral("hauptfenster"), [&] { return a.speichern(&menue, "hauptfenster"); }},
+            {QStringLiteral("suche"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 menue.suchbereichOeffnen();
+                 return a.speichern(&menue, QStringLiteral("suche"));
+             }},
+            {QStringLiteral("suche-ergebnis"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 return a.speichern(&menue, QStringLiteral("suche-ergebnis"));
+             }},
+            {QStringLiteral("suche-ergebnis-fahrenheit"),
+             [&] {
+                 einheitenWaehlen(1, 1);
+                 a.anfrage(QStringLiteral("14"), QStringLiteral("113"), QStringLiteral("34130"));
+                 a.ok();
+                 const bool ok = a.speichern(&menue, QStringLiteral("suche-ergebnis-fahrenheit"));
+                 einheitenWaehlen(0, 0);
+                 return ok;
+             }},
+            {QStringLiteral("suche-zu-gross"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("1000"));
+                 a.ok();
+                 return a.speichern(&menue, QStringLiteral("suche-zu-gross"));
+             }},
+            {QStringLiteral("suche-leer"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("10"));
+                 a.ok();
+                 return a.speichern(&menue, QStringLiteral("suche-leer"));
+             }},
+            {QStringLiteral("suche-hilfe"),
+             [&] {
+                 menue.suchbereichOeffnen();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+                 return a.speichern(&menue, QStringLiteral("suche-hilfe"));
+             }},
+            {QStringLiteral("einheiten"),
+             [&] {
+                 ui::TFrmEinheiten fenster(calc::einheiten(), tmp.filePath("units-probe.dat"),
+                                           &menue);
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("einheiten"));
+             }},
+        };
+        for (const auto& [name, aufnehmen] : alle) {
+            if (!zustaende.isEmpty() && !zustaende.contains(name))
+                continue;
+            if (!aufnehmen())
+                ergebnis = 1;
+        }
+        for (const Message& m : meldungen.messages)
+            std::printf("message: %s\n", qPrintable(m.text));
+        menue.hide();
+    }
+    db::destroyDataModule();
+    return ergebnis;
+}
