@@ -65,8 +65,8 @@ constexpr QStringView kMusterMasse = u"###,###,##0.000";
 TechnikModell::TechnikModell(db::TDataModule1& dm, calc::TStoff& stoff,
                              const calc::Einheiten& einheiten)
     : dm_(dm), stoff_(stoff), einheiten_(einheiten) {
-    for (Feld* f : {&Q2, &Q3, &pan, &strom, &spannung, &Edit4, &Edit7, &Edit5, &Q2V1, &Q3V1,
-                    &panV1, &StromV1, &Q2V2, &Q3V2, &panV2, &StromV2})
+    for (Feld* f : {&Q2, &Q3, &pan, &strom, &spannung, &Edit4, &Edit7, &Edit5, &Q2V1, &Q3V1, &panV1,
+                    &StromV1, &Q2V2, &Q3V2, &panV2, &StromV2})
         f->text = kStrich;
     spannung.sichtbar = false;
     strom.sichtbar = false;
@@ -337,7 +337,9 @@ void TechnikModell::MinMaxHolen() {
         tcmin = std::min<double>(tcmin, p.tc[k]);
         tcmax = std::max<double>(tcmax, p.tc[k]);
     }
-    auto anzeige = [&](double c) { return static_cast<int>(std::trunc(einheiten_.TempAnzeige(c))); };
+    auto anzeige = [&](double c) {
+        return static_cast<int>(std::trunc(einheiten_.TempAnzeige(c)));
+    };
     const int a0 = anzeige(t0min), b0 = anzeige(t0max), ac = anzeige(tcmin), bc = anzeige(tcmax);
     SpinEdit1 = {a0 - 5, b0 + 5, a0};
     SpinEdit2 = {a0 - 5, b0 + 5, b0};
@@ -599,8 +601,12 @@ void TechnikModell::AusgabeFuellen() {
     const double Qc2 = zwei ? aufFuenfHundertstel(r.verdichter2.QoV + anteil * r.P2) : 0.0;
     const double cop = (Qo1 + Qo2) / (P1 + P2);
 
-    auto leistung = [&](double kw) { return zeigen(kMusterLeistung, einheiten_.LeistungAnzeige(kw)); };
-    auto antrieb = [&](double kw) { return zeigen(kMusterLeistung, einheiten_.AntriebAnzeige(kw)); };
+    auto leistung = [&](double kw) {
+        return zeigen(kMusterLeistung, einheiten_.LeistungAnzeige(kw));
+    };
+    auto antrieb = [&](double kw) {
+        return zeigen(kMusterLeistung, einheiten_.AntriebAnzeige(kw));
+    };
     Q2V1.text = leistung(Qo1);
     Q3V1.text = leistung(Qv1);
     panV1.text = antrieb(P1);
@@ -673,8 +679,7 @@ void TechnikModell::DiagrammZeichnen() {
     const chart::WinFarbe farbe = diagramm_.zeichnen(gezeigt, achsen, DiagT0, DiagTc);
 
     calc::ArtikelHinweise& h = hinweise_;
-    const bool grenzHinweis =
-        h.anwendt01 || h.anwendt02 || h.anwendtc1 || h.anwendtc2 || h.Label25;
+    const bool grenzHinweis = h.anwendt01 || h.anwendt02 || h.anwendtc1 || h.anwendtc2 || h.Label25;
     if (!grenzHinweis && !chart::grenzFarbeZulaessig(farbe))
         h.Label25 = true;
     if (farbe == chart::kFuellFarbe1) {

@@ -116,13 +116,13 @@ public:
     Feld ediHZ2{QStringLiteral("50"), false};
     Feld cmbHZ{QStringLiteral("50"), false};
     Feld tFUA{QString(), false};
-    bool Sptc = true;      // tc step button shown (hidden for condensing units)
+    bool Sptc = true; // tc step button shown (hidden for condensing units)
     bool SpinButton2 = true;
-    bool Frequenz = true;  // "Frequenz" / "Hz" shown
-    bool Drehzahl = false; // "Drehzahl" / "1/min" shown
+    bool Frequenz = true;   // "Frequenz" / "Hz" shown
+    bool Drehzahl = false;  // "Drehzahl" / "1/min" shown
     bool Frequenz1 = false; // "Frequenz Verdichter 1" instead of "Frequenz"
-    bool Panel12 = false;  // second frequency
-    bool Panel13 = false;  // intermediate-cooler temperature
+    bool Panel12 = false;   // second frequency
+    bool Panel13 = false;   // intermediate-cooler temperature
     bool Panel14 = false;
     bool Panel16 = false;
     bool Unterkuehlung = true; // subcooling controls
@@ -196,7 +196,7 @@ private:
     calc::ArtikelHinweise hinweise_;
     GrenzDiagramm diagramm_;
     int bildNummer_ = 0;
-    int gruppe_ = 0; // product group of the shown article
+    int gruppe_ = 0;                // product group of the shown article
     chart::GrenzPolygone polygone_; // as last read for the diagram
     std::optional<db::LukoEintrag> kondensator_;
     bool waehlt_ = false; // the type text is being set; the refrigerant list stays quiet

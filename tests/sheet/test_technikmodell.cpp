@@ -33,8 +33,8 @@ protected:
         testing::einheitenSI(einheiten_);
         programmschalter() = Programmschalter{};
         betriebspunkt() = Betriebspunkt{};
-        modell_ = std::make_unique<TechnikModell>(*Katalog::get().dm, Katalog::get().stoff,
-                                                  einheiten_);
+        modell_ =
+            std::make_unique<TechnikModell>(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
     }
 
     // Opens the sheet on `gezeigt` among `typen` as the search does.
