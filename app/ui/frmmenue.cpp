@@ -398,6 +398,9 @@ void TFrmMenue::TV1Click(QTreeWidgetItem* knoten) {
 void TFrmMenue::suchbereichOeffnen() {
     Panel2_->hide();
     teiler_->hide();
+    // A docked sheet stays docked behind the search until it is opened again.
+    Panel3_->hide();
+    suche_->setEnabled(true);
     Panel1_->show();
     suche_->show(); // a dialog class stays hidden until it is shown itself
     Sprache1_->setEnabled(false);
@@ -407,6 +410,7 @@ void TFrmMenue::suchbereichOeffnen() {
 
 void TFrmMenue::browserZeigen() {
     Panel1_->hide();
+    Panel3_->hide();
     teiler_->show();
     Panel5_->show();
     Sprache1_->setEnabled(true);
@@ -446,6 +450,7 @@ void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
     blatt->ausSuche(daten);
     MenueEintragen(blatt, false);
     Panel1_->hide();
+    teiler_->hide();
     Panel3_->show();
     blatt->show();
     blatt->raise();
@@ -477,6 +482,7 @@ void TFrmMenue::andocken(TFrmTechnik* blatt) {
     neuesFenster_ = false;
     MenueEintragen(blatt, false);
     Panel1_->hide();
+    teiler_->hide();
     Panel3_->show();
     blatt->show();
     blatt->raise();

@@ -36,11 +36,19 @@ QLabel* label(const char* name, const QString& text, QWidget* parent, int tag = 
     return l;
 }
 
-QWidget* panel(const char* name, QWidget* parent) {
+QWidget* panel(const char* name, QWidget* parent, int tag = 99) {
     auto* p = new QWidget(parent);
     p->setObjectName(QString::fromLatin1(name));
     p->setProperty("tdArt", QStringLiteral("Panel"));
+    p->setProperty("tag", tag);
     return p;
+}
+
+// Unit labels keep room for their longest caption ("°F", "Btu/h", "kcal/h").
+QLabel* einheitLabel(const char* name, const QString& text, QWidget* parent, int tag) {
+    QLabel* l = label(name, text, parent, tag);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kcal/h")) + 4);
+    return l;
 }
 
 // A step button: two small arrow buttons above each other.
@@ -100,7 +108,7 @@ TFrmTechnik::~TFrmTechnik() = default;
 // ---------------------------------------------------------------- building
 
 QWidget* TFrmTechnik::kopfAnlegen() {
-    auto* kopf = panel("Panel1", this);
+    auto* kopf = panel("Panel1", this, 0);
     auto* h = new QHBoxLayout(kopf);
     h->setContentsMargins(0, 0, 0, 0);
     auto knopf = [&](const char* name, QStyle::StandardPixmap bild, const QString& hinweis) {
@@ -119,7 +127,8 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     BitBtn3_->setEnabled(false);
     BitBtn3_->setToolTip(tr("Suchergebnis drucken") + QLatin1Char('\n') +
                          tr("Das Drucken des Datenblatts ist noch nicht verfügbar"));
-    auto* titel = label("Label1", tr("Technische Daten"), kopf);
+    auto* titel = label("Label1", tr("Technische Daten"), kopf, 1);
+    titel->setStyleSheet(QStringLiteral("color: white;"));
     QFont f = titel->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.2);
@@ -227,25 +236,26 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     const int s = 6;
     eingabeAnlegen(Eingabe::t0, "t0", "Spt0", 1, r, 0, s,
                    label("Label7", tr("Verdampfungstemperatur"), box),
-                   label("Label17", "°C", box, 5));
+                   einheitLabel("Label17", QStringLiteral("°C"), box, 5));
     eingabeAnlegen(Eingabe::tc, "tc", "Sptc", 1, r, 1, s,
                    teil(label("Label6", tr("Verflussigungstemperatur"), box)),
-                   label("Label18", "°C", box, 5));
+                   einheitLabel("Label18", QStringLiteral("°C"), box, 5));
     TDEdit* tcle = eingabeAnlegen(Eingabe::tcle, "tcle", nullptr, 1, r, 1, s, nullptr, nullptr);
     tcle->setReadOnly(true);
     eingabeAnlegen(Eingabe::tle, "tle", "Sptle", 1, r, 2, s,
                    teil(label("tletxt", tr("Lufteintrittstemperatur"), box)),
-                   teil(label("tletxt2", "°C", box, 5)));
+                   teil(einheitLabel("tletxt2", QStringLiteral("°C"), box, 5)));
     eingabeAnlegen(Eingabe::tu, "tu", "sptu", 0, r, 3, s,
                    teil(label("Label4", tr("Unterkuhlung"), box)),
-                   teil(label("Label12", "K", box, 6)));
+                   teil(einheitLabel("Label12", QStringLiteral("K"), box, 6)));
     // Subcooling is never negative: a typed "-" is refused.
     eingaben_.value(Eingabe::tu)->setTastenRegel([](QChar c) { return c != QLatin1Char('-'); });
     eingabeAnlegen(Eingabe::tsaug, "tsaug", "sptsaug", 1, r, 4, s,
-                   label("Label8", tr("Sauggastemperatur"), box), label("Label20", "°C", box, 5));
+                   label("Label8", tr("Sauggastemperatur"), box),
+                   einheitLabel("Label20", QStringLiteral("°C"), box, 5));
     eingabeAnlegen(Eingabe::tue, "tue", "sptue", 0, r, 5, s,
                    label("Label5", tr("Uberhitzung (Verdampfer)"), box),
-                   label("Label22", "K", box, 6));
+                   einheitLabel("Label22", QStringLiteral("K"), box, 6));
     auto* panel13 = teil(label("Panel13", tr("Temperatur am Zwischenkuhleraustritt"), box));
     r->addWidget(panel13, 6, s);
     auto* tFUA = new QLineEdit(box);
@@ -255,7 +265,8 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     tFUA->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     r->addWidget(tFUA, 6, s + 1);
     ausgaben_.insert(QStringLiteral("tFUA"), tFUA);
-    teile_.insert(QStringLiteral("Panel16"), teil(label("Panel16", "°C", box, 5)));
+    teile_.insert(QStringLiteral("Panel16"),
+                  teil(einheitLabel("Panel16", QStringLiteral("°C"), box, 5)));
     r->addWidget(teile_.value(QStringLiteral("Panel16")), 6, s + 3);
 
     connect(ComboBox1_, &QComboBox::activated, this, [this](int i) {
@@ -390,12 +401,19 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
 QWidget* TFrmTechnik::seitenAnlegen() {
     PageControl1_ = new QTabWidget(this);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
-    auto leer = [](const char* name) {
+    // The pages of technical values, texts and tables are not built yet; they say so.
+    auto leer = [this](const char* name) {
         auto* w = new QWidget;
         w->setObjectName(QString::fromLatin1(name));
+        auto* v = new QVBoxLayout(w);
+        auto* hinweis = new QLabel(tr("Diese Seite ist noch nicht verfügbar"), w);
+        hinweis->setObjectName(QString::fromLatin1(name) + QStringLiteral("Hinweis"));
+        hinweis->setProperty("tag", 1);
+        hinweis->setAlignment(Qt::AlignCenter);
+        hinweis->setStyleSheet(QStringLiteral("color: gray;"));
+        v->addWidget(hinweis);
         return w;
     };
-    // The pages of technical values, texts and tables follow with their own work.
     PageControl1_->addTab(leer("TabSheet2"), tr("Techn. Daten"));
     PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
     PageControl1_->addTab(leer("TabSheet6"), tr("Lieferumfang"));
