@@ -640,6 +640,10 @@ void TechnikModell::NeuesBild() {
     if (LetzterArtikelID != AktArtikelID) {
         kaeltemittelListeFuellen();
         kondensatorWaehlen();
+    } else if (KMListboxText.isEmpty() && !KMListboxItems.isEmpty()) {
+        // An X-form type chosen again for the same article cleared the refrigerant.
+        KMListboxText = KMListboxItems.first();
+        kondensatorWaehlen();
     }
     MinMaxHolen();
     const calc::ArtikelEingabe e = eingabe();

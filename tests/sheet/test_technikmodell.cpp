@@ -94,6 +94,17 @@ TEST_F(TechnikModellTest, XFormStaysWithR404AndPlainFormWithR22) {
     EXPECT_EQ(m.ComboBox1Text, QStringLiteral("QN2-26"));
 }
 
+TEST_F(TechnikModellTest, ChoosingTheShownTypeAgainKeepsARating) {
+    oeffnen({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"));
+    TechnikModell& m = *modell_;
+    // The remembered refrigerant is none of the article's: the list's first is rated.
+    programmschalter().MerkKaeltemittel = QStringLiteral("R999");
+    m.typWaehlen(QStringLiteral("QNX2-22"));
+    EXPECT_EQ(m.KMListboxText, m.KMListboxItems.value(0));
+    EXPECT_TRUE(m.ergebnis().gerechnet);
+    EXPECT_NE(m.Q2.text, QStringLiteral("-"));
+}
+
 TEST_F(TechnikModellTest, UnknownTypeStopsTheRecalculation) {
     oeffnen({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"));
     TechnikModell& m = *modell_;
