@@ -7,7 +7,11 @@
 #include "base/directories.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
+#include "db/datamodule.h"
+#include "fluid/stoff.h"
+#include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/ui/frmtechnik.h"
 #include "state/sprache.h"
 
 #include <QAction>
@@ -164,6 +168,14 @@ void TFrmMenue::flaechenAnlegen() {
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     Panel1_->hide();
     spalte->addWidget(Panel1_, 1);
+    connect(suche_, &TFrmSuche::datenblattOeffnen, this, &TFrmMenue::datenblattOeffnen);
+
+    // The docked data sheet takes the same place as the search.
+    Panel3_ = panel("Panel3", zentral);
+    auto* panel3Layout = new QVBoxLayout(Panel3_);
+    panel3Layout->setContentsMargins(0, 0, 0, 0);
+    Panel3_->hide();
+    spalte->addWidget(Panel3_, 1);
 
     connect(TV1_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* knoten) { TV1Click(knoten); });
@@ -386,6 +398,9 @@ void TFrmMenue::TV1Click(QTreeWidgetItem* knoten) {
 void TFrmMenue::suchbereichOeffnen() {
     Panel2_->hide();
     teiler_->hide();
+    // A docked sheet stays docked behind the search until it is opened again.
+    Panel3_->hide();
+    suche_->setEnabled(true);
     Panel1_->show();
     suche_->show(); // a dialog class stays hidden until it is shown itself
     Sprache1_->setEnabled(false);
@@ -395,6 +410,7 @@ void TFrmMenue::suchbereichOeffnen() {
 
 void TFrmMenue::browserZeigen() {
     Panel1_->hide();
+    Panel3_->hide();
     teiler_->show();
     Panel5_->show();
     Sprache1_->setEnabled(true);
@@ -409,6 +425,113 @@ void TFrmMenue::einheitenZeigen() {
 void TFrmMenue::closeEvent(QCloseEvent* event) {
     Programmstart::beenden();
     event->accept();
+}
+
+} // namespace drel::ui
+
+namespace drel::ui {
+
+TFrmTechnik* TFrmMenue::datenblatt() const {
+    const auto blaetter = Panel3_->findChildren<TFrmTechnik1*>(Qt::FindDirectChildrenOnly);
+    return blaetter.isEmpty() ? nullptr : blaetter.front();
+}
+
+void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
+    TFrmTechnik* blatt = datenblatt();
+    if (!blatt) {
+        blatt = new TFrmTechnik1(*db::dataModule(), calc::stoff(), calc::einheiten(), Panel3_);
+        blatt->setAttribute(Qt::WA_DeleteOnClose);
+        Panel3_->layout()->addWidget(blatt);
+        connect(blatt, &TFrmTechnik::abdocken, this, [this, blatt] { abdocken(blatt); });
+        connect(blatt, &TFrmTechnik::andocken, this, [this, blatt] { andocken(blatt); });
+        connect(blatt, &TFrmTechnik::zurueck, this, [this, blatt] { datenblattSchliessen(blatt); });
+    }
+    neuesFenster_ = false;
+    blatt->ausSuche(daten);
+    MenueEintragen(blatt, false);
+    Panel1_->hide();
+    teiler_->hide();
+    Panel3_->show();
+    blatt->show();
+    blatt->raise();
+    suche_->setEnabled(false);
+}
+
+void TFrmMenue::abdocken(TFrmTechnik* blatt) {
+    const QRect rahmen = geometry();
+    Panel3_->layout()->removeWidget(blatt);
+    const QSize groesse = blatt->size();
+    blatt->setParent(nullptr, Qt::Window);
+    blatt->setGeometry(QRect(rahmen.topLeft() + QPoint(40, 40), groesse + QSize(5, 25)));
+    blatt->setAngedockt(false);
+    MenueEintragen(blatt, true);
+    blatt->show();
+    neuesFenster_ = true;
+    suche_->setEnabled(true);
+    Panel3_->hide();
+    Panel1_->show();
+    raise();
+}
+
+void TFrmMenue::andocken(TFrmTechnik* blatt) {
+    if (!neuesFenster_)
+        return; // another sheet is docked
+    blatt->setAngedockt(true);
+    blatt->setParent(Panel3_, Qt::Widget);
+    Panel3_->layout()->addWidget(blatt);
+    neuesFenster_ = false;
+    MenueEintragen(blatt, false);
+    Panel1_->hide();
+    teiler_->hide();
+    Panel3_->show();
+    blatt->show();
+    blatt->raise();
+    suche_->setEnabled(false);
+}
+
+void TFrmMenue::datenblattSchliessen(TFrmTechnik* blatt) {
+    if (blatt->angedockt()) {
+        MenueEintragen(blatt, true);
+        Panel3_->layout()->removeWidget(blatt);
+    }
+    blatt->close();
+    blatt->setParent(nullptr);
+    if (datenblatt() == nullptr || datenblatt() == blatt) {
+        neuesFenster_ = true;
+        suche_->setEnabled(true);
+        Panel3_->hide();
+        suchbereichOeffnen();
+    }
+    blatt->deleteLater();
+}
+
+void TFrmMenue::MenueEintragen(TFrmTechnik* blatt, bool entfernen) {
+    for (QAction* a : menuBar()->actions())
+        if (a->property("tag").toInt() == -99) {
+            menuBar()->removeAction(a);
+            a->deleteLater();
+        }
+    if (entfernen)
+        return;
+    QMenu* quelle = blatt->TechMenu();
+    QString titel = quelle->title();
+    const QString code = sprache().kurzCode;
+    if (code.compare(QLatin1String("Ko"), Qt::CaseInsensitive) == 0 ||
+        code.compare(QLatin1String("Cn"), Qt::CaseInsensitive) == 0)
+        titel.chop(4);
+    auto* kopie = new QMenu(titel, menuBar());
+    kopie->menuAction()->setProperty("tag", -99);
+    kopie->menuAction()->setObjectName(QStringLiteral("TechMenuKopie"));
+    for (QAction* a : quelle->actions()) {
+        QAction* k = kopie->addAction(a->text());
+        k->setVisible(a->isVisible());
+        k->setEnabled(a->isEnabled());
+        k->setProperty("tag", -99);
+        connect(k, &QAction::triggered, a, &QAction::trigger);
+    }
+    const QList<QAction*> oben = menuBar()->actions();
+    QAction* vor = oben.size() > 4 ? oben.at(4) : nullptr;
+    menuBar()->insertMenu(vor, kopie);
 }
 
 } // namespace drel::ui

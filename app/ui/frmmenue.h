@@ -28,10 +28,15 @@ namespace drel::calc {
 class TStoff;
 }
 
+namespace drel::search {
+struct DatenblattDaten;
+}
+
 namespace drel::ui {
 
 class TFrmHinweis;
 class TFrmSuche;
+class TFrmTechnik;
 
 class TFrmMenue : public QMainWindow {
     Q_OBJECT
@@ -57,6 +62,20 @@ public:
     void browserZeigen();
     // The units window, modal.
     void einheitenZeigen();
+
+    // Opens the result list's article on the docked data sheet (created when no sheet
+    // is docked, reused otherwise).
+    void datenblattOeffnen(const search::DatenblattDaten& daten);
+    // The docked sheet, nullptr when none.
+    TFrmTechnik* datenblatt() const;
+    // The sheet leaves the main window, or comes back when no other sheet is docked.
+    void abdocken(TFrmTechnik* blatt);
+    void andocken(TFrmTechnik* blatt);
+    // Back to the search: the sheet closes.
+    void datenblattSchliessen(TFrmTechnik* blatt);
+    // MenueEintragen: every item tagged -99 leaves the main menu; without the remove
+    // flag the sheet's "Extras" menu is entered at position 4.
+    void MenueEintragen(TFrmTechnik* blatt, bool entfernen);
 
     TFrmSuche* suche() const { return suche_; }
     TFrmSplash* splash() const { return splash_; }
@@ -85,6 +104,8 @@ private:
     QWidget* Panel5_ = nullptr;
     QWidget* Panel2_ = nullptr;
     QWidget* Panel1_ = nullptr;
+    QWidget* Panel3_ = nullptr; // content area of the docked data sheet
+    bool neuesFenster_ = true;  // the next sheet needs a docked window of its own
     QSplitter* teiler_ = nullptr;
     TFrmSuche* suche_ = nullptr;
     QLabel* lblVersion_ = nullptr;

@@ -41,6 +41,12 @@ void TDChart::Zeichnen() {
     update();
 }
 
+void TDChart::Uebernehmen(const ChartDaten& daten, const Zeichnung& zeichnung) {
+    daten_ = daten;
+    zeichnung_ = zeichnung;
+    update();
+}
+
 void TDChart::Drucken() {
     if (!daten_.EigenerDruckauftrag)
         return; // the caller prints through Drucken(QPainter&) inside its own job

@@ -32,6 +32,9 @@ public:
 
     // Redraws by chart type and updates FarbeKreuz.
     void Zeichnen();
+    // Shows a drawing already made off-screen from `daten` (the data sheet draws its
+    // diagram once for the envelope test and shows that same drawing).
+    void Uebernehmen(const ChartDaten& daten, const Zeichnung& zeichnung);
     // Prints on the chart's printer; with EigenerDruckauftrag the job is opened and
     // closed here, otherwise the caller passes the painter of its running job.
     void Drucken();

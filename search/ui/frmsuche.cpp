@@ -405,10 +405,9 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     v->addWidget(stgSuche_, 1);
     BitBtn2_ = new QPushButton(tr("Datenblatt"), Panel1_);
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2_->setToolTip(tr("Nähere Information zu diesem Gerät zeigen") + QLatin1Char('\n') +
-                         tr("Das Datenblatt ist noch nicht verfügbar"));
-    BitBtn2_->setEnabled(false);
+    BitBtn2_->setToolTip(tr("Nähere Information zu diesem Gerät zeigen"));
     v->addWidget(BitBtn2_, 0, Qt::AlignLeft);
+    connect(BitBtn2_, &QPushButton::clicked, this, &TFrmSuche::BitBtn2Click);
     connect(stgSuche_, &TStgSuche::oeffnen, this, &TFrmSuche::BitBtn2Click);
     connect(stgSuche_, &TStgSuche::zeileGewaehlt, this,
             [this](int zeile) { modell_.liste().setRow(zeile); });
@@ -569,7 +568,7 @@ void TFrmSuche::BitBtn2Click() {
         return;
     search::DatenblattDaten daten;
     if (modell_.datenblatt(*dienste_->dm, daten))
-        emit statusMeldung(tr("Das Datenblatt ist noch nicht verfügbar"));
+        emit datenblattOeffnen(daten);
 }
 
 } // namespace drel::ui

@@ -60,6 +60,8 @@ public:
 signals:
     void zurueck();                          // CancelBtn: back to the product browser
     void statusMeldung(const QString& text); // a line for the main window's status bar
+    // BitBtn2, a double click or Return in the result grid: open the data sheet.
+    void datenblattOeffnen(const search::DatenblattDaten& daten);
 
 private:
     void anlegen();

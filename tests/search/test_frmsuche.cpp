@@ -243,17 +243,32 @@ TEST_F(FrmSucheTest, SearchIniWrittenByTheWindowReadsBackIdentically) {
     EXPECT_EQ(datei.readAll(), erstes);
 }
 
-TEST_F(FrmSucheTest, HelpAndDataSheetAreNotThereYet) {
+TEST_F(FrmSucheTest, HelpIsNotThereYet) {
     QSignalSpy meldung(fenster.get(), &TFrmSuche::statusMeldung);
     fenster->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     ASSERT_EQ(meldung.count(), 1);
     EXPECT_EQ(meldung.at(0).at(0).toString(), QString::fromUtf8("Hilfe ist noch nicht verfügbar"));
-    EXPECT_FALSE(fenster->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
 
     QSignalSpy zurueck(fenster.get(), &TFrmSuche::zurueck);
     fenster->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     EXPECT_EQ(zurueck.count(), 1);
     EXPECT_FALSE(sichtbar("Panel1"));
+}
+
+TEST_F(FrmSucheTest, DataSheetButtonHandsTheSelectedRowOver) {
+    ASSERT_TRUE(katalog());
+    auto* knopf = fenster->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    QSignalSpy datenblatt(fenster.get(), &TFrmSuche::datenblattOeffnen);
+    typischeAnfrage();
+    ok();
+    ASSERT_TRUE(knopf->isEnabled());
+    knopf->click();
+    ASSERT_EQ(datenblatt.count(), 1);
+    const auto daten = datenblatt.at(0).at(0).value<search::DatenblattDaten>();
+    const TStgSuche& grid = *fenster->stgSuche();
+    EXPECT_EQ(daten.typText, grid.item(grid.currentRow(), 0)->text().trimmed());
+    EXPECT_EQ(daten.kaeltemittel, QStringLiteral("R404A, R507"));
+    EXPECT_TRUE(daten.typen.contains(daten.typText));
 }
 
 TEST(StgSuche, CellColoursAndAlignment) {

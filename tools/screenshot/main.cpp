@@ -13,8 +13,11 @@
 #include "db/datamodule.h"
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
+#include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/ui/frmhinweise.h"
+#include "sheet/ui/frmtechnik.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -88,6 +92,39 @@ public:
 
     void ok() { suche().findChild<QPushButton*>(QStringLiteral("OKBtn"))->click(); }
 
+    // Opens designations of the catalogue on the docked data sheet, as the result list
+    // hands them over.
+    ui::TFrmTechnik* datenblatt(const QStringList& typen, const QString& km, bool luko = false) {
+        db::TDataModule1& dm = *db::dataModule();
+        search::DatenblattDaten d;
+        for (const QString& t : typen) {
+            if (!dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(t)}))
+                continue;
+            d.typen << db::typMitX(t, km.section(QLatin1Char(','), 0, 0));
+            d.artikelIds << QString::number(dm.TBArtikel.asInteger(u"ID"));
+        }
+        d.typText = d.typen.value(0);
+        d.kaeltemittel = km;
+        d.t0 = QStringLiteral("-10");
+        d.tc = QStringLiteral("45");
+        d.tsaug = QStringLiteral("20");
+        d.tu = QStringLiteral("0");
+        d.luko = luko;
+        d.tle = QStringLiteral("32");
+        d.ediHz = QStringLiteral("50");
+        d.ediN = QStringLiteral("1450");
+        menue_.datenblattOeffnen(d);
+        return menue_.datenblatt();
+    }
+
+    // The sheet docked in the main window, and its notes window when it is open.
+    bool blattSpeichern(ui::TFrmTechnik* blatt, const QString& name) {
+        bool ok = speichern(&menue_, name);
+        if (blatt && blatt->hinweise()->isVisible())
+            ok = speichern(blatt->hinweise(), name + QStringLiteral("-hinweise")) && ok;
+        return ok;
+    }
+
     ui::TFrmMenue& menue_;
     QString out_;
 };
@@ -141,7 +178,7 @@ int main(int argc, char** argv) {
         calc::stoff().Create(daten + QStringLiteral("/reflibs"));
         einheitenWaehlen(0, 0);
         menue.sucheVorbereiten(dm, calc::stoff());
-        menue.resize(900, 650);
+        menue.resize(1040, 760);
         menue.show();
         warten();
         Aufnahme a(menue, out);
@@ -207,6 +244,55 @@ int main(int argc, char** argv) {
                  menue.suchbereichOeffnen();
                  a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
                  return a.speichern(&menue, QStringLiteral("suche-hilfe"));
+             }},
+            {QStringLiteral("datenblatt"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 return a.blattSpeichern(menue.datenblatt(), QStringLiteral("datenblatt"));
+             }},
+            {QStringLiteral("datenblatt-einsatzgrenzen"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(1);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-einsatzgrenzen"));
+             }},
+            {QStringLiteral("datenblatt-duplex"),
+             [&] {
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("EQN2-64"), QStringLiteral("EQN2-70")},
+                                  QStringLiteral("R404A, R507"));
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-duplex"));
+             }},
+            {QStringLiteral("datenblatt-satz"),
+             [&] {
+                 ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
+                                                       QStringLiteral("R404A, R507"), true);
+                 blatt->PageControl1()->setCurrentIndex(1);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz"));
+             }},
+            {QStringLiteral("datenblatt-8polig"),
+             [&] {
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("QN4-64 4/8")}, QStringLiteral("R404A, R507"));
+                 blatt->findChild<QPushButton*>(QStringLiteral("pol"))->click();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-8polig"));
+             }},
+            {QStringLiteral("datenblatt-r717"),
+             [&] {
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("W5 NH3")}, QStringLiteral("R717"));
+                 blatt->PageControl1()->setCurrentIndex(1);
+                 ui::TDEdit* ts = blatt->eingabe(sheet::Eingabe::tsaug);
+                 ts->setText(QStringLiteral("5"));
+                 emit ts->returnPressed();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-r717"));
              }},
             {QStringLiteral("einheiten"),
              [&] {

@@ -1,0 +1,117 @@
+// The data sheet on the sample catalogue: NeuesBild for the typical request's type
+// (QNX1-21, "R404A, R507", t0 -10 °C, tc 45 °C) including the diagram, and a click on
+// the t0 step button until the window has repainted (offscreen).
+#include "base/messagesink.h"
+#include "base/numberformat.h"
+#include "calc/einheiten.h"
+#include "db/datamodule.h"
+#include "db/recordhelpers.h"
+#include "dbbuild/dbneu.h"
+#include "fluid/stoff.h"
+#include "search/ergebnisliste.h"
+#include "sheet/technikmodell.h"
+#include "sheet/ui/frmtechnik.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace drel;
+
+namespace {
+
+struct Umgebung {
+    QTemporaryDir dir;
+    RecordingSink sink;
+    ScopedMessageSink guard{&sink};
+    std::unique_ptr<db::TDataModule1> dm;
+    calc::TStoff stoff;
+    calc::Einheiten einheiten;
+    search::DatenblattDaten daten;
+
+    bool aufbauen() {
+        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
+        const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
+        if (xml.isEmpty() || !QDir(dir.path()).mkpath(QStringLiteral("Daten")))
+            return false;
+        for (const QString& datei : xml)
+            QFile::copy(quelle.filePath(datei), dir.filePath(QStringLiteral("Daten/") + datei));
+        if (!db::DBNeu(dir.filePath(QStringLiteral("Daten"))).dbNeuAufbauen())
+            return false;
+        setNumberSeparators(NumberSeparators::german());
+        dm = std::make_unique<db::TDataModule1>(dir.path());
+        stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+        einheiten.klick(calc::EinheitGruppe::Leistung, 0);
+        einheiten.klick(calc::EinheitGruppe::Antrieb, 0);
+        einheiten.klick(calc::EinheitGruppe::Temperatur, 0);
+        einheiten.bestaetigen();
+        dm->TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(QStringLiteral("QN1-21"))});
+        daten.typen << QStringLiteral("QNX1-21");
+        daten.artikelIds << QString::number(dm->TBArtikel.asInteger(u"ID"));
+        daten.typText = QStringLiteral("QNX1-21");
+        daten.kaeltemittel = QStringLiteral("R404A, R507");
+        daten.t0 = QStringLiteral("-10");
+        daten.tc = QStringLiteral("45");
+        daten.tsaug = QStringLiteral("20");
+        daten.tu = QStringLiteral("0");
+        daten.ediHz = QStringLiteral("50");
+        daten.ediN = QStringLiteral("1450");
+        return true;
+    }
+};
+
+void BM_NeuesBild(benchmark::State& state) {
+    Umgebung u;
+    if (!u.aufbauen()) {
+        state.SkipWithError("no sample catalogue in data/Daten");
+        return;
+    }
+    sheet::TechnikModell modell(*u.dm, u.stoff, u.einheiten);
+    modell.ausSuche(u.daten);
+    modell.FormShow();
+    for (auto _ : state) {
+        modell.NeuesBild();
+        benchmark::DoNotOptimize(modell.Q2.text);
+    }
+}
+BENCHMARK(BM_NeuesBild)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_T0SchrittBisNeuGezeichnet(benchmark::State& state) {
+    Umgebung u;
+    if (!u.aufbauen()) {
+        state.SkipWithError("no sample catalogue in data/Daten");
+        return;
+    }
+    ui::TFrmTechnik1 blatt(*u.dm, u.stoff, u.einheiten);
+    blatt.ausSuche(u.daten);
+    blatt.resize(1000, 640);
+    blatt.show();
+    blatt.PageControl1()->setCurrentIndex(1); // the diagram is on screen
+    QCoreApplication::processEvents();
+    QToolButton* hoch = blatt.stufe(sheet::Eingabe::t0, +1);
+    QToolButton* runter = blatt.stufe(sheet::Eingabe::t0, -1);
+    bool auf = true;
+    for (auto _ : state) {
+        (auf ? hoch : runter)->click();
+        auf = !auf;
+        blatt.repaint(); // synchronous paint of the whole sheet
+        benchmark::DoNotOptimize(blatt.model().bildNummer());
+    }
+}
+BENCHMARK(BM_T0SchrittBisNeuGezeichnet)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,37 @@
+// The application-limit diagram of a data sheet: the three limit polygons of the
+// capacity record, the operating point as a cross and the axes around the range of
+// the dashed polygon, drawn off-screen; the colour under the cross decides the notes.
+#pragma once
+
+#include "chart/chartdaten.h"
+#include "chart/chartzeichner.h"
+#include "chart/grenztest.h"
+
+#include <QSize>
+
+namespace drel::sheet {
+
+// The chart's size on the page "Einsatzgrenzen".
+inline const QSize kDiagrammGroesse(342, 244);
+
+class GrenzDiagramm {
+public:
+    GrenzDiagramm();
+
+    // Draws the polygons (in the display unit) with the point (t0, tc), both in the
+    // display unit, on the axes; returns FarbeKreuz. A point outside the axes keeps
+    // the previous FarbeKreuz.
+    chart::WinFarbe zeichnen(const chart::GrenzPolygone& polygone, const chart::GrenzAchsen& achsen,
+                             double t0, double tc);
+
+    const chart::ChartDaten& daten() const { return daten_; }
+    const chart::Zeichnung& zeichnung() const { return zeichnung_; }
+    chart::WinFarbe FarbeKreuz() const { return daten_.FarbeKreuz; }
+    bool gezeichnet() const { return zeichnung_.gezeichnet; }
+
+private:
+    chart::ChartDaten daten_;
+    chart::Zeichnung zeichnung_;
+};
+
+} // namespace drel::sheet

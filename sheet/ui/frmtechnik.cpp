@@ -1,0 +1,680 @@
+#include "sheet/ui/frmtechnik.h"
+
+#include "base/ui/tddbcombo.h"
+#include "base/ui/tdedit.h"
+#include "calc/einheiten.h"
+#include "chart/ui/tdchart.h"
+#include "search/ergebnisliste.h"
+#include "sheet/ui/frmhinweise.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace drel::ui {
+
+using sheet::Eingabe;
+
+namespace {
+
+QLabel* label(const char* name, const QString& text, QWidget* parent, int tag = -1) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    if (tag >= 0)
+        l->setProperty("tag", tag);
+    return l;
+}
+
+QWidget* panel(const char* name, QWidget* parent, int tag = 99) {
+    auto* p = new QWidget(parent);
+    p->setObjectName(QString::fromLatin1(name));
+    p->setProperty("tdArt", QStringLiteral("Panel"));
+    p->setProperty("tag", tag);
+    return p;
+}
+
+// Unit labels keep room for their longest caption ("°F", "Btu/h", "kcal/h").
+QLabel* einheitLabel(const char* name, const QString& text, QWidget* parent, int tag) {
+    QLabel* l = label(name, text, parent, tag);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kcal/h")) + 4);
+    return l;
+}
+
+// A step button: two small arrow buttons above each other.
+QWidget* stufenKnopf(const char* name, QWidget* parent) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    for (Qt::ArrowType pfeil : {Qt::UpArrow, Qt::DownArrow}) {
+        auto* b = new QToolButton(w);
+        b->setArrowType(pfeil);
+        b->setObjectName(QString::fromLatin1(name) +
+                         (pfeil == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down")));
+        b->setFixedSize(16, 11);
+        b->setAutoRepeat(true);
+        v->addWidget(b);
+    }
+    return w;
+}
+
+// The colours of the legend swatches (Windows colour values).
+constexpr chart::WinFarbe kLegendenFarbe[3] = {15448477, 16046269, 16446684};
+
+void setzeSichtbar(QWidget* w, bool an) {
+    if (w && w->isVisibleTo(w->parentWidget()) != an)
+        w->setVisible(an);
+}
+
+} // namespace
+
+TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
+                         const calc::Einheiten& einheiten, QWidget* parent)
+    : TDForm(parent), modell_(dm, stoff, einheiten), einheiten_(einheiten) {
+    // Docked, the sheet is a plain child of the main window's content area.
+    setWindowFlags(Qt::Widget);
+    setObjectName(QStringLiteral("TFrmTechnik"));
+    setWindowTitle(tr("Technische Daten"));
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 4, 6, 6);
+    v->setSpacing(4);
+    v->addWidget(kopfAnlegen());
+    auto* oben = new QHBoxLayout;
+    oben->setSpacing(10);
+    oben->addWidget(eingabenAnlegen(), 0, Qt::AlignTop);
+    oben->addWidget(ausgabenAnlegen(), 0, Qt::AlignTop);
+    oben->addStretch(1);
+    v->addLayout(oben);
+    v->addWidget(seitenAnlegen(), 1);
+    menueAnlegen();
+    hinweise_ = new TFrmHinweise(this);
+    ausModell();
+}
+
+TFrmTechnik::~TFrmTechnik() = default;
+
+// ---------------------------------------------------------------- building
+
+QWidget* TFrmTechnik::kopfAnlegen() {
+    auto* kopf = panel("Panel1", this, 0);
+    auto* h = new QHBoxLayout(kopf);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto knopf = [&](const char* name, QStyle::StandardPixmap bild, const QString& hinweis) {
+        auto* b = new QPushButton(style()->standardIcon(bild), QString(), kopf);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(hinweis);
+        b->setFixedSize(30, 26);
+        h->addWidget(b);
+        return b;
+    };
+    CancelBtn_ = knopf("CancelBtn", QStyle::SP_ArrowBack, tr("Zuruck"));
+    btnUnlock_ = knopf("btnUnlock", QStyle::SP_TitleBarNormalButton, tr("Alternativer Verdichter"));
+    btnLock_ = knopf("btnLock", QStyle::SP_TitleBarMinButton, tr("Diese Seite einklinken"));
+    btnLock_->hide();
+    BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, tr("Suchergebnis drucken"));
+    BitBtn3_->setEnabled(false);
+    BitBtn3_->setToolTip(tr("Suchergebnis drucken") + QLatin1Char('\n') +
+                         tr("Das Drucken des Datenblatts ist noch nicht verfügbar"));
+    auto* titel = label("Label1", tr("Technische Daten"), kopf, 1);
+    titel->setStyleSheet(QStringLiteral("color: white;"));
+    QFont f = titel->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    titel->setFont(f);
+    h->addSpacing(8);
+    h->addWidget(titel);
+    h->addStretch(1);
+    connect(CancelBtn_, &QPushButton::clicked, this, &TFrmTechnik::CancelBtnClick);
+    connect(btnUnlock_, &QPushButton::clicked, this, &TFrmTechnik::btnUnlockClick);
+    connect(btnLock_, &QPushButton::clicked, this, &TFrmTechnik::btnLockClick);
+    return kopf;
+}
+
+TDEdit* TFrmTechnik::eingabeAnlegen(Eingabe e, const char* name, const char* spinName,
+                                    int nachKomma, QGridLayout* raster, int zeile, int spalte,
+                                    QLabel* beschriftung, QLabel* einheit) {
+    auto* edit = new TDEdit(raster->parentWidget());
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setNachKomma(nachKomma);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedWidth(64);
+    if (beschriftung)
+        raster->addWidget(beschriftung, zeile, spalte);
+    raster->addWidget(edit, zeile, spalte + 1);
+    if (spinName) {
+        QWidget* stufe = stufenKnopf(spinName, raster->parentWidget());
+        raster->addWidget(stufe, zeile, spalte + 2);
+        stufen_.insert(e, stufe);
+        const auto knoepfe = stufe->findChildren<QToolButton*>();
+        for (QToolButton* b : knoepfe) {
+            const int richtung = b->arrowType() == Qt::UpArrow ? 1 : -1;
+            connect(b, &QToolButton::clicked, this, [this, e, richtung] { schritt(e, richtung); });
+        }
+    }
+    if (einheit)
+        raster->addWidget(einheit, zeile, spalte + 3);
+    eingaben_.insert(e, edit);
+    connect(edit, &TDEdit::verlassen, this, [this, e] { feldVerlassen(e); });
+    connect(edit, &QLineEdit::returnPressed, this, [this, e] { feldVerlassen(e); });
+    return edit;
+}
+
+QWidget* TFrmTechnik::eingabenAnlegen() {
+    auto* box = panel("Panel2", this);
+    auto* r = new QGridLayout(box);
+    r->setContentsMargins(0, 0, 0, 0);
+    r->setHorizontalSpacing(4);
+    r->setVerticalSpacing(3);
+
+    // Type, refrigerant, motor (columns 0 to 4).
+    r->addWidget(label("Label2", tr("Typ"), box), 0, 0);
+    ComboBox1_ = new TDDBCombo(box);
+    ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1_->setEditable(true);
+    ComboBox1_->setMinimumWidth(170);
+    ComboBox1_->installEventFilter(this);
+    ComboBox1_->lineEdit()->installEventFilter(this);
+    r->addWidget(ComboBox1_, 0, 1, 1, 4);
+    r->addWidget(label("Label3", tr("Kaltemittel"), box), 1, 0);
+    KMListbox_ = new QComboBox(box);
+    KMListbox_->setObjectName(QStringLiteral("KMListbox"));
+    r->addWidget(KMListbox_, 1, 1, 1, 4);
+    QLabel* motorLabel = label("MotorComboText", tr("Motor"), box);
+    teile_.insert(QStringLiteral("MotorComboText"), motorLabel);
+    r->addWidget(motorLabel, 2, 0);
+    MotorCombo_ = label("MotorCombo", tr("220-240V ∆ /380-420V S 50Hz"), box);
+    MotorCombo_->setWordWrap(true);
+    r->addWidget(MotorCombo_, 2, 1, 1, 4);
+
+    auto teil = [&](QLabel* l) {
+        teile_.insert(l->objectName(), l);
+        return l;
+    };
+    teil(label("Label13", tr("Frequenz Verdichter 1"), box));
+    r->addWidget(teile_.value(QStringLiteral("Label13")), 3, 0);
+    eingabeAnlegen(Eingabe::ediHz, "ediHz", "SpinButton2", 0, r, 3, 0,
+                   teil(label("Label10", tr("Frequenz"), box)),
+                   teil(label("Label11", tr("Hz"), box)));
+    cmbHZ_ = new QComboBox(box);
+    cmbHZ_->setObjectName(QStringLiteral("cmbHZ"));
+    cmbHZ_->addItems({QStringLiteral("50"), QStringLiteral("60")});
+    r->addWidget(cmbHZ_, 3, 1, 1, 2);
+    connect(cmbHZ_, &QComboBox::activated, this, [this](int i) {
+        if (zeigt_)
+            return;
+        modell_.cmbHZSelect(cmbHZ_->itemText(i));
+        ausModell();
+    });
+    eingabeAnlegen(Eingabe::ediN, "ediN", "SpinButton1", 0, r, 4, 0,
+                   teil(label("Label21", tr("Drehzahl"), box)),
+                   teil(label("Label9", tr("1/min"), box)));
+    eingabeAnlegen(Eingabe::ediHZ2, "ediHZ2", "SpinButton3", 0, r, 5, 0,
+                   teil(label("Label14", tr("Frequenz Verdichter 2"), box)),
+                   teil(label("Label16", tr("Hz"), box)));
+    pol_ = new QPushButton(modell_.pol.text, box);
+    pol_->setObjectName(QStringLiteral("pol"));
+    r->addWidget(pol_, 6, 0, 1, 5);
+    connect(pol_, &QPushButton::clicked, this, [this] {
+        modell_.polClick();
+        ausModell();
+    });
+
+    // Temperatures (columns 5 to 9).
+    r->setColumnMinimumWidth(5, 16);
+    const int s = 6;
+    eingabeAnlegen(Eingabe::t0, "t0", "Spt0", 1, r, 0, s,
+                   label("Label7", tr("Verdampfungstemperatur"), box),
+                   einheitLabel("Label17", QStringLiteral("°C"), box, 5));
+    eingabeAnlegen(Eingabe::tc, "tc", "Sptc", 1, r, 1, s,
+                   teil(label("Label6", tr("Verflussigungstemperatur"), box)),
+                   einheitLabel("Label18", QStringLiteral("°C"), box, 5));
+    TDEdit* tcle = eingabeAnlegen(Eingabe::tcle, "tcle", nullptr, 1, r, 1, s, nullptr, nullptr);
+    tcle->setReadOnly(true);
+    eingabeAnlegen(Eingabe::tle, "tle", "Sptle", 1, r, 2, s,
+                   teil(label("tletxt", tr("Lufteintrittstemperatur"), box)),
+                   teil(einheitLabel("tletxt2", QStringLiteral("°C"), box, 5)));
+    eingabeAnlegen(Eingabe::tu, "tu", "sptu", 0, r, 3, s,
+                   teil(label("Label4", tr("Unterkuhlung"), box)),
+                   teil(einheitLabel("Label12", QStringLiteral("K"), box, 6)));
+    // Subcooling is never negative: a typed "-" is refused.
+    eingaben_.value(Eingabe::tu)->setTastenRegel([](QChar c) { return c != QLatin1Char('-'); });
+    eingabeAnlegen(Eingabe::tsaug, "tsaug", "sptsaug", 1, r, 4, s,
+                   label("Label8", tr("Sauggastemperatur"), box),
+                   einheitLabel("Label20", QStringLiteral("°C"), box, 5));
+    eingabeAnlegen(Eingabe::tue, "tue", "sptue", 0, r, 5, s,
+                   label("Label5", tr("Uberhitzung (Verdampfer)"), box),
+                   einheitLabel("Label22", QStringLiteral("K"), box, 6));
+    auto* panel13 = teil(label("Panel13", tr("Temperatur am Zwischenkuhleraustritt"), box));
+    r->addWidget(panel13, 6, s);
+    auto* tFUA = new QLineEdit(box);
+    tFUA->setObjectName(QStringLiteral("tFUA"));
+    tFUA->setReadOnly(true);
+    tFUA->setFixedWidth(64);
+    tFUA->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    r->addWidget(tFUA, 6, s + 1);
+    ausgaben_.insert(QStringLiteral("tFUA"), tFUA);
+    teile_.insert(QStringLiteral("Panel16"),
+                  teil(einheitLabel("Panel16", QStringLiteral("°C"), box, 5)));
+    r->addWidget(teile_.value(QStringLiteral("Panel16")), 6, s + 3);
+
+    connect(ComboBox1_, &QComboBox::activated, this, [this](int i) {
+        if (zeigt_)
+            return;
+        modell_.typWaehlen(ComboBox1_->itemText(i));
+        ausModell();
+    });
+    connect(KMListbox_, &QComboBox::activated, this, [this](int i) {
+        if (zeigt_)
+            return;
+        modell_.kaeltemittelWaehlen(KMListbox_->itemText(i));
+        ausModell();
+    });
+    return box;
+}
+
+QLineEdit* TFrmTechnik::ausgabeAnlegen(const char* name, QGridLayout* raster, int zeile,
+                                       int spalte) {
+    auto* e = new QLineEdit(raster->parentWidget());
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus); // output fields never keep the focus
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    e->setFixedWidth(78);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, QColor(240, 240, 240));
+    e->setPalette(p);
+    raster->addWidget(e, zeile, spalte);
+    ausgaben_.insert(e->objectName(), e);
+    return e;
+}
+
+QWidget* TFrmTechnik::ausgabenAnlegen() {
+    auto* box = panel("Panel10", this);
+    auto* r = new QGridLayout(box);
+    r->setContentsMargins(8, 0, 0, 0);
+    r->setHorizontalSpacing(4);
+    r->setVerticalSpacing(3);
+    auto teil = [&](QLabel* l) {
+        teile_.insert(l->objectName(), l);
+        return l;
+    };
+    // Column heads of the two-compressor panel.
+    QFont fett = font();
+    fett.setBold(true);
+    int k = 0;
+    for (const char* kopf : {"1:", "2:", "1+2:"}) {
+        QLabel* l = teil(label(QByteArray("Panel9Kopf").append(QByteArray::number(++k)).constData(),
+                               QString::fromLatin1(kopf), box));
+        l->setFont(fett);
+        l->setAlignment(Qt::AlignRight);
+        r->addWidget(l, 0, k);
+    }
+    struct Zeile {
+        const char* labelName;
+        QString text;
+        const char* v1;
+        const char* v2;
+        const char* summe;
+        QString einheit;
+        int tag;
+    };
+    const Zeile zeilen[] = {
+        {"Label23", tr("Verdichterkalteleistung"), "Q2V1", "Q2V2", "Q2", QStringLiteral("kW"), 3},
+        {"Label24", tr("Verdampferkalteleistung"), "Q3V1", "Q3V2", "Q3", QStringLiteral("kW"), 3},
+        {"Label52", tr("Leistungsaufnahme"), "panV1", "panV2", "pan", QStringLiteral("kW"), 4},
+        {"stromtext", tr("Stromaufnahme"), "StromV1", "StromV2", "strom", QStringLiteral("A"), -1},
+        {"Label29", tr("Kalteleistungszahl (COP)"), nullptr, nullptr, "Edit4", QString(), -1},
+        {"Label30", tr("Verflussigungsleistung"), nullptr, nullptr, "Edit7", QStringLiteral("kW"),
+         3},
+        {"Label31", tr("Massenstrom"), nullptr, nullptr, "Edit5", QStringLiteral("kg/s"), -1},
+    };
+    int zeile = 1;
+    for (const Zeile& z : zeilen) {
+        r->addWidget(teil(label(z.labelName, z.text, box)), zeile, 0);
+        if (z.v1) {
+            ausgabeAnlegen(z.v1, r, zeile, 1);
+            ausgabeAnlegen(z.v2, r, zeile, 2);
+        }
+        ausgabeAnlegen(z.summe, r, zeile, 3);
+        QLabel* einheit =
+            teil(label((QByteArray(z.summe) + "Einheit").constData(), z.einheit, box, z.tag));
+        r->addWidget(einheit, zeile, 4);
+        ++zeile;
+    }
+    // Open compressors: drive power and torque in the rows of power and current.
+    r->addWidget(teil(label("Label19", tr("Antriebsleistung"), box)), 3, 0);
+    r->addWidget(teil(label("drehmomenttext", tr("Drehmoment"), box)), 4, 0);
+    ausgabeAnlegen("spannung", r, 4, 3);
+    r->addWidget(teil(label("DrehmomentText2", tr("Nm"), box)), 4, 4);
+    QWidget* stromEinheit = teile_.take(QStringLiteral("stromEinheit"));
+    stromEinheit->setObjectName(QStringLiteral("StromText2"));
+    teile_.insert(QStringLiteral("StromText2"), stromEinheit);
+    return box;
+}
+
+QWidget* TFrmTechnik::grenzSeiteAnlegen() {
+    auto* seite = new QWidget;
+    seite->setObjectName(QStringLiteral("TabSheet3"));
+    auto* h = new QHBoxLayout(seite);
+    h->setContentsMargins(6, 6, 6, 6);
+    DChart1_ = new chart::TDChart(seite);
+    DChart1_->setObjectName(QStringLiteral("DChart1"));
+    DChart1_->setFixedSize(sheet::kDiagrammGroesse);
+    h->addWidget(DChart1_, 0, Qt::AlignTop);
+    auto* legenden = new QVBoxLayout;
+    legenden->setSpacing(6);
+    for (int i = 0; i < 3; ++i) {
+        LegPnl_[i] =
+            panel(QByteArray("LegPnl").append(QByteArray::number(i + 1)).constData(), seite);
+        auto* zeile = new QHBoxLayout(LegPnl_[i]);
+        zeile->setContentsMargins(0, 0, 0, 0);
+        auto* feld = new QLabel(LegPnl_[i]);
+        feld->setFixedSize(28, 14);
+        const QColor c = QColor::fromRgb(chart::zuQRgb(kLegendenFarbe[i]));
+        feld->setStyleSheet(
+            QStringLiteral("background: %1; border: 1px solid blue;").arg(c.name()));
+        lblLeg_[i] = label(QByteArray("lblLeg").append(QByteArray::number(i + 1)).constData(),
+                           QString(), LegPnl_[i]);
+        lblLeg_[i]->setWordWrap(true);
+        zeile->addWidget(feld, 0, Qt::AlignTop);
+        zeile->addWidget(lblLeg_[i], 1);
+        legenden->addWidget(LegPnl_[i]);
+        LegPnl_[i]->hide();
+    }
+    legenden->addStretch(1);
+    h->addLayout(legenden, 1);
+    return seite;
+}
+
+QWidget* TFrmTechnik::seitenAnlegen() {
+    PageControl1_ = new QTabWidget(this);
+    PageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    // The pages of technical values, texts and tables are not built yet; they say so.
+    auto leer = [this](const char* name) {
+        auto* w = new QWidget;
+        w->setObjectName(QString::fromLatin1(name));
+        auto* v = new QVBoxLayout(w);
+        auto* hinweis = new QLabel(tr("Diese Seite ist noch nicht verfügbar"), w);
+        hinweis->setObjectName(QString::fromLatin1(name) + QStringLiteral("Hinweis"));
+        hinweis->setProperty("tag", 1);
+        hinweis->setAlignment(Qt::AlignCenter);
+        hinweis->setStyleSheet(QStringLiteral("color: gray;"));
+        v->addWidget(hinweis);
+        return w;
+    };
+    PageControl1_->addTab(leer("TabSheet2"), tr("Techn. Daten"));
+    PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
+    PageControl1_->addTab(leer("TabSheet6"), tr("Lieferumfang"));
+    PageControl1_->addTab(leer("TabSheet5"), tr("Zubehor"));
+    PageControl1_->addTab(leer("TabSheet4"), tr("Masse und Anschlusse"));
+    PageControl1_->addTab(leer("TabSheet1"), tr("Produktfoto"));
+    PageControl1_->addTab(leer("TabSheet7"), tr("Tabelle Leistungsdaten"));
+    TabSheet8_ = leer("TabSheet8");
+    PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
+    PageControl1_->setCurrentIndex(0);
+    PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() + 50);
+    connect(PageControl1_, &QTabWidget::currentChanged, this, [this] {
+        if (zeigt_)
+            return;
+        modell_.setEinsatzgrenzenAktiv(PageControl1_->currentWidget() == DChart1_->parentWidget());
+        ausModell();
+    });
+    return PageControl1_;
+}
+
+void TFrmTechnik::menueAnlegen() {
+    TechMenu_ = new QMenu(tr("Extras"), this);
+    TechMenu_->setObjectName(QStringLiteral("TechMenu"));
+    auto eintrag = [&](const char* name, const QString& text) {
+        QAction* a = TechMenu_->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setProperty("tag", -99);
+        return a;
+    };
+    eintrag("Ausschreibungstexte1", tr("Ausschreibungstexte"))->setVisible(false);
+    Alternativ_ = eintrag("AlternativVerdichter1", tr("Alternativ-Verdichter"));
+    AlternativSchliessen_ =
+        eintrag("AlternativVerdichterschlieen1", tr("Alternativ-Verdichter schließen"));
+    AlternativSchliessen_->setVisible(false);
+    QAction* drucken = eintrag("Drucken1", tr("Drucken"));
+    drucken->setEnabled(false);
+    QAction* hilfe = eintrag("Hilfe1", tr("Hilfe"));
+    hilfe->setEnabled(false);
+    QAction* zurueckAction = eintrag("ZurckzurSuche1", tr("Zuruck zur Suche"));
+    TechMenu_->menuAction()->setProperty("tag", -99);
+    connect(Alternativ_, &QAction::triggered, this, &TFrmTechnik::btnUnlockClick);
+    connect(AlternativSchliessen_, &QAction::triggered, this, &TFrmTechnik::btnLockClick);
+    connect(zurueckAction, &QAction::triggered, this, &TFrmTechnik::CancelBtnClick);
+}
+
+// ---------------------------------------------------------------- events
+
+void TFrmTechnik::ausSuche(const search::DatenblattDaten& daten) {
+    modell_.ausSuche(daten);
+    calc::EinhLabelsSetzen(this, einheiten_);
+    erstesZeigen_ = true;
+    if (isVisible()) {
+        modell_.FormShow();
+        erstesZeigen_ = false;
+    }
+    ausModell();
+}
+
+void TFrmTechnik::showEvent(QShowEvent* event) {
+    TDForm::showEvent(event);
+    if (erstesZeigen_) {
+        erstesZeigen_ = false;
+        modell_.FormShow();
+        ausModell();
+    }
+}
+
+void TFrmTechnik::closeEvent(QCloseEvent* event) {
+    hinweise_->close();
+    TDForm::closeEvent(event);
+}
+
+bool TFrmTechnik::eventFilter(QObject* objekt, QEvent* event) {
+    // Typing into the type box: the type can only be chosen from the list.
+    if (event->type() == QEvent::KeyRelease &&
+        (objekt == ComboBox1_ || objekt == ComboBox1_->lineEdit())) {
+        const QString t = static_cast<QKeyEvent*>(event)->text();
+        if (!t.isEmpty() && t.at(0).isLetterOrNumber()) {
+            modell_.ComboBox1KeyUp();
+            ausModell();
+        }
+    }
+    return TDForm::eventFilter(objekt, event);
+}
+
+void TFrmTechnik::feldVerlassen(Eingabe e) {
+    if (zeigt_)
+        return;
+    modell_.feld(e).text = eingaben_.value(e)->text();
+    modell_.feldVerlassen(e);
+    ausModell();
+}
+
+void TFrmTechnik::schritt(Eingabe e, int richtung) {
+    modell_.feld(e).text = eingaben_.value(e)->text();
+    modell_.schritt(e, richtung);
+    ausModell();
+}
+
+QToolButton* TFrmTechnik::stufe(Eingabe e, int richtung) const {
+    QWidget* w = stufen_.value(e);
+    if (!w)
+        return nullptr;
+    const QString name =
+        w->objectName() + (richtung > 0 ? QStringLiteral("Up") : QStringLiteral("Down"));
+    return w->findChild<QToolButton*>(name);
+}
+
+void TFrmTechnik::setAngedockt(bool angedockt) {
+    angedockt_ = angedockt;
+    btnUnlock_->setVisible(angedockt);
+    btnLock_->setVisible(!angedockt);
+    Alternativ_->setVisible(angedockt);
+    AlternativSchliessen_->setVisible(!angedockt);
+}
+
+void TFrmTechnik::btnUnlockClick() {
+    modell_.betriebspunktSichern();
+    emit abdocken();
+}
+
+void TFrmTechnik::btnLockClick() {
+    emit andocken();
+}
+
+void TFrmTechnik::CancelBtnClick() {
+    emit zurueck();
+}
+
+// ---------------------------------------------------------------- model to widgets
+
+void TFrmTechnik::diagrammZeigen() {
+    if (modell_.bildNummer() == gezeigtesBild_)
+        return;
+    gezeigtesBild_ = modell_.bildNummer();
+    if (modell_.diagramm().gezeichnet())
+        DChart1_->Uebernehmen(modell_.diagramm().daten(), modell_.diagramm().zeichnung());
+    emit neuGezeichnet();
+}
+
+void TFrmTechnik::ausModell() {
+    const sheet::TechnikModell& m = modell_;
+    zeigt_ = true;
+    // Type and refrigerant.
+    if (ComboBox1_->count() != m.ComboBox1Items.size() || [&] {
+            for (int i = 0; i < ComboBox1_->count(); ++i)
+                if (ComboBox1_->itemText(i) != m.ComboBox1Items.at(i))
+                    return true;
+            return false;
+        }()) {
+        ComboBox1_->clear();
+        ComboBox1_->addItems(m.ComboBox1Items);
+        ComboBox1_->Items2 = m.ComboBox1Ids;
+    }
+    ComboBox1_->setEditText(m.ComboBox1Text);
+    if (KMListbox_->count() != m.KMListboxItems.size()) {
+        KMListbox_->clear();
+        KMListbox_->addItems(m.KMListboxItems);
+    } else {
+        for (int i = 0; i < KMListbox_->count(); ++i)
+            KMListbox_->setItemText(i, m.KMListboxItems.at(i));
+    }
+    KMListbox_->setCurrentIndex(static_cast<int>(m.KMListboxItems.indexOf(m.KMListboxText)));
+    MotorCombo_->setText(m.MotorComboText);
+    setzeSichtbar(MotorCombo_, m.MotorSichtbar);
+    setzeSichtbar(teile_.value(QStringLiteral("MotorComboText")), m.MotorSichtbar);
+
+    // Inputs.
+    for (auto it = eingaben_.cbegin(); it != eingaben_.cend(); ++it) {
+        const sheet::Feld& f = m.feld(it.key());
+        TDEdit* edit = it.value();
+        if (edit->text() != f.text && !edit->hasFocus())
+            edit->setAsString(f.text);
+        else if (edit->hasFocus() && edit->text() != f.text)
+            edit->setText(f.text);
+        setzeSichtbar(edit, f.sichtbar);
+        edit->setEnabled(f.aktiv);
+    }
+    setzeSichtbar(stufen_.value(Eingabe::tc), m.Sptc);
+    setzeSichtbar(stufen_.value(Eingabe::tle), m.tle.sichtbar);
+    setzeSichtbar(stufen_.value(Eingabe::ediHz), m.ediHz.sichtbar);
+    stufen_.value(Eingabe::ediHz)->setEnabled(m.SpinButton2);
+    setzeSichtbar(stufen_.value(Eingabe::ediN), m.Drehzahl);
+    setzeSichtbar(stufen_.value(Eingabe::ediHZ2), m.Panel12);
+    setzeSichtbar(cmbHZ_, m.cmbHZ.sichtbar);
+    cmbHZ_->setCurrentText(m.ediHz.text);
+    auto sichtbar = [&](const char* name, bool an) {
+        setzeSichtbar(teile_.value(QString::fromLatin1(name)), an);
+    };
+    sichtbar("Label10", m.Frequenz && !m.Frequenz1);
+    sichtbar("Label13", m.Frequenz && m.Frequenz1);
+    sichtbar("Label11", m.Frequenz);
+    sichtbar("Label21", m.Drehzahl);
+    sichtbar("Label9", m.Drehzahl);
+    sichtbar("Label14", m.Panel12);
+    sichtbar("Label16", m.Panel12);
+    sichtbar("Label6", m.tc.sichtbar || m.tcle.sichtbar);
+    sichtbar("tletxt", m.tle.sichtbar);
+    sichtbar("tletxt2", m.tle.sichtbar);
+    sichtbar("Label4", m.Unterkuehlung);
+    sichtbar("Label12", m.Unterkuehlung);
+    setzeSichtbar(eingaben_.value(Eingabe::tu), m.Unterkuehlung);
+    setzeSichtbar(stufen_.value(Eingabe::tu), m.Unterkuehlung);
+    sichtbar("Panel13", m.Panel13);
+    sichtbar("Panel16", m.Panel16);
+    setzeSichtbar(ausgaben_.value(QStringLiteral("tFUA")), m.tFUA.sichtbar);
+    ausgaben_.value(QStringLiteral("tFUA"))->setText(m.tFUA.text);
+    setzeSichtbar(pol_, m.pol.sichtbar);
+    pol_->setText(m.pol.text);
+
+    // Outputs.
+    const std::pair<const char*, const sheet::Feld*> felder[] = {
+        {"Q2", &m.Q2},
+        {"Q3", &m.Q3},
+        {"pan", &m.pan},
+        {"strom", &m.strom},
+        {"spannung", &m.spannung},
+        {"Edit4", &m.Edit4},
+        {"Edit7", &m.Edit7},
+        {"Edit5", &m.Edit5},
+        {"Q2V1", &m.Q2V1},
+        {"Q3V1", &m.Q3V1},
+        {"panV1", &m.panV1},
+        {"StromV1", &m.StromV1},
+        {"Q2V2", &m.Q2V2},
+        {"Q3V2", &m.Q3V2},
+        {"panV2", &m.panV2},
+        {"StromV2", &m.StromV2},
+    };
+    for (const auto& [name, f] : felder)
+        ausgaben_.value(QString::fromLatin1(name))->setText(f->text.trimmed());
+    for (const char* name : {"Q2V1", "Q3V1", "panV1", "Q2V2", "Q3V2", "panV2"})
+        setzeSichtbar(ausgaben_.value(QString::fromLatin1(name)), m.Panel9);
+    for (const char* name : {"Panel9Kopf1", "Panel9Kopf2", "Panel9Kopf3"})
+        sichtbar(name, m.Panel9);
+    setzeSichtbar(ausgaben_.value(QStringLiteral("StromV1")), m.Panel9 && m.Panel15);
+    setzeSichtbar(ausgaben_.value(QStringLiteral("StromV2")), m.Panel9 && m.Panel15);
+    setzeSichtbar(ausgaben_.value(QStringLiteral("strom")), m.strom.sichtbar);
+    sichtbar("stromtext", m.stromtext);
+    sichtbar("StromText2", m.strom.sichtbar);
+    setzeSichtbar(ausgaben_.value(QStringLiteral("spannung")), m.spannung.sichtbar);
+    sichtbar("drehmomenttext", m.drehmomenttext);
+    sichtbar("DrehmomentText2", m.drehmomenttext);
+    sichtbar("Label19", m.Label19);
+    sichtbar("Label52", m.Label52);
+
+    // Pages, diagram and legends.
+    const int tab8 = PageControl1_->indexOf(TabSheet8_);
+    if (!m.TabSheet8 && PageControl1_->currentIndex() == tab8)
+        PageControl1_->setCurrentIndex(0);
+    PageControl1_->setTabVisible(tab8, m.TabSheet8);
+    for (int i = 0; i < 3; ++i) {
+        lblLeg_[i]->setText(m.Leg[i].text);
+        setzeSichtbar(LegPnl_[i], m.Leg[i].sichtbar);
+    }
+    hinweise_->setzen(m.hinweise());
+    zeigt_ = false;
+    const bool neu = m.bildNummer() != gezeigtesBild_;
+    diagrammZeigen();
+    if (neu && isVisible())
+        hinweise_->ZeigenOderSchliessen();
+}
+
+} // namespace drel::ui

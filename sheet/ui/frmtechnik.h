@@ -1,0 +1,130 @@
+// The technical data sheet: the type, refrigerant and operating-point inputs with
+// their step buttons, the output panels for one or two compressors, the tab pages
+// and the application-limit diagram, bound to TechnikModell. Docking into the main
+// window is the main window's job; the sheet asks for it through its signals.
+#pragma once
+
+#include "base/ui/tdform.h"
+#include "sheet/technikmodell.h"
+
+#include <QMap>
+
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace drel::chart {
+class TDChart;
+}
+
+namespace drel::ui {
+
+class TDDBCombo;
+class TDEdit;
+class TFrmHinweise;
+
+class TFrmTechnik : public TDForm {
+    Q_OBJECT
+public:
+    TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+                QWidget* parent = nullptr);
+    ~TFrmTechnik() override;
+
+    sheet::TechnikModell& model() { return modell_; }
+    // Opening from the result list: the model takes the list, the window shows it
+    // (FormShow runs the article selection).
+    void ausSuche(const search::DatenblattDaten& daten);
+
+    // Shows the model's state in the widgets.
+    void ausModell();
+
+    TDEdit* eingabe(sheet::Eingabe e) const { return eingaben_.value(e); }
+    QLineEdit* ausgabe(const QString& name) const { return ausgaben_.value(name); }
+    // The up (+1) or down (-1) half of a step button.
+    QToolButton* stufe(sheet::Eingabe e, int richtung) const;
+    QMenu* TechMenu() const { return TechMenu_; } // "Extras"
+    QTabWidget* PageControl1() const { return PageControl1_; }
+    chart::TDChart* DChart1() const { return DChart1_; }
+    TFrmHinweise* hinweise() const { return hinweise_; }
+    QPushButton* btnUnlock() const { return btnUnlock_; }
+    QPushButton* btnLock() const { return btnLock_; }
+
+    // Docked state, set by the main window.
+    void setAngedockt(bool angedockt);
+    bool angedockt() const { return angedockt_; }
+
+    void btnUnlockClick();
+    void btnLockClick();
+    void CancelBtnClick();
+
+signals:
+    void abdocken();      // "Alternativ-Verdichter": leave the main window
+    void andocken();      // "Alternativ-Verdichter schließen": back into it
+    void zurueck();       // "Zuruck zur Suche"
+    void neuGezeichnet(); // the widgets show a new recalculation
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    QWidget* kopfAnlegen();
+    QWidget* eingabenAnlegen();
+    QWidget* ausgabenAnlegen();
+    QWidget* seitenAnlegen();
+    QWidget* grenzSeiteAnlegen();
+    void menueAnlegen();
+    TDEdit* eingabeAnlegen(sheet::Eingabe e, const char* name, const char* spinName, int nachKomma,
+                           QGridLayout* raster, int zeile, int spalte, QLabel* label,
+                           QLabel* einheit);
+    QLineEdit* ausgabeAnlegen(const char* name, QGridLayout* raster, int zeile, int spalte);
+    void feldVerlassen(sheet::Eingabe e);
+    void schritt(sheet::Eingabe e, int richtung);
+    void diagrammZeigen();
+
+    sheet::TechnikModell modell_;
+    const calc::Einheiten& einheiten_;
+    TFrmHinweise* hinweise_ = nullptr;
+    bool zeigt_ = false;
+    bool angedockt_ = true;
+    bool erstesZeigen_ = true;
+    int gezeigtesBild_ = -1;
+
+    QMap<sheet::Eingabe, TDEdit*> eingaben_;
+    QMap<sheet::Eingabe, QWidget*> stufen_;
+    QMap<QString, QLineEdit*> ausgaben_;
+    QMap<QString, QWidget*> teile_; // labels and panels shown or hidden by the model
+    TDDBCombo* ComboBox1_ = nullptr;
+    QComboBox* KMListbox_ = nullptr;
+    QComboBox* cmbHZ_ = nullptr;
+    QLabel* MotorCombo_ = nullptr;
+    QPushButton* pol_ = nullptr;
+    QPushButton* btnUnlock_ = nullptr;
+    QPushButton* btnLock_ = nullptr;
+    QPushButton* CancelBtn_ = nullptr;
+    QPushButton* BitBtn3_ = nullptr;
+    QTabWidget* PageControl1_ = nullptr;
+    QWidget* TabSheet8_ = nullptr;
+    chart::TDChart* DChart1_ = nullptr;
+    QWidget* LegPnl_[3] = {};
+    QLabel* lblLeg_[3] = {};
+    QMenu* TechMenu_ = nullptr;
+    QAction* Alternativ_ = nullptr;
+    QAction* AlternativSchliessen_ = nullptr;
+};
+
+// The docked sheet the browser and the search create; no change of its own.
+class TFrmTechnik1 : public TFrmTechnik {
+    Q_OBJECT
+public:
+    using TFrmTechnik::TFrmTechnik;
+};
+
+} // namespace drel::ui
