@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh --gui
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+source tools/compiler-cache.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${drel_cache_args[@]}"
 ninja -C build drel drel-cli
 mkdir -p run
 cp -r data/. run/
