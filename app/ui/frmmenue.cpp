@@ -9,6 +9,8 @@
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
+#include "print/ergebnisdruck.h"
+#include "report/ui/berichtdrucker.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "sheet/ui/frmtechnik.h"
@@ -169,6 +171,7 @@ void TFrmMenue::flaechenAnlegen() {
     Panel1_->hide();
     spalte->addWidget(Panel1_, 1);
     connect(suche_, &TFrmSuche::datenblattOeffnen, this, &TFrmMenue::datenblattOeffnen);
+    connect(suche_, &TFrmSuche::ergebnisDrucken, this, &TFrmMenue::ergebnisDrucken);
 
     // The docked data sheet takes the same place as the search.
     Panel3_ = panel("Panel3", zentral);
@@ -532,6 +535,19 @@ void TFrmMenue::MenueEintragen(TFrmTechnik* blatt, bool entfernen) {
     const QList<QAction*> oben = menuBar()->actions();
     QAction* vor = oben.size() > 4 ? oben.at(4) : nullptr;
     menuBar()->insertMenu(vor, kopie);
+}
+
+// The search window's printout: the grid in the report, shown in the preview (which
+// prints and exports).
+void TFrmMenue::ergebnisDrucken(const QList<QStringList>& raster, const QString& seite) {
+    const print::DruckRaster zeilen(raster.begin(), raster.end());
+    auto bericht = print::ergebnisBerichtAnlegen();
+    bericht->setTitle(tr("Suchergebnis"));
+    print::ergebnisBerichtFuellen(*bericht, zeilen, seite);
+    bericht::BerichtDrucker drucker(*bericht, this);
+    drucker.preview();
+    if (!drucker.error().isEmpty())
+        report(drucker.error(), tr("Drucken"), MessageKind::Error);
 }
 
 } // namespace drel::ui

@@ -66,6 +66,7 @@ public:
     // Opens the result list's article on the docked data sheet (created when no sheet
     // is docked, reused otherwise).
     void datenblattOeffnen(const search::DatenblattDaten& daten);
+    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
     // The docked sheet, nullptr when none.
     TFrmTechnik* datenblatt() const;
     // The sheet leaves the main window, or comes back when no other sheet is docked.

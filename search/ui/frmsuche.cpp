@@ -138,9 +138,7 @@ void TFrmSuche::anlegen() {
     hilfe->setToolTip(tr("Hilfe"));
     auto* drucken = new QPushButton(tr("Drucken"), this);
     drucken->setObjectName(QStringLiteral("BitBtn3"));
-    drucken->setToolTip(tr("Suchergebnis drucken") + QLatin1Char('\n') +
-                        tr("Der Ausdruck ist noch nicht verfügbar"));
-    drucken->setEnabled(false);
+    drucken->setToolTip(tr("Suchergebnis drucken"));
     for (QPushButton* b : {ok, zurueck, hilfe, drucken})
         knoepfe->addWidget(b);
     knoepfe->addStretch();
@@ -148,6 +146,7 @@ void TFrmSuche::anlegen() {
     connect(ok, &QPushButton::clicked, this, &TFrmSuche::OKBtnClick);
     connect(zurueck, &QPushButton::clicked, this, &TFrmSuche::CancelBtnClick);
     connect(hilfe, &QPushButton::clicked, this, &TFrmSuche::BitBtn1Click);
+    connect(drucken, &QPushButton::clicked, this, &TFrmSuche::BitBtn3Click);
 
     verborgeneAnlegen();
 }
@@ -523,6 +522,21 @@ void TFrmSuche::gridFuellen() {
     // The unit follows the heading text the search wrote ("Qo   " + unit).
     const QString kopfQo = tr("Qo   ") + modell_.KopfQo.mid(5);
     stgSuche_->fuellen(modell_.liste(), tr("Typ"), kopfQo);
+}
+
+void TFrmSuche::BitBtn3Click() {
+    // Only the rows of the grid print: results hidden by the S-version rule stay out.
+    QList<QStringList> raster{
+        {stgSuche_->horizontalHeaderItem(0)->text(), stgSuche_->horizontalHeaderItem(1)->text()}};
+    for (int zeile = 0; zeile < stgSuche_->rowCount(); ++zeile) {
+        QStringList zellen;
+        for (int spalte = 0; spalte < stgSuche_->columnCount(); ++spalte) {
+            const QTableWidgetItem* item = stgSuche_->item(zeile, spalte);
+            zellen << (item ? item->text() : QString());
+        }
+        raster << zellen;
+    }
+    emit ergebnisDrucken(raster, tr("Seite"));
 }
 
 void TFrmSuche::suchbereichOeffnen() {

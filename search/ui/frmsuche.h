@@ -53,6 +53,7 @@ public:
     void CancelBtnClick();
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn3Click();
 
     // Shows the model's state in the widgets.
     void ausModell();
@@ -62,6 +63,8 @@ signals:
     void statusMeldung(const QString& text); // a line for the main window's status bar
     // BitBtn2, a double click or Return in the result grid: open the data sheet.
     void datenblattOeffnen(const search::DatenblattDaten& daten);
+    // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
+    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
 
 private:
     void anlegen();

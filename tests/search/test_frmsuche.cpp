@@ -271,6 +271,23 @@ TEST_F(FrmSucheTest, DataSheetButtonHandsTheSelectedRowOver) {
     EXPECT_TRUE(daten.typen.contains(daten.typText));
 }
 
+TEST_F(FrmSucheTest, PrintButtonHandsTheGridAsItStandsOver) {
+    ASSERT_TRUE(katalog());
+    QSignalSpy drucken(fenster.get(), &TFrmSuche::ergebnisDrucken);
+    typischeAnfrage();
+    ok();
+    fenster->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    ASSERT_EQ(drucken.count(), 1);
+    const auto raster = drucken.at(0).at(0).value<QList<QStringList>>();
+    const TStgSuche& grid = *fenster->stgSuche();
+    // The heading row with the capacity unit, then exactly the grid's rows.
+    ASSERT_EQ(raster.size(), grid.rowCount() + 1);
+    EXPECT_EQ(raster.front(), (QStringList{"Typ", "Qo   kW"}));
+    EXPECT_EQ(raster.at(1).at(0), grid.item(0, 0)->text());
+    EXPECT_EQ(raster.back().at(1), grid.item(grid.rowCount() - 1, 1)->text());
+    EXPECT_EQ(drucken.at(0).at(1).toString(), QStringLiteral("Seite"));
+}
+
 TEST(StgSuche, CellColoursAndAlignment) {
     QPalette p;
     p.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
