@@ -10,6 +10,7 @@
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "search/ergebnisliste.h"
+#include "tests/common/beispielkatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,26 +19,7 @@
 
 namespace drel::sheet::testing {
 
-struct Katalog {
-    QTemporaryDir dir;
-    bool gebaut = false;
-    std::unique_ptr<db::TDataModule1> dm;
-    calc::TStoff stoff;
-
-    Katalog() {
-        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-        const QString daten = dir.filePath(QStringLiteral("Daten"));
-        QDir().mkpath(daten);
-        for (const QString& name : quelle.entryList({QStringLiteral("*.xml")}, QDir::Files))
-            QFile::copy(quelle.filePath(name), daten + QLatin1Char('/') + name);
-        RecordingSink sink;
-        ScopedMessageSink scope(&sink);
-        gebaut = db::DBNeu(daten).dbNeuAufbauen();
-        if (!gebaut)
-            return;
-        dm = std::make_unique<db::TDataModule1>(dir.path());
-        stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-    }
+struct Katalog : drel::testing::BeispielKatalog {
     static Katalog& get() {
         static Katalog k;
         return k;

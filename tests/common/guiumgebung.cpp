@@ -1,4 +1,4 @@
-// The report measures and draws texts, which needs a GUI application object (offscreen).
+// Tests that measure or draw texts need a GUI application object (offscreen).
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "test_report";
+    char name_[16] = "drel_test";
     char* argv_[2] = {name_, nullptr};
     QGuiApplication* app_ = nullptr;
 };

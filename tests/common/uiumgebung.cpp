@@ -15,7 +15,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "test_chart_ui";
+    char name_[16] = "drel_test_ui";
     char* argv_[2] = {name_, nullptr};
     QApplication* app_ = nullptr;
 };
