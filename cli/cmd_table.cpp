@@ -31,11 +31,11 @@ struct TableOptions {
 };
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: drel-cli table --article <designation or ID> --refrigerant <name>\n"
-                 "                      --t0 FROM:TO:STEP (--tc FROM:TO:STEP | --air FROM:TO:STEP)\n"
-                 "                      [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
-                 "                      [--csv] [--reflibs DIR] [--dir DIR]\n");
+    std::fprintf(
+        stderr, "usage: drel-cli table --article <designation or ID> --refrigerant <name>\n"
+                "                      --t0 FROM:TO:STEP (--tc FROM:TO:STEP | --air FROM:TO:STEP)\n"
+                "                      [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
+                "                      [--csv] [--reflibs DIR] [--dir DIR]\n");
     return 2;
 }
 
@@ -153,13 +153,12 @@ int cmdTable(const QStringList& arguments) {
         dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
     const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
     const qint32 basis = db::datenArtikelId(dm.TBArtikel);
-    const QString ashrae = o.kaeltemittel.contains(QLatin1String("R404A"))
-                               ? QStringLiteral("R404A")
-                               : o.kaeltemittel;
+    const QString ashrae =
+        o.kaeltemittel.contains(QLatin1String("R404A")) ? QStringLiteral("R404A") : o.kaeltemittel;
     db::KaeltemittelPositionieren(dm, ashrae, basis != 0 ? basis : artikelId);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli table: %s has no capacity data for %s\n",
-                     qPrintable(name), qPrintable(o.kaeltemittel));
+        std::fprintf(stderr, "drel-cli table: %s has no capacity data for %s\n", qPrintable(name),
+                     qPrintable(o.kaeltemittel));
         return 1;
     }
     std::optional<db::LukoEintrag> kond;
