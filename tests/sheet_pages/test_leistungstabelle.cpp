@@ -50,12 +50,14 @@ TEST_F(TabelleTest, ElevenColumnsAreCutByTheBoundNotChangedLast) {
     EXPECT_EQ(b_.SpinEdit2.wert, 10);
     EXPECT_EQ(t(12, 1), QStringLiteral("-35,0"));
 
-    // Exactly ten columns are kept, in either order of the bounds.
-    bereich(5, -40, 5, 40, 40, 10);
+    // Ten columns (9.8 rounded up) are kept as they are; bounds in the wrong order
+    // are swapped.
+    bereich(4, -40, 5, 40, 40, 10);
     b_.SpinEdit1Change();
     rechnen();
     EXPECT_EQ(b_.SpinEdit1.wert, -40);
-    EXPECT_EQ(b_.SpinEdit2.wert, 5);
+    EXPECT_EQ(b_.SpinEdit2.wert, 4);
+    EXPECT_EQ(tabelle_.spalten(), 13);
     EXPECT_EQ(SpaltenZahlHolen(5, 10, -40), 11);
     EXPECT_EQ(SpaltenZahlHolen(5, 5, -40), 10);
     EXPECT_EQ(SpaltenZahlHolen(4, 5, -4), 4); // 9/4 + 1 = 3.25 rounds up
