@@ -2,6 +2,8 @@
 // lines of formatted runs, plain text and RTF.
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -63,6 +65,11 @@ public:
     void erstellen(db::TDataModule1& dm, qint32 artikelId, const QString& sprachCode,
                    const AusschreibungsAuswahl& auswahl, const AusschreibungsWerte& werte,
                    const TextBreite& breite = zeichenBreite);
+    // The same in the current language.
+    void erstellen(db::TDataModule1& dm, qint32 artikelId, const AusschreibungsAuswahl& auswahl,
+                   const AusschreibungsWerte& werte, const TextBreite& breite = zeichenBreite) {
+        erstellen(dm, artikelId, sprache().code, auswahl, werte, breite);
+    }
 
     const QList<TextZeile>& zeilen() const { return zeilen_; }
     int referenzBreite() const { return referenz_; }

@@ -1,6 +1,8 @@
 // The markup of the product texts turned into plain text for display and print.
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QString>
 
 namespace drel::sheet {
@@ -10,6 +12,6 @@ namespace drel::sheet {
 // quotes, maps two mangled superscripts for Russian, and removes line feeds that no
 // carriage return precedes. The replacements run in a fixed order (a later one sees
 // what an earlier one produced); searches ignore letter case.
-QString HtmlZuText(const QString& text, const QString& sprachCode);
+QString HtmlZuText(const QString& text, const QString& sprachCode = sprache().code);
 
 } // namespace drel::sheet

@@ -1,6 +1,7 @@
 #include "sheet/pages/leistungstabelle.h"
 
 #include "base/directories.h"
+#include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
@@ -8,6 +9,7 @@
 #include "calc/lukobilanz.h"
 #include "chart/grenztest.h"
 #include "db/datamodule.h"
+#include "db/errorboundary.h"
 #include "db/recordhelpers.h"
 
 #include <QFile>
@@ -243,6 +245,13 @@ void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const TabellenEinga
 void LeistungsTabelle::Button1Click(db::TDataModule1& dm, calc::TStoff& stoff,
                                     const calc::Einheiten& e, chart::GrenzChart& chart,
                                     TabBereiche& b, const TabellenEingabe& ein) {
+    MessageScope eineTabelle;
+    db::runReported([&] { berechnen(dm, stoff, e, chart, b, ein); });
+}
+
+void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
+                                 const calc::Einheiten& e, chart::GrenzChart& chart, TabBereiche& b,
+                                 const TabellenEingabe& ein) {
     spalten_ = zeilen_ = 0;
     zellen_.clear();
     t0Werte_.clear();

@@ -126,7 +126,8 @@ struct PunktUebernahme {
 
 class LeistungsTabelle {
 public:
-    // Button1Click. Writes capped t0 bounds and swapped bounds back into `bereiche`.
+    // Button1Click (a data fault is reported through the message sink). Writes capped t0 bounds and
+    // swapped bounds back into `bereiche`.
     void Button1Click(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
                       chart::GrenzChart& chart, TabBereiche& bereiche,
                       const TabellenEingabe& eingabe);
@@ -155,6 +156,8 @@ public:
     QList<QPair<QString, QString>> kopf() const { return kopf_; }
 
 private:
+    void berechnen(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+                   chart::GrenzChart& chart, TabBereiche& bereiche, const TabellenEingabe& eingabe);
     TabellenZelle& setzen(int spalte, int zeile, const QString& text);
     void kopfFuellen(const calc::Einheiten& e, const TabellenEingabe& ein, double speed);
 

@@ -2,6 +2,8 @@
 // "Produktfoto" (photo and its shown size).
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -28,7 +30,8 @@ struct AnschlussZeile {
 class MasseSeite {
 public:
     // MasseHolen for the article itself. Moves TBArtikel.
-    void fuellen(db::TDataModule1& dm, qint32 artikelId, const QString& sprachCode);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId,
+                 const QString& sprachCode = sprache().code);
 
     // The page is shown exactly when the drawing exists.
     bool seiteSichtbar() const { return !zeichnungPfad_.isEmpty(); }

@@ -2,6 +2,8 @@
 // order, with numbered footnotes and their memos.
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,7 +30,8 @@ class TechnDatenSeite {
 public:
     // TechnDatenHolen for the article itself (never its base article). Moves TBArtikel
     // to the article; the technical-value cursors follow it.
-    void fuellen(db::TDataModule1& dm, qint32 artikelId, const QString& sprachCode);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId,
+                 const QString& sprachCode = sprache().code);
 
     const QList<TechnDatenZeile>& zeilen() const { return zeilen_; }
     // Only footnotes whose id TBFussnote knows; ascending numbers.

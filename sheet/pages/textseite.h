@@ -2,6 +2,8 @@
 // article, sorted by the block's order.
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QList>
 #include <QString>
 
@@ -19,7 +21,8 @@ public:
     explicit TextSeite(TextSeitenArt art) : art_(art) {}
 
     // LieferumfangHolen / ZubehoerHolen for the article itself. Moves TBArtikel.
-    void fuellen(db::TDataModule1& dm, qint32 artikelId, const QString& sprachCode);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId,
+                 const QString& sprachCode = sprache().code);
 
     TextSeitenArt art() const { return art_; }
     // Memo texts from the top; even index background 16245718, odd the tooltip colour.

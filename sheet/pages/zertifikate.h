@@ -2,6 +2,8 @@
 // texts behind the information icons.
 #pragma once
 
+#include "state/sprache.h"
+
 #include <QList>
 #include <QString>
 
@@ -27,7 +29,7 @@ public:
     // its TBKMittelS row), sorted by order. Leaves the list empty when TBZerti has no
     // entry or the entry has no types.
     void fuellen(db::TDataModule1& dm, qint32 artikelId, qint32 kaeltemittelId,
-                 const QString& sprachCode);
+                 const QString& sprachCode = sprache().code);
 
     const QList<TZer>& eintraege() const { return eintraege_; }
     // Logos 1 to 3 (ZertLogo1..3): the first three entries.
@@ -55,11 +57,11 @@ private:
 
 // The rich-text file behind the output-value icons (Image4, Image5): "Qo_" + code
 // + ".rtf", or "Qo1_" + code + ".rtf" for R410A and R744.
-QString hilfeTextDateiName(const QString& kaeltemittel, const QString& sprachCode);
+QString hilfeTextDateiName(const QString& kaeltemittel, const QString& sprachCode = sprache().code);
 // The same file in the program directory (found without regard to case).
 QString hilfeTextDatei(const QString& programmVerzeichnis, const QString& kaeltemittel,
-                       const QString& sprachCode);
+                       const QString& sprachCode = sprache().code);
 // The text behind the intermediate-cooler icon (Image3): the label's hint, converted.
-QString zwischenkuehlerHilfeText(const QString& sprachCode);
+QString zwischenkuehlerHilfeText(const QString& sprachCode = sprache().code);
 
 } // namespace drel::sheet

@@ -2,6 +2,7 @@
 #include "seitenfixture.h"
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/masseseite.h"
+#include "sheet/pages/seitenstand.h"
 #include "sheet/pages/technDaten.h"
 #include "sheet/pages/textseite.h"
 #include "sheet/pages/zertifikate.h"
@@ -146,6 +147,14 @@ TEST_F(SeitenTest, CertificatesSortByOrderAndTakeTheLanguageColumn) {
     EXPECT_EQ(liste.eintraege()[0].beschreibung, QStringLiteral("english text"));
     liste.fuellen(*dm_, kQn, kR134a, kDe);
     EXPECT_FALSE(liste.logosSichtbar());
+}
+
+TEST(SeitenStand, PagesRefillForAnotherArticleAndGridsGrowInTenPixelSteps) {
+    EXPECT_FALSE(neuFuellen(true, 5, 5));
+    EXPECT_TRUE(neuFuellen(true, 5, 6));
+    EXPECT_TRUE(neuFuellen(false, 5, 5));
+    EXPECT_EQ(gitterHoehe(100, 100), 100);
+    EXPECT_EQ(gitterHoehe(100, 101), 110);
 }
 
 TEST(HilfeTexte, Qo1ForR410AAndR744) {
