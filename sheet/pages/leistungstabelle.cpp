@@ -20,7 +20,7 @@
 namespace drel::sheet {
 
 void SpinFeld::setzen(double v) {
-    wert = std::clamp(v, min, max);
+    wert = std::clamp(std::isfinite(v) ? v : 0.0, min, max);
 }
 
 T0Grenze& letzteT0Grenze() {
@@ -109,12 +109,16 @@ double iniZahl(QString text) {
 
 void TabBereiche::lesen(const QString& datei) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!f.open(QIODevice::ReadOnly))
         return;
+    // A settings file is never trusted to be small.
+    lesenAus(f.read(1 << 16));
+}
+
+void TabBereiche::lesenAus(QByteArrayView inhalt) {
     SpinFeld* felder[] = {&SpinEdit1, &SpinEdit2, &SpinEdit3, &SpinEdit4, &SpinEdit5, &SpinEdit6};
     bool inTabelle = false;
-    // A settings file is never trusted to be small or well formed.
-    const QStringList zeilen = QString::fromLocal8Bit(f.read(1 << 16)).split(QLatin1Char('\n'));
+    const QStringList zeilen = QString::fromLocal8Bit(inhalt).split(QLatin1Char('\n'));
     for (const QString& roh : zeilen) {
         const QString zeile = roh.trimmed();
         if (zeile.startsWith(QLatin1Char('['))) {
@@ -132,17 +136,21 @@ void TabBereiche::lesen(const QString& datei) {
     }
 }
 
-bool TabBereiche::schreiben(const QString& datei) const {
+QByteArray TabBereiche::inhalt() const {
     const SpinFeld* felder[] = {&SpinEdit1, &SpinEdit2, &SpinEdit3,
                                 &SpinEdit4, &SpinEdit5, &SpinEdit6};
     QString text = QStringLiteral("[Tabelle]\r\n");
     for (int k = 0; k < 6; ++k)
         text += QLatin1StringView(kIniSchluessel[k]) + QLatin1Char('=') +
                 generalFormat(felder[k]->wert) + QStringLiteral("\r\n");
+    return text.toLocal8Bit();
+}
+
+bool TabBereiche::schreiben(const QString& datei) const {
     QSaveFile f(datei);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(text.toLocal8Bit());
+    f.write(inhalt());
     return f.commit();
 }
 

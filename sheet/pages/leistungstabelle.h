@@ -6,6 +6,7 @@
 
 #include "db/lukotabelle.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <limits>
@@ -84,6 +85,9 @@ public:
     // after its first "," and "." became the decimal separator counts as 0.
     void lesen(const QString& datei);
     bool schreiben(const QString& datei) const;
+    // The same on the file's bytes.
+    void lesenAus(QByteArrayView inhalt);
+    QByteArray inhalt() const;
     // <settings directory>/Tab.ini
     static QString standardDatei();
 };
