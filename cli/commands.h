@@ -15,6 +15,7 @@ int cmdFluid(const QStringList& args);
 int cmdBuildDb(const QStringList& args);
 int cmdRate(const QStringList& args);
 int cmdSearch(const QStringList& args);
+int cmdTable(const QStringList& args);
 
 // Program directory for the table jobs: --dir DIR or the working directory.
 QString programDirectory(QStringList& args);

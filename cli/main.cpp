@@ -30,6 +30,10 @@ const Command kCommands[] = {
      "search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T] [--q0 KW] [--series QN,...]\n"
      "                                           compressors or condensing units for a point",
      drel::cli::cmdSearch},
+    {"table",
+     "table --article A --refrigerant R --t0 F:T:S (--tc F:T:S | --air F:T:S) [--csv]\n"
+     "                                           performance table of one article",
+     drel::cli::cmdTable},
     {"build-db", "build-db [--force] [--dir DIR]           build the tables from the XML exports",
      drel::cli::cmdBuildDb},
 };

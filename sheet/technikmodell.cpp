@@ -8,7 +8,7 @@
 #include "search/aggsuche.h"
 #include "search/ergebnisliste.h"
 #include "sheet/eingaberegeln.h"
-#include "sheet/htmlzutext.h"
+#include "sheet/pages/htmlzutext.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"

@@ -1,7 +1,7 @@
 // The text rules of the data sheet's inputs: the type spellings, the split of
 // two-stage type texts, the pole caption and the markup conversion.
 #include "sheet/eingaberegeln.h"
-#include "sheet/htmlzutext.h"
+#include "sheet/pages/htmlzutext.h"
 
 #include <gtest/gtest.h>
 

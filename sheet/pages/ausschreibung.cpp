@@ -1,0 +1,143 @@
+#include "sheet/pages/ausschreibung.h"
+
+#include "db/datamodule.h"
+#include "sheet/pages/rtfschreiber.h"
+#include "sheet/pages/spaltentext.h"
+#include "sheet/pages/technDaten.h"
+#include "sheet/pages/textseite.h"
+
+namespace drel::sheet {
+
+int zeichenBreite(const QString& text) {
+    int b = 0;
+    for (QChar c : text)
+        b = c == QLatin1Char('\t') ? (b / 8 + 1) * 8 : b + 1;
+    return b;
+}
+
+QString Ausschreibung::wertZeile(const QString& label, const QString& wert, int referenz,
+                                 const TextBreite& breite) {
+    QString s = label;
+    // A font whose tab has no width would never reach the reference width.
+    for (int k = 0; k < 64 && breite(s) < referenz; ++k)
+        s += QLatin1Char('\t');
+    return s + wert;
+}
+
+void Ausschreibung::leer(int anzahl) {
+    for (int k = 0; k < anzahl; ++k)
+        zeilen_.append(TextZeile{});
+}
+
+void Ausschreibung::absatz(const QString& text, bool fett, bool unterstrichen) {
+    for (const QString& zeile : text.split(QStringLiteral("\r\n")))
+        zeilen_.append(TextZeile{TextLauf{zeile, fett, unterstrichen}});
+}
+
+void Ausschreibung::wert(const QString& label, const QString& w) {
+    zeilen_.append(TextZeile{TextLauf{wertZeile(label, w, referenz_, breite_)}});
+}
+
+void Ausschreibung::textSeite(db::TDataModule1& dm, qint32 artikelId, const QString& code,
+                              bool liefer, const QString& titel) {
+    TextSeite seite(liefer ? TextSeitenArt::Lieferumfang : TextSeitenArt::Zubehoer);
+    seite.fuellen(dm, artikelId, code);
+    if (!zeilen_.isEmpty())
+        leer(4);
+    absatz(titel + QLatin1Char(':'), true, true);
+    leer();
+    for (const QString& memo : seite.memos())
+        absatz(memo);
+}
+
+void Ausschreibung::erstellen(db::TDataModule1& dm, qint32 artikelId, const QString& code,
+                              const AusschreibungsAuswahl& auswahl, const AusschreibungsWerte& w,
+                              const TextBreite& breite) {
+    zeilen_.clear();
+    referenz_ = 0;
+    breite_ = breite;
+    TechnDatenSeite technik;
+    if (auswahl.technischeDaten) {
+        technik.fuellen(dm, artikelId, code);
+        for (const TechnDatenZeile& z : technik.zeilen())
+            referenz_ = std::max(referenz_, breite(z.spalte0 + QStringLiteral("\t\t")));
+    }
+    if (auswahl.beschreibung && oeffnen(dm.TBArtikel) && oeffnen(dm.TBTextRes) &&
+        dm.TBArtikel.findKey({db::Value(artikelId)}) &&
+        dm.TBTextRes.findKey(
+            {db::Value(dm.TBArtikel.asInteger(u"TextResourceID")), db::Value(qint32(3))})) {
+        const QString c = code.toUpper();
+        const bool eigeneSpalte = c == u"DE" || c == u"KO" || c == u"CN";
+        absatz(feldText(dm.TBTextRes,
+                        eigeneSpalte ? QStringLiteral("Text_") + code : QStringLiteral("Text"),
+                        code));
+    }
+    if (auswahl.lieferumfang)
+        textSeite(dm, artikelId, code, true, w.titelLieferumfang);
+    if (auswahl.technischeDaten) {
+        QString kurz;
+        if (oeffnen(dm.TBArtikel) && oeffnen(dm.TBGruppenS) &&
+            dm.TBArtikel.findKey({db::Value(artikelId)}) &&
+            dm.TBGruppenS.findKey({db::Value(dm.TBArtikel.asInteger(u"Produktgruppe"))}))
+            kurz = textSpalte(dm.TBGruppenS, QStringLiteral("BeschreibungKurz"), code);
+        absatz(kurz);
+        leer(2);
+        absatz(QStringLiteral("Technische Daten"), true, true);
+        absatz(QStringLiteral("Fabrikat:  DREL"));
+        zeilen_.append(TextZeile{TextLauf{QStringLiteral("Typ: ")}, TextLauf{w.typ, true}});
+        const QString blank = QStringLiteral(" ");
+        wert(w.labelQo + QLatin1Char(':'), w.qo + blank + w.qoEinheit);
+        wert(w.labelP + QLatin1Char(':'), w.p + blank + w.pEinheit);
+        wert(w.labelMassenstrom + QLatin1Char(':'), w.massenstrom + QStringLiteral(" kg/s"));
+        absatz(QStringLiteral("bei folgendem Betriebspunkt:"));
+        wert(QStringLiteral("tc:"), w.tc + blank + w.tempEinheit);
+        wert(QStringLiteral("to:"), w.t0 + blank + w.tempEinheit);
+        wert(w.labelSauggas + QLatin1Char(':'), w.sauggas + blank + w.tempEinheit);
+        wert(w.labelUnterkuehlung + QLatin1Char(':'), w.unterkuehlung + blank + w.diffEinheit);
+        wert(w.labelKaeltemittel + QLatin1Char(':'), w.kaeltemittel);
+        if (w.mitMotor) {
+            wert(w.labelFrequenz + QLatin1Char(':'), w.frequenz + QStringLiteral(" Hz"));
+            if (w.frequenz == u"50" || w.frequenz == u"60")
+                wert(w.labelStrom + QLatin1Char(':'), w.strom + QStringLiteral(" A"));
+        } else {
+            wert(w.labelDrehzahl + QLatin1Char(':'), w.drehzahl + QStringLiteral(" 1/min"));
+        }
+        leer();
+        for (const TechnDatenZeile& z : technik.zeilen()) {
+            if (z.spalte0.startsWith(QStringLiteral("  ")) && z.spalte0.size() > 3) {
+                leer();
+                absatz(z.spalte0.trimmed(), true, true);
+                continue;
+            }
+            QString label = z.spalte0;
+            while (label.endsWith(QLatin1Char(' ')))
+                label.chop(1);
+            if (!label.isEmpty())
+                label += QLatin1Char(':');
+            wert(label, z.spalte1);
+        }
+        leer();
+        absatz(QStringLiteral("Bemerkungen:"), true, true);
+        for (const FussnotenMemo& m : technik.memos())
+            absatz(m.text);
+    }
+    if (auswahl.zubehoer)
+        textSeite(dm, artikelId, code, false, w.titelZubehoer);
+}
+
+QString Ausschreibung::alsText() const {
+    QStringList zeilen;
+    for (const TextZeile& z : zeilen_) {
+        QString s;
+        for (const TextLauf& l : z)
+            s += l.text;
+        zeilen.append(s);
+    }
+    return zeilen.join(QStringLiteral("\r\n"));
+}
+
+QByteArray Ausschreibung::alsRtf() const {
+    return rtfSchreiben(zeilen_);
+}
+
+} // namespace drel::sheet

@@ -1,0 +1,112 @@
+#include "sheet/pages/tabellenexport.h"
+
+#include "base/directories.h"
+#include "sheet/pages/ausschreibung.h"
+#include "sheet/pages/leistungstabelle.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+#include <xlsxwriter.h>
+
+namespace drel::sheet {
+namespace {
+
+QString feld(const QString& text, QChar trenner) {
+    const QString t = text.trimmed();
+    if (!t.contains(trenner) && !t.contains(QLatin1Char('"')) && !t.contains(QLatin1Char('\n')) &&
+        !t.contains(QLatin1Char('\r')))
+        return t;
+    QString q = t;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QString getrennt(const LeistungsTabelle& t, QChar trenner) {
+    QString s;
+    for (const auto& [name, wert] : t.kopf())
+        s += feld(name, trenner) + trenner + feld(wert, trenner) + QStringLiteral("\r\n");
+    s += QStringLiteral("\r\n");
+    for (int r = 0; r < t.zeilen(); ++r) {
+        QStringList zeile;
+        for (int c = 0; c < t.spalten(); ++c)
+            zeile << feld(t.text(c, r), trenner);
+        s += zeile.join(trenner) + QStringLiteral("\r\n");
+    }
+    return s;
+}
+
+} // namespace
+
+QString alsCsv(const LeistungsTabelle& tabelle) {
+    return getrennt(tabelle, QLatin1Char(';'));
+}
+
+QString alsTabText(const LeistungsTabelle& tabelle) {
+    return getrennt(tabelle, QLatin1Char('\t'));
+}
+
+bool textSchreiben(const QString& datei, const QString& text) {
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(text.toUtf8());
+    return f.commit();
+}
+
+bool alsXlsx(const LeistungsTabelle& t, const QString& datei) {
+    const QByteArray name = QFile::encodeName(datei);
+    lxw_workbook* buch = workbook_new(name.constData());
+    if (!buch)
+        return false;
+    lxw_worksheet* blatt = workbook_add_worksheet(buch, nullptr);
+    lxw_format* fett = workbook_add_format(buch);
+    format_set_bold(fett);
+    bool ok = blatt != nullptr;
+    lxw_row_t zeile = 0;
+    for (const auto& [k, w] : t.kopf()) {
+        ok = ok &&
+             worksheet_write_string(blatt, zeile, 0, k.toUtf8().constData(), fett) == LXW_NO_ERROR;
+        ok = ok && worksheet_write_string(blatt, zeile, 1, w.toUtf8().constData(), nullptr) ==
+                       LXW_NO_ERROR;
+        ++zeile;
+    }
+    ++zeile;
+    for (int r = 0; r < t.zeilen(); ++r, ++zeile) {
+        for (int c = 0; c < t.spalten(); ++c) {
+            const TabellenZelle& z = t.zelle(c, r);
+            const QString text = z.text.trimmed();
+            if (text.isEmpty())
+                continue;
+            const auto spalte = static_cast<lxw_col_t>(c);
+            lxw_error fehler = std::isfinite(z.zahl)
+                                   ? worksheet_write_number(blatt, zeile, spalte, z.zahl, nullptr)
+                                   : worksheet_write_string(blatt, zeile, spalte,
+                                                            text.toUtf8().constData(), nullptr);
+            ok = ok && fehler == LXW_NO_ERROR;
+        }
+    }
+    return workbook_close(buch) == LXW_NO_ERROR && ok;
+}
+
+QString bildDateiVorschlag(const QString& typ, bool fotoSeiteAktiv, const QString& beschriftungFoto,
+                           const QString& beschriftungMass) {
+    QString name = typ;
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return name + QLatin1Char('-') + (fotoSeiteAktiv ? beschriftungFoto : beschriftungMass) +
+           QStringLiteral(".jpg");
+}
+
+QString zuWordDateiSchreiben(const Ausschreibung& text) {
+    const QString verzeichnis = verzeichnisse().einstellungen;
+    QDir().mkpath(verzeichnis);
+    const QString datei = pfad(verzeichnis, QStringLiteral("DrelTmp.Doc"));
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(text.alsRtf());
+    return f.commit() ? datei : QString();
+}
+
+} // namespace drel::sheet

@@ -1,0 +1,180 @@
+#include "chart/grenztest.h"
+#include "seitenfixture.h"
+#include "sheet/pages/ausschreibung.h"
+#include "sheet/pages/leistungstabelle.h"
+#include "sheet/pages/tabellenexport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+#include <cmath>
+
+namespace drel::sheet::testing {
+namespace {
+
+class ExportTest : public SeitenTest {
+protected:
+    void SetUp() override {
+        SeitenTest::SetUp();
+        b_.SpinEdit1.wert = -29;
+        b_.SpinEdit2.wert = -9;
+        b_.SpinEdit3.wert = 10;
+        b_.SpinEdit4.wert = 35;
+        b_.SpinEdit5.wert = 45;
+        b_.SpinEdit6.wert = 10;
+        TabellenEingabe e;
+        e.AktArtikelID = kQn;
+        e.typ = QStringLiteral("QN4/200-4");
+        e.kaeltemittel = QStringLiteral("R404A");
+        chart::GrenzChart chart;
+        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart, b_, e);
+    }
+
+    // Splits one line of a separated text, honouring quoted fields.
+    static QStringList felder(const QString& zeile, QChar trenner) {
+        QStringList f{QString()};
+        bool zitat = false;
+        for (qsizetype k = 0; k < zeile.size(); ++k) {
+            const QChar c = zeile[k];
+            if (c == QLatin1Char('"')) {
+                if (zitat && k + 1 < zeile.size() && zeile[k + 1] == QLatin1Char('"'))
+                    f.last() += c, ++k;
+                else
+                    zitat = !zitat;
+            } else if (c == trenner && !zitat) {
+                f.append(QString());
+            } else {
+                f.last() += c;
+            }
+        }
+        return f;
+    }
+
+    void gleichDemGitter(const QString& text, QChar trenner) {
+        const QStringList zeilen = text.split(QStringLiteral("\r\n"));
+        const auto kopf = tabelle_.kopf();
+        ASSERT_EQ(kopf.size(), 4);
+        ASSERT_GE(zeilen.size(), kopf.size() + 1 + tabelle_.zeilen());
+        EXPECT_EQ(felder(zeilen[0], trenner), (QStringList{"Typ", "QN4/200-4"}));
+        EXPECT_EQ(felder(zeilen[1], trenner), (QStringList{"Kaltemittel", "R404A"}));
+        EXPECT_TRUE(zeilen[2].contains(QStringLiteral("Qo [W]")));
+        EXPECT_TRUE(zeilen[3].contains(QStringLiteral("Sauggastemperatur 20")));
+        EXPECT_TRUE(zeilen[4].isEmpty());
+        for (int r = 0; r < tabelle_.zeilen(); ++r) {
+            const QStringList f = felder(zeilen[5 + r], trenner);
+            ASSERT_EQ(f.size(), tabelle_.spalten()) << r;
+            for (int c = 0; c < tabelle_.spalten(); ++c)
+                EXPECT_EQ(f[c], tabelle_.text(c, r).trimmed()) << c << "," << r;
+        }
+    }
+
+    TabBereiche b_;
+    LeistungsTabelle tabelle_;
+};
+
+TEST_F(ExportTest, CsvAndTabTextReadBackEqualToTheGrid) {
+    ASSERT_EQ(tabelle_.spalten(), 6);
+    ASSERT_FALSE(tabelle_.text(4, 2).trimmed().isEmpty()); // −19 °C lies inside
+    ASSERT_TRUE(tabelle_.zelle(5, 2).ausserhalb);          // −29 °C outside
+    gleichDemGitter(alsCsv(tabelle_), QLatin1Char(';'));
+    gleichDemGitter(alsTabText(tabelle_), QLatin1Char('\t'));
+    // A value with the decimal comma stays one field.
+    EXPECT_TRUE(alsCsv(tabelle_).contains(QStringLiteral(";-19,0;")));
+}
+
+// Reads the cells of sheet1 as "A1" → text (shared strings resolved, numbers as written).
+QMap<QString, QString> xlsxZellen(const QString& datei) {
+    auto teil = [&](const char* name) {
+        QProcess p;
+        p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), datei, QString::fromLatin1(name)});
+        p.waitForFinished();
+        return p.readAllStandardOutput();
+    };
+    QStringList geteilt;
+    QXmlStreamReader s(teil("xl/sharedStrings.xml"));
+    while (!s.atEnd()) {
+        s.readNext();
+        if (s.isStartElement() && s.name() == u"t")
+            geteilt << s.readElementText();
+    }
+    QMap<QString, QString> zellen;
+    QXmlStreamReader x(teil("xl/worksheets/sheet1.xml"));
+    QString ref, typ;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement() && x.name() == u"c") {
+            ref = x.attributes().value(QLatin1StringView("r")).toString();
+            typ = x.attributes().value(QLatin1StringView("t")).toString();
+        } else if (x.isStartElement() && x.name() == u"v") {
+            const QString v = x.readElementText();
+            zellen[ref] = typ == u"s" ? geteilt.value(v.toInt()) : v;
+        }
+    }
+    return zellen;
+}
+
+QString zellName(int spalte, int zeile) {
+    return QString(QLatin1Char(char('A' + spalte))) + QString::number(zeile + 1);
+}
+
+TEST_F(ExportTest, XlsxReadsBackEqualToTheGrid) {
+    if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        GTEST_SKIP() << "unzip is not installed";
+    const QString datei = dir_.filePath(QStringLiteral("tabelle.xlsx"));
+    ASSERT_TRUE(alsXlsx(tabelle_, datei));
+    const QMap<QString, QString> z = xlsxZellen(datei);
+    EXPECT_EQ(z.value(QStringLiteral("A1")), QStringLiteral("Typ"));
+    EXPECT_EQ(z.value(QStringLiteral("B1")), QStringLiteral("QN4/200-4"));
+    EXPECT_EQ(z.value(QStringLiteral("B2")), QStringLiteral("R404A"));
+    int verglichen = 0;
+    for (int r = 0; r < tabelle_.zeilen(); ++r) {
+        for (int c = 0; c < tabelle_.spalten(); ++c) {
+            const TabellenZelle& zelle = tabelle_.zelle(c, r);
+            const QString name = zellName(c, r + 5);
+            if (zelle.text.trimmed().isEmpty()) {
+                EXPECT_FALSE(z.contains(name)) << name.toStdString();
+            } else if (std::isfinite(zelle.zahl)) {
+                EXPECT_DOUBLE_EQ(z.value(name).toDouble(), zelle.zahl) << name.toStdString();
+                ++verglichen;
+            } else {
+                EXPECT_EQ(z.value(name), zelle.text.trimmed()) << name.toStdString();
+            }
+        }
+    }
+    EXPECT_GE(verglichen, 8);
+    EXPECT_FALSE(alsXlsx(tabelle_, dir_.filePath(QStringLiteral("fehlt/x.xlsx"))));
+}
+
+TEST(BildSpeichern, ProposedNameFromTypeAndPage) {
+    EXPECT_EQ(bildDateiVorschlag(QStringLiteral("QN4/200-4"), true),
+              QStringLiteral("QN4-200-4-Photo.jpg"));
+    EXPECT_EQ(bildDateiVorschlag(QStringLiteral("QN4/200-4"), false),
+              QStringLiteral("QN4-200-4-Mass.jpg"));
+}
+
+TEST_F(SeitenTest, ZuWordWritesTheTenderTextIntoTheSettingsDirectory) {
+    const Verzeichnisse vorher = verzeichnisse();
+    verzeichnisse().einstellungen = dir_.filePath(QStringLiteral("docs/DrelWUK"));
+    Ausschreibung a;
+    AusschreibungsWerte w;
+    w.typ = QStringLiteral("QN4/200-4");
+    a.erstellen(*dm_, kQn, QStringLiteral("De"), {}, w);
+    const QString datei = zuWordDateiSchreiben(a);
+    EXPECT_EQ(datei, verzeichnisse().einstellungen + QStringLiteral("/DrelTmp.Doc"));
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("{\\rtf1"));
+    f.close();
+    // A second write overwrites the first.
+    AusschreibungsAuswahl nurZubehoer{false, false, false, true};
+    a.erstellen(*dm_, kQn, QStringLiteral("De"), nurZubehoer, w);
+    EXPECT_EQ(zuWordDateiSchreiben(a), datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray zweit = f.readAll();
+    EXPECT_FALSE(zweit.contains("Lieferumfang"));
+    EXPECT_TRUE(zweit.contains("Zubehor:"));
+    verzeichnisse() = vorher;
+}
+
+} // namespace
+} // namespace drel::sheet::testing
