@@ -98,6 +98,7 @@ private:
     void basisArtikelEinsetzen(Merker& merker, QString& typ);
     void zurueck(const Merker& merker);
     bool innerhalbGrenzen();
+    bool imBereichGezaehlt();
     bool zweistufig() const;
     Betriebspunkt bewertungsPunkt(const Betriebspunkt& punkt) const;
     calc::Bewertung bewerten(const Betriebspunkt& punkt) const;
@@ -157,6 +158,16 @@ bool Lauf::innerhalbGrenzen() {
         return false;
     return chart_ == nullptr ||
            GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.punkt.tc, e_.punkt.t0);
+}
+
+// A candidate with the selected refrigerant; counted, and counted again when its
+// limits hold the point (an empty list then says why).
+bool Lauf::imBereichGezaehlt() {
+    ++u_.ergebnis.zaehler.passend;
+    if (!innerhalbGrenzen())
+        return false;
+    ++u_.ergebnis.zaehler.imBereich;
+    return true;
 }
 
 // Kind 6 (two-stage W) is rated as the data sheet rates it, so that the list and
@@ -235,7 +246,8 @@ void Lauf::ausfuehren() {
         Merker merker;
         if (kandidat(typ)) {
             basisArtikelEinsetzen(merker, typ);
-            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) && innerhalbGrenzen()) {
+            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) &&
+                imBereichGezaehlt()) {
                 const Betriebspunkt bp = bewertungsPunkt(be);
                 const calc::Bewertung r = bewerten(bp);
                 const double strom = calc::IRechnen(dm, bp.t0, bp.tc, bp.n, bp.f, e_.netz60Hz);
