@@ -124,7 +124,7 @@ void drehzahlBegrenzen(db::TDataModule1& dm, const QString& typ, ArtikelErgebnis
         p.n = std::min(std::max(p.n, static_cast<double>(g.min)), static_cast<double>(g.max));
     }
     if (typ.startsWith(QLatin1String("WT")))
-        p.n = std::max(p.n, 1400.0);
+        p.n = std::max(p.n, kZweistufigMindestdrehzahl);
     r.geklemmt.n = p.n != r.nVorher;
 }
 

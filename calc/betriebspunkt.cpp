@@ -8,6 +8,13 @@
 
 namespace drel::calc {
 
+QString sauggasPruefen(const Betriebspunkt& p) {
+    if (p.tsaug < p.t0)
+        return QStringLiteral("Die Sauggastemperatur darf nicht unter der "
+                              "Verdampfungstemperatur liegen.");
+    return {};
+}
+
 namespace {
 
 // a / b, or NaN where b is zero or either side is not computable.

@@ -4,6 +4,7 @@
 
 #include "state/betriebspunkt.h"
 
+#include <QString>
 #include <limits>
 
 namespace drel::db {
@@ -28,6 +29,14 @@ struct Bewertung {
 
     bool berechenbar() const;
 };
+
+// Two-stage W compressors are not rated below this speed, on the data sheet and in
+// the search alike, so that a listed capacity is the one the sheet shows.
+constexpr double kZweistufigMindestdrehzahl = 1400.0;
+
+// The suction gas cannot be colder than the evaporating refrigerant: the message
+// for such a point, empty when ts >= t0 (°C).
+QString sauggasPruefen(const Betriebspunkt& p);
 
 // Rating suction gas temperature of the current capacity record.
 double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);

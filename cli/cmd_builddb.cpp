@@ -1,10 +1,12 @@
 // drel-cli build-db: the data check, or with --force an unconditional build of the
 // product tables from the XML exports in <DIR>/Daten.
+#include "base/directories.h"
 #include "calc/koeffizientenpruefung.h"
 #include "cli/commands.h"
 #include "dbbuild/datenpruefung.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace drel::cli {
@@ -19,10 +21,21 @@ int cmdBuildDb(const QStringList& arguments) {
         } else if (a == QLatin1String("--dir") && i + 1 < arguments.size()) {
             verzeichnis = arguments[++i];
         } else {
-            std::fprintf(stderr, "drel-cli build-db: unknown argument '%s'\n", qPrintable(a));
-            std::fprintf(stderr, "usage: drel-cli build-db [--force] [--dir DIR]\n");
-            return 2;
+            return nutzungsfehler(QStringLiteral("build-db"),
+                                  QStringLiteral("unbekanntes Argument '%1'").arg(a));
         }
+    }
+    // A missing folder is no database that is up to date.
+    if (!QFileInfo(verzeichnis).isDir())
+        return nutzungsfehler(
+            QStringLiteral("build-db"),
+            QStringLiteral("Das Programmverzeichnis '%1' gibt es nicht.").arg(verzeichnis));
+    if (!QFileInfo(findeDatei(verzeichnis, QStringLiteral("Daten"))).isDir()) {
+        std::fprintf(stderr,
+                     "drel-cli build-db: In '%s' gibt es keinen Ordner Daten mit den "
+                     "XML-Exporten.\n",
+                     qPrintable(verzeichnis));
+        return 1;
     }
     db::PruefBeobachter beobachter;
     beobachter.fortschritt = [](int schritt, int anzahl, const QString& datei) {

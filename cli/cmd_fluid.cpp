@@ -1,8 +1,9 @@
 // drel-cli fluid <refrigerant> <operation> <arguments...> [--reflibs DIR]
 #include "base/directories.h"
 #include "base/messagesink.h"
-#include "fluid/stoff.h"
+#include "cli/argumente.h"
 #include "cli/commands.h"
+#include "fluid/stoff.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,13 +47,8 @@ double call(calc::TStoff& s, const QString& op, const double* v) {
     return s.DampfVolumen(v[0], v[1]);
 }
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: drel-cli fluid <refrigerant> <operation> <arguments...> [--reflibs DIR]\n"
-                 "operations (degC, bar, kJ/kg, m3/kg):\n"
-                 "  Taudruck t | Siedetemperatur p | FluessigEnthalpie t |\n"
-                 "  FluessigEnthalpieSiedepunkt p | DampfEnthalpie t p | DampfVolumen t p\n");
-    return 2;
+int usage(const QString& meldung) {
+    return nutzungsfehler(QStringLiteral("fluid"), meldung);
 }
 
 } // namespace
@@ -63,30 +59,38 @@ int cmdFluid(const QStringList& arguments) {
     const qsizetype at = args.indexOf(QStringLiteral("--reflibs"));
     if (at >= 0) {
         if (at + 1 >= args.size())
-            return usage();
+            return usage(QStringLiteral("--reflibs ohne Verzeichnis"));
         dir = args.at(at + 1);
         args.remove(at, 2);
     }
     if (args.size() < 2)
-        return usage();
+        return usage(QStringLiteral("Kaeltemittel und Operation fehlen"));
     const Operation* op = nullptr;
     for (const Operation& o : kOperations) {
         if (args.at(1).compare(QLatin1String(o.name), Qt::CaseInsensitive) == 0)
             op = &o;
     }
-    if (!op || args.size() != 2 + op->arguments)
-        return usage();
+    if (!op)
+        return usage(QStringLiteral("unbekannte Operation '%1'").arg(args.at(1)));
+    if (args.size() != 2 + op->arguments)
+        return usage(
+            QStringLiteral("%1 braucht %2 Argument(e)").arg(args.at(1)).arg(op->arguments));
     double values[2] = {0, 0};
     for (int i = 0; i < op->arguments; ++i) {
-        bool ok = false;
-        values[i] = args.at(2 + i).toDouble(&ok);
-        if (!ok) {
-            std::fprintf(stderr, "drel-cli fluid: not a number: %s\n", qPrintable(args.at(2 + i)));
-            return 2;
-        }
+        const std::optional<double> v = zahlLesen(args.at(2 + i));
+        if (!v)
+            return usage(QStringLiteral("keine Zahl: %1").arg(args.at(2 + i)));
+        values[i] = *v;
     }
+    const QString reflibs = dir.isEmpty() ? defaultReflibs() : dir;
+    // Without this check an unknown name would only show the first failing property
+    // call ("dew point pressure").
+    const QString stamm = calc::fluidFileStem(args.at(0));
+    if (stamm.isEmpty() || !QFileInfo::exists(findeDatei(reflibs, stamm + QStringLiteral(".ref"))))
+        return usage(QStringLiteral("Fuer das Kaeltemittel '%1' gibt es keine Stoffdatei in %2.")
+                         .arg(args.at(0), reflibs));
     calc::TStoff stoff;
-    stoff.Create(dir.isEmpty() ? defaultReflibs() : dir);
+    stoff.Create(reflibs);
     stoff.KaeltemittelSetzen(args.at(0));
     const double v = call(stoff, QLatin1String(op->name), values);
     if (std::isnan(v))

@@ -3,9 +3,11 @@
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/artikelrechnung.h"
+#include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
 #include "calc/lukobilanz.h"
+#include "cli/argumente.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
@@ -31,74 +33,82 @@ struct RateOptions {
     QString reflibs;
 };
 
-int usage() {
-    std::fprintf(
-        stderr,
-        "usage: drel-cli rate --article <designation or ID> --refrigerant <name>\n"
-        "                     --t0 <degC> (--tc <degC> | --air <degC>) [--ts 20] [--dtu 0]\n"
-        "                     [--superheat 5] [--hz 50] [--n 1450] [--units [FILE]]\n"
-        "                     [--reflibs DIR] [--dir DIR]\n");
-    return 2;
-}
+const QString kBefehl = QStringLiteral("rate");
 
-bool number(const QString& text, double& value) {
-    return parseFloat(text, NumberSeparators::english(), value) ||
-           parseFloat(text, numberSeparators(), value);
-}
+// The numeric options: where the value goes and the range a command line may give.
+// The data sheet clamps t0, tc, the speed and the frequency further, with a note;
+// these bounds only keep out what no sheet entry could mean.
+struct ZahlOption {
+    const char* name;
+    double Betriebspunkt::*feld;
+    double min, max;
+    const char* einheit;
+};
+
+const ZahlOption kZahlOptionen[] = {
+    {"--t0", &Betriebspunkt::t0, -273.0, 100.0, "degC"},
+    {"--tc", &Betriebspunkt::tc, -100.0, 120.0, "degC"},
+    {"--air", &Betriebspunkt::tle, -100.0, 120.0, "degC"},
+    {"--ts", &Betriebspunkt::tsaug, -273.0, 120.0, "degC"},
+    {"--dtu", &Betriebspunkt::tu, 0.0, 50.0, "K"},
+    {"--superheat", &Betriebspunkt::tue, 0.0, 100.0, "K"},
+    {"--hz", &Betriebspunkt::f, 1.0, 100.0, "Hz"},
+    {"--n", &Betriebspunkt::n, 1.0, 10000.0, "1/min"},
+};
 
 std::optional<RateOptions> parse(QStringList args) {
     RateOptions o;
+    auto fehler = [](const QString& meldung) {
+        nutzungsfehler(kBefehl, meldung);
+        return std::nullopt;
+    };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
-        const bool hasValue =
-            i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1String("--"));
-        auto take = [&](double& target) {
-            double v = 0.0;
-            if (i + 1 >= args.size() || !number(args.at(i + 1), v))
-                return false;
-            target = v;
-            ++i;
-            return true;
-        };
-        auto takeGiven = [&](double& target, bool& given) {
-            given = take(target);
-            return given;
-        };
-        bool ok = true;
-        if (a == QLatin1String("--article") && i + 1 < args.size())
-            o.artikel = args.at(++i);
-        else if (a == QLatin1String("--refrigerant") && i + 1 < args.size())
-            o.punkt.kaeltemittel = args.at(++i);
-        else if (a == QLatin1String("--reflibs") && i + 1 < args.size())
-            o.reflibs = args.at(++i);
-        else if (a == QLatin1String("--units"))
-            o.units = hasValue ? args.at(++i) : QStringLiteral("-");
-        else if (a == QLatin1String("--t0"))
-            ok = takeGiven(o.punkt.t0, o.mitT0);
-        else if (a == QLatin1String("--tc"))
-            ok = takeGiven(o.punkt.tc, o.mitTc);
-        else if (a == QLatin1String("--air"))
-            ok = takeGiven(o.punkt.tle, o.mitLuft);
-        else if (a == QLatin1String("--ts"))
-            ok = take(o.punkt.tsaug);
-        else if (a == QLatin1String("--dtu"))
-            ok = take(o.punkt.tu);
-        else if (a == QLatin1String("--superheat"))
-            ok = take(o.punkt.tue);
-        else if (a == QLatin1String("--hz"))
-            ok = take(o.punkt.f);
-        else if (a == QLatin1String("--n"))
-            ok = take(o.punkt.n);
-        else
-            ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "drel-cli rate: bad argument '%s'\n", qPrintable(a));
-            return std::nullopt;
+        const bool mitWert = i + 1 < args.size();
+        if (a == QLatin1String("--units"))
+            return fehler(QStringLiteral("--units gibt es bei rate nicht mehr (bei search heisst "
+                                         "es Aggregate); die Einheitendatei heisst --unit-file "
+                                         "DATEI"));
+        if (a == QLatin1String("--unit-file")) {
+            const bool datei = mitWert && !args.at(i + 1).startsWith(QLatin1String("--"));
+            o.units = datei ? args.at(++i) : QStringLiteral("-");
+            continue;
+        }
+        const ZahlOption* zahl = nullptr;
+        for (const ZahlOption& z : kZahlOptionen)
+            if (a == QLatin1String(z.name))
+                zahl = &z;
+        if (!mitWert)
+            return fehler(QStringLiteral("%1 ohne Wert").arg(a));
+        const QString wert = args.at(++i);
+        if (a == QLatin1String("--article"))
+            o.artikel = wert;
+        else if (a == QLatin1String("--refrigerant"))
+            o.punkt.kaeltemittel = wert;
+        else if (a == QLatin1String("--reflibs"))
+            o.reflibs = wert;
+        else if (!zahl)
+            return fehler(QStringLiteral("unbekanntes Argument '%1'").arg(a));
+        else {
+            const std::optional<double> v = zahlLesen(wert);
+            if (!v)
+                return fehler(QStringLiteral("%1: keine Zahl: '%2'").arg(a, wert));
+            const QString bereich =
+                bereichPruefen(a, *v, zahl->min, zahl->max, QString::fromLatin1(zahl->einheit));
+            if (!bereich.isEmpty())
+                return fehler(bereich);
+            o.punkt.*(zahl->feld) = *v;
+            o.mitT0 = o.mitT0 || a == QLatin1String("--t0");
+            o.mitTc = o.mitTc || a == QLatin1String("--tc");
+            o.mitLuft = o.mitLuft || a == QLatin1String("--air");
         }
     }
     if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
         (!o.mitTc && !o.mitLuft))
-        return std::nullopt;
+        return fehler(QStringLiteral("--article, --refrigerant, --t0 und --tc oder --air "
+                                     "sind noetig"));
+    if (const QString s = calc::sauggasPruefen(o.punkt); !s.isEmpty())
+        return fehler(s);
     return o;
 }
 
@@ -211,10 +221,13 @@ void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
 
 int cmdRate(const QStringList& arguments) {
     QStringList args = arguments;
-    const QString dir = programDirectory(args);
+    const std::optional<QString> programm = programDirectory(args, kBefehl);
+    if (!programm)
+        return 2;
+    const QString& dir = *programm;
     const std::optional<RateOptions> parsed = parse(args);
     if (!parsed)
-        return usage();
+        return 2;
     const RateOptions& o = *parsed;
     StderrSink sink;
     ScopedMessageSink guard(&sink);
@@ -223,7 +236,7 @@ int cmdRate(const QStringList& arguments) {
     db::TDataModule1 dm(dir);
     requireTables(dm);
     if (!findeArtikel(dm, o.artikel)) {
-        std::fprintf(stderr, "drel-cli rate: no article '%s'\n", qPrintable(o.artikel));
+        std::fprintf(stderr, "drel-cli rate: kein Artikel '%s'\n", qPrintable(o.artikel));
         return 1;
     }
     const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
@@ -235,8 +248,8 @@ int cmdRate(const QStringList& arguments) {
     const qint32 id = basis != 0 ? basis : artikelId;
     db::KaeltemittelPositionieren(dm, o.punkt.kaeltemittel, id);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli rate: %s has no capacity data for %s\n", qPrintable(name),
-                     qPrintable(o.punkt.kaeltemittel));
+        std::fprintf(stderr, "drel-cli rate: %s hat keine Leistungsdaten fuer %s\n",
+                     qPrintable(name), qPrintable(o.punkt.kaeltemittel));
         return 1;
     }
     calc::TStoff stoff;
@@ -257,7 +270,7 @@ int cmdRate(const QStringList& arguments) {
         kond = kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
                            dm.TBKMittelS.asString(u"Ashrae"));
         if (!kond) {
-            std::fprintf(stderr, "drel-cli rate: the article has no condenser for %s\n",
+            std::fprintf(stderr, "drel-cli rate: der Artikel hat keinen Verflussiger fuer %s\n",
                          qPrintable(o.punkt.kaeltemittel));
             return 1;
         }
@@ -265,7 +278,7 @@ int cmdRate(const QStringList& arguments) {
     }
     const calc::ArtikelErgebnis a = calc::NeuRechnen(dm, stoff, e, NumberSeparators::english());
     if (o.mitLuft && !a.SatzModus) {
-        std::fprintf(stderr, "drel-cli rate: %s is no condensing unit; give --tc\n",
+        std::fprintf(stderr, "drel-cli rate: %s ist kein Verflussigungssatz; --tc angeben\n",
                      qPrintable(name));
         return 2;
     }

@@ -3,14 +3,17 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
-#include "fluid/stoff.h"
 #include "chart/grenztest.h"
+#include "cli/argumente.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
+#include "fluid/stoff.h"
 #include "search/suchmodell.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -24,7 +27,7 @@ using search::Box;
 struct SearchOptions {
     bool units = false;
     QString refrigerant = QStringLiteral("R404A, R507");
-    std::map<search::Feld, QString> fields;
+    std::map<search::Feld, double> fields;
     QStringList series;
     std::optional<QString> type;
     bool sixtyHz = false;
@@ -34,15 +37,11 @@ struct SearchOptions {
     QString reflibs;
 };
 
-int usage() {
-    std::fprintf(
-        stderr,
-        "usage: drel-cli search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T]\n"
-        "                       [--ts T] [--dtu K] [--q0 KW] [--series QN,QL,...]\n"
-        "                       [--type TEXT] [--hz 50|60] [--n RPM] [--csv]\n"
-        "                       [--no-envelope] [--reflibs DIR] [--dir DIR]\n"
-        "series: QN QL QN84 QNT EQN EQL W WT WY (compressors), CQNR CQLR CQNL CQLL WEY (units)\n");
-    return 2;
+const QString kBefehl = QStringLiteral("search");
+
+std::nullopt_t fehler(const QString& meldung) {
+    nutzungsfehler(kBefehl, meldung);
+    return std::nullopt;
 }
 
 const std::map<QString, Box>& seriesBoxes() {
@@ -54,53 +53,76 @@ const std::map<QString, Box>& seriesBoxes() {
     return boxes;
 }
 
-bool number(const QString& text) {
-    double v = 0.0;
-    return parseFloat(text, v);
-}
+// The numeric fields with the bounds of the window's entry checks; the window
+// clamps a value outside them, a command line refuses it.
+struct FeldOption {
+    const char* name;
+    search::Feld feld;
+    double min, max;
+    const char* einheit;
+};
+
+const FeldOption kFeldOptionen[] = {
+    {"--t0", search::Feld::t0, -273.0, 100.0, "degC"},
+    {"--tc", search::Feld::tc, -100.0, 120.0, "degC"},
+    {"--air", search::Feld::tc, -100.0, 120.0, "degC"},
+    {"--ts", search::Feld::ts, -80.0, 40.0, "degC"},
+    {"--dtu", search::Feld::dtu, 0.0, 50.0, "K"},
+    {"--q0", search::Feld::Q0, 0.0, 1000.0, "kW"},
+};
 
 std::optional<SearchOptions> parse(const QStringList& args) {
     SearchOptions o;
-    const std::map<QString, search::Feld> numeric{
-        {"--t0", search::Feld::t0}, {"--tc", search::Feld::tc},   {"--air", search::Feld::tc},
-        {"--ts", search::Feld::ts}, {"--dtu", search::Feld::dtu}, {"--q0", search::Feld::Q0}};
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        const QString value = hasValue ? args.at(i + 1) : QString();
-        bool ok = true;
-        if (a == QLatin1String("--units"))
+        if (a == QLatin1String("--units")) {
             o.units = true;
-        else if (a == QLatin1String("--csv"))
-            o.csv = true;
-        else if (a == QLatin1String("--no-envelope"))
-            o.noEnvelope = true;
-        else if (!hasValue)
-            ok = false;
-        else if (const auto f = numeric.find(a); f != numeric.end())
-            ok = number(value) && (o.fields[f->second] = value, true);
-        else if (a == QLatin1String("--refrigerant"))
-            o.refrigerant = value;
-        else if (a == QLatin1String("--series"))
-            o.series = value.toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
-        else if (a == QLatin1String("--type"))
-            o.type = value;
-        else if (a == QLatin1String("--hz"))
-            ok = (value == QLatin1String("50") || value == QLatin1String("60")) &&
-                 (o.sixtyHz = value == QLatin1String("60"), true);
-        else if (a == QLatin1String("--n"))
-            ok = parseInt(value, *(o.speed = 0));
-        else if (a == QLatin1String("--reflibs"))
-            o.reflibs = value;
-        else
-            ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "drel-cli search: bad argument '%s'\n", qPrintable(a));
-            return std::nullopt;
+            continue;
         }
-        if (a != QLatin1String("--units") && a != QLatin1String("--csv") &&
-            a != QLatin1String("--no-envelope"))
-            ++i;
+        if (a == QLatin1String("--csv")) {
+            o.csv = true;
+            continue;
+        }
+        if (a == QLatin1String("--no-envelope")) {
+            o.noEnvelope = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return fehler(QStringLiteral("%1 ohne Wert").arg(a));
+        const QString value = args.at(++i);
+        const FeldOption* feld = nullptr;
+        for (const FeldOption& f : kFeldOptionen)
+            if (a == QLatin1String(f.name))
+                feld = &f;
+        if (feld) {
+            const std::optional<double> v = zahlLesen(value);
+            if (!v)
+                return fehler(QStringLiteral("%1: keine Zahl: '%2'").arg(a, value));
+            const QString bereich =
+                bereichPruefen(a, *v, feld->min, feld->max, QString::fromLatin1(feld->einheit));
+            if (!bereich.isEmpty())
+                return fehler(bereich);
+            o.fields[feld->feld] = *v;
+        } else if (a == QLatin1String("--refrigerant")) {
+            o.refrigerant = value;
+        } else if (a == QLatin1String("--series")) {
+            o.series = value.toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        } else if (a == QLatin1String("--type")) {
+            o.type = value;
+        } else if (a == QLatin1String("--hz")) {
+            const std::optional<double> hz = zahlLesen(value);
+            if (!hz || (*hz != 50.0 && *hz != 60.0))
+                return fehler(QStringLiteral("--hz %1: erlaubt sind 50 oder 60").arg(value));
+            o.sixtyHz = *hz == 60.0;
+        } else if (a == QLatin1String("--n")) {
+            o.speed = ganzzahlLesen(value);
+            if (!o.speed)
+                return fehler(QStringLiteral("--n: keine ganze Zahl: '%1'").arg(value));
+        } else if (a == QLatin1String("--reflibs")) {
+            o.reflibs = value;
+        } else {
+            return fehler(QStringLiteral("unbekanntes Argument '%1'").arg(a));
+        }
     }
     return o;
 }
@@ -125,7 +147,7 @@ bool applySeries(search::SuchModell& m, const QStringList& series) {
     for (const QString& name : series) {
         const auto it = seriesBoxes().find(name);
         if (it == seriesBoxes().end()) {
-            std::fprintf(stderr, "drel-cli search: unknown series '%s'\n", qPrintable(name));
+            nutzungsfehler(kBefehl, QStringLiteral("unbekannte Serie '%1'").arg(name));
             return false;
         }
         m.boxSetzen(it->second, true);
@@ -170,14 +192,67 @@ void printGrid(search::SuchModell& m, bool csv) {
                     "anfragen.\n");
 }
 
+// The suction gas cannot be colder than t0; the window's model would refuse the
+// search too, but a command line says so as a usage fault.
+bool punktPruefen(search::SuchModell& m) {
+    Betriebspunkt p;
+    p.t0 = floatOrZero(m.t0);
+    p.tsaug = floatOrZero(m.ts);
+    const QString fehler = calc::sauggasPruefen(p);
+    if (fehler.isEmpty())
+        return true;
+    nutzungsfehler(kBefehl, fehler);
+    return false;
+}
+
+// The speed within the bounds of the ticked series (the spin's bounds), at least 1.
+bool drehzahlSetzen(search::SuchModell& m, int n) {
+    m.SpinNChange();
+    const QString bereich = bereichPruefen(QStringLiteral("--n"), n, std::max(1, m.SpinNMin),
+                                           m.SpinNMax, QStringLiteral("1/min"));
+    if (!bereich.isEmpty()) {
+        nutzungsfehler(kBefehl, bereich);
+        return false;
+    }
+    m.SpinNEingabe(n);
+    return true;
+}
+
+// Why the list shows nothing; empty when it shows a row.
+QString leerGrund(search::SuchModell& m) {
+    const search::ErgebnisListe& l = m.liste();
+    for (int row = 1; row < l.RowCount(); ++row)
+        if (!l.zelle(0, row).isEmpty())
+            return {};
+    const search::Suchergebnis& r = m.ergebnis();
+    if (r.anzahl() > 0)
+        return QStringLiteral("Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab "
+                              "t0 = -20 degC nicht gezeigt werden.")
+            .arg(r.anzahl());
+    if (r.zaehler.passend == 0)
+        return QStringLiteral("Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat "
+                              "Daten fuer das Kaeltemittel %1.")
+            .arg(m.kaeltemittel());
+    if (r.zaehler.imBereich == 0)
+        return QStringLiteral("Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt "
+                              "ausserhalb ihres Einsatzbereichs.")
+            .arg(r.zaehler.passend);
+    return QStringLiteral("Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an "
+                          "diesem Betriebspunkt berechenbar.")
+        .arg(r.zaehler.imBereich);
+}
+
 } // namespace
 
 int cmdSearch(const QStringList& arguments) {
     QStringList args = arguments;
-    const QString dir = programDirectory(args);
+    const std::optional<QString> programm = programDirectory(args, kBefehl);
+    if (!programm)
+        return 2;
+    const QString& dir = *programm;
     const std::optional<SearchOptions> parsed = parse(args);
     if (!parsed)
-        return usage();
+        return 2;
     const SearchOptions& o = *parsed;
     StderrSink sink;
     ScopedMessageSink guard(&sink);
@@ -196,24 +271,26 @@ int cmdSearch(const QStringList& arguments) {
     const int item = refrigerantItem(m.KMListe, o.refrigerant);
     if (item < 0) {
         std::fprintf(stderr,
-                     "drel-cli search: '%s' is not offered for these series; choose one "
-                     "of: %s\n",
+                     "drel-cli search: '%s' wird fuer diese Serien nicht angeboten; zur Wahl "
+                     "stehen: %s\n",
                      qPrintable(o.refrigerant), qPrintable(m.KMListe.join(QLatin1String(" | "))));
-        return 1;
+        return 2;
     }
     m.KMListeClick(item);
-    for (const auto& [feld, text] : o.fields) {
-        m.text(feld) = text;
+    for (const auto& [feld, wert] : o.fields) {
+        m.text(feld) = shortestDecimal(wert);
         m.feldVerlassen(feld);
     }
+    if (!punktPruefen(m))
+        return 2;
     m.tcChange();
     if (o.type) {
         m.chktypClick(true);
         m.vTyp = *o.type;
     }
     m.rb50HzClick(o.sixtyHz);
-    if (o.speed)
-        m.SpinNEingabe(*o.speed);
+    if (o.speed && !drehzahlSetzen(m, *o.speed))
+        return 2;
 
     search::AggListe aggregate;
     db::LukoTabelle kondensatoren;
@@ -227,6 +304,8 @@ int cmdSearch(const QStringList& arguments) {
     if (!m.OKBtnClick(QString(), dienste))
         return 1; // the engine reported the fault
     printGrid(m, o.csv);
+    if (const QString grund = leerGrund(m); !grund.isEmpty())
+        std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(grund));
     return 0;
 }
 

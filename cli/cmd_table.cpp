@@ -4,6 +4,7 @@
 #include "calc/artikelrechnung.h"
 #include "calc/einheiten.h"
 #include "chart/grenztest.h"
+#include "cli/argumente.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
@@ -31,16 +32,16 @@ struct TableOptions {
 };
 
 int usage() {
-    std::fprintf(
-        stderr, "usage: drel-cli table --article <designation or ID> --refrigerant <name>\n"
-                "                      --t0 FROM:TO:STEP (--tc FROM:TO:STEP | --air FROM:TO:STEP)\n"
-                "                      [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
-                "                      [--csv] [--reflibs DIR] [--dir DIR]\n");
+    befehlsHilfe(QStringLiteral("table"), stderr);
     return 2;
 }
 
+// Numbers as every command reads them (decimal point or comma, Unicode minus).
 bool zahl(const QString& text, double& v) {
-    return parseFloat(text, NumberSeparators::english(), v);
+    const std::optional<double> gelesen = zahlLesen(text);
+    if (gelesen)
+        v = *gelesen;
+    return gelesen.has_value();
 }
 
 std::optional<Bereich> bereich(const QString& text) {
@@ -82,7 +83,8 @@ std::optional<TableOptions> parse(const QStringList& args) {
             ok = ziel && zahl(args.at(++i), *ziel);
         }
         if (!ok) {
-            std::fprintf(stderr, "drel-cli table: bad argument '%s'\n", qPrintable(a));
+            std::fprintf(stderr, "drel-cli table: unbekanntes oder falsches Argument '%s'\n",
+                         qPrintable(a));
             return std::nullopt;
         }
     }
@@ -133,7 +135,14 @@ std::optional<db::LukoEintrag> kondensator(db::TDataModule1& dm, qint32 kondensa
 
 int cmdTable(const QStringList& arguments) {
     QStringList args = arguments;
-    const QString dir = programDirectory(args);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        befehlsHilfe(QStringLiteral("table"), stdout);
+        return 0;
+    }
+    const std::optional<QString> programm = programDirectory(args, QStringLiteral("table"));
+    if (!programm)
+        return 2;
+    const QString dir = *programm;
     const std::optional<TableOptions> parsed = parse(args);
     if (!parsed)
         return usage();
@@ -145,7 +154,7 @@ int cmdTable(const QStringList& arguments) {
     db::TDataModule1 dm(dir);
     requireTables(dm);
     if (!findeArtikel(dm, o.artikel)) {
-        std::fprintf(stderr, "drel-cli table: no article '%s'\n", qPrintable(o.artikel));
+        std::fprintf(stderr, "drel-cli table: kein Artikel '%s'\n", qPrintable(o.artikel));
         return 1;
     }
     const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
@@ -157,15 +166,15 @@ int cmdTable(const QStringList& arguments) {
         o.kaeltemittel.contains(QLatin1String("R404A")) ? QStringLiteral("R404A") : o.kaeltemittel;
     db::KaeltemittelPositionieren(dm, ashrae, basis != 0 ? basis : artikelId);
     if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli table: %s has no capacity data for %s\n", qPrintable(name),
-                     qPrintable(o.kaeltemittel));
+        std::fprintf(stderr, "drel-cli table: %s hat keine Leistungsdaten fuer %s\n",
+                     qPrintable(name), qPrintable(o.kaeltemittel));
         return 1;
     }
     std::optional<db::LukoEintrag> kond;
     if (o.luft) {
         kond = kondensator(dm, kondensatorId, ashrae);
         if (!kond) {
-            std::fprintf(stderr, "drel-cli table: the article has no condenser for %s\n",
+            std::fprintf(stderr, "drel-cli table: der Artikel hat keinen Verflussiger fuer %s\n",
                          qPrintable(o.kaeltemittel));
             return 1;
         }

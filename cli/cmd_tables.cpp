@@ -52,9 +52,17 @@ QString tablePath(const QString& dir, const db::TableDef& def) {
 
 } // namespace
 
-QString programDirectory(QStringList& args) {
+std::optional<QString> programDirectory(QStringList& args, const QString& befehl) {
+    const bool gegeben = args.contains(QStringLiteral("--dir"));
     const QString dir = takeOption(args, QStringLiteral("--dir"));
-    return dir.isEmpty() ? QDir::currentPath() : QDir(dir).absolutePath();
+    if (!gegeben)
+        return QDir::currentPath();
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        nutzungsfehler(befehl,
+                       QStringLiteral("Das Programmverzeichnis '%1' gibt es nicht.").arg(dir));
+        return std::nullopt;
+    }
+    return QDir(dir).absolutePath();
 }
 
 void requireTables(const db::TDataModule1& dm) {
@@ -73,7 +81,13 @@ QString reflibsDirectory(const QString& option, const QString& programDir) {
 
 int cmdTables(const QStringList& arguments) {
     QStringList args = arguments;
-    const QString dir = programDirectory(args);
+    const std::optional<QString> programm = programDirectory(args, QStringLiteral("tables"));
+    if (!programm)
+        return 2;
+    if (!args.isEmpty())
+        return nutzungsfehler(QStringLiteral("tables"),
+                              QStringLiteral("unbekanntes Argument '%1'").arg(args.first()));
+    const QString& dir = *programm;
     int failures = 0;
     for (const db::TableDef& def : db::produktTabellen()) {
         const QString path = tablePath(dir, def);
@@ -91,20 +105,19 @@ int cmdTables(const QStringList& arguments) {
 
 int cmdDump(const QStringList& arguments) {
     QStringList args = arguments;
-    const QString dir = programDirectory(args);
+    const std::optional<QString> programm = programDirectory(args, QStringLiteral("dump"));
+    if (!programm)
+        return 2;
+    const QString& dir = *programm;
     const QString filter = takeOption(args, QStringLiteral("--filter"));
     const QString sort = takeOption(args, QStringLiteral("--sort"));
     const QString fields = takeOption(args, QStringLiteral("--fields"));
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: drel-cli dump <Table> [--filter TEXT] [--sort FIELDS] "
-                             "[--fields a,b,c] [--dir DIR]\n");
-        return 2;
-    }
+    if (args.size() != 1)
+        return nutzungsfehler(QStringLiteral("dump"), QStringLiteral("genau eine Tabelle nennen"));
     const db::TableDef* def = db::tabelle(args.first());
-    if (!def) {
-        std::fprintf(stderr, "drel-cli dump: unknown table '%s'\n", qPrintable(args.first()));
-        return 2;
-    }
+    if (!def)
+        return nutzungsfehler(QStringLiteral("dump"),
+                              QStringLiteral("unbekannte Tabelle '%1'").arg(args.first()));
     try {
         db::Cursor cursor(def->name);
         cursor.setFileName(tablePath(dir, *def));

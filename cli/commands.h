@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QStringList>
+#include <cstdio>
+#include <optional>
 
 namespace drel::db {
 class TDataModule1;
@@ -17,8 +19,15 @@ int cmdRate(const QStringList& args);
 int cmdSearch(const QStringList& args);
 int cmdTable(const QStringList& args);
 
-// Program directory for the table jobs: --dir DIR or the working directory.
-QString programDirectory(QStringList& args);
+// The usage text of one command.
+void befehlsHilfe(const QString& befehl, FILE* out);
+// A usage fault: the message and the command's usage on stderr; returns 2.
+int nutzungsfehler(const QString& befehl, const QString& meldung);
+
+// Program directory for the table jobs: --dir DIR or the working directory. A
+// directory that does not exist is a usage fault: the message is printed and the
+// result is empty.
+std::optional<QString> programDirectory(QStringList& args, const QString& befehl);
 
 // Throws the DbError of the first table the data module could not open (it names the
 // file); main() reports it with the rebuild hint and exits with 1.

@@ -1,5 +1,6 @@
 // drel-cli: the main jobs of the program without a display, over the same core.
 #include "base/messagesink.h"
+#include "cli/argumente.h"
 #include "cli/commands.h"
 #include "db/value.h"
 
@@ -11,37 +12,38 @@ namespace {
 
 struct Command {
     const char* name;
-    const char* usage;
+    const char* summary;
     int (*run)(const QStringList&);
 };
 
 const Command kCommands[] = {
-    {"tables", "tables [--dir DIR]                       each table file with its row count",
-     drel::cli::cmdTables},
-    {"dump",
-     "dump <Table> [--filter TEXT] [--sort FIELDS] [--fields a,b,c] [--dir DIR]\n"
-     "                                           rows as CSV with a header line",
-     drel::cli::cmdDump},
-    {"fluid", "fluid <refrigerant> <operation> <arguments...>   refrigerant property",
-     drel::cli::cmdFluid},
-    {"rate", "rate --article A --refrigerant R --t0 T (--tc T | --air T) [...]   rate one article",
-     drel::cli::cmdRate},
-    {"search",
-     "search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T] [--q0 KW] [--series QN,...]\n"
-     "                                           compressors or condensing units for a point",
-     drel::cli::cmdSearch},
-    {"table",
-     "table --article A --refrigerant R --t0 F:T:S (--tc F:T:S | --air F:T:S) [--csv]\n"
-     "                                           performance table of one article",
+    {"tables", "jede Tabellendatei mit ihrer Zeilenzahl", drel::cli::cmdTables},
+    {"dump", "Zeilen einer Tabelle als CSV mit Kopfzeile", drel::cli::cmdDump},
+    {"fluid", "eine Stoffgroesse eines Kaeltemittels", drel::cli::cmdFluid},
+    {"rate", "einen Artikel an einem Betriebspunkt berechnen", drel::cli::cmdRate},
+    {"search", "Verdichter oder Aggregate fuer einen Betriebspunkt suchen", drel::cli::cmdSearch},
+    {"table", "Leistungstabelle eines Artikels ueber t0 und tc (oder Lufteintritt)",
      drel::cli::cmdTable},
-    {"build-db", "build-db [--force] [--dir DIR]           build the tables from the XML exports",
-     drel::cli::cmdBuildDb},
+    {"build-db", "die Tabellen aus den XML-Exporten aufbauen", drel::cli::cmdBuildDb},
 };
 
-void usage() {
-    std::fprintf(stderr, "usage: drel-cli <command> [options]\n\ncommands:\n");
+const Command* finde(const QString& name) {
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
+void usage(FILE* out) {
+    std::fprintf(out, "Aufruf: drel-cli <Befehl> [Optionen]\n"
+                      "        drel-cli help <Befehl> | <Befehl> --help   Optionen eines Befehls\n"
+                      "        drel-cli --version\n\nBefehle:\n");
     for (const Command& c : kCommands)
-        std::fprintf(stderr, "  %s\n", c.usage);
+        std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
+    std::fprintf(out, "\nZahlen mit Dezimalpunkt oder -komma, Minus auch als \xe2\x88\x92.\n"
+                      "Exit-Code: 0 Erfolg (auch eine leere Ergebnisliste, deren Grund auf\n"
+                      "stderr steht), 1 Daten- oder Rechenfehler, 2 Aufruffehler.\n");
 }
 
 // A table fault names the file and how to rebuild the tables (they live in
@@ -53,14 +55,18 @@ void tableFault(const char* command, const drel::db::DbError& e) {
     const QFileInfo file(e.file());
     const QString programDir = QFileInfo(file.absolutePath()).absolutePath();
     std::fprintf(stderr,
-                 "drel-cli %s: the table %s is missing or damaged; rebuild the tables with "
-                 "\"drel-cli build-db --force --dir %s\"\n",
+                 "drel-cli %s: die Tabelle %s fehlt oder ist beschaedigt; die Tabellen neu "
+                 "aufbauen mit \"drel-cli build-db --force --dir %s\"\n",
                  command, qPrintable(file.fileName()), qPrintable(programDir));
 }
 
 // The one boundary of the commands: a data fault that reaches it ends the command
 // with exit code 1 and a message, never with a termination.
 int run(const Command& c, const QStringList& args) {
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        drel::cli::befehlsHilfe(QLatin1String(c.name), stdout);
+        return 0;
+    }
     try {
         return c.run(args);
     } catch (const drel::db::DbError& e) {
@@ -78,16 +84,31 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("drel-cli"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.first() == QLatin1String("--help")) {
-        usage();
-        return args.isEmpty() ? 2 : 0;
+    if (args.isEmpty()) {
+        usage(stderr);
+        return 2;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        std::printf("drel-cli %s\n", DREL_VERSION);
+        return 0;
+    }
+    if (drel::cli::hilfeGefragt(args.first())) {
+        if (args.size() > 1 && finde(args.at(1))) {
+            drel::cli::befehlsHilfe(args.at(1), stdout);
+            return 0;
+        }
+        if (args.size() > 1) {
+            std::fprintf(stderr, "drel-cli: unbekannter Befehl '%s'\n", qPrintable(args.at(1)));
+            usage(stderr);
+            return 2;
+        }
+        usage(stdout);
+        return 0;
     }
     const QString name = args.takeFirst();
-    for (const Command& c : kCommands) {
-        if (name == QLatin1String(c.name))
-            return run(c, args);
-    }
-    std::fprintf(stderr, "drel-cli: unknown command '%s'\n", qPrintable(name));
-    usage();
+    if (const Command* c = finde(name))
+        return run(*c, args);
+    std::fprintf(stderr, "drel-cli: unbekannter Befehl '%s'\n", qPrintable(name));
+    usage(stderr);
     return 2;
 }

@@ -140,6 +140,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
     }
     if (!vorauswahl(a))
         return false;
+    ++u_.ergebnis.zaehler.passend;
     const int kIndex = kondensatorEintrag(kond_, a);
     if (kIndex == 0)
         return false;
@@ -163,6 +164,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
     if (t0 < g.GrenzT0Min - 5.0 || t0 > g.GrenzT0Max + 5.0 || luko.tc < g.GrenzTcMin ||
         luko.tc > g.GrenzTcMax + 5.0)
         return false;
+    ++u_.ergebnis.zaehler.imBereich;
 
     VdSatz& v = u_.ergebnis.anhaengen();
     v.Durchlauf = nummer;

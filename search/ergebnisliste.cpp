@@ -40,14 +40,14 @@ double sortierSchluessel(SortOption option, const VdSatz& v) {
     return v.Qo;
 }
 
-bool sVersionVerborgen(const QString& typUmgekehrt, double t0Feld) {
+bool sVersionVerborgen(const QString& typUmgekehrt, double t0Celsius) {
     return typUmgekehrt.endsWith(QLatin1String(" S")) &&
            !typUmgekehrt.contains(QLatin1String("QN12P/60-")) &&
-           !typUmgekehrt.contains(QLatin1String("QN8/2470-")) && t0Feld <= -20.0;
+           !typUmgekehrt.contains(QLatin1String("QN8/2470-")) && t0Celsius <= -20.0;
 }
 
-void ErgebnisListe::Sortieren(Suchergebnis& ergebnis, SortOption option, double q0, double t0Feld,
-                              const calc::Einheiten& einheiten) {
+void ErgebnisListe::Sortieren(Suchergebnis& ergebnis, SortOption option, double q0,
+                              double t0Celsius, const calc::Einheiten& einheiten) {
     for (int i = 1; i <= ergebnis.anzahl(); ++i)
         ergebnis[i].Sortier = sortierSchluessel(option, ergebnis[i]);
     ergebnis.auswahlSortieren([](const VdSatz& v) { return v.Sortier; });
@@ -64,7 +64,7 @@ void ErgebnisListe::Sortieren(Suchergebnis& ergebnis, SortOption option, double 
     int letzte = 0;
     for (int i = 1; i <= ergebnis.anzahl(); ++i) {
         VdSatz& v = ergebnis[i];
-        if (sVersionVerborgen(v.TypUmgekehrt, t0Feld)) {
+        if (sVersionVerborgen(v.TypUmgekehrt, t0Celsius)) {
             v.GridZeile = -1;
             continue;
         }

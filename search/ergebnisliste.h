@@ -22,8 +22,8 @@ enum class SortOption { rbKaelte, rbHub, rbAnzahl1, rbAnzahl2 };
 
 double sortierSchluessel(SortOption option, const VdSatz& v);
 
-// Whether an S version is hidden at this evaluating temperature (the field value).
-bool sVersionVerborgen(const QString& typUmgekehrt, double t0Feld);
+// Whether an S version is hidden at this evaporating temperature (°C).
+bool sVersionVerborgen(const QString& typUmgekehrt, double t0Celsius);
 
 // What the data sheet receives when a row is opened.
 struct DatenblattDaten {
@@ -54,8 +54,8 @@ public:
     };
 
     // Sorts by the option, runs the capacity check (q0 in the user's capacity unit)
-    // and fills the grid; t0Feld is the value of the t0 field.
-    void Sortieren(Suchergebnis& ergebnis, SortOption option, double q0, double t0Feld,
+    // and fills the grid; t0Celsius is the t0 field converted to °C.
+    void Sortieren(Suchergebnis& ergebnis, SortOption option, double q0, double t0Celsius,
                    const calc::Einheiten& einheiten);
 
     const std::vector<Zeile>& zeilen() const { return zeilen_; } // zeilen()[0] = row 1

@@ -1,6 +1,8 @@
 #include "search/suchmodell.h"
 
+#include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
@@ -520,6 +522,12 @@ bool SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
     }
 
     eingabe_ = eingabeAusRecord();
+    if (const QString fehler = calc::sauggasPruefen(eingabe_.punkt); !fehler.isEmpty()) {
+        report(fehler, QStringLiteral("Suchkriterien"));
+        ergebnis_.leeren();
+        sortierenUndZeigen();
+        return false;
+    }
     SuchUmgebung u{dienste.dm, dienste.stoff, einheiten_, ergebnis_};
     Betriebspunkt& bp = betriebspunkt();
     bp.temperaturenUebernehmen(eingabe_.punkt);
@@ -543,7 +551,9 @@ bool SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
 }
 
 void SuchModell::sortierenUndZeigen() {
-    liste_.Sortieren(ergebnis_, sortOption_, asFloat(Q0), asFloat(t0), einheiten_);
+    // The S-version rule is a limit in °C, whatever unit the field shows.
+    liste_.Sortieren(ergebnis_, sortOption_, asFloat(Q0), einheiten_.TempIntern(asFloat(t0)),
+                     einheiten_);
     Panel1 = true;
 }
 

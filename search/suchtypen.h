@@ -87,8 +87,20 @@ public:
 
     Suchergebnis();
 
+    // What the engines saw on the way to the results, so that an empty list can say
+    // why: candidates of the ticked series with the selected refrigerant, and of
+    // those the ones whose limits hold the operating point.
+    struct Zaehler {
+        int passend = 0;
+        int imBereich = 0;
+    };
+
     int anzahl() const { return anzahl_; }
-    void leeren() { anzahl_ = 0; }
+    void leeren() {
+        anzahl_ = 0;
+        zaehler = {};
+    }
+    Zaehler zaehler;
     // The next free entry (reset to a fresh record); the count grows by one.
     VdSatz& anhaengen();
 

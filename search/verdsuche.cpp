@@ -12,6 +12,7 @@
 #include "fluid/stoff.h"
 #include "state/programmschalter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace drel::search {
@@ -97,6 +98,10 @@ private:
     void basisArtikelEinsetzen(Merker& merker, QString& typ);
     void zurueck(const Merker& merker);
     bool innerhalbGrenzen();
+    bool imBereichGezaehlt();
+    bool zweistufig() const;
+    Betriebspunkt bewertungsPunkt(const Betriebspunkt& punkt) const;
+    calc::Bewertung bewerten(const Betriebspunkt& punkt) const;
     void speichern(int durchlauf, QString typ, const calc::Bewertung& r, double strom,
                    const Merker& merker);
 
@@ -153,6 +158,35 @@ bool Lauf::innerhalbGrenzen() {
         return false;
     return chart_ == nullptr ||
            GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.punkt.tc, e_.punkt.t0);
+}
+
+// A candidate with the selected refrigerant; counted, and counted again when its
+// limits hold the point (an empty list then says why).
+bool Lauf::imBereichGezaehlt() {
+    ++u_.ergebnis.zaehler.passend;
+    if (!innerhalbGrenzen())
+        return false;
+    ++u_.ergebnis.zaehler.imBereich;
+    return true;
+}
+
+// Kind 6 (two-stage W) is rated as the data sheet rates it, so that the list and
+// the sheet give the same capacity.
+bool Lauf::zweistufig() const {
+    return db::BaureihenArt(u_.dm.TBArtikel) == Baureihe::WZweistufig;
+}
+
+Betriebspunkt Lauf::bewertungsPunkt(const Betriebspunkt& punkt) const {
+    Betriebspunkt p = punkt;
+    if (zweistufig())
+        p.n = std::max(p.n, calc::kZweistufigMindestdrehzahl);
+    return p;
+}
+
+calc::Bewertung Lauf::bewerten(const Betriebspunkt& punkt) const {
+    if (zweistufig())
+        return calc::ZweistufigRechnen(u_.dm, u_.stoff, punkt);
+    return calc::BetriebspunktRechnen(u_.dm, u_.stoff, punkt, e_.netz60Hz);
 }
 
 void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, double strom,
@@ -212,10 +246,11 @@ void Lauf::ausfuehren() {
         Merker merker;
         if (kandidat(typ)) {
             basisArtikelEinsetzen(merker, typ);
-            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) && innerhalbGrenzen()) {
-                const calc::Bewertung r = calc::BetriebspunktRechnen(dm, u_.stoff, be, e_.netz60Hz);
-                const double strom = calc::IRechnen(dm, e_.punkt.t0, e_.punkt.tc, e_.punkt.n,
-                                                    e_.punkt.f, e_.netz60Hz);
+            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) &&
+                imBereichGezaehlt()) {
+                const Betriebspunkt bp = bewertungsPunkt(be);
+                const calc::Bewertung r = bewerten(bp);
+                const double strom = calc::IRechnen(dm, bp.t0, bp.tc, bp.n, bp.f, e_.netz60Hz);
                 // A rating the property library could not compute is left out, never
                 // listed with a made-up capacity.
                 if (std::isfinite(r.QoV) && std::isfinite(r.P)) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need.
-# Usage: tools/install-deps.sh [--gui]   (--gui adds the fonts for the windows)
+# Usage: tools/install-deps.sh [--gui | --fuzz]   (--gui adds the fonts for the windows,
+#        --fuzz clang and its libFuzzer runtime)
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,10 @@ packages=(
 )
 if [[ "${1:-}" == "--gui" ]]; then
     packages+=(fonts-liberation2 fonts-dejavu-core fonts-noto-cjk xvfb xauth)
+fi
+# The fuzz targets need clang with its libFuzzer and sanitizer runtimes.
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 missing=()

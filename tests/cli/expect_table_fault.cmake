@@ -6,7 +6,7 @@ execute_process(COMMAND ${CLI} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out
 if(NOT rc EQUAL 1)
     message(FATAL_ERROR "exit code ${rc}, expected 1\n${err}")
 endif()
-if(NOT err MATCHES "the table Articles\\.cds is missing or damaged")
+if(NOT err MATCHES "die Tabelle Articles\\.cds fehlt oder ist beschaedigt")
     message(FATAL_ERROR "the table is not named:\n${err}")
 endif()
 if(NOT err MATCHES "drel-cli build-db --force --dir [^\n]+")

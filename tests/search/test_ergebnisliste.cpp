@@ -2,6 +2,8 @@
 #include "search/ergebnisliste.h"
 #include "suchfixture.h"
 
+#include <cmath>
+
 namespace drel::search::testing {
 namespace {
 
@@ -81,7 +83,9 @@ TEST_F(ErgebnisListeTest, SVersionsHiddenAtLowEvaporatingTemperature) {
     EXPECT_EQ(tabelle_[1].GridZeile, -1);
     EXPECT_EQ(tabelle_[2].GridZeile, 1);
     EXPECT_EQ(ErgebnisListe::eintragFuerZeile(tabelle_, 1), 2);
-    sortieren(1.0, -19.5);
+    sortieren(1.0, -20.0);
+    EXPECT_EQ(spalte(0).size(), 3) << "-20 itself hides";
+    sortieren(1.0, std::nextafter(-20.0, 0.0));
     EXPECT_EQ(spalte(0).size(), 4);
     // The hidden S version still counts for the capacity check, not for the selection.
     fuellen({satz("QNX5", 5.0), satz("QNX6 S", 9.0, "QN6/300-4 S")});

@@ -315,5 +315,56 @@ TEST_F(SuchModellMitKatalog, FahrenheitFieldsAreStoredInCelsius) {
     EXPECT_EQ(b.tc, "113");
 }
 
+// A suction gas colder than the evaporating refrigerant is refused before any
+// rating; equal temperatures are a valid point.
+TEST_F(SuchModellMitKatalog, SuctionGasBelowT0IsRefusedEqualIsAccepted) {
+    RecordingSink sink;
+    ScopedMessageSink guard(&sink);
+    SuchModell m(einheiten_, ergebnis_);
+    m.FormShow(ini_);
+    m.boxSetzen(B::RBQN, true);
+    m.KMListeClick(static_cast<int>(m.KMListe.indexOf("R404A, R507")));
+    m.t0 = QStringLiteral("-10");
+    m.ts = QStringLiteral("-10,5");
+    SuchDienste d{*dm_, stoff_, &chart_, &aggregate_, &kond_};
+    EXPECT_FALSE(m.OKBtnClick(ini_, d));
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_EQ(sink.messages.front().text,
+              "Die Sauggastemperatur darf nicht unter der Verdampfungstemperatur liegen.");
+    EXPECT_EQ(m.ergebnis().anzahl(), 0);
+    EXPECT_TRUE(m.liste().zelle(0, 1).isEmpty());
+
+    m.ts = QStringLiteral("-10");
+    EXPECT_TRUE(m.OKBtnClick(ini_, d));
+    EXPECT_EQ(sink.messages.size(), 1);
+    EXPECT_GT(m.ergebnis().anzahl(), 0);
+}
+
+// The S versions disappear from -20 °C down, also when the field shows °F
+// (-4 °F is -20 °C; -3 °F is above it).
+TEST_F(SuchModellMitKatalog, SVersionRuleComparesInCelsius) {
+    auto sVersionGelistet = [&](const char* t0) {
+        SuchModell m(einheiten_, ergebnis_);
+        m.FormShow(ini_);
+        m.boxSetzen(B::RBQN, true);
+        m.KMListeClick(static_cast<int>(m.KMListe.indexOf("R404A, R507")));
+        m.t0 = QString::fromLatin1(t0);
+        if (einheiten_.index(calc::EinheitGruppe::Temperatur) == 1) {
+            m.tc = QStringLiteral("113");
+            m.ts = QStringLiteral("68");
+        }
+        ok(m);
+        bool gelistet = false;
+        for (int row = 1; row < m.liste().RowCount(); ++row)
+            gelistet = gelistet || m.liste().zelle(0, row).startsWith("QNX6/300-4 S");
+        return gelistet;
+    };
+    EXPECT_TRUE(sVersionGelistet("-19"));
+    EXPECT_FALSE(sVersionGelistet("-20"));
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
+    EXPECT_TRUE(sVersionGelistet("-3"));
+    EXPECT_FALSE(sVersionGelistet("-4"));
+}
+
 } // namespace
 } // namespace drel::search::testing

@@ -1,0 +1,70 @@
+// The usage text of each command, shown by --help (stdout) and after a usage fault
+// (stderr).
+#include "cli/commands.h"
+
+#include <map>
+
+namespace drel::cli {
+
+namespace {
+
+const std::map<QString, const char*>& texte() {
+    static const std::map<QString, const char*> t{
+        {"tables", "Aufruf: drel-cli tables [--dir DIR]\n"
+                   "  jede Tabellendatei in DIR/Daten mit ihrer Zeilenzahl\n"},
+        {"dump", "Aufruf: drel-cli dump <Tabelle> [--filter TEXT] [--sort FELDER]\n"
+                 "                      [--fields a,b,c] [--dir DIR]\n"
+                 "  Zeilen als CSV mit Kopfzeile\n"},
+        {"fluid",
+         "Aufruf: drel-cli fluid <Kaeltemittel> <Operation> <Argumente...> [--reflibs DIR]\n"
+         "Operationen (degC, bar, kJ/kg, m3/kg):\n"
+         "  Taudruck t | Siedetemperatur p | FluessigEnthalpie t |\n"
+         "  FluessigEnthalpieSiedepunkt p | DampfEnthalpie t p | DampfVolumen t p\n"},
+        {"rate",
+         "Aufruf: drel-cli rate --article <Bezeichnung oder ID> --refrigerant <Name>\n"
+         "                      --t0 <degC> (--tc <degC> | --air <degC>) [--ts 20] [--dtu 0]\n"
+         "                      [--superheat 5] [--hz 50] [--n 1450] [--unit-file DATEI]\n"
+         "                      [--reflibs DIR] [--dir DIR]\n"
+         "  --hz 1 bis 100 (die Baugroesse begrenzt weiter, mit Hinweis), --n 1 bis 10000,\n"
+         "  --dtu ab 0; ts nicht unter t0. --unit-file: units.dat der Anzeigeeinheiten\n"
+         "  (ohne DATEI die des Einstellungsverzeichnisses); ohne: kW und degC.\n"},
+        {"search",
+         "Aufruf: drel-cli search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T]\n"
+         "                        [--ts T] [--dtu K] [--q0 KW] [--series QN,QL,...]\n"
+         "                        [--type TEXT] [--hz 50|60] [--n U/MIN] [--csv]\n"
+         "                        [--no-envelope] [--reflibs DIR] [--dir DIR]\n"
+         "  --units: Aggregate (Verdichtersaetze und Verflussigungssaetze) statt Verdichter\n"
+         "  Serien: QN QL QN84 QNT EQN EQL W WT WY (Verdichter),\n"
+         "          CQNR CQLR CQNL CQLL WEY (Aggregate)\n"
+         "  Bereiche: t0 -273 bis 100, tc -100 bis 120, ts -80 bis 40 degC und nicht\n"
+         "  unter t0, dtu 0 bis 50 K, q0 0 bis 1000 kW, n in den Grenzen der Serie.\n"
+         "  Eine leere Liste endet mit Exit-Code 0; der Grund steht auf stderr.\n"},
+        {"table",
+         "Aufruf: drel-cli table --article <Bezeichnung oder ID> --refrigerant <Name>\n"
+         "                       --t0 VON:BIS:SCHRITT (--tc VON:BIS:SCHRITT | --air "
+         "VON:BIS:SCHRITT)\n"
+         "                       [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
+         "                       [--csv] [--reflibs DIR] [--dir DIR]\n"
+         "  die Leistungstabelle des Datenblatts; --air fuer Verflussigungssaetze\n"},
+        {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
+                     "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
+                     "  neuer sind (mit --force immer)\n"},
+    };
+    return t;
+}
+
+} // namespace
+
+void befehlsHilfe(const QString& befehl, FILE* out) {
+    const auto it = texte().find(befehl);
+    if (it != texte().end())
+        std::fputs(it->second, out);
+}
+
+int nutzungsfehler(const QString& befehl, const QString& meldung) {
+    std::fprintf(stderr, "drel-cli %s: %s\n", qPrintable(befehl), qPrintable(meldung));
+    befehlsHilfe(befehl, stderr);
+    return 2;
+}
+
+} // namespace drel::cli
