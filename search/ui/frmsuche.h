@@ -60,6 +60,7 @@ public:
 signals:
     void zurueck();                          // CancelBtn: back to the product browser
     void statusMeldung(const QString& text); // a line for the main window's status bar
+    void hilfeAngefordert(int thema);        // the help button: the window's help topic
 
 private:
     void anlegen();
