@@ -3,6 +3,7 @@
 // picture belongs to the node under the mouse. TFrmMenue binds its widgets to it.
 #pragma once
 
+#include <QMetaType>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -180,3 +181,4 @@ private:
 };
 
 } // namespace drel
+Q_DECLARE_METATYPE(drel::ArtikelAuswahl)

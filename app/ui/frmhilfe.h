@@ -17,10 +17,12 @@ public:
     void zeigen(const QString& datei, int thema);
     QTextBrowser* browser() const { return browser_; }
     int thema() const { return thema_; }
+    static QString themaAusschneiden(const QString& html, int thema);
 
 private:
     QTextBrowser* browser_;
     QString datei_;
+    QString html_;
     int thema_ = 0;
 };
 

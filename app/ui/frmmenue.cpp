@@ -282,6 +282,8 @@ QWidget* TFrmMenue::listenPanelAnlegen(QWidget* parent) {
     StringGrid1_->verticalHeader()->hide();
     StringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1_->verticalHeader()->setDefaultSectionSize(20);
+    StringGrid1_->setShowGrid(true);
     listenLayout->addWidget(StringGrid1_, 1);
     // The heading row of the two-stage lists lies over the grid's first row.
     Panel7_ = panel("Panel7", StringGrid1_->viewport());
@@ -295,8 +297,9 @@ QWidget* TFrmMenue::listenPanelAnlegen(QWidget* parent) {
     Panel4_ = new QLabel(Panel2_);
     Panel4_->setObjectName(QStringLiteral("Panel4"));
     Panel4_->setWordWrap(true);
+    Panel4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Panel4_->hide();
-    listenLayout->addWidget(Panel4_);
+    listenLayout->addWidget(Panel4_, 1);
     Memo3_ = new QPlainTextEdit(Panel2_);
     Memo3_->setObjectName(QStringLiteral("Memo3"));
     Memo3_->setReadOnly(true);
@@ -305,7 +308,6 @@ QWidget* TFrmMenue::listenPanelAnlegen(QWidget* parent) {
     ListBox1_ = new QListWidget(Panel2_);
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ListBox1_->hide();
-    listenLayout->addStretch();
     Panel2_->hide();
     return Panel2_;
 }
@@ -648,7 +650,11 @@ void TFrmMenue::browserAnzeigen() {
     QPixmap klein;
     klein.load(findeDatei(verzeichnisse().programm,
                           QStringLiteral("Pics/") + StartBildWahl::startBildName(m.gruppe(), 2)));
-    Image2_->setPixmap(klein.isNull() ? eingebautesBild(QStringLiteral("Image7")) : klein);
+    if (klein.isNull()) {
+        const QString eigenes = StartBildWahl::eingebautesBild(m.gruppe());
+        klein = eingebautesBild(eigenes.isEmpty() ? QStringLiteral("Image7") : eigenes);
+    }
+    Image2_->setPixmap(klein);
 
     const auto& zeilen = m.zeilen();
     StringGrid1_->clearContents();

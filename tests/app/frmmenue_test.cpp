@@ -1,9 +1,14 @@
+#include "../db/dbfixture.h"
 #include "app/programmstart.h"
+#include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
+#include "db/datamodule.h"
+#include "i18n/uebersetzer.h"
 #include "search/ui/frmsuche.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
@@ -15,9 +20,12 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -241,6 +249,143 @@ TEST_F(Hauptfenster, SearchNodeOpensTheSearchAreaAndBackReturns) {
     EXPECT_FALSE(panel1->isVisible());
     EXPECT_TRUE(baum->isVisible());
     EXPECT_TRUE(sprache->isEnabled());
+}
+
+// ---- product browser, language, help ---------------------------------------------
+
+class Browserfenster : public Hauptfenster {
+protected:
+    void SetUp() override {
+        Hauptfenster::SetUp();
+        setNumberSeparators(NumberSeparators::german());
+        using namespace db::testing;
+        QDir().mkpath(programm + QStringLiteral("/Daten"));
+        auto artikel = [](qint32 id, const char* name, const char* groesse, double hub) {
+            return rowOf("Articles", {{"ID", i(id)},
+                                      {"Produktgruppe", i(25)},
+                                      {"Bezeichnung1", s(name)},
+                                      {"Basisartikel", s("0")},
+                                      {"Baugroesse", s(groesse)},
+                                      {"Hubvolumen", d(hub)},
+                                      {"GhostPointer", i(0)}});
+        };
+        writeProductTable(programm, "Articles",
+                          {artikel(1, "QN1-11", "QN1", 11.2), artikel(2, "QN1-13", "QN1", 13.4),
+                           artikel(3, "QN2-22", "QN2", 22.4)});
+        writeProductTable(
+            programm, "ProductGroups",
+            {rowOf("ProductGroups", {{"ID", i(25)}, {"BeschreibungLangDe", s("QN einstufig")}})});
+        db::createDataModule(programm);
+    }
+    void TearDown() override {
+        db::destroyDataModule();
+        // No translator may outlive the test.
+        i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral("/nicht/da")});
+        i18n::Uebersetzer::instanz().laden(QStringLiteral("De"));
+        i18n::Uebersetzer::instanz().setSuchOrte({});
+        Hauptfenster::TearDown();
+    }
+    QTreeWidgetItem* knoten(QTreeWidget* baum, int gruppe, int ebene) {
+        for (QTreeWidgetItemIterator it(baum); *it; ++it) {
+            int tiefe = 0;
+            for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+                ++tiefe;
+            if (tiefe == ebene && (*it)->data(0, Qt::UserRole).toInt() == gruppe)
+                return *it;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* panel2 = fenster.findChild<QWidget*>(QStringLiteral("Panel2"));
+    auto* panel5 = fenster.findChild<QWidget*>(QStringLiteral("Panel5"));
+    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+
+    QTreeWidgetItem* qn = knoten(baum, 25, 1);
+    emit baum->itemClicked(qn, 0);
+    EXPECT_TRUE(qn->isExpanded());
+    EXPECT_TRUE(panel5->isVisible());
+    EXPECT_FALSE(panel2->isVisible());
+
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    EXPECT_TRUE(panel2->isVisible());
+    EXPECT_FALSE(panel5->isVisible());
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("   QN1"));
+    EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("13,4"));
+    EXPECT_EQ(fenster.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+              QStringLiteral("QN einstufig"));
+    EXPECT_EQ(fenster.property("helpContext").toInt(), 8);
+
+    // Without a receiver the status line names the type.
+    emit grid->cellClicked(0, 2);
+    EXPECT_EQ(fenster.statusBar()->currentMessage(),
+              QStringLiteral("Datenblatt wird geöffnet: QN1-13"));
+
+    std::vector<ArtikelAuswahl> oeffnen;
+    QObject::connect(&fenster, &ui::TFrmMenue::artikelAuswahlOeffnen,
+                     [&](const ArtikelAuswahl& a) { oeffnen.push_back(a); });
+    emit grid->cellClicked(0, 0); // the size name: its types
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    emit grid->cellClicked(1, 0);
+    ASSERT_EQ(oeffnen.size(), 1u);
+    EXPECT_EQ(oeffnen[0].ids, std::vector<qint32>{2});
+
+    fenster.findChild<QToolButton*>(QStringLiteral("RueckBtn"))->click();
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN2"));
+}
+
+TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
+    i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    // German restores the umlauts of the source texts.
+    EXPECT_EQ(knoten(baum, 25, 1)->text(0), QStringLiteral("Sauggasgekühlt QN"));
+    EXPECT_EQ(action(fenster, "Franzsisch2")->text(), QStringLiteral("Französisch"));
+    EXPECT_TRUE(action(fenster, "Deutsch2")->isChecked());
+
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    action(fenster, "Englisch1")->trigger();
+    EXPECT_TRUE(action(fenster, "Englisch1")->isChecked());
+    EXPECT_FALSE(action(fenster, "Deutsch2")->isChecked());
+    EXPECT_EQ(action(fenster, "Datei1")->text(), QStringLiteral("&Options"));
+    EXPECT_EQ(baum->topLevelItem(0)->text(0), QStringLiteral("Search by capacity / type"));
+    // The tree click ran again: headings in the new language.
+    EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("   Current types"));
+    Sprache gelesen;
+    ASSERT_TRUE(spracheLesen(suchIni(), gelesen));
+    EXPECT_EQ(gelesen.code, QStringLiteral("En"));
+}
+
+TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
+    test::dateiSchreiben(programm + QStringLiteral("/wuk_de.HLP"),
+                         "<html><body><h2><a name=\"1\"></a>Start</h2><p>Eins</p>"
+                         "<h2><a name=\"9\"></a>Suche</h2><p>Neun</p></body></html>");
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    action(fenster, "Hilfe2")->trigger();
+    auto* hilfe = fenster.findChild<ui::TFrmHilfe*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->thema(), 1);
+    EXPECT_EQ(hilfe->browser()->toPlainText().trimmed(), QStringLiteral("Start\nEins"));
+
+    fenster.suchbereichOeffnen();
+    fenster.suche()->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    EXPECT_EQ(hilfe->thema(), 9);
+    EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
+    EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
 }
 
 } // namespace
