@@ -1,7 +1,7 @@
-#include "app/programmstart.h"
 #include "base/messagesink.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
+#include "app/programmstart.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
