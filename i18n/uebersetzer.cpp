@@ -7,6 +7,21 @@
 
 namespace drel::i18n {
 
+QString AufzeichnenderTranslator::translate(const char* context, const char* sourceText,
+                                            const char* disambiguation, int n) const {
+    QString text = datei_ ? datei_->translate(context, sourceText, disambiguation, n) : QString();
+    const QString gezeigt = text.isEmpty() ? QString::fromUtf8(sourceText) : text;
+    herkunft_.insert(gezeigt,
+                     {QByteArray(context), QByteArray(sourceText), QByteArray(disambiguation)});
+    return text;
+}
+
+const AufzeichnenderTranslator::Herkunft*
+AufzeichnenderTranslator::herkunft(const QString& text) const {
+    const auto it = herkunft_.constFind(text);
+    return it == herkunft_.constEnd() ? nullptr : &it.value();
+}
+
 Uebersetzer& Uebersetzer::instanz() {
     static Uebersetzer uebersetzer;
     return uebersetzer;
@@ -23,26 +38,38 @@ QStringList Uebersetzer::suchOrte() const {
     return {programm, pfad(programm, QStringLiteral("i18n")), verzeichnisse().programm};
 }
 
+AufzeichnenderTranslator* Uebersetzer::translator() {
+    if (!translator_)
+        translator_ = std::make_unique<AufzeichnenderTranslator>();
+    return translator_.get();
+}
+
+void Uebersetzer::installieren() {
+    if (installiert_)
+        return;
+    installiert_ = QCoreApplication::installTranslator(translator());
+}
+
 bool Uebersetzer::laden(const QString& code) {
-    if (translator_) {
-        QCoreApplication::removeTranslator(translator_.get());
-        translator_.reset();
-    }
     code_ = code;
+    std::unique_ptr<QTranslator> geladen;
     for (const QString& ort : suchOrte()) {
         if (ort.isEmpty())
             continue;
         const QString datei = findeDatei(ort, dateiName(code));
-        if (!QFileInfo(datei).isFile())
-            continue;
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(datei))
-            continue;
-        translator_ = std::move(translator);
-        QCoreApplication::installTranslator(translator_.get());
-        return true;
+        auto kandidat = std::make_unique<QTranslator>();
+        if (QFileInfo(datei).isFile() && kandidat->load(datei)) {
+            geladen = std::move(kandidat);
+            break;
+        }
     }
-    return false;
+    const bool gefunden = geladen != nullptr;
+    // Installing again tells every window that the language changed.
+    if (installiert_)
+        QCoreApplication::removeTranslator(translator());
+    translator()->setDatei(std::move(geladen));
+    installiert_ = QCoreApplication::installTranslator(translator());
+    return gefunden;
 }
 
 } // namespace drel::i18n

@@ -12,6 +12,7 @@
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
+#include "i18n/ui/neuuebersetzen.h"
 #include "search/ui/frmsuche.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
@@ -147,6 +148,8 @@ QWidget* panel(const char* name, QWidget* parent) {
 
 TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TFrmMenue"));
+    // Texts shown from here on can be translated again when the language changes.
+    i18n::Uebersetzer::instanz().installieren();
     setWindowTitle(kTitel);
     setMinimumSize(900, 649);
     resize(900, 650);
@@ -426,6 +429,7 @@ void TFrmMenue::FormCreate(Programmstart& start) {
 
     spracheAnzeigen();
     texteSetzen();
+    i18n::neuUebersetzen(suche_);
     mnWUK_->setText(kVersion);
 
     for (QWidget* widget : std::initializer_list<QWidget*>{TV1_, Memo1_, Memo3_, StringGrid1_})
@@ -853,6 +857,7 @@ void TFrmMenue::SpracheClick(int nummer) {
     i18n::Uebersetzer::instanz().laden(sprache().code);
     spracheAnzeigen();
     texteSetzen();
+    i18n::neuUebersetzen(suche_);
     spracheSchreiben(suchIniPfad(), sprache());
     QTreeWidgetItem* knoten = TV1_->currentItem();
     if (knoten && knoten->data(0, Qt::UserRole).toInt() != -1 && !Panel1_->isVisible())
@@ -860,8 +865,10 @@ void TFrmMenue::SpracheClick(int nummer) {
 }
 
 void TFrmMenue::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && sprachGruppe_)
+    if (event->type() == QEvent::LanguageChange && sprachGruppe_) {
         texteSetzen();
+        i18n::neuUebersetzen(suche_);
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -366,6 +366,17 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     Sprache gelesen;
     ASSERT_TRUE(spracheLesen(suchIni(), gelesen));
     EXPECT_EQ(gelesen.code, QStringLiteral("En"));
+
+    // The search window, built before any language was chosen, follows as well.
+    auto labelTexte = [&] {
+        QStringList texte;
+        for (QLabel* label : fenster.suche()->findChildren<QLabel*>())
+            texte << label->text();
+        return texte;
+    };
+    EXPECT_TRUE(labelTexte().contains(QStringLiteral("Refrigerant:")));
+    action(fenster, "Deutsch2")->trigger();
+    EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
 }
 
 TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {

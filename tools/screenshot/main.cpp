@@ -3,6 +3,7 @@
 // windows can be reviewed without a display.
 // Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]
 #include "app/programmstart.h"
+#include "app/ui/frmcopyright2.h"
 #include "app/ui/frmmenue.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
@@ -336,6 +337,20 @@ int main(int argc, char** argv) {
                  menue.hilfeZeigen(9);
                  QWidget* hilfe = menue.findChild<QWidget*>(QStringLiteral("TFrmHilfe"));
                  return hilfe && a.speichern(hilfe, QStringLiteral("hilfe-en"));
+             }},
+            {QStringLiteral("suche-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 menue.suchbereichOeffnen();
+                 const bool ok = a.speichern(&menue, QStringLiteral("suche-en"));
+                 menue.browserZeigen();
+                 return ok;
+             }},
+            {QStringLiteral("copyright"),
+             [&] {
+                 ui::TFrmCopyright2 fenster(&menue);
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("copyright"));
              }},
             {QStringLiteral("menue-sprache-en"),
              [&] {
