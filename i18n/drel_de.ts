@@ -439,6 +439,25 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation>Hinweise zeigen</translation>
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation>Auswahlprogramm starten</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>

@@ -439,6 +439,25 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation>Start program</translation>
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation>Show notes</translation>
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation>Start the selection program</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>

@@ -439,6 +439,25 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>

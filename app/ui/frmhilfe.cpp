@@ -25,7 +25,7 @@ QString TFrmHilfe::themaAusschneiden(const QString& html, int thema) {
 TFrmHilfe::TFrmHilfe(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("TFrmHilfe"));
-    resize(620, 520);
+    resize(560, 380);
     browser_->setObjectName(QStringLiteral("HilfeText"));
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
