@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation type="unfinished" />
+        <translation>8/4 极 (双速)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Verdichtersatze mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>带储液器的压缩机组</translation>
     </message>
     <message>
         <source>Verflussigungssatze luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>风冷冷凝机组</translation>
     </message>
     <message>
         <source>CO2 subkritisch</source>
-        <translation type="unfinished" />
+        <translation>CO2 亚临界</translation>
     </message>
     <message>
         <source>R410A</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Offene Motorverdichter LV</source>
-        <translation type="unfinished" />
+        <translation>开启式电机压缩机 LV</translation>
     </message>
     <message>
         <source>Offene Verdichter W</source>
@@ -251,15 +251,15 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>压缩机组</translation>
     </message>
     <message>
         <source>NH3-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>NH3 压缩机</translation>
     </message>
     <message>
         <source>NH3-Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>NH3 压缩机组</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter WY</source>
@@ -267,15 +267,15 @@
     </message>
     <message>
         <source>Bus- und Bahnklimatisierung</source>
-        <translation type="unfinished" />
+        <translation>客车和轨道车辆空调</translation>
     </message>
     <message>
         <source>Transportkuhlung</source>
-        <translation type="unfinished" />
+        <translation>运输制冷</translation>
     </message>
     <message>
         <source>   und andere Anwendungen</source>
-        <translation type="unfinished" />
+        <translation>   及其他应用</translation>
     </message>
     <message>
         <source>Deutsch</source>
@@ -331,15 +331,15 @@
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation type="unfinished" />
+        <translation>电机 kW/PS</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>
-        <translation type="unfinished" />
+        <translation>前代型号</translation>
     </message>
     <message>
         <source>Hubvolumen (1450 1/min) m3/h</source>
-        <translation type="unfinished" />
+        <translation>排量 (1450 1/min) m3/h</translation>
     </message>
     <message>
         <source>Hubv         </source>
@@ -347,11 +347,11 @@
     </message>
     <message>
         <source>LP/HP</source>
-        <translation type="unfinished" />
+        <translation>低压/高压</translation>
     </message>
     <message>
         <source>Hubraum in ccm</source>
-        <translation type="unfinished" />
+        <translation>排量 (cm3)</translation>
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>压缩机组</translation>
     </message>
     <message>
         <source>Kalteleistung:</source>

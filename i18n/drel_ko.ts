@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation type="unfinished" />
+        <translation>8/4극 (2단 속도)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Verdichtersatze mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>수액기 포함 압축기 유닛</translation>
     </message>
     <message>
         <source>Verflussigungssatze luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>공랭식 응축 유닛</translation>
     </message>
     <message>
         <source>CO2 subkritisch</source>
-        <translation type="unfinished" />
+        <translation>CO2 아임계</translation>
     </message>
     <message>
         <source>R410A</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Offene Motorverdichter LV</source>
-        <translation type="unfinished" />
+        <translation>개방형 모터 압축기 LV</translation>
     </message>
     <message>
         <source>Offene Verdichter W</source>
@@ -251,15 +251,15 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>압축기 유닛</translation>
     </message>
     <message>
         <source>NH3-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>NH3 압축기</translation>
     </message>
     <message>
         <source>NH3-Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>NH3 압축기 유닛</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter WY</source>
@@ -267,15 +267,15 @@
     </message>
     <message>
         <source>Bus- und Bahnklimatisierung</source>
-        <translation type="unfinished" />
+        <translation>버스 및 철도 공조</translation>
     </message>
     <message>
         <source>Transportkuhlung</source>
-        <translation type="unfinished" />
+        <translation>수송 냉동</translation>
     </message>
     <message>
         <source>   und andere Anwendungen</source>
-        <translation type="unfinished" />
+        <translation>   및 기타 용도</translation>
     </message>
     <message>
         <source>Deutsch</source>
@@ -331,15 +331,15 @@
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation type="unfinished" />
+        <translation>모터 kW/PS</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>
-        <translation type="unfinished" />
+        <translation>이전 형식</translation>
     </message>
     <message>
         <source>Hubvolumen (1450 1/min) m3/h</source>
-        <translation type="unfinished" />
+        <translation>행정체적 (1450 1/min) m3/h</translation>
     </message>
     <message>
         <source>Hubv         </source>
@@ -347,11 +347,11 @@
     </message>
     <message>
         <source>LP/HP</source>
-        <translation type="unfinished" />
+        <translation>저압/고압</translation>
     </message>
     <message>
         <source>Hubraum in ccm</source>
-        <translation type="unfinished" />
+        <translation>배기량 (cm3)</translation>
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>압축기 유닛</translation>
     </message>
     <message>
         <source>Kalteleistung:</source>

@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation type="unfinished" />
+        <translation>8/4-biegunowe (dwie prędkości)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Verdichtersatze mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>Agregaty sprężarkowe ze zbiornikiem</translation>
     </message>
     <message>
         <source>Verflussigungssatze luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Agregaty skraplające chłodzone powietrzem</translation>
     </message>
     <message>
         <source>CO2 subkritisch</source>
-        <translation type="unfinished" />
+        <translation>CO2 podkrytyczny</translation>
     </message>
     <message>
         <source>R410A</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Offene Motorverdichter LV</source>
-        <translation type="unfinished" />
+        <translation>Otwarte motosprężarki LV</translation>
     </message>
     <message>
         <source>Offene Verdichter W</source>
@@ -251,15 +251,15 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Agregaty sprężarkowe</translation>
     </message>
     <message>
         <source>NH3-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Sprężarki NH3</translation>
     </message>
     <message>
         <source>NH3-Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Agregaty sprężarkowe NH3</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter WY</source>
@@ -267,15 +267,15 @@
     </message>
     <message>
         <source>Bus- und Bahnklimatisierung</source>
-        <translation type="unfinished" />
+        <translation>Klimatyzacja autobusów i pociągów</translation>
     </message>
     <message>
         <source>Transportkuhlung</source>
-        <translation type="unfinished" />
+        <translation>Chłodnictwo transportowe</translation>
     </message>
     <message>
         <source>   und andere Anwendungen</source>
-        <translation type="unfinished" />
+        <translation>   i inne zastosowania</translation>
     </message>
     <message>
         <source>Deutsch</source>
@@ -331,15 +331,15 @@
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation type="unfinished" />
+        <translation>Silnik kW/KM</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>
-        <translation type="unfinished" />
+        <translation>Typ poprzedni</translation>
     </message>
     <message>
         <source>Hubvolumen (1450 1/min) m3/h</source>
-        <translation type="unfinished" />
+        <translation>Objętość skokowa (1450 1/min) m3/h</translation>
     </message>
     <message>
         <source>Hubv         </source>
@@ -347,11 +347,11 @@
     </message>
     <message>
         <source>LP/HP</source>
-        <translation type="unfinished" />
+        <translation>NP/WP</translation>
     </message>
     <message>
         <source>Hubraum in ccm</source>
-        <translation type="unfinished" />
+        <translation>Pojemność skokowa w cm3</translation>
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Agregaty sprężarkowe</translation>
     </message>
     <message>
         <source>Kalteleistung:</source>
