@@ -858,6 +858,7 @@ void TFrmMenue::SpracheClick(int nummer) {
     spracheAnzeigen();
     texteSetzen();
     i18n::neuUebersetzen(suche_);
+    statusBar()->clearMessage(); // a line of the old language
     spracheSchreiben(suchIniPfad(), sprache());
     QTreeWidgetItem* knoten = TV1_->currentItem();
     if (knoten && knoten->data(0, Qt::UserRole).toInt() != -1 && !Panel1_->isVisible())

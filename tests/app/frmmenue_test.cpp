@@ -1,5 +1,6 @@
 #include "../db/dbfixture.h"
 #include "app/programmstart.h"
+#include "app/ui/frmcopyright2.h"
 #include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
@@ -397,6 +399,17 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     EXPECT_EQ(hilfe->thema(), 9);
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
     EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
+}
+
+TEST_F(Hauptfenster, CopyrightIsModalAndOnTop) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    QTimer::singleShot(0, action(fenster, "Copyright1"), &QAction::trigger);
+    EXPECT_EQ(modalSchliessen("OKBtn"), "TFrmCopyright2");
+    ui::TFrmCopyright2 copyright;
+    EXPECT_TRUE(copyright.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(copyright.jahr()->text().contains(QString::number(QDate::currentDate().year())));
 }
 
 } // namespace
