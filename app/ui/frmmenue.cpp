@@ -585,7 +585,8 @@ void TFrmMenue::browserVerbinden() {
     connect(f1, &QShortcut::activated, this, [this] {
         // The topic of the window that has the focus, else the main window's.
         int thema = property("helpContext").toInt();
-        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        QWidget* fokus = QApplication::focusWidget();
+        for (QWidget* w = fokus ? fokus : focusWidget(); w; w = w->parentWidget()) {
             if (w->property("helpContext").isValid()) {
                 thema = w->property("helpContext").toInt();
                 break;

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -394,7 +395,18 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     EXPECT_EQ(hilfe->thema(), 1);
     EXPECT_EQ(hilfe->browser()->toPlainText().trimmed(), QStringLiteral("Start\nEins"));
 
+    // F1 takes the topic of the window that has the focus.
+    hilfe->close();
     fenster.suchbereichOeffnen();
+    fenster.activateWindow();
+    fenster.suche()->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+    QShortcut* f1 = fenster.findChild<QShortcut*>();
+    ASSERT_NE(f1, nullptr);
+    emit f1->activated();
+    EXPECT_EQ(hilfe->thema(), 9);
+
+    action(fenster, "Hilfe2")->trigger();
+    EXPECT_EQ(hilfe->thema(), 1);
     fenster.suche()->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     EXPECT_EQ(hilfe->thema(), 9);
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
