@@ -38,6 +38,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -570,9 +571,23 @@ QPixmap eingebautesBild(const QString& name) {
     return bild;
 }
 
+// TV1CustomDrawItem: the node under the mouse is underlined.
+class BaumZeichner : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->state & QStyle::State_MouseOver)
+            option->font.setUnderline(true);
+    }
+};
+
 } // namespace
 
 void TFrmMenue::browserVerbinden() {
+    TV1_->setItemDelegate(new BaumZeichner(TV1_));
     TV1_->setMouseTracking(true);
     TV1_->viewport()->installEventFilter(this);
     TV1_->installEventFilter(this);
