@@ -13,6 +13,7 @@
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
 #include "i18n/ui/neuuebersetzen.h"
+#include "print/ui/druckerauswahl.h"
 #include "search/ui/frmsuche.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
@@ -373,7 +374,8 @@ void TFrmMenue::menueAnlegen() {
             &QWidget::close);
 
     QMenu* optionen = untermenue(nullptr, "Datei1", QT_TR_NOOP("&Optionen"));
-    eintrag(optionen, "Druckerauswahl1", QT_TR_NOOP("&Druckerauswahl"));
+    connect(eintrag(optionen, "Druckerauswahl1", QT_TR_NOOP("&Druckerauswahl")),
+            &QAction::triggered, this, [this] { print::druckerAuswaehlen(this); });
     Einheiten1_ = eintrag(optionen, "Einheiten1", QT_TR_NOOP("Einheiten"));
     connect(Einheiten1_, &QAction::triggered, this, &TFrmMenue::einheitenZeigen);
     Sprache1_ = untermenue(optionen, "Sprache1", QT_TR_NOOP("&Sprache"));

@@ -53,6 +53,7 @@ void katalogSchreiben(const QString& p) {
         {4, 25, "QNX5-1", "QNX5", 20.0},
         {5, 25, "QN3-150", "QN3", 15.0},
         {6, 73, "QNX7-CO2", "QNX7", 7.0},
+        {7, 74, "QNX8-R410A", "QNX8", 8.0},
         {10, 30, "EQN4-1040", "EQN4", 10.40, 0, 3.0},
         {11, 30, "EQN4-1041", "EQN4", 10.41},
         {12, 30, "EQN4-1050", "EQN4", 10.5},
@@ -151,8 +152,10 @@ TEST_F(Browser, SizeListShowsEachDistinctValueOnceAndHidesXSizes) {
     EXPECT_EQ(modell_->breiten(), (std::array<int, 7>{125, 65, 65, 65, 65, 65, 0}));
     EXPECT_EQ(modell_->memo1(), QStringLiteral("Sauggasgekühlt\nfür R404A & R134a"));
 
-    liste(73); // CO2 lists keep their "X" sizes
+    liste(73); // the CO2 and R410A lists keep their "X" sizes
     EXPECT_EQ(spalte(0), (std::vector<QString>{"   QNX7"}));
+    liste(74);
+    EXPECT_EQ(spalte(0), (std::vector<QString>{"   QNX8"}));
 }
 
 TEST_F(Browser, DuplexValueOpensArticlesFromNineHundredthsBelowUpToTheValue) {
