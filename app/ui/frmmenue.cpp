@@ -439,6 +439,7 @@ void TFrmMenue::FormCreate(Programmstart& start) {
         hellblauFaerben(widget);
     StringGrid1_->setColumnWidth(6, 0);
     StringGrid1_->setColumnHidden(6, true);
+    startBilderFuellen();
 }
 
 // The parts of the window that follow the language: version label, help file and the
@@ -566,10 +567,17 @@ QPixmap eingebautesBild(const QString& name) {
     verlauf.setColorAt(0, QColor(24, 64, 140));
     verlauf.setColorAt(1, kHellblau);
     maler.fillRect(bild.rect(), verlauf);
-    maler.setPen(Qt::white);
-    maler.setFont(QFont(QStringLiteral("Arial"), 36, QFont::Bold));
-    maler.drawText(bild.rect(), Qt::AlignCenter,
-                   name == QLatin1String("Image1") ? QStringLiteral("LV") : QStringLiteral("?"));
+    maler.setRenderHint(QPainter::Antialiasing);
+    if (name == QLatin1String("Image1")) {
+        maler.setPen(Qt::white);
+        maler.setFont(QFont(QStringLiteral("Arial"), 48, QFont::Bold));
+        maler.drawText(bild.rect(), Qt::AlignCenter, QStringLiteral("LV"));
+    } else {
+        // The search: a magnifying glass.
+        maler.setPen(QPen(Qt::white, 14, Qt::SolidLine, Qt::RoundCap));
+        maler.drawEllipse(QPoint(170, 115), 55, 55);
+        maler.drawLine(QPoint(210, 155), QPoint(260, 205));
+    }
     return bild;
 }
 
@@ -612,8 +620,12 @@ void TFrmMenue::browserVerbinden() {
         hilfeZeigen(thema);
     });
     connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
+}
 
-    // Panel6: the five family pictures side by side.
+// Panel6: the five family pictures, from the program directory once it is known.
+void TFrmMenue::startBilderFuellen() {
+    if (Panel6_->layout())
+        return;
     auto* raster = new QGridLayout(Panel6_);
     int k = 0;
     for (const char* name : {"Image7", "Image5", "Image6", "Image1", "Image8"}) {

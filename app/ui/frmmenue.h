@@ -113,6 +113,7 @@ private:
 
     // Product browser binding (the logic is in BrowserModell).
     void browserVerbinden();
+    void startBilderFuellen();
     bool browserBereit();
     void browserAnzeigen();
     void StringGrid1Click(int zeile, int spalte);
