@@ -8,5 +8,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${drel_cache_arg
 ninja -C build drel drel-cli
 mkdir -p run
 cp -r data/. run/
+# The translation files lie beside the executable; the program directory is searched too.
+cp build/app/*.qm run/ 2>/dev/null || true
 cd run
 exec ../build/app/drel "$@"

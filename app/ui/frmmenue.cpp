@@ -1,6 +1,9 @@
 #include "app/ui/frmmenue.h"
 
 #include "app/programmstart.h"
+#include "app/ui/frmcopyright2.h"
+#include "app/ui/frmgruppentexte.h"
+#include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmsplash.h"
 #include "app/ui/shelltexte.h"
@@ -9,27 +12,42 @@
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
+#include "i18n/uebersetzer.h"
+#include "i18n/ui/neuuebersetzen.h"
 #include "print/ergebnisdruck.h"
+#include "print/ui/druckerauswahl.h"
 #include "report/ui/berichtdrucker.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "sheet/ui/frmtechnik.h"
+#include "state/programmschalter.h"
 #include "state/sprache.h"
+#include "state/suchini.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUrl>
@@ -60,34 +78,64 @@ struct Knoten {
 
 // The series tree as stored with the window; each node carries its product group.
 constexpr Knoten kBaum[] = {
-    {0, "Suche nach Leistung / Typ", -1},
-    {0, "Halbhermetische Verdichter", 58},
-    {1, "Sauggasgekuhlt QN", 25},
-    {2, "einstufig", 25},
-    {2, "zweistufig", 26},
-    {2, "8/4polig (zwei Drehzahlen)", 45},
-    {2, "Duplex Verdichter", 30},
-    {2, "Verdichtersatze mit Sammler", 56},
-    {2, "Verflussigungssatze luftgekuhlt", 57},
-    {2, "CO2 subkritisch", 73},
-    {2, "R410A", 74},
-    {1, "Luftgekuhlt QL", 24},
-    {2, "einstufig", 24},
-    {2, "Duplex Verdichter", 29},
-    {2, "Verdichtersatze mit Sammler", 54},
-    {2, "Verflussigungssatze luftgekuhlt", 55},
-    {0, "Offene Motorverdichter LV", 65},
-    {0, "Offene Verdichter W", 38},
-    {1, "einstufig", 31},
-    {1, "zweistufig", 23},
-    {1, "Verdichtersatze", 32},
-    {1, "NH3-Verdichter", 51},
-    {1, "NH3-Verdichtersatze", 63},
-    {0, "Fahrzeugverdichter WY", 39},
-    {1, "Bus- und Bahnklimatisierung", 33},
-    {1, "Transportkuhlung", 66},
-    {1, "   und andere Anwendungen", 66},
+    {0, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Suche nach Leistung / Typ"), -1},
+    {0, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Halbhermetische Verdichter"), 58},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Sauggasgekuhlt QN"), 25},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "einstufig"), 25},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "zweistufig"), 26},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "8/4polig (zwei Drehzahlen)"), 45},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Duplex Verdichter"), 30},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verdichtersatze mit Sammler"), 56},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verflussigungssatze luftgekuhlt"), 57},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "CO2 subkritisch"), 73},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "R410A"), 74},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Luftgekuhlt QL"), 24},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "einstufig"), 24},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Duplex Verdichter"), 29},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verdichtersatze mit Sammler"), 54},
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verflussigungssatze luftgekuhlt"), 55},
+    {0, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Offene Motorverdichter LV"), 65},
+    {0, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Offene Verdichter W"), 38},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "einstufig"), 31},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "zweistufig"), 23},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verdichtersatze"), 32},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "NH3-Verdichter"), 51},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "NH3-Verdichtersatze"), 63},
+    {0, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Fahrzeugverdichter WY"), 39},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Bus- und Bahnklimatisierung"), 33},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Transportkuhlung"), 66},
+    {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "   und andere Anwendungen"), 66},
 };
+
+// The language names as the language menu shows them (for the translation files).
+[[maybe_unused]] constexpr const char* kSprachNamen[] = {
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Deutsch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Englisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Franzosisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Italienisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Portugiesisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Spanisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Russisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Polnisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Chinesisch"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Koreanisch"),
+};
+
+// The column headings the window keeps in ListBox1, by index.
+constexpr const char* kUeberschriften[] = {
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Aktuelle Typen"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hubvolumen bei 50 Hz (1450 1/min) m3/h"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hubv 50Hz"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Motor KW/PS"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Vorgangertyp"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hubvolumen (1450 1/min) m3/h"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hubv         "),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "LP/HP"),
+    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hubraum in ccm"),
+};
+
+// Source texts stay with the widgets so that a language change can translate again.
+const char* const kQuelle = "quelle";
 
 void hellblauFaerben(QWidget* widget) {
     QPalette palette = widget->palette();
@@ -107,12 +155,15 @@ QWidget* panel(const char* name, QWidget* parent) {
 
 TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TFrmMenue"));
+    // Texts shown from here on can be translated again when the language changes.
+    i18n::Uebersetzer::instanz().installieren();
     setWindowTitle(kTitel);
     setMinimumSize(900, 649);
     resize(900, 650);
     setProperty("helpContext", 1);
     flaechenAnlegen();
     menueAnlegen();
+    browserVerbinden();
     FormCreate(start);
 }
 
@@ -188,45 +239,94 @@ void TFrmMenue::flaechenAnlegen() {
     setCentralWidget(zentral);
 }
 
-// Start panel: version label and the place of the hovered series picture.
+// Start panel: version label, the hovered series picture (Image3) and, when no
+// series is under the mouse, the five family pictures (Panel6).
 QWidget* TFrmMenue::startPanelAnlegen(QWidget* parent) {
     Panel5_ = panel("Panel5", parent);
     auto* startLayout = new QVBoxLayout(Panel5_);
     lblVersion_ = new QLabel(Panel5_);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
     startLayout->addWidget(lblVersion_);
-    auto* image3 = new QLabel(Panel5_);
-    image3->setObjectName(QStringLiteral("Image3"));
-    image3->hide();
-    startLayout->addWidget(image3);
-    startLayout->addWidget(panel("Panel6", Panel5_), 1);
+    Image3_ = new QLabel(Panel5_);
+    Image3_->setObjectName(QStringLiteral("Image3"));
+    Image3_->setAlignment(Qt::AlignCenter);
+    Image3_->hide();
+    startLayout->addWidget(Image3_, 1);
+    Panel6_ = panel("Panel6", Panel5_);
+    startLayout->addWidget(Panel6_, 1);
     return Panel5_;
 }
 
-// List panel of the browser: headings, size/type list and series description.
+// List panel of the browser: back button, series description and picture, headings,
+// the size/type list and the LV note.
 QWidget* TFrmMenue::listenPanelAnlegen(QWidget* parent) {
     Panel2_ = panel("Panel2", parent);
     auto* listenLayout = new QVBoxLayout(Panel2_);
-    for (const char* name : {"Label1", "Label2"}) {
-        auto* label = new QLabel(Panel2_);
-        label->setObjectName(QString::fromLatin1(name));
-        listenLayout->addWidget(label);
-    }
+    auto* kopf = new QHBoxLayout;
+    auto* panel3 = panel("Panel3", Panel2_);
+    auto* panel3Layout = new QVBoxLayout(panel3);
+    panel3Layout->setContentsMargins(0, 4, 0, 0);
+    RueckBtn_ = new QToolButton(panel3);
+    RueckBtn_->setObjectName(QStringLiteral("RueckBtn"));
+    RueckBtn_->setArrowType(Qt::LeftArrow);
+    RueckBtn_->hide();
+    panel3Layout->addWidget(RueckBtn_);
+    panel3Layout->addStretch();
+    kopf->addWidget(panel3);
+    Memo1_ = new QPlainTextEdit(Panel2_);
+    Memo1_->setObjectName(QStringLiteral("Memo1"));
+    Memo1_->setReadOnly(true);
+    Memo1_->setFixedSize(381, 90);
+    kopf->addWidget(Memo1_);
+    Image2_ = new QLabel(Panel2_);
+    Image2_->setObjectName(QStringLiteral("Image2"));
+    Image2_->setFixedSize(99, 90);
+    Image2_->setScaledContents(true);
+    kopf->addWidget(Image2_);
+    kopf->addStretch();
+    listenLayout->addLayout(kopf);
+
+    QFont fett = font();
+    fett.setBold(true);
+    Label1_ = new QLabel(Panel2_);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setFont(fett);
+    listenLayout->addWidget(Label1_);
+    Label2_ = new QLabel(Panel2_);
+    Label2_->setObjectName(QStringLiteral("Label2"));
+    listenLayout->addWidget(Label2_);
     StringGrid1_ = new QTableWidget(1, 7, Panel2_);
     StringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1_->horizontalHeader()->hide();
     StringGrid1_->verticalHeader()->hide();
     StringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1_->verticalHeader()->setDefaultSectionSize(20);
+    StringGrid1_->setShowGrid(true);
     listenLayout->addWidget(StringGrid1_, 1);
-    Memo1_ = new QPlainTextEdit(Panel2_);
-    Memo1_->setObjectName(QStringLiteral("Memo1"));
-    Memo1_->setReadOnly(true);
-    listenLayout->addWidget(Memo1_);
+    // The heading row of the two-stage lists lies over the grid's first row.
+    Panel7_ = panel("Panel7", StringGrid1_->viewport());
+    auto* panel7Layout = new QHBoxLayout(Panel7_);
+    panel7Layout->setContentsMargins(0, 0, 0, 0);
+    Label3_ = new QLabel(Panel7_);
+    Label3_->setObjectName(QStringLiteral("Label3"));
+    Label3_->setFont(fett);
+    panel7Layout->addWidget(Label3_);
+    Panel7_->hide();
+    Panel4_ = new QLabel(Panel2_);
+    Panel4_->setObjectName(QStringLiteral("Panel4"));
+    Panel4_->setWordWrap(true);
+    Panel4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Panel4_->hide();
+    listenLayout->addWidget(Panel4_, 1);
     Memo3_ = new QPlainTextEdit(Panel2_);
     Memo3_->setObjectName(QStringLiteral("Memo3"));
     Memo3_->setReadOnly(true);
     Memo3_->hide();
     listenLayout->addWidget(Memo3_);
+    ListBox1_ = new QListWidget(Panel2_);
+    ListBox1_->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1_->hide();
     Panel2_->hide();
     return Panel2_;
 }
@@ -243,7 +343,7 @@ QWidget* TFrmMenue::adressBandAnlegen(QWidget* parent) {
     bandLayout->addWidget(adresse);
     auto* mail = new QLabel(QStringLiteral("<a href=\"mail\">E-Mail</a>"), shape5);
     mail->setObjectName(QStringLiteral("lblMail"));
-    mail->setToolTip(QStringLiteral("Klicken Sie hier um eine e-Mail an Drel zu senden"));
+    mail->setProperty(kQuelle, QT_TR_NOOP("Klicken Sie hier um eine e-Mail an Drel zu senden"));
     connect(mail, &QLabel::linkActivated, this, [] { ExecuteFile(mailAdresse()); });
     bandLayout->addWidget(mail);
     bandLayout->addStretch();
@@ -255,71 +355,87 @@ void TFrmMenue::baumFuellen() {
     for (const Knoten& knoten : kBaum) {
         auto* item = knoten.ebene == 0 ? new QTreeWidgetItem(TV1_)
                                        : new QTreeWidgetItem(eltern[knoten.ebene - 1]);
-        item->setText(0, QString::fromLatin1(knoten.text));
+        item->setText(0, tr(knoten.text));
         item->setData(0, Qt::UserRole, knoten.gruppe);
+        item->setData(0, Qt::UserRole + 1, QByteArray(knoten.text));
+        // Level 0 in 13 pt, level 1 in 11 pt, level 2 in 10 pt.
+        QFont schrift = item->font(0);
+        schrift.setPointSize(knoten.ebene == 0 ? 13 : knoten.ebene == 1 ? 11 : 10);
+        item->setFont(0, schrift);
         eltern[knoten.ebene] = item;
     }
 }
 
-QAction* TFrmMenue::eintrag(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
+QAction* TFrmMenue::eintrag(QMenu* menu, const char* name, const char* quelle) {
+    QAction* action = menu->addAction(tr(quelle));
     action->setObjectName(QString::fromLatin1(name));
+    action->setProperty(kQuelle, QByteArray(quelle));
     return action;
+}
+
+QMenu* TFrmMenue::untermenue(QMenu* menu, const char* name, const char* quelle) {
+    QMenu* unter = menu ? menu->addMenu(tr(quelle)) : menuBar()->addMenu(tr(quelle));
+    unter->menuAction()->setObjectName(QString::fromLatin1(name));
+    unter->menuAction()->setProperty(kQuelle, QByteArray(quelle));
+    return unter;
 }
 
 void TFrmMenue::menueAnlegen() {
     QMenu* wuk = menuBar()->addMenu(kVersion);
     mnWUK_ = wuk->menuAction();
     mnWUK_->setObjectName(QStringLiteral("mnWUK"));
-    connect(eintrag(wuk, "Beenden1", QStringLiteral("&Beenden")), &QAction::triggered, this,
+    connect(eintrag(wuk, "Beenden1", QT_TR_NOOP("&Beenden")), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
-    optionen->menuAction()->setObjectName(QStringLiteral("Datei1"));
-    eintrag(optionen, "Druckerauswahl1", QStringLiteral("&Druckerauswahl"));
-    Einheiten1_ = eintrag(optionen, "Einheiten1", QStringLiteral("Einheiten"));
+    QMenu* optionen = untermenue(nullptr, "Datei1", QT_TR_NOOP("&Optionen"));
+    connect(eintrag(optionen, "Druckerauswahl1", QT_TR_NOOP("&Druckerauswahl")),
+            &QAction::triggered, this, [this] { print::druckerAuswaehlen(this); });
+    Einheiten1_ = eintrag(optionen, "Einheiten1", QT_TR_NOOP("Einheiten"));
     connect(Einheiten1_, &QAction::triggered, this, &TFrmMenue::einheitenZeigen);
-    Sprache1_ = optionen->addMenu(QStringLiteral("&Sprache"));
-    Sprache1_->menuAction()->setObjectName(QStringLiteral("Sprache1"));
+    Sprache1_ = untermenue(optionen, "Sprache1", QT_TR_NOOP("&Sprache"));
+    sprachGruppe_ = new QActionGroup(this);
+    sprachGruppe_->setExclusive(true);
     for (const SprachEintrag& sprachEintrag : sprachTabelle()) {
-        QAction* action =
-            eintrag(Sprache1_, sprachEintrag.menuName, QString::fromLatin1(sprachEintrag.menuText));
+        QAction* action = eintrag(Sprache1_, sprachEintrag.menuName, sprachEintrag.menuText);
         action->setProperty("tag", sprachEintrag.nummer);
+        action->setCheckable(true);
+        sprachGruppe_->addAction(action);
         const int nummer = sprachEintrag.nummer;
         connect(action, &QAction::triggered, this, [this, nummer] { spracheWaehlen(nummer); });
     }
 
-    QAction* suchen = menuBar()->addAction(QStringLiteral("&Suchen"));
+    QAction* suchen = menuBar()->addAction(tr("&Suchen"));
     suchen->setObjectName(QStringLiteral("Suchen1"));
+    suchen->setProperty(kQuelle, QByteArray(QT_TR_NOOP("&Suchen")));
     suchen->setVisible(false);
     connect(suchen, &QAction::triggered, this, &TFrmMenue::suchbereichOeffnen);
 
-    QMenu* lieferprogramm = menuBar()->addMenu(QStringLiteral("&Lieferprogramm"));
-    lieferprogramm->menuAction()->setObjectName(QStringLiteral("bersicht1"));
+    QMenu* lieferprogramm = untermenue(nullptr, "bersicht1", QT_TR_NOOP("&Lieferprogramm"));
     lieferprogramm->menuAction()->setVisible(false);
 
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
-    hilfe->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
-    eintrag(hilfe, "Hilfe2", QStringLiteral("Hilfe"));
-    QAction* hinweisAction = eintrag(hilfe, "Hinweis1", QStringLiteral("Hinweis"));
+    QMenu* hilfe = untermenue(nullptr, "Hilfe1", QT_TR_NOOP("&?"));
+    connect(eintrag(hilfe, "Hilfe2", QT_TR_NOOP("Hilfe")), &QAction::triggered, this,
+            [this] { hilfeZeigen(1); });
+    QAction* hinweisAction = eintrag(hilfe, "Hinweis1", QT_TR_NOOP("Hinweis"));
     connect(hinweisAction, &QAction::triggered, this, [this, hinweisAction] {
         hinweisZeigen(hinweisAction->text(), QStringLiteral("Info1"));
     });
-    QAction* neuAction =
-        eintrag(hilfe, "NeuindieserVersion1", QStringLiteral("Neu in dieser Version"));
+    QAction* neuAction = eintrag(hilfe, "NeuindieserVersion1", QT_TR_NOOP("Neu in dieser Version"));
     connect(neuAction, &QAction::triggered, this,
             [this, neuAction] { hinweisZeigen(neuAction->text(), QStringLiteral("Readme-")); });
-    connect(eintrag(hilfe, "DrelimInternet1", QStringLiteral("Drel im Internet")),
-            &QAction::triggered, this, [] { ExecuteFile(kWebAdresse); });
-    connect(eintrag(hilfe, "KontaktzuDrel1", QStringLiteral("Kontakt zu Drel")),
-            &QAction::triggered, this, [] { ExecuteFile(kKontaktAdresse); });
-    eintrag(hilfe, "ber1", QStringLiteral("Uber ..."))->setVisible(false);
-    eintrag(hilfe, "Copyright1", QStringLiteral("Copyright"));
+    connect(eintrag(hilfe, "DrelimInternet1", QT_TR_NOOP("Drel im Internet")), &QAction::triggered,
+            this, [] { ExecuteFile(kWebAdresse); });
+    connect(eintrag(hilfe, "KontaktzuDrel1", QT_TR_NOOP("Kontakt zu Drel")), &QAction::triggered,
+            this, [] { ExecuteFile(kKontaktAdresse); });
+    eintrag(hilfe, "ber1", QT_TR_NOOP("Uber ..."))->setVisible(false);
+    connect(eintrag(hilfe, "Copyright1", QT_TR_NOOP("Copyright")), &QAction::triggered, this,
+            &TFrmMenue::copyrightZeigen);
 }
 
 void TFrmMenue::FormCreate(Programmstart& start) {
     QToolTip::setFont(QFont(QStringLiteral("Arial"), lblVersion_->font().pointSize()));
     start.ausfuehren();
+    i18n::Uebersetzer::instanz().laden(sprache().code);
 
     splash_ = new TFrmSplash;
     splash_->show();
@@ -329,12 +445,15 @@ void TFrmMenue::FormCreate(Programmstart& start) {
     hinweis_->hide();
 
     spracheAnzeigen();
+    texteSetzen();
+    i18n::neuUebersetzen(suche_);
     mnWUK_->setText(kVersion);
 
     for (QWidget* widget : std::initializer_list<QWidget*>{TV1_, Memo1_, Memo3_, StringGrid1_})
         hellblauFaerben(widget);
     StringGrid1_->setColumnWidth(6, 0);
     StringGrid1_->setColumnHidden(6, true);
+    startBilderFuellen();
 }
 
 // The parts of the window that follow the language: version label, help file and the
@@ -349,8 +468,7 @@ void TFrmMenue::spracheAnzeigen() {
 }
 
 void TFrmMenue::spracheWaehlen(int nummer) {
-    sprache().setzen(nummer);
-    spracheAnzeigen();
+    SpracheClick(nummer);
 }
 
 void TFrmMenue::hinweisZeigen(const QString& caption, const QString& dateiStamm) {
@@ -390,12 +508,24 @@ void TFrmMenue::sucheVorbereiten(db::TDataModule1& dm, calc::TStoff& stoff) {
 }
 
 void TFrmMenue::TV1Click(QTreeWidgetItem* knoten) {
-    const bool suchKnoten = knoten && !knoten->parent() && knoten->childCount() == 0 &&
-                            knoten->data(0, Qt::UserRole).toInt() == -1;
-    if (suchKnoten)
-        suchbereichOeffnen();
+    if (!knoten)
+        return;
+    setProperty("helpContext", 8);
+    const BrowserKnoten k = knotenVon(knoten);
+    const KnotenAktion aktion = BrowserModell::knotenAktion(k);
+    if (browserBereit())
+        browser_->TV1Click(k);
     else
-        browserZeigen();
+        programmschalter().LukoModus = k.gruppe == 55 || k.gruppe == 57;
+    if (aktion == KnotenAktion::Suche) {
+        Panel2_->hide();
+        Panel5_->show();
+        suchbereichOeffnen();
+        return;
+    }
+    if (aktion == KnotenAktion::Aufklappen)
+        knoten->setExpanded(true);
+    browserAnzeigen();
 }
 
 void TFrmMenue::suchbereichOeffnen() {
@@ -417,6 +547,8 @@ void TFrmMenue::browserZeigen() {
     teiler_->show();
     Panel5_->show();
     Sprache1_->setEnabled(true);
+    if (browser_)
+        browserAnzeigen();
 }
 
 void TFrmMenue::einheitenZeigen() {
@@ -428,6 +560,379 @@ void TFrmMenue::einheitenZeigen() {
 void TFrmMenue::closeEvent(QCloseEvent* event) {
     Programmstart::beenden();
     event->accept();
+}
+
+// ---- product browser ------------------------------------------------------------
+
+namespace {
+
+// The family pictures that the program brings along where Pics has none.
+QPixmap eingebautesBild(const QString& name) {
+    static const QHash<QString, QString> dateien{
+        {QStringLiteral("Image7"), QStringLiteral("QN_Start.bmp")},
+        {QStringLiteral("Image5"), QStringLiteral("W_Start.bmp")},
+        {QStringLiteral("Image6"), QStringLiteral("WEY_Start.bmp")}};
+    QPixmap bild;
+    if (dateien.contains(name))
+        bild.load(
+            findeDatei(verzeichnisse().programm, QStringLiteral("Pics/") + dateien.value(name)));
+    if (!bild.isNull())
+        return bild;
+    // Open motor compressors (Image1) and the search (Image8): a drawn plate.
+    bild = QPixmap(380, 265);
+    QPainter maler(&bild);
+    QLinearGradient verlauf(0, 0, 380, 265);
+    verlauf.setColorAt(0, QColor(24, 64, 140));
+    verlauf.setColorAt(1, kHellblau);
+    maler.fillRect(bild.rect(), verlauf);
+    maler.setRenderHint(QPainter::Antialiasing);
+    if (name == QLatin1String("Image1")) {
+        maler.setPen(Qt::white);
+        maler.setFont(QFont(QStringLiteral("Arial"), 48, QFont::Bold));
+        maler.drawText(bild.rect(), Qt::AlignCenter, QStringLiteral("LV"));
+    } else {
+        // The search: a magnifying glass.
+        maler.setPen(QPen(Qt::white, 14, Qt::SolidLine, Qt::RoundCap));
+        maler.drawEllipse(QPoint(170, 115), 55, 55);
+        maler.drawLine(QPoint(210, 155), QPoint(260, 205));
+    }
+    return bild;
+}
+
+// TV1CustomDrawItem: the node under the mouse is underlined.
+class BaumZeichner : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->state & QStyle::State_MouseOver)
+            option->font.setUnderline(true);
+    }
+};
+
+} // namespace
+
+void TFrmMenue::browserVerbinden() {
+    TV1_->setItemDelegate(new BaumZeichner(TV1_));
+    TV1_->setMouseTracking(true);
+    TV1_->viewport()->installEventFilter(this);
+    TV1_->installEventFilter(this);
+    StringGrid1_->installEventFilter(this);
+    Memo1_->installEventFilter(this);
+    connect(StringGrid1_, &QTableWidget::cellClicked, this, &TFrmMenue::StringGrid1Click);
+    connect(RueckBtn_, &QToolButton::clicked, this, &TFrmMenue::RueckBtnClick);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+        // The topic of the window that has the focus, else the main window's.
+        int thema = property("helpContext").toInt();
+        QWidget* fokus = QApplication::focusWidget();
+        for (QWidget* w = fokus ? fokus : focusWidget(); w; w = w->parentWidget()) {
+            if (w->property("helpContext").isValid()) {
+                thema = w->property("helpContext").toInt();
+                break;
+            }
+        }
+        hilfeZeigen(thema);
+    });
+    connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
+}
+
+// Panel6: the five family pictures, from the program directory once it is known.
+void TFrmMenue::startBilderFuellen() {
+    if (Panel6_->layout())
+        return;
+    auto* raster = new QGridLayout(Panel6_);
+    int k = 0;
+    for (const char* name : {"Image7", "Image5", "Image6", "Image1", "Image8"}) {
+        auto* bild = new QLabel(Panel6_);
+        bild->setObjectName(QString::fromLatin1(name));
+        bild->setPixmap(eingebautesBild(QString::fromLatin1(name))
+                            .scaled(190, 133, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        raster->addWidget(bild, k / 2, k % 2, Qt::AlignCenter);
+        ++k;
+    }
+}
+
+bool TFrmMenue::browserBereit() {
+    if (!browser_ && db::dataModule()) {
+        browser_ = std::make_unique<BrowserModell>(*db::dataModule());
+        browser_->setProgrammVerzeichnis(verzeichnisse().programm);
+        texteSetzen();
+    }
+    return browser_ != nullptr;
+}
+
+BrowserKnoten TFrmMenue::knotenVon(const QTreeWidgetItem* knoten) {
+    int ebene = 0;
+    for (const QTreeWidgetItem* p = knoten->parent(); p; p = p->parent())
+        ++ebene;
+    return {knoten->data(0, Qt::UserRole).toInt(), ebene, knoten->childCount() > 0};
+}
+
+// Shows the browser model's state: start panel or list, headings, cells, colours.
+void TFrmMenue::browserAnzeigen() {
+    if (!browser_) {
+        Panel2_->hide();
+        Panel5_->show();
+        return;
+    }
+    const BrowserModell& m = *browser_;
+    const bool liste = m.ansicht() != BrowserAnsicht::Start;
+    Panel5_->setVisible(!liste);
+    Panel2_->setVisible(liste);
+    if (!liste)
+        return;
+    RueckBtn_->setVisible(m.rueckSichtbar());
+    Label1_->setText(m.label1());
+    Label2_->setText(m.label2());
+    Label3_->setText(m.label3());
+    const bool lv = m.lvHinweisSichtbar();
+    Panel4_->setVisible(lv);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1_, Label2_, StringGrid1_})
+        w->setVisible(!lv);
+    const QString hinweis1 = tr("Von diesen Produkten sind hier keine weiteren Dokumentationen");
+    const QString hinweis2 = tr("aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.");
+    Panel4_->setText(hinweis1 + QLatin1Char('\n') + hinweis2);
+    Memo1_->setPlainText(m.memo1());
+    Memo1_->setToolTip(lv ? hinweis1 + QLatin1Char(' ') + hinweis2 : QString());
+
+    QPixmap klein;
+    klein.load(findeDatei(verzeichnisse().programm,
+                          QStringLiteral("Pics/") + StartBildWahl::startBildName(m.gruppe(), 2)));
+    if (klein.isNull()) {
+        const QString eigenes = StartBildWahl::eingebautesBild(m.gruppe());
+        klein = eingebautesBild(eigenes.isEmpty() ? QStringLiteral("Image7") : eigenes);
+    }
+    Image2_->setPixmap(klein);
+
+    const auto& zeilen = m.zeilen();
+    StringGrid1_->clearContents();
+    StringGrid1_->setRowCount(std::max<int>(1, static_cast<int>(zeilen.size())));
+    const QColor tipp = palette().color(QPalette::ToolTipBase);
+    const int versatz = m.kopfzeileSichtbar() ? 1 : 0;
+    for (int r = 0; r < static_cast<int>(zeilen.size()); ++r) {
+        const bool blau = (r + versatz) % 2 == 1;
+        for (int c = 0; c < kListenSpalten; ++c) {
+            auto* zelle =
+                new QTableWidgetItem(zeilen[static_cast<size_t>(r)][static_cast<size_t>(c)]);
+            const bool links = c == 0 || (c == 4 && m.linksbuendig());
+            zelle->setTextAlignment((links ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            zelle->setBackground(blau ? kHellblau : tipp);
+            StringGrid1_->setItem(r, c, zelle);
+        }
+    }
+    for (int c = 0; c < kListenSpalten; ++c) {
+        const int breite = m.breiten()[static_cast<size_t>(c)];
+        StringGrid1_->setColumnHidden(c, breite == 0);
+        if (breite > 0)
+            StringGrid1_->setColumnWidth(c, breite);
+    }
+    Panel7_->setVisible(m.kopfzeileSichtbar());
+    if (m.kopfzeileSichtbar()) {
+        Panel7_->setGeometry(0, 0, StringGrid1_->viewport()->width(), StringGrid1_->rowHeight(0));
+        Label3_->setContentsMargins(m.breiten()[0] + 8, 0, 0, 0);
+        Panel7_->setAutoFillBackground(true);
+        Panel7_->raise();
+    }
+    // No visible cell selected.
+    StringGrid1_->clearSelection();
+    StringGrid1_->setCurrentItem(nullptr);
+}
+
+void TFrmMenue::StringGrid1Click(int zeile, int spalte) {
+    if (!browser_)
+        return;
+    const std::optional<ArtikelAuswahl> auswahl = browser_->StringGrid1Click(zeile, spalte);
+    if (auswahl) {
+        emit artikelAuswahlOeffnen(*auswahl);
+        datenblattOeffnen(datenblattDaten(*auswahl, betriebspunkt(), calc::einheiten()));
+        // "Back" on this sheet returns to the type list it came from.
+        blattAusBrowser_ = true;
+        return;
+    }
+    if (browser_->keineDaten()) {
+        QMessageBox::information(this, windowTitle(),
+                                 tr("Leider sind zu diesem Artikel keine Daten vorhanden !!!"));
+        return;
+    }
+    browserAnzeigen();
+}
+
+void TFrmMenue::RueckBtnClick() {
+    if (!browser_)
+        return;
+    browser_->RueckBtnClick();
+    browserAnzeigen();
+}
+
+void TFrmMenue::TV1MouseMove(QTreeWidgetItem* knoten) {
+    if (!startBild_) {
+        startBild_ = std::make_unique<StartBildWahl>(verzeichnisse().programm, [](int gruppe) {
+            db::TDataModule1* dm = db::dataModule();
+            if (!dm)
+                return QString();
+            try {
+                db::Cursor& gruppen = dm->TBGruppenS;
+                if (!gruppen.active())
+                    gruppen.open();
+                if (gruppen.locate(QStringLiteral("ID"), {db::Value(gruppe)}))
+                    return gruppen.asString("GrossesBild");
+            } catch (const db::DbError&) {
+                // No group table: no group picture.
+            }
+            return QString();
+        });
+    }
+    if (!knoten) {
+        startBildZeigen(startBild_->TV1MouseMove(nullptr));
+        return;
+    }
+    const QTreeWidgetItem* ahn = knoten;
+    while (ahn->parent())
+        ahn = ahn->parent();
+    const auto schluessel = [this](const QTreeWidgetItem* item) {
+        // Position in the tree in walking order: unique and stable.
+        int nummer = 0;
+        for (QTreeWidgetItemIterator it(TV1_); *it; ++it, ++nummer) {
+            if (*it == item)
+                return nummer;
+        }
+        return -1;
+    };
+    const BrowserKnoten k = knotenVon(knoten);
+    const StartBildWahl::Knoten bildKnoten{schluessel(knoten), k.gruppe, k.ebene, schluessel(ahn),
+                                           ahn->data(0, Qt::UserRole).toInt()};
+    startBildZeigen(startBild_->TV1MouseMove(&bildKnoten));
+}
+
+void TFrmMenue::startBildZeigen(const StartBildWahl::Ergebnis& ergebnis) {
+    if (!ergebnis.geaendert)
+        return;
+    QPixmap bild;
+    if (!ergebnis.datei.isEmpty())
+        bild.load(ergebnis.datei);
+    else if (!ergebnis.eingebaut.isEmpty())
+        bild = eingebautesBild(ergebnis.eingebaut);
+    if (bild.isNull()) {
+        Image3_->hide();
+        Panel6_->show();
+        return;
+    }
+    const QSize groesse = StartBildWahl::bildGroesse(bild.size());
+    Image3_->setPixmap(bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    Image3_->show();
+    Panel6_->hide();
+}
+
+bool TFrmMenue::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == TV1_->viewport()) {
+        if (event->type() == QEvent::MouseMove)
+            TV1MouseMove(TV1_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        else if (event->type() == QEvent::Leave)
+            TV1MouseMove(nullptr);
+    } else if (objekt == TV1_ && event->type() == QEvent::KeyRelease) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        if (taste == Qt::Key_Up || taste == Qt::Key_Down || taste == Qt::Key_Left ||
+            taste == Qt::Key_Right || taste == Qt::Key_Return || taste == Qt::Key_Enter ||
+            taste == Qt::Key_Home || taste == Qt::Key_End)
+            TV1Click(TV1_->currentItem());
+    } else if (objekt == TV1_ && event->type() == QEvent::FocusIn) {
+        // TV1Enter: with nothing selected the first series family is chosen.
+        if (!TV1_->currentItem() && TV1_->topLevelItemCount() > 1)
+            TV1_->setCurrentItem(TV1_->topLevelItem(1));
+    } else if (objekt == StringGrid1_ && event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) &&
+            StringGrid1_->currentRow() >= 0) {
+            StringGrid1Click(StringGrid1_->currentRow(), StringGrid1_->currentColumn());
+            return true;
+        }
+    } else if (objekt == Memo1_ && event->type() == QEvent::FocusIn &&
+               static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+        QTimer::singleShot(0, this, &TFrmMenue::gruppenTexteZeigen);
+    }
+    return QMainWindow::eventFilter(objekt, event);
+}
+
+void TFrmMenue::gruppenTexteZeigen() {
+    if (gruppenTexteOffen_ || Memo1_->toPlainText().isEmpty())
+        return;
+    gruppenTexteOffen_ = true;
+    QTreeWidgetItem* knoten = TV1_->currentItem();
+    TFrmGruppenTexte fenster(knoten ? knoten->text(0) : QString(), Memo1_->toPlainText(), this);
+    fenster.exec();
+    TV1_->setFocus();
+    gruppenTexteOffen_ = false;
+}
+
+// ---- language, help, shell windows -----------------------------------------------
+
+// Every text of the window in the current language: menu, tree, headings, hints.
+void TFrmMenue::texteSetzen() {
+    for (QAction* action : findChildren<QAction*>()) {
+        const QByteArray quelle = action->property(kQuelle).toByteArray();
+        if (!quelle.isEmpty())
+            action->setText(tr(quelle.constData()));
+    }
+    for (QTreeWidgetItemIterator it(TV1_); *it; ++it)
+        (*it)->setText(0, tr((*it)->data(0, Qt::UserRole + 1).toByteArray().constData()));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const QByteArray quelle = label->property(kQuelle).toByteArray();
+        if (!quelle.isEmpty())
+            label->setToolTip(tr(quelle.constData()));
+    }
+    RueckBtn_->setToolTip(tr("Zuruck"));
+    QStringList ueberschriften;
+    for (const char* text : kUeberschriften)
+        ueberschriften << tr(text);
+    ListBox1_->clear();
+    ListBox1_->addItems(ueberschriften);
+    for (QAction* action : sprachGruppe_->actions())
+        action->setChecked(action->property("tag").toInt() == sprache().nummer);
+    if (browser_) {
+        browser_->setUeberschriften(ueberschriften, sprache().nummer);
+        browser_->setSprachCode(sprache().code);
+    }
+    lblVersion_->setText(versionsText(windowTitle()));
+}
+
+void TFrmMenue::SpracheClick(int nummer) {
+    sprache().setzen(nummer);
+    i18n::Uebersetzer::instanz().laden(sprache().code);
+    spracheAnzeigen();
+    texteSetzen();
+    i18n::neuUebersetzen(suche_);
+    statusBar()->clearMessage(); // a line of the old language
+    spracheSchreiben(suchIniPfad(), sprache());
+    QTreeWidgetItem* knoten = TV1_->currentItem();
+    if (knoten && knoten->data(0, Qt::UserRole).toInt() != -1 && !Panel1_->isVisible())
+        TV1Click(knoten);
+}
+
+void TFrmMenue::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && sprachGruppe_) {
+        texteSetzen();
+        i18n::neuUebersetzen(suche_);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TFrmMenue::hilfeZeigen(int thema) {
+    auto* fenster = findChild<TFrmHilfe*>();
+    if (!fenster)
+        fenster = new TFrmHilfe(this);
+    fenster->zeigen(
+        findeDatei(verzeichnisse().programm,
+                   QStringLiteral("WUK_") + sprache().kurzCode + QStringLiteral(".hlp")),
+        thema);
+}
+
+void TFrmMenue::copyrightZeigen() {
+    TFrmCopyright2 fenster(this);
+    fenster.exec();
 }
 
 } // namespace drel::ui
@@ -450,6 +955,7 @@ void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
         connect(blatt, &TFrmTechnik::zurueck, this, [this, blatt] { datenblattSchliessen(blatt); });
     }
     neuesFenster_ = false;
+    blattAusBrowser_ = false;
     blatt->ausSuche(daten);
     MenueEintragen(blatt, false);
     Panel1_->hide();
@@ -503,7 +1009,10 @@ void TFrmMenue::datenblattSchliessen(TFrmTechnik* blatt) {
         neuesFenster_ = true;
         suche_->setEnabled(true);
         Panel3_->hide();
-        suchbereichOeffnen();
+        if (blattAusBrowser_)
+            browserZeigen();
+        else
+            suchbereichOeffnen();
     }
     blatt->deleteLater();
 }

@@ -3,12 +3,17 @@
 // writes the language back into search.ini.
 #pragma once
 
+#include "app/browsermodell.h"
 #include "app/ui/frmsplash.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
+class QActionGroup;
+class QListWidget;
+class QToolButton;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -82,10 +87,20 @@ public:
     TFrmSplash* splash() const { return splash_; }
     TFrmHinweis* hinweis() const { return hinweis_; }
     const QString& hilfeDatei() const { return hilfeDatei_; }
+    BrowserModell* browser() const { return browser_.get(); }
+    // The help window on a topic of the current help file.
+    void hilfeZeigen(int thema);
+
+signals:
+    // A type or swept volume of the browser was opened: the data sheet takes these
+    // articles. Without a receiver the status line tells what would open.
+    void artikelAuswahlOeffnen(const drel::ArtikelAuswahl& auswahl);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
     void flaechenAnlegen();
@@ -94,7 +109,8 @@ private:
     QWidget* adressBandAnlegen(QWidget* parent);
     void baumFuellen();
     void menueAnlegen();
-    QAction* eintrag(QMenu* menu, const char* name, const QString& caption);
+    QAction* eintrag(QMenu* menu, const char* name, const char* quelle);
+    QMenu* untermenue(QMenu* menu, const char* name, const char* quelle);
     void FormCreate(Programmstart& start);
     void FormShow();
     void spracheAnzeigen();
@@ -105,8 +121,9 @@ private:
     QWidget* Panel5_ = nullptr;
     QWidget* Panel2_ = nullptr;
     QWidget* Panel1_ = nullptr;
-    QWidget* Panel3_ = nullptr; // content area of the docked data sheet
-    bool neuesFenster_ = true;  // the next sheet needs a docked window of its own
+    QWidget* Panel3_ = nullptr;    // content area of the docked data sheet
+    bool neuesFenster_ = true;     // the next sheet needs a docked window of its own
+    bool blattAusBrowser_ = false; // the docked sheet was opened from the type list
     QSplitter* teiler_ = nullptr;
     TFrmSuche* suche_ = nullptr;
     QLabel* lblVersion_ = nullptr;
@@ -116,6 +133,36 @@ private:
     QAction* mnWUK_ = nullptr;
     QMenu* Sprache1_ = nullptr;
     QAction* Einheiten1_ = nullptr;
+
+    // Product browser binding (the logic is in BrowserModell).
+    void browserVerbinden();
+    void startBilderFuellen();
+    bool browserBereit();
+    void browserAnzeigen();
+    void StringGrid1Click(int zeile, int spalte);
+    void RueckBtnClick();
+    void TV1MouseMove(QTreeWidgetItem* knoten);
+    void startBildZeigen(const StartBildWahl::Ergebnis& ergebnis);
+    void texteSetzen();
+    void SpracheClick(int nummer);
+    void copyrightZeigen();
+    void gruppenTexteZeigen();
+    static BrowserKnoten knotenVon(const QTreeWidgetItem* knoten);
+
+    std::unique_ptr<BrowserModell> browser_;
+    std::unique_ptr<StartBildWahl> startBild_;
+    QListWidget* ListBox1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QWidget* Panel7_ = nullptr;
+    QLabel* Panel4_ = nullptr;
+    QLabel* Image2_ = nullptr;
+    QLabel* Image3_ = nullptr;
+    QWidget* Panel6_ = nullptr;
+    QToolButton* RueckBtn_ = nullptr;
+    QActionGroup* sprachGruppe_ = nullptr;
+    bool gruppenTexteOffen_ = false;
 
     QPointer<TFrmSplash> splash_;
     TFrmHinweis* hinweis_ = nullptr;

@@ -13,8 +13,8 @@ namespace drel::ui {
 
 TFrmSplash::TFrmSplash(QWidget* parent)
     : QDialog(parent), lblVersion_(new QLabel(this)),
-      btnHinweis_(new QPushButton(QStringLiteral("Hinweis"), this)),
-      btnProgrammstart_(new QPushButton(QStringLiteral("Programmstart"), this)) {
+      btnHinweis_(new QPushButton(tr("Hinweis"), this)),
+      btnProgrammstart_(new QPushButton(tr("Programmstart"), this)) {
     setObjectName(QStringLiteral("TFrmSplash"));
     setWindowTitle(kTitel);
     setFixedSize(800, 572);
@@ -29,10 +29,10 @@ TFrmSplash::TFrmSplash(QWidget* parent)
     lblVersion_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     btnHinweis_->setObjectName(QStringLiteral("btnHinweis"));
-    btnHinweis_->setToolTip(QStringLiteral("Hinweise zeigen"));
+    btnHinweis_->setToolTip(tr("Hinweise zeigen"));
     btnHinweis_->hide();
     btnProgrammstart_->setObjectName(QStringLiteral("btnProgrammstart"));
-    btnProgrammstart_->setToolTip(QStringLiteral("Auswahlprogramm starten"));
+    btnProgrammstart_->setToolTip(tr("Auswahlprogramm starten"));
     btnProgrammstart_->setDefault(true);
     btnProgrammstart_->hide();
     connect(btnProgrammstart_, &QPushButton::clicked, this, &QDialog::accept);

@@ -574,7 +574,7 @@ void TFrmSuche::CancelBtnClick() {
 }
 
 void TFrmSuche::BitBtn1Click() {
-    emit statusMeldung(tr("Hilfe ist noch nicht verfügbar"));
+    emit hilfeAngefordert(property("helpContext").toInt());
 }
 
 void TFrmSuche::BitBtn2Click() {

@@ -4,6 +4,7 @@
 #include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "chart/ui/tdchart.h"
+#include "db/errorboundary.h"
 #include "search/ergebnisliste.h"
 #include "sheet/ui/frmhinweise.h"
 
@@ -214,7 +215,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     connect(cmbHZ_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        modell_.cmbHZSelect(cmbHZ_->itemText(i));
+        db::runReported([&] { modell_.cmbHZSelect(cmbHZ_->itemText(i)); });
         ausModell();
     });
     eingabeAnlegen(Eingabe::ediN, "ediN", "SpinButton1", 0, r, 4, 0,
@@ -227,7 +228,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     pol_->setObjectName(QStringLiteral("pol"));
     r->addWidget(pol_, 6, 0, 1, 5);
     connect(pol_, &QPushButton::clicked, this, [this] {
-        modell_.polClick();
+        db::runReported([&] { modell_.polClick(); });
         ausModell();
     });
 
@@ -272,13 +273,13 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     connect(ComboBox1_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        modell_.typWaehlen(ComboBox1_->itemText(i));
+        db::runReported([&] { modell_.typWaehlen(ComboBox1_->itemText(i)); });
         ausModell();
     });
     connect(KMListbox_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        modell_.kaeltemittelWaehlen(KMListbox_->itemText(i));
+        db::runReported([&] { modell_.kaeltemittelWaehlen(KMListbox_->itemText(i)); });
         ausModell();
     });
     return box;
@@ -462,11 +463,11 @@ void TFrmTechnik::menueAnlegen() {
 // ---------------------------------------------------------------- events
 
 void TFrmTechnik::ausSuche(const search::DatenblattDaten& daten) {
-    modell_.ausSuche(daten);
+    db::runReported([&] { modell_.ausSuche(daten); });
     calc::EinhLabelsSetzen(this, einheiten_);
     erstesZeigen_ = true;
     if (isVisible()) {
-        modell_.FormShow();
+        db::runReported([&] { modell_.FormShow(); });
         erstesZeigen_ = false;
     }
     ausModell();
@@ -476,7 +477,7 @@ void TFrmTechnik::showEvent(QShowEvent* event) {
     TDForm::showEvent(event);
     if (erstesZeigen_) {
         erstesZeigen_ = false;
-        modell_.FormShow();
+        db::runReported([&] { modell_.FormShow(); });
         ausModell();
     }
 }
@@ -492,7 +493,7 @@ bool TFrmTechnik::eventFilter(QObject* objekt, QEvent* event) {
         (objekt == ComboBox1_ || objekt == ComboBox1_->lineEdit())) {
         const QString t = static_cast<QKeyEvent*>(event)->text();
         if (!t.isEmpty() && t.at(0).isLetterOrNumber()) {
-            modell_.ComboBox1KeyUp();
+            db::runReported([&] { modell_.ComboBox1KeyUp(); });
             ausModell();
         }
     }
@@ -503,13 +504,13 @@ void TFrmTechnik::feldVerlassen(Eingabe e) {
     if (zeigt_)
         return;
     modell_.feld(e).text = eingaben_.value(e)->text();
-    modell_.feldVerlassen(e);
+    db::runReported([&] { modell_.feldVerlassen(e); });
     ausModell();
 }
 
 void TFrmTechnik::schritt(Eingabe e, int richtung) {
     modell_.feld(e).text = eingaben_.value(e)->text();
-    modell_.schritt(e, richtung);
+    db::runReported([&] { modell_.schritt(e, richtung); });
     ausModell();
 }
 

@@ -1,23 +1,35 @@
+#include "../db/dbfixture.h"
 #include "app/programmstart.h"
+#include "app/ui/frmcopyright2.h"
+#include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
+#include "sheet/ui/frmtechnik.h"
 #include "app/ui/frmsplash.h"
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
+#include "db/datamodule.h"
+#include "i18n/uebersetzer.h"
 #include "search/ui/frmsuche.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -241,6 +253,180 @@ TEST_F(Hauptfenster, SearchNodeOpensTheSearchAreaAndBackReturns) {
     EXPECT_FALSE(panel1->isVisible());
     EXPECT_TRUE(baum->isVisible());
     EXPECT_TRUE(sprache->isEnabled());
+}
+
+// ---- product browser, language, help ---------------------------------------------
+
+class Browserfenster : public Hauptfenster {
+protected:
+    void SetUp() override {
+        Hauptfenster::SetUp();
+        setNumberSeparators(NumberSeparators::german());
+        using namespace db::testing;
+        QDir().mkpath(programm + QStringLiteral("/Daten"));
+        auto artikel = [](qint32 id, const char* name, const char* groesse, double hub) {
+            return rowOf("Articles", {{"ID", i(id)},
+                                      {"Produktgruppe", i(25)},
+                                      {"Bezeichnung1", s(name)},
+                                      {"Basisartikel", s("0")},
+                                      {"Baugroesse", s(groesse)},
+                                      {"Hubvolumen", d(hub)},
+                                      {"GhostPointer", i(0)}});
+        };
+        writeProductTable(programm, "Articles",
+                          {artikel(1, "QN1-11", "QN1", 11.2), artikel(2, "QN1-13", "QN1", 13.4),
+                           artikel(3, "QN2-22", "QN2", 22.4)});
+        writeProductTable(
+            programm, "ProductGroups",
+            {rowOf("ProductGroups", {{"ID", i(25)}, {"BeschreibungLangDe", s("QN einstufig")}})});
+        db::createDataModule(programm);
+    }
+    void TearDown() override {
+        db::destroyDataModule();
+        // No translator may outlive the test.
+        i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral("/nicht/da")});
+        i18n::Uebersetzer::instanz().laden(QStringLiteral("De"));
+        i18n::Uebersetzer::instanz().setSuchOrte({});
+        Hauptfenster::TearDown();
+    }
+    QTreeWidgetItem* knoten(QTreeWidget* baum, int gruppe, int ebene) {
+        for (QTreeWidgetItemIterator it(baum); *it; ++it) {
+            int tiefe = 0;
+            for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+                ++tiefe;
+            if (tiefe == ebene && (*it)->data(0, Qt::UserRole).toInt() == gruppe)
+                return *it;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* panel2 = fenster.findChild<QWidget*>(QStringLiteral("Panel2"));
+    auto* panel5 = fenster.findChild<QWidget*>(QStringLiteral("Panel5"));
+    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+
+    QTreeWidgetItem* qn = knoten(baum, 25, 1);
+    emit baum->itemClicked(qn, 0);
+    EXPECT_TRUE(qn->isExpanded());
+    EXPECT_TRUE(panel5->isVisible());
+    EXPECT_FALSE(panel2->isVisible());
+
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    EXPECT_TRUE(panel2->isVisible());
+    EXPECT_FALSE(panel5->isVisible());
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("   QN1"));
+    EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("13,4"));
+    EXPECT_EQ(fenster.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+              QStringLiteral("QN einstufig"));
+    EXPECT_EQ(fenster.property("helpContext").toInt(), 8);
+
+    // A value cell opens its article on the docked data sheet; back returns to the list.
+    emit grid->cellClicked(0, 2);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("Panel3"))->isVisible());
+    EXPECT_FALSE(panel2->isVisible());
+    emit fenster.datenblatt()->zurueck();
+    EXPECT_TRUE(panel2->isVisible());
+    EXPECT_FALSE(fenster.findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible());
+
+    std::vector<ArtikelAuswahl> oeffnen;
+    QObject::connect(&fenster, &ui::TFrmMenue::artikelAuswahlOeffnen,
+                     [&](const ArtikelAuswahl& a) { oeffnen.push_back(a); });
+    emit grid->cellClicked(0, 0); // the size name: its types
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    emit grid->cellClicked(1, 0);
+    ASSERT_EQ(oeffnen.size(), 1u);
+    EXPECT_EQ(oeffnen[0].ids, std::vector<qint32>{2});
+
+    fenster.findChild<QToolButton*>(QStringLiteral("RueckBtn"))->click();
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN2"));
+}
+
+TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
+    i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    // German restores the umlauts of the source texts.
+    EXPECT_EQ(knoten(baum, 25, 1)->text(0), QStringLiteral("Sauggasgekühlt QN"));
+    EXPECT_EQ(action(fenster, "Franzsisch2")->text(), QStringLiteral("Französisch"));
+    EXPECT_TRUE(action(fenster, "Deutsch2")->isChecked());
+
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    action(fenster, "Englisch1")->trigger();
+    EXPECT_TRUE(action(fenster, "Englisch1")->isChecked());
+    EXPECT_FALSE(action(fenster, "Deutsch2")->isChecked());
+    EXPECT_EQ(action(fenster, "Datei1")->text(), QStringLiteral("&Options"));
+    EXPECT_EQ(baum->topLevelItem(0)->text(0), QStringLiteral("Search by capacity / type"));
+    // The tree click ran again: headings in the new language.
+    EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("   Current types"));
+    Sprache gelesen;
+    ASSERT_TRUE(spracheLesen(suchIni(), gelesen));
+    EXPECT_EQ(gelesen.code, QStringLiteral("En"));
+
+    // The search window, built before any language was chosen, follows as well.
+    auto labelTexte = [&] {
+        QStringList texte;
+        for (QLabel* label : fenster.suche()->findChildren<QLabel*>())
+            texte << label->text();
+        return texte;
+    };
+    EXPECT_TRUE(labelTexte().contains(QStringLiteral("Refrigerant:")));
+    action(fenster, "Deutsch2")->trigger();
+    EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
+}
+
+TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
+    test::dateiSchreiben(programm + QStringLiteral("/wuk_de.HLP"),
+                         "<html><body><h2><a name=\"1\"></a>Start</h2><p>Eins</p>"
+                         "<h2><a name=\"9\"></a>Suche</h2><p>Neun</p></body></html>");
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    action(fenster, "Hilfe2")->trigger();
+    auto* hilfe = fenster.findChild<ui::TFrmHilfe*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->thema(), 1);
+    EXPECT_EQ(hilfe->browser()->toPlainText().trimmed(), QStringLiteral("Start\nEins"));
+
+    // F1 takes the topic of the window that has the focus.
+    hilfe->close();
+    fenster.suchbereichOeffnen();
+    fenster.activateWindow();
+    fenster.suche()->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+    QShortcut* f1 = fenster.findChild<QShortcut*>();
+    ASSERT_NE(f1, nullptr);
+    emit f1->activated();
+    EXPECT_EQ(hilfe->thema(), 9);
+
+    action(fenster, "Hilfe2")->trigger();
+    EXPECT_EQ(hilfe->thema(), 1);
+    fenster.suche()->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    EXPECT_EQ(hilfe->thema(), 9);
+    EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
+    EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
+}
+
+TEST_F(Hauptfenster, CopyrightIsModalAndOnTop) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    QTimer::singleShot(0, action(fenster, "Copyright1"), &QAction::trigger);
+    EXPECT_EQ(modalSchliessen("OKBtn"), "TFrmCopyright2");
+    ui::TFrmCopyright2 copyright;
+    EXPECT_TRUE(copyright.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(copyright.jahr()->text().contains(QString::number(QDate::currentDate().year())));
 }
 
 } // namespace

@@ -225,11 +225,11 @@ TEST_F(FrmSucheTest, SearchIniWrittenByTheWindowReadsBackIdentically) {
     EXPECT_EQ(datei.readAll(), erstes);
 }
 
-TEST_F(FrmSucheTest, HelpIsNotThereYet) {
-    QSignalSpy meldung(fenster.get(), &TFrmSuche::statusMeldung);
+TEST_F(FrmSucheTest, HelpButtonAsksForTheSearchTopic) {
+    QSignalSpy hilfe(fenster.get(), &TFrmSuche::hilfeAngefordert);
     fenster->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    ASSERT_EQ(meldung.count(), 1);
-    EXPECT_EQ(meldung.at(0).at(0).toString(), QString::fromUtf8("Hilfe ist noch nicht verfügbar"));
+    ASSERT_EQ(hilfe.count(), 1);
+    EXPECT_EQ(hilfe.at(0).at(0).toInt(), 9);
 
     QSignalSpy zurueck(fenster.get(), &TFrmSuche::zurueck);
     fenster->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();

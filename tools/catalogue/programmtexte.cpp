@@ -54,9 +54,13 @@ const Thema kThemen[] = {
     {1, "Drel - Auswahlprogramm", "Drel selection program",
      "Das Programm wählt Verdichter und Verflüssigungssätze der Marke Drel aus und berechnet ihre "
      "Leistungsdaten. Links steht der Baureihenbaum, rechts die Typenliste, die Suche oder das "
-     "Datenblatt.",
+     "Datenblatt. Fahren Sie mit der Maus über eine Baureihe, um ihr Bild zu sehen. Unter "
+     "Optionen wählen Sie Einheiten, Sprache und Drucker. F1 zeigt in jedem Fenster die Hilfe zu "
+     "diesem Fenster.",
      "The program selects Drel compressors and condensing units and calculates their performance. "
-     "The series tree is on the left; the type list, the search or the data sheet on the right."},
+     "The series tree is on the left; the type list, the search or the data sheet on the right. "
+     "Move the mouse over a series to see its picture. Under Options you choose units, language "
+     "and printer. F1 shows the help on the window you are working in."},
     {2, "Suche", "Search",
      "Geben Sie Kältemittel, Verdampfungs- und Verflüssigungstemperatur und die gewünschte "
      "Kälteleistung ein und wählen Sie die Baureihen.",
@@ -84,15 +88,30 @@ const Thema kThemen[] = {
      "Blue: range without restriction. Dashed: range with reduced suction gas temperature. Light: "
      "additional cooling required."},
     {8, "Produktprogramm", "Product range",
-     "Wählen Sie im Baum eine Baureihe; die Liste zeigt die Baugrößen mit ihren Hubvolumen. Ein "
-     "Klick auf ein Hubvolumen öffnet das Datenblatt.",
-     "Choose a series in the tree; the list shows the frame sizes with their swept volumes. A "
-     "click on a swept volume opens the data sheet."},
+     "Wählen Sie im Baum eine Baureihe; die Liste zeigt die Baugrößen mit ihren Hubvolumen, "
+     "darüber die Beschreibung der Baureihe. Ein Klick auf den Namen einer Baugröße zeigt ihre "
+     "Typen mit Motorleistung und Vorgängertyp; der Pfeil links führt zur Baugrößenliste zurück. "
+     "Ein Klick auf ein Hubvolumen oder einen Typ öffnet das Datenblatt. Im Baum und in der Liste "
+     "wählen Sie auch mit den Pfeiltasten und der Eingabetaste.",
+     "Choose a series in the tree; the list shows the frame sizes with their swept volumes, the "
+     "series description above it. A click on the name of a frame size shows its types with motor "
+     "power and predecessor; the arrow on the left returns to the list of sizes. A click on a "
+     "swept volume or a type opens the data sheet. In the tree and the list the arrow keys and "
+     "Return work as well."},
     {9, "Suchkriterien", "Search criteria",
-     "Die Suche prüft für jeden Typ die Einsatzgrenzen und berechnet die Leistung am "
-     "Betriebspunkt. Die Ergebnisse sind nach Kälteleistung sortiert.",
-     "The search checks the application limits of every type and rates it at the operating point. "
-     "The results are sorted by cooling capacity."},
+     "Kreuzen Sie die Baureihen an, wählen Sie das Kältemittel und geben Sie Verdampfungs- und "
+     "Verflüssigungstemperatur, Sauggastemperatur, Unterkühlung und die gewünschte Kälteleistung "
+     "ein; OK startet die Suche. Die Suche prüft für jeden Typ die Einsatzgrenzen und berechnet "
+     "die "
+     "Leistung am Betriebspunkt. Die Ergebnisse sind nach Kälteleistung sortiert; der erste Typ, "
+     "der die gewünschte Leistung erreicht, ist markiert. Ein Doppelklick öffnet sein Datenblatt, "
+     "Zurück führt zum Produktprogramm.",
+     "Tick the series, choose the refrigerant and enter the evaporating and condensing "
+     "temperature, suction gas temperature, subcooling and the required cooling capacity; OK "
+     "starts the search. The search checks the application limits of every type and rates it at "
+     "the operating point. The results are sorted by cooling capacity; the first type that reaches "
+     "the required capacity is marked. A double click opens its data sheet, Back returns to the "
+     "product range."},
     {10, "Leistungstabelle", "Performance table",
      "Die Leistungstabelle zeigt Kälteleistung und Leistungsaufnahme über Bereiche von t0 und tc.",
      "The performance table shows cooling capacity and power input over ranges of t0 and tc."},

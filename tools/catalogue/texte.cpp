@@ -35,6 +35,10 @@ enum Beschreibung {
     kLuftstrom,
     kSchalldruck,
     kPruefnummer,
+    // Swept volumes of the low- and high-pressure stage, which the browser lists for
+    // the two-stage series (QNT: 336, WT: 340).
+    kStufenQnt = 336,
+    kStufenWt = 340,
 };
 
 enum Fussnote { kFnGewicht = 1, kFnAnlauf, kFnSammler, kFnSchall };
@@ -96,6 +100,8 @@ void beschreibungenSchreiben(Katalog& k) {
         {kLuftstrom, 3, "Luftvolumenstrom Verflüssiger", "Condenser air flow", "m³/h", "", true},
         {kSchalldruck, 4, "Schalldruckpegel", "Sound pressure level", "dB(A)", "Lp", true},
         {kPruefnummer, 1, "Interne Prüfnummer", "Internal test number", "", "", false},
+        {kStufenQnt, 1, "Hubvolumen ND/HD", "Swept volume LP/HP", "m³/h", "", true},
+        {kStufenWt, 1, "Hubvolumen ND/HD", "Swept volume LP/HP", "m³/h", "", true},
     };
     auto& t = k.exporte.tabelle("TechnicalDataDescriptions.xml");
     for (const B& b : liste) {
@@ -169,6 +175,12 @@ void technischeDatenSchreiben(Katalog& k) {
                                                       : 30 + 2.2 * std::pow(a.hub, 0.9)) *
                                (satz ? (a.kondensator ? 1.9 : 1.4) : 1.0);
         w.zahl(kHubvolumen, a.hub, 2);
+        if (a.gruppe == 23 || a.gruppe == 26) {
+            // The high-pressure stage has half the low-pressure stage's volume.
+            w.add(a.gruppe == 23 ? kStufenWt : kStufenQnt,
+                  QStringLiteral("%1/%2").arg(en(a.hub, 1), en(a.hub / 2, 1)),
+                  QStringLiteral("%1/%2").arg(de(a.hub, 1), de(a.hub / 2, 1)));
+        }
         if (a.gruppe == 33 || a.gruppe == 66)
             w.zahl(kHubraum, std::round(a.hub / (1450.0 * 60.0) * 1e6), 0);
         if (!satz) {

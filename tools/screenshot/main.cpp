@@ -3,6 +3,7 @@
 // windows can be reviewed without a display.
 // Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]
 #include "app/programmstart.h"
+#include "app/ui/frmcopyright2.h"
 #include "app/ui/frmmenue.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
@@ -13,21 +14,28 @@
 #include "db/datamodule.h"
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
+#include "i18n/uebersetzer.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTreeWidget>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -43,7 +51,32 @@ bool katalogBauen(const QString& daten, const QString& programm) {
         return false;
     for (const QString& datei : xml)
         QFile::copy(quelle.filePath(datei), programm + QStringLiteral("/Daten/") + datei);
-    return db::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen();
+    if (!db::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen())
+        return false;
+    // Pictures, help files and the note texts of the program directory.
+    QDir().mkpath(programm + QStringLiteral("/Pics"));
+    const QDir bilder(daten + QStringLiteral("/Pics"));
+    for (const QString& datei : bilder.entryList(QDir::Files))
+        QFile::copy(bilder.filePath(datei), programm + QStringLiteral("/Pics/") + datei);
+    const QDir texte(daten);
+    for (const QString& datei : texte.entryList(QDir::Files))
+        QFile::copy(texte.filePath(datei), programm + QLatin1Char('/') + datei);
+    return true;
+}
+
+// The tree node of a group on a level; its parents are expanded.
+QTreeWidgetItem* knoten(QTreeWidget* baum, int gruppe, int ebene) {
+    for (QTreeWidgetItemIterator it(baum); *it; ++it) {
+        int tiefe = 0;
+        for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+            ++tiefe;
+        if (tiefe == ebene && (*it)->data(0, Qt::UserRole).toInt() == gruppe) {
+            for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+                p->setExpanded(true);
+            return *it;
+        }
+    }
+    return nullptr;
 }
 
 void einheitenWaehlen(int leistung, int temperatur) {
@@ -125,6 +158,30 @@ public:
         return ok;
     }
 
+    QTreeWidget* baum() { return menue_.findChild<QTreeWidget*>(QStringLiteral("TV1")); }
+    QTableWidget* liste() { return menue_.findChild<QTableWidget*>(QStringLiteral("StringGrid1")); }
+
+    // A click on the node of a group (the browser's tree click).
+    void klick(int gruppe, int ebene) {
+        menue_.browserZeigen();
+        QTreeWidgetItem* k = knoten(baum(), gruppe, ebene);
+        baum()->setCurrentItem(k);
+        emit baum()->itemClicked(k, 0);
+    }
+    // The mouse over the node of a group (the start picture).
+    void ueber(int gruppe, int ebene) {
+        QTreeWidgetItem* k = knoten(baum(), gruppe, ebene);
+        warten();
+        const QPoint mitte = baum()->visualItemRect(k).center();
+        QMouseEvent bewegung(QEvent::MouseMove, mitte, baum()->viewport()->mapToGlobal(mitte),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(baum()->viewport(), &bewegung);
+    }
+    void sprache(const char* name) {
+        if (auto* action = menue_.findChild<QAction*>(QString::fromLatin1(name)))
+            action->trigger();
+    }
+
     ui::TFrmMenue& menue_;
     QString out_;
 };
@@ -174,6 +231,7 @@ int main(int argc, char** argv) {
     int ergebnis = 0;
     {
         Programmstart start(programm, dokumente);
+        i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
         ui::TFrmMenue menue(start);
         calc::stoff().Create(daten + QStringLiteral("/reflibs"));
         einheitenWaehlen(0, 0);
@@ -293,6 +351,105 @@ int main(int argc, char** argv) {
                  ts->setText(QStringLiteral("5"));
                  emit ts->returnPressed();
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-r717"));
+             }},
+            {QStringLiteral("browser-start-bild"),
+             [&] {
+                 a.klick(58, 0);
+                 a.ueber(25, 1);
+                 return a.speichern(&menue, QStringLiteral("browser-start-bild"));
+             }},
+            {QStringLiteral("browser-groessen"),
+             [&] {
+                 a.klick(25, 2);
+                 return a.speichern(&menue, QStringLiteral("browser-groessen"));
+             }},
+            {QStringLiteral("browser-typen"),
+             [&] {
+                 a.klick(25, 2);
+                 emit a.liste()->cellClicked(0, 0);
+                 return a.speichern(&menue, QStringLiteral("browser-typen"));
+             }},
+            {QStringLiteral("browser-zweistufig"),
+             [&] {
+                 a.klick(23, 1);
+                 return a.speichern(&menue, QStringLiteral("browser-zweistufig"));
+             }},
+            {QStringLiteral("browser-lv"),
+             [&] {
+                 a.klick(65, 0);
+                 return a.speichern(&menue, QStringLiteral("browser-lv"));
+             }},
+            {QStringLiteral("browser-duplex-oeffnen"),
+             [&] {
+                 a.klick(30, 2);
+                 emit a.liste()->cellClicked(0, 1);
+                 return a.speichern(&menue, QStringLiteral("browser-duplex-oeffnen"));
+             }},
+            {QStringLiteral("hilfe"),
+             [&] {
+                 menue.hilfeZeigen(8);
+                 QWidget* hilfe = menue.findChild<QWidget*>(QStringLiteral("TFrmHilfe"));
+                 return hilfe && a.speichern(hilfe, QStringLiteral("hilfe"));
+             }},
+            {QStringLiteral("browser-start-bild-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 a.klick(58, 0);
+                 a.ueber(57, 2);
+                 return a.speichern(&menue, QStringLiteral("browser-start-bild-en"));
+             }},
+            {QStringLiteral("browser-groessen-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 a.klick(25, 2);
+                 return a.speichern(&menue, QStringLiteral("browser-groessen-en"));
+             }},
+            {QStringLiteral("browser-typen-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 a.klick(25, 2);
+                 emit a.liste()->cellClicked(0, 0);
+                 return a.speichern(&menue, QStringLiteral("browser-typen-en"));
+             }},
+            {QStringLiteral("browser-zweistufig-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 a.klick(23, 1);
+                 return a.speichern(&menue, QStringLiteral("browser-zweistufig-en"));
+             }},
+            {QStringLiteral("hilfe-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 menue.hilfeZeigen(9);
+                 QWidget* hilfe = menue.findChild<QWidget*>(QStringLiteral("TFrmHilfe"));
+                 return hilfe && a.speichern(hilfe, QStringLiteral("hilfe-en"));
+             }},
+            {QStringLiteral("suche-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 menue.suchbereichOeffnen();
+                 const bool ok = a.speichern(&menue, QStringLiteral("suche-en"));
+                 menue.browserZeigen();
+                 return ok;
+             }},
+            {QStringLiteral("copyright"),
+             [&] {
+                 ui::TFrmCopyright2 fenster(&menue);
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("copyright"));
+             }},
+            {QStringLiteral("menue-sprache-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 QMenu* menu = nullptr;
+                 for (QMenu* m : menue.findChildren<QMenu*>())
+                     if (m->menuAction()->objectName() == QLatin1String("Sprache1"))
+                         menu = m;
+                 menu->popup(QPoint(0, 0));
+                 const bool ok = a.speichern(menu, QStringLiteral("menue-sprache-en"));
+                 menu->hide();
+                 a.sprache("Deutsch2");
+                 return ok;
              }},
             {QStringLiteral("einheiten"),
              [&] {

@@ -1,0 +1,754 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Programmstart</name>
+    <message>
+        <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
+        <translation>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Druckerauswahl</name>
+    <message>
+        <source>Druckerauswahl</source>
+        <translation>Druckerauswahl</translation>
+    </message>
+    <message>
+        <source>Es ist kein Drucker installiert.</source>
+        <translation>Es ist kein Drucker installiert.</translation>
+    </message>
+    <message>
+        <source>Drucker:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>%1 (Standard)</source>
+        <translation>%1 (Standard)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::TFrmKunde</name>
+    <message>
+        <source>Kundenadresse</source>
+        <translation>Kundenadresse</translation>
+    </message>
+    <message>
+        <source>Absender-Adresse</source>
+        <translation>Absender-Adresse</translation>
+    </message>
+    <message>
+        <source>Empfanger-Adresse</source>
+        <translation>Empfänger-Adresse</translation>
+    </message>
+    <message>
+        <source>Betreff</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Zustandig</source>
+        <translation>Zuständig</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Leistungsdaten</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technische Daten</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Einsatzgrenzen</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Lieferumfang</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Zubehör</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Maße und Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Produktfoto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabelle Leistungsdaten</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>PDF erstellen</source>
+        <translation>PDF erstellen</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
+        <translation>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmCopyright2</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Auswahlprogramm</translation>
+    </message>
+    <message>
+        <source>© %1 Drel. Alle Rechte vorbehalten.</source>
+        <translation>© %1 Drel. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmEinheiten</name>
+    <message>
+        <source>Einheiten</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Kalteleistung</source>
+        <translation>Kälteleistung</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Antriebsleistung</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHilfe</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmMenue</name>
+    <message>
+        <source>Suche nach Leistung / Typ</source>
+        <translation>Suche nach Leistung / Typ</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Halbhermetische Verdichter</translation>
+    </message>
+    <message>
+        <source>Sauggasgekuhlt QN</source>
+        <translation>Sauggasgekühlt QN</translation>
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>einstufig</translation>
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>zweistufig</translation>
+    </message>
+    <message>
+        <source>8/4polig (zwei Drehzahlen)</source>
+        <translation>8/4polig (zwei Drehzahlen)</translation>
+    </message>
+    <message>
+        <source>Duplex Verdichter</source>
+        <translation>Duplex Verdichter</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze mit Sammler</source>
+        <translation>Verdichtersätze mit Sammler</translation>
+    </message>
+    <message>
+        <source>Verflussigungssatze luftgekuhlt</source>
+        <translation>Verflüssigungssätze luftgekühlt</translation>
+    </message>
+    <message>
+        <source>CO2 subkritisch</source>
+        <translation>CO2 subkritisch</translation>
+    </message>
+    <message>
+        <source>R410A</source>
+        <translation>R410A</translation>
+    </message>
+    <message>
+        <source>Luftgekuhlt QL</source>
+        <translation>Luftgekühlt QL</translation>
+    </message>
+    <message>
+        <source>Offene Motorverdichter LV</source>
+        <translation>Offene Motorverdichter LV</translation>
+    </message>
+    <message>
+        <source>Offene Verdichter W</source>
+        <translation>Offene Verdichter W</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Verdichtersätze</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichter</source>
+        <translation>NH3-Verdichter</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichtersatze</source>
+        <translation>NH3-Verdichtersätze</translation>
+    </message>
+    <message>
+        <source>Fahrzeugverdichter WY</source>
+        <translation>Fahrzeugverdichter WY</translation>
+    </message>
+    <message>
+        <source>Bus- und Bahnklimatisierung</source>
+        <translation>Bus- und Bahnklimatisierung</translation>
+    </message>
+    <message>
+        <source>Transportkuhlung</source>
+        <translation>Transportkühlung</translation>
+    </message>
+    <message>
+        <source>   und andere Anwendungen</source>
+        <translation>   und andere Anwendungen</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Franzosisch</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Portugiesisch</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Polnisch</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Chinesisch</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Koreanisch</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Aktuelle Typen</source>
+        <translation>Aktuelle Typen</translation>
+    </message>
+    <message>
+        <source>Hubvolumen bei 50 Hz (1450 1/min) m3/h</source>
+        <translation>Hubvolumen bei 50 Hz (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv 50Hz</source>
+        <translation>Hubv 50Hz</translation>
+    </message>
+    <message>
+        <source>Motor KW/PS</source>
+        <translation>Motor KW/PS</translation>
+    </message>
+    <message>
+        <source>Vorgangertyp</source>
+        <translation>Vorgängertyp</translation>
+    </message>
+    <message>
+        <source>Hubvolumen (1450 1/min) m3/h</source>
+        <translation>Hubvolumen (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv         </source>
+        <translation>Hubv         </translation>
+    </message>
+    <message>
+        <source>LP/HP</source>
+        <translation>LP/HP</translation>
+    </message>
+    <message>
+        <source>Hubraum in ccm</source>
+        <translation>Hubraum in ccm</translation>
+    </message>
+    <message>
+        <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
+        <translation>Klicken Sie hier, um eine E-Mail an Drel zu senden</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerauswahl</source>
+        <translation>&amp;Druckerauswahl</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Lieferprogramm</source>
+        <translation>&amp;Lieferprogramm</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version</source>
+        <translation>Neu in dieser Version</translation>
+    </message>
+    <message>
+        <source>Drel im Internet</source>
+        <translation>Drel im Internet</translation>
+    </message>
+    <message>
+        <source>Kontakt zu Drel</source>
+        <translation>Kontakt zu Drel</translation>
+    </message>
+    <message>
+        <source>Uber ...</source>
+        <translation>Über ...</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
+        <translation>Von diesen Produkten sind hier keine weiteren Dokumentationen</translation>
+    </message>
+    <message>
+        <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
+        <translation>aufgeführt. Im Bedarfsfall bitten wir um Anfrage.</translation>
+    </message>
+    <message>
+        <source>Datenblatt wird geöffnet: %1</source>
+        <translation>Datenblatt wird geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
+        <translation>Leider sind zu diesem Artikel keine Daten vorhanden !!!</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation>Hinweise zeigen</translation>
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation>Auswahlprogramm starten</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSuche</name>
+    <message>
+        <source>Suchkriterien</source>
+        <translation>Suchkriterien</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Suche starten</source>
+        <translation>Suche starten</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation>Suchergebnis drucken</translation>
+    </message>
+    <message>
+        <source>Der Ausdruck ist noch nicht verfügbar</source>
+        <translation>Der Ausdruck ist noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Verdichter</source>
+        <translation>Verdichter</translation>
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation>Aggregate</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Halbhermetische Verdichter</translation>
+    </message>
+    <message>
+        <source>QN</source>
+        <translation>QN</translation>
+    </message>
+    <message>
+        <source>sauggasgekuhlt</source>
+        <translation>sauggasgekühlt</translation>
+    </message>
+    <message>
+        <source>QL</source>
+        <translation>QL</translation>
+    </message>
+    <message>
+        <source>luftgekuhlt</source>
+        <translation>luftgekühlt</translation>
+    </message>
+    <message>
+        <source>8/4-polig sauggasgekuhlt</source>
+        <translation>8/4-polig sauggasgekühlt</translation>
+    </message>
+    <message>
+        <source>QNT</source>
+        <translation>QNT</translation>
+    </message>
+    <message>
+        <source>zweistufig sauggasgekuhlt</source>
+        <translation>zweistufig sauggasgekühlt</translation>
+    </message>
+    <message>
+        <source>EQN</source>
+        <translation>EQN</translation>
+    </message>
+    <message>
+        <source>Duplex sauggasgekuhlt</source>
+        <translation>Duplex sauggasgekühlt</translation>
+    </message>
+    <message>
+        <source>EQL</source>
+        <translation>EQL</translation>
+    </message>
+    <message>
+        <source>Duplex luftgekuhlt</source>
+        <translation>Duplex luftgekühlt</translation>
+    </message>
+    <message>
+        <source>Offene Verdichter</source>
+        <translation>Offene Verdichter</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>einstufig</translation>
+    </message>
+    <message>
+        <source>WT</source>
+        <translation>WT</translation>
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>zweistufig</translation>
+    </message>
+    <message>
+        <source>WY</source>
+        <translation>WY</translation>
+    </message>
+    <message>
+        <source>Fahrzeugverdichter</source>
+        <translation>Fahrzeugverdichter</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichtersatze</source>
+        <translation>Halbhermetische Verdichtersätze</translation>
+    </message>
+    <message>
+        <source>CQN</source>
+        <translation>CQN</translation>
+    </message>
+    <message>
+        <source>mit Sammler</source>
+        <translation>mit Sammler</translation>
+    </message>
+    <message>
+        <source>CQL</source>
+        <translation>CQL</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verflussigungssatze</source>
+        <translation>Halbhermetische Verflüssigungssätze</translation>
+    </message>
+    <message>
+        <source>Offene Verdichtersatze</source>
+        <translation>Offene Verdichtersätze</translation>
+    </message>
+    <message>
+        <source>WEY</source>
+        <translation>WEY</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Verdichtersätze</translation>
+    </message>
+    <message>
+        <source>Kalteleistung:</source>
+        <translation>Kälteleistung:</translation>
+    </message>
+    <message>
+        <source>Gewunschte Kalteleistung eingeben</source>
+        <translation>Gewünschte Kälteleistung eingeben</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur:</source>
+        <translation>Verdampfungstemperatur:</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur:</source>
+        <translation>Verflüssigungstemperatur:</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur:</source>
+        <translation>Lufteintrittstemperatur:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Sauggastemperatur:</translation>
+    </message>
+    <message>
+        <source>toh</source>
+        <translation>toh</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Unterkühlung:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequenz:</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Drehzahl:</translation>
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation>1/min</translation>
+    </message>
+    <message>
+        <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
+        <translation>Für Verflüssigungstemperaturen unterhalb 20 °C</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten bitte anfragen.</source>
+        <translation>Leistungsdaten bitte anfragen.</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Kältemittel:</translation>
+    </message>
+    <message>
+        <source>Kalteleistung zu gross</source>
+        <translation>Kälteleistung zu groß</translation>
+    </message>
+    <message>
+        <source>Kein grosserer Verdichter verfugbar</source>
+        <translation>Kein größerer Verdichter verfügbar</translation>
+    </message>
+    <message>
+        <source>Datenblatt</source>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <source>Nähere Information zu diesem Gerät zeigen</source>
+        <translation>Nähere Information zu diesem Gerät zeigen</translation>
+    </message>
+    <message>
+        <source>Das Datenblatt ist noch nicht verfügbar</source>
+        <translation>Das Datenblatt ist noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
+        <translation>Mit/ohne Berücksichtigung der Kälteleistung suchen.</translation>
+    </message>
+    <message>
+        <source>Suche nach einem bestimmten Verdichtertyp.</source>
+        <translation>Suche nach einem bestimmten Verdichtertyp.</translation>
+    </message>
+    <message>
+        <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
+        <translation>Verdichtertyp spezifizieren z.B.: "QL4"</translation>
+    </message>
+    <message>
+        <source>LV- und &amp;ELV- Motor- Verdichter</source>
+        <translation>LV- und &amp;ELV- Motor- Verdichter</translation>
+    </message>
+    <message>
+        <source>auch nach &amp;Verbundanlagen suchen</source>
+        <translation>auch nach &amp;Verbundanlagen suchen</translation>
+    </message>
+    <message>
+        <source>Sortierkriterien:</source>
+        <translation>Sortierkriterien:</translation>
+    </message>
+    <message>
+        <source>Kälteleistung</source>
+        <translation>Kälteleistung</translation>
+    </message>
+    <message>
+        <source>Hubvolumen</source>
+        <translation>Hubvolumen</translation>
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Kälteleistung)</source>
+        <translation>Anzahl von Verdichtern (und Kälteleistung)</translation>
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Hubvolumen)</source>
+        <translation>Anzahl von Verdichtern (und Hubvolumen)</translation>
+    </message>
+    <message>
+        <source>Qo   </source>
+        <translation>Qo   </translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation>Die Produktdaten sind nicht geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TStgSuche</name>
+    <message>
+        <source>Return oder Doppelklick fur nahere Informationen</source>
+        <translation>Return oder Doppelklick für nähere Informationen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,754 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Programmstart</name>
+    <message>
+        <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
+        <translation>The check of the capacity coefficients found %1 issues; see Daten/Pruefbericht.txt.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Druckerauswahl</name>
+    <message>
+        <source>Druckerauswahl</source>
+        <translation>Printer selection</translation>
+    </message>
+    <message>
+        <source>Es ist kein Drucker installiert.</source>
+        <translation>No printer is installed.</translation>
+    </message>
+    <message>
+        <source>Drucker:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>%1 (Standard)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::TFrmKunde</name>
+    <message>
+        <source>Kundenadresse</source>
+        <translation>Customer address</translation>
+    </message>
+    <message>
+        <source>Absender-Adresse</source>
+        <translation>Sender address</translation>
+    </message>
+    <message>
+        <source>Empfanger-Adresse</source>
+        <translation>Recipient address</translation>
+    </message>
+    <message>
+        <source>Betreff</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Zustandig</source>
+        <translation>Contact person</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Performance data</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Application limits</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Scope of delivery</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessories</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensions and connections</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Product photo</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Performance table</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>PDF erstellen</source>
+        <translation>Create PDF</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
+        <translation>Help (topic 11) is not built into this version yet.</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmCopyright2</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Selection program</translation>
+    </message>
+    <message>
+        <source>© %1 Drel. Alle Rechte vorbehalten.</source>
+        <translation>© %1 Drel. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmEinheiten</name>
+    <message>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Kalteleistung</source>
+        <translation>Cooling capacity</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHilfe</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
+        <translation>The help file %1 was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmMenue</name>
+    <message>
+        <source>Suche nach Leistung / Typ</source>
+        <translation>Search by capacity / type</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Semi-hermetic compressors</translation>
+    </message>
+    <message>
+        <source>Sauggasgekuhlt QN</source>
+        <translation>Suction gas cooled QN</translation>
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>single-stage</translation>
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>two-stage</translation>
+    </message>
+    <message>
+        <source>8/4polig (zwei Drehzahlen)</source>
+        <translation>8/4-pole (two speeds)</translation>
+    </message>
+    <message>
+        <source>Duplex Verdichter</source>
+        <translation>Duplex compressors</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze mit Sammler</source>
+        <translation>Compressor packs with receiver</translation>
+    </message>
+    <message>
+        <source>Verflussigungssatze luftgekuhlt</source>
+        <translation>Air-cooled condensing units</translation>
+    </message>
+    <message>
+        <source>CO2 subkritisch</source>
+        <translation>CO2 subcritical</translation>
+    </message>
+    <message>
+        <source>R410A</source>
+        <translation>R410A</translation>
+    </message>
+    <message>
+        <source>Luftgekuhlt QL</source>
+        <translation>Air cooled QL</translation>
+    </message>
+    <message>
+        <source>Offene Motorverdichter LV</source>
+        <translation>Open motor compressors LV</translation>
+    </message>
+    <message>
+        <source>Offene Verdichter W</source>
+        <translation>Open compressors W</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Compressor packs</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichter</source>
+        <translation>NH3 compressors</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichtersatze</source>
+        <translation>NH3 compressor packs</translation>
+    </message>
+    <message>
+        <source>Fahrzeugverdichter WY</source>
+        <translation>Vehicle compressors WY</translation>
+    </message>
+    <message>
+        <source>Bus- und Bahnklimatisierung</source>
+        <translation>Bus and rail air conditioning</translation>
+    </message>
+    <message>
+        <source>Transportkuhlung</source>
+        <translation>Transport refrigeration</translation>
+    </message>
+    <message>
+        <source>   und andere Anwendungen</source>
+        <translation>   and other applications</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Franzosisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Portugiesisch</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Polnisch</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Chinesisch</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Koreanisch</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>Aktuelle Typen</source>
+        <translation>Current types</translation>
+    </message>
+    <message>
+        <source>Hubvolumen bei 50 Hz (1450 1/min) m3/h</source>
+        <translation>Swept volume at 50 Hz (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv 50Hz</source>
+        <translation>Sw.vol. 50Hz</translation>
+    </message>
+    <message>
+        <source>Motor KW/PS</source>
+        <translation>Motor kW/HP</translation>
+    </message>
+    <message>
+        <source>Vorgangertyp</source>
+        <translation>Predecessor</translation>
+    </message>
+    <message>
+        <source>Hubvolumen (1450 1/min) m3/h</source>
+        <translation>Swept volume (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv         </source>
+        <translation>Sw.vol.      </translation>
+    </message>
+    <message>
+        <source>LP/HP</source>
+        <translation>LP/HP</translation>
+    </message>
+    <message>
+        <source>Hubraum in ccm</source>
+        <translation>Displacement in ccm</translation>
+    </message>
+    <message>
+        <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
+        <translation>Click here to send an e-mail to Drel</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerauswahl</source>
+        <translation>&amp;Printer selection</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>&amp;Lieferprogramm</source>
+        <translation>&amp;Product range</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version</source>
+        <translation>New in this version</translation>
+    </message>
+    <message>
+        <source>Drel im Internet</source>
+        <translation>Drel on the Internet</translation>
+    </message>
+    <message>
+        <source>Kontakt zu Drel</source>
+        <translation>Contact Drel</translation>
+    </message>
+    <message>
+        <source>Uber ...</source>
+        <translation>About ...</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
+        <translation>No further documentation of these products is listed here.</translation>
+    </message>
+    <message>
+        <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
+        <translation>Please contact us if you need it.</translation>
+    </message>
+    <message>
+        <source>Datenblatt wird geöffnet: %1</source>
+        <translation>Opening the data sheet: %1</translation>
+    </message>
+    <message>
+        <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
+        <translation>Sorry, there are no data for this article!</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation>Start program</translation>
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation>Show notes</translation>
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation>Start the selection program</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSuche</name>
+    <message>
+        <source>Suchkriterien</source>
+        <translation>Search criteria</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Suche starten</source>
+        <translation>Start search</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation>Print search result</translation>
+    </message>
+    <message>
+        <source>Der Ausdruck ist noch nicht verfügbar</source>
+        <translation>The printout is not available yet</translation>
+    </message>
+    <message>
+        <source>Verdichter</source>
+        <translation>Compressors</translation>
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Semi-hermetic compressors</translation>
+    </message>
+    <message>
+        <source>QN</source>
+        <translation>QN</translation>
+    </message>
+    <message>
+        <source>sauggasgekuhlt</source>
+        <translation>suction gas cooled</translation>
+    </message>
+    <message>
+        <source>QL</source>
+        <translation>QL</translation>
+    </message>
+    <message>
+        <source>luftgekuhlt</source>
+        <translation>air cooled</translation>
+    </message>
+    <message>
+        <source>8/4-polig sauggasgekuhlt</source>
+        <translation>8/4-pole suction gas cooled</translation>
+    </message>
+    <message>
+        <source>QNT</source>
+        <translation>QNT</translation>
+    </message>
+    <message>
+        <source>zweistufig sauggasgekuhlt</source>
+        <translation>two-stage suction gas cooled</translation>
+    </message>
+    <message>
+        <source>EQN</source>
+        <translation>EQN</translation>
+    </message>
+    <message>
+        <source>Duplex sauggasgekuhlt</source>
+        <translation>Duplex suction gas cooled</translation>
+    </message>
+    <message>
+        <source>EQL</source>
+        <translation>EQL</translation>
+    </message>
+    <message>
+        <source>Duplex luftgekuhlt</source>
+        <translation>Duplex air cooled</translation>
+    </message>
+    <message>
+        <source>Offene Verdichter</source>
+        <translation>Open compressors</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>single-stage</translation>
+    </message>
+    <message>
+        <source>WT</source>
+        <translation>WT</translation>
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>two-stage</translation>
+    </message>
+    <message>
+        <source>WY</source>
+        <translation>WY</translation>
+    </message>
+    <message>
+        <source>Fahrzeugverdichter</source>
+        <translation>Vehicle compressors</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichtersatze</source>
+        <translation>Semi-hermetic compressor packs</translation>
+    </message>
+    <message>
+        <source>CQN</source>
+        <translation>CQN</translation>
+    </message>
+    <message>
+        <source>mit Sammler</source>
+        <translation>with receiver</translation>
+    </message>
+    <message>
+        <source>CQL</source>
+        <translation>CQL</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verflussigungssatze</source>
+        <translation>Semi-hermetic condensing units</translation>
+    </message>
+    <message>
+        <source>Offene Verdichtersatze</source>
+        <translation>Open compressor packs</translation>
+    </message>
+    <message>
+        <source>WEY</source>
+        <translation>WEY</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Compressor packs</translation>
+    </message>
+    <message>
+        <source>Kalteleistung:</source>
+        <translation>Cooling capacity:</translation>
+    </message>
+    <message>
+        <source>Gewunschte Kalteleistung eingeben</source>
+        <translation>Enter the required cooling capacity</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur:</source>
+        <translation>Evaporating temperature:</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur:</source>
+        <translation>Condensing temperature:</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur:</source>
+        <translation>Air inlet temperature:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Suction gas temperature:</translation>
+    </message>
+    <message>
+        <source>toh</source>
+        <translation>toh</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subcooling:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation>1/min</translation>
+    </message>
+    <message>
+        <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
+        <translation>For condensing temperatures below 20 °C</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten bitte anfragen.</source>
+        <translation>please ask for performance data.</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerant:</translation>
+    </message>
+    <message>
+        <source>Kalteleistung zu gross</source>
+        <translation>Cooling capacity too high</translation>
+    </message>
+    <message>
+        <source>Kein grosserer Verdichter verfugbar</source>
+        <translation>No larger compressor available</translation>
+    </message>
+    <message>
+        <source>Datenblatt</source>
+        <translation>Data sheet</translation>
+    </message>
+    <message>
+        <source>Nähere Information zu diesem Gerät zeigen</source>
+        <translation>Show more information on this unit</translation>
+    </message>
+    <message>
+        <source>Das Datenblatt ist noch nicht verfügbar</source>
+        <translation>The data sheet is not available yet</translation>
+    </message>
+    <message>
+        <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
+        <translation>Search with or without regard to the cooling capacity.</translation>
+    </message>
+    <message>
+        <source>Suche nach einem bestimmten Verdichtertyp.</source>
+        <translation>Search for a particular compressor type.</translation>
+    </message>
+    <message>
+        <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
+        <translation>Specify the compressor type, e.g. "QL4"</translation>
+    </message>
+    <message>
+        <source>LV- und &amp;ELV- Motor- Verdichter</source>
+        <translation>LV and &amp;ELV motor compressors</translation>
+    </message>
+    <message>
+        <source>auch nach &amp;Verbundanlagen suchen</source>
+        <translation>also search for &amp;compound systems</translation>
+    </message>
+    <message>
+        <source>Sortierkriterien:</source>
+        <translation>Sort by:</translation>
+    </message>
+    <message>
+        <source>Kälteleistung</source>
+        <translation>Cooling capacity</translation>
+    </message>
+    <message>
+        <source>Hubvolumen</source>
+        <translation>Swept volume</translation>
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Kälteleistung)</source>
+        <translation>Number of compressors (and cooling capacity)</translation>
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Hubvolumen)</source>
+        <translation>Number of compressors (and swept volume)</translation>
+    </message>
+    <message>
+        <source>Qo   </source>
+        <translation>Qo   </translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation>The product data are not loaded.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TStgSuche</name>
+    <message>
+        <source>Return oder Doppelklick fur nahere Informationen</source>
+        <translation>Return or double click for more information</translation>
+    </message>
+</context>
+</TS>

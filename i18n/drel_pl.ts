@@ -1,0 +1,754 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Programmstart</name>
+    <message>
+        <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::print::Druckerauswahl</name>
+    <message>
+        <source>Druckerauswahl</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Es ist kein Drucker installiert.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drucker:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 (Standard)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::print::TFrmKunde</name>
+    <message>
+        <source>Kundenadresse</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Absender-Adresse</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Empfanger-Adresse</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Betreff</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zustandig</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF erstellen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmCopyright2</name>
+    <message>
+        <source>Copyright</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>© %1 Drel. Alle Rechte vorbehalten.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmEinheiten</name>
+    <message>
+        <source>Einheiten</source>
+        <translation>Jednostki</translation>
+    </message>
+    <message>
+        <source>Kalteleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHilfe</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmMenue</name>
+    <message>
+        <source>Suche nach Leistung / Typ</source>
+        <translation>Szukaj wg wydajności / typu</translation>
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Sprężarki półhermetyczne</translation>
+    </message>
+    <message>
+        <source>Sauggasgekuhlt QN</source>
+        <translation>Chłodzone gazem ssanym QN</translation>
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>jednostopniowe</translation>
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>dwustopniowe</translation>
+    </message>
+    <message>
+        <source>8/4polig (zwei Drehzahlen)</source>
+        <translation>8/4-biegunowe (dwie prędkości)</translation>
+    </message>
+    <message>
+        <source>Duplex Verdichter</source>
+        <translation>Sprężarki duplex</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze mit Sammler</source>
+        <translation>Agregaty sprężarkowe ze zbiornikiem</translation>
+    </message>
+    <message>
+        <source>Verflussigungssatze luftgekuhlt</source>
+        <translation>Agregaty skraplające chłodzone powietrzem</translation>
+    </message>
+    <message>
+        <source>CO2 subkritisch</source>
+        <translation>CO2 podkrytyczny</translation>
+    </message>
+    <message>
+        <source>R410A</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Luftgekuhlt QL</source>
+        <translation>Chłodzone powietrzem QL</translation>
+    </message>
+    <message>
+        <source>Offene Motorverdichter LV</source>
+        <translation>Otwarte motosprężarki LV</translation>
+    </message>
+    <message>
+        <source>Offene Verdichter W</source>
+        <translation>Sprężarki otwarte W</translation>
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Agregaty sprężarkowe</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichter</source>
+        <translation>Sprężarki NH3</translation>
+    </message>
+    <message>
+        <source>NH3-Verdichtersatze</source>
+        <translation>Agregaty sprężarkowe NH3</translation>
+    </message>
+    <message>
+        <source>Fahrzeugverdichter WY</source>
+        <translation>Sprężarki pojazdowe WY</translation>
+    </message>
+    <message>
+        <source>Bus- und Bahnklimatisierung</source>
+        <translation>Klimatyzacja autobusów i pociągów</translation>
+    </message>
+    <message>
+        <source>Transportkuhlung</source>
+        <translation>Chłodnictwo transportowe</translation>
+    </message>
+    <message>
+        <source>   und andere Anwendungen</source>
+        <translation>   i inne zastosowania</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Niemiecki</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <source>Franzosisch</source>
+        <translation>Francuski</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Włoski</translation>
+    </message>
+    <message>
+        <source>Portugiesisch</source>
+        <translation>Portugalski</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Hiszpański</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Rosyjski</translation>
+    </message>
+    <message>
+        <source>Polnisch</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Chinesisch</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>Koreanisch</source>
+        <translation>Koreański</translation>
+    </message>
+    <message>
+        <source>Aktuelle Typen</source>
+        <translation>Aktualne typy</translation>
+    </message>
+    <message>
+        <source>Hubvolumen bei 50 Hz (1450 1/min) m3/h</source>
+        <translation>Objętość skokowa przy 50 Hz (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv 50Hz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Motor KW/PS</source>
+        <translation>Silnik kW/KM</translation>
+    </message>
+    <message>
+        <source>Vorgangertyp</source>
+        <translation>Typ poprzedni</translation>
+    </message>
+    <message>
+        <source>Hubvolumen (1450 1/min) m3/h</source>
+        <translation>Objętość skokowa (1450 1/min) m3/h</translation>
+    </message>
+    <message>
+        <source>Hubv         </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>LP/HP</source>
+        <translation>NP/WP</translation>
+    </message>
+    <message>
+        <source>Hubraum in ccm</source>
+        <translation>Pojemność skokowa w cm3</translation>
+    </message>
+    <message>
+        <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerauswahl</source>
+        <translation>Wybór &amp;drukarki</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Jednostki</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Lieferprogramm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version</source>
+        <translation>Nowości w tej wersji</translation>
+    </message>
+    <message>
+        <source>Drel im Internet</source>
+        <translation>Drel w Internecie</translation>
+    </message>
+    <message>
+        <source>Kontakt zu Drel</source>
+        <translation>Kontakt z Drel</translation>
+    </message>
+    <message>
+        <source>Uber ...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Datenblatt wird geöffnet: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
+        <translation>Niestety brak danych dla tego artykułu!</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSplash</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Programmstart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hinweise zeigen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auswahlprogramm starten</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmSuche</name>
+    <message>
+        <source>Suchkriterien</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suche starten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Der Ausdruck ist noch nicht verfügbar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Halbhermetische Verdichter</source>
+        <translation>Sprężarki półhermetyczne</translation>
+    </message>
+    <message>
+        <source>QN</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>sauggasgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>QL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>luftgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>8/4-polig sauggasgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>QNT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>zweistufig sauggasgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>EQN</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Duplex sauggasgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>EQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Duplex luftgekuhlt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Offene Verdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>einstufig</source>
+        <translation>jednostopniowe</translation>
+    </message>
+    <message>
+        <source>WT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>zweistufig</source>
+        <translation>dwustopniowe</translation>
+    </message>
+    <message>
+        <source>WY</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fahrzeugverdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Halbhermetische Verdichtersatze</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CQN</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mit Sammler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Halbhermetische Verflussigungssatze</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Offene Verdichtersatze</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>WEY</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdichtersatze</source>
+        <translation>Agregaty sprężarkowe</translation>
+    </message>
+    <message>
+        <source>Kalteleistung:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Gewunschte Kalteleistung eingeben</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdampfungstemperatur:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verflussigungstemperatur:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>toh</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leistungsdaten bitte anfragen.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kalteleistung zu gross</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kein grosserer Verdichter verfugbar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Datenblatt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nähere Information zu diesem Gerät zeigen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Das Datenblatt ist noch nicht verfügbar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suche nach einem bestimmten Verdichtertyp.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>LV- und &amp;ELV- Motor- Verdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>auch nach &amp;Verbundanlagen suchen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sortierkriterien:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kälteleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hubvolumen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Kälteleistung)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Anzahl von Verdichtern (und Hubvolumen)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qo   </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TStgSuche</name>
+    <message>
+        <source>Return oder Doppelklick fur nahere Informationen</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+</TS>
