@@ -9,6 +9,65 @@
     </message>
 </context>
 <context>
+    <name>TFrmHinweise</name>
+    <message>
+        <source>Zusatzkuhlung erforderlich</source>
+        <translation>Zusatzkühlung erforderlich</translation>
+    </message>
+    <message>
+        <source>max. Uberhitzung 10K !</source>
+        <translation>max. Überhitzung 10K !</translation>
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
+        <translation>Drehzahl: Einsatzgrenze beachten !  n zu groß</translation>
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
+        <translation>Drehzahl: Einsatzgrenze beachten !    n zu klein </translation>
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
+        <translation>t0: Einsatzgrenze beachten !    t0 zu groß</translation>
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
+        <translation>tc: Einsatzgrenze beachten !    tc zu groß</translation>
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
+        <translation>t0: Einsatzgrenze beachten !    t0 zu klein</translation>
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
+        <translation>tc: Einsatzgrenze beachten !    tc zu klein</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
+        <translation>Einsatzgrenze beachten ! (t0, tc, toh)</translation>
+    </message>
+    <message>
+        <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
+        <translation>Reduzierte Sauggastemp. und/oder Zusatzkühlung nötig.</translation>
+    </message>
+    <message>
+        <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
+        <translation>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</translation>
+    </message>
+    <message>
+        <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
+        <translation>Schaltvorgängen, Bergabfahrten im Schubbetrieb usw.</translation>
+    </message>
+    <message>
+        <source>Maximale Leistungsaufnahme uberschritten !</source>
+        <translation>Maximale Leistungsaufnahme überschritten !</translation>
+    </message>
+    <message>
+        <source>Siehe Technische Daten.</source>
+        <translation>Siehe Technische Daten.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -189,6 +248,17 @@
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
         <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHinweise</name>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -426,16 +496,20 @@
         <translation>aufgeführt. Im Bedarfsfall bitten wir um Anfrage.</translation>
     </message>
     <message>
-        <source>Datenblatt wird geöffnet: %1</source>
-        <translation>Datenblatt wird geöffnet: %1</translation>
-    </message>
-    <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
         <translation>Leider sind zu diesem Artikel keine Daten vorhanden !!!</translation>
     </message>
     <message>
         <source>Zuruck</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Suchergebnis</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
@@ -486,10 +560,6 @@
     <message>
         <source>Suchergebnis drucken</source>
         <translation>Suchergebnis drucken</translation>
-    </message>
-    <message>
-        <source>Der Ausdruck ist noch nicht verfügbar</source>
-        <translation>Der Ausdruck ist noch nicht verfügbar</translation>
     </message>
     <message>
         <source>Verdichter</source>
@@ -688,10 +758,6 @@
         <translation>Nähere Information zu diesem Gerät zeigen</translation>
     </message>
     <message>
-        <source>Das Datenblatt ist noch nicht verfügbar</source>
-        <translation>Das Datenblatt ist noch nicht verfügbar</translation>
-    </message>
-    <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
         <translation>Mit/ohne Berücksichtigung der Kälteleistung suchen.</translation>
     </message>
@@ -742,6 +808,205 @@
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
         <translation>Die Produktdaten sind nicht geladen.</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Seite</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmTechnik</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technische Daten</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Alternativer Verdichter</source>
+        <translation>Alternativer Verdichter</translation>
+    </message>
+    <message>
+        <source>Diese Seite einklinken</source>
+        <translation>Diese Seite einklinken</translation>
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation>Suchergebnis drucken</translation>
+    </message>
+    <message>
+        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
+        <translation>Das Drucken des Datenblatts ist noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Kältemittel</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>220-240V ∆ /380-420V S 50Hz</source>
+        <translation>220-240V ∆ /380-420V S 50Hz</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Frequenz Verdichter 1</translation>
+    </message>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation>1/min</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Frequenz Verdichter 2</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Verdampfungstemperatur</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Verflüssigungstemperatur</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Lufteintrittstemperatur</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Unterkühlung</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Sauggastemperatur</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Überhitzung (Verdampfer)</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatur am Zwischenkühleraustritt</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Verdichterkälteleistung</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Verdampferkälteleistung</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Leistungsaufnahme</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Stromaufnahme</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Kälteleistungszahl (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation>Verflüssigungsleistung</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Massenstrom</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Antriebsleistung</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>Diese Seite ist noch nicht verfügbar</source>
+        <translation>Diese Seite ist noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Techn. Daten</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Einsatzgrenzen</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Lieferumfang</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Zubehör</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Maße und Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Produktfoto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabelle Leistungsdaten</translation>
+    </message>
+    <message>
+        <source>Ausschreibungstexte</source>
+        <translation>Ausschreibungstexte</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Alternativ-Verdichter</source>
+        <translation>Alternativ-Verdichter</translation>
+    </message>
+    <message>
+        <source>Alternativ-Verdichter schließen</source>
+        <translation>Alternativ-Verdichter schließen</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Zuruck zur Suche</source>
+        <translation>Zurück zur Suche</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,65 @@
     </message>
 </context>
 <context>
+    <name>TFrmHinweise</name>
+    <message>
+        <source>Zusatzkuhlung erforderlich</source>
+        <translation>Additional cooling required</translation>
+    </message>
+    <message>
+        <source>max. Uberhitzung 10K !</source>
+        <translation>max. superheat 10K !</translation>
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
+        <translation>Speed: observe the application limit!  n too high</translation>
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
+        <translation>Speed: observe the application limit!    n too low </translation>
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
+        <translation>t0: observe the application limit!    t0 too high</translation>
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
+        <translation>tc: observe the application limit!    tc too high</translation>
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
+        <translation>t0: observe the application limit!    t0 too low</translation>
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
+        <translation>tc: observe the application limit!    tc too low</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
+        <translation>Observe the application limits! (t0, tc, toh)</translation>
+    </message>
+    <message>
+        <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
+        <translation>Reduced suction gas temp. and/or additional cooling required.</translation>
+    </message>
+    <message>
+        <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
+        <translation>Peak speed range 3000 ... 3500 1/min, e.g. during</translation>
+    </message>
+    <message>
+        <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
+        <translation>gear changes, downhill driving on overrun etc.</translation>
+    </message>
+    <message>
+        <source>Maximale Leistungsaufnahme uberschritten !</source>
+        <translation>Maximum power input exceeded !</translation>
+    </message>
+    <message>
+        <source>Siehe Technische Daten.</source>
+        <translation>See technical data.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -189,6 +248,17 @@
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
         <translation>The help file %1 was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHinweise</name>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -426,16 +496,20 @@
         <translation>Please contact us if you need it.</translation>
     </message>
     <message>
-        <source>Datenblatt wird geöffnet: %1</source>
-        <translation>Opening the data sheet: %1</translation>
-    </message>
-    <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
         <translation>Sorry, there are no data for this article!</translation>
     </message>
     <message>
         <source>Zuruck</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Suchergebnis</source>
+        <translation>Search result</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
     </message>
 </context>
 <context>
@@ -486,10 +560,6 @@
     <message>
         <source>Suchergebnis drucken</source>
         <translation>Print search result</translation>
-    </message>
-    <message>
-        <source>Der Ausdruck ist noch nicht verfügbar</source>
-        <translation>The printout is not available yet</translation>
     </message>
     <message>
         <source>Verdichter</source>
@@ -688,10 +758,6 @@
         <translation>Show more information on this unit</translation>
     </message>
     <message>
-        <source>Das Datenblatt ist noch nicht verfügbar</source>
-        <translation>The data sheet is not available yet</translation>
-    </message>
-    <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
         <translation>Search with or without regard to the cooling capacity.</translation>
     </message>
@@ -742,6 +808,205 @@
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
         <translation>The product data are not loaded.</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmTechnik</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Alternativer Verdichter</source>
+        <translation>Alternative compressor</translation>
+    </message>
+    <message>
+        <source>Diese Seite einklinken</source>
+        <translation>Dock this page</translation>
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation>Print search result</translation>
+    </message>
+    <message>
+        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
+        <translation>Printing the data sheet is not available yet</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>220-240V ∆ /380-420V S 50Hz</source>
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Compressor 1 frequency</translation>
+    </message>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation>1/min</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Compressor 2 frequency</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Evaporating temperature</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Condensing temperature</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Air inlet temperature</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Subcooling</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Suction gas temperature</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Superheat (evaporator)</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Intercooler outlet temperature</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Compressor cooling capacity</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Evaporator cooling capacity</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coefficient of performance (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation>Condensing capacity</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Mass flow</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>Diese Seite ist noch nicht verfügbar</source>
+        <translation>This page is not available yet</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Application limits</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Scope of delivery</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessories</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensions and connections</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Product photo</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Performance table</translation>
+    </message>
+    <message>
+        <source>Ausschreibungstexte</source>
+        <translation>Tender texts</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Alternativ-Verdichter</source>
+        <translation>Alternative compressor</translation>
+    </message>
+    <message>
+        <source>Alternativ-Verdichter schließen</source>
+        <translation>Close alternative compressor</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zuruck zur Suche</source>
+        <translation>Back to search</translation>
     </message>
 </context>
 <context>

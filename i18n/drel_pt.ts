@@ -9,6 +9,65 @@
     </message>
 </context>
 <context>
+    <name>TFrmHinweise</name>
+    <message>
+        <source>Zusatzkuhlung erforderlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>max. Uberhitzung 10K !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Maximale Leistungsaufnahme uberschritten !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Siehe Technische Daten.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -188,6 +247,17 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmHinweise</name>
+    <message>
+        <source>Hinweise</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Schließen</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -426,16 +496,20 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Datenblatt wird geöffnet: %1</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
         <translation>Lamentamos, não há dados para este artigo!</translation>
     </message>
     <message>
         <source>Zuruck</source>
         <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Suchergebnis</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -485,10 +559,6 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Der Ausdruck ist noch nicht verfügbar</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -688,10 +758,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Das Datenblatt ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
         <translation type="unfinished" />
     </message>
@@ -741,6 +807,205 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmTechnik</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zuruck</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Alternativer Verdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Diese Seite einklinken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suchergebnis drucken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>220-240V ∆ /380-420V S 50Hz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Frequenz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Diese Seite ist noch nicht verfügbar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ausschreibungstexte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alternativ-Verdichter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alternativ-Verdichter schließen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Zuruck zur Suche</source>
         <translation type="unfinished" />
     </message>
 </context>
