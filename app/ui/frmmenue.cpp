@@ -19,6 +19,7 @@
 #include "report/ui/berichtdrucker.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
@@ -904,7 +905,7 @@ void TFrmMenue::SpracheClick(int nummer) {
     i18n::Uebersetzer::instanz().laden(sprache().code);
     spracheAnzeigen();
     texteSetzen();
-    i18n::neuUebersetzen(suche_);
+    fensterNeuUebersetzen();
     statusBar()->clearMessage(); // a line of the old language
     spracheSchreiben(suchIniPfad(), sprache());
     QTreeWidgetItem* knoten = TV1_->currentItem();
@@ -915,7 +916,7 @@ void TFrmMenue::SpracheClick(int nummer) {
 void TFrmMenue::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && sprachGruppe_) {
         texteSetzen();
-        i18n::neuUebersetzen(suche_);
+        fensterNeuUebersetzen();
     }
     QMainWindow::changeEvent(event);
 }
@@ -1057,6 +1058,20 @@ void TFrmMenue::ergebnisDrucken(const QList<QStringList>& raster, const QString&
     drucker.preview();
     if (!drucker.error().isEmpty())
         report(drucker.error(), tr("Drucken"), MessageKind::Error);
+}
+
+// The windows built in the previous language: the search window and every data sheet,
+// docked or undocked, with its notes window.
+void TFrmMenue::fensterNeuUebersetzen() {
+    i18n::neuUebersetzen(suche_);
+    QList<TFrmTechnik*> blaetter = findChildren<TFrmTechnik*>();
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (auto* blatt = qobject_cast<TFrmTechnik*>(fenster); blatt && !blaetter.contains(blatt))
+            blaetter << blatt;
+    for (TFrmTechnik* blatt : blaetter) {
+        i18n::neuUebersetzen(blatt);
+        i18n::neuUebersetzen(blatt->hinweise());
+    }
 }
 
 } // namespace drel::ui

@@ -71,6 +71,7 @@ public:
     // Opens the result list's article on the docked data sheet (created when no sheet
     // is docked, reused otherwise).
     void datenblattOeffnen(const search::DatenblattDaten& daten);
+    void fensterNeuUebersetzen();
     void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
     // The docked sheet, nullptr when none.
     TFrmTechnik* datenblatt() const;

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTableWidget>
 
 namespace drel::i18n {
@@ -37,7 +38,10 @@ void widgetUebersetzen(const AufzeichnenderTranslator& a, QWidget* w) {
         gruppe->setTitle(nochmal(a, gruppe->title()));
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setPlaceholderText(nochmal(a, edit->placeholderText()));
-    else if (auto* tabelle = qobject_cast<QTableWidget*>(w)) {
+    else if (auto* reiter = qobject_cast<QTabWidget*>(w)) {
+        for (int i = 0; i < reiter->count(); ++i)
+            reiter->setTabText(i, nochmal(a, reiter->tabText(i)));
+    } else if (auto* tabelle = qobject_cast<QTableWidget*>(w)) {
         for (int c = 0; c < tabelle->columnCount(); ++c) {
             if (QTableWidgetItem* kopf = tabelle->horizontalHeaderItem(c))
                 kopf->setText(nochmal(a, kopf->text()));

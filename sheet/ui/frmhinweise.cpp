@@ -2,6 +2,7 @@
 
 #include "calc/artikelrechnung.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -51,7 +52,9 @@ TFrmHinweise::TFrmHinweise(QWidget* parent) : TDForm(parent, Qt::Tool) {
     QFont fett = font();
     fett.setBold(true);
     for (const Notiz& n : kNotizen) {
-        auto* l = new QLabel(tr(n.text), this);
+        // The texts are listed under the plain class name, which tr() of a class in a
+        // namespace would not find.
+        auto* l = new QLabel(QCoreApplication::translate("TFrmHinweise", n.text), this);
         l->setObjectName(QString::fromLatin1(n.name));
         l->setFont(fett);
         l->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));

@@ -4,7 +4,6 @@
 #include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
-#include "sheet/ui/frmtechnik.h"
 #include "app/ui/frmsplash.h"
 #include "base/numberformat.h"
 #include "calc/einheiten.h"
@@ -12,25 +11,31 @@
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/ui/frmhinweise.h"
+#include "sheet/ui/frmtechnik.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QEventLoop>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 // Fontconfig keeps its caches until exit; that is not ours to free.
@@ -385,6 +390,70 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Refrigerant:")));
     action(fenster, "Deutsch2")->trigger();
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
+}
+
+// The German source texts whose English translation differs from them.
+QSet<QString> deutscheQuellen() {
+    QFile datei(QStringLiteral(DREL_SOURCE_DIR "/i18n/drel_en.ts"));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&datei);
+    QSet<QString> quellen;
+    QString quelle;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == u"source") {
+            quelle = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QString uebersetzung = xml.readElementText();
+            if (!uebersetzung.isEmpty() && uebersetzung != quelle)
+                quellen.insert(quelle);
+        }
+    }
+    return quellen;
+}
+
+// Every caption a user reads in a window (not in the dialogs it owns, which are windows
+// of their own): labels, buttons, group titles, tab texts.
+QStringList sichtbareTexte(QWidget* fenster) {
+    QStringList texte;
+    const auto eigene = [fenster](QWidget* w) { return w->window() == fenster; };
+    for (QLabel* w : fenster->findChildren<QLabel*>())
+        if (eigene(w))
+            texte << w->text();
+    for (QAbstractButton* w : fenster->findChildren<QAbstractButton*>())
+        if (eigene(w))
+            texte << w->text() << w->toolTip();
+    for (QGroupBox* w : fenster->findChildren<QGroupBox*>())
+        if (eigene(w))
+            texte << w->title();
+    for (QTabWidget* w : fenster->findChildren<QTabWidget*>())
+        for (int i = 0; eigene(w) && i < w->count(); ++i)
+            texte << w->tabText(i);
+    return texte;
+}
+
+TEST_F(Browserfenster, AfterEnglishNoGermanSourceTextRemainsInMainSearchAndSheet) {
+    i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+
+    action(fenster, "Englisch1")->trigger();
+    ASSERT_TRUE(action(fenster, "Englisch1")->isChecked());
+    const QSet<QString> deutsch = deutscheQuellen();
+    ASSERT_GT(deutsch.size(), 100);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &fenster, fenster.suche(), fenster.datenblatt(), fenster.datenblatt()->hinweise()})
+        for (const QString& text : sichtbareTexte(w))
+            EXPECT_FALSE(deutsch.contains(text))
+                << w->objectName().toStdString() << ": " << text.toStdString();
+    action(fenster, "Deutsch2")->trigger();
 }
 
 TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
