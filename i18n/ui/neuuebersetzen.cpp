@@ -21,9 +21,11 @@ QString nochmal(const AufzeichnenderTranslator& a, const QString& text) {
     const AufzeichnenderTranslator::Herkunft* h = a.herkunft(text);
     if (!h)
         return text;
-    return QCoreApplication::translate(h->context.constData(), h->source.constData(),
-                                       h->disambiguation.isEmpty() ? nullptr
-                                                                   : h->disambiguation.constData());
+    // A copy: translating records the text again, which may move or replace the entry.
+    const AufzeichnenderTranslator::Herkunft herkunft = *h;
+    return QCoreApplication::translate(
+        herkunft.context.constData(), herkunft.source.constData(),
+        herkunft.disambiguation.isEmpty() ? nullptr : herkunft.disambiguation.constData());
 }
 
 void widgetUebersetzen(const AufzeichnenderTranslator& a, QWidget* w) {
