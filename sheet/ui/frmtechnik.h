@@ -8,6 +8,7 @@
 #include "sheet/technikmodell.h"
 
 #include <QMap>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -88,8 +89,11 @@ private:
     void feldVerlassen(sheet::Eingabe e);
     void schritt(sheet::Eingabe e, int richtung);
     void diagrammZeigen();
+    // Fills the active product page unless it shows the current article and refrigerant.
+    void seiteFuellen();
 
     sheet::TechnikModell modell_;
+    db::TDataModule1& dm_;
     const calc::Einheiten& einheiten_;
     TFrmHinweise* hinweise_ = nullptr;
     bool zeigt_ = false;
@@ -116,6 +120,8 @@ private:
     QWidget* LegPnl_[3] = {};
     QLabel* lblLeg_[3] = {};
     QMenu* TechMenu_ = nullptr;
+    QMap<QWidget*, std::function<void(db::TDataModule1&, qint32)>> fueller_;
+    QMap<QWidget*, QString> gefuelltFuer_; // article id and refrigerant each page shows
     QAction* Alternativ_ = nullptr;
     QAction* AlternativSchliessen_ = nullptr;
 };

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -214,6 +215,37 @@ TEST_F(FrmTechnikTest, PagesMenuAndPrintButton) {
         legenden += l.sichtbar ? 1 : 0;
     EXPECT_GT(legenden, 0);
     EXPECT_FALSE(blatt->DChart1()->anzeige().isNull());
+}
+
+// The product pages fill on first show, from the article the sheet shows.
+TEST_F(FrmTechnikTest, ProductPagesFillWhenShown) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    QTabWidget* seiten = blatt->PageControl1();
+    auto* raster = seiten->widget(0)->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    ASSERT_TRUE(raster);
+    // "Techn. Daten" is the active page when the sheet opens: filled with values.
+    ASSERT_GT(raster->rowCount(), 0);
+    EXPECT_FALSE(raster->item(0, 0)->text().trimmed().isEmpty());
+    EXPECT_FALSE(raster->item(0, 1)->text().trimmed().isEmpty());
+    EXPECT_TRUE(raster->isColumnHidden(2));
+    EXPECT_EQ(raster->item(0, 2)->text(), QStringLiteral("0"));
+    // Another page is empty until shown, then holds its memos.
+    QWidget* liefer = seiten->widget(2);
+    auto memos = [](QWidget* w, const char* hint) {
+        int n = 0;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            n += l->property("hint").toString() == QLatin1String(hint) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(memos(liefer, "21"), 0);
+    seiten->setCurrentIndex(2);
+    EXPECT_GT(memos(liefer, "21"), 0);
+    // Showing it again for the same article does not build the memos twice.
+    const int n = memos(liefer, "21");
+    seiten->setCurrentIndex(0);
+    seiten->setCurrentIndex(2);
+    EXPECT_EQ(memos(liefer, "21"), n);
 }
 
 } // namespace

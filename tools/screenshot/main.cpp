@@ -321,6 +321,56 @@ int main(int argc, char** argv) {
                  blatt->PageControl1()->setCurrentIndex(1);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-einsatzgrenzen"));
              }},
+            {QStringLiteral("datenblatt-technik"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(0);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-technik"));
+             }},
+            {QStringLiteral("datenblatt-lieferumfang"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(2);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-lieferumfang"));
+             }},
+            {QStringLiteral("datenblatt-zubehoer"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(3);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-zubehoer"));
+             }},
+            {QStringLiteral("datenblatt-masse"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(4);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-masse"));
+             }},
+            {QStringLiteral("datenblatt-foto"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(5);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-foto"));
+             }},
             {QStringLiteral("datenblatt-duplex"),
              [&] {
                  ui::TFrmTechnik* blatt =

@@ -1,0 +1,74 @@
+// The product-information pages of the data sheet as widgets: each owns its page
+// model, fills it for one article and shows what the model holds.
+#pragma once
+
+#include "sheet/pages/masseseite.h"
+#include "sheet/pages/technDaten.h"
+#include "sheet/pages/textseite.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+class QVBoxLayout;
+
+namespace drel::db {
+class TDataModule1;
+}
+
+namespace drel::ui {
+
+// "Techn. Daten": the values grid and the numbered footnotes under "Bemerkungen:".
+class TechnDatenTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TechnDatenTab(QWidget* parent = nullptr);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+    QTableWidget* StringGrid() const { return StringGrid_; }
+
+private:
+    sheet::TechnDatenSeite seite_;
+    QTableWidget* StringGrid_ = nullptr;
+    QLabel* Panel4_ = nullptr;
+    QVBoxLayout* memos_ = nullptr;
+};
+
+// "Lieferumfang" and "Zubehor": one read-only text block per entry.
+class TextTab : public QWidget {
+    Q_OBJECT
+public:
+    TextTab(sheet::TextSeitenArt art, QWidget* parent = nullptr);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+
+private:
+    sheet::TextSeite seite_;
+    QVBoxLayout* memos_ = nullptr;
+};
+
+// "Produktfoto": the photo in its shown size and the caption.
+class FotoTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit FotoTab(QWidget* parent = nullptr);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+
+private:
+    sheet::FotoSeite seite_;
+    QLabel* Image2_ = nullptr;
+    QLabel* unterschrift_ = nullptr;
+};
+
+// "Masse und Anschlusse": the dimension drawing and the connections grid.
+class MasseTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit MasseTab(QWidget* parent = nullptr);
+    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+
+private:
+    sheet::MasseSeite seite_;
+    QLabel* Image1_ = nullptr;
+    QTableWidget* StringGrid_ = nullptr;
+};
+
+} // namespace drel::ui
