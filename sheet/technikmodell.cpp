@@ -511,6 +511,27 @@ calc::ArtikelEingabe TechnikModell::eingabe() const {
     return e;
 }
 
+TabellenEingabe TechnikModell::tabellenEingabe() const {
+    TabellenEingabe e;
+    e.AktArtikelID = AktArtikelID;
+    e.DatenArtikelID = DatenArtikelID;
+    e.typ = ComboBox1Text;
+    e.kaeltemittel = KMListboxText;
+    e.ediHz = zahl(ediHz.text);
+    e.ediHZ2 = zahl(ediHZ2.text);
+    e.ediN = zahl(ediN.text);
+    e.ediNSichtbar = ediN.sichtbar;
+    e.tsaug = zahl(tsaug.text);
+    e.tu = zahl(tu.text);
+    e.tue = zahl(tue.text);
+    e.VierPolig = VierPolig;
+    e.zweiVerdichter = Panel9;
+    // Condensing-unit mode rates over the air inlet temperature with the unit's condenser.
+    e.LukoModus = tle.sichtbar && kondensator_.has_value();
+    e.kondensator = kondensator_ ? &*kondensator_ : nullptr;
+    return e;
+}
+
 void TechnikModell::ergebnisZeigen(const calc::ArtikelEingabe& e) {
     const calc::ArtikelErgebnis& r = ergebnis_;
     hinweise_ = r.hinweise;

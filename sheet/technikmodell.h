@@ -6,6 +6,7 @@
 
 #include "calc/artikelrechnung.h"
 #include "sheet/grenzdiagramm.h"
+#include "sheet/pages/leistungstabelle.h"
 
 #include <QStringList>
 #include <optional>
@@ -168,6 +169,8 @@ public:
     // HinweiseZeigen: the notes window is shown exactly when a note is visible.
     bool hinweiseSichtbar() const { return hinweise_.sichtbar(); }
     const GrenzDiagramm& diagramm() const { return diagramm_; }
+    // What the performance table rates with: the sheet's current values.
+    TabellenEingabe tabellenEingabe() const;
     // Counts the recalculations (the window repaints after each).
     int bildNummer() const { return bildNummer_; }
 

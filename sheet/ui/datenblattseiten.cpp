@@ -3,11 +3,15 @@
 #include "chart/winfarbe.h"
 #include "db/errorboundary.h"
 #include "sheet/pages/seitenstand.h"
+#include "sheet/technikmodell.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -215,6 +219,130 @@ void MasseTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
     StringGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     StringGrid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     hoeheAnpassen(StringGrid_);
+}
+
+// ---------------------------------------------------------------- Tabelle Leistungsdaten
+
+TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+                       const sheet::TechnikModell& modell, QWidget* parent)
+    : QWidget(parent), dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(modell) {
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
+    auto* felder = new QHBoxLayout;
+    felder->setSpacing(4);
+    // Three fields each: lower bound, upper bound, step.
+    auto gruppe = [&](QWidget* box, int erstes, const QString& minText) {
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        const QString texte[3] = {minText, tr("max"), tr("Abstand")};
+        for (int i = 0; i < 3; ++i) {
+            auto* spin = new QSpinBox(box);
+            spin->setObjectName(QStringLiteral("SpinEdit%1").arg(erstes + i));
+            spins_[erstes + i - 1] = spin;
+            h->addWidget(new QLabel(texte[i], box));
+            h->addWidget(spin);
+        }
+    };
+    auto* Panel5 = new QWidget(this);
+    gruppe(Panel5, 1, tr("to min"));
+    Panel6_ = new QWidget(this);
+    Panel6_->setObjectName(QStringLiteral("Panel6"));
+    gruppe(Panel6_, 4, tr("tc min"));
+    Panel7_ = new QWidget(this);
+    Panel7_->setObjectName(QStringLiteral("Panel7"));
+    gruppe(Panel7_, 7, tr("tle min"));
+    Panel7_->hide();
+    Button1_ = new QPushButton(tr("Berechnen"), this);
+    Button1_->setObjectName(QStringLiteral("Button1"));
+    felder->addWidget(Panel5);
+    felder->addSpacing(12);
+    felder->addWidget(Panel6_);
+    felder->addWidget(Panel7_);
+    felder->addSpacing(12);
+    felder->addWidget(Button1_);
+    felder->addStretch(1);
+    v->addLayout(felder);
+    Grid_ = new QTableWidget(this);
+    Grid_->setObjectName(QStringLiteral("Grid"));
+    Grid_->setToolTip(tr("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
+    Grid_->horizontalHeader()->hide();
+    Grid_->verticalHeader()->hide();
+    Grid_->horizontalHeader()->setDefaultSectionSize(55);
+    Grid_->verticalHeader()->setDefaultSectionSize(20);
+    Grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->addWidget(Grid_, 1);
+    inFelder();
+    connect(Button1_, &QPushButton::clicked, this, &TabelleTab::Button1Click);
+    connect(spins_[0], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit1Change(); });
+    connect(spins_[1], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit2Change(); });
+}
+
+// The fields show the ranges; the controls clamp like the model's fields.
+void TabelleTab::inFelder() {
+    const sheet::SpinFeld* felder[9] = {
+        &bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
+        &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
+        &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    for (int i = 0; i < 9; ++i) {
+        const QSignalBlocker still(spins_[i]);
+        spins_[i]->setRange(static_cast<int>(felder[i]->min), static_cast<int>(felder[i]->max));
+        spins_[i]->setValue(static_cast<int>(felder[i]->wert));
+    }
+}
+
+void TabelleTab::fuellen() {
+    const std::pair<sheet::SpinFeld*, const sheet::SpinBereich*> bereiche[] = {
+        {&bereiche_.SpinEdit1, &modell_.SpinEdit1},
+        {&bereiche_.SpinEdit2, &modell_.SpinEdit2},
+        {&bereiche_.SpinEdit4, &modell_.SpinEdit4},
+        {&bereiche_.SpinEdit5, &modell_.SpinEdit5}};
+    for (const auto& [feld, bereich] : bereiche)
+        *feld =
+            sheet::SpinFeld{static_cast<double>(bereich->wert), static_cast<double>(bereich->min),
+                            static_cast<double>(bereich->max)};
+    inFelder();
+    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
+    Panel6_->setVisible(!eingabe.LukoModus);
+    Panel7_->setVisible(eingabe.LukoModus);
+    tabelle_ = sheet::LeistungsTabelle{};
+    gitterFuellen();
+}
+
+void TabelleTab::Button1Click() {
+    sheet::SpinFeld* felder[9] = {&bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
+                                  &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
+                                  &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    for (int i = 0; i < 9; ++i)
+        felder[i]->setzen(spins_[i]->value());
+    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
+    db::runReported(
+        [&] { tabelle_.Button1Click(dm_, stoff_, einheiten_, chart_, bereiche_, eingabe); });
+    inFelder();
+    gitterFuellen();
+}
+
+void TabelleTab::gitterFuellen() {
+    Grid_->clear();
+    Grid_->setColumnCount(tabelle_.spalten());
+    Grid_->setRowCount(tabelle_.zeilen());
+    const QColor grau(200, 200, 200);
+    for (int r = 0; r < tabelle_.zeilen(); ++r) {
+        for (int c = 0; c < tabelle_.spalten(); ++c) {
+            const sheet::TabellenZelle& z = tabelle_.zelle(c, r);
+            const bool wert = sheet::LeistungsTabelle::istWertZelle(c, r);
+            QTableWidgetItem* item = zelle(z.text, r - sheet::LeistungsTabelle::kFesteZeilen, wert,
+                                           wert ? Qt::AlignRight : Qt::AlignLeft);
+            if (r < sheet::LeistungsTabelle::kFesteZeilen ||
+                c < sheet::LeistungsTabelle::kFesteSpalten)
+                item->setBackground(Grid_->palette().color(QPalette::Button));
+            if (z.ausserhalb) {
+                // Beyond the envelope: greyed, never mistaken for a plain empty cell.
+                item->setBackground(grau);
+                item->setForeground(Qt::darkGray);
+            }
+            Grid_->setItem(r, c, item);
+        }
+    }
 }
 
 } // namespace drel::ui

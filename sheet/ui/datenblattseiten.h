@@ -2,6 +2,8 @@
 // model, fills it for one article and shows what the model holds.
 #pragma once
 
+#include "chart/grenztest.h"
+#include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/masseseite.h"
 #include "sheet/pages/technDaten.h"
 #include "sheet/pages/textseite.h"
@@ -9,11 +11,20 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
+class QSpinBox;
 class QTableWidget;
 class QVBoxLayout;
 
 namespace drel::db {
 class TDataModule1;
+}
+namespace drel::calc {
+class Einheiten;
+class TStoff;
+} // namespace drel::calc
+namespace drel::sheet {
+class TechnikModell;
 }
 
 namespace drel::ui {
@@ -69,6 +80,38 @@ private:
     sheet::MasseSeite seite_;
     QLabel* Image1_ = nullptr;
     QTableWidget* StringGrid_ = nullptr;
+};
+
+// "Tabelle Leistungsdaten": the range fields, "Berechnen" and the table grid; cells
+// outside the application envelope are greyed.
+class TabelleTab : public QWidget {
+    Q_OBJECT
+public:
+    TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+               const sheet::TechnikModell& modell, QWidget* parent = nullptr);
+    // The t0 and tc ranges as the sheet's last recalculation set them.
+    void fuellen();
+    void Button1Click();
+    QPushButton* Button1() const { return Button1_; }
+    QTableWidget* Grid() const { return Grid_; }
+    QSpinBox* spin(int nummer) const { return spins_[nummer - 1]; } // SpinEdit1 … 9
+
+private:
+    void gitterFuellen();
+    void inFelder();
+
+    db::TDataModule1& dm_;
+    calc::TStoff& stoff_;
+    const calc::Einheiten& einheiten_;
+    const sheet::TechnikModell& modell_;
+    sheet::TabBereiche bereiche_;
+    sheet::LeistungsTabelle tabelle_;
+    chart::GrenzChart chart_;
+    QSpinBox* spins_[9] = {};
+    QWidget* Panel6_ = nullptr;
+    QWidget* Panel7_ = nullptr;
+    QPushButton* Button1_ = nullptr;
+    QTableWidget* Grid_ = nullptr;
 };
 
 } // namespace drel::ui

@@ -84,7 +84,7 @@ void setzeSichtbar(QWidget* w, bool an) {
 
 TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
                          const calc::Einheiten& einheiten, QWidget* parent)
-    : TDForm(parent), modell_(dm, stoff, einheiten), dm_(dm), einheiten_(einheiten) {
+    : TDForm(parent), modell_(dm, stoff, einheiten), dm_(dm), stoff_(stoff), einheiten_(einheiten) {
     // Docked, the sheet is a plain child of the main window's content area.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmTechnik"));
@@ -443,7 +443,10 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     PageControl1_->addTab(zubehoer, tr("Zubehor"));
     PageControl1_->addTab(masse, tr("Masse und Anschlusse"));
     PageControl1_->addTab(foto, tr("Produktfoto"));
-    PageControl1_->addTab(leer("TabSheet7"), tr("Tabelle Leistungsdaten"));
+    tabelle_ = new TabelleTab(dm_, stoff_, einheiten_, modell_);
+    tabelle_->setObjectName(QStringLiteral("TabSheet7"));
+    fueller_.insert(tabelle_, [this](db::TDataModule1&, qint32) { tabelle_->fuellen(); });
+    PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
     TabSheet8_ = leer("TabSheet8");
     PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
     PageControl1_->setCurrentIndex(0);

@@ -29,6 +29,7 @@ namespace drel::ui {
 class TDDBCombo;
 class TDEdit;
 class TFrmHinweise;
+class TabelleTab;
 
 class TFrmTechnik : public TDForm {
     Q_OBJECT
@@ -53,6 +54,7 @@ public:
     QTabWidget* PageControl1() const { return PageControl1_; }
     chart::TDChart* DChart1() const { return DChart1_; }
     TFrmHinweise* hinweise() const { return hinweise_; }
+    TabelleTab* tabelle() const { return tabelle_; } // "Tabelle Leistungsdaten"
     QPushButton* btnUnlock() const { return btnUnlock_; }
     QPushButton* btnLock() const { return btnLock_; }
 
@@ -94,6 +96,7 @@ private:
 
     sheet::TechnikModell modell_;
     db::TDataModule1& dm_;
+    calc::TStoff& stoff_;
     const calc::Einheiten& einheiten_;
     TFrmHinweise* hinweise_ = nullptr;
     bool zeigt_ = false;
@@ -115,6 +118,7 @@ private:
     QPushButton* CancelBtn_ = nullptr;
     QPushButton* BitBtn3_ = nullptr;
     QTabWidget* PageControl1_ = nullptr;
+    TabelleTab* tabelle_ = nullptr;
     QWidget* TabSheet8_ = nullptr;
     chart::TDChart* DChart1_ = nullptr;
     QWidget* LegPnl_[3] = {};

@@ -6,6 +6,7 @@
 #include "katalog.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -246,6 +248,38 @@ TEST_F(FrmTechnikTest, ProductPagesFillWhenShown) {
     seiten->setCurrentIndex(0);
     seiten->setCurrentIndex(2);
     EXPECT_EQ(memos(liefer, "21"), n);
+}
+
+// The performance table: "Berechnen" rates the sheet's article over the ranges the
+// envelope set; cells beyond the envelope are greyed and empty, never plain.
+TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(6);
+    TabelleTab* tab = blatt->tabelle();
+    EXPECT_EQ(tab->spin(1)->value(), blatt->model().SpinEdit1.wert);
+    EXPECT_EQ(tab->spin(5)->value(), blatt->model().SpinEdit5.wert);
+    EXPECT_EQ(tab->Grid()->rowCount(), 0);
+    // Widen t0 below the envelope so that some cells fall outside it.
+    tab->spin(1)->setValue(tab->spin(1)->minimum());
+    tab->Button1()->click();
+    QTableWidget* g = tab->Grid();
+    ASSERT_GT(g->rowCount(), sheet::LeistungsTabelle::kFesteZeilen);
+    ASSERT_GT(g->columnCount(), sheet::LeistungsTabelle::kFesteSpalten);
+    int werte = 0;
+    int draussen = 0;
+    for (int r = 2; r < g->rowCount(); ++r)
+        for (int c = 3; c < g->columnCount(); ++c) {
+            const QTableWidgetItem* z = g->item(r, c);
+            if (z->background().color() == QColor(200, 200, 200)) {
+                ++draussen;
+                EXPECT_TRUE(z->text().isEmpty()) << r << "," << c;
+            } else if (!z->text().isEmpty()) {
+                ++werte;
+            }
+        }
+    EXPECT_GT(werte, 0);
+    EXPECT_GT(draussen, 0);
 }
 
 } // namespace

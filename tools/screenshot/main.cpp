@@ -18,6 +18,7 @@
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 
@@ -30,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -370,6 +372,20 @@ int main(int argc, char** argv) {
                  ui::TFrmTechnik* blatt = menue.datenblatt();
                  blatt->PageControl1()->setCurrentIndex(5);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-foto"));
+             }},
+            {QStringLiteral("datenblatt-tabelle"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(6);
+                 // One step below the envelope shows the greyed cells beside the values.
+                 QSpinBox* t0Min = blatt->tabelle()->spin(1);
+                 t0Min->setValue(t0Min->value() - 5);
+                 blatt->tabelle()->Button1()->click();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-tabelle"));
              }},
             {QStringLiteral("datenblatt-duplex"),
              [&] {
