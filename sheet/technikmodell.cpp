@@ -532,6 +532,29 @@ TabellenEingabe TechnikModell::tabellenEingabe() const {
     return e;
 }
 
+AusschreibungsWerte TechnikModell::ausschreibungsWerte() const {
+    AusschreibungsWerte w;
+    w.typ = ComboBox1Text;
+    w.qo = Q2.text.trimmed();
+    w.qoEinheit = einheiten_.text(calc::EinheitGruppe::Leistung);
+    w.labelP = Label19 ? QStringLiteral("Antriebsleistung") : QStringLiteral("Leistungsaufnahme");
+    w.p = pan.text.trimmed();
+    w.pEinheit = einheiten_.text(calc::EinheitGruppe::Antrieb);
+    w.massenstrom = Edit5.text.trimmed();
+    w.tc = tc.text;
+    w.t0 = t0.text;
+    w.tempEinheit = fahrenheit() ? QStringLiteral("°F") : QStringLiteral("°C");
+    w.sauggas = tsaug.text;
+    w.unterkuehlung = tu.text;
+    w.diffEinheit = fahrenheit() ? QStringLiteral("R") : QStringLiteral("K");
+    w.kaeltemittel = KMListboxText;
+    w.mitMotor = Frequenz;
+    w.frequenz = ediHz.text;
+    w.strom = strom.text.trimmed();
+    w.drehzahl = ediN.text;
+    return w;
+}
+
 void TechnikModell::ergebnisZeigen(const calc::ArtikelEingabe& e) {
     const calc::ArtikelErgebnis& r = ergebnis_;
     hinweise_ = r.hinweise;

@@ -6,6 +6,7 @@
 
 #include "calc/artikelrechnung.h"
 #include "sheet/grenzdiagramm.h"
+#include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 
 #include <QStringList>
@@ -171,6 +172,8 @@ public:
     const GrenzDiagramm& diagramm() const { return diagramm_; }
     // What the performance table rates with: the sheet's current values.
     TabellenEingabe tabellenEingabe() const;
+    // What the tender text quotes from the upper part of the sheet.
+    AusschreibungsWerte ausschreibungsWerte() const;
     // Counts the recalculations (the window repaints after each).
     int bildNummer() const { return bildNummer_; }
 

@@ -5,6 +5,7 @@
 #include "sheet/pages/seitenstand.h"
 #include "sheet/technikmodell.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -343,6 +345,70 @@ void TabelleTab::gitterFuellen() {
             Grid_->setItem(r, c, item);
         }
     }
+}
+
+// ---------------------------------------------------------------- Ausschreibungstexte
+
+AusschreibungTab::AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikModell& modell,
+                                   QWidget* parent)
+    : QWidget(parent), dm_(dm), modell_(modell) {
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
+    DRichEdit1_ = new QTextEdit(this);
+    DRichEdit1_->setObjectName(QStringLiteral("DRichEdit1"));
+    DRichEdit1_->setReadOnly(true);
+    DRichEdit1_->setTabStopDistance(DRichEdit1_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) *
+                                    8);
+    v->addWidget(DRichEdit1_, 1);
+    auto* h = new QHBoxLayout;
+    const QString texte[4] = {tr("Technische Daten"), tr("Beschreibung"), tr("Lieferumfang"),
+                              tr("Zubehor")};
+    for (int i = 0; i < 4; ++i) {
+        boxen_[i] = new QCheckBox(texte[i], this);
+        boxen_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        boxen_[i]->setChecked(true);
+        connect(boxen_[i], &QCheckBox::clicked, this, &AusschreibungTab::BitBtn5Click);
+        h->addWidget(boxen_[i]);
+    }
+    h->addStretch(1);
+    v->addLayout(h);
+}
+
+void AusschreibungTab::BitBtn5Click() {
+    const sheet::AusschreibungsAuswahl auswahl{boxen_[0]->isChecked(), boxen_[1]->isChecked(),
+                                               boxen_[2]->isChecked(), boxen_[3]->isChecked()};
+    sheet::AusschreibungsWerte werte = modell_.ausschreibungsWerte();
+    werte.titelLieferumfang = tr("Lieferumfang");
+    werte.titelZubehoer = tr("Zubehor");
+    const QFontMetrics fm = DRichEdit1_->fontMetrics();
+    const int tab = static_cast<int>(DRichEdit1_->tabStopDistance());
+    // Widths in the text area's font, a tab advancing to its next stop.
+    const sheet::TextBreite breite = [fm, tab](const QString& text) {
+        // Whole runs between tabs, measured as they are shaped, then the tab stop.
+        const QStringList teile = text.split(QLatin1Char('\t'));
+        int x = 0;
+        for (qsizetype k = 0; k < teile.size(); ++k) {
+            x += fm.horizontalAdvance(teile.at(k));
+            if (k + 1 < teile.size())
+                x = (x / tab + 1) * tab;
+        }
+        return x;
+    };
+    db::runReported([&] { text_.erstellen(dm_, modell_.AktArtikelID, auswahl, werte, breite); });
+    QString html;
+    for (const sheet::TextZeile& zeile : text_.zeilen()) {
+        for (const sheet::TextLauf& lauf : zeile) {
+            QString t = lauf.text.toHtmlEscaped();
+            if (lauf.fett)
+                t = QStringLiteral("<b>") + t + QStringLiteral("</b>");
+            if (lauf.unterstrichen)
+                t = QStringLiteral("<u>") + t + QStringLiteral("</u>");
+            html += t;
+        }
+        html += QStringLiteral("<br>");
+    }
+    DRichEdit1_->setHtml(QStringLiteral("<p style=\"white-space: pre-wrap\">") + html +
+                         QStringLiteral("</p>"));
 }
 
 } // namespace drel::ui

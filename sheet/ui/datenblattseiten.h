@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/grenztest.h"
+#include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/masseseite.h"
 #include "sheet/pages/technDaten.h"
@@ -10,7 +11,9 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
+class QTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -112,6 +115,24 @@ private:
     QWidget* Panel7_ = nullptr;
     QPushButton* Button1_ = nullptr;
     QTableWidget* Grid_ = nullptr;
+};
+
+// "Ausschreibungstexte": the tender text of the ticked parts; ticking rebuilds it.
+class AusschreibungTab : public QWidget {
+    Q_OBJECT
+public:
+    AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikModell& modell,
+                     QWidget* parent = nullptr);
+    void BitBtn5Click();
+    QTextEdit* DRichEdit1() const { return DRichEdit1_; }
+    QCheckBox* CheckBox(int nummer) const { return boxen_[nummer - 1]; } // 1 … 4
+
+private:
+    db::TDataModule1& dm_;
+    const sheet::TechnikModell& modell_;
+    sheet::Ausschreibung text_;
+    QTextEdit* DRichEdit1_ = nullptr;
+    QCheckBox* boxen_[4] = {};
 };
 
 } // namespace drel::ui

@@ -403,19 +403,6 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
 QWidget* TFrmTechnik::seitenAnlegen() {
     PageControl1_ = new QTabWidget(this);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
-    // The pages of technical values, texts and tables are not built yet; they say so.
-    auto leer = [this](const char* name) {
-        auto* w = new QWidget;
-        w->setObjectName(QString::fromLatin1(name));
-        auto* v = new QVBoxLayout(w);
-        auto* hinweis = new QLabel(tr("Diese Seite ist noch nicht verfügbar"), w);
-        hinweis->setObjectName(QString::fromLatin1(name) + QStringLiteral("Hinweis"));
-        hinweis->setProperty("tag", 1);
-        hinweis->setAlignment(Qt::AlignCenter);
-        hinweis->setStyleSheet(QStringLiteral("color: gray;"));
-        v->addWidget(hinweis);
-        return w;
-    };
     // The product pages fill themselves from their models when first shown for an
     // article and refrigerant (seiteFuellen).
     auto* technik = new TechnDatenTab;
@@ -447,7 +434,11 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     tabelle_->setObjectName(QStringLiteral("TabSheet7"));
     fueller_.insert(tabelle_, [this](db::TDataModule1&, qint32) { tabelle_->fuellen(); });
     PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
-    TabSheet8_ = leer("TabSheet8");
+    auto* ausschreibung = new AusschreibungTab(dm_, modell_);
+    fueller_.insert(ausschreibung,
+                    [ausschreibung](db::TDataModule1&, qint32) { ausschreibung->BitBtn5Click(); });
+    TabSheet8_ = ausschreibung;
+    TabSheet8_->setObjectName(QStringLiteral("TabSheet8"));
     PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
     PageControl1_->setCurrentIndex(0);
     PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() + 50);

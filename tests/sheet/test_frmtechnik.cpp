@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QToolButton>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -280,6 +281,22 @@ TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
         }
     EXPECT_GT(werte, 0);
     EXPECT_GT(draussen, 0);
+}
+
+// The tender text: built when its page is shown; unticking a part rebuilds without it.
+TEST_F(FrmTechnikTest, TenderTextFollowsItsCheckBoxes) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(7);
+    auto* tab = blatt->findChild<AusschreibungTab*>();
+    ASSERT_TRUE(tab);
+    const QString voll = tab->DRichEdit1()->toPlainText();
+    EXPECT_TRUE(voll.contains(QStringLiteral("Typ: QNX1-21"))) << voll.toStdString();
+    EXPECT_TRUE(voll.contains(QStringLiteral("Lieferumfang:")));
+    tab->CheckBox(3)->click();
+    const QString ohne = tab->DRichEdit1()->toPlainText();
+    EXPECT_FALSE(ohne.contains(QStringLiteral("Lieferumfang:")));
+    EXPECT_TRUE(ohne.contains(QStringLiteral("Typ: QNX1-21")));
 }
 
 } // namespace

@@ -387,6 +387,16 @@ int main(int argc, char** argv) {
                  blatt->tabelle()->Button1()->click();
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-tabelle"));
              }},
+            {QStringLiteral("datenblatt-ausschreibung"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(7);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-ausschreibung"));
+             }},
             {QStringLiteral("datenblatt-duplex"),
              [&] {
                  ui::TFrmTechnik* blatt =
