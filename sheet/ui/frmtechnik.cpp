@@ -700,8 +700,10 @@ void TFrmTechnik::seiteFuellen() {
     const auto fueller = fueller_.constFind(seite);
     if (fueller == fueller_.cend() || modell_.AktArtikelID == 0)
         return;
-    const QString fuer =
-        QString::number(modell_.AktArtikelID) + QLatin1Char('|') + modell_.KMListboxText;
+    QString fuer = QString::number(modell_.AktArtikelID) + QLatin1Char('|') + modell_.KMListboxText;
+    // The table's ranges and the tender text quote the last recalculation.
+    if (seite == tabelle_ || seite == TabSheet8_)
+        fuer += QLatin1Char('|') + QString::number(modell_.bildNummer());
     if (gefuelltFuer_.value(seite) == fuer)
         return;
     gefuelltFuer_.insert(seite, fuer);

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -297,6 +298,13 @@ TEST_F(FrmTechnikTest, TenderTextFollowsItsCheckBoxes) {
     const QString ohne = tab->DRichEdit1()->toPlainText();
     EXPECT_FALSE(ohne.contains(QStringLiteral("Lieferumfang:")));
     EXPECT_TRUE(ohne.contains(QStringLiteral("Typ: QNX1-21")));
+    // A new operating point while the page is shown: the text quotes it.
+    TDEdit* tc = blatt->eingabe(Eingabe::tc);
+    tc->setText(QStringLiteral("40"));
+    emit tc->returnPressed();
+    const QString neu = tab->DRichEdit1()->toPlainText();
+    EXPECT_TRUE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+40")))) << neu.toStdString();
+    EXPECT_FALSE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+45"))));
 }
 
 } // namespace
