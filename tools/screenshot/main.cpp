@@ -411,6 +411,14 @@ int main(int argc, char** argv) {
                  blatt->PageControl1()->setCurrentIndex(1);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz"));
              }},
+            {QStringLiteral("datenblatt-satz-tabelle"),
+             [&] {
+                 ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
+                                                       QStringLiteral("R404A, R507"), true);
+                 blatt->PageControl1()->setCurrentIndex(6);
+                 blatt->tabelle()->Button1()->click();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz-tabelle"));
+             }},
             {QStringLiteral("datenblatt-8polig"),
              [&] {
                  ui::TFrmTechnik* blatt =
