@@ -511,6 +511,50 @@ calc::ArtikelEingabe TechnikModell::eingabe() const {
     return e;
 }
 
+TabellenEingabe TechnikModell::tabellenEingabe() const {
+    TabellenEingabe e;
+    e.AktArtikelID = AktArtikelID;
+    e.DatenArtikelID = DatenArtikelID;
+    e.typ = ComboBox1Text;
+    e.kaeltemittel = KMListboxText;
+    e.ediHz = zahl(ediHz.text);
+    e.ediHZ2 = zahl(ediHZ2.text);
+    e.ediN = zahl(ediN.text);
+    e.ediNSichtbar = ediN.sichtbar;
+    e.tsaug = zahl(tsaug.text);
+    e.tu = zahl(tu.text);
+    e.tue = zahl(tue.text);
+    e.VierPolig = VierPolig;
+    e.zweiVerdichter = Panel9;
+    // Condensing-unit mode rates over the air inlet temperature with the unit's condenser.
+    e.LukoModus = tle.sichtbar && kondensator_.has_value();
+    e.kondensator = kondensator_ ? &*kondensator_ : nullptr;
+    return e;
+}
+
+AusschreibungsWerte TechnikModell::ausschreibungsWerte() const {
+    AusschreibungsWerte w;
+    w.typ = ComboBox1Text;
+    w.qo = Q2.text.trimmed();
+    w.qoEinheit = einheiten_.text(calc::EinheitGruppe::Leistung);
+    w.labelP = Label19 ? QStringLiteral("Antriebsleistung") : QStringLiteral("Leistungsaufnahme");
+    w.p = pan.text.trimmed();
+    w.pEinheit = einheiten_.text(calc::EinheitGruppe::Antrieb);
+    w.massenstrom = Edit5.text.trimmed();
+    w.tc = tc.text;
+    w.t0 = t0.text;
+    w.tempEinheit = fahrenheit() ? QStringLiteral("°F") : QStringLiteral("°C");
+    w.sauggas = tsaug.text;
+    w.unterkuehlung = tu.text;
+    w.diffEinheit = fahrenheit() ? QStringLiteral("R") : QStringLiteral("K");
+    w.kaeltemittel = KMListboxText;
+    w.mitMotor = Frequenz;
+    w.frequenz = ediHz.text;
+    w.strom = strom.text.trimmed();
+    w.drehzahl = ediN.text;
+    return w;
+}
+
 void TechnikModell::ergebnisZeigen(const calc::ArtikelEingabe& e) {
     const calc::ArtikelErgebnis& r = ergebnis_;
     hinweise_ = r.hinweise;

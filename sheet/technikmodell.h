@@ -6,6 +6,8 @@
 
 #include "calc/artikelrechnung.h"
 #include "sheet/grenzdiagramm.h"
+#include "sheet/pages/ausschreibung.h"
+#include "sheet/pages/leistungstabelle.h"
 
 #include <QStringList>
 #include <optional>
@@ -168,6 +170,10 @@ public:
     // HinweiseZeigen: the notes window is shown exactly when a note is visible.
     bool hinweiseSichtbar() const { return hinweise_.sichtbar(); }
     const GrenzDiagramm& diagramm() const { return diagramm_; }
+    // What the performance table rates with: the sheet's current values.
+    TabellenEingabe tabellenEingabe() const;
+    // What the tender text quotes from the upper part of the sheet.
+    AusschreibungsWerte ausschreibungsWerte() const;
     // Counts the recalculations (the window repaints after each).
     int bildNummer() const { return bildNummer_; }
 

@@ -6,6 +6,7 @@
 #include "chart/ui/tdchart.h"
 #include "db/errorboundary.h"
 #include "search/ergebnisliste.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 
 #include <QAction>
@@ -83,7 +84,7 @@ void setzeSichtbar(QWidget* w, bool an) {
 
 TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
                          const calc::Einheiten& einheiten, QWidget* parent)
-    : TDForm(parent), modell_(dm, stoff, einheiten), einheiten_(einheiten) {
+    : TDForm(parent), modell_(dm, stoff, einheiten), dm_(dm), stoff_(stoff), einheiten_(einheiten) {
     // Docked, the sheet is a plain child of the main window's content area.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmTechnik"));
@@ -402,27 +403,42 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
 QWidget* TFrmTechnik::seitenAnlegen() {
     PageControl1_ = new QTabWidget(this);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
-    // The pages of technical values, texts and tables are not built yet; they say so.
-    auto leer = [this](const char* name) {
-        auto* w = new QWidget;
-        w->setObjectName(QString::fromLatin1(name));
-        auto* v = new QVBoxLayout(w);
-        auto* hinweis = new QLabel(tr("Diese Seite ist noch nicht verfügbar"), w);
-        hinweis->setObjectName(QString::fromLatin1(name) + QStringLiteral("Hinweis"));
-        hinweis->setProperty("tag", 1);
-        hinweis->setAlignment(Qt::AlignCenter);
-        hinweis->setStyleSheet(QStringLiteral("color: gray;"));
-        v->addWidget(hinweis);
-        return w;
-    };
-    PageControl1_->addTab(leer("TabSheet2"), tr("Techn. Daten"));
+    // The product pages fill themselves from their models when first shown for an
+    // article and refrigerant (seiteFuellen).
+    auto* technik = new TechnDatenTab;
+    auto* liefer = new TextTab(sheet::TextSeitenArt::Lieferumfang);
+    auto* zubehoer = new TextTab(sheet::TextSeitenArt::Zubehoer);
+    auto* masse = new MasseTab;
+    auto* foto = new FotoTab;
+    const std::pair<QWidget*, const char*> namen[] = {{technik, "TabSheet2"},
+                                                      {liefer, "TabSheet6"},
+                                                      {zubehoer, "TabSheet5"},
+                                                      {masse, "TabSheet4"},
+                                                      {foto, "TabSheet1"}};
+    for (const auto& [seite, name] : namen)
+        seite->setObjectName(QString::fromLatin1(name));
+    fueller_.insert(technik,
+                    [technik](db::TDataModule1& dm, qint32 id) { technik->fuellen(dm, id); });
+    fueller_.insert(liefer, [liefer](db::TDataModule1& dm, qint32 id) { liefer->fuellen(dm, id); });
+    fueller_.insert(zubehoer,
+                    [zubehoer](db::TDataModule1& dm, qint32 id) { zubehoer->fuellen(dm, id); });
+    fueller_.insert(masse, [masse](db::TDataModule1& dm, qint32 id) { masse->fuellen(dm, id); });
+    fueller_.insert(foto, [foto](db::TDataModule1& dm, qint32 id) { foto->fuellen(dm, id); });
+    PageControl1_->addTab(technik, tr("Techn. Daten"));
     PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
-    PageControl1_->addTab(leer("TabSheet6"), tr("Lieferumfang"));
-    PageControl1_->addTab(leer("TabSheet5"), tr("Zubehor"));
-    PageControl1_->addTab(leer("TabSheet4"), tr("Masse und Anschlusse"));
-    PageControl1_->addTab(leer("TabSheet1"), tr("Produktfoto"));
-    PageControl1_->addTab(leer("TabSheet7"), tr("Tabelle Leistungsdaten"));
-    TabSheet8_ = leer("TabSheet8");
+    PageControl1_->addTab(liefer, tr("Lieferumfang"));
+    PageControl1_->addTab(zubehoer, tr("Zubehor"));
+    PageControl1_->addTab(masse, tr("Masse und Anschlusse"));
+    PageControl1_->addTab(foto, tr("Produktfoto"));
+    tabelle_ = new TabelleTab(dm_, stoff_, einheiten_, modell_);
+    tabelle_->setObjectName(QStringLiteral("TabSheet7"));
+    fueller_.insert(tabelle_, [this](db::TDataModule1&, qint32) { tabelle_->fuellen(); });
+    PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
+    auto* ausschreibung = new AusschreibungTab(dm_, modell_);
+    fueller_.insert(ausschreibung,
+                    [ausschreibung](db::TDataModule1&, qint32) { ausschreibung->BitBtn5Click(); });
+    TabSheet8_ = ausschreibung;
+    TabSheet8_->setObjectName(QStringLiteral("TabSheet8"));
     PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
     PageControl1_->setCurrentIndex(0);
     PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() + 50);
@@ -676,6 +692,22 @@ void TFrmTechnik::ausModell() {
     diagrammZeigen();
     if (neu && isVisible())
         hinweise_->ZeigenOderSchliessen();
+    seiteFuellen();
+}
+
+void TFrmTechnik::seiteFuellen() {
+    QWidget* seite = PageControl1_->currentWidget();
+    const auto fueller = fueller_.constFind(seite);
+    if (fueller == fueller_.cend() || modell_.AktArtikelID == 0)
+        return;
+    QString fuer = QString::number(modell_.AktArtikelID) + QLatin1Char('|') + modell_.KMListboxText;
+    // The table's ranges and the tender text quote the last recalculation.
+    if (seite == tabelle_ || seite == TabSheet8_)
+        fuer += QLatin1Char('|') + QString::number(modell_.bildNummer());
+    if (gefuelltFuer_.value(seite) == fuer)
+        return;
+    gefuelltFuer_.insert(seite, fuer);
+    (*fueller)(dm_, modell_.AktArtikelID);
 }
 
 } // namespace drel::ui

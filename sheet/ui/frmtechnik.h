@@ -8,6 +8,7 @@
 #include "sheet/technikmodell.h"
 
 #include <QMap>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -28,6 +29,7 @@ namespace drel::ui {
 class TDDBCombo;
 class TDEdit;
 class TFrmHinweise;
+class TabelleTab;
 
 class TFrmTechnik : public TDForm {
     Q_OBJECT
@@ -52,6 +54,7 @@ public:
     QTabWidget* PageControl1() const { return PageControl1_; }
     chart::TDChart* DChart1() const { return DChart1_; }
     TFrmHinweise* hinweise() const { return hinweise_; }
+    TabelleTab* tabelle() const { return tabelle_; } // "Tabelle Leistungsdaten"
     QPushButton* btnUnlock() const { return btnUnlock_; }
     QPushButton* btnLock() const { return btnLock_; }
 
@@ -88,8 +91,12 @@ private:
     void feldVerlassen(sheet::Eingabe e);
     void schritt(sheet::Eingabe e, int richtung);
     void diagrammZeigen();
+    // Fills the active product page unless it shows the current article and refrigerant.
+    void seiteFuellen();
 
     sheet::TechnikModell modell_;
+    db::TDataModule1& dm_;
+    calc::TStoff& stoff_;
     const calc::Einheiten& einheiten_;
     TFrmHinweise* hinweise_ = nullptr;
     bool zeigt_ = false;
@@ -111,11 +118,14 @@ private:
     QPushButton* CancelBtn_ = nullptr;
     QPushButton* BitBtn3_ = nullptr;
     QTabWidget* PageControl1_ = nullptr;
+    TabelleTab* tabelle_ = nullptr;
     QWidget* TabSheet8_ = nullptr;
     chart::TDChart* DChart1_ = nullptr;
     QWidget* LegPnl_[3] = {};
     QLabel* lblLeg_[3] = {};
     QMenu* TechMenu_ = nullptr;
+    QMap<QWidget*, std::function<void(db::TDataModule1&, qint32)>> fueller_;
+    QMap<QWidget*, QString> gefuelltFuer_; // article id and refrigerant each page shows
     QAction* Alternativ_ = nullptr;
     QAction* AlternativSchliessen_ = nullptr;
 };

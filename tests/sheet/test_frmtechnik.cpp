@@ -6,6 +6,7 @@
 #include "katalog.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
@@ -20,7 +21,11 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <QToolButton>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -214,6 +219,92 @@ TEST_F(FrmTechnikTest, PagesMenuAndPrintButton) {
         legenden += l.sichtbar ? 1 : 0;
     EXPECT_GT(legenden, 0);
     EXPECT_FALSE(blatt->DChart1()->anzeige().isNull());
+}
+
+// The product pages fill on first show, from the article the sheet shows.
+TEST_F(FrmTechnikTest, ProductPagesFillWhenShown) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    QTabWidget* seiten = blatt->PageControl1();
+    auto* raster = seiten->widget(0)->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    ASSERT_TRUE(raster);
+    // "Techn. Daten" is the active page when the sheet opens: filled with values.
+    ASSERT_GT(raster->rowCount(), 0);
+    EXPECT_FALSE(raster->item(0, 0)->text().trimmed().isEmpty());
+    EXPECT_FALSE(raster->item(0, 1)->text().trimmed().isEmpty());
+    EXPECT_TRUE(raster->isColumnHidden(2));
+    EXPECT_EQ(raster->item(0, 2)->text(), QStringLiteral("0"));
+    // Another page is empty until shown, then holds its memos.
+    QWidget* liefer = seiten->widget(2);
+    auto memos = [](QWidget* w, const char* hint) {
+        int n = 0;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            n += l->property("hint").toString() == QLatin1String(hint) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(memos(liefer, "21"), 0);
+    seiten->setCurrentIndex(2);
+    EXPECT_GT(memos(liefer, "21"), 0);
+    // Showing it again for the same article does not build the memos twice.
+    const int n = memos(liefer, "21");
+    seiten->setCurrentIndex(0);
+    seiten->setCurrentIndex(2);
+    EXPECT_EQ(memos(liefer, "21"), n);
+}
+
+// The performance table: "Berechnen" rates the sheet's article over the ranges the
+// envelope set; cells beyond the envelope are greyed and empty, never plain.
+TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(6);
+    TabelleTab* tab = blatt->tabelle();
+    EXPECT_EQ(tab->spin(1)->value(), blatt->model().SpinEdit1.wert);
+    EXPECT_EQ(tab->spin(5)->value(), blatt->model().SpinEdit5.wert);
+    EXPECT_EQ(tab->Grid()->rowCount(), 0);
+    // Widen t0 below the envelope so that some cells fall outside it.
+    tab->spin(1)->setValue(tab->spin(1)->minimum());
+    tab->Button1()->click();
+    QTableWidget* g = tab->Grid();
+    ASSERT_GT(g->rowCount(), sheet::LeistungsTabelle::kFesteZeilen);
+    ASSERT_GT(g->columnCount(), sheet::LeistungsTabelle::kFesteSpalten);
+    int werte = 0;
+    int draussen = 0;
+    for (int r = 2; r < g->rowCount(); ++r)
+        for (int c = 3; c < g->columnCount(); ++c) {
+            const QTableWidgetItem* z = g->item(r, c);
+            if (z->background().color() == QColor(200, 200, 200)) {
+                ++draussen;
+                EXPECT_TRUE(z->text().isEmpty()) << r << "," << c;
+            } else if (!z->text().isEmpty()) {
+                ++werte;
+            }
+        }
+    EXPECT_GT(werte, 0);
+    EXPECT_GT(draussen, 0);
+}
+
+// The tender text: built when its page is shown; unticking a part rebuilds without it.
+TEST_F(FrmTechnikTest, TenderTextFollowsItsCheckBoxes) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(7);
+    auto* tab = blatt->findChild<AusschreibungTab*>();
+    ASSERT_TRUE(tab);
+    const QString voll = tab->DRichEdit1()->toPlainText();
+    EXPECT_TRUE(voll.contains(QStringLiteral("Typ: QNX1-21"))) << voll.toStdString();
+    EXPECT_TRUE(voll.contains(QStringLiteral("Lieferumfang:")));
+    tab->CheckBox(3)->click();
+    const QString ohne = tab->DRichEdit1()->toPlainText();
+    EXPECT_FALSE(ohne.contains(QStringLiteral("Lieferumfang:")));
+    EXPECT_TRUE(ohne.contains(QStringLiteral("Typ: QNX1-21")));
+    // A new operating point while the page is shown: the text quotes it.
+    TDEdit* tc = blatt->eingabe(Eingabe::tc);
+    tc->setText(QStringLiteral("40"));
+    emit tc->returnPressed();
+    const QString neu = tab->DRichEdit1()->toPlainText();
+    EXPECT_TRUE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+40")))) << neu.toStdString();
+    EXPECT_FALSE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+45"))));
 }
 
 } // namespace

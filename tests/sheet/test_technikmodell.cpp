@@ -322,5 +322,38 @@ TEST_F(TechnikModellTest, UndockingKeepsThePointInCelsius) {
     EXPECT_EQ(betriebspunkt().kaeltemittel, kR404);
 }
 
+// The performance table and the tender text rate with what the sheet shows: the
+// condensing unit over the air inlet with its condenser, a duplex as two compressors.
+TEST_F(TechnikModellTest, TableAndTenderTakeTheSheetsValues) {
+    search::DatenblattDaten d =
+        Katalog::get().daten({QStringLiteral("CQN4-66 L")}, QStringLiteral("CQNX4-66 L"), kR404);
+    d.luko = true;
+    d.tle = QStringLiteral(" 32,0");
+    modell_->ausSuche(d);
+    modell_->FormShow();
+    TechnikModell& m = *modell_;
+    ASSERT_NE(m.AktArtikelID, 0);
+    m.tsaug.text = QStringLiteral("15,0");
+    TabellenEingabe e = m.tabellenEingabe();
+    EXPECT_TRUE(e.LukoModus);
+    ASSERT_NE(e.kondensator, nullptr);
+    EXPECT_FALSE(e.zweiVerdichter);
+    EXPECT_EQ(e.AktArtikelID, m.AktArtikelID);
+    EXPECT_EQ(e.kaeltemittel, m.KMListboxText);
+    EXPECT_DOUBLE_EQ(e.tsaug, 15.0);
+
+    oeffnen({QStringLiteral("EQN2-64")}, QStringLiteral("EQNX2-64"));
+    e = m.tabellenEingabe();
+    EXPECT_FALSE(e.LukoModus);
+    EXPECT_TRUE(e.zweiVerdichter);
+    const AusschreibungsWerte w = m.ausschreibungsWerte();
+    EXPECT_EQ(w.typ, m.ComboBox1Text);
+    EXPECT_EQ(w.qo, m.Q2.text.trimmed());
+    EXPECT_EQ(w.labelP,
+              m.Label19 ? QStringLiteral("Antriebsleistung") : QStringLiteral("Leistungsaufnahme"));
+    EXPECT_EQ(w.tempEinheit, QStringLiteral("°C"));
+    EXPECT_EQ(w.diffEinheit, QStringLiteral("K"));
+}
+
 } // namespace
 } // namespace drel::sheet

@@ -18,6 +18,7 @@
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 
@@ -30,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -321,6 +323,80 @@ int main(int argc, char** argv) {
                  blatt->PageControl1()->setCurrentIndex(1);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-einsatzgrenzen"));
              }},
+            {QStringLiteral("datenblatt-technik"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(0);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-technik"));
+             }},
+            {QStringLiteral("datenblatt-lieferumfang"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(2);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-lieferumfang"));
+             }},
+            {QStringLiteral("datenblatt-zubehoer"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(3);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-zubehoer"));
+             }},
+            {QStringLiteral("datenblatt-masse"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(4);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-masse"));
+             }},
+            {QStringLiteral("datenblatt-foto"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(5);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-foto"));
+             }},
+            {QStringLiteral("datenblatt-tabelle"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(6);
+                 // One step below the envelope shows the greyed cells beside the values.
+                 QSpinBox* t0Min = blatt->tabelle()->spin(1);
+                 t0Min->setValue(t0Min->value() - 5);
+                 blatt->tabelle()->Button1()->click();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-tabelle"));
+             }},
+            {QStringLiteral("datenblatt-ausschreibung"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 ui::TFrmTechnik* blatt = menue.datenblatt();
+                 blatt->PageControl1()->setCurrentIndex(7);
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-ausschreibung"));
+             }},
             {QStringLiteral("datenblatt-duplex"),
              [&] {
                  ui::TFrmTechnik* blatt =
@@ -334,6 +410,14 @@ int main(int argc, char** argv) {
                                                        QStringLiteral("R404A, R507"), true);
                  blatt->PageControl1()->setCurrentIndex(1);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz"));
+             }},
+            {QStringLiteral("datenblatt-satz-tabelle"),
+             [&] {
+                 ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
+                                                       QStringLiteral("R404A, R507"), true);
+                 blatt->PageControl1()->setCurrentIndex(6);
+                 blatt->tabelle()->Button1()->click();
+                 return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz-tabelle"));
              }},
             {QStringLiteral("datenblatt-8polig"),
              [&] {

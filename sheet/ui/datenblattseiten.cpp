@@ -1,0 +1,414 @@
+#include "sheet/ui/datenblattseiten.h"
+
+#include "chart/winfarbe.h"
+#include "db/errorboundary.h"
+#include "sheet/pages/seitenstand.h"
+#include "sheet/technikmodell.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace drel::ui {
+
+namespace {
+
+constexpr chart::WinFarbe kHellblau = 16245718;
+
+// Odd rows light blue, even rows the tooltip colour (rows and memos from 0).
+QColor wechselFarbe(int index) {
+    return index % 2 == 0 ? QColor::fromRgb(chart::zuQRgb(kHellblau))
+                          : QToolTip::palette().color(QPalette::ToolTipBase);
+}
+
+// A page: a scroll box holding a vertical stack; returns the stack.
+QVBoxLayout* rollSeite(QWidget* seite) {
+    auto* aussen = new QVBoxLayout(seite);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QScrollArea(seite);
+    box->setWidgetResizable(true);
+    box->setFrameShape(QFrame::NoFrame);
+    auto* inhalt = new QWidget(box);
+    auto* v = new QVBoxLayout(inhalt);
+    v->setContentsMargins(6, 6, 6, 6);
+    v->setSpacing(2);
+    box->setWidget(inhalt);
+    aussen->addWidget(box);
+    return v;
+}
+
+// A read-only grid without headers whose last column only marks the row.
+QTableWidget* gitter(const char* name, int spalten, QWidget* parent) {
+    auto* g = new QTableWidget(0, spalten, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setFocusPolicy(Qt::NoFocus);
+    g->setShowGrid(false);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setColumnHidden(spalten - 1, true);
+    g->verticalHeader()->setDefaultSectionSize(20);
+    return g;
+}
+
+QTableWidgetItem* zelle(const QString& text, int zeile, bool fett, Qt::Alignment ausrichtung) {
+    auto* z = new QTableWidgetItem(text);
+    z->setBackground(wechselFarbe(zeile));
+    z->setTextAlignment(ausrichtung | Qt::AlignVCenter);
+    if (fett) {
+        QFont f = z->font();
+        f.setBold(true);
+        z->setFont(f);
+    }
+    return z;
+}
+
+// The grid grows until every row is visible; the page scrolls instead of the grid.
+void hoeheAnpassen(QTableWidget* g) {
+    const int benoetigt = g->verticalHeader()->length() + 2 * g->frameWidth();
+    g->setFixedHeight(sheet::gitterHoehe(std::min(benoetigt, 40), benoetigt));
+}
+
+// A borderless, read-only, word-wrapping memo marked with the page's hint.
+QLabel* memo(const QString& text, const QString& hint, int index, bool fett, QWidget* parent) {
+    auto* m = new QLabel(text, parent);
+    m->setProperty("hint", hint);
+    m->setWordWrap(true);
+    m->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m->setAutoFillBackground(true);
+    QPalette p = m->palette();
+    p.setColor(QPalette::Window, wechselFarbe(index));
+    m->setPalette(p);
+    m->setContentsMargins(3, 2, 3, 2);
+    if (fett) {
+        QFont f = m->font();
+        f.setBold(true);
+        m->setFont(f);
+    }
+    return m;
+}
+
+void memosLoeschen(QVBoxLayout* v) {
+    while (QLayoutItem* item = v->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- Techn. Daten
+
+TechnDatenTab::TechnDatenTab(QWidget* parent) : QWidget(parent) {
+    QVBoxLayout* v = rollSeite(this);
+    StringGrid_ = gitter("StringGrid1", 3, this);
+    v->addWidget(StringGrid_);
+    Panel4_ = new QLabel(tr("Bemerkungen:"), this);
+    Panel4_->setObjectName(QStringLiteral("Panel4"));
+    Panel4_->hide();
+    v->addSpacing(6);
+    v->addWidget(Panel4_);
+    memos_ = new QVBoxLayout;
+    memos_->setSpacing(2);
+    v->addLayout(memos_);
+    v->addStretch(1);
+}
+
+void TechnDatenTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
+    db::runReported([&] { seite_.fuellen(dm, artikelId); });
+    const QList<sheet::TechnDatenZeile>& zeilen = seite_.zeilen();
+    StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
+    for (int r = 0; r < zeilen.size(); ++r) {
+        const sheet::TechnDatenZeile& z = zeilen.at(r);
+        StringGrid_->setItem(r, 0, zelle(z.spalte0, r, false, Qt::AlignRight));
+        StringGrid_->setItem(r, 1, zelle(z.spalte1, r, true, Qt::AlignLeft));
+        StringGrid_->setItem(r, 2, new QTableWidgetItem(z.spalte2));
+    }
+    StringGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    hoeheAnpassen(StringGrid_);
+    memosLoeschen(memos_);
+    for (const sheet::FussnotenMemo& m : seite_.memos())
+        memos_->addWidget(
+            memo(m.text, QStringLiteral("23"), memos_->count(), true, memos_->parentWidget()));
+    Panel4_->setVisible(seite_.bemerkungenSichtbar());
+}
+
+// ---------------------------------------------------------------- Lieferumfang, Zubehor
+
+TextTab::TextTab(sheet::TextSeitenArt art, QWidget* parent) : QWidget(parent), seite_(art) {
+    QVBoxLayout* v = rollSeite(this);
+    memos_ = new QVBoxLayout;
+    memos_->setSpacing(2);
+    v->addLayout(memos_);
+    v->addStretch(1);
+}
+
+void TextTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
+    db::runReported([&] { seite_.fuellen(dm, artikelId); });
+    memosLoeschen(memos_);
+    for (const QString& text : seite_.memos())
+        memos_->addWidget(
+            memo(text, seite_.memoHint(), memos_->count(), false, memos_->parentWidget()));
+}
+
+// ---------------------------------------------------------------- Produktfoto
+
+FotoTab::FotoTab(QWidget* parent) : QWidget(parent) {
+    QVBoxLayout* v = rollSeite(this);
+    Image2_ = new QLabel(this);
+    Image2_->setObjectName(QStringLiteral("Image2"));
+    unterschrift_ = new QLabel(tr("Abbildung ahnlich"), this);
+    unterschrift_->setObjectName(QStringLiteral("Label15"));
+    v->addWidget(Image2_, 0, Qt::AlignLeft);
+    v->addWidget(unterschrift_, 0, Qt::AlignLeft);
+    v->addStretch(1);
+}
+
+void FotoTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
+    db::runReported([&] { seite_.fuellen(dm, artikelId); });
+    const QPixmap bild(seite_.pfad());
+    if (bild.isNull()) {
+        Image2_->clear();
+    } else {
+        const QSize groesse = sheet::fotoAnzeigeGroesse(bild.size());
+        Image2_->setPixmap(bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    unterschrift_->setVisible(!bild.isNull());
+}
+
+// ---------------------------------------------------------------- Masse und Anschlusse
+
+MasseTab::MasseTab(QWidget* parent) : QWidget(parent) {
+    QVBoxLayout* v = rollSeite(this);
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    StringGrid_ = gitter("StringGrid2", 4, this);
+    v->addWidget(Image1_, 0, Qt::AlignLeft);
+    v->addWidget(StringGrid_);
+    v->addStretch(1);
+}
+
+void MasseTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
+    db::runReported([&] { seite_.fuellen(dm, artikelId); });
+    const QPixmap bild(seite_.zeichnungPfad());
+    if (bild.isNull())
+        Image1_->clear();
+    else // the drawing fits the page's width; it is larger than the page
+        Image1_->setPixmap(bild.width() > 560 ? bild.scaledToWidth(560, Qt::SmoothTransformation)
+                                              : bild);
+    const QList<sheet::AnschlussZeile>& zeilen = seite_.anschluesse();
+    StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
+    for (int r = 0; r < zeilen.size(); ++r) {
+        const sheet::AnschlussZeile& z = zeilen.at(r);
+        StringGrid_->setItem(r, 0, zelle(z.spalte0, r, true, Qt::AlignLeft));
+        StringGrid_->setItem(r, 1, zelle(z.spalte1, r, false, Qt::AlignLeft));
+        StringGrid_->setItem(r, 2, zelle(z.spalte2, r, false, Qt::AlignLeft));
+    }
+    StringGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    StringGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    StringGrid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    hoeheAnpassen(StringGrid_);
+}
+
+// ---------------------------------------------------------------- Tabelle Leistungsdaten
+
+TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+                       const sheet::TechnikModell& modell, QWidget* parent)
+    : QWidget(parent), dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(modell) {
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
+    auto* felder = new QHBoxLayout;
+    felder->setSpacing(4);
+    // Three fields each: lower bound, upper bound, step.
+    auto gruppe = [&](QWidget* box, int erstes, const QString& minText) {
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        const QString texte[3] = {minText, tr("max"), tr("Abstand")};
+        for (int i = 0; i < 3; ++i) {
+            auto* spin = new QSpinBox(box);
+            spin->setObjectName(QStringLiteral("SpinEdit%1").arg(erstes + i));
+            spins_[erstes + i - 1] = spin;
+            h->addWidget(new QLabel(texte[i], box));
+            h->addWidget(spin);
+        }
+    };
+    auto* Panel5 = new QWidget(this);
+    gruppe(Panel5, 1, tr("to min"));
+    Panel6_ = new QWidget(this);
+    Panel6_->setObjectName(QStringLiteral("Panel6"));
+    gruppe(Panel6_, 4, tr("tc min"));
+    Panel7_ = new QWidget(this);
+    Panel7_->setObjectName(QStringLiteral("Panel7"));
+    gruppe(Panel7_, 7, tr("tle min"));
+    Panel7_->hide();
+    Button1_ = new QPushButton(tr("Berechnen"), this);
+    Button1_->setObjectName(QStringLiteral("Button1"));
+    felder->addWidget(Panel5);
+    felder->addSpacing(12);
+    felder->addWidget(Panel6_);
+    felder->addWidget(Panel7_);
+    felder->addSpacing(12);
+    felder->addWidget(Button1_);
+    felder->addStretch(1);
+    v->addLayout(felder);
+    Grid_ = new QTableWidget(this);
+    Grid_->setObjectName(QStringLiteral("Grid"));
+    Grid_->setToolTip(tr("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
+    Grid_->horizontalHeader()->hide();
+    Grid_->verticalHeader()->hide();
+    Grid_->horizontalHeader()->setDefaultSectionSize(55);
+    Grid_->verticalHeader()->setDefaultSectionSize(20);
+    Grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->addWidget(Grid_, 1);
+    inFelder();
+    connect(Button1_, &QPushButton::clicked, this, &TabelleTab::Button1Click);
+    connect(spins_[0], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit1Change(); });
+    connect(spins_[1], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit2Change(); });
+}
+
+// The fields show the ranges; the controls clamp like the model's fields.
+void TabelleTab::inFelder() {
+    const sheet::SpinFeld* felder[9] = {
+        &bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
+        &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
+        &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    for (int i = 0; i < 9; ++i) {
+        const QSignalBlocker still(spins_[i]);
+        spins_[i]->setRange(static_cast<int>(felder[i]->min), static_cast<int>(felder[i]->max));
+        spins_[i]->setValue(static_cast<int>(felder[i]->wert));
+    }
+}
+
+void TabelleTab::fuellen() {
+    const std::pair<sheet::SpinFeld*, const sheet::SpinBereich*> bereiche[] = {
+        {&bereiche_.SpinEdit1, &modell_.SpinEdit1},
+        {&bereiche_.SpinEdit2, &modell_.SpinEdit2},
+        {&bereiche_.SpinEdit4, &modell_.SpinEdit4},
+        {&bereiche_.SpinEdit5, &modell_.SpinEdit5}};
+    for (const auto& [feld, bereich] : bereiche)
+        *feld =
+            sheet::SpinFeld{static_cast<double>(bereich->wert), static_cast<double>(bereich->min),
+                            static_cast<double>(bereich->max)};
+    inFelder();
+    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
+    Panel6_->setVisible(!eingabe.LukoModus);
+    Panel7_->setVisible(eingabe.LukoModus);
+    tabelle_ = sheet::LeistungsTabelle{};
+    gitterFuellen();
+}
+
+void TabelleTab::Button1Click() {
+    sheet::SpinFeld* felder[9] = {&bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
+                                  &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
+                                  &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    for (int i = 0; i < 9; ++i)
+        felder[i]->setzen(spins_[i]->value());
+    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
+    db::runReported(
+        [&] { tabelle_.Button1Click(dm_, stoff_, einheiten_, chart_, bereiche_, eingabe); });
+    inFelder();
+    gitterFuellen();
+}
+
+void TabelleTab::gitterFuellen() {
+    Grid_->clear();
+    Grid_->setColumnCount(tabelle_.spalten());
+    Grid_->setRowCount(tabelle_.zeilen());
+    const QColor grau(200, 200, 200);
+    for (int r = 0; r < tabelle_.zeilen(); ++r) {
+        for (int c = 0; c < tabelle_.spalten(); ++c) {
+            const sheet::TabellenZelle& z = tabelle_.zelle(c, r);
+            const bool wert = sheet::LeistungsTabelle::istWertZelle(c, r);
+            QTableWidgetItem* item = zelle(z.text, r - sheet::LeistungsTabelle::kFesteZeilen, wert,
+                                           wert ? Qt::AlignRight : Qt::AlignLeft);
+            if (r < sheet::LeistungsTabelle::kFesteZeilen ||
+                c < sheet::LeistungsTabelle::kFesteSpalten)
+                item->setBackground(Grid_->palette().color(QPalette::Button));
+            if (z.ausserhalb) {
+                // Beyond the envelope: greyed, never mistaken for a plain empty cell.
+                item->setBackground(grau);
+                item->setForeground(Qt::darkGray);
+            }
+            Grid_->setItem(r, c, item);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- Ausschreibungstexte
+
+AusschreibungTab::AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikModell& modell,
+                                   QWidget* parent)
+    : QWidget(parent), dm_(dm), modell_(modell) {
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
+    DRichEdit1_ = new QTextEdit(this);
+    DRichEdit1_->setObjectName(QStringLiteral("DRichEdit1"));
+    DRichEdit1_->setReadOnly(true);
+    DRichEdit1_->setTabStopDistance(DRichEdit1_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) *
+                                    8);
+    v->addWidget(DRichEdit1_, 1);
+    auto* h = new QHBoxLayout;
+    const QString texte[4] = {tr("Technische Daten"), tr("Beschreibung"), tr("Lieferumfang"),
+                              tr("Zubehor")};
+    for (int i = 0; i < 4; ++i) {
+        boxen_[i] = new QCheckBox(texte[i], this);
+        boxen_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        boxen_[i]->setChecked(true);
+        connect(boxen_[i], &QCheckBox::clicked, this, &AusschreibungTab::BitBtn5Click);
+        h->addWidget(boxen_[i]);
+    }
+    h->addStretch(1);
+    v->addLayout(h);
+}
+
+void AusschreibungTab::BitBtn5Click() {
+    const sheet::AusschreibungsAuswahl auswahl{boxen_[0]->isChecked(), boxen_[1]->isChecked(),
+                                               boxen_[2]->isChecked(), boxen_[3]->isChecked()};
+    sheet::AusschreibungsWerte werte = modell_.ausschreibungsWerte();
+    werte.titelLieferumfang = tr("Lieferumfang");
+    werte.titelZubehoer = tr("Zubehor");
+    const QFontMetrics fm = DRichEdit1_->fontMetrics();
+    const int tab = static_cast<int>(DRichEdit1_->tabStopDistance());
+    // Widths in the text area's font, a tab advancing to its next stop.
+    const sheet::TextBreite breite = [fm, tab](const QString& text) {
+        // Whole runs between tabs, measured as they are shaped, then the tab stop.
+        const QStringList teile = text.split(QLatin1Char('\t'));
+        int x = 0;
+        for (qsizetype k = 0; k < teile.size(); ++k) {
+            x += fm.horizontalAdvance(teile.at(k));
+            if (k + 1 < teile.size())
+                x = (x / tab + 1) * tab;
+        }
+        return x;
+    };
+    db::runReported([&] { text_.erstellen(dm_, modell_.AktArtikelID, auswahl, werte, breite); });
+    QString html;
+    for (const sheet::TextZeile& zeile : text_.zeilen()) {
+        for (const sheet::TextLauf& lauf : zeile) {
+            QString t = lauf.text.toHtmlEscaped();
+            if (lauf.fett)
+                t = QStringLiteral("<b>") + t + QStringLiteral("</b>");
+            if (lauf.unterstrichen)
+                t = QStringLiteral("<u>") + t + QStringLiteral("</u>");
+            html += t;
+        }
+        html += QStringLiteral("<br>");
+    }
+    DRichEdit1_->setHtml(QStringLiteral("<p style=\"white-space: pre-wrap\">") + html +
+                         QStringLiteral("</p>"));
+}
+
+} // namespace drel::ui
