@@ -194,6 +194,32 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::AusschreibungTab</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technische Daten</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Lieferumfang</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Zubehör</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::FotoTab</name>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation>Abbildung ähnlich</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
@@ -949,10 +975,6 @@
         <translation>Nm</translation>
     </message>
     <message>
-        <source>Diese Seite ist noch nicht verfügbar</source>
-        <translation>Diese Seite ist noch nicht verfügbar</translation>
-    </message>
-    <message>
         <source>Techn. Daten</source>
         <translation>Techn. Daten</translation>
     </message>
@@ -1014,6 +1036,44 @@
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
         <translation>Return oder Doppelklick für nähere Informationen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TabelleTab</name>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>to min</source>
+        <translation>to min</translation>
+    </message>
+    <message>
+        <source>tc min</source>
+        <translation>tc min</translation>
+    </message>
+    <message>
+        <source>tle min</source>
+        <translation>tle min</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
+        <translation>Klicken Sie einen Eintrag an, um die Daten oben zu übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TechnDatenTab</name>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Bemerkungen:</translation>
     </message>
 </context>
 </TS>

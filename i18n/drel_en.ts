@@ -194,6 +194,32 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::AusschreibungTab</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Scope of delivery</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessories</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::FotoTab</name>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation>Illustration similar</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
@@ -949,10 +975,6 @@
         <translation>Nm</translation>
     </message>
     <message>
-        <source>Diese Seite ist noch nicht verfügbar</source>
-        <translation>This page is not available yet</translation>
-    </message>
-    <message>
         <source>Techn. Daten</source>
         <translation>Technical data</translation>
     </message>
@@ -1014,6 +1036,44 @@
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
         <translation>Return or double click for more information</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TabelleTab</name>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>to min</source>
+        <translation>t0 min</translation>
+    </message>
+    <message>
+        <source>tc min</source>
+        <translation>tc min</translation>
+    </message>
+    <message>
+        <source>tle min</source>
+        <translation>tle min</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
+        <translation>Click an entry to take its data over into the fields above</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TechnDatenTab</name>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarks:</translation>
     </message>
 </context>
 </TS>

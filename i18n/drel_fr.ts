@@ -194,6 +194,32 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::AusschreibungTab</name>
+    <message>
+        <source>Technische Daten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::FotoTab</name>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
@@ -949,10 +975,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Diese Seite ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Techn. Daten</source>
         <translation type="unfinished" />
     </message>
@@ -1013,6 +1035,44 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TabelleTab</name>
+    <message>
+        <source>max</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>to min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>tc min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>tle min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::TechnDatenTab</name>
+    <message>
+        <source>Bemerkungen:</source>
         <translation type="unfinished" />
     </message>
 </context>
