@@ -112,22 +112,6 @@ std::optional<RateOptions> parse(QStringList args) {
     return o;
 }
 
-// Finds the article by ID or designation; "QNX4/..." also finds "QN4/...".
-bool findeArtikel(db::TDataModule1& dm, const QString& text) {
-    bool isId = false;
-    const int id = text.toInt(&isId);
-    if (isId)
-        return dm.TBArtikel.findKey({db::Value(qint32(id))});
-    if (dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(text)}, true))
-        return true;
-    QString ohneX = text;
-    const qsizetype x = ohneX.indexOf(QLatin1Char('X'), 1, Qt::CaseInsensitive);
-    if (x < 0)
-        return false;
-    ohneX.remove(x, 1);
-    return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
-}
-
 // The entry of a condenser for a refrigerant (by its ID), read from the table itself:
 // the cursors follow the base compressor while it is rated.
 std::optional<db::LukoEintrag> kondensator(const QString& programDir, qint32 kondensatorId,

@@ -93,21 +93,6 @@ std::optional<TableOptions> parse(const QStringList& args) {
     return o;
 }
 
-bool findeArtikel(db::TDataModule1& dm, const QString& text) {
-    bool isId = false;
-    const int id = text.toInt(&isId);
-    if (isId)
-        return dm.TBArtikel.findKey({db::Value(qint32(id))});
-    if (dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(text)}, true))
-        return true;
-    QString ohneX = text;
-    const qsizetype x = ohneX.indexOf(QLatin1Char('X'), 1, Qt::CaseInsensitive);
-    if (x < 0)
-        return false;
-    ohneX.remove(x, 1);
-    return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
-}
-
 // The unit's own condenser for the refrigerant, read from the tables themselves: the
 // cursors follow the base compressor while it is rated.
 std::optional<db::LukoEintrag> kondensator(db::TDataModule1& dm, qint32 kondensatorId,
