@@ -10,6 +10,8 @@
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
+#include "print/ergebnisdruck.h"
+#include "report/pdfausgabe.h"
 #include "search/suchmodell.h"
 
 #include <QFileInfo>
@@ -35,6 +37,7 @@ struct SearchOptions {
     bool csv = false;
     bool noEnvelope = false;
     QString reflibs;
+    QString pdf; // the result printout goes here
 };
 
 const QString kBefehl = QStringLiteral("search");
@@ -120,6 +123,8 @@ std::optional<SearchOptions> parse(const QStringList& args) {
                 return fehler(QStringLiteral("--n: keine ganze Zahl: '%1'").arg(value));
         } else if (a == QLatin1String("--reflibs")) {
             o.reflibs = value;
+        } else if (a == QLatin1String("--pdf")) {
+            o.pdf = value;
         } else {
             return fehler(QStringLiteral("unbekanntes Argument '%1'").arg(a));
         }
@@ -190,6 +195,24 @@ void printGrid(search::SuchModell& m, bool csv) {
     if (m.Panel10)
         std::printf("Fur Verflussigungstemperaturen unterhalb 20 C Leistungsdaten bitte "
                     "anfragen.\n");
+}
+
+// The result printout of the window: the heading and the rows the grid shows.
+bool ergebnisPdf(const search::SuchModell& m, const QString& datei) {
+    const search::ErgebnisListe& l = m.liste();
+    print::DruckRaster raster{{m.KopfTyp, m.KopfQo.trimmed()}};
+    for (int row = 1; row < l.RowCount(); ++row)
+        if (!l.zelle(0, row).isEmpty())
+            raster.push_back({l.zelle(0, row), l.zelle(1, row)});
+    auto bericht = print::ergebnisBerichtAnlegen();
+    bericht->setTitle(QStringLiteral("WUK 8.1"));
+    print::ergebnisBerichtFuellen(*bericht, raster, QStringLiteral("Seite"));
+    QString fehler;
+    if (!bericht::pdfSchreiben(*bericht, datei, fehler)) {
+        std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(fehler));
+        return false;
+    }
+    return true;
 }
 
 // The suction gas cannot be colder than t0; the window's model would refuse the
@@ -304,6 +327,8 @@ int cmdSearch(const QStringList& arguments) {
     if (!m.OKBtnClick(QString(), dienste))
         return 1; // the engine reported the fault
     printGrid(m, o.csv);
+    if (!o.pdf.isEmpty() && !ergebnisPdf(m, o.pdf))
+        return 1;
     if (const QString grund = leerGrund(m); !grund.isEmpty())
         std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(grund));
     return 0;

@@ -18,6 +18,7 @@ int cmdBuildDb(const QStringList& args);
 int cmdRate(const QStringList& args);
 int cmdSearch(const QStringList& args);
 int cmdTable(const QStringList& args);
+int cmdSheet(const QStringList& args);
 
 // The usage text of one command.
 void befehlsHilfe(const QString& befehl, FILE* out);

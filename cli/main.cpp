@@ -5,8 +5,11 @@
 #include "db/value.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -24,6 +27,7 @@ const Command kCommands[] = {
     {"search", "Verdichter oder Aggregate fuer einen Betriebspunkt suchen", drel::cli::cmdSearch},
     {"table", "Leistungstabelle eines Artikels ueber t0 und tc (oder Lufteintritt)",
      drel::cli::cmdTable},
+    {"sheet", "das Datenblatt eines Artikels als PDF-Brief", drel::cli::cmdSheet},
     {"build-db", "die Tabellen aus den XML-Exporten aufbauen", drel::cli::cmdBuildDb},
 };
 
@@ -77,10 +81,27 @@ int run(const Command& c, const QStringList& args) {
     return 1;
 }
 
+// Printing needs fonts, which only a GUI application object provides; it runs on
+// the offscreen platform, so no display is needed.
+bool brauchtSchrift(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "sheet") == 0 || std::strcmp(argv[i], "--pdf") == 0)
+            return true;
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv) {
+    if (!brauchtSchrift(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("drel-cli"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

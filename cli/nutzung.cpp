@@ -32,13 +32,14 @@ const std::map<QString, const char*>& texte() {
          "Aufruf: drel-cli search [--units] [--refrigerant R] [--t0 T] [--tc T | --air T]\n"
          "                        [--ts T] [--dtu K] [--q0 KW] [--series QN,QL,...]\n"
          "                        [--type TEXT] [--hz 50|60] [--n U/MIN] [--csv]\n"
-         "                        [--no-envelope] [--reflibs DIR] [--dir DIR]\n"
+         "                        [--no-envelope] [--pdf DATEI] [--reflibs DIR] [--dir DIR]\n"
          "  --units: Aggregate (Verdichtersaetze und Verflussigungssaetze) statt Verdichter\n"
          "  Serien: QN QL QN84 QNT EQN EQL W WT WY (Verdichter),\n"
          "          CQNR CQLR CQNL CQLL WEY (Aggregate)\n"
          "  Bereiche: t0 -273 bis 100, tc -100 bis 120, ts -80 bis 40 degC und nicht\n"
          "  unter t0, dtu 0 bis 50 K, q0 0 bis 1000 kW, n in den Grenzen der Serie.\n"
-         "  Eine leere Liste endet mit Exit-Code 0; der Grund steht auf stderr.\n"},
+         "  Eine leere Liste endet mit Exit-Code 0; der Grund steht auf stderr.\n"
+         "  --pdf: die Ergebnisliste zusaetzlich als Ausdruck in DATEI\n"},
         {"table",
          "Aufruf: drel-cli table --article <Bezeichnung oder ID> --refrigerant <Name>\n"
          "                       --t0 VON:BIS:SCHRITT (--tc VON:BIS:SCHRITT | --air "
@@ -46,6 +47,17 @@ const std::map<QString, const char*>& texte() {
          "                       [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
          "                       [--csv] [--reflibs DIR] [--dir DIR]\n"
          "  die Leistungstabelle des Datenblatts; --air fuer Verflussigungssaetze\n"},
+        {"sheet",
+         "Aufruf: drel-cli sheet --article <Bezeichnung oder ID> --refrigerant <Name>\n"
+         "                       --t0 <degC> (--tc <degC> | --air <degC>) --pdf DATEI\n"
+         "                       [--ts 20] [--dtu 0] [--hz 50] [--n 1450]\n"
+         "                       [--sections 1,2,...|all] [--language De|En|Fr|...]\n"
+         "                       [--settings DIR] [--reflibs DIR] [--dir DIR]\n"
+         "  das Datenblatt als PDF-Brief; Abschnitte nach Seite (1 Leistungsdaten,\n"
+         "  2 Technische Daten, 3 Einsatzgrenzen, 4 Lieferumfang, 5 Zubehoer, 6 Masse,\n"
+         "  7 Produktfoto, 8 Tabelle) oder performance, technical, limits, delivery,\n"
+         "  accessories, dimensions, photo, table; ohne --sections die Auswahl aus\n"
+         "  WUK.ini, Briefdaten aus den .dat-Dateien des Einstellungsordners\n"},
         {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
                      "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
                      "  neuer sind (mit --force immer)\n"},

@@ -57,6 +57,8 @@ bool Bericht::prepare() {
     prepared_.clear();
     error_.clear();
     try {
+        if (beforePrepare_)
+            beforePrepare_();
         for (const auto& seite : pages_)
             if (seite->isVisible())
                 Seitensetzer(*seite, beforePrint_, afterPrint_, prepared_).setzen();

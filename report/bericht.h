@@ -16,6 +16,9 @@ namespace drel::bericht {
 class Bericht {
 public:
     Bericht();
+    virtual ~Bericht() = default;
+    Bericht(const Bericht&) = delete;
+    Bericht& operator=(const Bericht&) = delete;
 
     // The document title (PDF metadata, print job name).
     const QString& title() const { return title_; }
@@ -45,6 +48,10 @@ public:
     void setBeforePrint(BerichtObjekt::Ereignis handler) { beforePrint_ = std::move(handler); }
     void setAfterPrint(BerichtObjekt::Ereignis handler) { afterPrint_ = std::move(handler); }
 
+    // Called at the start of every prepare(): a report whose handlers change
+    // visibility while it prints sets its starting state here.
+    void setBeforePrepare(std::function<void()> handler) { beforePrepare_ = std::move(handler); }
+
     // Lays out every visible page, clearing an earlier result. False (with
     // error()) when a handler failed or no page is visible.
     bool prepare();
@@ -64,6 +71,7 @@ private:
     std::vector<std::unique_ptr<Seite>> pages_;
     BerichtObjekt::Ereignis beforePrint_;
     BerichtObjekt::Ereignis afterPrint_;
+    std::function<void()> beforePrepare_;
     std::vector<GesetzteSeite> prepared_;
     QString error_;
 };

@@ -14,6 +14,9 @@ namespace drel::sheet {
 // The chart's size on the page "Einsatzgrenzen".
 inline const QSize kDiagrammGroesse(342, 244);
 
+// Fill colours of the legend boxes, in legend order.
+inline constexpr chart::WinFarbe kLegendenFarbe[3] = {15448477, 16046269, 16446684};
+
 class GrenzDiagramm {
 public:
     GrenzDiagramm();

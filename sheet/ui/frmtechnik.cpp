@@ -72,9 +72,6 @@ QWidget* stufenKnopf(const char* name, QWidget* parent) {
     return w;
 }
 
-// The colours of the legend swatches (Windows colour values).
-constexpr chart::WinFarbe kLegendenFarbe[3] = {15448477, 16046269, 16446684};
-
 void setzeSichtbar(QWidget* w, bool an) {
     if (w && w->isVisibleTo(w->parentWidget()) != an)
         w->setVisible(an);
@@ -384,7 +381,7 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
         zeile->setContentsMargins(0, 0, 0, 0);
         auto* feld = new QLabel(LegPnl_[i]);
         feld->setFixedSize(28, 14);
-        const QColor c = QColor::fromRgb(chart::zuQRgb(kLegendenFarbe[i]));
+        const QColor c = QColor::fromRgb(chart::zuQRgb(sheet::kLegendenFarbe[i]));
         feld->setStyleSheet(
             QStringLiteral("background: %1; border: 1px solid blue;").arg(c.name()));
         lblLeg_[i] = label(QByteArray("lblLeg").append(QByteArray::number(i + 1)).constData(),

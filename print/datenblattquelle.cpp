@@ -1,0 +1,247 @@
+#include "print/datenblattquelle.h"
+
+#include "calc/einheiten.h"
+#include "chart/grenztest.h"
+#include "chart/winfarbe.h"
+#include "db/cursor.h"
+#include "db/datamodule.h"
+#include "db/errorboundary.h"
+#include "sheet/grenzdiagramm.h"
+#include "sheet/pages/leistungstabelle.h"
+#include "sheet/pages/masseseite.h"
+#include "sheet/pages/spaltentext.h"
+#include "sheet/pages/technDaten.h"
+#include "sheet/pages/textseite.h"
+#include "sheet/technikmodell.h"
+#include "state/sprache.h"
+
+#include <QCoreApplication>
+
+namespace drel::print {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("drel::print::DatenblattDruck", text);
+}
+
+QString temperatur(const calc::Einheiten& e) {
+    return e.text(calc::EinheitGruppe::Temperatur).left(2);
+}
+
+QString differenz(const calc::Einheiten& e) {
+    return e.text(calc::EinheitGruppe::Temperatur).mid(7, 1);
+}
+
+QString wert(const sheet::Feld& f) {
+    return f.text.trimmed();
+}
+
+// The frequency row while "Frequenz" is shown, else the speed row.
+WertZeile frequenzZeile(const sheet::TechnikModell& m) {
+    if (m.Frequenz && !m.Frequenz1)
+        return {tr("Frequenz"), wert(m.ediHz), QStringLiteral("Hz")};
+    return {tr("Drehzahl"), wert(m.ediN), QStringLiteral("1/min")};
+}
+
+WertZeile tcZeile(const sheet::TechnikModell& m, const calc::Einheiten& e) {
+    return {tr("Verflussigungstemperatur"), wert(m.tc.sichtbar ? m.tc : m.tcle), temperatur(e)};
+}
+
+// Text resource 316 (type 2): the note on refrigerants of high pressure.
+void kaeltemittelHinweis(db::TDataModule1& dm, const QString& kaeltemittel, DatenblattInhalt& i) {
+    const QString km = kaeltemittel.trimmed().toUpper();
+    if (km != u"R410A" && km != u"R744")
+        return;
+    if (!sheet::oeffnen(dm.TBTextRes) ||
+        !dm.TBTextRes.findKey({db::Value(qint32(316)), db::Value(qint32(2))}))
+        return;
+    const QString code = sprache().kurzCode;
+    const QString spalte = code.toUpper() == u"EN" ? QStringLiteral("Text")
+                                                   : QStringLiteral("Text_") + code;
+    i.kaeltemittelHinweisSichtbar = true;
+    i.kaeltemittelHinweis = sheet::feldText(dm.TBTextRes, spalte, code);
+}
+
+void technik(const DatenblattQuelle& q, DatenblattInhalt& i) {
+    sheet::TechnDatenSeite seite;
+    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
+    for (const sheet::TechnDatenZeile& z : seite.zeilen())
+        i.technik << QStringList{z.spalte0, z.spalte1};
+    i.bemerkungenTitel = tr("Bemerkungen:");
+    for (const sheet::FussnotenMemo& m : seite.memos())
+        i.bemerkungen << m.text;
+}
+
+void einsatzgrenzen(const DatenblattQuelle& q, DatenblattInhalt& i) {
+    sheet::TechnikModell& m = q.modell;
+    if (!m.diagramm().gezeichnet())
+        db::runReported([&] { m.DiagrammZeichnen(); });
+    // The legends are read while the page is active; the sheet's own state of the
+    // page is restored afterwards.
+    const bool aktiv = m.einsatzgrenzenAktiv;
+    db::runReported([&] { m.setEinsatzgrenzenAktiv(true); });
+    for (std::size_t k = 0; k < i.legende.size(); ++k) {
+        const sheet::Legende& l = m.Leg[k];
+        i.legende[k] = {l.sichtbar ? l.text : QString(),
+                        QColor::fromRgb(chart::zuQRgb(sheet::kLegendenFarbe[k]))};
+    }
+    m.einsatzgrenzenAktiv = aktiv;
+    i.diagramm = m.diagramm().zeichnung().anzeige;
+}
+
+QStringList memos(const DatenblattQuelle& q, sheet::TextSeitenArt art) {
+    sheet::TextSeite seite(art);
+    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
+    return seite.memos();
+}
+
+void masse(const DatenblattQuelle& q, DatenblattInhalt& i) {
+    sheet::MasseSeite seite;
+    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
+    if (!seite.zeichnungPfad().isEmpty())
+        i.zeichnung = QImage(seite.zeichnungPfad());
+    i.masseUnterschrift = tr("Masse und Anschlusse");
+    for (const sheet::AnschlussZeile& z : seite.anschluesse())
+        i.anschluesse << QStringList{z.spalte0, z.spalte1, z.spalte2};
+}
+
+void foto(const DatenblattQuelle& q, DatenblattInhalt& i) {
+    sheet::FotoSeite seite;
+    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
+    if (!seite.pfad().isEmpty())
+        i.foto = QImage(seite.pfad());
+    i.fotoUnterschrift = tr("Abbildung ahnlich");
+}
+
+void tabelle(const DatenblattQuelle& q, DatenblattInhalt& i) {
+    const sheet::TechnikModell& m = q.modell;
+    i.tabellenBedingungen = {frequenzZeile(m),
+                             WertZeile{tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
+                             WertZeile{tr("Sauggastemperatur"), wert(m.tsaug),
+                                       temperatur(q.einheiten)}};
+    sheet::LeistungsTabelle eigene;
+    const sheet::LeistungsTabelle* t = q.tabelle;
+    if (t == nullptr || t->spalten() == 0) {
+        // The ranges the sheet's last recalculation set, as the page starts with them.
+        sheet::TabBereiche b;
+        b.SpinEdit1 = {static_cast<double>(m.SpinEdit1.wert), static_cast<double>(m.SpinEdit1.min),
+                       static_cast<double>(m.SpinEdit1.max)};
+        b.SpinEdit2 = {static_cast<double>(m.SpinEdit2.wert), static_cast<double>(m.SpinEdit2.min),
+                       static_cast<double>(m.SpinEdit2.max)};
+        b.SpinEdit4 = {static_cast<double>(m.SpinEdit4.wert), static_cast<double>(m.SpinEdit4.min),
+                       static_cast<double>(m.SpinEdit4.max)};
+        b.SpinEdit5 = {static_cast<double>(m.SpinEdit5.wert), static_cast<double>(m.SpinEdit5.min),
+                       static_cast<double>(m.SpinEdit5.max)};
+        chart::GrenzChart chart;
+        db::runReported([&] {
+            eigene.Button1Click(q.dm, q.stoff, q.einheiten, chart, b, m.tabellenEingabe());
+        });
+        t = &eigene;
+    }
+    for (int r = 0; r < t->zeilen(); ++r) {
+        QStringList zeile;
+        for (int c = 0; c < t->spalten(); ++c)
+            zeile << t->text(c, r);
+        i.tabelle << zeile;
+    }
+}
+
+} // namespace
+
+std::array<WertZeile, 8> betriebspunktZeilen(const sheet::TechnikModell& m,
+                                             const calc::Einheiten& e) {
+    std::array<WertZeile, 8> z;
+    if (m.MotorSichtbar)
+        z[0] = {tr("Motor"), m.MotorComboText, QString()};
+    const WertZeile t0{tr("Verdampfungstemperatur"), wert(m.t0), temperatur(e)};
+    if (m.Panel12) {
+        // Two compressors at their own frequencies: both frequencies, then t0 and tc.
+        z[1] = {tr("Frequenz Verdichter 1"), wert(m.ediHz), QStringLiteral("Hz")};
+        z[2] = {tr("Frequenz Verdichter 2"), wert(m.ediHZ2), QStringLiteral("Hz")};
+        z[3] = t0;
+        z[4] = tcZeile(m, e);
+    } else {
+        z[1] = frequenzZeile(m);
+        z[2] = t0;
+        z[3] = tcZeile(m, e);
+        if (m.tle.sichtbar)
+            z[4] = {tr("Lufteintrittstemperatur"), wert(m.tle), temperatur(e)};
+    }
+    if (m.Unterkuehlung)
+        z[5] = {tr("Unterkuhlung"), wert(m.tu), differenz(e)};
+    z[6] = {tr("Sauggastemperatur"), wert(m.tsaug), temperatur(e)};
+    z[7] = {tr("Uberhitzung (Verdampfer)"), wert(m.tue), differenz(e)};
+    return z;
+}
+
+std::array<WertZeile, 8> ergebnisZeilen(const sheet::TechnikModell& m, const calc::Einheiten& e) {
+    const QString leistung = e.text(calc::EinheitGruppe::Leistung);
+    std::array<WertZeile, 8> z;
+    z[0] = {tr("Verdichterkalteleistung"), wert(m.Q2), leistung};
+    z[1] = {tr("Verdampferkalteleistung"), wert(m.Q3), leistung};
+    z[2] = {m.Label19 ? tr("Antriebsleistung") : tr("Leistungsaufnahme"), wert(m.pan),
+            e.text(calc::EinheitGruppe::Antrieb)};
+    if (m.spannung.sichtbar)
+        z[3] = {tr("Drehmoment"), wert(m.spannung), QStringLiteral("Nm")};
+    else if (m.stromtext)
+        z[3] = {tr("Stromaufnahme"), wert(m.strom), QStringLiteral("A")};
+    z[4] = {tr("Kalteleistungszahl (COP)"), wert(m.Edit4), QString()};
+    z[5] = {tr("Verflussigungsleistung"), wert(m.Edit7), leistung};
+    z[6] = {tr("Massenstrom"), wert(m.Edit5), QStringLiteral("kg/s")};
+    if (m.Panel13)
+        z[7] = {tr("Temperatur am Zwischenkuhleraustritt"), wert(m.tFUA), temperatur(e)};
+    return z;
+}
+
+ReiterSichtbar reiterSichtbar(const DatenblattQuelle& q) {
+    sheet::MasseSeite masse;
+    sheet::FotoSeite foto;
+    db::runReported([&] {
+        masse.fuellen(q.dm, q.modell.AktArtikelID);
+        foto.fuellen(q.dm, q.modell.AktArtikelID);
+    });
+    const bool zeichnung = masse.seiteSichtbar();
+    const bool bild = foto.seiteSichtbar();
+    return [zeichnung, bild](Abschnitt a) {
+        if (a == Abschnitt::Masse)
+            return zeichnung;
+        if (a == Abschnitt::Produktfoto)
+            return bild;
+        return true;
+    };
+}
+
+DatenblattInhalt datenblattInhalt(const DatenblattQuelle& q, const Druckauswahl& auswahl) {
+    const sheet::TechnikModell& m = q.modell;
+    DatenblattInhalt i;
+    i.typ = m.ComboBox1Text;
+    i.kaeltemittelLabel = tr("Kaltemittel");
+    i.kaeltemittel = m.KMListboxText;
+    i.fusszeile = tr("Anderungen vorbehalten.");
+    i.titel = {tr("Leistungsdaten"),   tr("Techn. Daten"),         tr("Einsatzgrenzen"),
+               tr("Lieferumfang"),     tr("Zubehor"),              tr("Masse und Anschlusse"),
+               tr("Produktfoto"),      tr("Tabelle Leistungsdaten")};
+    if (auswahl.enthaelt(Abschnitt::Leistungsdaten)) {
+        i.links = betriebspunktZeilen(m, q.einheiten);
+        i.rechts = ergebnisZeilen(m, q.einheiten);
+        kaeltemittelHinweis(q.dm, m.KMListboxText, i);
+    }
+    if (auswahl.enthaelt(Abschnitt::TechnischeDaten))
+        technik(q, i);
+    if (auswahl.enthaelt(Abschnitt::Einsatzgrenzen))
+        einsatzgrenzen(q, i);
+    if (auswahl.enthaelt(Abschnitt::Lieferumfang))
+        i.lieferumfang = memos(q, sheet::TextSeitenArt::Lieferumfang);
+    if (auswahl.enthaelt(Abschnitt::Zubehoer))
+        i.zubehoer = memos(q, sheet::TextSeitenArt::Zubehoer);
+    if (auswahl.enthaelt(Abschnitt::Masse))
+        masse(q, i);
+    if (auswahl.enthaelt(Abschnitt::Produktfoto))
+        foto(q, i);
+    if (auswahl.enthaelt(Abschnitt::TabelleLeistung))
+        tabelle(q, i);
+    return i;
+}
+
+} // namespace drel::print
