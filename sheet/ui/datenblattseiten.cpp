@@ -141,8 +141,8 @@ QString imDokumentOrdner(const QString& name) {
 
 // ---------------------------------------------------------------- Bild speichern
 
-BildSpeichern::BildSpeichern(QLabel* bild, std::function<QString()> vorschlag)
-    : QObject(bild), bild_(bild), vorschlag_(std::move(vorschlag)) {
+BildSpeichern::BildSpeichern(QLabel* bild, std::function<QString()> typ, bool foto)
+    : QObject(bild), bild_(bild), typ_(std::move(typ)), foto_(foto) {
     auto* aktion = new QAction(tr("Bild speichern"), bild);
     aktion->setObjectName(QStringLiteral("Bildspeichern1"));
     bild->addAction(aktion);
@@ -150,14 +150,17 @@ BildSpeichern::BildSpeichern(QLabel* bild, std::function<QString()> vorschlag)
     connect(aktion, &QAction::triggered, this, &BildSpeichern::Bildspeichern1Click);
 }
 
+QString BildSpeichern::vorschlag() const {
+    return sheet::bildDateiVorschlag(typ_(), foto_, tr("Photo"), tr("Mass"));
+}
+
 bool BildSpeichern::Bildspeichern1Click() {
     if (quelle_.isEmpty())
         return false;
     const QString titel = tr("Bild speichern");
     const QString filter = tr("Bilder (*.jpg *.jpeg)");
-    const QString vorschlag = imDokumentOrdner(vorschlag_());
-    const QString ziel =
-        wahl_ ? wahl_(titel, vorschlag, filter) : dateiDialog(bild_, titel, vorschlag, filter);
+    const QString ort = imDokumentOrdner(vorschlag());
+    const QString ziel = wahl_ ? wahl_(titel, ort, filter) : dateiDialog(bild_, titel, ort, filter);
     if (ziel.isEmpty())
         return false;
     // The file as it was loaded: the picture keeps its own format and quality.
@@ -231,9 +234,7 @@ FotoTab::FotoTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent
     QVBoxLayout* v = rollSeite(this);
     Image2_ = new QLabel(this);
     Image2_->setObjectName(QStringLiteral("Image2"));
-    speichern_ = new BildSpeichern(Image2_, [typ = std::move(typ)] {
-        return sheet::bildDateiVorschlag(typ(), true, tr("Photo"), tr("Mass"));
-    });
+    speichern_ = new BildSpeichern(Image2_, std::move(typ), true);
     unterschrift_ = new QLabel(tr("Abbildung ahnlich"), this);
     unterschrift_->setObjectName(QStringLiteral("Label15"));
     v->addWidget(Image2_, 0, Qt::AlignLeft);
@@ -260,9 +261,7 @@ MasseTab::MasseTab(std::function<QString()> typ, QWidget* parent) : QWidget(pare
     QVBoxLayout* v = rollSeite(this);
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
-    speichern_ = new BildSpeichern(Image1_, [typ = std::move(typ)] {
-        return sheet::bildDateiVorschlag(typ(), false, tr("Photo"), tr("Mass"));
-    });
+    speichern_ = new BildSpeichern(Image1_, std::move(typ), false);
     StringGrid_ = gitter("StringGrid2", 4, this);
     v->addWidget(Image1_, 0, Qt::AlignLeft);
     v->addWidget(StringGrid_);

@@ -49,8 +49,11 @@ QString imDokumentOrdner(const QString& name);
 class BildSpeichern : public QObject {
     Q_OBJECT
 public:
-    // `bild` gets the popup menu; `vorschlag` gives the proposed file name.
-    BildSpeichern(QLabel* bild, std::function<QString()> vorschlag);
+    // `bild` gets the popup menu; `typ` gives the sheet's type text for the proposed
+    // name, which ends in the caption of the photo or of the drawing.
+    BildSpeichern(QLabel* bild, std::function<QString()> typ, bool foto);
+    // The proposed file name (without folder).
+    QString vorschlag() const;
     void setDateiWahl(DateiWahl wahl) { wahl_ = std::move(wahl); }
     void setQuelle(const QString& pfad) { quelle_ = pfad; }
     const QString& quelle() const { return quelle_; }
@@ -59,7 +62,8 @@ public:
 
 private:
     QLabel* bild_;
-    std::function<QString()> vorschlag_;
+    std::function<QString()> typ_;
+    bool foto_;
     DateiWahl wahl_;
     QString quelle_;
 };
