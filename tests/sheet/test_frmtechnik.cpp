@@ -515,6 +515,9 @@ TEST_F(FrmTechnikTest, PicturePagesFollowTheirPicturesAndSave) {
     Katalog& k = Katalog::get();
     const QString pics = k.dir.filePath(QStringLiteral("Pics"));
     ASSERT_TRUE(QDir().mkpath(pics));
+    const QStringList typen = blatt->model().ComboBox1Items;
+    const QStringList ids = blatt->model().ComboBox1Ids;
+    ASSERT_GT(typen.size(), 1);
     ASSERT_TRUE(k.dm->TBArtikel.findKey({db::Value(blatt->model().AktArtikelID)}));
     const QString foto = sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Bild"));
     const QString mass = sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Masszeichnung"));
@@ -522,9 +525,11 @@ TEST_F(FrmTechnikTest, PicturePagesFollowTheirPicturesAndSave) {
         QFile::copy(QStringLiteral(DREL_SOURCE_DIR "/data/Pics/") + name, pics + '/' + name);
     const bool fotoDa = QFile::exists(pics + '/' + foto);
     const bool massDa = QFile::exists(pics + '/' + mass);
-    search::DatenblattDaten d =
-        k.daten({QStringLiteral("QN1-21")}, QString(), QStringLiteral("R404A, R507"));
-    d.typText = d.typen.value(0);
+    // A new sheet with the same list: the pictures are looked up again.
+    search::DatenblattDaten d = k.daten({}, QString(), QStringLiteral("R404A, R507"));
+    d.typen = typen;
+    d.artikelIds = ids;
+    d.typText = QStringLiteral("QNX1-21");
     blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
     blatt->resize(900, 620);
     blatt->ausSuche(d);
@@ -555,6 +560,24 @@ TEST_F(FrmTechnikTest, PicturePagesFollowTheirPicturesAndSave) {
         EXPECT_TRUE(QFile::exists(wahl.ziel));
     }
     EXPECT_TRUE(fotoDa && massDa) << "the sample article lacks a picture";
+    // Another type of the list has no picture here: its pages go, and the active photo
+    // page gives way to "Techn. Daten".
+    blatt->PageControl1()->setCurrentIndex(5);
+    auto* combo = blatt->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    int anderer = -1;
+    for (int i = 0; i < ids.size() && anderer < 0; ++i) {
+        ASSERT_TRUE(k.dm->TBArtikel.findKey({db::Value(ids.at(i).toInt())}));
+        if (sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Bild")) != foto &&
+            sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Masszeichnung")) != mass)
+            anderer = i;
+    }
+    ASSERT_GE(anderer, 0) << "every type of the list shares a picture";
+    combo->setCurrentIndex(anderer);
+    emit combo->activated(anderer);
+    ASSERT_NE(blatt->model().ComboBox1Text, QStringLiteral("QNX1-21"));
+    EXPECT_FALSE(blatt->reiterSichtbar(5));
+    EXPECT_FALSE(blatt->reiterSichtbar(4));
+    EXPECT_EQ(blatt->PageControl1()->currentIndex(), 0);
     blatt.reset();
     QDir(pics).removeRecursively();
 }
