@@ -211,6 +211,29 @@
         <source>Zubehor</source>
         <translation>Zubehör</translation>
     </message>
+    <message>
+        <source>Zu Word</source>
+        <translation>Zu Word</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::BildSpeichern</name>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Maß</translation>
+    </message>
+    <message>
+        <source>Bilder (*.jpg *.jpeg)</source>
+        <translation>Bilder (*.jpg *.jpeg)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
@@ -1067,6 +1090,46 @@
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
         <translation>Klicken Sie einen Eintrag an, um die Daten oben zu übernehmen</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>CSV speichern...</source>
+        <translation>CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Excel-Datei speichern...</source>
+        <translation>Excel-Datei speichern...</translation>
+    </message>
+    <message>
+        <source>In Zwischenablage kopieren</source>
+        <translation>In Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Leistungsdaten</translation>
+    </message>
+    <message>
+        <source>CSV speichern</source>
+        <translation>CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel-Datei speichern</source>
+        <translation>Excel-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Excel-Dateien (*.xlsx)</source>
+        <translation>Excel-Dateien (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,29 @@
         <source>Zubehor</source>
         <translation>Accessories</translation>
     </message>
+    <message>
+        <source>Zu Word</source>
+        <translation>To Word</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::BildSpeichern</name>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>Bilder (*.jpg *.jpeg)</source>
+        <translation>Pictures (*.jpg *.jpeg)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
@@ -1067,6 +1090,46 @@
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
         <translation>Click an entry to take its data over into the fields above</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>CSV speichern...</source>
+        <translation>Save CSV...</translation>
+    </message>
+    <message>
+        <source>Excel-Datei speichern...</source>
+        <translation>Save Excel file...</translation>
+    </message>
+    <message>
+        <source>In Zwischenablage kopieren</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Performance data</translation>
+    </message>
+    <message>
+        <source>CSV speichern</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel-Datei speichern</source>
+        <translation>Save Excel file</translation>
+    </message>
+    <message>
+        <source>Excel-Dateien (*.xlsx)</source>
+        <translation>Excel files (*.xlsx)</translation>
     </message>
 </context>
 <context>

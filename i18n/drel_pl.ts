@@ -211,6 +211,29 @@
         <source>Zubehor</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Zu Word</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::ui::BildSpeichern</name>
+    <message>
+        <source>Bild speichern</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bilder (*.jpg *.jpeg)</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
@@ -1066,6 +1089,46 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV speichern...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Excel-Datei speichern...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In Zwischenablage kopieren</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV speichern</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Excel-Datei speichern</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Excel-Dateien (*.xlsx)</source>
         <translation type="unfinished" />
     </message>
 </context>

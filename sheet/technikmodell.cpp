@@ -431,6 +431,15 @@ void TechnikModell::feldVerlassen(Eingabe e) {
     NeuesBild();
 }
 
+void TechnikModell::GridMouseUp(const PunktUebernahme& punkt) {
+    t0.text = shortestDecimal(punkt.t0);
+    if (Sptc)
+        tc.text = shortestDecimal(punkt.zeilenWert);
+    if (tle.sichtbar)
+        tle.text = shortestDecimal(punkt.zeilenWert);
+    feldVerlassen(Eingabe::t0);
+}
+
 void TechnikModell::ediNExit() {
     double n = zahl(ediN.text);
     if (AktArtikelID != 0) {

@@ -80,6 +80,10 @@ public:
     void ediNExit();
     void cmbHZSelect(const QString& text);
     void polClick();
+    // GridMouseUp: a point of the performance table becomes the operating point (t0,
+    // and tc or the air inlet temperature, whichever input is shown), then the
+    // leave-field handling checks and recalculates.
+    void GridMouseUp(const PunktUebernahme& punkt);
     void AusgabeFuellen();
     // The tab page "Einsatzgrenzen" became active (or not): legends follow it.
     void setEinsatzgrenzenAktiv(bool aktiv);

@@ -1,11 +1,22 @@
 #include "sheet/ui/datenblattseiten.h"
 
+#include "base/directories.h"
+#include "base/messagesink.h"
 #include "chart/winfarbe.h"
 #include "db/errorboundary.h"
 #include "sheet/pages/seitenstand.h"
+#include "sheet/pages/tabellenexport.h"
 #include "sheet/technikmodell.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +27,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolTip>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -108,7 +120,59 @@ void memosLoeschen(QVBoxLayout* v) {
     }
 }
 
+void schreibFehler(const QString& datei) {
+    report(QCoreApplication::translate("drel::ui::TabelleTab",
+                                       "Die Datei %1 kann nicht geschrieben werden.")
+               .arg(QDir::toNativeSeparators(datei)),
+           QCoreApplication::translate("drel::ui::TabelleTab", "Fehler"), MessageKind::Error);
+}
+
 } // namespace
+
+QString dateiDialog(QWidget* parent, const QString& titel, const QString& vorschlag,
+                    const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, titel, vorschlag, filter);
+}
+
+QString imDokumentOrdner(const QString& name) {
+    const QString ordner = verzeichnisse().dokumente;
+    return ordner.isEmpty() ? name : pfad(ordner, name);
+}
+
+// ---------------------------------------------------------------- Bild speichern
+
+BildSpeichern::BildSpeichern(QLabel* bild, std::function<QString()> typ, bool foto)
+    : QObject(bild), bild_(bild), typ_(std::move(typ)), foto_(foto) {
+    auto* aktion = new QAction(tr("Bild speichern"), bild);
+    aktion->setObjectName(QStringLiteral("Bildspeichern1"));
+    bild->addAction(aktion);
+    bild->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(aktion, &QAction::triggered, this, &BildSpeichern::Bildspeichern1Click);
+}
+
+QString BildSpeichern::vorschlag() const {
+    return sheet::bildDateiVorschlag(typ_(), foto_, tr("Photo"), tr("Mass"));
+}
+
+bool BildSpeichern::Bildspeichern1Click() {
+    if (quelle_.isEmpty())
+        return false;
+    const QString titel = tr("Bild speichern");
+    const QString filter = tr("Bilder (*.jpg *.jpeg)");
+    const QString ort = imDokumentOrdner(vorschlag());
+    const QString ziel = wahl_ ? wahl_(titel, ort, filter) : dateiDialog(bild_, titel, ort, filter);
+    if (ziel.isEmpty())
+        return false;
+    // The file as it was loaded: the picture keeps its own format and quality.
+    if (QFileInfo(ziel).absoluteFilePath() == QFileInfo(quelle_).absoluteFilePath())
+        return true;
+    QFile::remove(ziel);
+    if (!QFile::copy(quelle_, ziel)) {
+        schreibFehler(ziel);
+        return false;
+    }
+    return true;
+}
 
 // ---------------------------------------------------------------- Techn. Daten
 
@@ -166,10 +230,11 @@ void TextTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
 
 // ---------------------------------------------------------------- Produktfoto
 
-FotoTab::FotoTab(QWidget* parent) : QWidget(parent) {
+FotoTab::FotoTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent) {
     QVBoxLayout* v = rollSeite(this);
     Image2_ = new QLabel(this);
     Image2_->setObjectName(QStringLiteral("Image2"));
+    speichern_ = new BildSpeichern(Image2_, std::move(typ), true);
     unterschrift_ = new QLabel(tr("Abbildung ahnlich"), this);
     unterschrift_->setObjectName(QStringLiteral("Label15"));
     v->addWidget(Image2_, 0, Qt::AlignLeft);
@@ -180,6 +245,7 @@ FotoTab::FotoTab(QWidget* parent) : QWidget(parent) {
 void FotoTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
     db::runReported([&] { seite_.fuellen(dm, artikelId); });
     const QPixmap bild(seite_.pfad());
+    speichern_->setQuelle(bild.isNull() ? QString() : seite_.pfad());
     if (bild.isNull()) {
         Image2_->clear();
     } else {
@@ -191,10 +257,11 @@ void FotoTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
 
 // ---------------------------------------------------------------- Masse und Anschlusse
 
-MasseTab::MasseTab(QWidget* parent) : QWidget(parent) {
+MasseTab::MasseTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent) {
     QVBoxLayout* v = rollSeite(this);
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
+    speichern_ = new BildSpeichern(Image1_, std::move(typ), false);
     StringGrid_ = gitter("StringGrid2", 4, this);
     v->addWidget(Image1_, 0, Qt::AlignLeft);
     v->addWidget(StringGrid_);
@@ -204,6 +271,7 @@ MasseTab::MasseTab(QWidget* parent) : QWidget(parent) {
 void MasseTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
     db::runReported([&] { seite_.fuellen(dm, artikelId); });
     const QPixmap bild(seite_.zeichnungPfad());
+    speichern_->setQuelle(bild.isNull() ? QString() : seite_.zeichnungPfad());
     if (bild.isNull())
         Image1_->clear();
     else // the drawing fits the page's width; it is larger than the page
@@ -264,6 +332,21 @@ TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Ei
     felder->addWidget(Button1_);
     felder->addStretch(1);
     v->addLayout(felder);
+    // The computed table leaves the program as a file or through the clipboard.
+    auto* export_ = new QHBoxLayout;
+    export_->setSpacing(4);
+    auto knopf = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setEnabled(false);
+        export_->addWidget(b);
+        return b;
+    };
+    btnCsv_ = knopf("btnCsv", tr("CSV speichern..."));
+    btnXlsx_ = knopf("btnXlsx", tr("Excel-Datei speichern..."));
+    btnKopieren_ = knopf("btnKopieren", tr("In Zwischenablage kopieren"));
+    export_->addStretch(1);
+    v->addLayout(export_);
     Grid_ = new QTableWidget(this);
     Grid_->setObjectName(QStringLiteral("Grid"));
     Grid_->setToolTip(tr("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
@@ -273,10 +356,92 @@ TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Ei
     Grid_->verticalHeader()->setDefaultSectionSize(20);
     Grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     v->addWidget(Grid_, 1);
+    const QString tabIni = tabIniDatei();
+    if (!tabIni.isEmpty())
+        bereiche_.lesen(tabIni);
     inFelder();
     connect(Button1_, &QPushButton::clicked, this, &TabelleTab::Button1Click);
+    connect(btnCsv_, &QPushButton::clicked, this, &TabelleTab::csvSpeichern);
+    connect(btnXlsx_, &QPushButton::clicked, this, &TabelleTab::xlsxSpeichern);
+    connect(btnKopieren_, &QPushButton::clicked, this, &TabelleTab::inZwischenablage);
+    connect(Grid_, &QTableWidget::cellClicked, this, &TabelleTab::zelleGeklickt);
     connect(spins_[0], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit1Change(); });
     connect(spins_[1], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit2Change(); });
+}
+
+QString TabelleTab::tabIniDatei() {
+    return verzeichnisse().einstellungen.isEmpty() ? QString()
+                                                   : sheet::TabBereiche::standardDatei();
+}
+
+void TabelleTab::tabIniSchreiben() {
+    const QString datei = tabIniDatei();
+    if (datei.isEmpty())
+        return;
+    ausFeldern();
+    QDir().mkpath(QFileInfo(datei).absolutePath());
+    // A settings file that cannot be written keeps its previous ranges; nothing to say.
+    bereiche_.schreiben(datei);
+}
+
+void TabelleTab::ausFeldern() {
+    sheet::SpinFeld* felder[9] = {&bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
+                                  &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
+                                  &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    for (int i = 0; i < 9; ++i)
+        felder[i]->setzen(spins_[i]->value());
+}
+
+// GridMouseUp: only the left button without modifier keys, only on a value cell (the
+// headings are fixed cells that cannot become current).
+void TabelleTab::zelleGeklickt(int zeile, int spalte) {
+    if (QGuiApplication::keyboardModifiers() != Qt::NoModifier ||
+        !sheet::LeistungsTabelle::istWertZelle(spalte, zeile) || zeile >= tabelle_.zeilen() ||
+        spalte >= tabelle_.spalten())
+        return;
+    emit punktUebernehmen(tabelle_.GridMouseUp(spalte, zeile));
+}
+
+QString TabelleTab::dateiFragen(const QString& titel, const QString& endung,
+                                const QString& filter) {
+    QString typ = modell_.ComboBox1Text;
+    typ.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString vorschlag =
+        imDokumentOrdner(typ + QLatin1Char('-') + tr("Leistungsdaten") + endung);
+    return wahl_ ? wahl_(titel, vorschlag, filter) : dateiDialog(this, titel, vorschlag, filter);
+}
+
+bool TabelleTab::csvSpeichern() {
+    if (tabelle_.zeilen() == 0)
+        return false;
+    const QString datei =
+        dateiFragen(tr("CSV speichern"), QStringLiteral(".csv"), tr("CSV-Dateien (*.csv)"));
+    if (datei.isEmpty())
+        return false;
+    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle_))) {
+        schreibFehler(datei);
+        return false;
+    }
+    return true;
+}
+
+bool TabelleTab::xlsxSpeichern() {
+    if (tabelle_.zeilen() == 0)
+        return false;
+    const QString datei = dateiFragen(tr("Excel-Datei speichern"), QStringLiteral(".xlsx"),
+                                      tr("Excel-Dateien (*.xlsx)"));
+    if (datei.isEmpty())
+        return false;
+    if (!sheet::alsXlsx(tabelle_, datei)) {
+        schreibFehler(datei);
+        return false;
+    }
+    return true;
+}
+
+void TabelleTab::inZwischenablage() {
+    if (tabelle_.zeilen() > 0)
+        QGuiApplication::clipboard()->setText(sheet::alsTabText(tabelle_));
 }
 
 // The fields show the ranges; the controls clamp like the model's fields.
@@ -306,16 +471,12 @@ void TabelleTab::fuellen() {
     const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
     Panel6_->setVisible(!eingabe.LukoModus);
     Panel7_->setVisible(eingabe.LukoModus);
-    tabelle_ = sheet::LeistungsTabelle{};
-    gitterFuellen();
+    // LeistungsdatenHolen: the refresh of the active page builds the table.
+    Button1Click();
 }
 
 void TabelleTab::Button1Click() {
-    sheet::SpinFeld* felder[9] = {&bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
-                                  &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
-                                  &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
-    for (int i = 0; i < 9; ++i)
-        felder[i]->setzen(spins_[i]->value());
+    ausFeldern();
     const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
     db::runReported(
         [&] { tabelle_.Button1Click(dm_, stoff_, einheiten_, chart_, bereiche_, eingabe); });
@@ -324,6 +485,9 @@ void TabelleTab::Button1Click() {
 }
 
 void TabelleTab::gitterFuellen() {
+    const bool berechnet = tabelle_.zeilen() > 0;
+    for (QPushButton* b : {btnCsv_, btnXlsx_, btnKopieren_})
+        b->setEnabled(berechnet);
     Grid_->clear();
     Grid_->setColumnCount(tabelle_.spalten());
     Grid_->setRowCount(tabelle_.zeilen());
@@ -371,7 +535,28 @@ AusschreibungTab::AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikMod
         h->addWidget(boxen_[i]);
     }
     h->addStretch(1);
+    BitBtn2_ = new QPushButton(tr("Zu Word"), this);
+    BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    connect(BitBtn2_, &QPushButton::clicked, this, &AusschreibungTab::BitBtn2Click);
+    h->addWidget(BitBtn2_);
     v->addLayout(h);
+}
+
+// There is no automation object to paste into an open document here: the text always
+// takes the temporary-file route, opened with the desktop's application for it.
+bool AusschreibungTab::BitBtn2Click() {
+    QString datei;
+    db::runReported([&] { datei = sheet::zuWordDateiSchreiben(text_); });
+    if (datei.isEmpty()) {
+        schreibFehler(pfad(verzeichnisse().einstellungen, QStringLiteral("DrelTmp.Doc")));
+        return false;
+    }
+    const QUrl url = QUrl::fromLocalFile(datei);
+    if (oeffner_)
+        oeffner_(url);
+    else
+        QDesktopServices::openUrl(url);
+    return true;
 }
 
 void AusschreibungTab::BitBtn5Click() {

@@ -102,7 +102,21 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
     ausModell();
 }
 
-TFrmTechnik::~TFrmTechnik() = default;
+// FormDestroy: the performance-table ranges go back into Tab.ini.
+TFrmTechnik::~TFrmTechnik() {
+    tabelle_->tabIniSchreiben();
+}
+
+bool TFrmTechnik::reiterSichtbar(int index) const {
+    return PageControl1_->isTabVisible(index);
+}
+
+void TFrmTechnik::setDateiWahl(
+    const std::function<QString(const QString&, const QString&, const QString&)>& wahl) {
+    tabelle_->setDateiWahl(wahl);
+    masse_->bildSpeichern()->setDateiWahl(wahl);
+    foto_->bildSpeichern()->setDateiWahl(wahl);
+}
 
 // ---------------------------------------------------------------- building
 
@@ -405,8 +419,11 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     auto* technik = new TechnDatenTab;
     auto* liefer = new TextTab(sheet::TextSeitenArt::Lieferumfang);
     auto* zubehoer = new TextTab(sheet::TextSeitenArt::Zubehoer);
-    auto* masse = new MasseTab;
-    auto* foto = new FotoTab;
+    const auto typ = [this] { return modell_.ComboBox1Text; };
+    auto* masse = new MasseTab(typ);
+    auto* foto = new FotoTab(typ);
+    masse_ = masse;
+    foto_ = foto;
     const std::pair<QWidget*, const char*> namen[] = {{technik, "TabSheet2"},
                                                       {liefer, "TabSheet6"},
                                                       {zubehoer, "TabSheet5"},
@@ -419,8 +436,6 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     fueller_.insert(liefer, [liefer](db::TDataModule1& dm, qint32 id) { liefer->fuellen(dm, id); });
     fueller_.insert(zubehoer,
                     [zubehoer](db::TDataModule1& dm, qint32 id) { zubehoer->fuellen(dm, id); });
-    fueller_.insert(masse, [masse](db::TDataModule1& dm, qint32 id) { masse->fuellen(dm, id); });
-    fueller_.insert(foto, [foto](db::TDataModule1& dm, qint32 id) { foto->fuellen(dm, id); });
     PageControl1_->addTab(technik, tr("Techn. Daten"));
     PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
     PageControl1_->addTab(liefer, tr("Lieferumfang"));
@@ -430,8 +445,14 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     tabelle_ = new TabelleTab(dm_, stoff_, einheiten_, modell_);
     tabelle_->setObjectName(QStringLiteral("TabSheet7"));
     fueller_.insert(tabelle_, [this](db::TDataModule1&, qint32) { tabelle_->fuellen(); });
+    connect(tabelle_, &TabelleTab::punktUebernehmen, this,
+            [this](const sheet::PunktUebernahme& punkt) {
+                db::runReported([&] { modell_.GridMouseUp(punkt); });
+                ausModell();
+            });
     PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
     auto* ausschreibung = new AusschreibungTab(dm_, modell_);
+    ausschreibung_ = ausschreibung;
     fueller_.insert(ausschreibung,
                     [ausschreibung](db::TDataModule1&, qint32) { ausschreibung->BitBtn5Click(); });
     TabSheet8_ = ausschreibung;
@@ -679,6 +700,7 @@ void TFrmTechnik::ausModell() {
     if (!m.TabSheet8 && PageControl1_->currentIndex() == tab8)
         PageControl1_->setCurrentIndex(0);
     PageControl1_->setTabVisible(tab8, m.TabSheet8);
+    bildSeitenFuellen();
     for (int i = 0; i < 3; ++i) {
         lblLeg_[i]->setText(m.Leg[i].text);
         setzeSichtbar(LegPnl_[i], m.Leg[i].sichtbar);
@@ -690,6 +712,23 @@ void TFrmTechnik::ausModell() {
     if (neu && isVisible())
         hinweise_->ZeigenOderSchliessen();
     seiteFuellen();
+}
+
+void TFrmTechnik::bildSeitenFuellen() {
+    if (modell_.AktArtikelID == 0 || modell_.AktArtikelID == bilderFuer_)
+        return;
+    bilderFuer_ = modell_.AktArtikelID;
+    masse_->fuellen(dm_, bilderFuer_);
+    foto_->fuellen(dm_, bilderFuer_);
+    // A page whose picture is missing is hidden; when it was active, "Techn. Daten"
+    // takes its place.
+    for (QWidget* seite : {static_cast<QWidget*>(masse_), static_cast<QWidget*>(foto_)}) {
+        const int index = PageControl1_->indexOf(seite);
+        const bool sichtbar = seite == masse_ ? masse_->seiteSichtbar() : foto_->seiteSichtbar();
+        if (!sichtbar && PageControl1_->currentIndex() == index)
+            PageControl1_->setCurrentIndex(0);
+        PageControl1_->setTabVisible(index, sichtbar);
+    }
 }
 
 void TFrmTechnik::seiteFuellen() {

@@ -30,6 +30,9 @@ class TDDBCombo;
 class TDEdit;
 class TFrmHinweise;
 class TabelleTab;
+class MasseTab;
+class FotoTab;
+class AusschreibungTab;
 
 class TFrmTechnik : public TDForm {
     Q_OBJECT
@@ -55,6 +58,17 @@ public:
     chart::TDChart* DChart1() const { return DChart1_; }
     TFrmHinweise* hinweise() const { return hinweise_; }
     TabelleTab* tabelle() const { return tabelle_; } // "Tabelle Leistungsdaten"
+    MasseTab* masse() const { return masse_; }       // "Masse und Anschlusse"
+    FotoTab* foto() const { return foto_; }          // "Produktfoto"
+    AusschreibungTab* ausschreibung() const { return ausschreibung_; }
+    // Whether the tab page at `index` of PageControl1 is shown ("Techn. Daten" 0,
+    // "Einsatzgrenzen" 1, "Lieferumfang" 2, "Zubehor" 3, "Masse und Anschlusse" 4,
+    // "Produktfoto" 5, "Tabelle Leistungsdaten" 6, "Ausschreibungstexte" 7): pages of
+    // pictures the article does not have are hidden.
+    bool reiterSichtbar(int index) const;
+    // The file choice of every save command of the pages (tests hand in their own).
+    void setDateiWahl(
+        const std::function<QString(const QString&, const QString&, const QString&)>& wahl);
     QPushButton* btnUnlock() const { return btnUnlock_; }
     QPushButton* btnLock() const { return btnLock_; }
 
@@ -93,6 +107,8 @@ private:
     void diagrammZeigen();
     // Fills the active product page unless it shows the current article and refrigerant.
     void seiteFuellen();
+    // MasseHolen and BildHolen: the picture pages follow every new article.
+    void bildSeitenFuellen();
 
     sheet::TechnikModell modell_;
     db::TDataModule1& dm_;
@@ -119,6 +135,10 @@ private:
     QPushButton* BitBtn3_ = nullptr;
     QTabWidget* PageControl1_ = nullptr;
     TabelleTab* tabelle_ = nullptr;
+    MasseTab* masse_ = nullptr;
+    FotoTab* foto_ = nullptr;
+    AusschreibungTab* ausschreibung_ = nullptr;
+    qint32 bilderFuer_ = 0; // the article the picture pages show
     QWidget* TabSheet8_ = nullptr;
     chart::TDChart* DChart1_ = nullptr;
     QWidget* LegPnl_[3] = {};

@@ -1,18 +1,22 @@
 // The data sheet opened from a search result on the sample catalogue: its shown
 // capacity, power and current against drel-cli for the same point, the result list
 // against the sheet, and the widgets bound to the model.
+#include "base/directories.h"
 #include "base/ui/tdedit.h"
 #include "chart/ui/tdchart.h"
 #include "katalog.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/pages/tabellenexport.h"
 #include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
+#include "tests/common/xlsxzellen.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,10 +27,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QUrl>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -83,6 +90,9 @@ protected:
         setBeepHook([] {});
         sheet::testing::einheitenSI(einheiten);
         programmschalter() = Programmschalter{};
+        vorher = verzeichnisse();
+        verzeichnisse().einstellungen = ini.filePath(QStringLiteral("DrelWUK"));
+        verzeichnisse().dokumente = ini.path();
         Katalog& k = Katalog::get();
         suche = std::make_unique<TFrmSuche>(einheiten);
         suche->setSuchIni(ini.filePath(QStringLiteral("search.ini")));
@@ -99,7 +109,12 @@ protected:
                              blatt->show();
                          });
     }
-    void TearDown() override { setBeepHook({}); }
+    void TearDown() override {
+        // The sheet writes Tab.ini when it goes; into this test's settings directory.
+        blatt.reset();
+        verzeichnisse() = vorher;
+        setBeepHook({});
+    }
 
     // The typical request: QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW; then the
     // data-sheet button on the preselected row.
@@ -119,6 +134,7 @@ protected:
     }
 
     QTemporaryDir ini;
+    Verzeichnisse vorher;
     calc::Einheiten einheiten;
     std::unique_ptr<TFrmSuche> suche;
     std::unique_ptr<TFrmTechnik1> blatt;
@@ -257,11 +273,13 @@ TEST_F(FrmTechnikTest, ProductPagesFillWhenShown) {
 TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
     typischeAnfrageOeffnen();
     ASSERT_TRUE(blatt);
-    blatt->PageControl1()->setCurrentIndex(6);
     TabelleTab* tab = blatt->tabelle();
+    EXPECT_EQ(tab->Grid()->rowCount(), 0);
+    // Showing the page builds the table over the envelope's ranges.
+    blatt->PageControl1()->setCurrentIndex(6);
     EXPECT_EQ(tab->spin(1)->value(), blatt->model().SpinEdit1.wert);
     EXPECT_EQ(tab->spin(5)->value(), blatt->model().SpinEdit5.wert);
-    EXPECT_EQ(tab->Grid()->rowCount(), 0);
+    EXPECT_GT(tab->Grid()->rowCount(), sheet::LeistungsTabelle::kFesteZeilen);
     // Widen t0 below the envelope so that some cells fall outside it.
     tab->spin(1)->setValue(tab->spin(1)->minimum());
     tab->Button1()->click();
@@ -305,6 +323,291 @@ TEST_F(FrmTechnikTest, TenderTextFollowsItsCheckBoxes) {
     const QString neu = tab->DRichEdit1()->toPlainText();
     EXPECT_TRUE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+40")))) << neu.toStdString();
     EXPECT_FALSE(neu.contains(QRegularExpression(QStringLiteral("tc:\t+45"))));
+}
+
+// The file choice a test hands to the sheet: remembers the proposal, answers `ziel`.
+struct Wahl {
+    QString ziel;
+    QString vorschlag;
+    int fragen = 0;
+    DateiWahl funktion() {
+        return [this](const QString&, const QString& v, const QString&) {
+            vorschlag = v;
+            ++fragen;
+            return ziel;
+        };
+    }
+};
+
+QStringList gitterZeile(const QTableWidget* g, int zeile) {
+    QStringList texte;
+    for (int c = 0; c < g->columnCount(); ++c)
+        texte << g->item(zeile, c)->text().trimmed();
+    return texte;
+}
+
+// The exports write what the grid shows; a file that cannot be written is reported.
+TEST_F(FrmTechnikTest, TableExportsEqualTheGrid) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    TabelleTab* tab = blatt->tabelle();
+    // Nothing computed yet: nothing to export.
+    EXPECT_FALSE(tab->btnCsv()->isEnabled());
+    EXPECT_FALSE(tab->btnXlsx()->isEnabled());
+    EXPECT_FALSE(tab->btnKopieren()->isEnabled());
+    blatt->PageControl1()->setCurrentIndex(6);
+    ASSERT_TRUE(tab->btnCsv()->isEnabled());
+    EXPECT_TRUE(tab->btnXlsx()->isEnabled());
+    EXPECT_TRUE(tab->btnKopieren()->isEnabled());
+    const QTableWidget* g = tab->Grid();
+    const qsizetype kopf = tab->tabelle().kopf().size();
+
+    Wahl wahl;
+    wahl.ziel = ini.filePath(QStringLiteral("tabelle.csv"));
+    blatt->setDateiWahl(wahl.funktion());
+    tab->btnCsv()->click();
+    EXPECT_EQ(wahl.vorschlag, ini.filePath(QStringLiteral("QNX1-21-Leistungsdaten.csv")));
+    QFile csv(wahl.ziel);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"));
+    ASSERT_GE(zeilen.size(), kopf + 1 + g->rowCount());
+    EXPECT_TRUE(zeilen.at(kopf).isEmpty());
+    for (int r = 0; r < g->rowCount(); ++r)
+        EXPECT_EQ(zeilen.at(kopf + 1 + r).split(QLatin1Char(';')), gitterZeile(g, r)) << r;
+
+    if (!QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty()) {
+        wahl.ziel = ini.filePath(QStringLiteral("tabelle.xlsx"));
+        tab->btnXlsx()->click();
+        EXPECT_TRUE(wahl.vorschlag.endsWith(QLatin1String("/QNX1-21-Leistungsdaten.xlsx")));
+        const QMap<QString, QString> z = drel::testing::xlsxZellen(wahl.ziel);
+        int zahlen = 0;
+        for (int r = 0; r < g->rowCount(); ++r)
+            for (int c = 0; c < g->columnCount(); ++c) {
+                const QString gezeigt = g->item(r, c)->text().trimmed();
+                const QString name = drel::testing::zellName(c, r + static_cast<int>(kopf) + 1);
+                if (gezeigt.isEmpty()) {
+                    EXPECT_FALSE(z.contains(name)) << name.toStdString();
+                } else if (sheet::LeistungsTabelle::istWertZelle(c, r)) {
+                    // A number as the grid shows it (German separators, rounded).
+                    EXPECT_NEAR(z.value(name).toDouble(), zahl(gezeigt), 0.5) << name.toStdString();
+                    ++zahlen;
+                }
+            }
+        EXPECT_GT(zahlen, 0);
+    }
+
+    tab->btnKopieren()->click();
+    const QString ablage = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(ablage, sheet::alsTabText(tab->tabelle()));
+    EXPECT_TRUE(ablage.contains(gitterZeile(g, 2).join(QLatin1Char('\t'))));
+
+    // A cancelled dialog writes nothing and says nothing; an unwritable file is reported.
+    RecordingSink sink;
+    ScopedMessageSink umleitung(&sink);
+    wahl.ziel.clear();
+    EXPECT_FALSE(tab->csvSpeichern());
+    EXPECT_TRUE(sink.messages.isEmpty());
+    wahl.ziel = ini.filePath(QStringLiteral("fehlt/tabelle.csv"));
+    EXPECT_FALSE(tab->csvSpeichern());
+    EXPECT_FALSE(tab->xlsxSpeichern());
+    ASSERT_EQ(sink.messages.size(), 2);
+    EXPECT_TRUE(sink.messages.at(0).text.contains(QStringLiteral("tabelle.csv")));
+}
+
+// A left click on a value cell takes its column's t0 and its block's tc over; the
+// fixed heading rows and columns take nothing.
+TEST_F(FrmTechnikTest, ClickOnAValueCellTakesThePointOver) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(6);
+    QTableWidget* g = blatt->tabelle()->Grid();
+    auto klick = [g](int zeile, int spalte, Qt::KeyboardModifiers tasten = {}) {
+        const QRect feld = g->visualItemRect(g->item(zeile, spalte));
+        ASSERT_TRUE(g->viewport()->rect().contains(feld.center())) << zeile << "," << spalte;
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, tasten, feld.center());
+    };
+    ASSERT_GT(g->columnCount(), 4);
+    const QString q2 = text("Q2");
+    // The power row of the first block: tc comes from the block's first row.
+    double t0 = zahl(g->item(1, 4)->text());
+    double tc = zahl(g->item(2, 1)->text());
+    ASSERT_TRUE(g->item(3, 1)->text().isEmpty());
+    klick(3, 4);
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), t0);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tc)->AsFloat(), tc);
+    EXPECT_NE(text("Q2"), q2);
+    // The page shows the table again for the new point.
+    ASSERT_GT(g->rowCount(), 3);
+    const QString q2Neu = text("Q2");
+    for (const auto& [zeile, spalte] : {std::pair{1, 3}, {2, 2}, {0, 3}, {2, 0}})
+        klick(zeile, spalte);
+    klick(2, 3, Qt::ControlModifier);
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), t0);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tc)->AsFloat(), tc);
+    EXPECT_EQ(text("Q2"), q2Neu);
+    // The smallest value cell counts.
+    t0 = zahl(g->item(1, 3)->text());
+    tc = zahl(g->item(2, 1)->text());
+    klick(2, 3);
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), t0);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tc)->AsFloat(), tc);
+}
+
+// A condensing unit's table runs over the air inlet temperature: a click sets it.
+TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
+    Katalog& k = Katalog::get();
+    search::DatenblattDaten d =
+        k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
+    d.typText = d.typen.value(0);
+    d.luko = true;
+    d.tle = QStringLiteral("32");
+    blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
+    blatt->resize(900, 620);
+    blatt->ausSuche(d);
+    blatt->show();
+    blatt->PageControl1()->setCurrentIndex(6);
+    QTableWidget* g = blatt->tabelle()->Grid();
+    ASSERT_GT(g->rowCount(), 6);
+    ASSERT_EQ(g->item(0, 1)->text(), QStringLiteral("tle"));
+    const double t0 = zahl(g->item(1, 3)->text());
+    const double tle = zahl(g->item(6, 1)->text());
+    const QString tc = blatt->eingabe(Eingabe::tc)->text();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(7, 3)).center());
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), t0);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tle)->AsFloat(), tle);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tc)->text(), tc);
+}
+
+// Tab.ini: the ranges a sheet leaves behind are what the next sheet starts with.
+TEST_F(FrmTechnikTest, TabIniWrittenOnCloseIsReadByTheNextSheet) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    TabelleTab* tab = blatt->tabelle();
+    tab->spin(3)->setValue(7);
+    tab->spin(6)->setValue(4);
+    const int t0Unten = tab->spin(1)->value();
+    blatt.reset();
+    const QString datei = verzeichnisse().einstellungen + QStringLiteral("/Tab.ini");
+    ASSERT_TRUE(QFile::exists(datei));
+    sheet::TabBereiche gelesen;
+    gelesen.lesen(datei);
+    EXPECT_EQ(gelesen.SpinEdit3.wert, 7);
+    EXPECT_EQ(gelesen.SpinEdit6.wert, 4);
+    EXPECT_EQ(gelesen.SpinEdit1.wert, t0Unten);
+    Katalog& k = Katalog::get();
+    TFrmTechnik1 neu(*k.dm, k.stoff, einheiten);
+    EXPECT_EQ(neu.tabelle()->spin(3)->value(), 7);
+    EXPECT_EQ(neu.tabelle()->spin(6)->value(), 4);
+    EXPECT_EQ(neu.tabelle()->spin(1)->value(), t0Unten);
+}
+
+// The pages of the drawing and the photo exist only with their pictures; "Bild
+// speichern" proposes the type with the page's caption and copies the picture.
+TEST_F(FrmTechnikTest, PicturePagesFollowTheirPicturesAndSave) {
+    // The catalogue's program directory has no Pics folder yet.
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    for (int i : {0, 1, 2, 3, 6, 7})
+        EXPECT_TRUE(blatt->reiterSichtbar(i)) << i;
+    EXPECT_FALSE(blatt->reiterSichtbar(4));
+    EXPECT_FALSE(blatt->reiterSichtbar(5));
+
+    Katalog& k = Katalog::get();
+    const QString pics = k.dir.filePath(QStringLiteral("Pics"));
+    ASSERT_TRUE(QDir().mkpath(pics));
+    const QStringList typen = blatt->model().ComboBox1Items;
+    const QStringList ids = blatt->model().ComboBox1Ids;
+    ASSERT_GT(typen.size(), 1);
+    ASSERT_TRUE(k.dm->TBArtikel.findKey({db::Value(blatt->model().AktArtikelID)}));
+    const QString foto = sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Bild"));
+    const QString mass = sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Masszeichnung"));
+    for (const QString& name : {foto, mass})
+        QFile::copy(QStringLiteral(DREL_SOURCE_DIR "/data/Pics/") + name, pics + '/' + name);
+    const bool fotoDa = QFile::exists(pics + '/' + foto);
+    const bool massDa = QFile::exists(pics + '/' + mass);
+    // A new sheet with the same list: the pictures are looked up again.
+    search::DatenblattDaten d = k.daten({}, QString(), QStringLiteral("R404A, R507"));
+    d.typen = typen;
+    d.artikelIds = ids;
+    d.typText = QStringLiteral("QNX1-21");
+    blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
+    blatt->resize(900, 620);
+    blatt->ausSuche(d);
+    blatt->show();
+    ASSERT_EQ(blatt->model().ComboBox1Text, QStringLiteral("QNX1-21"));
+    EXPECT_EQ(blatt->reiterSichtbar(5), fotoDa);
+    EXPECT_EQ(blatt->reiterSichtbar(4), massDa);
+
+    Wahl wahl;
+    blatt->setDateiWahl(wahl.funktion());
+    if (fotoDa) {
+        blatt->PageControl1()->setCurrentIndex(5);
+        wahl.ziel = ini.filePath(QStringLiteral("foto.jpg"));
+        auto* aktion = blatt->foto()->findChild<QAction*>(QStringLiteral("Bildspeichern1"));
+        ASSERT_TRUE(aktion);
+        aktion->trigger();
+        EXPECT_EQ(QFileInfo(wahl.vorschlag).fileName(), QStringLiteral("QNX1-21-Photo.jpg"));
+        QFile a(pics + '/' + foto);
+        QFile b(wahl.ziel);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), b.readAll());
+    }
+    if (massDa) {
+        blatt->PageControl1()->setCurrentIndex(4);
+        wahl.ziel = ini.filePath(QStringLiteral("mass.jpg"));
+        EXPECT_TRUE(blatt->masse()->bildSpeichern()->Bildspeichern1Click());
+        EXPECT_EQ(QFileInfo(wahl.vorschlag).fileName(), QStringLiteral("QNX1-21-Mass.jpg"));
+        EXPECT_TRUE(QFile::exists(wahl.ziel));
+    }
+    EXPECT_TRUE(fotoDa && massDa) << "the sample article lacks a picture";
+    // Another type of the list has no picture here: its pages go, and the active photo
+    // page gives way to "Techn. Daten".
+    blatt->PageControl1()->setCurrentIndex(5);
+    auto* combo = blatt->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    int anderer = -1;
+    for (int i = 0; i < ids.size() && anderer < 0; ++i) {
+        ASSERT_TRUE(k.dm->TBArtikel.findKey({db::Value(ids.at(i).toInt())}));
+        if (sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Bild")) != foto &&
+            sheet::tifZuJpg(k.dm->TBArtikel.asString(u"Masszeichnung")) != mass)
+            anderer = i;
+    }
+    ASSERT_GE(anderer, 0) << "every type of the list shares a picture";
+    combo->setCurrentIndex(anderer);
+    emit combo->activated(anderer);
+    ASSERT_NE(blatt->model().ComboBox1Text, QStringLiteral("QNX1-21"));
+    EXPECT_FALSE(blatt->reiterSichtbar(5));
+    EXPECT_FALSE(blatt->reiterSichtbar(4));
+    EXPECT_EQ(blatt->PageControl1()->currentIndex(), 0);
+    blatt.reset();
+    QDir(pics).removeRecursively();
+}
+
+// "Zu Word": the tender text as DrelTmp.Doc in the settings directory, then opened.
+TEST_F(FrmTechnikTest, ZuWordWritesTheTextAndOpensIt) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(7);
+    QList<QUrl> geoeffnet;
+    blatt->ausschreibung()->setOeffner([&geoeffnet](const QUrl& url) {
+        geoeffnet << url;
+        return true;
+    });
+    blatt->ausschreibung()->BitBtn2()->click();
+    ASSERT_EQ(geoeffnet.size(), 1);
+    const QString datei = verzeichnisse().einstellungen + QStringLiteral("/DrelTmp.Doc");
+    EXPECT_EQ(geoeffnet.at(0).toLocalFile(), datei);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray rtf = f.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("QNX1-21"));
+    // No settings directory to write into: reported, nothing opened.
+    verzeichnisse().einstellungen = datei + QStringLiteral("/kein-Ordner");
+    RecordingSink sink;
+    ScopedMessageSink umleitung(&sink);
+    EXPECT_FALSE(blatt->ausschreibung()->BitBtn2Click());
+    EXPECT_EQ(geoeffnet.size(), 1);
+    EXPECT_EQ(sink.messages.size(), 1);
 }
 
 } // namespace

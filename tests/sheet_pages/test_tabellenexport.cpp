@@ -3,10 +3,9 @@
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/tabellenexport.h"
+#include "tests/common/xlsxzellen.h"
 
-#include <QProcess>
 #include <QStandardPaths>
-#include <QXmlStreamReader>
 #include <cmath>
 
 namespace drel::sheet::testing {
@@ -82,40 +81,8 @@ TEST_F(ExportTest, CsvAndTabTextReadBackEqualToTheGrid) {
     EXPECT_TRUE(alsCsv(tabelle_).contains(QStringLiteral(";-19,0;")));
 }
 
-// Reads the cells of sheet1 as "A1" → text (shared strings resolved, numbers as written).
-QMap<QString, QString> xlsxZellen(const QString& datei) {
-    auto teil = [&](const char* name) {
-        QProcess p;
-        p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), datei, QString::fromLatin1(name)});
-        p.waitForFinished();
-        return p.readAllStandardOutput();
-    };
-    QStringList geteilt;
-    QXmlStreamReader s(teil("xl/sharedStrings.xml"));
-    while (!s.atEnd()) {
-        s.readNext();
-        if (s.isStartElement() && s.name() == u"t")
-            geteilt << s.readElementText();
-    }
-    QMap<QString, QString> zellen;
-    QXmlStreamReader x(teil("xl/worksheets/sheet1.xml"));
-    QString ref, typ;
-    while (!x.atEnd()) {
-        x.readNext();
-        if (x.isStartElement() && x.name() == u"c") {
-            ref = x.attributes().value(QLatin1StringView("r")).toString();
-            typ = x.attributes().value(QLatin1StringView("t")).toString();
-        } else if (x.isStartElement() && x.name() == u"v") {
-            const QString v = x.readElementText();
-            zellen[ref] = typ == u"s" ? geteilt.value(v.toInt()) : v;
-        }
-    }
-    return zellen;
-}
-
-QString zellName(int spalte, int zeile) {
-    return QString(QLatin1Char(char('A' + spalte))) + QString::number(zeile + 1);
-}
+using drel::testing::xlsxZellen;
+using drel::testing::zellName;
 
 TEST_F(ExportTest, XlsxReadsBackEqualToTheGrid) {
     if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
