@@ -14,12 +14,16 @@
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
 #include "i18n/ui/neuuebersetzen.h"
+#include "print/datenblattbericht.h"
+#include "print/datenblattquelle.h"
 #include "print/ergebnisdruck.h"
+#include "print/ui/frmkunde.h"
 #include "print/ui/druckerauswahl.h"
 #include "report/ui/berichtdrucker.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "sheet/ui/frmhinweise.h"
+#include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
@@ -954,6 +958,7 @@ void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
         connect(blatt, &TFrmTechnik::abdocken, this, [this, blatt] { abdocken(blatt); });
         connect(blatt, &TFrmTechnik::andocken, this, [this, blatt] { andocken(blatt); });
         connect(blatt, &TFrmTechnik::zurueck, this, [this, blatt] { datenblattSchliessen(blatt); });
+        connect(blatt, &TFrmTechnik::drucken, this, [this, blatt] { datenblattDrucken(blatt); });
     }
     neuesFenster_ = false;
     blattAusBrowser_ = false;
@@ -1045,6 +1050,24 @@ void TFrmMenue::MenueEintragen(TFrmTechnik* blatt, bool entfernen) {
     const QList<QAction*> oben = menuBar()->actions();
     QAction* vor = oben.size() > 4 ? oben.at(4) : nullptr;
     menuBar()->insertMenu(vor, kopie);
+}
+
+void TFrmMenue::datenblattDrucken(TFrmTechnik* blatt) {
+    const print::DatenblattQuelle quelle{*db::dataModule(), calc::stoff(), calc::einheiten(),
+                                         blatt->model(), &blatt->tabelle()->tabelle()};
+    const QString schrift = blatt->font().family();
+    auto erzeuger = [quelle, schrift](const print::Druckauswahl& auswahl) {
+        auto bericht = print::datenblattBericht(auswahl, print::datenblattInhalt(quelle, auswahl));
+        bericht->setMemoFontFamily(schrift);
+        return bericht;
+    };
+    // Pages 2 to 8 print only when the sheet shows their tab.
+    auto sichtbar = [blatt](print::Abschnitt a) {
+        return a == print::Abschnitt::Leistungsdaten ||
+               blatt->reiterSichtbar(static_cast<int>(a) - 1);
+    };
+    print::TFrmKunde kunde(erzeuger, sichtbar, blatt);
+    kunde.exec();
 }
 
 // The search window's printout: the grid in the report, shown in the preview (which

@@ -80,6 +80,8 @@ public:
     void andocken(TFrmTechnik* blatt);
     // Back to the search: the sheet closes.
     void datenblattSchliessen(TFrmTechnik* blatt);
+    // The sheet's print button: the print window prints this sheet.
+    void datenblattDrucken(TFrmTechnik* blatt);
     // MenueEintragen: every item tagged -99 leaves the main menu; without the remove
     // flag the sheet's "Extras" menu is entered at position 4.
     void MenueEintragen(TFrmTechnik* blatt, bool entfernen);

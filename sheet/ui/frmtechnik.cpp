@@ -137,9 +137,7 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     btnLock_ = knopf("btnLock", QStyle::SP_TitleBarMinButton, tr("Diese Seite einklinken"));
     btnLock_->hide();
     BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, tr("Suchergebnis drucken"));
-    BitBtn3_->setEnabled(false);
-    BitBtn3_->setToolTip(tr("Suchergebnis drucken") + QLatin1Char('\n') +
-                         tr("Das Drucken des Datenblatts ist noch nicht verfügbar"));
+    connect(BitBtn3_, &QPushButton::clicked, this, &TFrmTechnik::BitBtn3Click);
     auto* titel = label("Label1", tr("Technische Daten"), kopf, 1);
     titel->setStyleSheet(QStringLiteral("color: white;"));
     QFont f = titel->font();
@@ -484,7 +482,7 @@ void TFrmTechnik::menueAnlegen() {
         eintrag("AlternativVerdichterschlieen1", tr("Alternativ-Verdichter schließen"));
     AlternativSchliessen_->setVisible(false);
     QAction* drucken = eintrag("Drucken1", tr("Drucken"));
-    drucken->setEnabled(false);
+    connect(drucken, &QAction::triggered, BitBtn3_, &QPushButton::click);
     QAction* hilfe = eintrag("Hilfe1", tr("Hilfe"));
     hilfe->setEnabled(false);
     QAction* zurueckAction = eintrag("ZurckzurSuche1", tr("Zuruck zur Suche"));

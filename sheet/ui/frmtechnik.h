@@ -77,6 +77,8 @@ public:
     bool angedockt() const { return angedockt_; }
 
     void btnUnlockClick();
+    // The print button: asks for the print window (the print layer lies above this one).
+    void BitBtn3Click() { emit drucken(); }
     void btnLockClick();
     void CancelBtnClick();
 
@@ -84,6 +86,7 @@ signals:
     void abdocken();      // "Alternativ-Verdichter": leave the main window
     void andocken();      // "Alternativ-Verdichter schließen": back into it
     void zurueck();       // "Zuruck zur Suche"
+    void drucken();       // print button or "Drucken": the caller opens the print window
     void neuGezeichnet(); // the widgets show a new recalculation
 
 protected:
