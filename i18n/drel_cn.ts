@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>复制到剪贴板(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>另存为位图(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>打印(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>打印机设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>设置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>数值表(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>位图 (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X轴</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y轴</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>步长</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>小数位数</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>图表标题：</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>图例 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>图例 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>图例 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>标注</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>线条</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>十字标记</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>参数（文本）</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>打印时的大致间距</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>左边距 [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>宽度 [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>上边距 [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>高度 [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>位图质量 (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>参数位置</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>图表类型</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>普通 X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>极坐标图 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y 图</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY 图</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY 图</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>应用数值(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>返回</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Guardar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Configurar impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tabla de valores</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Mapas de bits (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Eje X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Eje Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valor mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valor máximo</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Número de dígitos</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Número de decimales</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Título del diagrama:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Leyenda 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Leyenda 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Leyenda 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Cruces</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parámetros (textos)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distancias aproximadas en la impresión</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Margen izquierdo [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Ancho [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Margen superior [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Alto [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Calidad del mapa de bits (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Posición de los parámetros</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normal</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagrama polar 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagrama logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagrama X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagrama logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Aplicar valores</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edición</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Enregistrer en bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Configuration de l'imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tableau des valeurs</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Axe Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valeur minimale</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valeur maximale</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Nombre de chiffres</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Titre du diagramme :</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Légende 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Légende 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Légende 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Libellés</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Épaisseur de trait</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Paramètres (textes)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distances approximatives à l'impression</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Marge gauche [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Largeur [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Marge supérieure [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Hauteur [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Qualité du bitmap (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Position des paramètres</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Type de graphique</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normal</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagramme polaire 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagramme logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagramme X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagramme logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tableaux</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Appliquer les valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edition</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

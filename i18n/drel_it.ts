@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copia negli appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Salva come bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Impostazione stampante</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tabella valori</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Asse X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Asse Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valore minimo</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valore massimo</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Numero di cifre</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Numero di decimali</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Titolo del diagramma:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Legenda 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Legenda 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Legenda 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Etichette</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Linee</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Croci</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Spessore linea</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parametri (testi)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distanze approssimative in stampa</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Margine sinistro [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Larghezza [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Margine superiore [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Altezza [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Qualità della bitmap (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Posizione dei parametri</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>in alto a sinistra</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>in basso a sinistra</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>in alto a destra</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>in basso a destra</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Tipo di grafico</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normale</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagramma polare 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagramma logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagramma X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagramma logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Applica valori</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

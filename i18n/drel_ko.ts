@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>클립보드로 복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>비트맵으로 저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>인쇄(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>프린터 설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>설정(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>값 표(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>비트맵 (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X축</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y축</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>최소값</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>최대값</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>간격</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>자릿수</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>소수 자릿수</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>차트 제목:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>범례 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>범례 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>범례 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>레이블</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>십자 표시</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>선 굵기</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>매개변수(텍스트)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>인쇄 시 대략적인 간격</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>왼쪽 여백 [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>너비 [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>위쪽 여백 [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>높이 [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>비트맵 품질 (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>매개변수 위치</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>차트 유형</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>일반 X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>극좌표 차트 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y 차트</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY 차트</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY 차트</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>표</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>종료(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>값 적용(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>편집(&amp;E)</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>뒤로</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Kopiuj do schowka</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Zapisz jako bitmapę</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Ustawienia drukarki</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tabela wartości</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmapy (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Oś X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Oś Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Wartość minimalna</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Wartość maksymalna</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Liczba cyfr</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Liczba miejsc po przecinku</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Tytuł wykresu:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Legenda 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Legenda 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Legenda 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Opisy</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Kolory</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Krzyżyki</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Grubość linii</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parametry (teksty)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Przybliżone odstępy na wydruku</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Lewy margines [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Szerokość [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Górny margines [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Wysokość [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Jakość bitmapy (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Położenie parametrów</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>lewy górny</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>lewy dolny</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>prawy górny</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>prawy dolny</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Rodzaj wykresu</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>zwykły X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Wykres biegunowy 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Wykres logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Wykres X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Wykres logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tabele</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Zastosuj wartości</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copiar para a área de transferência</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Salvar como bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Configurar impressora</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tabela de valores</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Eixo X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Eixo Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valor mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valor máximo</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Número de dígitos</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Número de casas decimais</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Título do diagrama:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Legenda 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Legenda 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Legenda 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Linhas</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Cruzes</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Espessura da linha</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parâmetros (textos)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distâncias aproximadas na impressão</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Margem esquerda [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Largura [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Margem superior [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Altura [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Qualidade do bitmap (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Posição dos parâmetros</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>em cima à esquerda</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>em baixo à esquerda</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>em cima à direita</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>em baixo à direita</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normal</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagrama polar 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagrama logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagrama X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagrama logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tabelas</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Aplicar valores</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Editar</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Voltar</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

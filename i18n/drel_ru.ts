@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Сохранить как растр</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Настройка принтера</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Таблица значений</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Растровые изображения (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Ось X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Ось Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Минимальное значение</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Максимальное значение</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Число знаков</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Число десятичных знаков</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Заголовок диаграммы:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Легенда 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Легенда 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Легенда 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Подписи</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Цвета</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Линии</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Крестики</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Толщина линии</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Параметры (тексты)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Приблизительные отступы при печати</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Левое поле [мм]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Ширина [мм]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Верхнее поле [мм]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Высота [мм]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Качество растра (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Положение параметров</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>слева вверху</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>слева внизу</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>справа вверху</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>справа внизу</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Тип графика</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>обычный X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Полярная диаграмма 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Диаграмма logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Диаграмма X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Диаграмма logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Таблицы</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Применить значения</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Правка</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Назад</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

@@ -651,6 +651,13 @@ void TFrmMenue::browserVerbinden() {
         hilfeZeigen(thema);
     });
     connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
+    // Escape leaves the docked data sheet as its back button does; the shortcut lives on
+    // the sheet's area, so it is active only while that area is shown.
+    auto* zurueck = new QShortcut(QKeySequence(Qt::Key_Escape), Panel3_);
+    connect(zurueck, &QShortcut::activated, this, [this] {
+        if (TFrmTechnik* blatt = datenblatt())
+            blatt->CancelBtnClick();
+    });
 }
 
 // Panel6: the five family pictures, from the program directory once it is known.
@@ -1026,9 +1033,10 @@ void TFrmMenue::datenblattSchliessen(TFrmTechnik* blatt) {
         neuesFenster_ = true;
         suche_->setEnabled(true);
         Panel3_->hide();
-        if (blattAusBrowser_)
+        if (blattAusBrowser_) {
             browserZeigen();
-        else
+            StringGrid1_->setFocus(); // the keyboard goes on where it left the list
+        } else
             suchbereichOeffnen();
     }
     blatt->deleteLater();
