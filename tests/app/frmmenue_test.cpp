@@ -14,8 +14,10 @@
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/pages/spaltentext.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
+#include "state/sprache.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
@@ -308,6 +310,8 @@ protected:
                                       {"Basisartikel", s("0")},
                                       {"Baugroesse", s(groesse)},
                                       {"Hubvolumen", d(hub)},
+                                      {"Bezeichnung2De", s("Verdichter")},
+                                      {"Bezeichnung2pl", s("Sprężarka")},
                                       {"GhostPointer", i(0)}});
         };
         writeProductTable(programm, "Articles",
@@ -422,6 +426,26 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Refrigerant:")));
     action(fenster, "Deutsch2")->trigger();
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
+}
+
+TEST_F(Browserfenster, PolishGivesItsHelpFileAndDescriptionColumn) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    db::Cursor& artikel = db::dataModule()->TBArtikel;
+    ASSERT_TRUE(sheet::oeffnen(artikel));
+    artikel.first();
+    const auto beschreibung = [&] {
+        return sheet::textSpalte(artikel, QStringLiteral("Bezeichnung2"), sprache().code);
+    };
+    EXPECT_EQ(beschreibung(), QStringLiteral("Verdichter"));
+    action(fenster, "Polnisch1")->trigger();
+    EXPECT_TRUE(fenster.hilfeDatei().endsWith(QStringLiteral("/WUK_Pl.hlp")));
+    EXPECT_EQ(sprache().code, QStringLiteral("Pl"));
+    // "Bezeichnung2" + "Pl" finds the column spelt Bezeichnung2pl.
+    EXPECT_EQ(beschreibung(), QStringLiteral("Sprężarka"));
+    action(fenster, "Deutsch2")->trigger();
+    EXPECT_TRUE(fenster.hilfeDatei().endsWith(QStringLiteral("/WUK_De.hlp")));
 }
 
 // The German source texts whose English translation differs from them.
