@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>需要附加冷却</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -106,11 +106,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;A)</translation>
     </message>
     <message>
         <source>X-Achse</source>
@@ -276,7 +276,7 @@
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>选择打印机</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>打印机：</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -292,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>客户地址</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>发件人地址</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>收件人地址</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>主题</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>日期</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>联系人</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>文本</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>运行范围</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>尺寸和接口</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>产品照片</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据表</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>页</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>预览</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>创建 PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>打印机</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -398,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>说明</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
 </context>
 <context>
@@ -424,11 +424,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>版权</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - 选型程序</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -447,23 +447,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>制冷量</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>温度</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -481,11 +481,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>提示</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>搜索(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>产品系列(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -708,11 +708,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>关于 ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>版权</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
 </context>
 <context>
@@ -762,15 +762,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>搜索条件</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>开始搜索</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -782,19 +782,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>打印搜索结果</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>压缩机</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>机组</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>吸气冷却</translation>
     </message>
     <message>
         <source>QL</source>
@@ -814,11 +814,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>风冷</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4极 吸气冷却</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -826,7 +826,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双级 吸气冷却</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双联 吸气冷却</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双联 风冷</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>开启式压缩机</translation>
     </message>
     <message>
         <source>W</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>车用压缩机</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>半封闭压缩机组</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>带储液器</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -890,11 +890,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>半封闭冷凝机组</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>开启式压缩机组</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -906,27 +906,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>制冷量：</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>输入所需制冷量</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>蒸发温度：</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>冷凝温度：</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>进风温度：</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>吸气温度：</translation>
     </message>
     <message>
         <source>toh</source>
@@ -934,11 +934,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>过冷度：</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>频率：</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>转速：</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -966,19 +966,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>制冷剂：</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>制冷量过大</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>没有更大的压缩机</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>数据表</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -1006,11 +1006,11 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>排序方式：</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>制冷量</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
@@ -1030,7 +1030,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>型号</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -1038,14 +1038,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>页</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>打印搜索结果</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -1069,15 +1069,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>型号</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>制冷剂</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>电机</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -1085,19 +1085,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>压缩机1频率</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>频率</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>转速</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -1105,55 +1105,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>压缩机2频率</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>蒸发温度</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>冷凝温度</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>进风温度</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>过冷度</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>吸气温度</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>过热度（蒸发器）</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>中间冷却器出口温度</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>压缩机制冷量</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>蒸发器制冷量</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>运行电流</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>制冷系数 (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -1161,47 +1161,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>质量流量</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>扭矩</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>运行范围</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>尺寸和接口</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>产品照片</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据表</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1209,7 +1209,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>附加</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>返回搜索</translation>
     </message>
 </context>
 <context>
@@ -1263,7 +1263,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>计算</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>Refrigeración adicional necesaria</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -106,11 +106,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>X-Achse</source>
@@ -276,7 +276,7 @@
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>Selección de impresora</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>Impresora:</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -292,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del cliente</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del remitente</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del destinatario</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>Asunto</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Datos de rendimiento</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Límites de aplicación</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensiones y conexiones</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Foto del producto</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tabla de rendimiento</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Página</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>Crear PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -398,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
 </context>
 <context>
@@ -424,11 +424,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - Programa de selección</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -447,23 +447,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -481,11 +481,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gama de productos</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -708,11 +708,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>Acerca de ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -762,15 +762,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>Criterios de búsqueda</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>Iniciar búsqueda</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -782,19 +782,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>Equipos</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>QL</source>
@@ -814,11 +814,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refrigerado por aire</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4 polos, refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -826,7 +826,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>de dos etapas, refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refrigerado por aire</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores abiertos</translation>
     </message>
     <message>
         <source>W</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores para vehículos</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Conjuntos de compresores semiherméticos</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>con recipiente de líquido</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -890,11 +890,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>Unidades condensadoras semiherméticas</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Conjuntos de compresores abiertos</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -906,27 +906,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica:</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>Introduzca la potencia frigorífica deseada</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de evaporación:</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de condensación:</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de entrada del aire:</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura del gas de aspiración:</translation>
     </message>
     <message>
         <source>toh</source>
@@ -934,11 +934,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>Subenfriamiento:</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de giro:</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -966,19 +966,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>Refrigerante:</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica demasiado alta</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún compresor mayor</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>Hoja de datos</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -1006,15 +1006,15 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>Ordenar por:</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>Volumen desplazado</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
@@ -1030,7 +1030,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -1038,14 +1038,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Página</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -1069,15 +1069,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>Refrigerante</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>Motor</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -1085,19 +1085,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia del compresor 1</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de giro</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -1105,55 +1105,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia del compresor 2</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de evaporación</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de condensación</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de entrada del aire</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>Subenfriamiento</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura del gas de aspiración</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>Recalentamiento (evaporador)</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>Temperatura a la salida del enfriador intermedio</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica del compresor</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica del evaporador</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Corriente absorbida</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>Coeficiente de rendimiento (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -1161,47 +1161,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>Caudal másico</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>Par</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Límites de aplicación</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensiones y conexiones</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Foto del producto</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tabla de rendimiento</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1209,7 +1209,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>Volver a la búsqueda</translation>
     </message>
 </context>
 <context>
@@ -1263,7 +1263,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>Refroidissement additionnel nécessaire</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -106,11 +106,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>X-Achse</source>
@@ -276,7 +276,7 @@
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>Choix de l'imprimante</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>Imprimante :</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -292,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse du client</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse de l'expéditeur</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse du destinataire</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>Objet</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>Interlocuteur</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Données de performance</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Limites d'application</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensions et raccordements</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Photo du produit</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tableau des performances</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Page</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>Créer un PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -398,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>Description</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
 </context>
 <context>
@@ -424,11 +424,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - Programme de sélection</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -447,23 +447,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>Température</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -481,11 +481,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gamme de produits</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -708,11 +708,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>À propos ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
@@ -762,15 +762,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>Critères de recherche</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>Lancer la recherche</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -782,19 +782,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le résultat de la recherche</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>QL</source>
@@ -814,11 +814,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refroidi par air</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4 pôles, refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -826,7 +826,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>bi-étagé, refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refroidi par air</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs ouverts</translation>
     </message>
     <message>
         <source>W</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs pour véhicules</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de compresseurs semi-hermétiques</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>avec réservoir de liquide</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -890,11 +890,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de condensation semi-hermétiques</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de compresseurs ouverts</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -906,27 +906,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique :</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>Saisir la puissance frigorifique souhaitée</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température d'évaporation :</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température de condensation :</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température d'entrée d'air :</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température des gaz aspirés :</translation>
     </message>
     <message>
         <source>toh</source>
@@ -934,11 +934,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>Sous-refroidissement :</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation :</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -966,19 +966,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>Fluide frigorigène :</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique trop élevée</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>Aucun compresseur plus grand disponible</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>Fiche technique</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -1006,15 +1006,15 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>Trier par :</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>Volume balayé</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
@@ -1030,7 +1030,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -1038,14 +1038,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Page</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le résultat de la recherche</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -1069,15 +1069,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>Fluide frigorigène</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -1085,19 +1085,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>Fréquence compresseur 1</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -1105,55 +1105,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>Fréquence compresseur 2</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température d'évaporation</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température de condensation</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température d'entrée d'air</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>Sous-refroidissement</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température des gaz aspirés</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>Surchauffe (évaporateur)</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>Température en sortie du refroidisseur intermédiaire</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique du compresseur</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique de l'évaporateur</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Courant absorbé</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>Coefficient de performance (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -1161,47 +1161,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>Débit massique</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>Couple</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>Caract. techn.</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Limites d'application</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensions et raccordements</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Photo du produit</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tableau des performances</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1209,7 +1209,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>Retour à la recherche</translation>
     </message>
 </context>
 <context>
@@ -1263,7 +1263,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
