@@ -658,10 +658,23 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     // Escape in the list itself is not the sheet's business.
     QTest::keyClick(grid, Qt::Key_Escape);
     EXPECT_TRUE(panel2->isVisible());
-    // Return on the size name shows the types; the list stays in the keyboard's hands.
+    // Return on the size name shows the types, Return on a type opens its sheet, and
+    // Escape comes back to that type list, not to the sizes.
     grid->setCurrentCell(0, 0);
     QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    grid->setCurrentCell(1, 0);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(oeffnen.size(), 2u);
+    EXPECT_EQ(oeffnen[1].ids, std::vector<qint32>{2});
+    EXPECT_TRUE(panel3->isVisible());
+    fokus = QApplication::focusWidget() ? QApplication::focusWidget() : &fenster;
+    QTest::keyClick(fokus, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel2->isVisible());
     EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
 }
 
 TEST_F(Hauptfenster, CopyrightIsModalAndOnTop) {
