@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>需要附加冷却</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -68,10 +68,215 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>复制到剪贴板(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>另存为位图(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>打印(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>打印机设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>设置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>数值表(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>位图 (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>取消(&amp;A)</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X轴</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y轴</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>步长</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>小数位数</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>图表标题：</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>图例 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>图例 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>图例 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>标注</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>线条</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>十字标记</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>参数（文本）</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>打印时的大致间距</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>左边距 [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>宽度 [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>上边距 [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>高度 [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>位图质量 (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>参数位置</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>图表类型</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>普通 X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>极坐标图 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y 图</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY 图</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY 图</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>应用数值(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>选择打印机</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -79,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>打印机：</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -87,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>客户地址</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>发件人地址</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>收件人地址</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>主题</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>日期</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>联系人</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>文本</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>运行范围</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>尺寸和接口</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>产品照片</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据表</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>页</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>预览</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>创建 PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>打印机</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -185,10 +390,6 @@
         <translation>返回</translation>
     </message>
     <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
     </message>
@@ -197,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>说明</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
     <message>
         <source>Zu Word</source>
@@ -246,11 +447,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>版权</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - 选型程序</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -258,7 +459,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -269,23 +470,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>制冷量</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>温度</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -303,11 +504,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>提示</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -498,15 +699,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>搜索(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>产品系列(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -530,11 +731,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>关于 ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>版权</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -558,7 +759,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
 </context>
 <context>
@@ -584,15 +785,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>搜索条件</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>开始搜索</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -604,19 +805,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>打印搜索结果</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>压缩机</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>机组</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -628,7 +829,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>吸气冷却</translation>
     </message>
     <message>
         <source>QL</source>
@@ -636,11 +837,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>风冷</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4极 吸气冷却</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -648,7 +849,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双级 吸气冷却</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -656,7 +857,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双联 吸气冷却</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -664,11 +865,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>双联 风冷</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>开启式压缩机</translation>
     </message>
     <message>
         <source>W</source>
@@ -692,11 +893,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>车用压缩机</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>半封闭压缩机组</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -704,7 +905,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>带储液器</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -712,11 +913,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>半封闭冷凝机组</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>开启式压缩机组</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -728,27 +929,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>制冷量：</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>输入所需制冷量</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>蒸发温度：</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>冷凝温度：</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>进风温度：</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>吸气温度：</translation>
     </message>
     <message>
         <source>toh</source>
@@ -756,11 +957,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>过冷度：</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>频率：</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -772,7 +973,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>转速：</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -788,19 +989,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>制冷剂：</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>制冷量过大</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>没有更大的压缩机</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>数据表</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -828,11 +1029,11 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>排序方式：</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>制冷量</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
@@ -852,7 +1053,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>型号</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -860,14 +1061,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>页</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -883,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>打印搜索结果</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -891,15 +1092,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>型号</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>制冷剂</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>电机</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -907,19 +1108,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>压缩机1频率</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>频率</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>转速</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -927,55 +1128,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>压缩机2频率</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>蒸发温度</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>冷凝温度</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>进风温度</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>过冷度</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>吸气温度</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>过热度（蒸发器）</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>中间冷却器出口温度</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>压缩机制冷量</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>蒸发器制冷量</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>运行电流</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>制冷系数 (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -983,47 +1184,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>质量流量</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>输入功率</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>扭矩</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>技术数据</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>运行范围</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>供货范围</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>附件</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>尺寸和接口</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>产品照片</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据表</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1031,7 +1232,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>附加</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1043,7 +1244,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1051,7 +1252,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>返回搜索</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1286,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>计算</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copy to Clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Save as Bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>Printer &amp;Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Werte-Tabelle</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X-Achse</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y-Achse</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Minimum-Wert</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Maximum-Wert</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Anzahl Dezimalstelle</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Anzahl Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Diagramm Titel:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Legende 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Legende 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Legende 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Beschriftungen</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Kreuze</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Strichstärke</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parameter (Texte)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>ungefähre Abstände beim Ausdruck</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Linker Rand [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Breite [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Oberer Rand [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Höhe [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Qualität des Bitmaps (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Position der Parameter</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>links oben</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>links unten</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>rechts oben</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>rechts unten</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Art der Grafik</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>normal X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Kreisdiagramm 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y-Diagramm</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY-Diagramm</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY-Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tabellen</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</translation>
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

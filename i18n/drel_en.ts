@@ -68,6 +68,211 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copy to Clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Save as Bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>Printer &amp;Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Value table</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X axis</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y axis</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Minimum value</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Maximum value</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Number of digits</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Number of decimals</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Chart title:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Legend 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Legend 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Legend 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Crosses</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parameters (texts)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Approximate spacing on the printout</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Left margin [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Width [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Top margin [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Height [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Bitmap quality (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Position of the parameters</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>top left</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>bottom left</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>top right</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>bottom right</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Chart type</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>normal X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Polar chart 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y chart</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY chart</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY chart</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Apply values</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
@@ -183,10 +388,6 @@
     <message>
         <source>Zuruck</source>
         <translation>Back</translation>
-    </message>
-    <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation>Help (topic 11) is not built into this version yet.</translation>
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>

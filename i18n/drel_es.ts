@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>Refrigeración adicional necesaria</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -68,10 +68,215 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Guardar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Configurar impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tabla de valores</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Mapas de bits (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Eje X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Eje Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valor mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valor máximo</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Número de dígitos</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Número de decimales</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Título del diagrama:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Leyenda 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Leyenda 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Leyenda 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Cruces</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Parámetros (textos)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distancias aproximadas en la impresión</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Margen izquierdo [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Ancho [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Margen superior [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Alto [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Calidad del mapa de bits (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Posición de los parámetros</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normal</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagrama polar 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagrama logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagrama X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagrama logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Aplicar valores</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edición</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>Selección de impresora</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -79,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>Impresora:</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -87,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del cliente</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del remitente</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Dirección del destinatario</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>Asunto</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Datos de rendimiento</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Límites de aplicación</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensiones y conexiones</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Foto del producto</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tabla de rendimiento</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Página</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>Crear PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -185,10 +390,6 @@
         <translation>Atrás</translation>
     </message>
     <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
     </message>
@@ -197,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
     <message>
         <source>Zu Word</source>
@@ -246,11 +447,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - Programa de selección</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -258,7 +459,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -269,23 +470,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -303,11 +504,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -498,15 +699,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gama de productos</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -530,11 +731,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>Acerca de ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -558,7 +759,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -584,15 +785,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>Criterios de búsqueda</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>Iniciar búsqueda</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -604,19 +805,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>Equipos</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -628,7 +829,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>QL</source>
@@ -636,11 +837,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refrigerado por aire</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4 polos, refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -648,7 +849,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>de dos etapas, refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -656,7 +857,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refrigerado por gas de aspiración</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -664,11 +865,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refrigerado por aire</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores abiertos</translation>
     </message>
     <message>
         <source>W</source>
@@ -692,11 +893,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresores para vehículos</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Conjuntos de compresores semiherméticos</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -704,7 +905,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>con recipiente de líquido</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -712,11 +913,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>Unidades condensadoras semiherméticas</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Conjuntos de compresores abiertos</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -728,27 +929,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica:</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>Introduzca la potencia frigorífica deseada</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de evaporación:</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de condensación:</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de entrada del aire:</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Temperatura del gas de aspiración:</translation>
     </message>
     <message>
         <source>toh</source>
@@ -756,11 +957,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>Subenfriamiento:</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -772,7 +973,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de giro:</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -788,19 +989,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>Refrigerante:</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica demasiado alta</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún compresor mayor</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>Hoja de datos</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -828,15 +1029,15 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>Ordenar por:</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>Volumen desplazado</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
@@ -852,7 +1053,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -860,14 +1061,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Página</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -883,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -891,15 +1092,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>Refrigerante</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>Motor</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -907,19 +1108,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia del compresor 1</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de giro</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -927,55 +1128,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia del compresor 2</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de evaporación</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de condensación</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura de entrada del aire</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>Subenfriamiento</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>Temperatura del gas de aspiración</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>Recalentamiento (evaporador)</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>Temperatura a la salida del enfriador intermedio</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica del compresor</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia frigorífica del evaporador</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Corriente absorbida</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>Coeficiente de rendimiento (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -983,47 +1184,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>Caudal másico</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potencia absorbida</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>Par</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>Datos técnicos</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Límites de aplicación</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Volumen de suministro</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accesorios</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensiones y conexiones</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Foto del producto</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tabla de rendimiento</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1031,7 +1232,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1043,7 +1244,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1051,7 +1252,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>Volver a la búsqueda</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1286,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

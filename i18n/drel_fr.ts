@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>Refroidissement additionnel nécessaire</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -68,10 +68,215 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>&amp;Enregistrer en bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>&amp;Configuration de l'imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>&amp;Tableau des valeurs</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Axe Y</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>Valeur minimale</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>Valeur maximale</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>Nombre de chiffres</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>Titre du diagramme :</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>Légende 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>Légende 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>Légende 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>Libellés</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Épaisseur de trait</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>Paramètres (textes)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>Distances approximatives à l'impression</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>Marge gauche [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>Largeur [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>Marge supérieure [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>Hauteur [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>Qualité du bitmap (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>Position des paramètres</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>Type de graphique</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>X-Y normal</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>Diagramme polaire 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>Diagramme logX-Y</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>Diagramme X-logY</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>Diagramme logX-logY</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>Tableaux</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>&amp;Appliquer les valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edition</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>Choix de l'imprimante</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -79,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>Imprimante :</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -87,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse du client</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse de l'expéditeur</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>Adresse du destinataire</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>Objet</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>Interlocuteur</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Données de performance</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Limites d'application</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensions et raccordements</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Photo du produit</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tableau des performances</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Page</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>Créer un PDF</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -185,10 +390,6 @@
         <translation>Retour</translation>
     </message>
     <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
     </message>
@@ -197,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>Description</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
     <message>
         <source>Zu Word</source>
@@ -246,11 +447,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - Programme de sélection</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -258,7 +459,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -269,23 +470,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>Température</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -303,11 +504,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -498,15 +699,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gamme de produits</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -530,11 +731,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>À propos ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -558,7 +759,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
@@ -584,15 +785,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>Critères de recherche</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>Lancer la recherche</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -604,19 +805,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le résultat de la recherche</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -628,7 +829,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>QL</source>
@@ -636,11 +837,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>refroidi par air</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4 pôles, refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -648,7 +849,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>bi-étagé, refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -656,7 +857,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refroidi par les gaz aspirés</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -664,11 +865,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>Duplex refroidi par air</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs ouverts</translation>
     </message>
     <message>
         <source>W</source>
@@ -692,11 +893,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs pour véhicules</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de compresseurs semi-hermétiques</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -704,7 +905,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>avec réservoir de liquide</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -712,11 +913,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de condensation semi-hermétiques</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>Groupes de compresseurs ouverts</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -728,27 +929,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique :</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>Saisir la puissance frigorifique souhaitée</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température d'évaporation :</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température de condensation :</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température d'entrée d'air :</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>Température des gaz aspirés :</translation>
     </message>
     <message>
         <source>toh</source>
@@ -756,11 +957,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>Sous-refroidissement :</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -772,7 +973,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation :</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -788,19 +989,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>Fluide frigorigène :</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique trop élevée</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>Aucun compresseur plus grand disponible</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>Fiche technique</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -828,15 +1029,15 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>Trier par :</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>Volume balayé</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
@@ -852,7 +1053,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -860,14 +1061,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>Page</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>Caractéristiques techniques</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -883,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le résultat de la recherche</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -891,15 +1092,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>Fluide frigorigène</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -907,19 +1108,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>Fréquence compresseur 1</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -927,55 +1128,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>Fréquence compresseur 2</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température d'évaporation</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température de condensation</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température d'entrée d'air</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>Sous-refroidissement</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>Température des gaz aspirés</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>Surchauffe (évaporateur)</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>Température en sortie du refroidisseur intermédiaire</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique du compresseur</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance frigorifique de l'évaporateur</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>Courant absorbé</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>Coefficient de performance (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -983,47 +1184,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>Débit massique</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>Couple</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>Caract. techn.</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>Limites d'application</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>Étendue de la livraison</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>Accessoires</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>Dimensions et raccordements</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>Photo du produit</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Tableau des performances</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1031,7 +1232,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1043,7 +1244,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1051,7 +1252,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>Retour à la recherche</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1286,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

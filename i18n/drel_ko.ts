@@ -12,7 +12,7 @@
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>
-        <translation type="unfinished" />
+        <translation>추가 냉각 필요</translation>
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
@@ -68,10 +68,215 @@
     </message>
 </context>
 <context>
+    <name>drel::chart::TDChart</name>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>클립보드로 복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Bitmap</source>
+        <translation>비트맵으로 저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>인쇄(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Setup</source>
+        <translation>프린터 설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>설정(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte-Tabelle</source>
+        <translation>값 표(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>비트맵 (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TSkalierung</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>확인(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>취소(&amp;A)</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X축</translation>
+    </message>
+    <message>
+        <source>Y-Achse</source>
+        <translation>Y축</translation>
+    </message>
+    <message>
+        <source>Minimum-Wert</source>
+        <translation>최소값</translation>
+    </message>
+    <message>
+        <source>Maximum-Wert</source>
+        <translation>최대값</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>간격</translation>
+    </message>
+    <message>
+        <source>Anzahl Dezimalstelle</source>
+        <translation>자릿수</translation>
+    </message>
+    <message>
+        <source>Anzahl Nachkommastellen</source>
+        <translation>소수 자릿수</translation>
+    </message>
+    <message>
+        <source>Diagramm Titel:</source>
+        <translation>차트 제목:</translation>
+    </message>
+    <message>
+        <source>Legende 1</source>
+        <translation>범례 1</translation>
+    </message>
+    <message>
+        <source>Legende 2</source>
+        <translation>범례 2</translation>
+    </message>
+    <message>
+        <source>Legende 3</source>
+        <translation>범례 3</translation>
+    </message>
+    <message>
+        <source>Beschriftungen</source>
+        <translation>레이블</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Kreuze</source>
+        <translation>십자 표시</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>선 굵기</translation>
+    </message>
+    <message>
+        <source>Parameter (Texte)</source>
+        <translation>매개변수(텍스트)</translation>
+    </message>
+    <message>
+        <source>ungefähre Abstände beim Ausdruck</source>
+        <translation>인쇄 시 대략적인 간격</translation>
+    </message>
+    <message>
+        <source>Linker Rand [mm]</source>
+        <translation>왼쪽 여백 [mm]</translation>
+    </message>
+    <message>
+        <source>Breite [mm]</source>
+        <translation>너비 [mm]</translation>
+    </message>
+    <message>
+        <source>Oberer Rand [mm]</source>
+        <translation>위쪽 여백 [mm]</translation>
+    </message>
+    <message>
+        <source>Höhe [mm]</source>
+        <translation>높이 [mm]</translation>
+    </message>
+    <message>
+        <source>Qualität des Bitmaps (1..4)</source>
+        <translation>비트맵 품질 (1..4)</translation>
+    </message>
+    <message>
+        <source>Position der Parameter</source>
+        <translation>매개변수 위치</translation>
+    </message>
+    <message>
+        <source>links oben</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message>
+        <source>links unten</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>rechts oben</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>rechts unten</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message>
+        <source>Art der Grafik</source>
+        <translation>차트 유형</translation>
+    </message>
+    <message>
+        <source>normal X-Y</source>
+        <translation>일반 X-Y</translation>
+    </message>
+    <message>
+        <source>Kreisdiagramm 0..360°</source>
+        <translation>극좌표 차트 0..360°</translation>
+    </message>
+    <message>
+        <source>logX-Y-Diagramm</source>
+        <translation>logX-Y 차트</translation>
+    </message>
+    <message>
+        <source>X-logY-Diagramm</source>
+        <translation>X-logY 차트</translation>
+    </message>
+    <message>
+        <source>logX-logY-Diagramm</source>
+        <translation>logX-logY 차트</translation>
+    </message>
+</context>
+<context>
+    <name>drel::chart::TTabellen</name>
+    <message>
+        <source>Tabellen</source>
+        <translation>표</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>B&amp;eenden</source>
+        <translation>종료(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Werte übernehmen</source>
+        <translation>값 적용(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>편집(&amp;E)</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>
-        <translation type="unfinished" />
+        <translation>프린터 선택</translation>
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
@@ -79,7 +284,7 @@
     </message>
     <message>
         <source>Drucker:</source>
-        <translation type="unfinished" />
+        <translation>프린터:</translation>
     </message>
     <message>
         <source>%1 (Standard)</source>
@@ -87,94 +292,94 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>확인(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>취소(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
-        <translation type="unfinished" />
+        <translation>고객 주소</translation>
     </message>
     <message>
         <source>Absender-Adresse</source>
-        <translation type="unfinished" />
+        <translation>보내는 사람 주소</translation>
     </message>
     <message>
         <source>Empfanger-Adresse</source>
-        <translation type="unfinished" />
+        <translation>받는 사람 주소</translation>
     </message>
     <message>
         <source>Betreff</source>
-        <translation type="unfinished" />
+        <translation>제목</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished" />
+        <translation>날짜</translation>
     </message>
     <message>
         <source>Zustandig</source>
-        <translation type="unfinished" />
+        <translation>담당자</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished" />
+        <translation>텍스트</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>인쇄</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>성능 데이터</translation>
     </message>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>기술 데이터</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>사용 한계</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>공급 범위</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>부속품</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>치수 및 연결부</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>제품 사진</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>성능 데이터 표</translation>
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>페이지</translation>
     </message>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished" />
+        <translation>미리 보기</translation>
     </message>
     <message>
         <source>PDF erstellen</source>
-        <translation type="unfinished" />
+        <translation>PDF 만들기</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished" />
+        <translation>프린터</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -185,10 +390,6 @@
         <translation>뒤로</translation>
     </message>
     <message>
-        <source>Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
     </message>
@@ -197,19 +398,19 @@
     <name>drel::ui::AusschreibungTab</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>기술 데이터</translation>
     </message>
     <message>
         <source>Beschreibung</source>
-        <translation type="unfinished" />
+        <translation>설명</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>공급 범위</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>부속품</translation>
     </message>
     <message>
         <source>Zu Word</source>
@@ -246,11 +447,11 @@
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>저작권</translation>
     </message>
     <message>
         <source>Drel - Auswahlprogramm</source>
-        <translation type="unfinished" />
+        <translation>Drel - 선정 프로그램</translation>
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
@@ -258,7 +459,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -269,23 +470,23 @@
     </message>
     <message>
         <source>Kalteleistung</source>
-        <translation type="unfinished" />
+        <translation>냉동능력</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>소비전력</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished" />
+        <translation>온도</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>확인</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished" />
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -303,11 +504,11 @@
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
-        <translation type="unfinished" />
+        <translation>참고</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -498,15 +699,15 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished" />
+        <translation>검색(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Lieferprogramm</source>
-        <translation type="unfinished" />
+        <translation>제품군(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished" />
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -530,11 +731,11 @@
     </message>
     <message>
         <source>Uber ...</source>
-        <translation type="unfinished" />
+        <translation>정보 ...</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished" />
+        <translation>저작권</translation>
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
@@ -558,7 +759,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>인쇄</translation>
     </message>
 </context>
 <context>
@@ -584,15 +785,15 @@
     <name>drel::ui::TFrmSuche</name>
     <message>
         <source>Suchkriterien</source>
-        <translation type="unfinished" />
+        <translation>검색 조건</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>확인</translation>
     </message>
     <message>
         <source>Suche starten</source>
-        <translation type="unfinished" />
+        <translation>검색 시작</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -604,19 +805,19 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>인쇄</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>검색 결과 인쇄</translation>
     </message>
     <message>
         <source>Verdichter</source>
-        <translation type="unfinished" />
+        <translation>압축기</translation>
     </message>
     <message>
         <source>Aggregate</source>
-        <translation type="unfinished" />
+        <translation>유닛</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichter</source>
@@ -628,7 +829,7 @@
     </message>
     <message>
         <source>sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>흡입가스 냉각</translation>
     </message>
     <message>
         <source>QL</source>
@@ -636,11 +837,11 @@
     </message>
     <message>
         <source>luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>공랭식</translation>
     </message>
     <message>
         <source>8/4-polig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>8/4극 흡입가스 냉각</translation>
     </message>
     <message>
         <source>QNT</source>
@@ -648,7 +849,7 @@
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>2단 흡입가스 냉각</translation>
     </message>
     <message>
         <source>EQN</source>
@@ -656,7 +857,7 @@
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>듀플렉스 흡입가스 냉각</translation>
     </message>
     <message>
         <source>EQL</source>
@@ -664,11 +865,11 @@
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
-        <translation type="unfinished" />
+        <translation>듀플렉스 공랭식</translation>
     </message>
     <message>
         <source>Offene Verdichter</source>
-        <translation type="unfinished" />
+        <translation>개방형 압축기</translation>
     </message>
     <message>
         <source>W</source>
@@ -692,11 +893,11 @@
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
-        <translation type="unfinished" />
+        <translation>차량용 압축기</translation>
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>반밀폐형 압축기 유닛</translation>
     </message>
     <message>
         <source>CQN</source>
@@ -704,7 +905,7 @@
     </message>
     <message>
         <source>mit Sammler</source>
-        <translation type="unfinished" />
+        <translation>수액기 포함</translation>
     </message>
     <message>
         <source>CQL</source>
@@ -712,11 +913,11 @@
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
-        <translation type="unfinished" />
+        <translation>반밀폐형 콘덴싱 유닛</translation>
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation type="unfinished" />
+        <translation>개방형 압축기 유닛</translation>
     </message>
     <message>
         <source>WEY</source>
@@ -728,27 +929,27 @@
     </message>
     <message>
         <source>Kalteleistung:</source>
-        <translation type="unfinished" />
+        <translation>냉동능력:</translation>
     </message>
     <message>
         <source>Gewunschte Kalteleistung eingeben</source>
-        <translation type="unfinished" />
+        <translation>필요한 냉동능력 입력</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>증발온도:</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>응축온도:</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur:</source>
-        <translation type="unfinished" />
+        <translation>공기 입구 온도:</translation>
     </message>
     <message>
         <source>Sauggastemperatur:</source>
-        <translation type="unfinished" />
+        <translation>흡입가스 온도:</translation>
     </message>
     <message>
         <source>toh</source>
@@ -756,11 +957,11 @@
     </message>
     <message>
         <source>Unterkuhlung:</source>
-        <translation type="unfinished" />
+        <translation>과냉각도:</translation>
     </message>
     <message>
         <source>Frequenz:</source>
-        <translation type="unfinished" />
+        <translation>주파수:</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -772,7 +973,7 @@
     </message>
     <message>
         <source>Drehzahl:</source>
-        <translation type="unfinished" />
+        <translation>회전수:</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -788,19 +989,19 @@
     </message>
     <message>
         <source>Kaltemittel:</source>
-        <translation type="unfinished" />
+        <translation>냉매:</translation>
     </message>
     <message>
         <source>Kalteleistung zu gross</source>
-        <translation type="unfinished" />
+        <translation>냉동능력이 너무 큼</translation>
     </message>
     <message>
         <source>Kein grosserer Verdichter verfugbar</source>
-        <translation type="unfinished" />
+        <translation>더 큰 압축기가 없음</translation>
     </message>
     <message>
         <source>Datenblatt</source>
-        <translation type="unfinished" />
+        <translation>데이터 시트</translation>
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
@@ -828,11 +1029,11 @@
     </message>
     <message>
         <source>Sortierkriterien:</source>
-        <translation type="unfinished" />
+        <translation>정렬 기준:</translation>
     </message>
     <message>
         <source>Kälteleistung</source>
-        <translation type="unfinished" />
+        <translation>냉동능력</translation>
     </message>
     <message>
         <source>Hubvolumen</source>
@@ -852,7 +1053,7 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>형식</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -860,14 +1061,14 @@
     </message>
     <message>
         <source>Seite</source>
-        <translation type="unfinished" />
+        <translation>페이지</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
     <message>
         <source>Technische Daten</source>
-        <translation type="unfinished" />
+        <translation>기술 데이터</translation>
     </message>
     <message>
         <source>Zuruck</source>
@@ -883,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis drucken</source>
-        <translation type="unfinished" />
+        <translation>검색 결과 인쇄</translation>
     </message>
     <message>
         <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
@@ -891,15 +1092,15 @@
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished" />
+        <translation>형식</translation>
     </message>
     <message>
         <source>Kaltemittel</source>
-        <translation type="unfinished" />
+        <translation>냉매</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished" />
+        <translation>모터</translation>
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
@@ -907,19 +1108,19 @@
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
-        <translation type="unfinished" />
+        <translation>압축기 1 주파수</translation>
     </message>
     <message>
         <source>Frequenz</source>
-        <translation type="unfinished" />
+        <translation>주파수</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Drehzahl</source>
-        <translation type="unfinished" />
+        <translation>회전수</translation>
     </message>
     <message>
         <source>1/min</source>
@@ -927,55 +1128,55 @@
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
-        <translation type="unfinished" />
+        <translation>압축기 2 주파수</translation>
     </message>
     <message>
         <source>Verdampfungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>증발온도</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur</source>
-        <translation type="unfinished" />
+        <translation>응축온도</translation>
     </message>
     <message>
         <source>Lufteintrittstemperatur</source>
-        <translation type="unfinished" />
+        <translation>공기 입구 온도</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
-        <translation type="unfinished" />
+        <translation>과냉각도</translation>
     </message>
     <message>
         <source>Sauggastemperatur</source>
-        <translation type="unfinished" />
+        <translation>흡입가스 온도</translation>
     </message>
     <message>
         <source>Uberhitzung (Verdampfer)</source>
-        <translation type="unfinished" />
+        <translation>과열도 (증발기)</translation>
     </message>
     <message>
         <source>Temperatur am Zwischenkuhleraustritt</source>
-        <translation type="unfinished" />
+        <translation>중간냉각기 출구 온도</translation>
     </message>
     <message>
         <source>Verdichterkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>압축기 냉동능력</translation>
     </message>
     <message>
         <source>Verdampferkalteleistung</source>
-        <translation type="unfinished" />
+        <translation>증발기 냉동능력</translation>
     </message>
     <message>
         <source>Leistungsaufnahme</source>
-        <translation type="unfinished" />
+        <translation>소비전력</translation>
     </message>
     <message>
         <source>Stromaufnahme</source>
-        <translation type="unfinished" />
+        <translation>소비전류</translation>
     </message>
     <message>
         <source>Kalteleistungszahl (COP)</source>
-        <translation type="unfinished" />
+        <translation>성적계수 (COP)</translation>
     </message>
     <message>
         <source>Verflussigungsleistung</source>
@@ -983,47 +1184,47 @@
     </message>
     <message>
         <source>Massenstrom</source>
-        <translation type="unfinished" />
+        <translation>질량유량</translation>
     </message>
     <message>
         <source>Antriebsleistung</source>
-        <translation type="unfinished" />
+        <translation>소비전력</translation>
     </message>
     <message>
         <source>Drehmoment</source>
-        <translation type="unfinished" />
+        <translation>토크</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished" />
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Techn. Daten</source>
-        <translation type="unfinished" />
+        <translation>기술 데이터</translation>
     </message>
     <message>
         <source>Einsatzgrenzen</source>
-        <translation type="unfinished" />
+        <translation>사용 한계</translation>
     </message>
     <message>
         <source>Lieferumfang</source>
-        <translation type="unfinished" />
+        <translation>공급 범위</translation>
     </message>
     <message>
         <source>Zubehor</source>
-        <translation type="unfinished" />
+        <translation>부속품</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
-        <translation type="unfinished" />
+        <translation>치수 및 연결부</translation>
     </message>
     <message>
         <source>Produktfoto</source>
-        <translation type="unfinished" />
+        <translation>제품 사진</translation>
     </message>
     <message>
         <source>Tabelle Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>성능 데이터 표</translation>
     </message>
     <message>
         <source>Ausschreibungstexte</source>
@@ -1031,7 +1232,7 @@
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished" />
+        <translation>기타</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
@@ -1043,7 +1244,7 @@
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished" />
+        <translation>인쇄</translation>
     </message>
     <message>
         <source>Hilfe</source>
@@ -1051,7 +1252,7 @@
     </message>
     <message>
         <source>Zuruck zur Suche</source>
-        <translation type="unfinished" />
+        <translation>검색으로 돌아가기</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1286,7 @@
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished" />
+        <translation>계산</translation>
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>

@@ -8,6 +8,7 @@
 #include "app/ui/frmsplash.h"
 #include "app/ui/shelltexte.h"
 #include "base/directories.h"
+#include "base/ui/tdhilfe.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
@@ -169,11 +170,22 @@ TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent
     flaechenAnlegen();
     menueAnlegen();
     browserVerbinden();
+    hilfeVerbinden();
     FormCreate(start);
 }
 
 TFrmMenue::~TFrmMenue() {
+    setHilfeHook(nullptr);
     delete splash_;
+}
+
+// The windows of the lower layers reach the help through the hook; F1 in a modal
+// window goes through the application filter, since the window's own shortcut is
+// blocked there.
+void TFrmMenue::hilfeVerbinden() {
+    setHilfeHook([this](int thema) { hilfeZeigen(thema); });
+    modaleHilfe_ = new ModaleHilfeTaste(this);
+    qApp->installEventFilter(modaleHilfe_);
 }
 
 void TFrmMenue::flaechenAnlegen() {
@@ -643,6 +655,13 @@ void TFrmMenue::browserVerbinden() {
         hilfeZeigen(thema);
     });
     connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
+    // Escape leaves the docked data sheet as its back button does; the shortcut lives on
+    // the sheet's area, so it is active only while that area is shown.
+    auto* zurueck = new QShortcut(QKeySequence(Qt::Key_Escape), Panel3_);
+    connect(zurueck, &QShortcut::activated, this, [this] {
+        if (TFrmTechnik* blatt = datenblatt())
+            blatt->CancelBtnClick();
+    });
 }
 
 // Panel6: the five family pictures, from the program directory once it is known.
@@ -926,13 +945,17 @@ void TFrmMenue::changeEvent(QEvent* event) {
 }
 
 void TFrmMenue::hilfeZeigen(int thema) {
-    auto* fenster = findChild<TFrmHilfe*>();
-    if (!fenster)
-        fenster = new TFrmHilfe(this);
-    fenster->zeigen(
-        findeDatei(verzeichnisse().programm,
-                   QStringLiteral("WUK_") + sprache().kurzCode + QStringLiteral(".hlp")),
-        thema);
+    // Over a modal window the help must belong to it, or the modal window blocks it.
+    QWidget* besitzer = QApplication::activeModalWidget();
+    if (!besitzer)
+        besitzer = this;
+    if (!hilfe_)
+        hilfe_ = new TFrmHilfe(besitzer);
+    else if (hilfe_->parentWidget() != besitzer)
+        hilfe_->setParent(besitzer, hilfe_->windowFlags());
+    hilfe_->zeigen(findeDatei(verzeichnisse().programm,
+                              QStringLiteral("WUK_") + sprache().kurzCode + QStringLiteral(".hlp")),
+                   thema);
 }
 
 void TFrmMenue::copyrightZeigen() {
@@ -1015,9 +1038,10 @@ void TFrmMenue::datenblattSchliessen(TFrmTechnik* blatt) {
         neuesFenster_ = true;
         suche_->setEnabled(true);
         Panel3_->hide();
-        if (blattAusBrowser_)
+        if (blattAusBrowser_) {
             browserZeigen();
-        else
+            StringGrid1_->setFocus(); // the keyboard goes on where it left the list
+        } else
             suchbereichOeffnen();
     }
     blatt->deleteLater();

@@ -39,6 +39,8 @@ struct DatenblattDaten;
 
 namespace drel::ui {
 
+class ModaleHilfeTaste;
+class TFrmHilfe;
 class TFrmHinweis;
 class TFrmSuche;
 class TFrmTechnik;
@@ -139,6 +141,7 @@ private:
 
     // Product browser binding (the logic is in BrowserModell).
     void browserVerbinden();
+    void hilfeVerbinden();
     void startBilderFuellen();
     bool browserBereit();
     void browserAnzeigen();
@@ -170,6 +173,8 @@ private:
     QPointer<TFrmSplash> splash_;
     TFrmHinweis* hinweis_ = nullptr;
     QString hilfeDatei_;
+    QPointer<TFrmHilfe> hilfe_;
+    ModaleHilfeTaste* modaleHilfe_ = nullptr;
     bool gezeigt_ = false;
 };
 

@@ -9,11 +9,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <array>
 
 namespace drel::chart {
 
@@ -27,13 +29,34 @@ TDChart::~TDChart() = default;
 
 void TDChart::menuAufbauen() {
     menu_ = new QMenu(this);
-    menu_->addAction(QStringLiteral("&Copy to Clipboard"), this, &TDChart::inZwischenablage);
-    menu_->addAction(QStringLiteral("&Save as Bitmap"), this, &TDChart::alsBitmapSpeichern);
-    menu_->addAction(QStringLiteral("&Print"), this, [this] { Drucken(); });
-    menu_->addAction(QStringLiteral("Printer &Setup"), this, &TDChart::druckerEinrichten);
+    menu_->addAction(QString(), this, &TDChart::inZwischenablage);
+    menu_->addAction(QString(), this, &TDChart::alsBitmapSpeichern);
+    menu_->addAction(QString(), this, [this] { Drucken(); });
+    menu_->addAction(QString(), this, &TDChart::druckerEinrichten);
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("&Einstellungen"), this, &TDChart::einstellungen);
-    menu_->addAction(QStringLiteral("&Werte-Tabelle"), this, &TDChart::werteTabelle);
+    menu_->addAction(QString(), this, &TDChart::einstellungen);
+    menu_->addAction(QString(), this, &TDChart::werteTabelle);
+    menuTexteSetzen();
+}
+
+void TDChart::menuTexteSetzen() {
+    const std::array<QString, 7> texte{tr("&Copy to Clipboard"),
+                                       tr("&Save as Bitmap"),
+                                       tr("&Print"),
+                                       tr("Printer &Setup"),
+                                       QString(),
+                                       tr("&Einstellungen"),
+                                       tr("&Werte-Tabelle")};
+    const QList<QAction*> eintraege = menu_->actions();
+    for (size_t i = 0; i < texte.size(); ++i)
+        if (!eintraege[static_cast<qsizetype>(i)]->isSeparator())
+            eintraege[static_cast<qsizetype>(i)]->setText(texte[i]);
+}
+
+void TDChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        menuTexteSetzen();
+    QWidget::changeEvent(event);
 }
 
 void TDChart::Zeichnen() {
@@ -69,7 +92,7 @@ void TDChart::inZwischenablage() {
 
 void TDChart::alsBitmapSpeichern() {
     const QString datei =
-        QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Bitmaps (*.bmp)"));
+        QFileDialog::getSaveFileName(this, QString(), QString(), tr("Bitmaps (*.bmp)"));
     if (datei.isEmpty())
         return;
     const QString name = datei.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)

@@ -59,9 +59,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void menuAufbauen();
+    void menuTexteSetzen();
 
     ChartDaten daten_;
     Zeichnung zeichnung_;

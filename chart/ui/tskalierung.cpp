@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,25 +24,61 @@ QLineEdit* neuesEdit(int nummer, QWidget* parent) {
     return e;
 }
 
-QGroupBox* radioGruppe(const QString& titel, const QString& name, const QStringList& texte,
-                       QButtonGroup*& gruppe, QWidget* parent) {
-    auto* box = new QGroupBox(titel, parent);
+} // namespace
+
+// Captions keep their source text so that a language change can set them again.
+template <class W> W* TSkalierung::beschriften(W* widget, const char* quelle) {
+    beschriftungen_.push_back({widget, quelle});
+    beschriftungSetzen(beschriftungen_.back());
+    return widget;
+}
+
+QGroupBox* TSkalierung::radioGruppe(const char* titel, const QString& name,
+                                    std::initializer_list<const char*> texte, QButtonGroup*& gruppe,
+                                    QWidget* parent) {
+    auto* box = beschriften(new QGroupBox(parent), titel);
     box->setObjectName(name);
     auto* layout = new QVBoxLayout(box);
     gruppe = new QButtonGroup(box);
-    for (int i = 0; i < texte.size(); ++i) {
-        auto* knopf = new QRadioButton(texte[i], box);
-        gruppe->addButton(knopf, i);
+    int i = 0;
+    for (const char* text : texte) {
+        auto* knopf = beschriften(new QRadioButton(box), text);
+        gruppe->addButton(knopf, i++);
         layout->addWidget(knopf);
     }
     return box;
 }
 
-} // namespace
+void TSkalierung::beschriftungSetzen(const Beschriftung& b) {
+    const QString text = tr(b.quelle);
+    if (auto* label = qobject_cast<QLabel*>(b.widget))
+        label->setText(text);
+    else if (auto* knopf = qobject_cast<QAbstractButton*>(b.widget))
+        knopf->setText(text);
+    else if (auto* box = qobject_cast<QGroupBox*>(b.widget))
+        box->setTitle(text);
+}
+
+void TSkalierung::texteSetzen() {
+    setWindowTitle(tr("Einstellungen"));
+    for (const Beschriftung& b : beschriftungen_)
+        beschriftungSetzen(b);
+}
+
+void TSkalierung::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        texteSetzen();
+    QDialog::changeEvent(event);
+}
+
+QLabel* TSkalierung::label(const char* quelle, QWidget* parent) {
+    return beschriften(new QLabel(parent), quelle);
+}
 
 TSkalierung::TSkalierung(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Skalierung"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowTitle(tr("Einstellungen"));
+    setProperty("helpContext", kHilfeThemaDiagramm);
     auto* haupt = new QGridLayout(this);
     haupt->addWidget(achsenTeil(), 0, 0);
     haupt->addWidget(textTeil(), 0, 1);
@@ -49,10 +86,10 @@ TSkalierung::TSkalierung(QWidget* parent) : QDialog(parent) {
     haupt->addWidget(druckTeil(), 2, 0, 1, 2);
 
     auto* knoepfe = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = beschriften(new QPushButton(this), QT_TR_NOOP("&OK"));
     ok->setObjectName(QStringLiteral("Button2"));
     ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    auto* abbrechen = beschriften(new QPushButton(this), QT_TR_NOOP("&Abbrechen"));
     abbrechen->setObjectName(QStringLiteral("Button1"));
     knoepfe->addStretch();
     knoepfe->addWidget(ok);
@@ -65,13 +102,13 @@ TSkalierung::TSkalierung(QWidget* parent) : QDialog(parent) {
 QWidget* TSkalierung::achsenTeil() {
     auto* box = new QGroupBox(this);
     auto* g = new QGridLayout(box);
-    g->addWidget(new QLabel(QStringLiteral("X-Achse"), box), 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Y-Achse"), box), 0, 2);
-    const QStringList zeilen{QStringLiteral("Minimum-Wert"), QStringLiteral("Maximum-Wert"),
-                             QStringLiteral("Schrittweite"), QStringLiteral("Anzahl Dezimalstelle"),
-                             QStringLiteral("Anzahl Nachkommastellen")};
-    for (int i = 0; i < zeilen.size(); ++i) {
-        g->addWidget(new QLabel(zeilen[i], box), i + 1, 0);
+    g->addWidget(label(QT_TR_NOOP("X-Achse"), box), 0, 1);
+    g->addWidget(label(QT_TR_NOOP("Y-Achse"), box), 0, 2);
+    const std::array<const char*, 5> zeilen{
+        QT_TR_NOOP("Minimum-Wert"), QT_TR_NOOP("Maximum-Wert"), QT_TR_NOOP("Schrittweite"),
+        QT_TR_NOOP("Anzahl Dezimalstelle"), QT_TR_NOOP("Anzahl Nachkommastellen")};
+    for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
+        g->addWidget(label(zeilen[static_cast<size_t>(i)], box), i + 1, 0);
         edit_[static_cast<size_t>(i + 1)] = neuesEdit(i + 1, box);
         edit_[static_cast<size_t>(i + 6)] = neuesEdit(i + 6, box);
         g->addWidget(edit_[static_cast<size_t>(i + 1)], i + 1, 1);
@@ -83,16 +120,18 @@ QWidget* TSkalierung::achsenTeil() {
 QWidget* TSkalierung::textTeil() {
     auto* box = new QGroupBox(this);
     auto* g = new QGridLayout(box);
-    const QList<std::pair<int, QString>> felder{
-        {11, QStringLiteral("Diagramm Titel:")}, {12, QStringLiteral("X-Achse")},
-        {13, QStringLiteral("Y-Achse")},         {14, QStringLiteral("Legende 1")},
-        {15, QStringLiteral("Legende 2")},       {16, QStringLiteral("Legende 3")}};
-    g->addWidget(new QLabel(QStringLiteral("Beschriftungen"), box), 1, 0);
+    const std::array<std::pair<int, const char*>, 6> felder{{{11, QT_TR_NOOP("Diagramm Titel:")},
+                                                             {12, QT_TR_NOOP("X-Achse")},
+                                                             {13, QT_TR_NOOP("Y-Achse")},
+                                                             {14, QT_TR_NOOP("Legende 1")},
+                                                             {15, QT_TR_NOOP("Legende 2")},
+                                                             {16, QT_TR_NOOP("Legende 3")}}};
+    g->addWidget(label(QT_TR_NOOP("Beschriftungen"), box), 1, 0);
     int zeile = 0;
     for (const auto& [nummer, text] : felder) {
         if (zeile == 1)
             ++zeile; // below the "Beschriftungen" heading
-        g->addWidget(new QLabel(text, box), zeile, nummer == 11 ? 0 : 1);
+        g->addWidget(label(text, box), zeile, nummer == 11 ? 0 : 1);
         edit_[static_cast<size_t>(nummer)] = neuesEdit(nummer, box);
         g->addWidget(edit_[static_cast<size_t>(nummer)], zeile, 2);
         ++zeile;
@@ -103,14 +142,11 @@ QWidget* TSkalierung::textTeil() {
 QWidget* TSkalierung::graphenTeil() {
     auto* box = new QGroupBox(this);
     auto* g = new QGridLayout(box);
-    const QStringList kopf{QString(),
-                           QStringLiteral("Farben"),
-                           QStringLiteral("Linien"),
-                           QStringLiteral("Kreuze"),
-                           QStringLiteral("Strichstärke"),
-                           QStringLiteral("Parameter (Texte)")};
-    for (int s = 0; s < kopf.size(); ++s)
-        g->addWidget(new QLabel(kopf[s], box), 0, s);
+    const std::array<const char*, 5> kopf{QT_TR_NOOP("Farben"), QT_TR_NOOP("Linien"),
+                                          QT_TR_NOOP("Kreuze"), QT_TR_NOOP("Strichstärke"),
+                                          QT_TR_NOOP("Parameter (Texte)")};
+    for (int s = 0; s < static_cast<int>(kopf.size()); ++s)
+        g->addWidget(label(kopf[static_cast<size_t>(s)], box), 0, s + 1);
     for (int i = 1; i <= kMaxGraphen; ++i) {
         const auto k = static_cast<size_t>(i);
         g->addWidget(new QLabel(QString::number(i), box), i, 0);
@@ -138,30 +174,30 @@ QWidget* TSkalierung::graphenTeil() {
 QWidget* TSkalierung::druckTeil() {
     auto* teil = new QWidget(this);
     auto* h = new QHBoxLayout(teil);
-    auto* rand = new QGroupBox(QStringLiteral("ungefähre Abstände beim Ausdruck"), teil);
+    auto* rand = beschriften(new QGroupBox(teil), QT_TR_NOOP("ungefähre Abstände beim Ausdruck"));
     auto* g = new QGridLayout(rand);
-    const QStringList texte{QStringLiteral("Linker Rand [mm]"), QStringLiteral("Breite [mm]"),
-                            QStringLiteral("Oberer Rand [mm]"), QStringLiteral("Höhe [mm]")};
-    for (int i = 0; i < texte.size(); ++i) {
-        g->addWidget(new QLabel(texte[i], rand), i, 0);
+    const std::array<const char*, 4> texte{QT_TR_NOOP("Linker Rand [mm]"),
+                                           QT_TR_NOOP("Breite [mm]"),
+                                           QT_TR_NOOP("Oberer Rand [mm]"), QT_TR_NOOP("Höhe [mm]")};
+    for (int i = 0; i < static_cast<int>(texte.size()); ++i) {
+        g->addWidget(label(texte[static_cast<size_t>(i)], rand), i, 0);
         edit_[static_cast<size_t>(17 + i)] = neuesEdit(17 + i, rand);
         g->addWidget(edit_[static_cast<size_t>(17 + i)], i, 1);
     }
-    g->addWidget(new QLabel(QStringLiteral("Qualität des Bitmaps (1..4)"), rand), 4, 0);
+    g->addWidget(label(QT_TR_NOOP("Qualität des Bitmaps (1..4)"), rand), 4, 0);
     spin_[11] = new QSpinBox(rand);
     spin_[11]->setObjectName(QStringLiteral("SpinEdit11"));
     spin_[11]->setRange(1, 4);
     g->addWidget(spin_[11], 4, 1);
     h->addWidget(rand);
-    h->addWidget(radioGruppe(QStringLiteral("Position der Parameter"),
-                             QStringLiteral("RadioGroup1"),
-                             {QStringLiteral("links oben"), QStringLiteral("links unten"),
-                              QStringLiteral("rechts oben"), QStringLiteral("rechts unten")},
+    h->addWidget(radioGruppe(QT_TR_NOOP("Position der Parameter"), QStringLiteral("RadioGroup1"),
+                             {QT_TR_NOOP("links oben"), QT_TR_NOOP("links unten"),
+                              QT_TR_NOOP("rechts oben"), QT_TR_NOOP("rechts unten")},
                              position_, teil));
-    h->addWidget(radioGruppe(QStringLiteral("Art der Grafik"), QStringLiteral("Art"),
-                             {QStringLiteral("normal X-Y"), QStringLiteral("Kreisdiagramm 0..360°"),
-                              QStringLiteral("logX-Y-Diagramm"), QStringLiteral("X-logY-Diagramm"),
-                              QStringLiteral("logX-logY-Diagramm")},
+    h->addWidget(radioGruppe(QT_TR_NOOP("Art der Grafik"), QStringLiteral("Art"),
+                             {QT_TR_NOOP("normal X-Y"), QT_TR_NOOP("Kreisdiagramm 0..360°"),
+                              QT_TR_NOOP("logX-Y-Diagramm"), QT_TR_NOOP("X-logY-Diagramm"),
+                              QT_TR_NOOP("logX-logY-Diagramm")},
                              art_, teil));
     return teil;
 }

@@ -5,15 +5,23 @@
 #include "chart/skalierungmodell.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
+#include <initializer_list>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
 
 namespace drel::chart {
+
+// The help topic of the chart's settings dialog and value table.
+inline constexpr int kHilfeThemaDiagramm = 12;
 
 class TSkalierung : public QDialog {
     Q_OBJECT
@@ -34,8 +42,21 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    struct Beschriftung {
+        QPointer<QWidget> widget;
+        const char* quelle;
+    };
+
+    template <class W> W* beschriften(W* widget, const char* quelle);
+    void beschriftungSetzen(const Beschriftung& b);
+    void texteSetzen();
+    QLabel* label(const char* quelle, QWidget* parent);
+    QGroupBox* radioGruppe(const char* titel, const QString& name,
+                           std::initializer_list<const char*> texte, QButtonGroup*& gruppe,
+                           QWidget* parent);
     QWidget* achsenTeil();
     QWidget* textTeil();
     QWidget* graphenTeil();
@@ -49,6 +70,7 @@ private:
     std::array<QToolButton*, 11> shape_{};
     QButtonGroup* position_ = nullptr;
     QButtonGroup* art_ = nullptr;
+    std::vector<Beschriftung> beschriftungen_;
 };
 
 } // namespace drel::chart

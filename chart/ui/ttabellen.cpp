@@ -1,5 +1,8 @@
 #include "chart/ui/ttabellen.h"
 
+#include "chart/ui/tskalierung.h"
+
+#include <QEvent>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QTableView>
@@ -40,14 +43,15 @@ void TabellenGitter::neuLaden() {
 
 TTabellen::TTabellen(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tabellen"));
-    setWindowTitle(QStringLiteral("Tabellen"));
+    setProperty("helpContext", kHilfeThemaDiagramm);
     auto* layout = new QVBoxLayout(this);
     auto* menu = new QMenuBar(this);
-    QMenu* datei = menu->addMenu(QStringLiteral("&Datei"));
-    datei->addAction(QStringLiteral("B&eenden"), this, &QDialog::reject);
-    datei->addAction(QStringLiteral("&Werte übernehmen"), this, &TTabellen::werteUebernehmen);
-    menu->addMenu(QStringLiteral("&Bearbeiten"));
+    datei_ = menu->addMenu(QString());
+    beenden_ = datei_->addAction(QString(), this, &QDialog::reject);
+    uebernehmen_ = datei_->addAction(QString(), this, &TTabellen::werteUebernehmen);
+    bearbeiten_ = menu->addMenu(QString());
     layout->setMenuBar(menu);
+    texteSetzen();
 
     gitter_ = new TabellenGitter(modell_, this);
     F1Book1_ = new QTableView(this);
@@ -63,6 +67,20 @@ bool TTabellen::laden(const QString& pfad) {
     const bool ok = modell_.laden(pfad);
     gitter_->neuLaden();
     return ok;
+}
+
+void TTabellen::texteSetzen() {
+    setWindowTitle(tr("Tabellen"));
+    datei_->setTitle(tr("&Datei"));
+    beenden_->setText(tr("B&eenden"));
+    uebernehmen_->setText(tr("&Werte übernehmen"));
+    bearbeiten_->setTitle(tr("&Bearbeiten"));
+}
+
+void TTabellen::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        texteSetzen();
+    QDialog::changeEvent(event);
 }
 
 void TTabellen::werteUebernehmen() {

@@ -7,6 +7,8 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+class QAction;
+class QMenu;
 class QTableView;
 
 namespace drel::chart {
@@ -40,8 +42,17 @@ public:
     // "&Werte übernehmen": sets the flag and closes.
     void werteUebernehmen();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void texteSetzen();
+
     TabellenModell modell_;
+    QMenu* datei_ = nullptr;
+    QMenu* bearbeiten_ = nullptr;
+    QAction* beenden_ = nullptr;
+    QAction* uebernehmen_ = nullptr;
     TabellenGitter* gitter_ = nullptr;
     QTableView* F1Book1_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "print/ui/frmkunde.h"
 
 #include "base/directories.h"
+#include "base/ui/tdhilfe.h"
 #include "print/briefbericht.h"
 #include "print/meldung.h"
 #include "print/ui/druckerauswahl.h"
@@ -27,6 +28,7 @@ namespace drel::print {
 namespace {
 
 const QString kPdfDrucker = QStringLiteral("PDFCreator");
+constexpr int kHilfeThema = 11;
 
 QPlainTextEdit* memo(const QString& name, QWidget* parent) {
     auto* m = new QPlainTextEdit(parent);
@@ -64,6 +66,7 @@ TFrmKunde::TFrmKunde(BerichtErzeuger erzeuger, ReiterSichtbar sichtbar, QWidget*
     setObjectName(QStringLiteral("FrmKunde"));
     setWindowTitle(tr("Kundenadresse"));
     setModal(true);
+    setProperty("helpContext", kHilfeThema);
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;
@@ -212,8 +215,9 @@ void TFrmKunde::CancelBtnClick() {
     reject();
 }
 
+// The help lives in the application shell, which sets the hook.
 void TFrmKunde::BitBtn2Click() {
-    hinweisMelden(tr("Die Hilfe (Thema 11) ist in dieser Version noch nicht eingebaut."));
+    ui::hilfeAnfordern(kHilfeThema);
 }
 
 void TFrmKunde::OKBtnClick(Ausgabe ausgabe) {

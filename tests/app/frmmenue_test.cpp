@@ -8,11 +8,16 @@
 #include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
+#include "chart/ui/tdchart.h"
+#include "chart/ui/tskalierung.h"
+#include "chart/ui/ttabellen.h"
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/pages/spaltentext.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
+#include "state/sprache.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
@@ -20,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,12 +36,14 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Fontconfig keeps its caches until exit; that is not ours to free.
@@ -89,6 +97,32 @@ protected:
         schleife.exec();
         QCoreApplication::processEvents();
         return name;
+    }
+
+    // Runs the event loop until a modal window is open, hands it to `pruefen`, then
+    // closes it with reject; false when no modal window came up.
+    bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int fristMs = 2000) {
+        bool gesehen = false;
+        QEventLoop schleife;
+        QTimer frist;
+        frist.setSingleShot(true);
+        QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+        QTimer suchen;
+        QObject::connect(&suchen, &QTimer::timeout, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal || gesehen)
+                return;
+            gesehen = true;
+            suchen.stop();
+            pruefen(modal);
+            modal->reject();
+            schleife.quit();
+        });
+        suchen.start(5);
+        frist.start(fristMs);
+        schleife.exec();
+        QCoreApplication::processEvents();
+        return gesehen;
     }
 
     QAction* action(ui::TFrmMenue& fenster, const char* name) {
@@ -276,6 +310,8 @@ protected:
                                       {"Basisartikel", s("0")},
                                       {"Baugroesse", s(groesse)},
                                       {"Hubvolumen", d(hub)},
+                                      {"Bezeichnung2De", s("Verdichter")},
+                                      {"Bezeichnung2pl", s("Sprężarka")},
                                       {"GhostPointer", i(0)}});
         };
         writeProductTable(programm, "Articles",
@@ -392,6 +428,26 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
 }
 
+TEST_F(Browserfenster, PolishGivesItsHelpFileAndDescriptionColumn) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    db::Cursor& artikel = db::dataModule()->TBArtikel;
+    ASSERT_TRUE(sheet::oeffnen(artikel));
+    artikel.first();
+    const auto beschreibung = [&] {
+        return sheet::textSpalte(artikel, QStringLiteral("Bezeichnung2"), sprache().code);
+    };
+    EXPECT_EQ(beschreibung(), QStringLiteral("Verdichter"));
+    action(fenster, "Polnisch1")->trigger();
+    EXPECT_TRUE(fenster.hilfeDatei().endsWith(QStringLiteral("/WUK_Pl.hlp")));
+    EXPECT_EQ(sprache().code, QStringLiteral("Pl"));
+    // "Bezeichnung2" + "Pl" finds the column spelt Bezeichnung2pl.
+    EXPECT_EQ(beschreibung(), QStringLiteral("Sprężarka"));
+    action(fenster, "Deutsch2")->trigger();
+    EXPECT_TRUE(fenster.hilfeDatei().endsWith(QStringLiteral("/WUK_De.hlp")));
+}
+
 // The German source texts whose English translation differs from them.
 QSet<QString> deutscheQuellen() {
     QFile datei(QStringLiteral(DREL_SOURCE_DIR "/i18n/drel_en.ts"));
@@ -453,6 +509,37 @@ TEST_F(Browserfenster, AfterEnglishNoGermanSourceTextRemainsInMainSearchAndSheet
         for (const QString& text : sichtbareTexte(w))
             EXPECT_FALSE(deutsch.contains(text))
                 << w->objectName().toStdString() << ": " << text.toStdString();
+
+    // The diagram's popup menu and the two dialogs it opens, built in German with the
+    // sheet: they follow the language change as well.
+    QCoreApplication::processEvents(); // the language change is a posted event
+    auto* diagramm = fenster.datenblatt()->findChild<chart::TDChart*>();
+    ASSERT_NE(diagramm, nullptr);
+    const auto menueTexte = [](QWidget* w) {
+        QStringList texte;
+        QList<QMenu*> menues = w->findChildren<QMenu*>();
+        if (auto* menu = qobject_cast<QMenu*>(w))
+            menues << menu;
+        for (QMenu* menu : menues) {
+            texte << menu->title();
+            for (QAction* a : menu->actions())
+                texte << a->text();
+        }
+        return texte;
+    };
+    QStringList texte = menueTexte(diagramm->popupMenu());
+    EXPECT_TRUE(texte.contains(QStringLiteral("&Settings"))) << texte.join(u'|').toStdString();
+    for (const auto& oeffnen : {std::function<void()>([&] { diagramm->einstellungen(); }),
+                                std::function<void()>([&] { diagramm->werteTabelle(); })}) {
+        QTimer::singleShot(0, diagramm, oeffnen);
+        EXPECT_TRUE(modalPruefen([&](QDialog* dialog) {
+            texte << dialog->windowTitle() << sichtbareTexte(dialog) << menueTexte(dialog);
+        }));
+    }
+    EXPECT_TRUE(texte.contains(QStringLiteral("Chart type")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("&Apply values")));
+    for (const QString& text : texte)
+        EXPECT_FALSE(deutsch.contains(text)) << "chart: " << text.toStdString();
     action(fenster, "Deutsch2")->trigger();
 }
 
@@ -485,6 +572,109 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     EXPECT_EQ(hilfe->thema(), 9);
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
     EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
+}
+
+TEST_F(Browserfenster, F1InAModalWindowOpensItsTopicAboveIt) {
+    test::dateiSchreiben(programm + QStringLiteral("/wuk_de.HLP"),
+                         "<html><body><h2><a name=\"1\"></a>Start</h2><p>Eins</p>"
+                         "<h2><a name=\"4\"></a>Einheiten</h2><p>Vier</p>"
+                         "<h2><a name=\"12\"></a>Diagramm</h2><p>Zwoelf</p></body></html>");
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+
+    // Help asked for over a modal window belongs to it, or the modal window would
+    // block it; F1 goes to the window's own topic, not to the main window's.
+    const auto f1Pruefen = [&](QDialog* dialog, int thema, const char* text) {
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        auto* hilfe = fenster.findChild<ui::TFrmHilfe*>();
+        ASSERT_NE(hilfe, nullptr);
+        EXPECT_EQ(hilfe->thema(), thema);
+        EXPECT_TRUE(hilfe->isVisible());
+        EXPECT_EQ(hilfe->parentWidget(), dialog);
+        EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QString::fromLatin1(text)));
+    };
+    QTimer::singleShot(0, action(fenster, "Einheiten1"), &QAction::trigger);
+    EXPECT_TRUE(modalPruefen([&](QDialog* d) { f1Pruefen(d, 4, "Vier"); }));
+    auto* diagramm = fenster.datenblatt()->findChild<chart::TDChart*>();
+    ASSERT_NE(diagramm, nullptr);
+    QTimer::singleShot(0, diagramm, [diagramm] { diagramm->einstellungen(); });
+    EXPECT_TRUE(modalPruefen([&](QDialog* d) { f1Pruefen(d, 12, "Zwoelf"); }));
+    QTimer::singleShot(0, diagramm, [diagramm] { diagramm->werteTabelle(); });
+    EXPECT_TRUE(modalPruefen([&](QDialog* d) { f1Pruefen(d, 12, "Zwoelf"); }));
+
+    // Back in the main window the help belongs to it again.
+    action(fenster, "Hilfe2")->trigger();
+    auto* hilfe = fenster.findChild<ui::TFrmHilfe*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->parentWidget(), &fenster);
+    EXPECT_EQ(hilfe->thema(), 1);
+}
+
+// Tree, list and data sheet with the keyboard alone: arrows choose, Return opens the
+// docked data sheet, Escape returns to the list with the focus back on it.
+TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* panel2 = fenster.findChild<QWidget*>(QStringLiteral("Panel2"));
+    auto* panel3 = fenster.findChild<QWidget*>(QStringLiteral("Panel3"));
+    baum->setFocus();
+    baum->setCurrentItem(knoten(baum, 25, 1));
+    QTest::keyClick(baum, Qt::Key_Right); // opens the family
+    QTest::keyClick(baum, Qt::Key_Down);
+    ASSERT_EQ(baum->currentItem(), knoten(baum, 25, 2));
+    ASSERT_TRUE(panel2->isVisible());
+    ASSERT_EQ(grid->rowCount(), 2);
+
+    std::vector<ArtikelAuswahl> oeffnen;
+    QObject::connect(&fenster, &ui::TFrmMenue::artikelAuswahlOeffnen,
+                     [&](const ArtikelAuswahl& a) { oeffnen.push_back(a); });
+    grid->setFocus();
+    grid->setCurrentCell(1, 1); // QN2, 22,4
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(oeffnen.size(), 1u);
+    EXPECT_EQ(oeffnen[0].ids, std::vector<qint32>{3});
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    EXPECT_TRUE(panel3->isVisible());
+    EXPECT_FALSE(panel2->isVisible());
+
+    QWidget* fokus = QApplication::focusWidget() ? QApplication::focusWidget() : &fenster;
+    QTest::keyClick(fokus, Qt::Key_Escape);
+    QCoreApplication::processEvents(); // the sheet is deleted later
+    EXPECT_FALSE(panel3->isVisible());
+    EXPECT_TRUE(panel2->isVisible());
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_TRUE(grid->hasFocus());
+
+    // Escape in the list itself is not the sheet's business.
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_TRUE(panel2->isVisible());
+    // Return on the size name shows the types, Return on a type opens its sheet, and
+    // Escape comes back to that type list, not to the sizes.
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    grid->setCurrentCell(1, 0);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(oeffnen.size(), 2u);
+    EXPECT_EQ(oeffnen[1].ids, std::vector<qint32>{2});
+    EXPECT_TRUE(panel3->isVisible());
+    fokus = QApplication::focusWidget() ? QApplication::focusWidget() : &fenster;
+    QTest::keyClick(fokus, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel2->isVisible());
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
 }
 
 TEST_F(Hauptfenster, CopyrightIsModalAndOnTop) {

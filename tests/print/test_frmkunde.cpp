@@ -1,12 +1,13 @@
 // The print window driven offscreen: controls and captions, the print selection
 // across close and reopen, today's date, the report callback and the PDF button.
-#include "meldungen.h"
+#include "base/ui/tdhilfe.h"
 #include "print/briefbericht.h"
 #include "print/ui/druckerauswahl.h"
 #include "print/ui/frmkunde.h"
 #include "report/bericht.h"
 #include "report/ui/berichtdrucker.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace drel::print {
@@ -182,12 +184,29 @@ TEST_F(FrmKundeTest, PdfButtonWritesTheLetterWithoutAPrinter) {
     EXPECT_TRUE(text.contains(QStringLiteral("Angebot"))) << text.toStdString();
 }
 
-TEST_F(FrmKundeTest, HelpSaysItIsNotThereYet) {
+TEST_F(FrmKundeTest, HelpButtonAndF1AskForTopic11) {
     TFrmKunde fenster(nullptr, nullptr, nullptr, ordner.path());
-    test::Meldungen meldungen;
+    QList<int> themen;
+    ui::setHilfeHook([&](int thema) { themen << thema; });
     kind<QPushButton>(fenster, "BitBtn2")->click();
-    ASSERT_EQ(meldungen.texte().size(), 1);
-    EXPECT_TRUE(meldungen.texte().first().contains(QStringLiteral("11")));
+    EXPECT_EQ(themen, QList<int>{11});
+
+    // F1 while the window is modal: the application filter the shell installs.
+    ui::ModaleHilfeTaste taste;
+    qApp->installEventFilter(&taste);
+    fenster.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeModalWidget(), &fenster);
+    QTest::keyClick(kind<QLineEdit>(fenster, "Edit2"), Qt::Key_F1);
+    EXPECT_EQ(themen, (QList<int>{11, 11}));
+    fenster.reject();
+    // Without a modal window F1 is not the filter's business.
+    QTest::keyClick(kind<QLineEdit>(fenster, "Edit2"), Qt::Key_F1);
+    EXPECT_EQ(themen.size(), 2);
+
+    ui::setHilfeHook(nullptr);
+    kind<QPushButton>(fenster, "BitBtn2")->click();
+    EXPECT_EQ(themen.size(), 2);
 }
 
 TEST(Druckerauswahl, PreselectsTheChosenOrDefaultPrinter) {

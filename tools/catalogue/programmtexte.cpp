@@ -116,10 +116,34 @@ const Thema kThemen[] = {
      "Die Leistungstabelle zeigt Kälteleistung und Leistungsaufnahme über Bereiche von t0 und tc.",
      "The performance table shows cooling capacity and power input over ranges of t0 and tc."},
     {11, "Druck", "Printing",
-     "Geben Sie Kundendaten und Betreff ein und wählen Sie die Seiten des Datenblatts, die "
-     "gedruckt werden.",
-     "Enter the customer data and subject and choose the pages of the data sheet that are "
-     "printed."},
+     "Das Fenster Kundenadresse nimmt die Briefdaten des Ausdrucks auf: Absender-Adresse, "
+     "Empfänger-Adresse, Betreff, Datum, Zuständig und einen freien Text. Die Texte werden "
+     "gespeichert und beim nächsten Mal wieder angeboten; das Datum ist immer das heutige. Die "
+     "acht Kästchen wählen die Abschnitte des Datenblatts, die gedruckt werden: Leistungsdaten, "
+     "Technische Daten, Einsatzgrenzen, Lieferumfang, Zubehör, Maße und Anschlüsse, Produktfoto "
+     "und Tabelle Leistungsdaten; ein Abschnitt, den das Datenblatt nicht zeigt, entfällt. Die "
+     "Auswahl bleibt bis zum nächsten Druck erhalten. Drucken öffnet den Druckdialog, Vorschau "
+     "zeigt die Seiten am Bildschirm, PDF erstellen schreibt dieselben Seiten ohne Rückfrage "
+     "nach einem Drucker in eine PDF-Datei. Zurück schließt das Fenster.",
+     "The customer address window takes the letter data of the printout: sender address, "
+     "recipient address, subject, date, person responsible and a free text. The texts are saved "
+     "and offered again next time; the date is always today's. The eight boxes choose the "
+     "sections of the data sheet that are printed: performance data, technical data, application "
+     "limits, scope of delivery, accessories, dimensions and connections, product photo and "
+     "performance table; a section the data sheet does not show is left out. The choice is kept "
+     "until the next printout. Print opens the print dialog, Preview shows the pages on the "
+     "screen, Create PDF writes the same pages to a PDF file without asking for a printer. Back "
+     "closes the window."},
+    {12, "Diagramm", "Chart",
+     "Ein Klick mit der rechten Maustaste auf ein Diagramm kopiert, speichert oder druckt es. "
+     "Einstellungen ändert Achsen, Schrittweiten, Farben, Linien und Kreuze der Kurven, die "
+     "Beschriftungen, die Ränder beim Ausdruck und die Art der Grafik. Die Werte-Tabelle zeigt "
+     "die Punkte der Kurven; Werte übernehmen zeichnet das Diagramm mit den geänderten Werten "
+     "neu.",
+     "A right click on a chart copies, saves or prints it. Settings changes the axes, steps, "
+     "colours, lines and crosses of the curves, the labels, the margins of the printout and the "
+     "chart type. The value table shows the points of the curves; Apply values redraws the chart "
+     "with the changed values."},
 };
 
 QByteArray hilfe(bool deutsch) {
