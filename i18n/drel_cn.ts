@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>转速</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>冷凝温度</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>尺寸和接口</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>过冷度</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>吸气温度</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>电机</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>蒸发温度</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>压缩机1频率</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>压缩机2频率</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>进风温度</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>过热度（蒸发器）</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>压缩机制冷量</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>蒸发器制冷量</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>扭矩</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>运行电流</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>制冷系数 (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>质量流量</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>中间冷却器出口温度</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>制冷剂</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>如有变更，恕不另行通知。</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>性能数据</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>技术数据</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>运行范围</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>供货范围</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>产品照片</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>性能数据表</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>打印搜索结果</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>型号</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>性能数据</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Verflüssigungstemperatur</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Bemerkungen:</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Maße und Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation>Abbildung ähnlich</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Unterkühlung</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Sauggastemperatur</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Verdampfungstemperatur</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Frequenz Verdichter 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Frequenz Verdichter 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Lufteintrittstemperatur</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Überhitzung (Verdampfer)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Verdichterkälteleistung</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Verdampferkälteleistung</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Antriebsleistung</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Leistungsaufnahme</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Stromaufnahme</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Kälteleistungszahl (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation>Verflüssigungsleistung</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Massenstrom</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatur am Zwischenkühleraustritt</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Kältemittel</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Änderungen vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Leistungsdaten</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Techn. Daten</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Einsatzgrenzen</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Lieferumfang</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Zubehör</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Produktfoto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabelle Leistungsdaten</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1085,10 +1220,6 @@
     <message>
         <source>Suchergebnis drucken</source>
         <translation>Suchergebnis drucken</translation>
-    </message>
-    <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation>Das Drucken des Datenblatts ist noch nicht verfügbar</translation>
     </message>
     <message>
         <source>Typ</source>

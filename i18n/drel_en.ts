@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Condensing temperature</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensions and connections</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation>Illustration similar</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Subcooling</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Suction gas temperature</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Evaporating temperature</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Compressor 1 frequency</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Compressor 2 frequency</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Air inlet temperature</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Superheat (evaporator)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Compressor cooling capacity</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Evaporator cooling capacity</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Power input</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coefficient of performance (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation>Condensing capacity</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Mass flow</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Intercooler outlet temperature</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Subject to change.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Performance data</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Application limits</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Scope of delivery</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessories</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Product photo</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Performance table</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1085,10 +1220,6 @@
     <message>
         <source>Suchergebnis drucken</source>
         <translation>Print search result</translation>
-    </message>
-    <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation>Printing the data sheet is not available yet</translation>
     </message>
     <message>
         <source>Typ</source>

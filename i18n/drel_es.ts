@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Velocidad de giro</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Temperatura de condensación</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensiones y conexiones</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Subenfriamiento</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Temperatura del gas de aspiración</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Temperatura de evaporación</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Frecuencia del compresor 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Frecuencia del compresor 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Temperatura de entrada del aire</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Recalentamiento (evaporador)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Potencia frigorífica del compresor</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Potencia frigorífica del evaporador</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Potencia absorbida</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Potencia absorbida</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Corriente absorbida</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coeficiente de rendimiento (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Caudal másico</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatura a la salida del enfriador intermedio</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Sujeto a cambios.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Datos de rendimiento</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Datos técnicos</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Límites de aplicación</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Volumen de suministro</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accesorios</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Foto del producto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabla de rendimiento</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Imprimir resultado de la búsqueda</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Tipo</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Datos de rendimiento</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Vitesse de rotation</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Température de condensation</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensions et raccordements</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Sous-refroidissement</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Température des gaz aspirés</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Température d'évaporation</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Fréquence compresseur 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Fréquence compresseur 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Température d'entrée d'air</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Surchauffe (évaporateur)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Puissance frigorifique du compresseur</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Puissance frigorifique de l'évaporateur</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Puissance absorbée</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Puissance absorbée</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Courant absorbé</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coefficient de performance (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Débit massique</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Température en sortie du refroidisseur intermédiaire</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Sous réserve de modifications.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Données de performance</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Caract. techn.</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Limites d'application</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Étendue de la livraison</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessoires</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Photo du produit</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tableau des performances</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Imprimer le résultat de la recherche</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Type</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Données de performance</translation>
     </message>
     <message>
         <source>CSV speichern</source>

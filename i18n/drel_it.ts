@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Velocità di rotazione</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Temperatura di condensazione</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensioni e attacchi</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Sottoraffreddamento</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Temperatura gas aspirato</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Temperatura di evaporazione</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Frequenza compressore 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Frequenza compressore 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Temperatura aria in ingresso</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Surriscaldamento (evaporatore)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Potenza frigorifera del compressore</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Potenza frigorifera dell'evaporatore</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Potenza assorbita</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Potenza assorbita</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Coppia</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Corrente assorbita</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coefficiente di prestazione (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Portata massica</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatura in uscita dal refrigeratore intermedio</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Soggetto a modifiche.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Dati di prestazione</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Limiti di applicazione</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Fornitura</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessori</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Foto del prodotto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabella dati di prestazione</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Stampa risultato della ricerca</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Tipo</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Dati di prestazione</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>주파수</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>회전수</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>응축온도</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>치수 및 연결부</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>과냉각도</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>흡입가스 온도</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>모터</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>증발온도</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>압축기 1 주파수</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>압축기 2 주파수</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>공기 입구 온도</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>과열도 (증발기)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>압축기 냉동능력</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>증발기 냉동능력</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>소비전력</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>소비전력</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>토크</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>소비전류</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>성적계수 (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>질량유량</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>중간냉각기 출구 온도</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>냉매</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>사양은 변경될 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>성능 데이터</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>기술 데이터</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>사용 한계</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>공급 범위</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>부속품</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>제품 사진</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>성능 데이터 표</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>검색 결과 인쇄</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>형식</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>성능 데이터</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Prędkość obrotowa</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Temperatura skraplania</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Wymiary i przyłącza</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Dochłodzenie</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Temperatura gazu zasysanego</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Temperatura parowania</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Częstotliwość sprężarki 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Częstotliwość sprężarki 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Temperatura powietrza na wlocie</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Przegrzanie (parownik)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Wydajność chłodnicza sprężarki</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Wydajność chłodnicza parownika</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Moc napędowa</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Pobór mocy</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Moment obrotowy</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Pobór prądu</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Współczynnik wydajności chłodniczej (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Strumień masy</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatura na wylocie chłodnicy międzystopniowej</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Czynnik chłodniczy</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Zastrzegamy sobie prawo do zmian.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Dane wydajności</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Dane techn.</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Granice stosowania</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Zakres dostawy</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Akcesoria</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Zdjęcie produktu</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabela danych wydajności</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Drukuj wynik wyszukiwania</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Typ</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Dane wydajności</translation>
     </message>
     <message>
         <source>CSV speichern</source>

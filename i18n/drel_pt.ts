@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Velocidade de rotação</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Temperatura de condensação</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Dimensões e ligações</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Subarrefecimento</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Temperatura do gás de aspiração</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Temperatura de evaporação</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Frequência do compressor 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Frequência do compressor 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Temperatura de entrada do ar</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Sobreaquecimento (evaporador)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Capacidade frigorífica do compressor</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Capacidade frigorífica do evaporador</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Potência absorvida</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Potência absorvida</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Binário</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Corrente absorvida</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Coeficiente de desempenho (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Caudal mássico</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Temperatura à saída do arrefecedor intermédio</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Fluido frigorigéneo</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Sujeito a alterações.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Dados de desempenho</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Dados técnicos</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Limites de aplicação</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Âmbito de fornecimento</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Acessórios</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Fotografia do produto</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Tabela de desempenho</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Imprimir resultado da pesquisa</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Tipo</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Dados de desempenho</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>DatenblattDruck</name>
+    <message>
+        <source>Frequenz</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Drehzahl</source>
+        <translation>Частота вращения</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur</source>
+        <translation>Температура конденсации</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Masse und Anschlusse</source>
+        <translation>Размеры и присоединения</translation>
+    </message>
+    <message>
+        <source>Abbildung ahnlich</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unterkuhlung</source>
+        <translation>Переохлаждение</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur</source>
+        <translation>Температура всасываемого газа</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Двигатель</translation>
+    </message>
+    <message>
+        <source>Verdampfungstemperatur</source>
+        <translation>Температура кипения</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 1</source>
+        <translation>Частота компрессора 1</translation>
+    </message>
+    <message>
+        <source>Frequenz Verdichter 2</source>
+        <translation>Частота компрессора 2</translation>
+    </message>
+    <message>
+        <source>Lufteintrittstemperatur</source>
+        <translation>Температура воздуха на входе</translation>
+    </message>
+    <message>
+        <source>Uberhitzung (Verdampfer)</source>
+        <translation>Перегрев (испаритель)</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung</source>
+        <translation>Холодопроизводительность компрессора</translation>
+    </message>
+    <message>
+        <source>Verdampferkalteleistung</source>
+        <translation>Холодопроизводительность испарителя</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung</source>
+        <translation>Потребляемая мощность</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme</source>
+        <translation>Потребляемая мощность</translation>
+    </message>
+    <message>
+        <source>Drehmoment</source>
+        <translation>Крутящий момент</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme</source>
+        <translation>Потребляемый ток</translation>
+    </message>
+    <message>
+        <source>Kalteleistungszahl (COP)</source>
+        <translation>Холодильный коэффициент (COP)</translation>
+    </message>
+    <message>
+        <source>Verflussigungsleistung</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Массовый расход</translation>
+    </message>
+    <message>
+        <source>Temperatur am Zwischenkuhleraustritt</source>
+        <translation>Температура на выходе промежуточного охладителя</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Хладагент</translation>
+    </message>
+    <message>
+        <source>Anderungen vorbehalten.</source>
+        <translation>Возможны изменения.</translation>
+    </message>
+    <message>
+        <source>Leistungsdaten</source>
+        <translation>Рабочие характеристики</translation>
+    </message>
+    <message>
+        <source>Techn. Daten</source>
+        <translation>Техн. данные</translation>
+    </message>
+    <message>
+        <source>Einsatzgrenzen</source>
+        <translation>Границы применения</translation>
+    </message>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Комплект поставки</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Принадлежности</translation>
+    </message>
+    <message>
+        <source>Produktfoto</source>
+        <translation>Фото изделия</translation>
+    </message>
+    <message>
+        <source>Tabelle Leistungsdaten</source>
+        <translation>Таблица рабочих характеристик</translation>
+    </message>
+</context>
+<context>
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
@@ -1087,10 +1222,6 @@
         <translation>Печать результатов поиска</translation>
     </message>
     <message>
-        <source>Das Drucken des Datenblatts ist noch nicht verfügbar</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Typ</source>
         <translation>Тип</translation>
     </message>
@@ -1314,7 +1445,7 @@
     </message>
     <message>
         <source>Leistungsdaten</source>
-        <translation type="unfinished" />
+        <translation>Рабочие характеристики</translation>
     </message>
     <message>
         <source>CSV speichern</source>

@@ -17,13 +17,14 @@
 
 #include <QCoreApplication>
 
+// The printed sheet's own texts: the captions the sheet shows, in the user's language.
+struct DatenblattDruck {
+    Q_DECLARE_TR_FUNCTIONS(DatenblattDruck)
+};
+
 namespace drel::print {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("drel::print::DatenblattDruck", text);
-}
 
 QString temperatur(const calc::Einheiten& e) {
     return e.text(calc::EinheitGruppe::Temperatur).left(2);
@@ -40,12 +41,12 @@ QString wert(const sheet::Feld& f) {
 // The frequency row while "Frequenz" is shown, else the speed row.
 WertZeile frequenzZeile(const sheet::TechnikModell& m) {
     if (m.Frequenz && !m.Frequenz1)
-        return {tr("Frequenz"), wert(m.ediHz), QStringLiteral("Hz")};
-    return {tr("Drehzahl"), wert(m.ediN), QStringLiteral("1/min")};
+        return {DatenblattDruck::tr("Frequenz"), wert(m.ediHz), QStringLiteral("Hz")};
+    return {DatenblattDruck::tr("Drehzahl"), wert(m.ediN), QStringLiteral("1/min")};
 }
 
 WertZeile tcZeile(const sheet::TechnikModell& m, const calc::Einheiten& e) {
-    return {tr("Verflussigungstemperatur"), wert(m.tc.sichtbar ? m.tc : m.tcle), temperatur(e)};
+    return {DatenblattDruck::tr("Verflussigungstemperatur"), wert(m.tc.sichtbar ? m.tc : m.tcle), temperatur(e)};
 }
 
 // Text resource 316 (type 2): the note on refrigerants of high pressure.
@@ -60,7 +61,7 @@ void kaeltemittelHinweis(db::TDataModule1& dm, const QString& kaeltemittel, Date
     const QString spalte = code.toUpper() == u"EN" ? QStringLiteral("Text")
                                                    : QStringLiteral("Text_") + code;
     i.kaeltemittelHinweisSichtbar = true;
-    i.kaeltemittelHinweis = sheet::feldText(dm.TBTextRes, spalte, code);
+    i.kaeltemittelHinweis = sheet::feldText(dm.TBTextRes, spalte, code).trimmed();
 }
 
 void technik(const DatenblattQuelle& q, DatenblattInhalt& i) {
@@ -68,7 +69,7 @@ void technik(const DatenblattQuelle& q, DatenblattInhalt& i) {
     db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
     for (const sheet::TechnDatenZeile& z : seite.zeilen())
         i.technik << QStringList{z.spalte0, z.spalte1};
-    i.bemerkungenTitel = tr("Bemerkungen:");
+    i.bemerkungenTitel = DatenblattDruck::tr("Bemerkungen:");
     for (const sheet::FussnotenMemo& m : seite.memos())
         i.bemerkungen << m.text;
 }
@@ -101,7 +102,7 @@ void masse(const DatenblattQuelle& q, DatenblattInhalt& i) {
     db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
     if (!seite.zeichnungPfad().isEmpty())
         i.zeichnung = QImage(seite.zeichnungPfad());
-    i.masseUnterschrift = tr("Masse und Anschlusse");
+    i.masseUnterschrift = DatenblattDruck::tr("Masse und Anschlusse");
     for (const sheet::AnschlussZeile& z : seite.anschluesse())
         i.anschluesse << QStringList{z.spalte0, z.spalte1, z.spalte2};
 }
@@ -111,14 +112,14 @@ void foto(const DatenblattQuelle& q, DatenblattInhalt& i) {
     db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
     if (!seite.pfad().isEmpty())
         i.foto = QImage(seite.pfad());
-    i.fotoUnterschrift = tr("Abbildung ahnlich");
+    i.fotoUnterschrift = DatenblattDruck::tr("Abbildung ahnlich");
 }
 
 void tabelle(const DatenblattQuelle& q, DatenblattInhalt& i) {
     const sheet::TechnikModell& m = q.modell;
     i.tabellenBedingungen = {frequenzZeile(m),
-                             WertZeile{tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
-                             WertZeile{tr("Sauggastemperatur"), wert(m.tsaug),
+                             WertZeile{DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
+                             WertZeile{DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug),
                                        temperatur(q.einheiten)}};
     sheet::LeistungsTabelle eigene;
     const sheet::LeistungsTabelle* t = q.tabelle;
@@ -153,12 +154,12 @@ std::array<WertZeile, 8> betriebspunktZeilen(const sheet::TechnikModell& m,
                                              const calc::Einheiten& e) {
     std::array<WertZeile, 8> z;
     if (m.MotorSichtbar)
-        z[0] = {tr("Motor"), m.MotorComboText, QString()};
-    const WertZeile t0{tr("Verdampfungstemperatur"), wert(m.t0), temperatur(e)};
+        z[0] = {DatenblattDruck::tr("Motor"), m.MotorComboText, QString()};
+    const WertZeile t0{DatenblattDruck::tr("Verdampfungstemperatur"), wert(m.t0), temperatur(e)};
     if (m.Panel12) {
         // Two compressors at their own frequencies: both frequencies, then t0 and tc.
-        z[1] = {tr("Frequenz Verdichter 1"), wert(m.ediHz), QStringLiteral("Hz")};
-        z[2] = {tr("Frequenz Verdichter 2"), wert(m.ediHZ2), QStringLiteral("Hz")};
+        z[1] = {DatenblattDruck::tr("Frequenz Verdichter 1"), wert(m.ediHz), QStringLiteral("Hz")};
+        z[2] = {DatenblattDruck::tr("Frequenz Verdichter 2"), wert(m.ediHZ2), QStringLiteral("Hz")};
         z[3] = t0;
         z[4] = tcZeile(m, e);
     } else {
@@ -166,31 +167,31 @@ std::array<WertZeile, 8> betriebspunktZeilen(const sheet::TechnikModell& m,
         z[2] = t0;
         z[3] = tcZeile(m, e);
         if (m.tle.sichtbar)
-            z[4] = {tr("Lufteintrittstemperatur"), wert(m.tle), temperatur(e)};
+            z[4] = {DatenblattDruck::tr("Lufteintrittstemperatur"), wert(m.tle), temperatur(e)};
     }
     if (m.Unterkuehlung)
-        z[5] = {tr("Unterkuhlung"), wert(m.tu), differenz(e)};
-    z[6] = {tr("Sauggastemperatur"), wert(m.tsaug), temperatur(e)};
-    z[7] = {tr("Uberhitzung (Verdampfer)"), wert(m.tue), differenz(e)};
+        z[5] = {DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(e)};
+    z[6] = {DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug), temperatur(e)};
+    z[7] = {DatenblattDruck::tr("Uberhitzung (Verdampfer)"), wert(m.tue), differenz(e)};
     return z;
 }
 
 std::array<WertZeile, 8> ergebnisZeilen(const sheet::TechnikModell& m, const calc::Einheiten& e) {
     const QString leistung = e.text(calc::EinheitGruppe::Leistung);
     std::array<WertZeile, 8> z;
-    z[0] = {tr("Verdichterkalteleistung"), wert(m.Q2), leistung};
-    z[1] = {tr("Verdampferkalteleistung"), wert(m.Q3), leistung};
-    z[2] = {m.Label19 ? tr("Antriebsleistung") : tr("Leistungsaufnahme"), wert(m.pan),
+    z[0] = {DatenblattDruck::tr("Verdichterkalteleistung"), wert(m.Q2), leistung};
+    z[1] = {DatenblattDruck::tr("Verdampferkalteleistung"), wert(m.Q3), leistung};
+    z[2] = {m.Label19 ? DatenblattDruck::tr("Antriebsleistung") : DatenblattDruck::tr("Leistungsaufnahme"), wert(m.pan),
             e.text(calc::EinheitGruppe::Antrieb)};
     if (m.spannung.sichtbar)
-        z[3] = {tr("Drehmoment"), wert(m.spannung), QStringLiteral("Nm")};
+        z[3] = {DatenblattDruck::tr("Drehmoment"), wert(m.spannung), QStringLiteral("Nm")};
     else if (m.stromtext)
-        z[3] = {tr("Stromaufnahme"), wert(m.strom), QStringLiteral("A")};
-    z[4] = {tr("Kalteleistungszahl (COP)"), wert(m.Edit4), QString()};
-    z[5] = {tr("Verflussigungsleistung"), wert(m.Edit7), leistung};
-    z[6] = {tr("Massenstrom"), wert(m.Edit5), QStringLiteral("kg/s")};
+        z[3] = {DatenblattDruck::tr("Stromaufnahme"), wert(m.strom), QStringLiteral("A")};
+    z[4] = {DatenblattDruck::tr("Kalteleistungszahl (COP)"), wert(m.Edit4), QString()};
+    z[5] = {DatenblattDruck::tr("Verflussigungsleistung"), wert(m.Edit7), leistung};
+    z[6] = {DatenblattDruck::tr("Massenstrom"), wert(m.Edit5), QStringLiteral("kg/s")};
     if (m.Panel13)
-        z[7] = {tr("Temperatur am Zwischenkuhleraustritt"), wert(m.tFUA), temperatur(e)};
+        z[7] = {DatenblattDruck::tr("Temperatur am Zwischenkuhleraustritt"), wert(m.tFUA), temperatur(e)};
     return z;
 }
 
@@ -216,12 +217,12 @@ DatenblattInhalt datenblattInhalt(const DatenblattQuelle& q, const Druckauswahl&
     const sheet::TechnikModell& m = q.modell;
     DatenblattInhalt i;
     i.typ = m.ComboBox1Text;
-    i.kaeltemittelLabel = tr("Kaltemittel");
+    i.kaeltemittelLabel = DatenblattDruck::tr("Kaltemittel");
     i.kaeltemittel = m.KMListboxText;
-    i.fusszeile = tr("Anderungen vorbehalten.");
-    i.titel = {tr("Leistungsdaten"),   tr("Techn. Daten"),         tr("Einsatzgrenzen"),
-               tr("Lieferumfang"),     tr("Zubehor"),              tr("Masse und Anschlusse"),
-               tr("Produktfoto"),      tr("Tabelle Leistungsdaten")};
+    i.fusszeile = DatenblattDruck::tr("Anderungen vorbehalten.");
+    i.titel = {DatenblattDruck::tr("Leistungsdaten"),   DatenblattDruck::tr("Techn. Daten"),         DatenblattDruck::tr("Einsatzgrenzen"),
+               DatenblattDruck::tr("Lieferumfang"),     DatenblattDruck::tr("Zubehor"),              DatenblattDruck::tr("Masse und Anschlusse"),
+               DatenblattDruck::tr("Produktfoto"),      DatenblattDruck::tr("Tabelle Leistungsdaten")};
     if (auswahl.enthaelt(Abschnitt::Leistungsdaten)) {
         i.links = betriebspunktZeilen(m, q.einheiten);
         i.rechts = ergebnisZeilen(m, q.einheiten);
