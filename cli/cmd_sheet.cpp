@@ -136,6 +136,14 @@ bool spracheWaehlen(const QString& code) {
     return false;
 }
 
+// The refrigerant as the sheet's list names it: R404A and R507 share one item.
+QString listenEintrag(const QString& kaeltemittel) {
+    const QString k = kaeltemittel.trimmed().toUpper();
+    if (k == u"R404A" || k == u"R507")
+        return QStringLiteral("R404A, R507");
+    return kaeltemittel.trimmed();
+}
+
 // What the search's result list hands to the data sheet for one article.
 search::DatenblattDaten uebergabe(db::TDataModule1& dm, const SheetOptions& o) {
     const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
@@ -144,7 +152,7 @@ search::DatenblattDaten uebergabe(db::TDataModule1& dm, const SheetOptions& o) {
     d.typen = {typ};
     d.artikelIds = {QString::number(dm.TBArtikel.asInteger(u"ID"))};
     d.typText = typ;
-    d.kaeltemittel = o.kaeltemittel;
+    d.kaeltemittel = listenEintrag(o.kaeltemittel);
     d.t0 = shortestDecimal(*o.t0);
     d.tc = shortestDecimal(o.tc.value_or(45.0));
     d.tsaug = shortestDecimal(o.tsaug);
@@ -201,7 +209,9 @@ int cmdSheet(const QStringList& arguments) {
     sheet::TechnikModell modell(dm, stoff, einheiten);
     modell.ausSuche(uebergabe(dm, o));
     modell.FormShow();
-    if (modell.AktArtikelID == 0 || !modell.ergebnis().gerechnet) {
+    // The sheet falls back to the article's first refrigerant; a print must not.
+    if (modell.AktArtikelID == 0 || !modell.ergebnis().gerechnet ||
+        modell.KMListboxText.compare(listenEintrag(o.kaeltemittel), Qt::CaseInsensitive) != 0) {
         std::fprintf(stderr, "drel-cli sheet: %s hat keine Leistungsdaten fuer %s\n",
                      qPrintable(o.artikel), qPrintable(o.kaeltemittel));
         return 1;
