@@ -145,9 +145,9 @@ private:
 
 void chartDrucken(QPainter& p, ChartDaten& daten, QSize client, bool quer) {
     vorbereiten(daten, client.width(), client.height());
-    const bool nichtImplementiert = daten.Art == ChartArt::XLogY || daten.Art == ChartArt::LogXLogY;
-    if (nichtImplementiert)
-        report(kNichtImplementiert, QString(), MessageKind::Information);
+    const bool ohneZeichnung = daten.Art == ChartArt::XLogY || daten.Art == ChartArt::LogXLogY;
+    if (ohneZeichnung)
+        report(nichtImplementiert(), QString(), MessageKind::Information);
     p.save();
     Druck druck(p, daten, quer);
     if (daten.Art == ChartArt::NormalXY || daten.Art == ChartArt::LogY) {

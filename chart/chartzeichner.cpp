@@ -6,12 +6,17 @@
 #include "chart/graphenmaler.h"
 #include "chart/vorbereitung.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
 
 namespace drel::chart {
+
+QString nichtImplementiert() {
+    return QCoreApplication::translate("TDChart", "Noch nicht implementiert!");
+}
 
 namespace {
 
@@ -257,7 +262,7 @@ Zeichnung zeichnen(ChartDaten& daten, QSize client) {
     case ChartArt::LogXLogY:
         break;
     }
-    report(kNichtImplementiert, QString(), MessageKind::Information);
+    report(nichtImplementiert(), QString(), MessageKind::Information);
     Zeichnung leer;
     leer.bild = weissesBild(breite, hoehe);
     leer.anzeige = leer.bild;

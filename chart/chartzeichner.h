@@ -16,7 +16,8 @@ struct Zeichnung {
     bool gezeichnet = false; // false for the types without a drawing
 };
 
-inline const QString kNichtImplementiert = QStringLiteral("Noch nicht implementiert!");
+// The message of the chart types without a drawing, in the user's language.
+QString nichtImplementiert();
 
 // Runs the preparation, draws by `Art` and updates `FarbeKreuz`. `client` is the
 // control's size; the internal picture is Scale times as large. Types 3 and 4

@@ -144,6 +144,13 @@
     </message>
 </context>
 <context>
+    <name>TDChart</name>
+    <message>
+        <source>Noch nicht implementiert!</source>
+        <translation>아직 구현되지 않았습니다!</translation>
+    </message>
+</context>
+<context>
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>

@@ -144,6 +144,13 @@
     </message>
 </context>
 <context>
+    <name>TDChart</name>
+    <message>
+        <source>Noch nicht implementiert!</source>
+        <translation>Ainda não implementado!</translation>
+    </message>
+</context>
+<context>
     <name>TFrmHinweise</name>
     <message>
         <source>Zusatzkuhlung erforderlich</source>

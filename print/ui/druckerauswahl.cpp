@@ -31,6 +31,7 @@ void setGewaehlterDrucker(const QString& name) {
 Druckerauswahl::Druckerauswahl(const QStringList& drucker, const QString& standard, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Druckerauswahl"));
+    setProperty("helpContext", 6);
     setWindowTitle(tr("Druckerauswahl"));
     auto* layout = new QVBoxLayout(this);
     auto* titel = new QLabel(

@@ -35,6 +35,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <cmath>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 extern "C" const char* __lsan_default_suppressions() {
@@ -217,13 +218,21 @@ TEST_F(FrmTechnikTest, PagesMenuAndPrintButton) {
     EXPECT_EQ(seiten->tabText(1), QStringLiteral("Einsatzgrenzen"));
     EXPECT_EQ(seiten->tabText(7), QStringLiteral("Ausschreibungstexte"));
     EXPECT_EQ(seiten->currentIndex(), 0);
-    EXPECT_FALSE(blatt->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->isEnabled());
+    // The print button and the menu item "Drucken" both ask for the print window.
+    QSignalSpy drucken(blatt.get(), &TFrmTechnik::drucken);
+    auto* knopf = blatt->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+    ASSERT_TRUE(knopf->isEnabled());
+    knopf->click();
+    EXPECT_EQ(drucken.count(), 1);
     QStringList menue;
     for (QAction* a : blatt->TechMenu()->actions()) {
         EXPECT_EQ(a->property("tag").toInt(), -99);
         if (a->isVisible())
             menue << a->text();
+        if (a->objectName() == u"Drucken1")
+            a->trigger();
     }
+    EXPECT_EQ(drucken.count(), 2);
     EXPECT_EQ(menue,
               (QStringList{QStringLiteral("Alternativ-Verdichter"), QStringLiteral("Drucken"),
                            QStringLiteral("Hilfe"), QStringLiteral("Zuruck zur Suche")}));
