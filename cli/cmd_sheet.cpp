@@ -41,10 +41,10 @@ struct SheetOptions {
 
 // Sections by page number (1..8) or name, comma-separated; "all" for every one.
 std::optional<QList<print::Abschnitt>> abschnitteLesen(const QString& text) {
-    static const QStringList namen = {
-        QStringLiteral("performance"), QStringLiteral("technical"), QStringLiteral("limits"),
-        QStringLiteral("delivery"),    QStringLiteral("accessories"),
-        QStringLiteral("dimensions"),  QStringLiteral("photo"),     QStringLiteral("table")};
+    static const QStringList namen = {QStringLiteral("performance"), QStringLiteral("technical"),
+                                      QStringLiteral("limits"),      QStringLiteral("delivery"),
+                                      QStringLiteral("accessories"), QStringLiteral("dimensions"),
+                                      QStringLiteral("photo"),       QStringLiteral("table")};
     QList<print::Abschnitt> liste;
     for (const QString& teil : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString t = teil.trimmed().toLower();
@@ -105,8 +105,8 @@ std::optional<SheetOptions> parse(const QStringList& args) {
                 *ziel = *v;
         }
         if (!ok) {
-            nutzungsfehler(kBefehl, QStringLiteral("unbekanntes oder falsches Argument '%1 %2'")
-                                        .arg(a, w));
+            nutzungsfehler(kBefehl,
+                           QStringLiteral("unbekanntes oder falsches Argument '%1 %2'").arg(a, w));
             return std::nullopt;
         }
     }

@@ -5,8 +5,8 @@
 #include "db/value.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>

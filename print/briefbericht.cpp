@@ -56,7 +56,8 @@ void betreffAnlegen(bericht::Seite& seite, const Briefdaten& brief) {
 }
 
 void textAnlegen(bericht::Seite& seite, const Briefdaten& brief) {
-    bericht::Band& band = seite.addBand(QStringLiteral("MasterData1"), bericht::BandArt::Stammdaten);
+    bericht::Band& band =
+        seite.addBand(QStringLiteral("MasterData1"), bericht::BandArt::Stammdaten);
     bericht::Memo& text =
         berichtMemo(band, QStringLiteral("QRMemo4"), 0, 0, kSeitenBreite, berichtSchrift(10));
     auto zeilen = std::make_shared<Zeilen>(brief.text);

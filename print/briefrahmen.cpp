@@ -41,7 +41,8 @@ void kopfAnlegen(bericht::Band& kopf, const RahmenNamen& n) {
 
 void typblockAnlegen(bericht::Band& band, const RahmenNamen& n) {
     // The maker's mark on the left, the type and refrigerant beside it.
-    bericht::Memo& logo = berichtMemo(band, n.logo, 0, ausMm(2), ausMm(40), berichtSchrift(16, true));
+    bericht::Memo& logo =
+        berichtMemo(band, n.logo, 0, ausMm(2), ausMm(40), berichtSchrift(16, true));
     logo.setText(QStringLiteral("DREL"));
     logo.setFontColor(QColor(0, 51, 153));
     logo.setHeight(ausMm(9));
@@ -60,9 +61,8 @@ void fussAnlegen(bericht::Band& fuss, const RahmenNamen& n) {
     fuss.add<bericht::Linie>(n.fussLinie).setGeometry(0, ausMm(1), kSeitenBreite, 0);
     berichtMemo(fuss, n.programm, 0, ausMm(2), ausMm(60), berichtSchrift(8))
         .setText(QStringLiteral("WUK 8.1 "));
-    bericht::Memo& zeile =
-        berichtMemo(fuss, n.fusszeile, ausMm(60), ausMm(2), kSeitenBreite - ausMm(60),
-                    berichtSchrift(7));
+    bericht::Memo& zeile = berichtMemo(fuss, n.fusszeile, ausMm(60), ausMm(2),
+                                       kSeitenBreite - ausMm(60), berichtSchrift(7));
     zeile.setHAlign(Qt::AlignRight);
 }
 
@@ -148,15 +148,17 @@ RahmenBaender rahmenAnlegen(bericht::Seite& seite, const RahmenNamen& n, bool mi
 
 void rahmenFuellen(bericht::Seite& seite, const RahmenNamen& n, const Briefdaten& brief,
                    const RahmenTexte& texte) {
-    const double links = anpassen(*memoVon(seite, n.absender), brief.absender.join(QLatin1Char('\n')));
+    const double links =
+        anpassen(*memoVon(seite, n.absender), brief.absender.join(QLatin1Char('\n')));
     const double rechts = rechtsStapeln(seite, n, brief);
     const double linie = std::max(links, rechts) + ausMm(2);
     if (auto* l = dynamic_cast<bericht::Druckobjekt*>(seite.findObject(n.linie)))
         l->setTop(linie);
     seite.findBand(n.kopf)->setHeight(linie + ausMm(4));
     seite.findBand(n.empfaengerBand)
-        ->setHeight(anpassen(*memoVon(seite, n.empfaenger), brief.empfaenger.join(QLatin1Char('\n'))) +
-                    ausMm(8));
+        ->setHeight(
+            anpassen(*memoVon(seite, n.empfaenger), brief.empfaenger.join(QLatin1Char('\n'))) +
+            ausMm(8));
     briefkopfFuellen(seite, n, brief, texte);
     memoVon(seite, n.fusszeile)->setText(texte.fusszeile);
 }

@@ -41,25 +41,125 @@ struct SeitenDefinition {
 };
 
 constexpr SeitenDefinition kSeiten[kAbschnittAnzahl] = {
-    {Abschnitt::Leistungsdaten, "QRLabel60", "QRMemo1", "QRLabel1", "QRLabel2", "QRLabel10",
-     "QRMemo2", "QRMemo3", "QRMemo4", "QRLabel8", "QRLabel16", "QRLabel39", "QRLabel5", "QRLabel4",
+    {Abschnitt::Leistungsdaten,
+     "QRLabel60",
+     "QRMemo1",
+     "QRLabel1",
+     "QRLabel2",
+     "QRLabel10",
+     "QRMemo2",
+     "QRMemo3",
+     "QRMemo4",
+     "QRLabel8",
+     "QRLabel16",
+     "QRLabel39",
+     "QRLabel5",
+     "QRLabel4",
      {"Child2", "Child3", "Child7"}},
-    {Abschnitt::TechnischeDaten, "Memo17", "Memo4", "Memo5", "Memo6", "Memo7", "Memo15", "Memo16",
-     "Memo18", "Memo8", "Memo9", "Memo10", "Memo11", "Memo21", {"Child4", "Child5", "Child6"}},
-    {Abschnitt::Einsatzgrenzen, "Memo38", "Memo24", "Memo25", "Memo26", "Memo27", "Memo31",
-     "Memo32", "Memo33", "Memo34", "Memo35", "Memo36", "Memo37", "Memo39",
+    {Abschnitt::TechnischeDaten,
+     "Memo17",
+     "Memo4",
+     "Memo5",
+     "Memo6",
+     "Memo7",
+     "Memo15",
+     "Memo16",
+     "Memo18",
+     "Memo8",
+     "Memo9",
+     "Memo10",
+     "Memo11",
+     "Memo21",
+     {"Child4", "Child5", "Child6"}},
+    {Abschnitt::Einsatzgrenzen,
+     "Memo38",
+     "Memo24",
+     "Memo25",
+     "Memo26",
+     "Memo27",
+     "Memo31",
+     "Memo32",
+     "Memo33",
+     "Memo34",
+     "Memo35",
+     "Memo36",
+     "Memo37",
+     "Memo39",
      {"Child8", "Child9", "Child10"}},
-    {Abschnitt::Lieferumfang, "Memo57", "Memo43", "Memo44", "Memo45", "Memo46", "Memo50", "Memo51",
-     "Memo52", "Memo53", "Memo54", "Memo55", "Memo56", "Memo58", {"Child12", "Child13", "Child14"}},
-    {Abschnitt::Zubehoer, "Memo74", "Memo60", "Memo61", "Memo62", "Memo63", "Memo67", "Memo68",
-     "Memo69", "Memo70", "Memo71", "Memo72", "Memo73", "Memo75", {"Child16", "Child17", "Child18"}},
-    {Abschnitt::Masse, "Memo108", "Memo93", "Memo94", "Memo96", "Memo97", "Memo101", "Memo102",
-     "Memo103", "Memo104", "Memo105", "Memo106", "Memo107", "Memo109",
+    {Abschnitt::Lieferumfang,
+     "Memo57",
+     "Memo43",
+     "Memo44",
+     "Memo45",
+     "Memo46",
+     "Memo50",
+     "Memo51",
+     "Memo52",
+     "Memo53",
+     "Memo54",
+     "Memo55",
+     "Memo56",
+     "Memo58",
+     {"Child12", "Child13", "Child14"}},
+    {Abschnitt::Zubehoer,
+     "Memo74",
+     "Memo60",
+     "Memo61",
+     "Memo62",
+     "Memo63",
+     "Memo67",
+     "Memo68",
+     "Memo69",
+     "Memo70",
+     "Memo71",
+     "Memo72",
+     "Memo73",
+     "Memo75",
+     {"Child16", "Child17", "Child18"}},
+    {Abschnitt::Masse,
+     "Memo108",
+     "Memo93",
+     "Memo94",
+     "Memo96",
+     "Memo97",
+     "Memo101",
+     "Memo102",
+     "Memo103",
+     "Memo104",
+     "Memo105",
+     "Memo106",
+     "Memo107",
+     "Memo109",
      {"Child24", "Child25", "Child26"}},
-    {Abschnitt::Produktfoto, "Memo91", "Memo77", "Memo78", "Memo79", "Memo80", "Memo84", "Memo85",
-     "Memo86", "Memo87", "Memo88", "Memo89", "Memo90", "Memo92", {"Child20", "Child21", "Child22"}},
-    {Abschnitt::TabelleLeistung, "Memo129", "Memo115", "Memo116", "Memo117", "Memo118", "Memo122",
-     "Memo123", "Memo124", "Memo125", "Memo126", "Memo127", "Memo128", "Memo130",
+    {Abschnitt::Produktfoto,
+     "Memo91",
+     "Memo77",
+     "Memo78",
+     "Memo79",
+     "Memo80",
+     "Memo84",
+     "Memo85",
+     "Memo86",
+     "Memo87",
+     "Memo88",
+     "Memo89",
+     "Memo90",
+     "Memo92",
+     {"Child20", "Child21", "Child22"}},
+    {Abschnitt::TabelleLeistung,
+     "Memo129",
+     "Memo115",
+     "Memo116",
+     "Memo117",
+     "Memo118",
+     "Memo122",
+     "Memo123",
+     "Memo124",
+     "Memo125",
+     "Memo126",
+     "Memo127",
+     "Memo128",
+     "Memo130",
      {"Child30", "Child31", "Child32"}},
 };
 
@@ -194,8 +294,9 @@ void zeilenHoeheAnpassen(bericht::Band& band) {
             memos.push_back(m);
             auto probe = o->clone();
             auto& p = static_cast<bericht::Memo&>(*probe);
-            const QString text =
-                b.dataSet() != nullptr ? bericht::felderEinsetzen(m->text(), *b.dataSet()) : m->text();
+            const QString text = b.dataSet() != nullptr
+                                     ? bericht::felderEinsetzen(m->text(), *b.dataSet())
+                                     : m->text();
             hoehe = std::max(hoehe, anpassen(p, text));
         }
         for (bericht::Memo* m : memos)
@@ -275,7 +376,7 @@ void DatenblattBericht::seite1Anlegen(bericht::Seite& seite) {
     bericht::Band& werte = koerper(seite, QStringLiteral("Werte1"));
     const QFont schrift = berichtSchrift(9);
     const QFont fett = berichtSchrift(9, true);
-    auto spalte = [&](const ZeilenNamen (&namen)[8], double links, double labelBreite,
+    auto spalte = [&](const ZeilenNamen(&namen)[8], double links, double labelBreite,
                       double wertBreite, double einheitBreite) {
         for (const ZeilenNamen& z : namen) {
             berichtMemo(werte, n(z.label), links, 0, labelBreite, schrift);
@@ -334,7 +435,8 @@ void DatenblattBericht::seite6Anlegen(bericht::Seite& seite) {
 
 void DatenblattBericht::seite7Anlegen(bericht::Seite& seite) {
     bericht::Band& b = koerper(seite, QStringLiteral("Foto7"));
-    b.add<bericht::Bild>(QStringLiteral("Picture8")).setGeometry(0, 0, ausPixel(280), ausPixel(280));
+    b.add<bericht::Bild>(QStringLiteral("Picture8"))
+        .setGeometry(0, 0, ausPixel(280), ausPixel(280));
     berichtMemo(b, QStringLiteral("Memo95"), 0, 0, kSeitenBreite, berichtSchrift(8));
 }
 
@@ -402,8 +504,9 @@ void DatenblattBericht::briefkopfZeigen() {
 }
 
 void DatenblattBericht::rahmen(const SeitenDefinition& d) {
-    rahmenFuellen(*findPage(seitenName(d.abschnitt)), rahmenNamen(d), auswahl_.brief,
-                  {inhalt_.typ, inhalt_.kaeltemittelLabel, inhalt_.kaeltemittel, inhalt_.fusszeile});
+    rahmenFuellen(
+        *findPage(seitenName(d.abschnitt)), rahmenNamen(d), auswahl_.brief,
+        {inhalt_.typ, inhalt_.kaeltemittelLabel, inhalt_.kaeltemittel, inhalt_.fusszeile});
     memo(n(d.titel)).setText(inhalt_.titel[static_cast<std::size_t>(index(d.abschnitt))]);
 }
 
@@ -413,9 +516,9 @@ void DatenblattBericht::zeilenStapeln(const ZeilenNamen (&namen)[8],
     double oben = 0;
     for (std::size_t i = 0; i < werte.size(); ++i) {
         double hoehe = 0;
-        for (const auto& [name, text] : {std::pair{namen[i].label, werte[i].label},
-                                         std::pair{namen[i].wert, werte[i].wert},
-                                         std::pair{namen[i].einheit, werte[i].einheit}}) {
+        for (const auto& [name, text] :
+             {std::pair{namen[i].label, werte[i].label}, std::pair{namen[i].wert, werte[i].wert},
+              std::pair{namen[i].einheit, werte[i].einheit}}) {
             bericht::Memo& m = memo(n(name));
             hoehe = std::max(hoehe, anpassen(m, text));
             m.setTop(oben);

@@ -56,8 +56,8 @@ struct DatenblattInhalt {
 
     // ---- dimensions and connections ----
     QImage zeichnung;
-    QString masseUnterschrift;    // under the drawing
-    QString anschlussFuss;        // under the connections (empty on the sheet)
+    QString masseUnterschrift;      // under the drawing
+    QString anschlussFuss;          // under the connections (empty on the sheet)
     QList<QStringList> anschluesse; // abbreviation, name, dimension
 
     // ---- product photo ----
@@ -66,9 +66,9 @@ struct DatenblattInhalt {
 
     // ---- performance table ----
     std::array<WertZeile, 3> tabellenBedingungen; // frequency or speed, subcooling, suction gas
-    QList<QStringList> tabelle; // the grid row by row, its two heading rows first
-    int zellenBreite = 55;      // width of a value column of the grid, pixels
-    int zellenHoehe = 20;       // height of a value row of the grid, pixels
+    QList<QStringList> tabelle;                   // the grid row by row, its two heading rows first
+    int zellenBreite = 55;                        // width of a value column of the grid, pixels
+    int zellenHoehe = 20;                         // height of a value row of the grid, pixels
 };
 
 } // namespace drel::print

@@ -46,7 +46,8 @@ WertZeile frequenzZeile(const sheet::TechnikModell& m) {
 }
 
 WertZeile tcZeile(const sheet::TechnikModell& m, const calc::Einheiten& e) {
-    return {DatenblattDruck::tr("Verflussigungstemperatur"), wert(m.tc.sichtbar ? m.tc : m.tcle), temperatur(e)};
+    return {DatenblattDruck::tr("Verflussigungstemperatur"), wert(m.tc.sichtbar ? m.tc : m.tcle),
+            temperatur(e)};
 }
 
 // Text resource 316 (type 2): the note on refrigerants of high pressure.
@@ -58,8 +59,8 @@ void kaeltemittelHinweis(db::TDataModule1& dm, const QString& kaeltemittel, Date
         !dm.TBTextRes.findKey({db::Value(qint32(316)), db::Value(qint32(2))}))
         return;
     const QString code = sprache().kurzCode;
-    const QString spalte = code.toUpper() == u"EN" ? QStringLiteral("Text")
-                                                   : QStringLiteral("Text_") + code;
+    const QString spalte =
+        code.toUpper() == u"EN" ? QStringLiteral("Text") : QStringLiteral("Text_") + code;
     i.kaeltemittelHinweisSichtbar = true;
     i.kaeltemittelHinweis = sheet::feldText(dm.TBTextRes, spalte, code).trimmed();
 }
@@ -117,10 +118,11 @@ void foto(const DatenblattQuelle& q, DatenblattInhalt& i) {
 
 void tabelle(const DatenblattQuelle& q, DatenblattInhalt& i) {
     const sheet::TechnikModell& m = q.modell;
-    i.tabellenBedingungen = {frequenzZeile(m),
-                             WertZeile{DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
-                             WertZeile{DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug),
-                                       temperatur(q.einheiten)}};
+    i.tabellenBedingungen = {
+        frequenzZeile(m),
+        WertZeile{DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
+        WertZeile{DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug),
+                  temperatur(q.einheiten)}};
     sheet::LeistungsTabelle eigene;
     const sheet::LeistungsTabelle* t = q.tabelle;
     if (t == nullptr || t->spalten() == 0) {
@@ -181,8 +183,9 @@ std::array<WertZeile, 8> ergebnisZeilen(const sheet::TechnikModell& m, const cal
     std::array<WertZeile, 8> z;
     z[0] = {DatenblattDruck::tr("Verdichterkalteleistung"), wert(m.Q2), leistung};
     z[1] = {DatenblattDruck::tr("Verdampferkalteleistung"), wert(m.Q3), leistung};
-    z[2] = {m.Label19 ? DatenblattDruck::tr("Antriebsleistung") : DatenblattDruck::tr("Leistungsaufnahme"), wert(m.pan),
-            e.text(calc::EinheitGruppe::Antrieb)};
+    z[2] = {m.Label19 ? DatenblattDruck::tr("Antriebsleistung")
+                      : DatenblattDruck::tr("Leistungsaufnahme"),
+            wert(m.pan), e.text(calc::EinheitGruppe::Antrieb)};
     if (m.spannung.sichtbar)
         z[3] = {DatenblattDruck::tr("Drehmoment"), wert(m.spannung), QStringLiteral("Nm")};
     else if (m.stromtext)
@@ -191,7 +194,8 @@ std::array<WertZeile, 8> ergebnisZeilen(const sheet::TechnikModell& m, const cal
     z[5] = {DatenblattDruck::tr("Verflussigungsleistung"), wert(m.Edit7), leistung};
     z[6] = {DatenblattDruck::tr("Massenstrom"), wert(m.Edit5), QStringLiteral("kg/s")};
     if (m.Panel13)
-        z[7] = {DatenblattDruck::tr("Temperatur am Zwischenkuhleraustritt"), wert(m.tFUA), temperatur(e)};
+        z[7] = {DatenblattDruck::tr("Temperatur am Zwischenkuhleraustritt"), wert(m.tFUA),
+                temperatur(e)};
     return z;
 }
 
@@ -220,9 +224,11 @@ DatenblattInhalt datenblattInhalt(const DatenblattQuelle& q, const Druckauswahl&
     i.kaeltemittelLabel = DatenblattDruck::tr("Kaltemittel");
     i.kaeltemittel = m.KMListboxText;
     i.fusszeile = DatenblattDruck::tr("Anderungen vorbehalten.");
-    i.titel = {DatenblattDruck::tr("Leistungsdaten"),   DatenblattDruck::tr("Techn. Daten"),         DatenblattDruck::tr("Einsatzgrenzen"),
-               DatenblattDruck::tr("Lieferumfang"),     DatenblattDruck::tr("Zubehor"),              DatenblattDruck::tr("Masse und Anschlusse"),
-               DatenblattDruck::tr("Produktfoto"),      DatenblattDruck::tr("Tabelle Leistungsdaten")};
+    i.titel = {
+        DatenblattDruck::tr("Leistungsdaten"), DatenblattDruck::tr("Techn. Daten"),
+        DatenblattDruck::tr("Einsatzgrenzen"), DatenblattDruck::tr("Lieferumfang"),
+        DatenblattDruck::tr("Zubehor"),        DatenblattDruck::tr("Masse und Anschlusse"),
+        DatenblattDruck::tr("Produktfoto"),    DatenblattDruck::tr("Tabelle Leistungsdaten")};
     if (auswahl.enthaelt(Abschnitt::Leistungsdaten)) {
         i.links = betriebspunktZeilen(m, q.einheiten);
         i.rechts = ergebnisZeilen(m, q.einheiten);

@@ -33,7 +33,8 @@ bericht::Memo& memo(bericht::Band& band, int nummer, double links, double breite
 }
 
 void kopfAnlegen(bericht::Seite& seite) {
-    bericht::Band& kopf = seite.addBand(QStringLiteral("PageHeader1"), bericht::BandArt::Seitenkopf);
+    bericht::Band& kopf =
+        seite.addBand(QStringLiteral("PageHeader1"), bericht::BandArt::Seitenkopf);
     kopf.setHeight(ausPixel(129));
     bericht::Linie& linie = kopf.add<bericht::Linie>(QStringLiteral("Line1"));
     linie.setGeometry(ausPixel(32), ausPixel(70), ausPixel(680), 0);
@@ -49,7 +50,8 @@ void kopfAnlegen(bericht::Seite& seite) {
 }
 
 void datenAnlegen(bericht::Seite& seite) {
-    bericht::Band& daten = seite.addBand(QStringLiteral("MasterData1"), bericht::BandArt::Stammdaten);
+    bericht::Band& daten =
+        seite.addBand(QStringLiteral("MasterData1"), bericht::BandArt::Stammdaten);
     daten.setHeight(ausPixel(19));
     for (int i = 0; i < kSpalten; ++i) {
         const double links = kDatenLinks[static_cast<size_t>(i)];
@@ -62,7 +64,8 @@ void datenAnlegen(bericht::Seite& seite) {
 }
 
 void fussAnlegen(bericht::Seite& seite) {
-    bericht::Band& fuss = seite.addBand(QStringLiteral("PageFooter1"), bericht::BandArt::Seitenfuss);
+    bericht::Band& fuss =
+        seite.addBand(QStringLiteral("PageFooter1"), bericht::BandArt::Seitenfuss);
     fuss.setHeight(ausPixel(37));
     bericht::Memo& text = memo(fuss, 13, 480, 140, 22);
     text.setHAlign(Qt::AlignRight);

@@ -13,6 +13,7 @@
 #include "chart/ui/ttabellen.h"
 #include "db/datamodule.h"
 #include "i18n/uebersetzer.h"
+#include "print/ui/frmkunde.h"
 #include "search/ui/frmsuche.h"
 #include "sheet/pages/spaltentext.h"
 #include "sheet/ui/frmhinweise.h"
@@ -572,6 +573,32 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     EXPECT_EQ(hilfe->thema(), 9);
     EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Neun")));
     EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
+}
+
+TEST_F(Browserfenster, PrintButtonOfTheSheetWritesTheDataSheetAsPdf) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    const QString pdf = dokumente + QStringLiteral("/blatt.pdf");
+    auto* knopf = fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+    QTimer::singleShot(0, knopf, &QPushButton::click);
+    EXPECT_TRUE(modalPruefen([&](QDialog* d) {
+        auto* kunde = qobject_cast<print::TFrmKunde*>(d);
+        ASSERT_NE(kunde, nullptr);
+        EXPECT_EQ(kunde->windowTitle(), QStringLiteral("Kundenadresse"));
+        kunde->setPdfDateiWahl([&] { return pdf; });
+        kunde->OKBtnClick(print::TFrmKunde::Ausgabe::Pdf);
+    }));
+    QFile datei(pdf);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = datei.readAll();
+    EXPECT_TRUE(inhalt.startsWith("%PDF"));
+    EXPECT_TRUE(inhalt.contains("/Count ")); // a page tree with its pages
 }
 
 TEST_F(Browserfenster, F1InAModalWindowOpensItsTopicAboveIt) {

@@ -57,7 +57,8 @@ int anzahl(const bericht::Bericht& b, int seite, const QString& objekt) {
 
 QString text(const bericht::Bericht& b, int seite, const QString& objekt) {
     const auto gefunden = b.preparedPage(seite).find(objekt);
-    return gefunden.empty() ? QString() : static_cast<const bericht::Memo*>(gefunden.front())->text();
+    return gefunden.empty() ? QString()
+                            : static_cast<const bericht::Memo*>(gefunden.front())->text();
 }
 
 std::unique_ptr<bericht::Bericht> gesetzt(const Druckauswahl& a, const DatenblattInhalt& i) {
@@ -67,8 +68,7 @@ std::unique_ptr<bericht::Bericht> gesetzt(const Druckauswahl& a, const Datenblat
 }
 
 TEST(DatenblattBericht, OnlyTheTickedSectionsPrintAndTheFirstCarriesTheLetterHead) {
-    const auto b =
-        gesetzt(auswahl({Abschnitt::TechnischeDaten, Abschnitt::Zubehoer}), inhalt());
+    const auto b = gesetzt(auswahl({Abschnitt::TechnischeDaten, Abschnitt::Zubehoer}), inhalt());
     ASSERT_EQ(gedruckteSeiten(*b), (QStringList{QStringLiteral("Page2"), QStringLiteral("Page5")}));
     // Page 2: subject, letter text and type block under the frame.
     EXPECT_EQ(text(*b, 0, QStringLiteral("Memo16")), QStringLiteral("Angebot Verdichter"));
@@ -124,10 +124,10 @@ TEST(DatenblattBericht, LetterHeadGoesToThePageAfterTheLastEarlierPrintedOne) {
     const auto a = [](std::initializer_list<Abschnitt> l) { return auswahl(l); };
     // Page 1 always carries it.
     EXPECT_TRUE(mitBriefkopf(a({Abschnitt::Leistungsdaten}), Abschnitt::Leistungsdaten));
-    EXPECT_TRUE(mitBriefkopf(a({Abschnitt::Lieferumfang, Abschnitt::Zubehoer}),
-                             Abschnitt::Lieferumfang));
-    EXPECT_FALSE(mitBriefkopf(a({Abschnitt::Lieferumfang, Abschnitt::Zubehoer}),
-                              Abschnitt::Zubehoer));
+    EXPECT_TRUE(
+        mitBriefkopf(a({Abschnitt::Lieferumfang, Abschnitt::Zubehoer}), Abschnitt::Lieferumfang));
+    EXPECT_FALSE(
+        mitBriefkopf(a({Abschnitt::Lieferumfang, Abschnitt::Zubehoer}), Abschnitt::Zubehoer));
     EXPECT_FALSE(mitBriefkopf(a({Abschnitt::Einsatzgrenzen, Abschnitt::Lieferumfang}),
                               Abschnitt::Lieferumfang));
     EXPECT_FALSE(mitBriefkopf(a({Abschnitt::Leistungsdaten, Abschnitt::TabelleLeistung}),
@@ -154,7 +154,7 @@ TEST(DatenblattBericht, EveryPagePrintsWithItsFrameWhenAllAreTicked) {
     ASSERT_EQ(b->pageCount(), 8);
     const char* absender[8] = {"QRMemo1", "Memo4",  "Memo24", "Memo43",
                                "Memo60",  "Memo93", "Memo77", "Memo115"};
-    const char* programm[8] = {"QRLabel5", "Memo11", "Memo37", "Memo56",
+    const char* programm[8] = {"QRLabel5", "Memo11",  "Memo37", "Memo56",
                                "Memo73",   "Memo107", "Memo90", "Memo128"};
     for (int s = 0; s < 8; ++s) {
         EXPECT_EQ(b->preparedPage(s).pageName(), QStringLiteral("Page%1").arg(s + 1));
@@ -253,9 +253,9 @@ TEST(DatenblattBericht, NotesLegendsAndRefrigerantNoteShowOnlyWithText) {
     i.legende[0] = {QStringLiteral("Sauggastemperatur 20 °C"), QColor(1, 2, 3)};
     i.kaeltemittelHinweisSichtbar = true;
     i.kaeltemittelHinweis = QStringLiteral("Höherer Druck");
-    auto b = gesetzt(auswahl({Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten,
-                              Abschnitt::Einsatzgrenzen}),
-                     i);
+    auto b = gesetzt(
+        auswahl({Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten, Abschnitt::Einsatzgrenzen}),
+        i);
     EXPECT_EQ(text(*b, 0, QStringLiteral("MemoR410A")), QStringLiteral("Höherer Druck"));
     EXPECT_EQ(text(*b, 1, QStringLiteral("Memo22")), QStringLiteral("Bemerkungen:"));
     EXPECT_EQ(text(*b, 1, QStringLiteral("Memo23")), QStringLiteral("1)\nEins\n\n2)\nZwei"));
