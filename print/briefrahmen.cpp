@@ -82,16 +82,22 @@ double rechtsStapeln(const bericht::Seite& seite, const RahmenNamen& n, const Br
     return oben + kZeilenHoehe;
 }
 
+// A band of the letter head as tall as its text and the gap under it; an empty
+// text takes no room, so a letter without subject or text does not start low.
+double bandHoehe(bericht::Memo& memo, const QStringList& zeilen, double abstand) {
+    const QString text = zeilen.join(QLatin1Char('\n'));
+    const double hoehe = anpassen(memo, text);
+    return text.trimmed().isEmpty() ? 0.0 : hoehe + abstand;
+}
+
 void briefkopfFuellen(const bericht::Seite& seite, const RahmenNamen& n, const Briefdaten& brief,
                       const RahmenTexte& texte) {
     bericht::Band* betreff = seite.findBand(n.briefkopf[0]);
     bericht::Band* text = seite.findBand(n.briefkopf[1]);
     if (betreff == nullptr || text == nullptr)
         return;
-    betreff->setHeight(anpassen(*memoVon(seite, n.betreff), brief.betreff.join(QLatin1Char('\n'))) +
-                       ausMm(4));
-    text->setHeight(anpassen(*memoVon(seite, n.text), brief.text.join(QLatin1Char('\n'))) +
-                    ausMm(4));
+    betreff->setHeight(bandHoehe(*memoVon(seite, n.betreff), brief.betreff, ausMm(4)));
+    text->setHeight(bandHoehe(*memoVon(seite, n.text), brief.text, ausMm(4)));
     memoVon(seite, n.typ)->setText(texte.typ);
     memoVon(seite, n.kmLabel)->setText(texte.kmLabel);
     memoVon(seite, n.km)->setText(texte.km);
@@ -156,9 +162,7 @@ void rahmenFuellen(bericht::Seite& seite, const RahmenNamen& n, const Briefdaten
         l->setTop(linie);
     seite.findBand(n.kopf)->setHeight(linie + ausMm(4));
     seite.findBand(n.empfaengerBand)
-        ->setHeight(
-            anpassen(*memoVon(seite, n.empfaenger), brief.empfaenger.join(QLatin1Char('\n'))) +
-            ausMm(8));
+        ->setHeight(bandHoehe(*memoVon(seite, n.empfaenger), brief.empfaenger, ausMm(8)));
     briefkopfFuellen(seite, n, brief, texte);
     memoVon(seite, n.fusszeile)->setText(texte.fusszeile);
 }
