@@ -541,7 +541,14 @@ TEST_F(Browserfenster, AfterEnglishNoGermanSourceTextRemainsInMainSearchAndSheet
     EXPECT_TRUE(texte.contains(QStringLiteral("&Apply values")));
     for (const QString& text : texte)
         EXPECT_FALSE(deutsch.contains(text)) << "chart: " << text.toStdString();
+
+    // Back to German: two sources that share one English text ("Techn. Daten" and
+    // "Technische Daten" are both "Technical data") each get their own text back.
     action(fenster, "Deutsch2")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenster.datenblatt()->PageControl1()->tabText(0), QStringLiteral("Techn. Daten"));
+    EXPECT_EQ(fenster.datenblatt()->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Technische Daten"));
 }
 
 TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {

@@ -243,7 +243,7 @@ int main(int argc, char** argv) {
         warten();
         Aufnahme a(menue, out);
 
-        const std::vector<std::pair<QString, std::function<bool()>>> alle{
+        std::vector<std::pair<QString, std::function<bool()>>> alle{
             {QStringLiteral("hauptfenster"), [&] { return a.speichern(&menue, "hauptfenster"); }},
             {QStringLiteral("suche"),
              [&] {
@@ -543,6 +543,21 @@ int main(int argc, char** argv) {
                  return a.speichern(&fenster, QStringLiteral("einheiten"));
              }},
         };
+        // Every other page of the condensing unit's sheet, by its tab.
+        const std::pair<const char*, int> satzSeiten[] = {
+            {"datenblatt-satz-technik", 0},  {"datenblatt-satz-lieferumfang", 2},
+            {"datenblatt-satz-zubehoer", 3}, {"datenblatt-satz-masse", 4},
+            {"datenblatt-satz-foto", 5},     {"datenblatt-satz-ausschreibung", 7}};
+        for (const auto& [satzName, reiter] : satzSeiten) {
+            const QString name = QString::fromLatin1(satzName);
+            const int index = reiter;
+            alle.emplace_back(name, [&a, name, index] {
+                ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
+                                                      QStringLiteral("R404A, R507"), true);
+                blatt->PageControl1()->setCurrentIndex(index);
+                return a.blattSpeichern(blatt, name);
+            });
+        }
         for (const auto& [name, aufnehmen] : alle) {
             if (!zustaende.isEmpty() && !zustaende.contains(name))
                 continue;
