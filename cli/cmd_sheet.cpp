@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
 #include <optional>
 
@@ -164,8 +165,16 @@ search::DatenblattDaten uebergabe(db::TDataModule1& dm, const SheetOptions& o) {
     return d;
 }
 
+// The program's settings directory: <documents folder>/DrelWUK.
+QString einstellungsVerzeichnis(const SheetOptions& o) {
+    if (!o.einstellungen.isEmpty())
+        return o.einstellungen;
+    return pfad(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                QStringLiteral("DrelWUK"));
+}
+
 print::Druckauswahl auswahl(const SheetOptions& o, const print::ReiterSichtbar& sichtbar) {
-    print::KundenModell kunde(o.einstellungen);
+    print::KundenModell kunde(einstellungsVerzeichnis(o));
     kunde.FormCreate();
     kunde.readmemo();
     if (o.abschnitte)
