@@ -200,7 +200,8 @@ void printGrid(search::SuchModell& m, bool csv) {
 // The result printout of the window: the heading and the rows the grid shows.
 bool ergebnisPdf(const search::SuchModell& m, const QString& datei) {
     const search::ErgebnisListe& l = m.liste();
-    print::DruckRaster raster{{m.KopfTyp, m.KopfQo.trimmed()}};
+    // The command line rates in kW; the heading names the unit as the window's does.
+    print::DruckRaster raster{{m.KopfTyp, QStringLiteral("Qo   kW")}};
     for (int row = 1; row < l.RowCount(); ++row)
         if (!l.zelle(0, row).isEmpty())
             raster.push_back({l.zelle(0, row), l.zelle(1, row)});
