@@ -135,6 +135,51 @@ TEST_F(DatenblattQuelleTest, TwoFrequencyLayoutShowsBothFrequencies) {
     EXPECT_EQ(z[4].label, QStringLiteral("Verflussigungstemperatur"));
 }
 
+TEST_F(DatenblattQuelleTest, RowsFollowTheKindOfArticle) {
+    // An open compressor: drive power and torque instead of power input and current.
+    oeffnen(QStringLiteral("W4"), QStringLiteral("W4"), QStringLiteral("R134a"));
+    ASSERT_TRUE(modell_->Label19);
+    std::array<WertZeile, 8> r = ergebnisZeilen(*modell_, einheiten_);
+    EXPECT_EQ(r[2].label, QStringLiteral("Antriebsleistung"));
+    EXPECT_EQ(r[3].label, QStringLiteral("Drehmoment"));
+    EXPECT_EQ(r[3].wert, modell_->spannung.text.trimmed());
+    EXPECT_EQ(r[3].einheit, QStringLiteral("Nm"));
+    EXPECT_EQ(betriebspunktZeilen(*modell_, einheiten_)[1].label, QStringLiteral("Drehzahl"));
+    EXPECT_TRUE(r[7].label.isEmpty());
+
+    // Two stages: the intermediate cooler's outlet temperature.
+    oeffnen(QStringLiteral("QNT4-70"), QStringLiteral("QNTX4-70"));
+    ASSERT_TRUE(modell_->Panel13);
+    r = ergebnisZeilen(*modell_, einheiten_);
+    EXPECT_EQ(r[7].label, QStringLiteral("Temperatur am Zwischenkuhleraustritt"));
+    EXPECT_EQ(r[7].wert, modell_->tFUA.text.trimmed());
+    EXPECT_EQ(r[7].einheit, QStringLiteral("°C"));
+
+    // A condensing unit: the air inlet row and the balanced tc.
+    search::DatenblattDaten d =
+        Katalog::get().daten({QStringLiteral("CQN4-66 L")}, QStringLiteral("CQNX4-66 L"), kR404);
+    d.luko = true;
+    d.tle = QStringLiteral("32");
+    modell_->ausSuche(d);
+    modell_->FormShow();
+    ASSERT_FALSE(modell_->tc.sichtbar);
+    const std::array<WertZeile, 8> p = betriebspunktZeilen(*modell_, einheiten_);
+    EXPECT_EQ(p[3].wert, modell_->tcle.text.trimmed());
+    EXPECT_EQ(p[4].label, QStringLiteral("Lufteintrittstemperatur"));
+    EXPECT_EQ(p[4].wert, modell_->tle.text.trimmed());
+}
+
+TEST_F(DatenblattQuelleTest, R744HasTheNoteToo) {
+    oeffnen(QStringLiteral("QNX2-12 CO2"), QStringLiteral("QNX2-12 CO2"), QStringLiteral("R744"));
+    ASSERT_EQ(modell_->KMListboxText, QStringLiteral("R744"));
+    Druckauswahl a;
+    a.abschnitte = {Abschnitt::Leistungsdaten};
+    EXPECT_TRUE(datenblattInhalt(quelle(), a).kaeltemittelHinweisSichtbar);
+    // Without the performance page nothing of it is read.
+    a.abschnitte = {Abschnitt::Zubehoer};
+    EXPECT_FALSE(datenblattInhalt(quelle(), a).kaeltemittelHinweisSichtbar);
+}
+
 TEST_F(DatenblattQuelleTest, PicturePagesExistOnlyWithTheirPicture) {
     oeffnen(QStringLiteral("QN1-21"), QStringLiteral("QNX1-21"));
     ReiterSichtbar sichtbar = reiterSichtbar(quelle());
