@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -35,7 +36,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <cmath>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 extern "C" const char* __lsan_default_suppressions() {
