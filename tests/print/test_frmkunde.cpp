@@ -3,6 +3,7 @@
 #include "base/ui/tdhilfe.h"
 #include "print/briefbericht.h"
 #include "print/ui/druckerauswahl.h"
+#include "i18n/uebersetzer.h"
 #include "print/ui/frmkunde.h"
 #include "report/bericht.h"
 #include "report/ui/berichtdrucker.h"
@@ -231,6 +232,10 @@ TEST_F(FrmKundeTest, Screenshot) {
     const QString ziel = qEnvironmentVariable("DREL_SCREENSHOT_DIR");
     if (ziel.isEmpty())
         GTEST_SKIP() << "DREL_SCREENSHOT_DIR not set";
+    i18n::Uebersetzer& uebersetzer = i18n::Uebersetzer::instanz();
+    uebersetzer.setSuchOrte({QStringLiteral(DREL_QM_DIR)});
+    uebersetzer.installieren();
+    ASSERT_TRUE(uebersetzer.laden(QStringLiteral("De")));
     QFile f(datei(QStringLiteral("kdr.dat")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QStringLiteral("Kälte Müller GmbH\nHerrn Jürgen Weiß\nHauptstraße 5\n80331 München\n")
@@ -254,6 +259,9 @@ TEST_F(FrmKundeTest, Screenshot) {
     fenster.setPdfDateiWahl([&] { return QDir(ziel).filePath(QStringLiteral("brief.pdf")); });
     kind<QPushButton>(fenster, "BitBtn4")->click();
     fenster.reject();
+    // No translation outlives the test.
+    uebersetzer.setSuchOrte({QStringLiteral("/nicht/da")});
+    uebersetzer.laden(QStringLiteral("De"));
 }
 
 } // namespace
