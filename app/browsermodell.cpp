@@ -1,6 +1,7 @@
 #include "app/browsermodell.h"
 
 #include "base/directories.h"
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "db/cursorguard.h"
@@ -124,7 +125,7 @@ KnotenAktion BrowserModell::TV1Click(const BrowserKnoten& knoten) {
     lvHinweis_ = false;
     keineDaten_ = false;
     breiten_ = {125, 65, 65, 65, 65, 65, 0};
-    programmschalter().LukoModus = knoten.gruppe == 55 || knoten.gruppe == 57;
+    programmschalter().LukoModus = db::lukoGruppe(knoten.gruppe);
 
     const KnotenAktion aktion = knotenAktion(knoten);
     if (aktion != KnotenAktion::Liste) {
@@ -408,11 +409,11 @@ std::optional<ArtikelAuswahl> BrowserModell::ArtikelAnzeigen(const QString& d, d
     QString kaeltemittel = betriebspunkt().kaeltemittel;
     if (kaeltemittel.isEmpty())
         kaeltemittel = QStringLiteral("R134a");
-    else if (kaeltemittel.contains(QStringLiteral("R404A")))
-        kaeltemittel = QStringLiteral("R404A, R507");
+    else
+        kaeltemittel = kaeltemittelListenEintrag(kaeltemittel);
     auswahl.kaeltemittel = kaeltemittel;
     auswahl.gruppe = q;
-    auswahl.lukoModus = q == 55 || q == 57;
+    auswahl.lukoModus = db::lukoGruppe(q);
     return auswahl;
 }
 
@@ -559,25 +560,19 @@ QSize StartBildWahl::bildGroesse(QSize original) {
     return {breite, hoehe};
 }
 
-search::DatenblattDaten datenblattDaten(const ArtikelAuswahl& auswahl, const Betriebspunkt& punkt,
-                                        const calc::Einheiten& einheiten) {
-    search::DatenblattDaten d;
+DatenblattAuftrag datenblattAuftrag(const ArtikelAuswahl& auswahl, const Betriebspunkt& punkt) {
+    DatenblattAuftrag d;
     d.typen = auswahl.typen;
     for (qint32 id : auswahl.ids)
-        d.artikelIds << QString::number(id);
-    d.typText = auswahl.typen.value(auswahl.index);
-    d.kaeltemittel = auswahl.kaeltemittel;
-    const auto temperatur = [&](double c) {
-        return formatFloat(u"########0.##", einheiten.TempAnzeige(c));
-    };
-    d.t0 = temperatur(punkt.t0);
-    d.tc = temperatur(punkt.tc);
-    d.tsaug = temperatur(punkt.tsaug);
-    d.tu = formatFloat(u"########0", einheiten.DiffAnzeige(punkt.tu));
+        d.artikelIds << id;
+    d.typ = auswahl.typen.value(auswahl.index);
+    // The whole program-wide point goes over, superheat included; the sheet's own rules
+    // (frequency by frame size, speed limits) apply when it opens.
+    d.punkt = punkt;
+    d.punkt.kaeltemittel = auswahl.kaeltemittel;
+    d.punkt.f = punkt.f == 60.0 ? 60.0 : 50.0;
+    d.f2 = d.punkt.f;
     d.luko = auswahl.lukoModus;
-    d.tle = temperatur(punkt.tle);
-    d.ediHz = punkt.f == 60.0 ? QStringLiteral("60") : QStringLiteral("50");
-    d.ediN = QString::number(static_cast<int>(punkt.n));
     return d;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "calc/einheiten.h"
+#include "db/recordhelpers.h"
 #include "search/ergebnisliste.h"
 #include "state/betriebspunkt.h"
+#include "state/datenblattauftrag.h"
 
 #include <QMetaType>
 #include <QSize>
@@ -34,11 +36,9 @@ struct ArtikelAuswahl {
     bool lukoModus = false; // groups 55 and 57: condensing units with air-cooled condenser
 };
 
-// What the data sheet receives for a browser choice: the types and their article IDs,
-// the chosen one shown, the refrigerant, and the program-wide operating point in the
-// display units of `einheiten`.
-search::DatenblattDaten datenblattDaten(const ArtikelAuswahl& auswahl, const Betriebspunkt& punkt,
-                                        const calc::Einheiten& einheiten);
+// What opens the data sheet for a browser choice: the types and their article IDs, the
+// chosen one shown, the refrigerant, and the program-wide operating point.
+DatenblattAuftrag datenblattAuftrag(const ArtikelAuswahl& auswahl, const Betriebspunkt& punkt);
 
 // A node of the series tree as the browser sees it.
 struct BrowserKnoten {
@@ -78,7 +78,7 @@ public:
     static KnotenAktion knotenAktion(const BrowserKnoten& knoten);
     // 23, 31, 32, 33, 38, 39, 51, 63, 66: sorted by BaugroesseN, own headings.
     static bool offeneVerdichter(int gruppe);
-    static bool zweistufig(int gruppe) { return gruppe == 23 || gruppe == 26; }
+    static bool zweistufig(int gruppe) { return db::zweistufigeGruppe(gruppe); }
     static bool duplex(int gruppe) { return gruppe == 29 || gruppe == 30; }
     static bool fahrzeug(int gruppe) { return gruppe == 33 || gruppe == 66; }
 

@@ -27,4 +27,13 @@ struct GrenzPolygon {
     std::array<GrenzPunkt, 12> punkte{};
 };
 
+// Signed distance in K from (t0, tc) to the nearest edge of the polygon's first Anzahl
+// points (closed if the last point is not the first): positive inside, negative
+// outside, 0 on an edge. NaN for a polygon of fewer than three points.
+double randAbstand(const GrenzPolygon& polygon, double t0, double tc);
+
+// Whether (t0, tc) lies inside the polygon or on its edge (within a millikelvin, so
+// that a point stored in 32 bits still counts as on the edge).
+bool imPolygon(const GrenzPolygon& polygon, double t0, double tc);
+
 } // namespace drel

@@ -1,6 +1,7 @@
 #include "base/numberformat.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -62,16 +63,24 @@ void incrementLastDigit(std::string& digits) {
 
 // Fixed notation of |value| with exactly `decimals` digits after the point, halves
 // rounded away from zero as the display formats do (0.125 -> "0.13", 2.5 -> "3").
-// The digits are taken exact well past the cut so that only the next digit decides.
+// The tie is decided on the decimal value the number stands for, its shortest text:
+// 10.975 is stored a hair below its half but is written and read as 10.975, so it
+// shows "10.98" like the hand calculation does.
 std::string fixedDigits(double value, int decimals) {
-    constexpr int kGuardDigits = 30;
     char buffer[512];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::fixed, decimals + kGuardDigits);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
     std::string text(buffer, result.ptr);
-    const auto point = text.find('.');
-    const char next = text[point + 1 + static_cast<size_t>(decimals)];
-    text.resize(decimals == 0 ? point : point + 1 + static_cast<size_t>(decimals));
+    auto point = text.find('.');
+    if (point == std::string::npos) {
+        point = text.size();
+        text += '.';
+    }
+    const size_t cut = point + 1 + static_cast<size_t>(decimals);
+    if (text.size() <= cut)
+        text.append(cut + 1 - text.size(), '0');
+    const char next = text[cut];
+    text.resize(decimals == 0 ? point : cut);
     if (next >= '5')
         incrementLastDigit(text);
     return text;
@@ -233,6 +242,25 @@ QString shortestDecimal(double value, const NumberSeparators& sep) {
 
 QString shortestDecimal(double value) {
     return shortestDecimal(value, numberSeparators());
+}
+
+double roundShown(double value, int decimals) {
+    if (!std::isfinite(value))
+        return value;
+    const std::string digits = fixedDigits(value, std::max(decimals, 0));
+    double rounded = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+    return value < 0.0 && rounded != 0.0 ? -rounded : rounded;
+}
+
+QString ZahlFormatieren(int breite, int dezimalen, double wert) {
+    const QString pattern = dezimalen <= 0
+                                ? QStringLiteral("0")
+                                : QStringLiteral("0.") + QString(dezimalen, QLatin1Char('0'));
+    QString text = formatFloat(pattern, wert);
+    if (text.size() < breite)
+        text.prepend(QString(breite - text.size(), QLatin1Char(' ')));
+    return text;
 }
 
 double roundHalfEven(double value, int decimals) {

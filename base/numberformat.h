@@ -22,9 +22,10 @@ const NumberSeparators& numberSeparators();
 void setNumberSeparators(const NumberSeparators& separators);
 
 // Formats with a pattern of '0' (digit shown), '#' (digit if needed), '.' (decimal point)
-// and ',' (thousands grouping when anywhere before the point). Halves of the exact binary
-// value go away from zero (2.5 -> "3", 0.125 -> "0.13"; 1.005 is below its half and
-// shows "1.00"); a result that rounds to zero carries no minus sign.
+// and ',' (thousands grouping when anywhere before the point). Halves go away from zero,
+// decided on the decimal value the number stands for (its shortest text): 2.5 -> "3",
+// 0.125 -> "0.13", 10.975 -> "10.98", 1.005 -> "1.01"; a result that rounds to zero
+// carries no minus sign.
 QString formatFloat(QStringView pattern, double value, const NumberSeparators& sep);
 QString formatFloat(QStringView pattern, double value);
 
@@ -36,6 +37,13 @@ QString generalFormat(double value);
 // The shortest text that reads back to the same double.
 QString shortestDecimal(double value, const NumberSeparators& sep);
 QString shortestDecimal(double value);
+
+// The value a display format with `decimals` decimals shows (halves away from zero,
+// decided on the decimal value): what a sum or quotient of shown values is made of.
+double roundShown(double value, int decimals);
+
+// Fixed decimals, padded on the left with blanks to `breite` characters ("  -5.0").
+QString ZahlFormatieren(int breite, int dezimalen, double wert);
 
 // Rounds to the given number of decimals, halves to the even neighbour
 // (decided on the exact binary value).

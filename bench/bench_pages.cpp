@@ -62,10 +62,10 @@ void tabelle(benchmark::State& state, bool schnell) {
         state.SkipWithError("sample catalogue not built");
         return;
     }
-    sheet::TabellenEingabe e;
+    calc::ArtikelEingabe e;
     e.AktArtikelID = k.artikel;
     e.typ = QStringLiteral("QN2-22");
-    e.kaeltemittel = QStringLiteral("R404A");
+    e.punkt.kaeltemittel = QStringLiteral("R404A");
     chart::GrenzChart chart;
     chart.setSchnell(schnell);
     sheet::LeistungsTabelle t;
@@ -73,7 +73,7 @@ void tabelle(benchmark::State& state, bool schnell) {
         sheet::TabBereiche b; // t0 −40 … 5 (10 columns), tc 30 … 50 step 5 (5 blocks)
         b.SpinEdit2.wert = 5;
         b.SpinEdit6.wert = 5;
-        t.Button1Click(*k.dm, k.stoff, k.einheiten, chart, b, e);
+        t.Button1Click(*k.dm, k.stoff, k.einheiten, chart, b, e, true, false);
         benchmark::DoNotOptimize(t.text(3, 2));
     }
     state.counters["columns"] = t.spalten() - 3;

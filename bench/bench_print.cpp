@@ -7,7 +7,7 @@
 #include "print/ergebnisdruck.h"
 #include "report/pdfausgabe.h"
 #include "search/ergebnisliste.h"
-#include "sheet/technikmodell.h"
+#include "sheet/datenblatt.h"
 #include "tests/common/beispielkatalog.h"
 
 #include <QDirIterator>
@@ -20,7 +20,7 @@ namespace {
 
 struct Blatt : testing::BeispielKatalog {
     calc::Einheiten einheiten;
-    std::unique_ptr<sheet::TechnikModell> modell;
+    std::unique_ptr<sheet::Datenblatt> blatt;
 
     Blatt() {
         if (!gebaut)
@@ -33,22 +33,14 @@ struct Blatt : testing::BeispielKatalog {
             QFile::copy(it.filePath(), pics + QLatin1Char('/') + it.fileName());
         }
         einheiten.standardFuerLeereGruppen();
-        modell = std::make_unique<sheet::TechnikModell>(*dm, stoff, einheiten);
+        blatt = std::make_unique<sheet::Datenblatt>(*dm, stoff, einheiten);
         dm->TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(QStringLiteral("QN1-21"))},
                              true);
-        search::DatenblattDaten d;
+        DatenblattAuftrag d;
         d.typen = {QStringLiteral("QNX1-21")};
-        d.artikelIds = {QString::number(dm->TBArtikel.asInteger(u"ID"))};
-        d.typText = d.typen.front();
-        d.kaeltemittel = QStringLiteral("R404A, R507");
-        d.t0 = QStringLiteral("-10");
-        d.tc = QStringLiteral("45");
-        d.tsaug = QStringLiteral("20");
-        d.tu = QStringLiteral("0");
-        d.ediHz = QStringLiteral("50");
-        d.ediN = QStringLiteral("1450");
-        modell->ausSuche(d);
-        modell->FormShow();
+        d.artikelIds = {dm->TBArtikel.asInteger(u"ID")};
+        d.typ = d.typen.front();
+        blatt->oeffnen(d);
     }
 };
 
@@ -67,7 +59,7 @@ print::Druckauswahl alleAbschnitte() {
 void BM_DatenblattPdf(benchmark::State& state) {
     static Blatt blatt;
     QTemporaryDir ziel;
-    const print::DatenblattQuelle quelle{*blatt.dm, blatt.stoff, blatt.einheiten, *blatt.modell};
+    const sheet::Datenblatt& quelle = *blatt.blatt;
     const print::Druckauswahl a = alleAbschnitte();
     int seiten = 0;
     for (auto _ : state) {

@@ -31,7 +31,7 @@ struct Umgebung {
     std::unique_ptr<db::TDataModule1> dm;
     calc::TStoff stoff;
     calc::Einheiten einheiten;
-    search::DatenblattDaten daten;
+    DatenblattAuftrag daten;
 
     bool aufbauen() {
         const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
@@ -51,15 +51,8 @@ struct Umgebung {
         einheiten.bestaetigen();
         dm->TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(QStringLiteral("QN1-21"))});
         daten.typen << QStringLiteral("QNX1-21");
-        daten.artikelIds << QString::number(dm->TBArtikel.asInteger(u"ID"));
-        daten.typText = QStringLiteral("QNX1-21");
-        daten.kaeltemittel = QStringLiteral("R404A, R507");
-        daten.t0 = QStringLiteral("-10");
-        daten.tc = QStringLiteral("45");
-        daten.tsaug = QStringLiteral("20");
-        daten.tu = QStringLiteral("0");
-        daten.ediHz = QStringLiteral("50");
-        daten.ediN = QStringLiteral("1450");
+        daten.artikelIds << dm->TBArtikel.asInteger(u"ID");
+        daten.typ = QStringLiteral("QNX1-21");
         return true;
     }
 };
@@ -71,7 +64,7 @@ void BM_NeuesBild(benchmark::State& state) {
         return;
     }
     sheet::TechnikModell modell(*u.dm, u.stoff, u.einheiten);
-    modell.ausSuche(u.daten);
+    modell.oeffnen(u.daten);
     modell.FormShow();
     for (auto _ : state) {
         modell.NeuesBild();
@@ -87,7 +80,7 @@ void BM_T0SchrittBisNeuGezeichnet(benchmark::State& state) {
         return;
     }
     ui::TFrmTechnik1 blatt(*u.dm, u.stoff, u.einheiten);
-    blatt.ausSuche(u.daten);
+    blatt.oeffnen(u.daten);
     blatt.resize(1000, 640);
     blatt.show();
     blatt.PageControl1()->setCurrentIndex(1); // the diagram is on screen

@@ -335,7 +335,7 @@ ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, TStoff& stoff, const ArtikelEin
     r.punkt.f = r.frequenzFest ? 50.0 : std::trunc(e.punkt.f);
     r.f2 = std::trunc(e.f2);
     r.SatzModus = satzModusVon(bezeichnung);
-    r.luftEintritt = r.SatzModus || gezeigteGruppe == 55 || gezeigteGruppe == 57;
+    r.luftEintritt = r.SatzModus || db::lukoGruppe(gezeigteGruppe);
 
     ArtikelHinweise& h = r.hinweise;
     h.zusatzk = e.zusatzk;
@@ -345,12 +345,15 @@ ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, TStoff& stoff, const ArtikelEin
     drehzahlBegrenzen(dm, e.typ, r, h);
     r.code = EinsatzgrenzenTest(dm, r.punkt.tsaug, r.punkt.tc, r.punkt.t0);
     r.bereich = grenzBereich();
+    // With an intermediate cooler the subcooling is no input: its hidden field is 0, and
+    // the rating must use what the sheet and its printout state.
+    r.zwischenkuehler = db::zweistufigeGruppe(gruppe);
+    if (r.zwischenkuehler)
+        r.punkt.tu = 0.0;
     bewerten(dm, stoff, e, r);
     maximaleLeistung(dm, r, h);
-    if (gruppe == 23 || gruppe == 26) {
-        r.zwischenkuehler = true;
+    if (r.zwischenkuehler)
         r.tFUA = zwischenkuehlerAustritt(r.punkt.t0, r.punkt.tc);
-    }
     drehmomentUndStrom(dm, e, r, sep);
     grenzHinweise(e, r, h);
     h.Button1 = h.zusatzk && istR717(e.punkt.kaeltemittel);

@@ -1,6 +1,7 @@
 #include "calc/einheiten.h"
 
 #include "base/numberformat.h"
+#include "base/temperatur.h"
 #include "db/recordhelpers.h"
 
 #include <QFile>
@@ -173,7 +174,7 @@ double Einheiten::TempAnzeige(double c) const {
     case 0:
         return c;
     case 1:
-        return c * 9.0 / 5.0 + 32.0;
+        return celsiusNachFahrenheit(c);
     default:
         return 0.0;
     }
@@ -184,7 +185,7 @@ double Einheiten::TempIntern(double a) const {
     case 0:
         return a;
     case 1:
-        return (a - 32.0) * 5.0 / 9.0;
+        return fahrenheitNachCelsius(a);
     default:
         return 0.0;
     }
@@ -195,7 +196,7 @@ double Einheiten::DiffAnzeige(double k) const {
     case 0:
         return k;
     case 1:
-        return k * 9.0 / 5.0;
+        return kelvinNachRankine(k);
     default:
         return 0.0;
     }
@@ -206,7 +207,7 @@ double Einheiten::DiffIntern(double a) const {
     case 0:
         return a;
     case 1:
-        return a * 5.0 / 9.0;
+        return rankineNachKelvin(a);
     default:
         return 0.0;
     }
@@ -286,9 +287,9 @@ PeUmrechnung CalcPe(const Einheiten& e, const QString& editPe, bool mitSender) {
                     ? QStringLiteral("kW")
                     : Einheiten::caption(EinheitGruppe::Antrieb, e.index(EinheitGruppe::Antrieb));
     const double kw = antriebInKw(floatOrZero(editPe), r.ComboPe);
-    r.Edit11 = db::ZahlFormatieren(10, 2, kw);
-    r.Edit13 = db::ZahlFormatieren(10, 2, kw * kHpProKw);
-    r.Edit15 = db::ZahlFormatieren(10, 2, kw * kPsProKw);
+    r.Edit11 = ZahlFormatieren(10, 2, kw);
+    r.Edit13 = ZahlFormatieren(10, 2, kw * kHpProKw);
+    r.Edit15 = ZahlFormatieren(10, 2, kw * kPsProKw);
     const QString* felder[] = {&r.Edit11, &r.Edit13, &r.Edit15};
     const int i = e.index(EinheitGruppe::Antrieb);
     r.Edit10 = i >= 0 && i < 3 ? *felder[i] : QString();
@@ -298,8 +299,8 @@ PeUmrechnung CalcPe(const Einheiten& e, const QString& editPe, bool mitSender) {
 TUmrechnung CalcT(const QString& editT, const QString& comboT) {
     double c = floatOrZero(editT);
     if (comboT.contains(QLatin1Char('F')))
-        c = (c - 32.0) * 5.0 / 9.0;
-    return {db::ZahlFormatieren(8, 1, c), db::ZahlFormatieren(8, 1, c * 9.0 / 5.0 + 32.0)};
+        c = fahrenheitNachCelsius(c);
+    return {ZahlFormatieren(8, 1, c), ZahlFormatieren(8, 1, celsiusNachFahrenheit(c))};
 }
 
 } // namespace drel::calc

@@ -1,6 +1,7 @@
 #include "chart/grenztest.h"
 
 #include "base/numberformat.h"
+#include "base/temperatur.h"
 #include "chart/graphenmaler.h"
 #include "chart/vorbereitung.h"
 
@@ -14,7 +15,7 @@ double zehnerRunden(double wert) {
     return 10 * roundHalfEven(wert / 10);
 }
 double fahrenheitWenn(double c, bool fahrenheit) {
-    return fahrenheit ? c * 9 / 5 + 32 : c;
+    return fahrenheit ? celsiusNachFahrenheit(c) : c;
 }
 
 bool nurNullpunkte(const GrenzPolygon& polygon, int n) {
@@ -93,6 +94,16 @@ GrenzChart::GrenzChart(QSize client, quint16 scale) : client_(client) {
 void GrenzChart::cacheLeeren() {
     cache_.clear();
     reihenfolge_.clear();
+}
+
+bool geometrischInnerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,
+                          double tc) {
+    if (t0 < achsen.XMin || t0 > achsen.XMax || tc < achsen.YMin || tc > achsen.YMax)
+        return false;
+    for (const GrenzPolygon* p : {&polygone.strich, &polygone.rot, &polygone.blau})
+        if (!nurNullpunkte(*p, p->Anzahl) && imPolygon(*p, t0, tc))
+            return true;
+    return false;
 }
 
 WinFarbe GrenzChart::farbe(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,

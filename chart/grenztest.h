@@ -38,6 +38,14 @@ GrenzPolygone inFahrenheit(const GrenzPolygone& polygone);
 // The colours that pass the test: areas of graphs 1 and 2 and the pure-blue border.
 bool grenzFarbeZulaessig(WinFarbe farbe);
 
+// Whether the point lies within the axes and, measured on the polygons themselves, in
+// or on one of them. The colour test alone cannot tell a point a tenth of a kelvin
+// outside an edge (one pixel covers more) nor one outside the axes (the chart keeps
+// the colour of the previous point there); callers that must not fill such a point
+// ask both.
+bool geometrischInnerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,
+                          double tc);
+
 // Puts the polygons, the operating point and the axes into a chart's data
 // (NoGraphs 3, the point as cross 1 of graph 2); the other settings stay.
 void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const GrenzAchsen& achsen,

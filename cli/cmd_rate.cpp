@@ -1,22 +1,8 @@
-// drel-cli rate: one article at one operating point, as the data sheet rates it.
-#include "base/directories.h"
+// drel-cli rate: one article at one operating point, as its data sheet shows it.
 #include "base/messagesink.h"
-#include "base/numberformat.h"
-#include "calc/artikelrechnung.h"
-#include "calc/betriebspunkt.h"
-#include "calc/einheiten.h"
-#include "calc/einsatzgrenzen.h"
-#include "calc/lukobilanz.h"
-#include "cli/argumente.h"
+#include "cli/blattoptionen.h"
 #include "cli/commands.h"
-#include "db/datamodule.h"
-#include "db/recordhelpers.h"
-#include "fluid/stoff.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -24,180 +10,103 @@ namespace drel::cli {
 
 namespace {
 
-struct RateOptions {
-    QString artikel;
-    Betriebspunkt punkt;               // the entries, at the program's start values
-    bool mitT0 = false, mitTc = false; // --t0 and --tc given
-    bool mitLuft = false;              // --air given: a condensing unit
-    QString units;                     // units.dat to display in; empty = kW and °C
-    QString reflibs;
-};
-
 const QString kBefehl = QStringLiteral("rate");
 
-// The numeric options: where the value goes and the range a command line may give.
-// The data sheet clamps t0, tc, the speed and the frequency further, with a note;
-// these bounds only keep out what no sheet entry could mean.
-struct ZahlOption {
-    const char* name;
-    double Betriebspunkt::*feld;
-    double min, max;
-    const char* einheit;
-};
-
-const ZahlOption kZahlOptionen[] = {
-    {"--t0", &Betriebspunkt::t0, -273.0, 100.0, "degC"},
-    {"--tc", &Betriebspunkt::tc, -100.0, 120.0, "degC"},
-    {"--air", &Betriebspunkt::tle, -100.0, 120.0, "degC"},
-    {"--ts", &Betriebspunkt::tsaug, -273.0, 120.0, "degC"},
-    {"--dtu", &Betriebspunkt::tu, 0.0, 50.0, "K"},
-    {"--superheat", &Betriebspunkt::tue, 0.0, 100.0, "K"},
-    {"--hz", &Betriebspunkt::f, 1.0, 100.0, "Hz"},
-    {"--n", &Betriebspunkt::n, 1.0, 10000.0, "1/min"},
-};
-
-std::optional<RateOptions> parse(QStringList args) {
-    RateOptions o;
-    auto fehler = [](const QString& meldung) {
-        nutzungsfehler(kBefehl, meldung);
-        return std::nullopt;
-    };
+std::optional<BlattOptionen> parse(const QStringList& args) {
+    BlattOptionen o;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        const bool mitWert = i + 1 < args.size();
-        if (a == QLatin1String("--units"))
-            return fehler(QStringLiteral("--units gibt es bei rate nicht mehr (bei search heisst "
-                                         "es Aggregate); die Einheitendatei heisst --unit-file "
-                                         "DATEI"));
-        if (a == QLatin1String("--unit-file")) {
-            const bool datei = mitWert && !args.at(i + 1).startsWith(QLatin1String("--"));
-            o.units = datei ? args.at(++i) : QStringLiteral("-");
-            continue;
+        if (args.at(i) == u"--units") {
+            nutzungsfehler(kBefehl, QStringLiteral("--units gibt es bei rate nicht mehr (bei "
+                                                   "search heisst es Aggregate); die "
+                                                   "Einheitendatei heisst --unit-file DATEI"));
+            return std::nullopt;
         }
-        const ZahlOption* zahl = nullptr;
-        for (const ZahlOption& z : kZahlOptionen)
-            if (a == QLatin1String(z.name))
-                zahl = &z;
-        if (!mitWert)
-            return fehler(QStringLiteral("%1 ohne Wert").arg(a));
-        const QString wert = args.at(++i);
-        if (a == QLatin1String("--article"))
-            o.artikel = wert;
-        else if (a == QLatin1String("--refrigerant"))
-            o.punkt.kaeltemittel = wert;
-        else if (a == QLatin1String("--reflibs"))
-            o.reflibs = wert;
-        else if (!zahl)
-            return fehler(QStringLiteral("unbekanntes Argument '%1'").arg(a));
-        else {
-            const std::optional<double> v = zahlLesen(wert);
-            if (!v)
-                return fehler(QStringLiteral("%1: keine Zahl: '%2'").arg(a, wert));
-            const QString bereich =
-                bereichPruefen(a, *v, zahl->min, zahl->max, QString::fromLatin1(zahl->einheit));
-            if (!bereich.isEmpty())
-                return fehler(bereich);
-            o.punkt.*(zahl->feld) = *v;
-            o.mitT0 = o.mitT0 || a == QLatin1String("--t0");
-            o.mitTc = o.mitTc || a == QLatin1String("--tc");
-            o.mitLuft = o.mitLuft || a == QLatin1String("--air");
+        const OptionGelesen g = blattOptionLesen(kBefehl, args, i, o);
+        if (g == OptionGelesen::Fehler)
+            return std::nullopt;
+        if (g == OptionGelesen::Fremd) {
+            nutzungsfehler(kBefehl, QStringLiteral("unbekanntes Argument '%1'").arg(args.at(i)));
+            return std::nullopt;
         }
     }
-    if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
-        (!o.mitTc && !o.mitLuft))
-        return fehler(QStringLiteral("--article, --refrigerant, --t0 und --tc oder --air "
-                                     "sind noetig"));
-    if (const QString s = calc::sauggasPruefen(o.punkt); !s.isEmpty())
-        return fehler(s);
+    if (!blattOptionenVollstaendig(kBefehl, o))
+        return std::nullopt;
     return o;
 }
 
-// The entry of a condenser for a refrigerant (by its ID), read from the table itself:
-// the cursors follow the base compressor while it is rated.
-std::optional<db::LukoEintrag> kondensator(const QString& programDir, qint32 kondensatorId,
-                                           qint32 kaeltemittelId, const QString& ashrae) {
-    db::Cursor k(QStringLiteral("Kondensatoren"));
-    k.setFileName(findeDatei(pfad(programDir, QStringLiteral("Daten")),
-                             QStringLiteral("AirCooledCondenserRefrigerant.cds")));
-    k.open();
-    if (!k.locate(QStringLiteral("LuftkondensatorID;KaeltemittelID"),
-                  {db::Value(kondensatorId), db::Value(kaeltemittelId)}))
-        return std::nullopt;
-    db::LukoEintrag e;
-    e.LuftkondensatorID = kondensatorId;
-    e.Kaeltemittel = ashrae.left(6);
-    for (int j = 1; j <= 4; ++j)
-        e.KondensLeistung[static_cast<size_t>(j)] =
-            k.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
-    return e;
+void zeile(const char* name, const QString& wert, const QString& einheit) {
+    std::printf("%-8s %12s %s\n", name, qPrintable(wert), qPrintable(einheit));
 }
 
-QString unitsFile(const QString& option) {
-    if (option != QLatin1String("-"))
-        return option;
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return pfad(pfad(docs, QStringLiteral("DrelWUK")), QStringLiteral("units.dat"));
-}
-
-QString wert(double v, const char* pattern = "0.000") {
-    return std::isfinite(v)
-               ? formatFloat(QString::fromLatin1(pattern), v, NumberSeparators::english())
-               : QStringLiteral("-");
-}
-
-void zeile(const char* name, const QString& value, const QString& unit) {
-    std::printf("%-8s %12s %s\n", name, qPrintable(value), qPrintable(unit));
-}
-
-// What the rating adds beyond the values of one compressor: the second compressor of
-// a duplex type, torque, intermediate cooler, the inputs it clamped and its notes.
-void zusatzZeilen(const calc::ArtikelErgebnis& a, const calc::ArtikelEingabe& e,
-                  double frequenzVorher, const calc::Einheiten& einheiten) {
+// What the data sheet shows, number by number, in its units and at its precision.
+void sheetZeilen(const sheet::TechnikModell& m, const calc::Einheiten& e) {
     using calc::EinheitGruppe;
-    const QString q = einheiten.text(EinheitGruppe::Leistung);
-    const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
-    const QString k =
-        einheiten.index(EinheitGruppe::Temperatur) == 1 ? QStringLiteral("R") : QStringLiteral("K");
+    const calc::AusgabeWerte& w = m.werte();
+    const QString q = e.text(EinheitGruppe::Leistung), p = e.text(EinheitGruppe::Antrieb);
+    zeile("Qo", zahlText(e.LeistungAnzeige(w.Qo)), q);
+    zeile("QoE", zahlText(e.LeistungAnzeige(w.QoE)), q);
+    zeile(m.Label19 ? "P drive" : "P", zahlText(e.AntriebAnzeige(w.P)), p);
+    if (m.spannung.sichtbar)
+        zeile("torque", m.spannung.text.trimmed(), QStringLiteral("Nm"));
+    else if (m.strom.sichtbar)
+        zeile("I", std::isfinite(w.I) && w.I > 0.1 ? zahlText(w.I) : QStringLiteral("-"),
+              QStringLiteral("A"));
+    zeile("COP", zahlText(w.cop), QString());
+    zeile("Qc", zahlText(e.LeistungAnzeige(w.Qc)), q);
+    zeile("m", zahlText(w.m, "0.000"), QStringLiteral("kg/s"));
+    if (m.Panel9)
+        std::printf("compressors 1 / 2: Qo %s / %s, QoE %s / %s, P %s / %s\n",
+                    qPrintable(zahlText(w.Qo1)), qPrintable(zahlText(w.Qo2)),
+                    qPrintable(zahlText(w.QoE1)), qPrintable(zahlText(w.QoE2)),
+                    qPrintable(zahlText(w.P1)), qPrintable(zahlText(w.P2)));
+    if (m.tFUA.sichtbar)
+        zeile("tFUA", zahlText(e.TempAnzeige(m.ergebnis().tFUA)),
+              e.text(calc::EinheitGruppe::Temperatur).left(2));
+}
+
+// The rating behind the sheet's rounded fields, and what the sheet changed or noted.
+void rechenZeilen(const sheet::TechnikModell& m, const BlattOptionen& o, const calc::Einheiten& e) {
+    const calc::ArtikelErgebnis& a = m.ergebnis();
+    const calc::Bewertung& r = a.verdichter1;
+    std::printf("exact    Qo %s, QoV %s, QoE %s, P %s kW, mR %s, m %s kg/s\n",
+                qPrintable(zahlText(r.Qo, "0.000")), qPrintable(zahlText(r.QoV, "0.000")),
+                qPrintable(zahlText(r.QoE, "0.000")), qPrintable(zahlText(r.P, "0.000")),
+                qPrintable(zahlText(r.mR, "0.00000")), qPrintable(zahlText(a.m, "0.00000")));
+    zeile("limits", QString::number(a.code), QStringLiteral("(0 = inside)"));
+    const calc::GrenzBereich& g = a.bereich;
+    auto t = [&](double c) { return zahlText(e.TempAnzeige(c), "0.##"); };
+    const QString u = e.text(calc::EinheitGruppe::Temperatur).left(2);
+    const QString k = m.fahrenheit() ? QStringLiteral("R") : QStringLiteral("K");
+    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n", qPrintable(t(g.GrenzT0Min)),
+                qPrintable(t(g.GrenzT0Max)), qPrintable(u), qPrintable(t(g.GrenzTcMin)),
+                qPrintable(t(g.GrenzTcMax)), qPrintable(u));
     const Betriebspunkt& bp = a.punkt;
-    if (e.Panel9) {
-        std::printf("second compressor at %s Hz\n", qPrintable(wert(a.f2, "0.##")));
-        zeile("P2", wert(einheiten.AntriebAnzeige(a.P2)), einheiten.text(EinheitGruppe::Antrieb));
-        zeile("I2", wert(a.I2, "0.00"), QStringLiteral("A"));
-        zeile("QoV2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoV)), q);
-        zeile("QoE2", wert(einheiten.LeistungAnzeige(a.verdichter2.QoE)), q);
-        zeile("m both", wert(a.m, "0.00000"), QStringLiteral("kg/s"));
-        zeile("I both", wert(a.IGesamt, "0.00"), QStringLiteral("A"));
-    }
-    if (!a.mitMotor)
-        zeile("n", wert(bp.n, "0.##"), QStringLiteral("1/min"));
-    if (std::isfinite(a.drehmoment))
-        zeile("torque", wert(a.drehmoment, "0.00"), QStringLiteral("Nm"));
-    if (a.zwischenkuehler)
-        zeile("tFUA", wert(einheiten.TempAnzeige(a.tFUA), "0.00"), t);
-    const Betriebspunkt& ein = e.punkt;
-    auto anzeige = [&](double v) { return einheiten.TempAnzeige(v); };
-    auto diff = [&](double v) { return einheiten.DiffAnzeige(v); };
+    const Betriebspunkt& ein = o.punkt;
     const struct {
         bool geklemmt;
         const char* name;
-        double eingabe, verwendet;
+        double vorher, nachher;
         QString einheit;
     } klemmen[] = {
-        {a.geklemmt.t0, "t0", anzeige(ein.t0), anzeige(bp.t0), t},
-        {a.geklemmt.tc && !a.SatzModus, "tc", anzeige(ein.tc), anzeige(bp.tc), t},
-        {a.geklemmt.tsaug, "ts", anzeige(ein.tsaug), anzeige(bp.tsaug), t},
-        {a.geklemmt.tu, "dtu", diff(ein.tu), diff(bp.tu), k},
-        {a.geklemmt.tue, "superheat", diff(ein.tue), diff(bp.tue), k},
-        {a.geklemmt.tle, "air", anzeige(ein.tle), anzeige(bp.tle), t},
-        {frequenzVorher != bp.f, "f", frequenzVorher, bp.f, QStringLiteral("Hz")},
-        {a.geklemmt.n, "n", a.nVorher, bp.n, QStringLiteral("1/min")},
+        {std::abs(ein.t0 - bp.t0) > 0.005, "t0", e.TempAnzeige(ein.t0), e.TempAnzeige(bp.t0), u},
+        {!a.SatzModus && std::abs(ein.tc - bp.tc) > 0.005, "tc", e.TempAnzeige(ein.tc),
+         e.TempAnzeige(bp.tc), u},
+        {std::abs(ein.tsaug - bp.tsaug) > 0.005, "ts", e.TempAnzeige(ein.tsaug),
+         e.TempAnzeige(bp.tsaug), u},
+        {std::abs(ein.tu - bp.tu) > 0.005, "dtu", e.DiffAnzeige(ein.tu), e.DiffAnzeige(bp.tu), k},
+        {std::abs(ein.tue - bp.tue) > 0.005, "superheat", e.DiffAnzeige(ein.tue),
+         e.DiffAnzeige(bp.tue), k},
+        {a.SatzModus && std::abs(ein.tle - bp.tle) > 0.005, "air", e.TempAnzeige(ein.tle),
+         e.TempAnzeige(bp.tle), u},
+        {a.mitMotor && ein.f != bp.f, "f", ein.f, bp.f, QStringLiteral("Hz")},
+        {!a.mitMotor && ein.n != bp.n, "n", ein.n, bp.n, QStringLiteral("1/min")},
     };
     for (const auto& klemme : klemmen)
         if (klemme.geklemmt)
             std::printf("clamped  %s %s -> %s %s\n", klemme.name,
-                        qPrintable(wert(klemme.eingabe, "0.##")),
-                        qPrintable(wert(klemme.verwendet, "0.##")), qPrintable(klemme.einheit));
-    for (const QString& text : a.hinweise.texte())
+                        qPrintable(zahlText(klemme.vorher, "0.##")),
+                        qPrintable(zahlText(klemme.nachher, "0.##")), qPrintable(klemme.einheit));
+    for (const QString& text : m.hinweise().texte())
         std::printf("note     %s\n", qPrintable(text));
 }
 
@@ -208,96 +117,28 @@ int cmdRate(const QStringList& arguments) {
     const std::optional<QString> programm = programDirectory(args, kBefehl);
     if (!programm)
         return 2;
-    const QString& dir = *programm;
-    const std::optional<RateOptions> parsed = parse(args);
-    if (!parsed)
+    const std::optional<BlattOptionen> o = parse(args);
+    if (!o)
         return 2;
-    const RateOptions& o = *parsed;
     StderrSink sink;
     ScopedMessageSink guard(&sink);
     MessageScope operation;
-
-    db::TDataModule1 dm(dir);
-    requireTables(dm);
-    if (!findeArtikel(dm, o.artikel)) {
-        std::fprintf(stderr, "drel-cli rate: kein Artikel '%s'\n", qPrintable(o.artikel));
-        return 1;
-    }
-    const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
-    // A condensing unit keeps its own condenser while its base compressor is rated.
-    const qint32 kondensatorId =
-        dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
-    const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
-    const qint32 basis = db::datenArtikelId(dm.TBArtikel);
-    const qint32 id = basis != 0 ? basis : artikelId;
-    db::KaeltemittelPositionieren(dm, o.punkt.kaeltemittel, id);
-    if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli rate: %s hat keine Leistungsdaten fuer %s\n",
-                     qPrintable(name), qPrintable(o.punkt.kaeltemittel));
-        return 1;
-    }
-    calc::TStoff stoff;
-    stoff.Create(reflibsDirectory(o.reflibs, dir));
-
-    // The entries as the data sheet would hold them; the frequency rules of its
-    // fields apply before the rating, the other limits inside it.
-    calc::ArtikelEingabe e;
-    e.AktArtikelID = artikelId;
-    e.DatenArtikelID = basis;
-    e.typ = name;
-    e.punkt = o.punkt;
-    e.punkt.f = calc::HertzPruefen(name, o.punkt.f);
-    e.Panel9 = calc::zweiVerdichter(name);
-    e.f2 = e.punkt.f;
-    std::optional<db::LukoEintrag> kond;
-    if (o.mitLuft) {
-        kond = kondensator(dir, kondensatorId, dm.TBLeistung.asInteger(u"KaeltemittelID"),
-                           dm.TBKMittelS.asString(u"Ashrae"));
-        if (!kond) {
-            std::fprintf(stderr, "drel-cli rate: der Artikel hat keinen Verflussiger fuer %s\n",
-                         qPrintable(o.punkt.kaeltemittel));
-            return 1;
-        }
-        e.kondensator = &*kond;
-    }
-    const calc::ArtikelErgebnis a = calc::NeuRechnen(dm, stoff, e, NumberSeparators::english());
-    if (o.mitLuft && !a.SatzModus) {
-        std::fprintf(stderr, "drel-cli rate: %s ist kein Verflussigungssatz; --tc angeben\n",
-                     qPrintable(name));
-        return 2;
-    }
-    const calc::Bewertung& r = a.verdichter1;
-    const Betriebspunkt& bp = a.punkt;
-    const calc::GrenzBereich& g = a.bereich;
-
-    calc::Einheiten einheiten;
-    if (!o.units.isEmpty())
-        einheiten.laden(unitsFile(o.units));
-    einheiten.standardFuerLeereGruppen();
-    using calc::EinheitGruppe;
-    const QString q = einheiten.text(EinheitGruppe::Leistung);
-    const QString p = einheiten.text(EinheitGruppe::Antrieb);
-    const QString t = einheiten.text(EinheitGruppe::Temperatur).left(2);
-    auto temp = [&](double v) { return wert(einheiten.TempAnzeige(v), "0.##"); };
-
-    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(name),
-                qPrintable(dm.TBKMittelS.asString(u"Ashrae")), qPrintable(temp(bp.t0)),
-                qPrintable(t), qPrintable(temp(bp.tc)), qPrintable(t),
-                a.SatzModus && kond ? " (balance with the condenser)" : "");
-    zeile("Qo", wert(einheiten.LeistungAnzeige(r.Qo)), q);
-    zeile("P", wert(einheiten.AntriebAnzeige(r.P)), p);
-    zeile("I", wert(r.I, "0.00"), QStringLiteral("A"));
-    zeile("mR", wert(r.mR, "0.00000"), QStringLiteral("kg/s"));
-    zeile("m", wert(r.m, "0.00000"), QStringLiteral("kg/s"));
-    zeile("QoV", wert(einheiten.LeistungAnzeige(r.QoV)), q);
-    zeile("QoE", wert(einheiten.LeistungAnzeige(r.QoE)), q);
-    zeile("COP", wert(r.P != 0.0 ? r.QoV / r.P : NAN, "0.00"), QString());
-    zeile("limits", QString::number(a.code), QStringLiteral("(0 = inside)"));
-    std::printf("range    t0 %s .. %s %s, tc %s .. %s %s\n", qPrintable(temp(g.GrenzT0Min)),
-                qPrintable(temp(g.GrenzT0Max)), qPrintable(t), qPrintable(temp(g.GrenzTcMin)),
-                qPrintable(temp(g.GrenzTcMax)), qPrintable(t));
-    zusatzZeilen(a, e, o.punkt.f, einheiten);
-    return r.berechenbar() ? 0 : 1;
+    int exitCode = 0;
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, *o, exitCode);
+    if (!offen)
+        return exitCode;
+    const sheet::TechnikModell& m = offen->blatt().modell();
+    const calc::Einheiten& e = offen->einheiten();
+    const Betriebspunkt& bp = m.ergebnis().punkt;
+    auto t = [&](double c) { return zahlText(e.TempAnzeige(c), "0.##"); };
+    const QString u = e.text(calc::EinheitGruppe::Temperatur).left(2);
+    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(m.ComboBox1Text),
+                qPrintable(m.KMListboxText), qPrintable(t(bp.t0)), qPrintable(u),
+                qPrintable(t(bp.tc)), qPrintable(u),
+                m.lukoModus() ? " (balance with the condenser)" : "");
+    sheetZeilen(m, e);
+    rechenZeilen(m, *o, e);
+    return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
 }
 
 } // namespace drel::cli

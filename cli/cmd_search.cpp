@@ -1,6 +1,7 @@
 // drel-cli search: the selection search of compressors or condensing units, printed
 // as the result grid shows it, with the preselected row marked.
 #include "base/directories.h"
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/betriebspunkt.h"
@@ -28,7 +29,7 @@ using search::Box;
 
 struct SearchOptions {
     bool units = false;
-    QString refrigerant = QStringLiteral("R404A, R507");
+    QString refrigerant = r404aListenEintrag();
     std::map<search::Feld, double> fields;
     QStringList series;
     std::optional<QString> type;

@@ -1,55 +1,51 @@
-// drel-cli table: the performance table of the data sheet for one article.
+// drel-cli table: the performance table of an article's data sheet.
 #include "base/messagesink.h"
-#include "base/numberformat.h"
-#include "calc/artikelrechnung.h"
-#include "calc/einheiten.h"
-#include "chart/grenztest.h"
 #include "cli/argumente.h"
+#include "cli/blattoptionen.h"
 #include "cli/commands.h"
-#include "db/datamodule.h"
-#include "db/recordhelpers.h"
-#include "fluid/stoff.h"
-#include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/tabellenexport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
 namespace drel::cli {
 namespace {
 
+const QString kBefehl = QStringLiteral("table");
+
 struct Bereich {
     double von = 0, bis = 0, schritt = 0;
 };
 
 struct TableOptions {
-    QString artikel;
-    QString kaeltemittel;
+    BlattOptionen blatt;
     std::optional<Bereich> t0, tc, luft;
-    double tsaug = 20.0, tu = 0.0, tue = 5.0, hz = 50.0, n = 1450.0;
     bool csv = false;
-    QString reflibs;
 };
 
-int usage() {
-    befehlsHilfe(QStringLiteral("table"), stderr);
-    return 2;
-}
-
-// Numbers as every command reads them (decimal point or comma, Unicode minus).
-bool zahl(const QString& text, double& v) {
-    const std::optional<double> gelesen = zahlLesen(text);
-    if (gelesen)
-        v = *gelesen;
-    return gelesen.has_value();
-}
-
-std::optional<Bereich> bereich(const QString& text) {
+// "VON:BIS:SCHRITT" with a positive step and no more rows than a table can hold.
+std::optional<Bereich> bereich(const QString& option, const QString& text) {
     const QStringList teile = text.split(QLatin1Char(':'));
     Bereich b;
-    if (teile.size() != 3 || !zahl(teile[0], b.von) || !zahl(teile[1], b.bis) ||
-        !zahl(teile[2], b.schritt) || !(b.schritt > 0.0))
+    std::optional<double> v[3];
+    for (int k = 0; k < 3 && teile.size() == 3; ++k)
+        v[k] = zahlLesen(teile[k]);
+    if (!v[0] || !v[1] || !v[2] || !(*v[2] > 0.0)) {
+        nutzungsfehler(kBefehl, QStringLiteral("%1 erwartet VON:BIS:SCHRITT mit einem Schritt "
+                                               "ueber 0: '%2'")
+                                    .arg(option, text));
         return std::nullopt;
+    }
+    b = {*v[0], *v[1], *v[2]};
+    const double punkte = std::abs(b.bis - b.von) / b.schritt + 1.0;
+    if (punkte > sheet::LeistungsTabelle::kMaxBloecke) {
+        nutzungsfehler(kBefehl, QStringLiteral("%1 ergaebe %2 Tabellenpunkte; erlaubt sind "
+                                               "hoechstens %3")
+                                    .arg(option, QString::number(std::ceil(punkte), 'g', 3))
+                                    .arg(sheet::LeistungsTabelle::kMaxBloecke));
+        return std::nullopt;
+    }
     return b;
 }
 
@@ -57,119 +53,38 @@ std::optional<TableOptions> parse(const QStringList& args) {
     TableOptions o;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
-        const bool mitWert = i + 1 < args.size();
-        bool ok = true;
         if (a == u"--csv") {
             o.csv = true;
-        } else if (!mitWert) {
-            ok = false;
-        } else if (a == u"--article") {
-            o.artikel = args.at(++i);
-        } else if (a == u"--refrigerant") {
-            o.kaeltemittel = args.at(++i);
-        } else if (a == u"--reflibs") {
-            o.reflibs = args.at(++i);
-        } else if (a == u"--t0" || a == u"--tc" || a == u"--air") {
+            continue;
+        }
+        if (a == u"--t0" || a == u"--tc" || a == u"--air") {
+            if (i + 1 >= args.size())
+                return nutzungsfehler(kBefehl, a + QStringLiteral(" ohne Wert")), std::nullopt;
             std::optional<Bereich>& ziel = a == u"--t0" ? o.t0 : a == u"--tc" ? o.tc : o.luft;
-            ziel = bereich(args.at(++i));
-            ok = ziel.has_value();
-        } else {
-            double* ziel = a == u"--ts"          ? &o.tsaug
-                           : a == u"--dtu"       ? &o.tu
-                           : a == u"--superheat" ? &o.tue
-                           : a == u"--hz"        ? &o.hz
-                           : a == u"--n"         ? &o.n
-                                                 : nullptr;
-            ok = ziel && zahl(args.at(++i), *ziel);
+            ziel = bereich(a, args.at(++i));
+            if (!ziel)
+                return std::nullopt;
+            continue;
         }
-        if (!ok) {
-            std::fprintf(stderr, "drel-cli table: unbekanntes oder falsches Argument '%s'\n",
-                         qPrintable(a));
+        const OptionGelesen g = blattOptionLesen(kBefehl, args, i, o.blatt, false);
+        if (g == OptionGelesen::Fremd)
+            nutzungsfehler(kBefehl, QStringLiteral("unbekanntes Argument '%1'").arg(a));
+        if (g != OptionGelesen::Ja)
             return std::nullopt;
-        }
     }
-    if (o.artikel.isEmpty() || o.kaeltemittel.isEmpty() || !o.t0 || (!o.tc == !o.luft))
-        return std::nullopt;
+    if (o.blatt.artikel.isEmpty() || o.blatt.punkt.kaeltemittel.isEmpty() || !o.t0 ||
+        (!o.tc == !o.luft))
+        return nutzungsfehler(kBefehl, QStringLiteral("--article, --refrigerant, --t0 und --tc "
+                                                      "oder --air sind noetig")),
+               std::nullopt;
+    // The sheet opens at the program's start point; its table rates every range point.
+    o.blatt.mitT0 = true;
+    o.blatt.mitLuft = o.luft.has_value();
+    o.blatt.mitTc = !o.blatt.mitLuft;
     return o;
 }
 
-// The unit's own condenser for the refrigerant, read from the tables themselves: the
-// cursors follow the base compressor while it is rated.
-std::optional<db::LukoEintrag> kondensator(db::TDataModule1& dm, qint32 kondensatorId,
-                                           const QString& ashrae) {
-    db::Cursor alle(QStringLiteral("Kondensatoren"));
-    alle.setFileName(dm.TBLukoLeistung.fileName());
-    alle.open();
-    db::Cursor km(QStringLiteral("Kaeltemittel"));
-    km.setFileName(dm.TBKMittelS.fileName());
-    km.open();
-    if (!km.locate(QStringLiteral("Ashrae"), {db::Value(ashrae)}, true) ||
-        !alle.locate(QStringLiteral("LuftkondensatorID;KaeltemittelID"),
-                     {db::Value(kondensatorId), db::Value(km.asInteger(u"ID"))}))
-        return std::nullopt;
-    db::LukoEintrag e;
-    e.LuftkondensatorID = kondensatorId;
-    e.Kaeltemittel = ashrae.left(6);
-    for (int j = 1; j <= 4; ++j)
-        e.KondensLeistung[static_cast<size_t>(j)] =
-            alle.asFloat(QStringLiteral("KondensLeistung%1").arg(j));
-    return e;
-}
-
-} // namespace
-
-int cmdTable(const QStringList& arguments) {
-    QStringList args = arguments;
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        befehlsHilfe(QStringLiteral("table"), stdout);
-        return 0;
-    }
-    const std::optional<QString> programm = programDirectory(args, QStringLiteral("table"));
-    if (!programm)
-        return 2;
-    const QString dir = *programm;
-    const std::optional<TableOptions> parsed = parse(args);
-    if (!parsed)
-        return usage();
-    const TableOptions& o = *parsed;
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
-
-    db::TDataModule1 dm(dir);
-    requireTables(dm);
-    if (!findeArtikel(dm, o.artikel)) {
-        std::fprintf(stderr, "drel-cli table: kein Artikel '%s'\n", qPrintable(o.artikel));
-        return 1;
-    }
-    const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
-    const qint32 kondensatorId =
-        dm.TBLukoArtikel.isEmpty() ? 0 : dm.TBLukoArtikel.asInteger(u"LuftkondensatorID");
-    const qint32 artikelId = dm.TBArtikel.asInteger(u"ID");
-    const qint32 basis = db::datenArtikelId(dm.TBArtikel);
-    const QString ashrae =
-        o.kaeltemittel.contains(QLatin1String("R404A")) ? QStringLiteral("R404A") : o.kaeltemittel;
-    db::KaeltemittelPositionieren(dm, ashrae, basis != 0 ? basis : artikelId);
-    if (dm.TBLeistung.eof() || dm.TBLeistung.isEmpty()) {
-        std::fprintf(stderr, "drel-cli table: %s hat keine Leistungsdaten fuer %s\n",
-                     qPrintable(name), qPrintable(o.kaeltemittel));
-        return 1;
-    }
-    std::optional<db::LukoEintrag> kond;
-    if (o.luft) {
-        kond = kondensator(dm, kondensatorId, ashrae);
-        if (!kond) {
-            std::fprintf(stderr, "drel-cli table: der Artikel hat keinen Verflussiger fuer %s\n",
-                         qPrintable(o.kaeltemittel));
-            return 1;
-        }
-    }
-    calc::TStoff stoff;
-    stoff.Create(reflibsDirectory(o.reflibs, dir));
-    calc::Einheiten einheiten;
-    einheiten.standardFuerLeereGruppen();
-
-    sheet::TabBereiche b;
+void bereicheSetzen(sheet::TabBereiche& b, const TableOptions& o) {
     b.SpinEdit1.wert = o.t0->von;
     b.SpinEdit2.wert = o.t0->bis;
     b.SpinEdit3.wert = o.t0->schritt;
@@ -180,27 +95,30 @@ int cmdTable(const QStringList& arguments) {
     felder[0]->wert = zeilen.von;
     felder[1]->wert = zeilen.bis;
     felder[2]->wert = zeilen.schritt;
+}
 
-    sheet::TabellenEingabe e;
-    e.AktArtikelID = artikelId;
-    e.DatenArtikelID = basis;
-    e.typ = name;
-    e.kaeltemittel = ashrae;
-    e.ediHz = calc::HertzPruefen(name, o.hz);
-    e.ediHZ2 = e.ediHz;
-    e.ediN = o.n;
-    e.ediNSichtbar = dm.TBMotorArtikel.isEmpty();
-    e.tsaug = o.tsaug;
-    e.tu = o.tu;
-    e.tue = o.tue;
-    e.zweiVerdichter = calc::zweiVerdichter(name);
-    e.LukoModus = o.luft.has_value();
-    e.kondensator = kond ? &*kond : nullptr;
+} // namespace
 
-    chart::GrenzChart chart;
-    sheet::LeistungsTabelle tabelle;
-    tabelle.Button1Click(dm, stoff, einheiten, chart, b, e);
-    if (o.csv) {
+int cmdTable(const QStringList& arguments) {
+    QStringList args = arguments;
+    const std::optional<QString> programm = programDirectory(args, kBefehl);
+    if (!programm)
+        return 2;
+    const std::optional<TableOptions> o = parse(args);
+    if (!o)
+        return 2;
+    StderrSink sink;
+    ScopedMessageSink guard(&sink);
+    MessageScope operation;
+    int exitCode = 0;
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o->blatt, exitCode);
+    if (!offen)
+        return exitCode;
+    sheet::Datenblatt& blatt = offen->blatt();
+    bereicheSetzen(blatt.bereiche(), *o);
+    blatt.tabelleBerechnen();
+    const sheet::LeistungsTabelle& tabelle = blatt.tabelle();
+    if (o->csv) {
         std::fputs(qPrintable(sheet::alsCsv(tabelle)), stdout);
         return 0;
     }

@@ -65,21 +65,6 @@ std::optional<QString> programDirectory(QStringList& args, const QString& befehl
     return QDir(dir).absolutePath();
 }
 
-bool findeArtikel(db::TDataModule1& dm, const QString& text) {
-    bool isId = false;
-    const int id = text.toInt(&isId);
-    if (isId)
-        return dm.TBArtikel.findKey({db::Value(qint32(id))});
-    if (dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(text)}, true))
-        return true;
-    QString ohneX = text;
-    const qsizetype x = ohneX.indexOf(QLatin1Char('X'), 1, Qt::CaseInsensitive);
-    if (x < 0)
-        return false;
-    ohneX.remove(x, 1);
-    return dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(ohneX)}, true);
-}
-
 void requireTables(const db::TDataModule1& dm) {
     if (!dm.openErrors().empty())
         throw dm.openErrors().front();

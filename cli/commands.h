@@ -34,10 +34,6 @@ std::optional<QString> programDirectory(QStringList& args, const QString& befehl
 // file); main() reports it with the rebuild hint and exits with 1.
 void requireTables(const db::TDataModule1& dm);
 
-// Positions TBArtikel on an article given by ID or designation; "QNX4/..." also
-// finds "QN4/..." (the designation with the refrigerant's "X"). False when none is.
-bool findeArtikel(db::TDataModule1& dm, const QString& text);
-
 // Fluid files: the given folder, else <program dir>/reflibs, else the settings copy.
 QString reflibsDirectory(const QString& option, const QString& programDir);
 

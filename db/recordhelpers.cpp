@@ -1,5 +1,6 @@
 #include "db/recordhelpers.h"
 
+#include "base/kaeltemittelname.h"
 #include "base/numberformat.h"
 #include "db/datamodule.h"
 
@@ -307,10 +308,11 @@ void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qi
     if (!leistung.isEmpty() && !leistung.eof() &&
         dm.TBKMittelS.asString(u"Ashrae").toUpper() == kaeltemittel.toUpper())
         return;
-    // "R404A, R507" is looked for as R404A.
-    const QString gesucht =
-        (kaeltemittel.contains(QLatin1String("R404A")) ? QStringLiteral("R404A") : kaeltemittel)
-            .toUpper();
+    // A list entry is looked for under its designation.
+    const QString gesucht = (kaeltemittel.contains(QLatin1String("R404A"))
+                                 ? kaeltemittelAshrae(kaeltemittel)
+                                 : kaeltemittel)
+                                .toUpper();
     leistung.first();
     while (!leistung.eof()) {
         if (dm.TBKMittelS.asString(u"Ashrae").toUpper() == gesucht)
@@ -330,14 +332,5 @@ int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId
     return lukoSuche(tabelle, kondensatorId, dm.TBKMittelS.asString(u"Ashrae"));
 }
 
-QString ZahlFormatieren(int breite, int dezimalen, double wert) {
-    const QString pattern = dezimalen <= 0
-                                ? QStringLiteral("0")
-                                : QStringLiteral("0.") + QString(dezimalen, QLatin1Char('0'));
-    QString text = formatFloat(pattern, wert);
-    if (text.size() < breite)
-        text.prepend(QString(breite - text.size(), QLatin1Char(' ')));
-    return text;
-}
 
 } // namespace drel::db

@@ -47,6 +47,22 @@ enum class Baureihe : int {
 // Open compressors rated by drive power and torque (kinds 5, 6 and 7).
 bool offenerVerdichter(Baureihe art);
 
+// Product groups by what the program does with them (the group numbers are the maker's).
+// Two-stage compressors with an intermediate cooler (WT 23, QNT 26): their type text
+// names the refrigerant, the subcooling is not an input and tFUA is shown.
+constexpr bool zweistufigeGruppe(int gruppe) {
+    return gruppe == 23 || gruppe == 26;
+}
+// The QNT group chooses its frequency from a list (50 or 60 Hz) instead of a field.
+constexpr bool frequenzAuswahlGruppe(int gruppe) {
+    return gruppe == 26;
+}
+// Condensing units with an air-cooled condenser (55, 57): rated over the air inlet
+// temperature; the browser and the search switch to condensing-unit mode for them.
+constexpr bool lukoGruppe(int gruppe) {
+    return gruppe == 55 || gruppe == 57;
+}
+
 // Series kind and set kind 0 or 9 to 13 from Produktgruppe of the current row.
 Baureihe BaureihenArt(const Cursor& artikel);
 Baureihe BaureihenArtVonGruppe(int gruppe);
@@ -85,8 +101,5 @@ void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qi
 // Entry number (from 1) for the current condenser row and refrigerant; 1 when none.
 int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle);
 int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId);
-
-// Fixed decimals, right-aligned to at least `breite` characters.
-QString ZahlFormatieren(int breite, int dezimalen, double wert);
 
 } // namespace drel::db

@@ -12,6 +12,7 @@
 #include "sheet/pages/spaltentext.h"
 #include "sheet/pages/technDaten.h"
 #include "sheet/pages/textseite.h"
+#include "sheet/datenblatt.h"
 #include "sheet/technikmodell.h"
 #include "state/sprache.h"
 
@@ -65,42 +66,28 @@ void kaeltemittelHinweis(db::TDataModule1& dm, const QString& kaeltemittel, Date
     i.kaeltemittelHinweis = sheet::feldText(dm.TBTextRes, spalte, code).trimmed();
 }
 
-void technik(const DatenblattQuelle& q, DatenblattInhalt& i) {
-    sheet::TechnDatenSeite seite;
-    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
-    for (const sheet::TechnDatenZeile& z : seite.zeilen())
+void technik(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    for (const sheet::TechnDatenZeile& z : blatt.technDaten().zeilen())
         i.technik << QStringList{z.spalte0, z.spalte1};
     i.bemerkungenTitel = DatenblattDruck::tr("Bemerkungen:");
-    for (const sheet::FussnotenMemo& m : seite.memos())
+    for (const sheet::FussnotenMemo& m : blatt.technDaten().memos())
         i.bemerkungen << m.text;
 }
 
-void einsatzgrenzen(const DatenblattQuelle& q, DatenblattInhalt& i) {
-    sheet::TechnikModell& m = q.modell;
-    if (!m.diagramm().gezeichnet())
-        db::runReported([&] { m.DiagrammZeichnen(); });
-    // The legends are read while the page is active; the sheet's own state of the
-    // page is restored afterwards.
-    const bool aktiv = m.einsatzgrenzenAktiv;
-    db::runReported([&] { m.setEinsatzgrenzenAktiv(true); });
+void einsatzgrenzen(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    const sheet::TechnikModell& m = blatt.modell();
+    const std::array<sheet::Legende, 3> legenden = m.legendenLesen();
     for (std::size_t k = 0; k < i.legende.size(); ++k) {
-        const sheet::Legende& l = m.Leg[k];
+        const sheet::Legende& l = legenden[k];
         i.legende[k] = {l.sichtbar ? l.text : QString(),
                         QColor::fromRgb(chart::zuQRgb(sheet::kLegendenFarbe[k]))};
     }
-    m.einsatzgrenzenAktiv = aktiv;
-    i.diagramm = m.diagramm().zeichnung().anzeige;
+    if (m.diagramm().gezeichnet())
+        i.diagramm = m.diagramm().zeichnung().anzeige;
 }
 
-QStringList memos(const DatenblattQuelle& q, sheet::TextSeitenArt art) {
-    sheet::TextSeite seite(art);
-    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
-    return seite.memos();
-}
-
-void masse(const DatenblattQuelle& q, DatenblattInhalt& i) {
-    sheet::MasseSeite seite;
-    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
+void masse(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    const sheet::MasseSeite& seite = blatt.masse();
     if (!seite.zeichnungPfad().isEmpty())
         i.zeichnung = QImage(seite.zeichnungPfad());
     i.masseUnterschrift = DatenblattDruck::tr("Masse und Anschlusse");
@@ -108,44 +95,24 @@ void masse(const DatenblattQuelle& q, DatenblattInhalt& i) {
         i.anschluesse << QStringList{z.spalte0, z.spalte1, z.spalte2};
 }
 
-void foto(const DatenblattQuelle& q, DatenblattInhalt& i) {
-    sheet::FotoSeite seite;
-    db::runReported([&] { seite.fuellen(q.dm, q.modell.AktArtikelID); });
-    if (!seite.pfad().isEmpty())
-        i.foto = QImage(seite.pfad());
+void foto(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    if (!blatt.foto().pfad().isEmpty())
+        i.foto = QImage(blatt.foto().pfad());
     i.fotoUnterschrift = DatenblattDruck::tr("Abbildung ahnlich");
 }
 
-void tabelle(const DatenblattQuelle& q, DatenblattInhalt& i) {
-    const sheet::TechnikModell& m = q.modell;
+void tabelle(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    const sheet::TechnikModell& m = blatt.modell();
+    const calc::Einheiten& e = blatt.einheiten();
     i.tabellenBedingungen = {
-        frequenzZeile(m),
-        WertZeile{DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(q.einheiten)},
-        WertZeile{DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug),
-                  temperatur(q.einheiten)}};
-    sheet::LeistungsTabelle eigene;
-    const sheet::LeistungsTabelle* t = q.tabelle;
-    if (t == nullptr || t->spalten() == 0) {
-        // The ranges the sheet's last recalculation set, as the page starts with them.
-        sheet::TabBereiche b;
-        b.SpinEdit1 = {static_cast<double>(m.SpinEdit1.wert), static_cast<double>(m.SpinEdit1.min),
-                       static_cast<double>(m.SpinEdit1.max)};
-        b.SpinEdit2 = {static_cast<double>(m.SpinEdit2.wert), static_cast<double>(m.SpinEdit2.min),
-                       static_cast<double>(m.SpinEdit2.max)};
-        b.SpinEdit4 = {static_cast<double>(m.SpinEdit4.wert), static_cast<double>(m.SpinEdit4.min),
-                       static_cast<double>(m.SpinEdit4.max)};
-        b.SpinEdit5 = {static_cast<double>(m.SpinEdit5.wert), static_cast<double>(m.SpinEdit5.min),
-                       static_cast<double>(m.SpinEdit5.max)};
-        chart::GrenzChart chart;
-        db::runReported([&] {
-            eigene.Button1Click(q.dm, q.stoff, q.einheiten, chart, b, m.tabellenEingabe());
-        });
-        t = &eigene;
-    }
-    for (int r = 0; r < t->zeilen(); ++r) {
+        frequenzZeile(m), WertZeile{DatenblattDruck::tr("Unterkuhlung"), wert(m.tu), differenz(e)},
+        WertZeile{DatenblattDruck::tr("Sauggastemperatur"), wert(m.tsaug), temperatur(e)}};
+    // The sheet's own table when it belongs to the point shown, else one over its ranges.
+    const sheet::LeistungsTabelle t = blatt.tabelleZumDrucken();
+    for (int r = 0; r < t.zeilen(); ++r) {
         QStringList zeile;
-        for (int c = 0; c < t->spalten(); ++c)
-            zeile << t->text(c, r);
+        for (int c = 0; c < t.spalten(); ++c)
+            zeile << t.text(c, r);
         i.tabelle << zeile;
     }
 }
@@ -199,15 +166,9 @@ std::array<WertZeile, 8> ergebnisZeilen(const sheet::TechnikModell& m, const cal
     return z;
 }
 
-ReiterSichtbar reiterSichtbar(const DatenblattQuelle& q) {
-    sheet::MasseSeite masse;
-    sheet::FotoSeite foto;
-    db::runReported([&] {
-        masse.fuellen(q.dm, q.modell.AktArtikelID);
-        foto.fuellen(q.dm, q.modell.AktArtikelID);
-    });
-    const bool zeichnung = masse.seiteSichtbar();
-    const bool bild = foto.seiteSichtbar();
+ReiterSichtbar reiterSichtbar(const sheet::Datenblatt& blatt) {
+    const bool zeichnung = blatt.masseSichtbar();
+    const bool bild = blatt.fotoSichtbar();
     return [zeichnung, bild](Abschnitt a) {
         if (a == Abschnitt::Masse)
             return zeichnung;
@@ -217,8 +178,9 @@ ReiterSichtbar reiterSichtbar(const DatenblattQuelle& q) {
     };
 }
 
-DatenblattInhalt datenblattInhalt(const DatenblattQuelle& q, const Druckauswahl& auswahl) {
-    const sheet::TechnikModell& m = q.modell;
+DatenblattInhalt datenblattInhalt(const sheet::Datenblatt& blatt, const Druckauswahl& auswahl) {
+    const sheet::TechnikModell& m = blatt.modell();
+    const calc::Einheiten& e = blatt.einheiten();
     DatenblattInhalt i;
     i.typ = m.ComboBox1Text;
     i.kaeltemittelLabel = DatenblattDruck::tr("Kaltemittel");
@@ -230,24 +192,24 @@ DatenblattInhalt datenblattInhalt(const DatenblattQuelle& q, const Druckauswahl&
         DatenblattDruck::tr("Zubehor"),        DatenblattDruck::tr("Masse und Anschlusse"),
         DatenblattDruck::tr("Produktfoto"),    DatenblattDruck::tr("Tabelle Leistungsdaten")};
     if (auswahl.enthaelt(Abschnitt::Leistungsdaten)) {
-        i.links = betriebspunktZeilen(m, q.einheiten);
-        i.rechts = ergebnisZeilen(m, q.einheiten);
-        kaeltemittelHinweis(q.dm, m.KMListboxText, i);
+        i.links = betriebspunktZeilen(m, e);
+        i.rechts = ergebnisZeilen(m, e);
+        kaeltemittelHinweis(blatt.dm(), m.KMListboxText, i);
     }
     if (auswahl.enthaelt(Abschnitt::TechnischeDaten))
-        technik(q, i);
+        technik(blatt, i);
     if (auswahl.enthaelt(Abschnitt::Einsatzgrenzen))
-        einsatzgrenzen(q, i);
+        einsatzgrenzen(blatt, i);
     if (auswahl.enthaelt(Abschnitt::Lieferumfang))
-        i.lieferumfang = memos(q, sheet::TextSeitenArt::Lieferumfang);
+        i.lieferumfang = blatt.lieferumfang().memos();
     if (auswahl.enthaelt(Abschnitt::Zubehoer))
-        i.zubehoer = memos(q, sheet::TextSeitenArt::Zubehoer);
+        i.zubehoer = blatt.zubehoer().memos();
     if (auswahl.enthaelt(Abschnitt::Masse))
-        masse(q, i);
+        masse(blatt, i);
     if (auswahl.enthaelt(Abschnitt::Produktfoto))
-        foto(q, i);
+        foto(blatt, i);
     if (auswahl.enthaelt(Abschnitt::TabelleLeistung))
-        tabelle(q, i);
+        tabelle(blatt, i);
     return i;
 }
 

@@ -1,5 +1,6 @@
 #include "search/ergebnisliste.h"
 
+#include "base/kaeltemittelname.h"
 #include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "db/datamodule.h"
@@ -18,10 +19,6 @@ QString qoText(const QString& typ, double qo) {
     if (duplexTyp(typ))
         return QStringLiteral("2 x  ") + formatFloat(u"########0.00", qo / 2.0);
     return formatFloat(u"###,###,##0.00", qo);
-}
-
-bool fahrenheit(const calc::Einheiten& einheiten) {
-    return einheiten.index(calc::EinheitGruppe::Temperatur) == 1;
 }
 
 } // namespace
@@ -104,40 +101,30 @@ int ErgebnisListe::eintragFuerZeile(const Suchergebnis& ergebnis, int row) {
 }
 
 bool ErgebnisListe::datenblatt(const Suchergebnis& ergebnis, db::TDataModule1& dm,
-                               const calc::Einheiten& einheiten, const DatenblattKontext& k,
-                               DatenblattDaten& d) const {
+                               const DatenblattKontext& k, DatenblattAuftrag& d) const {
     if (ergebnis.anzahl() < 1)
         return false;
-    d = DatenblattDaten{};
+    d = DatenblattAuftrag{};
     for (int i = 1; i <= ergebnis.anzahl(); ++i) {
         const VdSatz& v = ergebnis[i];
         const qint32 gesucht = v.BasisArtikel > 0 ? v.BasisArtikel : v.ArtikelID;
         if (dm.TBArtikel.findKey({db::Value(gesucht)})) {
             d.typen << v.Typ;
-            d.artikelIds << QString::number(v.ArtikelID);
+            d.artikelIds << v.ArtikelID;
         }
     }
-    d.typText = zelle(0, row_);
+    d.typ = zelle(0, row_);
+    d.punkt = k.punkt;
     if (const int e = eintragFuerZeile(ergebnis, row_); e > 0) {
-        const QString km = ergebnis[e].Kaeltemittel;
-        d.kaeltemittel = km == QLatin1String("R404A") ? QStringLiteral("R404A, R507") : km;
+        d.punkt.kaeltemittel = kaeltemittelListenEintrag(ergebnis[e].Kaeltemittel);
+        // A condensing unit's result keeps the air inlet temperature it was found at.
         if (k.satzModus)
-            d.tle = db::ZahlFormatieren(5, 1, einheiten.TempAnzeige(ergebnis[e].tc));
-    }
-    if (fahrenheit(einheiten)) {
-        d.t0 = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.t0));
-        d.tc = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.tc));
-        d.tsaug = formatFloat(u"########0.##", einheiten.TempAnzeige(k.punkt.tsaug));
-        d.tu = formatFloat(u"########0", einheiten.DiffAnzeige(k.punkt.tu));
-    } else {
-        d.t0 = shortestDecimal(k.punkt.t0);
-        d.tc = shortestDecimal(k.punkt.tc);
-        d.tsaug = shortestDecimal(k.punkt.tsaug);
-        d.tu = shortestDecimal(k.punkt.tu);
+            d.punkt.tle = ergebnis[e].tc;
     }
     d.luko = k.satzModus;
-    d.ediHz = k.rb60Hz ? QStringLiteral("60") : QStringLiteral("50");
-    d.ediN = QString::number(k.spinN);
+    d.punkt.f = k.rb60Hz ? 60.0 : 50.0;
+    d.f2 = d.punkt.f;
+    d.punkt.n = k.spinN;
     return true;
 }
 

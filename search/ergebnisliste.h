@@ -5,6 +5,7 @@
 
 #include "search/suchtypen.h"
 #include "state/betriebspunkt.h"
+#include "state/datenblattauftrag.h"
 
 #include <QStringList>
 #include <vector>
@@ -24,18 +25,6 @@ double sortierSchluessel(SortOption option, const VdSatz& v);
 
 // Whether an S version is hidden at this evaporating temperature (°C).
 bool sVersionVerborgen(const QString& typUmgekehrt, double t0Celsius);
-
-// What the data sheet receives when a row is opened.
-struct DatenblattDaten {
-    QStringList typen;      // ComboBox1 items
-    QStringList artikelIds; // its key list, article IDs as text
-    QString typText;        // ComboBox1 text: column 0 of the selected row
-    QString kaeltemittel;   // KMListbox ("R404A" shown as "R404A, R507")
-    QString t0, tc, tsaug, tu;
-    bool luko = false; // condensing-unit mode
-    QString tle;       // air inlet temperature (condensing units only)
-    QString ediHz, ediN;
-};
 
 // Operating point and choices of the search that the data sheet takes over.
 struct DatenblattKontext {
@@ -72,10 +61,9 @@ public:
     // The entry shown in the grid row, 0 when none.
     static int eintragFuerZeile(const Suchergebnis& ergebnis, int row);
 
-    // What the data sheet receives for the selected row; nothing without results.
+    // What opens the data sheet for the selected row; nothing without results.
     bool datenblatt(const Suchergebnis& ergebnis, db::TDataModule1& dm,
-                    const calc::Einheiten& einheiten, const DatenblattKontext& kontext,
-                    DatenblattDaten& daten) const;
+                    const DatenblattKontext& kontext, DatenblattAuftrag& auftrag) const;
 
 private:
     std::vector<Zeile> zeilen_{Zeile{}};

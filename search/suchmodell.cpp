@@ -1,5 +1,6 @@
 #include "search/suchmodell.h"
 
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/betriebspunkt.h"
@@ -114,7 +115,7 @@ void SuchModell::standardBoxen() {
 void SuchModell::kaeltemittelWaehlen(const QString& text) {
     qsizetype i = KMListe.indexOf(text);
     if (i < 0)
-        i = KMListe.indexOf(QStringLiteral("R404A, R507"));
+        i = KMListe.indexOf(r404aListenEintrag());
     if (i >= 0)
         KMListeIndex = static_cast<int>(i);
 }
@@ -233,7 +234,7 @@ void SuchModell::KMittelSetzen() {
     if (v && anyBox({B::RBQN, B::rbQNT, B::RBWT}))
         KMListe << QStringLiteral("R410A");
     if (r22)
-        KMListe << QStringLiteral("R404A, R507");
+        KMListe << r404aListenEintrag();
     if ((v && box(B::RBW)) || (s && box(B::RBWEY)))
         KMListe << QStringLiteral("R717");
     if (v && box(B::RBQN))
@@ -562,13 +563,13 @@ void SuchModell::rbKaelteClick(SortOption option) {
     sortierenUndZeigen();
 }
 
-bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattDaten& daten) const {
+bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const {
     DatenblattKontext k;
     k.punkt = eingabe_.punkt;
     k.satzModus = rec_.modus == 1;
     k.rb60Hz = rb60Hz;
     k.spinN = SpinN;
-    return liste_.datenblatt(ergebnis_, dm, einheiten_, k, daten);
+    return liste_.datenblatt(ergebnis_, dm, k, auftrag);
 }
 
 } // namespace drel::search

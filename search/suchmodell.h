@@ -127,7 +127,7 @@ public:
     const ErgebnisListe& liste() const { return liste_; }
     ErgebnisListe& liste() { return liste_; }
     SortOption sortOption() const { return sortOption_; }
-    bool datenblatt(db::TDataModule1& dm, DatenblattDaten& daten) const;
+    bool datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const;
 
 private:
     bool anyBox(std::initializer_list<Box> boxen) const;

@@ -1,6 +1,7 @@
 #include "search/verdsuche.h"
 
 #include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
@@ -214,7 +215,7 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
     v.n = 1450.0;
     v.Hubvolumen = quelle_.asFloat(u"Hubvolumen");
     const int gruppe = quelle_.asInteger(u"Produktgruppe");
-    v.Typ = (gruppe == 23 || gruppe == 26) ? typ + QStringLiteral(" - ") + kaeltemittel : typ;
+    v.Typ = db::zweistufigeGruppe(gruppe) ? typ + QStringLiteral(" - ") + kaeltemittel : typ;
     v.TypUmgekehrt = db::TypBezeichnungUmgekehrt(u_.dm, praefix_);
     v.Kaeltemittel = kaeltemittel;
     v.BasisArtikel = quelle_.asString(u"Basisartikel").trimmed().toInt();
@@ -277,10 +278,10 @@ QString textZeile(const calc::Einheiten& einheiten, const QString& typ, const QS
     QString zeile = typ.left(18).leftJustified(18, QLatin1Char(' '));
     zeile += kaeltemittel;
     zeile = zeile.left(25).leftJustified(25, QLatin1Char(' '));
-    zeile += db::ZahlFormatieren(5, 0, einheiten.TempAnzeige(t0));
-    zeile += db::ZahlFormatieren(5, 0, einheiten.TempAnzeige(tc));
-    zeile += db::ZahlFormatieren(6, 0, n);
-    zeile += db::ZahlFormatieren(10, 2, einheiten.LeistungAnzeige(qo));
+    zeile += ZahlFormatieren(5, 0, einheiten.TempAnzeige(t0));
+    zeile += ZahlFormatieren(5, 0, einheiten.TempAnzeige(tc));
+    zeile += ZahlFormatieren(6, 0, n);
+    zeile += ZahlFormatieren(10, 2, einheiten.LeistungAnzeige(qo));
     return zeile.left(60);
 }
 

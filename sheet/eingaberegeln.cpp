@@ -1,3 +1,4 @@
+#include "base/kaeltemittelname.h"
 #include "sheet/eingaberegeln.h"
 
 namespace drel::sheet {
@@ -60,7 +61,7 @@ TypTeilung typTeilen(const QString& typText, const QString& kaeltemittel) {
         }
     }
     if (t.kaeltemittel.contains(QLatin1String("R404A")))
-        t.kaeltemittel = QStringLiteral("R404A");
+        t.kaeltemittel = kaeltemittelAshrae(t.kaeltemittel);
     return t;
 }
 

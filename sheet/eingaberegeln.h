@@ -31,9 +31,6 @@ QString polCaption(const QString& caption, bool vierPolig);
 bool achtPolGrenzeGilt(const QString& kaeltemittel);
 inline constexpr double kAchtPolT0Min = -25.0;
 
-// 8-pole operation: half the speed; capacities, power and mass flow are divided by
-// this factor (they fall to 51 %), the current by 2.
-inline constexpr double kAchtPolFaktor = 1.960784314;
 
 // Pole-switching types: "4/8" or "8/4" in the name.
 bool polumschaltbar(const QString& typ);

@@ -1,12 +1,13 @@
 #include "sheet/technikmodell.h"
 
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "base/temperatur.h"
 #include "calc/einheiten.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "search/aggsuche.h"
-#include "search/ergebnisliste.h"
 #include "sheet/eingaberegeln.h"
 #include "sheet/pages/htmlzutext.h"
 #include "state/betriebspunkt.h"
@@ -29,28 +30,12 @@ QString zeigen(QStringView muster, double wert) {
     return std::isfinite(wert) ? formatFloat(muster, wert) : kStrich;
 }
 
-// Multiple of 0.05 (round halves to even).
-double aufFuenfHundertstel(double x) {
-    return std::nearbyint(x * 20.0) / 20.0;
-}
-
-double zweiStellen(double x) {
-    return std::isfinite(x) ? roundHalfEven(x, 2) : x;
-}
-
 // The value of a shown text, thousands separators ignored; NaN when it is none.
 double angezeigterWert(const QString& text) {
     QString t = text.trimmed();
     t.remove(numberSeparators().thousands);
     double v = 0.0;
     return parseFloat(t, v) ? v : std::numeric_limits<double>::quiet_NaN();
-}
-
-// 8-pole operation divides a shown value; a dash stays a dash.
-void teilen(Feld& f, double faktor, QStringView muster) {
-    const double v = angezeigterWert(f.text);
-    if (std::isfinite(v))
-        f.text = formatFloat(muster, v / faktor);
 }
 
 bool gleichOhneFall(const QString& a, const char* b) {
@@ -129,24 +114,52 @@ QString TechnikModell::temperaturText(double celsius) const {
 
 // ---------------------------------------------------------------- opening
 
-void TechnikModell::ausSuche(const search::DatenblattDaten& d) {
+void TechnikModell::oeffnen(const DatenblattAuftrag& d) {
     ComboBox1Items = d.typen;
-    ComboBox1Ids = d.artikelIds;
-    ComboBox1Text = d.typText;
+    ComboBox1Ids.clear();
+    for (qint32 id : d.artikelIds)
+        ComboBox1Ids << QString::number(id);
+    ComboBox1Text = d.typ;
     KMListboxItems.clear();
-    KMListboxText = d.kaeltemittel;
-    t0.text = d.t0;
-    tc.text = d.tc;
-    tsaug.text = d.tsaug;
-    tu.text = d.tu;
+    KMListboxText = kaeltemittelListenEintrag(d.punkt.kaeltemittel);
+    const Betriebspunkt& p = d.punkt;
+    t0.text = temperaturText(p.t0);
+    tc.text = temperaturText(p.tc);
+    tsaug.text = temperaturText(p.tsaug);
+    tu.text = generalFormat(roundHalfEven(einheiten_.DiffAnzeige(p.tu), 2));
+    tue.text = generalFormat(roundHalfEven(einheiten_.DiffAnzeige(p.tue), 2));
     if (d.luko) {
-        tle.text = d.tle.trimmed();
+        tle.text = temperaturText(p.tle);
         SatzModus = true;
     }
-    ediHz.text = d.ediHz;
-    ediN.text = d.ediN;
+    // Whoever opens the sheet, the frame size's frequency limits hold.
+    ediHz.text = generalFormat(calc::HertzPruefen(d.typ, p.f));
+    ediHZ2.text = generalFormat(calc::HertzPruefen(d.typ, d.f2));
+    ediN.text = generalFormat(p.n);
+    VierPolig = d.vierPolig;
     // A new list: the refrigerant list is filled again for the first article.
     LetzterArtikelID = 0;
+}
+
+void TechnikModell::einheitGewechselt(bool warFahrenheit) {
+    if (warFahrenheit == fahrenheit())
+        return;
+    const auto temperatur = [&](Feld& f) {
+        const double alt = zahl(f.text);
+        const double c = warFahrenheit ? fahrenheitNachCelsius(alt) : alt;
+        f.text = temperaturText(c);
+    };
+    const auto differenz = [&](Feld& f) {
+        const double alt = zahl(f.text);
+        const double k = warFahrenheit ? rankineNachKelvin(alt) : alt;
+        f.text = generalFormat(roundHalfEven(einheiten_.DiffAnzeige(k), 2));
+    };
+    for (Feld* f : {&t0, &tc, &tcle, &tle, &tsaug})
+        temperatur(*f);
+    for (Feld* f : {&tu, &tue})
+        differenz(*f);
+    bereiche.einheitWechseln(fahrenheit());
+    NeuesBild();
 }
 
 void TechnikModell::FormShow() {
@@ -249,7 +262,7 @@ void TechnikModell::ComboBox1Change(Sender sender) {
                           : typXForm(ComboBox1Text);
     if (x != ComboBox1Text)
         ComboBox1Text = x;
-    if ((gruppe_ == 23 || gruppe_ == 26) && id != 0) {
+    if (db::zweistufigeGruppe(gruppe_) && id != 0) {
         dm_.TBArtikel.findKey({db::Value(id)});
         ComboBox1Text = dm_.TBArtikel.asString(u"Bezeichnung1") + QStringLiteral(" - ") +
                         KMListboxText.section(QLatin1Char(','), 0, 0);
@@ -289,8 +302,7 @@ void TechnikModell::kaeltemittelListeFuellen() {
         db::Cursor& leistung = dm_.TBLeistung;
         for (leistung.first(); !leistung.eof(); leistung.next()) {
             const QString ashrae = dm_.TBKMittelS.asString(u"Ashrae");
-            KMListboxItems << (ashrae == QLatin1String("R404A") ? QStringLiteral("R404A, R507")
-                                                                : ashrae);
+            KMListboxItems << kaeltemittelListenEintrag(ashrae);
         }
         KMListboxItems.sort();
         KMListboxItems.removeDuplicates();
@@ -315,54 +327,35 @@ void TechnikModell::capacityRecordWaehlen() {
                                   DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID);
 }
 
-bool TechnikModell::polygonLesen(db::GrenzPolygon& polygon) {
-    capacityRecordWaehlen();
-    if (dm_.TBLeistung.isEmpty() || dm_.TBLeistung.eof())
-        return false;
-    db::GrenzenLesen(dm_.TBLeistung, 2, polygon);
-    return polygon.Anzahl > 0;
-}
-
 void TechnikModell::MinMaxHolen() {
     if (AktArtikelID == 0)
         return;
-    db::GrenzPolygon p;
-    if (!polygonLesen(p))
+    capacityRecordWaehlen();
+    if (dm_.TBLeistung.isEmpty() || dm_.TBLeistung.eof())
         return; // no envelope: the ranges stay as they were
-    double t0min = INT_MAX, t0max = INT_MIN, tcmin = INT_MAX, tcmax = INT_MIN;
-    for (int i = 0; i < p.Anzahl && i < static_cast<int>(p.punkte.size()); ++i) {
-        const GrenzPunkt& punkt = p.punkte[static_cast<size_t>(i)];
-        t0min = std::min<double>(t0min, punkt.to);
-        t0max = std::max<double>(t0max, punkt.to);
-        tcmin = std::min<double>(tcmin, punkt.tc);
-        tcmax = std::max<double>(tcmax, punkt.tc);
-    }
-    auto anzeige = [&](double c) {
-        return static_cast<int>(std::trunc(einheiten_.TempAnzeige(c)));
-    };
-    const int a0 = anzeige(t0min), b0 = anzeige(t0max), ac = anzeige(tcmin), bc = anzeige(tcmax);
-    SpinEdit1 = {a0 - 5, b0 + 5, a0};
-    SpinEdit2 = {a0 - 5, b0 + 5, b0};
-    SpinEdit4 = {ac - 5, bc + 5, ac};
-    SpinEdit5 = {ac - 5, bc + 5, bc};
+    const HuellenExtreme h =
+        MinMaxTabLeistung(dm_, KMListboxText, DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID);
+    if (h.t0Min > h.t0Max || h.tcMin > h.tcMax)
+        return;
+    bereiche.ausHuelle(h, einheiten_);
     const double t0Wert = temperaturLesen(t0);
-    if (t0Wert < t0min - 5.0 || t0Wert > t0max + 5.0)
-        t0.text = temperaturText(t0max + 5.0);
+    if (t0Wert < h.t0Min - 5.0 || t0Wert > h.t0Max + 5.0)
+        t0.text = temperaturText(h.t0Max + 5.0);
     const double tcWert = temperaturLesen(tc);
-    if (tcWert < tcmin - 5.0 || tcWert > tcmax + 5.0)
-        tc.text = temperaturText(tcmax + 5.0);
+    if (tcWert < h.tcMin - 5.0 || tcWert > h.tcMax + 5.0)
+        tc.text = temperaturText(h.tcMax + 5.0);
 }
 
 void TechnikModell::T0Pruefen() {
     const double v = zahl(t0.text);
-    const double k = std::clamp<double>(v, SpinEdit2.min, SpinEdit2.max);
+    const double k = std::clamp<double>(v, bereiche.SpinEdit2.min, bereiche.SpinEdit2.max);
     if (k != v)
         t0.text = shortestDecimal(k);
 }
 
 void TechnikModell::TcPruefen() {
     const double v = zahl(tc.text);
-    const double k = std::clamp<double>(v, SpinEdit5.min, SpinEdit5.max);
+    const double k = std::clamp<double>(v, bereiche.SpinEdit5.min, bereiche.SpinEdit5.max);
     if (k != v)
         tc.text = shortestDecimal(k);
 }
@@ -520,27 +513,6 @@ calc::ArtikelEingabe TechnikModell::eingabe() const {
     return e;
 }
 
-TabellenEingabe TechnikModell::tabellenEingabe() const {
-    TabellenEingabe e;
-    e.AktArtikelID = AktArtikelID;
-    e.DatenArtikelID = DatenArtikelID;
-    e.typ = ComboBox1Text;
-    e.kaeltemittel = KMListboxText;
-    e.ediHz = zahl(ediHz.text);
-    e.ediHZ2 = zahl(ediHZ2.text);
-    e.ediN = zahl(ediN.text);
-    e.ediNSichtbar = ediN.sichtbar;
-    e.tsaug = zahl(tsaug.text);
-    e.tu = zahl(tu.text);
-    e.tue = zahl(tue.text);
-    e.VierPolig = VierPolig;
-    e.zweiVerdichter = Panel9;
-    // Condensing-unit mode rates over the air inlet temperature with the unit's condenser.
-    e.LukoModus = tle.sichtbar && kondensator_.has_value();
-    e.kondensator = kondensator_ ? &*kondensator_ : nullptr;
-    return e;
-}
-
 AusschreibungsWerte TechnikModell::ausschreibungsWerte() const {
     AusschreibungsWerte w;
     w.typ = ComboBox1Text;
@@ -581,8 +553,8 @@ void TechnikModell::ergebnisZeigen(const calc::ArtikelEingabe& e) {
     Frequenz = r.mitMotor;
     Drehzahl = !r.mitMotor;
     ediN.sichtbar = Drehzahl;
-    ediHz.sichtbar = r.mitMotor && gruppe_ != 26;
-    cmbHZ.sichtbar = r.mitMotor && gruppe_ == 26;
+    ediHz.sichtbar = r.mitMotor && !db::frequenzAuswahlGruppe(gruppe_);
+    cmbHZ.sichtbar = r.mitMotor && db::frequenzAuswahlGruppe(gruppe_);
     Label19 = r.antriebsleistung;
     Label52 = !r.antriebsleistung;
     // Condensing units: the air inlet temperature instead of tc.
@@ -640,49 +612,31 @@ void TechnikModell::stromAnzeigen() {
 }
 
 void TechnikModell::AusgabeFuellen() {
-    const calc::ArtikelErgebnis& r = ergebnis_;
     const bool zwei = Panel9;
-    const double Qo1 = zweiStellen(r.verdichter1.QoV);
-    const double Qo2 = zwei ? zweiStellen(r.verdichter2.QoV) : 0.0;
-    const double Qv1 = aufFuenfHundertstel(r.verdichter1.QoE);
-    const double Qv2 = zwei ? aufFuenfHundertstel(r.verdichter2.QoE) : 0.0;
-    const double P1 = zweiStellen(r.verdichter1.P);
-    const double P2 = zwei ? zweiStellen(r.P2) : 0.0;
-    // Condensing capacity: air-cooled QL motors give 15 % of their power to the air.
-    const double anteil = r.art == db::Baureihe::QL ? 0.85 : 1.0;
-    const double Qc1 = aufFuenfHundertstel(r.verdichter1.QoV + anteil * r.verdichter1.P);
-    const double Qc2 = zwei ? aufFuenfHundertstel(r.verdichter2.QoV + anteil * r.P2) : 0.0;
-    const double cop = (Qo1 + Qo2) / (P1 + P2);
-
+    werte_ = calc::ausgabeWerte(ergebnis_, zwei, VierPolig);
+    const calc::AusgabeWerte& w = werte_;
     auto leistung = [&](double kw) {
         return zeigen(kMusterLeistung, einheiten_.LeistungAnzeige(kw));
     };
     auto antrieb = [&](double kw) {
         return zeigen(kMusterLeistung, einheiten_.AntriebAnzeige(kw));
     };
-    Q2V1.text = leistung(Qo1);
-    Q3V1.text = leistung(Qv1);
-    panV1.text = antrieb(P1);
-    Q2V2.text = zwei ? leistung(Qo2) : kStrich;
-    Q3V2.text = zwei ? leistung(Qv2) : kStrich;
-    panV2.text = zwei ? antrieb(P2) : kStrich;
-    Edit4.text = zeigen(kMusterLeistung, r.gerechnet ? cop : NAN);
-    Edit7.text = leistung(Qc1 + Qc2);
-    Edit5.text = zeigen(kMusterMasse, r.m);
-    Q2.text = leistung(Qo1 + Qo2);
-    Q3.text = leistung(Qv1 + Qv2);
-    pan.text = antrieb(P1 + P2);
+    Q2V1.text = leistung(w.Qo1);
+    Q3V1.text = leistung(w.QoE1);
+    panV1.text = antrieb(w.P1);
+    Q2V2.text = zwei ? leistung(w.Qo2) : kStrich;
+    Q3V2.text = zwei ? leistung(w.QoE2) : kStrich;
+    panV2.text = zwei ? antrieb(w.P2) : kStrich;
+    Edit4.text = zeigen(kMusterLeistung, w.cop);
+    Edit7.text = leistung(w.Qc);
+    Edit5.text = zeigen(kMusterMasse, w.m);
+    Q2.text = leistung(w.Qo);
+    Q3.text = leistung(w.QoE);
+    pan.text = antrieb(w.P);
     pan.sichtbar = true;
-}
-
-void TechnikModell::achtPolig() {
-    if (VierPolig)
-        return;
-    teilen(Q2, kAchtPolFaktor, kMusterLeistung);
-    teilen(Q3, kAchtPolFaktor, kMusterLeistung);
-    teilen(pan, kAchtPolFaktor, kMusterLeistung);
-    teilen(Edit5, kAchtPolFaktor, kMusterMasse);
-    teilen(strom, 2.0, u"0.00");
+    // 8-pole operation halves the current as well (the duplex columns keep theirs).
+    if (!VierPolig && ergebnis_.mitMotor && std::isfinite(w.I))
+        strom.text = w.I <= 0.1 ? kStromStrich : formatFloat(u"0.00", w.I);
 }
 
 void TechnikModell::NeuesBild() {
@@ -705,7 +659,6 @@ void TechnikModell::NeuesBild() {
     DiagrammZeichnen();
     AusgabeFuellen();
     stromAnzeigen();
-    achtPolig();
     if (einsatzgrenzenAktiv)
         LegendenHolen();
     ++bildNummer_;
@@ -752,22 +705,27 @@ void TechnikModell::setEinsatzgrenzenAktiv(bool aktiv) {
 }
 
 void TechnikModell::LegendenHolen() {
-    for (Legende& l : Leg)
-        l = Legende{};
+    const std::array<Legende, 3> l = legendenLesen();
+    std::copy(l.begin(), l.end(), std::begin(Leg));
+}
+
+std::array<Legende, 3> TechnikModell::legendenLesen() const {
+    std::array<Legende, 3> leg{};
     if (AktArtikelID == 0)
-        return;
+        return leg;
     db::Cursor& legenden = dm_.TBLegenden;
     if (!legenden.active()) {
         try {
             legenden.open();
         } catch (const std::exception& fehler) {
             report(QString::fromUtf8(fehler.what()), QStringLiteral("Drel"));
-            return;
+            return leg;
         }
     }
-    capacityRecordWaehlen();
+    db::KaeltemittelPositionieren(dm_, KMListboxText,
+                                  DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID);
     if (dm_.TBLeistung.isEmpty() || dm_.TBLeistung.eof())
-        return;
+        return leg;
     const QString code = sprache().kurzCode;
     const QString spalte = code.compare(QLatin1String("EN"), Qt::CaseInsensitive) == 0
                                ? QStringLiteral("Wert")
@@ -783,8 +741,9 @@ void TechnikModell::LegendenHolen() {
                 text[pos] = QLatin1Char(' ');
                 break;
             }
-        Leg[i] = {text, true};
+        leg[static_cast<size_t>(i)] = {text, true};
     }
+    return leg;
 }
 
 } // namespace drel::sheet

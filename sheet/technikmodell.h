@@ -5,11 +5,14 @@
 #pragma once
 
 #include "calc/artikelrechnung.h"
+#include "calc/ausgabewerte.h"
 #include "sheet/grenzdiagramm.h"
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
+#include "state/datenblattauftrag.h"
 
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace drel::db {
@@ -19,9 +22,6 @@ namespace drel::calc {
 class Einheiten;
 class TStoff;
 } // namespace drel::calc
-namespace drel::search {
-struct DatenblattDaten;
-}
 
 namespace drel::sheet {
 
@@ -30,13 +30,6 @@ struct Feld {
     QString text;
     bool sichtbar = true;
     bool aktiv = true;
-};
-
-// Range and value of a field of the performance table (SpinEdit1, 2, 4, 5).
-struct SpinBereich {
-    int min = 0;
-    int max = 0;
-    int wert = 0;
 };
 
 // The operating-point inputs that have step buttons or a leave handling.
@@ -56,8 +49,14 @@ public:
     TechnikModell(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
 
     // ---- opening ----
-    // What the search's result list hands over (types, ids, point, frequency, speed).
-    void ausSuche(const search::DatenblattDaten& daten);
+    // Takes the order: the type list, the type, the refrigerant and the operating point
+    // (written into the fields in the user's units), the poles; the frequency is brought
+    // into the frame size's limits. FormShow then selects and rates the article.
+    void oeffnen(const DatenblattAuftrag& auftrag);
+    // The user switched the temperature unit (the confirmed unit is already the new
+    // one): every temperature field and the table's range fields are rewritten in the
+    // new unit, then the sheet is rated again.
+    void einheitGewechselt(bool warFahrenheit);
     // FormShow: pole caption, then the article selection without a sender.
     void FormShow();
 
@@ -89,6 +88,8 @@ public:
     void setEinsatzgrenzenAktiv(bool aktiv);
     void DiagrammZeichnen();
     void LegendenHolen();
+    // The legends of the current capacity record, whether or not the page is active.
+    std::array<Legende, 3> legendenLesen() const;
     // The current input state stored into the program-wide operating point
     // (undocking keeps it for the next sheet).
     void betriebspunktSichern() const;
@@ -150,11 +151,8 @@ public:
     bool einsatzgrenzenAktiv = false;
     Legende Leg[3];
 
-    // ---- the performance-table ranges the t0 and tc checks use ----
-    SpinBereich SpinEdit1{-200, 50, -40};
-    SpinBereich SpinEdit2{-200, 50, 10};
-    SpinBereich SpinEdit4{-100, 100, 30};
-    SpinBereich SpinEdit5{-100, 100, 50};
+    // ---- the performance-table ranges (the t0 and tc checks use them) ----
+    TabBereiche bereiche;
 
     // ---- state of the sheet ----
     qint32 AktArtikelID = 0;
@@ -174,15 +172,20 @@ public:
     // HinweiseZeigen: the notes window is shown exactly when a note is visible.
     bool hinweiseSichtbar() const { return hinweise_.sichtbar(); }
     const GrenzDiagramm& diagramm() const { return diagramm_; }
-    // What the performance table rates with: the sheet's current values.
-    TabellenEingabe tabellenEingabe() const;
+    // The shown numbers of the last rating (what the output fields hold).
+    const calc::AusgabeWerte& werte() const { return werte_; }
+    // What the last rating was given: the fields in °C and K, the condenser, the duplex
+    // panel. The performance table rates each of its points from it.
+    calc::ArtikelEingabe eingabe() const;
+    // Condensing-unit mode: rated over the air inlet temperature with the unit's condenser.
+    bool lukoModus() const { return tle.sichtbar && kondensator_.has_value(); }
+    bool fahrenheit() const;
     // What the tender text quotes from the upper part of the sheet.
     AusschreibungsWerte ausschreibungsWerte() const;
     // Counts the recalculations (the window repaints after each).
     int bildNummer() const { return bildNummer_; }
 
 private:
-    bool fahrenheit() const;
     double temperaturLesen(const Feld& f) const;
     double differenzLesen(const Feld& f) const;
     QString temperaturText(double celsius) const;
@@ -191,10 +194,8 @@ private:
     qint32 artikelIdSuchen(const QString& typ) const;
     void capacityRecordWaehlen();
     bool polygonLesen(db::GrenzPolygon& polygon);
-    calc::ArtikelEingabe eingabe() const;
     void ergebnisZeigen(const calc::ArtikelEingabe& e);
     void stromAnzeigen();
-    void achtPolig();
     void achtPolT0Grenze();
     void panelsNachTyp();
     void kondensatorWaehlen();
@@ -203,6 +204,7 @@ private:
     calc::TStoff& stoff_;
     const calc::Einheiten& einheiten_;
     calc::ArtikelErgebnis ergebnis_;
+    calc::AusgabeWerte werte_;
     calc::ArtikelHinweise hinweise_;
     GrenzDiagramm diagramm_;
     int bildNummer_ = 0;

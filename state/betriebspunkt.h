@@ -3,6 +3,8 @@
 // differences in K, speed in 1/min, frequency in Hz.
 #pragma once
 
+#include "base/kaeltemittelname.h"
+
 #include <QString>
 
 namespace drel {
@@ -16,7 +18,7 @@ struct Betriebspunkt {
     double tue = 5.0;    // useful superheat in the evaporator, K
     double n = 1450.0;   // speed, 1/min (matters for articles without a motor)
     double f = 50.0;     // mains frequency, Hz (matters for articles with a motor)
-    QString kaeltemittel = QStringLiteral("R404A, R507"); // refrigerant as listed
+    QString kaeltemittel = r404aListenEintrag(); // refrigerant as listed
 
     // Takes t0, tc, suction gas temperature and subcooling of `quelle`: what a
     // search hands on to the program-wide point.

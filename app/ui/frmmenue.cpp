@@ -12,6 +12,7 @@
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
+#include "db/recordhelpers.h"
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
 #include "i18n/ui/neuuebersetzen.h"
@@ -533,7 +534,7 @@ void TFrmMenue::TV1Click(QTreeWidgetItem* knoten) {
     if (browserBereit())
         browser_->TV1Click(k);
     else
-        programmschalter().LukoModus = k.gruppe == 55 || k.gruppe == 57;
+        programmschalter().LukoModus = db::lukoGruppe(k.gruppe);
     if (aktion == KnotenAktion::Suche) {
         Panel2_->hide();
         Panel5_->show();
@@ -569,9 +570,15 @@ void TFrmMenue::browserZeigen() {
 }
 
 void TFrmMenue::einheitenZeigen() {
+    const bool warFahrenheit = calc::einheiten().bestaetigt(calc::EinheitGruppe::Temperatur) == 1;
     TFrmEinheiten fenster(calc::einheiten(),
                           pfad(verzeichnisse().einstellungen, QStringLiteral("units.dat")), this);
     fenster.exec();
+    // Every open sheet, docked or not, shows its point in the new unit.
+    const auto fenster_ = QApplication::allWidgets();
+    for (QWidget* w : fenster_)
+        if (auto* blatt = qobject_cast<TFrmTechnik*>(w))
+            blatt->einheitGewechselt(warFahrenheit);
 }
 
 void TFrmMenue::closeEvent(QCloseEvent* event) {
@@ -772,7 +779,7 @@ void TFrmMenue::StringGrid1Click(int zeile, int spalte) {
     const std::optional<ArtikelAuswahl> auswahl = browser_->StringGrid1Click(zeile, spalte);
     if (auswahl) {
         emit artikelAuswahlOeffnen(*auswahl);
-        datenblattOeffnen(datenblattDaten(*auswahl, betriebspunkt(), calc::einheiten()));
+        datenblattOeffnen(datenblattAuftrag(*auswahl, betriebspunkt()));
         // "Back" on this sheet returns to the type list it came from.
         blattAusBrowser_ = true;
         return;
@@ -972,7 +979,7 @@ TFrmTechnik* TFrmMenue::datenblatt() const {
     return blaetter.isEmpty() ? nullptr : blaetter.front();
 }
 
-void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
+void TFrmMenue::datenblattOeffnen(const DatenblattAuftrag& auftrag) {
     TFrmTechnik* blatt = datenblatt();
     if (!blatt) {
         blatt = new TFrmTechnik1(*db::dataModule(), calc::stoff(), calc::einheiten(), Panel3_);
@@ -985,7 +992,7 @@ void TFrmMenue::datenblattOeffnen(const search::DatenblattDaten& daten) {
     }
     neuesFenster_ = false;
     blattAusBrowser_ = false;
-    blatt->ausSuche(daten);
+    blatt->oeffnen(auftrag);
     MenueEintragen(blatt, false);
     Panel1_->hide();
     teiler_->hide();
@@ -1077,20 +1084,8 @@ void TFrmMenue::MenueEintragen(TFrmTechnik* blatt, bool entfernen) {
 }
 
 void TFrmMenue::datenblattDrucken(TFrmTechnik* blatt) {
-    const print::DatenblattQuelle quelle{*db::dataModule(), calc::stoff(), calc::einheiten(),
-                                         blatt->model(), &blatt->tabelle()->tabelle()};
-    const QString schrift = blatt->font().family();
-    auto erzeuger = [quelle, schrift](const print::Druckauswahl& auswahl) {
-        auto bericht = print::datenblattBericht(auswahl, print::datenblattInhalt(quelle, auswahl));
-        bericht->setMemoFontFamily(schrift);
-        return bericht;
-    };
-    // Pages 2 to 8 print only when the sheet shows their tab.
-    auto sichtbar = [blatt](print::Abschnitt a) {
-        return a == print::Abschnitt::Leistungsdaten ||
-               blatt->reiterSichtbar(static_cast<int>(a) - 1);
-    };
-    print::TFrmKunde kunde(erzeuger, sichtbar, blatt);
+    blatt->blatt().seitenFuellen();
+    print::TFrmKunde kunde(std::as_const(*blatt).blatt(), blatt->font().family(), blatt);
     kunde.exec();
 }
 

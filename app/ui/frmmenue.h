@@ -33,10 +33,6 @@ namespace drel::calc {
 class TStoff;
 }
 
-namespace drel::search {
-struct DatenblattDaten;
-}
-
 namespace drel::ui {
 
 class ModaleHilfeTaste;
@@ -72,7 +68,7 @@ public:
 
     // Opens the result list's article on the docked data sheet (created when no sheet
     // is docked, reused otherwise).
-    void datenblattOeffnen(const search::DatenblattDaten& daten);
+    void datenblattOeffnen(const DatenblattAuftrag& auftrag);
     void fensterNeuUebersetzen();
     void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
     // The docked sheet, nullptr when none.

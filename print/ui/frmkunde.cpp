@@ -3,6 +3,8 @@
 #include "base/directories.h"
 #include "base/ui/tdhilfe.h"
 #include "print/briefbericht.h"
+#include "print/datenblattbericht.h"
+#include "print/datenblattquelle.h"
 #include "print/meldung.h"
 #include "print/ui/druckerauswahl.h"
 #include "report/pdfausgabe.h"
@@ -58,6 +60,16 @@ QLabel* beschriftung(const QString& name, const QString& text, QWidget* fuer, QW
 }
 
 } // namespace
+
+TFrmKunde::TFrmKunde(const sheet::Datenblatt& blatt, const QString& schrift, QWidget* parent,
+                     const QString& verzeichnis)
+    : TFrmKunde(
+          [&blatt, schrift](const Druckauswahl& auswahl) {
+              auto bericht = datenblattBericht(auswahl, datenblattInhalt(blatt, auswahl));
+              bericht->setMemoFontFamily(schrift);
+              return bericht;
+          },
+          reiterSichtbar(blatt), parent, verzeichnis) {}
 
 TFrmKunde::TFrmKunde(BerichtErzeuger erzeuger, ReiterSichtbar sichtbar, QWidget* parent,
                      const QString& verzeichnis)

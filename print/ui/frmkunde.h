@@ -14,6 +14,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace drel::sheet {
+class Datenblatt;
+}
+
 namespace drel::print {
 
 class TFrmKunde : public QDialog {
@@ -26,6 +30,10 @@ public:
     // directory (empty: the program's).
     explicit TFrmKunde(BerichtErzeuger erzeuger = nullptr, ReiterSichtbar sichtbar = nullptr,
                        QWidget* parent = nullptr, const QString& verzeichnis = QString());
+    // The data sheet's letter: the report is laid out from `blatt` as it stands, its
+    // memos in the sheet's font family `schrift`.
+    TFrmKunde(const sheet::Datenblatt& blatt, const QString& schrift, QWidget* parent = nullptr,
+              const QString& verzeichnis = QString());
 
     KundenModell& modell() { return modell_; }
 

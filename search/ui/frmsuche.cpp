@@ -580,9 +580,9 @@ void TFrmSuche::BitBtn1Click() {
 void TFrmSuche::BitBtn2Click() {
     if (!dienste_ || modell_.ergebnis().anzahl() == 0)
         return;
-    search::DatenblattDaten daten;
-    if (modell_.datenblatt(*dienste_->dm, daten))
-        emit datenblattOeffnen(daten);
+    DatenblattAuftrag auftrag;
+    if (modell_.datenblatt(*dienste_->dm, auftrag))
+        emit datenblattOeffnen(auftrag);
 }
 
 } // namespace drel::ui

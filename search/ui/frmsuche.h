@@ -63,7 +63,7 @@ signals:
     void statusMeldung(const QString& text); // a line for the main window's status bar
     void hilfeAngefordert(int thema);        // the help button: the window's help topic
     // BitBtn2, a double click or Return in the result grid: open the data sheet.
-    void datenblattOeffnen(const search::DatenblattDaten& daten);
+    void datenblattOeffnen(const DatenblattAuftrag& auftrag);
     // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
     void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
 

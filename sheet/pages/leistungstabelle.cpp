@@ -3,6 +3,8 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "base/temperatur.h"
+#include "calc/ausgabewerte.h"
 #include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "calc/einsatzgrenzen.h"
@@ -11,6 +13,8 @@
 #include "db/datamodule.h"
 #include "db/errorboundary.h"
 #include "db/recordhelpers.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -64,18 +68,12 @@ HuellenExtreme MinMaxTabLeistung(db::TDataModule1& dm, const QString& kaeltemitt
 
 void TabBereiche::ausHuelle(const HuellenExtreme& h, const calc::Einheiten& e) {
     auto anzeige = [&](double c) { return std::trunc(e.TempAnzeige(c)); };
-    for (SpinFeld* f : {&SpinEdit1, &SpinEdit2}) {
-        f->min = anzeige(h.t0Min - 5.0);
-        f->max = anzeige(h.t0Max + 5.0);
-    }
-    SpinEdit1.wert = anzeige(h.t0Min);
-    SpinEdit2.wert = anzeige(h.t0Max);
-    for (SpinFeld* f : {&SpinEdit4, &SpinEdit5}) {
-        f->min = anzeige(h.tcMin - 5.0);
-        f->max = anzeige(h.tcMax + 5.0);
-    }
-    SpinEdit4.wert = anzeige(h.tcMin);
-    SpinEdit5.wert = anzeige(h.tcMax);
+    const double a0 = anzeige(h.t0Min), b0 = anzeige(h.t0Max);
+    const double ac = anzeige(h.tcMin), bc = anzeige(h.tcMax);
+    SpinEdit1 = {a0, a0 - 5.0, b0 + 5.0};
+    SpinEdit2 = {b0, a0 - 5.0, b0 + 5.0};
+    SpinEdit4 = {ac, ac - 5.0, bc + 5.0};
+    SpinEdit5 = {bc, ac - 5.0, bc + 5.0};
 }
 
 void TabBereiche::einheitWechseln(bool nachFahrenheit) {
@@ -85,9 +83,9 @@ void TabBereiche::einheitWechseln(bool nachFahrenheit) {
         return r;
     };
     for (SpinFeld* f : {&SpinEdit1, &SpinEdit2, &SpinEdit4, &SpinEdit5, &SpinEdit7, &SpinEdit8})
-        f->wert = kurz(nachFahrenheit ? f->wert * 9.0 / 5.0 + 32.0 : (f->wert - 32.0) * 5.0 / 9.0);
+        f->wert = kurz(nachFahrenheit ? celsiusNachFahrenheit(f->wert) : fahrenheitNachCelsius(f->wert));
     for (SpinFeld* f : {&SpinEdit3, &SpinEdit6, &SpinEdit9})
-        f->wert = kurz(nachFahrenheit ? f->wert * 9.0 / 5.0 : f->wert * 5.0 / 9.0);
+        f->wert = kurz(nachFahrenheit ? kelvinNachRankine(f->wert) : rankineNachKelvin(f->wert));
 }
 
 namespace {
@@ -225,47 +223,59 @@ TabellenZelle& LeistungsTabelle::setzen(int spalte, int zeile, const QString& te
     return z;
 }
 
-void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const TabellenEingabe& ein,
-                                   double speed) {
+void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const Auftrag& a) {
     using calc::EinheitGruppe;
+    const calc::ArtikelEingabe& ein = a.eingabe;
     const QString t = e.TempEinheitText();
     const QString k = fahrenheit(e) ? QStringLiteral("[R]") : QStringLiteral("[K]");
+    const auto temperatur = [&](double c) { return generalFormat(roundShown(e.TempAnzeige(c), 2)); };
+    const auto differenz = [&](double d) { return generalFormat(roundShown(e.DiffAnzeige(d), 2)); };
     kopf_.clear();
     kopf_.append({QStringLiteral("Typ"), ein.typ});
-    kopf_.append({QStringLiteral("Kaltemittel"), ein.kaeltemittel});
+    kopf_.append({QStringLiteral("Kaltemittel"), ein.punkt.kaeltemittel});
     kopf_.append({QStringLiteral("Einheiten"), qoUeberschrift(e) + QStringLiteral(", ") +
                                                    pUeberschrift(e) + QStringLiteral(", I [A], ") +
                                                    t});
     QString basis = QStringLiteral("Sauggastemperatur %1 %2, Unterkuhlung %3 %4, "
                                    "Uberhitzung %5 %6, %7 Hz")
-                        .arg(generalFormat(ein.tsaug), t, generalFormat(ein.tu), k,
-                             generalFormat(ein.tue), k, generalFormat(ein.ediHz));
-    if (ein.zweiVerdichter)
-        basis += QStringLiteral(" / %1 Hz (Verdichter 2)").arg(generalFormat(ein.ediHZ2));
-    basis += QStringLiteral(", %1 1/min").arg(generalFormat(speed));
-    if (!ein.VierPolig)
+                        .arg(temperatur(ein.punkt.tsaug), t, differenz(ein.punkt.tu), k,
+                             differenz(ein.punkt.tue), k, generalFormat(ein.punkt.f));
+    if (ein.Panel9)
+        basis += QStringLiteral(" / %1 Hz (Verdichter 2)").arg(generalFormat(ein.f2));
+    basis += QStringLiteral(", %1 1/min").arg(generalFormat(ein.punkt.n));
+    if (!a.vierPolig)
         basis += QStringLiteral(", 8-polig");
-    if (ein.LukoModus)
+    if (a.luftEintritt)
         basis += QStringLiteral(", tc aus der Bilanz mit dem Luftkondensator");
     kopf_.append({QStringLiteral("Berechnungsgrundlage"), basis});
 }
 
 void LeistungsTabelle::Button1Click(db::TDataModule1& dm, calc::TStoff& stoff,
                                     const calc::Einheiten& e, chart::GrenzChart& chart,
-                                    TabBereiche& b, const TabellenEingabe& ein) {
+                                    TabBereiche& b, const calc::ArtikelEingabe& eingabe,
+                                    bool vierPolig, bool luftEintritt) {
     MessageScope eineTabelle;
-    db::runReported([&] { berechnen(dm, stoff, e, chart, b, ein); });
+    // The cells are rated like the sheet, which leaves its traces in the program-wide
+    // point and frequency; the table must not move what the sheet shows.
+    const Betriebspunkt punktVorher = betriebspunkt();
+    const Programmschalter schalterVorher = programmschalter();
+    db::runReported([&] {
+        berechnen(dm, stoff, e, chart, b, Auftrag{eingabe, vierPolig, luftEintritt});
+    });
+    betriebspunkt() = punktVorher;
+    programmschalter() = schalterVorher;
 }
 
 void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
                                  const calc::Einheiten& e, chart::GrenzChart& chart, TabBereiche& b,
-                                 const TabellenEingabe& ein) {
+                                 const Auftrag& a) {
+    const calc::ArtikelEingabe& ein = a.eingabe;
     spalten_ = zeilen_ = 0;
     zellen_.clear();
     t0Werte_.clear();
     // 1. The capacity record of the (data) article for the refrigerant.
     const qint32 id = ein.DatenArtikelID != 0 ? ein.DatenArtikelID : ein.AktArtikelID;
-    db::KaeltemittelPositionieren(dm, ein.kaeltemittel, id);
+    db::KaeltemittelPositionieren(dm, ein.punkt.kaeltemittel, id);
     const bool satzDa = !dm.TBLeistung.isEmpty() && !dm.TBLeistung.eof();
 
     // 2. t0 range, capped at ten columns by moving the bound not changed last.
@@ -283,31 +293,36 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
     b.SpinEdit2.wert = t0o;
 
     // 3. The row variable.
-    luftEintritt_ = ein.LukoModus;
-    SpinFeld& zu = ein.LukoModus ? b.SpinEdit7 : b.SpinEdit4;
-    SpinFeld& zo = ein.LukoModus ? b.SpinEdit8 : b.SpinEdit5;
-    const double zs = ein.LukoModus ? b.SpinEdit9.wert : b.SpinEdit6.wert;
+    luftEintritt_ = a.luftEintritt;
+    SpinFeld& zu = a.luftEintritt ? b.SpinEdit7 : b.SpinEdit4;
+    SpinFeld& zo = a.luftEintritt ? b.SpinEdit8 : b.SpinEdit5;
+    const double zs = a.luftEintritt ? b.SpinEdit9.wert : b.SpinEdit6.wert;
     if (zu.wert > zo.wert)
         std::swap(zu.wert, zo.wert);
     const double unten = zu.wert, oben = zo.wert;
     if (!(t0s > 0.0) || !(zs > 0.0))
         return;
 
-    // 4. Grid size.
+    // 4. Grid size; a range that would need more row blocks than any table shows is refused.
     const double n = unten >= 0.0 ? std::trunc((std::abs(oben) - std::abs(unten)) / zs)
                                   : std::trunc((std::abs(oben) + std::abs(unten)) / zs);
+    if (!std::isfinite(n) || n > kMaxBloecke) {
+        report(QStringLiteral("Die Tabelle hatte mehr als %1 Zeilen; bitte einen groesseren "
+                              "Abstand waehlen.")
+                   .arg(kMaxBloecke),
+               QStringLiteral("Drel"));
+        return;
+    }
     spalten_ = kFesteSpalten + SpaltenZahlHolen(t0s, t0o, t0u);
-    zeilen_ = kFesteZeilen + 4 * (static_cast<int>(n) + 1);
+    zeilen_ = kFesteZeilen + 4 * (static_cast<int>(std::max(n, 0.0)) + 1);
     zellen_.assign(static_cast<size_t>(spalten_) * static_cast<size_t>(zeilen_), TabellenZelle{});
 
-    // 5. Frequencies and speed.
-    const double f1 = ein.ediHz, f2 = ein.ediHZ2;
-    const double speed = ein.ediNSichtbar ? ein.ediN : 1450.0;
-    kopfFuellen(e, ein, speed);
+    // 5. Frequencies and speed as the sheet rates them.
+    kopfFuellen(e, a);
 
     // 6. Headings.
     const bool fh = fahrenheit(e);
-    setzen(1, 0, ein.LukoModus ? QStringLiteral("tle") : QStringLiteral("tc"));
+    setzen(1, 0, a.luftEintritt ? QStringLiteral("tle") : QStringLiteral("tc"));
     setzen(1, 1, fh ? QStringLiteral("[°F]") : QStringLiteral("[°C]"));
     if (spalten_ > 3)
         setzen(3, 0, QStringLiteral("to ") + e.TempEinheitText());
@@ -318,7 +333,7 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
         t0Werte_.push_back(v);
         const int spalte = kFesteSpalten + static_cast<int>(t0Werte_.size()) - 1;
         if (spalte < spalten_) {
-            setzen(spalte, 1, db::ZahlFormatieren(4, 1, v)).zahl = v;
+            setzen(spalte, 1, ZahlFormatieren(4, 1, v)).zahl = v;
             spaltenT0.push_back(v);
         }
         if (t0u * 0.99 >= v || t0Werte_.size() > 1000)
@@ -326,17 +341,18 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
     }
 
     // 8. Row blocks from the lower bound up.
+    const double f1 = ein.punkt.f;
     const bool stromZeile = (f1 == 50.0 || f1 == 60.0) && !ein.typ.startsWith(QLatin1Char('W'));
     std::vector<std::pair<int, double>> bloecke;
     for (double v = unten;; v += zs) {
         const int r = kFesteZeilen + 4 * static_cast<int>(bloecke.size());
         if (r + 3 >= zeilen_)
             break;
-        setzen(1, r, db::ZahlFormatieren(4, 1, v)).zahl = v;
+        setzen(1, r, ZahlFormatieren(4, 1, v)).zahl = v;
         setzen(2, r, qoUeberschrift(e));
         setzen(2, r + 1, pUeberschrift(e));
         setzen(2, r + 2, stromZeile ? QStringLiteral("I [A]") : QString());
-        if (ein.LukoModus)
+        if (a.luftEintritt)
             setzen(2, r + 3, fh ? QStringLiteral("tc [°F]") : QStringLiteral("tc [°C]"));
         bloecke.emplace_back(r, v);
         if (!(oben * 0.99 > v))
@@ -345,61 +361,49 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
     if (!satzDa)
         return;
 
-    // 9.–11. Cells, each block tested against the envelope in the display unit.
-    const Huelle huelle = huelleLesen(dm, e, e.TempIntern(ein.tsaug));
-    Betriebspunkt p;
-    p.tsaug = e.TempIntern(ein.tsaug);
-    p.tu = e.DiffIntern(ein.tu);
-    p.tue = e.DiffIntern(ein.tue);
-    p.n = speed;
-    p.f = f1;
-    const double polTeiler = ein.VierPolig ? 1.0 : 1.960784314;
-    const double stromTeiler = ein.VierPolig ? 1.0 : 2.0;
+    // 9.–11. Cells: the sheet's rating at each point, filled only inside the envelope.
+    const Huelle huelle = huelleLesen(dm, e, ein.punkt.tsaug);
     for (size_t s = 0; s < spaltenT0.size(); ++s) {
         const int spalte = kFesteSpalten + static_cast<int>(s);
-        p.t0 = e.TempIntern(spaltenT0[s]);
         for (const auto& [r, v] : bloecke) {
             if (text(2, r).isEmpty())
                 continue;
-            if (ein.LukoModus) {
-                if (!ein.kondensator)
-                    continue;
-                p.tle = e.TempIntern(v);
-                p.tc = calc::LukoBilanz(dm, *ein.kondensator, f1, p.tle, p.t0, ein.Netz60Hz).tc;
+            if (a.luftEintritt && !ein.kondensator)
+                continue;
+            calc::ArtikelEingabe zelle = ein;
+            zelle.punkt.t0 = e.TempIntern(spaltenT0[s]);
+            if (a.luftEintritt) {
+                zelle.punkt.tle = e.TempIntern(v);
             } else {
-                p.tc = e.TempIntern(v);
+                zelle.punkt.tc = e.TempIntern(v);
+                zelle.kondensator = nullptr;
             }
-            calc::Bewertung r1 = calc::BetriebspunktRechnen(dm, stoff, p, ein.Netz60Hz);
-            if (ein.zweiVerdichter) {
-                Betriebspunkt p2 = p;
-                p2.f = f2;
-                const calc::Bewertung r2 = calc::BetriebspunktRechnen(dm, stoff, p2, ein.Netz60Hz);
-                r1.Qo += r2.Qo;
-                r1.P += r2.P;
-                r1.I += r2.I;
-            }
-            if (!chart.innerhalb(huelle.polygone, huelle.achsen, e.TempAnzeige(p.t0),
-                                 e.TempAnzeige(p.tc))) {
+            const calc::ArtikelErgebnis erg = calc::NeuRechnen(dm, stoff, zelle);
+            const double tcAnzeige = e.TempAnzeige(erg.punkt.tc);
+            const double t0Anzeige = e.TempAnzeige(erg.punkt.t0);
+            // The point the rating used must be the cell's own and lie in the envelope.
+            const bool verschoben = erg.geklemmt.t0 || erg.geklemmt.tc || erg.tleSchritte != 0;
+            if (!erg.gerechnet || verschoben ||
+                !geometrischInnerhalb(huelle.polygone, huelle.achsen, t0Anzeige, tcAnzeige) ||
+                !chart.innerhalb(huelle.polygone, huelle.achsen, t0Anzeige, tcAnzeige)) {
                 for (int k = 0; k < 4; ++k)
                     setzen(spalte, r + k, QString()).ausserhalb = true;
                 continue;
             }
+            const calc::AusgabeWerte w = calc::ausgabeWerte(erg, ein.Panel9, a.vierPolig);
             const bool kw = e.index(calc::EinheitGruppe::Leistung) == 0;
-            const double qo = e.LeistungAnzeige(kw ? r1.Qo * 1000.0 : r1.Qo) / polTeiler;
-            const double pa = e.AntriebAnzeige(r1.P) / polTeiler;
+            const double qo = e.LeistungAnzeige(kw ? w.QoGenau * 1000.0 : w.QoGenau);
+            const double pa = e.AntriebAnzeige(w.P);
             const bool ton = e.index(calc::EinheitGruppe::Leistung) == 2;
             setzen(spalte, r, zahlText(ton ? "###,##,###0.00" : "###,###,##0", qo)).zahl = qo;
             setzen(spalte, r + 1, zahlText("###,###,##0.00", pa)).zahl = pa;
             if (stromZeile) {
-                const double i = r1.I / stromTeiler;
                 setzen(spalte, r + 2,
-                       std::isfinite(i) ? db::ZahlFormatieren(7, 2, i) : QStringLiteral("-"))
-                    .zahl = i;
+                       std::isfinite(w.I) ? ZahlFormatieren(7, 2, w.I) : QStringLiteral("-"))
+                    .zahl = w.I;
             }
-            if (ein.LukoModus) {
-                const double tc = e.TempAnzeige(p.tc);
-                setzen(spalte, r + 3, db::ZahlFormatieren(7, 2, tc)).zahl = tc;
-            }
+            if (a.luftEintritt)
+                setzen(spalte, r + 3, ZahlFormatieren(7, 2, tcAnzeige)).zahl = tcAnzeige;
         }
     }
 }

@@ -4,7 +4,7 @@
 // clicked point.
 #pragma once
 
-#include "db/lukotabelle.h"
+#include "calc/artikelrechnung.h"
 
 #include <QByteArray>
 #include <QList>
@@ -92,27 +92,6 @@ public:
     static QString standardDatei();
 };
 
-// What the sheet hands to the table (field values in the display unit).
-struct TabellenEingabe {
-    qint32 AktArtikelID = 0;
-    qint32 DatenArtikelID = 0;
-    QString typ;          // ComboBox1
-    QString kaeltemittel; // KMListbox
-    double ediHz = 50.0;
-    double ediHZ2 = 50.0;
-    double ediN = 1450.0;
-    bool ediNSichtbar = false;
-    double tsaug = 20.0; // display unit
-    double tu = 0.0;     // display unit (difference)
-    double tue = 5.0;    // display unit (difference)
-    bool VierPolig = true;
-    bool zweiVerdichter = false; // Panel9 (EQN/EQL types)
-    bool LukoModus = false;
-    bool Netz60Hz = false;
-    // Condenser entry of the unit (AktLukoIndex); needed in condensing-unit mode.
-    const db::LukoEintrag* kondensator = nullptr;
-};
-
 // One cell of the table grid. A block outside the envelope is marked and stays
 // empty; a rating that is not computable shows "-".
 struct TabellenZelle {
@@ -131,15 +110,22 @@ struct PunktUebernahme {
 class LeistungsTabelle {
 public:
     // Button1Click (a data fault is reported through the message sink). Writes capped t0 bounds and
-    // swapped bounds back into `bereiche`.
+    // swapped bounds back into `bereiche`. Every point is rated as the sheet rates its own
+    // operating point: `eingabe` is what the sheet's last rating was given (°C and K),
+    // each cell replaces t0 and tc, or the air inlet temperature with `luftEintritt`,
+    // and shows the sheet's quantities (the compressor cooling capacity at the sheet's
+    // suction gas temperature, subcooling and superheat). A point outside the
+    // envelope, or one the rating had to move, stays empty.
     void Button1Click(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
                       chart::GrenzChart& chart, TabBereiche& bereiche,
-                      const TabellenEingabe& eingabe);
+                      const calc::ArtikelEingabe& eingabe, bool vierPolig, bool luftEintritt);
 
     int spalten() const { return spalten_; }
     int zeilen() const { return zeilen_; }
     static constexpr int kFesteSpalten = 3;
     static constexpr int kFesteZeilen = 2;
+    // More row blocks than this no range of the page can ask for.
+    static constexpr int kMaxBloecke = 1000;
     // Cell (column, row) as the grid addresses it; outside the grid an empty cell.
     const TabellenZelle& zelle(int spalte, int zeile) const;
     QString text(int spalte, int zeile) const { return zelle(spalte, zeile).text; }
@@ -160,10 +146,15 @@ public:
     QList<QPair<QString, QString>> kopf() const { return kopf_; }
 
 private:
+    struct Auftrag {
+        const calc::ArtikelEingabe& eingabe;
+        bool vierPolig;
+        bool luftEintritt;
+    };
     void berechnen(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
-                   chart::GrenzChart& chart, TabBereiche& bereiche, const TabellenEingabe& eingabe);
+                   chart::GrenzChart& chart, TabBereiche& bereiche, const Auftrag& auftrag);
     TabellenZelle& setzen(int spalte, int zeile, const QString& text);
-    void kopfFuellen(const calc::Einheiten& e, const TabellenEingabe& ein, double speed);
+    void kopfFuellen(const calc::Einheiten& e, const Auftrag& auftrag);
 
     int spalten_ = 0;
     int zeilen_ = 0;

@@ -191,9 +191,8 @@ TechnDatenTab::TechnDatenTab(QWidget* parent) : QWidget(parent) {
     v->addStretch(1);
 }
 
-void TechnDatenTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
-    db::runReported([&] { seite_.fuellen(dm, artikelId); });
-    const QList<sheet::TechnDatenZeile>& zeilen = seite_.zeilen();
+void TechnDatenTab::zeigen(const sheet::TechnDatenSeite& seite) {
+    const QList<sheet::TechnDatenZeile>& zeilen = seite.zeilen();
     StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
     for (int r = 0; r < zeilen.size(); ++r) {
         const sheet::TechnDatenZeile& z = zeilen.at(r);
@@ -204,15 +203,15 @@ void TechnDatenTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
     StringGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     hoeheAnpassen(StringGrid_);
     memosLoeschen(memos_);
-    for (const sheet::FussnotenMemo& m : seite_.memos())
+    for (const sheet::FussnotenMemo& m : seite.memos())
         memos_->addWidget(
             memo(m.text, QStringLiteral("23"), memos_->count(), true, memos_->parentWidget()));
-    Panel4_->setVisible(seite_.bemerkungenSichtbar());
+    Panel4_->setVisible(seite.bemerkungenSichtbar());
 }
 
 // ---------------------------------------------------------------- Lieferumfang, Zubehor
 
-TextTab::TextTab(sheet::TextSeitenArt art, QWidget* parent) : QWidget(parent), seite_(art) {
+TextTab::TextTab(QWidget* parent) : QWidget(parent) {
     QVBoxLayout* v = rollSeite(this);
     memos_ = new QVBoxLayout;
     memos_->setSpacing(2);
@@ -220,12 +219,11 @@ TextTab::TextTab(sheet::TextSeitenArt art, QWidget* parent) : QWidget(parent), s
     v->addStretch(1);
 }
 
-void TextTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
-    db::runReported([&] { seite_.fuellen(dm, artikelId); });
+void TextTab::zeigen(const sheet::TextSeite& seite) {
     memosLoeschen(memos_);
-    for (const QString& text : seite_.memos())
+    for (const QString& text : seite.memos())
         memos_->addWidget(
-            memo(text, seite_.memoHint(), memos_->count(), false, memos_->parentWidget()));
+            memo(text, seite.memoHint(), memos_->count(), false, memos_->parentWidget()));
 }
 
 // ---------------------------------------------------------------- Produktfoto
@@ -242,10 +240,9 @@ FotoTab::FotoTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent
     v->addStretch(1);
 }
 
-void FotoTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
-    db::runReported([&] { seite_.fuellen(dm, artikelId); });
-    const QPixmap bild(seite_.pfad());
-    speichern_->setQuelle(bild.isNull() ? QString() : seite_.pfad());
+void FotoTab::zeigen(const sheet::FotoSeite& seite) {
+    const QPixmap bild(seite.pfad());
+    speichern_->setQuelle(bild.isNull() ? QString() : seite.pfad());
     if (bild.isNull()) {
         Image2_->clear();
     } else {
@@ -268,16 +265,15 @@ MasseTab::MasseTab(std::function<QString()> typ, QWidget* parent) : QWidget(pare
     v->addStretch(1);
 }
 
-void MasseTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
-    db::runReported([&] { seite_.fuellen(dm, artikelId); });
-    const QPixmap bild(seite_.zeichnungPfad());
-    speichern_->setQuelle(bild.isNull() ? QString() : seite_.zeichnungPfad());
+void MasseTab::zeigen(const sheet::MasseSeite& seite) {
+    const QPixmap bild(seite.zeichnungPfad());
+    speichern_->setQuelle(bild.isNull() ? QString() : seite.zeichnungPfad());
     if (bild.isNull())
         Image1_->clear();
     else // the drawing fits the page's width; it is larger than the page
         Image1_->setPixmap(bild.width() > 560 ? bild.scaledToWidth(560, Qt::SmoothTransformation)
                                               : bild);
-    const QList<sheet::AnschlussZeile>& zeilen = seite_.anschluesse();
+    const QList<sheet::AnschlussZeile>& zeilen = seite.anschluesse();
     StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
     for (int r = 0; r < zeilen.size(); ++r) {
         const sheet::AnschlussZeile& z = zeilen.at(r);
@@ -293,9 +289,8 @@ void MasseTab::fuellen(db::TDataModule1& dm, qint32 artikelId) {
 
 // ---------------------------------------------------------------- Tabelle Leistungsdaten
 
-TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
-                       const sheet::TechnikModell& modell, QWidget* parent)
-    : QWidget(parent), dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(modell) {
+TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent)
+    : QWidget(parent), blatt_(blatt) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     auto* felder = new QHBoxLayout;
@@ -358,15 +353,17 @@ TabelleTab::TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Ei
     v->addWidget(Grid_, 1);
     const QString tabIni = tabIniDatei();
     if (!tabIni.isEmpty())
-        bereiche_.lesen(tabIni);
+        blatt_.bereiche().lesen(tabIni);
     inFelder();
     connect(Button1_, &QPushButton::clicked, this, &TabelleTab::Button1Click);
     connect(btnCsv_, &QPushButton::clicked, this, &TabelleTab::csvSpeichern);
     connect(btnXlsx_, &QPushButton::clicked, this, &TabelleTab::xlsxSpeichern);
     connect(btnKopieren_, &QPushButton::clicked, this, &TabelleTab::inZwischenablage);
     connect(Grid_, &QTableWidget::cellClicked, this, &TabelleTab::zelleGeklickt);
-    connect(spins_[0], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit1Change(); });
-    connect(spins_[1], &QSpinBox::valueChanged, this, [this] { bereiche_.SpinEdit2Change(); });
+    connect(spins_[0], &QSpinBox::valueChanged, this,
+            [this] { blatt_.bereiche().SpinEdit1Change(); });
+    connect(spins_[1], &QSpinBox::valueChanged, this,
+            [this] { blatt_.bereiche().SpinEdit2Change(); });
 }
 
 QString TabelleTab::tabIniDatei() {
@@ -381,13 +378,14 @@ void TabelleTab::tabIniSchreiben() {
     ausFeldern();
     QDir().mkpath(QFileInfo(datei).absolutePath());
     // A settings file that cannot be written keeps its previous ranges; nothing to say.
-    bereiche_.schreiben(datei);
+    blatt_.bereiche().schreiben(datei);
 }
 
 void TabelleTab::ausFeldern() {
-    sheet::SpinFeld* felder[9] = {&bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
-                                  &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
-                                  &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    sheet::TabBereiche& b = blatt_.bereiche();
+    sheet::SpinFeld* felder[9] = {&b.SpinEdit1, &b.SpinEdit2, &b.SpinEdit3,
+                                  &b.SpinEdit4, &b.SpinEdit5, &b.SpinEdit6,
+                                  &b.SpinEdit7, &b.SpinEdit8, &b.SpinEdit9};
     for (int i = 0; i < 9; ++i)
         felder[i]->setzen(spins_[i]->value());
 }
@@ -396,15 +394,15 @@ void TabelleTab::ausFeldern() {
 // headings are fixed cells that cannot become current).
 void TabelleTab::zelleGeklickt(int zeile, int spalte) {
     if (QGuiApplication::keyboardModifiers() != Qt::NoModifier ||
-        !sheet::LeistungsTabelle::istWertZelle(spalte, zeile) || zeile >= tabelle_.zeilen() ||
-        spalte >= tabelle_.spalten())
+        !sheet::LeistungsTabelle::istWertZelle(spalte, zeile) || zeile >= tabelle().zeilen() ||
+        spalte >= tabelle().spalten())
         return;
-    emit punktUebernehmen(tabelle_.GridMouseUp(spalte, zeile));
+    emit punktUebernehmen(tabelle().GridMouseUp(spalte, zeile));
 }
 
 QString TabelleTab::dateiFragen(const QString& titel, const QString& endung,
                                 const QString& filter) {
-    QString typ = modell_.ComboBox1Text;
+    QString typ = blatt_.modell().ComboBox1Text;
     typ.replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString vorschlag =
         imDokumentOrdner(typ + QLatin1Char('-') + tr("Leistungsdaten") + endung);
@@ -412,13 +410,13 @@ QString TabelleTab::dateiFragen(const QString& titel, const QString& endung,
 }
 
 bool TabelleTab::csvSpeichern() {
-    if (tabelle_.zeilen() == 0)
+    if (tabelle().zeilen() == 0)
         return false;
     const QString datei =
         dateiFragen(tr("CSV speichern"), QStringLiteral(".csv"), tr("CSV-Dateien (*.csv)"));
     if (datei.isEmpty())
         return false;
-    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle_))) {
+    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle()))) {
         schreibFehler(datei);
         return false;
     }
@@ -426,13 +424,13 @@ bool TabelleTab::csvSpeichern() {
 }
 
 bool TabelleTab::xlsxSpeichern() {
-    if (tabelle_.zeilen() == 0)
+    if (tabelle().zeilen() == 0)
         return false;
     const QString datei = dateiFragen(tr("Excel-Datei speichern"), QStringLiteral(".xlsx"),
                                       tr("Excel-Dateien (*.xlsx)"));
     if (datei.isEmpty())
         return false;
-    if (!sheet::alsXlsx(tabelle_, datei)) {
+    if (!sheet::alsXlsx(tabelle(), datei)) {
         schreibFehler(datei);
         return false;
     }
@@ -440,16 +438,16 @@ bool TabelleTab::xlsxSpeichern() {
 }
 
 void TabelleTab::inZwischenablage() {
-    if (tabelle_.zeilen() > 0)
-        QGuiApplication::clipboard()->setText(sheet::alsTabText(tabelle_));
+    if (tabelle().zeilen() > 0)
+        QGuiApplication::clipboard()->setText(sheet::alsTabText(tabelle()));
 }
 
 // The fields show the ranges; the controls clamp like the model's fields.
 void TabelleTab::inFelder() {
-    const sheet::SpinFeld* felder[9] = {
-        &bereiche_.SpinEdit1, &bereiche_.SpinEdit2, &bereiche_.SpinEdit3,
-        &bereiche_.SpinEdit4, &bereiche_.SpinEdit5, &bereiche_.SpinEdit6,
-        &bereiche_.SpinEdit7, &bereiche_.SpinEdit8, &bereiche_.SpinEdit9};
+    const sheet::TabBereiche& b = blatt_.bereiche();
+    const sheet::SpinFeld* felder[9] = {&b.SpinEdit1, &b.SpinEdit2, &b.SpinEdit3,
+                                        &b.SpinEdit4, &b.SpinEdit5, &b.SpinEdit6,
+                                        &b.SpinEdit7, &b.SpinEdit8, &b.SpinEdit9};
     for (int i = 0; i < 9; ++i) {
         const QSignalBlocker still(spins_[i]);
         spins_[i]->setRange(static_cast<int>(felder[i]->min), static_cast<int>(felder[i]->max));
@@ -458,43 +456,33 @@ void TabelleTab::inFelder() {
 }
 
 void TabelleTab::fuellen() {
-    const std::pair<sheet::SpinFeld*, const sheet::SpinBereich*> bereiche[] = {
-        {&bereiche_.SpinEdit1, &modell_.SpinEdit1},
-        {&bereiche_.SpinEdit2, &modell_.SpinEdit2},
-        {&bereiche_.SpinEdit4, &modell_.SpinEdit4},
-        {&bereiche_.SpinEdit5, &modell_.SpinEdit5}};
-    for (const auto& [feld, bereich] : bereiche)
-        *feld =
-            sheet::SpinFeld{static_cast<double>(bereich->wert), static_cast<double>(bereich->min),
-                            static_cast<double>(bereich->max)};
+    // The ranges are the sheet's own, reset from the envelope at its last rating.
     inFelder();
-    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
-    Panel6_->setVisible(!eingabe.LukoModus);
-    Panel7_->setVisible(eingabe.LukoModus);
+    const bool luft = blatt_.tabelleUeberLuft();
+    Panel6_->setVisible(!luft);
+    Panel7_->setVisible(luft);
     // LeistungsdatenHolen: the refresh of the active page builds the table.
     Button1Click();
 }
 
 void TabelleTab::Button1Click() {
     ausFeldern();
-    const sheet::TabellenEingabe eingabe = modell_.tabellenEingabe();
-    db::runReported(
-        [&] { tabelle_.Button1Click(dm_, stoff_, einheiten_, chart_, bereiche_, eingabe); });
+    blatt_.tabelleBerechnen();
     inFelder();
     gitterFuellen();
 }
 
 void TabelleTab::gitterFuellen() {
-    const bool berechnet = tabelle_.zeilen() > 0;
+    const bool berechnet = tabelle().zeilen() > 0;
     for (QPushButton* b : {btnCsv_, btnXlsx_, btnKopieren_})
         b->setEnabled(berechnet);
     Grid_->clear();
-    Grid_->setColumnCount(tabelle_.spalten());
-    Grid_->setRowCount(tabelle_.zeilen());
+    Grid_->setColumnCount(tabelle().spalten());
+    Grid_->setRowCount(tabelle().zeilen());
     const QColor grau(200, 200, 200);
-    for (int r = 0; r < tabelle_.zeilen(); ++r) {
-        for (int c = 0; c < tabelle_.spalten(); ++c) {
-            const sheet::TabellenZelle& z = tabelle_.zelle(c, r);
+    for (int r = 0; r < tabelle().zeilen(); ++r) {
+        for (int c = 0; c < tabelle().spalten(); ++c) {
+            const sheet::TabellenZelle& z = tabelle().zelle(c, r);
             const bool wert = sheet::LeistungsTabelle::istWertZelle(c, r);
             QTableWidgetItem* item = zelle(z.text, r - sheet::LeistungsTabelle::kFesteZeilen, wert,
                                            wert ? Qt::AlignRight : Qt::AlignLeft);
@@ -513,9 +501,8 @@ void TabelleTab::gitterFuellen() {
 
 // ---------------------------------------------------------------- Ausschreibungstexte
 
-AusschreibungTab::AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikModell& modell,
-                                   QWidget* parent)
-    : QWidget(parent), dm_(dm), modell_(modell) {
+AusschreibungTab::AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent)
+    : QWidget(parent), blatt_(blatt) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     DRichEdit1_ = new QTextEdit(this);
@@ -546,7 +533,7 @@ AusschreibungTab::AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikMod
 // takes the temporary-file route, opened with the desktop's application for it.
 bool AusschreibungTab::BitBtn2Click() {
     QString datei;
-    db::runReported([&] { datei = sheet::zuWordDateiSchreiben(text_); });
+    db::runReported([&] { datei = sheet::zuWordDateiSchreiben(blatt_.ausschreibung()); });
     if (datei.isEmpty()) {
         schreibFehler(pfad(verzeichnisse().einstellungen, QStringLiteral("DrelTmp.Doc")));
         return false;
@@ -562,7 +549,7 @@ bool AusschreibungTab::BitBtn2Click() {
 void AusschreibungTab::BitBtn5Click() {
     const sheet::AusschreibungsAuswahl auswahl{boxen_[0]->isChecked(), boxen_[1]->isChecked(),
                                                boxen_[2]->isChecked(), boxen_[3]->isChecked()};
-    sheet::AusschreibungsWerte werte = modell_.ausschreibungsWerte();
+    sheet::AusschreibungsWerte werte = blatt_.modell().ausschreibungsWerte();
     werte.titelLieferumfang = tr("Lieferumfang");
     werte.titelZubehoer = tr("Zubehor");
     const QFontMetrics fm = DRichEdit1_->fontMetrics();
@@ -579,9 +566,9 @@ void AusschreibungTab::BitBtn5Click() {
         }
         return x;
     };
-    db::runReported([&] { text_.erstellen(dm_, modell_.AktArtikelID, auswahl, werte, breite); });
+    blatt_.ausschreibungErstellen(auswahl, werte, breite);
     QString html;
-    for (const sheet::TextZeile& zeile : text_.zeilen()) {
+    for (const sheet::TextZeile& zeile : blatt_.ausschreibung().zeilen()) {
         for (const sheet::TextLauf& lauf : zeile) {
             QString t = lauf.text.toHtmlEscaped();
             if (lauf.fett)

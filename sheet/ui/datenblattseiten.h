@@ -1,13 +1,8 @@
-// The product-information pages of the data sheet as widgets: each owns its page
-// model, fills it for one article and shows what the model holds.
+// The product-information pages of the data sheet as widgets: each shows what its
+// page model in the sheet's document holds; none owns a model.
 #pragma once
 
-#include "chart/grenztest.h"
-#include "sheet/pages/ausschreibung.h"
-#include "sheet/pages/leistungstabelle.h"
-#include "sheet/pages/masseseite.h"
-#include "sheet/pages/technDaten.h"
-#include "sheet/pages/textseite.h"
+#include "sheet/datenblatt.h"
 
 #include <QWidget>
 #include <functional>
@@ -20,17 +15,6 @@ class QSpinBox;
 class QTableWidget;
 class QUrl;
 class QVBoxLayout;
-
-namespace drel::db {
-class TDataModule1;
-}
-namespace drel::calc {
-class Einheiten;
-class TStoff;
-} // namespace drel::calc
-namespace drel::sheet {
-class TechnikModell;
-}
 
 namespace drel::ui {
 
@@ -73,11 +57,10 @@ class TechnDatenTab : public QWidget {
     Q_OBJECT
 public:
     explicit TechnDatenTab(QWidget* parent = nullptr);
-    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+    void zeigen(const sheet::TechnDatenSeite& seite);
     QTableWidget* StringGrid() const { return StringGrid_; }
 
 private:
-    sheet::TechnDatenSeite seite_;
     QTableWidget* StringGrid_ = nullptr;
     QLabel* Panel4_ = nullptr;
     QVBoxLayout* memos_ = nullptr;
@@ -87,11 +70,10 @@ private:
 class TextTab : public QWidget {
     Q_OBJECT
 public:
-    TextTab(sheet::TextSeitenArt art, QWidget* parent = nullptr);
-    void fuellen(db::TDataModule1& dm, qint32 artikelId);
+    explicit TextTab(QWidget* parent = nullptr);
+    void zeigen(const sheet::TextSeite& seite);
 
 private:
-    sheet::TextSeite seite_;
     QVBoxLayout* memos_ = nullptr;
 };
 
@@ -101,12 +83,10 @@ class FotoTab : public QWidget {
 public:
     // `typ` gives the sheet's type text (the proposed name of a saved picture).
     explicit FotoTab(std::function<QString()> typ, QWidget* parent = nullptr);
-    void fuellen(db::TDataModule1& dm, qint32 artikelId);
-    bool seiteSichtbar() const { return seite_.seiteSichtbar(); }
+    void zeigen(const sheet::FotoSeite& seite);
     BildSpeichern* bildSpeichern() const { return speichern_; }
 
 private:
-    sheet::FotoSeite seite_;
     BildSpeichern* speichern_ = nullptr;
     QLabel* Image2_ = nullptr;
     QLabel* unterschrift_ = nullptr;
@@ -117,25 +97,23 @@ class MasseTab : public QWidget {
     Q_OBJECT
 public:
     explicit MasseTab(std::function<QString()> typ, QWidget* parent = nullptr);
-    void fuellen(db::TDataModule1& dm, qint32 artikelId);
-    bool seiteSichtbar() const { return seite_.seiteSichtbar(); }
+    void zeigen(const sheet::MasseSeite& seite);
     BildSpeichern* bildSpeichern() const { return speichern_; }
 
 private:
-    sheet::MasseSeite seite_;
     BildSpeichern* speichern_ = nullptr;
     QLabel* Image1_ = nullptr;
     QTableWidget* StringGrid_ = nullptr;
 };
 
 // "Tabelle Leistungsdaten": the range fields, "Berechnen", the table grid (cells
-// outside the application envelope are greyed) and its exports. The ranges come
-// from Tab.ini when the page is created; the sheet writes them back when it closes.
+// outside the application envelope are greyed) and its exports, over the sheet's
+// ranges and table. The ranges come from Tab.ini when the page is created; the sheet
+// writes them back when it closes.
 class TabelleTab : public QWidget {
     Q_OBJECT
 public:
-    TabelleTab(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
-               const sheet::TechnikModell& modell, QWidget* parent = nullptr);
+    explicit TabelleTab(sheet::Datenblatt& blatt, QWidget* parent = nullptr);
     // The page refresh: the t0 and tc ranges as the sheet's last recalculation set
     // them, then the table.
     void fuellen();
@@ -157,7 +135,7 @@ public:
     QPushButton* btnKopieren() const { return btnKopieren_; }
     QTableWidget* Grid() const { return Grid_; }
     QSpinBox* spin(int nummer) const { return spins_[nummer - 1]; } // SpinEdit1 … 9
-    const sheet::LeistungsTabelle& tabelle() const { return tabelle_; }
+    const sheet::LeistungsTabelle& tabelle() const { return blatt_.tabelle(); }
 
 signals:
     // GridMouseUp on a value cell: the point the sheet takes over.
@@ -170,13 +148,7 @@ private:
     void zelleGeklickt(int zeile, int spalte);
     QString dateiFragen(const QString& titel, const QString& endung, const QString& filter);
 
-    db::TDataModule1& dm_;
-    calc::TStoff& stoff_;
-    const calc::Einheiten& einheiten_;
-    const sheet::TechnikModell& modell_;
-    sheet::TabBereiche bereiche_;
-    sheet::LeistungsTabelle tabelle_;
-    chart::GrenzChart chart_;
+    sheet::Datenblatt& blatt_;
     QSpinBox* spins_[9] = {};
     QWidget* Panel6_ = nullptr;
     QWidget* Panel7_ = nullptr;
@@ -192,8 +164,7 @@ private:
 class AusschreibungTab : public QWidget {
     Q_OBJECT
 public:
-    AusschreibungTab(db::TDataModule1& dm, const sheet::TechnikModell& modell,
-                     QWidget* parent = nullptr);
+    explicit AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent = nullptr);
     void BitBtn5Click();
     // "Zu Word": the text as DrelTmp.Doc in the settings directory, opened with the
     // desktop's application for it. False when the file cannot be written (reported).
@@ -205,9 +176,7 @@ public:
     QCheckBox* CheckBox(int nummer) const { return boxen_[nummer - 1]; } // 1 … 4
 
 private:
-    db::TDataModule1& dm_;
-    const sheet::TechnikModell& modell_;
-    sheet::Ausschreibung text_;
+    sheet::Datenblatt& blatt_;
     QTextEdit* DRichEdit1_ = nullptr;
     QPushButton* BitBtn2_ = nullptr;
     QCheckBox* boxen_[4] = {};

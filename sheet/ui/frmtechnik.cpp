@@ -81,7 +81,8 @@ void setzeSichtbar(QWidget* w, bool an) {
 
 TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
                          const calc::Einheiten& einheiten, QWidget* parent)
-    : TDForm(parent), modell_(dm, stoff, einheiten), dm_(dm), stoff_(stoff), einheiten_(einheiten) {
+    : TDForm(parent), blatt_(dm, stoff, einheiten), modell_(blatt_.modell()),
+      einheiten_(einheiten) {
     // Docked, the sheet is a plain child of the main window's content area.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmTechnik"));
@@ -415,8 +416,8 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     // The product pages fill themselves from their models when first shown for an
     // article and refrigerant (seiteFuellen).
     auto* technik = new TechnDatenTab;
-    auto* liefer = new TextTab(sheet::TextSeitenArt::Lieferumfang);
-    auto* zubehoer = new TextTab(sheet::TextSeitenArt::Zubehoer);
+    auto* liefer = new TextTab;
+    auto* zubehoer = new TextTab;
     const auto typ = [this] { return modell_.ComboBox1Text; };
     auto* masse = new MasseTab(typ);
     auto* foto = new FotoTab(typ);
@@ -429,30 +430,27 @@ QWidget* TFrmTechnik::seitenAnlegen() {
                                                       {foto, "TabSheet1"}};
     for (const auto& [seite, name] : namen)
         seite->setObjectName(QString::fromLatin1(name));
-    fueller_.insert(technik,
-                    [technik](db::TDataModule1& dm, qint32 id) { technik->fuellen(dm, id); });
-    fueller_.insert(liefer, [liefer](db::TDataModule1& dm, qint32 id) { liefer->fuellen(dm, id); });
-    fueller_.insert(zubehoer,
-                    [zubehoer](db::TDataModule1& dm, qint32 id) { zubehoer->fuellen(dm, id); });
+    fueller_.insert(technik, [this, technik] { technik->zeigen(blatt_.technDaten()); });
+    fueller_.insert(liefer, [this, liefer] { liefer->zeigen(blatt_.lieferumfang()); });
+    fueller_.insert(zubehoer, [this, zubehoer] { zubehoer->zeigen(blatt_.zubehoer()); });
     PageControl1_->addTab(technik, tr("Techn. Daten"));
     PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
     PageControl1_->addTab(liefer, tr("Lieferumfang"));
     PageControl1_->addTab(zubehoer, tr("Zubehor"));
     PageControl1_->addTab(masse, tr("Masse und Anschlusse"));
     PageControl1_->addTab(foto, tr("Produktfoto"));
-    tabelle_ = new TabelleTab(dm_, stoff_, einheiten_, modell_);
+    tabelle_ = new TabelleTab(blatt_);
     tabelle_->setObjectName(QStringLiteral("TabSheet7"));
-    fueller_.insert(tabelle_, [this](db::TDataModule1&, qint32) { tabelle_->fuellen(); });
+    fueller_.insert(tabelle_, [this] { tabelle_->fuellen(); });
     connect(tabelle_, &TabelleTab::punktUebernehmen, this,
             [this](const sheet::PunktUebernahme& punkt) {
                 db::runReported([&] { modell_.GridMouseUp(punkt); });
                 ausModell();
             });
     PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
-    auto* ausschreibung = new AusschreibungTab(dm_, modell_);
+    auto* ausschreibung = new AusschreibungTab(blatt_);
     ausschreibung_ = ausschreibung;
-    fueller_.insert(ausschreibung,
-                    [ausschreibung](db::TDataModule1&, qint32) { ausschreibung->BitBtn5Click(); });
+    fueller_.insert(ausschreibung, [ausschreibung] { ausschreibung->BitBtn5Click(); });
     TabSheet8_ = ausschreibung;
     TabSheet8_->setObjectName(QStringLiteral("TabSheet8"));
     PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
@@ -494,8 +492,16 @@ void TFrmTechnik::menueAnlegen() {
 
 // ---------------------------------------------------------------- events
 
-void TFrmTechnik::ausSuche(const search::DatenblattDaten& daten) {
-    db::runReported([&] { modell_.ausSuche(daten); });
+void TFrmTechnik::einheitGewechselt(bool warFahrenheit) {
+    db::runReported([&] { blatt_.einheitGewechselt(warFahrenheit); });
+    calc::EinhLabelsSetzen(this, einheiten_);
+    // The table's ranges and cells are in the old unit until they are built again.
+    gefuelltFuer_.remove(tabelle_);
+    ausModell();
+}
+
+void TFrmTechnik::oeffnen(const DatenblattAuftrag& auftrag) {
+    db::runReported([&] { modell_.oeffnen(auftrag); });
     calc::EinhLabelsSetzen(this, einheiten_);
     erstesZeigen_ = true;
     if (isVisible()) {
@@ -589,6 +595,7 @@ void TFrmTechnik::diagrammZeigen() {
 
 void TFrmTechnik::ausModell() {
     const sheet::TechnikModell& m = modell_;
+    blatt_.seitenFuellen();
     zeigt_ = true;
     // Type and refrigerant.
     if (ComboBox1_->count() != m.ComboBox1Items.size() || [&] {
@@ -716,13 +723,13 @@ void TFrmTechnik::bildSeitenFuellen() {
     if (modell_.AktArtikelID == 0 || modell_.AktArtikelID == bilderFuer_)
         return;
     bilderFuer_ = modell_.AktArtikelID;
-    masse_->fuellen(dm_, bilderFuer_);
-    foto_->fuellen(dm_, bilderFuer_);
+    masse_->zeigen(blatt_.masse());
+    foto_->zeigen(blatt_.foto());
     // A page whose picture is missing is hidden; when it was active, "Techn. Daten"
     // takes its place.
     for (QWidget* seite : {static_cast<QWidget*>(masse_), static_cast<QWidget*>(foto_)}) {
         const int index = PageControl1_->indexOf(seite);
-        const bool sichtbar = seite == masse_ ? masse_->seiteSichtbar() : foto_->seiteSichtbar();
+        const bool sichtbar = seite == masse_ ? blatt_.masseSichtbar() : blatt_.fotoSichtbar();
         if (!sichtbar && PageControl1_->currentIndex() == index)
             PageControl1_->setCurrentIndex(0);
         PageControl1_->setTabVisible(index, sichtbar);
@@ -741,7 +748,7 @@ void TFrmTechnik::seiteFuellen() {
     if (gefuelltFuer_.value(seite) == fuer)
         return;
     gefuelltFuer_.insert(seite, fuer);
-    (*fueller)(dm_, modell_.AktArtikelID);
+    (*fueller)();
 }
 
 } // namespace drel::ui

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "base/ui/tdform.h"
-#include "sheet/technikmodell.h"
+#include "sheet/datenblatt.h"
 
 #include <QMap>
 #include <functional>
@@ -42,9 +42,14 @@ public:
     ~TFrmTechnik() override;
 
     sheet::TechnikModell& model() { return modell_; }
-    // Opening from the result list: the model takes the list, the window shows it
-    // (FormShow runs the article selection).
-    void ausSuche(const search::DatenblattDaten& daten);
+    // The document the window shows (the print window and the printout read it).
+    sheet::Datenblatt& blatt() { return blatt_; }
+    const sheet::Datenblatt& blatt() const { return blatt_; }
+    // Opening from the result list or the browser: the document takes the order, the
+    // window shows it (FormShow runs the article selection).
+    void oeffnen(const DatenblattAuftrag& auftrag);
+    // The user switched °C and °F: the document rewrites its fields, the window shows them.
+    void einheitGewechselt(bool warFahrenheit);
 
     // Shows the model's state in the widgets.
     void ausModell();
@@ -113,9 +118,8 @@ private:
     // MasseHolen and BildHolen: the picture pages follow every new article.
     void bildSeitenFuellen();
 
-    sheet::TechnikModell modell_;
-    db::TDataModule1& dm_;
-    calc::TStoff& stoff_;
+    sheet::Datenblatt blatt_;
+    sheet::TechnikModell& modell_;
     const calc::Einheiten& einheiten_;
     TFrmHinweise* hinweise_ = nullptr;
     bool zeigt_ = false;
@@ -147,7 +151,7 @@ private:
     QWidget* LegPnl_[3] = {};
     QLabel* lblLeg_[3] = {};
     QMenu* TechMenu_ = nullptr;
-    QMap<QWidget*, std::function<void(db::TDataModule1&, qint32)>> fueller_;
+    QMap<QWidget*, std::function<void()>> fueller_;
     QMap<QWidget*, QString> gefuelltFuer_; // article id and refrigerant each page shows
     QAction* Alternativ_ = nullptr;
     QAction* AlternativSchliessen_ = nullptr;

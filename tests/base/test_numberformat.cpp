@@ -31,24 +31,45 @@ TEST(FormatFloat, NegativeValuesAndZero) {
     EXPECT_EQ(formatFloat(u"0.0", -0.0, de), "0,0");
 }
 
-TEST(FormatFloat, HalvesGoAwayFromZeroOnTheExactValue) {
+TEST(FormatFloat, HalvesGoAwayFromZeroOnTheDecimalValue) {
     EXPECT_EQ(formatFloat(u"0", 2.5, en), "3");
     EXPECT_EQ(formatFloat(u"0", -2.5, en), "-3");
     EXPECT_EQ(formatFloat(u"0", 3.5, en), "4");
     EXPECT_EQ(formatFloat(u"0.00", 0.125, en), "0.13"); // 0.125 is exact
     EXPECT_EQ(formatFloat(u"0.00", 0.375, en), "0.38");
     EXPECT_EQ(formatFloat(u"0.#", 0.25, de), "0,3");
-    // Just below a half stays down: 1.005 is stored slightly below, 2.4999999999 is below.
-    EXPECT_EQ(formatFloat(u"0.00", 1.005, en), "1.00");
+    // A decimal half decides, although the double lies a hair below it: 1.005, 10.975
+    // and 9.995 are all stored below their half and still round up, as by hand.
+    EXPECT_EQ(formatFloat(u"0.00", 1.005, en), "1.01");
+    EXPECT_EQ(formatFloat(u"0.00", 10.975, en), "10.98");
+    EXPECT_EQ(formatFloat(u"###,###,##0.00", 10.975, de), "10,98");
+    EXPECT_EQ(formatFloat(u"0.00", 9.125, en), "9.13");
+    EXPECT_EQ(formatFloat(u"0.00", 10.974999, en), "10.97");
     EXPECT_EQ(formatFloat(u"0", 2.4999999999, en), "2");
     EXPECT_EQ(formatFloat(u"0", std::nextafter(2.5, 0.0), en), "2");
     // The carry runs through every nine and across the point.
     EXPECT_EQ(formatFloat(u"###,###,##0", 999999.5, de), "1.000.000");
-    EXPECT_EQ(formatFloat(u"0.00", 9.995, en), "9.99"); // stored below the half
+    EXPECT_EQ(formatFloat(u"0.00", 9.995, en), "10.00");
+    // A sum of shown values keeps its decimal half: 0.1 + 0.2 + 0.005 is 0.305 to a hair.
+    EXPECT_EQ(formatFloat(u"0.00", 0.305, en), "0.31");
     EXPECT_EQ(formatFloat(u"0", 9.5, en), "10");
     // A half that rounds away from zero keeps its sign; below half of the last place no sign.
     EXPECT_EQ(formatFloat(u"0.00", -0.125, en), "-0.13");
     EXPECT_EQ(formatFloat(u"0.00", -0.0049, en), "0.00");
+}
+
+TEST(RoundShown, GivesTheValueTheDisplayShows) {
+    EXPECT_DOUBLE_EQ(roundShown(10.975, 2), 10.98);
+    EXPECT_DOUBLE_EQ(roundShown(9.125, 2), 9.13);
+    EXPECT_DOUBLE_EQ(roundShown(-2.5, 0), -3.0);
+    EXPECT_DOUBLE_EQ(roundShown(-0.004, 2), 0.0);
+    EXPECT_DOUBLE_EQ(roundShown(1234.5678, 2), 1234.57);
+    EXPECT_TRUE(std::isnan(roundShown(std::numeric_limits<double>::quiet_NaN(), 2)));
+    // It agrees with the text in every case, halves included.
+    for (int i = -2000; i <= 2000; ++i) {
+        const double v = i / 1000.0 + 0.0005;
+        EXPECT_EQ(formatFloat(u"0.00", roundShown(v, 2), en), formatFloat(u"0.00", v, en)) << v;
+    }
 }
 
 TEST(FormatFloat, EnglishSeparatorsAndNonFinite) {

@@ -4,7 +4,7 @@
 #include "print/datenblattbericht.h"
 #include "print/datenblattquelle.h"
 #include "sheet/pages/htmlzutext.h"
-#include "sheet/technikmodell.h"
+#include "sheet/datenblatt.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
@@ -45,20 +45,18 @@ protected:
         programmschalter() = Programmschalter{};
         betriebspunkt() = Betriebspunkt{};
         sprache().setzen(1);
-        modell_ = std::make_unique<sheet::TechnikModell>(*Katalog::get().dm, Katalog::get().stoff,
-                                                         einheiten_);
+        blatt_ = std::make_unique<sheet::Datenblatt>(*Katalog::get().dm, Katalog::get().stoff,
+                                                     einheiten_);
+        modell_ = &blatt_->modell();
     }
     void TearDown() override { sprache().setzen(1); }
 
     void oeffnen(const QString& typ, const QString& gezeigt, const QString& km = kR404) {
-        modell_->ausSuche(Katalog::get().daten({typ}, gezeigt, km));
-        modell_->FormShow();
+        blatt_->oeffnen(Katalog::get().daten({typ}, gezeigt, km));
         ASSERT_NE(modell_->AktArtikelID, 0) << qPrintable(gezeigt);
     }
 
-    DatenblattQuelle quelle() {
-        return {*Katalog::get().dm, Katalog::get().stoff, einheiten_, *modell_};
-    }
+    const sheet::Datenblatt& quelle() { return *blatt_; }
 
     static Druckauswahl alle() {
         Druckauswahl a;
@@ -70,7 +68,8 @@ protected:
     RecordingSink sink_;
     ScopedMessageSink guard_{&sink_};
     calc::Einheiten einheiten_;
-    std::unique_ptr<sheet::TechnikModell> modell_;
+    std::unique_ptr<sheet::Datenblatt> blatt_;
+    sheet::TechnikModell* modell_ = nullptr;
 };
 
 TEST_F(DatenblattQuelleTest, ValuesAreTheSheetsOwnWithTheirUnits) {
@@ -156,12 +155,11 @@ TEST_F(DatenblattQuelleTest, RowsFollowTheKindOfArticle) {
     EXPECT_EQ(r[7].einheit, QStringLiteral("°C"));
 
     // A condensing unit: the air inlet row and the balanced tc.
-    search::DatenblattDaten d =
+    DatenblattAuftrag d =
         Katalog::get().daten({QStringLiteral("CQN4-66 L")}, QStringLiteral("CQNX4-66 L"), kR404);
     d.luko = true;
-    d.tle = QStringLiteral("32");
-    modell_->ausSuche(d);
-    modell_->FormShow();
+    d.punkt.tle = 32.0;
+    blatt_->oeffnen(d);
     ASSERT_FALSE(modell_->tc.sichtbar);
     const std::array<WertZeile, 8> p = betriebspunktZeilen(*modell_, einheiten_);
     EXPECT_EQ(p[3].wert, modell_->tcle.text.trimmed());

@@ -133,25 +133,27 @@ TEST_F(DatenblattTest, ReceivesTypesRefrigerantAndOperatingPoint) {
     DatenblattKontext k;
     k.punkt.tsaug = 20.5;
     k.rb60Hz = true;
-    DatenblattDaten d;
-    ASSERT_TRUE(liste.datenblatt(ergebnis_, *dm_, einheiten_, k, d));
+    DatenblattAuftrag d;
+    ASSERT_TRUE(liste.datenblatt(ergebnis_, *dm_, k, d));
     EXPECT_EQ(d.typen.size(), ergebnis_.anzahl());
-    EXPECT_TRUE(d.artikelIds.contains(QString::number(kMitBasis)));
-    EXPECT_EQ(d.typText, liste.zelle(0, liste.Row()));
-    EXPECT_EQ(d.kaeltemittel, "R404A, R507");
-    EXPECT_EQ(d.t0, "-10");
-    EXPECT_EQ(d.tsaug, "20,5");
-    EXPECT_EQ(d.ediHz, "60");
-    EXPECT_EQ(d.ediN, "1450");
+    EXPECT_TRUE(d.artikelIds.contains(kMitBasis));
+    EXPECT_EQ(d.typ, liste.zelle(0, liste.Row()));
+    EXPECT_EQ(d.punkt.kaeltemittel, "R404A, R507");
+    // The point goes over in °C and K, whatever the user's units: the sheet converts.
+    EXPECT_DOUBLE_EQ(d.punkt.t0, -10.0);
+    EXPECT_DOUBLE_EQ(d.punkt.tsaug, 20.5);
+    EXPECT_DOUBLE_EQ(d.punkt.f, 60.0);
+    EXPECT_DOUBLE_EQ(d.f2, 60.0);
+    EXPECT_DOUBLE_EQ(d.punkt.n, 1450.0);
     EXPECT_FALSE(d.luko);
 
     einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
     k.satzModus = true;
-    ASSERT_TRUE(liste.datenblatt(ergebnis_, *dm_, einheiten_, k, d));
-    EXPECT_EQ(d.t0, "14");
-    EXPECT_EQ(d.tc, "113");
+    ASSERT_TRUE(liste.datenblatt(ergebnis_, *dm_, k, d));
+    EXPECT_DOUBLE_EQ(d.punkt.t0, -10.0);
     EXPECT_TRUE(d.luko);
-    EXPECT_EQ(d.tle, "113,0"); // the result's second temperature, in °F
+    // A unit's result keeps its air inlet temperature for the sheet.
+    EXPECT_DOUBLE_EQ(d.punkt.tle, ergebnis_[ErgebnisListe::eintragFuerZeile(ergebnis_, liste.Row())].tc);
 }
 
 } // namespace

@@ -246,11 +246,12 @@ TEST_F(FrmSucheTest, DataSheetButtonHandsTheSelectedRowOver) {
     ASSERT_TRUE(knopf->isEnabled());
     knopf->click();
     ASSERT_EQ(datenblatt.count(), 1);
-    const auto daten = datenblatt.at(0).at(0).value<search::DatenblattDaten>();
+    const auto daten = datenblatt.at(0).at(0).value<DatenblattAuftrag>();
     const TStgSuche& grid = *fenster->stgSuche();
-    EXPECT_EQ(daten.typText, grid.item(grid.currentRow(), 0)->text().trimmed());
-    EXPECT_EQ(daten.kaeltemittel, QStringLiteral("R404A, R507"));
-    EXPECT_TRUE(daten.typen.contains(daten.typText));
+    EXPECT_EQ(daten.typ, grid.item(grid.currentRow(), 0)->text().trimmed());
+    EXPECT_EQ(daten.punkt.kaeltemittel, QStringLiteral("R404A, R507"));
+    EXPECT_DOUBLE_EQ(daten.punkt.t0, -10.0);
+    EXPECT_TRUE(daten.typen.contains(daten.typ));
 }
 
 TEST_F(FrmSucheTest, PrintButtonHandsTheGridAsItStandsOver) {

@@ -206,9 +206,9 @@ TEST_F(SuchModellMitKatalog, SearchListsQnTypesAndPreselectsTheFirstReachingQ0) 
     EXPECT_FALSE(l.Panel8());
     EXPECT_FALSE(programmschalter().LukoModus);
     EXPECT_DOUBLE_EQ(betriebspunkt().tc, 45.0);
-    DatenblattDaten d;
+    DatenblattAuftrag d;
     ASSERT_TRUE(m.datenblatt(*dm_, d));
-    EXPECT_EQ(d.typText, l.zelle(0, l.Row()));
+    EXPECT_EQ(d.typ, l.zelle(0, l.Row()));
 }
 
 TEST_F(SuchModellMitKatalog, UnitSearchFromTheModel) {

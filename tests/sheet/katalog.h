@@ -9,7 +9,7 @@
 #include "db/recordhelpers.h"
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
-#include "search/ergebnisliste.h"
+#include "state/datenblattauftrag.h"
 #include "tests/common/beispielkatalog.h"
 
 #include <QDir>
@@ -32,23 +32,24 @@ struct Katalog : drel::testing::BeispielKatalog {
         return dm->TBArtikel.asInteger(u"ID");
     }
 
-    // What the result list hands over for `typen` (designations), showing `gezeigt`.
-    search::DatenblattDaten daten(const QStringList& typen, const QString& gezeigt,
-                                  const QString& kaeltemittel) const {
-        search::DatenblattDaten d;
+    // What the result list hands over for `typen` (designations), showing `gezeigt`, at
+    // t0 -10 °C, tc 45 °C, suction gas 20 °C, no subcooling, 50 Hz and 1450 1/min.
+    DatenblattAuftrag daten(const QStringList& typen, const QString& gezeigt,
+                            const QString& kaeltemittel) const {
+        DatenblattAuftrag d;
         for (const QString& t : typen) {
             const QString x = db::typMitX(t, kaeltemittel.section(QLatin1Char(','), 0, 0));
             d.typen << x;
-            d.artikelIds << QString::number(id(t));
+            d.artikelIds << id(t);
         }
-        d.typText = gezeigt;
-        d.kaeltemittel = kaeltemittel;
-        d.t0 = QStringLiteral("-10");
-        d.tc = QStringLiteral("45");
-        d.tsaug = QStringLiteral("20");
-        d.tu = QStringLiteral("0");
-        d.ediHz = QStringLiteral("50");
-        d.ediN = QStringLiteral("1450");
+        d.typ = gezeigt;
+        d.punkt.kaeltemittel = kaeltemittel;
+        d.punkt.t0 = -10.0;
+        d.punkt.tc = 45.0;
+        d.punkt.tsaug = 20.0;
+        d.punkt.tu = 0.0;
+        d.punkt.f = 50.0;
+        d.punkt.n = 1450.0;
         return d;
     }
 };

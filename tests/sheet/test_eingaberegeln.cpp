@@ -1,6 +1,8 @@
 // The text rules of the data sheet's inputs: the type spellings, the split of
 // two-stage type texts, the pole caption and the markup conversion.
 #include "sheet/eingaberegeln.h"
+
+#include "calc/ausgabewerte.h"
 #include "sheet/pages/htmlzutext.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +53,7 @@ TEST(AchtPolig, LimitAppliesToR22AndR404Only) {
     EXPECT_TRUE(achtPolGrenzeGilt(QStringLiteral("R404A, R507")));
     EXPECT_TRUE(achtPolGrenzeGilt(QStringLiteral("r22")));
     EXPECT_FALSE(achtPolGrenzeGilt(QStringLiteral("R134a")));
-    EXPECT_NEAR(1.0 / kAchtPolFaktor, 0.51, 1e-9);
+    EXPECT_NEAR(1.0 / calc::kAchtPolFaktor, 0.51, 1e-9);
 }
 
 TEST(HtmlZuText, TagsGoLineBreaksBecomeCrLf) {

@@ -102,10 +102,10 @@ protected:
         suche->FormCreate(*k.dm, k.stoff);
         suche->suchbereichOeffnen();
         QObject::connect(suche.get(), &TFrmSuche::datenblattOeffnen, suche.get(),
-                         [this, &k](const search::DatenblattDaten& daten) {
+                         [this, &k](const DatenblattAuftrag& daten) {
                              if (!blatt)
                                  blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
-                             blatt->ausSuche(daten);
+                             blatt->oeffnen(daten);
                              blatt->resize(900, 620);
                              blatt->show();
                          });
@@ -286,8 +286,8 @@ TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
     EXPECT_EQ(tab->Grid()->rowCount(), 0);
     // Showing the page builds the table over the envelope's ranges.
     blatt->PageControl1()->setCurrentIndex(6);
-    EXPECT_EQ(tab->spin(1)->value(), blatt->model().SpinEdit1.wert);
-    EXPECT_EQ(tab->spin(5)->value(), blatt->model().SpinEdit5.wert);
+    EXPECT_EQ(tab->spin(1)->value(), blatt->model().bereiche.SpinEdit1.wert);
+    EXPECT_EQ(tab->spin(5)->value(), blatt->model().bereiche.SpinEdit5.wert);
     EXPECT_GT(tab->Grid()->rowCount(), sheet::LeistungsTabelle::kFesteZeilen);
     // Widen t0 below the envelope so that some cells fall outside it.
     tab->spin(1)->setValue(tab->spin(1)->minimum());
@@ -465,14 +465,14 @@ TEST_F(FrmTechnikTest, ClickOnAValueCellTakesThePointOver) {
 // A condensing unit's table runs over the air inlet temperature: a click sets it.
 TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
     Katalog& k = Katalog::get();
-    search::DatenblattDaten d =
+    DatenblattAuftrag d =
         k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
-    d.typText = d.typen.value(0);
+    d.typ = d.typen.value(0);
     d.luko = true;
-    d.tle = QStringLiteral("32");
+    d.punkt.tle = 32.0;
     blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
     blatt->resize(900, 620);
-    blatt->ausSuche(d);
+    blatt->oeffnen(d);
     blatt->show();
     blatt->PageControl1()->setCurrentIndex(6);
     QTableWidget* g = blatt->tabelle()->Grid();
@@ -535,13 +535,14 @@ TEST_F(FrmTechnikTest, PicturePagesFollowTheirPicturesAndSave) {
     const bool fotoDa = QFile::exists(pics + '/' + foto);
     const bool massDa = QFile::exists(pics + '/' + mass);
     // A new sheet with the same list: the pictures are looked up again.
-    search::DatenblattDaten d = k.daten({}, QString(), QStringLiteral("R404A, R507"));
+    DatenblattAuftrag d = k.daten({}, QString(), QStringLiteral("R404A, R507"));
     d.typen = typen;
-    d.artikelIds = ids;
-    d.typText = QStringLiteral("QNX1-21");
+    for (const QString& id : ids)
+        d.artikelIds << id.toInt();
+    d.typ = QStringLiteral("QNX1-21");
     blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
     blatt->resize(900, 620);
-    blatt->ausSuche(d);
+    blatt->oeffnen(d);
     blatt->show();
     ASSERT_EQ(blatt->model().ComboBox1Text, QStringLiteral("QNX1-21"));
     EXPECT_EQ(blatt->reiterSichtbar(5), fotoDa);

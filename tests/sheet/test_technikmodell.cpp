@@ -39,7 +39,7 @@ protected:
 
     // Opens the sheet on `gezeigt` among `typen` as the search does.
     void oeffnen(const QStringList& typen, const QString& gezeigt, const QString& km = kR404) {
-        modell_->ausSuche(Katalog::get().daten(typen, gezeigt, km));
+        modell_->oeffnen(Katalog::get().daten(typen, gezeigt, km));
         modell_->FormShow();
         ASSERT_NE(modell_->AktArtikelID, 0) << qPrintable(gezeigt);
     }
@@ -128,10 +128,10 @@ TEST_F(TechnikModellTest, EightPoleShows51PercentAndHalfTheCurrent) {
     m.polClick();
     EXPECT_FALSE(m.VierPolig);
     EXPECT_EQ(m.pol.text, QStringLiteral("&Umschaltung Polpaarzahl 4"));
-    EXPECT_EQ(m.Q2.text, formatFloat(u"###,###,##0.00", wert(q2) / kAchtPolFaktor));
-    EXPECT_EQ(m.Q3.text, formatFloat(u"###,###,##0.00", wert(q3) / kAchtPolFaktor));
-    EXPECT_EQ(m.pan.text, formatFloat(u"###,###,##0.00", wert(pan) / kAchtPolFaktor));
-    EXPECT_EQ(m.Edit5.text, formatFloat(u"###,###,##0.000", wert(m5) / kAchtPolFaktor));
+    EXPECT_EQ(m.Q2.text, formatFloat(u"###,###,##0.00", wert(q2) / calc::kAchtPolFaktor));
+    EXPECT_EQ(m.Q3.text, formatFloat(u"###,###,##0.00", wert(q3) / calc::kAchtPolFaktor));
+    EXPECT_EQ(m.pan.text, formatFloat(u"###,###,##0.00", wert(pan) / calc::kAchtPolFaktor));
+    EXPECT_EQ(m.Edit5.text, formatFloat(u"###,###,##0.000", wert(m5) / calc::kAchtPolFaktor));
     EXPECT_EQ(m.strom.text, formatFloat(u"0.00", wert(strom) / 2.0));
     EXPECT_EQ(m.Edit4.text, cop); // the ratio stays
     EXPECT_NEAR(wert(m.Q2.text) / wert(q2), 0.51, 0.001);
@@ -144,7 +144,7 @@ TEST_F(TechnikModellTest, EightPoleShows51PercentAndHalfTheCurrent) {
 TEST_F(TechnikModellTest, EightPoleWithR404StopsT0StepsAtMinus25) {
     oeffnen({QStringLiteral("QN4-64 4/8")}, QStringLiteral("QNX4-64 4/8"));
     TechnikModell& m = *modell_;
-    ASSERT_LT(m.SpinEdit2.min, -26); // the envelope itself allows lower values
+    ASSERT_LT(m.bereiche.SpinEdit2.min, -26); // the envelope itself allows lower values
     m.t0.text = QStringLiteral("-30");
     m.polClick(); // switching to 8-pole raises t0
     EXPECT_EQ(m.t0.text, QStringLiteral("-25"));
@@ -177,12 +177,12 @@ TEST_F(TechnikModellTest, RangesComeFromTheDashedEnvelope) {
     // QN2-22 with R404A: t0 -45 .. 7.5 °C, tc 20 .. 55 °C.
     oeffnen({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"));
     TechnikModell& m = *modell_;
-    EXPECT_EQ(m.SpinEdit1.min, -50);
-    EXPECT_EQ(m.SpinEdit1.wert, -45);
-    EXPECT_EQ(m.SpinEdit2.max, 12); // trunc(7.5) + 5
-    EXPECT_EQ(m.SpinEdit2.wert, 7);
-    EXPECT_EQ(m.SpinEdit5.min, 15);
-    EXPECT_EQ(m.SpinEdit5.max, 60);
+    EXPECT_EQ(m.bereiche.SpinEdit1.min, -50);
+    EXPECT_EQ(m.bereiche.SpinEdit1.wert, -45);
+    EXPECT_EQ(m.bereiche.SpinEdit2.max, 12); // trunc(7.5) + 5
+    EXPECT_EQ(m.bereiche.SpinEdit2.wert, 7);
+    EXPECT_EQ(m.bereiche.SpinEdit5.min, 15);
+    EXPECT_EQ(m.bereiche.SpinEdit5.max, 60);
     // At the lower bound -50 the t0 stays; below it, it moves to t0max + 5 and is
     // then clamped to the range of the field.
     m.t0.text = QStringLiteral("-50");
@@ -264,11 +264,11 @@ TEST_F(TechnikModellTest, DuplexSumsBothCompressors) {
 }
 
 TEST_F(TechnikModellTest, CondensingUnitShowsTheBalanceTc) {
-    search::DatenblattDaten d =
+    DatenblattAuftrag d =
         Katalog::get().daten({QStringLiteral("CQN4-66 L")}, QStringLiteral("CQNX4-66 L"), kR404);
     d.luko = true;
-    d.tle = QStringLiteral(" 32,0");
-    modell_->ausSuche(d);
+    d.punkt.tle = 32.0;
+    modell_->oeffnen(d);
     modell_->FormShow();
     TechnikModell& m = *modell_;
     ASSERT_NE(m.AktArtikelID, 0);
@@ -325,27 +325,27 @@ TEST_F(TechnikModellTest, UndockingKeepsThePointInCelsius) {
 // The performance table and the tender text rate with what the sheet shows: the
 // condensing unit over the air inlet with its condenser, a duplex as two compressors.
 TEST_F(TechnikModellTest, TableAndTenderTakeTheSheetsValues) {
-    search::DatenblattDaten d =
+    DatenblattAuftrag d =
         Katalog::get().daten({QStringLiteral("CQN4-66 L")}, QStringLiteral("CQNX4-66 L"), kR404);
     d.luko = true;
-    d.tle = QStringLiteral(" 32,0");
-    modell_->ausSuche(d);
+    d.punkt.tle = 32.0;
+    modell_->oeffnen(d);
     modell_->FormShow();
     TechnikModell& m = *modell_;
     ASSERT_NE(m.AktArtikelID, 0);
     m.tsaug.text = QStringLiteral("15,0");
-    TabellenEingabe e = m.tabellenEingabe();
-    EXPECT_TRUE(e.LukoModus);
+    calc::ArtikelEingabe e = m.eingabe();
+    EXPECT_TRUE(m.lukoModus());
     ASSERT_NE(e.kondensator, nullptr);
-    EXPECT_FALSE(e.zweiVerdichter);
+    EXPECT_FALSE(e.Panel9);
     EXPECT_EQ(e.AktArtikelID, m.AktArtikelID);
-    EXPECT_EQ(e.kaeltemittel, m.KMListboxText);
-    EXPECT_DOUBLE_EQ(e.tsaug, 15.0);
+    EXPECT_EQ(e.punkt.kaeltemittel, m.KMListboxText);
+    EXPECT_DOUBLE_EQ(e.punkt.tsaug, 15.0);
 
     oeffnen({QStringLiteral("EQN2-64")}, QStringLiteral("EQNX2-64"));
-    e = m.tabellenEingabe();
-    EXPECT_FALSE(e.LukoModus);
-    EXPECT_TRUE(e.zweiVerdichter);
+    e = m.eingabe();
+    EXPECT_FALSE(m.lukoModus());
+    EXPECT_TRUE(e.Panel9);
     const AusschreibungsWerte w = m.ausschreibungsWerte();
     EXPECT_EQ(w.typ, m.ComboBox1Text);
     EXPECT_EQ(w.qo, m.Q2.text.trimmed());

@@ -1,3 +1,4 @@
+#include "base/numberformat.h"
 #include "calc/lukobilanz.h"
 #include "chart/grenztest.h"
 #include "seitenfixture.h"
@@ -13,7 +14,7 @@ protected:
         letzteT0Grenze() = T0Grenze::Unten;
         eingabe_.AktArtikelID = kQn;
         eingabe_.typ = QStringLiteral("QN4/200-4");
-        eingabe_.kaeltemittel = QStringLiteral("R404A");
+        eingabe_.punkt.kaeltemittel = QStringLiteral("R404A");
     }
     void TearDown() override { letzteT0Grenze() = T0Grenze::Unten; }
 
@@ -26,11 +27,15 @@ protected:
         b_.SpinEdit5.wert = tco;
         b_.SpinEdit6.wert = tcs;
     }
-    void rechnen() { tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart_, b_, eingabe_); }
+    void rechnen() {
+        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart_, b_, eingabe_, vierPolig_, luft_);
+    }
     QString t(int spalte, int zeile) const { return tabelle_.text(spalte, zeile).trimmed(); }
 
     TabBereiche b_;
-    TabellenEingabe eingabe_;
+    calc::ArtikelEingabe eingabe_;
+    bool vierPolig_ = true;
+    bool luft_ = false;
     chart::GrenzChart chart_;
     LeistungsTabelle tabelle_;
 };
@@ -123,12 +128,12 @@ TEST_F(TabelleTest, CapacityInKwIsShownInWattWithoutDecimals) {
 
 TEST_F(TabelleTest, NoCurrentRowAt55HzNorForWTypes) {
     bereich(-10, -10, 5, 45, 45, 5);
-    eingabe_.ediHz = 55;
+    eingabe_.punkt.f = 55;
     rechnen();
     EXPECT_EQ(t(2, 4), QString());
     EXPECT_EQ(t(3, 4), QString());
     EXPECT_FALSE(t(3, 2).isEmpty());
-    eingabe_.ediHz = 60;
+    eingabe_.punkt.f = 60;
     rechnen();
     EXPECT_EQ(t(2, 4), QStringLiteral("I [A]"));
     eingabe_.typ = QStringLiteral("W4/200");
@@ -140,17 +145,17 @@ TEST_F(TabelleTest, TwoCompressorsAreSummedAndEightPoleIsDivided) {
     bereich(-10, -10, 5, 45, 45, 5);
     eingabe_.AktArtikelID = kDuplex;
     eingabe_.typ = QStringLiteral("EQN4/200-4");
-    eingabe_.zweiVerdichter = true;
+    eingabe_.Panel9 = true;
     rechnen();
     EXPECT_EQ(t(3, 2), QStringLiteral("52.950"));
     EXPECT_NEAR(floatOrZero(t(3, 3)), 2 * 6.6125, 0.006);
 
     eingabe_ = {};
     eingabe_.AktArtikelID = kQn;
-    eingabe_.kaeltemittel = QStringLiteral("R404A");
+    eingabe_.punkt.kaeltemittel = QStringLiteral("R404A");
     rechnen();
     const double i4 = floatOrZero(t(3, 4));
-    eingabe_.VierPolig = false;
+    vierPolig_ = false;
     rechnen();
     EXPECT_EQ(t(3, 2), QStringLiteral("13.502")); // 26475 / 1.960784314
     EXPECT_EQ(t(3, 3), QStringLiteral("3,37"));
@@ -196,7 +201,7 @@ TEST_F(TabelleTest, CondensingUnitRowsAreAirInletWithTheBalancedTc) {
     eingabe_.AktArtikelID = kUnitL;
     eingabe_.DatenArtikelID = kQn;
     eingabe_.typ = QStringLiteral("CQN4/200-4L");
-    eingabe_.LukoModus = true;
+    luft_ = true;
     eingabe_.kondensator = &kond;
     rechnen();
     EXPECT_EQ(t(1, 0), QStringLiteral("tle"));
@@ -205,7 +210,7 @@ TEST_F(TabelleTest, CondensingUnitRowsAreAirInletWithTheBalancedTc) {
     dm_->TBArtikel.findKey({Value(qint32(kQn))});
     const double tc = calc::LukoBilanz(*dm_, kond, 50, 30, -10, false).tc;
     EXPECT_GT(tc, 30.0);
-    EXPECT_EQ(t(3, 5), db::ZahlFormatieren(7, 2, tc).trimmed());
+    EXPECT_EQ(t(3, 5), ZahlFormatieren(7, 2, tc).trimmed());
     EXPECT_TRUE(tabelle_.GridMouseUp(3, 5).luftEintritt);
 }
 

@@ -21,12 +21,12 @@ protected:
         b_.SpinEdit4.wert = 35;
         b_.SpinEdit5.wert = 45;
         b_.SpinEdit6.wert = 10;
-        TabellenEingabe e;
+        calc::ArtikelEingabe e;
         e.AktArtikelID = kQn;
         e.typ = QStringLiteral("QN4/200-4");
-        e.kaeltemittel = QStringLiteral("R404A");
+        e.punkt.kaeltemittel = QStringLiteral("R404A");
         chart::GrenzChart chart;
-        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart, b_, e);
+        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart, b_, e, true, false);
     }
 
     // Splits one line of a separated text, honouring quoted fields.

@@ -131,23 +131,17 @@ public:
     // hands them over.
     ui::TFrmTechnik* datenblatt(const QStringList& typen, const QString& km, bool luko = false) {
         db::TDataModule1& dm = *db::dataModule();
-        search::DatenblattDaten d;
+        DatenblattAuftrag d;
         for (const QString& t : typen) {
             if (!dm.TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(t)}))
                 continue;
             d.typen << db::typMitX(t, km.section(QLatin1Char(','), 0, 0));
-            d.artikelIds << QString::number(dm.TBArtikel.asInteger(u"ID"));
+            d.artikelIds << dm.TBArtikel.asInteger(u"ID");
         }
-        d.typText = d.typen.value(0);
-        d.kaeltemittel = km;
-        d.t0 = QStringLiteral("-10");
-        d.tc = QStringLiteral("45");
-        d.tsaug = QStringLiteral("20");
-        d.tu = QStringLiteral("0");
+        d.typ = d.typen.value(0);
+        d.punkt.kaeltemittel = km;
         d.luko = luko;
-        d.tle = QStringLiteral("32");
-        d.ediHz = QStringLiteral("50");
-        d.ediN = QStringLiteral("1450");
+        d.punkt.tle = 32.0;
         menue_.datenblattOeffnen(d);
         return menue_.datenblatt();
     }

@@ -1,0 +1,160 @@
+#include "cli/blattoptionen.h"
+
+#include "base/directories.h"
+#include "base/kaeltemittelname.h"
+#include "base/numberformat.h"
+#include "calc/betriebspunkt.h"
+#include "cli/argumente.h"
+#include "cli/commands.h"
+
+#include <QStandardPaths>
+#include <cmath>
+#include <cstdio>
+
+namespace drel::cli {
+
+namespace {
+
+// The numeric options: where the value goes and the range a command line may give. The
+// sheet clamps t0, tc, the speed and the frequency further, and says so.
+struct ZahlOption {
+    const char* name;
+    double Betriebspunkt::*feld;
+    double min, max;
+    const char* einheit;
+    bool punkt; // one of the point's own coordinates (table reads ranges instead)
+};
+
+const ZahlOption kZahlOptionen[] = {
+    {"--t0", &Betriebspunkt::t0, -273.0, 100.0, "degC", true},
+    {"--tc", &Betriebspunkt::tc, -100.0, 120.0, "degC", true},
+    {"--air", &Betriebspunkt::tle, -100.0, 120.0, "degC", true},
+    {"--ts", &Betriebspunkt::tsaug, -273.0, 120.0, "degC", false},
+    {"--dtu", &Betriebspunkt::tu, 0.0, 50.0, "K", false},
+    {"--superheat", &Betriebspunkt::tue, 0.0, 100.0, "K", false},
+    {"--hz", &Betriebspunkt::f, 1.0, 100.0, "Hz", false},
+    {"--n", &Betriebspunkt::n, 1.0, 10000.0, "1/min", false},
+};
+
+QString einheitenDatei(const QString& option) {
+    if (option != QLatin1String("-"))
+        return option;
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return pfad(pfad(docs, QStringLiteral("DrelWUK")), QStringLiteral("units.dat"));
+}
+
+} // namespace
+
+OptionGelesen blattOptionLesen(const QString& befehl, const QStringList& args, qsizetype& i,
+                               BlattOptionen& o, bool punkt) {
+    const QString& a = args.at(i);
+    const bool mitWert = i + 1 < args.size();
+    if (a == u"--unit-file") {
+        const bool datei = mitWert && !args.at(i + 1).startsWith(QLatin1String("--"));
+        o.einheitenDatei = datei ? args.at(++i) : QStringLiteral("-");
+        return OptionGelesen::Ja;
+    }
+    const ZahlOption* zahl = nullptr;
+    for (const ZahlOption& z : kZahlOptionen)
+        if (a == QLatin1String(z.name) && (punkt || !z.punkt))
+            zahl = &z;
+    QString* text = a == u"--article"       ? &o.artikel
+                    : a == u"--refrigerant" ? &o.punkt.kaeltemittel
+                    : a == u"--reflibs"     ? &o.reflibs
+                                            : nullptr;
+    if (!zahl && !text)
+        return OptionGelesen::Fremd;
+    if (!mitWert) {
+        nutzungsfehler(befehl, QStringLiteral("%1 ohne Wert").arg(a));
+        return OptionGelesen::Fehler;
+    }
+    const QString wert = args.at(++i);
+    if (text) {
+        *text = wert;
+        return OptionGelesen::Ja;
+    }
+    const std::optional<double> v = zahlLesen(wert);
+    if (!v) {
+        nutzungsfehler(befehl, QStringLiteral("%1: keine Zahl: '%2'").arg(a, wert));
+        return OptionGelesen::Fehler;
+    }
+    const QString bereich =
+        bereichPruefen(a, *v, zahl->min, zahl->max, QString::fromLatin1(zahl->einheit));
+    if (!bereich.isEmpty()) {
+        nutzungsfehler(befehl, bereich);
+        return OptionGelesen::Fehler;
+    }
+    o.punkt.*(zahl->feld) = *v;
+    o.mitT0 = o.mitT0 || a == u"--t0";
+    o.mitTc = o.mitTc || a == u"--tc";
+    o.mitLuft = o.mitLuft || a == u"--air";
+    return OptionGelesen::Ja;
+}
+
+bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o) {
+    if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
+        (!o.mitTc && !o.mitLuft)) {
+        nutzungsfehler(befehl, QStringLiteral("--article, --refrigerant, --t0 und --tc oder "
+                                              "--air sind noetig"));
+        return false;
+    }
+    if (const QString s = calc::sauggasPruefen(o.punkt); !s.isEmpty()) {
+        nutzungsfehler(befehl, s);
+        return false;
+    }
+    return true;
+}
+
+OffenesBlatt::OffenesBlatt(const QString& dir)
+    : dm_(dir), blatt_(dm_, stoff_, einheiten_) {}
+
+std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const QString& dir,
+                                                    const BlattOptionen& o, int& exitCode) {
+    const QByteArray b = befehl.toLocal8Bit();
+    std::unique_ptr<OffenesBlatt> offen(new OffenesBlatt(dir));
+    requireTables(offen->dm_);
+    const std::optional<DatenblattAuftrag> auftrag =
+        sheet::artikelAuftrag(offen->dm_, o.artikel, o.punkt, o.mitLuft);
+    if (!auftrag) {
+        std::fprintf(stderr, "drel-cli %s: kein Artikel '%s'\n", b.constData(),
+                     qPrintable(o.artikel));
+        exitCode = 1;
+        return nullptr;
+    }
+    offen->name_ = offen->dm_.TBArtikel.asString(u"Bezeichnung1");
+    offen->stoff_.Create(reflibsDirectory(o.reflibs, dir));
+    if (!o.einheitenDatei.isEmpty())
+        offen->einheiten_.laden(einheitenDatei(o.einheitenDatei));
+    offen->einheiten_.standardFuerLeereGruppen();
+    sheet::Datenblatt& blatt = offen->blatt_;
+    blatt.oeffnen(*auftrag);
+    const sheet::TechnikModell& m = blatt.modell();
+    // The sheet falls back to the article's first refrigerant; a command must not.
+    if (m.AktArtikelID == 0 || !m.ergebnis().gerechnet ||
+        !gleichesKaeltemittel(m.KMListboxText, o.punkt.kaeltemittel)) {
+        std::fprintf(stderr, "drel-cli %s: %s hat keine Leistungsdaten fuer %s\n", b.constData(),
+                     qPrintable(offen->name_), qPrintable(o.punkt.kaeltemittel));
+        exitCode = 1;
+        return nullptr;
+    }
+    // A condensing unit is rated over the air inlet temperature, a compressor over tc.
+    if (o.mitLuft != m.lukoModus()) {
+        nutzungsfehler(befehl, o.mitLuft ? QStringLiteral("%1 ist kein Verflussigungssatz; --tc "
+                                                          "angeben")
+                                                 .arg(offen->name_)
+                                         : QStringLiteral("%1 ist ein Verflussigungssatz; --air "
+                                                          "angeben")
+                                                 .arg(offen->name_));
+        exitCode = 2;
+        return nullptr;
+    }
+    return offen;
+}
+
+QString zahlText(double wert, const char* muster) {
+    return std::isfinite(wert)
+               ? formatFloat(QString::fromLatin1(muster), wert, NumberSeparators::english())
+               : QStringLiteral("-");
+}
+
+} // namespace drel::cli

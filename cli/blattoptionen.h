@@ -1,0 +1,63 @@
+// What rate, table and sheet share: the options that name an article and an operating
+// point, read with one set of range checks, and the data sheet they open. Every one of
+// these commands is a view of that sheet, so it shows what the window shows.
+#pragma once
+
+#include "calc/einheiten.h"
+#include "db/datamodule.h"
+#include "fluid/stoff.h"
+#include "sheet/datenblatt.h"
+#include "state/betriebspunkt.h"
+
+#include <QStringList>
+#include <memory>
+
+namespace drel::cli {
+
+struct BlattOptionen {
+    QString artikel;
+    Betriebspunkt punkt; // °C, K, Hz, 1/min; the program's start values where not given
+    bool mitT0 = false, mitTc = false, mitLuft = false;
+    QString reflibs;
+    QString einheitenDatei; // units.dat to show in; empty = kW and °C, "-" = the settings'
+};
+
+enum class OptionGelesen { Ja, Fremd, Fehler };
+
+// Reads the option at args[i] (and its value, moving i on) when it is one of the
+// sheet's: --article, --refrigerant, --reflibs, --unit-file [FILE], --ts, --dtu,
+// --superheat, --hz, --n and, with `punkt`, --t0, --tc and --air. A value that is no
+// number or lies outside its range is a usage fault (printed; Fehler).
+OptionGelesen blattOptionLesen(const QString& befehl, const QStringList& args, qsizetype& i,
+                               BlattOptionen& o, bool punkt = true);
+
+// Article, refrigerant, t0 and tc or air given, and a suction gas not below t0; else a
+// usage fault is printed and false returned.
+bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o);
+
+// The data sheet of one article, opened without a window.
+class OffenesBlatt {
+public:
+    // Opens the tables and fluid files and the sheet at the options' point. On a fault
+    // the message is printed and `exitCode` set (1 data, 2 usage); the result is empty.
+    static std::unique_ptr<OffenesBlatt> oeffnen(const QString& befehl, const QString& dir,
+                                                 const BlattOptionen& o, int& exitCode);
+
+    sheet::Datenblatt& blatt() { return blatt_; }
+    const calc::Einheiten& einheiten() const { return einheiten_; }
+    const QString& name() const { return name_; } // Bezeichnung1 of the article
+
+private:
+    explicit OffenesBlatt(const QString& dir);
+
+    db::TDataModule1 dm_;
+    calc::TStoff stoff_;
+    calc::Einheiten einheiten_;
+    sheet::Datenblatt blatt_;
+    QString name_;
+};
+
+// A number in the sheet's English form, "-" when it is none.
+QString zahlText(double wert, const char* muster = "0.00");
+
+} // namespace drel::cli

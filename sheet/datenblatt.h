@@ -1,0 +1,97 @@
+// The data sheet of one article as one document: the sheet model (type, refrigerant,
+// operating point, rating, outputs, notes, diagram) and every page model (technical
+// values, scope of delivery, accessories, dimensions, photo, performance table, tender
+// text). The window, the print window and the printed report, and drel-cli are views
+// of it, so that one point shows one number everywhere. No window is needed.
+#pragma once
+
+#include "chart/grenztest.h"
+#include "sheet/pages/ausschreibung.h"
+#include "sheet/pages/leistungstabelle.h"
+#include "sheet/pages/masseseite.h"
+#include "sheet/pages/technDaten.h"
+#include "sheet/pages/textseite.h"
+#include "sheet/technikmodell.h"
+#include "state/datenblattauftrag.h"
+
+#include <optional>
+
+namespace drel::sheet {
+
+class Datenblatt {
+public:
+    Datenblatt(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
+
+    // Opens the order: the model takes it, selects and rates the article (FormShow),
+    // and the pages are filled for it.
+    void oeffnen(const DatenblattAuftrag& auftrag);
+
+    TechnikModell& modell() { return modell_; }
+    const TechnikModell& modell() const { return modell_; }
+    db::TDataModule1& dm() const { return dm_; }
+    calc::TStoff& stoff() const { return stoff_; }
+    const calc::Einheiten& einheiten() const { return einheiten_; }
+
+    // ---- product pages of the article shown ----
+    // Fills the pages when the article or the language changed since the last time
+    // (a data fault is reported, the page stays empty).
+    void seitenFuellen();
+    const TechnDatenSeite& technDaten() const { return technDaten_; }
+    const TextSeite& lieferumfang() const { return lieferumfang_; }
+    const TextSeite& zubehoer() const { return zubehoer_; }
+    const MasseSeite& masse() const { return masse_; }
+    const FotoSeite& foto() const { return foto_; }
+    // Which pages exist: the dimension and photo pages only with their picture.
+    bool masseSichtbar() const { return masse_.seiteSichtbar(); }
+    bool fotoSichtbar() const { return foto_.seiteSichtbar(); }
+
+    // ---- the tender text ----
+    void ausschreibungErstellen(const AusschreibungsAuswahl& auswahl,
+                                const AusschreibungsWerte& werte,
+                                const TextBreite& breite = zeichenBreite);
+    const Ausschreibung& ausschreibung() const { return ausschreibung_; }
+
+    // ---- the performance table ----
+    TabBereiche& bereiche() { return modell_.bereiche; }
+    const TabBereiche& bereiche() const { return modell_.bereiche; }
+    // "Berechnen": the table over the current ranges at the sheet's operating point.
+    void tabelleBerechnen();
+    const LeistungsTabelle& tabelle() const { return tabelle_; }
+    // The table belongs to the sheet's last rating (no input changed since).
+    bool tabelleAktuell() const { return tabelle_.zeilen() > 0 && tabelleBild_ == modell_.bildNummer(); }
+    // The table the printout shows: the sheet's own when current, else one over the
+    // sheet's ranges (the sheet's own stays as it is).
+    LeistungsTabelle tabelleZumDrucken() const;
+    // Condensing-unit mode of the table: rows over the air inlet temperature.
+    bool tabelleUeberLuft() const { return modell_.lukoModus(); }
+
+    // The user switched °C and °F (the confirmed unit is already the new one).
+    void einheitGewechselt(bool warFahrenheit);
+
+private:
+    void tabelleRechnen(LeistungsTabelle& tabelle, TabBereiche& bereiche) const;
+
+    db::TDataModule1& dm_;
+    calc::TStoff& stoff_;
+    const calc::Einheiten& einheiten_;
+    TechnikModell modell_;
+    TechnDatenSeite technDaten_;
+    TextSeite lieferumfang_{TextSeitenArt::Lieferumfang};
+    TextSeite zubehoer_{TextSeitenArt::Zubehoer};
+    MasseSeite masse_;
+    FotoSeite foto_;
+    Ausschreibung ausschreibung_;
+    LeistungsTabelle tabelle_;
+    int tabelleBild_ = -1;
+    mutable chart::GrenzChart chart_; // the envelope test of the table's points
+    qint32 seitenFuer_ = 0;
+    QString seitenSprache_;
+};
+
+// The order that opens one article at one point, as drel-cli gives it: the article by
+// its ID or designation ("QNX2-22" also finds "QN2-22"), its type text for the
+// refrigerant. Empty when no article has that ID or designation.
+std::optional<DatenblattAuftrag> artikelAuftrag(db::TDataModule1& dm, const QString& artikel,
+                                                const Betriebspunkt& punkt, bool luko);
+
+} // namespace drel::sheet
