@@ -15,6 +15,10 @@ QFont schriftFuerEinheiten(QFont font, double dpi) {
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 254.0 / dpi);
     font.setHintingPreference(QFont::PreferNoHinting);
+    // No ligatures in printed text: a PDF whose "fl" is one glyph cannot be searched for
+    // "Verflüssigung", nor can its values be copied as they read.
+    font.setStyleStrategy(
+        static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::PreferNoShaping));
     return font;
 }
 

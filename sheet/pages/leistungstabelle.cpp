@@ -372,17 +372,23 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
                 continue;
             calc::ArtikelEingabe zelle = ein;
             zelle.punkt.t0 = e.TempIntern(spaltenT0[s]);
+            zelle.kondensator = nullptr;
             if (a.luftEintritt) {
+                // The unit's condenser balance at this air inlet temperature gives tc, the
+                // same balance the sheet rates its own point with.
                 zelle.punkt.tle = e.TempIntern(v);
+                zelle.punkt.tc =
+                    calc::LukoBilanz(dm, *ein.kondensator, ein.punkt.f, zelle.punkt.tle,
+                                     zelle.punkt.t0, false)
+                        .tc;
             } else {
                 zelle.punkt.tc = e.TempIntern(v);
-                zelle.kondensator = nullptr;
             }
             const calc::ArtikelErgebnis erg = calc::NeuRechnen(dm, stoff, zelle);
             const double tcAnzeige = e.TempAnzeige(erg.punkt.tc);
             const double t0Anzeige = e.TempAnzeige(erg.punkt.t0);
             // The point the rating used must be the cell's own and lie in the envelope.
-            const bool verschoben = erg.geklemmt.t0 || erg.geklemmt.tc || erg.tleSchritte != 0;
+            const bool verschoben = erg.geklemmt.t0 || erg.geklemmt.tc;
             if (!erg.gerechnet || verschoben ||
                 !geometrischInnerhalb(huelle.polygone, huelle.achsen, t0Anzeige, tcAnzeige) ||
                 !chart.innerhalb(huelle.polygone, huelle.achsen, t0Anzeige, tcAnzeige)) {

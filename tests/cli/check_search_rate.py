@@ -29,10 +29,14 @@ def listed(cli, directory, extra):
 def rated(cli, directory, extra):
     text = run(cli, "rate", "--article", "WT12/30", "--refrigerant", "R404A, R507", "--t0", "-35",
                "--tc", "40", "--dir", directory, *extra)
+    # The line of the unrounded rating behind the sheet's fields: "exact    Qo a, QoV b, ..."
     for line in text.splitlines():
-        if line.startswith("QoV "):
-            return float(line.split()[1])
-    raise SystemExit("no QoV line:\n" + text)
+        if line.startswith("exact "):
+            for teil in line[len("exact"):].split(","):
+                name, wert = teil.split()[:2]
+                if name == "QoV":
+                    return float(wert)
+    raise SystemExit("no QoV in the exact line:\n" + text)
 
 
 def main():
