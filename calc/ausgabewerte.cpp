@@ -48,7 +48,8 @@ AusgabeWerte ausgabeWerte(const ArtikelErgebnis& r, bool zwei, bool vierPolig) {
     w.cop = (w.Qo1 + w.Qo2) / (w.P1 + w.P2);
     w.m = geteilt(r.m, 3);
     w.I = (zwei ? r.IGesamt : r.I) / teilen;
-    w.QoGenau = (r.verdichter1.QoV + (zwei ? r.verdichter2.QoV : 0.0)) / pol;
+    // A duplex sums its two shown capacities, so its table cells do too.
+    w.QoGenau = zwei ? w.Qo : r.verdichter1.QoV / pol;
     return w;
 }
 

@@ -26,8 +26,9 @@ struct AusgabeWerte {
     double cop = nan; // Edit4, made of the rounded terms
     double m = nan;   // Edit5, kg/s
     double I = nan;   // strom, A (both compressors of a duplex type)
-    // The compressor cooling capacity before any rounding (8-pole divided out): the
-    // performance table shows it in W, finer than the sheet's two decimals of kW.
+    // The compressor cooling capacity before the sheet's rounding (8-pole divided out):
+    // the performance table shows it in W, finer than the sheet's two decimals of kW. A
+    // duplex sums the two rounded capacities as Q2 does.
     double QoGenau = nan;
 };
 

@@ -151,6 +151,44 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
     return offen;
 }
 
+std::optional<TabellenBereich> tabellenBereichLesen(const QString& befehl, const QString& option,
+                                                    const QString& text) {
+    const QStringList teile = text.split(QLatin1Char(':'));
+    std::optional<double> v[3];
+    for (int k = 0; k < 3 && teile.size() == 3; ++k)
+        v[k] = zahlLesen(teile[k]);
+    if (!v[0] || !v[1] || !v[2] || !(*v[2] > 0.0)) {
+        nutzungsfehler(befehl, QStringLiteral("%1 erwartet VON:BIS:SCHRITT mit einem Schritt "
+                                              "ueber 0: '%2'")
+                                   .arg(option, text));
+        return std::nullopt;
+    }
+    const TabellenBereich b{*v[0], *v[1], *v[2]};
+    // A step of a billionth would ask for more rows than memory holds.
+    const double punkte = std::abs(b.bis - b.von) / b.schritt + 1.0;
+    if (punkte > sheet::LeistungsTabelle::kMaxBloecke) {
+        nutzungsfehler(befehl, QStringLiteral("%1 ergaebe %2 Tabellenpunkte; erlaubt sind "
+                                              "hoechstens %3")
+                                   .arg(option, QString::number(std::ceil(punkte), 'g', 3))
+                                   .arg(sheet::LeistungsTabelle::kMaxBloecke));
+        return std::nullopt;
+    }
+    return b;
+}
+
+void tabellenBereicheSetzen(sheet::TabBereiche& b, const TabellenBereich& t0,
+                            const TabellenBereich& zeilen, bool luft) {
+    b.SpinEdit1.wert = t0.von;
+    b.SpinEdit2.wert = t0.bis;
+    b.SpinEdit3.wert = t0.schritt;
+    sheet::SpinFeld* felder[] = {luft ? &b.SpinEdit7 : &b.SpinEdit4,
+                                 luft ? &b.SpinEdit8 : &b.SpinEdit5,
+                                 luft ? &b.SpinEdit9 : &b.SpinEdit6};
+    felder[0]->wert = zeilen.von;
+    felder[1]->wert = zeilen.bis;
+    felder[2]->wert = zeilen.schritt;
+}
+
 QString zahlText(double wert, const char* muster) {
     return std::isfinite(wert)
                ? formatFloat(QString::fromLatin1(muster), wert, NumberSeparators::english())

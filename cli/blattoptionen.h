@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace drel::cli {
 
@@ -56,6 +57,18 @@ private:
     sheet::Datenblatt blatt_;
     QString name_;
 };
+
+// A range of the performance table, "VON:BIS:SCHRITT".
+struct TabellenBereich {
+    double von = 0.0, bis = 0.0, schritt = 0.0;
+};
+// Reads it: a positive step and no more points than a table holds; else a usage
+// fault is printed and the result is empty.
+std::optional<TabellenBereich> tabellenBereichLesen(const QString& befehl, const QString& option,
+                                                    const QString& text);
+// The table's t0 range and its rows: tc, or the air inlet temperature with `luft`.
+void tabellenBereicheSetzen(sheet::TabBereiche& b, const TabellenBereich& t0,
+                            const TabellenBereich& zeilen, bool luft);
 
 // A number in the sheet's English form, "-" when it is none.
 QString zahlText(double wert, const char* muster = "0.00");

@@ -45,7 +45,7 @@ void sheetZeilen(const sheet::TechnikModell& m, const calc::Einheiten& e) {
     const QString q = e.text(EinheitGruppe::Leistung), p = e.text(EinheitGruppe::Antrieb);
     zeile("Qo", zahlText(e.LeistungAnzeige(w.Qo)), q);
     zeile("QoE", zahlText(e.LeistungAnzeige(w.QoE)), q);
-    zeile(m.Label19 ? "P drive" : "P", zahlText(e.AntriebAnzeige(w.P)), p);
+    zeile("P", zahlText(e.AntriebAnzeige(w.P)), p);
     if (m.spannung.sichtbar)
         zeile("torque", m.spannung.text.trimmed(), QStringLiteral("Nm"));
     else if (m.strom.sichtbar)

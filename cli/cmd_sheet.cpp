@@ -25,6 +25,7 @@ const QString kBefehl = QStringLiteral("sheet");
 
 struct SheetOptions {
     BlattOptionen blatt;
+    std::optional<TabellenBereich> tabelleT0, tabelleZeilen; // page 8 over these ranges
     QString pdf;
     std::optional<QList<print::Abschnitt>> abschnitte;
     QString sprache;
@@ -76,6 +77,11 @@ std::optional<SheetOptions> parse(const QStringList& args) {
             o.sprache = w;
         } else if (a == u"--settings") {
             o.einstellungen = w;
+        } else if (a == u"--table-t0" || a == u"--table-tc" || a == u"--table-air") {
+            auto& ziel = a == u"--table-t0" ? o.tabelleT0 : o.tabelleZeilen;
+            ziel = tabellenBereichLesen(kBefehl, a, w);
+            if (!ziel)
+                return std::nullopt;
         } else if (a == u"--sections") {
             o.abschnitte = abschnitteLesen(w);
             ok = o.abschnitte.has_value();
@@ -157,6 +163,19 @@ int cmdSheet(const QStringList& arguments) {
     const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o.blatt, exitCode);
     if (!offen)
         return exitCode;
+    if (o.tabelleT0 || o.tabelleZeilen) {
+        // Page 8 over the ranges asked for; the other range keeps the envelope's.
+        sheet::TabBereiche& b = offen->blatt().bereiche();
+        const bool luft = offen->blatt().tabelleUeberLuft();
+        const sheet::SpinFeld& z0 = luft ? b.SpinEdit7 : b.SpinEdit4;
+        const sheet::SpinFeld& z1 = luft ? b.SpinEdit8 : b.SpinEdit5;
+        const sheet::SpinFeld& zs = luft ? b.SpinEdit9 : b.SpinEdit6;
+        tabellenBereicheSetzen(
+            b, o.tabelleT0.value_or(TabellenBereich{b.SpinEdit1.wert, b.SpinEdit2.wert,
+                                                    b.SpinEdit3.wert}),
+            o.tabelleZeilen.value_or(TabellenBereich{z0.wert, z1.wert, zs.wert}), luft);
+        offen->blatt().tabelleBerechnen();
+    }
     const sheet::Datenblatt& blatt = offen->blatt();
     const print::Druckauswahl a = auswahl(o, print::reiterSichtbar(blatt));
     if (a.abschnitte.empty()) {

@@ -1,6 +1,5 @@
 // drel-cli table: the performance table of an article's data sheet.
 #include "base/messagesink.h"
-#include "cli/argumente.h"
 #include "cli/blattoptionen.h"
 #include "cli/commands.h"
 #include "sheet/pages/tabellenexport.h"
@@ -14,40 +13,11 @@ namespace {
 
 const QString kBefehl = QStringLiteral("table");
 
-struct Bereich {
-    double von = 0, bis = 0, schritt = 0;
-};
-
 struct TableOptions {
     BlattOptionen blatt;
-    std::optional<Bereich> t0, tc, luft;
+    std::optional<TabellenBereich> t0, tc, luft;
     bool csv = false;
 };
-
-// "VON:BIS:SCHRITT" with a positive step and no more rows than a table can hold.
-std::optional<Bereich> bereich(const QString& option, const QString& text) {
-    const QStringList teile = text.split(QLatin1Char(':'));
-    Bereich b;
-    std::optional<double> v[3];
-    for (int k = 0; k < 3 && teile.size() == 3; ++k)
-        v[k] = zahlLesen(teile[k]);
-    if (!v[0] || !v[1] || !v[2] || !(*v[2] > 0.0)) {
-        nutzungsfehler(kBefehl, QStringLiteral("%1 erwartet VON:BIS:SCHRITT mit einem Schritt "
-                                               "ueber 0: '%2'")
-                                    .arg(option, text));
-        return std::nullopt;
-    }
-    b = {*v[0], *v[1], *v[2]};
-    const double punkte = std::abs(b.bis - b.von) / b.schritt + 1.0;
-    if (punkte > sheet::LeistungsTabelle::kMaxBloecke) {
-        nutzungsfehler(kBefehl, QStringLiteral("%1 ergaebe %2 Tabellenpunkte; erlaubt sind "
-                                               "hoechstens %3")
-                                    .arg(option, QString::number(std::ceil(punkte), 'g', 3))
-                                    .arg(sheet::LeistungsTabelle::kMaxBloecke));
-        return std::nullopt;
-    }
-    return b;
-}
 
 std::optional<TableOptions> parse(const QStringList& args) {
     TableOptions o;
@@ -60,8 +30,9 @@ std::optional<TableOptions> parse(const QStringList& args) {
         if (a == u"--t0" || a == u"--tc" || a == u"--air") {
             if (i + 1 >= args.size())
                 return nutzungsfehler(kBefehl, a + QStringLiteral(" ohne Wert")), std::nullopt;
-            std::optional<Bereich>& ziel = a == u"--t0" ? o.t0 : a == u"--tc" ? o.tc : o.luft;
-            ziel = bereich(a, args.at(++i));
+            std::optional<TabellenBereich>& ziel =
+                a == u"--t0" ? o.t0 : a == u"--tc" ? o.tc : o.luft;
+            ziel = tabellenBereichLesen(kBefehl, a, args.at(++i));
             if (!ziel)
                 return std::nullopt;
             continue;
@@ -84,19 +55,6 @@ std::optional<TableOptions> parse(const QStringList& args) {
     return o;
 }
 
-void bereicheSetzen(sheet::TabBereiche& b, const TableOptions& o) {
-    b.SpinEdit1.wert = o.t0->von;
-    b.SpinEdit2.wert = o.t0->bis;
-    b.SpinEdit3.wert = o.t0->schritt;
-    const Bereich zeilen = o.luft ? *o.luft : *o.tc;
-    sheet::SpinFeld* felder[] = {o.luft ? &b.SpinEdit7 : &b.SpinEdit4,
-                                 o.luft ? &b.SpinEdit8 : &b.SpinEdit5,
-                                 o.luft ? &b.SpinEdit9 : &b.SpinEdit6};
-    felder[0]->wert = zeilen.von;
-    felder[1]->wert = zeilen.bis;
-    felder[2]->wert = zeilen.schritt;
-}
-
 } // namespace
 
 int cmdTable(const QStringList& arguments) {
@@ -115,7 +73,8 @@ int cmdTable(const QStringList& arguments) {
     if (!offen)
         return exitCode;
     sheet::Datenblatt& blatt = offen->blatt();
-    bereicheSetzen(blatt.bereiche(), *o);
+    tabellenBereicheSetzen(blatt.bereiche(), *o->t0, o->luft ? *o->luft : *o->tc,
+                           o->luft.has_value());
     blatt.tabelleBerechnen();
     const sheet::LeistungsTabelle& tabelle = blatt.tabelle();
     if (o->csv) {

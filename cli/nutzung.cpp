@@ -46,17 +46,22 @@ const std::map<QString, const char*>& texte() {
          "VON:BIS:SCHRITT)\n"
          "                       [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
          "                       [--csv] [--reflibs DIR] [--dir DIR]\n"
-         "  die Leistungstabelle des Datenblatts; --air fuer Verflussigungssaetze\n"},
+         "  die Leistungstabelle des Datenblatts; --air fuer Verflussigungssaetze;\n"
+         "  hoechstens 1000 Punkte je Bereich; die uebrigen Bereiche wie bei rate\n"},
         {"sheet", "Aufruf: drel-cli sheet --article <Bezeichnung oder ID> --refrigerant <Name>\n"
                   "                       --t0 <degC> (--tc <degC> | --air <degC>) --pdf DATEI\n"
-                  "                       [--ts 20] [--dtu 0] [--hz 50] [--n 1450]\n"
-                  "                       [--sections 1,2,...|all] [--language De|En|Fr|...]\n"
+                  "                       [--ts 20] [--dtu 0] [--superheat 5] [--hz 50]\n"
+                  "                       [--n 1450] [--sections 1,2,...|all]\n"
+                  "                       [--table-t0 VON:BIS:SCHRITT] [--table-tc VON:BIS:SCHRITT\n"
+                  "                       | --table-air VON:BIS:SCHRITT] [--language De|En|Fr|...]\n"
                   "                       [--settings DIR] [--reflibs DIR] [--dir DIR]\n"
                   "  das Datenblatt als PDF-Brief; Abschnitte nach Seite (1 Leistungsdaten,\n"
                   "  2 Technische Daten, 3 Einsatzgrenzen, 4 Lieferumfang, 5 Zubehoer, 6 Masse,\n"
                   "  7 Produktfoto, 8 Tabelle) oder performance, technical, limits, delivery,\n"
                   "  accessories, dimensions, photo, table; ohne --sections die Auswahl aus\n"
-                  "  WUK.ini, Briefdaten aus den .dat-Dateien des Einstellungsordners\n"},
+                  "  WUK.ini, Briefdaten aus den .dat-Dateien des Einstellungsordners;\n"
+                  "  --table-...: die Bereiche der Tabelle auf Seite 8 (sonst die Einsatzgrenzen)\n"
+                  "  Bereiche wie bei rate.\n"},
         {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
                      "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
                      "  neuer sind (mit --force immer)\n"},
