@@ -1,0 +1,229 @@
+// The data sheet as one document on the sample catalogue: the order it opens from, the
+// unit change with an open sheet, and the performance table rating each point as the
+// sheet rates its own.
+#include "katalog.h"
+#include "sheet/datenblatt.h"
+#include "state/betriebspunkt.h"
+#include "state/programmschalter.h"
+
+#include <gtest/gtest.h>
+
+namespace drel::sheet {
+namespace {
+
+using testing::Katalog;
+
+const QString kR404 = QStringLiteral("R404A, R507");
+
+double wert(QString text) {
+    text = text.trimmed();
+    text.remove(QLatin1Char('.'));
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return text.toDouble();
+}
+
+class DatenblattTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Katalog::get().gebaut);
+        setNumberSeparators(NumberSeparators::german());
+        testing::einheitenSI(einheiten_);
+        programmschalter() = Programmschalter{};
+        betriebspunkt() = Betriebspunkt{};
+        letzteT0Grenze() = T0Grenze::Unten;
+        blatt_ = std::make_unique<Datenblatt>(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    }
+
+    // QN2-22 with R404A: dashed envelope (7.5, 25) (-45, 20) (-45, 40) (-20, 55) (0, 54)
+    // (7.5, 50); diagram axes t0 -50 .. 10, tc 20 .. 60 °C.
+    void qn222(double t0 = -10.0, double tc = 45.0) {
+        DatenblattAuftrag a = Katalog::get().daten({QStringLiteral("QN2-22")},
+                                                   QStringLiteral("QNX2-22"), kR404);
+        a.punkt.t0 = t0;
+        a.punkt.tc = tc;
+        blatt_->oeffnen(a);
+        ASSERT_NE(blatt_->modell().AktArtikelID, 0);
+    }
+
+    // A one-cell (or one-column) table at t0 over the tc values from `tcVon` to `tcBis`.
+    const LeistungsTabelle& tabelle(double t0, double tcVon, double tcBis, double tcSchritt = 1) {
+        TabBereiche& b = blatt_->bereiche();
+        b.SpinEdit1.wert = b.SpinEdit2.wert = t0;
+        b.SpinEdit3.wert = 1;
+        b.SpinEdit4.wert = tcVon;
+        b.SpinEdit5.wert = tcBis;
+        b.SpinEdit6.wert = tcSchritt;
+        blatt_->tabelleBerechnen();
+        return blatt_->tabelle();
+    }
+
+    RecordingSink sink_;
+    ScopedMessageSink guard_{&sink_};
+    calc::Einheiten einheiten_;
+    std::unique_ptr<Datenblatt> blatt_;
+};
+
+TEST_F(DatenblattTest, OrderInInternalUnitsIsShownInTheUsersUnits) {
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
+    einheiten_.bestaetigen();
+    DatenblattAuftrag a =
+        Katalog::get().daten({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"), kR404);
+    a.punkt.tue = 7.0;
+    blatt_->oeffnen(a);
+    const TechnikModell& m = blatt_->modell();
+    EXPECT_EQ(m.t0.text, QStringLiteral("14"));
+    EXPECT_EQ(m.tc.text, QStringLiteral("113"));
+    EXPECT_EQ(m.tue.text, QStringLiteral("12,6")); // 7 K superheat in R
+    EXPECT_DOUBLE_EQ(m.ergebnis().punkt.t0, -10.0);
+    EXPECT_NEAR(m.ergebnis().punkt.tue, 7.0, 1e-9);
+}
+
+// The sheet takes the frequency rules whoever opens it: 80 Hz on a QN of frame size 1
+// is brought to its 60 Hz, the superheat of the program's point comes along.
+TEST_F(DatenblattTest, FrequencyRulesAndSuperheatHoldForEveryOrder) {
+    DatenblattAuftrag a =
+        Katalog::get().daten({QStringLiteral("QN1-11")}, QStringLiteral("QNX1-11"), kR404);
+    a.punkt.f = 80.0;
+    a.f2 = 80.0;
+    a.punkt.tue = 8.0;
+    blatt_->oeffnen(a);
+    EXPECT_EQ(blatt_->modell().ediHz.text, QStringLiteral("60"));
+    EXPECT_DOUBLE_EQ(blatt_->modell().ergebnis().punkt.f, 60.0);
+    EXPECT_EQ(blatt_->modell().tue.text, QStringLiteral("8"));
+}
+
+// °C -> °F -> °C with an open sheet: every temperature field and the nine range fields
+// follow, the rated values stay, and the next input is read in the unit it shows.
+TEST_F(DatenblattTest, UnitChangeConvertsFieldsAndRangesThereAndBack) {
+    qn222();
+    TechnikModell& m = blatt_->modell();
+    m.tsaug.text = QStringLiteral("15");
+    m.feldVerlassen(Eingabe::tsaug);
+    const QString q2 = m.Q2.text;
+    TabBereiche& b = blatt_->bereiche();
+    b.SpinEdit3.wert = 5;
+    b.SpinEdit7.wert = 27;
+    const double t0Unten = b.SpinEdit1.wert;
+
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
+    einheiten_.bestaetigen();
+    blatt_->einheitGewechselt(false);
+    EXPECT_EQ(m.t0.text, QStringLiteral("14"));
+    EXPECT_EQ(m.tc.text, QStringLiteral("113"));
+    EXPECT_EQ(m.tsaug.text, QStringLiteral("59"));
+    EXPECT_EQ(m.Q2.text, q2); // the same point, shown in °F
+    EXPECT_DOUBLE_EQ(m.ergebnis().punkt.t0, -10.0);
+    EXPECT_DOUBLE_EQ(b.SpinEdit3.wert, 9.0);       // a 5 K step is 9 R
+    EXPECT_DOUBLE_EQ(b.SpinEdit7.wert, 80.6);      // 27 °C air inlet
+    EXPECT_DOUBLE_EQ(b.SpinEdit1.wert, -49.0);     // trunc(-45 °C = -49 °F)
+    // A step of t0 is a step in °F now.
+    m.schritt(Eingabe::t0, +1);
+    EXPECT_EQ(m.t0.text, QStringLiteral("15"));
+    EXPECT_NEAR(m.ergebnis().punkt.t0, -85.0 / 9.0, 1e-9);
+    m.schritt(Eingabe::t0, -1);
+
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 0);
+    einheiten_.bestaetigen();
+    blatt_->einheitGewechselt(true);
+    EXPECT_EQ(m.t0.text, QStringLiteral("-10"));
+    EXPECT_EQ(m.tc.text, QStringLiteral("45"));
+    EXPECT_EQ(m.tsaug.text, QStringLiteral("15"));
+    EXPECT_EQ(m.Q2.text, q2);
+    EXPECT_DOUBLE_EQ(b.SpinEdit3.wert, 5.0);
+    EXPECT_DOUBLE_EQ(b.SpinEdit7.wert, 27.0);
+    EXPECT_DOUBLE_EQ(b.SpinEdit1.wert, t0Unten);
+    // No change of unit, no change of text.
+    blatt_->einheitGewechselt(false);
+    EXPECT_EQ(m.t0.text, QStringLiteral("-10"));
+}
+
+// The table's cell at the sheet's point shows what the sheet shows: the compressor
+// cooling capacity at the sheet's suction gas temperature and subcooling.
+TEST_F(DatenblattTest, TableCellIsTheSheetsValueAtTheSheetsConditions) {
+    qn222(-10.0, 40.0);
+    TechnikModell& m = blatt_->modell();
+    m.tsaug.text = QStringLiteral("10");
+    m.tu.text = QStringLiteral("5");
+    m.feldVerlassen(Eingabe::tu);
+    ASSERT_NE(m.ergebnis().verdichter1.QoV, m.ergebnis().verdichter1.Qo);
+    const LeistungsTabelle& t = tabelle(-10, 40, 40);
+    ASSERT_EQ(t.zeilen(), 6);
+    EXPECT_NEAR(t.zelle(3, 2).zahl / 1000.0, wert(m.Q2.text), 0.0051);
+    EXPECT_EQ(t.text(3, 3).trimmed(), m.pan.text.trimmed());
+    EXPECT_EQ(t.text(3, 4).trimmed(), m.strom.text.trimmed());
+    // The table changes nothing the sheet shows or the program keeps.
+    EXPECT_DOUBLE_EQ(betriebspunkt().t0, -10.0);
+    EXPECT_DOUBLE_EQ(betriebspunkt().tc, 40.0);
+    EXPECT_TRUE(blatt_->tabelleAktuell());
+    m.schritt(Eingabe::t0, +1);
+    EXPECT_FALSE(blatt_->tabelleAktuell());
+}
+
+// A point 0.1 K beyond the edge t0 = 7.5 stays empty; on the edge it is filled.
+TEST_F(DatenblattTest, TablePointATenthOutsideTheEnvelopeStaysEmpty) {
+    qn222();
+    const LeistungsTabelle& aussen = tabelle(7.6, 40, 40);
+    EXPECT_TRUE(aussen.zelle(3, 2).ausserhalb);
+    EXPECT_TRUE(aussen.text(3, 2).isEmpty());
+    const LeistungsTabelle& rand = tabelle(7.5, 40, 40);
+    EXPECT_FALSE(rand.zelle(3, 2).ausserhalb);
+    EXPECT_FALSE(rand.text(3, 2).isEmpty());
+}
+
+// A point beyond the diagram's axes (tc 61 > 60) follows a filled one in the same
+// column; it must not take that point's colour.
+TEST_F(DatenblattTest, TablePointOutsideTheAxesStaysEmpty) {
+    qn222();
+    const LeistungsTabelle& t = tabelle(0, 40, 61, 21);
+    ASSERT_EQ(t.zeilen(), 2 + 4 * 2);
+    EXPECT_FALSE(t.text(3, 2).isEmpty()); // tc 40 inside
+    EXPECT_EQ(t.text(1, 6).trimmed(), QStringLiteral("61,0"));
+    EXPECT_TRUE(t.zelle(3, 6).ausserhalb);
+    EXPECT_TRUE(t.text(3, 6).isEmpty());
+}
+
+// Ten thousand rows are refused with a message instead of exhausting memory.
+TEST_F(DatenblattTest, TableWithTooManyRowsIsRefused) {
+    qn222();
+    const LeistungsTabelle& t = tabelle(0, 0, 50, 0.001);
+    EXPECT_EQ(t.zeilen(), 0);
+    ASSERT_FALSE(sink_.messages.isEmpty());
+    EXPECT_TRUE(sink_.messages.back().text.contains(QStringLiteral("1000")));
+}
+
+// Two stages: the hidden subcooling is 0 before the rating, so the capacity is the
+// one the printout's "Unterkuhlung 0" states.
+TEST_F(DatenblattTest, TwoStageRatesWithoutTheHiddenSubcooling) {
+    DatenblattAuftrag a =
+        Katalog::get().daten({QStringLiteral("QNT4-70")}, QStringLiteral("QNTX4-70"), kR404);
+    a.punkt.t0 = -40;
+    a.punkt.tc = 40;
+    a.punkt.tu = 8;
+    blatt_->oeffnen(a);
+    const TechnikModell& m = blatt_->modell();
+    ASSERT_TRUE(m.Panel13);
+    EXPECT_EQ(m.tu.text, QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(m.ergebnis().punkt.tu, 0.0);
+    const QString mitNull = m.Q2.text;
+    a.punkt.tu = 0;
+    Datenblatt ohne(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    ohne.oeffnen(a);
+    EXPECT_EQ(ohne.modell().Q2.text, mitNull);
+}
+
+// The pages belong to the article shown and follow a change of article.
+TEST_F(DatenblattTest, PagesFollowTheArticle) {
+    qn222();
+    EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
+    const QStringList vorher = blatt_->lieferumfang().memos();
+    DatenblattAuftrag a =
+        Katalog::get().daten({QStringLiteral("W4")}, QStringLiteral("WX4"), QStringLiteral("R134a"));
+    blatt_->oeffnen(a);
+    EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
+    EXPECT_NE(blatt_->technDaten().zeilen().front().spalte1, QString());
+    EXPECT_EQ(blatt_->modell().ComboBox1Text, QStringLiteral("WX4"));
+    Q_UNUSED(vorher);
+}
+
+} // namespace
+} // namespace drel::sheet
