@@ -121,7 +121,7 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
         exitCode = 1;
         return nullptr;
     }
-    offen->name_ = offen->dm_.TBArtikel.asString(u"Bezeichnung1");
+    offen->name_ = o.artikel;
     offen->stoff_.Create(reflibsDirectory(o.reflibs, dir));
     if (!o.einheitenDatei.isEmpty())
         offen->einheiten_.laden(einheitenDatei(o.einheitenDatei));

@@ -46,7 +46,7 @@ public:
 
     sheet::Datenblatt& blatt() { return blatt_; }
     const calc::Einheiten& einheiten() const { return einheiten_; }
-    const QString& name() const { return name_; } // Bezeichnung1 of the article
+    const QString& name() const { return name_; } // the article as the command line names it
 
 private:
     explicit OffenesBlatt(const QString& dir);

@@ -341,5 +341,33 @@ TEST(StartBildGroesse, FitsWidthOrHeightAndScalesDownAgain) {
     EXPECT_EQ(StartBildWahl::bildGroesse({0, 10}), QSize());
 }
 
+// The browser hands the whole program-wide point over, superheat and air inlet included,
+// in °C and K; a frequency off the mains counts as 50 Hz, as the list offers only these.
+TEST(BrowserAuftrag, HandsTheWholePointOverInInternalUnits) {
+    ArtikelAuswahl a;
+    a.typen = {QStringLiteral("CQNX4-66 L"), QStringLiteral("CQNX4-73 L")};
+    a.ids = {1095, 1096};
+    a.index = 1;
+    a.kaeltemittel = QStringLiteral("R404A, R507");
+    a.lukoModus = true;
+    Betriebspunkt p;
+    p.t0 = -12.5;
+    p.tue = 7.5;
+    p.tle = 33.5;
+    p.f = 60.0;
+    DatenblattAuftrag d = datenblattAuftrag(a, p);
+    EXPECT_EQ(d.typ, QStringLiteral("CQNX4-73 L"));
+    EXPECT_EQ(d.artikelIds, (QList<qint32>{1095, 1096}));
+    EXPECT_DOUBLE_EQ(d.punkt.t0, -12.5);
+    EXPECT_DOUBLE_EQ(d.punkt.tue, 7.5);
+    EXPECT_DOUBLE_EQ(d.punkt.tle, 33.5);
+    EXPECT_DOUBLE_EQ(d.punkt.f, 60.0);
+    EXPECT_DOUBLE_EQ(d.f2, 60.0);
+    EXPECT_TRUE(d.luko);
+    EXPECT_EQ(d.punkt.kaeltemittel, QStringLiteral("R404A, R507"));
+    p.f = 55.0;
+    EXPECT_DOUBLE_EQ(datenblattAuftrag(a, p).punkt.f, 50.0);
+}
+
 } // namespace
 } // namespace drel

@@ -167,6 +167,36 @@ TEST_F(DatenblattQuelleTest, RowsFollowTheKindOfArticle) {
     EXPECT_EQ(p[4].wert, modell_->tle.text.trimmed());
 }
 
+// A two-stage compressor asked for with subcooling: the printout states "0" on page 8
+// and page 1's capacity is the one rated without it.
+TEST_F(DatenblattQuelleTest, TwoStagePrintoutStatesTheSubcoolingItWasRatedWith) {
+    DatenblattAuftrag d =
+        Katalog::get().daten({QStringLiteral("QNT4-70")}, QStringLiteral("QNTX4-70"), kR404);
+    d.punkt.t0 = -40;
+    d.punkt.tc = 40;
+    d.punkt.tu = 6;
+    blatt_->oeffnen(d);
+    const DatenblattInhalt i = datenblattInhalt(quelle(), alle());
+    const WertZeile& tu = i.tabellenBedingungen[1];
+    EXPECT_EQ(tu.label, QStringLiteral("Unterkuhlung"));
+    EXPECT_EQ(tu.wert, QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(modell_->ergebnis().punkt.tu, 0.0);
+    EXPECT_EQ(i.rechts[0].wert, modell_->Q2.text.trimmed());
+    // Page 8 is the sheet's table over its ranges: its cells are the sheet's ratings.
+    ASSERT_GT(i.tabelle.size(), 2);
+    EXPECT_EQ(i.tabelle, [&] {
+        QList<QStringList> z;
+        const sheet::LeistungsTabelle t = quelle().tabelleZumDrucken();
+        for (int r = 0; r < t.zeilen(); ++r) {
+            QStringList zeile;
+            for (int c = 0; c < t.spalten(); ++c)
+                zeile << t.text(c, r);
+            z << zeile;
+        }
+        return z;
+    }());
+}
+
 TEST_F(DatenblattQuelleTest, R744HasTheNoteToo) {
     oeffnen(QStringLiteral("QNX2-12 CO2"), QStringLiteral("QNX2-12 CO2"), QStringLiteral("R744"));
     ASSERT_EQ(modell_->KMListboxText, QStringLiteral("R744"));

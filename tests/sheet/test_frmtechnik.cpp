@@ -152,6 +152,32 @@ TEST_F(FrmTechnikTest, ShowsWhatDrelCliRatesForTheSamePoint) {
     EXPECT_EQ(text("Edit4"), formatFloat(u"0.00", zahl(text("Q2")) / zahl(text("pan"))));
 }
 
+// The units window switched °C to °F and back while the sheet is open: the fields, the
+// unit captions and the table's range fields show the same point in the new unit.
+TEST_F(FrmTechnikTest, OpenSheetFollowsTheUnitChangeThereAndBack) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(6);
+    TabelleTab* tab = blatt->tabelle();
+    const QString q2 = text("Q2");
+    const int schritt = tab->spin(3)->value();
+    einheiten.klick(calc::EinheitGruppe::Temperatur, 1);
+    einheiten.bestaetigen();
+    blatt->einheitGewechselt(false);
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), 14.0);
+    EXPECT_EQ(blatt->eingabe(Eingabe::tc)->AsFloat(), 113.0);
+    EXPECT_EQ(blatt->findChild<QLabel*>(QStringLiteral("Label17"))->text(), QStringLiteral("°F"));
+    EXPECT_EQ(text("Q2"), q2);
+    EXPECT_EQ(tab->spin(3)->value(), qRound(schritt * 9.0 / 5.0));
+    EXPECT_EQ(tab->Grid()->item(1, 1)->text().trimmed(), QStringLiteral("[°F]"));
+    einheiten.klick(calc::EinheitGruppe::Temperatur, 0);
+    einheiten.bestaetigen();
+    blatt->einheitGewechselt(true);
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), -10.0);
+    EXPECT_EQ(text("Q2"), q2);
+    EXPECT_EQ(tab->spin(3)->value(), schritt);
+}
+
 TEST_F(FrmTechnikTest, ListAndSheetShowTheSameCapacity) {
     typischeAnfrageOeffnen();
     ASSERT_TRUE(blatt);
