@@ -105,8 +105,7 @@ bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o) {
     return true;
 }
 
-OffenesBlatt::OffenesBlatt(const QString& dir)
-    : dm_(dir), blatt_(dm_, stoff_, einheiten_) {}
+OffenesBlatt::OffenesBlatt(const QString& dir) : dm_(dir), blatt_(dm_, stoff_, einheiten_) {}
 
 std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const QString& dir,
                                                     const BlattOptionen& o, int& exitCode) {
@@ -141,10 +140,10 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
     if (o.mitLuft != m.lukoModus()) {
         nutzungsfehler(befehl, o.mitLuft ? QStringLiteral("%1 ist kein Verflussigungssatz; --tc "
                                                           "angeben")
-                                                 .arg(offen->name_)
+                                               .arg(offen->name_)
                                          : QStringLiteral("%1 ist ein Verflussigungssatz; --air "
                                                           "angeben")
-                                                 .arg(offen->name_));
+                                               .arg(offen->name_));
         exitCode = 2;
         return nullptr;
     }

@@ -170,10 +170,11 @@ int cmdSheet(const QStringList& arguments) {
         const sheet::SpinFeld& z0 = luft ? b.SpinEdit7 : b.SpinEdit4;
         const sheet::SpinFeld& z1 = luft ? b.SpinEdit8 : b.SpinEdit5;
         const sheet::SpinFeld& zs = luft ? b.SpinEdit9 : b.SpinEdit6;
-        tabellenBereicheSetzen(
-            b, o.tabelleT0.value_or(TabellenBereich{b.SpinEdit1.wert, b.SpinEdit2.wert,
-                                                    b.SpinEdit3.wert}),
-            o.tabelleZeilen.value_or(TabellenBereich{z0.wert, z1.wert, zs.wert}), luft);
+        tabellenBereicheSetzen(b,
+                               o.tabelleT0.value_or(TabellenBereich{
+                                   b.SpinEdit1.wert, b.SpinEdit2.wert, b.SpinEdit3.wert}),
+                               o.tabelleZeilen.value_or(TabellenBereich{z0.wert, z1.wert, zs.wert}),
+                               luft);
         offen->blatt().tabelleBerechnen();
     }
     const sheet::Datenblatt& blatt = offen->blatt();

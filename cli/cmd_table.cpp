@@ -30,8 +30,9 @@ std::optional<TableOptions> parse(const QStringList& args) {
         if (a == u"--t0" || a == u"--tc" || a == u"--air") {
             if (i + 1 >= args.size())
                 return nutzungsfehler(kBefehl, a + QStringLiteral(" ohne Wert")), std::nullopt;
-            std::optional<TabellenBereich>& ziel =
-                a == u"--t0" ? o.t0 : a == u"--tc" ? o.tc : o.luft;
+            std::optional<TabellenBereich>& ziel = a == u"--t0"   ? o.t0
+                                                   : a == u"--tc" ? o.tc
+                                                                  : o.luft;
             ziel = tabellenBereichLesen(kBefehl, a, args.at(++i));
             if (!ziel)
                 return std::nullopt;

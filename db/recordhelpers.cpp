@@ -309,10 +309,10 @@ void KaeltemittelPositionieren(TDataModule1& dm, const QString& kaeltemittel, qi
         dm.TBKMittelS.asString(u"Ashrae").toUpper() == kaeltemittel.toUpper())
         return;
     // A list entry is looked for under its designation.
-    const QString gesucht = (kaeltemittel.contains(QLatin1String("R404A"))
-                                 ? kaeltemittelAshrae(kaeltemittel)
-                                 : kaeltemittel)
-                                .toUpper();
+    const QString gesucht =
+        (kaeltemittel.contains(QLatin1String("R404A")) ? kaeltemittelAshrae(kaeltemittel)
+                                                       : kaeltemittel)
+            .toUpper();
     leistung.first();
     while (!leistung.eof()) {
         if (dm.TBKMittelS.asString(u"Ashrae").toUpper() == gesucht)
@@ -331,6 +331,5 @@ int LukoIndexArtikel(TDataModule1& dm, const LukoTabelle& tabelle) {
 int LukoIndex(TDataModule1& dm, const LukoTabelle& tabelle, qint32 kondensatorId) {
     return lukoSuche(tabelle, kondensatorId, dm.TBKMittelS.asString(u"Ashrae"));
 }
-
 
 } // namespace drel::db

@@ -58,7 +58,9 @@ public:
     void tabelleBerechnen();
     const LeistungsTabelle& tabelle() const { return tabelle_; }
     // The table belongs to the sheet's last rating (no input changed since).
-    bool tabelleAktuell() const { return tabelle_.zeilen() > 0 && tabelleBild_ == modell_.bildNummer(); }
+    bool tabelleAktuell() const {
+        return tabelle_.zeilen() > 0 && tabelleBild_ == modell_.bildNummer();
+    }
     // The table the printout shows: the sheet's own when current, else one over the
     // sheet's ranges (the sheet's own stays as it is).
     LeistungsTabelle tabelleZumDrucken() const;

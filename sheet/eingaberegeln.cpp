@@ -1,5 +1,6 @@
-#include "base/kaeltemittelname.h"
 #include "sheet/eingaberegeln.h"
+
+#include "base/kaeltemittelname.h"
 
 namespace drel::sheet {
 

@@ -31,7 +31,6 @@ QString polCaption(const QString& caption, bool vierPolig);
 bool achtPolGrenzeGilt(const QString& kaeltemittel);
 inline constexpr double kAchtPolT0Min = -25.0;
 
-
 // Pole-switching types: "4/8" or "8/4" in the name.
 bool polumschaltbar(const QString& typ);
 

@@ -83,7 +83,8 @@ void TabBereiche::einheitWechseln(bool nachFahrenheit) {
         return r;
     };
     for (SpinFeld* f : {&SpinEdit1, &SpinEdit2, &SpinEdit4, &SpinEdit5, &SpinEdit7, &SpinEdit8})
-        f->wert = kurz(nachFahrenheit ? celsiusNachFahrenheit(f->wert) : fahrenheitNachCelsius(f->wert));
+        f->wert =
+            kurz(nachFahrenheit ? celsiusNachFahrenheit(f->wert) : fahrenheitNachCelsius(f->wert));
     for (SpinFeld* f : {&SpinEdit3, &SpinEdit6, &SpinEdit9})
         f->wert = kurz(nachFahrenheit ? kelvinNachRankine(f->wert) : rankineNachKelvin(f->wert));
 }
@@ -228,7 +229,9 @@ void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const Auftrag& a) {
     const calc::ArtikelEingabe& ein = a.eingabe;
     const QString t = e.TempEinheitText();
     const QString k = fahrenheit(e) ? QStringLiteral("[R]") : QStringLiteral("[K]");
-    const auto temperatur = [&](double c) { return generalFormat(roundShown(e.TempAnzeige(c), 2)); };
+    const auto temperatur = [&](double c) {
+        return generalFormat(roundShown(e.TempAnzeige(c), 2));
+    };
     const auto differenz = [&](double d) { return generalFormat(roundShown(e.DiffAnzeige(d), 2)); };
     kopf_.clear();
     kopf_.append({QStringLiteral("Typ"), ein.typ});
@@ -377,10 +380,9 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
                 // The unit's condenser balance at this air inlet temperature gives tc, the
                 // same balance the sheet rates its own point with.
                 zelle.punkt.tle = e.TempIntern(v);
-                zelle.punkt.tc =
-                    calc::LukoBilanz(dm, *ein.kondensator, ein.punkt.f, zelle.punkt.tle,
-                                     zelle.punkt.t0, false)
-                        .tc;
+                zelle.punkt.tc = calc::LukoBilanz(dm, *ein.kondensator, ein.punkt.f,
+                                                  zelle.punkt.tle, zelle.punkt.t0, false)
+                                     .tc;
             } else {
                 zelle.punkt.tc = e.TempIntern(v);
             }

@@ -289,8 +289,7 @@ void MasseTab::zeigen(const sheet::MasseSeite& seite) {
 
 // ---------------------------------------------------------------- Tabelle Leistungsdaten
 
-TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent)
-    : QWidget(parent), blatt_(blatt) {
+TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(parent), blatt_(blatt) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     auto* felder = new QHBoxLayout;

@@ -3,8 +3,8 @@
 // language, the two-frequency layout and the pages of pictures.
 #include "print/datenblattbericht.h"
 #include "print/datenblattquelle.h"
-#include "sheet/pages/htmlzutext.h"
 #include "sheet/datenblatt.h"
+#include "sheet/pages/htmlzutext.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"

@@ -153,7 +153,8 @@ TEST_F(DatenblattTest, ReceivesTypesRefrigerantAndOperatingPoint) {
     EXPECT_DOUBLE_EQ(d.punkt.t0, -10.0);
     EXPECT_TRUE(d.luko);
     // A unit's result keeps its air inlet temperature for the sheet.
-    EXPECT_DOUBLE_EQ(d.punkt.tle, ergebnis_[ErgebnisListe::eintragFuerZeile(ergebnis_, liste.Row())].tc);
+    EXPECT_DOUBLE_EQ(d.punkt.tle,
+                     ergebnis_[ErgebnisListe::eintragFuerZeile(ergebnis_, liste.Row())].tc);
 }
 
 } // namespace

@@ -37,8 +37,8 @@ protected:
     // QN2-22 with R404A: dashed envelope (7.5, 25) (-45, 20) (-45, 40) (-20, 55) (0, 54)
     // (7.5, 50); diagram axes t0 -50 .. 10, tc 20 .. 60 °C.
     void qn222(double t0 = -10.0, double tc = 45.0) {
-        DatenblattAuftrag a = Katalog::get().daten({QStringLiteral("QN2-22")},
-                                                   QStringLiteral("QNX2-22"), kR404);
+        DatenblattAuftrag a =
+            Katalog::get().daten({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"), kR404);
         a.punkt.t0 = t0;
         a.punkt.tc = tc;
         blatt_->oeffnen(a);
@@ -113,9 +113,9 @@ TEST_F(DatenblattTest, UnitChangeConvertsFieldsAndRangesThereAndBack) {
     EXPECT_EQ(m.tsaug.text, QStringLiteral("59"));
     EXPECT_EQ(m.Q2.text, q2); // the same point, shown in °F
     EXPECT_DOUBLE_EQ(m.ergebnis().punkt.t0, -10.0);
-    EXPECT_DOUBLE_EQ(b.SpinEdit3.wert, 9.0);       // a 5 K step is 9 R
-    EXPECT_DOUBLE_EQ(b.SpinEdit7.wert, 80.6);      // 27 °C air inlet
-    EXPECT_DOUBLE_EQ(b.SpinEdit1.wert, -49.0);     // trunc(-45 °C = -49 °F)
+    EXPECT_DOUBLE_EQ(b.SpinEdit3.wert, 9.0);   // a 5 K step is 9 R
+    EXPECT_DOUBLE_EQ(b.SpinEdit7.wert, 80.6);  // 27 °C air inlet
+    EXPECT_DOUBLE_EQ(b.SpinEdit1.wert, -49.0); // trunc(-45 °C = -49 °F)
     // A step of t0 is a step in °F now.
     m.schritt(Eingabe::t0, +1);
     EXPECT_EQ(m.t0.text, QStringLiteral("15"));
@@ -216,8 +216,8 @@ TEST_F(DatenblattTest, PagesFollowTheArticle) {
     qn222();
     EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
     const QStringList vorher = blatt_->lieferumfang().memos();
-    DatenblattAuftrag a =
-        Katalog::get().daten({QStringLiteral("W4")}, QStringLiteral("WX4"), QStringLiteral("R134a"));
+    DatenblattAuftrag a = Katalog::get().daten({QStringLiteral("W4")}, QStringLiteral("WX4"),
+                                               QStringLiteral("R134a"));
     blatt_->oeffnen(a);
     EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
     EXPECT_NE(blatt_->technDaten().zeilen().front().spalte1, QString());

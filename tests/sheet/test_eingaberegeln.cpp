@@ -1,8 +1,7 @@
 // The text rules of the data sheet's inputs: the type spellings, the split of
 // two-stage type texts, the pole caption and the markup conversion.
-#include "sheet/eingaberegeln.h"
-
 #include "calc/ausgabewerte.h"
+#include "sheet/eingaberegeln.h"
 #include "sheet/pages/htmlzutext.h"
 
 #include <gtest/gtest.h>

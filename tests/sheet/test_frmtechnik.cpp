@@ -141,7 +141,7 @@ TEST_F(FrmTechnikTest, ShowsWhatDrelCliRatesForTheSamePoint) {
     ASSERT_TRUE(cli.contains(QStringLiteral("Qo"))) << "drel-cli gave no rating";
     // drel-cli prints the sheet's own numbers, in English form: each field, digit for digit.
     const std::pair<const char*, const char*> paare[] = {
-        {"Qo", "Q2"}, {"QoE", "Q3"}, {"P", "pan"}, {"I", "strom"},
+        {"Qo", "Q2"},     {"QoE", "Q3"},   {"P", "pan"},  {"I", "strom"},
         {"COP", "Edit4"}, {"Qc", "Edit7"}, {"m", "Edit5"}};
     for (const auto& [zeile, feld] : paare) {
         QString wert = cli.value(QString::fromLatin1(zeile));
