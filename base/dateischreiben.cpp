@@ -1,6 +1,7 @@
 #include "base/dateischreiben.h"
 
 #include "base/directories.h"
+#include "base/messagesink.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,6 +206,14 @@ bool dateiAtomarSchreiben(const QString& ziel, const QByteArray& inhalt, QString
     return true;
 }
 
+bool dateiSchreibenOderMelden(const QString& ziel, const QByteArray& inhalt) {
+    QString grund;
+    if (dateiAtomarSchreiben(ziel, inhalt, &grund))
+        return true;
+    report(schreibFehlerText(ziel, grund), QString(), MessageKind::Error);
+    return false;
+}
+
 bool alsEinstellungsDateiLesbar(const QString& datei) {
     struct stat st {};
     if (::stat(lokal(datei).constData(), &st) != 0)
@@ -212,8 +221,10 @@ bool alsEinstellungsDateiLesbar(const QString& datei) {
     return S_ISREG(st.st_mode);
 }
 
-std::optional<QByteArray> einstellungsDateiLesen(const QString& datei, qint64 hoechstens,
-                                                 QString* grund) {
+namespace {
+
+std::optional<QByteArray> regulaerLesen(const QString& datei, qint64 hoechstens, bool abschneiden,
+                                        QString* grund) {
     if (grund)
         grund->clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer; fstat then refuses it.
@@ -229,13 +240,13 @@ std::optional<QByteArray> einstellungsDateiLesen(const QString& datei, qint64 ho
         setzeGrund(grund, QStringLiteral("keine gewöhnliche Datei"));
         return std::nullopt;
     }
-    if (st.st_size > hoechstens) {
+    if (st.st_size > hoechstens && !abschneiden) {
         ::close(fd);
         setzeGrund(grund, QStringLiteral("größer als %1 Bytes").arg(hoechstens));
         return std::nullopt;
     }
     QByteArray inhalt;
-    inhalt.resize(static_cast<qsizetype>(st.st_size));
+    inhalt.resize(static_cast<qsizetype>(std::min<qint64>(st.st_size, hoechstens)));
     qint64 gelesen = 0;
     // The file may grow while it is read; the cap holds all the same.
     while (gelesen < inhalt.size()) {
@@ -256,6 +267,17 @@ std::optional<QByteArray> einstellungsDateiLesen(const QString& datei, qint64 ho
     ::close(fd);
     inhalt.truncate(static_cast<qsizetype>(gelesen));
     return inhalt;
+}
+
+} // namespace
+
+std::optional<QByteArray> einstellungsDateiLesen(const QString& datei, qint64 hoechstens,
+                                                 QString* grund) {
+    return regulaerLesen(datei, hoechstens, false, grund);
+}
+
+std::optional<QByteArray> dateiAnfangLesen(const QString& datei, qint64 anzahl, QString* grund) {
+    return regulaerLesen(datei, anzahl, true, grund);
 }
 
 int schreibResteEntfernen(const QString& verzeichnis, const QStringList& namen) {

@@ -21,6 +21,9 @@ namespace drel {
 // stays as it was and no temporary file is left).
 bool dateiAtomarSchreiben(const QString& ziel, const QByteArray& inhalt, QString* grund = nullptr);
 
+// The same, and a failure is reported through the message sink with file and reason.
+bool dateiSchreibenOderMelden(const QString& ziel, const QByteArray& inhalt);
+
 // "Die Datei X kann nicht geschrieben werden: <grund>." for a message box or stderr.
 QString schreibFehlerText(const QString& datei, const QString& grund);
 
@@ -29,6 +32,11 @@ QString schreibFehlerText(const QString& datei, const QString& grund);
 // (empty for a file that does not exist).
 std::optional<QByteArray> einstellungsDateiLesen(const QString& datei, qint64 hoechstens,
                                                  QString* grund = nullptr);
+
+// The first `anzahl` bytes (fewer when the file is shorter) of a regular file, for a
+// fixed-size record whose file may carry more; nullopt as einstellungsDateiLesen.
+std::optional<QByteArray> dateiAnfangLesen(const QString& datei, qint64 anzahl,
+                                           QString* grund = nullptr);
 
 // True when `datei` is missing or a regular file: anything else (a FIFO, a device,
 // a folder) is no settings file and is neither read nor replaced.

@@ -29,6 +29,7 @@ struct KoeffizientenBefund {
 };
 
 struct KoeffizientenPruefung {
+    QString aufbau;      // build id of the checked tables ("" when they carry none)
     int datensaetze = 0; // capacity records checked
     std::vector<KoeffizientenBefund> befunde;
 };
@@ -52,5 +53,20 @@ QString pruefberichtText(const KoeffizientenPruefung& pruefung);
 // Daten/Pruefbericht.txt. Returns the report text; `befunde` gets the number of
 // findings (-1 when the tables could not be read or the file not written, reported).
 QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde);
+
+// The build id that the tables in <programmVerzeichnis>/Daten carry ("" for none).
+QString tabellenAufbau(const QString& programmVerzeichnis);
+// The build id a report names ("" when it names none).
+QString berichtAufbau(const QString& berichtText);
+
+// Every generation of tables gets its check, whichever process made it current (a
+// build, the data check that finished a swap from its journal, or a start after a
+// process was killed during the check): when Daten/Pruefbericht.txt does not name the
+// build id of the tables in place, they are checked and the report is written. True
+// when the check ran (`befunde` and `text` as pruefberichtErstellen); false when the
+// report is current or the data folder cannot be written (quietly: nothing is built
+// there either).
+bool pruefberichtAktualisieren(const QString& programmVerzeichnis, int& befunde,
+                               QString* text = nullptr);
 
 } // namespace drel::calc
