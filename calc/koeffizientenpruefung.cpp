@@ -8,6 +8,7 @@
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "db/tabledefs.h"
+#include "db/table.h"
 #include "db/tablefile.h"
 
 #include <QLineF>
@@ -253,8 +254,11 @@ QString pruefberichtText(const KoeffizientenPruefung& pruefung) {
                        .arg(pruefung.datensaetze);
     if (!pruefung.aufbau.isEmpty())
         text += kAufbauZeile + pruefung.aufbau + QLatin1Char('\n');
-    if (pruefung.befunde.empty())
+    if (pruefung.befunde.empty() && pruefung.dateinamen.isEmpty())
         return text + QStringLiteral("Keine Auffälligkeiten.\n");
+    for (const QString& zeile : pruefung.dateinamen)
+        text += QStringLiteral("Dateiname außerhalb seines Ordners, wird nicht verwendet: %1\n")
+                    .arg(zeile);
     for (const KoeffizientenBefund& b : pruefung.befunde) {
         text += QStringLiteral("%1, %2 (Datensatz %3): %4 an %5 von %6 Punkten, "
                                "t0 %7 bis %8 °C, tc %9 bis %10 °C; ärgster Punkt t0 %11 °C, "
@@ -282,6 +286,7 @@ QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde) 
         const QString aufbau = pruefung.aufbau;
         pruefung = koeffizientenPruefen(dm);
         pruefung.aufbau = aufbau;
+        pruefung.dateinamen = dateinamenPruefen(programmVerzeichnis);
     } catch (const db::DbError& e) {
         report(e.message(), QString(), MessageKind::Error);
         return {};
@@ -289,8 +294,45 @@ QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde) 
     const QString text = pruefberichtText(pruefung);
     if (!dateiSchreibenOderMelden(berichtDatei(programmVerzeichnis), text.toUtf8()))
         return text;
-    befunde = static_cast<int>(pruefung.befunde.size());
+    befunde = static_cast<int>(pruefung.befunde.size() + pruefung.dateinamen.size());
     return text;
+}
+
+QStringList dateinamenPruefen(const QString& programmVerzeichnis) {
+    struct Felder {
+        const char* tabelle;
+        std::initializer_list<const char*> felder;
+    };
+    static const Felder kFelder[] = {
+        {"Articles", {"Bild", "Masszeichnung", "Produktzeichnung", "Explosionszeichnung"}},
+        {"ProductGroups", {"KleinesBild", "GrossesBild"}},
+        {"ZertifikatTypen", {"BildName"}},
+    };
+    QStringList zeilen;
+    const QString daten = datenOrdner(programmVerzeichnis);
+    for (const Felder& f : kFelder) {
+        const db::TableDef* def = db::tabelle(QString::fromLatin1(f.tabelle));
+        if (!def)
+            continue;
+        db::TablePtr tabelle = db::loadTableFile(findeDatei(daten, def->fileName));
+        const int id = tabelle->fieldIndex(u"ID");
+        for (const char* feld : f.felder) {
+            const int spalte = tabelle->fieldIndex(QLatin1StringView(feld));
+            if (spalte < 0)
+                continue;
+            for (const db::Row& row : tabelle->rows()) {
+                const QString name = db::toString(row[static_cast<size_t>(spalte)]);
+                if (bleibtImOrdner(name))
+                    continue;
+                zeilen << QStringLiteral("%1, Datensatz %2, Feld %3: %4")
+                              .arg(QLatin1StringView(f.tabelle),
+                                   id >= 0 ? db::toString(row[static_cast<size_t>(id)])
+                                           : QStringLiteral("-"),
+                                   QLatin1StringView(feld), name);
+            }
+        }
+    }
+    return zeilen;
 }
 
 QString tabellenAufbau(const QString& programmVerzeichnis) {
