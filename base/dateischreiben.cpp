@@ -11,9 +11,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <mutex>
-
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,7 +74,8 @@ int allesSchreiben(int fd, const QString& ziel, const QByteArray& inhalt) {
         if (const int e = gestoert(ziel, geschrieben))
             return e;
         const qint64 stueck = std::min(block, inhalt.size() - geschrieben);
-        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, static_cast<size_t>(stueck));
+        const ssize_t n =
+            ::write(fd, inhalt.constData() + geschrieben, static_cast<size_t>(stueck));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -177,8 +177,7 @@ bool dateiAtomarSchreiben(const QString& ziel, const QByteArray& inhalt, QString
 
     const QFileInfo info(echt);
     QByteArray vorlage = lokal(pfad(info.absolutePath(), QLatin1Char('.') + info.fileName())) +
-                         ".drel-" + QByteArray::number(static_cast<qint64>(::getpid())) +
-                         "-XXXXXX";
+                         ".drel-" + QByteArray::number(static_cast<qint64>(::getpid())) + "-XXXXXX";
     const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
     if (fd < 0) {
         setzeGrund(grund, fehlerText(errno));
@@ -250,8 +249,8 @@ std::optional<QByteArray> regulaerLesen(const QString& datei, qint64 hoechstens,
     qint64 gelesen = 0;
     // The file may grow while it is read; the cap holds all the same.
     while (gelesen < inhalt.size()) {
-        const ssize_t n = ::read(fd, inhalt.data() + gelesen,
-                                 static_cast<size_t>(inhalt.size() - gelesen));
+        const ssize_t n =
+            ::read(fd, inhalt.data() + gelesen, static_cast<size_t>(inhalt.size() - gelesen));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

@@ -37,8 +37,7 @@ Bewertung vorzeichenGeprueft(Bewertung r) {
     return r;
 }
 
-template <size_t N>
-bool endlich(const std::array<long double, N>& c) {
+template <size_t N> bool endlich(const std::array<long double, N>& c) {
     return std::all_of(c.begin() + 1, c.end(), [](long double x) { return std::isfinite(x); });
 }
 
@@ -55,11 +54,11 @@ Bewertung abgelehnt(const QString& grund) {
 QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo) {
     db::KoeffSatz satz;
     db::KoeffizientenLesen(dm.TBLeistung, dm.TBMotoren, satz);
-    const QString kopf = QStringLiteral("Leistungsdatensatz %1 (%2, %3): ")
-                             .arg(dm.TBLeistung.asString(u"ID"),
-                                  dm.TBArtikel.active() ? dm.TBArtikel.asString(u"Bezeichnung1")
-                                                        : QString(),
-                                  dm.TBKMittelS.asString(u"Ashrae"));
+    const QString kopf =
+        QStringLiteral("Leistungsdatensatz %1 (%2, %3): ")
+            .arg(dm.TBLeistung.asString(u"ID"),
+                 dm.TBArtikel.active() ? dm.TBArtikel.asString(u"Bezeichnung1") : QString(),
+                 dm.TBKMittelS.asString(u"Ashrae"));
     if (!endlich(satz.Qo) || !endlich(satz.P) || !endlich(satz.I))
         return kopf + QStringLiteral("Koeffizienten nicht endlich; nicht berechenbar.");
     if (qo < 0.0)

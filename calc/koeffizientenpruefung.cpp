@@ -7,19 +7,18 @@
 #include "calc/polynom.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
-#include "db/tabledefs.h"
 #include "db/table.h"
+#include "db/tabledefs.h"
 #include "db/tablefile.h"
 
-#include <QLineF>
-#include <QPointF>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineF>
+#include <QPointF>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
-
 #include <unistd.h>
 
 namespace drel::calc {
@@ -354,8 +353,7 @@ QString berichtAufbau(const QString& berichtText) {
 bool pruefberichtAktualisieren(const QString& programmVerzeichnis, int& befunde, QString* text) {
     befunde = 0;
     const QString daten = datenOrdner(programmVerzeichnis);
-    if (!QFileInfo(daten).isDir() ||
-        ::access(QFile::encodeName(daten).constData(), W_OK) != 0)
+    if (!QFileInfo(daten).isDir() || ::access(QFile::encodeName(daten).constData(), W_OK) != 0)
         return false;
     const db::TableDef* def = db::tabelle(u"CapacityData");
     if (!def || !QFileInfo(findeDatei(daten, def->fileName)).isFile())
@@ -363,7 +361,8 @@ bool pruefberichtAktualisieren(const QString& programmVerzeichnis, int& befunde,
     const QString aufbau = tabellenAufbau(programmVerzeichnis);
     // The heading and the id stand in the first lines; findings may follow by the
     // thousand.
-    const std::optional<QByteArray> kopf = dateiAnfangLesen(berichtDatei(programmVerzeichnis), 4096);
+    const std::optional<QByteArray> kopf =
+        dateiAnfangLesen(berichtDatei(programmVerzeichnis), 4096);
     if (kopf && berichtAufbau(QString::fromUtf8(*kopf)) == aufbau)
         return false;
     const QString bericht = pruefberichtErstellen(programmVerzeichnis, befunde);

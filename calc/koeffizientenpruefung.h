@@ -60,7 +60,8 @@ QString pruefberichtText(const KoeffizientenPruefung& pruefung);
 
 // Checks the tables in <programmVerzeichnis>/Daten and writes the report to
 // Daten/Pruefbericht.txt. Returns the report text; `befunde` gets the number of
-// findings, file names included (-1 when the tables could not be read or the file not written, reported).
+// findings, file names included (-1 when the tables could not be read or the file not written,
+// reported).
 QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde);
 
 // The build id that the tables in <programmVerzeichnis>/Daten carry ("" for none).

@@ -63,12 +63,12 @@ int cmdBuildDb(const QStringList& arguments) {
         // Nothing to build is no build that is up to date.
         const bool tabellen = QFileInfo::exists(findeDatei(
             findeDatei(verzeichnis, QStringLiteral("Daten")), QStringLiteral("CapacityData.cds")));
-        std::fprintf(stderr,
-                     "drel-cli build-db: In %s gibt es keinen Export wukcapacitydata.xml; es "
-                     "gibt nichts aufzubauen%s.\n",
-                     qPrintable(QDir::toNativeSeparators(
-                         findeDatei(verzeichnis, QStringLiteral("Daten")))),
-                     tabellen ? ", die vorhandenen Tabellen bleiben" : " und keine Tabellen");
+        std::fprintf(
+            stderr,
+            "drel-cli build-db: In %s gibt es keinen Export wukcapacitydata.xml; es "
+            "gibt nichts aufzubauen%s.\n",
+            qPrintable(QDir::toNativeSeparators(findeDatei(verzeichnis, QStringLiteral("Daten")))),
+            tabellen ? ", die vorhandenen Tabellen bleiben" : " und keine Tabellen");
         if (tabellen)
             pruefen();
         return tabellen && befunde >= 0 ? 0 : 1;

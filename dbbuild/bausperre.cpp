@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-
 #include <unistd.h>
 
 namespace drel::db {

@@ -31,8 +31,8 @@ bool neuAufbauNoetig(double stand, double exportZeit);
 enum class PruefErgebnis {
     Aktuell,    // nothing to do
     KeinExport, // no capacity export to build from: the tables stay as they are
-    Gebaut,  // the tables were rebuilt and Stand.dat rewritten
-    Fehler,  // the build failed and was reported; the old tables are kept
+    Gebaut,     // the tables were rebuilt and Stand.dat rewritten
+    Fehler,     // the build failed and was reported; the old tables are kept
 };
 
 struct PruefBeobachter {

@@ -102,7 +102,8 @@ QByteArray journalText(const Journal& j) {
 
 std::optional<Journal> journalLesen(const QString& daten) {
     // 24 short names; a FIFO or a huge file in its place is not ours.
-    const std::optional<QByteArray> inhalt = einstellungsDateiLesen(pfad(daten, kJournal), 64 << 10);
+    const std::optional<QByteArray> inhalt =
+        einstellungsDateiLesen(pfad(daten, kJournal), 64 << 10);
     if (!inhalt)
         return std::nullopt;
     const QList<QByteArray> zeilen = inhalt->split('\n');

@@ -1,7 +1,6 @@
 #include "fluid/refrigerantmodel.h"
 
 #include "base/dateischreiben.h"
-
 #include "fluid/cubic.h"
 #include "fluid/fluidfilecheck.h"
 

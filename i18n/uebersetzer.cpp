@@ -80,8 +80,7 @@ QString meldungUnbrauchbar(const QString& datei, const QString& grund) {
 } // namespace
 
 std::unique_ptr<QTranslator> Uebersetzer::dateiPruefenUndLaden(const QString& datei,
-                                                               QByteArray& inhalt,
-                                                               QString& grund) {
+                                                               QByteArray& inhalt, QString& grund) {
     grund.clear();
     const std::optional<QByteArray> bytes = einstellungsDateiLesen(datei, kHoechstens, &grund);
     if (!bytes) {

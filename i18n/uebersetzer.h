@@ -66,7 +66,7 @@ public:
 
     // The translator of one file after its checks, or nullptr; `grund` says why not.
     static std::unique_ptr<QTranslator> dateiPruefenUndLaden(const QString& datei,
-                                                            QByteArray& inhalt, QString& grund);
+                                                             QByteArray& inhalt, QString& grund);
 
 private:
     AufzeichnenderTranslator* translator();

@@ -225,9 +225,9 @@ bool KundenModell::FormClose() const {
         if (ini.status() == QSettings::NoError)
             return true;
     }
-    fehlerMelden(schreibFehlerText(
-        datei(kIni), brauchbar ? QStringLiteral("keine Berechtigung oder kein Platz")
-                               : QStringLiteral("keine gewöhnliche Datei")));
+    fehlerMelden(schreibFehlerText(datei(kIni),
+                                   brauchbar ? QStringLiteral("keine Berechtigung oder kein Platz")
+                                             : QStringLiteral("keine gewöhnliche Datei")));
     return false;
 }
 

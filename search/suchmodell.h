@@ -4,10 +4,10 @@
 // of a search with the result list.
 #pragma once
 
-#include "state/suchrec.h"
 #include "db/recordhelpers.h"
 #include "search/aggsuche.h"
 #include "search/ergebnisliste.h"
+#include "state/suchrec.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -113,13 +113,15 @@ TEST_F(RatingTest, NegativeCapacityOrNonFiniteCoefficientIsRefusedWithTheReason)
     EXPECT_TRUE(r.grund.isEmpty());
 
     dm_.reset();
-    writeProductTable(dir_.path(), "CapacityData",
-                      {leistung(11, kQnMitMotor, 1, true, 20.0, {{"Antriebsleistung7", d(HUGE_VAL)}})});
+    writeProductTable(
+        dir_.path(), "CapacityData",
+        {leistung(11, kQnMitMotor, 1, true, 20.0, {{"Antriebsleistung7", d(HUGE_VAL)}})});
     dm_ = std::make_unique<TDataModule1>(dir_.path());
     waehle(kQnMitMotor, "R134a");
     r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20), false);
     EXPECT_TRUE(std::isnan(r.Qo));
-    EXPECT_TRUE(r.grund.contains(QStringLiteral("Koeffizienten nicht endlich"))) << r.grund.toStdString();
+    EXPECT_TRUE(r.grund.contains(QStringLiteral("Koeffizienten nicht endlich")))
+        << r.grund.toStdString();
 }
 
 TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {

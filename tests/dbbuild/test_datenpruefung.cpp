@@ -1,15 +1,14 @@
 #include "base/messagesink.h"
 #include "buildfixture.h"
+#include "db/tablefile.h"
 #include "dbbuild/bausperre.h"
 #include "dbbuild/datenpruefung.h"
-#include "db/tablefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
-
 #include <unistd.h>
 
 using namespace drel;
@@ -157,8 +156,8 @@ TEST_F(DatenPruefung, WriteProtectedFolderNeedsNoLockForCurrentTables) {
     RecordingSink sink;
     ScopedMessageSink scope(&sink);
     const PruefErgebnis ergebnis = dateienPruefen(programm());
-    QFile::setPermissions(daten(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(daten(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(ergebnis, PruefErgebnis::Aktuell);
     EXPECT_TRUE(sink.messages.isEmpty());
 }
@@ -168,8 +167,8 @@ TEST_F(DatenPruefung, WriteProtectedFolderNeedsNoLockForCurrentTables) {
 TEST_F(DatenPruefung, LeftoversOfKilledWritesAreRemoved) {
     exportZeit(kMittag);
     stand("38868\n");
-    for (const char* name : {"Stand.dat.aB3dE9", "Pruefbericht.txt.Q1w2E3", ".Stand.dat.drel-2147483646-zZ9yY8",
-                             "Kunden.txt.aB3dE9"}) {
+    for (const char* name : {"Stand.dat.aB3dE9", "Pruefbericht.txt.Q1w2E3",
+                             ".Stand.dat.drel-2147483646-zZ9yY8", "Kunden.txt.aB3dE9"}) {
         QFile f(daten() + QLatin1Char('/') + QLatin1String(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }

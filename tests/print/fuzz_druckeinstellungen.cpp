@@ -23,7 +23,8 @@ void ablegen(const QString& datei, const QByteArray& inhalt) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    for (const char* name : {"WUK.ini", "adr.dat", "kdr.dat", "betreff.dat", "text.dat", "zust.dat"})
+    for (const char* name :
+         {"WUK.ini", "adr.dat", "kdr.dat", "betreff.dat", "text.dat", "zust.dat"})
         ablegen(dir.filePath(QString::fromLatin1(name)), bytes);
 
     drel::print::KundenModell m(dir.path());
@@ -36,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // encodings are converted on the way, so they are left out here).
     if (!m.speichern())
         std::abort();
-    const bool utf8 = QString::fromUtf8(bytes).toUtf8() == bytes && !bytes.startsWith("\xef\xbb\xbf") &&
-                      !bytes.startsWith("\xff\xfe") && !bytes.startsWith("\xfe\xff") &&
+    const bool utf8 = QString::fromUtf8(bytes).toUtf8() == bytes &&
+                      !bytes.startsWith("\xef\xbb\xbf") && !bytes.startsWith("\xff\xfe") &&
+                      !bytes.startsWith("\xfe\xff") &&
                       !bytes.startsWith(QByteArray("\x00\x00\xfe\xff", 4));
     drel::print::KundenModell wieder(dir.path());
     wieder.readmemo(QDate(2026, 1, 2));

@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace drel::print {

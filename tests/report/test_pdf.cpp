@@ -1,7 +1,7 @@
 // PDF output without a printer: page count, page texts (via pdftotext when
 // installed), title, and failures reported as false plus a message.
-#include "report/pdfausgabe.h"
 #include "base/dateischreiben.h"
+#include "report/pdfausgabe.h"
 #include "suchdruck.h"
 #include "tabellendaten.h"
 
@@ -11,9 +11,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 
 namespace drel::bericht::test {
 namespace {
