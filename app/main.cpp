@@ -27,18 +27,20 @@ int main(int argc, char* argv[]) {
     // The tables are rebuilt from newer exports before the data module opens them, so
     // that a first start on fresh exports reports no missing tables and every cursor
     // reads the rebuilt files.
-    // A new build has its coefficients checked; findings are reported once, with
-    // the report in Daten/Pruefbericht.txt.
-    drel::db::dateienPruefenMitFenster(programmVerzeichnis, nullptr, [&] {
+    // Each generation of tables has its coefficients checked once, whoever made it
+    // current (this build, a swap finished from the journal, a start after a check that
+    // was killed); findings are reported once, with the report in Daten/Pruefbericht.txt.
+    const auto pruefen = [&] {
         int befunde = 0;
-        drel::calc::pruefberichtErstellen(programmVerzeichnis, befunde);
-        if (befunde > 0)
+        if (drel::calc::pruefberichtAktualisieren(programmVerzeichnis, befunde) && befunde > 0)
             drel::report(QCoreApplication::translate(
                              "Programmstart", "Die Prüfung der Leistungskoeffizienten ergab %1 "
                                               "Befunde; siehe Daten/Pruefbericht.txt.")
                              .arg(befunde),
                          QString(), drel::MessageKind::Warning);
-    });
+    };
+    drel::db::dateienPruefenMitFenster(programmVerzeichnis, nullptr, pruefen);
+    pruefen();
     drel::db::createDataModule(programmVerzeichnis);
 
     int ergebnis = 0;

@@ -1,5 +1,6 @@
 #include "app/programmstart.h"
 
+#include "base/dateischreiben.h"
 #include "base/messagesink.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
@@ -124,6 +125,14 @@ void Programmstart::SucheIniLesen() const {
 
 void Programmstart::ausfuehren() {
     IniVerzHolen();
+    // What a killed write of the settings left behind (the files are replaced only
+    // whole, so the settings themselves are intact).
+    schreibResteEntfernen(
+        verzeichnisse().einstellungen,
+        {QStringLiteral("search.ini"), QStringLiteral("units.dat"), QStringLiteral("Tab.ini"),
+         QStringLiteral("WUK.ini"), QStringLiteral("adr.dat"), QStringLiteral("kdr.dat"),
+         QStringLiteral("betreff.dat"), QStringLiteral("text.dat"), QStringLiteral("datum.dat"),
+         QStringLiteral("zust.dat"), QStringLiteral("chart.dat"), QStringLiteral("DrelTmp.Doc")});
     WichtigeDateienKopieren();
     QDir::setCurrent(verzeichnisse().einstellungen);
     StandardwerteSetzen();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace drel {
 
@@ -25,7 +26,17 @@ QString pfad(const QString& verzeichnis, const QString& relativ) {
     return dir + QLatin1Char('/') + rel;
 }
 
+bool bleibtImOrdner(const QString& relativ) {
+    QString rel = relativ;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList teile = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return std::none_of(teile.begin(), teile.end(),
+                        [](const QString& teil) { return teil == QLatin1String(".."); });
+}
+
 QString findeDatei(const QString& verzeichnis, const QString& relativ) {
+    if (!bleibtImOrdner(relativ))
+        return {};
     const QString exact = pfad(verzeichnis, relativ);
     if (QFileInfo::exists(exact))
         return exact;

@@ -1,9 +1,12 @@
 #include "calc/betriebspunkt.h"
 
+#include "base/messagesink.h"
 #include "calc/polynom.h"
 #include "db/datamodule.h"
+#include "db/recordhelpers.h"
 #include "fluid/stoff.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace drel::calc {
@@ -34,7 +37,34 @@ Bewertung vorzeichenGeprueft(Bewertung r) {
     return r;
 }
 
+template <size_t N> bool endlich(const std::array<long double, N>& c) {
+    return std::all_of(c.begin() + 1, c.end(), [](long double x) { return std::isfinite(x); });
+}
+
+// The refused record's rating: NaN throughout, the reason reported once per operation.
+Bewertung abgelehnt(const QString& grund) {
+    Bewertung r;
+    r.grund = grund;
+    report(grund, QString(), MessageKind::Warning);
+    return r;
+}
+
 } // namespace
+
+QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo) {
+    db::KoeffSatz satz;
+    db::KoeffizientenLesen(dm.TBLeistung, dm.TBMotoren, satz);
+    const QString kopf =
+        QStringLiteral("Leistungsdatensatz %1 (%2, %3): ")
+            .arg(dm.TBLeistung.asString(u"ID"),
+                 dm.TBArtikel.active() ? dm.TBArtikel.asString(u"Bezeichnung1") : QString(),
+                 dm.TBKMittelS.asString(u"Ashrae"));
+    if (!endlich(satz.Qo) || !endlich(satz.P) || !endlich(satz.I))
+        return kopf + QStringLiteral("Koeffizienten nicht endlich; nicht berechenbar.");
+    if (qo < 0.0)
+        return kopf + QStringLiteral("negative Kälteleistung; nicht berechenbar.");
+    return {};
+}
 
 bool Bewertung::berechenbar() const {
     return std::isfinite(Qo) && std::isfinite(P) && std::isfinite(m) && std::isfinite(QoV) &&
@@ -51,6 +81,8 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
+    if (const QString grund = datensatzNichtBewertbar(dm, r.Qo); !grund.isEmpty())
+        return abgelehnt(grund);
     r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
     r.I = hatMotor(dm) ? IRechnen(dm, e.t0, e.tc, e.n, e.f, netz60Hz) : 0.0;
     const double tsR = sauggasTemperaturBemessung(dm, e.t0);
@@ -76,6 +108,8 @@ Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebsp
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
+    if (const QString grund = datensatzNichtBewertbar(dm, r.Qo); !grund.isEmpty())
+        return abgelehnt(grund);
     r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
     r.I = 0.0;
     const double p0 = stoff.Taudruck(e.t0);

@@ -26,6 +26,7 @@ struct Bewertung {
     double m = nan;   // kg/s at the user's suction gas temperature
     double QoV = nan; // kW, compressor cooling capacity
     double QoE = nan; // kW, evaporator cooling capacity
+    QString grund;    // why the capacity record could not be rated ("" when it could)
 
     bool berechenbar() const;
 };
@@ -41,10 +42,16 @@ QString sauggasPruefen(const Betriebspunkt& p);
 // Rating suction gas temperature of the current capacity record.
 double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);
 
+// Why the current capacity record cannot be rated where its polynomial gives `qo`: a
+// coefficient that is not finite, or a negative cooling capacity. The build refuses
+// both, so only a damaged table file gets here. "" when the record can be rated.
+QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo);
+
 // Uses t0, tc, n, f, tsaug, tu and tue of the point (its refrigerant and tle are not
 // read: the refrigerant is that of the current capacity record). `netz60Hz` is the
 // program switch of the search; it matters for the current of articles without a
-// motor record.
+// motor record. A record that datensatzNichtBewertbar() refuses gives NaN throughout,
+// with the reason in `grund` and reported through the message sink.
 Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e,
                                bool netz60Hz);
 // Two-stage series: rating state t0 + 20 K, liquid at tc + t0 − Δtu; no current.

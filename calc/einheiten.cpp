@@ -1,12 +1,11 @@
 #include "calc/einheiten.h"
 
+#include "base/dateischreiben.h"
 #include "base/numberformat.h"
 #include "base/temperatur.h"
 #include "db/recordhelpers.h"
 
-#include <QFile>
 #include <QObject>
-#include <QSaveFile>
 #include <QVariant>
 
 namespace drel::calc {
@@ -142,11 +141,12 @@ bool Einheiten::standardFuerLeereGruppen() {
 }
 
 void Einheiten::laden(const QString& pfad) {
-    QFile file(pfad);
-    if (!file.open(QIODevice::ReadOnly))
+    // Three short lines; never read more than a few bytes of a damaged file, and never
+    // wait on a FIFO in its place.
+    const std::optional<QByteArray> inhalt = dateiAnfangLesen(pfad, 256);
+    if (!inhalt)
         return;
-    // Three short lines; never read more than a few bytes of a damaged file.
-    const QList<QByteArray> zeilen = file.read(256).split('\n');
+    const QList<QByteArray> zeilen = inhalt->split('\n');
     const EinheitGruppe gruppen[] = {EinheitGruppe::Leistung, EinheitGruppe::Antrieb,
                                      EinheitGruppe::Temperatur};
     for (int i = 0; i < 3 && i < zeilen.size(); ++i) {
@@ -159,14 +159,10 @@ void Einheiten::laden(const QString& pfad) {
 }
 
 bool Einheiten::speichern(const QString& pfad) const {
-    QSaveFile file(pfad);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray text = QByteArray::number(leistung_.index) + "\r\n" +
                             QByteArray::number(antrieb_.index) + "\r\n" +
                             QByteArray::number(temperatur_.index) + "\r\n";
-    file.write(text);
-    return file.commit();
+    return dateiSchreibenOderMelden(pfad, text);
 }
 
 double Einheiten::TempAnzeige(double c) const {

@@ -38,6 +38,7 @@ public:
     // units.dat: three lines of decimal integers (CR LF). A missing or unreadable
     // file, or a line that is no index of its group, leaves that group unchecked.
     void laden(const QString& pfad);
+    // Writes units.dat atomically; a failure is reported with file and reason (false).
     bool speichern(const QString& pfad) const;
 
     // Display conversions on the working choice; an index outside the table gives 0.

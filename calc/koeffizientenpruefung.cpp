@@ -1,19 +1,25 @@
 #include "calc/koeffizientenpruefung.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/polynom.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
+#include "db/table.h"
+#include "db/tabledefs.h"
+#include "db/tablefile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLineF>
 #include <QPointF>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <unistd.h>
 
 namespace drel::calc {
 namespace {
@@ -205,6 +211,16 @@ QString groessenText(PruefGroesse g) {
     return {};
 }
 
+const QString kAufbauZeile = QStringLiteral("Aufbau der Tabellen: ");
+
+QString datenOrdner(const QString& programmVerzeichnis) {
+    return findeDatei(programmVerzeichnis, QStringLiteral("Daten"));
+}
+
+QString berichtDatei(const QString& programmVerzeichnis) {
+    return pfad(datenOrdner(programmVerzeichnis), QStringLiteral("Pruefbericht.txt"));
+}
+
 } // namespace
 
 double leistungszahlMax(double t0, double tc) {
@@ -235,8 +251,13 @@ QString pruefberichtText(const KoeffizientenPruefung& pruefung) {
                                   "%1 Leistungsdatensätze geprüft, Raster 1 K über der blauen "
                                   "und der gestrichelten Einsatzgrenze, 50 Hz, 1450 1/min.\n")
                        .arg(pruefung.datensaetze);
-    if (pruefung.befunde.empty())
+    if (!pruefung.aufbau.isEmpty())
+        text += kAufbauZeile + pruefung.aufbau + QLatin1Char('\n');
+    if (pruefung.befunde.empty() && pruefung.dateinamen.isEmpty())
         return text + QStringLiteral("Keine Auffälligkeiten.\n");
+    for (const QString& zeile : pruefung.dateinamen)
+        text += QStringLiteral("Dateiname außerhalb seines Ordners, wird nicht verwendet: %1\n")
+                    .arg(zeile);
     for (const KoeffizientenBefund& b : pruefung.befunde) {
         text += QStringLiteral("%1, %2 (Datensatz %3): %4 an %5 von %6 Punkten, "
                                "t0 %7 bis %8 °C, tc %9 bis %10 °C; ärgster Punkt t0 %11 °C, "
@@ -256,25 +277,98 @@ QString pruefberichtText(const KoeffizientenPruefung& pruefung) {
 QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde) {
     befunde = -1;
     KoeffizientenPruefung pruefung;
+    // Read before the check, so that a swap by another process during the check
+    // leaves a report that names the older generation and is done again.
+    pruefung.aufbau = tabellenAufbau(programmVerzeichnis);
     try {
         db::TDataModule1 dm(programmVerzeichnis);
+        const QString aufbau = pruefung.aufbau;
         pruefung = koeffizientenPruefen(dm);
+        pruefung.aufbau = aufbau;
+        pruefung.dateinamen = dateinamenPruefen(programmVerzeichnis);
     } catch (const db::DbError& e) {
         report(e.message(), QString(), MessageKind::Error);
         return {};
     }
     const QString text = pruefberichtText(pruefung);
-    const QString datei = pfad(findeDatei(programmVerzeichnis, QStringLiteral("Daten")),
-                               QStringLiteral("Pruefbericht.txt"));
-    QSaveFile file(datei);
-    const QByteArray inhalt = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(inhalt) != inhalt.size() || !file.commit()) {
-        report(QStringLiteral("%1 kann nicht geschrieben werden.").arg(datei), QString(),
-               MessageKind::Error);
+    if (!dateiSchreibenOderMelden(berichtDatei(programmVerzeichnis), text.toUtf8()))
         return text;
-    }
-    befunde = static_cast<int>(pruefung.befunde.size());
+    befunde = static_cast<int>(pruefung.befunde.size() + pruefung.dateinamen.size());
     return text;
+}
+
+QStringList dateinamenPruefen(const QString& programmVerzeichnis) {
+    struct Felder {
+        const char* tabelle;
+        std::initializer_list<const char*> felder;
+    };
+    static const Felder kFelder[] = {
+        {"Articles", {"Bild", "Masszeichnung", "Produktzeichnung", "Explosionszeichnung"}},
+        {"ProductGroups", {"KleinesBild", "GrossesBild"}},
+        {"ZertifikatTypen", {"BildName"}},
+    };
+    QStringList zeilen;
+    const QString daten = datenOrdner(programmVerzeichnis);
+    for (const Felder& f : kFelder) {
+        const db::TableDef* def = db::tabelle(QString::fromLatin1(f.tabelle));
+        if (!def)
+            continue;
+        db::TablePtr tabelle = db::loadTableFile(findeDatei(daten, def->fileName));
+        const int id = tabelle->fieldIndex(u"ID");
+        for (const char* feld : f.felder) {
+            const int spalte = tabelle->fieldIndex(QLatin1StringView(feld));
+            if (spalte < 0)
+                continue;
+            for (const db::Row& row : tabelle->rows()) {
+                const QString name = db::toString(row[static_cast<size_t>(spalte)]);
+                if (bleibtImOrdner(name))
+                    continue;
+                zeilen << QStringLiteral("%1, Datensatz %2, Feld %3: %4")
+                              .arg(QLatin1StringView(f.tabelle),
+                                   id >= 0 ? db::toString(row[static_cast<size_t>(id)])
+                                           : QStringLiteral("-"),
+                                   QLatin1StringView(feld), name);
+            }
+        }
+    }
+    return zeilen;
+}
+
+QString tabellenAufbau(const QString& programmVerzeichnis) {
+    const db::TableDef* def = db::tabelle(u"CapacityData");
+    if (!def)
+        return {};
+    return db::tableFileMeta(findeDatei(datenOrdner(programmVerzeichnis), def->fileName),
+                             QStringLiteral("build"));
+}
+
+QString berichtAufbau(const QString& berichtText) {
+    for (const QStringView zeile : QStringView(berichtText).split(QLatin1Char('\n'))) {
+        if (zeile.startsWith(kAufbauZeile))
+            return zeile.mid(kAufbauZeile.size()).trimmed().toString();
+    }
+    return {};
+}
+
+bool pruefberichtAktualisieren(const QString& programmVerzeichnis, int& befunde, QString* text) {
+    befunde = 0;
+    const QString daten = datenOrdner(programmVerzeichnis);
+    if (!QFileInfo(daten).isDir() || ::access(QFile::encodeName(daten).constData(), W_OK) != 0)
+        return false;
+    const db::TableDef* def = db::tabelle(u"CapacityData");
+    if (!def || !QFileInfo(findeDatei(daten, def->fileName)).isFile())
+        return false; // no tables, nothing to check (the data module says so)
+    const QString aufbau = tabellenAufbau(programmVerzeichnis);
+    // The heading and the id stand in the first lines; findings may follow by the
+    // thousand.
+    const std::optional<QByteArray> kopf =
+        dateiAnfangLesen(berichtDatei(programmVerzeichnis), 4096);
+    if (kopf && berichtAufbau(QString::fromUtf8(*kopf)) == aufbau)
+        return false;
+    const QString bericht = pruefberichtErstellen(programmVerzeichnis, befunde);
+    if (text)
+        *text = bericht;
+    return true;
 }
 
 } // namespace drel::calc

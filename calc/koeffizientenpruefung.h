@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace drel::db {
@@ -29,9 +30,17 @@ struct KoeffizientenBefund {
 };
 
 struct KoeffizientenPruefung {
+    QString aufbau;      // build id of the checked tables ("" when they carry none)
     int datensaetze = 0; // capacity records checked
     std::vector<KoeffizientenBefund> befunde;
+    // File names from the exports (pictures, drawings, logos) that would leave their
+    // folder: "table, record, field: name"; the program never opens them.
+    QStringList dateinamen;
 };
+
+// The file-name fields of the tables in <programmVerzeichnis>/Daten whose value leaves
+// its folder, one line each.
+QStringList dateinamenPruefen(const QString& programmVerzeichnis);
 
 inline constexpr double kLeistungszahlMin = 0.3;
 inline constexpr double kLeistungszahlMax = 20.0;
@@ -45,12 +54,29 @@ double leistungszahlMax(double t0, double tc);
 // either). Moves TBArtikel and its detail cursors.
 KoeffizientenPruefung koeffizientenPruefen(db::TDataModule1& dm, double raster = 1.0);
 
-// The report: one line per finding, or a line that there is none.
+// The report: one line per finding (coefficients, then file names), or a line that
+// there is none.
 QString pruefberichtText(const KoeffizientenPruefung& pruefung);
 
 // Checks the tables in <programmVerzeichnis>/Daten and writes the report to
 // Daten/Pruefbericht.txt. Returns the report text; `befunde` gets the number of
-// findings (-1 when the tables could not be read or the file not written, reported).
+// findings, file names included (-1 when the tables could not be read or the file not written,
+// reported).
 QString pruefberichtErstellen(const QString& programmVerzeichnis, int& befunde);
+
+// The build id that the tables in <programmVerzeichnis>/Daten carry ("" for none).
+QString tabellenAufbau(const QString& programmVerzeichnis);
+// The build id a report names ("" when it names none).
+QString berichtAufbau(const QString& berichtText);
+
+// Every generation of tables gets its check, whichever process made it current (a
+// build, the data check that finished a swap from its journal, or a start after a
+// process was killed during the check): when Daten/Pruefbericht.txt does not name the
+// build id of the tables in place, they are checked and the report is written. True
+// when the check ran (`befunde` and `text` as pruefberichtErstellen); false when the
+// report is current or the data folder cannot be written (quietly: nothing is built
+// there either).
+bool pruefberichtAktualisieren(const QString& programmVerzeichnis, int& befunde,
+                               QString* text = nullptr);
 
 } // namespace drel::calc

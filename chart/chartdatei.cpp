@@ -1,10 +1,8 @@
 #include "chart/chartdatei.h"
 
+#include "base/dateischreiben.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace drel::chart {
 
@@ -34,14 +32,7 @@ QString chartDatText(const ChartDaten& daten) {
 }
 
 bool chartDatSchreiben(const QString& pfad, const ChartDaten& daten) {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        datei.write(chartDatText(daten).toLatin1());
-        if (datei.commit())
-            return true;
-    }
-    report(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(pfad));
-    return false;
+    return dateiSchreibenOderMelden(pfad, chartDatText(daten).toLatin1());
 }
 
 namespace {
@@ -126,13 +117,17 @@ std::optional<ChartDatInhalt> chartDatParsen(const QString& text, QString& fehle
 }
 
 std::optional<ChartDatInhalt> chartDatLesen(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        report(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(pfad));
+    // The program writes a few thousand points at most; a larger file is not its own.
+    constexpr qint64 hoechstens = 16 << 20;
+    QString grund;
+    const std::optional<QByteArray> bytes = einstellungsDateiLesen(pfad, hoechstens, &grund);
+    if (!bytes) {
+        report(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(pfad) +
+               (grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund)));
         return std::nullopt;
     }
     QString fehler;
-    auto inhalt = chartDatParsen(QString::fromLatin1(datei.readAll()), fehler);
+    auto inhalt = chartDatParsen(QString::fromLatin1(*bytes), fehler);
     if (!inhalt)
         report(QStringLiteral("Die Datei \"%1\" ist fehlerhaft: %2").arg(pfad, fehler));
     return inhalt;

@@ -42,18 +42,37 @@ int cmdBuildDb(const QStringList& arguments) {
         std::printf("Tabelle %d von %d: %s\n", schritt, anzahl, qPrintable(datei));
         std::fflush(stdout);
     };
-    // The coefficients of every new build are checked at once; the report goes to
+    // Every generation of tables that becomes current has its coefficients checked,
+    // also one whose swap this run finished from the journal; the report goes to
     // Daten/Pruefbericht.txt and to stdout.
     int befunde = 0;
-    beobachter.gebaut = [&] {
-        const QString bericht = calc::pruefberichtErstellen(verzeichnis, befunde);
-        std::printf("%s", qPrintable(bericht));
-        std::fflush(stdout);
+    const auto pruefen = [&] {
+        QString bericht;
+        if (calc::pruefberichtAktualisieren(verzeichnis, befunde, &bericht)) {
+            std::printf("%s", qPrintable(bericht));
+            std::fflush(stdout);
+        }
     };
+    beobachter.gebaut = pruefen;
     switch (db::dateienPruefen(verzeichnis, beobachter, erzwingen)) {
     case db::PruefErgebnis::Aktuell:
+        pruefen();
         std::printf("Die Tabellen sind aktuell.\n");
-        return 0;
+        return befunde < 0 ? 1 : 0;
+    case db::PruefErgebnis::KeinExport: {
+        // Nothing to build is no build that is up to date.
+        const bool tabellen = QFileInfo::exists(findeDatei(
+            findeDatei(verzeichnis, QStringLiteral("Daten")), QStringLiteral("CapacityData.cds")));
+        std::fprintf(
+            stderr,
+            "drel-cli build-db: In %s gibt es keinen Export wukcapacitydata.xml; es "
+            "gibt nichts aufzubauen%s.\n",
+            qPrintable(QDir::toNativeSeparators(findeDatei(verzeichnis, QStringLiteral("Daten")))),
+            tabellen ? ", die vorhandenen Tabellen bleiben" : " und keine Tabellen");
+        if (tabellen)
+            pruefen();
+        return tabellen && befunde >= 0 ? 0 : 1;
+    }
     case db::PruefErgebnis::Gebaut:
         std::printf("Die Tabellen wurden neu aufgebaut.\n");
         return befunde < 0 ? 1 : 0;

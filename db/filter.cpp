@@ -182,9 +182,17 @@ private:
                current_.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
 
+    // A chain of "or"/"and" builds a tree as deep as it is long, and evaluating or
+    // freeing it recurses that deep: the number of operators is bounded as well.
+    void verknuepfung() {
+        if (++verknuepfungen_ > kMaxVerknuepfungen)
+            fail(QStringLiteral("too many terms"));
+    }
+
     std::unique_ptr<FilterExpression> parseOr() {
         auto left = parseAnd();
         while (isKeyword("or")) {
+            verknuepfung();
             advance();
             left = std::make_unique<Logical>(false, std::move(left), parseAnd());
         }
@@ -194,6 +202,7 @@ private:
     std::unique_ptr<FilterExpression> parseAnd() {
         auto left = parseNot();
         while (isKeyword("and")) {
+            verknuepfung();
             advance();
             left = std::make_unique<Logical>(true, std::move(left), parseNot());
         }
@@ -401,6 +410,8 @@ private:
     }
 
     static constexpr int kMaxDepth = 200;
+    static constexpr int kMaxVerknuepfungen = 10000;
+    int verknuepfungen_ = 0;
 
     const QString& text_;
     const Table& table_;

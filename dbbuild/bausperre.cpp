@@ -4,8 +4,13 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <unistd.h>
 
 namespace drel::db {
 
@@ -15,7 +20,20 @@ BauSperre::BauSperre(const QString& datenVerzeichnis)
     sperre_.setStaleLockTime(0);
 }
 
+namespace {
+std::atomic<bool> testNichtAnlegbar{false};
+}
+
+void BauSperre::setNichtAnlegbarFuerTests(bool an) {
+    testNichtAnlegbar = an;
+}
+
 bool BauSperre::erlangen(int wartenMs) {
+    nichtAnlegbar_ = false;
+    if (testNichtAnlegbar) {
+        nichtAnlegbar_ = true;
+        return false;
+    }
     // An empty lock file only counts as abandoned once it is a second old, which may
     // fall inside the wait: look at it again between short tries.
     QDeadlineTimer frist(wartenMs);
@@ -25,8 +43,23 @@ bool BauSperre::erlangen(int wartenMs) {
             frist.isForever() ? 100 : std::min<qint64>(100, frist.remainingTime());
         if (sperre_.tryLock(static_cast<int>(versuch)))
             return true;
+        // Waiting does not make a folder writable.
+        if (anlegenUnmoeglich()) {
+            nichtAnlegbar_ = true;
+            return false;
+        }
     } while (!frist.hasExpired());
     return false;
+}
+
+// The lock file cannot be created, or a lock file of a dead owner cannot be removed,
+// because the folder is not writable: nobody can be building in it.
+bool BauSperre::anlegenUnmoeglich() {
+    if (sperre_.error() == QLockFile::PermissionError)
+        return true;
+    const QString ordner = QFileInfo(datei_).absolutePath();
+    return ::access(QFile::encodeName(ordner).constData(), W_OK) != 0 &&
+           (errno == EACCES || errno == EROFS || errno == EPERM);
 }
 
 // A process killed between creating the lock file and writing its id into it leaves a
@@ -41,6 +74,12 @@ void BauSperre::leereSperreEntfernen() {
         return;
     if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > 1000)
         sperre_.removeStaleLockFile();
+}
+
+QString BauSperre::meldungNichtBeschreibbar(const QString& datenVerzeichnis) {
+    return QStringLiteral("Der Ordner %1 ist nicht beschreibbar; die Tabellen können nicht "
+                          "neu aufgebaut werden.")
+        .arg(QDir::toNativeSeparators(datenVerzeichnis));
 }
 
 QString BauSperre::meldungBauLaeuft() {

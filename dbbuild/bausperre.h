@@ -15,12 +15,24 @@ public:
     // died is taken over at once, also one that died before it wrote its id.
     bool erlangen(int wartenMs = 3000);
     bool gehalten() const { return sperre_.isLocked(); }
+    // After a failed erlangen(): the lock file could not be created at all (the data
+    // folder is not writable), as against a lock that another build holds.
+    bool nichtAnlegbar() const { return nichtAnlegbar_; }
 
     // The message for a build that found another one running.
     static QString meldungBauLaeuft();
+    // The message for a build in a data folder that cannot be written.
+    static QString meldungNichtBeschreibbar(const QString& datenVerzeichnis);
+
+    // For tests: every erlangen() fails as in a folder that cannot be written (root
+    // may write into any folder, so permissions alone cannot show it).
+    static void setNichtAnlegbarFuerTests(bool an);
 
 private:
     void leereSperreEntfernen();
+    bool anlegenUnmoeglich();
+
+    bool nichtAnlegbar_ = false;
 
     QString datei_;
     QLockFile sperre_;

@@ -1,13 +1,12 @@
 #include "dbbuild/datenpruefung.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "dbbuild/bausperre.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 
 namespace drel::db {
@@ -38,10 +37,11 @@ double exportStempel(const QString& datenVerzeichnis) {
 }
 
 double gespeicherterStand(const QString& datenVerzeichnis) {
-    QFile file(findeDatei(datenVerzeichnis, kStand));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const std::optional<QByteArray> inhalt =
+        dateiAnfangLesen(findeDatei(datenVerzeichnis, kStand), 1024);
+    if (!inhalt)
         return 0.0;
-    QString zeile = QString::fromUtf8(file.readLine(1024)).trimmed();
+    QString zeile = QString::fromUtf8(inhalt->left(inhalt->indexOf('\n'))).trimmed();
     const QChar dezimal = numberSeparators().decimal;
     for (const QChar zeichen : {QLatin1Char('.'), QLatin1Char(',')}) {
         const qsizetype pos = zeile.indexOf(zeichen);
@@ -55,11 +55,8 @@ double gespeicherterStand(const QString& datenVerzeichnis) {
 }
 
 bool standSchreiben(const QString& datenVerzeichnis, double stempel) {
-    QSaveFile file(findeDatei(datenVerzeichnis, kStand));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write((generalFormat(stempel) + QLatin1Char('\n')).toUtf8());
-    return file.commit();
+    return dateiAtomarSchreiben(findeDatei(datenVerzeichnis, kStand),
+                                (generalFormat(stempel) + QLatin1Char('\n')).toUtf8());
 }
 
 bool neuAufbauNoetig(double stand, double exportZeit) {
@@ -72,23 +69,38 @@ PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeob
     if (!QFileInfo(daten).isDir() && !erzwingen)
         return PruefErgebnis::Aktuell;
     BauSperre sperre(daten);
+    // A data folder that cannot be written (a system folder, a read-only share) needs
+    // no lock as long as nothing has to be built in it.
+    bool nurLesen = false;
     if (QFileInfo(daten).isDir()) {
         if (!sperre.erlangen()) {
-            report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
-            return PruefErgebnis::Fehler;
-        }
-        // A swap that a dead process left halfway is finished before anything reads
-        // the tables or Stand.dat.
-        try {
-            tabellenTauschAbschliessen(daten);
-        } catch (const DbError& e) {
-            report(e.message(), QString(), MessageKind::Error);
-            return PruefErgebnis::Fehler;
+            if (!sperre.nichtAnlegbar()) {
+                report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
+                return PruefErgebnis::Fehler;
+            }
+            nurLesen = true;
+        } else {
+            schreibResteEntfernen(daten, eigeneDateien());
+            // A swap that a dead process left halfway is finished before anything
+            // reads the tables or Stand.dat.
+            try {
+                tabellenTauschAbschliessen(daten);
+            } catch (const DbError& e) {
+                report(e.message(), QString(), MessageKind::Error);
+                return PruefErgebnis::Fehler;
+            }
         }
     }
     const double stempel = exportStempel(daten);
-    if (!erzwingen && !neuAufbauNoetig(gespeicherterStand(daten), stempel))
+    if (!erzwingen && stempel == 0.0)
+        return PruefErgebnis::KeinExport;
+    if (!erzwingen && !neuAufbauNoetig(gespeicherterStand(daten), stempel) &&
+        !(nurLesen && tauschOffen(daten)))
         return PruefErgebnis::Aktuell;
+    if (nurLesen) {
+        report(BauSperre::meldungNichtBeschreibbar(daten), QString(), MessageKind::Error);
+        return PruefErgebnis::Fehler;
+    }
     if (beobachter.bauBeginnt)
         beobachter.bauBeginnt();
     DBNeu bau(daten);

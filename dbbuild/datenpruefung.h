@@ -29,9 +29,10 @@ bool standSchreiben(const QString& datenVerzeichnis, double stempel);
 bool neuAufbauNoetig(double stand, double exportZeit);
 
 enum class PruefErgebnis {
-    Aktuell, // nothing to do
-    Gebaut,  // the tables were rebuilt and Stand.dat rewritten
-    Fehler,  // the build failed and was reported; the old tables are kept
+    Aktuell,    // nothing to do
+    KeinExport, // no capacity export to build from: the tables stay as they are
+    Gebaut,     // the tables were rebuilt and Stand.dat rewritten
+    Fehler,     // the build failed and was reported; the old tables are kept
 };
 
 struct PruefBeobachter {
@@ -42,7 +43,9 @@ struct PruefBeobachter {
 };
 
 // Runs the data check for <programmVerzeichnis>/Daten; `erzwingen` builds even when
-// the tables are up to date.
+// the tables are up to date. In a data folder that cannot be written the check takes no
+// lock: current tables are used without a message, a build that is due is reported as
+// impossible (Fehler). Leftovers of killed writes of the build's files are removed.
 PruefErgebnis dateienPruefen(const QString& programmVerzeichnis,
                              const PruefBeobachter& beobachter = {}, bool erzwingen = false);
 

@@ -1,5 +1,6 @@
 #include "dbbuild/dbneu.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 #include <filesystem>
 #include <system_error>
@@ -43,10 +43,27 @@ void aufDiskSchreiben(const QString& pfadName) {
 #endif
 }
 
-void verzeichnisAnlegen(const QString& pfadName) {
-    if (!QDir().mkpath(pfadName))
+// The staging folder is removed as a name: a link in its place goes, but never what
+// it points to.
+void stagingEntfernen(const QString& staging) {
+    const QFileInfo info(staging);
+    if (info.isSymLink() || (info.exists() && !info.isDir()))
+        QFile::remove(staging);
+    else if (info.isDir())
+        QDir(staging).removeRecursively();
+}
+
+bool echterOrdner(const QString& pfadName) {
+    const QFileInfo info(pfadName);
+    return info.isDir() && !info.isSymLink();
+}
+
+// A fresh, real folder (mkdir, not mkpath: whatever holds the name is not reused).
+void stagingAnlegen(const QString& staging) {
+    stagingEntfernen(staging);
+    if (!QDir().mkdir(staging) || !echterOrdner(staging))
         throw DbError(
-            QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(pfadName));
+            QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(staging));
 }
 
 // Replaces `nach` by `von` in one step (the old file disappears with the rename).
@@ -61,10 +78,9 @@ void ersetzen(const QString& von, const QString& nach) {
 }
 
 void dateiSchreiben(const QString& pfadName, const QByteArray& inhalt) {
-    QSaveFile file(pfadName);
-    // QSaveFile writes a temporary file, flushes it and renames it over the target.
-    if (!file.open(QIODevice::WriteOnly) || file.write(inhalt) != inhalt.size() || !file.commit())
-        throw DbError(QStringLiteral("%1 kann nicht geschrieben werden.").arg(pfadName));
+    QString grund;
+    if (!dateiAtomarSchreiben(pfadName, inhalt, &grund))
+        throw DbError(schreibFehlerText(pfadName, grund));
 }
 
 void ereignisseVerarbeiten() {
@@ -85,11 +101,13 @@ QByteArray journalText(const Journal& j) {
 }
 
 std::optional<Journal> journalLesen(const QString& daten) {
-    QFile file(pfad(daten, kJournal));
-    if (!file.open(QIODevice::ReadOnly))
+    // 24 short names; a FIFO or a huge file in its place is not ours.
+    const std::optional<QByteArray> inhalt =
+        einstellungsDateiLesen(pfad(daten, kJournal), 64 << 10);
+    if (!inhalt)
         return std::nullopt;
-    const QList<QByteArray> zeilen = file.readAll().split('\n');
-    // QSaveFile makes the journal appear whole or not at all; anything else is not ours.
+    const QList<QByteArray> zeilen = inhalt->split('\n');
+    // The atomic write makes the journal appear whole or not at all; anything else is not ours.
     if (zeilen.size() < 2 || zeilen[0] != kJournalKopf)
         return std::nullopt;
     Journal j;
@@ -108,14 +126,17 @@ std::optional<Journal> journalLesen(const QString& daten) {
 // step may be repeated after a crash: a table already moved is no longer staged.
 void journalAusfuehren(const QString& daten, const Journal& j) {
     const QString staging = pfad(daten, kStaging);
+    // Through a link in place of the staging folder no file is taken: the swap ends
+    // without Stand.dat, so that the next data check builds afresh.
+    const bool echt = echterOrdner(staging);
     for (const QString& name : j.tabellen) {
         const QString neu = pfad(staging, name);
-        if (QFileInfo::exists(neu))
+        if (echt && QFileInfo::exists(neu))
             ersetzen(neu, pfad(daten, name));
     }
     aufDiskSchreiben(daten);
     const QString stand = findeDatei(daten, kStand);
-    if (j.stand == kOhneStand) {
+    if (j.stand == kOhneStand || !echt) {
         QFile::remove(stand);
     } else {
         dateiSchreiben(stand, j.stand + '\n');
@@ -123,7 +144,7 @@ void journalAusfuehren(const QString& daten, const Journal& j) {
     aufDiskSchreiben(daten);
     QFile::remove(pfad(daten, kJournal));
     aufDiskSchreiben(daten);
-    QDir(staging).removeRecursively();
+    stagingEntfernen(staging);
 }
 
 } // namespace
@@ -134,7 +155,15 @@ void tabellenTauschAbschliessen(const QString& datenVerzeichnis) {
         return;
     }
     QFile::remove(pfad(datenVerzeichnis, kJournal));
-    QDir(pfad(datenVerzeichnis, kStaging)).removeRecursively();
+    stagingEntfernen(pfad(datenVerzeichnis, kStaging));
+}
+
+bool tauschOffen(const QString& datenVerzeichnis) {
+    return QFileInfo::exists(pfad(datenVerzeichnis, kJournal));
+}
+
+QStringList eigeneDateien() {
+    return {kStand, kJournal, QStringLiteral("Pruefbericht.txt")};
 }
 
 DBNeu::DBNeu(QString datenVerzeichnis) : daten_(std::move(datenVerzeichnis)) {}
@@ -165,8 +194,7 @@ void DBNeu::dbDatenUebergeben(const QString& xmlPfad, const BauSchritt& schritt)
 
 void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
     const QString staging = stagingVerzeichnis();
-    QDir(staging).removeRecursively();
-    verzeichnisAnlegen(staging);
+    stagingAnlegen(staging);
     const int anzahl = static_cast<int>(schritte.size());
     for (int i = 0; i < anzahl; ++i) {
         const BauSchritt& s = schritte[static_cast<size_t>(i)];
@@ -200,7 +228,7 @@ void DBNeu::abbrechen() {
     // Only a build that has not written its journal is undone; a journal that is
     // written stays for the next data check to finish.
     if (!QFileInfo::exists(pfad(daten_, kJournal)))
-        QDir(stagingVerzeichnis()).removeRecursively();
+        stagingEntfernen(stagingVerzeichnis());
 }
 
 bool DBNeu::dbNeuAufbauen() {
@@ -211,7 +239,9 @@ bool DBNeu::dbNeuAufbauen() {
     }
     BauSperre sperre(daten_);
     if (!sperre.erlangen(sperrWartezeit_)) {
-        report(BauSperre::meldungBauLaeuft(), QString(), MessageKind::Error);
+        report(sperre.nichtAnlegbar() ? BauSperre::meldungNichtBeschreibbar(daten_)
+                                      : BauSperre::meldungBauLaeuft(),
+               QString(), MessageKind::Error);
         return false;
     }
     return aufbauen();

@@ -75,4 +75,11 @@ private:
 // be moved.
 void tabellenTauschAbschliessen(const QString& datenVerzeichnis);
 
+// True while a swap is recorded in the journal and not yet finished.
+bool tauschOffen(const QString& datenVerzeichnis);
+
+// The files the build writes into the data folder (Stand.dat, the journal, the check
+// report), for removing the temporary files that a killed write left of them.
+QStringList eigeneDateien();
+
 } // namespace drel::db

@@ -89,6 +89,8 @@ ElementIndex elementIndex(const DBZuordnung& zuordnung) {
     return index;
 }
 
+constexpr size_t kHoechsteWertLaenge = 64 << 10;
+
 // Converts the raw element text once. Text fields never need more than
 // (size + 1) * 3 bytes of UTF-8 to fill their size, so huge values are cut early
 // (not designations: their rewrite looks for the last blank of the whole text).
@@ -110,8 +112,14 @@ QString elementText(const pugi::xml_node& element, const DBZuordnung& zuordnung,
         const int size = e.typCode == kTypLangText ? kLongTextSize : e.groesse;
         groessteGroesse = std::max(groessteGroesse, static_cast<size_t>(size));
     }
-    if (nurText)
+    if (nurText) {
         limit = std::min(length, (groessteGroesse + 1) * 3);
+    } else if (length > kHoechsteWertLaenge) {
+        // Numbers and designations are read whole; no sound one comes near this, and a
+        // huge one is refused with its field before it is copied around.
+        throw FeldFehler{element, zuordnung[static_cast<size_t>(eintraege.front())].feld,
+                         QStringLiteral("Wert länger als %1 Bytes").arg(kHoechsteWertLaenge)};
+    }
     return QString::fromUtf8(raw, static_cast<qsizetype>(limit));
 }
 

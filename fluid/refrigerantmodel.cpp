@@ -1,5 +1,6 @@
 #include "fluid/refrigerantmodel.h"
 
+#include "base/dateischreiben.h"
 #include "fluid/cubic.h"
 #include "fluid/fluidfilecheck.h"
 
@@ -374,12 +375,15 @@ std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString
 }
 
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("nicht lesbar");
+    // The largest fluid file has a few kilobytes; a FIFO or device is not read at all.
+    QString grund;
+    const std::optional<QByteArray> inhalt = einstellungsDateiLesen(path, 4 << 20, &grund);
+    if (!inhalt) {
+        *error = grund.isEmpty() ? QStringLiteral("nicht lesbar")
+                                 : QStringLiteral("nicht lesbar (%1)").arg(grund);
         return nullptr;
     }
-    return loadFluidData(file.readAll(), error);
+    return loadFluidData(*inhalt, error);
 }
 
 } // namespace drel::calc

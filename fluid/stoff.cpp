@@ -3,6 +3,7 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <bit>
 #include <cmath>
@@ -83,13 +84,16 @@ TStoff::Fluid* TStoff::fluid() {
         if (!stem.isEmpty()) {
             const QString path = findeDatei(directory_, stem + QStringLiteral(".ref"));
             QString error;
+            // Once per file: the failure is remembered below, so the later property
+            // calls give only their own message.
             if (QFileInfo::exists(path)) {
                 f->model = loadFluidFile(path, &error);
-                // Once per file: the failure is remembered below, so the later
-                // property calls give only their own message.
                 if (!f->model)
                     report(
                         QStringLiteral("Stoffdatei %1: %2").arg(QFileInfo(path).fileName(), error));
+            } else if (QFileInfo(directory_).isDir()) { // a missing folder was reported
+                report(QStringLiteral("Stoffdatei %1.ref: nicht gefunden in %2")
+                           .arg(stem, QDir::toNativeSeparators(directory_)));
             }
         }
         it = fluids_.emplace(stem, std::move(f)).first;

@@ -18,7 +18,11 @@ public:
                       const char* disambiguation = nullptr, int n = -1) const override;
     bool isEmpty() const override { return false; }
 
-    void setDatei(std::unique_ptr<QTranslator> datei) { datei_ = std::move(datei); }
+    // The translator and the file contents it reads from (QTranslator keeps no copy).
+    void setDatei(std::unique_ptr<QTranslator> datei, QByteArray inhalt = {}) {
+        datei_ = std::move(datei);
+        inhalt_ = std::move(inhalt);
+    }
 
     struct Herkunft {
         QByteArray context;
@@ -30,6 +34,7 @@ public:
 
 private:
     std::unique_ptr<QTranslator> datei_;
+    QByteArray inhalt_;
     mutable QHash<QString, Herkunft> herkunft_;
 };
 
@@ -48,6 +53,9 @@ public:
     void installieren();
     // Loads and installs the file of `code` ("De", "En", ...) in place of the last
     // one; without such a file the source texts stay. True when a file was loaded.
+    // A file that fails its check (a damaged or foreign .qm) is never used: the
+    // failure is reported with the file's name, and the program goes over to German
+    // (the language state too, so that it is German throughout and stored so).
     bool laden(const QString& code);
     const QString& code() const { return code_; }
     // Name of the file of a code: "drel_de.qm".
@@ -56,8 +64,16 @@ public:
     // Which source each text shown so far came from (nullptr before installieren()).
     const AufzeichnenderTranslator* aufzeichnung() const { return translator_.get(); }
 
+    // The translator of one file after its checks, or nullptr; `grund` says why not.
+    static std::unique_ptr<QTranslator> dateiPruefenUndLaden(const QString& datei,
+                                                             QByteArray& inhalt, QString& grund);
+
 private:
     AufzeichnenderTranslator* translator();
+    // The first usable file of `code` in the search folders; `unbrauchbar` names a file
+    // that was found but failed its check.
+    std::unique_ptr<QTranslator> suchen(const QString& code, QByteArray& inhalt,
+                                        QString& unbrauchbar);
 
     std::unique_ptr<AufzeichnenderTranslator> translator_;
     bool installiert_ = false;

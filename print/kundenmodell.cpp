@@ -1,13 +1,12 @@
 #include "print/kundenmodell.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "print/meldung.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
 
@@ -51,27 +50,40 @@ QStringList zeilen(const QString& text) {
 
 enum class Lesen { Fehlt, Gelesen, Fehler };
 
+// Letter texts are a few lines; anything beyond this is no file of ours.
+constexpr qint64 kHoechstens = 1 << 20;
+
+// A FIFO or device in place of a letter file is not opened for reading (it could
+// block for ever); too large a file is not read at all.
 Lesen zeilenLesen(const QString& pfad, QStringList& ziel) {
     if (!QFileInfo::exists(pfad))
         return Lesen::Fehlt;
-    QFile file(pfad);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = einstellungsDateiLesen(pfad, kHoechstens);
+    if (!bytes)
         return Lesen::Fehler;
-    ziel = zeilen(dekodieren(file.readAll()));
+    ziel = zeilen(dekodieren(*bytes));
     return Lesen::Gelesen;
 }
 
 // Written through a temporary file, so a failed write keeps the old content.
-bool zeilenSchreiben(const QString& pfad, const QStringList& liste) {
-    QSaveFile file(pfad);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+bool zeilenSchreiben(const QString& pfad, const QStringList& liste, QStringList& fehler) {
     QByteArray bytes;
     for (const QString& zeile : liste) {
         bytes += zeile.toUtf8();
         bytes += '\n';
     }
-    return file.write(bytes) == bytes.size() && file.commit();
+    QString grund;
+    if (dateiAtomarSchreiben(pfad, bytes, &grund))
+        return true;
+    fehler << schreibFehlerText(pfad, grund);
+    return false;
+}
+
+// QSettings reads the whole file and would wait on a FIFO: it only gets a regular
+// file of sane size.
+bool iniBrauchbar(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return alsEinstellungsDateiLesbar(pfad) && (!info.exists() || info.size() <= kHoechstens);
 }
 
 // An INI value counts as ticked unless it is an integer 0; a missing or
@@ -154,6 +166,13 @@ void KundenModell::setCheckBox(int nummer, bool an) {
 }
 
 void KundenModell::FormCreate() {
+    if (!iniBrauchbar(datei(kIni))) {
+        fehlerMelden(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.")
+                         .arg(QDir::toNativeSeparators(datei(kIni))));
+        for (int i = 1; i <= kAbschnittAnzahl; ++i)
+            setCheckBox(i, true);
+        return;
+    }
     const QSettings ini(datei(kIni), QSettings::IniFormat);
     for (int i = 1; i <= kAbschnittAnzahl; ++i)
         setCheckBox(i, iniBool(ini, iniSchluessel(i), true));
@@ -181,23 +200,35 @@ void KundenModell::readmemo(const QDate& heute) {
 
 bool KundenModell::speichern() const {
     QDir().mkpath(datei(QString()));
-    bool alle = true;
-    alle &= zeilenSchreiben(datei(kKdr), kdrMemo);
-    alle &= zeilenSchreiben(datei(kAdr), AdrMemo);
-    alle &= zeilenSchreiben(datei(kBetreff), betreffMemo);
-    alle &= zeilenSchreiben(datei(kText), TXTMemo);
-    alle &= zeilenSchreiben(datei(kDatum), QStringList{Edit1});
-    alle &= zeilenSchreiben(datei(kZust), QStringList{Edit2});
-    return alle;
+    QStringList fehler;
+    zeilenSchreiben(datei(kKdr), kdrMemo, fehler);
+    zeilenSchreiben(datei(kAdr), AdrMemo, fehler);
+    zeilenSchreiben(datei(kBetreff), betreffMemo, fehler);
+    zeilenSchreiben(datei(kText), TXTMemo, fehler);
+    zeilenSchreiben(datei(kDatum), QStringList{Edit1}, fehler);
+    zeilenSchreiben(datei(kZust), QStringList{Edit2}, fehler);
+    // One message for all: a read-only folder fails every file for the same reason.
+    if (!fehler.isEmpty())
+        fehlerMelden(fehler.join(QLatin1Char('\n')));
+    return fehler.isEmpty();
 }
 
 bool KundenModell::FormClose() const {
     QDir().mkpath(datei(QString()));
-    QSettings ini(datei(kIni), QSettings::IniFormat);
-    for (int i = 1; i <= kAbschnittAnzahl; ++i)
-        ini.setValue(iniSchluessel(i), checkBox(i) ? 1 : 0);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    // QSettings writes through a temporary file too; it only says whether it failed.
+    const bool brauchbar = iniBrauchbar(datei(kIni));
+    if (brauchbar) {
+        QSettings ini(datei(kIni), QSettings::IniFormat);
+        for (int i = 1; i <= kAbschnittAnzahl; ++i)
+            ini.setValue(iniSchluessel(i), checkBox(i) ? 1 : 0);
+        ini.sync();
+        if (ini.status() == QSettings::NoError)
+            return true;
+    }
+    fehlerMelden(schreibFehlerText(datei(kIni),
+                                   brauchbar ? QStringLiteral("keine Berechtigung oder kein Platz")
+                                             : QStringLiteral("keine gewöhnliche Datei")));
+    return false;
 }
 
 std::vector<Abschnitt> KundenModell::abschnitte(const ReiterSichtbar& sichtbar) const {

@@ -28,7 +28,8 @@ public:
     bool checkBox(int nummer) const;
     void setCheckBox(int nummer, bool an);
 
-    // Reads the print selection from WUK.ini; a missing key ticks its box.
+    // Reads the print selection from WUK.ini; a missing key ticks its box. A WUK.ini
+    // that is no regular file or is oversized is reported and ticks every box.
     void FormCreate();
     // On activation: loads the memo files that exist, Edit2 from zust.dat and
     // sets Edit1 to `heute` in the locale's short date format. An existing
@@ -36,9 +37,10 @@ public:
     void readmemo(const QDate& heute = QDate::currentDate());
     // Before every print, preview or PDF: writes the four memos, datum.dat and
     // zust.dat. A file that cannot be written is skipped (its old content stays);
-    // returns false when any was skipped.
+    // the skipped files are reported in one message and the result is false.
     bool speichern() const;
-    // Writes the print selection to WUK.ini; false when it could not be written.
+    // Writes the print selection to WUK.ini; false (and reported) when it could not
+    // be written.
     bool FormClose() const;
 
     // The sections to print: ticked boxes whose tab the data sheet shows

@@ -1,9 +1,10 @@
 #include "report/pdfausgabe.h"
 
+#include "base/dateischreiben.h"
 #include "report/bericht.h"
 #include "report/seitenausgabe.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
 
 namespace drel::bericht {
@@ -13,19 +14,6 @@ namespace {
 // Fine enough for vector text and pictures; positions are kept in 0.1 mm.
 constexpr int aufloesung = 1200;
 
-// QPdfWriter only finds out at the first paint that it cannot open its file,
-// and then writes nothing; opening it here gives a clear answer up front.
-bool beschreibbar(const QString& pfad) {
-    QFile datei(pfad);
-    const bool gab = datei.exists();
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    datei.close();
-    if (!gab)
-        datei.remove();
-    return true;
-}
-
 } // namespace
 
 bool pdfSchreiben(Bericht& bericht, const QString& pfad, QString& fehler) {
@@ -34,16 +22,30 @@ bool pdfSchreiben(Bericht& bericht, const QString& pfad, QString& fehler) {
         fehler = bericht.error();
         return false;
     }
-    if (pfad.isEmpty() || !beschreibbar(pfad)) {
+    if (pfad.isEmpty()) {
         fehler = bericht.texts().pdfFehler.arg(pfad);
         return false;
     }
-    QPdfWriter schreiber(pfad);
-    schreiber.setTitle(bericht.title());
-    schreiber.setCreator(QStringLiteral("Drel WUK 8.1"));
-    schreiber.setResolution(aufloesung);
-    if (!seitenAusgeben(bericht, schreiber, fehler)) {
+    // The document is laid out in memory and written in one go: QPdfWriter would
+    // truncate an existing file first and never tell of a write that failed.
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter schreiber(&puffer);
+        schreiber.setTitle(bericht.title());
+        schreiber.setCreator(QStringLiteral("Drel WUK 8.1"));
+        schreiber.setResolution(aufloesung);
+        if (!seitenAusgeben(bericht, schreiber, fehler)) {
+            fehler = bericht.texts().pdfFehler.arg(pfad);
+            return false;
+        }
+    }
+    QString grund;
+    if (!dateiAtomarSchreiben(pfad, puffer.data(), &grund)) {
         fehler = bericht.texts().pdfFehler.arg(pfad);
+        if (fehler.endsWith(QLatin1Char('.')))
+            fehler.chop(1);
+        fehler += QStringLiteral(" (%1).").arg(grund);
         return false;
     }
     return true;

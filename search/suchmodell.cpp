@@ -1,5 +1,6 @@
 #include "search/suchmodell.h"
 
+#include "base/dateischreiben.h"
 #include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
@@ -8,7 +9,6 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 
-#include <QFile>
 #include <algorithm>
 #include <vector>
 
@@ -375,9 +375,10 @@ void SuchModell::FormShow(const QString& suchIni) {
     KopfTyp = QStringLiteral("Typ");
     KopfQo = QStringLiteral("Qo   ");
     rbVerdichterClick(rbVerdichter);
-    QFile datei(suchIni);
-    if (!suchIni.isEmpty() && datei.open(QIODevice::ReadOnly)) {
-        const QByteArray gelesen = datei.read(SuchRec::Groesse);
+    const std::optional<QByteArray> inhalt =
+        suchIni.isEmpty() ? std::nullopt : dateiAnfangLesen(suchIni, SuchRec::Groesse);
+    if (inhalt) {
+        const QByteArray& gelesen = *inhalt;
         // A short file keeps the default bytes where it ends.
         roh_ = gelesen + SuchRec{}.schreiben().mid(gelesen.size());
         laden(SuchRec::lesen(gelesen));
@@ -516,10 +517,11 @@ bool SuchModell::OKBtnClick(const QString& suchIni, SuchDienste& dienste) {
     QByteArray daten = rec_.schreiben();
     daten.replace(256, SuchRec::Groesse - 256, roh_.mid(256, SuchRec::Groesse - 256));
     roh_ = daten;
-    if (!suchIni.isEmpty()) {
-        QFile datei(suchIni);
-        if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            datei.write(daten);
+    // Written on every search: a failure is said once per file, not at every search.
+    if (!suchIni.isEmpty() && !dateiAtomarSchreiben(suchIni, daten, &schreibGrund_)) {
+        if (!schreibFehlerGemeldet_)
+            report(schreibFehlerText(suchIni, schreibGrund_), QStringLiteral("Suchkriterien"));
+        schreibFehlerGemeldet_ = true;
     }
 
     eingabe_ = eingabeAusRecord();

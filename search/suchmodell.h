@@ -145,6 +145,8 @@ private:
     QString gemerkt_; // remembered refrigerant text, survives mode changes
     SuchRec rec_;
     QByteArray roh_;
+    QString schreibGrund_;
+    bool schreibFehlerGemeldet_ = false; // search.ini could not be written once already
     SuchEingabe eingabe_;
     Suchergebnis& ergebnis_;
     ErgebnisListe liste_;

@@ -1,21 +1,17 @@
 #include "state/suchini.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace drel {
 
 namespace {
 
-// At most one record; errors give what could be read.
+// At most one record; a FIFO or device in its place counts as unreadable.
 QByteArray recordLesen(const QString& datei, bool& gelesen) {
-    QFile file(datei);
-    gelesen = file.open(QIODevice::ReadOnly);
-    if (!gelesen)
-        return {};
-    return file.read(SuchRec::Groesse);
+    const std::optional<QByteArray> inhalt = dateiAnfangLesen(datei, SuchRec::Groesse);
+    gelesen = inhalt.has_value();
+    return inhalt.value_or(QByteArray());
 }
 
 } // namespace
@@ -54,11 +50,7 @@ bool spracheSchreiben(const QString& datei, const Sprache& sprache) {
     record.replace(0, vorhanden.size(), vorhanden);
     SuchRec::spracheEinsetzen(record, sprache.kurzCode, sprache.nummer, sprache.code);
 
-    QSaveFile file(datei);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(record);
-    return file.commit();
+    return dateiSchreibenOderMelden(datei, record);
 }
 
 } // namespace drel

@@ -23,7 +23,7 @@ bool spracheLesen(const QString& datei, Sprache& ziel);
 
 // Puts the language fields into the record of `datei`, keeping every other byte; a
 // missing file (or the part a short file lacks) gets the default record. Returns false
-// when the file cannot be written.
+// when the file cannot be written (reported, with the reason).
 bool spracheSchreiben(const QString& datei, const Sprache& sprache);
 
 } // namespace drel

@@ -1,11 +1,14 @@
 #include "chart/ui/tdchart.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
+#include "base/messagesink.h"
 #include "chart/chartdatei.h"
 #include "chart/chartdruck.h"
 #include "chart/ui/tskalierung.h"
 #include "chart/ui/ttabellen.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -98,7 +101,13 @@ void TDChart::alsBitmapSpeichern() {
     const QString name = datei.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)
                              ? datei
                              : datei + QStringLiteral(".bmp");
-    zeichnung_.bild.save(name, "BMP");
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    if (!zeichnung_.bild.save(&puffer, "BMP")) {
+        report(schreibFehlerText(name, tr("das Bild kann nicht umgewandelt werden")));
+        return;
+    }
+    dateiSchreibenOderMelden(name, puffer.data());
 }
 
 void TDChart::druckerEinrichten() {

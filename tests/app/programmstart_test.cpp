@@ -1,7 +1,7 @@
+#include "app/programmstart.h"
 #include "base/messagesink.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
-#include "app/programmstart.h"
 #include "state/suchini.h"
 #include "tests/testumgebung.h"
 
@@ -160,6 +160,22 @@ TEST_F(Start, StartResetsSharedStateAndReadsTheLanguage) {
     EXPECT_EQ(sprache().nummer, 2);
     EXPECT_EQ(sprache().kurzCode, QStringLiteral("En"));
     EXPECT_EQ(sprache().code, QStringLiteral("En"));
+}
+
+// A write killed at the last start left its temporary files; the start removes them
+// and nothing else.
+TEST_F(Start, LeftoversOfKilledSettingsWritesAreRemoved) {
+    QDir().mkpath(einstellungen);
+    dateiSchreiben(suchIni(), test::fixture("search_en.ini"));
+    dateiSchreiben(einstellungen + QStringLiteral("/search.ini.a1B2c3"), "halb");
+    dateiSchreiben(einstellungen + QStringLiteral("/.units.dat.drel-2147483646-Zz9Yy8"), "halb");
+    dateiSchreiben(einstellungen + QStringLiteral("/Kunde.ini.a1B2c3"), "fremd");
+    starten();
+    EXPECT_FALSE(QFileInfo::exists(einstellungen + QStringLiteral("/search.ini.a1B2c3")));
+    EXPECT_FALSE(
+        QFileInfo::exists(einstellungen + QStringLiteral("/.units.dat.drel-2147483646-Zz9Yy8")));
+    EXPECT_TRUE(QFileInfo::exists(einstellungen + QStringLiteral("/Kunde.ini.a1B2c3")));
+    EXPECT_EQ(sprache().nummer, 2);
 }
 
 TEST_F(Start, ShutdownWritesTheLanguageEvenWithoutAFile) {

@@ -60,24 +60,27 @@ TEST_F(RatingTest, RatingSuctionGasFromFlagOrSuperheat) {
     EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), 20.0);
     waehle(kQnMitMotor, "R404A"); // flag clear, 10 K superheat
     EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -30), -20.0);
-    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-30, 40, -20), false);
+    EXPECT_EQ(sauggasTemperaturBemessung(*dm_, -20), -10.0);
+    // (at -20 °C, where the fixture's capacity is positive)
+    const Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-20, 40, -10), false);
+    ASSERT_TRUE(r.berechenbar());
     EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
 }
 
 TEST_F(RatingTest, TwoStageTakesTheLiquidAtTcPlusT0) {
     waehle(kZweistufig, "R404A");
-    const Bewertung r = ZweistufigRechnen(*dm_, stoff_, punkt(-35, 40, -15));
+    const Bewertung r = ZweistufigRechnen(*dm_, stoff_, punkt(-20, 30, 0));
     ASSERT_TRUE(r.berechenbar());
     EXPECT_EQ(r.I, 0.0);
     // At the rating state (t0 + 20 K, no subcooling) the rating is kept.
     EXPECT_NEAR(r.QoV / r.Qo, 1.0, 1e-9);
     stoff_.KaeltemittelSetzen("R404A");
-    const double p0 = stoff_.Taudruck(-35);
-    const double h1 = stoff_.DampfEnthalpie(-15, p0);
-    const double hX = stoff_.FluessigEnthalpie(5.0); // liquid at 5 °C
+    const double p0 = stoff_.Taudruck(-20);
+    const double h1 = stoff_.DampfEnthalpie(0, p0);
+    const double hX = stoff_.FluessigEnthalpie(10.0); // liquid at 10 °C
     EXPECT_NEAR(r.mR, r.Qo / (h1 - hX), 1e-12);
-    const Bewertung u = ZweistufigRechnen(*dm_, stoff_, punkt(-35, 40, -15, 5));
-    const double hXu = stoff_.FluessigEnthalpie(0.0);
+    const Bewertung u = ZweistufigRechnen(*dm_, stoff_, punkt(-20, 30, 0, 5));
+    const double hXu = stoff_.FluessigEnthalpie(5.0);
     EXPECT_NEAR(u.QoV, (h1 - hXu) * u.m, 1e-9);
 }
 
@@ -89,6 +92,36 @@ TEST_F(RatingTest, PropertyFailureMakesThePointNotComputable) {
     EXPECT_TRUE(std::isnan(r.QoV));
     EXPECT_TRUE(std::isnan(r.m));
     EXPECT_FALSE(sink_.messages.isEmpty());
+}
+
+// What the build refuses is not rated from a damaged table file either: a negative
+// capacity at the point or a coefficient that is not finite gives NaN with the reason.
+TEST_F(RatingTest, NegativeCapacityOrNonFiniteCoefficientIsRefusedWithTheReason) {
+    waehle(kQnMitMotor, "R134a");
+    ASSERT_LT(qoPolynom(-45, 45), 0.0);
+    Bewertung r = BetriebspunktRechnen(*dm_, stoff_, punkt(-45, 45, -40), false);
+    EXPECT_TRUE(std::isnan(r.Qo));
+    EXPECT_TRUE(std::isnan(r.P));
+    EXPECT_TRUE(std::isnan(r.QoV));
+    EXPECT_FALSE(r.berechenbar());
+    EXPECT_EQ(r.grund, QStringLiteral("Leistungsdatensatz 11 (QN4/200-4, R134a): negative "
+                                      "Kälteleistung; nicht berechenbar."));
+    ASSERT_EQ(sink_.messages.size(), 1);
+    EXPECT_EQ(sink_.messages[0].text, r.grund);
+    r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20), false);
+    EXPECT_TRUE(r.berechenbar());
+    EXPECT_TRUE(r.grund.isEmpty());
+
+    dm_.reset();
+    writeProductTable(
+        dir_.path(), "CapacityData",
+        {leistung(11, kQnMitMotor, 1, true, 20.0, {{"Antriebsleistung7", d(HUGE_VAL)}})});
+    dm_ = std::make_unique<TDataModule1>(dir_.path());
+    waehle(kQnMitMotor, "R134a");
+    r = BetriebspunktRechnen(*dm_, stoff_, punkt(-10, 40, 20), false);
+    EXPECT_TRUE(std::isnan(r.Qo));
+    EXPECT_TRUE(r.grund.contains(QStringLiteral("Koeffizienten nicht endlich")))
+        << r.grund.toStdString();
 }
 
 TEST_F(RatingTest, MissingFluidFileIsReportedAndNothingIsInvented) {

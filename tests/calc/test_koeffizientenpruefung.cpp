@@ -121,6 +121,26 @@ TEST_F(KoeffizientenPruefungTest, ReportIsWrittenIntoTheDataFolder) {
                              "Keine Auffälligkeiten.\n"));
 }
 
+// A picture or drawing name that leaves Pics/ is listed with table, record and field;
+// the names inside their folder are not.
+TEST_F(KoeffizientenPruefungTest, FileNamesLeavingTheirFolderAreReported) {
+    std::vector<Row> artikel;
+    const char* bilder[] = {"qn.jpg", "../../etc/passwd", "sub/a..b.jpg", "..\\x.png"};
+    for (qint32 id = 1; id <= 4; ++id)
+        artikel.push_back(rowOf("Articles", {{"ID", i(id)},
+                                             {"Produktgruppe", i(25)},
+                                             {"Bezeichnung1", s("QN")},
+                                             {"Bild", s(bilder[id - 1])}}));
+    writeProductTable(dir_.path(), "Articles", artikel);
+    int befunde = -1;
+    const QString text = pruefberichtErstellen(dir_.path(), befunde);
+    EXPECT_EQ(befunde, 3 + 2);
+    EXPECT_TRUE(text.contains(QStringLiteral("Articles, Datensatz 2, Feld Bild: ../../etc/passwd")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Articles, Datensatz 4, Feld Bild: ..\\x.png")));
+    EXPECT_FALSE(text.contains(QStringLiteral("a..b.jpg")));
+}
+
 TEST(Leistungszahl, UpperLimitIsTwentyOrCarnotAtSmallLifts) {
     EXPECT_EQ(leistungszahlMax(-10.0, 45.0), 20.0);
     EXPECT_NEAR(leistungszahlMax(-5.0, 0.0), 268.15 / 5.0, 1e-12);

@@ -117,4 +117,10 @@ TEST_F(FilterTest, ErrorsNameTheProblem) {
     EXPECT_TRUE(message(qPrintable(deep)).contains("nested"));
     const QString fine = QString(50, '(') + "ID = 1" + QString(50, ')');
     EXPECT_EQ(ids(fine), (V{1}));
+    // A long chain is as deep a tree as a deep nesting: 10000 operators are the bound.
+    QString kette = "ID = 1";
+    for (int k = 0; k < 10000; ++k)
+        kette += k % 2 ? " or ID = 1" : " and ID = 1";
+    EXPECT_EQ(ids(kette), (V{1}));
+    EXPECT_TRUE(message(qPrintable(kette + " or ID = 1")).contains("too many terms"));
 }

@@ -1,10 +1,15 @@
 #include "base/messagesink.h"
 #include "buildfixture.h"
-#include "dbbuild/datenpruefung.h"
 #include "db/tablefile.h"
+#include "dbbuild/bausperre.h"
+#include "dbbuild/datenpruefung.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cmath>
+#include <unistd.h>
 
 using namespace drel;
 using namespace drel::db;
@@ -107,8 +112,87 @@ TEST_F(DatenPruefung, BuildsOnlyWhenTheExportIsOfALaterDay) {
 
 TEST_F(DatenPruefung, NoExportNoBuild) {
     QFile::remove(exportPfad());
-    EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Aktuell);
+    EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::KeinExport);
     EXPECT_FALSE(QFileInfo::exists(standPfad()));
+}
+
+// The lock cannot be created in a folder that is not writable: current tables are used
+// without a lock and without a word; a build that is due says that the folder cannot be
+// written, once, instead of "a build is running" after a wait.
+TEST_F(DatenPruefung, ReadOnlyDataFolderUsesCurrentTablesAndNamesItWhenABuildIsDue) {
+    exportZeit(kMittag);
+    stand("38868\n");
+    struct Zuruecksetzen {
+        ~Zuruecksetzen() { BauSperre::setNichtAnlegbarFuerTests(false); }
+    } zuruecksetzen;
+    BauSperre::setNichtAnlegbarFuerTests(true);
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Aktuell);
+    EXPECT_TRUE(sink.messages.isEmpty());
+    EXPECT_LT(uhr.elapsed(), 1000); // no wait for a build that is not running
+
+    exportZeit(kMittag.addDays(1));
+    int gestartet = 0;
+    PruefBeobachter beobachter;
+    beobachter.bauBeginnt = [&] { ++gestartet; };
+    EXPECT_EQ(dateienPruefen(programm(), beobachter), PruefErgebnis::Fehler);
+    EXPECT_EQ(gestartet, 0);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].text.contains(daten())) << sink.messages[0].text.toStdString();
+    EXPECT_TRUE(sink.messages[0].text.contains(QStringLiteral("nicht beschreibbar")));
+    EXPECT_EQ(standInhalt(), "38868\n");
+}
+
+// Real permissions, where the test does not run as root (root writes anywhere).
+TEST_F(DatenPruefung, WriteProtectedFolderNeedsNoLockForCurrentTables) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
+    exportZeit(kMittag);
+    stand("38868\n");
+    QFile::setPermissions(daten(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    RecordingSink sink;
+    ScopedMessageSink scope(&sink);
+    const PruefErgebnis ergebnis = dateienPruefen(programm());
+    QFile::setPermissions(daten(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(ergebnis, PruefErgebnis::Aktuell);
+    EXPECT_TRUE(sink.messages.isEmpty());
+}
+
+// What killed atomic writes left of the build's own files goes at the next check;
+// foreign files with similar names stay.
+TEST_F(DatenPruefung, LeftoversOfKilledWritesAreRemoved) {
+    exportZeit(kMittag);
+    stand("38868\n");
+    for (const char* name : {"Stand.dat.aB3dE9", "Pruefbericht.txt.Q1w2E3",
+                             ".Stand.dat.drel-2147483646-zZ9yY8", "Kunden.txt.aB3dE9"}) {
+        QFile f(daten() + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Aktuell);
+    EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/Stand.dat.aB3dE9")));
+    EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/Pruefbericht.txt.Q1w2E3")));
+    EXPECT_FALSE(QFileInfo::exists(daten() + QStringLiteral("/.Stand.dat.drel-2147483646-zZ9yY8")));
+    EXPECT_TRUE(QFileInfo::exists(daten() + QStringLiteral("/Kunden.txt.aB3dE9")));
+}
+
+// A link in place of the staging folder is removed as a name; its target keeps its files.
+TEST_F(DatenPruefung, StagingLinkIsNeverFollowed) {
+    QTemporaryDir fremd;
+    ASSERT_TRUE(fremd.isValid());
+    QFile wertvoll(fremd.filePath(QStringLiteral("wertvoll.txt")));
+    ASSERT_TRUE(wertvoll.open(QIODevice::WriteOnly));
+    wertvoll.write("bleibt");
+    wertvoll.close();
+    ASSERT_TRUE(QFile::link(fremd.path(), daten() + QStringLiteral("/.drel-neu")));
+    exportZeit(kMittag);
+    EXPECT_EQ(dateienPruefen(programm()), PruefErgebnis::Gebaut);
+    EXPECT_TRUE(QFileInfo::exists(fremd.filePath(QStringLiteral("wertvoll.txt"))));
+    EXPECT_EQ(QDir(fremd.path()).entryList(QDir::Files), QStringList{"wertvoll.txt"});
+    EXPECT_FALSE(QFileInfo(daten() + QStringLiteral("/.drel-neu")).exists());
 }
 
 TEST_F(DatenPruefung, FailedBuildLeavesStandDatForTheNextStart) {

@@ -235,8 +235,15 @@ TEST(ExportLesen, DeepNestingAndHugeValuesDoNotCrash) {
     const auto grossRows = lesenAusText(gross, "Motors");
     ASSERT_EQ(grossRows.size(), 1u);
     EXPECT_EQ(grossRows[0][1], Value(QString(20, QLatin1Char('N'))));
-    EXPECT_TRUE(fehlerVon("<R><S/><T><ID>" + QByteArray(100000, '7') + "</ID></T></R>")
-                    .contains("Feld ID"));
+    // A number is read whole, so its length is capped, with the field named.
+    const QString zuLang =
+        fehlerVon("<R><S/><T><ID>" + QByteArray((64 << 10) + 1, '7') + "</ID></T></R>");
+    EXPECT_TRUE(zuLang.contains("Feld ID")) << zuLang.toStdString();
+    EXPECT_TRUE(zuLang.contains("länger als 65536 Bytes")) << zuLang.toStdString();
+    const QString amRand =
+        fehlerVon("<R><S/><T><ID>" + QByteArray(64 << 10, '7') + "</ID></T></R>");
+    EXPECT_TRUE(amRand.contains("Feld ID") && !amRand.contains("länger als"))
+        << amRand.toStdString();
 }
 
 TEST(ExportLesen, Utf16ExportIsRead) {

@@ -225,7 +225,7 @@ TEST(StoffFileReason, ReachesTheSinkOnceBeforeTheOperationsMessages) {
     s.KaeltemittelSetzen(QStringLiteral("R404A"));
     EXPECT_TRUE(std::isnan(s.Taudruck(-10)));
     EXPECT_TRUE(std::isnan(s.Taudruck(-10)));
-    s.KaeltemittelSetzen(QStringLiteral("R134a")); // no file: no reason of its own
+    s.KaeltemittelSetzen(QStringLiteral("R134a")); // no file: named once
     EXPECT_TRUE(std::isnan(s.Taudruck(-10)));
     s.KaeltemittelSetzen(QStringLiteral("R404A, R507"));
     EXPECT_TRUE(std::isnan(s.FluessigEnthalpie(0)));
@@ -237,10 +237,13 @@ TEST(StoffFileReason, ReachesTheSinkOnceBeforeTheOperationsMessages) {
     const QString expected = QStringLiteral(
         "Stoffdatei R404A.ref: Molmasse 0 g/mol ist nicht zulässig (2 bis 500 g/mol)");
     EXPECT_EQ(texts.count(expected), 1) << texts.join(QLatin1Char('|')).toStdString();
-    ASSERT_EQ(texts.size(), 5);
+    ASSERT_EQ(texts.size(), 6);
     EXPECT_EQ(texts.at(0), expected);
     EXPECT_EQ(texts.at(1), QStringLiteral("Error: dew point pressure"));
-    EXPECT_EQ(texts.at(4), QStringLiteral("Error: liquid enthalpy"));
+    EXPECT_TRUE(texts.at(3).startsWith(QStringLiteral("Stoffdatei ")) &&
+                texts.at(3).contains(QStringLiteral(".ref: nicht gefunden in ")))
+        << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(texts.at(5), QStringLiteral("Error: liquid enthalpy"));
 }
 
 } // namespace

@@ -84,13 +84,15 @@ TEST(StoffFailures, UnknownOrBrokenFileGivesTheOperationsMessage) {
     s.KaeltemittelSetzen(QStringLiteral("BROKEN"));
     EXPECT_TRUE(std::isnan(s.FluessigEnthalpie(0)));
     EXPECT_TRUE(std::isnan(s.DampfEnthalpie(0, 1)));
-    // A missing file has no reason of its own; a broken one names why, once.
-    ASSERT_EQ(sink.messages.size(), 4);
-    EXPECT_EQ(sink.messages.at(0).text, QStringLiteral("Error: bubble point temperature"));
-    EXPECT_EQ(sink.messages.at(1).text,
+    // A missing file is named with the folder searched; a broken one names why; each once.
+    ASSERT_EQ(sink.messages.size(), 5);
+    EXPECT_EQ(sink.messages.at(0).text,
+              QStringLiteral("Stoffdatei R999.ref: nicht gefunden in ") + fixtureReflibs());
+    EXPECT_EQ(sink.messages.at(1).text, QStringLiteral("Error: bubble point temperature"));
+    EXPECT_EQ(sink.messages.at(2).text,
               QStringLiteral("Stoffdatei BROKEN.ref: kein gültiges JSON"));
-    EXPECT_EQ(sink.messages.at(2).text, QStringLiteral("Error: liquid enthalpy"));
-    EXPECT_EQ(sink.messages.at(3).text, QStringLiteral("Error: vapour enthalpy"));
+    EXPECT_EQ(sink.messages.at(3).text, QStringLiteral("Error: liquid enthalpy"));
+    EXPECT_EQ(sink.messages.at(4).text, QStringLiteral("Error: vapour enthalpy"));
     // The lower-case file name of the fixture is found all the same.
     s.KaeltemittelSetzen(QStringLiteral("R134A"));
     EXPECT_NEAR(s.Taudruck(0), 2.928, 0.001);

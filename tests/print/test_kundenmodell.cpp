@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace drel::print {
 namespace {
@@ -154,7 +156,9 @@ TEST_F(KundenModellTest, UnwritableFileIsSkippedAndTheOthersWritten) {
     m.Edit2 = QStringLiteral("Zuständig");
     test::Meldungen meldungen;
     EXPECT_FALSE(m.speichern());
-    EXPECT_TRUE(meldungen.texte().isEmpty()); // skipped silently
+    ASSERT_EQ(meldungen.texte().size(), 1); // one message names the file that failed
+    EXPECT_TRUE(meldungen.texte().first().contains(datei(QStringLiteral("kdr.dat"))));
+    EXPECT_FALSE(meldungen.texte().first().contains(QStringLiteral("adr.dat")));
     EXPECT_EQ(lesen(QStringLiteral("adr.dat")), QByteArray("neu\n"));
     EXPECT_EQ(lesen(QStringLiteral("betreff.dat")), QByteArray("Betreff\n"));
     EXPECT_EQ(lesen(QStringLiteral("text.dat")), QByteArray("Text\n"));
@@ -174,6 +178,36 @@ TEST_F(KundenModellTest, UnreadableZustDatIsReportedAndTheRestLoaded) {
     EXPECT_EQ(m.Edit2, QStringLiteral("vorher"));
     EXPECT_EQ(m.AdrMemo, QStringList{"Absender"});
     EXPECT_EQ(m.Edit1, QStringLiteral("09.12.26"));
+}
+
+// A FIFO in place of a letter file or of WUK.ini would block a plain open() until
+// some writer came; the window opens all the same, with the defaults.
+TEST_F(KundenModellTest, FifoInPlaceOfSettingsDoesNotBlock) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(datei(QStringLiteral("kdr.dat"))).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(datei(QStringLiteral("WUK.ini"))).constData(), 0600), 0);
+    schreiben(QStringLiteral("adr.dat"), "Absender\n");
+    KundenModell m = modell();
+    m.setCheckBox(6, false);
+    test::Meldungen meldungen;
+    m.FormCreate();
+    m.readmemo(QDate(2026, 12, 9));
+    EXPECT_TRUE(m.checkBox(6));
+    EXPECT_TRUE(m.kdrMemo.isEmpty());
+    EXPECT_EQ(m.AdrMemo, QStringList{"Absender"});
+    ASSERT_EQ(meldungen.texte().size(), 1);
+    EXPECT_TRUE(meldungen.texte().first().contains(QStringLiteral("WUK.ini")));
+    EXPECT_FALSE(m.FormClose()); // nor is the FIFO replaced by a file
+    EXPECT_FALSE(QFileInfo(datei(QStringLiteral("WUK.ini"))).isFile());
+}
+
+TEST_F(KundenModellTest, OversizedLetterFileIsNotLoaded) {
+    schreiben(QStringLiteral("text.dat"), QByteArray((1 << 20) + 1, 'x'));
+    schreiben(QStringLiteral("betreff.dat"), QByteArray(1 << 20, 'y'));
+    KundenModell m = modell();
+    m.readmemo(QDate(2026, 12, 9));
+    EXPECT_TRUE(m.TXTMemo.isEmpty());
+    ASSERT_EQ(m.betreffMemo.size(), 1); // exactly at the cap is still read
+    EXPECT_EQ(m.betreffMemo.first().size(), 1 << 20);
 }
 
 TEST_F(KundenModellTest, SectionsFollowPageOrderTicksAndVisibleTabs) {

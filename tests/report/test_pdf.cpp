@@ -1,14 +1,17 @@
 // PDF output without a printer: page count, page texts (via pdftotext when
 // installed), title, and failures reported as false plus a message.
+#include "base/dateischreiben.h"
 #include "report/pdfausgabe.h"
 #include "suchdruck.h"
 #include "tabellendaten.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace drel::bericht::test {
@@ -84,6 +87,33 @@ TEST_F(ReportPdf, UnwritablePathFailsWithMessage) {
     EXPECT_FALSE(pdfSchreiben(druck.bericht, ziel, fehler));
     EXPECT_TRUE(fehler.contains(ziel)) << fehler.toStdString();
     EXPECT_FALSE(QFile::exists(ziel));
+}
+
+// A full disk while the new document goes out: the earlier PDF of that name survives
+// whole, the failure names the file and the reason, and no temporary file is left.
+TEST_F(ReportPdf, FullDiskKeepsEarlierFileAndSaysWhy) {
+    Suchdruck druck;
+    auto daten = Tabellendaten::nummeriert(30);
+    druck.daten->setDataSet(&daten);
+    QString fehler;
+    ASSERT_TRUE(pdfSchreiben(druck.bericht, pfad("liste.pdf"), fehler));
+    QFile alt(pfad("liste.pdf"));
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    const QByteArray vorher = alt.readAll();
+    alt.close();
+
+    auto neu = Tabellendaten::nummeriert(100);
+    druck.daten->setDataSet(&neu);
+    setSchreibStoerung([](const QString&, qint64 geschrieben) { return geschrieben ? ENOSPC : 0; });
+    const bool ok = pdfSchreiben(druck.bericht, pfad("liste.pdf"), fehler);
+    setSchreibStoerung({});
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(fehler.contains(pfad("liste.pdf"))) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains(QStringLiteral("kein Platz"))) << fehler.toStdString();
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), vorher);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("liste.pdf")});
 }
 
 TEST_F(ReportPdf, ReportWithoutVisiblePageWritesNothing) {
