@@ -2,6 +2,7 @@
 
 #include "base/directories.h"
 #include "base/kaeltemittelname.h"
+#include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/betriebspunkt.h"
 #include "cli/argumente.h"
@@ -110,7 +111,13 @@ OffenesBlatt::OffenesBlatt(const QString& dir) : dm_(dir), blatt_(dm_, stoff_, e
 std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const QString& dir,
                                                     const BlattOptionen& o, int& exitCode) {
     const QByteArray b = befehl.toLocal8Bit();
-    std::unique_ptr<OffenesBlatt> offen(new OffenesBlatt(dir));
+    std::unique_ptr<OffenesBlatt> offen;
+    {
+        // A table fault is said once, by the command's boundary, not also by the data module.
+        RecordingSink still;
+        ScopedMessageSink stumm(&still);
+        offen.reset(new OffenesBlatt(dir));
+    }
     requireTables(offen->dm_);
     const std::optional<DatenblattAuftrag> auftrag =
         sheet::artikelAuftrag(offen->dm_, o.artikel, o.punkt, o.mitLuft);

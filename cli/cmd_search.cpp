@@ -279,11 +279,17 @@ int cmdSearch(const QStringList& arguments) {
     if (!parsed)
         return 2;
     const SearchOptions& o = *parsed;
+    // A table fault is said once, by the command's boundary, not also by the data module.
+    std::optional<db::TDataModule1> dmOffen;
+    {
+        RecordingSink still;
+        ScopedMessageSink stumm(&still);
+        dmOffen.emplace(dir);
+    }
+    db::TDataModule1& dm = *dmOffen;
+    requireTables(dm);
     StderrSink sink;
     ScopedMessageSink guard(&sink);
-
-    db::TDataModule1 dm(dir);
-    requireTables(dm);
     calc::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C

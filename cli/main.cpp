@@ -53,15 +53,18 @@ void usage(FILE* out) {
 // A table fault names the file and how to rebuild the tables (they live in
 // <program dir>/Daten, so the program directory is two levels above the file).
 void tableFault(const char* command, const drel::db::DbError& e) {
-    std::fprintf(stderr, "drel-cli %s: %s\n", command, qPrintable(e.message()));
-    if (e.file().isEmpty())
+    if (e.file().isEmpty()) {
+        std::fprintf(stderr, "drel-cli %s: %s\n", command, qPrintable(e.message()));
         return;
+    }
+    // One line: what is wrong with which table, and how to rebuild the tables.
     const QFileInfo file(e.file());
     const QString programDir = QFileInfo(file.absolutePath()).absolutePath();
     std::fprintf(stderr,
-                 "drel-cli %s: die Tabelle %s fehlt oder ist beschaedigt; die Tabellen neu "
+                 "drel-cli %s: %s - die Tabelle %s fehlt oder ist beschaedigt; die Tabellen neu "
                  "aufbauen mit \"drel-cli build-db --force --dir %s\"\n",
-                 command, qPrintable(file.fileName()), qPrintable(programDir));
+                 command, qPrintable(e.message()), qPrintable(file.fileName()),
+                 qPrintable(programDir));
 }
 
 // The one boundary of the commands: a data fault that reaches it ends the command
