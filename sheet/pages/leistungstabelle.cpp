@@ -1,5 +1,6 @@
 #include "sheet/pages/leistungstabelle.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
@@ -107,11 +108,10 @@ double iniZahl(QString text) {
 } // namespace
 
 void TabBereiche::lesen(const QString& datei) {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    // A settings file is never trusted to be small.
-    lesenAus(f.read(1 << 16));
+    // A settings file is never trusted to be small, nor to be a file at all (a FIFO in
+    // its place must not hang the sheet): anything else keeps the defaults.
+    if (const std::optional<QByteArray> inhalt = einstellungsDateiLesen(datei, 1 << 16))
+        lesenAus(*inhalt);
 }
 
 void TabBereiche::lesenAus(QByteArrayView inhalt) {
@@ -146,11 +146,7 @@ QByteArray TabBereiche::inhalt() const {
 }
 
 bool TabBereiche::schreiben(const QString& datei) const {
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(inhalt());
-    return f.commit();
+    return alsEinstellungsDateiLesbar(datei) && dateiAtomarSchreiben(datei, inhalt());
 }
 
 QString TabBereiche::standardDatei() {

@@ -1,5 +1,6 @@
 #include "sheet/pages/tabellenexport.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
@@ -47,12 +48,8 @@ QString alsTabText(const LeistungsTabelle& tabelle) {
     return getrennt(tabelle, QLatin1Char('\t'));
 }
 
-bool textSchreiben(const QString& datei, const QString& text) {
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(text.toUtf8());
-    return f.commit();
+bool textSchreiben(const QString& datei, const QString& text, QString* grund) {
+    return dateiAtomarSchreiben(datei, text.toUtf8(), grund);
 }
 
 bool alsXlsx(const LeistungsTabelle& t, const QString& datei) {

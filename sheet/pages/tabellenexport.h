@@ -19,8 +19,9 @@ QString alsTabText(const LeistungsTabelle& tabelle);
 // One worksheet: the header block, then the grid; cells with a value are numbers.
 // False when the file cannot be written.
 bool alsXlsx(const LeistungsTabelle& tabelle, const QString& datei);
-// Writes `text` to `datei` (UTF-8); false when it cannot be written.
-bool textSchreiben(const QString& datei, const QString& text);
+// Writes `text` to `datei` (UTF-8) atomically; false when it cannot be written, with
+// the reason in `grund` (an earlier file of that name then stays as it was).
+bool textSchreiben(const QString& datei, const QString& text, QString* grund = nullptr);
 
 // Bild speichern: the type text with every "/" replaced by "-", "-", the caption of
 // the photo ("Photo") or the drawing ("Mass"), ".jpg".

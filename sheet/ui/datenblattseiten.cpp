@@ -1,5 +1,6 @@
 #include "sheet/ui/datenblattseiten.h"
 
+#include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
 #include "chart/winfarbe.h"
@@ -120,11 +121,13 @@ void memosLoeschen(QVBoxLayout* v) {
     }
 }
 
-void schreibFehler(const QString& datei) {
-    report(QCoreApplication::translate("drel::ui::TabelleTab",
-                                       "Die Datei %1 kann nicht geschrieben werden.")
-               .arg(QDir::toNativeSeparators(datei)),
-           QCoreApplication::translate("drel::ui::TabelleTab", "Fehler"), MessageKind::Error);
+void schreibFehler(const QString& datei, const QString& grund = QString()) {
+    QString text = QCoreApplication::translate("drel::ui::TabelleTab",
+                                               "Die Datei %1 kann nicht geschrieben werden.")
+                       .arg(QDir::toNativeSeparators(datei));
+    if (!grund.isEmpty())
+        text += QLatin1Char(' ') + grund;
+    report(text, QCoreApplication::translate("drel::ui::TabelleTab", "Fehler"), MessageKind::Error);
 }
 
 } // namespace
@@ -166,9 +169,15 @@ bool BildSpeichern::Bildspeichern1Click() {
     // The file as it was loaded: the picture keeps its own format and quality.
     if (QFileInfo(ziel).absoluteFilePath() == QFileInfo(quelle_).absoluteFilePath())
         return true;
-    QFile::remove(ziel);
-    if (!QFile::copy(quelle_, ziel)) {
-        schreibFehler(ziel);
+    // Copied through a temporary file: a failed write keeps an earlier file of that name.
+    QFile quelle(quelle_);
+    QString grund;
+    if (!quelle.open(QIODevice::ReadOnly)) {
+        schreibFehler(ziel, quelle.errorString());
+        return false;
+    }
+    if (!dateiAtomarSchreiben(ziel, quelle.readAll(), &grund)) {
+        schreibFehler(ziel, grund);
         return false;
     }
     return true;
@@ -415,8 +424,9 @@ bool TabelleTab::csvSpeichern() {
         dateiFragen(tr("CSV speichern"), QStringLiteral(".csv"), tr("CSV-Dateien (*.csv)"));
     if (datei.isEmpty())
         return false;
-    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle()))) {
-        schreibFehler(datei);
+    QString grund;
+    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle()), &grund)) {
+        schreibFehler(datei, grund);
         return false;
     }
     return true;

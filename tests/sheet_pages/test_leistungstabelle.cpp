@@ -4,6 +4,10 @@
 #include "seitenfixture.h"
 #include "sheet/pages/leistungstabelle.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
 namespace drel::sheet::testing {
 namespace {
 
@@ -239,6 +243,20 @@ TEST_F(TabelleTest, RangesFollowTheEnvelopeAndTheTemperatureUnit) {
     b.einheitWechseln(false);
     EXPECT_EQ(b.SpinEdit2.wert, 10);
     EXPECT_EQ(b.SpinEdit3.wert, 5);
+}
+
+// A FIFO where Tab.ini should be is no settings file: reading it must not wait for a
+// writer, writing must not replace it; the ranges keep their defaults.
+TEST(TabIni, FifoInItsPlaceNeitherBlocksNorIsReplaced) {
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("Tab.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(datei).constData(), 0600), 0);
+    TabBereiche b;
+    b.lesen(datei);
+    EXPECT_EQ(b.SpinEdit1.wert, -40);
+    EXPECT_EQ(b.SpinEdit3.wert, 5);
+    EXPECT_FALSE(b.schreiben(datei));
+    EXPECT_FALSE(QFileInfo(datei).isFile());
 }
 
 TEST(TabIni, RoundTripAndLenientNumbers) {
