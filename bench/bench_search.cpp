@@ -1,6 +1,7 @@
 // The compressor search over all series and the condensing-unit search, on the
 // sample catalogue built from data/Daten and on a catalogue ten times its size
 // (every article, capacity record and assignment copied under new IDs).
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "calc/einheiten.h"
 #include "chart/grenztest.h"
@@ -119,7 +120,7 @@ Katalog& katalog(int faktor) {
 
 search::SuchEingabe eingabe() {
     search::SuchEingabe e;
-    e.km = search::KMRec::ausListenEintrag(QStringLiteral("R404A, R507"));
+    e.km = search::KMRec::ausListenEintrag(r404aListenEintrag());
     e.punkt.t0 = -10.0;
     e.punkt.tc = 45.0;
     e.Q0 = 10.0;

@@ -1,6 +1,7 @@
 // The search window from a click on OK to the filled result grid, for the typical
 // request (QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW) on the sample catalogue,
 // with the window shown offscreen.
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "base/ui/tdedit.h"
@@ -58,8 +59,7 @@ void BM_OkBisGefuelltesGrid(benchmark::State& state) {
     fenster.suchbereichOeffnen();
     fenster.box(SuchRec::RBQN)->click();
     auto* liste = fenster.findChild<QListWidget*>(QStringLiteral("KMListe"));
-    liste->setCurrentItem(
-        liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly).value(0));
+    liste->setCurrentItem(liste->findItems(r404aListenEintrag(), Qt::MatchExactly).value(0));
     fenster.feld(search::Feld::t0)->setText(QStringLiteral("-10"));
     fenster.feld(search::Feld::tc)->setText(QStringLiteral("45"));
     fenster.feld(search::Feld::Q0)->setText(QStringLiteral("10"));

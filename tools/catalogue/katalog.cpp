@@ -25,7 +25,7 @@ QString fitSchluessel(const Artikel& a, const QString& km) {
         .arg(a.serie)
         .arg(a.rahmen)
         .arg(km)
-        .arg(a.gruppe == 23 || a.gruppe == 26 ? 1 : 0)
+        .arg(db::zweistufigeGruppe(a.gruppe) ? 1 : 0)
         .arg(static_cast<int>(a.einsatz))
         .arg(p.lambda0, 0, 'f', 4)
         .arg(p.etaMax, 0, 'f', 4)

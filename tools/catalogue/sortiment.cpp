@@ -1,5 +1,7 @@
 #include "tools/catalogue/sortiment.h"
 
+#include "db/recordhelpers.h"
+
 #include <cmath>
 
 namespace drel::katalog {
@@ -531,7 +533,7 @@ int kaeltemittelId(const QString& ashrae) {
 
 Sauggas sauggasFuer(const QString& kaeltemittel, int gruppe) {
     // EN 12900 rates HFC and R22 at 20 °C suction gas; NH3 and CO2 with superheat.
-    if (gruppe == 23 || gruppe == 26)
+    if (db::zweistufigeGruppe(gruppe))
         return {false, 20.0};
     if (kaeltemittel == u"R717")
         return {false, 5.0};

@@ -153,7 +153,7 @@ QString spannungText(double kw) {
 } // namespace
 
 int legendeBlau(const Sauggas& sauggas, int gruppe) {
-    if (gruppe == 23 || gruppe == 26)
+    if (db::zweistufigeGruppe(gruppe))
         return 6;
     if (sauggas.flag)
         return 1;
@@ -175,7 +175,7 @@ void technischeDatenSchreiben(Katalog& k) {
                                                       : 30 + 2.2 * std::pow(a.hub, 0.9)) *
                                (satz ? (a.kondensator ? 1.9 : 1.4) : 1.0);
         w.zahl(kHubvolumen, a.hub, 2);
-        if (a.gruppe == 23 || a.gruppe == 26) {
+        if (db::zweistufigeGruppe(a.gruppe)) {
             // The high-pressure stage has half the low-pressure stage's volume.
             w.add(a.gruppe == 23 ? kStufenWt : kStufenQnt,
                   QStringLiteral("%1/%2").arg(en(a.hub, 1), en(a.hub / 2, 1)),

@@ -6,6 +6,7 @@
 #include "app/ui/frmcopyright2.h"
 #include "app/ui/frmmenue.h"
 #include "base/directories.h"
+#include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "base/ui/tdedit.h"
@@ -117,7 +118,7 @@ public:
         if (!s.box(SuchRec::RBQN)->isChecked())
             s.box(SuchRec::RBQN)->click();
         auto* liste = s.findChild<QListWidget*>(QStringLiteral("KMListe"));
-        const auto treffer = liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly);
+        const auto treffer = liste->findItems(r404aListenEintrag(), Qt::MatchExactly);
         if (!treffer.isEmpty())
             liste->setCurrentItem(treffer.front());
         s.feld(search::Feld::t0)->setText(t0);
@@ -393,22 +394,21 @@ int main(int argc, char** argv) {
              }},
             {QStringLiteral("datenblatt-duplex"),
              [&] {
-                 ui::TFrmTechnik* blatt =
-                     a.datenblatt({QStringLiteral("EQN2-64"), QStringLiteral("EQN2-70")},
-                                  QStringLiteral("R404A, R507"));
+                 ui::TFrmTechnik* blatt = a.datenblatt(
+                     {QStringLiteral("EQN2-64"), QStringLiteral("EQN2-70")}, r404aListenEintrag());
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-duplex"));
              }},
             {QStringLiteral("datenblatt-satz"),
              [&] {
-                 ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
-                                                       QStringLiteral("R404A, R507"), true);
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("CQN4-66 L")}, r404aListenEintrag(), true);
                  blatt->PageControl1()->setCurrentIndex(1);
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz"));
              }},
             {QStringLiteral("datenblatt-satz-tabelle"),
              [&] {
-                 ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
-                                                       QStringLiteral("R404A, R507"), true);
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("CQN4-66 L")}, r404aListenEintrag(), true);
                  blatt->PageControl1()->setCurrentIndex(6);
                  blatt->tabelle()->Button1()->click();
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz-tabelle"));
@@ -416,7 +416,7 @@ int main(int argc, char** argv) {
             {QStringLiteral("datenblatt-8polig"),
              [&] {
                  ui::TFrmTechnik* blatt =
-                     a.datenblatt({QStringLiteral("QN4-64 4/8")}, QStringLiteral("R404A, R507"));
+                     a.datenblatt({QStringLiteral("QN4-64 4/8")}, r404aListenEintrag());
                  blatt->findChild<QPushButton*>(QStringLiteral("pol"))->click();
                  return a.blattSpeichern(blatt, QStringLiteral("datenblatt-8polig"));
              }},
@@ -546,8 +546,8 @@ int main(int argc, char** argv) {
             const QString name = QString::fromLatin1(satzName);
             const int index = reiter;
             alle.emplace_back(name, [&a, name, index] {
-                ui::TFrmTechnik* blatt = a.datenblatt({QStringLiteral("CQN4-66 L")},
-                                                      QStringLiteral("R404A, R507"), true);
+                ui::TFrmTechnik* blatt =
+                    a.datenblatt({QStringLiteral("CQN4-66 L")}, r404aListenEintrag(), true);
                 blatt->PageControl1()->setCurrentIndex(index);
                 return a.blattSpeichern(blatt, name);
             });
