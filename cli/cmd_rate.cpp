@@ -39,29 +39,34 @@ void zeile(const char* name, const QString& wert, const QString& einheit) {
 }
 
 // What the data sheet shows, number by number, in its units and at its precision.
-void sheetZeilen(const sheet::TechnikModell& m, const calc::Einheiten& e) {
-    using calc::EinheitGruppe;
+void sheetZeilen(const sheet::Datenblatt& blatt) {
+    using sheet::Groesse;
+    const sheet::TechnikModell& m = blatt.modell();
+    const std::pair<const char*, Groesse> felder[] = {
+        {"Qo", Groesse::Qo},   {"QoE", Groesse::QoE}, {"P", Groesse::P}, {"I", Groesse::I},
+        {"COP", Groesse::COP}, {"Qc", Groesse::Qc},   {"m", Groesse::m}};
+    for (const auto& [name, g] : felder) {
+        if (g == Groesse::I && m.spannung.sichtbar) {
+            zeile("torque", m.spannung.text.trimmed(), QStringLiteral("Nm"));
+            continue;
+        }
+        const sheet::AnzeigeWert w = blatt.wert(g);
+        if (g == Groesse::I && !m.strom.sichtbar)
+            continue;
+        zeile(name,
+              w.berechenbar ? zahlText(w.wert, w.stellen == 3 ? "0.000" : "0.00")
+                            : QStringLiteral("-"),
+              w.einheit);
+    }
     const calc::AusgabeWerte& w = m.werte();
-    const QString q = e.text(EinheitGruppe::Leistung), p = e.text(EinheitGruppe::Antrieb);
-    zeile("Qo", zahlText(e.LeistungAnzeige(w.Qo)), q);
-    zeile("QoE", zahlText(e.LeistungAnzeige(w.QoE)), q);
-    zeile("P", zahlText(e.AntriebAnzeige(w.P)), p);
-    if (m.spannung.sichtbar)
-        zeile("torque", m.spannung.text.trimmed(), QStringLiteral("Nm"));
-    else if (m.strom.sichtbar)
-        zeile("I", std::isfinite(w.I) && w.I > 0.1 ? zahlText(w.I) : QStringLiteral("-"),
-              QStringLiteral("A"));
-    zeile("COP", zahlText(w.cop), QString());
-    zeile("Qc", zahlText(e.LeistungAnzeige(w.Qc)), q);
-    zeile("m", zahlText(w.m, "0.000"), QStringLiteral("kg/s"));
     if (m.Panel9)
         std::printf("compressors 1 / 2: Qo %s / %s, QoE %s / %s, P %s / %s\n",
                     qPrintable(zahlText(w.Qo1)), qPrintable(zahlText(w.Qo2)),
                     qPrintable(zahlText(w.QoE1)), qPrintable(zahlText(w.QoE2)),
                     qPrintable(zahlText(w.P1)), qPrintable(zahlText(w.P2)));
     if (m.tFUA.sichtbar)
-        zeile("tFUA", zahlText(e.TempAnzeige(m.ergebnis().tFUA)),
-              e.text(calc::EinheitGruppe::Temperatur).left(2));
+        zeile("tFUA", zahlText(blatt.einheiten().TempAnzeige(m.ergebnis().tFUA)),
+              blatt.einheiten().text(calc::EinheitGruppe::Temperatur).left(2));
 }
 
 // The rating behind the sheet's rounded fields, and what the sheet changed or noted.
@@ -136,7 +141,7 @@ int cmdRate(const QStringList& arguments) {
                 qPrintable(m.KMListboxText), qPrintable(t(bp.t0)), qPrintable(u),
                 qPrintable(t(bp.tc)), qPrintable(u),
                 m.lukoModus() ? " (balance with the condenser)" : "");
-    sheetZeilen(m, e);
+    sheetZeilen(offen->blatt());
     rechenZeilen(m, *o, e);
     return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
 }

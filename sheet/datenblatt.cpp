@@ -1,10 +1,14 @@
 #include "sheet/datenblatt.h"
 
 #include "base/kaeltemittelname.h"
+#include "base/numberformat.h"
+#include "calc/einheiten.h"
 #include "db/datamodule.h"
 #include "db/errorboundary.h"
 #include "db/recordhelpers.h"
 #include "state/sprache.h"
+
+#include <cmath>
 
 namespace drel::sheet {
 
@@ -19,16 +23,17 @@ void Datenblatt::oeffnen(const DatenblattAuftrag& auftrag) {
 
 void Datenblatt::seitenFuellen() {
     const qint32 id = modell_.AktArtikelID;
-    const QString code = sprache().code;
-    if (id == seitenFuer_ && code == seitenSprache_)
+    const QString fuer = QString::number(id) + QLatin1Char('|') + modell_.KMListboxText +
+                         QLatin1Char('|') + sprache().code;
+    if (fuer == seitenFuer_)
         return;
-    seitenFuer_ = id;
-    seitenSprache_ = code;
+    seitenFuer_ = fuer;
     technDaten_ = TechnDatenSeite{};
     lieferumfang_ = TextSeite{TextSeitenArt::Lieferumfang};
     zubehoer_ = TextSeite{TextSeitenArt::Zubehoer};
     masse_ = MasseSeite{};
     foto_ = FotoSeite{};
+    zertifikate_ = ZertListe{};
     if (id == 0)
         return;
     // Each page on its own: a fault in one leaves the others filled.
@@ -37,6 +42,88 @@ void Datenblatt::seitenFuellen() {
     db::runReported([&] { zubehoer_.fuellen(dm_, id); });
     db::runReported([&] { masse_.fuellen(dm_, id); });
     db::runReported([&] { foto_.fuellen(dm_, id); });
+    db::runReported([&] {
+        const qint32 daten = modell_.DatenArtikelID > 0 ? modell_.DatenArtikelID : id;
+        db::KaeltemittelPositionieren(dm_, modell_.KMListboxText, daten);
+        if (!dm_.TBLeistung.isEmpty() && !dm_.TBLeistung.eof())
+            zertifikate_.fuellen(dm_, id, dm_.TBKMittelS.asInteger(u"ID"));
+    });
+}
+
+bool Datenblatt::ausserhalb() const {
+    const calc::ArtikelHinweise& h = modell_.hinweise();
+    return modell_.ergebnis().code != 0 || h.anwendt01 || h.anwendt02 || h.anwendtc1 ||
+           h.anwendtc2 || h.Label25;
+}
+
+AnzeigeWert Datenblatt::wert(Groesse g) const {
+    using calc::EinheitGruppe;
+    const calc::ArtikelErgebnis& r = modell_.ergebnis();
+    const calc::AusgabeWerte& w = modell_.werte();
+    const calc::Einheiten& e = einheiten_;
+    const Betriebspunkt& p = r.punkt;
+    const QString temperatur = e.text(EinheitGruppe::Temperatur).left(2);
+    const QString differenz = modell_.fahrenheit() ? QStringLiteral("R") : QStringLiteral("K");
+    const QString leistung = e.text(EinheitGruppe::Leistung);
+    AnzeigeWert a;
+    const auto setzen = [&](double v, const QString& einheit, int stellen, bool geklemmt) {
+        a.wert = std::isfinite(v) ? roundShown(v, stellen) : v;
+        a.einheit = einheit;
+        a.stellen = stellen;
+        a.berechenbar = r.gerechnet && std::isfinite(v);
+        a.geklemmt = geklemmt;
+    };
+    switch (g) {
+    case Groesse::t0:
+        setzen(e.TempAnzeige(p.t0), temperatur, 2, r.geklemmt.t0);
+        break;
+    case Groesse::tc:
+        setzen(e.TempAnzeige(p.tc), temperatur, 2, r.geklemmt.tc);
+        break;
+    case Groesse::tle:
+        setzen(e.TempAnzeige(p.tle), temperatur, 2, r.geklemmt.tle);
+        break;
+    case Groesse::tsaug:
+        setzen(e.TempAnzeige(p.tsaug), temperatur, 2, r.geklemmt.tsaug);
+        break;
+    case Groesse::tu:
+        setzen(e.DiffAnzeige(p.tu), differenz, 2, r.geklemmt.tu);
+        break;
+    case Groesse::tue:
+        setzen(e.DiffAnzeige(p.tue), differenz, 2, r.geklemmt.tue);
+        break;
+    case Groesse::f:
+        setzen(p.f, QStringLiteral("Hz"), 0, false);
+        break;
+    case Groesse::n:
+        setzen(p.n, QStringLiteral("1/min"), 0, r.geklemmt.n);
+        break;
+    case Groesse::Qo:
+        setzen(e.LeistungAnzeige(w.Qo), leistung, 2, false);
+        break;
+    case Groesse::QoE:
+        setzen(e.LeistungAnzeige(w.QoE), leistung, 2, false);
+        break;
+    case Groesse::P:
+        setzen(e.AntriebAnzeige(w.P), e.text(EinheitGruppe::Antrieb), 2, false);
+        break;
+    case Groesse::I:
+        // Not shown off the mains (and for open compressors, which show their torque).
+        setzen(modell_.strom.sichtbar && w.I > 0.1 ? w.I : calc::AusgabeWerte::nan,
+               QStringLiteral("A"), 2, false);
+        break;
+    case Groesse::COP:
+        setzen(w.cop, QString(), 2, false);
+        break;
+    case Groesse::Qc:
+        setzen(e.LeistungAnzeige(w.Qc), leistung, 2, false);
+        break;
+    case Groesse::m:
+        setzen(w.m, QStringLiteral("kg/s"), 3, false);
+        break;
+    }
+    a.ausserhalb = ausserhalb();
+    return a;
 }
 
 void Datenblatt::ausschreibungErstellen(const AusschreibungsAuswahl& auswahl,

@@ -11,12 +11,28 @@
 #include "sheet/pages/masseseite.h"
 #include "sheet/pages/technDaten.h"
 #include "sheet/pages/textseite.h"
+#include "sheet/pages/zertifikate.h"
 #include "sheet/technikmodell.h"
 #include "state/datenblattauftrag.h"
 
+#include <limits>
 #include <optional>
 
 namespace drel::sheet {
+
+// The quantities the sheet shows: its inputs as rated and its output fields.
+enum class Groesse { t0, tc, tle, tsaug, tu, tue, f, n, Qo, QoE, P, I, COP, Qc, m };
+
+// One value as the sheet shows it: the number in the user's unit, rounded as shown,
+// the unit's text, the decimals, and what is special about it.
+struct AnzeigeWert {
+    double wert = std::numeric_limits<double>::quiet_NaN();
+    QString einheit;
+    int stellen = 2;
+    bool berechenbar = false; // false: the sheet shows "-"
+    bool geklemmt = false;    // an input the sheet moved into its limits before rating
+    bool ausserhalb = false;  // the rated point lies outside the application envelope
+};
 
 class Datenblatt {
 public:
@@ -45,6 +61,14 @@ public:
     bool masseSichtbar() const { return masse_.seiteSichtbar(); }
     bool fotoSichtbar() const { return foto_.seiteSichtbar(); }
 
+    // The certificates of the article for the refrigerant shown (logos and notes).
+    const ZertListe& zertifikate() const { return zertifikate_; }
+
+    // ---- what the sheet shows, value by value ----
+    AnzeigeWert wert(Groesse groesse) const;
+    // Whether the rated point lies outside the envelope (a limit note is shown).
+    bool ausserhalb() const;
+
     // ---- the tender text ----
     void ausschreibungErstellen(const AusschreibungsAuswahl& auswahl,
                                 const AusschreibungsWerte& werte,
@@ -70,6 +94,11 @@ public:
     // The user switched °C and °F (the confirmed unit is already the new one).
     void einheitGewechselt(bool warFahrenheit);
 
+    // Tab.ini, the table's ranges between sheets (a file that is missing, too large or
+    // no regular file keeps the defaults; writing never replaces such a thing).
+    void tabIniLesen(const QString& datei) { modell_.bereiche.lesen(datei); }
+    bool tabIniSchreiben(const QString& datei) const { return modell_.bereiche.schreiben(datei); }
+
 private:
     void tabelleRechnen(LeistungsTabelle& tabelle, TabBereiche& bereiche) const;
 
@@ -82,12 +111,12 @@ private:
     TextSeite zubehoer_{TextSeitenArt::Zubehoer};
     MasseSeite masse_;
     FotoSeite foto_;
+    ZertListe zertifikate_;
     Ausschreibung ausschreibung_;
     LeistungsTabelle tabelle_;
     int tabelleBild_ = -1;
     mutable chart::GrenzChart chart_; // the envelope test of the table's points
-    qint32 seitenFuer_ = 0;
-    QString seitenSprache_;
+    QString seitenFuer_;              // article, refrigerant and language the pages were filled for
 };
 
 // The order that opens one article at one point, as drel-cli gives it: the article by

@@ -361,7 +361,7 @@ TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(pare
     v->addWidget(Grid_, 1);
     const QString tabIni = tabIniDatei();
     if (!tabIni.isEmpty())
-        blatt_.bereiche().lesen(tabIni);
+        blatt_.tabIniLesen(tabIni);
     inFelder();
     connect(Button1_, &QPushButton::clicked, this, &TabelleTab::Button1Click);
     connect(btnCsv_, &QPushButton::clicked, this, &TabelleTab::csvSpeichern);
@@ -386,7 +386,7 @@ void TabelleTab::tabIniSchreiben() {
     ausFeldern();
     QDir().mkpath(QFileInfo(datei).absolutePath());
     // A settings file that cannot be written keeps its previous ranges; nothing to say.
-    blatt_.bereiche().schreiben(datei);
+    blatt_.tabIniSchreiben(datei);
 }
 
 void TabelleTab::ausFeldern() {

@@ -211,10 +211,43 @@ TEST_F(DatenblattTest, TwoStageRatesWithoutTheHiddenSubcooling) {
     EXPECT_EQ(ohne.modell().Q2.text, mitNull);
 }
 
+// Each shown value with its unit, its precision and its flags.
+TEST_F(DatenblattTest, AnswersEveryShownValueWithUnitAndFlags) {
+    qn222();
+    AnzeigeWert qo = blatt_->wert(Groesse::Qo);
+    EXPECT_TRUE(qo.berechenbar);
+    EXPECT_EQ(qo.einheit, QStringLiteral("kW"));
+    EXPECT_DOUBLE_EQ(qo.wert, wert(blatt_->modell().Q2.text));
+    EXPECT_FALSE(qo.ausserhalb);
+    EXPECT_EQ(blatt_->wert(Groesse::m).stellen, 3);
+    EXPECT_EQ(blatt_->wert(Groesse::t0).einheit, QStringLiteral("°C"));
+    EXPECT_FALSE(blatt_->wert(Groesse::t0).geklemmt);
+    // Far below the envelope: t0 is moved (to 5 K above its warmest t0) and flagged, and
+    // the point lies outside.
+    qn222(-60.0, 45.0);
+    const AnzeigeWert t0 = blatt_->wert(Groesse::t0);
+    EXPECT_DOUBLE_EQ(t0.wert, 12.5);
+    EXPECT_TRUE(blatt_->wert(Groesse::Qo).ausserhalb);
+    // A suction gas above 30 °C is clamped and says so.
+    qn222();
+    blatt_->modell().tsaug.text = QStringLiteral("35");
+    blatt_->modell().feldVerlassen(Eingabe::tsaug);
+    EXPECT_TRUE(blatt_->wert(Groesse::tsaug).geklemmt);
+    EXPECT_DOUBLE_EQ(blatt_->wert(Groesse::tsaug).wert, 30.0);
+    // In °F the units follow.
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
+    einheiten_.bestaetigen();
+    blatt_->einheitGewechselt(false);
+    EXPECT_EQ(blatt_->wert(Groesse::tc).einheit, QStringLiteral("°F"));
+    EXPECT_DOUBLE_EQ(blatt_->wert(Groesse::tc).wert, 113.0);
+    EXPECT_EQ(blatt_->wert(Groesse::tu).einheit, QStringLiteral("R"));
+}
+
 // The pages belong to the article shown and follow a change of article.
 TEST_F(DatenblattTest, PagesFollowTheArticle) {
     qn222();
     EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
+    EXPECT_TRUE(blatt_->zertifikate().logosSichtbar());
     const QStringList vorher = blatt_->lieferumfang().memos();
     DatenblattAuftrag a = Katalog::get().daten({QStringLiteral("W4")}, QStringLiteral("WX4"),
                                                QStringLiteral("R134a"));
@@ -222,7 +255,7 @@ TEST_F(DatenblattTest, PagesFollowTheArticle) {
     EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());
     EXPECT_NE(blatt_->technDaten().zeilen().front().spalte1, QString());
     EXPECT_EQ(blatt_->modell().ComboBox1Text, QStringLiteral("WX4"));
-    Q_UNUSED(vorher);
+    EXPECT_NE(blatt_->lieferumfang().memos(), vorher);
 }
 
 } // namespace
