@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryDir>
 #include <cmath>
 #include <xlsxwriter.h>
 
@@ -52,7 +52,37 @@ bool textSchreiben(const QString& datei, const QString& text, QString* grund) {
     return dateiAtomarSchreiben(datei, text.toUtf8(), grund);
 }
 
-bool alsXlsx(const LeistungsTabelle& t, const QString& datei) {
+namespace {
+bool xlsxEntwurf(const LeistungsTabelle& t, const QString& datei);
+}
+
+bool alsXlsx(const LeistungsTabelle& t, const QString& datei, QString* grund) {
+    // The workbook is made in a folder of its own and then put in place in one step: a
+    // failed write keeps an earlier file of that name.
+    QTemporaryDir werkstatt;
+    if (!werkstatt.isValid()) {
+        if (grund)
+            *grund = werkstatt.errorString();
+        return false;
+    }
+    const QString entwurf = werkstatt.filePath(QStringLiteral("tabelle.xlsx"));
+    if (!xlsxEntwurf(t, entwurf)) {
+        if (grund)
+            *grund = QStringLiteral("Die Arbeitsmappe konnte nicht erstellt werden.");
+        return false;
+    }
+    QFile f(entwurf);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (grund)
+            *grund = f.errorString();
+        return false;
+    }
+    return dateiAtomarSchreiben(datei, f.readAll(), grund);
+}
+
+namespace {
+
+bool xlsxEntwurf(const LeistungsTabelle& t, const QString& datei) {
     const QByteArray name = QFile::encodeName(datei);
     lxw_workbook* buch = workbook_new(name.constData());
     if (!buch)
@@ -87,6 +117,8 @@ bool alsXlsx(const LeistungsTabelle& t, const QString& datei) {
     return workbook_close(buch) == LXW_NO_ERROR && ok;
 }
 
+} // namespace
+
 QString bildDateiVorschlag(const QString& typ, bool fotoSeiteAktiv, const QString& beschriftungFoto,
                            const QString& beschriftungMass) {
     QString name = typ;
@@ -99,11 +131,7 @@ QString zuWordDateiSchreiben(const Ausschreibung& text) {
     const QString verzeichnis = verzeichnisse().einstellungen;
     QDir().mkpath(verzeichnis);
     const QString datei = pfad(verzeichnis, QStringLiteral("DrelTmp.Doc"));
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write(text.alsRtf());
-    return f.commit() ? datei : QString();
+    return dateiAtomarSchreiben(datei, text.alsRtf()) ? datei : QString();
 }
 
 } // namespace drel::sheet

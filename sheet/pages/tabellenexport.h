@@ -17,8 +17,9 @@ QString alsCsv(const LeistungsTabelle& tabelle);
 // The same with tabs, for the clipboard.
 QString alsTabText(const LeistungsTabelle& tabelle);
 // One worksheet: the header block, then the grid; cells with a value are numbers.
-// False when the file cannot be written.
-bool alsXlsx(const LeistungsTabelle& tabelle, const QString& datei);
+// False when the file cannot be written, with the reason in `grund` (an earlier file of
+// that name then stays as it was).
+bool alsXlsx(const LeistungsTabelle& tabelle, const QString& datei, QString* grund = nullptr);
 // Writes `text` to `datei` (UTF-8) atomically; false when it cannot be written, with
 // the reason in `grund` (an earlier file of that name then stays as it was).
 bool textSchreiben(const QString& datei, const QString& text, QString* grund = nullptr);

@@ -439,8 +439,9 @@ bool TabelleTab::xlsxSpeichern() {
                                       tr("Excel-Dateien (*.xlsx)"));
     if (datei.isEmpty())
         return false;
-    if (!sheet::alsXlsx(tabelle(), datei)) {
-        schreibFehler(datei);
+    QString grund;
+    if (!sheet::alsXlsx(tabelle(), datei, &grund)) {
+        schreibFehler(datei, grund);
         return false;
     }
     return true;

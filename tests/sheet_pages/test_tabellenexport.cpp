@@ -1,3 +1,4 @@
+#include "base/dateischreiben.h"
 #include "chart/grenztest.h"
 #include "seitenfixture.h"
 #include "sheet/pages/ausschreibung.h"
@@ -5,7 +6,10 @@
 #include "sheet/pages/tabellenexport.h"
 #include "tests/common/xlsxzellen.h"
 
+#include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cerrno>
 #include <cmath>
 
 namespace drel::sheet::testing {
@@ -117,6 +121,30 @@ TEST(BildSpeichern, ProposedNameFromTypeAndPage) {
               QStringLiteral("QN4-200-4-Photo.jpg"));
     EXPECT_EQ(bildDateiVorschlag(QStringLiteral("QN4/200-4"), false),
               QStringLiteral("QN4-200-4-Mass.jpg"));
+}
+
+// A full disk while exporting keeps the earlier file of that name and says why.
+TEST_F(ExportTest, FailedWriteKeepsTheEarlierFileAndGivesTheReason) {
+    QTemporaryDir dir;
+    for (const char* name : {"alt.csv", "alt.xlsx"}) {
+        const QString datei = dir.filePath(QString::fromLatin1(name));
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("vorher");
+        f.close();
+        setSchreibStoerung([](const QString&, qint64) { return ENOSPC; });
+        QString grund;
+        const bool ok = QByteArray(name).endsWith("csv")
+                            ? textSchreiben(datei, alsCsv(tabelle_), &grund)
+                            : alsXlsx(tabelle_, datei, &grund);
+        setSchreibStoerung({});
+        EXPECT_FALSE(ok) << name;
+        EXPECT_FALSE(grund.isEmpty()) << name;
+        QFile r(datei);
+        ASSERT_TRUE(r.open(QIODevice::ReadOnly));
+        EXPECT_EQ(r.readAll(), QByteArray("vorher")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(SeitenTest, ZuWordWritesTheTenderTextIntoTheSettingsDirectory) {
