@@ -9,7 +9,9 @@
 #include "db/recordhelpers.h"
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
+#include "state/betriebspunkt.h"
 #include "state/datenblattauftrag.h"
+#include "state/programmschalter.h"
 #include "tests/common/beispielkatalog.h"
 
 #include <QDir>
@@ -59,6 +61,15 @@ inline void einheitenSI(calc::Einheiten& e) {
     e.klick(calc::EinheitGruppe::Antrieb, 0);
     e.klick(calc::EinheitGruppe::Temperatur, 0);
     e.bestaetigen();
+}
+
+// What every sheet test starts from: German separators, kW and °C, and the program-wide
+// switches and point at their start values.
+inline void blattUmgebung(calc::Einheiten& e) {
+    setNumberSeparators(NumberSeparators::german());
+    einheitenSI(e);
+    programmschalter() = Programmschalter{};
+    betriebspunkt() = Betriebspunkt{};
 }
 
 } // namespace drel::sheet::testing

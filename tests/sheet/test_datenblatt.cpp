@@ -26,10 +26,7 @@ class DatenblattTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Katalog::get().gebaut);
-        setNumberSeparators(NumberSeparators::german());
-        testing::einheitenSI(einheiten_);
-        programmschalter() = Programmschalter{};
-        betriebspunkt() = Betriebspunkt{};
+        testing::blattUmgebung(einheiten_);
         letzteT0Grenze() = T0Grenze::Unten;
         blatt_ = std::make_unique<Datenblatt>(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
     }

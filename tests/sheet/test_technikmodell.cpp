@@ -29,10 +29,7 @@ class TechnikModellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Katalog::get().gebaut);
-        setNumberSeparators(NumberSeparators::german());
-        testing::einheitenSI(einheiten_);
-        programmschalter() = Programmschalter{};
-        betriebspunkt() = Betriebspunkt{};
+        testing::blattUmgebung(einheiten_);
         modell_ =
             std::make_unique<TechnikModell>(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
     }
