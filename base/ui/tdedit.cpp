@@ -3,7 +3,9 @@
 #include "base/numberformat.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace drel::ui {
@@ -122,14 +124,27 @@ void TDEdit::setAsString(const QString& t) {
         setText(t);
 }
 
+// A point or a comma typed where the locale writes the other one is meant as the
+// decimal separator: "12,5" under an English locale and "45.5" under a German one are
+// 12.5 and 45.5, never 125 and 455.
+bool istDezimalTaste(QChar taste) {
+    return taste == QLatin1Char('.') || taste == QLatin1Char(',');
+}
+
 void TDEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        einfuegen(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     const QString zeichen = event->text();
     // Keys without a character (arrows, Home, Delete) are no input; Return and Enter
     // go on to the window's default button.
     const bool eingabeTaste = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!eingabeTaste && zeichen.size() == 1 &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar taste = zeichen.front();
+        const QChar dezimal = numberSeparators().decimal;
+        const QChar taste = istDezimalTaste(zeichen.front()) ? dezimal : zeichen.front();
         if (tastenRegel_ && !tastenRegel_(taste)) {
             event->accept();
             return;
@@ -137,13 +152,37 @@ void TDEdit::keyPressEvent(QKeyEvent* event) {
         const QString ohneAuswahl =
             hasSelectedText() ? QString(text()).remove(selectionStart(), selectedText().size())
                               : text();
-        if (!tdEditTasteErlaubt(ohneAuswahl, taste, numberSeparators().decimal)) {
+        if (!tdEditTasteErlaubt(ohneAuswahl, taste, dezimal)) {
             beep();
+            event->accept();
+            return;
+        }
+        if (taste != zeichen.front()) {
+            insert(QString(taste));
             event->accept();
             return;
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+QString tdEditEingabe(const QString& text, const NumberSeparators& sep) {
+    QString t = text.trimmed();
+    t.replace(QChar(0x2212), QLatin1Char('-'));
+    const QChar anderes = sep.decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    // With the locale's decimal separator the other mark can only group thousands; alone
+    // and once, it is the decimal separator as the user typed it.
+    if (t.contains(sep.decimal))
+        t.remove(sep.thousands);
+    else if (t.count(anderes) == 1)
+        t.replace(anderes, sep.decimal);
+    else
+        t.remove(anderes);
+    return t;
+}
+
+void TDEdit::einfuegen(const QString& text) {
+    insert(tdEditEingabe(text, numberSeparators()));
 }
 
 void TDEdit::keyReleaseEvent(QKeyEvent* event) {

@@ -3,6 +3,8 @@
 // of the text as integer, float and string.
 #pragma once
 
+#include "base/numberformat.h"
+
 #include <QLineEdit>
 #include <functional>
 
@@ -16,6 +18,11 @@ void beep();
 // Whether a typed character passes the filter: digits, "+", "-", the decimal
 // separator when the text has none yet, and control characters except CR.
 bool tdEditTasteErlaubt(const QString& text, QChar taste, QChar dezimal);
+// A pasted text as the edit takes it: the Unicode minus as "-", and a point or comma
+// that is not the locale's decimal separator read as one when it stands alone ("12,5"
+// under an English locale is 12.5); beside the locale's separator it only grouped
+// thousands and goes.
+QString tdEditEingabe(const QString& text, const NumberSeparators& sep);
 // The text without thousands separators.
 QString ohneTausender(const QString& text, QChar tausender);
 // "0.00" for two decimals, with thousands "###,###,##0.00"; empty for none.
@@ -63,6 +70,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void einfuegen(const QString& text);
     void textGeaendert();
     void neuFormatieren();
 

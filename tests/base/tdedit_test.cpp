@@ -57,7 +57,10 @@ protected:
         anderes->setFocus();
         QCoreApplication::processEvents();
     }
-    void TearDown() override { setBeepHook({}); }
+    void TearDown() override {
+        setBeepHook({});
+        setNumberSeparators(NumberSeparators::german());
+    }
 
     void fokus(QWidget* w) {
         w->setFocus();
@@ -91,6 +94,38 @@ TEST_F(TDEditTest, RefusedKeysBeepAndAreDropped) {
     EXPECT_EQ(edit->text(), "12,5-");
     EXPECT_EQ(beeps, 2) << "a minus passes the filter anywhere";
     EXPECT_EQ(edit->AsFloat(), 0.0) << "but the text is no number then";
+}
+
+// A decimal point typed under a German locale and a decimal comma under an English one
+// are the decimal separator: never a ten-fold value.
+TEST_F(TDEditTest, EitherDecimalMarkIsTheDecimalSeparator) {
+    fokus(edit);
+    tippen(QStringLiteral("12.5"));
+    EXPECT_EQ(edit->text(), "12,5");
+    EXPECT_DOUBLE_EQ(edit->AsFloat(), 12.5);
+    EXPECT_EQ(beeps, 0);
+    tippen(QStringLiteral("."));
+    EXPECT_EQ(edit->text(), "12,5") << "a second separator of either kind is refused";
+    EXPECT_EQ(beeps, 1);
+
+    setNumberSeparators(NumberSeparators::english());
+    edit->clear();
+    tippen(QStringLiteral("-7,5"));
+    EXPECT_EQ(edit->text(), "-7.5");
+    EXPECT_DOUBLE_EQ(edit->AsFloat(), -7.5);
+    edit->clear();
+    tippen(QStringLiteral("45.5"));
+    EXPECT_DOUBLE_EQ(edit->AsFloat(), 45.5);
+}
+
+TEST(TDEditRules, PastedNumbersInEitherForm) {
+    const NumberSeparators de = NumberSeparators::german(), en = NumberSeparators::english();
+    EXPECT_EQ(tdEditEingabe(QStringLiteral("12.5"), de), "12,5");
+    EXPECT_EQ(tdEditEingabe(QStringLiteral("12,5"), en), "12.5");
+    EXPECT_EQ(tdEditEingabe(QStringLiteral(" 1.234,5 "), de), "1234,5");
+    EXPECT_EQ(tdEditEingabe(QStringLiteral("1,234.5"), en), "1234.5");
+    EXPECT_EQ(tdEditEingabe(QStringLiteral("\u22127,5"), de), "-7,5");
+    EXPECT_EQ(tdEditEingabe(QStringLiteral("1.234.567"), de), "1234567");
 }
 
 TEST_F(TDEditTest, ThousandsSeparatorsFollowTheFocus) {

@@ -155,12 +155,14 @@ TEST_F(FrmSucheTest, LeavingAFieldAppliesItsBounds) {
     EXPECT_FALSE(sichtbar("Panel10")) << "150 is no low temperature";
 }
 
-TEST_F(FrmSucheTest, CapacityFieldRefusesThePoint) {
+// "12.5" typed under a German locale is 12,5 kW, not ten times that.
+TEST_F(FrmSucheTest, CapacityFieldTakesEitherDecimalMark) {
     TDEdit* q0 = fenster->feld(Feld::Q0);
     q0->setFocus();
     q0->selectAll();
     tippen(q0, QStringLiteral("12.5"));
-    EXPECT_EQ(q0->text(), "125");
+    EXPECT_EQ(q0->text(), "12,5");
+    EXPECT_DOUBLE_EQ(q0->AsFloat(), 12.5);
 }
 
 TEST_F(FrmSucheTest, SearchFillsTheGridAndPreselectsTheFirstReachingQ0) {
