@@ -79,7 +79,9 @@ int cmdTable(const QStringList& arguments) {
     blatt.tabelleBerechnen();
     const sheet::LeistungsTabelle& tabelle = blatt.tabelle();
     if (o->csv) {
-        std::fputs(qPrintable(sheet::alsCsv(tabelle)), stdout);
+        std::fputs(
+            qPrintable(sheet::alsCsv(tabelle, sheet::CsvForm::fuerSprache(QStringLiteral("De")))),
+            stdout);
         return 0;
     }
     for (const auto& [k, w] : tabelle.kopf())

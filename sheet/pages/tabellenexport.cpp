@@ -2,6 +2,7 @@
 
 #include "base/dateischreiben.h"
 #include "base/directories.h"
+#include "base/numberformat.h"
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
+#include <optional>
 #include <xlsxwriter.h>
 
 namespace drel::sheet {
@@ -24,15 +26,28 @@ QString feld(const QString& text, QChar trenner) {
     return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
-QString getrennt(const LeistungsTabelle& t, QChar trenner) {
+// A number cell as its digits show it, without grouping and with `dezimal`: a
+// spreadsheet reads 19606 W as 19606, never as 19.606.
+QString zahlFeld(const QString& gezeigt, QChar dezimal) {
+    const NumberSeparators& sep = numberSeparators();
+    QString t = gezeigt.trimmed();
+    t.remove(sep.thousands);
+    t.replace(sep.decimal, dezimal);
+    return t;
+}
+
+QString getrennt(const LeistungsTabelle& t, QChar trenner, std::optional<QChar> dezimal) {
     QString s;
     for (const auto& [name, wert] : t.kopf())
         s += feld(name, trenner) + trenner + feld(wert, trenner) + QStringLiteral("\r\n");
     s += QStringLiteral("\r\n");
     for (int r = 0; r < t.zeilen(); ++r) {
         QStringList zeile;
-        for (int c = 0; c < t.spalten(); ++c)
-            zeile << feld(t.text(c, r), trenner);
+        for (int c = 0; c < t.spalten(); ++c) {
+            const TabellenZelle& z = t.zelle(c, r);
+            const bool zahl = dezimal && std::isfinite(z.zahl) && !z.text.trimmed().isEmpty();
+            zeile << (zahl ? zahlFeld(z.text, *dezimal) : feld(z.text, trenner));
+        }
         s += zeile.join(trenner) + QStringLiteral("\r\n");
     }
     return s;
@@ -40,12 +55,19 @@ QString getrennt(const LeistungsTabelle& t, QChar trenner) {
 
 } // namespace
 
-QString alsCsv(const LeistungsTabelle& tabelle) {
-    return getrennt(tabelle, QLatin1Char(';'));
+CsvForm CsvForm::fuerSprache(const QString& code) {
+    if (code.compare(QLatin1String("De"), Qt::CaseInsensitive) == 0)
+        return {QLatin1Char(';'), QLatin1Char(',')};
+    return {QLatin1Char(','), QLatin1Char('.')};
+}
+
+QString alsCsv(const LeistungsTabelle& tabelle, const CsvForm& form) {
+    return getrennt(tabelle, form.trenner, form.dezimal);
 }
 
 QString alsTabText(const LeistungsTabelle& tabelle) {
-    return getrennt(tabelle, QLatin1Char('\t'));
+    // The clipboard goes into the user's own program: the numbers as the sheet shows them.
+    return getrennt(tabelle, QLatin1Char('\t'), std::nullopt);
 }
 
 bool textSchreiben(const QString& datei, const QString& text, QString* grund) {

@@ -9,11 +9,24 @@ namespace drel::sheet {
 class LeistungsTabelle;
 class Ausschreibung;
 
+// How a CSV file writes its fields and numbers: one separator and one decimal mark for
+// the whole file, the program language's (German ";" and ",", the others "," and ".").
+struct CsvForm {
+    QChar trenner = QLatin1Char(';');
+    QChar dezimal = QLatin1Char(',');
+    static CsvForm fuerSprache(const QString& code);
+};
+
 // Header block (article, refrigerant, units, rating basis), an empty line, then the
-// grid row by row; cell texts without their padding blanks. Fields are separated by
-// ";" (the decimal comma rules out ","); a field holding ";", a quote or a line break
-// is quoted.
-QString alsCsv(const LeistungsTabelle& tabelle);
+// grid row by row; text cells without their padding blanks, number cells without
+// grouping and with the form's decimal mark. A field holding the separator, a quote or
+// a line break is quoted. (The file adds a byte-order mark; see csvDatei.)
+QString alsCsv(const LeistungsTabelle& tabelle, const CsvForm& form);
+// The CSV as a file's bytes: UTF-8 with a byte-order mark, so that a spreadsheet opens
+// it as UTF-8.
+inline QString csvDatei(const QString& csv) {
+    return QChar(0xFEFF) + csv;
+}
 // The same with tabs, for the clipboard.
 QString alsTabText(const LeistungsTabelle& tabelle);
 // One worksheet: the header block, then the grid; cells with a value are numbers.

@@ -8,6 +8,7 @@
 #include "sheet/pages/seitenstand.h"
 #include "sheet/pages/tabellenexport.h"
 #include "sheet/technikmodell.h"
+#include "state/sprache.h"
 
 #include <QAction>
 #include <QApplication>
@@ -425,7 +426,8 @@ bool TabelleTab::csvSpeichern() {
     if (datei.isEmpty())
         return false;
     QString grund;
-    if (!sheet::textSchreiben(datei, sheet::alsCsv(tabelle()), &grund)) {
+    const sheet::CsvForm form = sheet::CsvForm::fuerSprache(sprache().kurzCode);
+    if (!sheet::textSchreiben(datei, sheet::csvDatei(sheet::alsCsv(tabelle(), form)), &grund)) {
         schreibFehler(datei, grund);
         return false;
     }

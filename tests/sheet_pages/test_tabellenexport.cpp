@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cmath>
+#include <optional>
 
 namespace drel::sheet::testing {
 namespace {
@@ -53,7 +54,14 @@ protected:
         return f;
     }
 
-    void gleichDemGitter(const QString& text, QChar trenner) {
+    // The grid cell's number as it is shown (locale digits, grouping and decimal).
+    static double gezeigt(const QString& text) {
+        QString t = text.trimmed();
+        t.remove(numberSeparators().thousands);
+        return floatOrZero(t);
+    }
+
+    void gleichDemGitter(const QString& text, QChar trenner, std::optional<QChar> dezimal) {
         const QStringList zeilen = text.split(QStringLiteral("\r\n"));
         const auto kopf = tabelle_.kopf();
         ASSERT_EQ(kopf.size(), 4);
@@ -66,8 +74,19 @@ protected:
         for (int r = 0; r < tabelle_.zeilen(); ++r) {
             const QStringList f = felder(zeilen[5 + r], trenner);
             ASSERT_EQ(f.size(), tabelle_.spalten()) << r;
-            for (int c = 0; c < tabelle_.spalten(); ++c)
-                EXPECT_EQ(f[c], tabelle_.text(c, r).trimmed()) << c << "," << r;
+            for (int c = 0; c < tabelle_.spalten(); ++c) {
+                const TabellenZelle& z = tabelle_.zelle(c, r);
+                if (!dezimal || !std::isfinite(z.zahl) || z.text.trimmed().isEmpty()) {
+                    EXPECT_EQ(f[c], z.text.trimmed()) << c << "," << r;
+                    continue;
+                }
+                // A number field holds digits and one decimal mark, and reads back as
+                // the number the grid shows.
+                double v = 0.0;
+                const NumberSeparators form{*dezimal, QChar()};
+                ASSERT_TRUE(parseFloat(f[c], form, v)) << qPrintable(f[c]);
+                EXPECT_DOUBLE_EQ(v, gezeigt(z.text)) << c << "," << r;
+            }
         }
     }
 
@@ -79,10 +98,20 @@ TEST_F(ExportTest, CsvAndTabTextReadBackEqualToTheGrid) {
     ASSERT_EQ(tabelle_.spalten(), 6);
     ASSERT_FALSE(tabelle_.text(4, 2).trimmed().isEmpty()); // −19 °C lies inside
     ASSERT_TRUE(tabelle_.zelle(5, 2).ausserhalb);          // −29 °C outside
-    gleichDemGitter(alsCsv(tabelle_), QLatin1Char(';'));
-    gleichDemGitter(alsTabText(tabelle_), QLatin1Char('\t'));
-    // A value with the decimal comma stays one field.
-    EXPECT_TRUE(alsCsv(tabelle_).contains(QStringLiteral(";-19,0;")));
+    const CsvForm de = CsvForm::fuerSprache(QStringLiteral("De"));
+    const CsvForm en = CsvForm::fuerSprache(QStringLiteral("En"));
+    EXPECT_EQ(de.trenner, QLatin1Char(';'));
+    EXPECT_EQ(en.trenner, QLatin1Char(','));
+    gleichDemGitter(alsCsv(tabelle_, de), QLatin1Char(';'), QLatin1Char(','));
+    gleichDemGitter(alsCsv(tabelle_, en), QLatin1Char(','), QLatin1Char('.'));
+    gleichDemGitter(alsTabText(tabelle_), QLatin1Char('\t'), std::nullopt);
+    // No grouping: the W value 26.475 of the grid is 26475 in both forms.
+    ASSERT_TRUE(tabelle_.text(4, 2).contains(QLatin1Char('.')));
+    const QString w = tabelle_.text(4, 2).trimmed().remove(QLatin1Char('.'));
+    EXPECT_TRUE(alsCsv(tabelle_, de).contains(QLatin1Char(';') + w + QLatin1Char(';')));
+    EXPECT_TRUE(alsCsv(tabelle_, en).contains(QLatin1Char(',') + w + QLatin1Char(',')));
+    EXPECT_TRUE(alsCsv(tabelle_, en).contains(QStringLiteral(",-19.0,")));
+    EXPECT_TRUE(csvDatei(QStringLiteral("x")).toUtf8().startsWith("\xEF\xBB\xBF"));
 }
 
 using drel::testing::xlsxZellen;
@@ -135,7 +164,7 @@ TEST_F(ExportTest, FailedWriteKeepsTheEarlierFileAndGivesTheReason) {
         setSchreibStoerung([](const QString&, qint64) { return ENOSPC; });
         QString grund;
         const bool ok = QByteArray(name).endsWith("csv")
-                            ? textSchreiben(datei, alsCsv(tabelle_), &grund)
+                            ? textSchreiben(datei, alsCsv(tabelle_, CsvForm{}), &grund)
                             : alsXlsx(tabelle_, datei, &grund);
         setSchreibStoerung({});
         EXPECT_FALSE(ok) << name;
