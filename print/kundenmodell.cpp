@@ -3,6 +3,7 @@
 #include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "print/meldung.h"
+#include "state/sprache.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -195,7 +196,8 @@ void KundenModell::readmemo(const QDate& heute) {
     case Lesen::Fehlt:
         break;
     }
-    Edit1 = QLocale().toString(heute, QLocale::ShortFormat);
+    // The letter's date in its language's form, whatever the machine's locale.
+    Edit1 = sprachLocale(sprache().kurzCode).toString(heute, QLocale::ShortFormat);
 }
 
 bool KundenModell::speichern() const {

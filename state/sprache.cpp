@@ -37,4 +37,27 @@ Sprache& sprache() {
     return zustand;
 }
 
+QLocale sprachLocale(const QString& code) {
+    static const struct {
+        const char* code;
+        QLocale::Language sprache;
+        QLocale::Territory land;
+    } tabelle[] = {
+        {"De", QLocale::German, QLocale::Germany},
+        {"En", QLocale::English, QLocale::UnitedKingdom},
+        {"Fr", QLocale::French, QLocale::France},
+        {"It", QLocale::Italian, QLocale::Italy},
+        {"Pt", QLocale::Portuguese, QLocale::Portugal},
+        {"Es", QLocale::Spanish, QLocale::Spain},
+        {"Ru", QLocale::Russian, QLocale::Russia},
+        {"Pl", QLocale::Polish, QLocale::Poland},
+        {"Cn", QLocale::Chinese, QLocale::China},
+        {"Ko", QLocale::Korean, QLocale::SouthKorea},
+    };
+    for (const auto& e : tabelle)
+        if (code.compare(QLatin1String(e.code), Qt::CaseInsensitive) == 0)
+            return QLocale(e.sprache, e.land);
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
 } // namespace drel

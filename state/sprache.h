@@ -2,6 +2,7 @@
 // two-letter code, which names the per-language files and product-table columns.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <array>
 
@@ -31,5 +32,9 @@ struct Sprache {
 
 // The program-wide language state.
 Sprache& sprache();
+
+// The locale of a language code ("De", "En", …, "Cn", "Ko"): dates and the like in a
+// letter follow the program's language, not the machine's.
+QLocale sprachLocale(const QString& code);
 
 } // namespace drel

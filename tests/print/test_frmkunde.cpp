@@ -1,12 +1,13 @@
 // The print window driven offscreen: controls and captions, the print selection
 // across close and reopen, today's date, the report callback and the PDF button.
 #include "base/ui/tdhilfe.h"
+#include "i18n/uebersetzer.h"
 #include "print/briefbericht.h"
 #include "print/ui/druckerauswahl.h"
-#include "i18n/uebersetzer.h"
 #include "print/ui/frmkunde.h"
 #include "report/bericht.h"
 #include "report/ui/berichtdrucker.h"
+#include "state/sprache.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,10 +113,12 @@ TEST_F(FrmKundeTest, DateShowsTodayOnEveryShow) {
     f.write("01.01.1999\n");
     f.close();
     TFrmKunde fenster(nullptr, nullptr, nullptr, ordner.path());
-    const QString vorher = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString vorher =
+        sprachLocale(sprache().kurzCode).toString(QDate::currentDate(), QLocale::ShortFormat);
     fenster.show();
     const QString datum = kind<QLineEdit>(fenster, "Edit1")->text();
-    const QString nachher = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString nachher =
+        sprachLocale(sprache().kurzCode).toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_TRUE(datum == vorher || datum == nachher) << datum.toStdString();
     kind<QLineEdit>(fenster, "Edit1")->setText(QStringLiteral("31.12.1999"));
     fenster.hide();

@@ -2,6 +2,7 @@
 // settings directory, the sections to print.
 #include "meldungen.h"
 #include "print/kundenmodell.h"
+#include "state/sprache.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,16 @@ TEST_F(KundenModellTest, DateIsTodayOnEveryActivationWhateverDatumDatHolds) {
     m.Edit1 = QStringLiteral("geändert");
     m.readmemo(QDate(2027, 1, 2));
     EXPECT_EQ(m.Edit1, QStringLiteral("02.01.27"));
+    // The date follows the program's language, not the machine's locale.
+    const QLocale vorher;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m.readmemo(QDate(2026, 12, 10));
+    EXPECT_EQ(m.Edit1, QStringLiteral("10.12.26"));
+    sprache().setzen(2); // English
+    m.readmemo(QDate(2026, 12, 10));
+    EXPECT_EQ(m.Edit1, QStringLiteral("10/12/2026"));
+    sprache().setzen(1);
+    QLocale::setDefault(vorher);
 }
 
 TEST_F(KundenModellTest, LetterTextRoundTripsExactly) {
