@@ -244,29 +244,6 @@ bool drehzahlSetzen(search::SuchModell& m, int n) {
 }
 
 // Why the list shows nothing; empty when it shows a row.
-QString leerGrund(search::SuchModell& m) {
-    const search::ErgebnisListe& l = m.liste();
-    for (int row = 1; row < l.RowCount(); ++row)
-        if (!l.zelle(0, row).isEmpty())
-            return {};
-    const search::Suchergebnis& r = m.ergebnis();
-    if (r.anzahl() > 0)
-        return QStringLiteral("Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab "
-                              "t0 = -20 degC nicht gezeigt werden.")
-            .arg(r.anzahl());
-    if (r.zaehler.passend == 0)
-        return QStringLiteral("Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat "
-                              "Daten fuer das Kaeltemittel %1.")
-            .arg(m.kaeltemittel());
-    if (r.zaehler.imBereich == 0)
-        return QStringLiteral("Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt "
-                              "ausserhalb ihres Einsatzbereichs.")
-            .arg(r.zaehler.passend);
-    return QStringLiteral("Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an "
-                          "diesem Betriebspunkt berechenbar.")
-        .arg(r.zaehler.imBereich);
-}
-
 } // namespace
 
 int cmdSearch(const QStringList& arguments) {
@@ -337,7 +314,7 @@ int cmdSearch(const QStringList& arguments) {
     printGrid(m, o.csv);
     if (!o.pdf.isEmpty() && !ergebnisPdf(m, o.pdf))
         return 1;
-    if (const QString grund = leerGrund(m); !grund.isEmpty())
+    if (const QString grund = m.leerGrund(); !grund.isEmpty())
         std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(grund));
     return 0;
 }

@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>位图 (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>无法转换图片</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>页</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>无结果行：全部 %1 个结果均为 S 型，自 t0 = -20 °C 起不显示。</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>无结果：这些系列（及该型号）中没有任何产品具有制冷剂 %1 的数据。</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>无结果：在此工况点，全部 %1 个产品均超出其应用范围。</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>无结果：在此工况点，应用范围内的 %1 个产品均无法计算。</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Bitmaps (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>das Bild kann nicht umgewandelt werden</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</translation>
     </message>
 </context>
 <context>

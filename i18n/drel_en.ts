@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Bitmaps (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>the picture cannot be converted</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Page</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>No row: all %1 results are S versions, which are not shown from t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>No result: no article of these series (and type) has data for the refrigerant %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>No result: at this operating point all %1 articles lie outside their application limits.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>No result: none of the %1 articles within their application limits can be rated at this operating point.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Mapas de bits (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>la imagen no se puede convertir</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Página</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Ninguna fila: los %1 resultados son todos versiones S, que no se muestran a partir de t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Ningún resultado: ningún artículo de estas series (y de este tipo) tiene datos para el refrigerante %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Ningún resultado: en este punto de funcionamiento los %1 artículos están todos fuera de sus límites de aplicación.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Ningún resultado: ninguno de los %1 artículos dentro de sus límites de aplicación se puede calcular en este punto de funcionamiento.</translation>
     </message>
 </context>
 <context>

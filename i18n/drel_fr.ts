@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Bitmaps (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>l'image ne peut pas être convertie</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Page</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Aucune ligne : les %1 résultats sont tous des versions S, qui ne sont pas affichées à partir de t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Aucun résultat : aucun article de ces séries (et de ce type) n'a de données pour le fluide frigorigène %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Aucun résultat : à ce point de fonctionnement, les %1 articles sont tous hors de leurs limites d'utilisation.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Aucun résultat : aucun des %1 articles dans leurs limites d'utilisation ne peut être calculé à ce point de fonctionnement.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Bitmap (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>l'immagine non può essere convertita</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Nessuna riga: tutti i %1 risultati sono versioni S, che non vengono mostrate da t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Nessun risultato: nessun articolo di queste serie (e di questo tipo) ha dati per il refrigerante %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Nessun risultato: in questo punto di funzionamento tutti i %1 articoli sono fuori dai loro limiti di impiego.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Nessun risultato: nessuno dei %1 articoli entro i limiti di impiego è calcolabile in questo punto di funzionamento.</translation>
     </message>
 </context>
 <context>

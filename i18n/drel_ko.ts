@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>비트맵 (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>그림을 변환할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>페이지</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>표시할 행 없음: %1개의 결과가 모두 S 버전이며, t0 = -20 °C부터는 표시되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>결과 없음: 이 시리즈(및 형식)의 어떤 제품에도 냉매 %1에 대한 데이터가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>결과 없음: 이 운전점에서 %1개의 제품이 모두 사용 범위를 벗어납니다.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>결과 없음: 사용 범위 안의 %1개 제품 중 이 운전점에서 계산할 수 있는 제품이 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Bitmapy (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>nie można przekonwertować obrazu</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Brak wierszy: wszystkie %1 wyniki to wersje S, których nie pokazuje się od t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Brak wyniku: żaden artykuł tych serii (i tego typu) nie ma danych dla czynnika chłodniczego %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Brak wyniku: w tym punkcie pracy wszystkie %1 artykuły leżą poza swoimi granicami stosowania.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Brak wyniku: żadnego z %1 artykułów w granicach stosowania nie można obliczyć w tym punkcie pracy.</translation>
     </message>
 </context>
 <context>

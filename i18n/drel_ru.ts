@@ -239,6 +239,10 @@
         <source>Bitmaps (*.bmp)</source>
         <translation>Растровые изображения (*.bmp)</translation>
     </message>
+    <message>
+        <source>das Bild kann nicht umgewandelt werden</source>
+        <translation>изображение не удаётся преобразовать</translation>
+    </message>
 </context>
 <context>
     <name>drel::chart::TSkalierung</name>
@@ -1204,6 +1208,22 @@
     <message>
         <source>Seite</source>
         <translation>Страница</translation>
+    </message>
+    <message>
+        <source>Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C nicht gezeigt werden.</source>
+        <translation>Нет строк: все %1 результатов — исполнения S, которые не показываются начиная с t0 = -20 °C.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
+        <translation>Нет результата: ни у одного изделия этих серий (и этого типа) нет данных для хладагента %1.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
+        <translation>Нет результата: в этой рабочей точке все %1 изделий находятся вне своих границ применения.</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
+        <translation>Нет результата: ни одно из %1 изделий в границах применения не может быть рассчитано в этой рабочей точке.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -563,6 +564,40 @@ void SuchModell::sortierenUndZeigen() {
 void SuchModell::rbKaelteClick(SortOption option) {
     sortOption_ = option;
     sortierenUndZeigen();
+}
+
+QString SuchModell::leerGrund() const {
+    const ErgebnisListe& l = liste_;
+    for (int row = 1; row < l.RowCount(); ++row)
+        if (!l.zelle(0, row).isEmpty())
+            return {};
+    const Suchergebnis& r = ergebnis_;
+    const auto text = [](const char* t) {
+        return QCoreApplication::translate("drel::ui::TFrmSuche", t);
+    };
+    if (r.anzahl() > 0)
+        return text(QT_TRANSLATE_NOOP(
+                        "drel::ui::TFrmSuche",
+                        "Keine Zeile: alle %1 Ergebnisse sind S-Versionen, die ab t0 = -20 °C "
+                        "nicht gezeigt werden."))
+            .arg(r.anzahl());
+    if (r.zaehler.passend == 0)
+        return text(QT_TRANSLATE_NOOP(
+                        "drel::ui::TFrmSuche",
+                        "Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für "
+                        "das Kältemittel %1."))
+            .arg(kaeltemittel());
+    if (r.zaehler.imBereich == 0)
+        return text(QT_TRANSLATE_NOOP(
+                        "drel::ui::TFrmSuche",
+                        "Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb "
+                        "ihres Einsatzbereichs."))
+            .arg(r.zaehler.passend);
+    return text(QT_TRANSLATE_NOOP(
+                    "drel::ui::TFrmSuche",
+                    "Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem "
+                    "Betriebspunkt berechenbar."))
+        .arg(r.zaehler.imBereich);
 }
 
 bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const {

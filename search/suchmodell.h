@@ -128,6 +128,11 @@ public:
     ErgebnisListe& liste() { return liste_; }
     SortOption sortOption() const { return sortOption_; }
     bool datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const;
+    // Why the last search shows no row (empty when it shows one): no article of these
+    // series has data for the refrigerant, every candidate lies outside its envelope at
+    // this point, none is rateable, or all results are S versions hidden from -20 °C.
+    // German source text; the window translates it.
+    QString leerGrund() const;
 
 private:
     bool anyBox(std::initializer_list<Box> boxen) const;

@@ -400,6 +400,13 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     Panel8_ = warnPanel("Panel8", "Label34", tr("Kalteleistung zu gross"), "Label35",
                         tr("Kein grosserer Verdichter verfugbar"), Panel1_);
     v->addWidget(Panel8_);
+    // An empty list says why, where the rows would be.
+    lblLeer_ = new QLabel(Panel1_);
+    lblLeer_->setObjectName(QStringLiteral("lblLeer"));
+    lblLeer_->setWordWrap(true);
+    lblLeer_->setContentsMargins(6, 6, 6, 6);
+    lblLeer_->hide();
+    v->addWidget(lblLeer_);
     stgSuche_ = new TStgSuche(Panel1_);
     v->addWidget(stgSuche_, 1);
     BitBtn2_ = new QPushButton(tr("Datenblatt"), Panel1_);
@@ -514,6 +521,9 @@ void TFrmSuche::ausModell() {
 
     Panel10_->setVisible(m.Panel10);
     Panel8_->setVisible(m.liste().Panel8());
+    const QString leer = m.Panel1 ? m.leerGrund() : QString();
+    lblLeer_->setText(leer);
+    lblLeer_->setVisible(!leer.isEmpty());
     Panel1_->setVisible(m.Panel1);
     zeigt_ = false;
 }

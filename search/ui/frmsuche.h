@@ -110,6 +110,7 @@ private:
     QWidget* Panel6_ = nullptr;
     QWidget* Panel7_ = nullptr;
     QWidget* Panel8_ = nullptr;
+    QLabel* lblLeer_ = nullptr; // why the list is empty
     QWidget* Panel10_ = nullptr;
     QWidget* Panel1_ = nullptr;
     QRadioButton* rb50Hz_ = nullptr;

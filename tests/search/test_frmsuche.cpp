@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -194,6 +196,38 @@ TEST_F(FrmSucheTest, NoCompressorReachesTheCapacity) {
     ok();
     EXPECT_TRUE(sichtbar("Panel8"));
     EXPECT_EQ(fenster->stgSuche()->Row(), fenster->stgSuche()->rowCount()) << "the last row";
+}
+
+// An empty list says why, in the window: no article of the series for the typed type,
+// every candidate outside its envelope; a list with rows says nothing.
+TEST_F(FrmSucheTest, EmptyListSaysWhy) {
+    if (!katalog())
+        GTEST_SKIP() << "no sample catalogue in data/Daten";
+    typischeAnfrage();
+    ok();
+    EXPECT_FALSE(sichtbar("lblLeer"));
+    auto* leer = fenster->findChild<QLabel*>(QStringLiteral("lblLeer"));
+    ASSERT_TRUE(leer);
+
+    fenster->feld(Feld::t0)->setText(QStringLiteral("-60"));
+    ok();
+    EXPECT_TRUE(sichtbar("lblLeer"));
+    EXPECT_TRUE(leer->text().contains(QStringLiteral("Einsatzbereich")))
+        << qPrintable(leer->text());
+
+    // Two-stage WT compressors have no R410A data.
+    fenster->box(B::RBQN)->click();
+    fenster->box(B::RBWT)->click();
+    auto* liste = fenster->findChild<QListWidget*>(QStringLiteral("KMListe"));
+    const auto r410a = liste->findItems(QStringLiteral("R410A"), Qt::MatchExactly);
+    ASSERT_FALSE(r410a.isEmpty());
+    liste->setCurrentItem(r410a.value(0));
+    fenster->feld(Feld::t0)->setText(QStringLiteral("-35"));
+    fenster->feld(Feld::tc)->setText(QStringLiteral("40"));
+    ok();
+    EXPECT_TRUE(sichtbar("lblLeer"));
+    EXPECT_TRUE(leer->text().contains(QStringLiteral("kein Artikel dieser Serien")))
+        << qPrintable(leer->text());
 }
 
 TEST_F(FrmSucheTest, SearchIniWrittenByTheWindowReadsBackIdentically) {
