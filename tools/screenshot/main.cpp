@@ -272,7 +272,8 @@ int main(int argc, char** argv) {
             {QStringLiteral("suche-leer"),
              [&] {
                  einheitenWaehlen(0, 0);
-                 a.anfrage(QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("10"));
+                 // Far below every envelope: the list is empty and says why.
+                 a.anfrage(QStringLiteral("-60"), QStringLiteral("45"), QStringLiteral("10"));
                  a.ok();
                  return a.speichern(&menue, QStringLiteral("suche-leer"));
              }},
