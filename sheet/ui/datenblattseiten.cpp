@@ -496,8 +496,11 @@ void TabelleTab::gitterFuellen() {
         for (int c = 0; c < tabelle().spalten(); ++c) {
             const sheet::TabellenZelle& z = tabelle().zelle(c, r);
             const bool wert = sheet::LeistungsTabelle::istWertZelle(c, r);
-            QTableWidgetItem* item = zelle(z.text, r - sheet::LeistungsTabelle::kFesteZeilen, wert,
-                                           wert ? Qt::AlignRight : Qt::AlignLeft);
+            QTableWidgetItem* item = zelle(z.text, 0, wert, wert ? Qt::AlignRight : Qt::AlignLeft);
+            // Odd grid rows light blue, even ones the tooltip colour, as the printout has them.
+            const quint32 farbe = sheet::LeistungsTabelle::hintergrund(r);
+            item->setBackground(farbe != 0 ? QColor::fromRgb(chart::zuQRgb(farbe))
+                                           : QToolTip::palette().color(QPalette::ToolTipBase));
             if (r < sheet::LeistungsTabelle::kFesteZeilen ||
                 c < sheet::LeistungsTabelle::kFesteSpalten)
                 item->setBackground(Grid_->palette().color(QPalette::Button));

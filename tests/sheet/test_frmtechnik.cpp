@@ -322,6 +322,12 @@ TEST_F(FrmTechnikTest, PerformanceTableCalculatesOnButton) {
                 EXPECT_TRUE(z->text().isEmpty()) << r << "," << c;
             } else if (!z->text().isEmpty()) {
                 ++werte;
+                // Odd rows light blue (RGB 214, 227, 247) as on the printed page, even
+                // rows the tooltip colour.
+                if (r % 2 == 1)
+                    EXPECT_EQ(z->background().color(), QColor(214, 227, 247)) << r;
+                else
+                    EXPECT_NE(z->background().color(), QColor(214, 227, 247)) << r;
             }
         }
     EXPECT_GT(werte, 0);
