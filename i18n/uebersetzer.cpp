@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace drel::i18n {
 
@@ -150,7 +151,21 @@ bool Uebersetzer::laden(const QString& code) {
         QCoreApplication::removeTranslator(translator());
     translator()->setDatei(std::move(geladen), std::move(inhalt));
     installiert_ = QCoreApplication::installTranslator(translator());
+    qtTexteLaden(code_);
     return gefunden;
+}
+
+void Uebersetzer::qtTexteLaden(const QString& code) {
+    if (qtTexte_)
+        QCoreApplication::removeTranslator(qtTexte_.get());
+    qtTexte_ = std::make_unique<QTranslator>();
+    // Qt's catalogue of the language ("qtbase_de.qm", falling back from "pt_PT" to "pt");
+    // without it the dialogs keep Qt's English.
+    if (qtTexte_->load(sprachLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexte_.get());
+    else
+        qtTexte_.reset();
 }
 
 } // namespace drel::i18n

@@ -75,7 +75,11 @@ private:
     std::unique_ptr<QTranslator> suchen(const QString& code, QByteArray& inhalt,
                                         QString& unbrauchbar);
 
+    // Qt's own texts (file, print and message dialogs) in the same language.
+    void qtTexteLaden(const QString& code);
+
     std::unique_ptr<AufzeichnenderTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTexte_;
     bool installiert_ = false;
     QString code_;
     QStringList orte_;

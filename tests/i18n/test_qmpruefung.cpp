@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -125,6 +127,23 @@ TEST_F(UebersetzerStart, DamagedFileOfTheStoredLanguageStartsInGermanAndNamesIt)
     EXPECT_EQ(QCoreApplication::translate("drel::ui::TFrmMenue", "Neu in dieser Version"),
               QStringLiteral("New in this version"));
     EXPECT_EQ(sink.messages.size(), 1);
+}
+
+// Qt's own dialogs speak the program's language: its catalogue comes along with the
+// program's (the test command installs Qt's translations).
+TEST_F(UebersetzerStart, QtsOwnTextsFollowTheProgramLanguage) {
+    const QString katalog = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(katalog + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    ablegen(dir.filePath(QStringLiteral("drel_de.qm")), qm("de"));
+    ablegen(dir.filePath(QStringLiteral("drel_en.qm")), qm("en"));
+    Uebersetzer::instanz().laden(QStringLiteral("De"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    Uebersetzer::instanz().laden(QStringLiteral("En"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    Uebersetzer::instanz().laden(QStringLiteral("Fr"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    Uebersetzer::instanz().laden(QStringLiteral("De"));
 }
 
 } // namespace
