@@ -1,5 +1,7 @@
 #include "app/ui/frmhilfe.h"
 
+#include "base/ui/nebenfenster.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -31,6 +33,7 @@ TFrmHilfe::TFrmHilfe(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    alsNebenfenster(this);
 }
 
 void TFrmHilfe::zeigen(const QString& datei, int thema) {

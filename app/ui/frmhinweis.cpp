@@ -1,6 +1,7 @@
 #include "app/ui/frmhinweis.h"
 
 #include "base/rtftext.h"
+#include "base/ui/nebenfenster.h"
 
 #include <QFile>
 #include <QTextEdit>
@@ -17,6 +18,7 @@ TFrmHinweis::TFrmHinweis(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(richEdit_);
+    alsNebenfenster(this);
 }
 
 void TFrmHinweis::laden(const QString& datei) {

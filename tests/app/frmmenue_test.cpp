@@ -563,6 +563,11 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     ASSERT_NE(hilfe, nullptr);
     EXPECT_EQ(hilfe->thema(), 1);
     EXPECT_EQ(hilfe->browser()->toPlainText().trimmed(), QStringLiteral("Start\nEins"));
+    // Esc closes the help window as its close box does.
+    ASSERT_TRUE(hilfe->isVisible());
+    QApplication::setActiveWindow(hilfe);
+    QTest::keyClick(hilfe->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(hilfe->isVisible());
 
     // F1 takes the topic of the window that has the focus.
     hilfe->close();

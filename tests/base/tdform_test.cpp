@@ -1,7 +1,10 @@
 // The base window's colours by tag.
+#include "base/ui/nebenfenster.h"
 #include "base/ui/tdform.h"
 
 #include <QLabel>
+#include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace drel::ui {
@@ -48,6 +51,30 @@ TEST(TDForm, WindowWithAnOwnTagKeepsItsColour) {
     const QColor vorher = fenster.palette().color(QPalette::Window);
     fenster.show();
     EXPECT_EQ(fenster.palette().color(QPalette::Window), vorher);
+}
+
+TEST(Nebenfenster, FrameIsMovedAndShrunkOntoTheScreen) {
+    const QRect frei(0, 0, 1000, 700);
+    EXPECT_EQ(aufDenBildschirm(QRect(100, 100, 400, 300), frei), QRect(100, 100, 400, 300));
+    EXPECT_EQ(aufDenBildschirm(QRect(800, 600, 400, 300), frei), QRect(600, 400, 400, 300));
+    EXPECT_EQ(aufDenBildschirm(QRect(-50, -20, 400, 300), frei), QRect(0, 0, 400, 300));
+    // Larger than the screen: as large as the screen, at its corner.
+    EXPECT_EQ(aufDenBildschirm(QRect(10, 10, 1200, 900), frei), QRect(0, 0, 1000, 700));
+}
+
+TEST(Nebenfenster, EscClosesAndItOpensOnTheScreen) {
+    QWidget fenster(nullptr, Qt::Window);
+    alsNebenfenster(&fenster);
+    fenster.resize(300, 200);
+    fenster.move(-2000, -2000);
+    fenster.show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(fenster.screen());
+    EXPECT_TRUE(fenster.screen()->availableGeometry().contains(fenster.frameGeometry().topLeft()));
+    fenster.activateWindow();
+    QTest::keyClick(&fenster, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(fenster.isVisible());
 }
 
 } // namespace
