@@ -37,6 +37,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -167,6 +168,9 @@ TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent
     setWindowTitle(kTitel);
     setMinimumSize(900, 649);
     resize(900, 650);
+    // The program opens in the middle of the screen, not where the system happens to put it.
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
     setProperty("helpContext", 1);
     flaechenAnlegen();
     menueAnlegen();

@@ -29,10 +29,12 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -144,6 +146,9 @@ TEST_F(Hauptfenster, ShellAfterStart) {
     ui::TFrmMenue fenster(start);
 
     EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Drel - Auswahlprogramm"));
+    // The main window opens in the middle of the screen.
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((fenster.geometry().center() - frei.center()).manhattanLength(), 2);
     auto* version = fenster.findChild<QLabel*>(QStringLiteral("lblVersion"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Drel - Auswahlprogramm WUK 8.1 "));
