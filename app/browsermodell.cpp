@@ -119,13 +119,17 @@ QString BrowserModell::ueberschrift(int index) const {
     return text;
 }
 
+void lukoModusSetzen(const BrowserKnoten& knoten) {
+    programmschalter().LukoModus = db::lukoGruppe(knoten.gruppe);
+}
+
 KnotenAktion BrowserModell::TV1Click(const BrowserKnoten& knoten) {
     knoten_ = knoten;
     linksbuendig_ = false;
     lvHinweis_ = false;
     keineDaten_ = false;
     breiten_ = {125, 65, 65, 65, 65, 65, 0};
-    programmschalter().LukoModus = db::lukoGruppe(knoten.gruppe);
+    lukoModusSetzen(knoten);
 
     const KnotenAktion aktion = knotenAktion(knoten);
     if (aktion != KnotenAktion::Liste) {

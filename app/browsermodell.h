@@ -55,6 +55,10 @@ enum class KnotenAktion {
 
 enum class BrowserAnsicht { Start, Groessenliste, Typenliste };
 
+// A click on a node sets the program's condensing-unit mode from the node's group, also
+// before the product data are there.
+void lukoModusSetzen(const BrowserKnoten& knoten);
+
 inline constexpr int kListenSpalten = 7; // column 6 is always hidden
 using ListenZeile = std::array<QString, kListenSpalten>;
 

@@ -201,6 +201,19 @@ bool offenerVerdichter(Baureihe art) {
     return art == Baureihe::W || art == Baureihe::WZweistufig || art == Baureihe::WY;
 }
 
+QString grossesGruppenBild(TDataModule1& dm, int gruppe) {
+    try {
+        Cursor& gruppen = dm.TBGruppenS;
+        if (!gruppen.active())
+            gruppen.open();
+        if (gruppen.locate(QStringLiteral("ID"), {Value(gruppe)}))
+            return gruppen.asString("GrossesBild");
+    } catch (const DbError&) {
+        // No group table: no group picture.
+    }
+    return QString();
+}
+
 int SatzArtVonGruppe(int g) {
     switch (g) {
     case 54:

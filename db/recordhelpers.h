@@ -63,6 +63,10 @@ constexpr bool lukoGruppe(int gruppe) {
     return gruppe == 55 || gruppe == 57;
 }
 
+// The big picture of a product group (GrossesBild of the group table); empty when the
+// group or the table is missing.
+QString grossesGruppenBild(TDataModule1& dm, int gruppe);
+
 // Series kind and set kind 0 or 9 to 13 from Produktgruppe of the current row.
 Baureihe BaureihenArt(const Cursor& artikel);
 Baureihe BaureihenArtVonGruppe(int gruppe);

@@ -93,6 +93,10 @@ bool TechnikModell::fahrenheit() const {
     return einheiten_.bestaetigt(calc::EinheitGruppe::Temperatur) == 1;
 }
 
+bool TechnikModell::tasteErlaubt(Eingabe e, QChar taste) {
+    return !(e == Eingabe::tu && taste == QLatin1Char('-'));
+}
+
 double TechnikModell::zahl(const QString& text) {
     const double v = angezeigterWert(text);
     return std::isfinite(v) ? v : 0.0;

@@ -46,6 +46,9 @@ struct Legende {
 
 class TechnikModell {
 public:
+    // Whether a typed character may go into an input: subcooling is never negative, so
+    // its field refuses a "-".
+    static bool tasteErlaubt(Eingabe e, QChar taste);
     TechnikModell(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
 
     // ---- opening ----

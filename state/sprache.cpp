@@ -1,5 +1,7 @@
 #include "state/sprache.h"
 
+#include <algorithm>
+
 namespace drel {
 
 const std::array<SprachEintrag, 10>& sprachTabelle() {
@@ -58,6 +60,12 @@ QLocale sprachLocale(const QString& code) {
         if (code.compare(QLatin1String(e.code), Qt::CaseInsensitive) == 0)
             return QLocale(e.sprache, e.land);
     return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QString menueLeistenTitel(const QString& titel, const QString& kurzCode) {
+    const bool mitKuerzel = kurzCode.compare(QLatin1String("Ko"), Qt::CaseInsensitive) == 0 ||
+                            kurzCode.compare(QLatin1String("Cn"), Qt::CaseInsensitive) == 0;
+    return mitKuerzel ? titel.chopped(std::min<qsizetype>(4, titel.size())) : titel;
 }
 
 } // namespace drel

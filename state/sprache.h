@@ -37,4 +37,8 @@ Sprache& sprache();
 // letter follow the program's language, not the machine's.
 QLocale sprachLocale(const QString& code);
 
+// A menu title as the main menu bar carries it: Korean and Chinese titles end in a
+// four-character accelerator such as "(&X)", which the bar does not repeat.
+QString menueLeistenTitel(const QString& titel, const QString& kurzCode);
+
 } // namespace drel

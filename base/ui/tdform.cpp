@@ -50,6 +50,23 @@ TDForm::TDForm(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) 
     setFont(tdSchrift(font()));
 }
 
+void TDForm::reject() {
+    // Cancel handlers that close the window come back here through QDialog: close then.
+    if (imAbbrechen_) {
+        if (isWindow())
+            QDialog::reject();
+        return;
+    }
+    imAbbrechen_ = true;
+    abbrechen();
+    imAbbrechen_ = false;
+}
+
+void TDForm::abbrechen() {
+    if (isWindow())
+        QDialog::reject();
+}
+
 void TDForm::showEvent(QShowEvent* event) {
     tdFarbenSetzen(this);
     QDialog::showEvent(event);

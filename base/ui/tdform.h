@@ -23,8 +23,17 @@ class TDForm : public QDialog {
 public:
     explicit TDForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
+    // Esc and the close box end up here: they do what the window's Cancel does. A form
+    // embedded in another window never hides itself, or its host would be left empty.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window's Cancel; by default a top-level form closes, an embedded one stays.
+    virtual void abbrechen();
+
+private:
+    bool imAbbrechen_ = false;
 };
 
 } // namespace drel::ui

@@ -26,6 +26,8 @@ public:
     static void alleFensterBeschriften(const calc::Einheiten& einheiten);
 
 protected:
+    // Esc and the close box: Cancel, which on a first start keeps the default units.
+    void abbrechen() override { BitBtn2Click(); }
     void showEvent(QShowEvent* event) override;
 
 private:

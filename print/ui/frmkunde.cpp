@@ -222,9 +222,13 @@ void TFrmKunde::done(int ergebnis) {
 }
 
 void TFrmKunde::CancelBtnClick() {
+    reject();
+}
+
+void TFrmKunde::reject() {
     while (QApplication::overrideCursor() != nullptr)
         QApplication::restoreOverrideCursor();
-    reject();
+    QDialog::reject();
 }
 
 // The help lives in the application shell, which sets the hook.

@@ -51,6 +51,8 @@ public:
     void inModell();
 
     void done(int ergebnis) override;
+    // Esc and the close box do what CancelBtn does.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -560,6 +560,13 @@ void TFrmSuche::suchbereichOeffnen() {
     setFocus();
 }
 
+void TFrmSuche::ergebnisFokussieren() {
+    if (stgSuche_->isVisible() && stgSuche_->rowCount() > 0)
+        stgSuche_->setFocus();
+    else
+        setFocus();
+}
+
 void TFrmSuche::OKBtnClick() {
     if (!dienste_) {
         emit statusMeldung(tr("Die Produktdaten sind nicht geladen."));

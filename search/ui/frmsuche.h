@@ -43,6 +43,8 @@ public:
 
     // The main window opens the search area: settings read, result area hidden.
     void suchbereichOeffnen();
+    // Back from a data sheet: the result list as it was, the keyboard in it.
+    void ergebnisFokussieren();
 
     search::SuchModell& model() { return modell_; }
     TStgSuche* stgSuche() const { return stgSuche_; }
@@ -66,6 +68,9 @@ signals:
     void datenblattOeffnen(const DatenblattAuftrag& auftrag);
     // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
     void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
+
+protected:
+    void abbrechen() override { CancelBtnClick(); }
 
 private:
     void anlegen();

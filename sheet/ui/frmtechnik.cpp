@@ -162,6 +162,7 @@ TDEdit* TFrmTechnik::eingabeAnlegen(Eingabe e, const char* name, const char* spi
     edit->setNachKomma(nachKomma);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(64);
+    edit->setTastenRegel([e](QChar c) { return sheet::TechnikModell::tasteErlaubt(e, c); });
     if (beschriftung)
         raster->addWidget(beschriftung, zeile, spalte);
     raster->addWidget(edit, zeile, spalte + 1);
@@ -260,8 +261,6 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     eingabeAnlegen(Eingabe::tu, "tu", "sptu", 0, r, 3, s,
                    teil(label("Label4", tr("Unterkuhlung"), box)),
                    teil(einheitLabel("Label12", QStringLiteral("K"), box, 6)));
-    // Subcooling is never negative: a typed "-" is refused.
-    eingaben_.value(Eingabe::tu)->setTastenRegel([](QChar c) { return c != QLatin1Char('-'); });
     eingabeAnlegen(Eingabe::tsaug, "tsaug", "sptsaug", 1, r, 4, s,
                    label("Label8", tr("Sauggastemperatur"), box),
                    einheitLabel("Label20", QStringLiteral("°C"), box, 5));

@@ -95,6 +95,7 @@ signals:
     void neuGezeichnet(); // the widgets show a new recalculation
 
 protected:
+    void abbrechen() override { CancelBtnClick(); }
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* objekt, QEvent* event) override;

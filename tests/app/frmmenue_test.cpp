@@ -6,15 +6,19 @@
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
 #include "base/numberformat.h"
+#include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "chart/ui/tdchart.h"
 #include "chart/ui/tskalierung.h"
 #include "chart/ui/ttabellen.h"
 #include "db/datamodule.h"
+#include "dbbuild/dbneu.h"
+#include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
 #include "print/ui/frmkunde.h"
 #include "search/ui/frmsuche.h"
+#include "search/ui/stgsuche.h"
 #include "sheet/pages/spaltentext.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
@@ -23,14 +27,17 @@
 #include "tests/testumgebung.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDate>
 #include <QDialog>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,7 +45,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -56,6 +63,14 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace drel {
 namespace {
+
+QString zelle(const QTableView* liste, int zeile, int spalte) {
+    return liste->model()->index(zeile, spalte).data().toString();
+}
+
+void klick(QTableView* liste, int zeile, int spalte) {
+    emit liste->clicked(liste->model()->index(zeile, spalte));
+}
 
 void anwendungSicherstellen() {
     static int argc = 1;
@@ -186,7 +201,7 @@ TEST_F(Hauptfenster, ShellAfterStart) {
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_EQ(widget->palette().color(QPalette::Base), hellblau) << name;
     }
-    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* grid = fenster.findChild<QTableView*>(QStringLiteral("StringGrid1"));
     EXPECT_TRUE(grid->isColumnHidden(6));
     EXPECT_EQ(fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"))->topLevelItemCount(), 5);
     EXPECT_TRUE(fenster.hilfeDatei().endsWith(QStringLiteral("/WUK_De.hlp")));
@@ -355,7 +370,7 @@ TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
     auto* panel2 = fenster.findChild<QWidget*>(QStringLiteral("Panel2"));
     auto* panel5 = fenster.findChild<QWidget*>(QStringLiteral("Panel5"));
-    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* grid = fenster.findChild<QTableView*>(QStringLiteral("StringGrid1"));
 
     QTreeWidgetItem* qn = knoten(baum, 25, 1);
     emit baum->itemClicked(qn, 0);
@@ -367,15 +382,15 @@ TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
     emit baum->itemClicked(knoten(baum, 25, 2), 0);
     EXPECT_TRUE(panel2->isVisible());
     EXPECT_FALSE(panel5->isVisible());
-    ASSERT_EQ(grid->rowCount(), 2);
-    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("   QN1"));
-    EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("13,4"));
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(zelle(grid, 0, 0), QStringLiteral("   QN1"));
+    EXPECT_EQ(zelle(grid, 0, 2), QStringLiteral("13,4"));
     EXPECT_EQ(fenster.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
               QStringLiteral("QN einstufig"));
     EXPECT_EQ(fenster.property("helpContext").toInt(), 8);
 
     // A value cell opens its article on the docked data sheet; back returns to the list.
-    emit grid->cellClicked(0, 2);
+    klick(grid, 0, 2);
     ASSERT_NE(fenster.datenblatt(), nullptr);
     EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("Panel3"))->isVisible());
     EXPECT_FALSE(panel2->isVisible());
@@ -386,15 +401,15 @@ TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
     std::vector<ArtikelAuswahl> oeffnen;
     QObject::connect(&fenster, &ui::TFrmMenue::artikelAuswahlOeffnen,
                      [&](const ArtikelAuswahl& a) { oeffnen.push_back(a); });
-    emit grid->cellClicked(0, 0); // the size name: its types
+    klick(grid, 0, 0); // the size name: its types
     EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
-    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
-    emit grid->cellClicked(1, 0);
+    EXPECT_EQ(zelle(grid, 1, 0), QStringLiteral("   QN1-13"));
+    klick(grid, 1, 0);
     ASSERT_EQ(oeffnen.size(), 1u);
     EXPECT_EQ(oeffnen[0].ids, std::vector<qint32>{2});
 
     fenster.findChild<QToolButton*>(QStringLiteral("RueckBtn"))->click();
-    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN2"));
+    EXPECT_EQ(zelle(grid, 1, 0), QStringLiteral("   QN2"));
 }
 
 TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
@@ -503,7 +518,7 @@ TEST_F(Browserfenster, AfterEnglishNoGermanSourceTextRemainsInMainSearchAndSheet
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
     baum->setCurrentItem(knoten(baum, 25, 2));
     emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
     ASSERT_NE(fenster.datenblatt(), nullptr);
 
     action(fenster, "Englisch1")->trigger();
@@ -599,7 +614,7 @@ TEST_F(Browserfenster, PrintButtonOfTheSheetWritesTheDataSheetAsPdf) {
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
     baum->setCurrentItem(knoten(baum, 25, 2));
     emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
     ASSERT_NE(fenster.datenblatt(), nullptr);
     const QString pdf = dokumente + QStringLiteral("/blatt.pdf");
     auto* knopf = fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
@@ -629,7 +644,7 @@ TEST_F(Browserfenster, F1InAModalWindowOpensItsTopicAboveIt) {
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
     baum->setCurrentItem(knoten(baum, 25, 2));
     emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    emit fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->cellClicked(0, 2);
+    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
     ASSERT_NE(fenster.datenblatt(), nullptr);
 
     // Help asked for over a modal window belongs to it, or the modal window would
@@ -668,7 +683,7 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
-    auto* grid = fenster.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* grid = fenster.findChild<QTableView*>(QStringLiteral("StringGrid1"));
     auto* panel2 = fenster.findChild<QWidget*>(QStringLiteral("Panel2"));
     auto* panel3 = fenster.findChild<QWidget*>(QStringLiteral("Panel3"));
     baum->setFocus();
@@ -677,13 +692,13 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     QTest::keyClick(baum, Qt::Key_Down);
     ASSERT_EQ(baum->currentItem(), knoten(baum, 25, 2));
     ASSERT_TRUE(panel2->isVisible());
-    ASSERT_EQ(grid->rowCount(), 2);
+    ASSERT_EQ(grid->model()->rowCount(), 2);
 
     std::vector<ArtikelAuswahl> oeffnen;
     QObject::connect(&fenster, &ui::TFrmMenue::artikelAuswahlOeffnen,
                      [&](const ArtikelAuswahl& a) { oeffnen.push_back(a); });
     grid->setFocus();
-    grid->setCurrentCell(1, 1); // QN2, 22,4
+    grid->setCurrentIndex(grid->model()->index(1, 1)); // QN2, 22,4
     QTest::keyClick(grid, Qt::Key_Return);
     ASSERT_EQ(oeffnen.size(), 1u);
     EXPECT_EQ(oeffnen[0].ids, std::vector<qint32>{3});
@@ -696,7 +711,7 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     QCoreApplication::processEvents(); // the sheet is deleted later
     EXPECT_FALSE(panel3->isVisible());
     EXPECT_TRUE(panel2->isVisible());
-    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->model()->rowCount(), 2);
     EXPECT_TRUE(grid->hasFocus());
 
     // Escape in the list itself is not the sheet's business.
@@ -704,10 +719,10 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     EXPECT_TRUE(panel2->isVisible());
     // Return on the size name shows the types, Return on a type opens its sheet, and
     // Escape comes back to that type list, not to the sizes.
-    grid->setCurrentCell(0, 0);
+    grid->setCurrentIndex(grid->model()->index(0, 0));
     QTest::keyClick(grid, Qt::Key_Return);
-    ASSERT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
-    grid->setCurrentCell(1, 0);
+    ASSERT_EQ(zelle(grid, 1, 0), QStringLiteral("   QN1-13"));
+    grid->setCurrentIndex(grid->model()->index(1, 0));
     QTest::keyClick(grid, Qt::Key_Return);
     ASSERT_EQ(oeffnen.size(), 2u);
     EXPECT_EQ(oeffnen[1].ids, std::vector<qint32>{2});
@@ -716,7 +731,7 @@ TEST_F(Browserfenster, BrowserToDataSheetAndBackWithTheKeyboardAlone) {
     QTest::keyClick(fokus, Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_TRUE(panel2->isVisible());
-    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("   QN1-13"));
+    EXPECT_EQ(zelle(grid, 1, 0), QStringLiteral("   QN1-13"));
     EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("RueckBtn"))->isVisible());
     EXPECT_TRUE(grid->hasFocus());
 }
@@ -730,6 +745,197 @@ TEST_F(Hauptfenster, CopyrightIsModalAndOnTop) {
     ui::TFrmCopyright2 copyright;
     EXPECT_TRUE(copyright.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(copyright.jahr()->text().contains(QString::number(QDate::currentDate().year())));
+}
+
+// ---- one area state: Esc, back and the menus in every area -------------------------
+
+QMenu* sprachMenue(ui::TFrmMenue& fenster) {
+    for (QMenu* m : fenster.findChildren<QMenu*>())
+        if (m->menuAction()->objectName() == QLatin1String("Sprache1"))
+            return m;
+    return nullptr;
+}
+
+// Esc to the modal window once it is open; its object name, empty when none came up.
+QString modalMitEsc(int fristMs = 2000) {
+    QString name;
+    QEventLoop schleife;
+    QTimer suchen;
+    QObject::connect(&suchen, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            suchen.stop();
+            name = modal->objectName().isEmpty()
+                       ? QString::fromLatin1(modal->metaObject()->className())
+                       : modal->objectName();
+            QTest::keyClick(modal, Qt::Key_Escape);
+            schleife.quit();
+        }
+    });
+    suchen.start(5);
+    QTimer::singleShot(fristMs, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    QCoreApplication::processEvents();
+    return name;
+}
+
+TEST_F(Hauptfenster, EscOnTheFirstStartUnitsWindowKeepsTheDefaultUnits) {
+    calc::einheiten() = calc::Einheiten{}; // no units.dat was read
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    EXPECT_EQ(modalMitEsc(), QStringLiteral("TFrmEinheiten"));
+    // Cancel's fallback: every group has its default unit, so no caption stays empty.
+    for (auto gruppe : {calc::EinheitGruppe::Leistung, calc::EinheitGruppe::Temperatur})
+        EXPECT_TRUE(calc::einheiten().gewaehlt(gruppe));
+    EXPECT_TRUE(fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"))->isVisible());
+}
+
+TEST_F(Hauptfenster, EscInTheSearchWindowReturnsToTheTreeAndTheSearchOpensAgain) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* panel1 = fenster.findChild<QWidget*>(QStringLiteral("Panel1"));
+    for (int runde = 0; runde < 2; ++runde) {
+        emit baum->itemClicked(baum->topLevelItem(0), 0);
+        ASSERT_TRUE(fenster.suche()->isVisible()) << "round " << runde;
+        EXPECT_EQ(fenster.inhalt(), Inhalt::Suche);
+        EXPECT_FALSE(sprachMenue(fenster)->isEnabled());
+        // Esc from a field as well as the close request of the embedded form itself.
+        if (runde == 0)
+            QTest::keyClick(fenster.suche()->feld(search::Feld::t0), Qt::Key_Escape);
+        else
+            fenster.suche()->close();
+        EXPECT_FALSE(panel1->isVisible());
+        EXPECT_TRUE(baum->isVisible());
+        EXPECT_TRUE(sprachMenue(fenster)->isEnabled());
+        EXPECT_EQ(fenster.inhalt(), Inhalt::Start);
+    }
+}
+
+TEST_F(Browserfenster, LanguageMenuAndEscFollowTheAreaThroughListAndSheet) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    auto* grid = fenster.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+    QMenu* sprachen = sprachMenue(fenster);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Start);
+    EXPECT_TRUE(sprachen->isEnabled());
+
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Groessen);
+    QAbstractItemModelTester pruefer(grid->model(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    klick(grid, 0, 0);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Typen);
+    EXPECT_TRUE(sprachen->isEnabled());
+
+    // A sheet from the type list: no language change under it; Esc goes back to the list.
+    klick(grid, 1, 0);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Blatt);
+    EXPECT_FALSE(sprachen->isEnabled());
+    QTest::keyClick(fenster.datenblatt(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenster.datenblatt(), nullptr);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Typen);
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_TRUE(sprachen->isEnabled());
+
+    // Esc in the type list: one level up, to the sizes; there it leaves the list alone.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Groessen);
+    EXPECT_EQ(zelle(grid, 1, 0), QStringLiteral("   QN2"));
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Groessen);
+}
+
+TEST_F(Browserfenster, EscInThePrintWindowLeavesTheSheetDocked) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    baum->setCurrentItem(knoten(baum, 25, 2));
+    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    auto* knopf = fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+    QTimer::singleShot(0, knopf, &QPushButton::click);
+    EXPECT_FALSE(modalMitEsc().isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    EXPECT_TRUE(fenster.datenblatt()->isVisible());
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Blatt);
+}
+
+// The search on the bundled sample catalogue, in the window.
+class Suchfenster : public Hauptfenster {
+protected:
+    void SetUp() override {
+        Hauptfenster::SetUp();
+        setNumberSeparators(NumberSeparators::german());
+        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
+        const QString daten = programm + QStringLiteral("/Daten");
+        QDir().mkpath(daten);
+        for (const QString& name : quelle.entryList({QStringLiteral("*.xml")}, QDir::Files))
+            QFile::copy(quelle.filePath(name), daten + QLatin1Char('/') + name);
+        RecordingSink sink;
+        ScopedMessageSink scope(&sink);
+        ASSERT_TRUE(db::DBNeu(daten).dbNeuAufbauen());
+        db::createDataModule(programm);
+        calc::stoff().Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+    }
+    void TearDown() override {
+        db::destroyDataModule();
+        Hauptfenster::TearDown();
+    }
+};
+
+TEST_F(Suchfenster, BackFromTheSheetShowsTheSameResultRowsAndSelection) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.sucheVorbereiten(*db::dataModule(), calc::stoff());
+    fenster.show();
+    fenster.suchbereichOeffnen();
+    ui::TFrmSuche& suche = *fenster.suche();
+    if (!suche.box(SuchRec::RBQN)->isChecked())
+        suche.box(SuchRec::RBQN)->click();
+    auto* kaeltemittel = suche.findChild<QListWidget*>(QStringLiteral("KMListe"));
+    const auto treffer = kaeltemittel->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly);
+    ASSERT_FALSE(treffer.isEmpty());
+    kaeltemittel->setCurrentItem(treffer.front());
+    suche.feld(search::Feld::t0)->setText(QStringLiteral("-10"));
+    suche.feld(search::Feld::tc)->setText(QStringLiteral("45"));
+    suche.feld(search::Feld::Q0)->setText(QStringLiteral("10"));
+    suche.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    ui::TStgSuche* liste = suche.stgSuche();
+    ASSERT_GE(liste->rowCount(), 3);
+    const auto zeilen = [liste] {
+        QStringList texte;
+        for (int r = 0; r < liste->rowCount(); ++r)
+            texte << (liste->item(r, 0) ? liste->item(r, 0)->text() : QString());
+        return texte;
+    };
+    const QStringList vorher = zeilen();
+    liste->setCurrentCell(2, 0);
+
+    suche.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Blatt);
+    EXPECT_FALSE(suche.isEnabled()) << "the search waits behind the docked sheet";
+    QTest::keyClick(fenster.datenblatt(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(fenster.inhalt(), Inhalt::Suche);
+    EXPECT_TRUE(suche.isEnabled());
+    EXPECT_TRUE(liste->isVisible());
+    EXPECT_EQ(zeilen(), vorher);
+    EXPECT_EQ(liste->currentRow(), 2);
+    EXPECT_FALSE(sprachMenue(fenster)->isEnabled());
 }
 
 } // namespace

@@ -152,6 +152,16 @@ TEST_F(FrmTechnikTest, ShowsWhatDrelCliRatesForTheSamePoint) {
     EXPECT_EQ(text("Edit4"), formatFloat(u"0.00", zahl(text("Q2")) / zahl(text("pan"))));
 }
 
+// Subcooling is never negative: its field refuses a typed minus sign.
+TEST_F(FrmTechnikTest, SubcoolingRefusesAMinusSign) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    TDEdit* edit = blatt->eingabe(Eingabe::tu);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("-3"));
+    EXPECT_EQ(edit->text(), QStringLiteral("3"));
+}
+
 // The units window switched °C to °F and back while the sheet is open: the fields, the
 // unit captions and the table's range fields show the same point in the new unit.
 TEST_F(FrmTechnikTest, OpenSheetFollowsTheUnitChangeThereAndBack) {

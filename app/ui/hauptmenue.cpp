@@ -1,0 +1,150 @@
+#include "app/ui/hauptmenue.h"
+
+#include "app/ui/shelltexte.h"
+#include "print/ui/druckerauswahl.h"
+#include "sheet/ui/frmtechnik.h"
+#include "state/sprache.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace drel::ui {
+
+namespace {
+
+// The menu's texts belong to the main window's translations.
+QString uebersetzt(const char* quelle) {
+    return QCoreApplication::translate("drel::ui::TFrmMenue", quelle);
+}
+
+// The entries of a docked sheet's menu carry this tag in the main menu bar.
+constexpr int kBlattTag = -99;
+
+} // namespace
+
+Hauptmenue::Hauptmenue(QMainWindow& fenster) : QObject(&fenster), fenster_(fenster) {
+    QMenu* wuk = fenster_.menuBar()->addMenu(kVersion);
+    wuk->menuAction()->setObjectName(QStringLiteral("mnWUK"));
+    connect(eintrag(wuk, "Beenden1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Beenden")),
+            &QAction::triggered, this, &Hauptmenue::beenden);
+    optionenAnlegen();
+
+    QAction* suchen = fenster_.menuBar()->addAction(QString());
+    suchen->setObjectName(QStringLiteral("Suchen1"));
+    quellen_.emplace_back(suchen, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Suchen"));
+    suchen->setVisible(false);
+    connect(suchen, &QAction::triggered, this, &Hauptmenue::suchen);
+
+    QMenu* lieferprogramm = untermenue(nullptr, "bersicht1",
+                                       QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Lieferprogramm"));
+    lieferprogramm->menuAction()->setVisible(false);
+    hilfeAnlegen();
+    texteSetzen();
+}
+
+void Hauptmenue::optionenAnlegen() {
+    QMenu* optionen =
+        untermenue(nullptr, "Datei1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Optionen"));
+    connect(eintrag(optionen, "Druckerauswahl1",
+                    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Druckerauswahl")),
+            &QAction::triggered, this, [this] { print::druckerAuswaehlen(&fenster_); });
+    Einheiten1_ =
+        eintrag(optionen, "Einheiten1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Einheiten"));
+    connect(Einheiten1_, &QAction::triggered, this, &Hauptmenue::einheiten);
+    Sprache1_ =
+        untermenue(optionen, "Sprache1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Sprache"));
+    sprachGruppe_ = new QActionGroup(this);
+    sprachGruppe_->setExclusive(true);
+    for (const SprachEintrag& sprachEintrag : sprachTabelle()) {
+        QAction* action = eintrag(Sprache1_, sprachEintrag.menuName, sprachEintrag.menuText);
+        action->setProperty("tag", sprachEintrag.nummer);
+        action->setCheckable(true);
+        sprachGruppe_->addAction(action);
+        const int nummer = sprachEintrag.nummer;
+        connect(action, &QAction::triggered, this,
+                [this, nummer] { emit spracheGewaehlt(nummer); });
+    }
+}
+
+void Hauptmenue::hilfeAnlegen() {
+    QMenu* hilfe = untermenue(nullptr, "Hilfe1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&?"));
+    connect(eintrag(hilfe, "Hilfe2", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hilfe")),
+            &QAction::triggered, this, &Hauptmenue::hilfe);
+    QAction* hinweisAction =
+        eintrag(hilfe, "Hinweis1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hinweis"));
+    connect(hinweisAction, &QAction::triggered, this, [this, hinweisAction] {
+        emit hinweis(hinweisAction->text(), QStringLiteral("Info1"));
+    });
+    QAction* neuAction = eintrag(hilfe, "NeuindieserVersion1",
+                                 QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Neu in dieser Version"));
+    connect(neuAction, &QAction::triggered, this,
+            [this, neuAction] { emit hinweis(neuAction->text(), QStringLiteral("Readme-")); });
+    connect(eintrag(hilfe, "DrelimInternet1",
+                    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Drel im Internet")),
+            &QAction::triggered, this, &Hauptmenue::internet);
+    connect(eintrag(hilfe, "KontaktzuDrel1",
+                    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Kontakt zu Drel")),
+            &QAction::triggered, this, &Hauptmenue::kontakt);
+    eintrag(hilfe, "ber1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Uber ..."))->setVisible(false);
+    connect(eintrag(hilfe, "Copyright1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Copyright")),
+            &QAction::triggered, this, &Hauptmenue::copyright);
+}
+
+QAction* Hauptmenue::eintrag(QMenu* menu, const char* name, const char* quelle) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    quellen_.emplace_back(action, quelle);
+    return action;
+}
+
+QMenu* Hauptmenue::untermenue(QMenu* menu, const char* name, const char* quelle) {
+    QMenu* unter = menu ? menu->addMenu(QString()) : fenster_.menuBar()->addMenu(QString());
+    unter->menuAction()->setObjectName(QString::fromLatin1(name));
+    quellen_.emplace_back(unter->menuAction(), quelle);
+    return unter;
+}
+
+void Hauptmenue::texteSetzen() {
+    for (const auto& [action, quelle] : quellen_)
+        action->setText(uebersetzt(quelle));
+    for (QAction* action : sprachGruppe_->actions())
+        action->setChecked(action->property("tag").toInt() == sprache().nummer);
+}
+
+void Hauptmenue::zustandSetzen(const MenueZustand& zustand) {
+    Sprache1_->setEnabled(zustand.sprache);
+    Einheiten1_->setEnabled(zustand.einheiten);
+}
+
+void Hauptmenue::blattMenueEntfernen() {
+    for (QAction* a : fenster_.menuBar()->actions())
+        if (a->property("tag").toInt() == kBlattTag) {
+            fenster_.menuBar()->removeAction(a);
+            a->deleteLater();
+        }
+}
+
+void Hauptmenue::blattMenueEintragen(TFrmTechnik* blatt) {
+    blattMenueEntfernen();
+    QMenu* quelle = blatt->TechMenu();
+    auto* kopie =
+        new QMenu(menueLeistenTitel(quelle->title(), sprache().kurzCode), fenster_.menuBar());
+    kopie->menuAction()->setProperty("tag", kBlattTag);
+    kopie->menuAction()->setObjectName(QStringLiteral("TechMenuKopie"));
+    for (QAction* a : quelle->actions()) {
+        QAction* k = kopie->addAction(a->text());
+        k->setVisible(a->isVisible());
+        k->setEnabled(a->isEnabled());
+        k->setProperty("tag", kBlattTag);
+        connect(k, &QAction::triggered, a, &QAction::trigger);
+    }
+    const QList<QAction*> oben = fenster_.menuBar()->actions();
+    QAction* vor = oben.size() > 4 ? oben.at(4) : nullptr;
+    fenster_.menuBar()->insertMenu(vor, kopie);
+}
+
+} // namespace drel::ui

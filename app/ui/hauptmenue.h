@@ -1,0 +1,58 @@
+// The main window's menu bar: its entries with the source texts they are translated
+// from, the state each content area allows, and the docked sheet's menu copied in.
+#pragma once
+
+#include "app/hauptzustand.h"
+
+#include <QObject>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+
+namespace drel::ui {
+
+class TFrmTechnik;
+
+class Hauptmenue : public QObject {
+    Q_OBJECT
+public:
+    explicit Hauptmenue(QMainWindow& fenster);
+
+    // Every entry in the current language, the current language checked.
+    void texteSetzen();
+    void zustandSetzen(const MenueZustand& zustand);
+    // The sheet's "Extras" menu enters the bar at position 4 (replacing an earlier copy).
+    void blattMenueEintragen(TFrmTechnik* blatt);
+    void blattMenueEntfernen();
+
+signals:
+    void beenden();
+    void einheiten();
+    void spracheGewaehlt(int nummer);
+    void suchen();
+    void hilfe();
+    // A note text of the program directory under the entry's caption.
+    void hinweis(const QString& caption, const QString& dateiStamm);
+    void internet();
+    void kontakt();
+    void copyright();
+
+private:
+    QAction* eintrag(QMenu* menu, const char* name, const char* quelle);
+    QMenu* untermenue(QMenu* menu, const char* name, const char* quelle);
+    void optionenAnlegen();
+    void hilfeAnlegen();
+
+    QMainWindow& fenster_;
+    std::vector<std::pair<QAction*, const char*>> quellen_;
+    QMenu* Sprache1_ = nullptr;
+    QAction* Einheiten1_ = nullptr;
+    QActionGroup* sprachGruppe_ = nullptr;
+};
+
+} // namespace drel::ui
