@@ -1,7 +1,6 @@
 #include "base/rtftext.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "../db/dbfixture.h"
 #include "base/messagesink.h"
-#include "fluid/stoff.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
+#include "fluid/stoff.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

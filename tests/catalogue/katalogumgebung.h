@@ -1,8 +1,8 @@
 // The bundled catalogue built into product tables once per test binary.
 #pragma once
 
-#include "fluid/stoff.h"
 #include "db/datamodule.h"
+#include "fluid/stoff.h"
 #include "tools/catalogue/katalog.h"
 
 #include <QString>

@@ -1,5 +1,5 @@
-#include "dbbuild/zuordnung.h"
 #include "db/tabledefs.h"
+#include "dbbuild/zuordnung.h"
 
 #include <gtest/gtest.h>
 

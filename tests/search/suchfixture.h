@@ -7,8 +7,8 @@
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/einheiten.h"
-#include "fluid/stoff.h"
 #include "db/datamodule.h"
+#include "fluid/stoff.h"
 #include "search/aggsuche.h"
 #include "search/verdsuche.h"
 
