@@ -8,7 +8,7 @@
 #include "report/pdfausgabe.h"
 #include "search/ergebnisliste.h"
 #include "sheet/datenblatt.h"
-#include "tests/common/beispielkatalog.h"
+#include "tests/support/beispielkatalog.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
-#include "../db/dbfixture.h"
 #include "app/browsermodell.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "db/datamodule.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
+#include "tests/support/dbfixture.h"
 
 #include <QDir>
 #include <QFile>

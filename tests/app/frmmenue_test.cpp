@@ -1,4 +1,3 @@
-#include "../db/dbfixture.h"
 #include "app/programmstart.h"
 #include "app/ui/frmcopyright2.h"
 #include "app/ui/frmhilfe.h"
@@ -13,7 +12,6 @@
 #include "chart/ui/tskalierung.h"
 #include "chart/ui/ttabellen.h"
 #include "db/datamodule.h"
-#include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
 #include "print/ui/frmkunde.h"
@@ -24,7 +22,9 @@
 #include "sheet/ui/frmtechnik.h"
 #include "state/sprache.h"
 #include "state/suchini.h"
-#include "tests/testumgebung.h"
+#include "tests/support/beispielkatalog.h"
+#include "tests/support/dbfixture.h"
+#include "tests/support/testumgebung.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -55,11 +55,6 @@
 #include <QXmlStreamReader>
 #include <functional>
 #include <gtest/gtest.h>
-
-// Fontconfig keeps its caches until exit; that is not ours to free.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
-}
 
 namespace drel {
 namespace {
@@ -878,16 +873,9 @@ protected:
     void SetUp() override {
         Hauptfenster::SetUp();
         setNumberSeparators(NumberSeparators::german());
-        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-        const QString daten = programm + QStringLiteral("/Daten");
-        QDir().mkpath(daten);
-        for (const QString& name : quelle.entryList({QStringLiteral("*.xml")}, QDir::Files))
-            QFile::copy(quelle.filePath(name), daten + QLatin1Char('/') + name);
-        RecordingSink sink;
-        ScopedMessageSink scope(&sink);
-        ASSERT_TRUE(db::DBNeu(daten).dbNeuAufbauen());
+        ASSERT_TRUE(testing::beispielKatalogBauen(programm));
         db::createDataModule(programm);
-        calc::stoff().Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+        calc::stoff().Create(testing::quelle(QStringLiteral("data/reflibs")));
     }
     void TearDown() override {
         db::destroyDataModule();

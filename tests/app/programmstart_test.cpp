@@ -3,7 +3,7 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "state/suchini.h"
-#include "tests/testumgebung.h"
+#include "tests/support/testumgebung.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // series with motors, capacity records and a condenser.
 #pragma once
 
-#include "../db/dbfixture.h"
 #include "base/messagesink.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "fluid/stoff.h"
+#include "tests/support/dbfixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "base/numberformat.h"
 #include "calc/einheiten.h"
+#include "tests/support/einheitenwahl.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,14 +12,8 @@ using namespace drel::calc;
 
 namespace {
 
-Einheiten gewaehlt(int leistung, int antrieb, int temperatur) {
-    Einheiten e;
-    e.klick(EinheitGruppe::Leistung, leistung);
-    e.klick(EinheitGruppe::Antrieb, antrieb);
-    e.klick(EinheitGruppe::Temperatur, temperatur);
-    e.bestaetigen();
-    return e;
-}
+using drel::testing::einheitenGewaehlt;
+const auto gewaehlt = einheitenGewaehlt;
 
 } // namespace
 

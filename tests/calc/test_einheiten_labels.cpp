@@ -1,5 +1,6 @@
 // Unit captions on the labels of a real window (needs the widgets).
 #include "calc/einheiten.h"
+#include "tests/support/einheitenwahl.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,14 +11,8 @@ using namespace drel::calc;
 
 namespace {
 
-Einheiten gewaehlt(int leistung, int antrieb, int temperatur) {
-    Einheiten e;
-    e.klick(EinheitGruppe::Leistung, leistung);
-    e.klick(EinheitGruppe::Antrieb, antrieb);
-    e.klick(EinheitGruppe::Temperatur, temperatur);
-    e.bestaetigen();
-    return e;
-}
+using drel::testing::einheitenGewaehlt;
+const auto gewaehlt = einheitenGewaehlt;
 
 } // namespace
 

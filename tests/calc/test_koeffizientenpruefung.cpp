@@ -1,9 +1,9 @@
-#include "../db/dbfixture.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "calc/koeffizientenpruefung.h"
 #include "db/datamodule.h"
 #include "db/tabledefs.h"
+#include "tests/support/dbfixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "base/messagesink.h"
 #include "dbbuild/dbneu.h"
+#include "tests/support/beispielkatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,14 +22,7 @@ QString KatalogUmgebung::quelle(const QString& relativ) {
 }
 
 KatalogUmgebung::KatalogUmgebung() : programm_(tempDir().path()) {
-    const QString daten = programm_ + QStringLiteral("/Daten");
-    QDir().mkpath(daten);
-    const QDir exporte(quelle(QStringLiteral("data/Daten")));
-    for (const QString& name : exporte.entryList({QStringLiteral("*.xml")}, QDir::Files))
-        QFile::copy(exporte.filePath(name), daten + QLatin1Char('/') + name);
-    RecordingSink sink;
-    ScopedMessageSink scope(&sink);
-    gebaut_ = db::DBNeu(daten).dbNeuAufbauen();
+    gebaut_ = drel::testing::beispielKatalogBauen(programm_);
     dm_ = std::make_unique<db::TDataModule1>(programm_);
     stoff_.Create(quelle(QStringLiteral("data/reflibs")));
 }

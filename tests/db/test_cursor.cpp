@@ -1,5 +1,5 @@
 #include "db/cursor.h"
-#include "dbfixture.h"
+#include "tests/support/dbfixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The guards that undo temporary filters and master links on shared cursors.
 #include "db/cursorguard.h"
-#include "dbfixture.h"
+#include "tests/support/dbfixture.h"
 
 #include <gtest/gtest.h>
 

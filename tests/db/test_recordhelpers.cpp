@@ -4,7 +4,7 @@
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "db/tabledefs.h"
-#include "dbfixture.h"
+#include "tests/support/dbfixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "dbfixture.h"
+#include "tests/support/dbfixture.h"
 
 #include <QDir>
 #include <QFile>

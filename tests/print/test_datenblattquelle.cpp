@@ -8,7 +8,7 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "state/sprache.h"
-#include "tests/sheet/katalog.h"
+#include "tests/support/blattkatalog.h"
 
 #include <QDirIterator>
 #include <gtest/gtest.h>

@@ -10,7 +10,8 @@
 #include "fluid/stoff.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
-#include "tests/common/beispielkatalog.h"
+#include "tests/support/beispielkatalog.h"
+#include "tests/support/einheitenwahl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,11 +27,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-// Fontconfig keeps its caches until exit; that is not ours to free.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
-}
 
 namespace drel::ui {
 namespace {
@@ -51,10 +47,7 @@ protected:
     void SetUp() override {
         setNumberSeparators(NumberSeparators::german());
         setBeepHook([] {});
-        einheiten.klick(calc::EinheitGruppe::Leistung, 0);
-        einheiten.klick(calc::EinheitGruppe::Antrieb, 0);
-        einheiten.klick(calc::EinheitGruppe::Temperatur, 0);
-        einheiten.bestaetigen();
+        einheiten = drel::testing::siEinheiten();
         fenster = std::make_unique<TFrmSuche>(einheiten);
         fenster->setSuchIni(ini.filePath(QStringLiteral("search.ini")));
         fenster->resize(880, 470);

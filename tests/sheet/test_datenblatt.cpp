@@ -1,10 +1,10 @@
 // The data sheet as one document on the sample catalogue: the order it opens from, the
 // unit change with an open sheet, and the performance table rating each point as the
 // sheet rates its own.
-#include "katalog.h"
 #include "sheet/datenblatt.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
+#include "tests/support/blattkatalog.h"
 
 #include <gtest/gtest.h>
 

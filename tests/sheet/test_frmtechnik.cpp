@@ -4,7 +4,6 @@
 #include "base/directories.h"
 #include "base/ui/tdedit.h"
 #include "chart/ui/tdchart.h"
-#include "katalog.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
 #include "sheet/pages/tabellenexport.h"
@@ -12,7 +11,8 @@
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/programmschalter.h"
-#include "tests/common/xlsxzellen.h"
+#include "tests/support/blattkatalog.h"
+#include "tests/support/xlsxzellen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,10 +37,6 @@
 #include <QUrl>
 #include <cmath>
 #include <gtest/gtest.h>
-
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
-}
 
 namespace drel::ui {
 namespace {

@@ -1,11 +1,11 @@
 // The data-sheet model on the sample catalogue: type and refrigerant choice, the
 // frequency and speed fields, pole switching, the t0 and tc ranges, the output
 // texts and the notes.
-#include "katalog.h"
 #include "sheet/eingaberegeln.h"
 #include "sheet/technikmodell.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
+#include "tests/support/blattkatalog.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,10 @@
 // connections, pictures, certificates, a text resource and a series description.
 #pragma once
 
-#include "../search/suchfixture.h"
 #include "base/directories.h"
 #include "state/sprache.h"
+#include "tests/support/einheitenwahl.h"
+#include "tests/support/suchkatalog.h"
 
 #include <QFile>
 
@@ -153,9 +154,7 @@ protected:
         seitenKatalogSchreiben(dir_.path());
         dm_ = std::make_unique<TDataModule1>(dir_.path());
         stoff_.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-        einheiten_.klick(calc::EinheitGruppe::Leistung, 0);
-        einheiten_.klick(calc::EinheitGruppe::Antrieb, 0);
-        einheiten_.klick(calc::EinheitGruppe::Temperatur, 0);
+        einheiten_ = drel::testing::siEinheiten();
     }
 
     void bildAnlegen(const QString& relativ) {

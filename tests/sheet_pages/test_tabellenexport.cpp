@@ -4,7 +4,7 @@
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/tabellenexport.h"
-#include "tests/common/xlsxzellen.h"
+#include "tests/support/xlsxzellen.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
 #include "state/suchini.h"
-#include "tests/testumgebung.h"
+#include "tests/support/testumgebung.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "state/suchrec.h"
-#include "tests/testumgebung.h"
+#include "tests/support/testumgebung.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>

@@ -12,7 +12,8 @@
 #include "state/betriebspunkt.h"
 #include "state/datenblattauftrag.h"
 #include "state/programmschalter.h"
-#include "tests/common/beispielkatalog.h"
+#include "tests/support/beispielkatalog.h"
+#include "tests/support/einheitenwahl.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,10 +58,7 @@ struct Katalog : drel::testing::BeispielKatalog {
 };
 
 inline void einheitenSI(calc::Einheiten& e) {
-    e.klick(calc::EinheitGruppe::Leistung, 0);
-    e.klick(calc::EinheitGruppe::Antrieb, 0);
-    e.klick(calc::EinheitGruppe::Temperatur, 0);
-    e.bestaetigen();
+    e = drel::testing::siEinheiten();
 }
 
 // What every sheet test starts from: German separators, kW and °C, and the program-wide
