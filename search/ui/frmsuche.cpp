@@ -3,6 +3,7 @@
 #include "base/ui/tdedit.h"
 #include "base/ui/tdspinedit.h"
 #include "calc/einheiten.h"
+#include "search/ui/ergebnismodell.h"
 #include "search/ui/stgsuche.h"
 
 #include <QApplication>
@@ -536,16 +537,7 @@ void TFrmSuche::gridFuellen() {
 
 void TFrmSuche::BitBtn3Click() {
     // Only the rows of the grid print: results hidden by the S-version rule stay out.
-    QList<QStringList> raster{
-        {stgSuche_->horizontalHeaderItem(0)->text(), stgSuche_->horizontalHeaderItem(1)->text()}};
-    for (int zeile = 0; zeile < stgSuche_->rowCount(); ++zeile) {
-        QStringList zellen;
-        for (int spalte = 0; spalte < stgSuche_->columnCount(); ++spalte) {
-            const QTableWidgetItem* item = stgSuche_->item(zeile, spalte);
-            zellen << (item ? item->text() : QString());
-        }
-        raster << zellen;
-    }
+    const QList<QStringList> raster = stgSuche_->modell().raster();
     emit ergebnisDrucken(raster, tr("Seite"));
 }
 

@@ -1,6 +1,7 @@
 #include "search/ui/stgsuche.h"
 
 #include "search/ergebnisliste.h"
+#include "search/ui/ergebnismodell.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -50,7 +51,7 @@ Qt::Alignment stgAusrichtung(int spalte) {
     return spalte == 0 ? Qt::AlignLeft : Qt::AlignRight;
 }
 
-TStgSuche::TStgSuche(QWidget* parent) : QTableWidget(1, 2, parent) {
+TStgSuche::TStgSuche(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("stgSuche"));
     setToolTip(tr("Return oder Doppelklick fur nahere Informationen"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,23 +62,18 @@ TStgSuche::TStgSuche(QWidget* parent) : QTableWidget(1, 2, parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
     horizontalHeader()->setStretchLastSection(true);
+    modell_ = new ErgebnisModell(this);
+    setModel(modell_);
     setColumnWidth(0, 160);
     setItemDelegate(new ZellMaler(this));
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int zeile, int, int, int) { zelleGewechselt(zeile); });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& jetzt) { zelleGewechselt(jetzt.row()); });
 }
 
 void TStgSuche::fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp,
                         const QString& kopfQo) {
     fuellt_ = true;
-    setHorizontalHeaderLabels({kopfTyp, kopfQo});
-    const auto& zeilen = liste.zeilen();
-    clearContents();
-    setRowCount(static_cast<int>(zeilen.size()));
-    for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
-        setItem(i, 0, new QTableWidgetItem(zeilen[static_cast<std::size_t>(i)].typ));
-        setItem(i, 1, new QTableWidgetItem(zeilen[static_cast<std::size_t>(i)].qo));
-    }
+    modell_->fuellen(liste, kopfTyp, kopfQo);
     setCurrentCell(liste.Row() - 1, 0);
     fuellt_ = false;
     obereZeile_ = liste.TopRow();
@@ -89,6 +85,22 @@ void TStgSuche::fuellen(const search::ErgebnisListe& liste, const QString& kopfT
 void TStgSuche::obereZeileSetzen() {
     updateGeometries();
     verticalScrollBar()->setValue(obereZeile_ - 1);
+}
+
+void TStgSuche::setCurrentCell(int zeile, int spalte) {
+    setCurrentIndex(modell_->index(zeile, spalte));
+}
+
+int TStgSuche::rowCount() const {
+    return modell_->rowCount();
+}
+
+QString TStgSuche::text(int zeile, int spalte) const {
+    return modell_->index(zeile, spalte).data().toString();
+}
+
+QString TStgSuche::kopf(int spalte) const {
+    return modell_->headerData(spalte, Qt::Horizontal).toString();
 }
 
 int TStgSuche::TopRow() const {
@@ -107,12 +119,12 @@ void TStgSuche::zelleGewechselt(int zeile) {
 
 void TStgSuche::mousePressEvent(QMouseEvent* event) {
     // The press selects its cell first; only the selection after it opens.
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     scharf_ = event->button() == Qt::LeftButton;
 }
 
 void TStgSuche::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit oeffnen();
 }
 
@@ -121,7 +133,7 @@ void TStgSuche::keyPressEvent(QKeyEvent* event) {
         emit oeffnen();
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace drel::ui

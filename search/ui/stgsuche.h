@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QColor>
-#include <QTableWidget>
+#include <QTableView>
 
 class QPalette;
 
@@ -14,13 +14,15 @@ class ErgebnisListe;
 
 namespace drel::ui {
 
+class ErgebnisModell;
+
 // Background of a data cell (grid row counted from 1) and its text colour.
 QColor stgZellFarbe(int gridZeile, bool markiert, const QPalette& palette);
 QColor stgTextFarbe(bool markiert, const QPalette& palette);
 // Column 0 left-aligned, the number columns right-aligned.
 Qt::Alignment stgAusrichtung(int spalte);
 
-class TStgSuche : public QTableWidget {
+class TStgSuche : public QTableView {
     Q_OBJECT
 public:
     static constexpr int kTextOben = 2;   // pixels between cell top and text
@@ -32,6 +34,14 @@ public:
     void fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp, const QString& kopfQo);
     // The selected grid row (1 = first data row), 0 when none.
     int Row() const { return currentRow() + 1; }
+    int currentRow() const { return currentIndex().row(); }
+    void setCurrentCell(int zeile, int spalte);
+    int rowCount() const;
+    // The text of a cell (0-based) and of a heading.
+    QString text(int zeile, int spalte) const;
+    QString kopf(int spalte) const;
+    const ErgebnisModell& modell() const { return *modell_; }
+    ErgebnisModell& modell() { return *modell_; }
     int TopRow() const;
     bool scharf() const { return scharf_; }
     void entschaerfen() { scharf_ = false; }
@@ -49,6 +59,7 @@ private:
     void zelleGewechselt(int zeile);
     void obereZeileSetzen();
 
+    ErgebnisModell* modell_ = nullptr;
     bool scharf_ = false;
     bool fuellt_ = false;
     int obereZeile_ = 1;

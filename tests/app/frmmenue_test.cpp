@@ -905,7 +905,7 @@ TEST_F(Suchfenster, BackFromTheSheetShowsTheSameResultRowsAndSelection) {
     const auto zeilen = [liste] {
         QStringList texte;
         for (int r = 0; r < liste->rowCount(); ++r)
-            texte << (liste->item(r, 0) ? liste->item(r, 0)->text() : QString());
+            texte << liste->text(r, 0);
         return texte;
     };
     const QStringList vorher = zeilen();

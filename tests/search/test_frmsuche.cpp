@@ -9,10 +9,12 @@
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "search/ui/frmsuche.h"
+#include "search/ui/ergebnismodell.h"
 #include "search/ui/stgsuche.h"
 #include "tests/support/beispielkatalog.h"
 #include "tests/support/einheitenwahl.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -168,16 +170,16 @@ TEST_F(FrmSucheTest, SearchFillsTheGridAndPreselectsTheFirstReachingQ0) {
     EXPECT_TRUE(sichtbar("Panel1"));
     EXPECT_FALSE(sichtbar("Panel8"));
     TStgSuche* grid = fenster->stgSuche();
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Qo   kW");
+    EXPECT_EQ(grid->kopf(1), "Qo   kW");
     ASSERT_GT(grid->rowCount(), 3);
     const int gewaehlt = grid->Row();
     ASSERT_GE(gewaehlt, 1);
-    auto qo = [grid](int row) { return floatOrZero(grid->item(row - 1, 1)->text().remove('.')); };
+    auto qo = [grid](int row) { return floatOrZero(grid->text(row - 1, 1).remove('.')); };
     EXPECT_GE(qo(gewaehlt), 10.0);
     for (int row = 1; row < gewaehlt; ++row)
         EXPECT_LT(qo(row), 10.0) << row;
     for (int row = 1; row <= grid->rowCount(); ++row)
-        EXPECT_TRUE(grid->item(row - 1, 0)->text().startsWith(QLatin1String("QN"))) << row;
+        EXPECT_TRUE(grid->text(row - 1, 0).startsWith(QLatin1String("QN"))) << row;
     EXPECT_EQ(fenster->model().liste().Row(), gewaehlt);
 }
 
@@ -277,7 +279,7 @@ TEST_F(FrmSucheTest, DataSheetButtonHandsTheSelectedRowOver) {
     ASSERT_EQ(datenblatt.count(), 1);
     const auto daten = datenblatt.at(0).at(0).value<DatenblattAuftrag>();
     const TStgSuche& grid = *fenster->stgSuche();
-    EXPECT_EQ(daten.typ, grid.item(grid.currentRow(), 0)->text().trimmed());
+    EXPECT_EQ(daten.typ, grid.text(grid.currentRow(), 0).trimmed());
     EXPECT_EQ(daten.punkt.kaeltemittel, QStringLiteral("R404A, R507"));
     EXPECT_DOUBLE_EQ(daten.punkt.t0, -10.0);
     EXPECT_TRUE(daten.typen.contains(daten.typ));
@@ -295,8 +297,8 @@ TEST_F(FrmSucheTest, PrintButtonHandsTheGridAsItStandsOver) {
     // The heading row with the capacity unit, then exactly the grid's rows.
     ASSERT_EQ(raster.size(), grid.rowCount() + 1);
     EXPECT_EQ(raster.front(), (QStringList{"Typ", "Qo   kW"}));
-    EXPECT_EQ(raster.at(1).at(0), grid.item(0, 0)->text());
-    EXPECT_EQ(raster.back().at(1), grid.item(grid.rowCount() - 1, 1)->text());
+    EXPECT_EQ(raster.at(1).at(0), grid.text(0, 0));
+    EXPECT_EQ(raster.back().at(1), grid.text(grid.rowCount() - 1, 1));
     EXPECT_EQ(drucken.at(0).at(1).toString(), QStringLiteral("Seite"));
 }
 
@@ -316,9 +318,29 @@ TEST(StgSuche, CellColoursAndAlignment) {
     EXPECT_EQ(stgAusrichtung(1), Qt::AlignRight);
 }
 
+// The result grid's model keeps to the item-model contract through fills and resets,
+// and the printout reads exactly its heading and rows.
+TEST(StgSuche, ModelKeepsTheContractAndPrintsItsRows) {
+    ErgebnisModell modell;
+    QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    modell.setZeilen({{QStringLiteral("QN1"), QStringLiteral("1,00")}, {QStringLiteral("QN2")}},
+                     {QStringLiteral("Typ"), QStringLiteral("Qo   kW")});
+    EXPECT_EQ(modell.rowCount(), 2);
+    EXPECT_EQ(modell.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Qo   kW"));
+    EXPECT_EQ(modell.index(1, 1).data().toString(), QString()) << "a short row is padded";
+    EXPECT_EQ(modell.raster(),
+              (QList<QStringList>{{QStringLiteral("Typ"), QStringLiteral("Qo   kW")},
+                                  {QStringLiteral("QN1"), QStringLiteral("1,00")},
+                                  {QStringLiteral("QN2"), QString()}}));
+    modell.setZeilen({}, {});
+    EXPECT_EQ(modell.rowCount(), 0);
+    EXPECT_EQ(modell.raster().size(), 1);
+}
+
 TEST(StgSuche, LeftPressArmsTheNextSelectionOnce) {
     TStgSuche grid;
-    grid.setRowCount(6);
+    grid.modell().setZeilen(std::vector<QStringList>(6, {QStringLiteral("QN1"), QStringLiteral("1,00")}),
+                            {QStringLiteral("Typ"), QStringLiteral("Qo")});
     grid.resize(300, 300);
     grid.show();
     QSignalSpy oeffnen(&grid, &TStgSuche::oeffnen);

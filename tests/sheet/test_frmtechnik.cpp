@@ -188,8 +188,8 @@ TEST_F(FrmTechnikTest, ListAndSheetShowTheSameCapacity) {
     typischeAnfrageOeffnen();
     ASSERT_TRUE(blatt);
     const TStgSuche& grid = *suche->stgSuche();
-    const QString listenTyp = grid.item(grid.currentRow(), 0)->text().trimmed();
-    const QString listenQo = grid.item(grid.currentRow(), 1)->text().trimmed();
+    const QString listenTyp = grid.text(grid.currentRow(), 0).trimmed();
+    const QString listenQo = grid.text(grid.currentRow(), 1).trimmed();
     EXPECT_EQ(blatt->model().ComboBox1Text, listenTyp);
     // The list rounds the same capacity to a multiple of 0.05 kW, the sheet to 0.01 kW.
     const double qoV = blatt->model().ergebnis().verdichter1.QoV;
