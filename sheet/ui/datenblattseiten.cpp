@@ -8,6 +8,7 @@
 #include "sheet/pages/seitenstand.h"
 #include "sheet/pages/tabellenexport.h"
 #include "sheet/technikmodell.h"
+#include "sheet/ui/zellenraster.h"
 #include "state/sprache.h"
 
 #include <QAction>
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QUrl>
@@ -62,8 +62,8 @@ QVBoxLayout* rollSeite(QWidget* seite) {
 }
 
 // A read-only grid without headers whose last column only marks the row.
-QTableWidget* gitter(const char* name, int spalten, QWidget* parent) {
-    auto* g = new QTableWidget(0, spalten, parent);
+ZellenRaster* gitter(const char* name, int spalten, QWidget* parent) {
+    auto* g = new ZellenRaster(spalten, parent);
     g->setObjectName(QString::fromLatin1(name));
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
@@ -73,25 +73,17 @@ QTableWidget* gitter(const char* name, int spalten, QWidget* parent) {
     g->setShowGrid(false);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setColumnHidden(spalten - 1, true);
+    g->spalteVerbergen(spalten - 1);
     g->verticalHeader()->setDefaultSectionSize(20);
     return g;
 }
 
-QTableWidgetItem* zelle(const QString& text, int zeile, bool fett, Qt::Alignment ausrichtung) {
-    auto* z = new QTableWidgetItem(text);
-    z->setBackground(wechselFarbe(zeile));
-    z->setTextAlignment(ausrichtung | Qt::AlignVCenter);
-    if (fett) {
-        QFont f = z->font();
-        f.setBold(true);
-        z->setFont(f);
-    }
-    return z;
+RasterZelle zelle(const QString& text, int zeile, bool fett, Qt::Alignment ausrichtung) {
+    return {text, fett, ausrichtung, wechselFarbe(zeile), QColor()};
 }
 
 // The grid grows until every row is visible; the page scrolls instead of the grid.
-void hoeheAnpassen(QTableWidget* g) {
+void hoeheAnpassen(ZellenRaster* g) {
     const int benoetigt = g->verticalHeader()->length() + 2 * g->frameWidth();
     g->setFixedHeight(sheet::gitterHoehe(std::min(benoetigt, 40), benoetigt));
 }
@@ -203,13 +195,14 @@ TechnDatenTab::TechnDatenTab(QWidget* parent) : QWidget(parent) {
 
 void TechnDatenTab::zeigen(const sheet::TechnDatenSeite& seite) {
     const QList<sheet::TechnDatenZeile>& zeilen = seite.zeilen();
-    StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
+    std::vector<RasterZeile> raster;
     for (int r = 0; r < zeilen.size(); ++r) {
         const sheet::TechnDatenZeile& z = zeilen.at(r);
-        StringGrid_->setItem(r, 0, zelle(z.spalte0, r, false, Qt::AlignRight));
-        StringGrid_->setItem(r, 1, zelle(z.spalte1, r, true, Qt::AlignLeft));
-        StringGrid_->setItem(r, 2, new QTableWidgetItem(z.spalte2));
+        raster.push_back({zelle(z.spalte0, r, false, Qt::AlignRight),
+                          zelle(z.spalte1, r, true, Qt::AlignLeft),
+                          RasterZelle{z.spalte2, false, Qt::AlignLeft, QColor(), QColor()}});
     }
+    StringGrid_->modell().setZeilen(std::move(raster));
     StringGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     hoeheAnpassen(StringGrid_);
     memosLoeschen(memos_);
@@ -284,13 +277,14 @@ void MasseTab::zeigen(const sheet::MasseSeite& seite) {
         Image1_->setPixmap(bild.width() > 560 ? bild.scaledToWidth(560, Qt::SmoothTransformation)
                                               : bild);
     const QList<sheet::AnschlussZeile>& zeilen = seite.anschluesse();
-    StringGrid_->setRowCount(static_cast<int>(zeilen.size()));
+    std::vector<RasterZeile> raster;
     for (int r = 0; r < zeilen.size(); ++r) {
         const sheet::AnschlussZeile& z = zeilen.at(r);
-        StringGrid_->setItem(r, 0, zelle(z.spalte0, r, true, Qt::AlignLeft));
-        StringGrid_->setItem(r, 1, zelle(z.spalte1, r, false, Qt::AlignLeft));
-        StringGrid_->setItem(r, 2, zelle(z.spalte2, r, false, Qt::AlignLeft));
+        raster.push_back({zelle(z.spalte0, r, true, Qt::AlignLeft),
+                          zelle(z.spalte1, r, false, Qt::AlignLeft),
+                          zelle(z.spalte2, r, false, Qt::AlignLeft)});
     }
+    StringGrid_->modell().setZeilen(std::move(raster));
     StringGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     StringGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     StringGrid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -351,7 +345,7 @@ TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(pare
     btnKopieren_ = knopf("btnKopieren", tr("In Zwischenablage kopieren"));
     export_->addStretch(1);
     v->addLayout(export_);
-    Grid_ = new QTableWidget(this);
+    Grid_ = new ZellenRaster(0, this);
     Grid_->setObjectName(QStringLiteral("Grid"));
     Grid_->setToolTip(tr("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
     Grid_->horizontalHeader()->hide();
@@ -368,7 +362,7 @@ TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(pare
     connect(btnCsv_, &QPushButton::clicked, this, &TabelleTab::csvSpeichern);
     connect(btnXlsx_, &QPushButton::clicked, this, &TabelleTab::xlsxSpeichern);
     connect(btnKopieren_, &QPushButton::clicked, this, &TabelleTab::inZwischenablage);
-    connect(Grid_, &QTableWidget::cellClicked, this, &TabelleTab::zelleGeklickt);
+    connect(Grid_, &ZellenRaster::zelleGeklickt, this, &TabelleTab::zelleGeklickt);
     connect(spins_[0], &QSpinBox::valueChanged, this,
             [this] { blatt_.bereiche().SpinEdit1Change(); });
     connect(spins_[1], &QSpinBox::valueChanged, this,
@@ -488,30 +482,9 @@ void TabelleTab::gitterFuellen() {
     const bool berechnet = tabelle().zeilen() > 0;
     for (QPushButton* b : {btnCsv_, btnXlsx_, btnKopieren_})
         b->setEnabled(berechnet);
-    Grid_->clear();
-    Grid_->setColumnCount(tabelle().spalten());
-    Grid_->setRowCount(tabelle().zeilen());
-    const QColor grau(200, 200, 200);
-    for (int r = 0; r < tabelle().zeilen(); ++r) {
-        for (int c = 0; c < tabelle().spalten(); ++c) {
-            const sheet::TabellenZelle& z = tabelle().zelle(c, r);
-            const bool wert = sheet::LeistungsTabelle::istWertZelle(c, r);
-            QTableWidgetItem* item = zelle(z.text, 0, wert, wert ? Qt::AlignRight : Qt::AlignLeft);
-            // Odd grid rows light blue, even ones the tooltip colour, as the printout has them.
-            const quint32 farbe = sheet::LeistungsTabelle::hintergrund(r);
-            item->setBackground(farbe != 0 ? QColor::fromRgb(chart::zuQRgb(farbe))
-                                           : QToolTip::palette().color(QPalette::ToolTipBase));
-            if (r < sheet::LeistungsTabelle::kFesteZeilen ||
-                c < sheet::LeistungsTabelle::kFesteSpalten)
-                item->setBackground(Grid_->palette().color(QPalette::Button));
-            if (z.ausserhalb) {
-                // Beyond the envelope: greyed, never mistaken for a plain empty cell.
-                item->setBackground(grau);
-                item->setForeground(Qt::darkGray);
-            }
-            Grid_->setItem(r, c, item);
-        }
-    }
+    Grid_->modell().setZeilen(leistungsZellen(tabelle(), Grid_->palette().color(QPalette::Button),
+                                              QToolTip::palette().color(QPalette::ToolTipBase)),
+                              tabelle().spalten());
 }
 
 // ---------------------------------------------------------------- Ausschreibungstexte

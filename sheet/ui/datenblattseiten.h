@@ -12,11 +12,12 @@ class QLabel;
 class QTextEdit;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
 class QUrl;
 class QVBoxLayout;
 
 namespace drel::ui {
+
+class ZellenRaster;
 
 // Asks for the file to write: dialog caption, proposed path, filter; "" = cancelled.
 // The window uses a save dialog; tests hand in their own choice.
@@ -58,10 +59,10 @@ class TechnDatenTab : public QWidget {
 public:
     explicit TechnDatenTab(QWidget* parent = nullptr);
     void zeigen(const sheet::TechnDatenSeite& seite);
-    QTableWidget* StringGrid() const { return StringGrid_; }
+    ZellenRaster* StringGrid() const { return StringGrid_; }
 
 private:
-    QTableWidget* StringGrid_ = nullptr;
+    ZellenRaster* StringGrid_ = nullptr;
     QLabel* Panel4_ = nullptr;
     QVBoxLayout* memos_ = nullptr;
 };
@@ -103,7 +104,7 @@ public:
 private:
     BildSpeichern* speichern_ = nullptr;
     QLabel* Image1_ = nullptr;
-    QTableWidget* StringGrid_ = nullptr;
+    ZellenRaster* StringGrid_ = nullptr;
 };
 
 // "Tabelle Leistungsdaten": the range fields, "Berechnen", the table grid (cells
@@ -133,7 +134,7 @@ public:
     QPushButton* btnCsv() const { return btnCsv_; }
     QPushButton* btnXlsx() const { return btnXlsx_; }
     QPushButton* btnKopieren() const { return btnKopieren_; }
-    QTableWidget* Grid() const { return Grid_; }
+    ZellenRaster* Grid() const { return Grid_; }
     QSpinBox* spin(int nummer) const { return spins_[nummer - 1]; } // SpinEdit1 … 9
     const sheet::LeistungsTabelle& tabelle() const { return blatt_.tabelle(); }
 
@@ -156,7 +157,7 @@ private:
     QPushButton* btnCsv_ = nullptr;
     QPushButton* btnXlsx_ = nullptr;
     QPushButton* btnKopieren_ = nullptr;
-    QTableWidget* Grid_ = nullptr;
+    ZellenRaster* Grid_ = nullptr;
     DateiWahl wahl_;
 };
 
