@@ -91,6 +91,7 @@ TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
     setWindowTitle(tr("Suchkriterien"));
     setProperty("helpContext", 9);
     anlegen();
+    bindungenAnlegen();
     ausModell();
 }
 
@@ -481,20 +482,50 @@ QCheckBox* TFrmSuche::box(Box b) const {
     return boxen_.value(b);
 }
 
+// Which control shows which flag of the model: the window's part of the model state.
+void TFrmSuche::bindungenAnlegen() {
+    using M = search::SuchModell;
+    gesetzt_ = {{rbVerdichter_, &M::rbVerdichter},
+                {rbSatz_, &M::rbSatz},
+                {chkq0_, &M::chkq0},
+                {chktyp_, &M::chktyp},
+                {rb50Hz_, &M::rb50Hz},
+                {rb60Hz_, &M::rb60Hz}};
+    sichtbar_ = {{Panel7_, &M::Panel7},     {Panel6_, &M::Panel6},
+                 {Label7_, &M::Label7},     {Label8_, &M::Label8},
+                 {Panel3_, &M::Panel3},     {Panel4_, &M::Panel4},
+                 {Panel10_, &M::Panel10},   {Panel1_, &M::Panel1},
+                 {Label5_, &M::Q0Sichtbar}, {Label14_, &M::Q0Sichtbar},
+                 {SpinQ0_, &M::Q0Sichtbar}, {felder_.value(Feld::Q0), &M::Q0Sichtbar}};
+    aktiv_ = {{boxen_.value(B::RBW), &M::RBWEnabled},
+              {boxen_.value(B::verbundtoo), &M::verbundtooEnabled}};
+}
+
 void TFrmSuche::ausModell() {
     const search::SuchModell& m = modell_;
     zeigt_ = true;
-    rbVerdichter_->setChecked(m.rbVerdichter);
-    rbSatz_->setChecked(m.rbSatz);
-    Panel7_->setVisible(m.Panel7);
-    Panel6_->setVisible(m.Panel6);
+    for (const auto& [knopf, feld] : gesetzt_)
+        knopf->setChecked(m.*feld);
     for (auto it = boxen_.cbegin(); it != boxen_.cend(); ++it)
         it.value()->setChecked(m.box(it.key()));
-    boxen_.value(B::RBW)->setEnabled(m.RBWEnabled);
-    boxen_.value(B::verbundtoo)->setEnabled(m.verbundtooEnabled);
-    Label7_->setVisible(m.Label7);
-    Label8_->setVisible(m.Label8);
+    for (const auto& [w, feld] : aktiv_)
+        w->setEnabled(m.*feld);
+    kaeltemittelZeigen(m);
+    for (auto it = felder_.cbegin(); it != felder_.cend(); ++it)
+        setzeText(it.value(), const_cast<search::SuchModell&>(m).text(it.key()));
+    setzeText(vTyp_, m.vTyp);
+    SpinN_->setRange(m.SpinNMin, m.SpinNMax);
+    SpinN_->setValue(m.SpinN);
+    for (const auto& [w, feld] : sichtbar_)
+        w->setVisible(m.*feld);
+    Panel8_->setVisible(m.liste().Panel8());
+    const QString leer = m.Panel1 ? m.leerGrund() : QString();
+    lblLeer_->setText(leer);
+    lblLeer_->setVisible(!leer.isEmpty());
+    zeigt_ = false;
+}
 
+void TFrmSuche::kaeltemittelZeigen(const search::SuchModell& m) {
     QStringList gezeigt;
     for (int i = 0; i < KMListe_->count(); ++i)
         gezeigt << KMListe_->item(i)->text();
@@ -503,30 +534,6 @@ void TFrmSuche::ausModell() {
         KMListe_->addItems(m.KMListe);
     }
     KMListe_->setCurrentRow(m.KMListeIndex);
-
-    for (auto it = felder_.cbegin(); it != felder_.cend(); ++it)
-        setzeText(it.value(), const_cast<search::SuchModell&>(m).text(it.key()));
-    for (QWidget* w : {static_cast<QWidget*>(felder_.value(Feld::Q0)),
-                       static_cast<QWidget*>(Label5_), static_cast<QWidget*>(Label14_), SpinQ0_})
-        w->setVisible(m.Q0Sichtbar);
-    chkq0_->setChecked(m.chkq0);
-    chktyp_->setChecked(m.chktyp);
-    setzeText(vTyp_, m.vTyp);
-
-    rb50Hz_->setChecked(m.rb50Hz);
-    rb60Hz_->setChecked(m.rb60Hz);
-    Panel3_->setVisible(m.Panel3);
-    Panel4_->setVisible(m.Panel4);
-    SpinN_->setRange(m.SpinNMin, m.SpinNMax);
-    SpinN_->setValue(m.SpinN);
-
-    Panel10_->setVisible(m.Panel10);
-    Panel8_->setVisible(m.liste().Panel8());
-    const QString leer = m.Panel1 ? m.leerGrund() : QString();
-    lblLeer_->setText(leer);
-    lblLeer_->setVisible(!leer.isEmpty());
-    Panel1_->setVisible(m.Panel1);
-    zeigt_ = false;
 }
 
 void TFrmSuche::gridFuellen() {

@@ -11,7 +11,10 @@
 #include <QMap>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
+class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
@@ -74,6 +77,8 @@ protected:
 
 private:
     void anlegen();
+    void bindungenAnlegen();
+    void kaeltemittelZeigen(const search::SuchModell& m);
     QWidget* kopfAnlegen();
     QWidget* serienAnlegen();
     QWidget* verdichterBoxenAnlegen();
@@ -100,6 +105,11 @@ private:
     std::optional<Dienste> dienste_;
     chart::GrenzChart chart_;
 
+    // Control and model flag: checked, visible, enabled.
+    template <class W> using Bindung = std::vector<std::pair<W*, bool search::SuchModell::*>>;
+    Bindung<QAbstractButton> gesetzt_;
+    Bindung<QWidget> sichtbar_;
+    Bindung<QWidget> aktiv_;
     QRadioButton* rbVerdichter_ = nullptr;
     QRadioButton* rbSatz_ = nullptr;
     QListWidget* KMListe_ = nullptr;

@@ -8,8 +8,8 @@
 #include "db/datamodule.h"
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
-#include "search/ui/frmsuche.h"
 #include "search/ui/ergebnismodell.h"
+#include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
 #include "tests/support/beispielkatalog.h"
 #include "tests/support/einheitenwahl.h"
@@ -322,7 +322,8 @@ TEST(StgSuche, CellColoursAndAlignment) {
 // and the printout reads exactly its heading and rows.
 TEST(StgSuche, ModelKeepsTheContractAndPrintsItsRows) {
     ErgebnisModell modell;
-    QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester pruefer(&modell,
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     modell.setZeilen({{QStringLiteral("QN1"), QStringLiteral("1,00")}, {QStringLiteral("QN2")}},
                      {QStringLiteral("Typ"), QStringLiteral("Qo   kW")});
     EXPECT_EQ(modell.rowCount(), 2);
@@ -339,8 +340,9 @@ TEST(StgSuche, ModelKeepsTheContractAndPrintsItsRows) {
 
 TEST(StgSuche, LeftPressArmsTheNextSelectionOnce) {
     TStgSuche grid;
-    grid.modell().setZeilen(std::vector<QStringList>(6, {QStringLiteral("QN1"), QStringLiteral("1,00")}),
-                            {QStringLiteral("Typ"), QStringLiteral("Qo")});
+    grid.modell().setZeilen(
+        std::vector<QStringList>(6, {QStringLiteral("QN1"), QStringLiteral("1,00")}),
+        {QStringLiteral("Typ"), QStringLiteral("Qo")});
     grid.resize(300, 300);
     grid.show();
     QSignalSpy oeffnen(&grid, &TStgSuche::oeffnen);

@@ -15,6 +15,7 @@
 #include "tests/support/blattkatalog.h"
 #include "tests/support/xlsxzellen.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -31,7 +32,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
