@@ -1,5 +1,6 @@
 #include "base/ui/tdform.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVariant>
 
@@ -60,6 +61,21 @@ void TDForm::reject() {
     imAbbrechen_ = true;
     abbrechen();
     imAbbrechen_ = false;
+}
+
+Quelltexte& TDForm::texte() {
+    // Made on first use, when the window's own class (the translation context) is known.
+    if (!texte_)
+        texte_ = std::make_unique<Quelltexte>(QByteArray(metaObject()->className()));
+    return *texte_;
+}
+
+void TDForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && texte_) {
+        texte_->neuSetzen();
+        spracheGewechselt();
+    }
+    QDialog::changeEvent(event);
 }
 
 void TDForm::abbrechen() {

@@ -2,8 +2,11 @@
 // of the window, its shapes, panels and plain labels by their tag.
 #pragma once
 
+#include "base/ui/quelltexte.h"
+
 #include <QColor>
 #include <QDialog>
+#include <memory>
 
 namespace drel::ui {
 
@@ -27,13 +30,21 @@ public:
     // embedded in another window never hides itself, or its host would be left empty.
     void reject() override;
 
+    // The window's fixed texts with their sources; they follow every language change.
+    Quelltexte& texte();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The window's Cancel; by default a top-level form closes, an embedded one stays.
     virtual void abbrechen();
+    // After a language change, once the fixed texts are set again: what the window shows
+    // in words of its own (texts its model makes).
+    virtual void spracheGewechselt() {}
 
 private:
     bool imAbbrechen_ = false;
+    std::unique_ptr<Quelltexte> texte_;
 };
 
 } // namespace drel::ui

@@ -45,8 +45,8 @@ QWidget* panel(const char* name, QWidget* parent, int tag) {
 }
 
 // A warning panel: two lines of dark red text on a pale background.
-QWidget* warnPanel(const char* name, const char* l1, const QString& t1, const char* l2,
-                   const QString& t2, QWidget* parent) {
+QWidget* warnPanel(Quelltexte& texte, const char* name, const char* l1, const char* t1,
+                   const char* l2, const char* t2, QWidget* parent) {
     auto* p = panel(name, parent, 1);
     p->setAutoFillBackground(true);
     QPalette pal = p->palette();
@@ -57,7 +57,7 @@ QWidget* warnPanel(const char* name, const char* l1, const QString& t1, const ch
     v->setContentsMargins(6, 3, 6, 3);
     v->setSpacing(0);
     for (auto [n, t] : {std::pair{l1, t1}, std::pair{l2, t2}}) {
-        QLabel* l = label(n, t, p, 1);
+        QLabel* l = texte.text(label(n, QString(), p, 1), t);
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
@@ -88,7 +88,7 @@ TFrmSuche::TFrmSuche(calc::Einheiten& einheiten, QWidget* parent)
     // (a dialog class turns a plain widget flag into a dialog flag when constructed).
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmSuche"));
-    setWindowTitle(tr("Suchkriterien"));
+    texte().fensterTitel(this, QT_TR_NOOP("Suchkriterien"));
     setProperty("helpContext", 9);
     anlegen();
     bindungenAnlegen();
@@ -128,19 +128,19 @@ void TFrmSuche::anlegen() {
     spalte->addLayout(reihe, 1);
 
     auto* knoepfe = new QHBoxLayout;
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = texte().text(new QPushButton(this), QT_TR_NOOP("OK"));
     ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setToolTip(tr("Suche starten"));
+    texte().tipp(ok, QT_TR_NOOP("Suche starten"));
     ok->setDefault(true);
-    auto* zurueck = new QPushButton(tr("Zuruck"), this);
+    auto* zurueck = texte().text(new QPushButton(this), QT_TR_NOOP("Zuruck"));
     zurueck->setObjectName(QStringLiteral("CancelBtn"));
-    zurueck->setToolTip(tr("Zuruck"));
-    auto* hilfe = new QPushButton(tr("Hilfe"), this);
+    texte().tipp(zurueck, QT_TR_NOOP("Zuruck"));
+    auto* hilfe = texte().text(new QPushButton(this), QT_TR_NOOP("Hilfe"));
     hilfe->setObjectName(QStringLiteral("BitBtn1"));
-    hilfe->setToolTip(tr("Hilfe"));
-    auto* drucken = new QPushButton(tr("Drucken"), this);
+    texte().tipp(hilfe, QT_TR_NOOP("Hilfe"));
+    auto* drucken = texte().text(new QPushButton(this), QT_TR_NOOP("Drucken"));
     drucken->setObjectName(QStringLiteral("BitBtn3"));
-    drucken->setToolTip(tr("Suchergebnis drucken"));
+    texte().tipp(drucken, QT_TR_NOOP("Suchergebnis drucken"));
     for (QPushButton* b : {ok, zurueck, hilfe, drucken})
         knoepfe->addWidget(b);
     knoepfe->addStretch();
@@ -157,9 +157,9 @@ QWidget* TFrmSuche::kopfAnlegen() {
     auto* kopf = new QWidget(this);
     auto* h = new QHBoxLayout(kopf);
     h->setContentsMargins(0, 0, 0, 0);
-    rbVerdichter_ = new QRadioButton(tr("Verdichter"), kopf);
+    rbVerdichter_ = texte().text(new QRadioButton(kopf), QT_TR_NOOP("Verdichter"));
     rbVerdichter_->setObjectName(QStringLiteral("rbVerdichter"));
-    rbSatz_ = new QRadioButton(tr("Aggregate"), kopf);
+    rbSatz_ = texte().text(new QRadioButton(kopf), QT_TR_NOOP("Aggregate"));
     rbSatz_->setObjectName(QStringLiteral("rbSatz"));
     h->addWidget(rbVerdichter_);
     h->addWidget(rbSatz_);
@@ -175,14 +175,14 @@ QWidget* TFrmSuche::kopfAnlegen() {
     return kopf;
 }
 
-QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const QString& serie, const QString& text,
+QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const char* serie, const char* text,
                                  QWidget* parent, QGridLayout* raster, int zeile) {
-    auto* box = new QCheckBox(serie, parent);
+    auto* box = texte().text(new QCheckBox(parent), serie);
     box->setObjectName(QString::fromLatin1(name));
     boxen_.insert(b, box);
     if (raster) {
         raster->addWidget(box, zeile, 0);
-        raster->addWidget(new QLabel(text, parent), zeile, 1);
+        raster->addWidget(texte().text(new QLabel(parent), text), zeile, 1);
     }
     connect(box, &QCheckBox::clicked, this, [this, b](bool an) {
         modell_.boxSetzen(b, an);
@@ -197,21 +197,21 @@ QWidget* TFrmSuche::verdichterBoxenAnlegen() {
     r->setVerticalSpacing(2);
     QFont fett = font();
     fett.setBold(true);
-    auto* kopf1 = new QLabel(tr("Halbhermetische Verdichter"), Panel7_);
+    auto* kopf1 = texte().text(new QLabel(Panel7_), QT_TR_NOOP("Halbhermetische Verdichter"));
     kopf1->setFont(fett);
     r->addWidget(kopf1, 0, 0, 1, 2);
-    boxAnlegen(B::RBQN, "RBQN", tr("QN"), tr("sauggasgekuhlt"), Panel7_, r, 1);
-    boxAnlegen(B::RBQL, "RBQL", tr("QL"), tr("luftgekuhlt"), Panel7_, r, 2);
-    boxAnlegen(B::RB84, "RB84", tr("QN"), tr("8/4-polig sauggasgekuhlt"), Panel7_, r, 3);
-    boxAnlegen(B::rbQNT, "rbQNT", tr("QNT"), tr("zweistufig sauggasgekuhlt"), Panel7_, r, 4);
-    boxAnlegen(B::RBEQN, "RBEQN", tr("EQN"), tr("Duplex sauggasgekuhlt"), Panel7_, r, 5);
-    boxAnlegen(B::RBEQL, "RBEQL", tr("EQL"), tr("Duplex luftgekuhlt"), Panel7_, r, 6);
-    auto* kopf2 = new QLabel(tr("Offene Verdichter"), Panel7_);
+    boxAnlegen(B::RBQN, "RBQN", QT_TR_NOOP("QN"), QT_TR_NOOP("sauggasgekuhlt"), Panel7_, r, 1);
+    boxAnlegen(B::RBQL, "RBQL", QT_TR_NOOP("QL"), QT_TR_NOOP("luftgekuhlt"), Panel7_, r, 2);
+    boxAnlegen(B::RB84, "RB84", QT_TR_NOOP("QN"), QT_TR_NOOP("8/4-polig sauggasgekuhlt"), Panel7_, r, 3);
+    boxAnlegen(B::rbQNT, "rbQNT", QT_TR_NOOP("QNT"), QT_TR_NOOP("zweistufig sauggasgekuhlt"), Panel7_, r, 4);
+    boxAnlegen(B::RBEQN, "RBEQN", QT_TR_NOOP("EQN"), QT_TR_NOOP("Duplex sauggasgekuhlt"), Panel7_, r, 5);
+    boxAnlegen(B::RBEQL, "RBEQL", QT_TR_NOOP("EQL"), QT_TR_NOOP("Duplex luftgekuhlt"), Panel7_, r, 6);
+    auto* kopf2 = texte().text(new QLabel(Panel7_), QT_TR_NOOP("Offene Verdichter"));
     kopf2->setFont(fett);
     r->addWidget(kopf2, 7, 0, 1, 2);
-    boxAnlegen(B::RBW, "RBW", tr("W"), tr("einstufig"), Panel7_, r, 8);
-    boxAnlegen(B::RBWT, "RBWT", tr("WT"), tr("zweistufig"), Panel7_, r, 9);
-    boxAnlegen(B::RBWY, "RBWY", tr("WY"), tr("Fahrzeugverdichter"), Panel7_, r, 10);
+    boxAnlegen(B::RBW, "RBW", QT_TR_NOOP("W"), QT_TR_NOOP("einstufig"), Panel7_, r, 8);
+    boxAnlegen(B::RBWT, "RBWT", QT_TR_NOOP("WT"), QT_TR_NOOP("zweistufig"), Panel7_, r, 9);
+    boxAnlegen(B::RBWY, "RBWY", QT_TR_NOOP("WY"), QT_TR_NOOP("Fahrzeugverdichter"), Panel7_, r, 10);
     r->setColumnStretch(1, 1);
     r->setRowStretch(11, 1);
     return Panel7_;
@@ -223,19 +223,19 @@ QWidget* TFrmSuche::aggregatBoxenAnlegen() {
     r->setVerticalSpacing(2);
     QFont fett = font();
     fett.setBold(true);
-    auto kopf = [&](const QString& text, int zeile) {
-        auto* l = new QLabel(text, Panel6_);
+    auto kopf = [&](const char* text, int zeile) {
+        auto* l = texte().text(new QLabel(Panel6_), text);
         l->setFont(fett);
         r->addWidget(l, zeile, 0, 1, 2);
     };
-    kopf(tr("Halbhermetische Verdichtersatze"), 0);
-    boxAnlegen(B::RBCQNR, "RBCQNR", tr("CQN"), tr("mit Sammler"), Panel6_, r, 1);
-    boxAnlegen(B::RBCQLR, "RBCQLR", tr("CQL"), tr("mit Sammler"), Panel6_, r, 2);
-    kopf(tr("Halbhermetische Verflussigungssatze"), 3);
-    boxAnlegen(B::RBCQNL, "RBCQNL", tr("CQN"), tr("luftgekuhlt"), Panel6_, r, 4);
-    boxAnlegen(B::RBCQLL, "RBCQLL", tr("CQL"), tr("luftgekuhlt"), Panel6_, r, 5);
-    kopf(tr("Offene Verdichtersatze"), 6);
-    boxAnlegen(B::RBWEY, "RBWEY", tr("WEY"), tr("Verdichtersatze"), Panel6_, r, 7);
+    kopf(QT_TR_NOOP("Halbhermetische Verdichtersatze"), 0);
+    boxAnlegen(B::RBCQNR, "RBCQNR", QT_TR_NOOP("CQN"), QT_TR_NOOP("mit Sammler"), Panel6_, r, 1);
+    boxAnlegen(B::RBCQLR, "RBCQLR", QT_TR_NOOP("CQL"), QT_TR_NOOP("mit Sammler"), Panel6_, r, 2);
+    kopf(QT_TR_NOOP("Halbhermetische Verflussigungssatze"), 3);
+    boxAnlegen(B::RBCQNL, "RBCQNL", QT_TR_NOOP("CQN"), QT_TR_NOOP("luftgekuhlt"), Panel6_, r, 4);
+    boxAnlegen(B::RBCQLL, "RBCQLL", QT_TR_NOOP("CQL"), QT_TR_NOOP("luftgekuhlt"), Panel6_, r, 5);
+    kopf(QT_TR_NOOP("Offene Verdichtersatze"), 6);
+    boxAnlegen(B::RBWEY, "RBWEY", QT_TR_NOOP("WEY"), QT_TR_NOOP("Verdichtersatze"), Panel6_, r, 7);
     r->setColumnStretch(1, 1);
     r->setRowStretch(8, 1);
     return Panel6_;
@@ -316,31 +316,31 @@ QWidget* TFrmSuche::felderAnlegen() {
     r->setHorizontalSpacing(4);
     r->setColumnStretch(4, 1); // the unit labels stay beside their fields
 
-    Label5_ = label("Label5", tr("Kalteleistung:"), this, 2);
+    Label5_ = texte().text(label("Label5", QString(), this, 2), QT_TR_NOOP("Kalteleistung:"));
     Label14_ = label("Label14", QStringLiteral("kW"), this, 3);
-    feldAnlegen(Feld::Q0, "Q0", "SpinQ0", r, 0, Label5_, Label14_)
-        ->setToolTip(tr("Gewunschte Kalteleistung eingeben"));
+    texte().tipp(feldAnlegen(Feld::Q0, "Q0", "SpinQ0", r, 0, Label5_, Label14_),
+                 QT_TR_NOOP("Gewunschte Kalteleistung eingeben"));
     feldAnlegen(Feld::t0, "t0", "SpinT0", r, 1,
-                label("Label6", tr("Verdampfungstemperatur:"), this, 2),
+                texte().text(label("Label6", QString(), this, 2), QT_TR_NOOP("Verdampfungstemperatur:")),
                 label("Label15", QStringLiteral("°C"), this, 5));
-    Label7_ = label("Label7", tr("Verflussigungstemperatur:"), this, 2);
-    Label8_ = label("Label8", tr("Lufteintrittstemperatur:"), this, 2);
+    Label7_ = texte().text(label("Label7", QString(), this, 2), QT_TR_NOOP("Verflussigungstemperatur:"));
+    Label8_ = texte().text(label("Label8", QString(), this, 2), QT_TR_NOOP("Lufteintrittstemperatur:"));
     r->addWidget(Label8_, 2, 0);
     feldAnlegen(Feld::tc, "tc", "SpinTc", r, 2, Label7_, label("Label16", "°C", this, 5));
-    feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3, label("Label3", tr("Sauggastemperatur:"), this, 2),
-                label("Label17", QStringLiteral("°C"), this, 5))
-        ->setToolTip(tr("toh"));
-    feldAnlegen(Feld::dtu, "dtu", "SpinDTU", r, 4, label("Label2", tr("Unterkuhlung:"), this, 2),
+    texte().tipp(feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3, texte().text(label("Label3", QString(), this, 2), QT_TR_NOOP("Sauggastemperatur:")),
+                label("Label17", QStringLiteral("°C"), this, 5)),
+                 QT_TR_NOOP("toh"));
+    feldAnlegen(Feld::dtu, "dtu", "SpinDTU", r, 4, texte().text(label("Label2", QString(), this, 2), QT_TR_NOOP("Unterkuhlung:")),
                 label("Label18", QStringLiteral("K"), this, 6));
 
     // Frequency and speed share the row below the fields; one of them is shown.
     Panel3_ = panel("Panel3", this, 99);
     auto* fh = new QHBoxLayout(Panel3_);
     fh->setContentsMargins(0, 0, 0, 0);
-    fh->addWidget(label("Label21", tr("Frequenz:"), Panel3_, 2));
-    rb50Hz_ = new QRadioButton(tr("50 Hz"), Panel3_);
+    fh->addWidget(texte().text(label("Label21", QString(), Panel3_, 2), QT_TR_NOOP("Frequenz:")));
+    rb50Hz_ = texte().text(new QRadioButton(Panel3_), QT_TR_NOOP("50 Hz"));
     rb50Hz_->setObjectName(QStringLiteral("rb50Hz"));
-    rb60Hz_ = new QRadioButton(tr("60 Hz"), Panel3_);
+    rb60Hz_ = texte().text(new QRadioButton(Panel3_), QT_TR_NOOP("60 Hz"));
     rb60Hz_->setObjectName(QStringLiteral("rb60Hz"));
     fh->addWidget(rb50Hz_);
     fh->addWidget(rb60Hz_);
@@ -357,12 +357,12 @@ QWidget* TFrmSuche::felderAnlegen() {
     Panel4_ = panel("Panel4", this, 99);
     auto* nh = new QHBoxLayout(Panel4_);
     nh->setContentsMargins(0, 0, 0, 0);
-    nh->addWidget(label("Label22", tr("Drehzahl:"), Panel4_, 2));
+    nh->addWidget(texte().text(label("Label22", QString(), Panel4_, 2), QT_TR_NOOP("Drehzahl:")));
     SpinN_ = new TDSpinEdit(Panel4_);
     SpinN_->setObjectName(QStringLiteral("SpinN"));
     SpinN_->setFixedWidth(80);
     nh->addWidget(SpinN_);
-    nh->addWidget(label("Label57", tr("1/min"), Panel4_, 2));
+    nh->addWidget(texte().text(label("Label57", QString(), Panel4_, 2), QT_TR_NOOP("1/min")));
     nh->addStretch();
     connect(SpinN_, &QSpinBox::valueChanged, this, [this](int wert) {
         if (zeigt_)
@@ -375,11 +375,10 @@ QWidget* TFrmSuche::felderAnlegen() {
     v->addWidget(Panel3_);
     v->addWidget(Panel4_);
 
-    Panel10_ = warnPanel("Panel10", "Label55", tr("Fur Verflussigungstemperaturen unterhalb 20 C"),
-                         "Label56", tr("Leistungsdaten bitte anfragen."), this);
+    Panel10_ = warnPanel(texte(), "Panel10", "Label55", QT_TR_NOOP("Fur Verflussigungstemperaturen unterhalb 20 C"), "Label56", QT_TR_NOOP("Leistungsdaten bitte anfragen."), this);
     v->addWidget(Panel10_);
 
-    v->addWidget(label("LabelKM", tr("Kaltemittel:"), this, 2));
+    v->addWidget(texte().text(label("LabelKM", QString(), this, 2), QT_TR_NOOP("Kaltemittel:")));
     KMListe_ = new QListWidget(this);
     KMListe_->setObjectName(QStringLiteral("KMListe"));
     KMListe_->setFixedHeight(7 * (fontMetrics().height() + 2) + 6);
@@ -399,8 +398,8 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     Panel1_->setMinimumWidth(300);
     auto* v = new QVBoxLayout(Panel1_);
     v->setContentsMargins(0, 0, 0, 0);
-    Panel8_ = warnPanel("Panel8", "Label34", tr("Kalteleistung zu gross"), "Label35",
-                        tr("Kein grosserer Verdichter verfugbar"), Panel1_);
+    Panel8_ = warnPanel(texte(), "Panel8", "Label34", QT_TR_NOOP("Kalteleistung zu gross"),
+                        "Label35", QT_TR_NOOP("Kein grosserer Verdichter verfugbar"), Panel1_);
     v->addWidget(Panel8_);
     // An empty list says why, where the rows would be.
     lblLeer_ = new QLabel(Panel1_);
@@ -411,9 +410,9 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     v->addWidget(lblLeer_);
     stgSuche_ = new TStgSuche(Panel1_);
     v->addWidget(stgSuche_, 1);
-    BitBtn2_ = new QPushButton(tr("Datenblatt"), Panel1_);
+    BitBtn2_ = texte().text(new QPushButton(Panel1_), QT_TR_NOOP("Datenblatt"));
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2_->setToolTip(tr("Nähere Information zu diesem Gerät zeigen"));
+    texte().tipp(BitBtn2_, QT_TR_NOOP("Nähere Information zu diesem Gerät zeigen"));
     v->addWidget(BitBtn2_, 0, Qt::AlignLeft);
     connect(BitBtn2_, &QPushButton::clicked, this, &TFrmSuche::BitBtn2Click);
     connect(stgSuche_, &TStgSuche::oeffnen, this, &TFrmSuche::BitBtn2Click);
@@ -430,13 +429,13 @@ QWidget* TFrmSuche::verborgeneAnlegen() {
     verborgen->hide();
     chkq0_ = new QCheckBox(verborgen);
     chkq0_->setObjectName(QStringLiteral("chkq0"));
-    chkq0_->setToolTip(tr("Mit/ohne Berücksichtigung der Kälteleistung suchen."));
+    texte().tipp(chkq0_, QT_TR_NOOP("Mit/ohne Berücksichtigung der Kälteleistung suchen."));
     chktyp_ = new QCheckBox(verborgen);
     chktyp_->setObjectName(QStringLiteral("chktyp"));
-    chktyp_->setToolTip(tr("Suche nach einem bestimmten Verdichtertyp."));
+    texte().tipp(chktyp_, QT_TR_NOOP("Suche nach einem bestimmten Verdichtertyp."));
     vTyp_ = new QLineEdit(verborgen);
     vTyp_->setObjectName(QStringLiteral("vTyp"));
-    vTyp_->setToolTip(tr("Verdichtertyp spezifizieren z.B.: \"QL4\""));
+    texte().tipp(vTyp_, QT_TR_NOOP("Verdichtertyp spezifizieren z.B.: \"QL4\""));
     connect(chkq0_, &QCheckBox::clicked, this, [this](bool an) {
         modell_.chkq0Click(an);
         ausModell();
@@ -446,21 +445,21 @@ QWidget* TFrmSuche::verborgeneAnlegen() {
         ausModell();
     });
     connect(vTyp_, &QLineEdit::textEdited, this, [this](const QString& t) { modell_.vTyp = t; });
-    boxAnlegen(B::RBLV, "RBLV", tr("LV- und &ELV- Motor- Verdichter"), {}, verborgen, nullptr, 0);
-    boxAnlegen(B::verbundtoo, "verbundtoo", tr("auch nach &Verbundanlagen suchen"), {}, verborgen,
+    boxAnlegen(B::RBLV, "RBLV", QT_TR_NOOP("LV- und &ELV- Motor- Verdichter"), nullptr, verborgen, nullptr, 0);
+    boxAnlegen(B::verbundtoo, "verbundtoo", QT_TR_NOOP("auch nach &Verbundanlagen suchen"), nullptr, verborgen,
                nullptr, 0);
 
     auto* Panel5 = panel("Panel5", verborgen, 99);
     auto* sv = new QVBoxLayout(Panel5);
-    sv->addWidget(label("Label23", tr("Sortierkriterien:"), Panel5, 2));
-    const std::pair<const char*, QString> optionen[] = {
-        {"rbKaelte", tr("Kälteleistung")},
-        {"rbHub", tr("Hubvolumen")},
-        {"rbAnzahl1", tr("Anzahl von Verdichtern (und Kälteleistung)")},
-        {"rbAnzahl2", tr("Anzahl von Verdichtern (und Hubvolumen)")}};
+    sv->addWidget(texte().text(label("Label23", QString(), Panel5, 2), QT_TR_NOOP("Sortierkriterien:")));
+    const std::pair<const char*, const char*> optionen[] = {
+        {"rbKaelte", QT_TR_NOOP("Kälteleistung")},
+        {"rbHub", QT_TR_NOOP("Hubvolumen")},
+        {"rbAnzahl1", QT_TR_NOOP("Anzahl von Verdichtern (und Kälteleistung)")},
+        {"rbAnzahl2", QT_TR_NOOP("Anzahl von Verdichtern (und Hubvolumen)")}};
     int nummer = 0;
     for (const auto& [name, text] : optionen) {
-        auto* rb = new QRadioButton(text, Panel5);
+        auto* rb = texte().text(new QRadioButton(Panel5), text);
         rb->setObjectName(QString::fromLatin1(name));
         rb->setChecked(nummer == 0);
         sv->addWidget(rb);
@@ -534,6 +533,12 @@ void TFrmSuche::kaeltemittelZeigen(const search::SuchModell& m) {
         KMListe_->addItems(m.KMListe);
     }
     KMListe_->setCurrentRow(m.KMListeIndex);
+}
+
+void TFrmSuche::spracheGewechselt() {
+    if (modell_.Panel1)
+        gridFuellen();
+    ausModell();
 }
 
 void TFrmSuche::gridFuellen() {

@@ -74,6 +74,8 @@ signals:
 
 protected:
     void abbrechen() override { CancelBtnClick(); }
+    // The result headings and the reason of an empty list are the window's own words.
+    void spracheGewechselt() override;
 
 private:
     void anlegen();
@@ -86,8 +88,8 @@ private:
     QWidget* felderAnlegen();
     QWidget* ergebnisAnlegen();
     QWidget* verborgeneAnlegen();
-    QCheckBox* boxAnlegen(search::Box b, const char* name, const QString& serie,
-                          const QString& text, QWidget* parent, QGridLayout* raster, int zeile);
+    QCheckBox* boxAnlegen(search::Box b, const char* name, const char* serie,
+                          const char* text, QWidget* parent, QGridLayout* raster, int zeile);
     TDEdit* feldAnlegen(search::Feld f, const char* name, const char* spinName, QGridLayout* raster,
                         int zeile, QLabel* label, QLabel* einheit);
     void feldGeaendert(search::Feld f);

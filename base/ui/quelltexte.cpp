@@ -1,0 +1,28 @@
+#include "base/ui/quelltexte.h"
+
+#include <QCoreApplication>
+#include <QTabWidget>
+
+namespace drel::ui {
+
+QString Quelltexte::tr(const char* quelle) const {
+    return QCoreApplication::translate(kontext_.constData(), quelle);
+}
+
+void Quelltexte::eigene(QObject* besitzer, const char* quelle,
+                        std::function<void(const QString&)> setzen) {
+    setzen(tr(quelle));
+    eintraege_.push_back({besitzer, quelle, std::move(setzen)});
+}
+
+void Quelltexte::reiter(QTabWidget* reiter, int index, const char* quelle) {
+    eigene(reiter, quelle, [reiter, index](const QString& t) { reiter->setTabText(index, t); });
+}
+
+void Quelltexte::neuSetzen() const {
+    for (const Eintrag& e : eintraege_)
+        if (e.besitzer)
+            e.setzen(tr(e.quelle));
+}
+
+} // namespace drel::ui
