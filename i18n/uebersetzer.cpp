@@ -13,19 +13,9 @@
 
 namespace drel::i18n {
 
-QString AufzeichnenderTranslator::translate(const char* context, const char* sourceText,
-                                            const char* disambiguation, int n) const {
-    QString text = datei_ ? datei_->translate(context, sourceText, disambiguation, n) : QString();
-    const QString gezeigt = text.isEmpty() ? QString::fromUtf8(sourceText) : text;
-    herkunft_.insert(gezeigt,
-                     {QByteArray(context), QByteArray(sourceText), QByteArray(disambiguation)});
-    return text;
-}
-
-const AufzeichnenderTranslator::Herkunft*
-AufzeichnenderTranslator::herkunft(const QString& text) const {
-    const auto it = herkunft_.constFind(text);
-    return it == herkunft_.constEnd() ? nullptr : &it.value();
+QString ProgrammTranslator::translate(const char* context, const char* sourceText,
+                                      const char* disambiguation, int n) const {
+    return datei_ ? datei_->translate(context, sourceText, disambiguation, n) : QString();
 }
 
 Uebersetzer& Uebersetzer::instanz() {
@@ -44,9 +34,9 @@ QStringList Uebersetzer::suchOrte() const {
     return {programm, pfad(programm, QStringLiteral("i18n")), verzeichnisse().programm};
 }
 
-AufzeichnenderTranslator* Uebersetzer::translator() {
+ProgrammTranslator* Uebersetzer::translator() {
     if (!translator_)
-        translator_ = std::make_unique<AufzeichnenderTranslator>();
+        translator_ = std::make_unique<ProgrammTranslator>();
     return translator_.get();
 }
 
@@ -146,7 +136,8 @@ bool Uebersetzer::laden(const QString& code) {
         }
     }
     const bool gefunden = geladen != nullptr;
-    // Installing again tells every window that the language changed.
+    // Installing again tells every window that the language changed: each sets its texts
+    // again from the sources it keeps.
     if (installiert_)
         QCoreApplication::removeTranslator(translator());
     translator()->setDatei(std::move(geladen), std::move(inhalt));

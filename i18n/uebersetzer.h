@@ -2,7 +2,6 @@
 // it, so that every window receives a language change and translates its texts.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -10,9 +9,9 @@
 
 namespace drel::i18n {
 
-// Answers every lookup from the loaded file and remembers which source text each
-// shown text came from, so that a window built earlier can be translated again.
-class AufzeichnenderTranslator : public QTranslator {
+// The program's translator: answers from the loaded file. It stays installed while the
+// file behind it changes, so that texts keep their translator between languages.
+class ProgrammTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* sourceText,
                       const char* disambiguation = nullptr, int n = -1) const override;
@@ -24,18 +23,9 @@ public:
         inhalt_ = std::move(inhalt);
     }
 
-    struct Herkunft {
-        QByteArray context;
-        QByteArray source;
-        QByteArray disambiguation;
-    };
-    // The source of a text some window shows; nullptr for a text of unknown origin.
-    const Herkunft* herkunft(const QString& text) const;
-
 private:
     std::unique_ptr<QTranslator> datei_;
     QByteArray inhalt_;
-    mutable QHash<QString, Herkunft> herkunft_;
 };
 
 class Uebersetzer {
@@ -48,8 +38,7 @@ public:
     QStringList suchOrte() const;
     void setSuchOrte(const QStringList& orte) { orte_ = orte; }
 
-    // Installs the translator (without a file: the source texts) so that texts shown
-    // from now on can be translated again later.
+    // Installs the translator (without a file: the source texts).
     void installieren();
     // Loads and installs the file of `code` ("De", "En", ...) in place of the last
     // one; without such a file the source texts stay. True when a file was loaded.
@@ -61,15 +50,12 @@ public:
     // Name of the file of a code: "drel_de.qm".
     static QString dateiName(const QString& code);
 
-    // Which source each text shown so far came from (nullptr before installieren()).
-    const AufzeichnenderTranslator* aufzeichnung() const { return translator_.get(); }
-
     // The translator of one file after its checks, or nullptr; `grund` says why not.
     static std::unique_ptr<QTranslator> dateiPruefenUndLaden(const QString& datei,
                                                              QByteArray& inhalt, QString& grund);
 
 private:
-    AufzeichnenderTranslator* translator();
+    ProgrammTranslator* translator();
     // The first usable file of `code` in the search folders; `unbrauchbar` names a file
     // that was found but failed its check.
     std::unique_ptr<QTranslator> suchen(const QString& code, QByteArray& inhalt,
@@ -78,7 +64,7 @@ private:
     // Qt's own texts (file, print and message dialogs) in the same language.
     void qtTexteLaden(const QString& code);
 
-    std::unique_ptr<AufzeichnenderTranslator> translator_;
+    std::unique_ptr<ProgrammTranslator> translator_;
     std::unique_ptr<QTranslator> qtTexte_;
     bool installiert_ = false;
     QString code_;

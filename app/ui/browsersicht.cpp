@@ -3,6 +3,7 @@
 #include "app/ui/browserlistenmodell.h"
 #include "app/ui/frmgruppentexte.h"
 #include "base/directories.h"
+#include "base/ui/quelltexte.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 #include "state/sprache.h"
@@ -154,7 +155,8 @@ bool pfeilOderEingabe(int taste) {
 
 } // namespace
 
-BrowserSicht::BrowserSicht(QWidget* parent) : QSplitter(Qt::Horizontal, parent) {
+BrowserSicht::BrowserSicht(Quelltexte& texte, QWidget* parent)
+    : QSplitter(Qt::Horizontal, parent), texte_(texte) {
     TV1_ = new QTreeWidget(this);
     TV1_->setObjectName(QStringLiteral("TV1"));
     TV1_->setHeaderHidden(true);
@@ -220,6 +222,7 @@ QWidget* BrowserSicht::listenPanelAnlegen(QWidget* parent) {
     RueckBtn_ = new QToolButton(panel3);
     RueckBtn_->setObjectName(QStringLiteral("RueckBtn"));
     RueckBtn_->setArrowType(Qt::LeftArrow);
+    texte_.tipp(RueckBtn_, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Zuruck"));
     RueckBtn_->hide();
     panel3Layout->addWidget(RueckBtn_);
     panel3Layout->addStretch();
@@ -284,9 +287,8 @@ void BrowserSicht::baumFuellen() {
     for (const Knoten& knoten : kBaum) {
         auto* item = knoten.ebene == 0 ? new QTreeWidgetItem(TV1_)
                                        : new QTreeWidgetItem(eltern[knoten.ebene - 1]);
-        item->setText(0, uebersetzt(knoten.text));
+        texte_.eigene(TV1_, knoten.text, [item](const QString& t) { item->setText(0, t); });
         item->setData(0, Qt::UserRole, knoten.gruppe);
-        item->setData(0, Qt::UserRole + 1, QByteArray(knoten.text));
         // Level 0 in 13 pt, level 1 in 11 pt, level 2 in 10 pt.
         QFont schrift = item->font(0);
         schrift.setPointSize(knoten.ebene == 0 ? 13 : knoten.ebene == 1 ? 11 : 10);
@@ -324,7 +326,7 @@ bool BrowserSicht::bereit() {
         browser_->setProgrammVerzeichnis(verzeichnisse().programm);
         listenModell_->setQuelle(browser_.get(), palette().color(QPalette::ToolTipBase));
         StringGrid1_->setColumnHidden(kListenSpalten - 1, true);
-        texteSetzen();
+        spracheGewechselt();
     }
     return browser_ != nullptr;
 }
@@ -333,10 +335,7 @@ Inhalt BrowserSicht::inhalt() const {
     return browser_ ? browserInhalt(browser_->ansicht()) : Inhalt::Start;
 }
 
-void BrowserSicht::texteSetzen() {
-    for (QTreeWidgetItemIterator it(TV1_); *it; ++it)
-        (*it)->setText(0, uebersetzt((*it)->data(0, Qt::UserRole + 1).toByteArray().constData()));
-    RueckBtn_->setToolTip(uebersetzt(QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Zuruck")));
+void BrowserSicht::spracheGewechselt() {
     QFont schrift = Memo1_->font();
     schrift.setPointSize(sprache().nummer == 10 ? 9 : 10);
     Memo1_->setFont(schrift);

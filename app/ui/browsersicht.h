@@ -19,11 +19,13 @@ class QTreeWidgetItem;
 namespace drel::ui {
 
 class BrowserListenModell;
+class Quelltexte;
 
 class BrowserSicht : public QSplitter {
     Q_OBJECT
 public:
-    explicit BrowserSicht(QWidget* parent = nullptr);
+    // The fixed texts of the tree and the list are kept in `texte`, the main window's.
+    BrowserSicht(Quelltexte& texte, QWidget* parent = nullptr);
     ~BrowserSicht() override;
 
     QTreeWidget* baum() const { return TV1_; }
@@ -35,8 +37,8 @@ public:
 
     // Start page or list as the model says.
     void anzeigen();
-    // Texts of the current language: tree, headings, tooltips, the description's font.
-    void texteSetzen();
+    // After a language change: the list's headings and the description's font.
+    void spracheGewechselt();
     // The current node again (after a language change).
     void knotenNeuZeigen();
     // Esc in the list: one level back, as the back button. False when there is none.
@@ -69,6 +71,7 @@ private:
     QStringList ueberschriften() const;
     static BrowserKnoten knotenVon(const QTreeWidgetItem* knoten);
 
+    Quelltexte& texte_;
     std::unique_ptr<BrowserModell> browser_;
     std::unique_ptr<StartBildWahl> startBild_;
     BrowserListenModell* listenModell_ = nullptr;

@@ -4,12 +4,11 @@
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
 #include "i18n/uebersetzer.h"
-#include "i18n/ui/neuuebersetzen.h"
-#include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/sprache.h"
 
 #include <QApplication>
+#include <QEvent>
 
 namespace drel::ui {
 
@@ -19,18 +18,11 @@ void uebersetzerInstallieren() {
 
 void spracheLaden() {
     i18n::Uebersetzer::instanz().laden(sprache().code);
-}
-
-void fensterNeuUebersetzen(QWidget& hauptfenster, QWidget* suche) {
-    i18n::neuUebersetzen(suche);
-    QList<TFrmTechnik*> blaetter = hauptfenster.findChildren<TFrmTechnik*>();
+    // Qt tells the windows only once its event loop runs; the start and a change of
+    // language must reach them at once, each window with its children.
+    QEvent wechsel(QEvent::LanguageChange);
     for (QWidget* fenster : QApplication::topLevelWidgets())
-        if (auto* blatt = qobject_cast<TFrmTechnik*>(fenster); blatt && !blaetter.contains(blatt))
-            blaetter << blatt;
-    for (TFrmTechnik* blatt : blaetter) {
-        i18n::neuUebersetzen(blatt);
-        i18n::neuUebersetzen(blatt->hinweise());
-    }
+        QCoreApplication::sendEvent(fenster, &wechsel);
 }
 
 void einheitenFensterZeigen(QWidget* eltern) {

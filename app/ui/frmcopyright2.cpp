@@ -12,9 +12,9 @@
 namespace drel::ui {
 
 TFrmCopyright2::TFrmCopyright2(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), jahr_(new QLabel(this)) {
+    : MitQuelltexten(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), jahr_(new QLabel(this)) {
     setObjectName(QStringLiteral("TFrmCopyright2"));
-    setWindowTitle(tr("Copyright"));
+    texte().fensterTitel(this, QT_TR_NOOP("Copyright"));
     setFixedSize(420, 260);
     auto* layout = new QVBoxLayout(this);
     // The maker's notice, drawn as the program's picture on the maker's colours.
@@ -27,14 +27,18 @@ TFrmCopyright2::TFrmCopyright2(QWidget* parent)
     bild->setText(QStringLiteral("Drel"));
     bild->setMinimumHeight(110);
     layout->addWidget(bild);
-    auto* text = new QLabel(tr("Drel - Auswahlprogramm") + QLatin1Char(' ') + kVersion, this);
+    auto* text = new QLabel(this);
+    texte().eigene(text, QT_TR_NOOP("Drel - Auswahlprogramm"),
+                   [text](const QString& t) { text->setText(t + QLatin1Char(' ') + kVersion); });
     text->setAlignment(Qt::AlignCenter);
     layout->addWidget(text);
     jahr_->setObjectName(QStringLiteral("lblJahr"));
     jahr_->setAlignment(Qt::AlignCenter);
-    jahr_->setText(tr("© %1 Drel. Alle Rechte vorbehalten.").arg(QDate::currentDate().year()));
+    texte().eigene(
+        jahr_, QT_TR_NOOP("© %1 Drel. Alle Rechte vorbehalten."),
+        [this](const QString& t) { jahr_->setText(t.arg(QDate::currentDate().year())); });
     layout->addWidget(jahr_);
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = texte().text(new QPushButton(this), QT_TR_NOOP("OK"));
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

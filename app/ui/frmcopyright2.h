@@ -1,13 +1,15 @@
 // The copyright window: the maker's notice and the year, modal and on top.
 #pragma once
 
+#include "base/ui/quelltexte.h"
+
 #include <QDialog>
 
 class QLabel;
 
 namespace drel::ui {
 
-class TFrmCopyright2 : public QDialog {
+class TFrmCopyright2 : public MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     explicit TFrmCopyright2(QWidget* parent = nullptr);

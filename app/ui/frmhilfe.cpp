@@ -25,7 +25,7 @@ QString TFrmHilfe::themaAusschneiden(const QString& html, int thema) {
 }
 
 TFrmHilfe::TFrmHilfe(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    : MitQuelltexten(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("TFrmHilfe"));
     resize(560, 380);
     browser_->setObjectName(QStringLiteral("HilfeText"));
@@ -37,7 +37,7 @@ TFrmHilfe::TFrmHilfe(QWidget* parent)
 }
 
 void TFrmHilfe::zeigen(const QString& datei, int thema) {
-    setWindowTitle(tr("Hilfe"));
+    texte().fensterTitel(this, QT_TR_NOOP("Hilfe"));
     if (datei != datei_) {
         datei_ = datei;
         QFile file(datei);

@@ -2,13 +2,15 @@
 // topic number), scrolled to the topic asked for.
 #pragma once
 
+#include "base/ui/quelltexte.h"
+
 #include <QWidget>
 
 class QTextBrowser;
 
 namespace drel::ui {
 
-class TFrmHilfe : public QWidget {
+class TFrmHilfe : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit TFrmHilfe(QWidget* parent = nullptr);

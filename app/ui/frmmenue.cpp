@@ -73,7 +73,7 @@ QString suchIniDatei() {
 
 } // namespace
 
-TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent) {
+TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : MitQuelltexten(parent) {
     setObjectName(QStringLiteral("TFrmMenue"));
     // Texts shown from here on can be translated again when the language changes.
     uebersetzerInstallieren();
@@ -84,7 +84,7 @@ TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : QMainWindow(parent
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
         move(bildschirm->availableGeometry().center() - rect().center());
     setProperty("helpContext", 1);
-    menue_ = new Hauptmenue(*this);
+    menue_ = new Hauptmenue(*this, texte());
     flaechenAnlegen();
     menueVerbinden();
     hilfe_ = new HilfeWeiche(*this);
@@ -109,7 +109,7 @@ void TFrmMenue::flaechenAnlegen() {
         "color: white; font: bold 28pt 'Arial'; padding-left: 24px;"));
     spalte->addWidget(kopf);
 
-    browserSicht_ = new BrowserSicht(zentral);
+    browserSicht_ = new BrowserSicht(texte(), zentral);
     spalte->addWidget(browserSicht_, 1);
     connect(browserSicht_, &BrowserSicht::sucheGewaehlt, this, &TFrmMenue::suchbereichOeffnen);
     connect(browserSicht_, &BrowserSicht::ansichtGeaendert, this,
@@ -170,6 +170,7 @@ QWidget* TFrmMenue::adressBandAnlegen(QWidget* parent) {
     bandLayout->addWidget(adresse);
     auto* mail = new QLabel(QStringLiteral("<a href=\"mail\">E-Mail</a>"), band);
     mail->setObjectName(QStringLiteral("lblMail"));
+    texte().tipp(mail, kMailHinweis);
     connect(mail, &QLabel::linkActivated, this, [] { ExecuteFile(mailAdresse()); });
     bandLayout->addWidget(mail);
     bandLayout->addStretch();
@@ -218,37 +219,23 @@ void TFrmMenue::FormCreate(Programmstart& start) {
     hinweis_ = new TFrmHinweis(this);
     hinweis_->hide();
 
-    texteSetzen();
-    fensterNeuUebersetzen(*this, suche_);
+    spracheGewechselt();
     browserSicht_->startBilderFuellen();
 }
 
-// Every text of the window in the current language: menu, tree, headings, hints.
-void TFrmMenue::texteSetzen() {
-    menue_->texteSetzen();
-    browserSicht_->texteSetzen();
+void TFrmMenue::spracheGewechselt() {
+    menue_->spracheMarkieren();
+    browserSicht_->spracheGewechselt();
     browserSicht_->versionLabel()->setText(versionsText(windowTitle()));
-    if (auto* mail = adressBand_->findChild<QLabel*>(QStringLiteral("lblMail")))
-        mail->setToolTip(QCoreApplication::translate("drel::ui::TFrmMenue", kMailHinweis));
 }
 
 void TFrmMenue::spracheWaehlen(int nummer) {
     sprache().setzen(nummer);
     spracheLaden();
-    texteSetzen();
-    fensterNeuUebersetzen(*this, suche_);
     statusBar()->clearMessage(); // a line of the old language
     spracheSchreiben(suchIniPfad(), sprache());
     if (inhalt_ != Inhalt::Suche)
         browserSicht_->knotenNeuZeigen();
-}
-
-void TFrmMenue::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && menue_ && adressBand_) {
-        texteSetzen();
-        fensterNeuUebersetzen(*this, suche_);
-    }
-    QMainWindow::changeEvent(event);
 }
 
 void TFrmMenue::hinweisZeigen(const QString& caption, const QString& dateiStamm) {

@@ -6,6 +6,7 @@
 #include "app/browsermodell.h"
 #include "app/hauptzustand.h"
 #include "app/ui/frmsplash.h"
+#include "base/ui/quelltexte.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,7 @@ class TFrmHinweis;
 class TFrmSuche;
 class TFrmTechnik;
 
-class TFrmMenue : public QMainWindow {
+class TFrmMenue : public MitQuelltexten<QMainWindow> {
     Q_OBJECT
 public:
     // Runs the start-up steps of `start` (FormCreate) and shows the start window.
@@ -82,7 +83,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    // The words that are not fixed texts: version, checked language, list headings.
+    void spracheGewechselt() override;
 
 private:
     void flaechenAnlegen();
@@ -91,7 +93,6 @@ private:
     void menueVerbinden();
     void FormCreate(Programmstart& start);
     void FormShow();
-    void texteSetzen();
     void artikelOeffnen(const ArtikelAuswahl& auswahl);
     void blattFrei(bool ausBrowser);
     void copyrightZeigen();

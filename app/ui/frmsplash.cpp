@@ -12,9 +12,9 @@
 namespace drel::ui {
 
 TFrmSplash::TFrmSplash(QWidget* parent)
-    : QDialog(parent), lblVersion_(new QLabel(this)),
-      btnHinweis_(new QPushButton(tr("Hinweis"), this)),
-      btnProgrammstart_(new QPushButton(tr("Programmstart"), this)) {
+    : MitQuelltexten(parent), lblVersion_(new QLabel(this)),
+      btnHinweis_(texte().text(new QPushButton(this), QT_TR_NOOP("Hinweis"))),
+      btnProgrammstart_(texte().text(new QPushButton(this), QT_TR_NOOP("Programmstart"))) {
     setObjectName(QStringLiteral("TFrmSplash"));
     setWindowTitle(kTitel);
     setFixedSize(800, 572);
@@ -29,10 +29,10 @@ TFrmSplash::TFrmSplash(QWidget* parent)
     lblVersion_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     btnHinweis_->setObjectName(QStringLiteral("btnHinweis"));
-    btnHinweis_->setToolTip(tr("Hinweise zeigen"));
+    texte().tipp(btnHinweis_, QT_TR_NOOP("Hinweise zeigen"));
     btnHinweis_->hide();
     btnProgrammstart_->setObjectName(QStringLiteral("btnProgrammstart"));
-    btnProgrammstart_->setToolTip(tr("Auswahlprogramm starten"));
+    texte().tipp(btnProgrammstart_, QT_TR_NOOP("Auswahlprogramm starten"));
     btnProgrammstart_->setDefault(true);
     btnProgrammstart_->hide();
     connect(btnProgrammstart_, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,8 @@
 // The start window, shown while the program comes up.
 #pragma once
 
+#include "base/ui/quelltexte.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace drel::ui {
 
-class TFrmSplash : public QDialog {
+class TFrmSplash : public MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     explicit TFrmSplash(QWidget* parent = nullptr);

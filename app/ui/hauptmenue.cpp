@@ -1,6 +1,7 @@
 #include "app/ui/hauptmenue.h"
 
 #include "app/ui/shelltexte.h"
+#include "base/ui/quelltexte.h"
 #include "print/ui/druckerauswahl.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/sprache.h"
@@ -16,26 +17,22 @@ namespace drel::ui {
 
 namespace {
 
-// The menu's texts belong to the main window's translations.
-QString uebersetzt(const char* quelle) {
-    return QCoreApplication::translate("drel::ui::TFrmMenue", quelle);
-}
-
 // The entries of a docked sheet's menu carry this tag in the main menu bar.
 constexpr int kBlattTag = -99;
 
 } // namespace
 
-Hauptmenue::Hauptmenue(QMainWindow& fenster) : QObject(&fenster), fenster_(fenster) {
+Hauptmenue::Hauptmenue(QMainWindow& fenster, Quelltexte& texte)
+    : QObject(&fenster), fenster_(fenster), texte_(texte) {
     QMenu* wuk = fenster_.menuBar()->addMenu(kVersion);
     wuk->menuAction()->setObjectName(QStringLiteral("mnWUK"));
     connect(eintrag(wuk, "Beenden1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Beenden")),
             &QAction::triggered, this, &Hauptmenue::beenden);
     optionenAnlegen();
 
-    QAction* suchen = fenster_.menuBar()->addAction(QString());
+    QAction* suchen = texte_.text(fenster_.menuBar()->addAction(QString()),
+                                  QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Suchen"));
     suchen->setObjectName(QStringLiteral("Suchen1"));
-    quellen_.emplace_back(suchen, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Suchen"));
     suchen->setVisible(false);
     connect(suchen, &QAction::triggered, this, &Hauptmenue::suchen);
 
@@ -43,7 +40,7 @@ Hauptmenue::Hauptmenue(QMainWindow& fenster) : QObject(&fenster), fenster_(fenst
                                        QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Lieferprogramm"));
     lieferprogramm->menuAction()->setVisible(false);
     hilfeAnlegen();
-    texteSetzen();
+    spracheMarkieren();
 }
 
 void Hauptmenue::optionenAnlegen() {
@@ -95,22 +92,19 @@ void Hauptmenue::hilfeAnlegen() {
 }
 
 QAction* Hauptmenue::eintrag(QMenu* menu, const char* name, const char* quelle) {
-    QAction* action = menu->addAction(QString());
+    QAction* action = texte_.text(menu->addAction(QString()), quelle);
     action->setObjectName(QString::fromLatin1(name));
-    quellen_.emplace_back(action, quelle);
     return action;
 }
 
 QMenu* Hauptmenue::untermenue(QMenu* menu, const char* name, const char* quelle) {
     QMenu* unter = menu ? menu->addMenu(QString()) : fenster_.menuBar()->addMenu(QString());
     unter->menuAction()->setObjectName(QString::fromLatin1(name));
-    quellen_.emplace_back(unter->menuAction(), quelle);
+    texte_.text(unter->menuAction(), quelle);
     return unter;
 }
 
-void Hauptmenue::texteSetzen() {
-    for (const auto& [action, quelle] : quellen_)
-        action->setText(uebersetzt(quelle));
+void Hauptmenue::spracheMarkieren() {
     for (QAction* action : sprachGruppe_->actions())
         action->setChecked(action->property("tag").toInt() == sprache().nummer);
 }

@@ -6,8 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <utility>
-#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -16,15 +14,17 @@ class QMenu;
 
 namespace drel::ui {
 
+class Quelltexte;
 class TFrmTechnik;
 
 class Hauptmenue : public QObject {
     Q_OBJECT
 public:
-    explicit Hauptmenue(QMainWindow& fenster);
+    // The entries' texts are kept in `texte`, the main window's.
+    Hauptmenue(QMainWindow& fenster, Quelltexte& texte);
 
-    // Every entry in the current language, the current language checked.
-    void texteSetzen();
+    // The current language checked in the language menu.
+    void spracheMarkieren();
     void zustandSetzen(const MenueZustand& zustand);
     // The sheet's "Extras" menu enters the bar at position 4 (replacing an earlier copy).
     void blattMenueEintragen(TFrmTechnik* blatt);
@@ -49,7 +49,7 @@ private:
     void hilfeAnlegen();
 
     QMainWindow& fenster_;
-    std::vector<std::pair<QAction*, const char*>> quellen_;
+    Quelltexte& texte_;
     QMenu* Sprache1_ = nullptr;
     QAction* Einheiten1_ = nullptr;
     QActionGroup* sprachGruppe_ = nullptr;

@@ -12,7 +12,13 @@ QString Quelltexte::tr(const char* quelle) const {
 void Quelltexte::eigene(QObject* besitzer, const char* quelle,
                         std::function<void(const QString&)> setzen) {
     setzen(tr(quelle));
-    eintraege_.push_back({besitzer, quelle, std::move(setzen)});
+    eintraege_.push_back({besitzer, nullptr, quelle, std::move(setzen)});
+}
+
+void Quelltexte::eigeneIn(const char* kontext, QObject* besitzer, const char* quelle,
+                          std::function<void(const QString&)> setzen) {
+    setzen(QCoreApplication::translate(kontext, quelle));
+    eintraege_.push_back({besitzer, kontext, quelle, std::move(setzen)});
 }
 
 void Quelltexte::reiter(QTabWidget* reiter, int index, const char* quelle) {
@@ -22,7 +28,7 @@ void Quelltexte::reiter(QTabWidget* reiter, int index, const char* quelle) {
 void Quelltexte::neuSetzen() const {
     for (const Eintrag& e : eintraege_)
         if (e.besitzer)
-            e.setzen(tr(e.quelle));
+            e.setzen(e.kontext ? QCoreApplication::translate(e.kontext, e.quelle) : tr(e.quelle));
 }
 
 } // namespace drel::ui

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QEvent>
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QObject;
@@ -25,28 +27,26 @@ public:
 
     // Sets the caption (setText), title (setTitle), hint, window title or placeholder now
     // and after every language change; returns what it was given.
-    template <class W>
-    W* text(W* w, const char* quelle) {
-        eigene(w, quelle, [w](const QString& t) { w->setText(t); });
+    template <class W> W* text(W* w, const char* quelle) {
+        if constexpr (requires { w->setText(QString()); })
+            eigene(w, quelle, [w](const QString& t) { w->setText(t); });
+        else
+            eigene(w, quelle, [w](const QString& t) { w->setTitle(t); });
         return w;
     }
-    template <class W>
-    W* titel(W* w, const char* quelle) {
+    template <class W> W* titel(W* w, const char* quelle) {
         eigene(w, quelle, [w](const QString& t) { w->setTitle(t); });
         return w;
     }
-    template <class W>
-    W* tipp(W* w, const char* quelle) {
+    template <class W> W* tipp(W* w, const char* quelle) {
         eigene(w, quelle, [w](const QString& t) { w->setToolTip(t); });
         return w;
     }
-    template <class W>
-    W* fensterTitel(W* w, const char* quelle) {
+    template <class W> W* fensterTitel(W* w, const char* quelle) {
         eigene(w, quelle, [w](const QString& t) { w->setWindowTitle(t); });
         return w;
     }
-    template <class W>
-    W* platzhalter(W* w, const char* quelle) {
+    template <class W> W* platzhalter(W* w, const char* quelle) {
         eigene(w, quelle, [w](const QString& t) { w->setPlaceholderText(t); });
         return w;
     }
@@ -54,6 +54,9 @@ public:
     // Any other place: `setzen` receives the text now and after every language change,
     // as long as `besitzer` lives.
     void eigene(QObject* besitzer, const char* quelle, std::function<void(const QString&)> setzen);
+    // The same for a source listed under another context than the window's.
+    void eigeneIn(const char* kontext, QObject* besitzer, const char* quelle,
+                  std::function<void(const QString&)> setzen);
 
     // Every kept text again in the current language.
     void neuSetzen() const;
@@ -61,11 +64,40 @@ public:
 private:
     struct Eintrag {
         QPointer<QObject> besitzer;
+        const char* kontext; // nullptr: the window's
         const char* quelle;
         std::function<void(const QString&)> setzen;
     };
     QByteArray kontext_;
     std::vector<Eintrag> eintraege_;
+};
+
+// A window (`Basis` a QWidget class) that keeps its fixed texts and, on a language
+// change, sets them again and then lets the window renew its own words.
+template <class Basis> class MitQuelltexten : public Basis {
+public:
+    using Basis::Basis;
+
+    // Made on first use, when the window's own class (the translation context) is known.
+    Quelltexte& texte() {
+        if (!texte_)
+            texte_ = std::make_unique<Quelltexte>(QByteArray(this->metaObject()->className()));
+        return *texte_;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange && texte_) {
+            texte_->neuSetzen();
+            spracheGewechselt();
+        }
+        Basis::changeEvent(event);
+    }
+    // After the fixed texts: what the window shows in words of its own.
+    virtual void spracheGewechselt() {}
+
+private:
+    std::unique_ptr<Quelltexte> texte_;
 };
 
 } // namespace drel::ui

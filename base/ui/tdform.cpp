@@ -47,7 +47,7 @@ void tdFarbenSetzen(QWidget* fenster) {
     }
 }
 
-TDForm::TDForm(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {
+TDForm::TDForm(QWidget* parent, Qt::WindowFlags flags) : MitQuelltexten(parent, flags) {
     setFont(tdSchrift(font()));
 }
 
@@ -61,21 +61,6 @@ void TDForm::reject() {
     imAbbrechen_ = true;
     abbrechen();
     imAbbrechen_ = false;
-}
-
-Quelltexte& TDForm::texte() {
-    // Made on first use, when the window's own class (the translation context) is known.
-    if (!texte_)
-        texte_ = std::make_unique<Quelltexte>(QByteArray(metaObject()->className()));
-    return *texte_;
-}
-
-void TDForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && texte_) {
-        texte_->neuSetzen();
-        spracheGewechselt();
-    }
-    QDialog::changeEvent(event);
 }
 
 void TDForm::abbrechen() {

@@ -21,7 +21,7 @@ void tdFarbenSetzen(QWidget* fenster);
 // The window font ("Arial Unicode MS" and its free stand-ins).
 QFont tdSchrift(const QFont& basis);
 
-class TDForm : public QDialog {
+class TDForm : public MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     explicit TDForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
@@ -30,21 +30,13 @@ public:
     // embedded in another window never hides itself, or its host would be left empty.
     void reject() override;
 
-    // The window's fixed texts with their sources; they follow every language change.
-    Quelltexte& texte();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     // The window's Cancel; by default a top-level form closes, an embedded one stays.
     virtual void abbrechen();
-    // After a language change, once the fixed texts are set again: what the window shows
-    // in words of its own (texts its model makes).
-    virtual void spracheGewechselt() {}
 
 private:
     bool imAbbrechen_ = false;
-    std::unique_ptr<Quelltexte> texte_;
 };
 
 } // namespace drel::ui

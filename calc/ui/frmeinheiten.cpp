@@ -15,18 +15,18 @@ using calc::EinheitGruppe;
 TFrmEinheiten::TFrmEinheiten(calc::Einheiten& einheiten, QString unitsDat, QWidget* parent)
     : TDForm(parent), einheiten_(einheiten), unitsDat_(std::move(unitsDat)) {
     setObjectName(QStringLiteral("TFrmEinheiten"));
-    setWindowTitle(tr("Einheiten"));
+    texte().fensterTitel(this, QT_TR_NOOP("Einheiten"));
     setModal(true);
     setProperty("helpContext", 4);
 
     auto* spalte = new QVBoxLayout(this);
     auto* reihe = new QHBoxLayout;
     leistung_ = gruppeAnlegen(
-        EinheitGruppe::Leistung, tr("Kalteleistung"),
+        EinheitGruppe::Leistung, QT_TR_NOOP("Kalteleistung"),
         {{0, "RadioButton6"}, {1, "RadioButton7"}, {2, "RadioButton2"}, {3, "RadioButton1"}}, this);
-    antrieb_ = gruppeAnlegen(EinheitGruppe::Antrieb, tr("Antriebsleistung"),
+    antrieb_ = gruppeAnlegen(EinheitGruppe::Antrieb, QT_TR_NOOP("Antriebsleistung"),
                              {{0, "RadioButton3"}, {1, "RadioButton4"}, {2, "RadioButton8"}}, this);
-    temperatur_ = gruppeAnlegen(EinheitGruppe::Temperatur, tr("Temperatur"),
+    temperatur_ = gruppeAnlegen(EinheitGruppe::Temperatur, QT_TR_NOOP("Temperatur"),
                                 {{0, "RadioButton5"}, {1, "RadioButton9"}}, this);
     for (QButtonGroup* g : {leistung_, antrieb_, temperatur_})
         reihe->addWidget(g->property("kasten").value<QWidget*>(), 0, Qt::AlignTop);
@@ -34,10 +34,10 @@ TFrmEinheiten::TFrmEinheiten(calc::Einheiten& einheiten, QString unitsDat, QWidg
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = texte().text(new QPushButton(this), QT_TR_NOOP("OK"));
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
-    auto* abbrechen = new QPushButton(tr("Abbrechen"), this);
+    auto* abbrechen = texte().text(new QPushButton(this), QT_TR_NOOP("Abbrechen"));
     abbrechen->setObjectName(QStringLiteral("BitBtn2"));
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbrechen);
@@ -47,10 +47,10 @@ TFrmEinheiten::TFrmEinheiten(calc::Einheiten& einheiten, QString unitsDat, QWidg
 }
 
 QButtonGroup*
-TFrmEinheiten::gruppeAnlegen(EinheitGruppe g, const QString& titel,
+TFrmEinheiten::gruppeAnlegen(EinheitGruppe g, const char* titel,
                              const std::initializer_list<std::pair<int, const char*>>& knoepfe,
                              QWidget* parent) {
-    auto* kasten = new QGroupBox(titel, parent);
+    auto* kasten = texte().titel(new QGroupBox(parent), titel);
     auto* layout = new QVBoxLayout(kasten);
     auto* gruppe = new QButtonGroup(kasten);
     for (const auto& [index, name] : knoepfe) {

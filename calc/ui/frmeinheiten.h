@@ -31,7 +31,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QButtonGroup* gruppeAnlegen(calc::EinheitGruppe gruppe, const QString& titel,
+    QButtonGroup* gruppeAnlegen(calc::EinheitGruppe gruppe, const char* titel,
                                 const std::initializer_list<std::pair<int, const char*>>& knoepfe,
                                 QWidget* parent);
     void ausModell();

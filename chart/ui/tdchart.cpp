@@ -23,8 +23,8 @@
 namespace drel::chart {
 
 TDChart::TDChart(QWidget* parent)
-    : QWidget(parent), drucker_(QPrinter::HighResolution), skalierung_(new TSkalierung(this)),
-      tabellen_(new TTabellen(this)) {
+    : MitQuelltexten(parent), drucker_(QPrinter::HighResolution),
+      skalierung_(new TSkalierung(this)), tabellen_(new TTabellen(this)) {
     menuAufbauen();
 }
 
@@ -32,34 +32,16 @@ TDChart::~TDChart() = default;
 
 void TDChart::menuAufbauen() {
     menu_ = new QMenu(this);
-    menu_->addAction(QString(), this, &TDChart::inZwischenablage);
-    menu_->addAction(QString(), this, &TDChart::alsBitmapSpeichern);
-    menu_->addAction(QString(), this, [this] { Drucken(); });
-    menu_->addAction(QString(), this, &TDChart::druckerEinrichten);
+    const auto eintrag = [this](const char* quelle, auto ziel) {
+        texte().text(menu_->addAction(QString(), this, ziel), quelle);
+    };
+    eintrag(QT_TR_NOOP("&Copy to Clipboard"), &TDChart::inZwischenablage);
+    eintrag(QT_TR_NOOP("&Save as Bitmap"), &TDChart::alsBitmapSpeichern);
+    texte().text(menu_->addAction(QString(), this, [this] { Drucken(); }), QT_TR_NOOP("&Print"));
+    eintrag(QT_TR_NOOP("Printer &Setup"), &TDChart::druckerEinrichten);
     menu_->addSeparator();
-    menu_->addAction(QString(), this, &TDChart::einstellungen);
-    menu_->addAction(QString(), this, &TDChart::werteTabelle);
-    menuTexteSetzen();
-}
-
-void TDChart::menuTexteSetzen() {
-    const std::array<QString, 7> texte{tr("&Copy to Clipboard"),
-                                       tr("&Save as Bitmap"),
-                                       tr("&Print"),
-                                       tr("Printer &Setup"),
-                                       QString(),
-                                       tr("&Einstellungen"),
-                                       tr("&Werte-Tabelle")};
-    const QList<QAction*> eintraege = menu_->actions();
-    for (size_t i = 0; i < texte.size(); ++i)
-        if (!eintraege[static_cast<qsizetype>(i)]->isSeparator())
-            eintraege[static_cast<qsizetype>(i)]->setText(texte[i]);
-}
-
-void TDChart::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        menuTexteSetzen();
-    QWidget::changeEvent(event);
+    eintrag(QT_TR_NOOP("&Einstellungen"), &TDChart::einstellungen);
+    eintrag(QT_TR_NOOP("&Werte-Tabelle"), &TDChart::werteTabelle);
 }
 
 void TDChart::Zeichnen() {

@@ -2,6 +2,7 @@
 // menu (copy, save, print, printer setup, settings, value table) and prints.
 #pragma once
 
+#include "base/ui/quelltexte.h"
 #include "chart/chartdaten.h"
 #include "chart/chartzeichner.h"
 
@@ -16,7 +17,7 @@ namespace drel::chart {
 class TSkalierung;
 class TTabellen;
 
-class TDChart : public QWidget {
+class TDChart : public ui::MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit TDChart(QWidget* parent = nullptr);
@@ -59,11 +60,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void menuAufbauen();
-    void menuTexteSetzen();
 
     ChartDaten daten_;
     Zeichnung zeichnung_;

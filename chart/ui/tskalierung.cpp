@@ -28,9 +28,10 @@ QLineEdit* neuesEdit(int nummer, QWidget* parent) {
 
 // Captions keep their source text so that a language change can set them again.
 template <class W> W* TSkalierung::beschriften(W* widget, const char* quelle) {
-    beschriftungen_.push_back({widget, quelle});
-    beschriftungSetzen(beschriftungen_.back());
-    return widget;
+    if constexpr (std::is_base_of_v<QGroupBox, W>)
+        return texte().titel(widget, quelle);
+    else
+        return texte().text(widget, quelle);
 }
 
 QGroupBox* TSkalierung::radioGruppe(const char* titel, const QString& name,
@@ -49,35 +50,13 @@ QGroupBox* TSkalierung::radioGruppe(const char* titel, const QString& name,
     return box;
 }
 
-void TSkalierung::beschriftungSetzen(const Beschriftung& b) {
-    const QString text = tr(b.quelle);
-    if (auto* label = qobject_cast<QLabel*>(b.widget))
-        label->setText(text);
-    else if (auto* knopf = qobject_cast<QAbstractButton*>(b.widget))
-        knopf->setText(text);
-    else if (auto* box = qobject_cast<QGroupBox*>(b.widget))
-        box->setTitle(text);
-}
-
-void TSkalierung::texteSetzen() {
-    setWindowTitle(tr("Einstellungen"));
-    for (const Beschriftung& b : beschriftungen_)
-        beschriftungSetzen(b);
-}
-
-void TSkalierung::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        texteSetzen();
-    QDialog::changeEvent(event);
-}
-
 QLabel* TSkalierung::label(const char* quelle, QWidget* parent) {
     return beschriften(new QLabel(parent), quelle);
 }
 
-TSkalierung::TSkalierung(QWidget* parent) : QDialog(parent) {
+TSkalierung::TSkalierung(QWidget* parent) : MitQuelltexten(parent) {
     setObjectName(QStringLiteral("Skalierung"));
-    setWindowTitle(tr("Einstellungen"));
+    texte().fensterTitel(this, QT_TR_NOOP("Einstellungen"));
     setProperty("helpContext", kHilfeThemaDiagramm);
     auto* haupt = new QGridLayout(this);
     haupt->addWidget(achsenTeil(), 0, 0);

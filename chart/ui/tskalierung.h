@@ -2,6 +2,7 @@
 // lines, texts, print margins, picture quality and chart type.
 #pragma once
 
+#include "base/ui/quelltexte.h"
 #include "chart/skalierungmodell.h"
 
 #include <QDialog>
@@ -23,7 +24,7 @@ namespace drel::chart {
 // The help topic of the chart's settings dialog and value table.
 inline constexpr int kHilfeThemaDiagramm = 12;
 
-class TSkalierung : public QDialog {
+class TSkalierung : public ui::MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     explicit TSkalierung(QWidget* parent = nullptr);
@@ -42,17 +43,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    struct Beschriftung {
-        QPointer<QWidget> widget;
-        const char* quelle;
-    };
-
     template <class W> W* beschriften(W* widget, const char* quelle);
-    void beschriftungSetzen(const Beschriftung& b);
-    void texteSetzen();
     QLabel* label(const char* quelle, QWidget* parent);
     QGroupBox* radioGruppe(const char* titel, const QString& name,
                            std::initializer_list<const char*> texte, QButtonGroup*& gruppe,
@@ -70,7 +63,6 @@ private:
     std::array<QToolButton*, 11> shape_{};
     QButtonGroup* position_ = nullptr;
     QButtonGroup* art_ = nullptr;
-    std::vector<Beschriftung> beschriftungen_;
 };
 
 } // namespace drel::chart

@@ -41,7 +41,7 @@ void TabellenGitter::neuLaden() {
     endResetModel();
 }
 
-TTabellen::TTabellen(QWidget* parent) : QDialog(parent) {
+TTabellen::TTabellen(QWidget* parent) : MitQuelltexten(parent) {
     setObjectName(QStringLiteral("Tabellen"));
     setProperty("helpContext", kHilfeThemaDiagramm);
     auto* layout = new QVBoxLayout(this);
@@ -51,7 +51,11 @@ TTabellen::TTabellen(QWidget* parent) : QDialog(parent) {
     uebernehmen_ = datei_->addAction(QString(), this, &TTabellen::werteUebernehmen);
     bearbeiten_ = menu->addMenu(QString());
     layout->setMenuBar(menu);
-    texteSetzen();
+    texte().fensterTitel(this, QT_TR_NOOP("Tabellen"));
+    texte().titel(datei_, QT_TR_NOOP("&Datei"));
+    texte().text(beenden_, QT_TR_NOOP("B&eenden"));
+    texte().text(uebernehmen_, QT_TR_NOOP("&Werte übernehmen"));
+    texte().titel(bearbeiten_, QT_TR_NOOP("&Bearbeiten"));
 
     gitter_ = new TabellenGitter(modell_, this);
     F1Book1_ = new QTableView(this);
@@ -67,20 +71,6 @@ bool TTabellen::laden(const QString& pfad) {
     const bool ok = modell_.laden(pfad);
     gitter_->neuLaden();
     return ok;
-}
-
-void TTabellen::texteSetzen() {
-    setWindowTitle(tr("Tabellen"));
-    datei_->setTitle(tr("&Datei"));
-    beenden_->setText(tr("B&eenden"));
-    uebernehmen_->setText(tr("&Werte übernehmen"));
-    bearbeiten_->setTitle(tr("&Bearbeiten"));
-}
-
-void TTabellen::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        texteSetzen();
-    QDialog::changeEvent(event);
 }
 
 void TTabellen::werteUebernehmen() {

@@ -2,6 +2,7 @@
 // into the chart with "&Werte übernehmen".
 #pragma once
 
+#include "base/ui/quelltexte.h"
 #include "chart/tabellenmodell.h"
 
 #include <QAbstractTableModel>
@@ -31,7 +32,7 @@ private:
     TabellenModell& modell_;
 };
 
-class TTabellen : public QDialog {
+class TTabellen : public ui::MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     explicit TTabellen(QWidget* parent = nullptr);
@@ -42,12 +43,7 @@ public:
     // "&Werte übernehmen": sets the flag and closes.
     void werteUebernehmen();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void texteSetzen();
-
     TabellenModell modell_;
     QMenu* datei_ = nullptr;
     QMenu* bearbeiten_ = nullptr;

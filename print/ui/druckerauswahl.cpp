@@ -29,13 +29,14 @@ void setGewaehlterDrucker(const QString& name) {
 }
 
 Druckerauswahl::Druckerauswahl(const QStringList& drucker, const QString& standard, QWidget* parent)
-    : QDialog(parent) {
+    : MitQuelltexten(parent) {
     setObjectName(QStringLiteral("Druckerauswahl"));
     setProperty("helpContext", 6);
-    setWindowTitle(tr("Druckerauswahl"));
+    texte().fensterTitel(this, QT_TR_NOOP("Druckerauswahl"));
     auto* layout = new QVBoxLayout(this);
-    auto* titel = new QLabel(
-        drucker.isEmpty() ? tr("Es ist kein Drucker installiert.") : tr("Drucker:"), this);
+    auto* titel = texte().text(new QLabel(this),
+                               drucker.isEmpty() ? QT_TR_NOOP("Es ist kein Drucker installiert.")
+                                                 : QT_TR_NOOP("Drucker:"));
     titel->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(titel);
 
@@ -54,10 +55,12 @@ Druckerauswahl::Druckerauswahl(const QStringList& drucker, const QString& standa
     layout->addWidget(liste_);
 
     auto* knoepfe = new QDialogButtonBox(this);
-    ok_ = knoepfe->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    ok_ = texte().text(knoepfe->addButton(QString(), QDialogButtonBox::AcceptRole),
+                       QT_TR_NOOP("&OK"));
     ok_->setObjectName(QStringLiteral("OKBtn"));
     ok_->setEnabled(liste_->count() > 0);
-    auto* abbrechen = knoepfe->addButton(tr("&Abbrechen"), QDialogButtonBox::RejectRole);
+    auto* abbrechen = texte().text(knoepfe->addButton(QString(), QDialogButtonBox::RejectRole),
+                                   QT_TR_NOOP("&Abbrechen"));
     abbrechen->setObjectName(QStringLiteral("CancelBtn"));
     layout->addWidget(knoepfe);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -2,6 +2,8 @@
 // one the program prints on selected.
 #pragma once
 
+#include "base/ui/quelltexte.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -14,7 +16,7 @@ namespace drel::print {
 QString gewaehlterDrucker();
 void setGewaehlterDrucker(const QString& name);
 
-class Druckerauswahl : public QDialog {
+class Druckerauswahl : public ui::MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     // `drucker` are the installed printers, `standard` the system's default.

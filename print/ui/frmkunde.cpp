@@ -52,8 +52,9 @@ QStringList zeilenVon(const QPlainTextEdit* m) {
 }
 
 // A label above its control, as the window shows every field.
-QLabel* beschriftung(const QString& name, const QString& text, QWidget* fuer, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
+QLabel* beschriftung(ui::Quelltexte& texte, const QString& name, const char* text, QWidget* fuer,
+                     QWidget* parent) {
+    auto* l = texte.text(new QLabel(parent), text);
     l->setObjectName(name);
     l->setBuddy(fuer);
     return l;
@@ -73,10 +74,10 @@ TFrmKunde::TFrmKunde(const sheet::Datenblatt& blatt, const QString& schrift, QWi
 
 TFrmKunde::TFrmKunde(BerichtErzeuger erzeuger, ReiterSichtbar sichtbar, QWidget* parent,
                      const QString& verzeichnis)
-    : QDialog(parent), modell_(verzeichnis), erzeuger_(std::move(erzeuger)),
+    : MitQuelltexten(parent), modell_(verzeichnis), erzeuger_(std::move(erzeuger)),
       sichtbar_(std::move(sichtbar)) {
     setObjectName(QStringLiteral("FrmKunde"));
-    setWindowTitle(tr("Kundenadresse"));
+    texte().fensterTitel(this, QT_TR_NOOP("Kundenadresse"));
     setModal(true);
     setProperty("helpContext", kHilfeThema);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -104,20 +105,28 @@ QWidget* TFrmKunde::adressTeil() {
     Edit2_->setObjectName(QStringLiteral("Edit2"));
     betreffMemo_->setFixedHeight(betreffMemo_->fontMetrics().lineSpacing() * 3 + 12);
 
-    g->addWidget(beschriftung(QStringLiteral("Label1"), tr("Absender-Adresse"), AdrMemo_, teil), 0,
-                 0);
+    g->addWidget(beschriftung(texte(), QStringLiteral("Label1"), QT_TR_NOOP("Absender-Adresse"),
+                              AdrMemo_, teil),
+                 0, 0);
     g->addWidget(AdrMemo_, 1, 0);
-    g->addWidget(beschriftung(QStringLiteral("label2"), tr("Empfanger-Adresse"), kdrMemo_, teil), 0,
-                 1);
+    g->addWidget(beschriftung(texte(), QStringLiteral("label2"), QT_TR_NOOP("Empfanger-Adresse"),
+                              kdrMemo_, teil),
+                 0, 1);
     g->addWidget(kdrMemo_, 1, 1);
-    g->addWidget(beschriftung(QStringLiteral("Label3"), tr("Betreff"), betreffMemo_, teil), 2, 0, 1,
-                 2);
+    g->addWidget(
+        beschriftung(texte(), QStringLiteral("Label3"), QT_TR_NOOP("Betreff"), betreffMemo_, teil),
+        2, 0, 1, 2);
     g->addWidget(betreffMemo_, 3, 0, 1, 2);
-    g->addWidget(beschriftung(QStringLiteral("Label4"), tr("Datum"), Edit1_, teil), 4, 0);
-    g->addWidget(beschriftung(QStringLiteral("Label5"), tr("Zustandig"), Edit2_, teil), 4, 1);
+    g->addWidget(beschriftung(texte(), QStringLiteral("Label4"), QT_TR_NOOP("Datum"), Edit1_, teil),
+                 4, 0);
+    g->addWidget(
+        beschriftung(texte(), QStringLiteral("Label5"), QT_TR_NOOP("Zustandig"), Edit2_, teil), 4,
+        1);
     g->addWidget(Edit1_, 5, 0);
     g->addWidget(Edit2_, 5, 1);
-    g->addWidget(beschriftung(QStringLiteral("Label6"), tr("Text"), TXTMemo_, teil), 6, 0, 1, 2);
+    g->addWidget(
+        beschriftung(texte(), QStringLiteral("Label6"), QT_TR_NOOP("Text"), TXTMemo_, teil), 6, 0,
+        1, 2);
     g->addWidget(TXTMemo_, 7, 0, 1, 2);
     g->setRowStretch(1, 2);
     g->setRowStretch(7, 3);
@@ -125,38 +134,38 @@ QWidget* TFrmKunde::adressTeil() {
 }
 
 QWidget* TFrmKunde::auswahlTeil() {
-    auto* box = new QGroupBox(tr("Drucken"), this);
+    auto* box = texte().text(new QGroupBox(this), QT_TR_NOOP("Drucken"));
     box->setObjectName(QStringLiteral("GroupBox1"));
     auto* v = new QVBoxLayout(box);
     // In page order of the printed data sheet.
-    const std::array<std::pair<int, QString>, kAbschnittAnzahl> boxen{{
-        {7, tr("Leistungsdaten")},
-        {1, tr("Technische Daten")},
-        {2, tr("Einsatzgrenzen")},
-        {3, tr("Lieferumfang")},
-        {4, tr("Zubehor")},
-        {5, tr("Masse und Anschlusse")},
-        {6, tr("Produktfoto")},
-        {8, tr("Tabelle Leistungsdaten")},
+    const std::array<std::pair<int, const char*>, kAbschnittAnzahl> boxen{{
+        {7, QT_TR_NOOP("Leistungsdaten")},
+        {1, QT_TR_NOOP("Technische Daten")},
+        {2, QT_TR_NOOP("Einsatzgrenzen")},
+        {3, QT_TR_NOOP("Lieferumfang")},
+        {4, QT_TR_NOOP("Zubehor")},
+        {5, QT_TR_NOOP("Masse und Anschlusse")},
+        {6, QT_TR_NOOP("Produktfoto")},
+        {8, QT_TR_NOOP("Tabelle Leistungsdaten")},
     }};
     for (const auto& [nummer, text] : boxen) {
-        auto* c = new QCheckBox(text, box);
+        auto* c = texte().text(new QCheckBox(box), text);
         c->setObjectName(QStringLiteral("CheckBox%1").arg(nummer));
         checkBoxen_[static_cast<std::size_t>(nummer - 1)] = c;
         v->addWidget(c);
     }
     v->addStretch();
     // The caption of the page label on the printed pages.
-    Label10_ = new QLabel(tr("Seite"), box);
+    Label10_ = texte().text(new QLabel(box), QT_TR_NOOP("Seite"));
     Label10_->setObjectName(QStringLiteral("Label10"));
     Label10_->hide();
     return box;
 }
 
-QPushButton* TFrmKunde::knopf(const QString& name, const QString& text, const QString& hinweis) {
-    auto* k = new QPushButton(text, this);
+QPushButton* TFrmKunde::knopf(const QString& name, const char* text) {
+    auto* k = texte().text(new QPushButton(this), text);
     k->setObjectName(name);
-    k->setToolTip(hinweis);
+    texte().tipp(k, text);
     k->setAutoDefault(false);
     return k;
 }
@@ -165,13 +174,13 @@ QWidget* TFrmKunde::knopfTeil() {
     auto* teil = new QWidget(this);
     auto* h = new QHBoxLayout(teil);
     h->setContentsMargins(0, 0, 0, 0);
-    QPushButton* ok = knopf(QStringLiteral("OKBtn"), tr("Drucken"), tr("Drucken"));
-    QPushButton* vorschau = knopf(QStringLiteral("BitBtn3"), tr("Vorschau"), tr("Vorschau"));
-    QPushButton* pdf = knopf(QStringLiteral("BitBtn4"), tr("PDF erstellen"), tr("PDF erstellen"));
-    QPushButton* drucker = knopf(QStringLiteral("BitBtn1"), tr("Drucker"), tr("Drucker"));
+    QPushButton* ok = knopf(QStringLiteral("OKBtn"), QT_TR_NOOP("Drucken"));
+    QPushButton* vorschau = knopf(QStringLiteral("BitBtn3"), QT_TR_NOOP("Vorschau"));
+    QPushButton* pdf = knopf(QStringLiteral("BitBtn4"), QT_TR_NOOP("PDF erstellen"));
+    QPushButton* drucker = knopf(QStringLiteral("BitBtn1"), QT_TR_NOOP("Drucker"));
     drucker->hide();
-    QPushButton* hilfe = knopf(QStringLiteral("BitBtn2"), tr("Hilfe"), tr("Hilfe"));
-    QPushButton* zurueck = knopf(QStringLiteral("CancelBtn"), tr("Zuruck"), tr("Zuruck"));
+    QPushButton* hilfe = knopf(QStringLiteral("BitBtn2"), QT_TR_NOOP("Hilfe"));
+    QPushButton* zurueck = knopf(QStringLiteral("CancelBtn"), QT_TR_NOOP("Zuruck"));
     for (QPushButton* k : {ok, vorschau, pdf, drucker})
         h->addWidget(k);
     h->addStretch();

@@ -2,6 +2,7 @@
 // preview or PDF of the report the caller supplies.
 #pragma once
 
+#include "base/ui/quelltexte.h"
 #include "print/druckauswahl.h"
 #include "print/kundenmodell.h"
 
@@ -20,7 +21,7 @@ class Datenblatt;
 
 namespace drel::print {
 
-class TFrmKunde : public QDialog {
+class TFrmKunde : public ui::MitQuelltexten<QDialog> {
     Q_OBJECT
 public:
     enum class Ausgabe { Drucken, Vorschau, Pdf };
@@ -61,7 +62,7 @@ private:
     QWidget* adressTeil();
     QWidget* auswahlTeil();
     QWidget* knopfTeil();
-    QPushButton* knopf(const QString& name, const QString& text, const QString& hinweis);
+    QPushButton* knopf(const QString& name, const char* text);
     QString pdfDateiFragen();
     void ausgeben(bericht::Bericht& bericht, Ausgabe ausgabe);
 

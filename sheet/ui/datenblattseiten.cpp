@@ -139,11 +139,19 @@ QString imDokumentOrdner(const QString& name) {
 
 BildSpeichern::BildSpeichern(QLabel* bild, std::function<QString()> typ, bool foto)
     : QObject(bild), bild_(bild), typ_(std::move(typ)), foto_(foto) {
-    auto* aktion = new QAction(tr("Bild speichern"), bild);
+    // The picture passes the language change on to its menu text.
+    bild->installEventFilter(this);
+    auto* aktion = texte_.text(new QAction(bild), QT_TR_NOOP("Bild speichern"));
     aktion->setObjectName(QStringLiteral("Bildspeichern1"));
     bild->addAction(aktion);
     bild->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(aktion, &QAction::triggered, this, &BildSpeichern::Bildspeichern1Click);
+}
+
+bool BildSpeichern::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == bild_ && event->type() == QEvent::LanguageChange)
+        texte_.neuSetzen();
+    return QObject::eventFilter(objekt, event);
 }
 
 QString BildSpeichern::vorschlag() const {
@@ -178,11 +186,11 @@ bool BildSpeichern::Bildspeichern1Click() {
 
 // ---------------------------------------------------------------- Techn. Daten
 
-TechnDatenTab::TechnDatenTab(QWidget* parent) : QWidget(parent) {
+TechnDatenTab::TechnDatenTab(QWidget* parent) : MitQuelltexten(parent) {
     QVBoxLayout* v = rollSeite(this);
     StringGrid_ = gitter("StringGrid1", 3, this);
     v->addWidget(StringGrid_);
-    Panel4_ = new QLabel(tr("Bemerkungen:"), this);
+    Panel4_ = texte().text(new QLabel(this), QT_TR_NOOP("Bemerkungen:"));
     Panel4_->setObjectName(QStringLiteral("Panel4"));
     Panel4_->hide();
     v->addSpacing(6);
@@ -214,7 +222,7 @@ void TechnDatenTab::zeigen(const sheet::TechnDatenSeite& seite) {
 
 // ---------------------------------------------------------------- Lieferumfang, Zubehor
 
-TextTab::TextTab(QWidget* parent) : QWidget(parent) {
+TextTab::TextTab(QWidget* parent) : MitQuelltexten(parent) {
     QVBoxLayout* v = rollSeite(this);
     memos_ = new QVBoxLayout;
     memos_->setSpacing(2);
@@ -231,12 +239,12 @@ void TextTab::zeigen(const sheet::TextSeite& seite) {
 
 // ---------------------------------------------------------------- Produktfoto
 
-FotoTab::FotoTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent) {
+FotoTab::FotoTab(std::function<QString()> typ, QWidget* parent) : MitQuelltexten(parent) {
     QVBoxLayout* v = rollSeite(this);
     Image2_ = new QLabel(this);
     Image2_->setObjectName(QStringLiteral("Image2"));
     speichern_ = new BildSpeichern(Image2_, std::move(typ), true);
-    unterschrift_ = new QLabel(tr("Abbildung ahnlich"), this);
+    unterschrift_ = texte().text(new QLabel(this), QT_TR_NOOP("Abbildung ahnlich"));
     unterschrift_->setObjectName(QStringLiteral("Label15"));
     v->addWidget(Image2_, 0, Qt::AlignLeft);
     v->addWidget(unterschrift_, 0, Qt::AlignLeft);
@@ -257,7 +265,7 @@ void FotoTab::zeigen(const sheet::FotoSeite& seite) {
 
 // ---------------------------------------------------------------- Masse und Anschlusse
 
-MasseTab::MasseTab(std::function<QString()> typ, QWidget* parent) : QWidget(parent) {
+MasseTab::MasseTab(std::function<QString()> typ, QWidget* parent) : MitQuelltexten(parent) {
     QVBoxLayout* v = rollSeite(this);
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
@@ -293,34 +301,35 @@ void MasseTab::zeigen(const sheet::MasseSeite& seite) {
 
 // ---------------------------------------------------------------- Tabelle Leistungsdaten
 
-TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(parent), blatt_(blatt) {
+TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent)
+    : MitQuelltexten(parent), blatt_(blatt) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     auto* felder = new QHBoxLayout;
     felder->setSpacing(4);
     // Three fields each: lower bound, upper bound, step.
-    auto gruppe = [&](QWidget* box, int erstes, const QString& minText) {
+    auto gruppe = [&](QWidget* box, int erstes, const char* minText) {
         auto* h = new QHBoxLayout(box);
         h->setContentsMargins(0, 0, 0, 0);
-        const QString texte[3] = {minText, tr("max"), tr("Abstand")};
+        const char* const beschriftungen[3] = {minText, QT_TR_NOOP("max"), QT_TR_NOOP("Abstand")};
         for (int i = 0; i < 3; ++i) {
             auto* spin = new QSpinBox(box);
             spin->setObjectName(QStringLiteral("SpinEdit%1").arg(erstes + i));
             spins_[erstes + i - 1] = spin;
-            h->addWidget(new QLabel(texte[i], box));
+            h->addWidget(texte().text(new QLabel(box), beschriftungen[i]));
             h->addWidget(spin);
         }
     };
     auto* Panel5 = new QWidget(this);
-    gruppe(Panel5, 1, tr("to min"));
+    gruppe(Panel5, 1, QT_TR_NOOP("to min"));
     Panel6_ = new QWidget(this);
     Panel6_->setObjectName(QStringLiteral("Panel6"));
-    gruppe(Panel6_, 4, tr("tc min"));
+    gruppe(Panel6_, 4, QT_TR_NOOP("tc min"));
     Panel7_ = new QWidget(this);
     Panel7_->setObjectName(QStringLiteral("Panel7"));
-    gruppe(Panel7_, 7, tr("tle min"));
+    gruppe(Panel7_, 7, QT_TR_NOOP("tle min"));
     Panel7_->hide();
-    Button1_ = new QPushButton(tr("Berechnen"), this);
+    Button1_ = texte().text(new QPushButton(this), QT_TR_NOOP("Berechnen"));
     Button1_->setObjectName(QStringLiteral("Button1"));
     felder->addWidget(Panel5);
     felder->addSpacing(12);
@@ -333,21 +342,22 @@ TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent) : QWidget(pare
     // The computed table leaves the program as a file or through the clipboard.
     auto* export_ = new QHBoxLayout;
     export_->setSpacing(4);
-    auto knopf = [&](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
+    auto knopf = [&](const char* name, const char* text) {
+        auto* b = texte().text(new QPushButton(this), text);
         b->setObjectName(QString::fromLatin1(name));
         b->setEnabled(false);
         export_->addWidget(b);
         return b;
     };
-    btnCsv_ = knopf("btnCsv", tr("CSV speichern..."));
-    btnXlsx_ = knopf("btnXlsx", tr("Excel-Datei speichern..."));
-    btnKopieren_ = knopf("btnKopieren", tr("In Zwischenablage kopieren"));
+    btnCsv_ = knopf("btnCsv", QT_TR_NOOP("CSV speichern..."));
+    btnXlsx_ = knopf("btnXlsx", QT_TR_NOOP("Excel-Datei speichern..."));
+    btnKopieren_ = knopf("btnKopieren", QT_TR_NOOP("In Zwischenablage kopieren"));
     export_->addStretch(1);
     v->addLayout(export_);
     Grid_ = new ZellenRaster(0, this);
     Grid_->setObjectName(QStringLiteral("Grid"));
-    Grid_->setToolTip(tr("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
+    texte().tipp(Grid_,
+                 QT_TR_NOOP("Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen"));
     Grid_->horizontalHeader()->hide();
     Grid_->verticalHeader()->hide();
     Grid_->horizontalHeader()->setDefaultSectionSize(55);
@@ -490,7 +500,7 @@ void TabelleTab::gitterFuellen() {
 // ---------------------------------------------------------------- Ausschreibungstexte
 
 AusschreibungTab::AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent)
-    : QWidget(parent), blatt_(blatt) {
+    : MitQuelltexten(parent), blatt_(blatt) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     DRichEdit1_ = new QTextEdit(this);
@@ -500,17 +510,17 @@ AusschreibungTab::AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent)
                                     8);
     v->addWidget(DRichEdit1_, 1);
     auto* h = new QHBoxLayout;
-    const QString texte[4] = {tr("Technische Daten"), tr("Beschreibung"), tr("Lieferumfang"),
-                              tr("Zubehor")};
+    const char* const teile[4] = {QT_TR_NOOP("Technische Daten"), QT_TR_NOOP("Beschreibung"),
+                                  QT_TR_NOOP("Lieferumfang"), QT_TR_NOOP("Zubehor")};
     for (int i = 0; i < 4; ++i) {
-        boxen_[i] = new QCheckBox(texte[i], this);
+        boxen_[i] = texte().text(new QCheckBox(this), teile[i]);
         boxen_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         boxen_[i]->setChecked(true);
         connect(boxen_[i], &QCheckBox::clicked, this, &AusschreibungTab::BitBtn5Click);
         h->addWidget(boxen_[i]);
     }
     h->addStretch(1);
-    BitBtn2_ = new QPushButton(tr("Zu Word"), this);
+    BitBtn2_ = texte().text(new QPushButton(this), QT_TR_NOOP("Zu Word"));
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     connect(BitBtn2_, &QPushButton::clicked, this, &AusschreibungTab::BitBtn2Click);
     h->addWidget(BitBtn2_);

@@ -2,6 +2,7 @@
 // page model in the sheet's document holds; none owns a model.
 #pragma once
 
+#include "base/ui/quelltexte.h"
 #include "sheet/datenblatt.h"
 
 #include <QWidget>
@@ -45,7 +46,11 @@ public:
     // Bildspeichern1Click: false when cancelled or the file cannot be written (reported).
     bool Bildspeichern1Click();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
 private:
+    Quelltexte texte_{"drel::ui::BildSpeichern"};
     QLabel* bild_;
     std::function<QString()> typ_;
     bool foto_;
@@ -54,7 +59,7 @@ private:
 };
 
 // "Techn. Daten": the values grid and the numbered footnotes under "Bemerkungen:".
-class TechnDatenTab : public QWidget {
+class TechnDatenTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit TechnDatenTab(QWidget* parent = nullptr);
@@ -68,7 +73,7 @@ private:
 };
 
 // "Lieferumfang" and "Zubehor": one read-only text block per entry.
-class TextTab : public QWidget {
+class TextTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit TextTab(QWidget* parent = nullptr);
@@ -79,7 +84,7 @@ private:
 };
 
 // "Produktfoto": the photo in its shown size and the caption.
-class FotoTab : public QWidget {
+class FotoTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     // `typ` gives the sheet's type text (the proposed name of a saved picture).
@@ -94,7 +99,7 @@ private:
 };
 
 // "Masse und Anschlusse": the dimension drawing and the connections grid.
-class MasseTab : public QWidget {
+class MasseTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit MasseTab(std::function<QString()> typ, QWidget* parent = nullptr);
@@ -111,7 +116,7 @@ private:
 // outside the application envelope are greyed) and its exports, over the sheet's
 // ranges and table. The ranges come from Tab.ini when the page is created; the sheet
 // writes them back when it closes.
-class TabelleTab : public QWidget {
+class TabelleTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit TabelleTab(sheet::Datenblatt& blatt, QWidget* parent = nullptr);
@@ -162,7 +167,7 @@ private:
 };
 
 // "Ausschreibungstexte": the tender text of the ticked parts; ticking rebuilds it.
-class AusschreibungTab : public QWidget {
+class AusschreibungTab : public MitQuelltexten<QWidget> {
     Q_OBJECT
 public:
     explicit AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent = nullptr);

@@ -45,7 +45,7 @@ constexpr int kRand = 12; // left margin of the labels
 
 TFrmHinweise::TFrmHinweise(QWidget* parent) : TDForm(parent, Qt::Tool) {
     setObjectName(QStringLiteral("TFrmHinweise"));
-    setWindowTitle(tr("Hinweise"));
+    texte().fensterTitel(this, QT_TR_NOOP("Hinweise"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(kRand, 10, kRand, 10);
     v->setSpacing(4);
@@ -54,7 +54,8 @@ TFrmHinweise::TFrmHinweise(QWidget* parent) : TDForm(parent, Qt::Tool) {
     for (const Notiz& n : kNotizen) {
         // The texts are listed under the plain class name, which tr() of a class in a
         // namespace would not find.
-        auto* l = new QLabel(QCoreApplication::translate("TFrmHinweise", n.text), this);
+        auto* l = new QLabel(this);
+        texte().eigeneIn("TFrmHinweise", l, n.text, [l](const QString& t) { l->setText(t); });
         l->setObjectName(QString::fromLatin1(n.name));
         l->setFont(fett);
         l->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
@@ -67,7 +68,7 @@ TFrmHinweise::TFrmHinweise(QWidget* parent) : TDForm(parent, Qt::Tool) {
     Button1_->setObjectName(QStringLiteral("Button1"));
     Button1_->setFixedWidth(28);
     Button1_->hide();
-    auto* schliessen = new QPushButton(tr("Schließen"), this);
+    auto* schliessen = texte().text(new QPushButton(this), QT_TR_NOOP("Schließen"));
     schliessen->setObjectName(QStringLiteral("BitBtn1"));
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
     knoepfe->addWidget(Button1_);

@@ -86,7 +86,7 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
     // Docked, the sheet is a plain child of the main window's content area.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmTechnik"));
-    setWindowTitle(tr("Technische Daten"));
+    texte().fensterTitel(this, QT_TR_NOOP("Technische Daten"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 4, 6, 6);
     v->setSpacing(4);
@@ -125,21 +125,22 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     auto* kopf = panel("Panel1", this, 0);
     auto* h = new QHBoxLayout(kopf);
     h->setContentsMargins(0, 0, 0, 0);
-    auto knopf = [&](const char* name, QStyle::StandardPixmap bild, const QString& hinweis) {
+    auto knopf = [&](const char* name, QStyle::StandardPixmap bild, const char* hinweis) {
         auto* b = new QPushButton(style()->standardIcon(bild), QString(), kopf);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(hinweis);
+        texte().tipp(b, hinweis);
         b->setFixedSize(30, 26);
         h->addWidget(b);
         return b;
     };
-    CancelBtn_ = knopf("CancelBtn", QStyle::SP_ArrowBack, tr("Zuruck"));
-    btnUnlock_ = knopf("btnUnlock", QStyle::SP_TitleBarNormalButton, tr("Alternativer Verdichter"));
-    btnLock_ = knopf("btnLock", QStyle::SP_TitleBarMinButton, tr("Diese Seite einklinken"));
+    CancelBtn_ = knopf("CancelBtn", QStyle::SP_ArrowBack, QT_TR_NOOP("Zuruck"));
+    btnUnlock_ =
+        knopf("btnUnlock", QStyle::SP_TitleBarNormalButton, QT_TR_NOOP("Alternativer Verdichter"));
+    btnLock_ = knopf("btnLock", QStyle::SP_TitleBarMinButton, QT_TR_NOOP("Diese Seite einklinken"));
     btnLock_->hide();
-    BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, tr("Suchergebnis drucken"));
+    BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, QT_TR_NOOP("Suchergebnis drucken"));
     connect(BitBtn3_, &QPushButton::clicked, this, &TFrmTechnik::BitBtn3Click);
-    auto* titel = label("Label1", tr("Technische Daten"), kopf, 1);
+    auto* titel = texte().text(label("Label1", QString(), kopf, 1), QT_TR_NOOP("Technische Daten"));
     titel->setStyleSheet(QStringLiteral("color: white;"));
     QFont f = titel->font();
     f.setBold(true);
@@ -192,7 +193,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     r->setVerticalSpacing(3);
 
     // Type, refrigerant, motor (columns 0 to 4).
-    r->addWidget(label("Label2", tr("Typ"), box), 0, 0);
+    r->addWidget(texte().text(label("Label2", QString(), box), QT_TR_NOOP("Typ")), 0, 0);
     ComboBox1_ = new TDDBCombo(box);
     ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1_->setEditable(true);
@@ -200,14 +201,15 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     ComboBox1_->installEventFilter(this);
     ComboBox1_->lineEdit()->installEventFilter(this);
     r->addWidget(ComboBox1_, 0, 1, 1, 4);
-    r->addWidget(label("Label3", tr("Kaltemittel"), box), 1, 0);
+    r->addWidget(texte().text(label("Label3", QString(), box), QT_TR_NOOP("Kaltemittel")), 1, 0);
     KMListbox_ = new QComboBox(box);
     KMListbox_->setObjectName(QStringLiteral("KMListbox"));
     r->addWidget(KMListbox_, 1, 1, 1, 4);
-    QLabel* motorLabel = label("MotorComboText", tr("Motor"), box);
+    QLabel* motorLabel = texte().text(label("MotorComboText", QString(), box), QT_TR_NOOP("Motor"));
     teile_.insert(QStringLiteral("MotorComboText"), motorLabel);
     r->addWidget(motorLabel, 2, 0);
-    MotorCombo_ = label("MotorCombo", tr("220-240V ∆ /380-420V S 50Hz"), box);
+    MotorCombo_ = texte().text(label("MotorCombo", QString(), box),
+                               QT_TR_NOOP("220-240V ∆ /380-420V S 50Hz"));
     MotorCombo_->setWordWrap(true);
     r->addWidget(MotorCombo_, 2, 1, 1, 4);
 
@@ -215,11 +217,11 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
         teile_.insert(l->objectName(), l);
         return l;
     };
-    teil(label("Label13", tr("Frequenz Verdichter 1"), box));
+    teil(texte().text(label("Label13", QString(), box), QT_TR_NOOP("Frequenz Verdichter 1")));
     r->addWidget(teile_.value(QStringLiteral("Label13")), 3, 0);
     eingabeAnlegen(Eingabe::ediHz, "ediHz", "SpinButton2", 0, r, 3, 0,
-                   teil(label("Label10", tr("Frequenz"), box)),
-                   teil(label("Label11", tr("Hz"), box)));
+                   teil(texte().text(label("Label10", QString(), box), QT_TR_NOOP("Frequenz"))),
+                   teil(texte().text(label("Label11", QString(), box), QT_TR_NOOP("Hz"))));
     cmbHZ_ = new QComboBox(box);
     cmbHZ_->setObjectName(QStringLiteral("cmbHZ"));
     cmbHZ_->addItems({QStringLiteral("50"), QStringLiteral("60")});
@@ -231,11 +233,12 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
         ausModell();
     });
     eingabeAnlegen(Eingabe::ediN, "ediN", "SpinButton1", 0, r, 4, 0,
-                   teil(label("Label21", tr("Drehzahl"), box)),
-                   teil(label("Label9", tr("1/min"), box)));
-    eingabeAnlegen(Eingabe::ediHZ2, "ediHZ2", "SpinButton3", 0, r, 5, 0,
-                   teil(label("Label14", tr("Frequenz Verdichter 2"), box)),
-                   teil(label("Label16", tr("Hz"), box)));
+                   teil(texte().text(label("Label21", QString(), box), QT_TR_NOOP("Drehzahl"))),
+                   teil(texte().text(label("Label9", QString(), box), QT_TR_NOOP("1/min"))));
+    eingabeAnlegen(
+        Eingabe::ediHZ2, "ediHZ2", "SpinButton3", 0, r, 5, 0,
+        teil(texte().text(label("Label14", QString(), box), QT_TR_NOOP("Frequenz Verdichter 2"))),
+        teil(texte().text(label("Label16", QString(), box), QT_TR_NOOP("Hz"))));
     pol_ = new QPushButton(modell_.pol.text, box);
     pol_->setObjectName(QStringLiteral("pol"));
     r->addWidget(pol_, 6, 0, 1, 5);
@@ -247,27 +250,32 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     // Temperatures (columns 5 to 9).
     r->setColumnMinimumWidth(5, 16);
     const int s = 6;
-    eingabeAnlegen(Eingabe::t0, "t0", "Spt0", 1, r, 0, s,
-                   label("Label7", tr("Verdampfungstemperatur"), box),
-                   einheitLabel("Label17", QStringLiteral("°C"), box, 5));
-    eingabeAnlegen(Eingabe::tc, "tc", "Sptc", 1, r, 1, s,
-                   teil(label("Label6", tr("Verflussigungstemperatur"), box)),
-                   einheitLabel("Label18", QStringLiteral("°C"), box, 5));
+    eingabeAnlegen(
+        Eingabe::t0, "t0", "Spt0", 1, r, 0, s,
+        texte().text(label("Label7", QString(), box), QT_TR_NOOP("Verdampfungstemperatur")),
+        einheitLabel("Label17", QStringLiteral("°C"), box, 5));
+    eingabeAnlegen(
+        Eingabe::tc, "tc", "Sptc", 1, r, 1, s,
+        teil(texte().text(label("Label6", QString(), box), QT_TR_NOOP("Verflussigungstemperatur"))),
+        einheitLabel("Label18", QStringLiteral("°C"), box, 5));
     TDEdit* tcle = eingabeAnlegen(Eingabe::tcle, "tcle", nullptr, 1, r, 1, s, nullptr, nullptr);
     tcle->setReadOnly(true);
-    eingabeAnlegen(Eingabe::tle, "tle", "Sptle", 1, r, 2, s,
-                   teil(label("tletxt", tr("Lufteintrittstemperatur"), box)),
-                   teil(einheitLabel("tletxt2", QStringLiteral("°C"), box, 5)));
+    eingabeAnlegen(
+        Eingabe::tle, "tle", "Sptle", 1, r, 2, s,
+        teil(texte().text(label("tletxt", QString(), box), QT_TR_NOOP("Lufteintrittstemperatur"))),
+        teil(einheitLabel("tletxt2", QStringLiteral("°C"), box, 5)));
     eingabeAnlegen(Eingabe::tu, "tu", "sptu", 0, r, 3, s,
-                   teil(label("Label4", tr("Unterkuhlung"), box)),
+                   teil(texte().text(label("Label4", QString(), box), QT_TR_NOOP("Unterkuhlung"))),
                    teil(einheitLabel("Label12", QStringLiteral("K"), box, 6)));
     eingabeAnlegen(Eingabe::tsaug, "tsaug", "sptsaug", 1, r, 4, s,
-                   label("Label8", tr("Sauggastemperatur"), box),
+                   texte().text(label("Label8", QString(), box), QT_TR_NOOP("Sauggastemperatur")),
                    einheitLabel("Label20", QStringLiteral("°C"), box, 5));
-    eingabeAnlegen(Eingabe::tue, "tue", "sptue", 0, r, 5, s,
-                   label("Label5", tr("Uberhitzung (Verdampfer)"), box),
-                   einheitLabel("Label22", QStringLiteral("K"), box, 6));
-    auto* panel13 = teil(label("Panel13", tr("Temperatur am Zwischenkuhleraustritt"), box));
+    eingabeAnlegen(
+        Eingabe::tue, "tue", "sptue", 0, r, 5, s,
+        texte().text(label("Label5", QString(), box), QT_TR_NOOP("Uberhitzung (Verdampfer)")),
+        einheitLabel("Label22", QStringLiteral("K"), box, 6));
+    auto* panel13 = teil(texte().text(label("Panel13", QString(), box),
+                                      QT_TR_NOOP("Temperatur am Zwischenkuhleraustritt")));
     r->addWidget(panel13, 6, s);
     auto* tFUA = new QLineEdit(box);
     tFUA->setObjectName(QStringLiteral("tFUA"));
@@ -334,7 +342,7 @@ QWidget* TFrmTechnik::ausgabenAnlegen() {
     }
     struct Zeile {
         const char* labelName;
-        QString text;
+        const char* text;
         const char* v1;
         const char* v2;
         const char* summe;
@@ -342,18 +350,24 @@ QWidget* TFrmTechnik::ausgabenAnlegen() {
         int tag;
     };
     const Zeile zeilen[] = {
-        {"Label23", tr("Verdichterkalteleistung"), "Q2V1", "Q2V2", "Q2", QStringLiteral("kW"), 3},
-        {"Label24", tr("Verdampferkalteleistung"), "Q3V1", "Q3V2", "Q3", QStringLiteral("kW"), 3},
-        {"Label52", tr("Leistungsaufnahme"), "panV1", "panV2", "pan", QStringLiteral("kW"), 4},
-        {"stromtext", tr("Stromaufnahme"), "StromV1", "StromV2", "strom", QStringLiteral("A"), -1},
-        {"Label29", tr("Kalteleistungszahl (COP)"), nullptr, nullptr, "Edit4", QString(), -1},
-        {"Label30", tr("Verflussigungsleistung"), nullptr, nullptr, "Edit7", QStringLiteral("kW"),
-         3},
-        {"Label31", tr("Massenstrom"), nullptr, nullptr, "Edit5", QStringLiteral("kg/s"), -1},
+        {"Label23", QT_TR_NOOP("Verdichterkalteleistung"), "Q2V1", "Q2V2", "Q2",
+         QStringLiteral("kW"), 3},
+        {"Label24", QT_TR_NOOP("Verdampferkalteleistung"), "Q3V1", "Q3V2", "Q3",
+         QStringLiteral("kW"), 3},
+        {"Label52", QT_TR_NOOP("Leistungsaufnahme"), "panV1", "panV2", "pan", QStringLiteral("kW"),
+         4},
+        {"stromtext", QT_TR_NOOP("Stromaufnahme"), "StromV1", "StromV2", "strom",
+         QStringLiteral("A"), -1},
+        {"Label29", QT_TR_NOOP("Kalteleistungszahl (COP)"), nullptr, nullptr, "Edit4", QString(),
+         -1},
+        {"Label30", QT_TR_NOOP("Verflussigungsleistung"), nullptr, nullptr, "Edit7",
+         QStringLiteral("kW"), 3},
+        {"Label31", QT_TR_NOOP("Massenstrom"), nullptr, nullptr, "Edit5", QStringLiteral("kg/s"),
+         -1},
     };
     int zeile = 1;
     for (const Zeile& z : zeilen) {
-        r->addWidget(teil(label(z.labelName, z.text, box)), zeile, 0);
+        r->addWidget(teil(texte().text(label(z.labelName, QString(), box), z.text)), zeile, 0);
         if (z.v1) {
             ausgabeAnlegen(z.v1, r, zeile, 1);
             ausgabeAnlegen(z.v2, r, zeile, 2);
@@ -365,10 +379,14 @@ QWidget* TFrmTechnik::ausgabenAnlegen() {
         ++zeile;
     }
     // Open compressors: drive power and torque in the rows of power and current.
-    r->addWidget(teil(label("Label19", tr("Antriebsleistung"), box)), 3, 0);
-    r->addWidget(teil(label("drehmomenttext", tr("Drehmoment"), box)), 4, 0);
+    r->addWidget(
+        teil(texte().text(label("Label19", QString(), box), QT_TR_NOOP("Antriebsleistung"))), 3, 0);
+    r->addWidget(
+        teil(texte().text(label("drehmomenttext", QString(), box), QT_TR_NOOP("Drehmoment"))), 4,
+        0);
     ausgabeAnlegen("spannung", r, 4, 3);
-    r->addWidget(teil(label("DrehmomentText2", tr("Nm"), box)), 4, 4);
+    r->addWidget(teil(texte().text(label("DrehmomentText2", QString(), box), QT_TR_NOOP("Nm"))), 4,
+                 4);
     QWidget* stromEinheit = teile_.take(QStringLiteral("stromEinheit"));
     stromEinheit->setObjectName(QStringLiteral("StromText2"));
     teile_.insert(QStringLiteral("StromText2"), stromEinheit);
@@ -432,12 +450,18 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     fueller_.insert(technik, [this, technik] { technik->zeigen(blatt_.technDaten()); });
     fueller_.insert(liefer, [this, liefer] { liefer->zeigen(blatt_.lieferumfang()); });
     fueller_.insert(zubehoer, [this, zubehoer] { zubehoer->zeigen(blatt_.zubehoer()); });
-    PageControl1_->addTab(technik, tr("Techn. Daten"));
-    PageControl1_->addTab(grenzSeiteAnlegen(), tr("Einsatzgrenzen"));
-    PageControl1_->addTab(liefer, tr("Lieferumfang"));
-    PageControl1_->addTab(zubehoer, tr("Zubehor"));
-    PageControl1_->addTab(masse, tr("Masse und Anschlusse"));
-    PageControl1_->addTab(foto, tr("Produktfoto"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(technik, QString()),
+                   QT_TR_NOOP("Techn. Daten"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(grenzSeiteAnlegen(), QString()),
+                   QT_TR_NOOP("Einsatzgrenzen"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(liefer, QString()),
+                   QT_TR_NOOP("Lieferumfang"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(zubehoer, QString()),
+                   QT_TR_NOOP("Zubehor"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(masse, QString()),
+                   QT_TR_NOOP("Masse und Anschlusse"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(foto, QString()),
+                   QT_TR_NOOP("Produktfoto"));
     tabelle_ = new TabelleTab(blatt_);
     tabelle_->setObjectName(QStringLiteral("TabSheet7"));
     fueller_.insert(tabelle_, [this] { tabelle_->fuellen(); });
@@ -446,13 +470,15 @@ QWidget* TFrmTechnik::seitenAnlegen() {
                 db::runReported([&] { modell_.GridMouseUp(punkt); });
                 ausModell();
             });
-    PageControl1_->addTab(tabelle_, tr("Tabelle Leistungsdaten"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(tabelle_, QString()),
+                   QT_TR_NOOP("Tabelle Leistungsdaten"));
     auto* ausschreibung = new AusschreibungTab(blatt_);
     ausschreibung_ = ausschreibung;
     fueller_.insert(ausschreibung, [ausschreibung] { ausschreibung->BitBtn5Click(); });
     TabSheet8_ = ausschreibung;
     TabSheet8_->setObjectName(QStringLiteral("TabSheet8"));
-    PageControl1_->addTab(TabSheet8_, tr("Ausschreibungstexte"));
+    texte().reiter(PageControl1_, PageControl1_->addTab(TabSheet8_, QString()),
+                   QT_TR_NOOP("Ausschreibungstexte"));
     PageControl1_->setCurrentIndex(0);
     PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() + 50);
     connect(PageControl1_, &QTabWidget::currentChanged, this, [this] {
@@ -465,24 +491,24 @@ QWidget* TFrmTechnik::seitenAnlegen() {
 }
 
 void TFrmTechnik::menueAnlegen() {
-    TechMenu_ = new QMenu(tr("Extras"), this);
+    TechMenu_ = texte().titel(new QMenu(this), QT_TR_NOOP("Extras"));
     TechMenu_->setObjectName(QStringLiteral("TechMenu"));
-    auto eintrag = [&](const char* name, const QString& text) {
-        QAction* a = TechMenu_->addAction(text);
+    auto eintrag = [&](const char* name, const char* text) {
+        QAction* a = texte().text(TechMenu_->addAction(QString()), text);
         a->setObjectName(QString::fromLatin1(name));
         a->setProperty("tag", -99);
         return a;
     };
-    eintrag("Ausschreibungstexte1", tr("Ausschreibungstexte"))->setVisible(false);
-    Alternativ_ = eintrag("AlternativVerdichter1", tr("Alternativ-Verdichter"));
+    eintrag("Ausschreibungstexte1", QT_TR_NOOP("Ausschreibungstexte"))->setVisible(false);
+    Alternativ_ = eintrag("AlternativVerdichter1", QT_TR_NOOP("Alternativ-Verdichter"));
     AlternativSchliessen_ =
-        eintrag("AlternativVerdichterschlieen1", tr("Alternativ-Verdichter schließen"));
+        eintrag("AlternativVerdichterschlieen1", QT_TR_NOOP("Alternativ-Verdichter schließen"));
     AlternativSchliessen_->setVisible(false);
-    QAction* drucken = eintrag("Drucken1", tr("Drucken"));
+    QAction* drucken = eintrag("Drucken1", QT_TR_NOOP("Drucken"));
     connect(drucken, &QAction::triggered, BitBtn3_, &QPushButton::click);
-    QAction* hilfe = eintrag("Hilfe1", tr("Hilfe"));
+    QAction* hilfe = eintrag("Hilfe1", QT_TR_NOOP("Hilfe"));
     hilfe->setEnabled(false);
-    QAction* zurueckAction = eintrag("ZurckzurSuche1", tr("Zuruck zur Suche"));
+    QAction* zurueckAction = eintrag("ZurckzurSuche1", QT_TR_NOOP("Zuruck zur Suche"));
     TechMenu_->menuAction()->setProperty("tag", -99);
     connect(Alternativ_, &QAction::triggered, this, &TFrmTechnik::btnUnlockClick);
     connect(AlternativSchliessen_, &QAction::triggered, this, &TFrmTechnik::btnLockClick);
@@ -575,6 +601,12 @@ void TFrmTechnik::btnUnlockClick() {
 
 void TFrmTechnik::btnLockClick() {
     emit andocken();
+}
+
+void TFrmTechnik::spracheGewechselt() {
+    if (!erstesZeigen_)
+        db::runReported([&] { modell_.NeuesBild(); });
+    ausModell();
 }
 
 void TFrmTechnik::CancelBtnClick() {

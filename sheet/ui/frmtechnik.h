@@ -96,6 +96,9 @@ signals:
 
 protected:
     void abbrechen() override { CancelBtnClick(); }
+    // Captions the model fills (motor, pole button, the rating's notes) follow the new
+    // language too: the point is rated again.
+    void spracheGewechselt() override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* objekt, QEvent* event) override;
