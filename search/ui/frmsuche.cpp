@@ -202,10 +202,14 @@ QWidget* TFrmSuche::verdichterBoxenAnlegen() {
     r->addWidget(kopf1, 0, 0, 1, 2);
     boxAnlegen(B::RBQN, "RBQN", QT_TR_NOOP("QN"), QT_TR_NOOP("sauggasgekuhlt"), Panel7_, r, 1);
     boxAnlegen(B::RBQL, "RBQL", QT_TR_NOOP("QL"), QT_TR_NOOP("luftgekuhlt"), Panel7_, r, 2);
-    boxAnlegen(B::RB84, "RB84", QT_TR_NOOP("QN"), QT_TR_NOOP("8/4-polig sauggasgekuhlt"), Panel7_, r, 3);
-    boxAnlegen(B::rbQNT, "rbQNT", QT_TR_NOOP("QNT"), QT_TR_NOOP("zweistufig sauggasgekuhlt"), Panel7_, r, 4);
-    boxAnlegen(B::RBEQN, "RBEQN", QT_TR_NOOP("EQN"), QT_TR_NOOP("Duplex sauggasgekuhlt"), Panel7_, r, 5);
-    boxAnlegen(B::RBEQL, "RBEQL", QT_TR_NOOP("EQL"), QT_TR_NOOP("Duplex luftgekuhlt"), Panel7_, r, 6);
+    boxAnlegen(B::RB84, "RB84", QT_TR_NOOP("QN"), QT_TR_NOOP("8/4-polig sauggasgekuhlt"), Panel7_,
+               r, 3);
+    boxAnlegen(B::rbQNT, "rbQNT", QT_TR_NOOP("QNT"), QT_TR_NOOP("zweistufig sauggasgekuhlt"),
+               Panel7_, r, 4);
+    boxAnlegen(B::RBEQN, "RBEQN", QT_TR_NOOP("EQN"), QT_TR_NOOP("Duplex sauggasgekuhlt"), Panel7_,
+               r, 5);
+    boxAnlegen(B::RBEQL, "RBEQL", QT_TR_NOOP("EQL"), QT_TR_NOOP("Duplex luftgekuhlt"), Panel7_, r,
+               6);
     auto* kopf2 = texte().text(new QLabel(Panel7_), QT_TR_NOOP("Offene Verdichter"));
     kopf2->setFont(fett);
     r->addWidget(kopf2, 7, 0, 1, 2);
@@ -320,17 +324,23 @@ QWidget* TFrmSuche::felderAnlegen() {
     Label14_ = label("Label14", QStringLiteral("kW"), this, 3);
     texte().tipp(feldAnlegen(Feld::Q0, "Q0", "SpinQ0", r, 0, Label5_, Label14_),
                  QT_TR_NOOP("Gewunschte Kalteleistung eingeben"));
-    feldAnlegen(Feld::t0, "t0", "SpinT0", r, 1,
-                texte().text(label("Label6", QString(), this, 2), QT_TR_NOOP("Verdampfungstemperatur:")),
-                label("Label15", QStringLiteral("°C"), this, 5));
-    Label7_ = texte().text(label("Label7", QString(), this, 2), QT_TR_NOOP("Verflussigungstemperatur:"));
-    Label8_ = texte().text(label("Label8", QString(), this, 2), QT_TR_NOOP("Lufteintrittstemperatur:"));
+    feldAnlegen(
+        Feld::t0, "t0", "SpinT0", r, 1,
+        texte().text(label("Label6", QString(), this, 2), QT_TR_NOOP("Verdampfungstemperatur:")),
+        label("Label15", QStringLiteral("°C"), this, 5));
+    Label7_ =
+        texte().text(label("Label7", QString(), this, 2), QT_TR_NOOP("Verflussigungstemperatur:"));
+    Label8_ =
+        texte().text(label("Label8", QString(), this, 2), QT_TR_NOOP("Lufteintrittstemperatur:"));
     r->addWidget(Label8_, 2, 0);
     feldAnlegen(Feld::tc, "tc", "SpinTc", r, 2, Label7_, label("Label16", "°C", this, 5));
-    texte().tipp(feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3, texte().text(label("Label3", QString(), this, 2), QT_TR_NOOP("Sauggastemperatur:")),
-                label("Label17", QStringLiteral("°C"), this, 5)),
+    texte().tipp(feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3,
+                             texte().text(label("Label3", QString(), this, 2),
+                                          QT_TR_NOOP("Sauggastemperatur:")),
+                             label("Label17", QStringLiteral("°C"), this, 5)),
                  QT_TR_NOOP("toh"));
-    feldAnlegen(Feld::dtu, "dtu", "SpinDTU", r, 4, texte().text(label("Label2", QString(), this, 2), QT_TR_NOOP("Unterkuhlung:")),
+    feldAnlegen(Feld::dtu, "dtu", "SpinDTU", r, 4,
+                texte().text(label("Label2", QString(), this, 2), QT_TR_NOOP("Unterkuhlung:")),
                 label("Label18", QStringLiteral("K"), this, 6));
 
     // Frequency and speed share the row below the fields; one of them is shown.
@@ -375,7 +385,9 @@ QWidget* TFrmSuche::felderAnlegen() {
     v->addWidget(Panel3_);
     v->addWidget(Panel4_);
 
-    Panel10_ = warnPanel(texte(), "Panel10", "Label55", QT_TR_NOOP("Fur Verflussigungstemperaturen unterhalb 20 C"), "Label56", QT_TR_NOOP("Leistungsdaten bitte anfragen."), this);
+    Panel10_ = warnPanel(texte(), "Panel10", "Label55",
+                         QT_TR_NOOP("Fur Verflussigungstemperaturen unterhalb 20 C"), "Label56",
+                         QT_TR_NOOP("Leistungsdaten bitte anfragen."), this);
     v->addWidget(Panel10_);
 
     v->addWidget(texte().text(label("LabelKM", QString(), this, 2), QT_TR_NOOP("Kaltemittel:")));
@@ -445,13 +457,15 @@ QWidget* TFrmSuche::verborgeneAnlegen() {
         ausModell();
     });
     connect(vTyp_, &QLineEdit::textEdited, this, [this](const QString& t) { modell_.vTyp = t; });
-    boxAnlegen(B::RBLV, "RBLV", QT_TR_NOOP("LV- und &ELV- Motor- Verdichter"), nullptr, verborgen, nullptr, 0);
-    boxAnlegen(B::verbundtoo, "verbundtoo", QT_TR_NOOP("auch nach &Verbundanlagen suchen"), nullptr, verborgen,
+    boxAnlegen(B::RBLV, "RBLV", QT_TR_NOOP("LV- und &ELV- Motor- Verdichter"), nullptr, verborgen,
                nullptr, 0);
+    boxAnlegen(B::verbundtoo, "verbundtoo", QT_TR_NOOP("auch nach &Verbundanlagen suchen"), nullptr,
+               verborgen, nullptr, 0);
 
     auto* Panel5 = panel("Panel5", verborgen, 99);
     auto* sv = new QVBoxLayout(Panel5);
-    sv->addWidget(texte().text(label("Label23", QString(), Panel5, 2), QT_TR_NOOP("Sortierkriterien:")));
+    sv->addWidget(
+        texte().text(label("Label23", QString(), Panel5, 2), QT_TR_NOOP("Sortierkriterien:")));
     const std::pair<const char*, const char*> optionen[] = {
         {"rbKaelte", QT_TR_NOOP("Kälteleistung")},
         {"rbHub", QT_TR_NOOP("Hubvolumen")},

@@ -88,8 +88,8 @@ private:
     QWidget* felderAnlegen();
     QWidget* ergebnisAnlegen();
     QWidget* verborgeneAnlegen();
-    QCheckBox* boxAnlegen(search::Box b, const char* name, const char* serie,
-                          const char* text, QWidget* parent, QGridLayout* raster, int zeile);
+    QCheckBox* boxAnlegen(search::Box b, const char* name, const char* serie, const char* text,
+                          QWidget* parent, QGridLayout* raster, int zeile);
     TDEdit* feldAnlegen(search::Feld f, const char* name, const char* spinName, QGridLayout* raster,
                         int zeile, QLabel* label, QLabel* einheit);
     void feldGeaendert(search::Feld f);
