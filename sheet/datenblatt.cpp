@@ -56,6 +56,34 @@ bool Datenblatt::ausserhalb() const {
            h.anwendtc2 || h.Label25;
 }
 
+Herkunft Datenblatt::herkunft() const {
+    Herkunft h;
+    h.programmVersion = programmVersion();
+    db::runReported([&] {
+        const qint32 id = modell_.AktArtikelID;
+        if (id == 0) {
+            katalogLesen(dm_.programDirectory(), h);
+            return;
+        }
+        const qint32 daten = modell_.DatenArtikelID > 0 ? modell_.DatenArtikelID : id;
+        db::KaeltemittelPositionieren(dm_, modell_.KMListboxText, daten);
+        h = herkunftLesen(dm_, stoff_);
+    });
+    return h;
+}
+
+const SeprBlatt& Datenblatt::sepr() const {
+    if (seprBild_ == modell_.bildNummer() && seprArtikel_ == modell_.AktArtikelID)
+        return sepr_;
+    seprBild_ = modell_.bildNummer();
+    seprArtikel_ = modell_.AktArtikelID;
+    sepr_ = SeprBlatt{};
+    if (!modell_.lukoModus())
+        return sepr_;
+    db::runReported([&] { sepr_ = seprRechnen(dm_, stoff_, modell_.eingabe()); });
+    return sepr_;
+}
+
 AnzeigeWert Datenblatt::wert(Groesse g) const {
     using calc::EinheitGruppe;
     const calc::ArtikelErgebnis& r = modell_.ergebnis();
