@@ -73,10 +73,15 @@ Herkunft Datenblatt::herkunft() const {
 }
 
 const SeprBlatt& Datenblatt::sepr() const {
-    if (seprBild_ == modell_.bildNummer() && seprArtikel_ == modell_.AktArtikelID)
+    const QString fuer = QStringLiteral("%1|%2|%3|%4|%5")
+                             .arg(modell_.AktArtikelID)
+                             .arg(modell_.DatenArtikelID)
+                             .arg(modell_.KMListboxText)
+                             .arg(modell_.lukoModus() ? modell_.AktLukoIndex : -1)
+                             .arg(modell_.eingabe().punkt.tue);
+    if (fuer == seprFuer_)
         return sepr_;
-    seprBild_ = modell_.bildNummer();
-    seprArtikel_ = modell_.AktArtikelID;
+    seprFuer_ = fuer;
     sepr_ = SeprBlatt{};
     if (!modell_.lukoModus())
         return sepr_;

@@ -74,8 +74,8 @@ public:
     // ---- provenance and seasonal ratio ----
     // Catalogue build, rating basis of the capacity record, property model, version.
     Herkunft herkunft() const;
-    // The SEPR of a condensing unit (gerechnet clear for others), rated once per
-    // recalculation of the sheet.
+    // The SEPR of a condensing unit (gerechnet clear for others). It rates its own
+    // points, so it is rated again only for another unit, refrigerant or condenser.
     const SeprBlatt& sepr() const;
 
     // ---- the tender text ----
@@ -126,9 +126,8 @@ private:
     int tabelleBild_ = -1;
     mutable chart::GrenzChart chart_; // the envelope test of the table's points
     mutable SeprBlatt sepr_;
-    mutable int seprBild_ = -1;
-    mutable qint32 seprArtikel_ = 0;
-    QString seitenFuer_; // article, refrigerant and language the pages were filled for
+    mutable QString seprFuer_; // article, data article, refrigerant and condenser rated
+    QString seitenFuer_;       // article, refrigerant and language the pages were filled for
 };
 
 // The order that opens one article at one point, as drel-cli gives it: the article by

@@ -19,10 +19,6 @@ QString zahl(double v) {
     return QString::number(v, 'g', 6);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("drel::sheet::Herkunft", text);
-}
-
 } // namespace
 
 QString programmVersion() {
@@ -63,7 +59,7 @@ Herkunft herkunftLesen(db::TDataModule1& dm, calc::TStoff& stoff) {
 }
 
 QString Herkunft::katalogText() const {
-    return tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft", "Katalog %1, Build %2, Programm %3"))
+    return QCoreApplication::translate("drel::sheet::Herkunft", "Katalog %1, Build %2, Programm %3")
         .arg(standDatum.isEmpty() ? QStringLiteral("-") : standDatum,
              bauKennung.isEmpty() ? QStringLiteral("-") : bauKennung, programmVersion);
 }
@@ -72,13 +68,13 @@ QString Herkunft::bemessungText() const {
     const QString sauggas =
         !std::isfinite(sauggasWert) ? QStringLiteral("-")
         : sauggasTemperatur
-            ? tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft", "Sauggastemperatur %1 °C"))
+            ? QCoreApplication::translate("drel::sheet::Herkunft", "Sauggastemperatur %1 °C")
                   .arg(zahl(sauggasWert))
-            : tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft", "Uberhitzung %1 K"))
+            : QCoreApplication::translate("drel::sheet::Herkunft", "Uberhitzung %1 K")
                   .arg(zahl(sauggasWert));
     const QString antrieb = mitMotor ? QStringLiteral("50 Hz") : QStringLiteral("1450 1/min");
     QString text =
-        tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft", "Bemessung: %1, Unterkuhlung %2 K, %3"))
+        QCoreApplication::translate("drel::sheet::Herkunft", "Bemessung: %1, Unterkuhlung %2 K, %3")
             .arg(sauggas, zahl(unterkuehlung), antrieb);
     if (!norm.isEmpty())
         text += QStringLiteral(", ") + norm;
@@ -87,10 +83,11 @@ QString Herkunft::bemessungText() const {
 
 QString Herkunft::stoffText() const {
     if (stoffModell.isEmpty())
-        return tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft", "Stoffwerte %1: keine Stoffdatei"))
+        return QCoreApplication::translate("drel::sheet::Herkunft",
+                                           "Stoffwerte %1: keine Stoffdatei")
             .arg(stoff);
-    return tr(QT_TRANSLATE_NOOP("drel::sheet::Herkunft",
-                                "Stoffwerte %1: %2 (%3), Bezugszustand %4"))
+    return QCoreApplication::translate("drel::sheet::Herkunft",
+                                       "Stoffwerte %1: %2 (%3), Bezugszustand %4")
         .arg(stoff, stoffModell, stoffGleichung,
              stoffBezug.isEmpty() ? QStringLiteral("-") : stoffBezug);
 }
