@@ -814,11 +814,12 @@ void TFrmTechnik::herkunftZeigen() {
         punkte += tr("t0 %1 °C:").arg(calc::seprVerdampfung(w->ergebnis.anwendung));
         for (std::size_t k = 0; k < 4; ++k) {
             const calc::SeprPunkt& p = w->ergebnis.punkte[k];
-            punkte += QStringLiteral("\n  %1  %2 °C  COP %3  COP(PL) %4%5")
-                          .arg(QChar(u'A' + static_cast<char16_t>(k)))
-                          .arg(p.luft)
-                          .arg(zahl(p.cop), zahl(p.copTeillast),
-                               w->ausserhalb[k] ? QStringLiteral("  ") + tr("ausserhalb") : QString());
+            punkte +=
+                QStringLiteral("\n  %1  %2 °C  COP %3  COP(PL) %4%5")
+                    .arg(QChar(u'A' + static_cast<char16_t>(k)))
+                    .arg(p.luft)
+                    .arg(zahl(p.cop), zahl(p.copTeillast),
+                         w->ausserhalb[k] ? QStringLiteral("  ") + tr("ausserhalb") : QString());
         }
         punkte += QLatin1Char('\n');
     }

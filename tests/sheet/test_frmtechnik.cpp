@@ -547,7 +547,8 @@ TEST_F(FrmTechnikTest, SaveAsJsonAndProvenanceOfACondensingUnit) {
     EXPECT_EQ(o.value("format").toString(), QStringLiteral("drel-sheet"));
     EXPECT_TRUE(o.value("article").toObject().value("condensingUnit").toBool());
     // The shown capacity is the document's, at the shown precision.
-    const double qo = o.value("outputs").toObject().value("Qo").toObject().value("value").toDouble();
+    const double qo =
+        o.value("outputs").toObject().value("Qo").toObject().value("value").toDouble();
     EXPECT_EQ(text("Q2"), formatFloat(u"###,###,##0.00", qo));
     const QJsonObject sepr = o.value("sepr").toObject();
     const double mt = sepr.value("mediumTemperature").toObject().value("SEPR").toDouble();
@@ -560,9 +561,12 @@ TEST_F(FrmTechnikTest, SaveAsJsonAndProvenanceOfACondensingUnit) {
         o.value("provenance").toObject().value("catalogue").toObject().value("buildId").toString();
     EXPECT_FALSE(build.isEmpty());
     EXPECT_TRUE(blatt->lblHerkunft()->text().contains(build));
-    EXPECT_TRUE(blatt->lblHerkunft()->text().contains(
-        o.value("provenance").toObject().value("propertyModel").toObject().value("equation")
-            .toString()));
+    EXPECT_TRUE(blatt->lblHerkunft()->text().contains(o.value("provenance")
+                                                          .toObject()
+                                                          .value("propertyModel")
+                                                          .toObject()
+                                                          .value("equation")
+                                                          .toString()));
     // The same entry in the Extras menu.
     QFile::remove(datei);
     QAction* eintrag = blatt->TechMenu()->findChild<QAction*>(QStringLiteral("JsonSpeichern1"));
