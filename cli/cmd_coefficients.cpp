@@ -38,6 +38,9 @@ std::optional<Optionen> parse(const QStringList& args) {
         if (g != OptionGelesen::Ja)
             return std::nullopt;
     }
+    // Without --refrigerant every capacity record (the point's start value is no choice).
+    if (!args.contains(QStringLiteral("--refrigerant")))
+        o.blatt.punkt.kaeltemittel.clear();
     if (o.blatt.artikel.isEmpty()) {
         nutzungsfehler(kBefehl, QStringLiteral("--article ist noetig"));
         return std::nullopt;

@@ -22,7 +22,8 @@ std::optional<BlattOptionen> parse(const QStringList& args) {
         if (g != OptionGelesen::Ja)
             return std::nullopt;
     }
-    if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty()) {
+    // The point's refrigerant has a start value; the SEPR is asked for one by name.
+    if (o.artikel.isEmpty() || !args.contains(QStringLiteral("--refrigerant"))) {
         nutzungsfehler(kBefehl, QStringLiteral("--article und --refrigerant sind noetig"));
         return std::nullopt;
     }

@@ -121,6 +121,19 @@ protected:
         suche->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         suche->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
     }
+    // The condensing unit CQN4-66 L at an air inlet temperature of 32 °C.
+    void aggregatOeffnen() {
+        Katalog& k = Katalog::get();
+        DatenblattAuftrag d =
+            k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
+        d.typ = d.typen.value(0);
+        d.luko = true;
+        d.punkt.tle = 32.0;
+        blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
+        blatt->resize(900, 620);
+        blatt->oeffnen(d);
+        blatt->show();
+    }
     QString text(const char* name) const {
         return blatt->ausgabe(QString::fromLatin1(name))->text();
     }
@@ -252,9 +265,9 @@ TEST_F(FrmTechnikTest, PagesMenuAndPrintButton) {
             a->trigger();
     }
     EXPECT_EQ(drucken.count(), 2);
-    EXPECT_EQ(menue,
-              (QStringList{QStringLiteral("Alternativ-Verdichter"), QStringLiteral("Drucken"),
-                           QStringLiteral("Hilfe"), QStringLiteral("Zuruck zur Suche")}));
+    EXPECT_EQ(menue, (QStringList{QStringLiteral("Alternativ-Verdichter"),
+                                  QStringLiteral("Drucken"), QStringLiteral("Speichern als JSON"),
+                                  QStringLiteral("Hilfe"), QStringLiteral("Zuruck zur Suche")}));
     // The limits page: the legends of the capacity record are filled once it is shown.
     seiten->setCurrentIndex(1);
     EXPECT_TRUE(blatt->model().einsatzgrenzenAktiv);
@@ -496,16 +509,7 @@ TEST_F(FrmTechnikTest, ClickOnAValueCellTakesThePointOver) {
 
 // A condensing unit's table runs over the air inlet temperature: a click sets it.
 TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
-    Katalog& k = Katalog::get();
-    DatenblattAuftrag d =
-        k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
-    d.typ = d.typen.value(0);
-    d.luko = true;
-    d.punkt.tle = 32.0;
-    blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
-    blatt->resize(900, 620);
-    blatt->oeffnen(d);
-    blatt->show();
+    aggregatOeffnen();
     blatt->PageControl1()->setCurrentIndex(6);
     QTableWidget* g = blatt->tabelle()->Grid();
     ASSERT_GT(g->rowCount(), 6);
@@ -522,15 +526,7 @@ TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
 // "Speichern als JSON" writes the document drel-cli writes for the same unit; the
 // window shows the provenance and the unit's SEPR.
 TEST_F(FrmTechnikTest, SaveAsJsonAndProvenanceOfACondensingUnit) {
-    Katalog& k = Katalog::get();
-    DatenblattAuftrag d =
-        k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
-    d.typ = d.typen.value(0);
-    d.luko = true;
-    d.punkt.tle = 32.0;
-    blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
-    blatt->oeffnen(d);
-    blatt->show();
+    aggregatOeffnen();
     const QString datei = ini.filePath(QStringLiteral("blatt.json"));
     QString vorschlag;
     blatt->setDateiWahl([&](const QString&, const QString& v, const QString&) {
