@@ -212,7 +212,12 @@ QJsonValue seprJson(const Datenblatt& b) {
     const SeprBlatt& s = b.sepr();
     if (!s.gerechnet)
         return QJsonValue();
+    // The hour bins go with the result, so that a reader can recompute it.
+    QJsonArray bins;
+    for (const calc::SeprBin& bin : calc::seprBins())
+        bins.append(QJsonArray{bin.t, bin.h});
     return QJsonObject{{"method", "Regulation (EU) 2015/1095, EN 13215"},
+                       {"bins", bins},
                        {"degradationCoefficient", calc::kSeprCd},
                        {"suctionGas", kSeprSauggas},
                        {"mediumTemperature", seprAnwendung(s.normal)},

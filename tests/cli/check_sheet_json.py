@@ -137,6 +137,7 @@ def check_sepr(cli, program, doc, article, refrigerant):
     out = run(cli, "sepr", "--article", article, "--refrigerant", refrigerant, "--dir", program)
     printed = [float(x) for x in re.findall(r"SEPR (\d+\.\d+)", out)]
     json_sepr = [doc["sepr"]["mediumTemperature"]["SEPR"], doc["sepr"]["lowTemperature"]["SEPR"]]
+    check([h for _, h in doc["sepr"]["bins"]] == HOURS, "the JSON names the bin hours it used")
     for app, (t0, share) in enumerate(((-10, 0.4), (-35, 0.2))):
         qo, p = [], []
         for air in AIR:
