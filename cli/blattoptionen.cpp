@@ -145,9 +145,11 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
     }
     // A condensing unit is rated over the air inlet temperature, a compressor over tc.
     if (o.mitLuft != m.lukoModus()) {
-        nutzungsfehler(befehl, o.mitLuft ? QStringLiteral("%1 ist kein Verflussigungssatz; --tc "
-                                                          "angeben")
-                                               .arg(offen->name_)
+        const QString keinSatz =
+            befehl == u"sepr" ? QStringLiteral("%1 ist kein Verflussigungssatz; die SEPR gibt es "
+                                               "nur fuer Verflussigungssaetze")
+                              : QStringLiteral("%1 ist kein Verflussigungssatz; --tc angeben");
+        nutzungsfehler(befehl, o.mitLuft ? keinSatz.arg(offen->name_)
                                          : QStringLiteral("%1 ist ein Verflussigungssatz; --air "
                                                           "angeben")
                                                .arg(offen->name_));

@@ -70,6 +70,9 @@ std::optional<TabellenBereich> tabellenBereichLesen(const QString& befehl, const
 void tabellenBereicheSetzen(sheet::TabBereiche& b, const TabellenBereich& t0,
                             const TabellenBereich& zeilen, bool luft);
 
+// The provenance lines of rate, sepr and coefficients ("source   ...").
+void herkunftZeilen(const sheet::Herkunft& h);
+
 // A number in the sheet's English form, "-" when it is none.
 QString zahlText(double wert, const char* muster = "0.00");
 

@@ -117,6 +117,12 @@ void rechenZeilen(const sheet::TechnikModell& m, const BlattOptionen& o, const c
 
 } // namespace
 
+void herkunftZeilen(const sheet::Herkunft& h) {
+    std::printf("source   %s\n", qPrintable(h.katalogText()));
+    std::printf("source   %s\n", qPrintable(h.bemessungText()));
+    std::printf("source   %s\n", qPrintable(h.stoffText()));
+}
+
 int cmdRate(const QStringList& arguments) {
     QStringList args = arguments;
     const std::optional<QString> programm = programDirectory(args, kBefehl);
@@ -143,6 +149,7 @@ int cmdRate(const QStringList& arguments) {
                 m.lukoModus() ? " (balance with the condenser)" : "");
     sheetZeilen(offen->blatt());
     rechenZeilen(m, *o, e);
+    herkunftZeilen(offen->blatt().herkunft());
     return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
 }
 

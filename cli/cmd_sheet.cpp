@@ -10,6 +10,7 @@
 #include "print/datenblattquelle.h"
 #include "print/kundenmodell.h"
 #include "report/pdfausgabe.h"
+#include "sheet/blattjson.h"
 #include "state/sprache.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ struct SheetOptions {
     BlattOptionen blatt;
     std::optional<TabellenBereich> tabelleT0, tabelleZeilen; // page 8 over these ranges
     QString pdf;
+    QString json; // "-" = standard output
     std::optional<QList<print::Abschnitt>> abschnitte;
     QString sprache;
     QString einstellungen;
@@ -73,6 +75,8 @@ std::optional<SheetOptions> parse(const QStringList& args) {
         bool ok = true;
         if (a == u"--pdf") {
             o.pdf = w;
+        } else if (a == u"--json") {
+            o.json = w;
         } else if (a == u"--language") {
             o.sprache = w;
         } else if (a == u"--settings") {
@@ -94,9 +98,9 @@ std::optional<SheetOptions> parse(const QStringList& args) {
             return std::nullopt;
         }
     }
-    if (o.pdf.isEmpty()) {
+    if (o.pdf.isEmpty() && o.json.isEmpty()) {
         nutzungsfehler(kBefehl, QStringLiteral("--article, --refrigerant, --t0, --tc oder --air "
-                                               "und --pdf sind verlangt"));
+                                               "und --pdf oder --json sind verlangt"));
         return std::nullopt;
     }
     if (!blattOptionenVollstaendig(kBefehl, o.blatt))
@@ -178,6 +182,15 @@ int cmdSheet(const QStringList& arguments) {
         offen->blatt().tabelleBerechnen();
     }
     const sheet::Datenblatt& blatt = offen->blatt();
+    if (!o.json.isEmpty()) {
+        QString grund;
+        if (!sheet::blattJsonSchreiben(blatt, o.json, &grund, &o.blatt.punkt)) {
+            std::fprintf(stderr, "drel-cli sheet: %s: %s\n", qPrintable(o.json), qPrintable(grund));
+            return 1;
+        }
+        if (o.pdf.isEmpty())
+            return 0;
+    }
     const print::Druckauswahl a = auswahl(o, print::reiterSichtbar(blatt));
     if (a.abschnitte.empty()) {
         std::fprintf(stderr, "drel-cli sheet: kein Abschnitt zu drucken\n");

@@ -19,6 +19,8 @@ int cmdRate(const QStringList& args);
 int cmdSearch(const QStringList& args);
 int cmdTable(const QStringList& args);
 int cmdSheet(const QStringList& args);
+int cmdCoefficients(const QStringList& args);
+int cmdSepr(const QStringList& args);
 
 // The usage text of one command.
 void befehlsHilfe(const QString& befehl, FILE* out);

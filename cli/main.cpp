@@ -27,7 +27,10 @@ const Command kCommands[] = {
     {"search", "Verdichter oder Aggregate fuer einen Betriebspunkt suchen", drel::cli::cmdSearch},
     {"table", "Leistungstabelle eines Artikels ueber t0 und tc (oder Lufteintritt)",
      drel::cli::cmdTable},
-    {"sheet", "das Datenblatt eines Artikels als PDF-Brief", drel::cli::cmdSheet},
+    {"sheet", "das Datenblatt eines Artikels als PDF-Brief oder JSON", drel::cli::cmdSheet},
+    {"coefficients", "EN-12900-Koeffizienten, Bemessungsbedingungen und Einsatzgrenzen",
+     drel::cli::cmdCoefficients},
+    {"sepr", "SEPR eines Verflussigungssatzes (Verordnung (EU) 2015/1095)", drel::cli::cmdSepr},
     {"build-db", "die Tabellen aus den XML-Exporten aufbauen", drel::cli::cmdBuildDb},
 };
 

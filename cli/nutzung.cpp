@@ -50,7 +50,8 @@ const std::map<QString, const char*>& texte() {
          "  hoechstens 1000 Punkte je Bereich; die uebrigen Bereiche wie bei rate\n"},
         {"sheet",
          "Aufruf: drel-cli sheet --article <Bezeichnung oder ID> --refrigerant <Name>\n"
-         "                       --t0 <degC> (--tc <degC> | --air <degC>) --pdf DATEI\n"
+         "                       --t0 <degC> (--tc <degC> | --air <degC>)\n"
+         "                       (--pdf DATEI | --json DATEI|- | beide)\n"
          "                       [--ts 20] [--dtu 0] [--superheat 5] [--hz 50]\n"
          "                       [--n 1450] [--sections 1,2,...|all]\n"
          "                       [--table-t0 VON:BIS:SCHRITT] [--table-tc VON:BIS:SCHRITT\n"
@@ -62,7 +63,21 @@ const std::map<QString, const char*>& texte() {
          "  accessories, dimensions, photo, table; ohne --sections die Auswahl aus\n"
          "  WUK.ini, Briefdaten aus den .dat-Dateien des Einstellungsordners;\n"
          "  --table-...: die Bereiche der Tabelle auf Seite 8 (sonst die Einsatzgrenzen)\n"
-         "  Bereiche wie bei rate.\n"},
+         "  Bereiche wie bei rate.\n"
+         "  --json: das ganze Datenblatt als JSON (Schema data/schema/datenblatt.schema.json),\n"
+         "  - schreibt auf die Standardausgabe\n"},
+        {"coefficients",
+         "Aufruf: drel-cli coefficients --article <Bezeichnung oder ID> [--refrigerant <Name>]\n"
+         "                              [--csv | --json] [--dir DIR]\n"
+         "  die EN-12900-Koeffizienten jedes Leistungsdatensatzes mit Bemessungsbedingungen\n"
+         "  (Sauggas, Unterkuehlung, Antrieb, Norm), Stromkoeffizienten des Motors und den\n"
+         "  drei Einsatzgrenzen-Polygonen (t0, tc in degC)\n"},
+        {"sepr", "Aufruf: drel-cli sepr --article <Bezeichnung oder ID> --refrigerant <Name>\n"
+                 "                      [--reflibs DIR] [--dir DIR]\n"
+                 "  die jahreszeitbedingte Leistungszahl (SEPR) eines Verflussigungssatzes nach\n"
+                 "  Verordnung (EU) 2015/1095 und EN 13215: Normalkuehlung (t0 -10 degC) und\n"
+                 "  Tiefkuehlung (t0 -35 degC), Punkte A-D bei Luft 32, 25, 15, 5 degC aus der\n"
+                 "  Bilanz des Satzes (Sauggas 20 degC, keine Unterkuehlung, 50 Hz), Cd 0,25\n"},
         {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
                      "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
                      "  neuer sind (mit --force immer)\n"},

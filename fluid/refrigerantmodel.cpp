@@ -366,7 +366,19 @@ std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString
     if (!error->isEmpty())
         return nullptr;
     try {
-        return buildModel(f, name, error);
+        std::unique_ptr<RefrigerantModel> m = buildModel(f, name, error);
+        if (m) {
+            // The cubic files name no equation: theirs is the one of Peng and Robinson,
+            // Ind. Eng. Chem. Fundam. 15 (1976) 59-64.
+            const auto gleichung = f.find("equation");
+            m->equation_ = gleichung != f.end() && gleichung->is_string()
+                               ? QString::fromStdString(gleichung->get<std::string>())
+                               : QStringLiteral("PengRobinson-IECF-1976");
+            const auto bezug = f.find("reference");
+            if (bezug != f.end() && bezug->is_string())
+                m->referenceState_ = QString::fromStdString(bezug->get<std::string>());
+        }
+        return m;
     } catch (const std::exception& e) {
         // A member the checks above do not cover has the wrong type.
         *error = QStringLiteral("nicht lesbar (%1)").arg(QString::fromUtf8(e.what()));

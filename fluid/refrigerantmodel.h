@@ -28,6 +28,10 @@ public:
     const Eos& eos() const { return *eos_; }
     // "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", as the file states.
     const QString& model() const { return model_; }
+    // The literature key of the equation ("TillnerRoth-JPCRD-1994") and the reference
+    // state of enthalpy and entropy ("IIR"), as the fluid file names them.
+    const QString& equation() const { return equation_; }
+    const QString& referenceState() const { return referenceState_; }
     double minTemperature() const { return tMin_; }
     // Upper end of the saturation lines, K.
     virtual double criticalTemperature() const { return eos_->criticalTemperature(); }
@@ -46,8 +50,11 @@ protected:
     bool inRange(double T) const { return T >= tMin_ && T <= tMax_; }
     std::unique_ptr<Eos> eos_;
     QString model_;
+    QString equation_, referenceState_;
     double tMin_, tMax_, pMax_;
     double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
+
+    friend std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray&, QString*);
 };
 
 // Reads a fluid file. A file that is not well-formed, has an implausible constant or

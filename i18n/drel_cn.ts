@@ -135,6 +135,26 @@
         <source>Tabelle Leistungsdaten</source>
         <translation>性能数据表</translation>
     </message>
+    <message>
+        <source>* in die Eingabegrenzen verschoben</source>
+        <translation>* 已移入输入范围</translation>
+    </message>
+    <message>
+        <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>** 工况点超出使用范围</translation>
+    </message>
+    <message>
+        <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
+        <translation>SEPR 按法规 (EU) 2015/1095 和 EN 13215（吸气 20 °C，无过冷）</translation>
+    </message>
+    <message>
+        <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
+        <translation>中温 (t0 -10 °C)：SEPR %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
+        <translation>低温 (t0 -35 °C)：SEPR %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Programmstart</name>
@@ -538,6 +558,33 @@
     <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Herkunft</name>
+    <message>
+        <source>Katalog %1, Build %2, Programm %3</source>
+        <translation>目录 %1，版本 %2，程序 %3</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 °C</source>
+        <translation>吸气温度 %1 °C</translation>
+    </message>
+    <message>
+        <source>Uberhitzung %1 K</source>
+        <translation>过热度 %1 K</translation>
+    </message>
+    <message>
+        <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
+        <translation>计算基准：%1，过冷度 %2 K，%3</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: keine Stoffdatei</source>
+        <translation>%1 物性：无物性文件</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
+        <translation>%1 物性：%2（%3），参考状态 %4</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1458,42 @@
     <message>
         <source>Zuruck zur Suche</source>
         <translation>返回搜索</translation>
+    </message>
+    <message>
+        <source>Speichern als JSON</source>
+        <translation>另存为 JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Dateien (*.json)</source>
+        <translation>JSON 文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In die Eingabegrenzen verschoben</source>
+        <translation>已移入输入范围</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>工况点超出使用范围</translation>
+    </message>
+    <message>
+        <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
+        <translation>SEPR (EN 13215)：中温 (t0 -10 °C) %1，低温 (t0 -35 °C) %2</translation>
+    </message>
+    <message>
+        <source>t0 %1 °C:</source>
+        <translation>t0 %1 °C：</translation>
+    </message>
+    <message>
+        <source>ausserhalb</source>
+        <translation>超出</translation>
     </message>
 </context>
 <context>

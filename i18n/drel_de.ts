@@ -135,6 +135,26 @@
         <source>Tabelle Leistungsdaten</source>
         <translation>Tabelle Leistungsdaten</translation>
     </message>
+    <message>
+        <source>* in die Eingabegrenzen verschoben</source>
+        <translation>* in die Eingabegrenzen verschoben</translation>
+    </message>
+    <message>
+        <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>** Betriebspunkt außerhalb der Einsatzgrenzen</translation>
+    </message>
+    <message>
+        <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
+        <translation>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkühlung)</translation>
+    </message>
+    <message>
+        <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
+        <translation>Normalkühlung (t0 -10 °C): SEPR %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
+        <translation>Tiefkühlung (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Programmstart</name>
@@ -538,6 +558,33 @@
     <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Herkunft</name>
+    <message>
+        <source>Katalog %1, Build %2, Programm %3</source>
+        <translation>Katalog %1, Build %2, Programm %3</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 °C</source>
+        <translation>Sauggastemperatur %1 °C</translation>
+    </message>
+    <message>
+        <source>Uberhitzung %1 K</source>
+        <translation>Überhitzung %1 K</translation>
+    </message>
+    <message>
+        <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
+        <translation>Bemessung: %1, Unterkühlung %2 K, %3</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: keine Stoffdatei</source>
+        <translation>Stoffwerte %1: keine Stoffdatei</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
+        <translation>Stoffwerte %1: %2 (%3), Bezugszustand %4</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1458,42 @@
     <message>
         <source>Zuruck zur Suche</source>
         <translation>Zurück zur Suche</translation>
+    </message>
+    <message>
+        <source>Speichern als JSON</source>
+        <translation>Speichern als JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Dateien (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>In die Eingabegrenzen verschoben</source>
+        <translation>In die Eingabegrenzen verschoben</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>Betriebspunkt außerhalb der Einsatzgrenzen</translation>
+    </message>
+    <message>
+        <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
+        <translation>SEPR (EN 13215): Normalkühlung (t0 -10 °C) %1, Tiefkühlung (t0 -35 °C) %2</translation>
+    </message>
+    <message>
+        <source>t0 %1 °C:</source>
+        <translation>t0 %1 °C:</translation>
+    </message>
+    <message>
+        <source>ausserhalb</source>
+        <translation>außerhalb</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,26 @@
         <source>Tabelle Leistungsdaten</source>
         <translation>Performance table</translation>
     </message>
+    <message>
+        <source>* in die Eingabegrenzen verschoben</source>
+        <translation>* moved into the input limits</translation>
+    </message>
+    <message>
+        <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>** operating point outside the application limits</translation>
+    </message>
+    <message>
+        <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
+        <translation>SEPR to Regulation (EU) 2015/1095 and EN 13215 (suction gas 20 °C, no subcooling)</translation>
+    </message>
+    <message>
+        <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
+        <translation>Medium temperature (t0 -10 °C): SEPR %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
+        <translation>Low temperature (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Programmstart</name>
@@ -538,6 +558,33 @@
     <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Herkunft</name>
+    <message>
+        <source>Katalog %1, Build %2, Programm %3</source>
+        <translation>Catalogue %1, build %2, program %3</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 °C</source>
+        <translation>Suction gas temperature %1 °C</translation>
+    </message>
+    <message>
+        <source>Uberhitzung %1 K</source>
+        <translation>Superheat %1 K</translation>
+    </message>
+    <message>
+        <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
+        <translation>Rating basis: %1, subcooling %2 K, %3</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: keine Stoffdatei</source>
+        <translation>Properties of %1: no fluid file</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
+        <translation>Properties of %1: %2 (%3), reference state %4</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1458,42 @@
     <message>
         <source>Zuruck zur Suche</source>
         <translation>Back to search</translation>
+    </message>
+    <message>
+        <source>Speichern als JSON</source>
+        <translation>Save as JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Dateien (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>In die Eingabegrenzen verschoben</source>
+        <translation>Moved into the input limits</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>Operating point outside the application limits</translation>
+    </message>
+    <message>
+        <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
+        <translation>SEPR (EN 13215): medium temperature (t0 -10 °C) %1, low temperature (t0 -35 °C) %2</translation>
+    </message>
+    <message>
+        <source>t0 %1 °C:</source>
+        <translation>t0 %1 °C:</translation>
+    </message>
+    <message>
+        <source>ausserhalb</source>
+        <translation>outside</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,26 @@
         <source>Tabelle Leistungsdaten</source>
         <translation>Tabla de rendimiento</translation>
     </message>
+    <message>
+        <source>* in die Eingabegrenzen verschoben</source>
+        <translation>* llevado a los límites de entrada</translation>
+    </message>
+    <message>
+        <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>** punto de funcionamiento fuera de los límites de aplicación</translation>
+    </message>
+    <message>
+        <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
+        <translation>SEPR según el Reglamento (UE) 2015/1095 y la EN 13215 (gas de aspiración 20 °C, sin subenfriamiento)</translation>
+    </message>
+    <message>
+        <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
+        <translation>Media temperatura (t0 -10 °C): SEPR %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
+        <translation>Baja temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Programmstart</name>
@@ -538,6 +558,33 @@
     <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Herkunft</name>
+    <message>
+        <source>Katalog %1, Build %2, Programm %3</source>
+        <translation>Catálogo %1, build %2, programa %3</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 °C</source>
+        <translation>Temperatura del gas de aspiración %1 °C</translation>
+    </message>
+    <message>
+        <source>Uberhitzung %1 K</source>
+        <translation>Recalentamiento %1 K</translation>
+    </message>
+    <message>
+        <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
+        <translation>Base de cálculo: %1, subenfriamiento %2 K, %3</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: keine Stoffdatei</source>
+        <translation>Propiedades de %1: sin archivo de fluido</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
+        <translation>Propiedades de %1: %2 (%3), estado de referencia %4</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1458,42 @@
     <message>
         <source>Zuruck zur Suche</source>
         <translation>Volver a la búsqueda</translation>
+    </message>
+    <message>
+        <source>Speichern als JSON</source>
+        <translation>Guardar como JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Dateien (*.json)</source>
+        <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In die Eingabegrenzen verschoben</source>
+        <translation>Llevado a los límites de entrada</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>Punto de funcionamiento fuera de los límites de aplicación</translation>
+    </message>
+    <message>
+        <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
+        <translation>SEPR (EN 13215): media temperatura (t0 -10 °C) %1, baja temperatura (t0 -35 °C) %2</translation>
+    </message>
+    <message>
+        <source>t0 %1 °C:</source>
+        <translation>t0 %1 °C:</translation>
+    </message>
+    <message>
+        <source>ausserhalb</source>
+        <translation>fuera</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,26 @@
         <source>Tabelle Leistungsdaten</source>
         <translation>Tableau des performances</translation>
     </message>
+    <message>
+        <source>* in die Eingabegrenzen verschoben</source>
+        <translation>* ramené dans les limites de saisie</translation>
+    </message>
+    <message>
+        <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>** point de fonctionnement hors des limites d'utilisation</translation>
+    </message>
+    <message>
+        <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
+        <translation>SEPR selon le règlement (UE) 2015/1095 et l'EN 13215 (gaz aspirés 20 °C, sans sous-refroidissement)</translation>
+    </message>
+    <message>
+        <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
+        <translation>Moyenne température (t0 -10 °C) : SEPR %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
+        <translation>Basse température (t0 -35 °C) : SEPR %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Programmstart</name>
@@ -538,6 +558,33 @@
     <message>
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Herkunft</name>
+    <message>
+        <source>Katalog %1, Build %2, Programm %3</source>
+        <translation>Catalogue %1, build %2, programme %3</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 °C</source>
+        <translation>Température des gaz aspirés %1 °C</translation>
+    </message>
+    <message>
+        <source>Uberhitzung %1 K</source>
+        <translation>Surchauffe %1 K</translation>
+    </message>
+    <message>
+        <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
+        <translation>Base de calcul : %1, sous-refroidissement %2 K, %3</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: keine Stoffdatei</source>
+        <translation>Propriétés de %1 : pas de fichier de fluide</translation>
+    </message>
+    <message>
+        <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
+        <translation>Propriétés de %1 : %2 (%3), état de référence %4</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1458,42 @@
     <message>
         <source>Zuruck zur Suche</source>
         <translation>Retour à la recherche</translation>
+    </message>
+    <message>
+        <source>Speichern als JSON</source>
+        <translation>Enregistrer en JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Dateien (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In die Eingabegrenzen verschoben</source>
+        <translation>Ramené dans les limites de saisie</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
+        <translation>Point de fonctionnement hors des limites d'utilisation</translation>
+    </message>
+    <message>
+        <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
+        <translation>SEPR (EN 13215) : moyenne température (t0 -10 °C) %1, basse température (t0 -35 °C) %2</translation>
+    </message>
+    <message>
+        <source>t0 %1 °C:</source>
+        <translation>t0 %1 °C :</translation>
+    </message>
+    <message>
+        <source>ausserhalb</source>
+        <translation>hors limites</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,11 @@ void DatenblattBericht::seite1Anlegen(bericht::Seite& seite) {
     berichtMemo(hinweis, QStringLiteral("MemoR410A"), 0, ausMm(3), kSeitenBreite,
                 berichtSchrift(9, true))
         .setVisible(false);
+    // Marks, SEPR and provenance: small print under the values.
+    bericht::Band& herkunft = koerper(seite, QStringLiteral("Herkunft1"));
+    berichtMemo(herkunft, QStringLiteral("MemoMarkierung"), 0, 0, kSeitenBreite, berichtSchrift(8));
+    berichtMemo(herkunft, QStringLiteral("MemoSepr"), 0, 0, kSeitenBreite, berichtSchrift(8));
+    berichtMemo(herkunft, QStringLiteral("MemoHerkunft"), 0, 0, kSeitenBreite, berichtSchrift(7));
 }
 
 void DatenblattBericht::seite2Anlegen(bericht::Seite& seite) {
@@ -538,6 +543,17 @@ void DatenblattBericht::Leistungsdaten() {
     const double hoehe = anpassen(hinweis, inhalt_.kaeltemittelHinweis);
     band(QStringLiteral("Hinweis1"))
         .setHeight(inhalt_.kaeltemittelHinweisSichtbar ? hoehe + ausMm(4) : 0);
+    double oben = ausMm(2);
+    for (const auto& [name, text] :
+         {std::pair{"MemoMarkierung", &inhalt_.markierungen}, std::pair{"MemoSepr", &inhalt_.sepr},
+          std::pair{"MemoHerkunft", &inhalt_.herkunft}}) {
+        bericht::Memo& m = memo(QString::fromLatin1(name));
+        m.setVisible(!text->isEmpty());
+        m.setTop(oben);
+        if (!text->isEmpty())
+            oben += anpassen(m, *text) + ausMm(2);
+    }
+    band(QStringLiteral("Herkunft1")).setHeight(oben);
 }
 
 void DatenblattBericht::TechnischeDaten() {

@@ -40,6 +40,12 @@ struct DatenblattInhalt {
     std::array<WertZeile, 8> rechts; // results
     bool kaeltemittelHinweisSichtbar = false;
     QString kaeltemittelHinweis; // the note on high-pressure refrigerants
+    // Below the values: what the marks "*" (moved into the input limits) and "**"
+    // (outside the application envelope) mean, the SEPR of a condensing unit, and where
+    // the numbers come from (catalogue build, rating basis, property model, version).
+    QString markierungen;
+    QString sepr;
+    QString herkunft;
 
     // ---- technical data ----
     QList<QStringList> technik; // name, value

@@ -1,5 +1,6 @@
 #include "print/datenblattquelle.h"
 
+#include "base/numberformat.h"
 #include "calc/einheiten.h"
 #include "chart/grenztest.h"
 #include "chart/winfarbe.h"
@@ -17,6 +18,7 @@
 #include "state/sprache.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 // The printed sheet's own texts: the captions the sheet shows, in the user's language.
 struct DatenblattDruck {
@@ -117,6 +119,62 @@ void tabelle(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
     }
 }
 
+// Marks the printed values as the sheet flags them: "*" an input the sheet moved into
+// its limits, "**" every result of a point outside the envelope.
+void markieren(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
+    const std::pair<QString, sheet::Groesse> eingaben[] = {
+        {DatenblattDruck::tr("Verdampfungstemperatur"), sheet::Groesse::t0},
+        {DatenblattDruck::tr("Verflussigungstemperatur"), sheet::Groesse::tc},
+        {DatenblattDruck::tr("Lufteintrittstemperatur"), sheet::Groesse::tle},
+        {DatenblattDruck::tr("Unterkuhlung"), sheet::Groesse::tu},
+        {DatenblattDruck::tr("Sauggastemperatur"), sheet::Groesse::tsaug},
+        {DatenblattDruck::tr("Uberhitzung (Verdampfer)"), sheet::Groesse::tue},
+        {DatenblattDruck::tr("Drehzahl"), sheet::Groesse::n}};
+    bool geklemmt = false;
+    for (WertZeile& z : i.links)
+        for (const auto& [label, g] : eingaben)
+            if (z.label == label && !z.wert.isEmpty() && blatt.wert(g).geklemmt) {
+                z.wert += QStringLiteral(" *");
+                geklemmt = true;
+            }
+    const bool ausserhalb = blatt.ausserhalb();
+    if (ausserhalb)
+        for (WertZeile& z : i.rechts)
+            if (!z.wert.isEmpty())
+                z.wert += QStringLiteral(" **");
+    QStringList texte;
+    if (geklemmt)
+        texte << DatenblattDruck::tr("* in die Eingabegrenzen verschoben");
+    if (ausserhalb)
+        texte << DatenblattDruck::tr("** Betriebspunkt ausserhalb der Einsatzgrenzen");
+    i.markierungen = texte.join(QLatin1Char('\n'));
+}
+
+QString seprText(const sheet::SeprBlatt& s) {
+    if (!s.gerechnet)
+        return {};
+    const auto zahl = [](double v) {
+        return std::isfinite(v) ? formatFloat(QStringLiteral("0.00"), v) : QStringLiteral("-");
+    };
+    QStringList zeilen{DatenblattDruck::tr(
+        "SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)")};
+    for (const sheet::SeprAnwendungsWert* w : {&s.normal, &s.tief}) {
+        const calc::SeprErgebnis& e = w->ergebnis;
+        QStringList punkte;
+        for (std::size_t k = 0; k < 4; ++k)
+            punkte << QStringLiteral("%1 %2 °C: COP %3%4")
+                          .arg(QChar(u'A' + static_cast<char16_t>(k)))
+                          .arg(e.punkte[k].luft)
+                          .arg(zahl(e.punkte[k].cop),
+                               w->ausserhalb[k] ? QStringLiteral(" **") : QString());
+        zeilen << (e.anwendung == calc::SeprAnwendung::Normalkuehlung
+                       ? DatenblattDruck::tr("Normalkuhlung (t0 -10 °C): SEPR %1 (%2)")
+                       : DatenblattDruck::tr("Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)"))
+                      .arg(zahl(e.sepr), punkte.join(QStringLiteral(", ")));
+    }
+    return zeilen.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 std::array<WertZeile, 8> betriebspunktZeilen(const sheet::TechnikModell& m,
@@ -195,6 +253,11 @@ DatenblattInhalt datenblattInhalt(const sheet::Datenblatt& blatt, const Druckaus
         i.links = betriebspunktZeilen(m, e);
         i.rechts = ergebnisZeilen(m, e);
         kaeltemittelHinweis(blatt.dm(), m.KMListboxText, i);
+        markieren(blatt, i);
+        i.sepr = seprText(blatt.sepr());
+        const sheet::Herkunft h = blatt.herkunft();
+        i.herkunft = h.katalogText() + QLatin1Char('\n') + h.bemessungText() + QLatin1Char('\n') +
+                     h.stoffText();
     }
     if (auswahl.enthaelt(Abschnitt::TechnischeDaten))
         technik(blatt, i);

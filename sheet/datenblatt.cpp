@@ -56,6 +56,39 @@ bool Datenblatt::ausserhalb() const {
            h.anwendtc2 || h.Label25;
 }
 
+Herkunft Datenblatt::herkunft() const {
+    Herkunft h;
+    h.programmVersion = programmVersion();
+    db::runReported([&] {
+        const qint32 id = modell_.AktArtikelID;
+        if (id == 0) {
+            katalogLesen(dm_.programDirectory(), h);
+            return;
+        }
+        const qint32 daten = modell_.DatenArtikelID > 0 ? modell_.DatenArtikelID : id;
+        db::KaeltemittelPositionieren(dm_, modell_.KMListboxText, daten);
+        h = herkunftLesen(dm_, stoff_);
+    });
+    return h;
+}
+
+const SeprBlatt& Datenblatt::sepr() const {
+    const QString fuer = QStringLiteral("%1|%2|%3|%4|%5")
+                             .arg(modell_.AktArtikelID)
+                             .arg(modell_.DatenArtikelID)
+                             .arg(modell_.KMListboxText)
+                             .arg(modell_.lukoModus() ? modell_.AktLukoIndex : -1)
+                             .arg(modell_.eingabe().punkt.tue);
+    if (fuer == seprFuer_)
+        return sepr_;
+    seprFuer_ = fuer;
+    sepr_ = SeprBlatt{};
+    if (!modell_.lukoModus())
+        return sepr_;
+    db::runReported([&] { sepr_ = seprRechnen(dm_, stoff_, modell_.eingabe()); });
+    return sepr_;
+}
+
 AnzeigeWert Datenblatt::wert(Groesse g) const {
     using calc::EinheitGruppe;
     const calc::ArtikelErgebnis& r = modell_.ergebnis();

@@ -6,12 +6,14 @@
 #pragma once
 
 #include "chart/grenztest.h"
+#include "sheet/herkunft.h"
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/masseseite.h"
 #include "sheet/pages/technDaten.h"
 #include "sheet/pages/textseite.h"
 #include "sheet/pages/zertifikate.h"
+#include "sheet/seprblatt.h"
 #include "sheet/technikmodell.h"
 #include "state/datenblattauftrag.h"
 
@@ -69,6 +71,13 @@ public:
     // Whether the rated point lies outside the envelope (a limit note is shown).
     bool ausserhalb() const;
 
+    // ---- provenance and seasonal ratio ----
+    // Catalogue build, rating basis of the capacity record, property model, version.
+    Herkunft herkunft() const;
+    // The SEPR of a condensing unit (gerechnet clear for others). It rates its own
+    // points, so it is rated again only for another unit, refrigerant or condenser.
+    const SeprBlatt& sepr() const;
+
     // ---- the tender text ----
     void ausschreibungErstellen(const AusschreibungsAuswahl& auswahl,
                                 const AusschreibungsWerte& werte,
@@ -116,7 +125,9 @@ private:
     LeistungsTabelle tabelle_;
     int tabelleBild_ = -1;
     mutable chart::GrenzChart chart_; // the envelope test of the table's points
-    QString seitenFuer_;              // article, refrigerant and language the pages were filled for
+    mutable SeprBlatt sepr_;
+    mutable QString seprFuer_; // article, data article, refrigerant and condenser rated
+    QString seitenFuer_;       // article, refrigerant and language the pages were filled for
 };
 
 // The order that opens one article at one point, as drel-cli gives it: the article by

@@ -175,6 +175,8 @@ public:
     // HinweiseZeigen: the notes window is shown exactly when a note is visible.
     bool hinweiseSichtbar() const { return hinweise_.sichtbar(); }
     const GrenzDiagramm& diagramm() const { return diagramm_; }
+    // The three limit polygons of the capacity record as last read (°C).
+    const chart::GrenzPolygone& polygone() const { return polygone_; }
     // The shown numbers of the last rating (what the output fields hold).
     const calc::AusgabeWerte& werte() const { return werte_; }
     // What the last rating was given: the fields in °C and K, the condenser, the duplex

@@ -32,7 +32,7 @@ ALLOWED = {
     "chart": {"base", "state", "calc"},
     "search": {"base", "state", "db", "dbbuild", "fluid", "calc", "chart"},
     "sheet/pages": {"base", "state", "db", "fluid", "calc", "chart"},
-    "sheet": {"base", "state", "db", "fluid", "calc", "chart", "search", "sheet/pages"},
+    "sheet": {"base", "state", "db", "dbbuild", "fluid", "calc", "chart", "search", "sheet/pages"},
     "report": {"base", "state"},
     "print": {"base", "state", "db", "fluid", "calc", "chart", "report", "sheet", "sheet/pages"},
     "i18n": {"base", "state"},

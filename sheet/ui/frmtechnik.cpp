@@ -1,11 +1,14 @@
 #include "sheet/ui/frmtechnik.h"
 
+#include "base/messagesink.h"
+#include "base/numberformat.h"
 #include "base/ui/tddbcombo.h"
 #include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "chart/ui/tdchart.h"
 #include "db/errorboundary.h"
 #include "search/ergebnisliste.h"
+#include "sheet/blattjson.h"
 #include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
 
@@ -23,6 +26,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace drel::ui {
 
@@ -97,6 +101,18 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
     oben->addWidget(ausgabenAnlegen(), 0, Qt::AlignTop);
     oben->addStretch(1);
     v->addLayout(oben);
+    auto* herkunft = new QHBoxLayout;
+    lblSepr_ = label("lblSepr", QString(), this);
+    lblSepr_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblHerkunft_ = label("lblHerkunft", QString(), this);
+    lblHerkunft_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont klein = lblHerkunft_->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    lblHerkunft_->setFont(klein);
+    herkunft->addWidget(lblSepr_, 0, Qt::AlignTop);
+    herkunft->addStretch(1);
+    herkunft->addWidget(lblHerkunft_, 0, Qt::AlignTop);
+    v->addLayout(herkunft);
     v->addWidget(seitenAnlegen(), 1);
     menueAnlegen();
     hinweise_ = new TFrmHinweise(this);
@@ -114,6 +130,7 @@ bool TFrmTechnik::reiterSichtbar(int index) const {
 
 void TFrmTechnik::setDateiWahl(
     const std::function<QString(const QString&, const QString&, const QString&)>& wahl) {
+    dateiWahl_ = wahl;
     tabelle_->setDateiWahl(wahl);
     masse_->bildSpeichern()->setDateiWahl(wahl);
     foto_->bildSpeichern()->setDateiWahl(wahl);
@@ -140,6 +157,8 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     btnLock_->hide();
     BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, QT_TR_NOOP("Suchergebnis drucken"));
     connect(BitBtn3_, &QPushButton::clicked, this, &TFrmTechnik::BitBtn3Click);
+    JsonBtn_ = knopf("JsonBtn", QStyle::SP_DialogSaveButton, QT_TR_NOOP("Speichern als JSON"));
+    connect(JsonBtn_, &QPushButton::clicked, this, &TFrmTechnik::JsonSpeichernClick);
     auto* titel = texte().text(label("Label1", QString(), kopf, 1), QT_TR_NOOP("Technische Daten"));
     titel->setStyleSheet(QStringLiteral("color: white;"));
     QFont f = titel->font();
@@ -506,6 +525,8 @@ void TFrmTechnik::menueAnlegen() {
     AlternativSchliessen_->setVisible(false);
     QAction* drucken = eintrag("Drucken1", QT_TR_NOOP("Drucken"));
     connect(drucken, &QAction::triggered, BitBtn3_, &QPushButton::click);
+    QAction* json = eintrag("JsonSpeichern1", QT_TR_NOOP("Speichern als JSON"));
+    connect(json, &QAction::triggered, this, &TFrmTechnik::JsonSpeichernClick);
     QAction* hilfe = eintrag("Hilfe1", QT_TR_NOOP("Hilfe"));
     hilfe->setEnabled(false);
     QAction* zurueckAction = eintrag("ZurckzurSuche1", QT_TR_NOOP("Zuruck zur Suche"));
@@ -611,6 +632,27 @@ void TFrmTechnik::spracheGewechselt() {
 
 void TFrmTechnik::CancelBtnClick() {
     emit zurueck();
+}
+
+void TFrmTechnik::JsonSpeichernClick() {
+    if (modell_.AktArtikelID == 0)
+        return;
+    const QString titel = tr("Speichern als JSON");
+    const QString vorschlag = imDokumentOrdner(
+        modell_.ComboBox1Text.simplified().replace(QLatin1Char('/'), QLatin1Char('-')) +
+        QStringLiteral(".json"));
+    const QString filter = tr("JSON-Dateien (*.json)");
+    const QString datei = dateiWahl_ ? dateiWahl_(titel, vorschlag, filter)
+                                     : dateiDialog(this, titel, vorschlag, filter);
+    if (datei.isEmpty())
+        return;
+    QString grund;
+    bool ok = false;
+    db::runReported([&] { ok = sheet::blattJsonSchreiben(blatt_, datei, &grund); });
+    if (!ok)
+        report(tr("Die Datei %1 kann nicht geschrieben werden.").arg(datei) + QLatin1Char(' ') +
+                   grund,
+               tr("Fehler"), MessageKind::Error);
 }
 
 // ---------------------------------------------------------------- model to widgets
@@ -742,12 +784,77 @@ void TFrmTechnik::ausModell() {
         setzeSichtbar(LegPnl_[i], m.Leg[i].sichtbar);
     }
     hinweise_->setzen(m.hinweise());
+    herkunftZeigen();
     zeigt_ = false;
     const bool neu = m.bildNummer() != gezeigtesBild_;
     diagrammZeigen();
     if (neu && isVisible())
         hinweise_->ZeigenOderSchliessen();
     seiteFuellen();
+}
+
+void TFrmTechnik::herkunftZeigen() {
+    const sheet::TechnikModell& m = modell_;
+    // A clamped input and an output of a point outside the envelope are marked where
+    // they are shown.
+    const std::pair<Eingabe, sheet::Groesse> eingaben[] = {
+        {Eingabe::t0, sheet::Groesse::t0},   {Eingabe::tc, sheet::Groesse::tc},
+        {Eingabe::tle, sheet::Groesse::tle}, {Eingabe::tsaug, sheet::Groesse::tsaug},
+        {Eingabe::tu, sheet::Groesse::tu},   {Eingabe::tue, sheet::Groesse::tue},
+        {Eingabe::ediN, sheet::Groesse::n},
+    };
+    for (const auto& [e, g] : eingaben) {
+        const bool geklemmt = m.AktArtikelID != 0 && blatt_.wert(g).geklemmt;
+        TDEdit* edit = eingaben_.value(e);
+        edit->setStyleSheet(geklemmt ? QStringLiteral("background: #fff2a8;") : QString());
+        edit->setToolTip(geklemmt ? tr("In die Eingabegrenzen verschoben") : QString());
+    }
+    const bool ausserhalb = m.AktArtikelID != 0 && blatt_.ausserhalb();
+    for (const char* name : {"Q2", "Q3", "pan", "strom", "Edit4", "Edit7", "Edit5"}) {
+        QLineEdit* feld = ausgaben_.value(QString::fromLatin1(name));
+        feld->setStyleSheet(ausserhalb ? QStringLiteral("color: #b00000;") : QString());
+        feld->setToolTip(ausserhalb ? tr("Betriebspunkt ausserhalb der Einsatzgrenzen")
+                                    : QString());
+    }
+    if (m.bildNummer() == herkunftBild_)
+        return;
+    herkunftBild_ = m.bildNummer();
+    if (m.AktArtikelID == 0) {
+        lblHerkunft_->clear();
+        lblSepr_->clear();
+        return;
+    }
+    sheet::Herkunft h;
+    db::runReported([&] { h = blatt_.herkunft(); });
+    lblHerkunft_->setText(h.katalogText() + QLatin1Char('\n') + h.bemessungText() +
+                          QLatin1Char('\n') + h.stoffText());
+    const sheet::SeprBlatt* sepr = nullptr;
+    db::runReported([&] { sepr = &blatt_.sepr(); });
+    setzeSichtbar(lblSepr_, sepr && sepr->gerechnet);
+    if (!sepr || !sepr->gerechnet)
+        return;
+    const NumberSeparators& sep = numberSeparators();
+    const auto zahl = [&](double v) {
+        return std::isfinite(v) ? formatFloat(QStringLiteral("0.00"), v, sep) : QStringLiteral("-");
+    };
+    lblSepr_->setText(
+        tr("SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2")
+            .arg(zahl(sepr->normal.ergebnis.sepr), zahl(sepr->tief.ergebnis.sepr)));
+    QString punkte;
+    for (const sheet::SeprAnwendungsWert* w : {&sepr->normal, &sepr->tief}) {
+        punkte += tr("t0 %1 °C:").arg(calc::seprVerdampfung(w->ergebnis.anwendung));
+        for (std::size_t k = 0; k < 4; ++k) {
+            const calc::SeprPunkt& p = w->ergebnis.punkte[k];
+            punkte +=
+                QStringLiteral("\n  %1  %2 °C  COP %3  COP(PL) %4%5")
+                    .arg(QChar(u'A' + static_cast<char16_t>(k)))
+                    .arg(p.luft)
+                    .arg(zahl(p.cop), zahl(p.copTeillast),
+                         w->ausserhalb[k] ? QStringLiteral("  ") + tr("ausserhalb") : QString());
+        }
+        punkte += QLatin1Char('\n');
+    }
+    lblSepr_->setToolTip(punkte.trimmed());
 }
 
 void TFrmTechnik::bildSeitenFuellen() {

@@ -86,6 +86,11 @@ public:
     void BitBtn3Click() { emit drucken(); }
     void btnLockClick();
     void CancelBtnClick();
+    // "Speichern als JSON": the whole sheet as open data into a file the user picks.
+    void JsonSpeichernClick();
+    QPushButton* JsonBtn() const { return JsonBtn_; }
+    QLabel* lblHerkunft() const { return lblHerkunft_; } // provenance of the numbers
+    QLabel* lblSepr() const { return lblSepr_; }         // SEPR of condensing units
 
 signals:
     void abdocken();      // "Alternativ-Verdichter": leave the main window
@@ -121,6 +126,8 @@ private:
     void seiteFuellen();
     // MasseHolen and BildHolen: the picture pages follow every new article.
     void bildSeitenFuellen();
+    // Provenance, SEPR and the flags of clamped inputs and points outside the envelope.
+    void herkunftZeigen();
 
     sheet::Datenblatt blatt_;
     sheet::TechnikModell& modell_;
@@ -144,6 +151,11 @@ private:
     QPushButton* btnLock_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
     QPushButton* BitBtn3_ = nullptr;
+    QPushButton* JsonBtn_ = nullptr;
+    QLabel* lblHerkunft_ = nullptr;
+    QLabel* lblSepr_ = nullptr;
+    int herkunftBild_ = -1;
+    std::function<QString(const QString&, const QString&, const QString&)> dateiWahl_;
     QTabWidget* PageControl1_ = nullptr;
     TabelleTab* tabelle_ = nullptr;
     MasseTab* masse_ = nullptr;

@@ -20,6 +20,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -115,6 +117,19 @@ protected:
         suche->feld(search::Feld::Q0)->setText(QStringLiteral("10"));
         suche->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         suche->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    }
+    // The condensing unit CQN4-66 L at an air inlet temperature of 32 °C.
+    void aggregatOeffnen() {
+        Katalog& k = Katalog::get();
+        DatenblattAuftrag d =
+            k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
+        d.typ = d.typen.value(0);
+        d.luko = true;
+        d.punkt.tle = 32.0;
+        blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
+        blatt->resize(900, 620);
+        blatt->oeffnen(d);
+        blatt->show();
     }
     QString text(const char* name) const {
         return blatt->ausgabe(QString::fromLatin1(name))->text();
@@ -257,9 +272,9 @@ TEST_F(FrmTechnikTest, PagesMenuAndPrintButton) {
             a->trigger();
     }
     EXPECT_EQ(drucken.count(), 2);
-    EXPECT_EQ(menue,
-              (QStringList{QStringLiteral("Alternativ-Verdichter"), QStringLiteral("Drucken"),
-                           QStringLiteral("Hilfe"), QStringLiteral("Zuruck zur Suche")}));
+    EXPECT_EQ(menue, (QStringList{QStringLiteral("Alternativ-Verdichter"),
+                                  QStringLiteral("Drucken"), QStringLiteral("Speichern als JSON"),
+                                  QStringLiteral("Hilfe"), QStringLiteral("Zuruck zur Suche")}));
     // The limits page: the legends of the capacity record are filled once it is shown.
     seiten->setCurrentIndex(1);
     EXPECT_TRUE(blatt->model().einsatzgrenzenAktiv);
@@ -504,16 +519,7 @@ TEST_F(FrmTechnikTest, ClickOnAValueCellTakesThePointOver) {
 
 // A condensing unit's table runs over the air inlet temperature: a click sets it.
 TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
-    Katalog& k = Katalog::get();
-    DatenblattAuftrag d =
-        k.daten({QStringLiteral("CQN4-66 L")}, QString(), QStringLiteral("R404A, R507"));
-    d.typ = d.typen.value(0);
-    d.luko = true;
-    d.punkt.tle = 32.0;
-    blatt = std::make_unique<TFrmTechnik1>(*k.dm, k.stoff, einheiten);
-    blatt->resize(900, 620);
-    blatt->oeffnen(d);
-    blatt->show();
+    aggregatOeffnen();
     blatt->PageControl1()->setCurrentIndex(6);
     ZellenRaster* g = blatt->tabelle()->Grid();
     ASSERT_GT(g->rowCount(), 6);
@@ -525,6 +531,65 @@ TEST_F(FrmTechnikTest, ClickOnACondensingUnitTableSetsTheAirInletTemperature) {
     EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), t0);
     EXPECT_EQ(blatt->eingabe(Eingabe::tle)->AsFloat(), tle);
     EXPECT_EQ(blatt->eingabe(Eingabe::tc)->text(), tc);
+}
+
+// "Speichern als JSON" writes the document drel-cli writes for the same unit; the
+// window shows the provenance and the unit's SEPR.
+TEST_F(FrmTechnikTest, SaveAsJsonAndProvenanceOfACondensingUnit) {
+    aggregatOeffnen();
+    const QString datei = ini.filePath(QStringLiteral("blatt.json"));
+    QString vorschlag;
+    blatt->setDateiWahl([&](const QString&, const QString& v, const QString&) {
+        vorschlag = v;
+        return datei;
+    });
+    auto* knopf = blatt->findChild<QPushButton*>(QStringLiteral("JsonBtn"));
+    ASSERT_TRUE(knopf);
+    knopf->click();
+    EXPECT_TRUE(vorschlag.endsWith(QLatin1String(".json"))) << qPrintable(vorschlag);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    EXPECT_EQ(o.value("format").toString(), QStringLiteral("drel-sheet"));
+    EXPECT_TRUE(o.value("article").toObject().value("condensingUnit").toBool());
+    // The shown capacity is the document's, at the shown precision.
+    const double qo =
+        o.value("outputs").toObject().value("Qo").toObject().value("value").toDouble();
+    EXPECT_EQ(text("Q2"), formatFloat(u"###,###,##0.00", qo));
+    const QJsonObject sepr = o.value("sepr").toObject();
+    const double mt = sepr.value("mediumTemperature").toObject().value("SEPR").toDouble();
+    EXPECT_GT(mt, 1.0);
+    // The window's SEPR line and provenance are the document's.
+    EXPECT_TRUE(blatt->lblSepr()->isVisible());
+    EXPECT_TRUE(blatt->lblSepr()->text().contains(formatFloat(u"0.00", mt)))
+        << qPrintable(blatt->lblSepr()->text());
+    const QString build =
+        o.value("provenance").toObject().value("catalogue").toObject().value("buildId").toString();
+    EXPECT_FALSE(build.isEmpty());
+    EXPECT_TRUE(blatt->lblHerkunft()->text().contains(build));
+    EXPECT_TRUE(blatt->lblHerkunft()->text().contains(o.value("provenance")
+                                                          .toObject()
+                                                          .value("propertyModel")
+                                                          .toObject()
+                                                          .value("equation")
+                                                          .toString()));
+    // The same entry in the Extras menu.
+    QFile::remove(datei);
+    QAction* eintrag = blatt->TechMenu()->findChild<QAction*>(QStringLiteral("JsonSpeichern1"));
+    ASSERT_TRUE(eintrag);
+    eintrag->trigger();
+    EXPECT_TRUE(QFile::exists(datei));
+}
+
+// A compressor has no SEPR line; a point beyond the envelope marks the outputs.
+TEST_F(FrmTechnikTest, CompressorOutsideTheEnvelopeIsMarked) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    EXPECT_FALSE(blatt->lblSepr()->isVisible());
+    EXPECT_TRUE(blatt->ausgabe(QStringLiteral("Q2"))->toolTip().isEmpty());
+    blatt->eingabe(Eingabe::tc)->setText(QStringLiteral("80"));
+    QTest::keyClick(blatt->eingabe(Eingabe::tc), Qt::Key_Return);
+    EXPECT_FALSE(blatt->ausgabe(QStringLiteral("Q2"))->toolTip().isEmpty());
 }
 
 // Tab.ini: the ranges a sheet leaves behind are what the next sheet starts with.

@@ -1,0 +1,63 @@
+// Where the numbers of a sheet come from: the catalogue build, the rating basis of the
+// capacity record, the refrigerant's property model and the program version. The sheet,
+// its printout, drel-cli and the JSON export show the same record.
+#pragma once
+
+#include <QString>
+#include <limits>
+
+namespace drel::calc {
+class TStoff;
+}
+namespace drel::db {
+class TDataModule1;
+}
+
+namespace drel::sheet {
+
+struct Herkunft {
+    static constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+
+    // The catalogue: the export stamp the build recorded in Stand.dat (OLE date, 0 when
+    // there is none) as an ISO date, and the identifier every table file of that build
+    // carries (empty for tables built before builds had one).
+    double stand = 0.0;
+    QString standDatum;
+    QString bauKennung;
+
+    // The rating basis of the capacity record: the suction gas condition the
+    // coefficients hold for (a temperature in °C, or a superheat in K above t0), liquid
+    // without subcooling, at 50 Hz or 1450 1/min; the record's standard designation.
+    bool sauggasTemperatur = false;
+    double sauggasWert = nan;
+    double unterkuehlung = 0.0;
+    bool mitMotor = false; // coefficients at 50 Hz (a motor), else at 1450 1/min
+    QString norm;
+
+    // The property model: "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", the
+    // literature key of its equation and the reference state of enthalpies.
+    QString stoff;
+    QString stoffModell;
+    QString stoffGleichung;
+    QString stoffBezug;
+
+    QString programmVersion;
+
+    // One line each for a sheet or a printout (German source texts, translated by the
+    // views that show them; the numbers in the English form).
+    QString katalogText() const;
+    QString bemessungText() const;
+    QString stoffText() const;
+};
+
+// The program's version, "8.1".
+QString programmVersion();
+
+// The provenance of the capacity record the data module is positioned on (TBArtikel,
+// TBLeistung, TBMotorArtikel, TBKMittelS) with the property model of its refrigerant.
+Herkunft herkunftLesen(db::TDataModule1& dm, calc::TStoff& stoff);
+
+// The catalogue part alone: Stand.dat and the build identifier of <program dir>/Daten.
+void katalogLesen(const QString& programmVerzeichnis, Herkunft& h);
+
+} // namespace drel::sheet
