@@ -65,20 +65,27 @@ def run_benchmarks(build, runs, only):
             print(f"(missing {exe}: not built)")
             continue
         names = [b[1] for b in BENCHMARKS if b[0] == program]
-        pattern = "^(" + "|".join(names) + ")$"
+        # Options the programs fix for a benchmark follow its name ("/iterations:1",
+        # "/real_time"); they are not part of what a row names.
+        pattern = "^(" + "|".join(names) + ")(/[a-z_]+(:[0-9.]+)?)*$"
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-        out = subprocess.run([str(exe), f"--benchmark_filter={pattern}",
-                              f"--benchmark_repetitions={runs}",
-                              "--benchmark_report_aggregates_only=true",
-                              "--benchmark_format=json"],
-                             capture_output=True, text=True, env=env, check=False)
-        if out.returncode != 0:
+        # The results go to a file of their own: a program may print on stdout too.
+        with tempfile.NamedTemporaryFile(suffix=".json") as ergebnis:
+            out = subprocess.run([str(exe), f"--benchmark_filter={pattern}",
+                                  f"--benchmark_repetitions={runs}",
+                                  "--benchmark_report_aggregates_only=true",
+                                  f"--benchmark_out={ergebnis.name}",
+                                  "--benchmark_out_format=json"],
+                                 capture_output=True, text=True, env=env, check=False)
+            text = pathlib.Path(ergebnis.name).read_text(encoding="utf-8")
+        if out.returncode != 0 or not text:
             print(f"{program} failed:\n{out.stderr}")
             continue
-        for b in json.loads(out.stdout)["benchmarks"]:
+        for b in json.loads(text)["benchmarks"]:
             if b.get("aggregate_name") != "median":
                 continue
-            name = b["run_name"]
+            name = "/".join(part for part in b["run_name"].split("/")
+                            if ":" not in part and part != "real_time")
             medians[name] = to_ms(b["real_time"], b["time_unit"])
             counters[name] = {k: v for k, v in b.items() if k.endswith("_MiB")}
     return medians, counters
@@ -134,7 +141,7 @@ def main(argv):
     for program, name, what, target, counter_targets in BENCHMARKS:
         if name not in medians:
             continue
-        command = f"{build.name}/bench/{program} --benchmark_filter='^{name}$'"
+        command = f"{build.name}/bench/{program} --benchmark_filter='^{name}(/|$)'"
         all_ok &= row(what, command, medians[name], target)
         for counter, limit in counter_targets.items():
             value = counters[name].get(counter)
