@@ -52,18 +52,22 @@ Bewertung abgelehnt(const QString& grund) {
 } // namespace
 
 QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo) {
-    db::KoeffSatz satz;
-    db::KoeffizientenLesen(dm.TBLeistung, dm.TBMotoren, satz);
-    const QString kopf =
-        QStringLiteral("Leistungsdatensatz %1 (%2, %3): ")
-            .arg(dm.TBLeistung.asString(u"ID"),
-                 dm.TBArtikel.active() ? dm.TBArtikel.asString(u"Bezeichnung1") : QString(),
-                 dm.TBKMittelS.asString(u"Ashrae"));
+    return datensatzNichtBewertbar(dm, rechenSatz(dm).koeff, qo);
+}
+
+QString datensatzNichtBewertbar(db::TDataModule1& dm, const db::KoeffSatz& satz, double qo) {
+    QString grund;
     if (!endlich(satz.Qo) || !endlich(satz.P) || !endlich(satz.I))
-        return kopf + QStringLiteral("Koeffizienten nicht endlich; nicht berechenbar.");
-    if (qo < 0.0)
-        return kopf + QStringLiteral("negative Kälteleistung; nicht berechenbar.");
-    return {};
+        grund = QStringLiteral("Koeffizienten nicht endlich; nicht berechenbar.");
+    else if (qo < 0.0)
+        grund = QStringLiteral("negative Kälteleistung; nicht berechenbar.");
+    else
+        return {}; // the usual case: no text is built
+    return QStringLiteral("Leistungsdatensatz %1 (%2, %3): ")
+               .arg(dm.TBLeistung.asString(u"ID"),
+                    dm.TBArtikel.active() ? dm.TBArtikel.asString(u"Bezeichnung1") : QString(),
+                    dm.TBKMittelS.asString(u"Ashrae")) +
+           grund;
 }
 
 bool Bewertung::berechenbar() const {
@@ -80,11 +84,12 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
                                bool netz60Hz) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
-    r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
-    if (const QString grund = datensatzNichtBewertbar(dm, r.Qo); !grund.isEmpty())
+    const RechenSatz satz = rechenSatz(dm);
+    r.Qo = QoRechnen(satz, e.t0, e.tc, e.n, e.f);
+    if (const QString grund = datensatzNichtBewertbar(dm, satz.koeff, r.Qo); !grund.isEmpty())
         return abgelehnt(grund);
-    r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
-    r.I = hatMotor(dm) ? IRechnen(dm, e.t0, e.tc, e.n, e.f, netz60Hz) : 0.0;
+    r.P = PRechnen(satz, e.t0, e.tc, e.n, e.f);
+    r.I = satz.motor ? IRechnen(satz, e.t0, e.tc, e.n, e.f, netz60Hz) : 0.0;
     const double tsR = sauggasTemperaturBemessung(dm, e.t0);
     const double pc = stoff.Taudruck(e.tc);
     const double p0 = stoff.Taudruck(e.t0);
@@ -107,10 +112,11 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
 Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
-    r.Qo = QoRechnen(dm, e.t0, e.tc, e.n, e.f);
-    if (const QString grund = datensatzNichtBewertbar(dm, r.Qo); !grund.isEmpty())
+    const RechenSatz satz = rechenSatz(dm);
+    r.Qo = QoRechnen(satz, e.t0, e.tc, e.n, e.f);
+    if (const QString grund = datensatzNichtBewertbar(dm, satz.koeff, r.Qo); !grund.isEmpty())
         return abgelehnt(grund);
-    r.P = PRechnen(dm, e.t0, e.tc, e.n, e.f);
+    r.P = PRechnen(satz, e.t0, e.tc, e.n, e.f);
     r.I = 0.0;
     const double p0 = stoff.Taudruck(e.t0);
     const double h1 = stoff.DampfEnthalpie(e.t0 + 20.0, p0);

@@ -2,6 +2,7 @@
 // point: mass flows, compressor and evaporator cooling capacity.
 #pragma once
 
+#include "db/recordhelpers.h"
 #include "state/betriebspunkt.h"
 
 #include <QString>
@@ -46,6 +47,8 @@ double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);
 // coefficient that is not finite, or a negative cooling capacity. The build refuses
 // both, so only a damaged table file gets here. "" when the record can be rated.
 QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo);
+// The same with the record's coefficients already read.
+QString datensatzNichtBewertbar(db::TDataModule1& dm, const db::KoeffSatz& satz, double qo);
 
 // Uses t0, tc, n, f, tsaug, tu and tue of the point (its refrigerant and tle are not
 // read: the refrigerant is that of the current capacity record). `netz60Hz` is the

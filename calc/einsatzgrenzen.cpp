@@ -149,4 +149,10 @@ int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0) {
                               grenzBereich());
 }
 
+void GrenzBereichLesen(db::TDataModule1& dm) {
+    GrenzPolygon strich;
+    db::GrenzenLesen(dm.TBLeistung, 2, strich);
+    bereichSetzen(punkte(strich), grenzBereich());
+}
+
 } // namespace drel::calc

@@ -25,6 +25,9 @@ int PolygonLage(const GrenzPolygon& polygon, double t0, double tc);
 // Code 100·a + 10·d + b for the current capacity record (a: suction gas too hot).
 // Sets grenzBereich().
 int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0);
+// Only the range that EinsatzgrenzenTest publishes (grenzBereich()), without the
+// position of a point: all the search and the diagram's axes read of it.
+void GrenzBereichLesen(db::TDataModule1& dm);
 // The same on given polygons and rating suction gas temperature.
 int EinsatzgrenzenTest(const GrenzPolygon& blau, const GrenzPolygon& strich, double tsR, double ts,
                        double tc, double t0, GrenzBereich& bereich);

@@ -161,7 +161,9 @@ void datensatzPruefen(db::TDataModule1& dm, double raster,
     Sammler i(PruefGroesse::Strom);
     Sammler cop(PruefGroesse::Leistungszahl);
     int gesamt = 0;
-    const bool motor = hatMotorDatensatz(dm);
+    // The record's coefficients are read once; the grid only evaluates polynomials.
+    const RechenSatz satz = rechenSatz(dm);
+    const bool motor = satz.motorDatensatz;
     for (double t0 = std::floor(h->first.min); t0 <= h->first.max; t0 += raster) {
         for (double tc = std::floor(h->second.min); tc <= h->second.max; tc += raster) {
             const QPointF punkt(t0, tc);
@@ -169,14 +171,14 @@ void datensatzPruefen(db::TDataModule1& dm, double raster,
                              [&](const Polygon& poly) { return innen(poly, punkt); }))
                 continue;
             ++gesamt;
-            const double q = QoRechnen(dm, t0, tc, kDrehzahl, kFrequenz);
-            const double leistung = PRechnen(dm, t0, tc, kDrehzahl, kFrequenz);
+            const double q = QoRechnen(satz, t0, tc, kDrehzahl, kFrequenz);
+            const double leistung = PRechnen(satz, t0, tc, kDrehzahl, kFrequenz);
             if (const double s = negativ(q); s > 0.0)
                 qo.fehler(t0, tc, q, s);
             if (const double s = negativ(leistung); s > 0.0)
                 p.fehler(t0, tc, leistung, s);
             if (motor) {
-                const double strom = IRechnen(dm, t0, tc, kDrehzahl, kFrequenz, false);
+                const double strom = IRechnen(satz, t0, tc, kDrehzahl, kFrequenz, false);
                 if (const double s = negativ(strom); s > 0.0)
                     i.fehler(t0, tc, strom, s);
             }

@@ -9,12 +9,6 @@ namespace drel::calc {
 
 namespace {
 
-db::KoeffSatz koeffizienten(db::TDataModule1& dm) {
-    db::KoeffSatz satz;
-    db::KoeffizientenLesen(dm.TBLeistung, dm.TBMotoren, satz);
-    return satz;
-}
-
 QString schluessel(db::TDataModule1& dm) {
     return kaeltemittelSchluessel(dm.TBKMittelS.asString(u"Ashrae"));
 }
@@ -60,44 +54,63 @@ bool hatMotorDatensatz(db::TDataModule1& dm) {
     return hatMotor(dm) && !dm.TBMotoren.isEmpty();
 }
 
-double QoRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f) {
-    const bool motor = hatMotor(dm);
-    const double kn = motor ? 1.0 : drehzahlFaktorQo(n);
-    double q = Polynom10(koeffizienten(dm).Qo, t0, tc) * kn;
-    if (motor && f != 50.0)
+RechenSatz rechenSatz(db::TDataModule1& dm) {
+    RechenSatz s;
+    db::KoeffizientenLesen(dm.TBLeistung, dm.TBMotoren, s.koeff);
+    s.motor = hatMotor(dm);
+    s.motorDatensatz = hatMotorDatensatz(dm);
+    s.schluessel = schluessel(dm);
+    s.r717QL =
+        s.schluessel == QLatin1String("R717") && db::BaureihenArt(dm.TBArtikel) == db::Baureihe::QL;
+    return s;
+}
+
+double QoRechnen(const RechenSatz& s, double t0, double tc, double n, double f) {
+    const double kn = s.motor ? 1.0 : drehzahlFaktorQo(n);
+    double q = Polynom10(s.koeff.Qo, t0, tc) * kn;
+    if (s.motor && f != 50.0)
         q *= 1.0 + 0.0185 * (f - 50.0);
     return q;
 }
 
-double PRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f) {
-    const bool motor = hatMotor(dm);
-    const double kn = motor ? 1.0 : drehzahlFaktorP(n);
-    double p = Polynom10(koeffizienten(dm).P, t0, tc) * kn;
-    p *= r507Faktor(schluessel(dm), t0, tc);
-    if (motor && f != 50.0)
+double PRechnen(const RechenSatz& s, double t0, double tc, double n, double f) {
+    const double kn = s.motor ? 1.0 : drehzahlFaktorP(n);
+    double p = Polynom10(s.koeff.P, t0, tc) * kn;
+    p *= r507Faktor(s.schluessel, t0, tc);
+    if (s.motor && f != 50.0)
         p *= 1.0 + 0.0206 * (f - 50.0);
     return p;
 }
 
-double IRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f, bool netz60Hz) {
+double IRechnen(const RechenSatz& s, double t0, double tc, double n, double f, bool netz60Hz) {
     double i = 0.0;
-    const QString key = schluessel(dm);
-    if (hatMotorDatensatz(dm)) {
-        const double p = PRechnen(dm, t0, tc, n, f);
-        const db::KoeffSatz k = koeffizienten(dm);
+    const db::KoeffSatz& k = s.koeff;
+    if (s.motorDatensatz) {
+        const double p = PRechnen(s, t0, tc, n, f);
         i = static_cast<double>(k.I[1] + k.I[2] * p + k.I[3] * p * p + k.I[4] * p * p * p);
     } else if (!netz60Hz) {
         // Without a motor row the current coefficients are all 0; the ten-term form
         // over them gives I1 + I2·t0 + I3·tc + I4·t0², which is 0 as well.
         std::array<long double, 11> c{};
-        const db::KoeffSatz k = koeffizienten(dm);
         for (size_t j = 1; j <= 4; ++j)
             c[j] = k.I[j];
         i = Polynom10(c, t0, tc);
     }
-    if (key == QLatin1String("R717") && db::BaureihenArt(dm.TBArtikel) == db::Baureihe::QL)
+    if (s.r717QL)
         i += 1.5;
-    return i * r507Faktor(key, t0, tc);
+    return i * r507Faktor(s.schluessel, t0, tc);
+}
+
+double QoRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f) {
+    return QoRechnen(rechenSatz(dm), t0, tc, n, f);
+}
+
+double PRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f) {
+    return PRechnen(rechenSatz(dm), t0, tc, n, f);
+}
+
+double IRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f, bool netz60Hz) {
+    return IRechnen(rechenSatz(dm), t0, tc, n, f, netz60Hz);
 }
 
 } // namespace drel::calc

@@ -2,6 +2,8 @@
 // on the current rows of the data module.
 #pragma once
 
+#include "db/recordhelpers.h"
+
 #include <QString>
 #include <array>
 
@@ -27,6 +29,23 @@ double r507Faktor(const QString& schluessel, double t0, double tc);
 bool hatMotor(db::TDataModule1& dm);          // TBMotorArtikel has a row
 bool hatMotorDatensatz(db::TDataModule1& dm); // ... and TBMotoren too
 
+// What the polynomials read from the current rows, read once: a rating or a check
+// over many points of one record evaluates the polynomials on it without going back to
+// the cursors for every point.
+struct RechenSatz {
+    db::KoeffSatz koeff;
+    bool motor = false;          // hatMotor
+    bool motorDatensatz = false; // hatMotorDatensatz
+    QString schluessel;          // kaeltemittelSchluessel of the current refrigerant
+    bool r717QL = false;         // R717 on a QL compressor (current + 1.5 A)
+};
+RechenSatz rechenSatz(db::TDataModule1& dm);
+
+double QoRechnen(const RechenSatz& s, double t0, double tc, double n, double f);
+double PRechnen(const RechenSatz& s, double t0, double tc, double n, double f);
+double IRechnen(const RechenSatz& s, double t0, double tc, double n, double f, bool netz60Hz);
+
+// The same on the current rows.
 double QoRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f);
 double PRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f);
 double IRechnen(db::TDataModule1& dm, double t0, double tc, double n, double f, bool netz60Hz);

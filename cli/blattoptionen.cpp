@@ -109,7 +109,8 @@ bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o) {
 OffenesBlatt::OffenesBlatt(const QString& dir) : dm_(dir), blatt_(dm_, stoff_, einheiten_) {}
 
 std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const QString& dir,
-                                                    const BlattOptionen& o, int& exitCode) {
+                                                    const BlattOptionen& o, int& exitCode,
+                                                    bool mitSeiten) {
     const QByteArray b = befehl.toLocal8Bit();
     std::unique_ptr<OffenesBlatt> offen;
     {
@@ -133,7 +134,7 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
         offen->einheiten_.laden(einheitenDatei(o.einheitenDatei));
     offen->einheiten_.standardFuerLeereGruppen();
     sheet::Datenblatt& blatt = offen->blatt_;
-    blatt.oeffnen(*auftrag);
+    blatt.oeffnen(*auftrag, mitSeiten);
     const sheet::TechnikModell& m = blatt.modell();
     // The sheet falls back to the article's first refrigerant; a command must not.
     if (m.AktArtikelID == 0 || !m.ergebnis().gerechnet ||

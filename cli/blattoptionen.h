@@ -39,10 +39,12 @@ bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o);
 // The data sheet of one article, opened without a window.
 class OffenesBlatt {
 public:
-    // Opens the tables and fluid files and the sheet at the options' point. On a fault
-    // the message is printed and `exitCode` set (1 data, 2 usage); the result is empty.
+    // Opens the tables and fluid files and the sheet at the options' point (its
+    // product pages only `mitSeiten`). On a fault the message is printed and `exitCode`
+    // set (1 data, 2 usage); the result is empty.
     static std::unique_ptr<OffenesBlatt> oeffnen(const QString& befehl, const QString& dir,
-                                                 const BlattOptionen& o, int& exitCode);
+                                                 const BlattOptionen& o, int& exitCode,
+                                                 bool mitSeiten = true);
 
     sheet::Datenblatt& blatt() { return blatt_; }
     const calc::Einheiten& einheiten() const { return einheiten_; }

@@ -135,7 +135,8 @@ int cmdRate(const QStringList& arguments) {
     ScopedMessageSink guard(&sink);
     MessageScope operation;
     int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, *o, exitCode);
+    // A rating shows no product page: their tables stay closed.
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, *o, exitCode, false);
     if (!offen)
         return exitCode;
     const sheet::TechnikModell& m = offen->blatt().modell();

@@ -70,7 +70,7 @@ int cmdTable(const QStringList& arguments) {
     ScopedMessageSink guard(&sink);
     MessageScope operation;
     int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o->blatt, exitCode);
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o->blatt, exitCode, false);
     if (!offen)
         return exitCode;
     sheet::Datenblatt& blatt = offen->blatt();

@@ -107,6 +107,11 @@ std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before anything is set up.
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("drel-cli %s\n", DREL_VERSION);
+        return 0;
+    }
     const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("drel-cli"));
     QStringList args = QCoreApplication::arguments();

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace drel::db {
 
@@ -64,6 +66,7 @@ void Cursor::open() {
 void Cursor::close() {
     table_.reset();
     sorted_.clear();
+    ersteSchluessel_.clear();
     view_.clear();
     filterExpr_.reset();
     position_ = -1;
@@ -154,6 +157,7 @@ void Cursor::sortAll() {
     sorted_.resize(static_cast<size_t>(table_->rowCount()));
     for (size_t i = 0; i < sorted_.size(); ++i)
         sorted_[i] = static_cast<int>(i);
+    ersteSchluessel_.clear();
     if (indexFields_.empty())
         return;
     const auto& rows = table_->rows();
@@ -167,6 +171,20 @@ void Cursor::sortAll() {
         }
         return false;
     });
+    // Null sorts before every number (compareValues), as the lowest value does here.
+    const auto erstes = static_cast<size_t>(indexFields_.front());
+    ersteSchluessel_.reserve(sorted_.size());
+    for (int row : sorted_) {
+        const Value& v = rows[static_cast<size_t>(row)][erstes];
+        if (const auto* zahl = std::get_if<qint32>(&v)) {
+            ersteSchluessel_.push_back(*zahl);
+        } else if (drel::db::isNull(v)) {
+            ersteSchluessel_.push_back(std::numeric_limits<qint64>::min());
+        } else {
+            ersteSchluessel_.clear();
+            return;
+        }
+    }
 }
 
 Cursor* Cursor::linkedMaster() const {
@@ -194,6 +212,13 @@ bool Cursor::masterRange(std::vector<int>::const_iterator& begin,
     for (const QString& f : masterFields) {
         const int stored = master->fieldIndex(f);
         key.push_back(stored >= 0 ? master->storedValue(stored) : master->value(f));
+    }
+    if (key.size() == 1 && !ersteSchluessel_.empty() && std::holds_alternative<qint32>(key[0])) {
+        const auto [von, bis] = std::equal_range(ersteSchluessel_.cbegin(), ersteSchluessel_.cend(),
+                                                 qint64{std::get<qint32>(key[0])});
+        begin = sorted_.cbegin() + (von - ersteSchluessel_.cbegin());
+        end = sorted_.cbegin() + (bis - ersteSchluessel_.cbegin());
+        return true;
     }
     auto compareKey = [&](int row) { return compareToKey(row, key); };
     begin = std::partition_point(sorted_.begin(), sorted_.end(),
@@ -335,8 +360,33 @@ bool Cursor::locate(const QString& fields, const std::vector<Value>& values, boo
 }
 
 bool Cursor::gotoTableRow(int tableRow) {
-    const auto it = std::find(view_.begin(), view_.end(), tableRow);
-    if (it == view_.end())
+    // The view follows the index order, so the row is found among the rows of its own
+    // key (by its number where there is no index) rather than by a walk through the
+    // view: a search over many articles returns to a remembered row for each of them.
+    // A NaN in a key does not order; such a key is walked for.
+    auto it = view_.cend();
+    if (table_ && tableRow >= 0 && tableRow < table_->rowCount()) {
+        const Row& r = table_->rows()[static_cast<size_t>(tableRow)];
+        std::vector<Value> key;
+        bool geordnet = true;
+        for (int f : indexFields_) {
+            const Value& v = r[static_cast<size_t>(f)];
+            geordnet =
+                geordnet && !(std::holds_alternative<double>(v) && std::isnan(std::get<double>(v)));
+            key.push_back(v);
+        }
+        if (!geordnet) {
+            it = std::find(view_.cbegin(), view_.cend(), tableRow);
+        } else if (key.empty()) {
+            it = std::lower_bound(view_.cbegin(), view_.cend(), tableRow);
+        } else {
+            it = std::partition_point(view_.cbegin(), view_.cend(),
+                                      [&](int row) { return compareToKey(row, key) < 0; });
+            while (it != view_.cend() && *it != tableRow && compareToKey(*it, key) == 0)
+                ++it;
+        }
+    }
+    if (it == view_.cend() || *it != tableRow)
         return false;
     bof_ = eof_ = false;
     setPosition(static_cast<int>(it - view_.begin()));

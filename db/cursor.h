@@ -140,6 +140,9 @@ private:
     QString indexFieldNames_;
     std::vector<int> indexFields_;
     std::vector<int> sorted_; // all rows in index order
+    // The first index field of sorted_ as numbers (null lowest), when it holds integers
+    // only: a detail finds the rows of its master without reaching into each row.
+    std::vector<qint64> ersteSchluessel_;
 
     QString filterText_;
     bool filtered_ = false;

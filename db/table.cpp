@@ -1,6 +1,7 @@
 #include "db/table.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace drel::db {
 
@@ -50,6 +51,20 @@ template <typename View> int lookup(const std::vector<std::pair<QString, int>>& 
 } // namespace
 
 int Table::fieldIndex(QAnyStringView name) const {
+    // The slot comes from the text's address and length (a literal keeps both); the
+    // stored spelling must equal the name exactly for a hit.
+    const auto adresse = reinterpret_cast<std::uintptr_t>(name.data());
+    Gemerkt& slot = cache_[(adresse / 2 ^ adresse / 64 ^ static_cast<std::uintptr_t>(name.size())) %
+                           kCacheSlots];
+    if (!slot.name.isNull() && QAnyStringView::equal(slot.name, name))
+        return slot.index;
+    const int index = lookupUncached(name);
+    slot.name = name.toString();
+    slot.index = index;
+    return index;
+}
+
+int Table::lookupUncached(QAnyStringView name) const {
     return name.visit([this](auto view) {
         using View = decltype(view);
         if constexpr (std::is_same_v<View, QStringView> || std::is_same_v<View, QLatin1StringView>)

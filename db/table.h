@@ -4,6 +4,7 @@
 #include "db/value.h"
 
 #include <QAnyStringView>
+#include <array>
 #include <memory>
 
 namespace drel::db {
@@ -22,9 +23,21 @@ public:
     int fieldIndex(QAnyStringView name) const;
 
 private:
+    int lookupUncached(QAnyStringView name) const;
+
     TableDef def_;
     std::vector<Row> rows_;
     std::vector<std::pair<QString, int>> byName_; // sorted without regard to case
+
+    // The names a program asks for are a few dozen literals, asked for again and again
+    // (the search reads the same fields of hundreds of rows). A small cache keeps each
+    // spelling as asked with its position; a hit is confirmed on the text itself.
+    struct Gemerkt {
+        QString name;
+        int index = -1;
+    };
+    static constexpr std::size_t kCacheSlots = 64;
+    mutable std::array<Gemerkt, kCacheSlots> cache_;
 };
 
 using TablePtr = std::shared_ptr<const Table>;

@@ -43,6 +43,20 @@ void aufDiskSchreiben(const QString& pfadName) {
 #endif
 }
 
+// Starts writing a finished table to the disk without waiting for it, so that the
+// disk works while the next export is read; aufDiskSchreiben later waits for it.
+void schreibenAnstossen(const QString& pfadName) {
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(pfadName).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+#else
+    Q_UNUSED(pfadName);
+#endif
+}
+
 // The staging folder is removed as a name: a link in its place goes, but never what
 // it points to.
 void stagingEntfernen(const QString& staging) {
@@ -206,8 +220,11 @@ void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
         const QString tabelle = pfad(staging, s.tabellenDatei);
         dbsErstellen(tabelle, s);
         dbDatenUebergeben(xml, s);
-        aufDiskSchreiben(tabelle);
+        schreibenAnstossen(tabelle);
     }
+    // Every table is on the disk before the journal can name it.
+    for (const BauSchritt& s : schritte)
+        aufDiskSchreiben(pfad(staging, s.tabellenDatei));
     aufDiskSchreiben(staging);
 }
 

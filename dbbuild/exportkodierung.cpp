@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 
 namespace drel::db {
 namespace {
@@ -85,6 +86,15 @@ int utf8Laenge(const unsigned char* p, qsizetype rest) {
 void utf8Pruefen(const QByteArray& xml, const QString& dateiName) {
     const auto* p = reinterpret_cast<const unsigned char*>(xml.constData());
     for (qsizetype i = 0; i < xml.size();) {
+        // Exports are ASCII nearly throughout: eight such bytes are passed at once.
+        if (xml.size() - i >= 8) {
+            quint64 acht = 0;
+            std::memcpy(&acht, p + i, sizeof acht);
+            if ((acht & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const int laenge = utf8Laenge(p + i, xml.size() - i);
         if (laenge == 0) {
             throw DbError(QStringLiteral("%1: ungültige UTF-8-Bytefolge (%2)")

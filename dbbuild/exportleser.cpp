@@ -12,6 +12,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace drel::db {
 namespace {
@@ -69,14 +70,20 @@ struct FeldFehler {
     QString grund;
 };
 
-// Lower-case ASCII local name (without namespace prefix) for the element lookup.
-std::string schluessel(const char* name) {
+// Lower-case ASCII local name (without namespace prefix) for the element lookup,
+// written into `key` (reused from element to element, so no allocation each time).
+void schluesselSetzen(const char* name, std::string& key) {
     const char* colon = std::strrchr(name, ':');
-    std::string key(colon ? colon + 1 : name);
+    key.assign(colon ? colon + 1 : name);
     for (char& c : key) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     }
+}
+
+std::string schluessel(const char* name) {
+    std::string key;
+    schluesselSetzen(name, key);
     return key;
 }
 
@@ -130,8 +137,13 @@ public:
     explicit DatensatzLeser(const DBZuordnung& zuordnung)
         : zuordnung_(zuordnung), index_(elementIndex(zuordnung)) {
         for (size_t i = 0; i < zuordnung.size(); ++i) {
-            if (zuordnung[i].umschreibung == Umschreibung::Produktgruppe)
+            const ZuordnungEintrag& e = zuordnung[i];
+            if (e.umschreibung == Umschreibung::Produktgruppe)
                 gruppenFeld_ = static_cast<int>(i);
+            // The range of each float field, looked up once per export, not per value.
+            bereiche_.push_back(&wertebereichFuer(e.feld));
+            if (e.typCode == kTypFloat && bereiche_.back()->pflicht)
+                pflichtFelder_.push_back(i);
         }
     }
 
@@ -141,7 +153,8 @@ public:
         for (pugi::xml_node kind = datensatz.first_child(); kind; kind = kind.next_sibling()) {
             if (kind.type() != pugi::node_element)
                 continue;
-            const auto it = index_.find(schluessel(kind.name()));
+            schluesselSetzen(kind.name(), key_);
+            const auto it = index_.find(key_);
             if (it == index_.end())
                 continue;
             QString text = elementText(kind, zuordnung_, it->second);
@@ -156,7 +169,7 @@ private:
         const ZuordnungEintrag& e = zuordnung_[static_cast<size_t>(i)];
         auto umwandeln = [&](const ZuordnungEintrag& eintrag, const QString& t) {
             QString grund;
-            Value v = wertLesen(eintrag, t, grund);
+            Value v = wertLesen(eintrag, t, grund, *bereiche_[static_cast<size_t>(i)]);
             if (!grund.isEmpty())
                 throw FeldFehler{element, eintrag.feld, grund};
             return v;
@@ -196,9 +209,9 @@ private:
 
     // A field that must hold a value and stayed empty (element empty or missing).
     void pflichtfelderPruefen(const pugi::xml_node& datensatz, const Row& row) const {
-        for (size_t i = 0; i < zuordnung_.size(); ++i) {
+        for (size_t i : pflichtFelder_) {
             const ZuordnungEintrag& e = zuordnung_[i];
-            if (e.typCode == kTypFloat && wertebereichFuer(e.feld).pflicht && isNull(row[i])) {
+            if (isNull(row[i])) {
                 throw FeldFehler{datensatz, e.feld,
                                  QStringLiteral("Element %1 fehlt oder ist leer").arg(e.element)};
             }
@@ -214,6 +227,9 @@ private:
     ElementIndex index_;
     int gruppenFeld_ = -1;
     qint32 gruppe_ = -1;
+    std::vector<const Wertebereich*> bereiche_; // per entry
+    std::vector<size_t> pflichtFelder_;         // float entries that need a value
+    std::string key_;
 };
 
 } // namespace
@@ -249,6 +265,11 @@ Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
 }
 
 Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund) {
+    return wertLesen(eintrag, text, grund, wertebereichFuer(eintrag.feld));
+}
+
+Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
+                const Wertebereich& bereich) {
     grund.clear();
     if (eintrag.typCode != kTypInt && eintrag.typCode != kTypFloat)
         return wertUmwandeln(eintrag, text);
@@ -265,7 +286,6 @@ Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& g
         grund = QStringLiteral("\"%1\" ist keine Zahl").arg(text.left(40));
         return {};
     }
-    const Wertebereich& bereich = wertebereichFuer(eintrag.feld);
     if (!std::isfinite(*wert) || *wert < bereich.min || *wert > bereich.max) {
         grund = QStringLiteral("%1 liegt außerhalb des Bereichs %2 bis %3 (%4)")
                     .arg(text.trimmed().left(40))
@@ -288,18 +308,21 @@ QString datensatzId(const pugi::xml_node& datensatz) {
     return QStringLiteral("?");
 }
 
-// Parses the UTF-8 text in place (no second copy of a large export); `utf8` keeps the
-// unchanged text for the line of a message.
-void lesenImPuffer(const QByteArray& utf8, const QString& dateiName, const DBZuordnung& zuordnung,
-                   const ZeilenZiel& ziel) {
-    QByteArray xml(utf8.constData(), utf8.size());
+// Parses the UTF-8 text in place: `puffer` is the one copy of a large export and is
+// changed by the parser. `original` gives the unchanged text again, only for the line
+// of a message.
+void lesenImPuffer(QByteArray puffer, const QString& dateiName, const DBZuordnung& zuordnung,
+                   const ZeilenZiel& ziel, const std::function<QByteArray()>& original) {
     pugi::xml_document doc;
+    // Element texts are kept in their element rather than in a node of their own: half
+    // the nodes for exports of one value per element.
     const pugi::xml_parse_result result = doc.load_buffer_inplace(
-        xml.data(), static_cast<size_t>(xml.size()), pugi::parse_default, pugi::encoding_utf8);
+        puffer.data(), static_cast<size_t>(puffer.size()),
+        pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_utf8);
     if (!result) {
         throw DbError(QStringLiteral("%1: %2 (%3)")
                           .arg(dateiName, QString::fromUtf8(result.description()),
-                               exportPosition(utf8, result.offset)));
+                               exportPosition(original(), result.offset)));
     }
     const pugi::xml_node root = doc.document_element();
     if (!root)
@@ -320,7 +343,8 @@ void lesenImPuffer(const QByteArray& utf8, const QString& dateiName, const DBZuo
         try {
             leser.lesen(datensatz, row);
         } catch (const FeldFehler& f) {
-            const QString zeile = exportPosition(utf8, f.element.offset_debug()).section(',', 0, 0);
+            const QString zeile =
+                exportPosition(original(), f.element.offset_debug()).section(',', 0, 0);
             throw DbError(QStringLiteral("%1, %2, Datensatz %3 (ID %4), Feld %5: %6")
                               .arg(dateiName, zeile)
                               .arg(nummer)
@@ -334,19 +358,27 @@ void lesenImPuffer(const QByteArray& utf8, const QString& dateiName, const DBZuo
 
 void exportLesen(const QByteArray& xml, const QString& dateiName, const DBZuordnung& zuordnung,
                  const ZeilenZiel& ziel) {
-    lesenImPuffer(exportNachUtf8(xml, dateiName), dateiName, zuordnung, ziel);
+    lesenImPuffer(exportNachUtf8(xml, dateiName), dateiName, zuordnung, ziel,
+                  [&] { return exportNachUtf8(xml, dateiName); });
 }
 
 void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel) {
     const QString name = QFileInfo(pfad).fileName();
-    QFile file(pfad);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
-                          .arg(name, file.errorString()));
-    const QByteArray inhalt = file.readAll();
-    if (file.error() != QFile::NoError)
-        throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
-    exportLesen(inhalt, name, zuordnung, ziel);
+    auto lesen = [&] {
+        QFile file(pfad);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
+                              .arg(name, file.errorString()));
+        QByteArray inhalt = file.readAll();
+        if (file.error() != QFile::NoError)
+            throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
+        // A UTF-8 export comes back as the same bytes; once the file's copy is gone the
+        // parser works on them without a second one.
+        return exportNachUtf8(std::exchange(inhalt, QByteArray()), name);
+    };
+    // A refused value is rare: its line is counted on the file read a second time
+    // rather than on a copy kept through every build.
+    lesenImPuffer(lesen(), name, zuordnung, ziel, lesen);
 }
 
 } // namespace drel::db

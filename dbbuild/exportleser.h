@@ -1,6 +1,7 @@
 // Reads one XML export of the product database into rows of a mapping.
 #pragma once
 
+#include "dbbuild/wertebereiche.h"
 #include "dbbuild/zuordnung.h"
 
 #include <QByteArray>
@@ -16,6 +17,9 @@ Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text);
 // no number, not finite or outside the field's plausible range gives null and sets
 // `grund` to the reason (empty otherwise).
 Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund);
+// The same with the field's range already looked up (wertebereichFuer).
+Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
+                const Wertebereich& bereich);
 
 // The first run of consecutive digits 0-9 of a text; empty when there is none.
 QString ersteZiffernfolge(const QString& text);

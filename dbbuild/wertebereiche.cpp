@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace drel::db {
 namespace {
@@ -75,23 +76,31 @@ std::optional<double> exportGleitzahl(QStringView text) {
     }
     if (i != t.size())
         return std::nullopt;
-    std::string ascii = t.toString().toStdString();
-    for (char& c : ascii) {
-        if (c == ',')
-            c = '.';
+    // Only ASCII is left (sign, digits, one separator, exponent); ordinary numbers are
+    // copied to the stack, a long run of digits to the heap.
+    char kurz[64];
+    std::string lang;
+    char* ascii = kurz;
+    if (t.size() >= static_cast<qsizetype>(sizeof kurz)) {
+        lang.resize(static_cast<size_t>(t.size()));
+        ascii = lang.data();
     }
-    const char* anfang = ascii.c_str();
+    for (qsizetype k = 0; k < t.size(); ++k)
+        ascii[k] = t[k] == QLatin1Char(',') ? '.' : static_cast<char>(t[k].unicode());
+    const char* const schluss = ascii + t.size();
+    const char* anfang = ascii;
     if (*anfang == '+')
         ++anfang;
     double wert = 0.0;
-    const auto [ende, fehler] = std::from_chars(anfang, ascii.c_str() + ascii.size(), wert);
+    const auto [ende, fehler] = std::from_chars(anfang, schluss, wert);
     if (fehler == std::errc::result_out_of_range) {
         // Too small gives 0 (a negative exponent), too large infinity.
+        const std::string_view zahl(ascii, static_cast<size_t>(t.size()));
         const bool klein =
-            ascii.find("e-") != std::string::npos || ascii.find("E-") != std::string::npos;
+            zahl.find("e-") != std::string_view::npos || zahl.find("E-") != std::string_view::npos;
         return klein ? 0.0 : std::numeric_limits<double>::infinity();
     }
-    if (fehler != std::errc() || ende != ascii.c_str() + ascii.size())
+    if (fehler != std::errc() || ende != schluss)
         return std::nullopt;
     return wert;
 }

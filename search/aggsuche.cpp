@@ -159,7 +159,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
         return false;
     if (mitQ0 && r.QoV > 2.0 * e_.Q0)
         return false;
-    calc::EinsatzgrenzenTest(dm, e_.punkt.tsaug, luko.tc, t0);
+    calc::GrenzBereichLesen(dm);
     const calc::GrenzBereich& g = calc::grenzBereich();
     if (t0 < g.GrenzT0Min - 5.0 || t0 > g.GrenzT0Max + 5.0 || luko.tc < g.GrenzTcMin ||
         luko.tc > g.GrenzTcMax + 5.0)

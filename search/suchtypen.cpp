@@ -77,20 +77,75 @@ void Suchergebnis::tauschen(int i, int j) {
     (*this)[j] = (*this)[0];
 }
 
+namespace {
+
+// A tournament tree over the slots 1..n that names the slot the selection sort takes
+// next: the smallest key, the first slot among equal keys. A finished slot takes no
+// part. A slot whose key is NaN never wins against a number, as the scan of the
+// selection sort never moves its candidate onto a NaN.
+class Auswahlbaum {
+public:
+    explicit Auswahlbaum(const std::vector<double>& keys) : keys_(keys) {
+        const std::size_t n = keys.size() - 1;
+        while (blaetter_ < n)
+            blaetter_ *= 2;
+        knoten_.assign(2 * blaetter_, kFrei);
+        for (std::size_t s = 1; s <= n; ++s)
+            knoten_[blaetter_ + s - 1] = static_cast<int>(s);
+        for (std::size_t k = blaetter_ - 1; k >= 1; --k)
+            knoten_[k] = sieger(knoten_[2 * k], knoten_[2 * k + 1]);
+    }
+
+    int sieger() const { return knoten_[1]; }
+
+    // The key of the slot changed, or the slot is finished (nimmtTeil false).
+    void aendern(int slot, bool nimmtTeil) {
+        std::size_t k = blaetter_ + static_cast<std::size_t>(slot) - 1;
+        knoten_[k] = nimmtTeil ? slot : kFrei;
+        for (k /= 2; k >= 1; k /= 2)
+            knoten_[k] = sieger(knoten_[2 * k], knoten_[2 * k + 1]);
+    }
+
+private:
+    static constexpr int kFrei = -1;
+
+    int sieger(int a, int b) const {
+        if (a == kFrei || b == kFrei)
+            return a == kFrei ? b : a;
+        const double x = keys_[static_cast<std::size_t>(a)];
+        const double y = keys_[static_cast<std::size_t>(b)];
+        if (std::isnan(x) != std::isnan(y))
+            return std::isnan(x) ? b : a;
+        if (y < x)
+            return b;
+        if (x < y)
+            return a;
+        return std::min(a, b);
+    }
+
+    const std::vector<double>& keys_;
+    std::size_t blaetter_ = 1;
+    std::vector<int> knoten_;
+};
+
+} // namespace
+
 void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& schluessel) {
-    // The keys are read once and exchanged along with the entries, so the comparisons
-    // run over a plain array; the order is that of the selection sort on the entries.
+    // The keys are read once and exchanged along with the entries. The selection sort's
+    // order, ties included, comes out of a tournament tree in O(n log n): each step
+    // takes the first smallest key of the slots not yet placed (or keeps a NaN in
+    // place, where the scan would stick to it) and exchanges it into position i.
     std::vector<double> keys(static_cast<std::size_t>(anzahl_) + 1);
     for (int i = 1; i <= anzahl_; ++i)
         keys[static_cast<std::size_t>(i)] = schluessel((*this)[i]);
+    Auswahlbaum baum(keys);
     for (int i = 1; i <= anzahl_; ++i) {
-        std::size_t kleinster = static_cast<std::size_t>(i);
-        for (std::size_t j = kleinster + 1; j <= static_cast<std::size_t>(anzahl_); ++j) {
-            if (keys[j] < keys[kleinster])
-                kleinster = j;
-        }
-        tauschen(i, static_cast<int>(kleinster));
-        std::swap(keys[static_cast<std::size_t>(i)], keys[kleinster]);
+        const int kleinster = std::isnan(keys[static_cast<std::size_t>(i)]) ? i : baum.sieger();
+        tauschen(i, kleinster);
+        std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(kleinster)]);
+        if (kleinster != i)
+            baum.aendern(kleinster, true);
+        baum.aendern(i, false);
     }
 }
 

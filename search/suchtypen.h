@@ -110,7 +110,8 @@ public:
     // Exchanges entries i and j through the scratch entry 0.
     void tauschen(int i, int j);
     // Selection sort of entries 1..anzahl ascending by the key: for each position the
-    // first entry with the smallest key among the rest is exchanged with it.
+    // first entry with the smallest key among the rest is exchanged with it. The same
+    // order, ties included, is found in O(n log n).
     void auswahlSortieren(const std::function<double(const VdSatz&)>& schluessel);
     void nachQoSortieren();
 

@@ -152,7 +152,7 @@ void Lauf::zurueck(const Merker& merker) {
 }
 
 bool Lauf::innerhalbGrenzen() {
-    calc::EinsatzgrenzenTest(u_.dm, e_.punkt.tsaug, e_.punkt.tc, e_.punkt.t0);
+    calc::GrenzBereichLesen(u_.dm);
     const calc::GrenzBereich& g = calc::grenzBereich();
     if (e_.punkt.t0 < g.GrenzT0Min || e_.punkt.t0 > g.GrenzT0Max || e_.punkt.tc < g.GrenzTcMin ||
         e_.punkt.tc > g.GrenzTcMax)

@@ -15,10 +15,11 @@ namespace drel::sheet {
 Datenblatt::Datenblatt(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten)
     : dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(dm, stoff, einheiten) {}
 
-void Datenblatt::oeffnen(const DatenblattAuftrag& auftrag) {
+void Datenblatt::oeffnen(const DatenblattAuftrag& auftrag, bool mitSeiten) {
     modell_.oeffnen(auftrag);
     modell_.FormShow();
-    seitenFuellen();
+    if (mitSeiten)
+        seitenFuellen();
 }
 
 void Datenblatt::seitenFuellen() {

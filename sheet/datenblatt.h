@@ -41,8 +41,9 @@ public:
     Datenblatt(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
 
     // Opens the order: the model takes it, selects and rates the article (FormShow),
-    // and the pages are filled for it.
-    void oeffnen(const DatenblattAuftrag& auftrag);
+    // and the pages are filled for it (not with `mitSeiten` false: a caller that shows
+    // only the ratings spares the tables of the product pages).
+    void oeffnen(const DatenblattAuftrag& auftrag, bool mitSeiten = true);
 
     TechnikModell& modell() { return modell_; }
     const TechnikModell& modell() const { return modell_; }

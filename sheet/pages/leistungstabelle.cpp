@@ -181,13 +181,13 @@ struct Huelle {
     chart::GrenzAchsen achsen;
 };
 
-Huelle huelleLesen(db::TDataModule1& dm, const calc::Einheiten& e, double tsaug) {
+Huelle huelleLesen(db::TDataModule1& dm, const calc::Einheiten& e) {
     Huelle h;
     db::GrenzenLesen(dm.TBLeistung, 3, h.polygone.rot);
     db::GrenzenLesen(dm.TBLeistung, 2, h.polygone.strich);
     db::GrenzenLesen(dm.TBLeistung, 1, h.polygone.blau);
     // The diagram's axes come from the range the limit test publishes.
-    calc::EinsatzgrenzenTest(dm, tsaug, 0.0, 0.0);
+    calc::GrenzBereichLesen(dm);
     const calc::GrenzBereich& g = calc::grenzBereich();
     const bool f = fahrenheit(e);
     if (f)
@@ -361,7 +361,7 @@ void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
         return;
 
     // 9.–11. Cells: the sheet's rating at each point, filled only inside the envelope.
-    const Huelle huelle = huelleLesen(dm, e, ein.punkt.tsaug);
+    const Huelle huelle = huelleLesen(dm, e);
     for (size_t s = 0; s < spaltenT0.size(); ++s) {
         const int spalte = kFesteSpalten + static_cast<int>(s);
         for (const auto& [r, v] : bloecke) {

@@ -40,8 +40,17 @@ Grenzen lesen(db::TDataModule1& dm, const QString& typ, const QString& km) {
     db::GrenzenLesen(dm.TBLeistung, 3, g.rot);
     g.rotLeer = g.rot.punkte[0] == GrenzPunkt{};
     g.chart = {g.blau, g.strich, g.rot};
+    // The range alone is the range the full test publishes.
+    calc::grenzBereich() = {};
+    calc::GrenzBereichLesen(dm);
+    const calc::GrenzBereich nurBereich = calc::grenzBereich();
+    calc::grenzBereich() = {};
     calc::EinsatzgrenzenTest(dm, 20, 40, -10);
     const calc::GrenzBereich& b = calc::grenzBereich();
+    EXPECT_EQ(nurBereich.GrenzT0Min, b.GrenzT0Min);
+    EXPECT_EQ(nurBereich.GrenzT0Max, b.GrenzT0Max);
+    EXPECT_EQ(nurBereich.GrenzTcMin, b.GrenzTcMin);
+    EXPECT_EQ(nurBereich.GrenzTcMax, b.GrenzTcMax);
     g.achsen = chart::grenzAchsen(b.GrenzT0Min, b.GrenzT0Max, b.GrenzTcMin, b.GrenzTcMax);
     return g;
 }

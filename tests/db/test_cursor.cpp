@@ -257,3 +257,58 @@ TEST_F(CursorTest, CacheSharesRowsAndReloadsChangedFiles) {
     a.open();
     EXPECT_EQ(a.recordCount(), 1);
 }
+
+// A table row is found in the index order among the rows of its key: with keys shared by
+// several rows, without an index, and not at all where the filter hides it.
+TEST_F(CursorTest, GotoTableRowInEveryOrder) {
+    Cursor c("TBArtikel");
+    c.setFileName(articles_);
+    c.open();
+    for (const char* index : {"", "ID", "Produktgruppe", "Hubvolumen;Produktgruppe"}) {
+        c.setIndexFieldNames(QString::fromLatin1(index));
+        for (int row = 0; row < 5; ++row) {
+            ASSERT_TRUE(c.gotoTableRow(row)) << index << " row " << row;
+            EXPECT_EQ(c.currentTableRow(), row) << index;
+        }
+        EXPECT_FALSE(c.gotoTableRow(5));
+        EXPECT_FALSE(c.gotoTableRow(-1));
+    }
+    c.setFilter("Produktgruppe = 57");
+    c.setFiltered(true);
+    c.setIndexFieldNames("Hubvolumen");
+    EXPECT_FALSE(c.gotoTableRow(2)) << "ID 20 is filtered out";
+    EXPECT_EQ(c.currentTableRow(), 3) << "a failed move leaves the row";
+    ASSERT_TRUE(c.gotoTableRow(4));
+    EXPECT_EQ(c.asInteger(u"ID"), 50);
+}
+
+// The rows of a master key are found alike through the integer column of the index and
+// through the values themselves: a null key row belongs to no master, and a float
+// master field finds the integer keys of its value.
+TEST_F(CursorTest, DetailRowsOfIntegerAndOtherMasterKeys) {
+    QTemporaryDir dir;
+    const QString mitNull = writeTable(dir, capacityDef(),
+                                       {{i(1), Value(), i(1), d(1.0)},
+                                        {i(2), i(20), i(1), d(2.0)},
+                                        {i(3), i(-5), i(1), d(3.0)},
+                                        {i(4), i(20), i(2), d(4.0)},
+                                        {i(5), Value(), i(2), d(5.0)}});
+    Cursor artikel("TBArtikel"), leistung("TBLeistung");
+    DataSource dts("DtsTBArtikel", &artikel);
+    artikel.setFileName(articles_);
+    artikel.setIndexFieldNames("ID");
+    leistung.setFileName(mitNull);
+    leistung.setIndexFieldNames("ArtikelID");
+    leistung.setMasterSource(&dts);
+    leistung.setMasterFields("ID");
+    leistung.open();
+    artikel.open();
+    artikel.findKey({i(20)});
+    EXPECT_EQ(column(leistung, "ID"), (V{2, 4}));
+    artikel.findKey({i(10)});
+    EXPECT_TRUE(leistung.isEmpty());
+    leistung.setMasterFields("Hubvolumen"); // ID 10 has 20.0
+    EXPECT_EQ(column(leistung, "ID"), (V{2, 4}));
+    artikel.findKey({i(20)}); // 10.0
+    EXPECT_TRUE(leistung.isEmpty());
+}

@@ -139,3 +139,26 @@ TEST(Values, SortOrderNullFirstThenValue) {
     EXPECT_TRUE(valuesEqual(Value(QString("12")), Value(qint32(12))));
     EXPECT_FALSE(valuesEqual(Value(QString("QN")), Value(QString("qn"))));
 }
+
+// Field positions are kept per spelling asked for: a name asked through a buffer that
+// held another name of the same length before, or in another case or encoding, still
+// finds its own field (or none).
+TEST(TableFile, FieldLookupByNameStaysRightThroughItsCache) {
+    QTemporaryDir dir;
+    const TablePtr t = loadTableFile(writeTable(dir, allTypes(), {}));
+    QString puffer = QStringLiteral("Wert");
+    for (int runde = 0; runde < 3; ++runde) {
+        puffer.replace(0, 4, QStringLiteral("Wert"));
+        EXPECT_EQ(t->fieldIndex(QStringView(puffer)), 1);
+        puffer.replace(0, 4, QStringLiteral("Name"));
+        EXPECT_EQ(t->fieldIndex(QStringView(puffer)), 2);
+        puffer.replace(0, 4, QStringLiteral("LANG"));
+        EXPECT_EQ(t->fieldIndex(QStringView(puffer)), 3);
+        puffer.replace(0, 4, QStringLiteral("Nein"));
+        EXPECT_EQ(t->fieldIndex(QStringView(puffer)), -1);
+        EXPECT_EQ(t->fieldIndex(u"aktiv"), 4);
+        EXPECT_EQ(t->fieldIndex(QLatin1StringView("am")), 5);
+        EXPECT_EQ(t->fieldIndex("ID"), 0);
+        EXPECT_EQ(t->fieldIndex(u""), -1);
+    }
+}

@@ -2,8 +2,11 @@
 #include "dbbuild/exportleser.h"
 #include "dbbuild/wertebereiche.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
+#include <utility>
 
 using namespace drel;
 using namespace drel::db;
@@ -307,6 +310,34 @@ TEST(ExportLesen, UnreadableCoefficientIsAnErrorWithItsPlace) {
         Value(29.77));
 }
 
+// Read from a file, the export is parsed in its only copy; the place of a refused value
+// is counted on the file read again, in the file's own encoding too.
+TEST(ExportLesen, RefusedValueOfAFileNamesItsLine) {
+    QTemporaryDir dir;
+    const QString utf8 = dir.filePath(QStringLiteral("WukCapacityData.xml"));
+    const QString utf16 = dir.filePath(QStringLiteral("utf16.xml"));
+    const QByteArray xml = kapazitaet("abc");
+    QString text = QString::fromUtf8(xml);
+    text.replace(QStringLiteral("<?xml version=\"1.0\"?>"),
+                 QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>"));
+    QByteArray zweiByte("\xFF\xFE");
+    zweiByte.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    for (const auto& [pfad, inhalt] : {std::pair{utf8, xml}, std::pair{utf16, zweiByte}}) {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+        f.close();
+        try {
+            lesen(pfad, "CapacityData");
+            ADD_FAILURE() << "no error for " << pfad.toStdString();
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral(", Zeile 41, Datensatz 2 (ID 12), "
+                                                            "Feld Kaelteleistung7: ")))
+                << e.message().toStdString();
+        }
+    }
+}
+
 TEST(ExportLesen, DeclaredSingleByteEncodingsAreHonoured) {
     const QByteArray koerper = "<R><S/><T><Name>Verfl\xFCssiger \x80</Name></T></R>";
     const auto cp1252 =
@@ -328,4 +359,12 @@ TEST(ExportLesen, InvalidUtf8IsAnErrorWithItsPlace) {
     EXPECT_TRUE(fehlerVon("<R><S/><T><Name>\xED\xA0\x80</Name></T></R>").contains("Spalte 17"));
     EXPECT_TRUE(fehlerVon("<R><S/><T><Name>\xC0\xAF</Name></T></R>").contains("UTF-8"));
     EXPECT_EQ(fehlerVon("<R><S/><T><Name>\xC3\xA4</Name></T></R>"), QStringLiteral("<no error>"));
+    // ASCII is passed eight bytes at a time: a bad byte in every place of such a block
+    // is still found, with its column.
+    for (int vorne = 0; vorne < 9; ++vorne) {
+        const QByteArray name = QByteArray(vorne, 'a') + "\xFF" + QByteArray(9, 'b');
+        EXPECT_TRUE(fehlerVon("<R><S/><T><Name>" + name + "</Name></T></R>")
+                        .contains(QStringLiteral("Spalte %1").arg(17 + vorne)))
+            << vorne;
+    }
 }

@@ -4,6 +4,7 @@
 #include "suchfixture.h"
 
 #include <cmath>
+#include <random>
 #include <set>
 
 namespace drel::search::testing {
@@ -195,6 +196,37 @@ TEST(Suchergebnis, TableGrowsPastFiveHundredAndSortsStably) {
     for (int k = 1; k <= 1200; ++k)
         ids.insert(tabelle[k].ArtikelID);
     EXPECT_EQ(ids.size(), 1200u) << "no entry lost or doubled by the exchanges";
+}
+
+// The selection sort exchanges entries, so equal keys do not keep their order; the
+// fast sort must give exactly the order of the plain selection sort, NaN keys too.
+TEST(Suchergebnis, SortGivesTheSelectionSortOrderWithItsTies) {
+    std::mt19937 zufall(7);
+    for (int runde = 0; runde < 40; ++runde) {
+        const int n = runde < 4 ? runde : 50 + runde * 7;
+        std::vector<std::pair<double, int>> erwartet{{0.0, 0}};
+        Suchergebnis tabelle;
+        for (int k = 1; k <= n; ++k) {
+            const unsigned wurf = zufall() % 12;
+            const double qo = wurf == 0 ? std::nan("") : static_cast<double>(wurf % 5) * 0.05;
+            tabelle.anhaengen().Qo = qo;
+            tabelle[k].ArtikelID = k;
+            erwartet.emplace_back(qo, k);
+        }
+        for (int i = 1; i <= n; ++i) { // the selection sort as the Part gives it
+            int kleinster = i;
+            for (int j = i + 1; j <= n; ++j)
+                if (erwartet[static_cast<std::size_t>(j)].first <
+                    erwartet[static_cast<std::size_t>(kleinster)].first)
+                    kleinster = j;
+            std::swap(erwartet[static_cast<std::size_t>(i)],
+                      erwartet[static_cast<std::size_t>(kleinster)]);
+        }
+        tabelle.nachQoSortieren();
+        for (int k = 1; k <= n; ++k)
+            ASSERT_EQ(tabelle[k].ArtikelID, erwartet[static_cast<std::size_t>(k)].second)
+                << "entry " << k << " of " << n;
+    }
 }
 
 TEST(Suchergebnis, RefrigerantSelection) {

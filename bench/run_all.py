@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""Runs every benchmark with a target and prints its median against the target.
+
+Usage: bench/run_all.py [BUILD_DIR] [--runs N] [--only TEXT]
+
+BUILD_DIR is a Release build with the benchmarks (default: build-bench). The Google
+Benchmark programs run with N repetitions (default 9); the drel-cli calls run N * 3
+times each as whole processes on a program directory laid out from data/ (wall time
+and peak resident memory of each process). A row is "ok" when its median meets the
+target; the exit code is 1 when a row misses it. bench/README.md lists the rows.
+"""
+import json
+import os
+import pathlib
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+
+# (program, benchmark, what, target in ms or None, counter targets)
+BENCHMARKS = [
+    ("bench_search", "BM_VerdSucheAlleSerien/1", "compressor search, all series", 3.0, {}),
+    ("bench_search", "BM_VerdSucheAlleSerien/10", "the same, 10x catalogue", None, {}),
+    ("bench_search", "BM_AggSuche/1", "condensing-unit search", 2.0, {}),
+    ("bench_search", "BM_AggSuche/10", "the same, 10x catalogue", None, {}),
+    ("bench_search", "BM_AggUndSatzSuche/1", "units with receiver and sets", None, {}),
+    ("bench_dbbuild", "BM_DBNeuAufbauen", "database build, 5,000 articles", 2000.0,
+     {"peak_MiB": 350.0}),
+    ("bench_dbbuild", "BM_DBNeuAufbauenBeispiel", "database build, bundled catalogue", 200.0,
+     {}),
+    ("bench_searchwin", "BM_OkBisGefuelltesGrid", "search window, OK to filled grid", 20.0, {}),
+    ("bench_sheet", "BM_NeuesBild", "data sheet NeuesBild", 1.0, {}),
+]
+
+# A ten-fold catalogue may take at most ten times the time of the plain one.
+RATIOS = [("BM_VerdSucheAlleSerien/10", "BM_VerdSucheAlleSerien/1", 10.0),
+          ("BM_AggSuche/10", "BM_AggSuche/1", 10.0)]
+
+TYPICAL = ["--refrigerant", "R404A, R507", "--t0", "-10"]
+# (name, arguments, target ms, peak memory target MiB or None)
+PROCESSES = [
+    ("drel-cli --version", ["--version"], 15.0, None),
+    ("drel-cli rate", ["rate", "--article", "QNX2-22", *TYPICAL, "--tc", "45"], 40.0, 20.0),
+    ("drel-cli search", ["search", "--series", "QN", *TYPICAL, "--tc", "45", "--q0", "10"],
+     40.0, 20.0),
+    ("drel-cli sheet --pdf", ["sheet", "--article", "QNX2-22", *TYPICAL, "--tc", "45",
+                              "--sections", "all", "--pdf", "{tmp}/blatt.pdf"], 150.0, None),
+]
+
+
+def to_ms(value, unit):
+    return value * {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[unit]
+
+
+def run_benchmarks(build, runs, only):
+    medians, counters = {}, {}
+    programs = sorted({b[0] for b in BENCHMARKS if only in b[1] or only in b[2]})
+    for program in programs:
+        exe = build / "bench" / program
+        if not exe.exists():
+            print(f"(missing {exe}: not built)")
+            continue
+        names = [b[1] for b in BENCHMARKS if b[0] == program]
+        # Options the programs fix for a benchmark follow its name ("/iterations:1",
+        # "/real_time"); they are not part of what a row names.
+        pattern = "^(" + "|".join(names) + ")(/[a-z_]+(:[0-9.]+)?)*$"
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        # The results go to a file of their own: a program may print on stdout too.
+        with tempfile.NamedTemporaryFile(suffix=".json") as ergebnis:
+            out = subprocess.run([str(exe), f"--benchmark_filter={pattern}",
+                                  f"--benchmark_repetitions={runs}",
+                                  "--benchmark_report_aggregates_only=true",
+                                  f"--benchmark_out={ergebnis.name}",
+                                  "--benchmark_out_format=json"],
+                                 capture_output=True, text=True, env=env, check=False)
+            text = pathlib.Path(ergebnis.name).read_text(encoding="utf-8")
+        if out.returncode != 0 or not text:
+            print(f"{program} failed:\n{out.stderr}")
+            continue
+        for b in json.loads(text)["benchmarks"]:
+            if b.get("aggregate_name") != "median":
+                continue
+            name = "/".join(part for part in b["run_name"].split("/")
+                            if ":" not in part and part != "real_time")
+            medians[name] = to_ms(b["real_time"], b["time_unit"])
+            counters[name] = {k: v for k, v in b.items() if k.endswith("_MiB")}
+    return medians, counters
+
+
+def program_dir(build, tmp):
+    """The bundled catalogue laid out as a program directory, its tables built."""
+    prog = tmp / "programm"
+    shutil.copytree(ROOT / "data", prog)
+    subprocess.run([str(build / "cli" / "drel-cli"), "build-db", "--dir", str(prog)],
+                   check=True, capture_output=True)
+    return prog
+
+
+def time_process(args, env, runs):
+    """Medians of wall time (ms), peak memory (MiB) and CPU time (ms, user + system)."""
+    times, peaks, cpu = [], [], []
+    for _ in range(runs):
+        start = time.perf_counter()
+        proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                env=env)
+        _, status, usage = os.wait4(proc.pid, 0)
+        times.append((time.perf_counter() - start) * 1000.0)
+        peaks.append(usage.ru_maxrss / 1024.0)
+        cpu.append((usage.ru_utime + usage.ru_stime) * 1000.0)
+        if os.waitstatus_to_exitcode(status) != 0:
+            raise RuntimeError(f"{' '.join(args)} failed")
+    return statistics.median(times), statistics.median(peaks), statistics.median(cpu)
+
+
+def row(what, command, median, target, unit="ms"):
+    ok = target is None or median <= target
+    goal = "-" if target is None else f"<= {target:g} {unit}"
+    print(f"{'ok  ' if ok else 'MISS'} {what:38} {median:10.2f} {unit:3} {goal:14} {command}")
+    return ok
+
+
+def main(argv):
+    args = [a for a in argv[1:]]
+    runs, only = 9, ""
+    if "--runs" in args:
+        i = args.index("--runs")
+        runs = int(args[i + 1])
+        del args[i:i + 2]
+    if "--only" in args:
+        i = args.index("--only")
+        only = args[i + 1]
+        del args[i:i + 2]
+    build = pathlib.Path(args[0] if args else ROOT / "build-bench").resolve()
+    print(f"{'':4} {'what':38} {'median':>10} {'':3} {'target':14} command")
+    all_ok = True
+    medians, counters = run_benchmarks(build, runs, only)
+    for program, name, what, target, counter_targets in BENCHMARKS:
+        if name not in medians:
+            continue
+        command = f"{build.name}/bench/{program} --benchmark_filter='^{name}(/|$)'"
+        all_ok &= row(what, command, medians[name], target)
+        for counter, limit in counter_targets.items():
+            value = counters[name].get(counter)
+            if value is not None:
+                all_ok &= row(f"  {counter}", "(counter of the same run)", value, limit, "MiB")
+    for big, small, factor in RATIOS:
+        if big in medians and small in medians:
+            all_ok &= row(f"{big} / {small}", "(ratio of the two medians)",
+                          medians[big] / medians[small], factor, "x")
+
+    cli = build / "cli" / "drel-cli"
+    if cli.exists() and (only == "" or "cli" in only):
+        with tempfile.TemporaryDirectory() as t:
+            tmp = pathlib.Path(t)
+            prog = program_dir(build, tmp)
+            # The settings directory lies below HOME: keep the user's out of the runs.
+            env = dict(os.environ, HOME=str(tmp / "home"), QT_QPA_PLATFORM="offscreen")
+            (tmp / "home").mkdir()
+            for name, cli_args, target, peak_target in PROCESSES:
+                full = [str(cli), *[a.format(tmp=tmp) for a in cli_args], "--dir", str(prog)]
+                median, peak, cpu = time_process(full, env, runs * 3)
+                shown = " ".join(f'"{a}"' if " " in a else a for a in full[1:-2])
+                all_ok &= row(name + " (process)", f"drel-cli {shown}", median, target)
+                # On a loaded machine the wall time waits for the processor; the CPU time
+                # shows the program's own share.
+                row("  CPU time, user + system", "(same runs)", cpu, None)
+                if peak_target is not None:
+                    all_ok &= row("  peak memory", "(same runs)", peak, peak_target, "MiB")
+    return 0 if all_ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
