@@ -180,32 +180,29 @@ void alsText(const QString& name, qint32 id, const QList<Satz>& saetze) {
 } // namespace
 
 int cmdCoefficients(const QStringList& arguments) {
-    QStringList args = arguments;
-    const std::optional<QString> programm = programDirectory(args, kBefehl);
-    if (!programm)
+    const auto anfang =
+        befehlsAnfang<Optionen>(arguments, kBefehl, [](const QStringList& a) { return parse(a); });
+    if (!anfang)
         return 2;
-    const std::optional<Optionen> o = parse(args);
-    if (!o)
-        return 2;
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
-    db::TDataModule1 dm(*programm);
+    const QString& programmDir = anfang->first;
+    const Optionen& o = anfang->second;
+    Befehlsmeldungen meldungen;
+    db::TDataModule1 dm(programmDir);
     requireTables(dm);
-    if (!sheet::artikelAuftrag(dm, o->blatt.artikel, Betriebspunkt{}, false)) {
+    if (!sheet::artikelAuftrag(dm, o.blatt.artikel, Betriebspunkt{}, false)) {
         std::fprintf(stderr, "drel-cli coefficients: kein Artikel '%s'\n",
-                     qPrintable(o->blatt.artikel));
+                     qPrintable(o.blatt.artikel));
         return 1;
     }
     calc::TStoff stoff;
-    stoff.Create(reflibsDirectory(o->blatt.reflibs, *programm));
+    stoff.Create(reflibsDirectory(o.blatt.reflibs, programmDir));
     const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
     const qint32 id = dm.TBArtikel.asInteger(u"ID");
     QList<Satz> saetze;
     for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
         const QString km = dm.TBKMittelS.asString(u"Ashrae");
-        if (!o->blatt.punkt.kaeltemittel.isEmpty() &&
-            !gleichesKaeltemittel(km, o->blatt.punkt.kaeltemittel))
+        if (!o.blatt.punkt.kaeltemittel.isEmpty() &&
+            !gleichesKaeltemittel(km, o.blatt.punkt.kaeltemittel))
             continue;
         Satz s;
         s.herkunft = sheet::herkunftLesen(dm, stoff);
@@ -217,11 +214,11 @@ int cmdCoefficients(const QStringList& arguments) {
     }
     if (saetze.isEmpty()) {
         std::fprintf(stderr, "drel-cli coefficients: %s hat keine Leistungsdaten%s%s\n",
-                     qPrintable(name), o->blatt.punkt.kaeltemittel.isEmpty() ? "" : " fuer ",
-                     qPrintable(o->blatt.punkt.kaeltemittel));
+                     qPrintable(name), o.blatt.punkt.kaeltemittel.isEmpty() ? "" : " fuer ",
+                     qPrintable(o.blatt.punkt.kaeltemittel));
         return 1;
     }
-    switch (o->form) {
+    switch (o.form) {
     case Form::Json:
         alsJson(name, id, saetze);
         break;

@@ -124,19 +124,16 @@ void herkunftZeilen(const sheet::Herkunft& h) {
 }
 
 int cmdRate(const QStringList& arguments) {
-    QStringList args = arguments;
-    const std::optional<QString> programm = programDirectory(args, kBefehl);
-    if (!programm)
+    const auto anfang = befehlsAnfang<BlattOptionen>(arguments, kBefehl,
+                                                     [](const QStringList& a) { return parse(a); });
+    if (!anfang)
         return 2;
-    const std::optional<BlattOptionen> o = parse(args);
-    if (!o)
-        return 2;
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
+    const QString& programmDir = anfang->first;
+    const BlattOptionen& o = anfang->second;
+    Befehlsmeldungen meldungen;
     int exitCode = 0;
     // A rating shows no product page: their tables stay closed.
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, *o, exitCode, false);
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o, exitCode, false);
     if (!offen)
         return exitCode;
     const sheet::TechnikModell& m = offen->blatt().modell();
@@ -149,7 +146,7 @@ int cmdRate(const QStringList& arguments) {
                 qPrintable(t(bp.tc)), qPrintable(u),
                 m.lukoModus() ? " (balance with the condenser)" : "");
     sheetZeilen(offen->blatt());
-    rechenZeilen(m, *o, e);
+    rechenZeilen(m, o, e);
     herkunftZeilen(offen->blatt().herkunft());
     return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
 }

@@ -60,18 +60,15 @@ void anwendungZeilen(const char* name, const sheet::SeprAnwendungsWert& w) {
 } // namespace
 
 int cmdSepr(const QStringList& arguments) {
-    QStringList args = arguments;
-    const std::optional<QString> programm = programDirectory(args, kBefehl);
-    if (!programm)
+    const auto anfang = befehlsAnfang<BlattOptionen>(arguments, kBefehl,
+                                                     [](const QStringList& a) { return parse(a); });
+    if (!anfang)
         return 2;
-    const std::optional<BlattOptionen> o = parse(args);
-    if (!o)
-        return 2;
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
+    const QString& programmDir = anfang->first;
+    const BlattOptionen& o = anfang->second;
+    Befehlsmeldungen meldungen;
     int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, *o, exitCode);
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o, exitCode);
     if (!offen)
         return exitCode;
     const sheet::Datenblatt& blatt = offen->blatt();

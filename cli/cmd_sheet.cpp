@@ -149,22 +149,18 @@ print::Druckauswahl auswahl(const SheetOptions& o, const print::ReiterSichtbar& 
 } // namespace
 
 int cmdSheet(const QStringList& arguments) {
-    QStringList args = arguments;
-    const std::optional<QString> programm = programDirectory(args, kBefehl);
-    if (!programm)
+    const auto anfang = befehlsAnfang<SheetOptions>(arguments, kBefehl,
+                                                    [](const QStringList& a) { return parse(a); });
+    if (!anfang)
         return 2;
-    const std::optional<SheetOptions> parsed = parse(args);
-    if (!parsed)
-        return 2;
-    const SheetOptions& o = *parsed;
+    const QString& programmDir = anfang->first;
+    const SheetOptions& o = anfang->second;
     // Without a choice the sheet prints in German, the program's first language.
     if (!spracheWaehlen(o.sprache.isEmpty() ? QStringLiteral("De") : o.sprache))
         return nutzungsfehler(kBefehl, QStringLiteral("unbekannte Sprache '%1'").arg(o.sprache));
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
+    Befehlsmeldungen meldungen;
     int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o.blatt, exitCode);
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o.blatt, exitCode);
     if (!offen)
         return exitCode;
     if (o.tabelleT0 || o.tabelleZeilen) {

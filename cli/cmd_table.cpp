@@ -59,26 +59,22 @@ std::optional<TableOptions> parse(const QStringList& args) {
 } // namespace
 
 int cmdTable(const QStringList& arguments) {
-    QStringList args = arguments;
-    const std::optional<QString> programm = programDirectory(args, kBefehl);
-    if (!programm)
+    const auto anfang = befehlsAnfang<TableOptions>(arguments, kBefehl,
+                                                    [](const QStringList& a) { return parse(a); });
+    if (!anfang)
         return 2;
-    const std::optional<TableOptions> o = parse(args);
-    if (!o)
-        return 2;
-    StderrSink sink;
-    ScopedMessageSink guard(&sink);
-    MessageScope operation;
+    const QString& programmDir = anfang->first;
+    const TableOptions& o = anfang->second;
+    Befehlsmeldungen meldungen;
     int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, *programm, o->blatt, exitCode, false);
+    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o.blatt, exitCode, false);
     if (!offen)
         return exitCode;
     sheet::Datenblatt& blatt = offen->blatt();
-    tabellenBereicheSetzen(blatt.bereiche(), *o->t0, o->luft ? *o->luft : *o->tc,
-                           o->luft.has_value());
+    tabellenBereicheSetzen(blatt.bereiche(), *o.t0, o.luft ? *o.luft : *o.tc, o.luft.has_value());
     blatt.tabelleBerechnen();
     const sheet::LeistungsTabelle& tabelle = blatt.tabelle();
-    if (o->csv) {
+    if (o.csv) {
         std::fputs(
             qPrintable(sheet::alsCsv(tabelle, sheet::CsvForm::fuerSprache(QStringLiteral("De")))),
             stdout);

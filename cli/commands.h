@@ -1,9 +1,12 @@
 // The jobs of drel-cli; each takes the arguments after its name and returns the exit code.
 #pragma once
 
+#include "base/messagesink.h"
+
 #include <QStringList>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace drel::db {
 class TDataModule1;
@@ -31,6 +34,29 @@ int nutzungsfehler(const QString& befehl, const QString& meldung);
 // directory that does not exist is a usage fault: the message is printed and the
 // result is empty.
 std::optional<QString> programDirectory(QStringList& args, const QString& befehl);
+
+// The start every sheet command shares: the program directory and the command's own
+// options, read by `leser`; empty when either is refused (the reason is printed, the
+// exit code is 2).
+template <class Optionen, class Leser>
+std::optional<std::pair<QString, Optionen>> befehlsAnfang(const QStringList& arguments,
+                                                          const QString& befehl, Leser leser) {
+    QStringList args = arguments;
+    const std::optional<QString> programm = programDirectory(args, befehl);
+    if (!programm)
+        return std::nullopt;
+    std::optional<Optionen> optionen = leser(args);
+    if (!optionen)
+        return std::nullopt;
+    return std::pair{*programm, std::move(*optionen)};
+}
+
+// Messages of a command go to stderr, each repeated one once.
+struct Befehlsmeldungen {
+    StderrSink sink;
+    ScopedMessageSink guard{&sink};
+    MessageScope operation;
+};
 
 // Throws the DbError of the first table the data module could not open (it names the
 // file); main() reports it with the rebuild hint and exits with 1.
