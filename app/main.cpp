@@ -48,11 +48,11 @@ int main(int argc, char* argv[]) {
         drel::Programmstart start(programmVerzeichnis, drel::Programmstart::dokumenteVomSystem());
         drel::ui::TFrmMenue menue(start);
         // The main window found the settings directory and copied the fluid files.
-        drel::calc::stoff().Create();
+        drel::fluid::stoff().Create();
         drel::calc::einheiten().laden(
             drel::pfad(drel::verzeichnisse().einstellungen, QStringLiteral("units.dat")));
         // The search window's creation: data check and the condensing-unit lists.
-        menue.sucheVorbereiten(*drel::db::dataModule(), drel::calc::stoff());
+        menue.sucheVorbereiten(*drel::db::dataModule(), drel::fluid::stoff());
         menue.show();
         ergebnis = QApplication::exec();
     }

@@ -33,7 +33,7 @@ struct Katalog {
     QTemporaryDir dir;
     bool ok = false;
     std::unique_ptr<db::TDataModule1> dm;
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     calc::Einheiten einheiten;
     qint32 artikel = 0;
 

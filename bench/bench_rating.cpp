@@ -33,7 +33,7 @@ void write(const QString& dir, const char* table, const std::vector<Row>& rows) 
 struct Fixture {
     QTemporaryDir dir;
     std::unique_ptr<TDataModule1> dm;
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
 
     Fixture() {
         const QString p = dir.path();

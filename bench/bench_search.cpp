@@ -77,7 +77,7 @@ struct Katalog {
     QTemporaryDir dir;
     bool ok = false;
     std::unique_ptr<TDataModule1> dm;
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     calc::Einheiten einheiten;
     search::AggListe aggregate;
     LukoTabelle kond;

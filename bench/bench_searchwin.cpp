@@ -44,7 +44,7 @@ void BM_OkBisGefuelltesGrid(benchmark::State& state) {
     }
     setNumberSeparators(NumberSeparators::german());
     db::TDataModule1 dm(dir.path());
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
     calc::Einheiten einheiten;
     einheiten.klick(calc::EinheitGruppe::Leistung, 0);

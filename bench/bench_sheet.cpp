@@ -29,7 +29,7 @@ struct Umgebung {
     RecordingSink sink;
     ScopedMessageSink guard{&sink};
     std::unique_ptr<db::TDataModule1> dm;
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     calc::Einheiten einheiten;
     DatenblattAuftrag daten;
 

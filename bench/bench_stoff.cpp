@@ -8,8 +8,8 @@
 
 namespace {
 
-drel::calc::TStoff& stoffFor(const char* refrigerant) {
-    static drel::calc::TStoff s;
+drel::fluid::TStoff& stoffFor(const char* refrigerant) {
+    static drel::fluid::TStoff s;
     static bool created = false;
     if (!created) {
         s.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));

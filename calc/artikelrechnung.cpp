@@ -129,7 +129,7 @@ void drehzahlBegrenzen(db::TDataModule1& dm, const QString& typ, ArtikelErgebnis
 }
 
 // Step 8: one compressor, or both of a duplex type (the second one first).
-void bewerten(db::TDataModule1& dm, TStoff& stoff, const ArtikelEingabe& e, ArtikelErgebnis& r) {
+void bewerten(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& e, ArtikelErgebnis& r) {
     const Betriebspunkt& p = r.punkt;
     if (r.art == db::Baureihe::WZweistufig) {
         r.verdichter1 = ZweistufigRechnen(dm, stoff, p);
@@ -302,7 +302,7 @@ QStringList ArtikelHinweise::texte() const {
     return out;
 }
 
-ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, TStoff& stoff, const ArtikelEingabe& e,
+ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& e,
                            const NumberSeparators& sep) {
     ArtikelErgebnis r;
     r.punkt = e.punkt;

@@ -14,9 +14,11 @@
 #include <QStringList>
 #include <limits>
 
-namespace drel::calc {
-
+namespace drel::fluid {
 class TStoff;
+}
+
+namespace drel::calc {
 
 // Frequency limits of the semi-hermetic series by frame size (`HertzPruefen`): a
 // value of 0 or less becomes 1 first; types without a frame-size number or not
@@ -132,7 +134,7 @@ struct ArtikelErgebnis {
 // frequency of the last rating on any sheet) and writes t0, tc, tle, tsaug, tu and n
 // into the program-wide betriebspunkt() (t0 and tc as entered, the others as used).
 // The texts take the separators `sep`.
-ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, TStoff& stoff, const ArtikelEingabe& eingabe,
+ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& eingabe,
                            const NumberSeparators& sep = numberSeparators());
 
 } // namespace drel::calc

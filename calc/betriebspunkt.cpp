@@ -80,7 +80,7 @@ double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0) {
     return dm.TBLeistung.asBool(u"SauggasFlag") ? wert : t0 + wert;
 }
 
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e,
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const Betriebspunkt& e,
                                bool netz60Hz) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
@@ -109,7 +109,7 @@ Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betrie
     return vorzeichenGeprueft(r);
 }
 
-Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e) {
+Bewertung ZweistufigRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const Betriebspunkt& e) {
     Bewertung r;
     stoff.KaeltemittelSetzen(dm.TBKMittelS.asString(u"Ashrae"));
     const RechenSatz satz = rechenSatz(dm);

@@ -12,9 +12,11 @@ namespace drel::db {
 class TDataModule1;
 }
 
-namespace drel::calc {
-
+namespace drel::fluid {
 class TStoff;
+}
+
+namespace drel::calc {
 
 // A value that cannot be computed (a failed property call, a zero enthalpy
 // difference or volume) is NaN, never a plausible number.
@@ -55,9 +57,9 @@ QString datensatzNichtBewertbar(db::TDataModule1& dm, const db::KoeffSatz& satz,
 // program switch of the search; it matters for the current of articles without a
 // motor record. A record that datensatzNichtBewertbar() refuses gives NaN throughout,
 // with the reason in `grund` and reported through the message sink.
-Bewertung BetriebspunktRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e,
+Bewertung BetriebspunktRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const Betriebspunkt& e,
                                bool netz60Hz);
 // Two-stage series: rating state t0 + 20 K, liquid at tc + t0 − Δtu; no current.
-Bewertung ZweistufigRechnen(db::TDataModule1& dm, TStoff& stoff, const Betriebspunkt& e);
+Bewertung ZweistufigRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const Betriebspunkt& e);
 
 } // namespace drel::calc

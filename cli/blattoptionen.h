@@ -54,7 +54,7 @@ private:
     explicit OffenesBlatt(const QString& dir);
 
     db::TDataModule1 dm_;
-    calc::TStoff stoff_;
+    fluid::TStoff stoff_;
     calc::Einheiten einheiten_;
     sheet::Datenblatt blatt_;
     QString name_;

@@ -194,7 +194,7 @@ int cmdCoefficients(const QStringList& arguments) {
                      qPrintable(o.blatt.artikel));
         return 1;
     }
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     stoff.Create(reflibsDirectory(o.blatt.reflibs, programmDir));
     const QString name = dm.TBArtikel.asString(u"Bezeichnung1");
     const qint32 id = dm.TBArtikel.asInteger(u"ID");

@@ -33,7 +33,7 @@ QString defaultReflibs() {
     return pfad(verzeichnisse().einstellungen, QStringLiteral("Reflibs"));
 }
 
-double call(calc::TStoff& s, const QString& op, const double* v) {
+double call(fluid::TStoff& s, const QString& op, const double* v) {
     if (op == QLatin1String("Taudruck"))
         return s.Taudruck(v[0]);
     if (op == QLatin1String("Siedetemperatur"))
@@ -85,11 +85,11 @@ int cmdFluid(const QStringList& arguments) {
     const QString reflibs = dir.isEmpty() ? defaultReflibs() : dir;
     // Without this check an unknown name would only show the first failing property
     // call ("dew point pressure").
-    const QString stamm = calc::fluidFileStem(args.at(0));
+    const QString stamm = fluid::fluidFileStem(args.at(0));
     if (stamm.isEmpty() || !QFileInfo::exists(findeDatei(reflibs, stamm + QStringLiteral(".ref"))))
         return usage(QStringLiteral("Fuer das Kaeltemittel '%1' gibt es keine Stoffdatei in %2.")
                          .arg(args.at(0), reflibs));
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     stoff.Create(reflibs);
     stoff.KaeltemittelSetzen(args.at(0));
     const double v = call(stoff, QLatin1String(op->name), values);

@@ -267,7 +267,7 @@ int cmdSearch(const QStringList& arguments) {
     requireTables(dm);
     StderrSink sink;
     ScopedMessageSink guard(&sink);
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
     stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C
     search::Suchergebnis ergebnis;

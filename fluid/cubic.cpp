@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 namespace {
 
@@ -202,4 +202,4 @@ std::optional<double> PengRobinsonEos::saturationPressure(double T, bool dew) co
     return std::nullopt;
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

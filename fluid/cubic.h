@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 struct CubicComponent {
     double tc, pc, omega, x; // K, Pa, -, mole fraction
@@ -48,4 +48,4 @@ private:
     double bMix_;
 };
 
-} // namespace drel::calc
+} // namespace drel::fluid

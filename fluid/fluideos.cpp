@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 double Eos::pressure(double T, double rho) const {
     return rho * r_ * T * (1 + residual(T, rho).d1);
@@ -100,4 +100,4 @@ std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double 
     return std::nullopt;
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

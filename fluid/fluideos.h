@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 enum class Phase { Liquid, Vapour };
 
@@ -57,6 +57,6 @@ std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double 
 template <typename F>
 double invertPressureCurve(F pOfT, double p, double tLo, double tHi, double tGuess);
 
-} // namespace drel::calc
+} // namespace drel::fluid
 
 #include "fluid/fluideos_impl.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 template <typename F>
 double invertPressureCurve(F pOfT, double p, double tLo, double tHi, double tGuess) {
@@ -50,4 +50,4 @@ double invertPressureCurve(F pOfT, double p, double tLo, double tHi, double tGue
     return std::isfinite(ft) && std::fabs(ft) < 1e-6 ? t : nan;
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 namespace {
 
@@ -236,4 +236,4 @@ QString checkSaturationPoint(const RefrigerantModel& model, const nlohmann::json
     return reason;
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

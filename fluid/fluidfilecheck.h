@@ -8,7 +8,7 @@
 #include <QString>
 #include <nlohmann/json_fwd.hpp>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 class RefrigerantModel;
 
@@ -38,4 +38,4 @@ QString checkFluidMembers(const nlohmann::json& file);
 // dh_ideal [J/kg], the ideal-gas enthalpy rise from T to T + 50 K.
 QString checkSaturationPoint(const RefrigerantModel& model, const nlohmann::json& file);
 
-} // namespace drel::calc
+} // namespace drel::fluid

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 namespace {
 
@@ -307,4 +307,4 @@ double Ancillary::inverse(double value) const {
     return 0.5 * (lo + hi);
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

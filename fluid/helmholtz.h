@@ -5,7 +5,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <vector>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 // Reduced residual Helmholtz energy and the derivatives the property formulas need:
 // a = alpha_r, d1 = delta * d(alpha_r)/d(delta), d2 = delta^2 * d2(alpha_r)/d(delta)^2,
@@ -89,4 +89,4 @@ private:
     std::vector<double> n_, t_;
 };
 
-} // namespace drel::calc
+} // namespace drel::fluid

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 namespace {
 
@@ -398,4 +398,4 @@ std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* er
     return loadFluidData(*inhalt, error);
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

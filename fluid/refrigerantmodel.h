@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 class RefrigerantModel {
 public:
@@ -63,4 +63,4 @@ protected:
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error);
 std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error);
 
-} // namespace drel::calc
+} // namespace drel::fluid

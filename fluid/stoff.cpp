@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 namespace {
 
@@ -169,4 +169,4 @@ double TStoff::DampfVolumen(double t, double p) {
     });
 }
 
-} // namespace drel::calc
+} // namespace drel::fluid

@@ -11,7 +11,7 @@
 #include <memory>
 #include <unordered_map>
 
-namespace drel::calc {
+namespace drel::fluid {
 
 // File stem of the fluid file for a refrigerant name as the tables write it:
 // blanks are dropped, letters upper-cased, only the first of a list counts
@@ -74,4 +74,4 @@ private:
 // The one program-wide property object.
 TStoff& stoff();
 
-} // namespace drel::calc
+} // namespace drel::fluid

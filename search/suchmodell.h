@@ -24,7 +24,7 @@ enum class Feld { Q0, t0, tc, ts, dtu };
 // What a search needs beyond the window's own state.
 struct SuchDienste {
     db::TDataModule1& dm;
-    calc::TStoff& stoff;
+    fluid::TStoff& stoff;
     chart::GrenzChart* chart = nullptr; // hidden chart of the envelope test; none = skipped
     const AggListe* aggregate = nullptr;
     const db::LukoTabelle* kondensatoren = nullptr;

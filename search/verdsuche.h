@@ -9,8 +9,10 @@
 namespace drel::db {
 class TDataModule1;
 }
-namespace drel::calc {
+namespace drel::fluid {
 class TStoff;
+}
+namespace drel::calc {
 class Einheiten;
 } // namespace drel::calc
 namespace drel::chart {
@@ -36,7 +38,7 @@ struct SuchEingabe {
 // What every engine works on.
 struct SuchUmgebung {
     db::TDataModule1& dm;
-    calc::TStoff& stoff;
+    fluid::TStoff& stoff;
     const calc::Einheiten& einheiten; // user units, for the text lines and the envelope test
     Suchergebnis& ergebnis;
 };

@@ -12,7 +12,7 @@
 
 namespace drel::sheet {
 
-Datenblatt::Datenblatt(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten)
+Datenblatt::Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten)
     : dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(dm, stoff, einheiten) {}
 
 void Datenblatt::oeffnen(const DatenblattAuftrag& auftrag, bool mitSeiten) {

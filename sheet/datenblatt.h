@@ -38,7 +38,7 @@ struct AnzeigeWert {
 
 class Datenblatt {
 public:
-    Datenblatt(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
+    Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten);
 
     // Opens the order: the model takes it, selects and rates the article (FormShow),
     // and the pages are filled for it (not with `mitSeiten` false: a caller that shows
@@ -48,7 +48,7 @@ public:
     TechnikModell& modell() { return modell_; }
     const TechnikModell& modell() const { return modell_; }
     db::TDataModule1& dm() const { return dm_; }
-    calc::TStoff& stoff() const { return stoff_; }
+    fluid::TStoff& stoff() const { return stoff_; }
     const calc::Einheiten& einheiten() const { return einheiten_; }
 
     // ---- product pages of the article shown ----
@@ -113,7 +113,7 @@ private:
     void tabelleRechnen(LeistungsTabelle& tabelle, TabBereiche& bereiche) const;
 
     db::TDataModule1& dm_;
-    calc::TStoff& stoff_;
+    fluid::TStoff& stoff_;
     const calc::Einheiten& einheiten_;
     TechnikModell modell_;
     TechnDatenSeite technDaten_;

@@ -38,7 +38,7 @@ void katalogLesen(const QString& programmVerzeichnis, Herkunft& h) {
         db::tableFileMeta(pfad(daten, QStringLiteral("CapacityData.cds")), QStringLiteral("build"));
 }
 
-Herkunft herkunftLesen(db::TDataModule1& dm, calc::TStoff& stoff) {
+Herkunft herkunftLesen(db::TDataModule1& dm, fluid::TStoff& stoff) {
     Herkunft h;
     h.programmVersion = programmVersion();
     katalogLesen(dm.programDirectory(), h);
@@ -50,7 +50,7 @@ Herkunft herkunftLesen(db::TDataModule1& dm, calc::TStoff& stoff) {
     h.mitMotor = !dm.TBMotorArtikel.isEmpty();
     h.stoff = dm.TBKMittelS.asString(u"Ashrae");
     stoff.KaeltemittelSetzen(h.stoff);
-    if (const calc::RefrigerantModel* m = stoff.modell()) {
+    if (const fluid::RefrigerantModel* m = stoff.modell()) {
         h.stoffModell = m->model();
         h.stoffGleichung = m->equation();
         h.stoffBezug = m->referenceState();

@@ -6,7 +6,7 @@
 #include <QString>
 #include <limits>
 
-namespace drel::calc {
+namespace drel::fluid {
 class TStoff;
 }
 namespace drel::db {
@@ -55,7 +55,7 @@ QString programmVersion();
 
 // The provenance of the capacity record the data module is positioned on (TBArtikel,
 // TBLeistung, TBMotorArtikel, TBKMittelS) with the property model of its refrigerant.
-Herkunft herkunftLesen(db::TDataModule1& dm, calc::TStoff& stoff);
+Herkunft herkunftLesen(db::TDataModule1& dm, fluid::TStoff& stoff);
 
 // The catalogue part alone: Stand.dat and the build identifier of <program dir>/Daten.
 void katalogLesen(const QString& programmVerzeichnis, Herkunft& h);

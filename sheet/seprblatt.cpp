@@ -10,7 +10,7 @@ namespace drel::sheet {
 
 namespace {
 
-SeprAnwendungsWert anwendungRechnen(db::TDataModule1& dm, calc::TStoff& stoff,
+SeprAnwendungsWert anwendungRechnen(db::TDataModule1& dm, fluid::TStoff& stoff,
                                     const calc::ArtikelEingabe& basis, calc::SeprAnwendung a) {
     SeprAnwendungsWert w;
     std::array<double, 4> qo{}, p{};
@@ -40,7 +40,7 @@ SeprAnwendungsWert anwendungRechnen(db::TDataModule1& dm, calc::TStoff& stoff,
 
 } // namespace
 
-SeprBlatt seprRechnen(db::TDataModule1& dm, calc::TStoff& stoff,
+SeprBlatt seprRechnen(db::TDataModule1& dm, fluid::TStoff& stoff,
                       const calc::ArtikelEingabe& basis) {
     SeprBlatt s;
     if (basis.AktArtikelID == 0 || basis.kondensator == nullptr)

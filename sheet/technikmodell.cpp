@@ -47,7 +47,7 @@ constexpr QStringView kMusterMasse = u"###,###,##0.000";
 
 } // namespace
 
-TechnikModell::TechnikModell(db::TDataModule1& dm, calc::TStoff& stoff,
+TechnikModell::TechnikModell(db::TDataModule1& dm, fluid::TStoff& stoff,
                              const calc::Einheiten& einheiten)
     : dm_(dm), stoff_(stoff), einheiten_(einheiten) {
     for (Feld* f : {&Q2, &Q3, &pan, &strom, &spannung, &Edit4, &Edit7, &Edit5, &Q2V1, &Q3V1, &panV1,

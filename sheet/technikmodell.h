@@ -18,9 +18,11 @@
 namespace drel::db {
 class TDataModule1;
 }
+namespace drel::fluid {
+class TStoff;
+}
 namespace drel::calc {
 class Einheiten;
-class TStoff;
 } // namespace drel::calc
 
 namespace drel::sheet {
@@ -49,7 +51,7 @@ public:
     // Whether a typed character may go into an input: subcooling is never negative, so
     // its field refuses a "-".
     static bool tasteErlaubt(Eingabe e, QChar taste);
-    TechnikModell(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten);
+    TechnikModell(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten);
 
     // ---- opening ----
     // Takes the order: the type list, the type, the refrigerant and the operating point
@@ -206,7 +208,7 @@ private:
     void kondensatorWaehlen();
 
     db::TDataModule1& dm_;
-    calc::TStoff& stoff_;
+    fluid::TStoff& stoff_;
     const calc::Einheiten& einheiten_;
     calc::ArtikelErgebnis ergebnis_;
     calc::AusgabeWerte werte_;

@@ -38,7 +38,7 @@ void BlattDock::zeigen(TFrmTechnik* blatt) {
 void BlattDock::oeffnen(const DatenblattAuftrag& auftrag, bool ausBrowser) {
     TFrmTechnik* offen = blatt();
     if (!offen) {
-        offen = new TFrmTechnik1(*db::dataModule(), calc::stoff(), calc::einheiten(), flaeche_);
+        offen = new TFrmTechnik1(*db::dataModule(), fluid::stoff(), calc::einheiten(), flaeche_);
         offen->setAttribute(Qt::WA_DeleteOnClose);
         flaeche_->layout()->addWidget(offen);
         anbinden(offen);

@@ -269,7 +269,7 @@ void TFrmMenue::FormShow() {
     }
 }
 
-void TFrmMenue::sucheVorbereiten(db::TDataModule1& dm, calc::TStoff& stoff) {
+void TFrmMenue::sucheVorbereiten(db::TDataModule1& dm, fluid::TStoff& stoff) {
     suche_->setSuchIni(suchIniDatei());
     suche_->FormCreate(dm, stoff);
 }

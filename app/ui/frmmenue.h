@@ -19,7 +19,7 @@ class Programmstart;
 namespace drel::db {
 class TDataModule1;
 }
-namespace drel::calc {
+namespace drel::fluid {
 class TStoff;
 }
 
@@ -54,7 +54,7 @@ public:
     void hinweisZeigen(const QString& caption, const QString& dateiStamm);
 
     // The search window's FormCreate (after the data module and the property object).
-    void sucheVorbereiten(db::TDataModule1& dm, calc::TStoff& stoff);
+    void sucheVorbereiten(db::TDataModule1& dm, fluid::TStoff& stoff);
     // The tree's search node: the search area, freshly prepared.
     void suchbereichOeffnen();
     // Back to the product browser (the search window's back button).

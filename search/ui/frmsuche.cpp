@@ -102,7 +102,7 @@ TFrmSuche::~TFrmSuche() {
         edit->disconnect(this);
 }
 
-void TFrmSuche::FormCreate(db::TDataModule1& dm, calc::TStoff& stoff,
+void TFrmSuche::FormCreate(db::TDataModule1& dm, fluid::TStoff& stoff,
                            const db::PruefBeobachter& beobachter) {
     dienste_ = Dienste{&dm, &stoff, search::FormCreate(dm, beobachter)};
 }

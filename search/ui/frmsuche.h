@@ -38,7 +38,7 @@ public:
 
     // FormCreate: the database check and the lists of the condensing-unit search; the
     // window can search only after it.
-    void FormCreate(db::TDataModule1& dm, calc::TStoff& stoff,
+    void FormCreate(db::TDataModule1& dm, fluid::TStoff& stoff,
                     const db::PruefBeobachter& beobachter = {});
     bool suchbereit() const { return dienste_.has_value(); }
     // search.ini (read on every show, written on every search).
@@ -101,7 +101,7 @@ private:
     QString suchIni_;
     struct Dienste {
         db::TDataModule1* dm;
-        calc::TStoff* stoff;
+        fluid::TStoff* stoff;
         search::SuchListen listen;
     };
     std::optional<Dienste> dienste_;

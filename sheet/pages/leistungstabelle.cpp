@@ -249,7 +249,7 @@ void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const Auftrag& a) {
     kopf_.append({QStringLiteral("Berechnungsgrundlage"), basis});
 }
 
-void LeistungsTabelle::Button1Click(db::TDataModule1& dm, calc::TStoff& stoff,
+void LeistungsTabelle::Button1Click(db::TDataModule1& dm, fluid::TStoff& stoff,
                                     const calc::Einheiten& e, chart::GrenzChart& chart,
                                     TabBereiche& b, const calc::ArtikelEingabe& eingabe,
                                     bool vierPolig, bool luftEintritt) {
@@ -265,7 +265,7 @@ void LeistungsTabelle::Button1Click(db::TDataModule1& dm, calc::TStoff& stoff,
     programmschalter() = schalterVorher;
 }
 
-void LeistungsTabelle::berechnen(db::TDataModule1& dm, calc::TStoff& stoff,
+void LeistungsTabelle::berechnen(db::TDataModule1& dm, fluid::TStoff& stoff,
                                  const calc::Einheiten& e, chart::GrenzChart& chart, TabBereiche& b,
                                  const Auftrag& a) {
     const calc::ArtikelEingabe& ein = a.eingabe;

@@ -12,9 +12,11 @@
 #include <limits>
 #include <vector>
 
+namespace drel::fluid {
+class TStoff;
+}
 namespace drel::calc {
 class Einheiten;
-class TStoff;
 } // namespace drel::calc
 namespace drel::chart {
 class GrenzChart;
@@ -116,7 +118,7 @@ public:
     // and shows the sheet's quantities (the compressor cooling capacity at the sheet's
     // suction gas temperature, subcooling and superheat). A point outside the
     // envelope, or one the rating had to move, stays empty.
-    void Button1Click(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+    void Button1Click(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
                       chart::GrenzChart& chart, TabBereiche& bereiche,
                       const calc::ArtikelEingabe& eingabe, bool vierPolig, bool luftEintritt);
 
@@ -151,7 +153,7 @@ private:
         bool vierPolig;
         bool luftEintritt;
     };
-    void berechnen(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+    void berechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
                    chart::GrenzChart& chart, TabBereiche& bereiche, const Auftrag& auftrag);
     TabellenZelle& setzen(int spalte, int zeile, const QString& text);
     void kopfFuellen(const calc::Einheiten& e, const Auftrag& auftrag);

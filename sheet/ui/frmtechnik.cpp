@@ -83,7 +83,7 @@ void setzeSichtbar(QWidget* w, bool an) {
 
 } // namespace
 
-TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff,
+TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff,
                          const calc::Einheiten& einheiten, QWidget* parent)
     : TDForm(parent), blatt_(dm, stoff, einheiten), modell_(blatt_.modell()),
       einheiten_(einheiten) {

@@ -37,7 +37,7 @@ class AusschreibungTab;
 class TFrmTechnik : public TDForm {
     Q_OBJECT
 public:
-    TFrmTechnik(db::TDataModule1& dm, calc::TStoff& stoff, const calc::Einheiten& einheiten,
+    TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
                 QWidget* parent = nullptr);
     ~TFrmTechnik() override;
 

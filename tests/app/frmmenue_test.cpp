@@ -875,7 +875,7 @@ protected:
         setNumberSeparators(NumberSeparators::german());
         ASSERT_TRUE(testing::beispielKatalogBauen(programm));
         db::createDataModule(programm);
-        calc::stoff().Create(testing::quelle(QStringLiteral("data/reflibs")));
+        fluid::stoff().Create(testing::quelle(QStringLiteral("data/reflibs")));
     }
     void TearDown() override {
         db::destroyDataModule();
@@ -886,7 +886,7 @@ protected:
 TEST_F(Suchfenster, BackFromTheSheetShowsTheSameResultRowsAndSelection) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
-    fenster.sucheVorbereiten(*db::dataModule(), calc::stoff());
+    fenster.sucheVorbereiten(*db::dataModule(), fluid::stoff());
     fenster.show();
     fenster.suchbereichOeffnen();
     ui::TFrmSuche& suche = *fenster.suche();

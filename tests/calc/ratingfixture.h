@@ -112,7 +112,7 @@ protected:
     std::unique_ptr<TDataModule1> dm_;
     RecordingSink sink_;
     ScopedMessageSink guard_{&sink_};
-    calc::TStoff stoff_;
+    fluid::TStoff stoff_;
 };
 
 } // namespace drel::rating::testing

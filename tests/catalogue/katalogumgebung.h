@@ -18,7 +18,7 @@ public:
 
     const QString& programm() const { return programm_; }
     db::TDataModule1& dm() { return *dm_; }
-    calc::TStoff& stoff() { return stoff_; }
+    fluid::TStoff& stoff() { return stoff_; }
     bool gebaut() const { return gebaut_; }
     // The catalogue as the generator builds it now (made on first use).
     const Katalog& katalog();
@@ -30,7 +30,7 @@ private:
     QString programm_;
     bool gebaut_ = false;
     std::unique_ptr<db::TDataModule1> dm_;
-    calc::TStoff stoff_;
+    fluid::TStoff stoff_;
     std::unique_ptr<Katalog> katalog_;
 };
 

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QString error;
-    const auto model = drel::calc::loadFluidData(bytes, &error);
+    const auto model = drel::fluid::loadFluidData(bytes, &error);
     if (!model) {
         if (error.isEmpty())
             __builtin_trap(); // a refused file always has its reason

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 
 inline QString bundledReflibs() {
     return QStringLiteral(DREL_SOURCE_DIR "/data/reflibs");
@@ -28,4 +28,4 @@ struct StoffFixture {
     }
 };
 
-} // namespace drel::calc::test
+} // namespace drel::fluid::test

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 namespace {
 
 using nlohmann::json;
@@ -247,4 +247,4 @@ TEST(StoffFileReason, ReachesTheSinkOnceBeforeTheOperationsMessages) {
 }
 
 } // namespace
-} // namespace drel::calc::test
+} // namespace drel::fluid::test

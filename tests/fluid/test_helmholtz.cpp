@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 namespace {
 
 std::unique_ptr<RefrigerantModel> load(const QString& name) {
@@ -125,4 +125,4 @@ TEST(Helmholtz, CheckStatesOfEveryReferenceEquation) {
 }
 
 } // namespace
-} // namespace drel::calc::test
+} // namespace drel::fluid::test

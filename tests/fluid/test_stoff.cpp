@@ -5,7 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 namespace {
 
 const char* const kAll[] = {"R11",   "R12",   "R13",   "R13B1", "R22",   "R23",   "R113",  "R114",
@@ -254,9 +254,9 @@ TEST(StoffCubic, PlausibleAgainstKnownPoints) {
 }
 
 } // namespace
-} // namespace drel::calc::test
+} // namespace drel::fluid::test
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 namespace {
 
 // Cubic models of fluids that also have a reference equation (test fixtures written
@@ -298,4 +298,4 @@ TEST(StoffCubic, WithinTolerancesOfTheReferenceEquation) {
 }
 
 } // namespace
-} // namespace drel::calc::test
+} // namespace drel::fluid::test

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
-namespace drel::calc::test {
+namespace drel::fluid::test {
 namespace {
 
 enum class Q {
@@ -236,4 +236,4 @@ TEST(StoffCheckValues, R407CBubblePressures) {
 }
 
 } // namespace
-} // namespace drel::calc::test
+} // namespace drel::fluid::test

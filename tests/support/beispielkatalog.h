@@ -23,7 +23,7 @@ struct BeispielKatalog {
     QTemporaryDir dir;
     bool gebaut = false;
     std::unique_ptr<db::TDataModule1> dm;
-    calc::TStoff stoff;
+    fluid::TStoff stoff;
 
     BeispielKatalog();
 };

@@ -89,7 +89,7 @@ namespace {
 
 class Erzeuger {
 public:
-    Erzeuger(calc::TStoff& stoff, Katalog& k) : rechner_(stoff), k_(k) {}
+    Erzeuger(fluid::TStoff& stoff, Katalog& k) : rechner_(stoff), k_(k) {}
 
     void alles() {
         artikelSchreiben();
@@ -355,7 +355,7 @@ private:
 
 } // namespace
 
-Katalog katalogErstellen(calc::TStoff& stoff) {
+Katalog katalogErstellen(fluid::TStoff& stoff) {
     Katalog k;
     k.artikel = sortimentErstellen();
     for (Artikel& a : k.artikel)

@@ -6,7 +6,7 @@
 
 #include <map>
 
-namespace drel::calc {
+namespace drel::fluid {
 class TStoff;
 }
 
@@ -23,15 +23,15 @@ struct LeistungsFit {
 // Capacity and power fits, one per model, refrigerant and envelope.
 class LeistungsRechner {
 public:
-    explicit LeistungsRechner(calc::TStoff& stoff) : stoff_(stoff) {}
+    explicit LeistungsRechner(fluid::TStoff& stoff) : stoff_(stoff) {}
     const LeistungsFit& fit(const Artikel& a, const QString& kaeltemittel);
     // Grid points of the fit: inside the dashed polygon, 2.5 K apart, and its corners.
     static std::vector<std::pair<double, double>> stuetzstellen(const Huelle& h);
     const std::map<QString, LeistungsFit>& alle() const { return fits_; }
-    calc::TStoff& stoff() { return stoff_; }
+    fluid::TStoff& stoff() { return stoff_; }
 
 private:
-    calc::TStoff& stoff_;
+    fluid::TStoff& stoff_;
     std::map<QString, LeistungsFit> fits_;
 };
 
@@ -42,7 +42,7 @@ struct Katalog {
     double strommodellRms = 0.0;          // largest RMS of the current fits
 };
 
-Katalog katalogErstellen(calc::TStoff& stoff);
+Katalog katalogErstellen(fluid::TStoff& stoff);
 
 // Product groups of the catalogue with their parent and tree position.
 struct Gruppe {

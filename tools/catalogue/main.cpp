@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     if (reflibs.isEmpty())
         reflibs = ausgabe + QStringLiteral("/reflibs");
     try {
-        drel::calc::TStoff stoff;
+        drel::fluid::TStoff stoff;
         stoff.Create(reflibs);
         const drel::katalog::Katalog k = drel::katalog::katalogErstellen(stoff);
         k.exporte.schreiben(ausgabe + QStringLiteral("/Daten"));

@@ -8,7 +8,7 @@
 
 namespace drel::katalog {
 
-VerdichterModell::VerdichterModell(calc::TStoff& stoff, QString kaeltemittel,
+VerdichterModell::VerdichterModell(fluid::TStoff& stoff, QString kaeltemittel,
                                    ModellParameter parameter, Sauggas sauggas)
     : stoff_(stoff), kaeltemittel_(std::move(kaeltemittel)), par_(parameter), sauggas_(sauggas) {}
 

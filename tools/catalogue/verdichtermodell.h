@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace drel::calc {
+namespace drel::fluid {
 class TStoff;
 }
 
@@ -41,7 +41,7 @@ struct ModellPunkt {
 // Cooling capacity and power of one cubic metre per hour of swept volume at 1450 1/min.
 class VerdichterModell {
 public:
-    VerdichterModell(calc::TStoff& stoff, QString kaeltemittel, ModellParameter parameter,
+    VerdichterModell(fluid::TStoff& stoff, QString kaeltemittel, ModellParameter parameter,
                      Sauggas sauggas);
     ModellPunkt rechnen(double t0, double tc) const;
     const QString& kaeltemittel() const { return kaeltemittel_; }
@@ -51,7 +51,7 @@ private:
     double liefergrad(double druckverhaeltnis) const;
     double wirkungsgrad(double druckverhaeltnis) const;
 
-    calc::TStoff& stoff_;
+    fluid::TStoff& stoff_;
     QString kaeltemittel_;
     ModellParameter par_;
     Sauggas sauggas_;

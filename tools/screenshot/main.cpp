@@ -233,9 +233,9 @@ int main(int argc, char** argv) {
         Programmstart start(programm, dokumente);
         i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
         ui::TFrmMenue menue(start);
-        calc::stoff().Create(daten + QStringLiteral("/reflibs"));
+        fluid::stoff().Create(daten + QStringLiteral("/reflibs"));
         einheitenWaehlen(0, 0);
-        menue.sucheVorbereiten(dm, calc::stoff());
+        menue.sucheVorbereiten(dm, fluid::stoff());
         menue.resize(1040, 760);
         menue.show();
         warten();
