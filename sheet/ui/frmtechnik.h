@@ -53,6 +53,10 @@ public:
 
     // Shows the model's state in the widgets.
     void ausModell();
+    void typZeigen(const sheet::TechnikModell& m);
+    void eingabenZeigen(const sheet::TechnikModell& m);
+    void teileZeigen(const sheet::TechnikModell& m);
+    void ausgabenZeigen(const sheet::TechnikModell& m);
 
     TDEdit* eingabe(sheet::Eingabe e) const { return eingaben_.value(e); }
     QLineEdit* ausgabe(const QString& name) const { return ausgaben_.value(name); }
