@@ -129,7 +129,8 @@ void drehzahlBegrenzen(db::TDataModule1& dm, const QString& typ, ArtikelErgebnis
 }
 
 // Step 8: one compressor, or both of a duplex type (the second one first).
-void bewerten(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& e, ArtikelErgebnis& r) {
+void bewerten(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& e,
+              ArtikelErgebnis& r) {
     const Betriebspunkt& p = r.punkt;
     if (r.art == db::Baureihe::WZweistufig) {
         r.verdichter1 = ZweistufigRechnen(dm, stoff, p);

@@ -134,7 +134,8 @@ struct ArtikelErgebnis {
 // frequency of the last rating on any sheet) and writes t0, tc, tle, tsaug, tu and n
 // into the program-wide betriebspunkt() (t0 and tc as entered, the others as used).
 // The texts take the separators `sep`.
-ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const ArtikelEingabe& eingabe,
+ArtikelErgebnis NeuRechnen(db::TDataModule1& dm, fluid::TStoff& stoff,
+                           const ArtikelEingabe& eingabe,
                            const NumberSeparators& sep = numberSeparators());
 
 } // namespace drel::calc

@@ -32,6 +32,7 @@ struct SeprBlatt {
 // Rates the unit of `basis` (a condensing unit with its condenser) at the points of
 // both applications. The program-wide operating point and last frequency are kept as
 // they were; the data module stays on the same article and refrigerant.
-SeprBlatt seprRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::ArtikelEingabe& basis);
+SeprBlatt seprRechnen(db::TDataModule1& dm, fluid::TStoff& stoff,
+                      const calc::ArtikelEingabe& basis);
 
 } // namespace drel::sheet
