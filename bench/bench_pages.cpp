@@ -8,6 +8,7 @@
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "sheet/pages/leistungstabelle.h"
+#include "tests/support/beispielkatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,14 +20,7 @@ using namespace drel;
 namespace {
 
 bool katalogBauen(const QString& programm) {
-    const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-    const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
-    const QString daten = programm + QStringLiteral("/Daten");
-    if (xml.isEmpty() || !QDir(programm).mkpath(QStringLiteral("Daten")))
-        return false;
-    for (const QString& datei : xml)
-        QFile::copy(quelle.filePath(datei), daten + QLatin1Char('/') + datei);
-    return db::DBNeu(daten).dbNeuAufbauen();
+    return drel::testing::beispielKatalogBauen(programm);
 }
 
 struct Katalog {

@@ -11,6 +11,7 @@
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "search/aggsuche.h"
+#include "tests/support/beispielkatalog.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -31,13 +32,7 @@ QString daten(const QString& programm) {
 }
 
 bool katalogBauen(const QString& programm) {
-    const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-    const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
-    if (xml.isEmpty() || !QDir(programm).mkpath(QStringLiteral("Daten")))
-        return false;
-    for (const QString& datei : xml)
-        QFile::copy(quelle.filePath(datei), daten(programm) + QLatin1Char('/') + datei);
-    return DBNeu(daten(programm)).dbNeuAufbauen();
+    return drel::testing::beispielKatalogBauen(programm);
 }
 
 Value verschoben(const Value& v, qint32 versatz) {

@@ -11,6 +11,7 @@
 #include "fluid/stoff.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "tests/support/beispielkatalog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,13 +26,7 @@ using namespace drel;
 namespace {
 
 bool katalogBauen(const QString& programm) {
-    const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-    const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
-    if (xml.isEmpty() || !QDir(programm).mkpath(QStringLiteral("Daten")))
-        return false;
-    for (const QString& datei : xml)
-        QFile::copy(quelle.filePath(datei), programm + QStringLiteral("/Daten/") + datei);
-    return db::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen();
+    return drel::testing::beispielKatalogBauen(programm);
 }
 
 void BM_OkBisGefuelltesGrid(benchmark::State& state) {

@@ -11,6 +11,8 @@
 #include "search/ergebnisliste.h"
 #include "sheet/technikmodell.h"
 #include "sheet/ui/frmtechnik.h"
+#include "tests/support/beispielkatalog.h"
+#include "tests/support/einheitenwahl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,21 +36,12 @@ struct Umgebung {
     DatenblattAuftrag daten;
 
     bool aufbauen() {
-        const QDir quelle(QStringLiteral(DREL_SOURCE_DIR "/data/Daten"));
-        const QStringList xml = quelle.entryList({QStringLiteral("*.xml")}, QDir::Files);
-        if (xml.isEmpty() || !QDir(dir.path()).mkpath(QStringLiteral("Daten")))
-            return false;
-        for (const QString& datei : xml)
-            QFile::copy(quelle.filePath(datei), dir.filePath(QStringLiteral("Daten/") + datei));
-        if (!db::DBNeu(dir.filePath(QStringLiteral("Daten"))).dbNeuAufbauen())
+        if (!drel::testing::beispielKatalogBauen(dir.path()))
             return false;
         setNumberSeparators(NumberSeparators::german());
         dm = std::make_unique<db::TDataModule1>(dir.path());
         stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-        einheiten.klick(calc::EinheitGruppe::Leistung, 0);
-        einheiten.klick(calc::EinheitGruppe::Antrieb, 0);
-        einheiten.klick(calc::EinheitGruppe::Temperatur, 0);
-        einheiten.bestaetigen();
+        einheiten = drel::testing::siEinheiten();
         dm->TBArtikel.locate(QStringLiteral("Bezeichnung1"), {db::Value(QStringLiteral("QN1-21"))});
         daten.typen << QStringLiteral("QNX1-21");
         daten.artikelIds << dm->TBArtikel.asInteger(u"ID");
