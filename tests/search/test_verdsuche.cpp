@@ -213,7 +213,7 @@ TEST(Suchergebnis, SortGivesTheSelectionSortOrderWithItsTies) {
             tabelle[k].ArtikelID = k;
             erwartet.emplace_back(qo, k);
         }
-        for (int i = 1; i <= n; ++i) { // the selection sort as the Part gives it
+        for (int i = 1; i <= n; ++i) { // the plain selection sort the list is defined by
             int kleinster = i;
             for (int j = i + 1; j <= n; ++j)
                 if (erwartet[static_cast<std::size_t>(j)].first <
