@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
                              .arg(befunde),
                          QString(), drel::MessageKind::Warning);
     };
-    drel::db::dateienPruefenMitFenster(programmVerzeichnis, nullptr, pruefen);
+    drel::dbbuild::dateienPruefenMitFenster(programmVerzeichnis, nullptr, pruefen);
     pruefen();
     drel::db::createDataModule(programmVerzeichnis);
 

@@ -27,7 +27,7 @@ void BM_DBNeuAufbauen(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        drel::db::DBNeu bau(daten);
+        drel::dbbuild::DBNeu bau(daten);
         if (!bau.dbNeuAufbauen()) {
             state.SkipWithError("build failed");
             return;
@@ -49,7 +49,7 @@ void BM_DBNeuAufbauenBeispiel(benchmark::State& state) {
     for (const QString& datei : xml)
         QFile::copy(quelle.filePath(datei), daten + QLatin1Char('/') + datei);
     for (auto _ : state) {
-        drel::db::DBNeu bau(daten);
+        drel::dbbuild::DBNeu bau(daten);
         if (!bau.dbNeuAufbauen()) {
             state.SkipWithError("build failed");
             return;

@@ -37,7 +37,7 @@ int cmdBuildDb(const QStringList& arguments) {
                      qPrintable(verzeichnis));
         return 1;
     }
-    db::PruefBeobachter beobachter;
+    dbbuild::PruefBeobachter beobachter;
     beobachter.fortschritt = [](int schritt, int anzahl, const QString& datei) {
         std::printf("Tabelle %d von %d: %s\n", schritt, anzahl, qPrintable(datei));
         std::fflush(stdout);
@@ -54,12 +54,12 @@ int cmdBuildDb(const QStringList& arguments) {
         }
     };
     beobachter.gebaut = pruefen;
-    switch (db::dateienPruefen(verzeichnis, beobachter, erzwingen)) {
-    case db::PruefErgebnis::Aktuell:
+    switch (dbbuild::dateienPruefen(verzeichnis, beobachter, erzwingen)) {
+    case dbbuild::PruefErgebnis::Aktuell:
         pruefen();
         std::printf("Die Tabellen sind aktuell.\n");
         return befunde < 0 ? 1 : 0;
-    case db::PruefErgebnis::KeinExport: {
+    case dbbuild::PruefErgebnis::KeinExport: {
         // Nothing to build is no build that is up to date.
         const bool tabellen = QFileInfo::exists(findeDatei(
             findeDatei(verzeichnis, QStringLiteral("Daten")), QStringLiteral("CapacityData.cds")));
@@ -73,10 +73,10 @@ int cmdBuildDb(const QStringList& arguments) {
             pruefen();
         return tabellen && befunde >= 0 ? 0 : 1;
     }
-    case db::PruefErgebnis::Gebaut:
+    case dbbuild::PruefErgebnis::Gebaut:
         std::printf("Die Tabellen wurden neu aufgebaut.\n");
         return befunde < 0 ? 1 : 0;
-    case db::PruefErgebnis::Fehler:
+    case dbbuild::PruefErgebnis::Fehler:
         break;
     }
     return 1;

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 BauSperre::BauSperre(const QString& datenVerzeichnis)
     : datei_(pfad(datenVerzeichnis, QStringLiteral(".drel-bau.lock"))), sperre_(datei_) {
@@ -86,4 +86,4 @@ QString BauSperre::meldungBauLaeuft() {
     return QStringLiteral("Ein Aufbau der Datenbank läuft bereits. Bitte später erneut versuchen.");
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -5,7 +5,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 class BauSperre {
 public:
@@ -38,4 +38,4 @@ private:
     QLockFile sperre_;
 };
 
-} // namespace drel::db
+} // namespace drel::dbbuild

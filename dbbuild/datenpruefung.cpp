@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <cmath>
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 const QString kStand = QStringLiteral("Stand.dat");
@@ -85,7 +85,7 @@ PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeob
             // reads the tables or Stand.dat.
             try {
                 tabellenTauschAbschliessen(daten);
-            } catch (const DbError& e) {
+            } catch (const db::DbError& e) {
                 report(e.message(), QString(), MessageKind::Error);
                 return PruefErgebnis::Fehler;
             }
@@ -114,4 +114,4 @@ PruefErgebnis dateienPruefen(const QString& programmVerzeichnis, const PruefBeob
     return ok ? PruefErgebnis::Gebaut : PruefErgebnis::Fehler;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -6,7 +6,7 @@
 
 #include <QDateTime>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 // Days since 30 December 1899 with the time of day as fraction (local time).
 double oleDatum(const QDateTime& zeit);
@@ -49,4 +49,4 @@ struct PruefBeobachter {
 PruefErgebnis dateienPruefen(const QString& programmVerzeichnis,
                              const PruefBeobachter& beobachter = {}, bool erzwingen = false);
 
-} // namespace drel::db
+} // namespace drel::dbbuild

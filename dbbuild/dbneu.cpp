@@ -20,7 +20,7 @@
 #include <unistd.h>
 #endif
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 const QString kStand = QStringLiteral("Stand.dat");
@@ -76,7 +76,7 @@ bool echterOrdner(const QString& pfadName) {
 void stagingAnlegen(const QString& staging) {
     stagingEntfernen(staging);
     if (!QDir().mkdir(staging) || !echterOrdner(staging))
-        throw DbError(
+        throw db::DbError(
             QStringLiteral("Das Verzeichnis %1 kann nicht angelegt werden.").arg(staging));
 }
 
@@ -86,15 +86,15 @@ void ersetzen(const QString& von, const QString& nach) {
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(von).toStdString()),
                             std::filesystem::path(QFile::encodeName(nach).toStdString()), fehler);
     if (fehler) {
-        throw DbError(QStringLiteral("%1 kann nicht nach %2 verschoben werden (%3).")
-                          .arg(von, nach, QString::fromLocal8Bit(fehler.message())));
+        throw db::DbError(QStringLiteral("%1 kann nicht nach %2 verschoben werden (%3).")
+                              .arg(von, nach, QString::fromLocal8Bit(fehler.message())));
     }
 }
 
 void dateiSchreiben(const QString& pfadName, const QByteArray& inhalt) {
     QString grund;
     if (!dateiAtomarSchreiben(pfadName, inhalt, &grund))
-        throw DbError(schreibFehlerText(pfadName, grund));
+        throw db::DbError(schreibFehlerText(pfadName, grund));
 }
 
 void ereignisseVerarbeiten() {
@@ -191,14 +191,15 @@ QString DBNeu::stagingVerzeichnis() const {
 void DBNeu::dbsErstellen(const QString& tabellenPfad, const BauSchritt& schritt) {
     writer_.reset();
     QFile::remove(tabellenPfad);
-    writer_ = std::make_unique<TableFileWriter>(tabellenPfad, schritt.definition);
+    writer_ = std::make_unique<db::TableFileWriter>(tabellenPfad, schritt.definition);
     ereignisseVerarbeiten();
 }
 
 void DBNeu::dbDatenUebergeben(const QString& xmlPfad, const BauSchritt& schritt) {
     if (!writer_)
-        throw DbError(QStringLiteral("%1: keine Tabelle angelegt").arg(schritt.tabellenDatei));
-    exportDateiLesen(xmlPfad, schritt.zuordnung, [this](const Row& row) { writer_->insert(row); });
+        throw db::DbError(QStringLiteral("%1: keine Tabelle angelegt").arg(schritt.tabellenDatei));
+    exportDateiLesen(xmlPfad, schritt.zuordnung,
+                     [this](const db::Row& row) { writer_->insert(row); });
     if (!kennung_.isEmpty())
         writer_->setMeta(QStringLiteral("build"), kennung_);
     writer_->commit();
@@ -216,7 +217,8 @@ void DBNeu::alleTabellenBauen(const std::vector<BauSchritt>& schritte) {
             fortschritt_(i + 1, anzahl, s.tabellenDatei);
         const QString xml = findeDatei(daten_, s.xmlDatei);
         if (!QFileInfo(xml).isFile())
-            throw DbError(QStringLiteral("%1: Die Datei wurde nicht gefunden.").arg(s.xmlDatei));
+            throw db::DbError(
+                QStringLiteral("%1: Die Datei wurde nicht gefunden.").arg(s.xmlDatei));
         const QString tabelle = pfad(staging, s.tabellenDatei);
         dbsErstellen(tabelle, s);
         dbDatenUebergeben(xml, s);
@@ -277,12 +279,13 @@ bool DBNeu::aufbauen() {
     kennung_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     try {
         if (!QFileInfo(daten_).isDir())
-            throw DbError(QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_));
+            throw db::DbError(
+                QStringLiteral("Das Verzeichnis %1 wurde nicht gefunden.").arg(daten_));
         tabellenTauschAbschliessen(daten_);
         const std::vector<BauSchritt> schritte = dbZuordnungErstellen();
         alleTabellenBauen(schritte);
         tabellenErsetzen(schritte);
-    } catch (const DbError& e) {
+    } catch (const db::DbError& e) {
         abbrechen();
         report(e.message(), QString(), MessageKind::Error);
         return false;
@@ -294,4 +297,4 @@ bool DBNeu::aufbauen() {
     return true;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 class BauSperre;
 
@@ -65,7 +65,7 @@ private:
     BauFortschritt fortschritt_;
     std::optional<double> stand_;
     int sperrWartezeit_ = 3000;
-    std::unique_ptr<TableFileWriter> writer_;
+    std::unique_ptr<db::TableFileWriter> writer_;
 };
 
 // Finishes a swap that a dead process left behind (its journal exists): moves the
@@ -82,4 +82,4 @@ bool tauschOffen(const QString& datenVerzeichnis);
 // report), for removing the temporary files that a killed write left of them.
 QStringList eigeneDateien();
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 enum class Kodierung { Utf8, Utf16LE, Utf16BE, Latin1, Cp1252 };
@@ -43,8 +43,8 @@ Kodierung kodierungVon(const QByteArray& xml, const QString& dateiName) {
         return Kodierung::Latin1;
     if (name == QLatin1String("windows-1252") || name == QLatin1String("cp1252"))
         return Kodierung::Cp1252;
-    throw DbError(QStringLiteral("%1: Die Zeichenkodierung \"%2\" wird nicht unterstützt.")
-                      .arg(dateiName, deklarierteKodierung(xml)));
+    throw db::DbError(QStringLiteral("%1: Die Zeichenkodierung \"%2\" wird nicht unterstützt.")
+                          .arg(dateiName, deklarierteKodierung(xml)));
 }
 
 // Length of the valid UTF-8 sequence at `i`, 0 when the bytes there are invalid
@@ -97,8 +97,8 @@ void utf8Pruefen(const QByteArray& xml, const QString& dateiName) {
         }
         const int laenge = utf8Laenge(p + i, xml.size() - i);
         if (laenge == 0) {
-            throw DbError(QStringLiteral("%1: ungültige UTF-8-Bytefolge (%2)")
-                              .arg(dateiName, exportPosition(xml, i)));
+            throw db::DbError(QStringLiteral("%1: ungültige UTF-8-Bytefolge (%2)")
+                                  .arg(dateiName, exportPosition(xml, i)));
         }
         i += laenge;
     }
@@ -110,7 +110,7 @@ QByteArray utf16NachUtf8(const QByteArray& xml, Kodierung kodierung, const QStri
                            QStringConverter::Flag::Stateless);
     QString text = decoder.decode(xml);
     if (decoder.hasError() || xml.size() % 2 != 0)
-        throw DbError(QStringLiteral("%1: ungültige UTF-16-Zeichenfolge").arg(dateiName));
+        throw db::DbError(QStringLiteral("%1: ungültige UTF-16-Zeichenfolge").arg(dateiName));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text.toUtf8();
@@ -158,4 +158,4 @@ QByteArray exportNachUtf8(const QByteArray& xml, const QString& dateiName) {
     return xml;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

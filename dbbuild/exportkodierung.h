@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 // Returns the export as UTF-8 without byte-order mark. A byte-order mark or the
 // pattern of "<?" decides UTF-16; otherwise the encoding attribute of the XML
@@ -18,4 +18,4 @@ QByteArray exportNachUtf8(const QByteArray& xml, const QString& dateiName);
 // "Zeile L, Spalte C" of a byte offset (lines counted from 1).
 QString exportPosition(const QByteArray& xml, qsizetype offset);
 
-} // namespace drel::db
+} // namespace drel::dbbuild

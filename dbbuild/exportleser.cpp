@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 bool nurZiffern(QStringView text) {
@@ -28,7 +28,7 @@ bool nurZiffern(QStringView text) {
 }
 
 // The form 2006-05-31T14:07:09: fixed character positions, milliseconds 0.
-Value zeitpunkt(const QString& text) {
+db::Value zeitpunkt(const QString& text) {
     if (text.size() < 19)
         return {};
     auto teil = [&](int from, int len, int& out) {
@@ -49,14 +49,14 @@ Value zeitpunkt(const QString& text) {
     return QDateTime(date, time);
 }
 
-Value gleitzahl(const QString& text) {
+db::Value gleitzahl(const QString& text) {
     const std::optional<double> wert = exportGleitzahl(text);
     if (!wert || !std::isfinite(*wert))
         return {};
     return *wert;
 }
 
-Value ganzzahl(const QString& text) {
+db::Value ganzzahl(const QString& text) {
     const std::optional<qint32> wert = exportGanzzahl(text);
     if (!wert)
         return {};
@@ -116,7 +116,7 @@ QString elementText(const pugi::xml_node& element, const DBZuordnung& zuordnung,
             nurText = false;
             break;
         }
-        const int size = e.typCode == kTypLangText ? kLongTextSize : e.groesse;
+        const int size = e.typCode == kTypLangText ? db::kLongTextSize : e.groesse;
         groessteGroesse = std::max(groessteGroesse, static_cast<size_t>(size));
     }
     if (nurText) {
@@ -147,8 +147,8 @@ public:
         }
     }
 
-    void lesen(const pugi::xml_node& datensatz, Row& row) {
-        row.assign(zuordnung_.size(), Value{});
+    void lesen(const pugi::xml_node& datensatz, db::Row& row) {
+        row.assign(zuordnung_.size(), db::Value{});
         gruppe_ = -1;
         for (pugi::xml_node kind = datensatz.first_child(); kind; kind = kind.next_sibling()) {
             if (kind.type() != pugi::node_element)
@@ -165,11 +165,11 @@ public:
     }
 
 private:
-    Value eintragWert(int i, QString& text, const Row& row, const pugi::xml_node& element) {
+    db::Value eintragWert(int i, QString& text, const db::Row& row, const pugi::xml_node& element) {
         const ZuordnungEintrag& e = zuordnung_[static_cast<size_t>(i)];
         auto umwandeln = [&](const ZuordnungEintrag& eintrag, const QString& t) {
             QString grund;
-            Value v = wertLesen(eintrag, t, grund, *bereiche_[static_cast<size_t>(i)]);
+            db::Value v = wertLesen(eintrag, t, grund, *bereiche_[static_cast<size_t>(i)]);
             if (!grund.isEmpty())
                 throw FeldFehler{element, eintrag.feld, grund};
             return v;
@@ -178,7 +178,7 @@ private:
         case Umschreibung::Keine:
             return umwandeln(e, text);
         case Umschreibung::Produktgruppe: {
-            Value v = umwandeln(e, text);
+            db::Value v = umwandeln(e, text);
             gruppe_ = std::holds_alternative<qint32>(v) ? std::get<qint32>(v) : -1;
             return v;
         }
@@ -208,18 +208,18 @@ private:
     }
 
     // A field that must hold a value and stayed empty (element empty or missing).
-    void pflichtfelderPruefen(const pugi::xml_node& datensatz, const Row& row) const {
+    void pflichtfelderPruefen(const pugi::xml_node& datensatz, const db::Row& row) const {
         for (size_t i : pflichtFelder_) {
             const ZuordnungEintrag& e = zuordnung_[i];
-            if (isNull(row[i])) {
+            if (db::isNull(row[i])) {
                 throw FeldFehler{datensatz, e.feld,
                                  QStringLiteral("Element %1 fehlt oder ist leer").arg(e.element)};
             }
         }
     }
 
-    qint32 zeilenGruppe(const Row& row) const {
-        const Value& v = row[static_cast<size_t>(gruppenFeld_)];
+    qint32 zeilenGruppe(const db::Row& row) const {
+        const db::Value& v = row[static_cast<size_t>(gruppenFeld_)];
         return std::holds_alternative<qint32>(v) ? std::get<qint32>(v) : -1;
     }
 
@@ -247,29 +247,29 @@ QString ersteZiffernfolge(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
+db::Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text) {
     switch (eintrag.typCode) {
     case kTypInt:
         return ganzzahl(text);
     case kTypFloat:
         return gleitzahl(text);
     case kTypLangText:
-        return fitText(text, kLongTextSize);
+        return db::fitText(text, db::kLongTextSize);
     case kTypZeitpunkt:
         return zeitpunkt(text);
     case kTypBool:
         return text.toUpper() == QLatin1String("TRUE");
     default:
-        return fitText(text, eintrag.groesse);
+        return db::fitText(text, eintrag.groesse);
     }
 }
 
-Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund) {
+db::Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund) {
     return wertLesen(eintrag, text, grund, wertebereichFuer(eintrag.feld));
 }
 
-Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
-                const Wertebereich& bereich) {
+db::Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
+                    const Wertebereich& bereich) {
     grund.clear();
     if (eintrag.typCode != kTypInt && eintrag.typCode != kTypFloat)
         return wertUmwandeln(eintrag, text);
@@ -279,7 +279,7 @@ Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& g
         const std::optional<qint32> wert = exportGanzzahl(text);
         if (!wert)
             grund = QStringLiteral("\"%1\" ist keine ganze Zahl").arg(text.left(40));
-        return wert ? Value(*wert) : Value();
+        return wert ? db::Value(*wert) : db::Value();
     }
     const std::optional<double> wert = exportGleitzahl(text);
     if (!wert) {
@@ -320,20 +320,21 @@ void lesenImPuffer(QByteArray puffer, const QString& dateiName, const DBZuordnun
         puffer.data(), static_cast<size_t>(puffer.size()),
         pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_utf8);
     if (!result) {
-        throw DbError(QStringLiteral("%1: %2 (%3)")
-                          .arg(dateiName, QString::fromUtf8(result.description()),
-                               exportPosition(original(), result.offset)));
+        throw db::DbError(QStringLiteral("%1: %2 (%3)")
+                              .arg(dateiName, QString::fromUtf8(result.description()),
+                                   exportPosition(original(), result.offset)));
     }
     const pugi::xml_node root = doc.document_element();
     if (!root)
-        throw DbError(QStringLiteral("%1: Die Datei enthält kein Wurzelelement.").arg(dateiName));
+        throw db::DbError(
+            QStringLiteral("%1: Die Datei enthält kein Wurzelelement.").arg(dateiName));
     // A root without records (not even the schema) is an empty table.
     pugi::xml_node datensatz =
         root.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; });
     if (!datensatz)
         return;
     DatensatzLeser leser(zuordnung);
-    Row row;
+    db::Row row;
     int nummer = 0;
     // The first child carries the export's schema and is no record.
     for (datensatz = datensatz.next_sibling(); datensatz; datensatz = datensatz.next_sibling()) {
@@ -345,10 +346,10 @@ void lesenImPuffer(QByteArray puffer, const QString& dateiName, const DBZuordnun
         } catch (const FeldFehler& f) {
             const QString zeile =
                 exportPosition(original(), f.element.offset_debug()).section(',', 0, 0);
-            throw DbError(QStringLiteral("%1, %2, Datensatz %3 (ID %4), Feld %5: %6")
-                              .arg(dateiName, zeile)
-                              .arg(nummer)
-                              .arg(datensatzId(datensatz), f.feld, f.grund));
+            throw db::DbError(QStringLiteral("%1, %2, Datensatz %3 (ID %4), Feld %5: %6")
+                                  .arg(dateiName, zeile)
+                                  .arg(nummer)
+                                  .arg(datensatzId(datensatz), f.feld, f.grund));
         }
         ziel(row);
     }
@@ -367,11 +368,11 @@ void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const Z
     auto lesen = [&] {
         QFile file(pfad);
         if (!file.open(QIODevice::ReadOnly))
-            throw DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
-                              .arg(name, file.errorString()));
+            throw db::DbError(QStringLiteral("%1: Die Datei kann nicht geöffnet werden (%2).")
+                                  .arg(name, file.errorString()));
         QByteArray inhalt = file.readAll();
         if (file.error() != QFile::NoError)
-            throw DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
+            throw db::DbError(QStringLiteral("%1: %2").arg(name, file.errorString()));
         // A UTF-8 export comes back as the same bytes; once the file's copy is gone the
         // parser works on them without a second one.
         return exportNachUtf8(std::exchange(inhalt, QByteArray()), name);
@@ -381,4 +382,4 @@ void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const Z
     lesenImPuffer(lesen(), name, zuordnung, ziel, lesen);
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

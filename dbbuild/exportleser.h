@@ -7,24 +7,24 @@
 #include <QByteArray>
 #include <functional>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 // Converts an element text by the entry's type code. A text that is no value of the
 // type gives null, except for bool (false) and the text codes (cut to the size).
-Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text);
+db::Value wertUmwandeln(const ZuordnungEintrag& eintrag, const QString& text);
 
 // The same for the build: an empty numeric text is null, while a numeric text that is
 // no number, not finite or outside the field's plausible range gives null and sets
 // `grund` to the reason (empty otherwise).
-Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund);
+db::Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund);
 // The same with the field's range already looked up (wertebereichFuer).
-Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
-                const Wertebereich& bereich);
+db::Value wertLesen(const ZuordnungEintrag& eintrag, const QString& text, QString& grund,
+                    const Wertebereich& bereich);
 
 // The first run of consecutive digits 0-9 of a text; empty when there is none.
 QString ersteZiffernfolge(const QString& text);
 
-using ZeilenZiel = std::function<void(const Row&)>;
+using ZeilenZiel = std::function<void(const db::Row&)>;
 
 // Parses an export held in memory (in the encoding it declares) and hands each record
 // (every element child of the root after the first, which carries the schema) to
@@ -37,4 +37,4 @@ void exportLesen(const QByteArray& xml, const QString& dateiName, const DBZuordn
 // Reads the export file from disk; a missing or unreadable file throws DbError.
 void exportDateiLesen(const QString& pfad, const DBZuordnung& zuordnung, const ZeilenZiel& ziel);
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 // Plausible ranges by field kind. Temperatures of the application limits and the
@@ -131,4 +131,4 @@ const Wertebereich& wertebereichFuer(const QString& feld) {
     return kBereiche[std::size(kBereiche) - 1].bereich;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

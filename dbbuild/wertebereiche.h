@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 // Reads a number as exports write it on any machine: an optional sign, digits, at most
 // one decimal separator, "." or "," alike ("29.77" and "29,77" are both 29.77), and an
@@ -29,4 +29,4 @@ struct Wertebereich {
 // The range of the float field `feld` (by its name in the table).
 const Wertebereich& wertebereichFuer(const QString& feld);
 
-} // namespace drel::db
+} // namespace drel::dbbuild

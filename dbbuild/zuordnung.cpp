@@ -6,7 +6,7 @@
 #include <array>
 #include <stdexcept>
 
-namespace drel::db {
+namespace drel::dbbuild {
 namespace {
 
 using Suffixe = std::array<const char*, 10>;
@@ -261,9 +261,9 @@ Elemente legends() {
 }
 
 // Every field from the element of the same name.
-Elemente sameNames(const TableDef& def) {
+Elemente sameNames(const db::TableDef& def) {
     Elemente e;
-    for (const FieldDef& f : def.fields) {
+    for (const db::FieldDef& f : def.fields) {
         const QByteArray name = f.name.toLatin1();
         e.feld(name.constData(), name.constData());
     }
@@ -302,7 +302,7 @@ constexpr std::array<Quelle, 24> kSchritte{{
     {"TextResourcesTypes", "TextResourcesTypes.xml"},
 }};
 
-Elemente elementeFuer(const TableDef& def) {
+Elemente elementeFuer(const db::TableDef& def) {
     const QString& n = def.name;
     if (n == u"Articles")
         return articles();
@@ -371,12 +371,12 @@ Umschreibung umschreibungFuer(const QString& tabelle, int position) {
     return Umschreibung::Keine;
 }
 
-DBZuordnung zuordnungFuer(const TableDef& def) {
+DBZuordnung zuordnungFuer(const db::TableDef& def) {
     const Elemente elemente = elementeFuer(def);
     DBZuordnung zuordnung;
     zuordnung.reserve(def.fields.size());
     for (size_t i = 0; i < def.fields.size(); ++i) {
-        const FieldDef& f = def.fields[i];
+        const db::FieldDef& f = def.fields[i];
         const QString element = elemente.element(f.name);
         if (element.isEmpty())
             throw std::logic_error("no XML element for " + (def.name + '.' + f.name).toStdString());
@@ -388,50 +388,50 @@ DBZuordnung zuordnungFuer(const TableDef& def) {
 
 } // namespace
 
-int typCodeFuer(FieldType type) {
+int typCodeFuer(db::FieldType type) {
     switch (type) {
-    case FieldType::WStr:
+    case db::FieldType::WStr:
         return kTypText;
-    case FieldType::Int32:
+    case db::FieldType::Int32:
         return kTypInt;
-    case FieldType::Float64:
+    case db::FieldType::Float64:
         return kTypFloat;
-    case FieldType::LongText:
+    case db::FieldType::LongText:
         return kTypLangText;
-    case FieldType::Timestamp:
+    case db::FieldType::Timestamp:
         return kTypZeitpunkt;
-    case FieldType::Bool:
+    case db::FieldType::Bool:
         return kTypBool;
     }
     return kTypText;
 }
 
-FieldType feldTypFuer(int typCode) {
+db::FieldType feldTypFuer(int typCode) {
     switch (typCode) {
     case kTypInt:
-        return FieldType::Int32;
+        return db::FieldType::Int32;
     case kTypFloat:
-        return FieldType::Float64;
+        return db::FieldType::Float64;
     case kTypLangText:
-        return FieldType::LongText;
+        return db::FieldType::LongText;
     case kTypZeitpunkt:
-        return FieldType::Timestamp;
+        return db::FieldType::Timestamp;
     case kTypBool:
-        return FieldType::Bool;
+        return db::FieldType::Bool;
     default:
-        return FieldType::WStr;
+        return db::FieldType::WStr;
     }
 }
 
-TableDef definitionAusZuordnung(const QString& name, const DBZuordnung& zuordnung,
-                                const std::optional<IndexDef>& index) {
-    TableDef def;
+db::TableDef definitionAusZuordnung(const QString& name, const DBZuordnung& zuordnung,
+                                    const std::optional<db::IndexDef>& index) {
+    db::TableDef def;
     def.name = name;
     def.fileName = name + QStringLiteral(".cds");
     def.index = index;
     for (const ZuordnungEintrag& e : zuordnung) {
-        const FieldType type = feldTypFuer(e.typCode);
-        const int size = e.typCode == kTypLangText ? kLongTextSize
+        const db::FieldType type = feldTypFuer(e.typCode);
+        const int size = e.typCode == kTypLangText ? db::kLongTextSize
                          : e.typCode == kTypText   ? e.groesse
                                                    : 0;
         def.fields.push_back({e.feld, type, size});
@@ -443,7 +443,7 @@ std::vector<BauSchritt> dbZuordnungErstellen() {
     std::vector<BauSchritt> schritte;
     schritte.reserve(kSchritte.size());
     for (const Quelle& q : kSchritte) {
-        const TableDef* def = tabelle(QString::fromLatin1(q.tabelle));
+        const db::TableDef* def = db::tabelle(QString::fromLatin1(q.tabelle));
         if (!def)
             throw std::logic_error(std::string("unknown table ") + q.tabelle);
         BauSchritt s;
@@ -456,4 +456,4 @@ std::vector<BauSchritt> dbZuordnungErstellen() {
     return schritte;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 // Type codes of a mapping entry.
 enum TypCode : int {
@@ -43,18 +43,18 @@ struct BauSchritt {
     QString tabellenDatei; // "Articles.cds"
     QString xmlDatei;      // "Articles.xml"
     DBZuordnung zuordnung;
-    TableDef definition; // fields in entry order plus the stored index
+    db::TableDef definition; // fields in entry order plus the stored index
 };
 
 // The 24 steps in build order.
 std::vector<BauSchritt> dbZuordnungErstellen();
 
-int typCodeFuer(FieldType type);
-FieldType feldTypFuer(int typCode);
+int typCodeFuer(db::FieldType type);
+db::FieldType feldTypFuer(int typCode);
 
 // The table definition a mapping creates: one field per entry in entry order
 // (size 2000 for long text), with the given stored index.
-TableDef definitionAusZuordnung(const QString& name, const DBZuordnung& zuordnung,
-                                const std::optional<IndexDef>& index);
+db::TableDef definitionAusZuordnung(const QString& name, const DBZuordnung& zuordnung,
+                                    const std::optional<db::IndexDef>& index);
 
-} // namespace drel::db
+} // namespace drel::dbbuild

@@ -5,10 +5,11 @@
 
 namespace drel::search {
 
-SuchListen FormCreate(db::TDataModule1& dm, const db::PruefBeobachter& beobachter) {
+SuchListen FormCreate(db::TDataModule1& dm, const dbbuild::PruefBeobachter& beobachter) {
     SuchListen listen;
     const bool ok = db::runReported([&] {
-        if (db::dateienPruefen(dm.programDirectory(), beobachter) == db::PruefErgebnis::Gebaut)
+        if (dbbuild::dateienPruefen(dm.programDirectory(), beobachter) ==
+            dbbuild::PruefErgebnis::Gebaut)
             dm.openStartCursors();
         listen.aggregate = AggErstellen(dm);
         listen.kondensatoren = KondErstellen(dm);

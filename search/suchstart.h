@@ -16,6 +16,6 @@ struct SuchListen {
 // build), builds both lists and hands the condenser list to the data module, whose
 // condenser table the data sheets search. A table fault is reported and leaves both
 // lists empty.
-SuchListen FormCreate(db::TDataModule1& dm, const db::PruefBeobachter& beobachter = {});
+SuchListen FormCreate(db::TDataModule1& dm, const dbbuild::PruefBeobachter& beobachter = {});
 
 } // namespace drel::search

@@ -27,7 +27,7 @@ QString programmVersion() {
 
 void katalogLesen(const QString& programmVerzeichnis, Herkunft& h) {
     const QString daten = pfad(programmVerzeichnis, QStringLiteral("Daten"));
-    h.stand = db::gespeicherterStand(daten);
+    h.stand = dbbuild::gespeicherterStand(daten);
     h.standDatum.clear();
     if (h.stand > 0.0) {
         // An OLE date counts days from 30 December 1899; the fraction is the time of day.

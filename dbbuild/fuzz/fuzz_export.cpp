@@ -6,12 +6,13 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::vector<drel::db::BauSchritt> schritte = drel::db::dbZuordnungErstellen();
+    static const std::vector<drel::dbbuild::BauSchritt> schritte =
+        drel::dbbuild::dbZuordnungErstellen();
     const QByteArray xml(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (size_t i : {size_t{0}, size_t{2}, size_t{3}}) {
-        const drel::db::BauSchritt& s = schritte[i];
+        const drel::dbbuild::BauSchritt& s = schritte[i];
         try {
-            drel::db::exportLesen(xml, s.xmlDatei, s.zuordnung, [&](const drel::db::Row& row) {
+            drel::dbbuild::exportLesen(xml, s.xmlDatei, s.zuordnung, [&](const drel::db::Row& row) {
                 if (row.size() != s.definition.fields.size())
                     __builtin_trap();
             });

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 TFrmDBInfo::TFrmDBInfo(QWidget* parent)
     : QDialog(parent), lblText1_(new QLabel(this)), lblText2_(new QLabel(this)),
@@ -80,4 +80,4 @@ bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* paren
     return dateienPruefen(programmVerzeichnis, beobachter) != PruefErgebnis::Fehler;
 }
 
-} // namespace drel::db
+} // namespace drel::dbbuild

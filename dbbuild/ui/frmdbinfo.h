@@ -7,7 +7,7 @@
 class QLabel;
 class QProgressBar;
 
-namespace drel::db {
+namespace drel::dbbuild {
 
 class TFrmDBInfo : public QDialog {
     Q_OBJECT
@@ -34,4 +34,4 @@ private:
 bool dateienPruefenMitFenster(const QString& programmVerzeichnis, QWidget* parent = nullptr,
                               const std::function<void()>& gebaut = {});
 
-} // namespace drel::db
+} // namespace drel::dbbuild

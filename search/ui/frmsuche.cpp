@@ -43,7 +43,7 @@ TFrmSuche::~TFrmSuche() {
 }
 
 void TFrmSuche::FormCreate(db::TDataModule1& dm, fluid::TStoff& stoff,
-                           const db::PruefBeobachter& beobachter) {
+                           const dbbuild::PruefBeobachter& beobachter) {
     dienste_ = Dienste{&dm, &stoff, search::FormCreate(dm, beobachter)};
 }
 

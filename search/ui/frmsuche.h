@@ -39,7 +39,7 @@ public:
     // FormCreate: the database check and the lists of the condensing-unit search; the
     // window can search only after it.
     void FormCreate(db::TDataModule1& dm, fluid::TStoff& stoff,
-                    const db::PruefBeobachter& beobachter = {});
+                    const dbbuild::PruefBeobachter& beobachter = {});
     bool suchbereit() const { return dienste_.has_value(); }
     // search.ini (read on every show, written on every search).
     void setSuchIni(const QString& pfad) { suchIni_ = pfad; }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
-    const double stand = drel::db::gespeicherterStand(dir.path());
+    const double stand = drel::dbbuild::gespeicherterStand(dir.path());
     if (!std::isfinite(stand))
         __builtin_trap();
     return 0;

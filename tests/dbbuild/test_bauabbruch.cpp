@@ -20,6 +20,7 @@
 
 using namespace drel;
 using namespace drel::db;
+using namespace drel::dbbuild;
 
 namespace {
 

@@ -13,6 +13,7 @@
 
 using namespace drel;
 using namespace drel::db;
+using namespace drel::dbbuild;
 using drel::testing::BuildTest;
 
 namespace {

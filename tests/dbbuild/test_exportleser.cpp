@@ -10,6 +10,7 @@
 
 using namespace drel;
 using namespace drel::db;
+using namespace drel::dbbuild;
 using drel::testing::buildData;
 
 namespace {

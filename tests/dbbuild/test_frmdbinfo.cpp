@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-using namespace drel::db;
+using namespace drel::dbbuild;
 
 namespace {
 

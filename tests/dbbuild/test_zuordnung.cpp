@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace drel::db;
+using namespace drel::dbbuild;
 
 namespace {
 

@@ -20,7 +20,7 @@ bool beispielKatalogBauen(const QString& programm) {
         QFile::copy(exporte.filePath(name), daten + QLatin1Char('/') + name);
     RecordingSink sink;
     ScopedMessageSink scope(&sink);
-    return db::DBNeu(daten).dbNeuAufbauen();
+    return dbbuild::DBNeu(daten).dbNeuAufbauen();
 }
 
 BeispielKatalog::BeispielKatalog() {

@@ -94,7 +94,7 @@ QString escape(const QString& text) {
     return s;
 }
 
-void exportSchreiben(const QString& pfad, const db::BauSchritt& schritt,
+void exportSchreiben(const QString& pfad, const dbbuild::BauSchritt& schritt,
                      const std::vector<Satz>& saetze) {
     QByteArray out;
     out.reserve(static_cast<qsizetype>(saetze.size()) * 1024 + 256);
@@ -103,7 +103,7 @@ void exportSchreiben(const QString& pfad, const db::BauSchritt& schritt,
     // Element names in entry order; an element that fills several fields comes once.
     QStringList elemente;
     QSet<QString> bekannt;
-    for (const db::ZuordnungEintrag& e : schritt.zuordnung) {
+    for (const dbbuild::ZuordnungEintrag& e : schritt.zuordnung) {
         const QString klein = e.element.toLower();
         if (!bekannt.contains(klein)) {
             bekannt.insert(klein);
@@ -136,7 +136,7 @@ void exportSchreiben(const QString& pfad, const db::BauSchritt& schritt,
 void ExportSammlung::schreiben(const QString& verzeichnis) const {
     QDir().mkpath(verzeichnis);
     static const std::vector<Satz> leer;
-    for (const db::BauSchritt& schritt : db::dbZuordnungErstellen()) {
+    for (const dbbuild::BauSchritt& schritt : dbbuild::dbZuordnungErstellen()) {
         const std::vector<Satz>* saetze = finde(schritt.xmlDatei);
         exportSchreiben(verzeichnis + QLatin1Char('/') + schritt.xmlDatei, schritt,
                         saetze ? *saetze : leer);

@@ -54,7 +54,7 @@ bool katalogBauen(const QString& daten, const QString& programm) {
         return false;
     for (const QString& datei : xml)
         QFile::copy(quelle.filePath(datei), programm + QStringLiteral("/Daten/") + datei);
-    if (!db::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen())
+    if (!dbbuild::DBNeu(programm + QStringLiteral("/Daten")).dbNeuAufbauen())
         return false;
     // Pictures, help files and the note texts of the program directory.
     QDir().mkpath(programm + QStringLiteral("/Pics"));
