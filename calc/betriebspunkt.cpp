@@ -51,10 +51,6 @@ Bewertung abgelehnt(const QString& grund) {
 
 } // namespace
 
-QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo) {
-    return datensatzNichtBewertbar(dm, rechenSatz(dm).koeff, qo);
-}
-
 QString datensatzNichtBewertbar(db::TDataModule1& dm, const db::KoeffSatz& satz, double qo) {
     QString grund;
     if (!endlich(satz.Qo) || !endlich(satz.P) || !endlich(satz.I))

@@ -48,8 +48,6 @@ double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0);
 // Why the current capacity record cannot be rated where its polynomial gives `qo`: a
 // coefficient that is not finite, or a negative cooling capacity. The build refuses
 // both, so only a damaged table file gets here. "" when the record can be rated.
-QString datensatzNichtBewertbar(db::TDataModule1& dm, double qo);
-// The same with the record's coefficients already read.
 QString datensatzNichtBewertbar(db::TDataModule1& dm, const db::KoeffSatz& satz, double qo);
 
 // Uses t0, tc, n, f, tsaug, tu and tue of the point (its refrigerant and tle are not

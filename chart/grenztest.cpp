@@ -91,11 +91,6 @@ GrenzChart::GrenzChart(QSize client, quint16 scale) : client_(client) {
     daten_.Scale = scale;
 }
 
-void GrenzChart::cacheLeeren() {
-    cache_.clear();
-    reihenfolge_.clear();
-}
-
 bool geometrischInnerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,
                           double tc) {
     if (t0 < achsen.XMin || t0 > achsen.XMax || tc < achsen.YMin || tc > achsen.YMax)

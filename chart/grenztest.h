@@ -70,7 +70,6 @@ public:
 
     void setSchnell(bool an) { schnell_ = an; }
     bool schnell() const { return schnell_; }
-    void cacheLeeren();
 
 private:
     struct Eintrag {

@@ -92,6 +92,19 @@ OptionGelesen blattOptionLesen(const QString& befehl, const QStringList& args, q
     return OptionGelesen::Ja;
 }
 
+std::optional<BlattOptionen> nurBlattOptionenLesen(const QString& befehl, const QStringList& args,
+                                                   bool punkt) {
+    BlattOptionen o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const OptionGelesen g = blattOptionLesen(befehl, args, i, o, punkt);
+        if (g == OptionGelesen::Fremd)
+            nutzungsfehler(befehl, QStringLiteral("unbekanntes Argument '%1'").arg(args.at(i)));
+        if (g != OptionGelesen::Ja)
+            return std::nullopt;
+    }
+    return o;
+}
+
 bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o) {
     if (o.artikel.isEmpty() || o.punkt.kaeltemittel.isEmpty() || !o.mitT0 ||
         (!o.mitTc && !o.mitLuft)) {

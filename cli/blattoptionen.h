@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/einheiten.h"
+#include "cli/commands.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
 #include "sheet/datenblatt.h"
@@ -12,6 +13,8 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <type_traits>
+#include <utility>
 
 namespace drel::cli {
 
@@ -31,6 +34,11 @@ enum class OptionGelesen { Ja, Fremd, Fehler };
 // number or lies outside its range is a usage fault (printed; Fehler).
 OptionGelesen blattOptionLesen(const QString& befehl, const QStringList& args, qsizetype& i,
                                BlattOptionen& o, bool punkt = true);
+
+// Reads arguments that are all sheet options; any other one is a usage fault. Empty
+// when one is refused (the reason is printed).
+std::optional<BlattOptionen> nurBlattOptionenLesen(const QString& befehl, const QStringList& args,
+                                                   bool punkt = true);
 
 // Article, refrigerant, t0 and tc or air given, and a suction gas not below t0; else a
 // usage fault is printed and false returned.
@@ -59,6 +67,59 @@ private:
     sheet::Datenblatt blatt_;
     QString name_;
 };
+
+// What a sheet command holds while it runs: its options, the message scope and the
+// sheet opened at the options' point (the sheet closes before the scope ends).
+template <class Optionen> struct BlattBefehl {
+    explicit BlattBefehl(Optionen o) : optionen(std::move(o)) {}
+    Optionen optionen;
+    Befehlsmeldungen meldungen;
+    std::unique_ptr<OffenesBlatt> offen;
+};
+
+// The sheet options inside a command's options (or the options themselves).
+template <class Optionen> const BlattOptionen& blattTeil(const Optionen& o) {
+    if constexpr (std::is_same_v<Optionen, BlattOptionen>)
+        return o;
+    else
+        return o.blatt;
+}
+
+// The start every sheet command shares: program directory, the command's options read
+// by `leser`, then `pruefen` (an exit code, 0 to go on) and the sheet, with its product
+// pages only `mitSeiten`. Empty with `exitCode` set when a step refuses (reason printed).
+template <class Optionen, class Leser, class Pruefen = std::nullptr_t>
+std::unique_ptr<BlattBefehl<Optionen>>
+blattBefehlStarten(const QStringList& arguments, const QString& befehl, Leser leser, int& exitCode,
+                   bool mitSeiten = true, Pruefen pruefen = nullptr) {
+    exitCode = 2;
+    auto anfang = befehlsAnfang<Optionen>(arguments, befehl, leser);
+    if (!anfang)
+        return nullptr;
+    if constexpr (!std::is_null_pointer_v<Pruefen>) {
+        exitCode = pruefen(anfang->second);
+        if (exitCode != 0)
+            return nullptr;
+    }
+    exitCode = 0;
+    auto b = std::make_unique<BlattBefehl<Optionen>>(std::move(anfang->second));
+    b->offen =
+        OffenesBlatt::oeffnen(befehl, anfang->first, blattTeil(b->optionen), exitCode, mitSeiten);
+    if (!b->offen)
+        return nullptr;
+    return b;
+}
+
+// Runs a sheet command: starts it as blattBefehlStarten does, then `ausgabe(options,
+// sheet)` gives the exit code.
+template <class Optionen, class Leser, class Ausgabe, class Pruefen = std::nullptr_t>
+int blattBefehlAusfuehren(const QStringList& arguments, const QString& befehl, Leser leser,
+                          bool mitSeiten, Ausgabe ausgabe, Pruefen pruefen = nullptr) {
+    int exitCode = 0;
+    const auto b =
+        blattBefehlStarten<Optionen>(arguments, befehl, leser, exitCode, mitSeiten, pruefen);
+    return b ? ausgabe(std::as_const(b->optionen), *b->offen) : exitCode;
+}
 
 // A range of the performance table, "VON:BIS:SCHRITT".
 struct TabellenBereich {

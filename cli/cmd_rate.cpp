@@ -13,23 +13,14 @@ namespace {
 const QString kBefehl = QStringLiteral("rate");
 
 std::optional<BlattOptionen> parse(const QStringList& args) {
-    BlattOptionen o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == u"--units") {
-            nutzungsfehler(kBefehl, QStringLiteral("--units gibt es bei rate nicht mehr (bei "
-                                                   "search heisst es Aggregate); die "
-                                                   "Einheitendatei heisst --unit-file DATEI"));
-            return std::nullopt;
-        }
-        const OptionGelesen g = blattOptionLesen(kBefehl, args, i, o);
-        if (g == OptionGelesen::Fehler)
-            return std::nullopt;
-        if (g == OptionGelesen::Fremd) {
-            nutzungsfehler(kBefehl, QStringLiteral("unbekanntes Argument '%1'").arg(args.at(i)));
-            return std::nullopt;
-        }
+    if (args.contains(QStringLiteral("--units"))) {
+        nutzungsfehler(kBefehl, QStringLiteral("--units gibt es bei rate nicht mehr (bei "
+                                               "search heisst es Aggregate); die "
+                                               "Einheitendatei heisst --unit-file DATEI"));
+        return std::nullopt;
     }
-    if (!blattOptionenVollstaendig(kBefehl, o))
+    std::optional<BlattOptionen> o = nurBlattOptionenLesen(kBefehl, args);
+    if (!o || !blattOptionenVollstaendig(kBefehl, *o))
         return std::nullopt;
     return o;
 }
@@ -115,6 +106,22 @@ void rechenZeilen(const sheet::TechnikModell& m, const BlattOptionen& o, const c
         std::printf("note     %s\n", qPrintable(text));
 }
 
+int bewertungAusgeben(const BlattOptionen& o, OffenesBlatt& offen) {
+    const sheet::TechnikModell& m = offen.blatt().modell();
+    const calc::Einheiten& e = offen.einheiten();
+    const Betriebspunkt& bp = m.ergebnis().punkt;
+    auto t = [&](double c) { return zahlText(e.TempAnzeige(c), "0.##"); };
+    const QString u = e.text(calc::EinheitGruppe::Temperatur).left(2);
+    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(m.ComboBox1Text),
+                qPrintable(m.KMListboxText), qPrintable(t(bp.t0)), qPrintable(u),
+                qPrintable(t(bp.tc)), qPrintable(u),
+                m.lukoModus() ? " (balance with the condenser)" : "");
+    sheetZeilen(offen.blatt());
+    rechenZeilen(m, o, e);
+    herkunftZeilen(offen.blatt().herkunft());
+    return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
+}
+
 } // namespace
 
 void herkunftZeilen(const sheet::Herkunft& h) {
@@ -124,31 +131,9 @@ void herkunftZeilen(const sheet::Herkunft& h) {
 }
 
 int cmdRate(const QStringList& arguments) {
-    const auto anfang = befehlsAnfang<BlattOptionen>(arguments, kBefehl,
-                                                     [](const QStringList& a) { return parse(a); });
-    if (!anfang)
-        return 2;
-    const QString& programmDir = anfang->first;
-    const BlattOptionen& o = anfang->second;
-    Befehlsmeldungen meldungen;
-    int exitCode = 0;
     // A rating shows no product page: their tables stay closed.
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o, exitCode, false);
-    if (!offen)
-        return exitCode;
-    const sheet::TechnikModell& m = offen->blatt().modell();
-    const calc::Einheiten& e = offen->einheiten();
-    const Betriebspunkt& bp = m.ergebnis().punkt;
-    auto t = [&](double c) { return zahlText(e.TempAnzeige(c), "0.##"); };
-    const QString u = e.text(calc::EinheitGruppe::Temperatur).left(2);
-    std::printf("%s  %s  t0 %s %s  tc %s %s%s\n", qPrintable(m.ComboBox1Text),
-                qPrintable(m.KMListboxText), qPrintable(t(bp.t0)), qPrintable(u),
-                qPrintable(t(bp.tc)), qPrintable(u),
-                m.lukoModus() ? " (balance with the condenser)" : "");
-    sheetZeilen(offen->blatt());
-    rechenZeilen(m, o, e);
-    herkunftZeilen(offen->blatt().herkunft());
-    return m.ergebnis().verdichter1.berechenbar() ? 0 : 1;
+    return blattBefehlAusfuehren<BlattOptionen>(arguments, kBefehl, parse, false,
+                                                bewertungAusgeben);
 }
 
 } // namespace drel::cli

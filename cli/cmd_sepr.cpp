@@ -14,24 +14,19 @@ namespace {
 const QString kBefehl = QStringLiteral("sepr");
 
 std::optional<BlattOptionen> parse(const QStringList& args) {
-    BlattOptionen o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const OptionGelesen g = blattOptionLesen(kBefehl, args, i, o, false);
-        if (g == OptionGelesen::Fremd)
-            nutzungsfehler(kBefehl, QStringLiteral("unbekanntes Argument '%1'").arg(args.at(i)));
-        if (g != OptionGelesen::Ja)
-            return std::nullopt;
-    }
+    std::optional<BlattOptionen> o = nurBlattOptionenLesen(kBefehl, args, false);
+    if (!o)
+        return std::nullopt;
     // The point's refrigerant has a start value; the SEPR is asked for one by name.
-    if (o.artikel.isEmpty() || !args.contains(QStringLiteral("--refrigerant"))) {
+    if (o->artikel.isEmpty() || !args.contains(QStringLiteral("--refrigerant"))) {
         nutzungsfehler(kBefehl, QStringLiteral("--article und --refrigerant sind noetig"));
         return std::nullopt;
     }
     // The sheet opens at the medium-temperature point A; the SEPR rates its own points.
-    o.punkt.t0 = calc::seprVerdampfung(calc::SeprAnwendung::Normalkuehlung);
-    o.punkt.tle = calc::kSeprLuft[0];
-    o.punkt.tsaug = sheet::kSeprSauggas;
-    o.mitT0 = o.mitLuft = true;
+    o->punkt.t0 = calc::seprVerdampfung(calc::SeprAnwendung::Normalkuehlung);
+    o->punkt.tle = calc::kSeprLuft[0];
+    o->punkt.tsaug = sheet::kSeprSauggas;
+    o->mitT0 = o->mitLuft = true;
     return o;
 }
 
@@ -57,21 +52,8 @@ void anwendungZeilen(const char* name, const sheet::SeprAnwendungsWert& w) {
                 qPrintable(zahlText(e.jahresStrom, "0")));
 }
 
-} // namespace
-
-int cmdSepr(const QStringList& arguments) {
-    const auto anfang = befehlsAnfang<BlattOptionen>(arguments, kBefehl,
-                                                     [](const QStringList& a) { return parse(a); });
-    if (!anfang)
-        return 2;
-    const QString& programmDir = anfang->first;
-    const BlattOptionen& o = anfang->second;
-    Befehlsmeldungen meldungen;
-    int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o, exitCode);
-    if (!offen)
-        return exitCode;
-    const sheet::Datenblatt& blatt = offen->blatt();
+int seprAusgeben(const BlattOptionen&, OffenesBlatt& offen) {
+    const sheet::Datenblatt& blatt = offen.blatt();
     const sheet::SeprBlatt& s = blatt.sepr();
     const sheet::TechnikModell& m = blatt.modell();
     std::printf("%s  %s  SEPR (Regulation (EU) 2015/1095, EN 13215; suction gas %s degC, no "
@@ -83,6 +65,12 @@ int cmdSepr(const QStringList& arguments) {
     anwendungZeilen("low temperature   ", s.tief);
     herkunftZeilen(blatt.herkunft());
     return s.normal.ergebnis.berechenbar() || s.tief.ergebnis.berechenbar() ? 0 : 1;
+}
+
+} // namespace
+
+int cmdSepr(const QStringList& arguments) {
+    return blattBefehlAusfuehren<BlattOptionen>(arguments, kBefehl, parse, true, seprAusgeben);
 }
 
 } // namespace drel::cli

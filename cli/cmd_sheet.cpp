@@ -146,27 +146,18 @@ print::Druckauswahl auswahl(const SheetOptions& o, const print::ReiterSichtbar& 
                               QCoreApplication::translate("drel::print::TFrmKunde", "Seite"));
 }
 
-} // namespace
+// Without a choice the sheet prints in German, the program's first language.
+int spracheSetzen(const SheetOptions& so) {
+    if (spracheWaehlen(so.sprache.isEmpty() ? QStringLiteral("De") : so.sprache))
+        return 0;
+    return nutzungsfehler(kBefehl, QStringLiteral("unbekannte Sprache '%1'").arg(so.sprache));
+}
 
-int cmdSheet(const QStringList& arguments) {
-    const auto anfang = befehlsAnfang<SheetOptions>(arguments, kBefehl,
-                                                    [](const QStringList& a) { return parse(a); });
-    if (!anfang)
-        return 2;
-    const QString& programmDir = anfang->first;
-    const SheetOptions& o = anfang->second;
-    // Without a choice the sheet prints in German, the program's first language.
-    if (!spracheWaehlen(o.sprache.isEmpty() ? QStringLiteral("De") : o.sprache))
-        return nutzungsfehler(kBefehl, QStringLiteral("unbekannte Sprache '%1'").arg(o.sprache));
-    Befehlsmeldungen meldungen;
-    int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o.blatt, exitCode);
-    if (!offen)
-        return exitCode;
+int blattAusgeben(const SheetOptions& o, OffenesBlatt& offen) {
     if (o.tabelleT0 || o.tabelleZeilen) {
         // Page 8 over the ranges asked for; the other range keeps the envelope's.
-        sheet::TabBereiche& b = offen->blatt().bereiche();
-        const bool luft = offen->blatt().tabelleUeberLuft();
+        sheet::TabBereiche& b = offen.blatt().bereiche();
+        const bool luft = offen.blatt().tabelleUeberLuft();
         const sheet::SpinFeld& z0 = luft ? b.SpinEdit7 : b.SpinEdit4;
         const sheet::SpinFeld& z1 = luft ? b.SpinEdit8 : b.SpinEdit5;
         const sheet::SpinFeld& zs = luft ? b.SpinEdit9 : b.SpinEdit6;
@@ -175,9 +166,9 @@ int cmdSheet(const QStringList& arguments) {
                                    b.SpinEdit1.wert, b.SpinEdit2.wert, b.SpinEdit3.wert}),
                                o.tabelleZeilen.value_or(TabellenBereich{z0.wert, z1.wert, zs.wert}),
                                luft);
-        offen->blatt().tabelleBerechnen();
+        offen.blatt().tabelleBerechnen();
     }
-    const sheet::Datenblatt& blatt = offen->blatt();
+    const sheet::Datenblatt& blatt = offen.blatt();
     if (!o.json.isEmpty()) {
         QString grund;
         if (!sheet::blattJsonSchreiben(blatt, o.json, &grund, &o.blatt.punkt)) {
@@ -201,6 +192,13 @@ int cmdSheet(const QStringList& arguments) {
     }
     std::printf("%s: %d Seiten\n", qPrintable(o.pdf), bericht->pageCount());
     return 0;
+}
+
+} // namespace
+
+int cmdSheet(const QStringList& arguments) {
+    return blattBefehlAusfuehren<SheetOptions>(arguments, kBefehl, parse, true, blattAusgeben,
+                                               spracheSetzen);
 }
 
 } // namespace drel::cli

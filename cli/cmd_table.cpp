@@ -56,21 +56,8 @@ std::optional<TableOptions> parse(const QStringList& args) {
     return o;
 }
 
-} // namespace
-
-int cmdTable(const QStringList& arguments) {
-    const auto anfang = befehlsAnfang<TableOptions>(arguments, kBefehl,
-                                                    [](const QStringList& a) { return parse(a); });
-    if (!anfang)
-        return 2;
-    const QString& programmDir = anfang->first;
-    const TableOptions& o = anfang->second;
-    Befehlsmeldungen meldungen;
-    int exitCode = 0;
-    const auto offen = OffenesBlatt::oeffnen(kBefehl, programmDir, o.blatt, exitCode, false);
-    if (!offen)
-        return exitCode;
-    sheet::Datenblatt& blatt = offen->blatt();
+int tabelleAusgeben(const TableOptions& o, OffenesBlatt& offen) {
+    sheet::Datenblatt& blatt = offen.blatt();
     tabellenBereicheSetzen(blatt.bereiche(), *o.t0, o.luft ? *o.luft : *o.tc, o.luft.has_value());
     blatt.tabelleBerechnen();
     const sheet::LeistungsTabelle& tabelle = blatt.tabelle();
@@ -90,6 +77,12 @@ int cmdTable(const QStringList& arguments) {
         std::printf("%s\n", qPrintable(zeile.trimmed().isEmpty() ? QString() : zeile));
     }
     return 0;
+}
+
+} // namespace
+
+int cmdTable(const QStringList& arguments) {
+    return blattBefehlAusfuehren<TableOptions>(arguments, kBefehl, parse, false, tabelleAusgeben);
 }
 
 } // namespace drel::cli

@@ -8,8 +8,4 @@ void fehlerMelden(const QString& text) {
     drel::report(text, QString(), MessageKind::Error);
 }
 
-void hinweisMelden(const QString& text) {
-    drel::report(text, QString(), MessageKind::Information);
-}
-
 } // namespace drel::print

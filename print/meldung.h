@@ -1,4 +1,4 @@
-// Reports of the print code through the program's message sink, as errors or hints.
+// Errors of the print code through the program's message sink.
 #pragma once
 
 #include <QString>
@@ -6,6 +6,5 @@
 namespace drel::print {
 
 void fehlerMelden(const QString& text);
-void hinweisMelden(const QString& text);
 
 } // namespace drel::print

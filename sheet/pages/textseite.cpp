@@ -13,11 +13,6 @@ QString TextSeite::memoHint() const {
     return art_ == TextSeitenArt::Lieferumfang ? QStringLiteral("21") : QStringLiteral("22");
 }
 
-QString TextSeite::seitenTitel() const {
-    return art_ == TextSeitenArt::Lieferumfang ? QStringLiteral("Lieferumfang")
-                                               : QStringLiteral("Zubehor");
-}
-
 void TextSeite::einsortieren(QList<Eintrag>& liste, const Eintrag& neu) {
     for (qsizetype k = 0; k < liste.size(); ++k) {
         if (liste[k].reihenfolge > neu.reihenfolge) {

@@ -29,8 +29,6 @@ public:
     const QStringList& memos() const { return memos_; }
     // The hint that marks the page's memos: "21" scope of delivery, "22" accessories.
     QString memoHint() const;
-    // Page caption (German source text; the window shows its translation).
-    QString seitenTitel() const;
 
     struct Eintrag {
         int reihenfolge = 0;

@@ -5,6 +5,7 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "tests/support/dbfixture.h"
+#include "tests/support/katalogtest.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,13 +94,10 @@ void katalogSchreiben(const QString& p) {
                        rowOf("ProductGroups", {{"ID", i(45)}, {"GrossesBild", s("Gross45.JPG")}})});
 }
 
-class Browser : public ::testing::Test {
+class Browser : public drel::testing::KatalogTest {
 protected:
     void SetUp() override {
-        setNumberSeparators(NumberSeparators::german());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("Daten"));
-        katalogSchreiben(dir_.path());
-        dm_ = std::make_unique<TDataModule1>(dir_.path());
+        ASSERT_NO_FATAL_FAILURE(katalogOeffnen(katalogSchreiben, false));
         modell_ = std::make_unique<BrowserModell>(*dm_);
         betriebspunkt() = Betriebspunkt{};
     }
@@ -112,10 +110,6 @@ protected:
     }
     void liste(int gruppe, int ebene = 2) { modell_->TV1Click({gruppe, ebene, false}); }
 
-    QTemporaryDir dir_;
-    RecordingSink sink_;
-    ScopedMessageSink guard_{&sink_};
-    std::unique_ptr<TDataModule1> dm_;
     std::unique_ptr<BrowserModell> modell_;
 };
 

@@ -356,6 +356,16 @@ protected:
         }
         return nullptr;
     }
+    // A click on the series' sizes in the tree.
+    void groesseWaehlen(QTreeWidget* baum, int gruppe) {
+        baum->setCurrentItem(knoten(baum, gruppe, 2));
+        emit baum->itemClicked(knoten(baum, gruppe, 2), 0);
+    }
+    // The QN sizes in the tree, then the first size's sheet from the list.
+    void blattAusBrowserOeffnen(ui::TFrmMenue& fenster) {
+        groesseWaehlen(fenster.findChild<QTreeWidget*>(QStringLiteral("TV1")), 25);
+        klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    }
 };
 
 TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
@@ -373,8 +383,7 @@ TEST_F(Browserfenster, SingleClickOnASeriesShowsItsSizesFamiliesOnlyExpand) {
     EXPECT_TRUE(panel5->isVisible());
     EXPECT_FALSE(panel2->isVisible());
 
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    groesseWaehlen(baum, 25);
     EXPECT_TRUE(panel2->isVisible());
     EXPECT_FALSE(panel5->isVisible());
     ASSERT_EQ(grid->model()->rowCount(), 2);
@@ -418,8 +427,7 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     EXPECT_EQ(action(fenster, "Franzsisch2")->text(), QStringLiteral("Französisch"));
     EXPECT_TRUE(action(fenster, "Deutsch2")->isChecked());
 
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    groesseWaehlen(baum, 25);
     action(fenster, "Englisch1")->trigger();
     EXPECT_TRUE(action(fenster, "Englisch1")->isChecked());
     EXPECT_FALSE(action(fenster, "Deutsch2")->isChecked());
@@ -510,10 +518,7 @@ TEST_F(Browserfenster, AfterEnglishNoGermanSourceTextRemainsInMainSearchAndSheet
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
     fenster.show();
-    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    blattAusBrowserOeffnen(fenster);
     ASSERT_NE(fenster.datenblatt(), nullptr);
 
     action(fenster, "Englisch1")->trigger();
@@ -606,10 +611,7 @@ TEST_F(Browserfenster, PrintButtonOfTheSheetWritesTheDataSheetAsPdf) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
     fenster.show();
-    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    blattAusBrowserOeffnen(fenster);
     ASSERT_NE(fenster.datenblatt(), nullptr);
     const QString pdf = dokumente + QStringLiteral("/blatt.pdf");
     auto* knopf = fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
@@ -636,10 +638,7 @@ TEST_F(Browserfenster, F1InAModalWindowOpensItsTopicAboveIt) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
     fenster.show();
-    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    blattAusBrowserOeffnen(fenster);
     ASSERT_NE(fenster.datenblatt(), nullptr);
 
     // Help asked for over a modal window belongs to it, or the modal window would
@@ -818,8 +817,7 @@ TEST_F(Browserfenster, LanguageMenuAndEscFollowTheAreaThroughListAndSheet) {
     EXPECT_EQ(fenster.inhalt(), Inhalt::Start);
     EXPECT_TRUE(sprachen->isEnabled());
 
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
+    groesseWaehlen(baum, 25);
     EXPECT_EQ(fenster.inhalt(), Inhalt::Groessen);
     QAbstractItemModelTester pruefer(grid->model(),
                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -852,10 +850,7 @@ TEST_F(Browserfenster, EscInThePrintWindowLeavesTheSheetDocked) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
     fenster.show();
-    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
-    baum->setCurrentItem(knoten(baum, 25, 2));
-    emit baum->itemClicked(knoten(baum, 25, 2), 0);
-    klick(fenster.findChild<QTableView*>(QStringLiteral("StringGrid1")), 0, 2);
+    blattAusBrowserOeffnen(fenster);
     ASSERT_NE(fenster.datenblatt(), nullptr);
     auto* knopf = fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
     QTimer::singleShot(0, knopf, &QPushButton::click);

@@ -3,19 +3,14 @@
 #include "print/briefbericht.h"
 #include "print/kundenmodell.h"
 #include "report/memo.h"
+#include "tests/print/berichttexte.h"
 
 #include <gtest/gtest.h>
 
 namespace drel::print {
 namespace {
 
-QStringList texteVon(const bericht::Bericht& bericht, const QString& memo) {
-    QStringList texte;
-    for (int s = 0; s < bericht.pageCount(); ++s)
-        for (const bericht::Druckobjekt* o : bericht.preparedPage(s).find(memo))
-            texte << static_cast<const bericht::Memo*>(o)->text();
-    return texte;
-}
+using test::texteVon;
 
 Druckauswahl brief(int textZeilen) {
     Druckauswahl a;

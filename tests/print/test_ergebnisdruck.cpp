@@ -2,6 +2,7 @@
 #include "print/ergebnisdruck.h"
 #include "report/memo.h"
 #include "report/pdfausgabe.h"
+#include "tests/print/berichttexte.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,13 +10,7 @@
 namespace drel::print {
 namespace {
 
-QStringList texteVon(const bericht::Bericht& bericht, const QString& memo) {
-    QStringList texte;
-    for (int s = 0; s < bericht.pageCount(); ++s)
-        for (const bericht::Druckobjekt* o : bericht.preparedPage(s).find(memo))
-            texte << static_cast<const bericht::Memo*>(o)->text();
-    return texte;
-}
+using test::texteVon;
 
 DruckRaster raster(int zeilen) {
     DruckRaster r{{QStringLiteral("Typ"), QStringLiteral("Qo [kW]")}};

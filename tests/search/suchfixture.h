@@ -1,7 +1,7 @@
 // The search tests on the small hand-made catalogue.
 #pragma once
 
-#include "tests/support/einheitenwahl.h"
+#include "tests/support/katalogtest.h"
 #include "tests/support/suchkatalog.h"
 
 #include <QTemporaryDir>
@@ -9,16 +9,9 @@
 
 namespace drel::search::testing {
 
-class SuchTest : public ::testing::Test {
+class SuchTest : public drel::testing::KatalogTest {
 protected:
-    void SetUp() override {
-        setNumberSeparators(NumberSeparators::german());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("Daten"));
-        katalogSchreiben(dir_.path());
-        dm_ = std::make_unique<TDataModule1>(dir_.path());
-        stoff_.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-        einheiten_ = drel::testing::siEinheiten();
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(katalogOeffnen(katalogSchreiben)); }
 
     // A compressor search for R404A at t0 −10 °C, tc 45 °C with the given boxes.
     SuchEingabe eingabe(TypRec typ) const {
@@ -42,12 +35,6 @@ protected:
         return nullptr;
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<TDataModule1> dm_;
-    RecordingSink sink_;
-    ScopedMessageSink guard_{&sink_};
-    fluid::TStoff stoff_;
-    calc::Einheiten einheiten_;
     Suchergebnis ergebnis_;
 };
 

@@ -5,7 +5,7 @@
 
 #include "base/directories.h"
 #include "state/sprache.h"
-#include "tests/support/einheitenwahl.h"
+#include "tests/support/katalogtest.h"
 #include "tests/support/suchkatalog.h"
 
 #include <QFile>
@@ -146,16 +146,9 @@ inline void seitenKatalogSchreiben(const QString& p) {
     texteSchreiben(p);
 }
 
-class SeitenTest : public ::testing::Test {
+class SeitenTest : public drel::testing::KatalogTest {
 protected:
-    void SetUp() override {
-        setNumberSeparators(NumberSeparators::german());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("Daten"));
-        seitenKatalogSchreiben(dir_.path());
-        dm_ = std::make_unique<TDataModule1>(dir_.path());
-        stoff_.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-        einheiten_ = drel::testing::siEinheiten();
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(katalogOeffnen(seitenKatalogSchreiben)); }
 
     void bildAnlegen(const QString& relativ) {
         const QString datei = dir_.path() + QStringLiteral("/Pics/") + relativ;
@@ -164,13 +157,6 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("jpeg");
     }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TDataModule1> dm_;
-    RecordingSink sink_;
-    ScopedMessageSink guard_{&sink_};
-    fluid::TStoff stoff_;
-    calc::Einheiten einheiten_;
 };
 
 } // namespace drel::sheet::testing
