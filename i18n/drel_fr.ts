@@ -637,6 +637,13 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TDEdit</name>
+    <message>
+        <source>"%1" ist keine Zahl; es bleibt %2.</source>
+        <translation>« %1 » n'est pas un nombre ; %2 reste.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>

@@ -637,6 +637,13 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TDEdit</name>
+    <message>
+        <source>"%1" ist keine Zahl; es bleibt %2.</source>
+        <translation>"%1"은(는) 숫자가 아닙니다. %2 값이 유지됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmCopyright2</name>
     <message>
         <source>Copyright</source>

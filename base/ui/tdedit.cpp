@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace drel::ui {
 
@@ -202,10 +203,27 @@ void TDEdit::focusInEvent(QFocusEvent* event) {
 
 void TDEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // Leaving puts the thousands separators back; an empty edit stays empty.
-    if (!text().isEmpty())
+    // Leaving puts the thousands separators back; an empty edit stays empty. A text
+    // that is no number gives way to the value it replaced, and the user is told so.
+    hinweis_.clear();
+    if (!text().isEmpty()) {
+        double wert = 0.0;
+        const QString getippt = text();
+        if (!parseFloat(ohneTausender(getippt, numberSeparators().thousands), wert))
+            keineZahlZeigen(getippt);
         neuFormatieren();
+    }
     emit verlassen();
+}
+
+void TDEdit::keineZahlZeigen(const QString& text) {
+    const QString muster = tdEditMuster(nachKomma_, false);
+    const QString vorher =
+        muster.isEmpty() ? generalFormat(gemerkt_) : formatFloat(muster, gemerkt_);
+    hinweis_ =
+        QCoreApplication::translate("drel::ui::TDEdit", "\"%1\" ist keine Zahl; es bleibt %2.")
+            .arg(text, vorher);
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), hinweis_, this, QRect(), 4000);
 }
 
 } // namespace drel::ui

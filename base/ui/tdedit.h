@@ -59,6 +59,9 @@ public:
 
     // The value the text had when the edit last got the focus.
     double gemerkt() const { return gemerkt_; }
+    // Why the text last left in the edit was not taken (shown beside the edit); empty
+    // when it was a number.
+    const QString& hinweis() const { return hinweis_; }
 
 signals:
     void verlassen(); // the focus left the edit (after the text was reformatted)
@@ -73,12 +76,14 @@ private:
     void einfuegen(const QString& text);
     void textGeaendert();
     void neuFormatieren();
+    void keineZahlZeigen(const QString& text);
 
     int nachKomma_ = 0;
     bool tausender_ = false;
     int maxLaenge_ = 0;
     double gemerkt_ = 0.0;
     std::function<bool(QChar)> tastenRegel_;
+    QString hinweis_;
     bool formatiert_ = false; // guards the reformat against its own text change
 };
 

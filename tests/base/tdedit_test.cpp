@@ -172,6 +172,19 @@ TEST_F(TDEditTest, PastedTextThatIsNoNumber) {
     EXPECT_EQ(beeps, 0) << "only typed keys are filtered";
     fokus(anderes);
     EXPECT_EQ(edit->text(), "12,50") << "the value it had when it got the focus";
+    EXPECT_TRUE(edit->hinweis().contains(QStringLiteral("zwölf"))) << "and says so";
+    EXPECT_TRUE(edit->hinweis().contains(QStringLiteral("12,50")));
+
+    fokus(edit);
+    tippen(QStringLiteral("-"));
+    fokus(anderes);
+    EXPECT_EQ(edit->text(), "12,50") << "a lone minus is no number either";
+    EXPECT_FALSE(edit->hinweis().isEmpty());
+    fokus(edit);
+    edit->setText(QStringLiteral("7,5"));
+    fokus(anderes);
+    EXPECT_EQ(edit->text(), "7,50");
+    EXPECT_TRUE(edit->hinweis().isEmpty()) << "a number clears the note";
 }
 
 TEST_F(TDEditTest, TextSetWithoutFocusShowsTheRememberedValue) {
