@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>帮助文本 %1 不存在。</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>超出</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>参考工况</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>用于 ASERCOM 认证</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>认证说明</translation>
     </message>
 </context>
 <context>

@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>Der Hilfetext %1 ist nicht vorhanden.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>außerhalb</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Referenzbedingungen</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>für ASERCOM-Zertifizierung</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Erläuterung</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Hinweis zur Zertifizierung</translation>
     </message>
 </context>
 <context>

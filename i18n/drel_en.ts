@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>The help text %1 is missing.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>outside</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Reference conditions</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>for ASERCOM certification</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Explanation</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Note on certification</translation>
     </message>
 </context>
 <context>

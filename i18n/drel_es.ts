@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>El texto de ayuda %1 no existe.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>fuera</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Condiciones de referencia</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>para la certificación ASERCOM</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Explicación</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Nota sobre la certificación</translation>
     </message>
 </context>
 <context>

@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>Le texte d'aide %1 est introuvable.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>hors limites</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Conditions de référence</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>pour la certification ASERCOM</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Explication</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Remarque sur la certification</translation>
     </message>
 </context>
 <context>

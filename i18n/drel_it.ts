@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>Il testo di aiuto %1 non è disponibile.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>fuori limite</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Condizioni di riferimento</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>per la certificazione ASERCOM</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Spiegazione</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Nota sulla certificazione</translation>
     </message>
 </context>
 <context>

@@ -701,6 +701,17 @@
     </message>
 </context>
 <context>
+    <name>drel::ui::TFrmHilfsTextAnzeigen</name>
+    <message>
+        <source>Hilfe</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Der Hilfetext %1 ist nicht vorhanden.</source>
+        <translation>Brak tekstu pomocy %1.</translation>
+    </message>
+</context>
+<context>
     <name>drel::ui::TFrmHinweise</name>
     <message>
         <source>Hinweise</source>
@@ -1501,6 +1512,25 @@
     <message>
         <source>ausserhalb</source>
         <translation>poza</translation>
+    </message>
+    <message>
+        <source>Referenzbedingungen</source>
+        <translation>Warunki odniesienia</translation>
+    </message>
+    <message>
+        <source>fur ASERCOM-Zertifizierung</source>
+        <translation>do certyfikacji ASERCOM</translation>
+    </message>
+    <message>
+        <source>Erlauterung</source>
+        <translation>Objaśnienie</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmZertHinweis</name>
+    <message>
+        <source>Hinweis zur Zertifizierung</source>
+        <translation>Uwaga dotycząca certyfikacji</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,18 @@ void Datenblatt::seitenFuellen() {
     });
 }
 
+QString Datenblatt::zertLogoPfad(int tag) const {
+    return zertifikate_.logoPfad(dm_.programDirectory(), tag);
+}
+
+bool Datenblatt::zertHinweis(int tag, ZertListe::Hinweis& h) const {
+    return zertifikate_.hinweis(dm_.programDirectory(), tag, h);
+}
+
+QString Datenblatt::hilfeTextDatei() const {
+    return sheet::hilfeTextDatei(dm_.programDirectory(), kaeltemittelAshrae(modell_.KMListboxText));
+}
+
 bool Datenblatt::ausserhalb() const {
     const calc::ArtikelHinweise& h = modell_.hinweise();
     return modell_.ergebnis().code != 0 || h.anwendt01 || h.anwendt02 || h.anwendtc1 ||

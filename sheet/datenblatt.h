@@ -66,6 +66,12 @@ public:
 
     // The certificates of the article for the refrigerant shown (logos and notes).
     const ZertListe& zertifikate() const { return zertifikate_; }
+    // Picture of certificate logo `tag` (1..3); "" when it is missing.
+    QString zertLogoPfad(int tag) const;
+    // What the certificate note shows for logo `tag`; false for a tag without an entry.
+    bool zertHinweis(int tag, ZertListe::Hinweis& h) const;
+    // The rich-text file behind the output values' help icons, for the refrigerant shown.
+    QString hilfeTextDatei() const;
 
     // ---- what the sheet shows, value by value ----
     AnzeigeWert wert(Groesse groesse) const;

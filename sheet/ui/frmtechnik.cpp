@@ -10,13 +10,16 @@
 #include "search/ergebnisliste.h"
 #include "sheet/blattjson.h"
 #include "sheet/ui/datenblattseiten.h"
+#include "sheet/ui/frmhilfstextanzeigen.h"
 #include "sheet/ui/frmhinweise.h"
+#include "sheet/ui/frmzerthinweis.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +107,41 @@ bool TFrmTechnik::eventFilter(QObject* objekt, QEvent* event) {
         }
     }
     return TDForm::eventFilter(objekt, event);
+}
+
+void TFrmTechnik::zertLogosZeigen() {
+    const sheet::ZertListe& z = blatt_.zertifikate();
+    for (int i = 0; i < 3; ++i) {
+        QToolButton* logo = ZertLogo_[i];
+        const bool da = i < z.logoAnzahl();
+        logo->setVisible(da);
+        if (!da)
+            continue;
+        const sheet::TZer& e = z.eintraege().at(i);
+        logo->setIcon(QIcon(blatt_.zertLogoPfad(i + 1)));
+        logo->setText(e.abkuerzung); // without a picture the abbreviation stands in
+        logo->setToolButtonStyle(logo->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                       : Qt::ToolButtonIconOnly);
+        logo->setToolTip(e.titel);
+    }
+    setzeSichtbar(ZertPanel_, z.logosSichtbar());
+}
+
+void TFrmTechnik::zertKlick(int tag) {
+    sheet::ZertListe::Hinweis h;
+    if (!blatt_.zertHinweis(tag, h))
+        return;
+    TFrmZertHinweis fenster(h, this);
+    fenster.exec();
+}
+
+void TFrmTechnik::hilfeTextKlick(int bild) {
+    TFrmHilfsTextAnzeigen fenster(this);
+    if (bild == 3)
+        fenster.textZeigen(sheet::zwischenkuehlerHilfeText());
+    else
+        fenster.dateiZeigen(blatt_.hilfeTextDatei());
+    fenster.exec();
 }
 
 void TFrmTechnik::feldVerlassen(Eingabe e) {
@@ -208,6 +246,7 @@ void TFrmTechnik::ausModell() {
     }
     hinweise_->setzen(m.hinweise());
     herkunftZeigen();
+    zertLogosZeigen();
     zeigt_ = false;
     const bool neu = m.bildNummer() != gezeigtesBild_;
     diagrammZeigen();
@@ -286,6 +325,7 @@ void TFrmTechnik::teileZeigen(const sheet::TechnikModell& m) {
         {"Label4", m.Unterkuehlung},
         {"Label12", m.Unterkuehlung},
         {"Panel13", m.Panel13},
+        {"Image3", m.Panel13},
         {"Panel16", m.Panel16},
         {"Panel9Kopf1", m.Panel9},
         {"Panel9Kopf2", m.Panel9},

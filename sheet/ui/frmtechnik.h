@@ -132,6 +132,14 @@ private:
     void bildSeitenFuellen();
     // Provenance, SEPR and the flags of clamped inputs and points outside the envelope.
     void herkunftZeigen();
+    QWidget* zertPanelAnlegen(QWidget* kopf);
+    // ZertLogosAnzeigen: the article's certificate logos in the header.
+    void zertLogosZeigen();
+    // ZertClick: the note of logo `tag` (1..3) in a modal window.
+    void zertKlick(int tag);
+    // The help icons: 3 the intermediate cooler's text, 4 and 5 the output values' file.
+    void hilfeTextKlick(int bild);
+    QToolButton* hilfeKnopf(const char* name, int bild, QWidget* parent);
 
     sheet::Datenblatt blatt_;
     sheet::TechnikModell& modell_;
@@ -158,6 +166,8 @@ private:
     QPushButton* JsonBtn_ = nullptr;
     QLabel* lblHerkunft_ = nullptr;
     QLabel* lblSepr_ = nullptr;
+    QWidget* ZertPanel_ = nullptr;
+    QToolButton* ZertLogo_[3] = {};
     int herkunftBild_ = -1;
     std::function<QString(const QString&, const QString&, const QString&)> dateiWahl_;
     QTabWidget* PageControl1_ = nullptr;

@@ -145,6 +145,7 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     h->addSpacing(8);
     h->addWidget(titel);
     h->addStretch(1);
+    h->addWidget(zertPanelAnlegen(kopf));
     connect(CancelBtn_, &QPushButton::clicked, this, &TFrmTechnik::CancelBtnClick);
     connect(btnUnlock_, &QPushButton::clicked, this, &TFrmTechnik::btnUnlockClick);
     connect(btnLock_, &QPushButton::clicked, this, &TFrmTechnik::btnLockClick);
@@ -273,6 +274,9 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     auto* panel13 = teil(texte().text(label("Panel13", QString(), box),
                                       QT_TR_NOOP("Temperatur am Zwischenkuhleraustritt")));
     r->addWidget(panel13, 6, s);
+    QToolButton* image3 = hilfeKnopf("Image3", 3, box);
+    teile_.insert(QStringLiteral("Image3"), image3);
+    r->addWidget(image3, 6, s + 2);
     auto* tFUA = new QLineEdit(box);
     tFUA->setObjectName(QStringLiteral("tFUA"));
     tFUA->setReadOnly(true);
@@ -313,6 +317,55 @@ QLineEdit* TFrmTechnik::ausgabeAnlegen(const char* name, QGridLayout* raster, in
     raster->addWidget(e, zeile, spalte);
     ausgaben_.insert(e->objectName(), e);
     return e;
+}
+
+// The certificate logos with their two labels; a click on a label is a click on the
+// first logo.
+QWidget* TFrmTechnik::zertPanelAnlegen(QWidget* kopf) {
+    ZertPanel_ = new QWidget(kopf);
+    ZertPanel_->setObjectName(QStringLiteral("ZertPanel"));
+    auto* h = new QHBoxLayout(ZertPanel_);
+    h->setContentsMargins(0, 0, 4, 0);
+    h->setSpacing(4);
+    auto* beschriftung = new QVBoxLayout;
+    beschriftung->setSpacing(0);
+    for (const auto& [name, text] :
+         {std::pair{"lblZert1", QT_TR_NOOP("Referenzbedingungen")},
+          std::pair{"lblZert2", QT_TR_NOOP("fur ASERCOM-Zertifizierung")}}) {
+        auto* b = new QToolButton(ZertPanel_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoRaise(true);
+        b->setStyleSheet(QStringLiteral("color: white; border: none; padding: 0;"));
+        texte().text(b, text);
+        connect(b, &QToolButton::clicked, this, [this] { zertKlick(1); });
+        beschriftung->addWidget(b, 0, Qt::AlignRight);
+    }
+    h->addLayout(beschriftung);
+    for (int i = 0; i < 3; ++i) {
+        auto* logo = new QToolButton(ZertPanel_);
+        logo->setObjectName(QStringLiteral("ZertLogo%1").arg(i + 1));
+        logo->setAutoRaise(true);
+        logo->setIconSize(QSize(34, 34));
+        logo->setFixedSize(38, 38);
+        connect(logo, &QToolButton::clicked, this, [this, i] { zertKlick(i + 1); });
+        h->addWidget(logo);
+        ZertLogo_[i] = logo;
+    }
+    ZertPanel_->hide();
+    return ZertPanel_;
+}
+
+// An information icon beside a label; `bild` names the help text it opens.
+QToolButton* TFrmTechnik::hilfeKnopf(const char* name, int bild, QWidget* parent) {
+    auto* knopf = new QToolButton(parent);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setAutoRaise(true);
+    knopf->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    knopf->setIconSize(QSize(14, 14));
+    knopf->setFixedSize(18, 18);
+    texte().tipp(knopf, QT_TR_NOOP("Erlauterung"));
+    connect(knopf, &QToolButton::clicked, this, [this, bild] { hilfeTextKlick(bild); });
+    return knopf;
 }
 
 QWidget* TFrmTechnik::ausgabenAnlegen() {
@@ -374,6 +427,9 @@ QWidget* TFrmTechnik::ausgabenAnlegen() {
         r->addWidget(einheit, zeile, 4);
         ++zeile;
     }
+    // The help icons beside the two cooling capacities.
+    r->addWidget(hilfeKnopf("Image4", 4, box), 1, 5);
+    r->addWidget(hilfeKnopf("Image5", 5, box), 2, 5);
     // Open compressors: drive power and torque in the rows of power and current.
     r->addWidget(
         teil(texte().text(label("Label19", QString(), box), QT_TR_NOOP("Antriebsleistung"))), 3, 0);

@@ -8,8 +8,10 @@
 #include "search/ui/stgsuche.h"
 #include "sheet/pages/tabellenexport.h"
 #include "sheet/ui/datenblattseiten.h"
+#include "sheet/ui/frmhilfstextanzeigen.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmtechnik.h"
+#include "sheet/ui/frmzerthinweis.h"
 #include "sheet/ui/zellenraster.h"
 #include "state/programmschalter.h"
 #include "tests/support/blattkatalog.h"
@@ -20,6 +22,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -36,9 +40,11 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace drel::ui {
@@ -723,6 +729,75 @@ TEST_F(FrmTechnikTest, ZuWordWritesTheTextAndOpensIt) {
     EXPECT_FALSE(blatt->ausschreibung()->BitBtn2Click());
     EXPECT_EQ(geoeffnet.size(), 1);
     EXPECT_EQ(sink.messages.size(), 1);
+}
+
+// Runs `ausloesen`, waits for the modal window it opens, hands it to `pruefen` and
+// closes it with Esc; false when no modal window came.
+template <class Fenster>
+bool modalPruefen(const std::function<void()>& ausloesen,
+                  const std::function<void(Fenster&)>& pruefen) {
+    bool gesehen = false;
+    QTimer suchen;
+    QObject::connect(&suchen, &QTimer::timeout, [&] {
+        if (auto* modal = qobject_cast<Fenster*>(QApplication::activeModalWidget())) {
+            suchen.stop();
+            gesehen = true;
+            pruefen(*modal);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    suchen.start(5);
+    QTimer::singleShot(3000, &suchen, &QTimer::stop); // no window: exec() never ran
+    ausloesen();
+    return gesehen;
+}
+
+TEST_F(FrmTechnikTest, CertificateLogosOpenTheirNoteAndIconsTheirHelpTexts) {
+    const QString programm = Katalog::get().dm->programDirectory();
+    QDir().mkpath(programm + QStringLiteral("/Pics"));
+    QFile::copy(QStringLiteral(DREL_SOURCE_DIR "/data/Pics/Zert_DPV.jpg"),
+                programm + QStringLiteral("/Pics/Zert_DPV.jpg"));
+    QFile::copy(QStringLiteral(DREL_SOURCE_DIR "/data/Qo_De.rtf"),
+                programm + QStringLiteral("/Qo_De.rtf"));
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    // The certificate entry of QN with R404A: one logo, its picture copied above.
+    EXPECT_TRUE(blatt->findChild<QWidget*>(QStringLiteral("ZertPanel"))->isVisible());
+    auto* logo1 = blatt->findChild<QToolButton*>(QStringLiteral("ZertLogo1"));
+    ASSERT_TRUE(logo1);
+    EXPECT_FALSE(logo1->icon().isNull());
+    EXPECT_EQ(logo1->toolTip(), QStringLiteral("Drel Leistungsdaten geprüft"));
+    EXPECT_FALSE(blatt->findChild<QToolButton*>(QStringLiteral("ZertLogo2"))->isVisible());
+    EXPECT_TRUE(modalPruefen<TFrmZertHinweis>(
+        [&] { logo1->click(); },
+        [](TFrmZertHinweis& f) {
+            EXPECT_EQ(f.windowTitle(), QStringLiteral("Hinweis zur Zertifizierung"));
+            EXPECT_EQ(f.titel(), QStringLiteral("Drel Leistungsdaten geprüft"));
+            EXPECT_TRUE(f.mitLogo());
+        }));
+    QFile::remove(programm + QStringLiteral("/Pics/Zert_DPV.jpg"));
+    // A click on a label is a click on the first logo.
+    EXPECT_TRUE(modalPruefen<TFrmZertHinweis>(
+        [&] { blatt->findChild<QToolButton*>(QStringLiteral("lblZert2"))->click(); },
+        [](TFrmZertHinweis& f) {
+            EXPECT_EQ(f.titel(), QStringLiteral("Drel Leistungsdaten geprüft"));
+            EXPECT_TRUE(f.beschreibung().contains(QStringLiteral("Referenzbedingungen")));
+            EXPECT_FALSE(f.mitLogo()) << "the picture is gone";
+        }));
+    EXPECT_TRUE(modalPruefen<TFrmHilfsTextAnzeigen>(
+        [&] { blatt->findChild<QToolButton*>(QStringLiteral("Image4"))->click(); },
+        [](TFrmHilfsTextAnzeigen& f) {
+            EXPECT_TRUE(f.text().contains(QStringLiteral("Verdichterkälteleistung")))
+                << f.text().toStdString();
+        }));
+    // The intermediate cooler's icon only beside its label, on two-stage compressors.
+    EXPECT_FALSE(blatt->findChild<QToolButton*>(QStringLiteral("Image3"))->isVisible());
+    QFile::remove(programm + QStringLiteral("/Qo_De.rtf"));
+    EXPECT_TRUE(modalPruefen<TFrmHilfsTextAnzeigen>(
+        [&] { blatt->findChild<QToolButton*>(QStringLiteral("Image5"))->click(); },
+        [](TFrmHilfsTextAnzeigen& f) {
+            EXPECT_TRUE(f.text().contains(QStringLiteral("Qo_De.rtf"))) << "says what is missing";
+        }));
 }
 
 } // namespace
