@@ -24,4 +24,19 @@ MenueZustand menueZustand(Inhalt inhalt) {
     return zustand;
 }
 
+int hilfeThema(Inhalt inhalt) {
+    switch (inhalt) {
+    case Inhalt::Start:
+        return 1;
+    case Inhalt::Groessen:
+    case Inhalt::Typen:
+        return 8;
+    case Inhalt::Suche:
+        return 9;
+    case Inhalt::Blatt:
+        return 3;
+    }
+    return 1;
+}
+
 } // namespace drel

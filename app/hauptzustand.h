@@ -27,4 +27,7 @@ struct MenueZustand {
 
 MenueZustand menueZustand(Inhalt inhalt);
 
+// The help topic of an area: what F1 opens when the focus is in no window of its own.
+int hilfeThema(Inhalt inhalt);
+
 } // namespace drel

@@ -204,6 +204,7 @@ void TFrmMenue::inhaltZeigen(Inhalt inhalt) {
     if (inhalt == Inhalt::Suche)
         suche_->show(); // a dialog class stays hidden until it is shown itself
     menue_->zustandSetzen(menueZustand(inhalt));
+    setProperty("helpContext", drel::hilfeThema(inhalt));
 }
 
 void TFrmMenue::FormCreate(Programmstart& start) {

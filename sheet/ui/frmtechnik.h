@@ -26,6 +26,9 @@ class TDChart;
 
 namespace drel::ui {
 
+// The data sheet's topic in the help file (F1 and "Extras > Hilfe").
+inline constexpr int kHilfeThemaDatenblatt = 3;
+
 class TDDBCombo;
 class TDEdit;
 class TFrmHinweise;

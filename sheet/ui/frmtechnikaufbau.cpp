@@ -3,6 +3,7 @@
 #include "base/numberformat.h"
 #include "base/ui/tddbcombo.h"
 #include "base/ui/tdedit.h"
+#include "base/ui/tdhilfe.h"
 #include "calc/einheiten.h"
 #include "chart/ui/tdchart.h"
 #include "db/errorboundary.h"
@@ -85,6 +86,7 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff,
     // Docked, the sheet is a plain child of the main window's content area.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("TFrmTechnik"));
+    setProperty("helpContext", kHilfeThemaDatenblatt);
     texte().fensterTitel(this, QT_TR_NOOP("Technische Daten"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 4, 6, 6);
@@ -561,7 +563,7 @@ void TFrmTechnik::menueAnlegen() {
     QAction* json = eintrag("JsonSpeichern1", QT_TR_NOOP("Speichern als JSON"));
     connect(json, &QAction::triggered, this, &TFrmTechnik::JsonSpeichernClick);
     QAction* hilfe = eintrag("Hilfe1", QT_TR_NOOP("Hilfe"));
-    hilfe->setEnabled(false);
+    connect(hilfe, &QAction::triggered, this, [this] { hilfeAnfordern(hilfeThema(this)); });
     QAction* zurueckAction = eintrag("ZurckzurSuche1", QT_TR_NOOP("Zuruck zur Suche"));
     TechMenu_->menuAction()->setProperty("tag", -99);
     connect(Alternativ_, &QAction::triggered, this, &TFrmTechnik::btnUnlockClick);

@@ -607,6 +607,32 @@ TEST_F(Browserfenster, HelpOpensTheTopicOfTheWindow) {
     EXPECT_FALSE(hilfe->browser()->toPlainText().contains(QStringLiteral("Eins")));
 }
 
+// The docked sheet has its own topic, by F1 wherever the focus is and by "Extras › Hilfe";
+// back in the browser the list's topic returns.
+TEST_F(Browserfenster, HelpOnTheSheetOpensTheSheetTopic) {
+    test::dateiSchreiben(programm + QStringLiteral("/WUK_De.hlp"),
+                         "<html><body><h2><a name=\"3\"></a>Datenblatt</h2><p>Drei</p>"
+                         "<h2><a name=\"8\"></a>Produkte</h2><p>Acht</p></body></html>");
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.show();
+    blattAusBrowserOeffnen(fenster);
+    ASSERT_NE(fenster.datenblatt(), nullptr);
+    QShortcut* f1 = fenster.findChild<QShortcut*>();
+    ASSERT_NE(f1, nullptr);
+    fenster.setFocus(); // the focus outside the sheet: the area decides
+    emit f1->activated();
+    auto* hilfe = fenster.findChild<ui::TFrmHilfe*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->thema(), 3);
+    hilfe->close();
+    fenster.datenblatt()->findChild<QAction*>(QStringLiteral("Hilfe1"))->trigger();
+    EXPECT_EQ(hilfe->thema(), 3);
+    EXPECT_TRUE(hilfe->browser()->toPlainText().contains(QStringLiteral("Drei")));
+    fenster.datenblatt()->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    EXPECT_EQ(fenster.property("helpContext").toInt(), 8);
+}
+
 TEST_F(Browserfenster, PrintButtonOfTheSheetWritesTheDataSheetAsPdf) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
