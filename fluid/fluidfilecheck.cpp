@@ -163,6 +163,41 @@ void checkCubic(MemberCheck& c, const json& f) {
     }
 }
 
+void checkMixture(MemberCheck& c, const json& f) {
+    c.array(f, "components", QStringLiteral("components"), true);
+    c.array(f, "pairs", QStringLiteral("pairs"), false);
+    if (!c.ok())
+        return;
+    double sum = 0;
+    int i = 0;
+    for (const json& comp : f.at("components")) {
+        const QString at = QStringLiteral("components[%1].").arg(i++);
+        const double x = c.number(comp, "x", at + QStringLiteral("x"));
+        c.range(x, 0, 1, at + QStringLiteral("x"), QString(), 1, QStringLiteral("0 bis 1"));
+        sum += x;
+        const double tr = c.number(comp, "T_r", at + QStringLiteral("T_r"));
+        c.range(tr, L::kCriticalTMin, L::kCriticalTMax, at + QStringLiteral("T_r"),
+                QStringLiteral(" K"), 1, QStringLiteral("100 bis 700 K"));
+        const double rhor = c.number(comp, "rhomolar_r", at + QStringLiteral("rhomolar_r"));
+        c.range(rhor, L::kCriticalRhoMin, L::kCriticalRhoMax, at + QStringLiteral("rhomolar_r"),
+                QStringLiteral(" mol/m³"), 1, QStringLiteral("500 bis 50000 mol/m³"));
+        const double pc = c.number(comp, "p_c", at + QStringLiteral("p_c"));
+        c.range(pc, L::kCriticalPMin, L::kCriticalPMax, at + QStringLiteral("p_c"),
+                QStringLiteral(" MPa"), 1e-6, QStringLiteral("0,1 bis 25 MPa"));
+        c.positive(c.number(comp, "T_c", at + QStringLiteral("T_c")), at + QStringLiteral("T_c"));
+        c.number(comp, "omega", at + QStringLiteral("omega"));
+        c.array(comp, "residual", at + QStringLiteral("residual"), true);
+    }
+    if (c.ok() && !(std::fabs(sum - 1) <= 1e-6))
+        c.fail(QStringLiteral("Molanteile ergeben in Summe %1 statt 1").arg(zahl(sum)));
+    i = 0;
+    for (const json& pair : f.at("pairs")) {
+        const QString at = QStringLiteral("pairs[%1].").arg(i++);
+        for (const char* key : {"betaT", "gammaT", "betaV", "gammaV"})
+            c.positive(c.number(pair, key, at + QLatin1String(key)), at + QLatin1String(key));
+    }
+}
+
 void checkCheckPoint(MemberCheck& c, const json& f) {
     c.object(f, "check", QStringLiteral("check"));
     if (!c.ok())
@@ -206,6 +241,8 @@ QString checkFluidMembers(const nlohmann::json& file) {
     const std::string model = m != file.end() && m->is_string() ? m->get<std::string>() : "";
     if (model == "peng-robinson")
         checkCubic(c, file);
+    else if (model == "helmholtz-mixture")
+        checkMixture(c, file);
     else
         checkHelmholtz(c, file, model == "helmholtz-pseudo-pure");
     checkCheckPoint(c, file);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 
 namespace drel::fluid {
@@ -26,7 +27,8 @@ public:
     double vapourVolume(double T, double p) const;   // m3/kg
 
     const Eos& eos() const { return *eos_; }
-    // "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", as the file states.
+    // "helmholtz", "helmholtz-pseudo-pure", "helmholtz-mixture" or "peng-robinson", as
+    // the file states.
     const QString& model() const { return model_; }
     // The literature key of the equation ("TillnerRoth-JPCRD-1994") and the reference
     // state of enthalpy and entropy ("IIR"), as the fluid file names them.
@@ -55,6 +57,7 @@ protected:
     double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
 
     friend std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray&, QString*);
+    friend std::unique_ptr<RefrigerantModel> loadParsed(const nlohmann::json&, QString*, bool);
 };
 
 // Reads a fluid file. A file that is not well-formed, has an implausible constant or
@@ -62,5 +65,7 @@ protected:
 // reason (German, naming the member or the check, without the file name).
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error);
 std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error);
+// The model of a file that has no check point yet, for the tool that computes it.
+std::unique_ptr<RefrigerantModel> loadFluidDataUnchecked(const QByteArray& bytes, QString* error);
 
 } // namespace drel::fluid
