@@ -421,6 +421,21 @@ std::unique_ptr<RefrigerantModel> loadParsed(const nlohmann::json& f, QString* e
             const auto bezug = f.find("reference");
             if (bezug != f.end() && bezug->is_string())
                 m->referenceState_ = QString::fromStdString(bezug->get<std::string>());
+            const auto klasse = f.find("safety_class");
+            if (klasse != f.end() && klasse->is_string())
+                m->safetyClass_ = QString::fromStdString(klasse->get<std::string>());
+            const auto gwp = f.find("gwp");
+            if (gwp != f.end() && gwp->is_object()) {
+                const auto zahl = [&](const char* key) {
+                    const auto v = gwp->find(key);
+                    return v != gwp->end() && v->is_number()
+                               ? v->get<double>()
+                               : std::numeric_limits<double>::quiet_NaN();
+                };
+                m->gwpAr4_ = zahl("AR4");
+                m->gwpAr5_ = zahl("AR5");
+                m->gwpSource_ = QString::fromStdString(gwp->value("source", std::string()));
+            }
         }
         return m;
     } catch (const std::exception& e) {

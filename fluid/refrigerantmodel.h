@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <limits>
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
@@ -34,6 +35,13 @@ public:
     // state of enthalpy and entropy ("IIR"), as the fluid file names them.
     const QString& equation() const { return equation_; }
     const QString& referenceState() const { return referenceState_; }
+    // Safety class (ISO 817) and the 100-year global warming potential of the IPCC's
+    // fourth and fifth assessment reports with their source, as the fluid file states
+    // them; empty and NaN when it has none.
+    const QString& safetyClass() const { return safetyClass_; }
+    double gwpAr4() const { return gwpAr4_; }
+    double gwpAr5() const { return gwpAr5_; }
+    const QString& gwpSource() const { return gwpSource_; }
     double minTemperature() const { return tMin_; }
     // Upper end of the saturation lines, K.
     virtual double criticalTemperature() const { return eos_->criticalTemperature(); }
@@ -53,6 +61,9 @@ protected:
     std::unique_ptr<Eos> eos_;
     QString model_;
     QString equation_, referenceState_;
+    QString safetyClass_, gwpSource_;
+    double gwpAr4_ = std::numeric_limits<double>::quiet_NaN();
+    double gwpAr5_ = std::numeric_limits<double>::quiet_NaN();
     double tMin_, tMax_, pMax_;
     double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
 

@@ -77,9 +77,16 @@ MIXTURES = {
 # components' values as EN 378 and Regulation (EU) 517/2014 Annex IV prescribe
 # (R1234yf and R1234ze(E) count with their AR4 values 4 and 7, AR5 < 1 as 1 and 1).
 SAFETY = {"R32": "A2L", "R1234yf": "A2L", "R1234ze(E)": "A2L", "R448A": "A1", "R449A": "A1",
-          "R454C": "A2L", "R455A": "A2L", "R513A": "A1"}
+          "R454C": "A2L", "R455A": "A2L", "R513A": "A1", "R134a": "A1", "R22": "A1",
+          "R404A": "A1", "R507": "A1", "R407C": "A1", "R410A": "A1", "R717": "B2L", "R744": "A1"}
 GWP_PURE = {"R32": (675, 677), "R125": (3500, 3170), "R134a": (1430, 1300), "R1234yf": (4, 1),
-            "R1234ze(E)": (7, 1), "R744": (1, 1)}
+            "R1234ze(E)": (7, 1), "R744": (1, 1), "R143a": (4470, 4800), "R22": (1810, 1760),
+            "R717": (0, 0)}
+# The pseudo-pure blends' compositions (mass %), for their GWP.
+PSEUDO_PURE_MASS = {"R404A": [("R125", 44), ("R143a", 52), ("R134a", 4)],
+                    "R407C": [("R32", 23), ("R125", 25), ("R134a", 52)],
+                    "R410A": [("R32", 50), ("R125", 50)],
+                    "R507": [("R125", 50), ("R143a", 50)]}
 GWP_SOURCE = ("IPCC AR4 WG1 table 2.14 and AR5 WG1 table 8.A.1 (100 years); blends "
               "mass-weighted as in Regulation (EU) 517/2014 Annex IV")
 
@@ -729,7 +736,7 @@ def main(argv):
             content = helmholtz_file(folder, name)
         if name in SAFETY:
             content["safety_class"] = SAFETY[name]
-            content["gwp"] = gwp(name, [(name, 100)])
+            content["gwp"] = gwp(name, PSEUDO_PURE_MASS.get(name, [(name, 100)]))
         write(out_dir, content)
         print(name, content["model"])
     if not check_tool:
