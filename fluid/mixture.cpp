@@ -118,11 +118,11 @@ ResidualDerivs MixtureEos::residual(double T, double rho) const {
 }
 
 std::optional<double> MixtureEos::densityAt(double T, double p, const std::vector<double>& x,
-                                            Phase phase) const {
+                                            Phase phase, double guess) const {
     const Reducing r = reducing(x, false);
     return densityRoot(
         [&](double t, double rho) { return evaluate(t, rho, x, r.tr, r.vr, nullptr, nullptr); },
-        gasConstant(), T, p, phase, 0, r.tr, 1 / r.vr, 6 / r.vr);
+        gasConstant(), T, p, phase, guess, r.tr, 1 / r.vr, 6 / r.vr);
 }
 
 // ln phi_i = alpha_r + n d(alpha_r)/dn_i - ln Z with (GERG-2008, Kunz and Wagner)
@@ -175,13 +175,29 @@ std::optional<double> MixtureEos::saturationPressure(double T, bool dew,
     p = dew ? 1 / p : p;
     for (std::size_t i = 0; i < n; ++i)
         K[i] = psat[i] / p;
+    // Each phase's density of the last step starts the next one: the steps change
+    // pressure and composition less and less.
+    double last[2] = {0, 0};
+    // A point a few kelvin away (the inversion of a line for a temperature, the next
+    // point of a table) starts with its K factors, its pressure scaled as Raoult's
+    // law scales, and its densities: half the steps.
+    Start& start = start_[dew ? 1 : 0];
+    const double pRaoult = p;
+    if (start.T > 0 && std::fabs(T - start.T) < 5) {
+        p = start.p * pRaoult / start.pRaoult;
+        K = start.K;
+        last[0] = start.rho[0];
+        last[1] = start.rho[1];
+    }
     const auto result =
         substitutionSaturation(z_, K, p, dew,
                                [&](double pressure, const std::vector<double>& x,
                                    Phase phase) -> std::optional<std::vector<double>> {
-                                   const auto rho = densityAt(T, pressure, x, phase);
+                                   double& guess = last[phase == Phase::Vapour ? 1 : 0];
+                                   const auto rho = densityAt(T, pressure, x, phase, guess);
                                    if (!rho)
                                        return std::nullopt;
+                                   guess = *rho;
                                    return lnFugacityCoefficients(T, *rho, x);
                                });
     if (!result)
@@ -194,10 +210,11 @@ std::optional<double> MixtureEos::saturationPressure(double T, bool dew,
         v /= sum;
     // Two phases of one density are the trivial solution, not an equilibrium (an
     // azeotrope has K = 1 as well, but a liquid and a vapour).
-    const auto rhoL = densityAt(T, *result, dew ? other : z_, Phase::Liquid);
-    const auto rhoV = densityAt(T, *result, dew ? z_ : other, Phase::Vapour);
+    const auto rhoL = densityAt(T, *result, dew ? other : z_, Phase::Liquid, last[0]);
+    const auto rhoV = densityAt(T, *result, dew ? z_ : other, Phase::Vapour, last[1]);
     if (!rhoL || !rhoV || *rhoL < 1.01 * *rhoV)
         return std::nullopt;
+    start = Start{T, *result, pRaoult, K, {*rhoL, *rhoV}};
     if (incipient)
         *incipient = std::move(other);
     return result;

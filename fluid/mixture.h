@@ -48,8 +48,8 @@ public:
 
     // Any composition x (mole fractions, summing to one).
     ResidualDerivs residualAt(double T, double rho, const std::vector<double>& x) const;
-    std::optional<double> densityAt(double T, double p, const std::vector<double>& x,
-                                    Phase phase) const;
+    std::optional<double> densityAt(double T, double p, const std::vector<double>& x, Phase phase,
+                                    double guess = 0) const;
     // ln fugacity coefficients of every component at T, rho and x.
     std::vector<double> lnFugacityCoefficients(double T, double rho,
                                                const std::vector<double>& x) const;
@@ -65,6 +65,15 @@ private:
     ResidualDerivs evaluate(double T, double rho, const std::vector<double>& x, double tr,
                             double vr, std::vector<double>* componentA,
                             std::vector<double>* pairA) const;
+
+    // The last converged bubble [0] and dew [1] point, the start of the next one.
+    // The program rates on one thread (the property object is not shared).
+    struct Start {
+        double T = 0, p = 0, pRaoult = 0;
+        std::vector<double> K;
+        double rho[2] = {0, 0};
+    };
+    mutable Start start_[2];
 
     std::vector<MixtureComponent> comp_;
     std::vector<MixturePair> pairs_;
