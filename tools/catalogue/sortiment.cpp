@@ -333,21 +333,6 @@ void qnSonderreihen(Sammler& s) {
             a.motor = true;
             bilder(a, "QNR410A", f);
         }
-    // R32 types of their own in the high-pressure group: the R410A housing with a
-    // smaller clearance volume; pictures and texts of the R410A series.
-    for (int f = 2; f <= 4; ++f)
-        for (double hub : {9.0 * f, 12.0 * f}) {
-            Artikel& a = s.neu(74, "QNR410A", f);
-            a.bezeichnung1 = a.typ = QStringLiteral("QNX%1-%2 R32").arg(f).arg(nummer(hub));
-            a.groesse = QStringLiteral("QNX%1").arg(f);
-            a.beschreibung = halbhermetisch() + " R32";
-            a.hub = hub;
-            a.kaeltemittel = {"R32"};
-            a.modell = halbhermetischParameter(f, false);
-            a.modell.schadraum = 0.04;
-            a.motor = true;
-            bilder(a, "QNR410A", f);
-        }
 }
 
 void offeneReihen(Sammler& s) {
@@ -506,6 +491,25 @@ void geister(Sammler& s) {
     }
 }
 
+// R32 types of their own in the high-pressure group: the R410A housing with a
+// smaller clearance volume; pictures and texts of the R410A series. Added last, so
+// that the articles before them keep their IDs.
+void r32Reihe(Sammler& s) {
+    for (int f = 2; f <= 4; ++f)
+        for (double hub : {9.0 * f, 12.0 * f}) {
+            Artikel& a = s.neu(74, "QNR410A", f);
+            a.bezeichnung1 = a.typ = QStringLiteral("QNX%1-%2 R32").arg(f).arg(nummer(hub));
+            a.groesse = QStringLiteral("QNX%1").arg(f);
+            a.beschreibung = halbhermetisch() + " R32";
+            a.hub = hub;
+            a.kaeltemittel = {"R32"};
+            a.modell = halbhermetischParameter(f, false);
+            a.modell.schadraum = 0.04;
+            a.motor = true;
+            bilder(a, "QNR410A", f);
+        }
+}
+
 } // namespace
 
 std::vector<Artikel> sortimentErstellen() {
@@ -533,6 +537,7 @@ std::vector<Artikel> sortimentErstellen() {
     fahrzeugReihen(s);
     lvReihe(s);
     geister(s);
+    r32Reihe(s);
     return std::move(s.liste());
 }
 
