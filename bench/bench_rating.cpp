@@ -70,18 +70,15 @@ Fixture& fixture() {
     return f;
 }
 
-void BM_BetriebspunktRechnenMemoHits(benchmark::State& state) {
-    Fixture& f = fixture();
+void memoHits(benchmark::State& state, Fixture& f) {
     Betriebspunkt e;
     e.t0 = -10;
     e.tc = 45;
     for (auto _ : state)
         benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
 }
-BENCHMARK(BM_BetriebspunktRechnenMemoHits);
 
-void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
-    Fixture& f = fixture();
+void newPoints(benchmark::State& state, Fixture& f) {
     Betriebspunkt e;
     double step = 0.0;
     for (auto _ : state) {
@@ -93,31 +90,31 @@ void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
         benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
     }
 }
+
+void BM_BetriebspunktRechnenMemoHits(benchmark::State& state) {
+    memoHits(state, fixture());
+}
+BENCHMARK(BM_BetriebspunktRechnenMemoHits);
+
+void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
+    newPoints(state, fixture());
+}
 BENCHMARK(BM_BetriebspunktRechnenNewPoints);
 
 // The same with the five-component blend R448A: once the point's properties are
 // memoised, and at a new point every time (bubble and dew points from the mixture).
-void BM_BetriebspunktRechnenR448AMemoHits(benchmark::State& state) {
+Fixture& r448a() {
     static Fixture f(QStringLiteral("R448A"));
-    Betriebspunkt e;
-    e.t0 = -10;
-    e.tc = 45;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
+    return f;
+}
+
+void BM_BetriebspunktRechnenR448AMemoHits(benchmark::State& state) {
+    memoHits(state, r448a());
 }
 BENCHMARK(BM_BetriebspunktRechnenR448AMemoHits);
 
 void BM_BetriebspunktRechnenR448ANewPoints(benchmark::State& state) {
-    static Fixture f(QStringLiteral("R448A"));
-    Betriebspunkt e;
-    double step = 0.0;
-    for (auto _ : state) {
-        step += 1e-7;
-        e.t0 = -10 + step;
-        e.tc = 45 - step;
-        e.tsaug = 20 + step;
-        benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
-    }
+    newPoints(state, r448a());
 }
 BENCHMARK(BM_BetriebspunktRechnenR448ANewPoints)->Unit(benchmark::kMicrosecond);
 

@@ -253,6 +253,25 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
     }
 }
 
+// Types of the high-pressure group for one refrigerant: the R410A housing (R32 with
+// a smaller clearance volume); pictures and texts of the R410A series.
+void hochdruckReihe(Sammler& s, const char* kaeltemittel, double schadraum) {
+    for (int f = 2; f <= 4; ++f)
+        for (double hub : {9.0 * f, 12.0 * f}) {
+            Artikel& a = s.neu(74, "QNR410A", f);
+            a.bezeichnung1 = a.typ =
+                QStringLiteral("QNX%1-%2 %3").arg(f).arg(nummer(hub)).arg(kaeltemittel);
+            a.groesse = QStringLiteral("QNX%1").arg(f);
+            a.beschreibung = halbhermetisch() + " " + kaeltemittel;
+            a.hub = hub;
+            a.kaeltemittel = {QLatin1String(kaeltemittel)};
+            a.modell = halbhermetischParameter(f, false);
+            a.modell.schadraum = schadraum;
+            a.motor = true;
+            bilder(a, "QNR410A", f);
+        }
+}
+
 void qnSonderreihen(Sammler& s) {
     // Two-stage QNT: swept volume of the low stage.
     for (int f = 4; f <= 7; ++f)
@@ -321,18 +340,7 @@ void qnSonderreihen(Sammler& s) {
             a.motor = true;
             bilder(a, "QNCO2", f);
         }
-    for (int f = 2; f <= 4; ++f)
-        for (double hub : {9.0 * f, 12.0 * f}) {
-            Artikel& a = s.neu(74, "QNR410A", f);
-            a.bezeichnung1 = a.typ = QStringLiteral("QNX%1-%2 R410A").arg(f).arg(nummer(hub));
-            a.groesse = QStringLiteral("QNX%1").arg(f);
-            a.beschreibung = halbhermetisch() + " R410A";
-            a.hub = hub;
-            a.kaeltemittel = {"R410A"};
-            a.modell = halbhermetischParameter(f, false);
-            a.motor = true;
-            bilder(a, "QNR410A", f);
-        }
+    hochdruckReihe(s, "R410A", 0.045);
 }
 
 void offeneReihen(Sammler& s) {
@@ -491,25 +499,6 @@ void geister(Sammler& s) {
     }
 }
 
-// R32 types of their own in the high-pressure group: the R410A housing with a
-// smaller clearance volume; pictures and texts of the R410A series. Added last, so
-// that the articles before them keep their IDs.
-void r32Reihe(Sammler& s) {
-    for (int f = 2; f <= 4; ++f)
-        for (double hub : {9.0 * f, 12.0 * f}) {
-            Artikel& a = s.neu(74, "QNR410A", f);
-            a.bezeichnung1 = a.typ = QStringLiteral("QNX%1-%2 R32").arg(f).arg(nummer(hub));
-            a.groesse = QStringLiteral("QNX%1").arg(f);
-            a.beschreibung = halbhermetisch() + " R32";
-            a.hub = hub;
-            a.kaeltemittel = {"R32"};
-            a.modell = halbhermetischParameter(f, false);
-            a.modell.schadraum = 0.04;
-            a.motor = true;
-            bilder(a, "QNR410A", f);
-        }
-}
-
 } // namespace
 
 std::vector<Artikel> sortimentErstellen() {
@@ -537,7 +526,8 @@ std::vector<Artikel> sortimentErstellen() {
     fahrzeugReihen(s);
     lvReihe(s);
     geister(s);
-    r32Reihe(s);
+    // R32 types last, so that the articles before them keep their IDs.
+    hochdruckReihe(s, "R32", 0.04);
     return std::move(s.liste());
 }
 
