@@ -58,16 +58,19 @@ QString Programmstart::dokumenteVomSystem() {
 
 const QStringList& Programmstart::fluidDateien() {
     static const QStringList namen{
-        QStringLiteral("R11"),   QStringLiteral("R12"),   QStringLiteral("R13"),
-        QStringLiteral("R13B1"), QStringLiteral("R22"),   QStringLiteral("R23"),
-        QStringLiteral("R113"),  QStringLiteral("R114"),  QStringLiteral("R125"),
-        QStringLiteral("R134a"), QStringLiteral("R152A"), QStringLiteral("R290"),
-        QStringLiteral("R404A"), QStringLiteral("R407A"), QStringLiteral("R407B"),
-        QStringLiteral("R407C"), QStringLiteral("R410A"), QStringLiteral("R502"),
-        QStringLiteral("R503"),  QStringLiteral("R507"),  QStringLiteral("R600"),
-        QStringLiteral("R600A"), QStringLiteral("R717"),  QStringLiteral("R718"),
-        QStringLiteral("R723"),  QStringLiteral("R1270"), QStringLiteral("RE170"),
-        QStringLiteral("R14"),   QStringLiteral("R227"),  QStringLiteral("R744")};
+        QStringLiteral("R11"),   QStringLiteral("R12"),     QStringLiteral("R13"),
+        QStringLiteral("R13B1"), QStringLiteral("R22"),     QStringLiteral("R23"),
+        QStringLiteral("R113"),  QStringLiteral("R114"),    QStringLiteral("R125"),
+        QStringLiteral("R134a"), QStringLiteral("R152A"),   QStringLiteral("R290"),
+        QStringLiteral("R404A"), QStringLiteral("R407A"),   QStringLiteral("R407B"),
+        QStringLiteral("R407C"), QStringLiteral("R410A"),   QStringLiteral("R502"),
+        QStringLiteral("R503"),  QStringLiteral("R507"),    QStringLiteral("R600"),
+        QStringLiteral("R600A"), QStringLiteral("R717"),    QStringLiteral("R718"),
+        QStringLiteral("R723"),  QStringLiteral("R1270"),   QStringLiteral("RE170"),
+        QStringLiteral("R14"),   QStringLiteral("R227"),    QStringLiteral("R744"),
+        QStringLiteral("R32"),   QStringLiteral("R1234yf"), QStringLiteral("R1234ze(E)"),
+        QStringLiteral("R448A"), QStringLiteral("R449A"),   QStringLiteral("R454C"),
+        QStringLiteral("R455A"), QStringLiteral("R513A")};
     return namen;
 }
 
@@ -106,9 +109,13 @@ void Programmstart::WichtigeDateienKopieren() const {
     if (kopieren(findeDatei(dirs.programm, QStringLiteral("WUKDeinst.dll")), deinst))
         attributeLoeschen(deinst);
 
-    for (int i = 0; i < FluidDateienBeschreibbar; ++i)
+    for (qsizetype i = 0; i < fluidDateien().size(); ++i) {
+        if (i >= FluidDateienBeschreibbar &&
+            i < FluidDateienBeschreibbar + FluidDateienMitAttributen)
+            continue;
         attributeLoeschen(
             pfad(ziel, QStringLiteral("Reflibs/") + fluidDateien()[i] + QStringLiteral(".ref")));
+    }
 }
 
 void Programmstart::StandardwerteSetzen() {

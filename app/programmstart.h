@@ -19,10 +19,14 @@ public:
     // The documents folder as the system reports it.
     static QString dokumenteVomSystem();
 
-    // The 30 fluid files copied at every start, in copy order.
+    // The fluid files copied at every start, in copy order: the 30 of the first
+    // release, then those of R32, the HFOs and the HFO blends.
     static const QStringList& fluidDateien();
     // How many of them, from the start of the list, get their attributes cleared.
     static constexpr int FluidDateienBeschreibbar = 27;
+    // The three after them (R14, R227, R744) keep their attributes; the files of
+    // today's refrigerants that follow are cleared again.
+    static constexpr int FluidDateienMitAttributen = 3;
 
     // The directories for a documents folder; an empty one leaves "/DrelWUK".
     static Verzeichnisse verzeichnisseFuer(const QString& programm, const QString& dokumente);

@@ -19,4 +19,11 @@ bool gleichesKaeltemittel(const QString& a, const QString& b) {
                                                 Qt::CaseInsensitive) == 0;
 }
 
+bool zeotropesGemisch(const QString& ashrae) {
+    const QString a = kaeltemittelAshrae(ashrae).toUpper();
+    // "R4" and two more digits, then the letter of the composition.
+    return a.size() >= 5 && a.startsWith(QLatin1String("R4")) && a.at(2).isDigit() &&
+           a.at(3).isDigit() && a.at(4).isLetter();
+}
+
 } // namespace drel

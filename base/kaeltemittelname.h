@@ -20,6 +20,10 @@ QString kaeltemittelListenEintrag(const QString& ashrae);
 // ("R404A, R507" -> "R404A"), blanks removed around it.
 QString kaeltemittelAshrae(const QString& listenEintrag);
 
+// Whether the designation is a zeotropic blend: the 400 series of ISO 817 (R404A,
+// R407C, R449A); their bubble and dew points differ by the temperature glide.
+bool zeotropesGemisch(const QString& ashrae);
+
 // Whether two names mean the same list entry ("r404a" and "R404A, R507" do).
 bool gleichesKaeltemittel(const QString& a, const QString& b);
 

@@ -35,12 +35,12 @@ struct Fixture {
     std::unique_ptr<TDataModule1> dm;
     fluid::TStoff stoff;
 
-    Fixture() {
+    explicit Fixture(const QString& refrigerant) {
         const QString p = dir.path();
         QDir(p).mkpath(QStringLiteral("Daten"));
         write(p, "Articles", {row("Articles", {{"ID", qint32(1)}, {"Produktgruppe", qint32(25)}})});
         write(p, "Refrigerants",
-              {row("Refrigerants", {{"ID", qint32(1)}, {"Ashrae", QStringLiteral("R404A")}})});
+              {row("Refrigerants", {{"ID", qint32(1)}, {"Ashrae", refrigerant}})});
         write(p, "CapacityData",
               {row("CapacityData", {{"ID", qint32(1)},
                                     {"ArtikelID", qint32(1)},
@@ -61,27 +61,24 @@ struct Fixture {
         write(p, "AirCooledCondenserRefrigerant", {});
         dm = std::make_unique<TDataModule1>(p);
         stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
-        KaeltemittelPositionieren(*dm, QStringLiteral("R404A"), 1);
+        KaeltemittelPositionieren(*dm, refrigerant, 1);
     }
 };
 
 Fixture& fixture() {
-    static Fixture f;
+    static Fixture f(QStringLiteral("R404A"));
     return f;
 }
 
-void BM_BetriebspunktRechnenMemoHits(benchmark::State& state) {
-    Fixture& f = fixture();
+void memoHits(benchmark::State& state, Fixture& f) {
     Betriebspunkt e;
     e.t0 = -10;
     e.tc = 45;
     for (auto _ : state)
         benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
 }
-BENCHMARK(BM_BetriebspunktRechnenMemoHits);
 
-void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
-    Fixture& f = fixture();
+void newPoints(benchmark::State& state, Fixture& f) {
     Betriebspunkt e;
     double step = 0.0;
     for (auto _ : state) {
@@ -93,7 +90,33 @@ void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
         benchmark::DoNotOptimize(calc::BetriebspunktRechnen(*f.dm, f.stoff, e, false).QoV);
     }
 }
+
+void BM_BetriebspunktRechnenMemoHits(benchmark::State& state) {
+    memoHits(state, fixture());
+}
+BENCHMARK(BM_BetriebspunktRechnenMemoHits);
+
+void BM_BetriebspunktRechnenNewPoints(benchmark::State& state) {
+    newPoints(state, fixture());
+}
 BENCHMARK(BM_BetriebspunktRechnenNewPoints);
+
+// The same with the five-component blend R448A: once the point's properties are
+// memoised, and at a new point every time (bubble and dew points from the mixture).
+Fixture& r448a() {
+    static Fixture f(QStringLiteral("R448A"));
+    return f;
+}
+
+void BM_BetriebspunktRechnenR448AMemoHits(benchmark::State& state) {
+    memoHits(state, r448a());
+}
+BENCHMARK(BM_BetriebspunktRechnenR448AMemoHits);
+
+void BM_BetriebspunktRechnenR448ANewPoints(benchmark::State& state) {
+    newPoints(state, r448a());
+}
+BENCHMARK(BM_BetriebspunktRechnenR448ANewPoints)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

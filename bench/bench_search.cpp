@@ -113,22 +113,22 @@ Katalog& katalog(int faktor) {
     return *k;
 }
 
-search::SuchEingabe eingabe() {
+search::SuchEingabe eingabe(const QString& kaeltemittel = r404aListenEintrag()) {
     search::SuchEingabe e;
-    e.km = search::KMRec::ausListenEintrag(r404aListenEintrag());
+    e.km = search::KMRec::ausListenEintrag(kaeltemittel);
     e.punkt.t0 = -10.0;
     e.punkt.tc = 45.0;
     e.Q0 = 10.0;
     return e;
 }
 
-void BM_VerdSucheAlleSerien(benchmark::State& state) {
+void verdSucheAlleSerien(benchmark::State& state, const QString& kaeltemittel) {
     Katalog& k = katalog(static_cast<int>(state.range(0)));
     if (!k.ok) {
         state.SkipWithError("no sample catalogue in data/Daten (or it cannot be copied)");
         return;
     }
-    search::SuchEingabe e = eingabe();
+    search::SuchEingabe e = eingabe(kaeltemittel);
     search::TypRec& t = e.typ;
     t.RBQL = t.RBQN = t.RB84 = t.rbQNT = t.RBEQL = t.RBEQN = t.RBW = t.RBWY = t.RBWT = true;
     search::SuchUmgebung u{*k.dm, k.stoff, k.einheiten, k.ergebnis};
@@ -137,6 +137,15 @@ void BM_VerdSucheAlleSerien(benchmark::State& state) {
         benchmark::DoNotOptimize(k.ergebnis.anzahl());
     }
     state.counters["results"] = k.ergebnis.anzahl();
+}
+
+void BM_VerdSucheAlleSerien(benchmark::State& state) {
+    verdSucheAlleSerien(state, r404aListenEintrag());
+}
+
+// The blend R448A over the same series (it has records on QN, QL and their sets).
+void BM_VerdSucheAlleSerienR448A(benchmark::State& state) {
+    verdSucheAlleSerien(state, QStringLiteral("R448A"));
 }
 
 // The search of air-cooled units (both series) at 32 °C air.
@@ -177,6 +186,7 @@ void BM_AggUndSatzSuche(benchmark::State& state) {
 }
 
 BENCHMARK(BM_VerdSucheAlleSerien)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerdSucheAlleSerienR448A)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AggSuche)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AggUndSatzSuche)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 

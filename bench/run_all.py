@@ -25,6 +25,11 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 BENCHMARKS = [
     ("bench_search", "BM_VerdSucheAlleSerien/1", "compressor search, all series", 3.0, {}),
     ("bench_search", "BM_VerdSucheAlleSerien/10", "the same, 10x catalogue", None, {}),
+    ("bench_search", "BM_VerdSucheAlleSerienR448A/1", "the same with R448A", None, {}),
+    ("bench_stoff", "taudruck/R448A", "dew point of R448A (5 components), cold", 0.05, {}),
+    ("bench_stoff", "taudruckMemoHit/R448A", "the same, memoised", 0.0001, {}),
+    ("bench_rating", "BM_BetriebspunktRechnenR448AMemoHits", "rating with R448A, memoised",
+     0.02, {}),
     ("bench_search", "BM_AggSuche/1", "condensing-unit search", 2.0, {}),
     ("bench_search", "BM_AggSuche/10", "the same, 10x catalogue", None, {}),
     ("bench_search", "BM_AggUndSatzSuche/1", "units with receiver and sets", None, {}),
@@ -38,6 +43,7 @@ BENCHMARKS = [
 
 # A ten-fold catalogue may take at most ten times the time of the plain one.
 RATIOS = [("BM_VerdSucheAlleSerien/10", "BM_VerdSucheAlleSerien/1", 10.0),
+          ("BM_VerdSucheAlleSerienR448A/1", "BM_VerdSucheAlleSerien/1", 1.5),
           ("BM_AggSuche/10", "BM_AggSuche/1", 10.0)]
 
 TYPICAL = ["--refrigerant", "R404A, R507", "--t0", "-10"]

@@ -128,6 +128,9 @@ void herkunftZeilen(const sheet::Herkunft& h) {
     std::printf("source   %s\n", qPrintable(h.katalogText()));
     std::printf("source   %s\n", qPrintable(h.bemessungText()));
     std::printf("source   %s\n", qPrintable(h.stoffText()));
+    for (const QString& zeile : {h.kaeltemittelText(), h.gleitText()})
+        if (!zeile.isEmpty())
+            std::printf("source   %s\n", qPrintable(zeile));
 }
 
 int cmdRate(const QStringList& arguments) {

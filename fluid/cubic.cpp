@@ -169,37 +169,18 @@ std::optional<double> PengRobinsonEos::saturationPressure(double T, bool dew) co
     }
     p = dew ? 1 / p : p;
     p = threeRootPressure(T, p);
-    std::vector<double> K(n), other(n);
+    std::vector<double> K(n);
     for (std::size_t i = 0; i < n; ++i)
         K[i] = psat[i] / p;
-    for (int it = 0; it < 500; ++it) {
-        double sum = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            other[i] = dew ? z_[i] / K[i] : z_[i] * K[i];
-            sum += other[i];
-        }
-        for (double& v : other)
-            v /= sum;
-        bool oneRootL = false, oneRootV = false;
-        const auto liquid = lnPhi(T, p, dew ? other : z_, Phase::Liquid, &oneRootL);
-        const auto vapour = lnPhi(T, p, dew ? z_ : other, Phase::Vapour, &oneRootV);
-        if (!liquid || !vapour)
-            return std::nullopt;
-        double s = 0, change = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const double k = std::exp((*liquid)[i] - (*vapour)[i]);
-            change = std::max(change, std::fabs(k / K[i] - 1));
-            K[i] = k;
-            s += dew ? z_[i] / k : z_[i] * k;
-        }
-        p = dew ? p / s : p * s;
-        if (!std::isfinite(p) || p <= 0)
-            return std::nullopt;
-        if (std::fabs(s - 1) < 1e-12 && change < 1e-10)
-            // With a single cubic root both phases are the same fluid: no equilibrium.
-            return oneRootL || oneRootV ? std::nullopt : std::optional<double>(p);
-    }
-    return std::nullopt;
+    bool oneRoot[2] = {false, false};
+    const auto result = substitutionSaturation(
+        z_, K, p, dew, [&](double pressure, const std::vector<double>& x, Phase phase) {
+            return lnPhi(T, pressure, x, phase, &oneRoot[phase == Phase::Vapour ? 1 : 0]);
+        });
+    // With a single cubic root both phases are the same fluid: no equilibrium.
+    if (oneRoot[0] || oneRoot[1])
+        return std::nullopt;
+    return result;
 }
 
 } // namespace drel::fluid

@@ -13,7 +13,7 @@ struct CubicComponent {
     double tc, pc, omega, x; // K, Pa, -, mole fraction
 };
 
-class PengRobinsonEos : public Eos {
+class PengRobinsonEos : public Eos, public PhaseEquilibrium {
 public:
     PengRobinsonEos(std::vector<CubicComponent> components, double kij, double gasConstant,
                     double molarMass, IdealGas idealGas, double tcMix);
@@ -25,8 +25,8 @@ public:
 
     // Dew pressure (vapour of the overall composition) and bubble pressure (liquid of
     // the overall composition) at T, by successive substitution on the K factors.
-    std::optional<double> dewPressure(double T) const;
-    std::optional<double> bubblePressure(double T) const;
+    std::optional<double> dewPressure(double T) const override;
+    std::optional<double> bubblePressure(double T) const override;
 
 private:
     struct Mix {

@@ -30,41 +30,9 @@ double Eos::gibbsOverRT(double T, double rho) const {
     return std::log(rho) + r.a + r.d1;
 }
 
-// Newton steps on p(rho) inside a bracket that shrinks with every evaluation:
-// for the vapour the root is the first stable crossing from below, for the liquid
-// the crossing on the stable branch above the critical density.
 std::optional<double> Eos::density(double T, double p, Phase phase, double guess) const {
-    if (!(p > 0) || !(T > 0))
-        return std::nullopt;
-    const bool subcritical = T < criticalTemperature();
-    const bool vapour = phase == Phase::Vapour;
-    double lo = vapour ? 0 : (subcritical ? criticalDensity() : 0);
-    double hi = vapour && subcritical ? criticalDensity() : maxDensity();
-    double rho = guess > 0 ? guess : (vapour ? p / (r_ * T) : 0.5 * (lo + hi));
-    if (!(rho > lo && rho < hi))
-        rho = vapour && p / (r_ * T) < hi ? p / (r_ * T) : 0.5 * (lo + hi);
-    const double rt = r_ * T;
-    for (int i = 0; i < 200; ++i) {
-        const ResidualDerivs r = residual(T, rho);
-        const double P = rho * rt * (1 + r.d1);
-        const double D = rt * (1 + 2 * r.d1 + r.d2);
-        const bool stable = D > 0;
-        if (stable && std::fabs(P - p) <= 1e-12 * p)
-            return rho;
-        if (vapour)
-            (!stable || P > p ? hi : lo) = rho;
-        else
-            (stable && P > p ? hi : lo) = rho;
-        double next = stable ? rho - (P - p) / D : 0.5 * (lo + hi);
-        if (!(next > lo && next < hi))
-            next = 0.5 * (lo + hi);
-        if (stable && std::fabs(next - rho) <= 1e-13 * rho)
-            return next;
-        if (hi - lo <= 1e-14 * hi)
-            return std::nullopt;
-        rho = next;
-    }
-    return std::nullopt;
+    return densityRoot([this](double t, double rho) { return residual(t, rho); }, r_, T, p, phase,
+                       guess, criticalTemperature(), criticalDensity(), maxDensity());
 }
 
 std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double rhoL, double rhoV) {

@@ -5,6 +5,7 @@
 #include "fluid/helmholtz.h"
 
 #include <optional>
+#include <vector>
 
 namespace drel::fluid {
 
@@ -44,6 +45,15 @@ private:
     IdealGas ideal_;
 };
 
+// Bubble and dew pressures of a fixed overall composition, for the models that
+// compute them from a phase equilibrium (cubic and multi-fluid blends).
+class PhaseEquilibrium {
+public:
+    virtual ~PhaseEquilibrium() = default;
+    virtual std::optional<double> dewPressure(double T) const = 0;
+    virtual std::optional<double> bubblePressure(double T) const = 0;
+};
+
 struct SaturatedPair {
     double p, rhoL, rhoV;
 };
@@ -51,6 +61,22 @@ struct SaturatedPair {
 // Phase equilibrium of a pure fluid at T (equal pressure and Gibbs energy),
 // started from liquid and vapour densities. Empty when it does not converge.
 std::optional<SaturatedPair> maxwellSaturation(const Eos& eos, double T, double rhoL, double rhoV);
+
+// Root of p(rho) = p on the given branch for any residual function residual(T, rho);
+// the branches are split at rhoc below tc. Shared by the fixed-composition models
+// and by the phases of a blend whose composition differs from the overall one.
+template <typename F>
+std::optional<double> densityRoot(F residual, double gasConstant, double T, double p, Phase phase,
+                                  double guess, double tc, double rhoc, double rhoMax);
+
+// Bubble (dew = false) or dew pressure of the overall composition z at one
+// temperature by successive substitution on the K factors, started from K and p;
+// on success K holds the converged factors. lnPhi(p, x, phase) gives the ln
+// fugacity coefficients of composition x, empty when that phase has no root at p
+// (the pressure is then moved towards the side where it has one).
+template <typename LnPhi>
+std::optional<double> substitutionSaturation(const std::vector<double>& z, std::vector<double>& K,
+                                             double p, bool dew, LnPhi lnPhi);
 
 // Solves pOfT(T) = p for T in [tLo, tHi], starting at tGuess; secant steps in
 // ln p over 1/T, safeguarded by bisection. NaN when p is not bracketed.

@@ -134,7 +134,9 @@ void checkHelmholtz(MemberCheck& c, const json& f, bool pseudoPure) {
             c.object(anc, key, QStringLiteral("ancillaries.%1").arg(QLatin1String(key)));
 }
 
-void checkCubic(MemberCheck& c, const json& f) {
+// The components of a blend: what `eigene` checks of each, its mole fraction, and
+// that the fractions sum to one.
+template <typename F> void checkComponents(MemberCheck& c, const json& f, F eigene) {
     c.array(f, "components", QStringLiteral("components"), true);
     if (!c.ok())
         return;
@@ -142,24 +144,60 @@ void checkCubic(MemberCheck& c, const json& f) {
     int i = 0;
     for (const json& comp : f.at("components")) {
         const QString at = QStringLiteral("components[%1].").arg(i++);
-        const double tc = c.number(comp, "T_c", at + QStringLiteral("T_c"));
-        c.range(tc, L::kCriticalTMin, L::kCriticalTMax, at + QStringLiteral("T_c"),
-                QStringLiteral(" K"), 1, QStringLiteral("100 bis 700 K"));
-        const double pc = c.number(comp, "p_c", at + QStringLiteral("p_c"));
-        c.range(pc, L::kCriticalPMin, L::kCriticalPMax, at + QStringLiteral("p_c"),
-                QStringLiteral(" MPa"), 1e-6, QStringLiteral("0,1 bis 25 MPa"));
-        const double omega = c.number(comp, "omega", at + QStringLiteral("omega"));
-        c.range(omega, -1, 2, at + QStringLiteral("omega"), QString(), 1,
-                QStringLiteral("-1 bis 2"));
+        eigene(comp, at);
         const double x = c.number(comp, "x", at + QStringLiteral("x"));
         c.range(x, 0, 1, at + QStringLiteral("x"), QString(), 1, QStringLiteral("0 bis 1"));
         sum += x;
     }
     if (c.ok() && !(std::fabs(sum - 1) <= 1e-6))
         c.fail(QStringLiteral("Molanteile ergeben in Summe %1 statt 1").arg(zahl(sum)));
+}
+
+void criticalPressure(MemberCheck& c, const json& comp, const QString& at) {
+    const double pc = c.number(comp, "p_c", at + QStringLiteral("p_c"));
+    c.range(pc, L::kCriticalPMin, L::kCriticalPMax, at + QStringLiteral("p_c"),
+            QStringLiteral(" MPa"), 1e-6, QStringLiteral("0,1 bis 25 MPa"));
+}
+
+void checkCubic(MemberCheck& c, const json& f) {
+    checkComponents(c, f, [&c](const json& comp, const QString& at) {
+        const double tc = c.number(comp, "T_c", at + QStringLiteral("T_c"));
+        c.range(tc, L::kCriticalTMin, L::kCriticalTMax, at + QStringLiteral("T_c"),
+                QStringLiteral(" K"), 1, QStringLiteral("100 bis 700 K"));
+        criticalPressure(c, comp, at);
+        const double omega = c.number(comp, "omega", at + QStringLiteral("omega"));
+        c.range(omega, -1, 2, at + QStringLiteral("omega"), QString(), 1,
+                QStringLiteral("-1 bis 2"));
+    });
     if (c.ok() && f.contains("k_ij")) {
         const double k = c.number(f, "k_ij", QStringLiteral("k_ij"));
         c.range(k, -1, 1, QStringLiteral("k_ij"), QString(), 1, QStringLiteral("-1 bis 1"));
+    }
+}
+
+// The multi-fluid blends: each component's reducing state and equation, and the
+// reducing parameters of each pair.
+void checkMixture(MemberCheck& c, const json& f) {
+    c.array(f, "pairs", QStringLiteral("pairs"), false);
+    checkComponents(c, f, [&c](const json& comp, const QString& at) {
+        const double tr = c.number(comp, "T_r", at + QStringLiteral("T_r"));
+        c.range(tr, L::kCriticalTMin, L::kCriticalTMax, at + QStringLiteral("T_r"),
+                QStringLiteral(" K"), 1, QStringLiteral("100 bis 700 K"));
+        const double rhor = c.number(comp, "rhomolar_r", at + QStringLiteral("rhomolar_r"));
+        c.range(rhor, L::kCriticalRhoMin, L::kCriticalRhoMax, at + QStringLiteral("rhomolar_r"),
+                QStringLiteral(" mol/m³"), 1, QStringLiteral("500 bis 50000 mol/m³"));
+        criticalPressure(c, comp, at);
+        c.positive(c.number(comp, "T_c", at + QStringLiteral("T_c")), at + QStringLiteral("T_c"));
+        c.number(comp, "omega", at + QStringLiteral("omega"));
+        c.array(comp, "residual", at + QStringLiteral("residual"), true);
+    });
+    if (!c.ok())
+        return;
+    int i = 0;
+    for (const json& pair : f.at("pairs")) {
+        const QString at = QStringLiteral("pairs[%1].").arg(i++);
+        for (const char* key : {"betaT", "gammaT", "betaV", "gammaV"})
+            c.positive(c.number(pair, key, at + QLatin1String(key)), at + QLatin1String(key));
     }
 }
 
@@ -206,6 +244,8 @@ QString checkFluidMembers(const nlohmann::json& file) {
     const std::string model = m != file.end() && m->is_string() ? m->get<std::string>() : "";
     if (model == "peng-robinson")
         checkCubic(c, file);
+    else if (model == "helmholtz-mixture")
+        checkMixture(c, file);
     else
         checkHelmholtz(c, file, model == "helmholtz-pseudo-pure");
     checkCheckPoint(c, file);

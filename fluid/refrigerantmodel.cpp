@@ -3,11 +3,13 @@
 #include "base/dateischreiben.h"
 #include "fluid/cubic.h"
 #include "fluid/fluidfilecheck.h"
+#include "fluid/mixture.h"
 
 #include <QFile>
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <numbers>
 #include <stdexcept>
 
 namespace drel::fluid {
@@ -144,14 +146,66 @@ private:
     Ancillary pL_, pV_, rhoL_, rhoV_;
 };
 
-// Cubic model: bubble and dew points from the phase equilibrium of the mixture.
-class CubicFluid : public RefrigerantModel {
+// ln p of a saturation line as a Chebyshev series in 1/T, fitted when the file is
+// loaded to the phase equilibrium at its nodes: a multi-fluid blend needs about a
+// millisecond for one bubble or dew point, the series a fraction of a microsecond,
+// within 1e-9 of the equilibrium.
+class LineTable {
 public:
-    CubicFluid(std::unique_ptr<PengRobinsonEos> eos, double tMin, double tMax, double pMax)
-        : RefrigerantModel(nullptr, QStringLiteral("peng-robinson"), tMin, tMax, pMax),
-          pr_(eos.get()) {
+    template <typename F> static std::optional<LineTable> fit(F line, double tLo, double tHi) {
+        constexpr int n = 48;
+        LineTable t;
+        t.uLo_ = 1 / tHi;
+        t.uHi_ = 1 / tLo;
+        std::vector<double> f(n);
+        // From the cold end up, so that each equilibrium starts from its neighbour.
+        for (int k = 0; k < n; ++k) {
+            const double x = std::cos(std::numbers::pi * (k + 0.5) / n);
+            const auto p = line(1 / t.u(x));
+            if (!p || !(*p > 0))
+                return std::nullopt;
+            f[static_cast<std::size_t>(k)] = std::log(*p);
+        }
+        t.c_.assign(n, 0);
+        for (int j = 0; j < n; ++j) {
+            double sum = 0;
+            for (int k = 0; k < n; ++k)
+                sum +=
+                    f[static_cast<std::size_t>(k)] * std::cos(std::numbers::pi * j * (k + 0.5) / n);
+            t.c_[static_cast<std::size_t>(j)] = 2.0 / n * sum;
+        }
+        t.c_[0] /= 2;
+        return t;
+    }
+    bool covers(double T) const { return 1 / T >= uLo_ && 1 / T <= uHi_; }
+    double operator()(double T) const {
+        const double x = (2 / T - uLo_ - uHi_) / (uHi_ - uLo_);
+        double b1 = 0, b2 = 0; // Clenshaw
+        for (std::size_t j = c_.size() - 1; j > 0; --j) {
+            const double b0 = 2 * x * b1 - b2 + c_[j];
+            b2 = b1;
+            b1 = b0;
+        }
+        return std::exp(x * b1 - b2 + c_[0]);
+    }
+
+private:
+    double u(double x) const { return 0.5 * (uLo_ + uHi_) + 0.5 * (uHi_ - uLo_) * x; }
+    double uLo_ = 0, uHi_ = 0;
+    std::vector<double> c_;
+};
+
+// Cubic and multi-fluid blends: bubble and dew points from the phase equilibrium
+// of the mixture.
+class EquilibriumFluid : public RefrigerantModel {
+public:
+    template <typename E>
+    EquilibriumFluid(std::unique_ptr<E> eos, QString model, double tMin, double tMax, double pMax,
+                     std::optional<double> tSatMax = std::nullopt, bool tabelliert = false)
+        : RefrigerantModel(nullptr, std::move(model), tMin, tMax, pMax), pr_(eos.get()) {
         eos_ = std::move(eos);
-        tSatMax_ = findSaturationLimit();
+        tSatMax_ = tSatMax ? *tSatMax : findSaturationLimit();
+        tabelliert_ = tabelliert;
     }
 
     double criticalTemperature() const override { return tSatMax_; }
@@ -159,11 +213,15 @@ public:
     double dewPressure(double T) const override {
         if (!onLine(T))
             return kNaN;
+        if (const LineTable* t = tabelle(true); t && t->covers(T))
+            return (*t)(T);
         return pr_->dewPressure(T).value_or(kNaN);
     }
     double bubblePressure(double T) const override {
         if (!onLine(T))
             return kNaN;
+        if (const LineTable* t = tabelle(false); t && t->covers(T))
+            return (*t)(T);
         return pr_->bubblePressure(T).value_or(kNaN);
     }
     double bubbleTemperature(double p) const override {
@@ -212,8 +270,32 @@ private:
         return invertPressureCurve(line, p, tMin_, criticalTemperature() * (1 - 1e-3), guess);
     }
 
-    const PengRobinsonEos* pr_;
+    // The series of the dew or bubble line, fitted on first use (a blend that is
+    // loaded only to be checked does not pay for it); null where it cannot be fitted.
+    const LineTable* tabelle(bool dew) const {
+        if (!tabelliert_)
+            return nullptr;
+        Tabelle& t = tabellen_[dew ? 1 : 0];
+        if (!t.versucht) {
+            t.versucht = true;
+            // The last kelvin below the end of the lines stays with the equilibrium.
+            t.linie = LineTable::fit(
+                [this, dew](double T) {
+                    return dew ? pr_->dewPressure(T) : pr_->bubblePressure(T);
+                },
+                tMin_, tSatMax_ - 1);
+        }
+        return t.linie ? &*t.linie : nullptr;
+    }
+
+    const PhaseEquilibrium* pr_;
     double tSatMax_ = 0;
+    bool tabelliert_ = false;
+    struct Tabelle {
+        bool versucht = false;
+        std::optional<LineTable> linie;
+    };
+    mutable Tabelle tabellen_[2]; // bubble, dew
 };
 
 Ancillary ancillary(const nlohmann::json& file, const char* key) {
@@ -252,8 +334,45 @@ std::unique_ptr<RefrigerantModel> cubicModel(const nlohmann::json& f) {
         std::move(comps), f.value("k_ij", 0.0), f.at("gas_constant").get<double>(),
         f.at("molar_mass").get<double>(), IdealGas::fromJson(f.at("ideal_gas")),
         f.at("critical").at("T").get<double>());
-    return std::make_unique<CubicFluid>(std::move(eos), f.at("T_min").get<double>(),
-                                        f.at("T_max").get<double>(), f.at("p_max").get<double>());
+    return std::make_unique<EquilibriumFluid>(
+        std::move(eos), QStringLiteral("peng-robinson"), f.at("T_min").get<double>(),
+        f.at("T_max").get<double>(), f.at("p_max").get<double>());
+}
+
+std::unique_ptr<RefrigerantModel> mixtureModel(const nlohmann::json& f) {
+    std::vector<MixtureComponent> comps;
+    for (const auto& c : f.at("components")) {
+        std::optional<Ancillary> pSat;
+        if (c.contains("p_sat"))
+            pSat = Ancillary::fromJson(c.at("p_sat"));
+        comps.push_back({c.at("x").get<double>(), c.at("T_r").get<double>(),
+                         c.at("rhomolar_r").get<double>(), c.at("T_c").get<double>(),
+                         c.at("p_c").get<double>(), c.at("omega").get<double>(),
+                         ResidualHelmholtz::fromJson(c.at("residual")), std::move(pSat)});
+    }
+    std::vector<MixturePair> pairs;
+    for (const auto& p : f.at("pairs")) {
+        const std::size_t i = p.at("i").get<std::size_t>(), j = p.at("j").get<std::size_t>();
+        if (!(i < j && j < comps.size()))
+            throw std::runtime_error("pair of components out of order");
+        std::optional<ResidualHelmholtz> departure;
+        if (p.contains("departure"))
+            departure = ResidualHelmholtz::fromJson(p.at("departure"));
+        pairs.push_back({i, j, p.at("betaT").get<double>(), p.at("gammaT").get<double>(),
+                         p.at("betaV").get<double>(), p.at("gammaV").get<double>(),
+                         p.value("F", 0.0), std::move(departure)});
+    }
+    auto eos = std::make_unique<MixtureEos>(
+        std::move(comps), std::move(pairs), f.at("gas_constant").get<double>(),
+        f.at("molar_mass").get<double>(), IdealGas::fromJson(f.at("ideal_gas")));
+    return std::make_unique<EquilibriumFluid>(
+        std::move(eos), QStringLiteral("helmholtz-mixture"), f.at("T_min").get<double>(),
+        f.at("T_max").get<double>(), f.at("p_max").get<double>(),
+        // The search for the end of the lines costs a second for a blend of five;
+        // the converter's check tool has done it once and stored the result.
+        f.contains("T_sat_max") ? std::optional<double>(f.at("T_sat_max").get<double>())
+                                : std::nullopt,
+        true);
 }
 
 } // namespace
@@ -320,11 +439,15 @@ namespace {
 
 // Model of a parsed file whose members have passed their checks.
 std::unique_ptr<RefrigerantModel> buildModel(const nlohmann::json& f, const std::string& model,
-                                             QString* error) {
+                                             QString* error, bool checked) {
     std::unique_ptr<RefrigerantModel> m;
     try {
-        m = model == "peng-robinson" ? cubicModel(f)
-                                     : helmholtzModel(f, model == "helmholtz-pseudo-pure");
+        if (model == "peng-robinson")
+            m = cubicModel(f);
+        else if (model == "helmholtz-mixture")
+            m = mixtureModel(f);
+        else
+            m = helmholtzModel(f, model == "helmholtz-pseudo-pure");
     } catch (const std::exception& e) {
         *error = QStringLiteral("Gleichung nicht lesbar (%1)").arg(QString::fromUtf8(e.what()));
         return nullptr;
@@ -338,14 +461,14 @@ std::unique_ptr<RefrigerantModel> buildModel(const nlohmann::json& f, const std:
             return nullptr;
         }
     }
-    *error = checkSaturationPoint(*m, f);
+    *error = checked ? checkSaturationPoint(*m, f) : QString();
     return error->isEmpty() ? std::move(m) : nullptr;
 }
 
 } // namespace
 
-std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error) {
-    const nlohmann::json f = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+std::unique_ptr<RefrigerantModel> loadParsed(const nlohmann::json& f, QString* error,
+                                             bool checked) {
     if (f.is_discarded()) {
         *error = QStringLiteral("kein gültiges JSON");
         return nullptr;
@@ -358,15 +481,16 @@ std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString
     const auto model = f.find("model");
     const std::string name =
         model != f.end() && model->is_string() ? model->get<std::string>() : std::string();
-    if (name != "helmholtz" && name != "helmholtz-pseudo-pure" && name != "peng-robinson") {
+    if (name != "helmholtz" && name != "helmholtz-pseudo-pure" && name != "peng-robinson" &&
+        name != "helmholtz-mixture") {
         *error = QStringLiteral("Eintrag model: unbekanntes Modell");
         return nullptr;
     }
-    *error = checkFluidMembers(f);
+    *error = checked ? checkFluidMembers(f) : QString();
     if (!error->isEmpty())
         return nullptr;
     try {
-        std::unique_ptr<RefrigerantModel> m = buildModel(f, name, error);
+        std::unique_ptr<RefrigerantModel> m = buildModel(f, name, error, checked);
         if (m) {
             // The cubic files name no equation: theirs is the one of Peng and Robinson,
             // Ind. Eng. Chem. Fundam. 15 (1976) 59-64.
@@ -377,6 +501,21 @@ std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString
             const auto bezug = f.find("reference");
             if (bezug != f.end() && bezug->is_string())
                 m->referenceState_ = QString::fromStdString(bezug->get<std::string>());
+            const auto klasse = f.find("safety_class");
+            if (klasse != f.end() && klasse->is_string())
+                m->safetyClass_ = QString::fromStdString(klasse->get<std::string>());
+            const auto gwp = f.find("gwp");
+            if (gwp != f.end() && gwp->is_object()) {
+                const auto zahl = [&](const char* key) {
+                    const auto v = gwp->find(key);
+                    return v != gwp->end() && v->is_number()
+                               ? v->get<double>()
+                               : std::numeric_limits<double>::quiet_NaN();
+                };
+                m->gwpAr4_ = zahl("AR4");
+                m->gwpAr5_ = zahl("AR5");
+                m->gwpSource_ = QString::fromStdString(gwp->value("source", std::string()));
+            }
         }
         return m;
     } catch (const std::exception& e) {
@@ -384,6 +523,16 @@ std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString
         *error = QStringLiteral("nicht lesbar (%1)").arg(QString::fromUtf8(e.what()));
         return nullptr;
     }
+}
+
+std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error) {
+    return loadParsed(nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false), error,
+                      true);
+}
+
+std::unique_ptr<RefrigerantModel> loadFluidDataUnchecked(const QByteArray& bytes, QString* error) {
+    return loadParsed(nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false), error,
+                      false);
 }
 
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error) {

@@ -6,7 +6,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <limits>
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 
 namespace drel::fluid {
@@ -26,12 +28,20 @@ public:
     double vapourVolume(double T, double p) const;   // m3/kg
 
     const Eos& eos() const { return *eos_; }
-    // "helmholtz", "helmholtz-pseudo-pure" or "peng-robinson", as the file states.
+    // "helmholtz", "helmholtz-pseudo-pure", "helmholtz-mixture" or "peng-robinson", as
+    // the file states.
     const QString& model() const { return model_; }
     // The literature key of the equation ("TillnerRoth-JPCRD-1994") and the reference
     // state of enthalpy and entropy ("IIR"), as the fluid file names them.
     const QString& equation() const { return equation_; }
     const QString& referenceState() const { return referenceState_; }
+    // Safety class (ISO 817) and the 100-year global warming potential of the IPCC's
+    // fourth and fifth assessment reports with their source, as the fluid file states
+    // them; empty and NaN when it has none.
+    const QString& safetyClass() const { return safetyClass_; }
+    double gwpAr4() const { return gwpAr4_; }
+    double gwpAr5() const { return gwpAr5_; }
+    const QString& gwpSource() const { return gwpSource_; }
     double minTemperature() const { return tMin_; }
     // Upper end of the saturation lines, K.
     virtual double criticalTemperature() const { return eos_->criticalTemperature(); }
@@ -51,10 +61,14 @@ protected:
     std::unique_ptr<Eos> eos_;
     QString model_;
     QString equation_, referenceState_;
+    QString safetyClass_, gwpSource_;
+    double gwpAr4_ = std::numeric_limits<double>::quiet_NaN();
+    double gwpAr5_ = std::numeric_limits<double>::quiet_NaN();
     double tMin_, tMax_, pMax_;
     double hOffset_ = 0, sOffset_ = 0; // J/mol, J/(mol K)
 
     friend std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray&, QString*);
+    friend std::unique_ptr<RefrigerantModel> loadParsed(const nlohmann::json&, QString*, bool);
 };
 
 // Reads a fluid file. A file that is not well-formed, has an implausible constant or
@@ -62,5 +76,7 @@ protected:
 // reason (German, naming the member or the check, without the file name).
 std::unique_ptr<RefrigerantModel> loadFluidFile(const QString& path, QString* error);
 std::unique_ptr<RefrigerantModel> loadFluidData(const QByteArray& bytes, QString* error);
+// The model of a file that has no check point yet, for the tool that computes it.
+std::unique_ptr<RefrigerantModel> loadFluidDataUnchecked(const QByteArray& bytes, QString* error);
 
 } // namespace drel::fluid

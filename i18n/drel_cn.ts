@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>%1 物性：%2（%3），参考状态 %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1：GWP %2（AR4），%3（AR5），安全等级 %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>t0 时温度滑移 %1 K（平均温度 %2 °C），tc 时 %3 K（平均温度 %4 °C）</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

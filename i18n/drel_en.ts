@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Properties of %1: %2 (%3), reference state %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1: GWP %2 (AR4), %3 (AR5), safety class %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>Temperature glide at t0 %1 K (mean temperature %2 °C), at tc %3 K (mean temperature %4 °C)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Propiedades de %1: %2 (%3), estado de referencia %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1: PCA %2 (AR4), %3 (AR5), clase de seguridad %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>Deslizamiento de temperatura a t0 %1 K (temperatura media %2 °C), a tc %3 K (temperatura media %4 °C)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Propriétés de %1 : %2 (%3), état de référence %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1 : PRP %2 (AR4), %3 (AR5), classe de sécurité %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>Glissement de température à t0 %1 K (température moyenne %2 °C), à tc %3 K (température moyenne %4 °C)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>%1 물성: %2 (%3), 기준 상태 %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1: GWP %2 (AR4), %3 (AR5), 안전 등급 %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>t0에서 온도 글라이드 %1 K (평균 온도 %2 °C), tc에서 %3 K (평균 온도 %4 °C)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

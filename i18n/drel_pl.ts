@@ -586,6 +586,14 @@
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Właściwości %1: %2 (%3), stan odniesienia %4</translation>
     </message>
+    <message>
+        <source>%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4</source>
+        <translation>%1: GWP %2 (AR4), %3 (AR5), klasa bezpieczeństwa %4</translation>
+    </message>
+    <message>
+        <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
+        <translation>Poślizg temperatury przy t0 %1 K (temperatura średnia %2 °C), przy tc %3 K (temperatura średnia %4 °C)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::AusschreibungTab</name>

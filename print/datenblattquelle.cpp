@@ -256,8 +256,7 @@ DatenblattInhalt datenblattInhalt(const sheet::Datenblatt& blatt, const Druckaus
         markieren(blatt, i);
         i.sepr = seprText(blatt.sepr());
         const sheet::Herkunft h = blatt.herkunft();
-        i.herkunft = h.katalogText() + QLatin1Char('\n') + h.bemessungText() + QLatin1Char('\n') +
-                     h.stoffText();
+        i.herkunft = h.zeilen();
     }
     if (auswahl.enthaelt(Abschnitt::TechnischeDaten))
         technik(blatt, i);

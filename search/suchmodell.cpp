@@ -240,6 +240,17 @@ void SuchModell::KMittelSetzen() {
         KMListe << QStringLiteral("R717");
     if (v && box(B::RBQN))
         KMListe << QStringLiteral("R744");
+    // Today's refrigerants where the catalogue has data for them: the HFO blends on
+    // QN and QL and their units, the R134a replacements on the duplex series, R32 on
+    // its own QN types. After the others, so that a stored selection keeps its entry.
+    if ((v && anyBox({B::RBQN, B::RBQL})) ||
+        (s && anyBox({B::RBCQNR, B::RBCQLR, B::RBCQNL, B::RBCQLL})))
+        KMListe << QStringLiteral("R448A") << QStringLiteral("R449A") << QStringLiteral("R454C")
+                << QStringLiteral("R455A");
+    if (v && anyBox({B::RBEQN, B::RBEQL}))
+        KMListe << QStringLiteral("R513A") << QStringLiteral("R1234ze(E)");
+    if (v && box(B::RBQN))
+        KMListe << QStringLiteral("R32");
     KMListeIndex = static_cast<int>(KMListe.indexOf(merk));
     if (KMListeIndex < 0 && !KMListe.isEmpty())
         KMListeIndex = 0;

@@ -10,10 +10,7 @@ namespace drel::search {
 KMRec KMRec::ausListenEintrag(const QString& eintrag) {
     KMRec km;
     km.Anzahl = 1;
-    QString name = eintrag.left(6);
-    if (name.size() == 6 && name.at(5) == QLatin1Char(','))
-        name.chop(1);
-    km.Name[0] = name;
+    km.Name[0] = eintrag.section(QLatin1Char(','), 0, 0).trimmed();
     return km;
 }
 

@@ -36,8 +36,9 @@ struct KMRec {
     int Anzahl = 0;
     std::array<QString, 10> Name; // Name[0] is name 1
 
-    // Count 1 and the first six characters of a list item, without a comma in
-    // position six ("R404A, R507" -> "R404A").
+    // Count 1 and the designation of a list item: the part before its comma ("R404A,
+    // R507" -> "R404A"). The record once held six characters, which cut R1234ze(E)
+    // and R1234yf to names that no longer match their capacity records.
     static KMRec ausListenEintrag(const QString& eintrag);
 };
 

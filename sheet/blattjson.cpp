@@ -175,10 +175,23 @@ QJsonObject herkunftJson(const Herkunft& h) {
                          {"subcooling", h.unterkuehlung},
                          {"drive", h.mitMotor ? "50 Hz" : "1450 1/min"},
                          {"standard", h.norm}}},
-            {"propertyModel", QJsonObject{{"refrigerant", h.stoff},
-                                          {"model", h.stoffModell},
-                                          {"equation", h.stoffGleichung},
-                                          {"referenceState", h.stoffBezug}}},
+            {"propertyModel",
+             QJsonObject{
+                 {"refrigerant", h.stoff},
+                 {"model", h.stoffModell},
+                 {"equation", h.stoffGleichung},
+                 {"referenceState", h.stoffBezug},
+                 {"safetyClass",
+                  h.sicherheitsklasse.isEmpty() ? QJsonValue() : QJsonValue(h.sicherheitsklasse)},
+                 {"gwpAR4", zahl(h.gwpAr4)},
+                 {"gwpAR5", zahl(h.gwpAr5)},
+                 {"gwpSource", h.gwpQuelle.isEmpty() ? QJsonValue() : QJsonValue(h.gwpQuelle)},
+                 {"glide", h.zeotrop && std::isfinite(h.gleitT0)
+                               ? QJsonValue(QJsonObject{{"t0", h.gleitT0},
+                                                        {"meanT0", h.mittelT0},
+                                                        {"tc", h.gleitTc},
+                                                        {"meanTc", h.mittelTc}})
+                               : QJsonValue()}}},
             {"program", QJsonObject{{"name", "Drel WUK"}, {"version", h.programmVersion}}}};
 }
 

@@ -81,6 +81,9 @@ Herkunft Datenblatt::herkunft() const {
         const qint32 daten = modell_.DatenArtikelID > 0 ? modell_.DatenArtikelID : id;
         db::KaeltemittelPositionieren(dm_, modell_.KMListboxText, daten);
         h = herkunftLesen(dm_, stoff_);
+        const calc::ArtikelErgebnis& r = modell_.ergebnis();
+        if (r.gerechnet)
+            gleitRechnen(stoff_, r.punkt.t0, r.punkt.tc, h);
     });
     return h;
 }

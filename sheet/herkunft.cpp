@@ -1,6 +1,7 @@
 #include "sheet/herkunft.h"
 
 #include "base/directories.h"
+#include "base/kaeltemittelname.h"
 #include "db/datamodule.h"
 #include "db/tablefile.h"
 #include "dbbuild/datenpruefung.h"
@@ -54,8 +55,28 @@ Herkunft herkunftLesen(db::TDataModule1& dm, fluid::TStoff& stoff) {
         h.stoffModell = m->model();
         h.stoffGleichung = m->equation();
         h.stoffBezug = m->referenceState();
+        h.sicherheitsklasse = m->safetyClass();
+        h.gwpAr4 = m->gwpAr4();
+        h.gwpAr5 = m->gwpAr5();
+        h.gwpQuelle = m->gwpSource();
     }
+    h.zeotrop = zeotropesGemisch(h.stoff);
     return h;
+}
+
+void gleitRechnen(fluid::TStoff& stoff, double t0, double tc, Herkunft& h) {
+    if (!h.zeotrop || !stoff.modell())
+        return;
+    stoff.KaeltemittelSetzen(h.stoff);
+    const auto gleit = [&stoff](double t, double& gleitWert, double& mittel) {
+        if (!std::isfinite(t))
+            return;
+        const double blase = stoff.Siedetemperatur(stoff.Taudruck(t));
+        gleitWert = t - blase;
+        mittel = 0.5 * (t + blase);
+    };
+    gleit(t0, h.gleitT0, h.mittelT0);
+    gleit(tc, h.gleitTc, h.mittelTc);
 }
 
 QString Herkunft::katalogText() const {
@@ -79,6 +100,37 @@ QString Herkunft::bemessungText() const {
     if (!norm.isEmpty())
         text += QStringLiteral(", ") + norm;
     return text;
+}
+
+QString Herkunft::kaeltemittelText() const {
+    if (!std::isfinite(gwpAr4) && sicherheitsklasse.isEmpty())
+        return {};
+    const auto gwp = [](double v) {
+        return std::isfinite(v) ? QString::number(v, 'f', 0) : QStringLiteral("-");
+    };
+    return QCoreApplication::translate("drel::sheet::Herkunft",
+                                       "%1: GWP %2 (AR4), %3 (AR5), Sicherheitsgruppe %4")
+        .arg(stoff, gwp(gwpAr4), gwp(gwpAr5),
+             sicherheitsklasse.isEmpty() ? QStringLiteral("-") : sicherheitsklasse);
+}
+
+QString Herkunft::gleitText() const {
+    if (!zeotrop || !std::isfinite(gleitT0) || !std::isfinite(gleitTc))
+        return {};
+    const auto z = [](double v) { return QString::number(v, 'f', 1); };
+    return QCoreApplication::translate(
+               "drel::sheet::Herkunft",
+               "Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K "
+               "(Mitteltemperatur %4 °C)")
+        .arg(z(gleitT0), z(mittelT0), z(gleitTc), z(mittelTc));
+}
+
+QString Herkunft::zeilen() const {
+    QStringList z{katalogText(), bemessungText(), stoffText()};
+    for (const QString& zeile : {kaeltemittelText(), gleitText()})
+        if (!zeile.isEmpty())
+            z << zeile;
+    return z.join(QLatin1Char('\n'));
 }
 
 QString Herkunft::stoffText() const {

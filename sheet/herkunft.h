@@ -41,6 +41,18 @@ struct Herkunft {
     QString stoffGleichung;
     QString stoffBezug;
 
+    // The refrigerant, from its fluid file: safety class and GWP (100 years, IPCC AR4
+    // and AR5; the file keeps their source); empty and NaN when the file has none.
+    QString sicherheitsklasse;
+    double gwpAr4 = nan;
+    double gwpAr5 = nan;
+    QString gwpQuelle;
+    // A zeotropic blend: the glide (dew minus bubble temperature at the pressure of
+    // the dew point) and the mean of both at the rated t0 and tc, K and °C.
+    bool zeotrop = false;
+    double gleitT0 = nan, mittelT0 = nan;
+    double gleitTc = nan, mittelTc = nan;
+
     QString programmVersion;
 
     // One line each for a sheet or a printout (German source texts, translated by the
@@ -48,7 +60,17 @@ struct Herkunft {
     QString katalogText() const;
     QString bemessungText() const;
     QString stoffText() const;
+    // GWP and safety class; empty when the fluid file names neither.
+    QString kaeltemittelText() const;
+    // Glide and mean temperatures of a zeotropic blend; empty for other refrigerants.
+    QString gleitText() const;
+    // The lines a sheet and its printout show, one after the other.
+    QString zeilen() const;
 };
+
+// The glide of the current refrigerant of `stoff` at the rated t0 and tc (°C, both
+// dew points as the rating takes them), for a zeotropic blend.
+void gleitRechnen(fluid::TStoff& stoff, double t0, double tc, Herkunft& h);
 
 // The program's version, "8.1".
 QString programmVersion();

@@ -411,8 +411,8 @@ void TFrmTechnik::herkunftZeigen() {
     }
     sheet::Herkunft h;
     db::runReported([&] { h = blatt_.herkunft(); });
-    lblHerkunft_->setText(h.katalogText() + QLatin1Char('\n') + h.bemessungText() +
-                          QLatin1Char('\n') + h.stoffText());
+    lblHerkunft_->setText(h.zeilen());
+    lblHerkunft_->setToolTip(h.gwpQuelle);
     const sheet::SeprBlatt* sepr = nullptr;
     db::runReported([&] { sepr = &blatt_.sepr(); });
     setzeSichtbar(lblSepr_, sepr && sepr->gerechnet);

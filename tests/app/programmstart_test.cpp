@@ -19,7 +19,7 @@ constexpr QFileDevice::Permissions kNurLesen = QFileDevice::ReadOwner | QFileDev
 
 class Start : public test::AppUmgebung {
 protected:
-    // A program directory as installed: the library, the 30 fluid files (read-only, as
+    // A program directory as installed: the library, the 38 fluid files (read-only, as
     // they come from the installation medium) and the uninstaller.
     void installieren() {
         dateiSchreiben(programm + QStringLiteral("/ASEREP32.dll"), "library 1");
@@ -66,7 +66,9 @@ TEST_F(Start, FirstStartCreatesTheSettingsDirectoryAndCopiesEverything) {
               QFileInfo(einstellungen).canonicalFilePath());
     EXPECT_EQ(dateiLesen(einstellungen + QStringLiteral("/aserep32.dll")), "library 1");
     EXPECT_EQ(dateiLesen(dokumente + QStringLiteral("/WUKDeinst.dll")), "uninstaller");
-    EXPECT_EQ(QDir(einstellungen + QStringLiteral("/Reflibs")).entryList(QDir::Files).size(), 30);
+    EXPECT_EQ(QDir(einstellungen + QStringLiteral("/Reflibs")).entryList(QDir::Files).size(),
+              Programmstart::fluidDateien().size());
+    EXPECT_EQ(Programmstart::fluidDateien().size(), 38);
     for (const QString& name : Programmstart::fluidDateien())
         EXPECT_EQ(dateiLesen(kopie(name)), "fluid " + name.toLatin1()) << name.toStdString();
     // No search.ini yet: German.

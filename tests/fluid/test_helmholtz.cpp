@@ -121,7 +121,7 @@ TEST(Helmholtz, CheckStatesOfEveryReferenceEquation) {
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 20);
+    EXPECT_EQ(checked, 23);
 }
 
 } // namespace

@@ -127,7 +127,8 @@ TEST_F(FrmSucheTest, UnitModeShowsTheAirInletLabel) {
     EXPECT_FALSE(fenster->box(B::RBCQNR)->isChecked());
     EXPECT_TRUE(sichtbar("Label8"));
     EXPECT_FALSE(sichtbar("Label7"));
-    EXPECT_EQ(kaeltemittel(), (QStringList{"R134a", "R407C", "R22", "R404A, R507"}));
+    EXPECT_EQ(kaeltemittel(), (QStringList{"R134a", "R407C", "R22", "R404A, R507", "R448A", "R449A",
+                                           "R454C", "R455A"}));
 }
 
 TEST_F(FrmSucheTest, LeavingAFieldAppliesItsBounds) {

@@ -66,7 +66,12 @@ TEST_F(SuchModellTest, TickingWUnticksQlAndSwitchesToSpeed) {
     m_.boxSetzen(B::RBQL, true);
     EXPECT_TRUE(m_.box(B::RBQN));
     EXPECT_FALSE(m_.box(B::RBW));
-    EXPECT_EQ(m_.KMListe.last(), "R744");
+    // Today's refrigerants follow the others, so that a stored index keeps its entry.
+    EXPECT_EQ(m_.KMListe, (QStringList{"R134a", "R407C", "R22", "R410A", "R404A, R507", "R744",
+                                       "R448A", "R449A", "R454C", "R455A", "R32"}));
+    // The duplex series carry the replacements of R134a.
+    m_.boxSetzen(B::RBEQN, true);
+    EXPECT_EQ(m_.KMListe.mid(m_.KMListe.size() - 2), (QStringList{"R513A", "R1234ze(E)"}));
 }
 
 TEST_F(SuchModellTest, UnitModeWithAirCooledUnits) {
@@ -74,7 +79,8 @@ TEST_F(SuchModellTest, UnitModeWithAirCooledUnits) {
     m_.boxSetzen(B::RBCQNL, true);
     EXPECT_FALSE(m_.box(B::RBCQNR));
     EXPECT_FALSE(m_.box(B::RBCQLR));
-    EXPECT_EQ(m_.KMListe, (QStringList{"R134a", "R407C", "R22", "R404A, R507"}));
+    EXPECT_EQ(m_.KMListe, (QStringList{"R134a", "R407C", "R22", "R404A, R507", "R448A", "R449A",
+                                       "R454C", "R455A"}));
     EXPECT_TRUE(m_.Label8);
     EXPECT_FALSE(m_.Label7);
     EXPECT_FALSE(m_.RBWEnabled);

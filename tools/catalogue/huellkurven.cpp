@@ -73,6 +73,18 @@ Form standardForm(const QString& km) {
         return {-20, 15, 20, 30, 45, -5, 60, 10, 55, -15, 42, 0, false};
     if (km == u"R744")
         return {-50, -5, -30, 0, 0, -35, 15, -15, 10, -40, -2, -25, true};
+    // The HFO blends that replace R404A: their higher discharge temperatures end the
+    // envelope 5 K higher at low t0.
+    if (km == u"R448A" || km == u"R449A" || km == u"R454C" || km == u"R455A")
+        return {-40, 7.5, 20, 25, 40, -20, 55, 0, 50, -30, 37, -10, true};
+    if (km == u"R513A")
+        return {-25, 15, 20, 30, 50, -5, 70, 10, 60, -15, 47, 2.5, false};
+    if (km == u"R1234ze(E)")
+        return {-20, 15, 20, 30, 50, -5, 70, 10, 60, -10, 47, 2.5, false};
+    // R32: the discharge temperature lies 15 to 20 K above that of R410A, so the
+    // condensing temperature ends 5 K lower on the whole left side.
+    if (km == u"R32")
+        return {-20, 15, 20, 30, 40, -5, 55, 10, 50, -15, 37, 0, false};
     throw std::invalid_argument(("no envelope for " + km).toStdString());
 }
 

@@ -217,37 +217,42 @@ private:
     void leistungenSchreiben() {
         auto& t = k_.exporte.tabelle("WukCapacityData.xml");
         int id = 1;
-        for (const Artikel& a : k_.artikel) {
-            if (a.ghost)
-                continue;
-            for (const QString& km : a.kaeltemittel) {
-                const Artikel& b = basisVon(a);
-                const LeistungsFit& f = rechner_.fit(b, km);
-                const double faktor = b.hub * b.hubFaktor;
-                const Huelle h = huelleFuer(km, b.einsatz);
-                const Sauggas sg = sauggasFuer(km, b.gruppe);
-                Satz s;
-                s.set("ID", id++)
-                    .set("ArticleID", a.id)
-                    .set("WukRefrigerantID", kaeltemittelId(km));
-                polygonSetzen(s, "ApplicationLimit", h.blau);
-                polygonSetzen(s, "ApplicationLimit1", h.strich);
-                polygonSetzen(s, "ApplicationLimit2", h.rot);
-                for (int k = 1; k <= 10; ++k) {
-                    s.set("RefrigeratingCapacity_" + kk(k),
-                          f.qo.c[static_cast<size_t>(k - 1)] * faktor);
-                    s.set("DrivePower_" + kk(k), f.p.c[static_cast<size_t>(k - 1)] * faktor);
+        // The records of today's refrigerants follow all the others, so that the
+        // records before them keep their IDs.
+        for (const bool heutige : {false, true})
+            for (const Artikel& a : k_.artikel) {
+                if (a.ghost)
+                    continue;
+                for (const QString& km : a.kaeltemittel) {
+                    if ((kaeltemittelId(km) > kErsteKaeltemittel) != heutige)
+                        continue;
+                    const Artikel& b = basisVon(a);
+                    const LeistungsFit& f = rechner_.fit(b, km);
+                    const double faktor = b.hub * b.hubFaktor;
+                    const Huelle h = huelleFuer(km, b.einsatz);
+                    const Sauggas sg = sauggasFuer(km, b.gruppe);
+                    Satz s;
+                    s.set("ID", id++)
+                        .set("ArticleID", a.id)
+                        .set("WukRefrigerantID", kaeltemittelId(km));
+                    polygonSetzen(s, "ApplicationLimit", h.blau);
+                    polygonSetzen(s, "ApplicationLimit1", h.strich);
+                    polygonSetzen(s, "ApplicationLimit2", h.rot);
+                    for (int k = 1; k <= 10; ++k) {
+                        s.set("RefrigeratingCapacity_" + kk(k),
+                              f.qo.c[static_cast<size_t>(k - 1)] * faktor);
+                        s.set("DrivePower_" + kk(k), f.p.c[static_cast<size_t>(k - 1)] * faktor);
+                    }
+                    s.set("SuctionGasValue", sg.wert)
+                        .setBool("SuctionGasFlag", sg.flag)
+                        .set("Norm", QStringLiteral("EN 12900"))
+                        .set("LegendTextID1", legendeBlau(sg, b.gruppe))
+                        .set("LegendTextID2", kLegendeReduziert)
+                        .set("LegendTextID3", h.rot.empty() ? 0 : kLegendeZusatzkuehlung);
+                    informationstexte(s, km);
+                    t.push_back(s);
                 }
-                s.set("SuctionGasValue", sg.wert)
-                    .setBool("SuctionGasFlag", sg.flag)
-                    .set("Norm", QStringLiteral("EN 12900"))
-                    .set("LegendTextID1", legendeBlau(sg, b.gruppe))
-                    .set("LegendTextID2", kLegendeReduziert)
-                    .set("LegendTextID3", h.rot.empty() ? 0 : kLegendeZusatzkuehlung);
-                informationstexte(s, km);
-                t.push_back(s);
             }
-        }
     }
 
     void motorenSchreiben() {
@@ -300,6 +305,7 @@ private:
         auto& lr = k_.exporte.tabelle("WukAirCooledCondensersRefrigerants.xml");
         int id = 0;
         int lrId = 1;
+        std::vector<Satz> spaeter;
         for (const Artikel& a : k_.artikel) {
             if (!a.kondensator)
                 continue;
@@ -324,16 +330,22 @@ private:
                 const double waerme = qo + (luftgekuehlteReihe(b.gruppe) ? 0.8 : 1.0) * p;
                 const double u = waerme / a.kondensatorUeber;
                 const double k4 = 0.001 * u;
+                // Today's refrigerants follow all the others (see leistungenSchreiben).
+                const bool heutig = kaeltemittelId(km) > kErsteKaeltemittel;
                 Satz r;
-                r.set("ID", lrId++)
+                r.set("ID", heutig ? 0 : lrId++)
                     .set("WukAirCooledCondenserID", id)
                     .set("WukRefrigerantID", kaeltemittelId(km))
                     .set("CondenserCapacity_01", 0.0)
                     .set("CondenserCapacity_02", u - 32.0 * k4)
                     .set("CondenserCapacity_03", -u)
                     .set("CondenserCapacity_04", k4);
-                lr.push_back(r);
+                (heutig ? spaeter : lr).push_back(r);
             }
+        }
+        for (Satz& r : spaeter) {
+            r.set("ID", lrId++);
+            lr.push_back(r);
         }
     }
 

@@ -139,6 +139,10 @@ ModellParameter fahrzeugParameter() {
 }
 
 const QStringList kHfkUndR22{"R134a", "R404A", "R507", "R407C", "R22"};
+// The QN and QL series and their sets and units also carry the HFO blends that
+// replace R404A; the duplex series, which carry R134a, its replacements.
+const QStringList kQnQl = kHfkUndR22 + QStringList{"R448A", "R449A", "R455A", "R454C"};
+const QStringList kDuplex = kHfkUndR22 + QStringList{"R513A", "R1234ze(E)"};
 
 class Sammler {
 public:
@@ -186,7 +190,7 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
             a.groesse = serie + QString::number(r.nummer);
             a.beschreibung = halbhermetisch();
             a.hub = hub;
-            a.kaeltemittel = kHfkUndR22;
+            a.kaeltemittel = kQnQl;
             a.modell = halbhermetischParameter(r.nummer, ql);
             a.motor = true;
             bilder(a, serie, r.nummer, r.nummer == 3);
@@ -230,7 +234,7 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
                     // Searched and listed with the compressors: named like them.
                     u.bezeichnung1 = u.typ = typ + " K";
                     u.groesse = serie + QString::number(r.nummer);
-                    u.kaeltemittel = kHfkUndR22;
+                    u.kaeltemittel = kQnQl;
                     u.motor = true;
                 } else {
                     u.useBase = true;
@@ -247,6 +251,25 @@ void halbhermetischeReihe(Sammler& s, const QString& serie, int gruppe, int grup
             satz(gruppeK, "K", kompaktsatz(), false, 0);
         }
     }
+}
+
+// Types of the high-pressure group for one refrigerant: the R410A housing (R32 with
+// a smaller clearance volume); pictures and texts of the R410A series.
+void hochdruckReihe(Sammler& s, const char* kaeltemittel, double schadraum) {
+    for (int f = 2; f <= 4; ++f)
+        for (double hub : {9.0 * f, 12.0 * f}) {
+            Artikel& a = s.neu(74, "QNR410A", f);
+            a.bezeichnung1 = a.typ =
+                QStringLiteral("QNX%1-%2 %3").arg(f).arg(nummer(hub)).arg(kaeltemittel);
+            a.groesse = QStringLiteral("QNX%1").arg(f);
+            a.beschreibung = halbhermetisch() + " " + kaeltemittel;
+            a.hub = hub;
+            a.kaeltemittel = {QLatin1String(kaeltemittel)};
+            a.modell = halbhermetischParameter(f, false);
+            a.modell.schadraum = schadraum;
+            a.motor = true;
+            bilder(a, "QNR410A", f);
+        }
 }
 
 void qnSonderreihen(Sammler& s) {
@@ -296,7 +319,7 @@ void qnSonderreihen(Sammler& s) {
                 a.beschreibung = duplex();
                 a.hub = hub;
                 a.hubFaktor = 0.5;
-                a.kaeltemittel = kHfkUndR22;
+                a.kaeltemittel = kDuplex;
                 a.modell = halbhermetischParameter(f, serie == u"EQL");
                 a.motor = true;
                 bilder(a, serie, f);
@@ -317,18 +340,7 @@ void qnSonderreihen(Sammler& s) {
             a.motor = true;
             bilder(a, "QNCO2", f);
         }
-    for (int f = 2; f <= 4; ++f)
-        for (double hub : {9.0 * f, 12.0 * f}) {
-            Artikel& a = s.neu(74, "QNR410A", f);
-            a.bezeichnung1 = a.typ = QStringLiteral("QNX%1-%2 R410A").arg(f).arg(nummer(hub));
-            a.groesse = QStringLiteral("QNX%1").arg(f);
-            a.beschreibung = halbhermetisch() + " R410A";
-            a.hub = hub;
-            a.kaeltemittel = {"R410A"};
-            a.modell = halbhermetischParameter(f, false);
-            a.motor = true;
-            bilder(a, "QNR410A", f);
-        }
+    hochdruckReihe(s, "R410A", 0.045);
 }
 
 void offeneReihen(Sammler& s) {
@@ -514,13 +526,17 @@ std::vector<Artikel> sortimentErstellen() {
     fahrzeugReihen(s);
     lvReihe(s);
     geister(s);
+    // R32 types last, so that the articles before them keep their IDs.
+    hochdruckReihe(s, "R32", 0.04);
     return std::move(s.liste());
 }
 
 const std::vector<Kaeltemittel>& kaeltemittelListe() {
-    static const std::vector<Kaeltemittel> liste{{1, "R134a"}, {2, "R22"},   {3, "R404A"},
-                                                 {4, "R507"},  {5, "R407C"}, {6, "R410A"},
-                                                 {7, "R717"},  {8, "R744"}};
+    static const std::vector<Kaeltemittel> liste{
+        {1, "R134a"},  {2, "R22"},      {3, "R404A"},       {4, "R507"},
+        {5, "R407C"},  {6, "R410A"},    {7, "R717"},        {8, "R744"},
+        {9, "R32"},    {10, "R1234yf"}, {11, "R1234ze(E)"}, {12, "R448A"},
+        {13, "R449A"}, {14, "R454C"},   {15, "R455A"},      {16, "R513A"}};
     return liste;
 }
 

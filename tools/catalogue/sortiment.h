@@ -53,6 +53,9 @@ struct Kaeltemittel {
 };
 const std::vector<Kaeltemittel>& kaeltemittelListe();
 int kaeltemittelId(const QString& ashrae);
+// The refrigerants of the first catalogue have the IDs up to this one; those of today
+// follow.
+constexpr int kErsteKaeltemittel = 8;
 Sauggas sauggasFuer(const QString& kaeltemittel, int gruppe);
 
 } // namespace drel::katalog

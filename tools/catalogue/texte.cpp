@@ -523,6 +523,14 @@ void informationstexte(Satz& s, const QString& km) {
         id = 102;
         text = Text10::deEn("Bei t0 unter -35 °C Zusatzkühlung vorsehen.",
                             "Provide additional cooling below t0 -35 °C.");
+    } else if (km == u"R32" || km == u"R454C" || km == u"R455A" || km == u"R1234ze(E)") {
+        id = 103;
+        text = Text10::deEn("Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
+                            "Safety class A2L: charge and installation as EN 378 requires.");
+    } else if (km == u"R448A" || km == u"R449A") {
+        id = 104;
+        text = Text10::deEn("Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen.",
+                            "Zeotropic blend: t0 and tc are dew point temperatures.");
     }
     if (!id)
         return;
@@ -543,6 +551,14 @@ QStringList kaeltemittelNamen(const QString& a) {
         return {"CO2", "Kohlendioxid"};
     if (a == u"R507")
         return {"R507A"};
+    if (a == u"R32")
+        return {"HFKW-32", "Difluormethan"};
+    if (a == u"R1234yf")
+        return {"HFO-1234yf", "2,3,3,3-Tetrafluorpropen"};
+    if (a == u"R1234ze(E)")
+        return {"HFO-1234ze(E)", "trans-1,3,3,3-Tetrafluorpropen"};
+    if (a == u"R448A" || a == u"R449A" || a == u"R454C" || a == u"R455A" || a == u"R513A")
+        return {"HFKW/HFO-Gemisch " + a.mid(1)};
     return {"HFKW-Gemisch " + a.mid(1)};
 }
 
@@ -611,6 +627,40 @@ void legendenUndTexteSchreiben(Katalog& k) {
              "For subcritical operation only.");
     resource(102, 1, "R404A", QStringLiteral("Bei t0 unter -35 °C Zusatzkühlung vorsehen."),
              "Provide additional cooling below t0 -35 °C.");
+    // The notes of today's refrigerants in every language column.
+    const auto uebersetzt = [&r](int rid, const char* titel, const char* const(&texte)[10]) {
+        Satz s;
+        s.set("ID", rid).set("TypeID", 1).set("Title", QLatin1String(titel));
+        const char* const spalten[] = {"Text_De", "Text",    "Text_Fr", "Text_It", "Text_Pt",
+                                       "Text_Es", "Text_Ru", "Text_Pl", "Text_Cn", "Text_Ko"};
+        for (size_t i = 0; i < 10; ++i)
+            s.set(QLatin1String(spalten[i]), QString::fromUtf8(texte[i]));
+        r.push_back(s);
+    };
+    const char* const a2l[10] = {
+        "Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
+        "Safety class A2L: charge and installation as EN 378 requires.",
+        "Classe de sécurité A2L : charge et installation selon EN 378.",
+        "Classe di sicurezza A2L: carica e installazione secondo EN 378.",
+        "Classe de segurança A2L: carga e instalação segundo a EN 378.",
+        "Clase de seguridad A2L: carga e instalación según EN 378.",
+        "Класс безопасности A2L: заправка и установка по EN 378.",
+        "Klasa bezpieczeństwa A2L: napełnienie i instalacja według EN 378.",
+        "安全等级 A2L：充注量和安装须符合 EN 378。",
+        "안전 등급 A2L: 충전량과 설치는 EN 378에 따름."};
+    const char* const taupunkt[10] = {
+        "Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen.",
+        "Zeotropic blend: t0 and tc are dew point temperatures.",
+        "Mélange zéotrope : t0 et tc sont des températures de rosée.",
+        "Miscela zeotropica: t0 e tc sono temperature di rugiada.",
+        "Mistura zeotrópica: t0 e tc são temperaturas de orvalho.",
+        "Mezcla zeotrópica: t0 y tc son temperaturas de rocío.",
+        "Зеотропная смесь: t0 и tc — температуры точки росы.",
+        "Mieszanina zeotropowa: t0 i tc są temperaturami punktu rosy.",
+        "非共沸混合物：t0 和 tc 为露点温度。",
+        "비공비 혼합물: t0와 tc는 이슬점 온도임."};
+    uebersetzt(103, "A2L", a2l);
+    uebersetzt(104, "R448A/R449A", taupunkt);
     resource(
         kTextResourceKaeltemittelHinweis, 2, "R410A/R744",
         QStringLiteral("<P>Hinweis: R410A und R744 arbeiten mit deutlich höheren Drücken.<br />"

@@ -2,6 +2,11 @@
 """Writes the fluid files data/reflibs/<name>.ref from the reference data folder.
 
 Usage: fluidconv.py <fluid-data folder> <output folder> [<test fixture folder>]
+                     [--check-tool <drel-fluidcheck>]
+
+The blends of the multi-fluid model need the check tool (built with the program,
+`ninja -C build drel-fluidcheck`): their bubble and dew points come from a phase
+equilibrium that only the program's own solver computes.
 
 The fixture folder receives cubic models of fluids that also have a reference
 equation (R134a, and R410A from its components), so that the tests can measure
@@ -13,6 +18,8 @@ Three models:
                           dew pressure come from its own correlations
   peng-robinson           cubic equation with van der Waals mixing for the
                           refrigerants that have no published reference equation
+  helmholtz-mixture       multi-fluid model of a blend from its components'
+                          reference equations, reducing and departure functions
 The program reads only these files, never the reference folder.
 
 File format (JSON, SI units, molar where the key says so):
@@ -34,6 +41,13 @@ File format (JSON, SI units, molar where the key says so):
     from T to T + 50 K, computed by the converter from the file's ideal-gas terms
   peng-robinson: components [{name, x (mole fraction), T_c, p_c, omega,
     molar_mass}], k_ij, notes on where the constants come from
+  helmholtz-mixture: components [{name, x, molar_mass, T_r, rhomolar_r, T_c, p_c,
+    omega, equation, residual, p_sat}], pairs [{i, j (i < j in component order),
+    betaT, gammaT, betaV, gammaV, F, departure (residual term list), source}];
+    critical holds the reducing state of the blend, T_sat_max the end of the
+    saturation lines; the check point is computed by drel-fluidcheck
+  blends and new refrigerants: composition (mass %), safety_class, gwp {AR4, AR5,
+    source}
 """
 import json
 import math
@@ -42,7 +56,39 @@ import sys
 
 NAMES = ["R11", "R12", "R13", "R13B1", "R22", "R23", "R113", "R114", "R125", "R134a", "R152A",
          "R290", "R404A", "R407A", "R407B", "R407C", "R410A", "R502", "R503", "R507", "R600",
-         "R600A", "R717", "R718", "R723", "R1270", "RE170", "R14", "R227", "R744"]
+         "R600A", "R717", "R718", "R723", "R1270", "RE170", "R14", "R227", "R744", "R32",
+         "R1234yf", "R1234ze(E)"]
+
+# Blends of the multi-fluid model: designation -> components (file names) with mass %.
+# Mass fractions: ASHRAE Standard 34 designations; the mole fractions are computed
+# from them with the components' molar masses (they equal the predefined mixtures of
+# the reference data to 1e-6).
+MIXTURES = {
+    "R448A": [("R32", 26), ("R125", 26), ("R1234yf", 20), ("R134a", 21), ("R1234ze(E)", 7)],
+    "R449A": [("R32", 24.3), ("R125", 24.7), ("R1234yf", 25.3), ("R134a", 25.7)],
+    "R454C": [("R32", 21.5), ("R1234yf", 78.5)],
+    "R455A": [("R744", 3), ("R32", 21.5), ("R1234yf", 75.5)],
+    "R513A": [("R1234yf", 56), ("R134a", 44)],
+}
+
+# Safety class (ISO 817 / ASHRAE 34) and 100-year GWP, IPCC AR4 and AR5, for the
+# refrigerants of today. Sources: IPCC AR4 WG1 table 2.14 and AR5 WG1 table 8.A.1
+# for the pure substances; the blends' values are the mass-weighted sums of their
+# components' values as EN 378 and Regulation (EU) 517/2014 Annex IV prescribe
+# (R1234yf and R1234ze(E) count with their AR4 values 4 and 7, AR5 < 1 as 1 and 1).
+SAFETY = {"R32": "A2L", "R1234yf": "A2L", "R1234ze(E)": "A2L", "R448A": "A1", "R449A": "A1",
+          "R454C": "A2L", "R455A": "A2L", "R513A": "A1", "R134a": "A1", "R22": "A1",
+          "R404A": "A1", "R507": "A1", "R407C": "A1", "R410A": "A1", "R717": "B2L", "R744": "A1"}
+GWP_PURE = {"R32": (675, 677), "R125": (3500, 3170), "R134a": (1430, 1300), "R1234yf": (4, 1),
+            "R1234ze(E)": (7, 1), "R744": (1, 1), "R143a": (4470, 4800), "R22": (1810, 1760),
+            "R717": (0, 0)}
+# The pseudo-pure blends' compositions (mass %), for their GWP.
+PSEUDO_PURE_MASS = {"R404A": [("R125", 44), ("R143a", 52), ("R134a", 4)],
+                    "R407C": [("R32", 23), ("R125", 25), ("R134a", 52)],
+                    "R410A": [("R32", 50), ("R125", 50)],
+                    "R507": [("R125", 50), ("R143a", 50)]}
+GWP_SOURCE = ("IPCC AR4 WG1 table 2.14 and AR5 WG1 table 8.A.1 (100 years); blends "
+              "mass-weighted as in Regulation (EU) 517/2014 Annex IV")
 
 R_UNIVERSAL = 8.314462618
 
@@ -504,6 +550,151 @@ def write(out_dir, content):
         f.write("\n")
 
 
+def gwp(name, mass):
+    ar4 = sum(w * GWP_PURE[c][0] for c, w in mass) / 100
+    ar5 = sum(w * GWP_PURE[c][1] for c, w in mass) / 100
+    return {"AR4": round(ar4), "AR5": round(ar5), "source": GWP_SOURCE}
+
+
+def pair_parameters(folder, a, b):
+    """Reducing and departure parameters of the pair (a, b) in this order.
+
+    Pairs given with the older form of Lemmon 2004 (T_r = sum x T_c + x_i x_j xi,
+    v_r likewise with zeta) are written in the beta/gamma form, which for beta = 1
+    is the same function of x. A pair not in the data uses 1 for all four (an
+    estimate; stated in the file).
+    """
+    with open(os.path.join(folder, "coolprop-mixtures", "mixture_binary_pairs.json"),
+              encoding="utf-8") as f:
+        pairs = json.load(f)
+    alias = {"CARBONDIOXIDE": "R744"}
+
+    def norm(n):
+        n = n.upper()
+        return alias.get(n, n)
+    swapped = False
+    found = None
+    for e in pairs:
+        n1, n2 = norm(e["Name1"]), norm(e["Name2"])
+        if (n1, n2) == (norm(a), norm(b)):
+            found = e
+            break
+        if (n2, n1) == (norm(a), norm(b)):
+            found, swapped = e, True
+            break
+    ea = load(folder, a)["EOS"][0]["STATES"]["reducing"]
+    eb = load(folder, b)["EOS"][0]["STATES"]["reducing"]
+    if found is None:
+        return {"betaT": 1.0, "gammaT": 1.0, "betaV": 1.0, "gammaV": 1.0, "F": 0.0,
+                "source": "no published parameters: all four reducing parameters 1 "
+                          "(estimate, uncertain by a few tenths of a kelvin in the "
+                          "saturation temperatures)"}
+    if "xi" in found:
+        va, vb = 1 / ea["rhomolar"], 1 / eb["rhomolar"]
+        p = {"betaT": 1.0, "betaV": 1.0,
+             "gammaT": (ea["T"] + eb["T"] + found["xi"]) / (2 * math.sqrt(ea["T"] * eb["T"])),
+             "gammaV": (va + vb + found["zeta"]) / (0.25 * (va ** (1 / 3) + vb ** (1 / 3)) ** 3)}
+    else:
+        p = {k: found[k] for k in ("betaT", "gammaT", "betaV", "gammaV")}
+        if swapped:
+            p["betaT"], p["betaV"] = 1 / p["betaT"], 1 / p["betaV"]
+    p["F"] = found.get("F", 0.0)
+    p["source"] = found.get("BibTeX", "")
+    if p["F"] != 0 and found.get("function"):
+        with open(os.path.join(folder, "coolprop-mixtures", "mixture_departure_functions.json"),
+                  encoding="utf-8") as f:
+            funcs = json.load(f)
+        fn = next(d for d in funcs if d["Name"] == found["function"])
+        if fn["type"] != "Exponential":
+            raise ValueError("departure type " + fn["type"])
+        p["departure"] = [{"type": "ResidualHelmholtzPower", "n": fn["n"], "d": fn["d"],
+                           "t": fn["t"], "l": fn["l"]}]
+    return p
+
+
+def reducing_of_blend(comps, pairs):
+    """T_r and rho_r of the blend at its composition (the program's formula)."""
+    tr = sum(c["x"] ** 2 * c["T_r"] for c in comps)
+    vr = sum(c["x"] ** 2 / c["rhomolar_r"] for c in comps)
+    for p in pairs:
+        a, b = comps[p["i"]], comps[p["j"]]
+        xa, xb = a["x"], b["x"]
+        ft = xa * xb * (xa + xb) / (p["betaT"] ** 2 * xa + xb)
+        fv = xa * xb * (xa + xb) / (p["betaV"] ** 2 * xa + xb)
+        tr += 2 * p["betaT"] * p["gammaT"] * math.sqrt(a["T_r"] * b["T_r"]) * ft
+        cv = (a["rhomolar_r"] ** (-1 / 3) + b["rhomolar_r"] ** (-1 / 3)) ** 3 / 8
+        vr += 2 * p["betaV"] * p["gammaV"] * cv * fv
+    return tr, 1 / vr
+
+
+def mixture_file(folder, name, mass, check_tool):
+    moles = [(c, w / load(folder, c)["EOS"][0]["molar_mass"]) for c, w in mass]
+    total = sum(m for _, m in moles)
+    comps, ideal = [], []
+    for c, m in moles:
+        data = load(folder, c)
+        eos = data["EOS"][0]
+        red = eos["STATES"]["reducing"]
+        crit = data["STATES"]["critical"]
+        x = m / total
+        comps.append({"name": c, "x": x, "molar_mass": eos["molar_mass"],
+                      "T_r": red["T"], "rhomolar_r": red["rhomolar"], "T_c": crit["T"],
+                      "p_c": crit["p"], "omega": eos["acentric"],
+                      "gas_constant": eos["gas_constant"], "equation": eos["BibTeX_EOS"],
+                      "T_triple": eos["Ttriple"], "residual": eos["alphar"],
+                      "p_sat": ancillary(data["ANCILLARIES"]["pS"])})
+        part = ideal_part(folder, c, x)
+        ideal.append(part)
+    pairs = []
+    for i in range(len(comps)):
+        for j in range(i + 1, len(comps)):
+            p = {"i": i, "j": j, "names": [comps[i]["name"], comps[j]["name"]]}
+            p.update(pair_parameters(folder, comps[i]["name"], comps[j]["name"]))
+            pairs.append(p)
+    tr, rhor = reducing_of_blend(comps, pairs)
+    keys = sorted({p["source"] for p in pairs if p["source"] and " " not in p["source"]})
+    content = {
+        "format": "drel-fluid", "version": 1, "name": name, "model": "helmholtz-mixture",
+        "equation": "Kunz-Wagner multi-fluid: " + ", ".join(keys),
+        "composition": {c: w for c, w in mass},
+        "safety_class": SAFETY[name], "gwp": gwp(name, mass),
+        "molar_mass": sum(c["x"] * c["molar_mass"] for c in comps),
+        "gas_constant": sum(c["x"] * c["gas_constant"] for c in comps),
+        # The blend's reducing state; its true critical point lies close to it.
+        "critical": {"T": tr, "rhomolar": rhor},
+        # The blends are offered down to -73 degC; carbon dioxide's triple point
+        # does not bound the blend's liquid.
+        "T_min": 200.0,
+        "T_max": min(load(folder, c)["EOS"][0]["T_max"] for c, _ in mass),
+        "p_max": min(load(folder, c)["EOS"][0]["p_max"] for c, _ in mass),
+        "reference": "IIR",
+        "ideal_gas": ideal,
+        "components": comps,
+        "pairs": pairs,
+    }
+    content["check"] = {"T": check_temperature(tr, 200.0)}
+    if check_tool:
+        computed = run_check_tool(check_tool, content)
+        content["T_sat_max"] = computed.pop("T_sat_max")
+        content["check"].update(computed)
+        content["check"]["source"] = ("bubble and dew pressure of the multi-fluid model at about "
+                                      "0.7 T_r, computed by drel-fluidcheck")
+    return content
+
+
+def run_check_tool(tool, content):
+    import subprocess
+    import tempfile
+    with tempfile.NamedTemporaryFile("w", suffix=".ref", delete=False) as f:
+        json.dump(content, f)
+        path = f.name
+    try:
+        out = subprocess.run([tool, path], check=True, capture_output=True, text=True).stdout
+    finally:
+        os.unlink(path)
+    return json.loads(out)
+
+
 def write_fixtures(folder, out_dir):
     os.makedirs(out_dir, exist_ok=True)
     write(out_dir, cubic_file(folder, "R134APR", [("R134a", 1.0)], "test fixture"))
@@ -516,6 +707,11 @@ def write_fixtures(folder, out_dir):
 
 
 def main(argv):
+    check_tool = None
+    if "--check-tool" in argv:
+        k = argv.index("--check-tool")
+        check_tool = argv[k + 1]
+        argv = argv[:k] + argv[k + 2:]
     if len(argv) == 4:
         write_fixtures(argv[1], argv[3])
     if len(argv) not in (3, 4):
@@ -538,8 +734,17 @@ def main(argv):
             content = cubic_file(folder, name, comps, notes, kij=kij)
         else:
             content = helmholtz_file(folder, name)
+        if name in SAFETY:
+            content["safety_class"] = SAFETY[name]
+            content["gwp"] = gwp(name, PSEUDO_PURE_MASS.get(name, [(name, 100)]))
         write(out_dir, content)
         print(name, content["model"])
+    if not check_tool:
+        print("blends of the multi-fluid model skipped: --check-tool missing", file=sys.stderr)
+        return 0
+    for name, mass in MIXTURES.items():
+        write(out_dir, mixture_file(folder, name, mass, check_tool))
+        print(name, "helmholtz-mixture")
     return 0
 
 

@@ -112,13 +112,14 @@ public:
 
     // The typical request: QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW (in the
     // units of the moment).
-    void anfrage(const QString& t0, const QString& tc, const QString& q0) {
+    void anfrage(const QString& t0, const QString& tc, const QString& q0,
+                 const QString& kaeltemittel = r404aListenEintrag()) {
         menue_.suchbereichOeffnen();
         ui::TFrmSuche& s = suche();
         if (!s.box(SuchRec::RBQN)->isChecked())
             s.box(SuchRec::RBQN)->click();
         auto* liste = s.findChild<QListWidget*>(QStringLiteral("KMListe"));
-        const auto treffer = liste->findItems(r404aListenEintrag(), Qt::MatchExactly);
+        const auto treffer = liste->findItems(kaeltemittel, Qt::MatchExactly);
         if (!treffer.isEmpty())
             liste->setCurrentItem(treffer.front());
         s.feld(search::Feld::t0)->setText(t0);
@@ -311,6 +312,15 @@ int main(int argc, char** argv) {
                  a.ok();
                  a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
                  return a.blattSpeichern(menue.datenblatt(), QStringLiteral("datenblatt"));
+             }},
+            {QStringLiteral("datenblatt-r449a"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"),
+                           QStringLiteral("R449A"));
+                 a.ok();
+                 a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                 return a.blattSpeichern(menue.datenblatt(), QStringLiteral("datenblatt-r449a"));
              }},
             {QStringLiteral("datenblatt-einsatzgrenzen"),
              [&] {
