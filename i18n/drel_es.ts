@@ -561,6 +561,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Margen hasta el límite de aplicación: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -954,6 +961,81 @@
         <source>Drucken</source>
         <translation>Imprimir</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Cálculo en serie...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>C&amp;omparación...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Cálculo en serie</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Archivo de entrada:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV o XLSX: article, refrigerant, t0, tc o air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Guardar como CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Archivo de entrada</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tablas (*.csv *.xlsx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 de %2 filas calculadas, %3 sin calcular (con el motivo).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1272,6 +1354,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Ningún resultado: ninguno de los %1 artículos dentro de sus límites de aplicación se puede calcular en este punto de funcionamiento.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margen hasta el límite de aplicación</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Comparar seleccionados (hasta cuatro)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1494,6 +1588,77 @@
     <message>
         <source>ausserhalb</source>
         <translation>fuera</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / aire:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Entrada de aire (unidad condensadora)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Artículos:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Guardar como PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Indique el refrigerante, t0, tc (o aire) y al menos un artículo.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Introduzca artículos o selecciónelos en la lista de resultados.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Diferencia con el primer artículo en %; margen positivo dentro del límite.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

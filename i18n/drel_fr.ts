@@ -561,6 +561,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Marge jusqu'à la limite d'utilisation : %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -954,6 +961,81 @@
         <source>Drucken</source>
         <translation>Imprimer</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Calcul en série...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>C&amp;omparaison...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Calcul en série</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Fichier d'entrée :</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV ou XLSX : article, refrigerant, t0, tc ou air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Enregistrer en CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Fichier d'entrée</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tableaux (*.csv *.xlsx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 lignes sur %2 calculées, %3 non calculées (avec la raison).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1272,6 +1354,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Aucun résultat : aucun des %1 articles dans leurs limites d'utilisation ne peut être calculé à ce point de fonctionnement.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Marge jusqu'à la limite d'utilisation</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Comparer la sélection (quatre au plus)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1494,6 +1588,77 @@
     <message>
         <source>ausserhalb</source>
         <translation>hors limites</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0 :</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / air :</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Entrée d'air (groupe de condensation)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Articles :</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Enregistrer en PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Indiquez le frigorigène, t0, tc (ou l'air) et au moins un article.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Saisissez des articles ou sélectionnez-les dans la liste des résultats.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Écart par rapport au premier article en % ; marge positive à l'intérieur de la limite.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -561,6 +561,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Margine dal limite d'impiego: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -954,6 +961,81 @@
         <source>Drucken</source>
         <translation>Stampa</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Calcolo in serie...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>C&amp;onfronto...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Calcolo in serie</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>File di input:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV o XLSX: article, refrigerant, t0, tc o air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Salva come CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>File di input</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tabelle (*.csv *.xlsx);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 di %2 righe calcolate, %3 non calcolate (con il motivo).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Cartella di lavoro Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1272,6 +1354,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Nessun risultato: nessuno dei %1 articoli entro i limiti di impiego è calcolabile in questo punto di funzionamento.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Margine</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margine dal limite d'impiego</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Confronta i selezionati (fino a quattro)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1494,6 +1588,77 @@
     <message>
         <source>ausserhalb</source>
         <translation>fuori limite</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / aria:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Ingresso aria (unità condensatrice)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Articoli:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Salva come PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Indicare refrigerante, t0, tc (o aria) e almeno un articolo.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Inserire gli articoli o selezionarli nell'elenco dei risultati.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Differenza dal primo articolo in %; margine positivo all'interno del limite.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Cartella di lavoro Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

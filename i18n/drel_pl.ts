@@ -561,6 +561,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Odstęp od granicy stosowania: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -954,6 +961,81 @@
         <source>Drucken</source>
         <translation>Drukuj</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Obliczenie seryjne...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>&amp;Porównanie...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Obliczenie seryjne</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Plik wejściowy:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV lub XLSX: article, refrigerant, t0, tc lub air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Otwórz...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Zapisz jako CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Plik wejściowy</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tabele (*.csv *.xlsx);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>Obliczono %1 z %2 wierszy, %3 nieobliczonych (z przyczyną).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Przerwano.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1272,6 +1354,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Brak wyniku: żadnego z %1 artykułów w granicach stosowania nie można obliczyć w tym punkcie pracy.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Odstęp</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Odstęp od granicy stosowania</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Porównaj zaznaczone (do czterech)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1494,6 +1588,77 @@
     <message>
         <source>ausserhalb</source>
         <translation>poza</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Czynnik chłodniczy:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / powietrze:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Wlot powietrza (agregat skraplający)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Artykuły:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Zapisz jako PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Podaj czynnik, t0, tc (lub powietrze) i co najmniej jeden artykuł.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Wpisz artykuły lub zaznacz je na liście wyników.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Różnica względem pierwszego artykułu w %; odstęp dodatni wewnątrz granicy.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

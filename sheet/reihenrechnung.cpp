@@ -155,8 +155,7 @@ ReihenPunkt punktLesen(const QStringList& zellen, const std::vector<std::optiona
     }
     if (!fehler.isEmpty())
         ; // the unreadable number is the reason
-    else if (p.artikel.isEmpty() || p.punkt.kaeltemittel.isEmpty() || !mitT0 ||
-             (!mitTc && !p.luft))
+    else if (p.artikel.isEmpty() || p.punkt.kaeltemittel.isEmpty() || !mitT0 || (!mitTc && !p.luft))
         fehler << text("Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig");
     else if (const QString s = calc::sauggasPruefen(p.punkt); !s.isEmpty())
         fehler << s;
@@ -342,6 +341,8 @@ const char* const kGroessenNamen[] = {"t0",  "tc", "air", "ts",    "subcooling",
                                       "f",   "n",  "Qo",  "QoE",   "P",          "I",
                                       "COP", "Qc", "m",   "margin"};
 
+} // namespace
+
 ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse) {
     ZellenRaster raster;
     std::vector<TabellenZelle> kopf;
@@ -377,7 +378,7 @@ ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse) {
             const AnzeigeWert& w = e.werte[g];
             const QString muster0 = w.stellen <= 0 ? QStringLiteral("0")
                                                    : QStringLiteral("0.") + QString(w.stellen, '0');
-            z.push_back({formatFloat(muster0, w.wert), false, w.wert});
+            z.push_back({formatFloat(muster0, w.wert), w.ausserhalb, w.wert});
         }
         const bool mitWerten = !e.werte.empty();
         z.push_back(mitWerten
@@ -391,8 +392,6 @@ ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse) {
     }
     return raster;
 }
-
-} // namespace
 
 std::vector<QStringList> reihenRaster(const std::vector<ReihenErgebnis>& ergebnisse) {
     std::vector<QStringList> texte;

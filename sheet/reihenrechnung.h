@@ -79,6 +79,7 @@ private:
 
 // The output table: a heading row, then one row per result. Numbers as the sheet
 // shows them (program number format); a row not rated has its reason.
+ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse);
 std::vector<QStringList> reihenRaster(const std::vector<ReihenErgebnis>& ergebnisse);
 QString reihenAlsCsv(const std::vector<ReihenErgebnis>& ergebnisse, const CsvForm& form);
 // One worksheet; values are number cells. False with the reason when it cannot be written.

@@ -108,7 +108,7 @@ ZellenRaster Vergleich::raster() const {
                 const QString muster =
                     w->stellen <= 0 ? QStringLiteral("0")
                                     : QStringLiteral("0.") + QString(w->stellen, QLatin1Char('0'));
-                z.push_back({formatFloat(muster, w->wert), false, w->wert});
+                z.push_back({formatFloat(muster, w->wert), w->ausserhalb, w->wert});
             }
             const double d = differenz(a, g);
             z.push_back({differenzText(d), false, std::isfinite(d) ? roundShown(d, 1) : d});
