@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>，进风 </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>，吸气 </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>比较</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>%1 物性：%2（%3），参考状态 %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>不是数字：'%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>需要物品、制冷剂、t0 以及 tc 或空气</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>表格为空。</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>第一行未列出 article、refrigerant、t0 以及 tc 或 air 列。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>无法读取工作簿 %1：%2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>没有物品 '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 没有 %2 的性能数据</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 不是冷凝机组；请给出 tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 是冷凝机组；请给出进风温度</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>在此点无法计算</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>数据错误</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>差值 %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>距应用极限的余量</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel 工作簿 (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  Lufteintritt </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  Sauggas </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Vergleich</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Stoffwerte %1: %2 (%3), Bezugszustand %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>keine Zahl: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Artikel, Kältemittel, t0 und tc oder Luft sind nötig</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>kein Artikel '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 hat keine Leistungsdaten für %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 ist kein Verflüssigungssatz; tc angeben</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 ist ein Verflüssigungssatz; Luft angeben</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>an diesem Punkt nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Datenfehler</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Diff. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Abstand zur Einsatzgrenze</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation>Die Produktdaten sind nicht geladen.</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  air inlet </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  suction gas </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Properties of %1: %2 (%3), reference state %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>not a number: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Article, refrigerant, t0 and tc or air are needed</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>The table is empty.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>The first row does not name the columns article, refrigerant, t0 and tc or air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>The workbook %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>no article '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 has no performance data for %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 is no condensing unit; give tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 is a condensing unit; give the air inlet</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>not computable at this point</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Data fault</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Diff. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margin to the application limit</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation>The file %1 cannot be written.</translation>
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel workbook (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation>The product data are not loaded.</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  entrada de aire </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gas de aspiración </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparación</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Propiedades de %1: %2 (%3), estado de referencia %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>no es un número: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Se necesitan artículo, refrigerante, t0 y tc o aire</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>La tabla está vacía.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>La primera fila no nombra las columnas article, refrigerant, t0 y tc o air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>No se puede leer el libro %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>ningún artículo '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 no tiene datos de rendimiento para %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 no es una unidad condensadora; indique tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 es una unidad condensadora; indique el aire</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>no calculable en este punto</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Error de datos</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Dif. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margen hasta el límite de aplicación</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

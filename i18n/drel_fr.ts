@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  entrée d'air </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gaz aspiré </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparaison</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Propriétés de %1 : %2 (%3), état de référence %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>pas un nombre : '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Article, frigorigène, t0 et tc ou air sont nécessaires</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>La première ligne ne nomme pas les colonnes article, refrigerant, t0 et tc ou air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Le classeur %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>pas d'article '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 n'a pas de données de puissance pour %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 n'est pas un groupe de condensation ; indiquer tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 est un groupe de condensation ; indiquer l'air</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>non calculable en ce point</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Erreur de données</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Écart %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Marge jusqu'à la limite d'utilisation</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Remarques</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  ingresso aria </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gas aspirato </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Confronto</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Proprietà di %1: %2 (%3), stato di riferimento %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>non è un numero: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Servono articolo, refrigerante, t0 e tc o aria</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>La tabella è vuota.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>La prima riga non nomina le colonne article, refrigerant, t0 e tc o air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Impossibile leggere la cartella di lavoro %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>nessun articolo '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 non ha dati di prestazione per %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 non è un'unità condensatrice; indicare tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 è un'unità condensatrice; indicare l'aria</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>non calcolabile in questo punto</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Errore nei dati</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Diff. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margine dal limite d'impiego</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Cartella di lavoro Excel (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

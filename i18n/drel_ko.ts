@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  공기 입구 </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  흡입 가스 </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>비교</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>%1 물성: %2 (%3), 기준 상태 %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>숫자가 아님: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>품목, 냉매, t0 및 tc 또는 공기가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>표가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>첫 행에 article, refrigerant, t0 및 tc 또는 air 열 이름이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>통합 문서 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>품목 '%1' 없음</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1에 %2의 성능 데이터가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1은(는) 응축 유닛이 아닙니다. tc를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1은(는) 응축 유닛입니다. 공기 온도를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>이 지점에서 계산할 수 없음</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>데이터 오류</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>차이 %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>적용 한계까지의 여유</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>참고</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel 통합 문서 (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -561,6 +561,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  wlot powietrza </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gaz ssany </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Porównanie</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
@@ -592,6 +607,80 @@
     <message>
         <source>Stoffwerte %1: %2 (%3), Bezugszustand %4</source>
         <translation>Właściwości %1: %2 (%3), stan odniesienia %4</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>to nie liczba: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Potrzebne są artykuł, czynnik, t0 oraz tc lub powietrze</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Tabela jest pusta.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>Pierwszy wiersz nie nazywa kolumn article, refrigerant, t0 oraz tc lub air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać skoroszytu %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>brak artykułu '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 nie ma danych wydajności dla %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 nie jest agregatem skraplającym; podaj tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 jest agregatem skraplającym; podaj powietrze</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>nieobliczalne w tym punkcie</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Błąd danych</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Wielkość</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Różn. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Odstęp od granicy stosowania</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Uwagi</translation>
     </message>
 </context>
 <context>
@@ -1649,16 +1738,8 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>

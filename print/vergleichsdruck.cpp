@@ -38,9 +38,11 @@ QString punktText(const sheet::Vergleich& v, const calc::Einheiten& e) {
     const QString t = e.text(calc::EinheitGruppe::Temperatur).left(2);
     const auto grad = [&](double c) { return formatFloat(u"0.##", e.TempAnzeige(c)) + ' ' + t; };
     QString s = erster.ein.punkt.kaeltemittel + QStringLiteral(",  t0 ") + grad(p.t0);
-    s += erster.ein.luft ? text(",  Lufteintritt ") + grad(p.tle)
-                         : QStringLiteral(",  tc ") + grad(p.tc);
-    s += text(",  Sauggas ") + grad(p.tsaug);
+    s += erster.ein.luft
+             ? text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", ",  Lufteintritt ")) +
+                   grad(p.tle)
+             : QStringLiteral(",  tc ") + grad(p.tc);
+    s += text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", ",  Sauggas ")) + grad(p.tsaug);
     return s;
 }
 
@@ -49,14 +51,14 @@ QString punktText(const sheet::Vergleich& v, const calc::Einheiten& e) {
 std::unique_ptr<bericht::Bericht> vergleichsBerichtAnlegen(const sheet::Vergleich& vergleich,
                                                            const calc::Einheiten& einheiten) {
     auto b = std::make_unique<bericht::Bericht>();
-    b->setTitle(text("Vergleich"));
+    b->setTitle(text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", "Vergleich")));
     bericht::Seite& seite = b->addPage(QStringLiteral("Vergleich"));
     seite.setMargins(QMarginsF(20, 15, 15, 15));
 
     bericht::Band& kopf = band(seite, QStringLiteral("Kopf"));
     bericht::Memo& titel =
         berichtMemo(kopf, QStringLiteral("Titel"), 0, 0, kSeitenBreite, berichtSchrift(14, true));
-    titel.setText(text("Vergleich"));
+    titel.setText(text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", "Vergleich")));
     bericht::Memo& punkt =
         berichtMemo(kopf, QStringLiteral("Punkt"), 0, ausMm(8), kSeitenBreite, berichtSchrift(10));
     punkt.setText(punktText(vergleich, einheiten));

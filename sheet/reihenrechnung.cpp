@@ -118,7 +118,8 @@ ReihenPunkt punktLesen(const QStringList& zellen, const std::vector<std::optiona
         }
         const std::optional<double> v = zahl(wert);
         if (!v) {
-            fehler << text("keine Zahl: '%1'").arg(wert);
+            fehler << text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "keine Zahl: '%1'"))
+                          .arg(wert);
             continue;
         }
         switch (s) {
@@ -156,7 +157,8 @@ ReihenPunkt punktLesen(const QStringList& zellen, const std::vector<std::optiona
     if (!fehler.isEmpty())
         ; // the unreadable number is the reason
     else if (p.artikel.isEmpty() || p.punkt.kaeltemittel.isEmpty() || !mitT0 || (!mitTc && !p.luft))
-        fehler << text("Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig");
+        fehler << text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                         "Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig"));
     else if (const QString s = calc::sauggasPruefen(p.punkt); !s.isEmpty())
         fehler << s;
     p.fehler = fehler.join(QStringLiteral("; "));
@@ -171,7 +173,7 @@ ReihenTabelle reihenAusZellen(const std::vector<QStringList>& zeilen) {
     while (kopf < zeilen.size() && zeilen[kopf].join(QString()).trimmed().isEmpty())
         ++kopf;
     if (kopf == zeilen.size()) {
-        t.fehler = text("Die Tabelle ist leer.");
+        t.fehler = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Die Tabelle ist leer."));
         return t;
     }
     std::vector<std::optional<Spalte>> spalten;
@@ -180,8 +182,10 @@ ReihenTabelle reihenAusZellen(const std::vector<QStringList>& zeilen) {
     const auto hat = [&](Spalte s) { return std::count(spalten.begin(), spalten.end(), s) > 0; };
     if (!hat(Spalte::artikel) || !hat(Spalte::kaeltemittel) || !hat(Spalte::t0) ||
         (!hat(Spalte::tc) && !hat(Spalte::luft))) {
-        t.fehler = text("Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc "
-                        "oder air.");
+        t.fehler = text(QT_TRANSLATE_NOOP(
+            "drel::sheet::Reihenrechnung",
+            "Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc "
+            "oder air."));
         return t;
     }
     for (std::size_t z = kopf + 1; z < zeilen.size(); ++z) {
@@ -213,7 +217,9 @@ ReihenTabelle reihenLesen(const QString& datei) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
         ReihenTabelle t;
-        t.fehler = text("Die Datei %1 kann nicht gelesen werden: %2").arg(datei, f.errorString());
+        t.fehler = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                          "Die Datei %1 kann nicht gelesen werden: %2"))
+                       .arg(datei, f.errorString());
         return t;
     }
     const QByteArray inhalt = f.readAll();
@@ -222,7 +228,9 @@ ReihenTabelle reihenLesen(const QString& datei) {
         const std::optional<std::vector<QStringList>> zellen = xlsxZellenLesen(inhalt, &grund);
         if (!zellen) {
             ReihenTabelle t;
-            t.fehler = text("Die Arbeitsmappe %1 kann nicht gelesen werden: %2").arg(datei, grund);
+            t.fehler = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                              "Die Arbeitsmappe %1 kann nicht gelesen werden: %2"))
+                           .arg(datei, grund);
             return t;
         }
         return reihenAusZellen(*zellen);
@@ -257,7 +265,8 @@ ReihenErgebnis Reihenrechnung::rechnen(const ReihenPunkt& punkt) {
             [&] { auftrag = artikelAuftrag(blatt_.dm(), punkt.artikel, punkt.punkt, punkt.luft); });
     }
     if (!auftrag) {
-        e.grund = text("kein Artikel '%1'").arg(punkt.artikel);
+        e.grund = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "kein Artikel '%1'"))
+                      .arg(punkt.artikel);
         return e;
     }
     return rechnen(*auftrag, punkt);
@@ -274,14 +283,19 @@ ReihenErgebnis Reihenrechnung::rechnen(const DatenblattAuftrag& auftrag, const R
         // The sheet falls back to the article's first refrigerant; a batch must not.
         if (m.AktArtikelID == 0 || !m.ergebnis().gerechnet ||
             !gleichesKaeltemittel(m.KMListboxText, punkt.punkt.kaeltemittel)) {
-            e.grund = text("%1 hat keine Leistungsdaten fuer %2")
+            e.grund = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                             "%1 hat keine Leistungsdaten fuer %2"))
                           .arg(punkt.artikel, punkt.punkt.kaeltemittel);
             return;
         }
         if (punkt.luft != m.lukoModus()) {
             e.grund = punkt.luft
-                          ? text("%1 ist kein Verflussigungssatz; tc angeben").arg(punkt.artikel)
-                          : text("%1 ist ein Verflussigungssatz; Luft angeben").arg(punkt.artikel);
+                          ? text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                                   "%1 ist kein Verflussigungssatz; tc angeben"))
+                                .arg(punkt.artikel)
+                          : text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                                   "%1 ist ein Verflussigungssatz; Luft angeben"))
+                                .arg(punkt.artikel);
             return;
         }
         e.typ = m.ComboBox1Text;
@@ -314,10 +328,13 @@ ReihenErgebnis Reihenrechnung::rechnen(const DatenblattAuftrag& auftrag, const R
         e.polygone = m.polygone();
         e.gerechnet = a.verdichter1.berechenbar();
         if (!e.gerechnet)
-            e.grund = text("an diesem Punkt nicht berechenbar");
+            e.grund = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung",
+                                             "an diesem Punkt nicht berechenbar"));
     });
     if (!ok && e.grund.isEmpty())
-        e.grund = still.messages.isEmpty() ? text("Datenfehler") : still.messages.back().text;
+        e.grund = still.messages.isEmpty()
+                      ? text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Datenfehler"))
+                      : still.messages.back().text;
     return e;
 }
 

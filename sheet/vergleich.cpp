@@ -85,16 +85,18 @@ QString differenzText(double prozent) {
 
 ZellenRaster Vergleich::raster() const {
     ZellenRaster raster;
-    std::vector<TabellenZelle> kopf{{text("Grosse")}, {text("Einheit")}};
+    std::vector<TabellenZelle> kopf{{text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Grosse"))},
+                                    {text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Einheit"))}};
     for (const ReihenErgebnis& e : spalten_) {
         kopf.push_back({e.typ.isEmpty() ? e.ein.artikel : e.typ});
-        kopf.push_back({text("Diff. %")});
+        kopf.push_back({text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Diff. %"))});
     }
     raster.push_back(kopf);
     for (std::size_t g = 0; g < vergleichsGroessen().size(); ++g) {
         const bool rand = vergleichsGroessen()[g] == Groesse::Rand;
         std::vector<TabellenZelle> z{
-            {rand ? text("Abstand zur Einsatzgrenze") : QString::fromLatin1(kZeilenNamen[g])}};
+            {rand ? text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Abstand zur Einsatzgrenze"))
+                  : QString::fromLatin1(kZeilenNamen[g])}};
         QString einheit;
         for (std::size_t a = 0; a < spalten_.size() && einheit.isEmpty(); ++a)
             if (const AnzeigeWert* w = wert(a, g))
@@ -115,7 +117,8 @@ ZellenRaster Vergleich::raster() const {
         }
         raster.push_back(std::move(z));
     }
-    std::vector<TabellenZelle> hinweise{{text("Hinweise")}, {}};
+    std::vector<TabellenZelle> hinweise{
+        {text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Hinweise"))}, {}};
     for (const ReihenErgebnis& e : spalten_) {
         hinweise.push_back({e.gerechnet ? e.hinweise.join(QStringLiteral(" | ")) : e.grund});
         hinweise.push_back({});

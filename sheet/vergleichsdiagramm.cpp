@@ -71,9 +71,9 @@ void vergleichsDiagrammZeichnen(QPainter& p, const QRectF& ziel, const Vergleich
     const double links = ziel.left() + fm.horizontalAdvance(QStringLiteral("-100")) + 8;
     const double unten = ziel.bottom() - 2.2 * fm.height();
     const double legende = fm.height() * 1.3 * static_cast<double>(vergleich.spalten().size());
-    const QRectF feld(links, ziel.top() + legende + fm.height(),
+    const QRectF feld(links, ziel.top() + 4 + legende + fm.height(),
                       ziel.right() - links - fm.horizontalAdvance(QStringLiteral("tc")) - 12,
-                      unten - ziel.top() - legende - fm.height());
+                      unten - ziel.top() - 4 - legende - fm.height());
     const auto punkt = [&](double t0, double tc) {
         return QPointF(feld.left() + (temp(t0) - x0) / (x1 - x0) * feld.width(),
                        feld.bottom() - (temp(tc) - y0) / (y1 - y0) * feld.height());
@@ -126,7 +126,7 @@ void vergleichsDiagrammZeichnen(QPainter& p, const QRectF& ziel, const Vergleich
             p.drawLine(c + QPointF(-6, -6), c + QPointF(6, 6));
             p.drawLine(c + QPointF(-6, 6), c + QPointF(6, -6));
         }
-        const double ly = ziel.top() + fm.height() * 1.3 * static_cast<double>(n);
+        const double ly = ziel.top() + 4 + fm.height() * 1.3 * static_cast<double>(n);
         p.fillRect(QRectF(links, ly + 3, 18, fm.height() - 6), farbe);
         p.setPen(Qt::black);
         p.drawText(QRectF(links + 24, ly, ziel.right() - links - 24, fm.height()),

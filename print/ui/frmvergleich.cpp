@@ -185,21 +185,7 @@ bool TFrmVergleich::pdfSchreiben(const QString& datei) {
 }
 
 bool TFrmVergleich::tabelleSchreiben(const QString& datei) {
-    QString grund;
-    const bool xlsx =
-        QFileInfo(datei).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
-    const sheet::ZellenRaster raster = vergleich_.raster();
-    const bool ok =
-        xlsx ? sheet::rasterAlsXlsx(raster, datei, &grund)
-             : sheet::textSchreiben(datei,
-                                    sheet::csvDatei(sheet::rasterAlsCsv(
-                                        raster, sheet::CsvForm::fuerSprache(sprache().code))),
-                                    &grund);
-    if (!ok)
-        report(tr("Die Datei %1 kann nicht geschrieben werden.").arg(datei) + QLatin1Char(' ') +
-                   grund,
-               tr("Fehler"), MessageKind::Error);
-    return ok;
+    return rasterSpeichern(vergleich_.raster(), datei);
 }
 
 void TFrmVergleich::druckenClick() {
@@ -227,13 +213,9 @@ void TFrmVergleich::speichernClick() {
 }
 
 void vergleichZeigen(QWidget* parent, const QList<DatenblattAuftrag>& auftraege) {
-    db::TDataModule1* dm = db::dataModule();
-    if (!dm) {
-        report(QCoreApplication::translate("drel::ui::TFrmVergleich",
-                                           "Die Produktdaten sind nicht geladen."),
-               QStringLiteral("Drel"), MessageKind::Error);
+    db::TDataModule1* dm = geladeneProduktdaten();
+    if (!dm)
         return;
-    }
     auto* fenster = new TFrmVergleich(*dm, fluid::stoff(), calc::einheiten(), parent);
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     if (!auftraege.isEmpty())

@@ -142,20 +142,7 @@ void TFrmReihe::zeigen() {
 }
 
 bool TFrmReihe::speichern(const QString& datei) {
-    QString grund;
-    const bool xlsx =
-        QFileInfo(datei).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
-    const bool ok =
-        xlsx ? sheet::reihenAlsXlsx(ergebnisse_, datei, &grund)
-             : sheet::textSchreiben(datei,
-                                    sheet::csvDatei(sheet::reihenAlsCsv(
-                                        ergebnisse_, sheet::CsvForm::fuerSprache(sprache().code))),
-                                    &grund);
-    if (!ok)
-        report(tr("Die Datei %1 kann nicht geschrieben werden.").arg(datei) + QLatin1Char(' ') +
-                   grund,
-               tr("Fehler"), MessageKind::Error);
-    return ok;
+    return rasterSpeichern(sheet::reihenZellen(ergebnisse_), datei);
 }
 
 void TFrmReihe::speichernClick() {
@@ -167,13 +154,9 @@ void TFrmReihe::speichernClick() {
 }
 
 void reihenberechnungZeigen(QWidget* parent) {
-    db::TDataModule1* dm = db::dataModule();
-    if (!dm) {
-        report(QCoreApplication::translate("drel::ui::TFrmReihe",
-                                           "Die Produktdaten sind nicht geladen."),
-               QStringLiteral("Drel"), MessageKind::Error);
+    db::TDataModule1* dm = geladeneProduktdaten();
+    if (!dm)
         return;
-    }
     auto* fenster = new TFrmReihe(*dm, fluid::stoff(), calc::einheiten(), parent);
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     fenster->show();

@@ -1,9 +1,14 @@
 #include "sheet/ui/rastermodell.h"
 
+#include "base/messagesink.h"
+#include "db/datamodule.h"
 #include "sheet/pages/leistungstabelle.h"
+#include "state/sprache.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <cmath>
 
 namespace drel::ui {
@@ -59,6 +64,34 @@ QVariant RasterModell::headerData(int section, Qt::Orientation orientation, int 
         return section + 1;
     const sheet::TabellenZelle* z = zelle(0, section);
     return z ? z->text : QString();
+}
+
+bool rasterSpeichern(const sheet::ZellenRaster& raster, const QString& datei) {
+    QString grund;
+    const bool xlsx =
+        QFileInfo(datei).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+    const bool ok =
+        xlsx ? sheet::rasterAlsXlsx(raster, datei, &grund)
+             : sheet::textSchreiben(datei,
+                                    sheet::csvDatei(sheet::rasterAlsCsv(
+                                        raster, sheet::CsvForm::fuerSprache(sprache().code))),
+                                    &grund);
+    if (!ok)
+        report(QCoreApplication::translate("drel::ui::TFrmReihe",
+                                           "Die Datei %1 kann nicht geschrieben werden.")
+                       .arg(datei) +
+                   QLatin1Char(' ') + grund,
+               QCoreApplication::translate("drel::ui::TFrmReihe", "Fehler"), MessageKind::Error);
+    return ok;
+}
+
+db::TDataModule1* geladeneProduktdaten() {
+    db::TDataModule1* dm = db::dataModule();
+    if (!dm)
+        report(QCoreApplication::translate("drel::ui::TFrmReihe",
+                                           "Die Produktdaten sind nicht geladen."),
+               QStringLiteral("Drel"), MessageKind::Error);
+    return dm;
 }
 
 } // namespace drel::ui

@@ -6,6 +6,10 @@
 
 #include <QAbstractTableModel>
 
+namespace drel::db {
+class TDataModule1;
+}
+
 namespace drel::ui {
 
 class RasterModell : public QAbstractTableModel {
@@ -29,5 +33,12 @@ private:
     sheet::ZellenRaster raster_;
     int spalten_ = 0;
 };
+
+// Writes a grid for other programs: .xlsx as a workbook, anything else as CSV of the
+// program language. A failure is reported with the file and the reason (false).
+bool rasterSpeichern(const sheet::ZellenRaster& raster, const QString& datei);
+
+// The program's product tables, or nullptr (reported) when they are not loaded.
+db::TDataModule1* geladeneProduktdaten();
 
 } // namespace drel::ui

@@ -255,11 +255,11 @@ int main(int argc, char** argv) {
                                                QItemSelectionModel::Select |
                                                    QItemSelectionModel::Rows);
             a.suche().vergleichAktion()->trigger();
-            auto* fenster = menue.findChild<ui::TFrmVergleich*>();
-            if (!fenster)
+            const auto fenster = menue.findChildren<ui::TFrmVergleich*>();
+            if (fenster.isEmpty())
                 return false;
-            const bool ok = a.speichern(fenster, name);
-            fenster->close();
+            const bool ok = a.speichern(fenster.back(), name);
+            delete fenster.back();
             return ok;
         };
         // A finished batch over a few rows, a broken one and one outside the envelope.
