@@ -18,7 +18,7 @@ class Einheiten;
 namespace drel::chart {
 class GrenzChart;
 struct GrenzPolygone;
-}
+} // namespace drel::chart
 
 namespace drel::search {
 
