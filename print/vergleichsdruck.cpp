@@ -58,7 +58,8 @@ std::unique_ptr<bericht::Bericht> vergleichsBerichtAnlegen(const sheet::Vergleic
     bericht::Band& kopf = band(seite, QStringLiteral("Kopf"));
     bericht::Memo& titel =
         berichtMemo(kopf, QStringLiteral("Titel"), 0, 0, kSeitenBreite, berichtSchrift(14, true));
-    titel.setText(text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", "Vergleich")));
+    // As tall as the large type needs, so that no descender is cut.
+    anpassen(titel, text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", "Vergleich")));
     bericht::Memo& punkt =
         berichtMemo(kopf, QStringLiteral("Punkt"), 0, ausMm(8), kSeitenBreite, berichtSchrift(10));
     punkt.setText(punktText(vergleich, einheiten));
