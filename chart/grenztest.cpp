@@ -6,6 +6,7 @@
 #include "chart/vorbereitung.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace drel::chart {
 
@@ -89,6 +90,26 @@ void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const G
 
 GrenzChart::GrenzChart(QSize client, quint16 scale) : client_(client) {
     daten_.Scale = scale;
+}
+
+double einsatzRand(const GrenzPolygone& polygone, double t0, double tc, RandPolygon* gemessen) {
+    const auto hatFlaeche = [](const GrenzPolygon& p) {
+        const int n = std::clamp(p.Anzahl, 0, static_cast<int>(p.punkte.size()));
+        return n >= 3 && !nurNullpunkte(p, n);
+    };
+    RandPolygon welches = RandPolygon::keins;
+    double rand = std::numeric_limits<double>::quiet_NaN();
+    if (hatFlaeche(polygone.strich)) {
+        welches = RandPolygon::strich;
+        rand = randAbstand(polygone.strich, t0, tc);
+    } else if (hatFlaeche(polygone.blau)) {
+        welches = RandPolygon::blau;
+        rand = randAbstand(polygone.blau, t0, tc);
+    }
+    if (gemessen)
+        *gemessen = welches;
+    // On the edge the even-odd rule may give either sign; the margin is plain 0 there.
+    return rand == 0.0 ? 0.0 : rand;
 }
 
 bool geometrischInnerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,

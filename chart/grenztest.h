@@ -46,6 +46,17 @@ bool grenzFarbeZulaessig(WinFarbe farbe);
 bool geometrischInnerhalb(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0,
                           double tc);
 
+// Which polygon the envelope margin is measured on.
+enum class RandPolygon { keins, strich, blau };
+
+// The envelope margin: the signed distance in K from (t0, tc) in °C to the nearest
+// edge of the dashed polygon, or of the blue one where the record has no dashed one
+// (fewer than three points, or only the (0, 0) points of an absent polygon); positive
+// inside, negative outside, 0 on an edge. Measured on the polygon itself, never on the
+// drawing. NaN when neither polygon has an area.
+double einsatzRand(const GrenzPolygone& polygone, double t0, double tc,
+                   RandPolygon* gemessen = nullptr);
+
 // Puts the polygons, the operating point and the axes into a chart's data
 // (NoGraphs 3, the point as cross 1 of graph 2); the other settings stay.
 void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const GrenzAchsen& achsen,

@@ -173,6 +173,20 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
     return offen;
 }
 
+OffeneDaten::OffeneDaten(const QString& dir, const BlattOptionen& o) {
+    {
+        // A table fault is said once, by the command's boundary, not also by the data module.
+        RecordingSink still;
+        ScopedMessageSink stumm(&still);
+        dm_ = std::make_unique<db::TDataModule1>(dir);
+    }
+    requireTables(*dm_);
+    stoff_.Create(reflibsDirectory(o.reflibs, dir));
+    if (!o.einheitenDatei.isEmpty())
+        einheiten_.laden(einheitenDatei(o.einheitenDatei));
+    einheiten_.standardFuerLeereGruppen();
+}
+
 std::optional<TabellenBereich> tabellenBereichLesen(const QString& befehl, const QString& option,
                                                     const QString& text) {
     const QStringList teile = text.split(QLatin1Char(':'));

@@ -121,6 +121,22 @@ int blattBefehlAusfuehren(const QStringList& arguments, const QString& befehl, L
     return b ? ausgabe(std::as_const(b->optionen), *b->offen) : exitCode;
 }
 
+// Tables, fluid files and display units of the program directory, for the commands
+// that open many sheets (batch, compare). Throws the DbError of a table that cannot be
+// opened (main() reports it).
+class OffeneDaten {
+public:
+    OffeneDaten(const QString& dir, const BlattOptionen& o);
+    db::TDataModule1& dm() { return *dm_; }
+    fluid::TStoff& stoff() { return stoff_; }
+    const calc::Einheiten& einheiten() const { return einheiten_; }
+
+private:
+    std::unique_ptr<db::TDataModule1> dm_;
+    fluid::TStoff stoff_;
+    calc::Einheiten einheiten_;
+};
+
 // A range of the performance table, "VON:BIS:SCHRITT".
 struct TabellenBereich {
     double von = 0.0, bis = 0.0, schritt = 0.0;

@@ -49,6 +49,10 @@ void sheetZeilen(const sheet::Datenblatt& blatt) {
                             : QStringLiteral("-"),
               w.einheit);
     }
+    // The envelope margin: K (R in °F) to the nearest edge, negative outside.
+    const sheet::AnzeigeWert rand = blatt.wert(Groesse::Rand);
+    zeile("margin", rand.berechenbar ? zahlText(rand.wert, "0.0") : QStringLiteral("-"),
+          rand.einheit);
     const calc::AusgabeWerte& w = m.werte();
     if (m.Panel9)
         std::printf("compressors 1 / 2: Qo %s / %s, QoE %s / %s, P %s / %s\n",

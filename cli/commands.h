@@ -24,6 +24,8 @@ int cmdTable(const QStringList& args);
 int cmdSheet(const QStringList& args);
 int cmdCoefficients(const QStringList& args);
 int cmdSepr(const QStringList& args);
+int cmdBatch(const QStringList& args);
+int cmdCompare(const QStringList& args);
 
 // The usage text of one command.
 void befehlsHilfe(const QString& befehl, FILE* out);

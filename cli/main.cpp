@@ -31,6 +31,8 @@ const Command kCommands[] = {
     {"coefficients", "EN-12900-Koeffizienten, Bemessungsbedingungen und Einsatzgrenzen",
      drel::cli::cmdCoefficients},
     {"sepr", "SEPR eines Verflussigungssatzes (Verordnung (EU) 2015/1095)", drel::cli::cmdSepr},
+    {"batch", "eine Tabelle von Betriebspunkten (CSV oder XLSX) berechnen", drel::cli::cmdBatch},
+    {"compare", "bis zu vier Artikel an einem Betriebspunkt vergleichen", drel::cli::cmdCompare},
     {"build-db", "die Tabellen aus den XML-Exporten aufbauen", drel::cli::cmdBuildDb},
 };
 

@@ -78,6 +78,22 @@ const std::map<QString, const char*>& texte() {
                  "  Verordnung (EU) 2015/1095 und EN 13215: Normalkuehlung (t0 -10 degC) und\n"
                  "  Tiefkuehlung (t0 -35 degC), Punkte A-D bei Luft 32, 25, 15, 5 degC aus der\n"
                  "  Bilanz des Satzes (Sauggas 20 degC, keine Unterkuehlung, 50 Hz), Cd 0,25\n"},
+        {"batch",
+         "Aufruf: drel-cli batch EIN.csv|EIN.xlsx [--out AUS.csv|AUS.xlsx] [--unit-file DATEI]\n"
+         "                       [--reflibs DIR] [--dir DIR]\n"
+         "  jede Zeile wie rate: Spalten article, refrigerant, t0, tc oder air, ts,\n"
+         "  subcooling, superheat, hz, n (erste Zeile; auch deutsche Namen); CSV mit ;\n"
+         "  , oder Tab, Dezimalkomma oder -punkt. Ohne --out CSV auf die Standardausgabe.\n"
+         "  Eine Zeile, die nicht gerechnet werden kann, nennt ihren Grund; die anderen\n"
+         "  werden weiter gerechnet.\n"},
+        {"compare",
+         "Aufruf: drel-cli compare --article A --article B [--article C] [--article D]\n"
+         "                         --refrigerant <Name> --t0 <degC> (--tc <degC> | --air <degC>)\n"
+         "                         [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
+         "                         [--csv] [--pdf DATEI] [--xlsx DATEI] [--unit-file DATEI]\n"
+         "                         [--reflibs DIR] [--dir DIR]\n"
+         "  Qo, QoE, P, I, m, COP, Qc und Abstand zur Einsatzgrenze jedes Artikels mit der\n"
+         "  Differenz zum ersten in %; --pdf: eine Seite mit den ueberlagerten Einsatzgrenzen\n"},
         {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
                      "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
                      "  neuer sind (mit --force immer)\n"},

@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>，进风 </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>，吸气 </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>比较</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>距应用极限的余量：%1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>t0 时温度滑移 %1 K（平均温度 %2 °C），tc 时 %3 K（平均温度 %4 °C）</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>不是数字：'%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>需要物品、制冷剂、t0 以及 tc 或空气</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>表格为空。</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>第一行未列出 article、refrigerant、t0 以及 tc 或 air 列。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>无法读取工作簿 %1：%2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>没有物品 '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 没有 %2 的性能数据</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 不是冷凝机组；请给出 tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 是冷凝机组；请给出进风温度</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>在此点无法计算</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>数据错误</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>差值 %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>距应用极限的余量</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>打印</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>批量计算(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>比较(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>批量计算</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>输入文件：</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV 或 XLSX：article, refrigerant, t0, tc 或 air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>另存为 CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>输入文件</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>表格 (*.csv *.xlsx);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>已计算 %2 行中的 %1 行，%3 行未计算（附原因）。</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>无结果：在此工况点，应用范围内的 %1 个产品均无法计算。</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>余量</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>距应用极限的余量</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>比较所选（最多四个）</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>制冷剂：</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0：</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / 空气：</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>进风（冷凝机组）</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>物品：</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>另存为 PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>请输入制冷剂、t0、tc（或空气）以及至少一个物品。</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>输入物品或在结果列表中选择。</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>与第一个物品的差值（%）；余量在极限内为正。</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Excel 工作簿 (*.xlsx)</translation>
     </message>
 </context>
 <context>

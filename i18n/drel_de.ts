@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  Lufteintritt </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  Sauggas </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Vergleich</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Abstand zur Einsatzgrenze: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>keine Zahl: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Artikel, Kältemittel, t0 und tc oder Luft sind nötig</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>kein Artikel '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 hat keine Leistungsdaten für %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 ist kein Verflüssigungssatz; tc angeben</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 ist ein Verflüssigungssatz; Luft angeben</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>an diesem Punkt nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Datenfehler</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Diff. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Abstand zur Einsatzgrenze</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Drucken</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Reihenberechnung...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>&amp;Vergleich...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Reihenberechnung</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Eingabedatei:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Speichern als CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Eingabedatei</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation>Die Produktdaten sind nicht geladen.</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Abstand Grenze</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Abstand zur Einsatzgrenze</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Markierte vergleichen (bis zu vier)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Erläuterung</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Kältemittel:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / Luft:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Lufteintritt (Verflüssigungssatz)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Artikel:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Speichern als PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Bitte Kältemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Artikel eingeben oder in der Ergebnisliste markieren.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</translation>
     </message>
 </context>
 <context>

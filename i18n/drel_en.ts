@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  air inlet </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  suction gas </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Margin to the application limit: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Temperature glide at t0 %1 K (mean temperature %2 °C), at tc %3 K (mean temperature %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>not a number: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Article, refrigerant, t0 and tc or air are needed</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>The table is empty.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>The first row does not name the columns article, refrigerant, t0 and tc or air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>The workbook %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>no article '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 has no performance data for %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 is no condensing unit; give tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 is a condensing unit; give the air inlet</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>not computable at this point</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Data fault</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Diff. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margin to the application limit</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Batch rating...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>&amp;Comparison...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Batch rating</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Input file:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV or XLSX: article, refrigerant, t0, tc or air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Save as CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Input file</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tables (*.csv *.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 of %2 rows rated, %3 not rated (with the reason).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation>The product data are not loaded.</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>No result: none of the %1 articles within their application limits can be rated at this operating point.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margin to the application limit</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Compare selected (up to four)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Explanation</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerant:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / air:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Air inlet (condensing unit)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Articles:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Save as PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Please give the refrigerant, t0, tc (or air) and at least one article.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Enter articles or select them in the result list.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Difference to the first article in %; margin to the application limit positive inside.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Excel workbook (*.xlsx)</translation>
     </message>
 </context>
 <context>

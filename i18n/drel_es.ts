@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  entrada de aire </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gas de aspiración </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparación</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Margen hasta el límite de aplicación: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Deslizamiento de temperatura a t0 %1 K (temperatura media %2 °C), a tc %3 K (temperatura media %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>no es un número: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Se necesitan artículo, refrigerante, t0 y tc o aire</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>La tabla está vacía.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>La primera fila no nombra las columnas article, refrigerant, t0 y tc o air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>No se puede leer el libro %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>ningún artículo '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 no tiene datos de rendimiento para %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 no es una unidad condensadora; indique tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 es una unidad condensadora; indique el aire</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>no calculable en este punto</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Error de datos</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Dif. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margen hasta el límite de aplicación</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Imprimir</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Cálculo en serie...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>C&amp;omparación...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Cálculo en serie</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Archivo de entrada:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV o XLSX: article, refrigerant, t0, tc o air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Guardar como CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Archivo de entrada</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tablas (*.csv *.xlsx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 de %2 filas calculadas, %3 sin calcular (con el motivo).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Ningún resultado: ninguno de los %1 artículos dentro de sus límites de aplicación se puede calcular en este punto de funcionamiento.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margen hasta el límite de aplicación</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Comparar seleccionados (hasta cuatro)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Explicación</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / aire:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Entrada de aire (unidad condensadora)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Artículos:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Guardar como PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Indique el refrigerante, t0, tc (o aire) y al menos un artículo.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Introduzca artículos o selecciónelos en la lista de resultados.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Diferencia con el primer artículo en %; margen positivo dentro del límite.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  entrée d'air </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gaz aspiré </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparaison</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Marge jusqu'à la limite d'utilisation : %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Glissement de température à t0 %1 K (température moyenne %2 °C), à tc %3 K (température moyenne %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>pas un nombre : '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Article, frigorigène, t0 et tc ou air sont nécessaires</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>La première ligne ne nomme pas les colonnes article, refrigerant, t0 et tc ou air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Le classeur %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>pas d'article '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 n'a pas de données de puissance pour %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 n'est pas un groupe de condensation ; indiquer tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 est un groupe de condensation ; indiquer l'air</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>non calculable en ce point</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Erreur de données</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Écart %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Marge jusqu'à la limite d'utilisation</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Remarques</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Imprimer</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Calcul en série...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>C&amp;omparaison...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Calcul en série</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Fichier d'entrée :</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV ou XLSX : article, refrigerant, t0, tc ou air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Enregistrer en CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Fichier d'entrée</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tableaux (*.csv *.xlsx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%1 lignes sur %2 calculées, %3 non calculées (avec la raison).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Aucun résultat : aucun des %1 articles dans leurs limites d'utilisation ne peut être calculé à ce point de fonctionnement.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Marge jusqu'à la limite d'utilisation</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Comparer la sélection (quatre au plus)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Explication</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0 :</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / air :</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Entrée d'air (groupe de condensation)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Articles :</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Enregistrer en PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Indiquez le frigorigène, t0, tc (ou l'air) et au moins un article.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Saisissez des articles ou sélectionnez-les dans la liste des résultats.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Écart par rapport au premier article en % ; marge positive à l'intérieur de la limite.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

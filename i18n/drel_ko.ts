@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  공기 입구 </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  흡입 가스 </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>비교</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>적용 한계까지의 여유: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>t0에서 온도 글라이드 %1 K (평균 온도 %2 °C), tc에서 %3 K (평균 온도 %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>숫자가 아님: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>품목, 냉매, t0 및 tc 또는 공기가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>표가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>첫 행에 article, refrigerant, t0 및 tc 또는 air 열 이름이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>통합 문서 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>품목 '%1' 없음</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1에 %2의 성능 데이터가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1은(는) 응축 유닛이 아닙니다. tc를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1은(는) 응축 유닛입니다. 공기 온도를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>이 지점에서 계산할 수 없음</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>데이터 오류</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>차이 %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>적용 한계까지의 여유</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>참고</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>인쇄</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>일괄 계산(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>비교(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>일괄 계산</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>입력 파일:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV 또는 XLSX: article, refrigerant, t0, tc 또는 air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>열기...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>계산</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>CSV/XLSX로 저장...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>입력 파일</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>표 (*.csv *.xlsx);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>%2행 중 %1행 계산, %3행은 계산되지 않음(사유 포함).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>취소됨.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Excel 통합 문서 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>결과 없음: 사용 범위 안의 %1개 제품 중 이 운전점에서 계산할 수 있는 제품이 없습니다.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>여유</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>적용 한계까지의 여유</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>선택 항목 비교(최대 4개)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>설명</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>비교</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>냉매:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / 공기:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>공기 입구(응축 유닛)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>품목:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>비교</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>PDF/CSV/XLSX로 저장...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>냉매, t0, tc(또는 공기)와 품목을 하나 이상 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>품목을 입력하거나 결과 목록에서 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>첫 품목 대비 차이(%); 한계 내부에서 여유는 양수.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Excel 통합 문서 (*.xlsx)</translation>
     </message>
 </context>
 <context>

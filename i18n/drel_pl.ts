@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  wlot powietrza </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  gaz ssany </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Porównanie</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Odstęp od granicy stosowania: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Poślizg temperatury przy t0 %1 K (temperatura średnia %2 °C), przy tc %3 K (temperatura średnia %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>to nie liczba: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Potrzebne są artykuł, czynnik, t0 oraz tc lub powietrze</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Tabela jest pusta.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>Pierwszy wiersz nie nazywa kolumn article, refrigerant, t0 oraz tc lub air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać skoroszytu %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>brak artykułu '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>%1 nie ma danych wydajności dla %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 nie jest agregatem skraplającym; podaj tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 jest agregatem skraplającym; podaj powietrze</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>nieobliczalne w tym punkcie</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Błąd danych</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Wielkość</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Różn. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Odstęp od granicy stosowania</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Uwagi</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Drukuj</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Obliczenie seryjne...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>&amp;Porównanie...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Obliczenie seryjne</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Plik wejściowy:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV lub XLSX: article, refrigerant, t0, tc lub air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Otwórz...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Zapisz jako CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Plik wejściowy</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Tabele (*.csv *.xlsx);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>Obliczono %1 z %2 wierszy, %3 nieobliczonych (z przyczyną).</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Przerwano.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Brak wyniku: żadnego z %1 artykułów w granicach stosowania nie można obliczyć w tym punkcie pracy.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Odstęp</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Odstęp od granicy stosowania</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Porównaj zaznaczone (do czterech)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Objaśnienie</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Czynnik chłodniczy:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / powietrze:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Wlot powietrza (agregat skraplający)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Artykuły:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Zapisz jako PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Podaj czynnik, t0, tc (lub powietrze) i co najmniej jeden artykuł.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Wpisz artykuły lub zaznacz je na liście wyników.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Różnica względem pierwszego artykułu w %; odstęp dodatni wewnątrz granicy.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,28 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Vergleichsdruck</name>
+    <message>
+        <source>,  Lufteintritt </source>
+        <translation>,  вход воздуха </translation>
+    </message>
+    <message>
+        <source>,  Sauggas </source>
+        <translation>,  всасываемый газ </translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Сравнение</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Datenblatt</name>
+    <message>
+        <source>Abstand zur Einsatzgrenze: %1</source>
+        <translation>Запас до границы применения: %1</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -593,6 +615,80 @@
     <message>
         <source>Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K (Mitteltemperatur %4 °C)</source>
         <translation>Температурный глайд при t0 %1 K (средняя температура %2 °C), при tc %3 K (средняя температура %4 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Reihenrechnung</name>
+    <message>
+        <source>keine Zahl: '%1'</source>
+        <translation>не число: '%1'</translation>
+    </message>
+    <message>
+        <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
+        <translation>Нужны артикул, хладагент, t0 и tc или воздух</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>Таблица пуста.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile nennt nicht die Spalten article, refrigerant, t0 und tc oder air.</source>
+        <translation>Первая строка не называет столбцы article, refrigerant, t0 и tc или air.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Не удаётся прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
+        <translation>Не удаётся прочитать книгу %1: %2</translation>
+    </message>
+    <message>
+        <source>kein Artikel '%1'</source>
+        <translation>нет артикула '%1'</translation>
+    </message>
+    <message>
+        <source>%1 hat keine Leistungsdaten fuer %2</source>
+        <translation>У %1 нет данных производительности для %2</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Verflussigungssatz; tc angeben</source>
+        <translation>%1 не компрессорно-конденсаторный агрегат; укажите tc</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
+        <translation>%1 — компрессорно-конденсаторный агрегат; укажите воздух</translation>
+    </message>
+    <message>
+        <source>an diesem Punkt nicht berechenbar</source>
+        <translation>в этой точке не рассчитывается</translation>
+    </message>
+    <message>
+        <source>Datenfehler</source>
+        <translation>Ошибка данных</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::Vergleich</name>
+    <message>
+        <source>Grosse</source>
+        <translation>Величина</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Единица</translation>
+    </message>
+    <message>
+        <source>Diff. %</source>
+        <translation>Разн. %</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Запас до границы применения</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Примечания</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1076,81 @@
         <source>Drucken</source>
         <translation>Печать</translation>
     </message>
+    <message>
+        <source>&amp;Reihenberechnung...</source>
+        <translation>&amp;Пакетный расчёт...</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleich...</source>
+        <translation>С&amp;равнение...</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmReihe</name>
+    <message>
+        <source>Reihenberechnung</source>
+        <translation>Пакетный расчёт</translation>
+    </message>
+    <message>
+        <source>Eingabedatei:</source>
+        <translation>Входной файл:</translation>
+    </message>
+    <message>
+        <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
+        <translation>CSV или XLSX: article, refrigerant, t0, tc или air, ts, subcooling, superheat, hz, n</translation>
+    </message>
+    <message>
+        <source>Offnen...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Рассчитать</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Speichern als CSV/XLSX...</source>
+        <translation>Сохранить как CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Eingabedatei</source>
+        <translation>Входной файл</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
+        <translation>Таблицы (*.csv *.xlsx);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
+        <translation>Рассчитано строк: %1 из %2, не рассчитано (с причиной): %3.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>CSV (*.csv);;Книга Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Die Produktdaten sind nicht geladen.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmSplash</name>
@@ -1298,6 +1469,18 @@
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Нет результата: ни одно из %1 изделий в границах применения не может быть рассчитано в этой рабочей точке.</translation>
     </message>
+    <message>
+        <source>Abstand Grenze</source>
+        <translation>Запас</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Запас до границы применения</translation>
+    </message>
+    <message>
+        <source>Markierte vergleichen (bis zu vier)</source>
+        <translation>Сравнить выбранные (до четырёх)</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1532,6 +1715,69 @@
     <message>
         <source>Erlauterung</source>
         <translation>Пояснение</translation>
+    </message>
+</context>
+<context>
+    <name>drel::ui::TFrmVergleich</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Хладагент:</translation>
+    </message>
+    <message>
+        <source>t0:</source>
+        <translation>t0:</translation>
+    </message>
+    <message>
+        <source>tc / Luft:</source>
+        <translation>tc / воздух:</translation>
+    </message>
+    <message>
+        <source>Lufteintritt (Verflussigungssatz)</source>
+        <translation>Вход воздуха (агрегат)</translation>
+    </message>
+    <message>
+        <source>Artikel:</source>
+        <translation>Артикулы:</translation>
+    </message>
+    <message>
+        <source>Vergleichen</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Speichern als PDF/CSV/XLSX...</source>
+        <translation>Сохранить как PDF/CSV/XLSX...</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
+        <translation>Укажите хладагент, t0, tc (или воздух) и хотя бы один артикул.</translation>
+    </message>
+    <message>
+        <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
+        <translation>Введите артикулы или выберите их в списке результатов.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
+        <translation>Разница с первым артикулом в %; запас положителен внутри границы.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Книга Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,12 @@ void DatenblattBericht::Einsatzgrenzen() {
         text.setTop(oben);
         oben += anpassen(text, z.text) + ausMm(1);
     }
-    for (const char* leer : {"Memo40", "Memo41"}) {
-        memo(n(leer)).setText(QString());
-        memo(n(leer)).setTop(oben);
-    }
+    // The envelope margin goes under the legend, in the first of its spare memos.
+    bericht::Memo& rand = memo(n("Memo40"));
+    rand.setTop(oben);
+    oben += anpassen(rand, inhalt_.einsatzRand) + ausMm(1);
+    memo(n("Memo41")).setText(QString());
+    memo(n("Memo41")).setTop(oben);
     band(QStringLiteral("Legende3")).setHeight(oben + kZeilenHoehe);
 }
 

@@ -55,6 +55,7 @@ struct DatenblattInhalt {
     // ---- application limits ----
     QImage diagramm;
     std::array<LegendenZeile, 3> legende;
+    QString einsatzRand; // "Abstand zur Einsatzgrenze: 12,5 K", under the legend
 
     // ---- scope of delivery, accessories ----
     QStringList lieferumfang;

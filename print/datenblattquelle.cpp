@@ -86,6 +86,7 @@ void einsatzgrenzen(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
     }
     if (m.diagramm().gezeichnet())
         i.diagramm = m.diagramm().zeichnung().anzeige;
+    i.einsatzRand = sheet::einsatzRandText(blatt);
 }
 
 void masse(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {

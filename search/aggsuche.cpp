@@ -8,6 +8,7 @@
 #include "db/datamodule.h"
 #include "db/errorboundary.h"
 #include "fluid/stoff.h"
+#include "search/verdsuche.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 
@@ -183,6 +184,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
     v.BasisArtikel = a.BasisID;
     v.P = luko.P;
     v.I = std::isfinite(r.I) ? r.I : 0.0;
+    v.Rand = EinsatzRand(dm, t0, luko.tc); // at the tc of the condenser balance
     v.Zeile = textZeile(u_.einheiten, a.Typ, a.Kaeltemittel, t0, tle, 1450.0, v.Qo);
     return true;
 }

@@ -6,6 +6,8 @@
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
 
+#include <cmath>
+
 namespace drel::search {
 
 namespace {
@@ -19,6 +21,13 @@ QString qoText(const QString& typ, double qo) {
     if (duplexTyp(typ))
         return QStringLiteral("2 x  ") + formatFloat(u"########0.00", qo / 2.0);
     return formatFloat(u"###,###,##0.00", qo);
+}
+
+QString randText(const calc::Einheiten& einheiten, double kelvin) {
+    if (!std::isfinite(kelvin))
+        return QStringLiteral("-");
+    const double gezeigt = roundShown(einheiten.DiffAnzeige(kelvin), 1);
+    return formatFloat(u"0.0", gezeigt == 0.0 ? 0.0 : gezeigt);
 }
 
 } // namespace
@@ -70,7 +79,8 @@ void ErgebnisListe::Sortieren(Suchergebnis& ergebnis, SortOption option, double 
             zeilen_.push_back(Zeile{});
         v.GridZeile = row;
         const double qo = einheiten.LeistungAnzeige(v.Qo);
-        zeilen_[static_cast<std::size_t>(row - 1)] = Zeile{v.Typ, qoText(v.Typ, qo)};
+        zeilen_[static_cast<std::size_t>(row - 1)] =
+            Zeile{v.Typ, qoText(v.Typ, qo), randText(einheiten, v.Rand)};
         if (!gewaehlt && qo >= q0) {
             gewaehlt = true;
             row_ = row;
@@ -89,7 +99,16 @@ QString ErgebnisListe::zelle(int spalte, int row) const {
     if (row < 1 || row > static_cast<int>(zeilen_.size()))
         return {};
     const Zeile& z = zeilen_[static_cast<std::size_t>(row - 1)];
-    return spalte == 0 ? z.typ : spalte == 1 ? z.qo : QString();
+    switch (spalte) {
+    case 0:
+        return z.typ;
+    case 1:
+        return z.qo;
+    case 2:
+        return z.rand;
+    default:
+        return {};
+    }
 }
 
 int ErgebnisListe::eintragFuerZeile(const Suchergebnis& ergebnis, int row) {

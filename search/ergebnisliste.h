@@ -40,6 +40,7 @@ public:
     struct Zeile {
         QString typ;
         QString qo;
+        QString rand; // envelope margin, K or R with one decimal ("-" without one)
     };
 
     // Sorts by the option, runs the capacity check (q0 in the user's capacity unit)
@@ -55,7 +56,7 @@ public:
     void setRow(int row) { row_ = row; }
     void setPanel8(bool sichtbar) { panel8_ = sichtbar; }
 
-    // Column 0 and 1 of a grid row; empty outside the grid.
+    // Column 0, 1 and 2 (the margin) of a grid row; empty outside the grid.
     QString zelle(int spalte, int row) const;
 
     // The entry shown in the grid row, 0 when none.

@@ -42,13 +42,30 @@ QString SuchModell::leerGrund() const {
         .arg(r.zaehler.imBereich);
 }
 
-bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const {
+DatenblattKontext SuchModell::kontext() const {
     DatenblattKontext k;
     k.punkt = eingabe_.punkt;
     k.satzModus = rec_.modus == 1;
     k.rb60Hz = rb60Hz;
     k.spinN = SpinN;
-    return liste_.datenblatt(ergebnis_, dm, k, auftrag);
+    return k;
+}
+
+bool SuchModell::datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const {
+    return liste_.datenblatt(ergebnis_, dm, kontext(), auftrag);
+}
+
+QList<DatenblattAuftrag> SuchModell::datenblaetter(db::TDataModule1& dm,
+                                                   const QList<int>& rows) const {
+    QList<DatenblattAuftrag> auftraege;
+    ErgebnisListe liste = liste_;
+    for (int row : rows) {
+        liste.setRow(row);
+        DatenblattAuftrag a;
+        if (liste.datenblatt(ergebnis_, dm, kontext(), a))
+            auftraege << a;
+    }
+    return auftraege;
 }
 
 } // namespace drel::search

@@ -401,6 +401,20 @@ void SuchModell::FormShow(const QString& suchIni) {
     KMListeClick(KMListeIndex);
 }
 
+bool SuchModell::setRandSpalte(bool an, const QString& suchIni) {
+    rec_.randSpalte = an;
+    if (roh_.size() < SuchRec::Groesse)
+        roh_ = SuchRec{}.schreiben();
+    roh_[SuchRec::Offset::randMarke] = an ? SuchRec::RandMarke : '\0';
+    roh_[SuchRec::Offset::randSpalte] = an ? 1 : 0;
+    if (suchIni.isEmpty() || dateiAtomarSchreiben(suchIni, roh_, &schreibGrund_))
+        return true;
+    if (!schreibFehlerGemeldet_)
+        report(schreibFehlerText(suchIni, schreibGrund_), QStringLiteral("Suchkriterien"));
+    schreibFehlerGemeldet_ = true;
+    return false;
+}
+
 void SuchModell::laden(const SuchRec& gelesen) {
     SuchRec r = gelesen;
     auto ersetzen = [](QString& t, const char* ersatz) {

@@ -120,6 +120,12 @@ public:
     // Sorting again (a click on a sort option).
     void rbKaelteClick(SortOption option);
 
+    // The result list's margin column: shown or not, kept in search.ini at once (the
+    // other criteria of the file stay as they are). False when the file cannot be
+    // written (reported once); the switch holds for this session anyway.
+    bool randSpalte() const { return rec_.randSpalte; }
+    bool setRandSpalte(bool an, const QString& suchIni);
+
     const SuchRec& rec() const { return rec_; }
     SuchEingabe eingabe() const { return eingabe_; }
     TypRec typRec() const;
@@ -128,6 +134,9 @@ public:
     ErgebnisListe& liste() { return liste_; }
     SortOption sortOption() const { return sortOption_; }
     bool datenblatt(db::TDataModule1& dm, DatenblattAuftrag& auftrag) const;
+    // The orders of several grid rows (1 = first), in the order given; rows without a
+    // result are left out.
+    QList<DatenblattAuftrag> datenblaetter(db::TDataModule1& dm, const QList<int>& rows) const;
     // Why the last search shows no row (empty when it shows one): no article of these
     // series has data for the refrigerant, every candidate lies outside its envelope at
     // this point, none is rateable, or all results are S versions hidden from -20 °C.
@@ -135,6 +144,7 @@ public:
     QString leerGrund() const;
 
 private:
+    DatenblattKontext kontext() const; // what a data sheet takes over from the search
     bool anyBox(std::initializer_list<Box> boxen) const;
     void gruppenRegel(const std::vector<std::vector<Box>>& gruppen, Box geklickt);
     void boxStill(Box b, bool an) { boxen_[static_cast<std::size_t>(b)] = an; }

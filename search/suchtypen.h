@@ -77,6 +77,8 @@ struct VdSatz {
     double P = 0.0;     // kW
     double I = 0.0;     // A
     int GridZeile = -1; // row of the result list, -1 when not shown
+    // Envelope margin in K of the listed point (chart::einsatzRand), NaN without one.
+    double Rand = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The shared result table: entries 1 to anzahl() hold results, entry 0 is the

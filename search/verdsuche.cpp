@@ -194,6 +194,8 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
                      const Merker& merker) {
     const double I = zweiStellen(strom);
     const QString kaeltemittel = u_.dm.TBKMittelS.asString(u"Ashrae");
+    // The margin on the capacity record that was rated, before the cursors go back.
+    const double rand = EinsatzRand(u_.dm, e_.punkt.t0, e_.punkt.tc);
     zurueck(merker);
     double qo = r.QoV;
     const bool duplex = istDuplex(db::BaureihenArt(u_.dm.TBArtikel));
@@ -221,6 +223,7 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
     v.BasisArtikel = quelle_.asString(u"Basisartikel").trimmed().toInt();
     v.P = zweiStellen(r.P);
     v.I = I;
+    v.Rand = rand;
     if (duplex) {
         v.P *= 2.0;
         v.I *= 2.0;
@@ -285,13 +288,21 @@ QString textZeile(const calc::Einheiten& einheiten, const QString& typ, const QS
     return zeile.left(60);
 }
 
-bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
-                    chart::GrenzChart& chart, double tc, double t0) {
+chart::GrenzPolygone grenzPolygone(const db::TDataModule1& dm) {
     db::GrenzPolygon p1, p2, p3;
     db::GrenzenLesen(dm.TBLeistung, 3, p3);
     db::GrenzenLesen(dm.TBLeistung, 2, p2);
     db::GrenzenLesen(dm.TBLeistung, 1, p1);
-    chart::GrenzPolygone polygone{p1, p2, p3};
+    return {p1, p2, p3};
+}
+
+double EinsatzRand(const db::TDataModule1& dm, double t0, double tc) {
+    return chart::einsatzRand(grenzPolygone(dm), t0, tc);
+}
+
+bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
+                    chart::GrenzChart& chart, double tc, double t0) {
+    chart::GrenzPolygone polygone = grenzPolygone(dm);
     const calc::GrenzBereich& g = calc::grenzBereich();
     const bool f = fahrenheit(einheiten);
     if (f)

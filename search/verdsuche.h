@@ -17,7 +17,8 @@ class Einheiten;
 } // namespace drel::calc
 namespace drel::chart {
 class GrenzChart;
-}
+struct GrenzPolygone;
+} // namespace drel::chart
 
 namespace drel::search {
 
@@ -57,6 +58,11 @@ bool VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart,
 // chose °F.
 bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
                     chart::GrenzChart& chart, double tc, double t0);
+
+// The three limit polygons of the current capacity record (°C).
+chart::GrenzPolygone grenzPolygone(const db::TDataModule1& dm);
+// The envelope margin of (t0, tc) in °C on the current capacity record, in K.
+double EinsatzRand(const db::TDataModule1& dm, double t0, double tc);
 
 // The fixed-column line of a result: type (18), refrigerant (to column 25), t0 and
 // tc (width 5), speed (width 6), Qo (width 10, 2 decimals), in the user's units.

@@ -105,8 +105,15 @@ QJsonObject genau(const Datenblatt& b) {
 QJsonObject grenzen(const Datenblatt& b) {
     const calc::ArtikelErgebnis& a = b.modell().ergebnis();
     const calc::GrenzBereich& g = a.bereich;
+    chart::RandPolygon gemessen = chart::RandPolygon::keins;
+    const double rand = b.einsatzRand(&gemessen);
+    const QJsonValue polygon = gemessen == chart::RandPolygon::strich ? QJsonValue("dashed")
+                               : gemessen == chart::RandPolygon::blau ? QJsonValue("blue")
+                                                                      : QJsonValue();
     return {{"code", a.code},
             {"outside", b.ausserhalb()},
+            {"margin", wertJson(b.wert(Groesse::Rand), siWert(rand, "K"))},
+            {"marginPolygon", polygon},
             {"range", QJsonObject{{"t0Min", g.GrenzT0Min},
                                   {"t0Max", g.GrenzT0Max},
                                   {"tcMin", g.GrenzTcMin},

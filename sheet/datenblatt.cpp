@@ -8,7 +8,9 @@
 #include "db/recordhelpers.h"
 #include "state/sprache.h"
 
+#include <QCoreApplication>
 #include <cmath>
+#include <limits>
 
 namespace drel::sheet {
 
@@ -67,6 +69,16 @@ bool Datenblatt::ausserhalb() const {
     const calc::ArtikelHinweise& h = modell_.hinweise();
     return modell_.ergebnis().code != 0 || h.anwendt01 || h.anwendt02 || h.anwendtc1 ||
            h.anwendtc2 || h.Label25;
+}
+
+double Datenblatt::einsatzRand(chart::RandPolygon* gemessen) const {
+    const calc::ArtikelErgebnis& r = modell_.ergebnis();
+    if (!r.gerechnet || modell_.AktArtikelID == 0) {
+        if (gemessen)
+            *gemessen = chart::RandPolygon::keins;
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return chart::einsatzRand(modell_.polygone(), r.punkt.t0, r.punkt.tc, gemessen);
 }
 
 Herkunft Datenblatt::herkunft() const {
@@ -170,6 +182,13 @@ AnzeigeWert Datenblatt::wert(Groesse g) const {
     case Groesse::m:
         setzen(w.m, QStringLiteral("kg/s"), 3, false);
         break;
+    case Groesse::Rand: {
+        const double k = einsatzRand();
+        setzen(modell_.fahrenheit() ? k * 1.8 : k, differenz, 1, false);
+        if (a.wert == 0.0)
+            a.wert = 0.0; // "0,0", never "-0,0" for a point a few hundredths outside
+        break;
+    }
     }
     a.ausserhalb = ausserhalb();
     return a;
@@ -203,6 +222,17 @@ LeistungsTabelle Datenblatt::tabelleZumDrucken() const {
 
 void Datenblatt::einheitGewechselt(bool warFahrenheit) {
     modell_.einheitGewechselt(warFahrenheit);
+}
+
+QString einsatzRandZahl(const AnzeigeWert& rand) {
+    if (!rand.berechenbar)
+        return QStringLiteral("-");
+    return formatFloat(u"0.0", rand.wert) + QLatin1Char(' ') + rand.einheit;
+}
+
+QString einsatzRandText(const Datenblatt& blatt) {
+    return QCoreApplication::translate("drel::sheet::Datenblatt", "Abstand zur Einsatzgrenze: %1")
+        .arg(einsatzRandZahl(blatt.wert(Groesse::Rand)));
 }
 
 namespace {

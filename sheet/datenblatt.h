@@ -23,7 +23,8 @@
 namespace drel::sheet {
 
 // The quantities the sheet shows: its inputs as rated and its output fields.
-enum class Groesse { t0, tc, tle, tsaug, tu, tue, f, n, Qo, QoE, P, I, COP, Qc, m };
+// Rand is the envelope margin (K or R, one decimal).
+enum class Groesse { t0, tc, tle, tsaug, tu, tue, f, n, Qo, QoE, P, I, COP, Qc, m, Rand };
 
 // One value as the sheet shows it: the number in the user's unit, rounded as shown,
 // the unit's text, the decimals, and what is special about it.
@@ -77,6 +78,9 @@ public:
     AnzeigeWert wert(Groesse groesse) const;
     // Whether the rated point lies outside the envelope (a limit note is shown).
     bool ausserhalb() const;
+    // The envelope margin of the rated point in K (chart::einsatzRand): NaN without a
+    // rating or without a polygon that has an area.
+    double einsatzRand(chart::RandPolygon* gemessen = nullptr) const;
 
     // ---- provenance and seasonal ratio ----
     // Catalogue build, rating basis of the capacity record, property model, version.
@@ -136,6 +140,13 @@ private:
     mutable QString seprFuer_; // article, data article, refrigerant and condenser rated
     QString seitenFuer_;       // article, refrigerant and language the pages were filled for
 };
+
+// "Abstand zur Einsatzgrenze: 12,5 K" in the program language and number format, or
+// with "-" where there is no margin; the text the window, the printout and the lists
+// show beside the diagram.
+QString einsatzRandText(const Datenblatt& blatt);
+// Only the number with its unit ("12,5 K", "-" without a margin).
+QString einsatzRandZahl(const AnzeigeWert& rand);
 
 // The order that opens one article at one point, as drel-cli gives it: the article by
 // its ID or designation ("QNX2-22" also finds "QN2-22"), its type text for the

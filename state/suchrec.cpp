@@ -97,6 +97,8 @@ SuchRec SuchRec::lesen(QByteArrayView daten) {
     textFeld(daten, Offset::ts, rec.ts);
     textFeld(daten, Offset::dtu, rec.dtu);
     boolFeld(daten, Offset::rb60Hz, rec.rb60Hz);
+    rec.randSpalte = passt(daten, Offset::randMarke, 2) && daten[Offset::randMarke] == RandMarke &&
+                     daten[Offset::randSpalte] == 1;
     intFeld(daten, Offset::spinN, 0, std::numeric_limits<qint32>::max(), rec.spinN);
     textFeld(daten, Offset::kurzCode, rec.kurzCode);
     intFeld(daten, Offset::sprachNummer, 1, 10, rec.sprachNummer);
@@ -121,6 +123,11 @@ QByteArray SuchRec::schreiben() const {
     kurzStringSchreiben(record, Offset::ts, ts);
     kurzStringSchreiben(record, Offset::dtu, dtu);
     record[Offset::rb60Hz] = rb60Hz ? 1 : 0;
+    // Without the column the bytes stay 0, as older versions write them.
+    if (randSpalte) {
+        record[Offset::randMarke] = RandMarke;
+        record[Offset::randSpalte] = 1;
+    }
     intSchreiben(record, Offset::spinN, spinN);
     spracheEinsetzen(record, kurzCode, sprachNummer, code);
     return record;

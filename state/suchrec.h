@@ -15,6 +15,7 @@ public:
     static constexpr qsizetype Groesse = 324;
     static constexpr int KurzStringMax = 30;
     static constexpr int KaeltemittelAnzahl = 10;
+    static constexpr char RandMarke = 'M';
 
     // The series check boxes in record order.
     enum Box : int {
@@ -50,6 +51,11 @@ public:
         static constexpr int ts = 186;
         static constexpr int dtu = 217;
         static constexpr int rb60Hz = 248;
+        // Two of the three alignment bytes after rb60Hz: a mark and the result list's
+        // margin column. Older files hold 0 there; the mark keeps stray bytes from
+        // switching the column on.
+        static constexpr int randMarke = 249;
+        static constexpr int randSpalte = 250;
         static constexpr int spinN = 252;
         static constexpr int kurzCode = 256;
         static constexpr int sprachNummer = 288;
@@ -70,6 +76,7 @@ public:
     QString dtu = QStringLiteral("0");
     bool rb60Hz = false;
     qint32 spinN = 1450;
+    bool randSpalte = false; // the result list shows the envelope margin
     QString kurzCode = QStringLiteral("De");
     qint32 sprachNummer = 1;
     QString code = QStringLiteral("De");

@@ -12,7 +12,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DDREL_FUZZ=ON -DDREL_BUILD_GUI=OFF \
     -DDREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 targets=(fuzz_filter fuzz_tablefile fuzz_fluidfile fuzz_unitsdat fuzz_standdat fuzz_suchrec
-         fuzz_chartdat fuzz_rtftext fuzz_export fuzz_tabini fuzz_qm fuzz_druckeinstellungen)
+         fuzz_chartdat fuzz_rtftext fuzz_export fuzz_tabini fuzz_qm fuzz_druckeinstellungen
+         fuzz_reihen)
 nice ninja -C "$build" -j"${FUZZ_JOBS:-2}" "${targets[@]}"
 
 # Seeds per target: folders whose files are copied into the working corpus.
@@ -26,6 +27,7 @@ declare -A seeds=(
     [fuzz_export]="tests/data/dbbuild/einzeln"
     [fuzz_qm]="build/app"
     [fuzz_druckeinstellungen]="tests/data/fuzz/druck"
+    [fuzz_reihen]="tests/data/batch"
 )
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

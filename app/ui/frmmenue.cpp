@@ -12,7 +12,9 @@
 #include "app/ui/shelltexte.h"
 #include "base/directories.h"
 #include "calc/einheiten.h"
+#include "print/ui/frmvergleich.h"
 #include "search/ui/frmsuche.h"
+#include "sheet/ui/frmreihe.h"
 #include "state/sprache.h"
 #include "state/suchini.h"
 
@@ -155,6 +157,8 @@ QWidget* TFrmMenue::sucheAnlegen(QWidget* parent) {
                 ergebnisDrucken(raster, seite, this);
             });
     connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
+    connect(suche_, &TFrmSuche::vergleichOeffnen, this,
+            [this](const QList<DatenblattAuftrag>& a) { vergleichZeigen(this, a); });
     return bereich;
 }
 
@@ -180,6 +184,8 @@ QWidget* TFrmMenue::adressBandAnlegen(QWidget* parent) {
 void TFrmMenue::menueVerbinden() {
     connect(menue_, &Hauptmenue::beenden, this, &QWidget::close);
     connect(menue_, &Hauptmenue::einheiten, this, &TFrmMenue::einheitenZeigen);
+    connect(menue_, &Hauptmenue::reihenberechnung, this, [this] { reihenberechnungZeigen(this); });
+    connect(menue_, &Hauptmenue::vergleich, this, [this] { vergleichZeigen(this); });
     connect(menue_, &Hauptmenue::spracheGewaehlt, this, &TFrmMenue::spracheWaehlen);
     connect(menue_, &Hauptmenue::suchen, this, &TFrmMenue::suchbereichOeffnen);
     connect(menue_, &Hauptmenue::hilfe, this, [this] { hilfeZeigen(1); });

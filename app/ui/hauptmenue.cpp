@@ -49,6 +49,12 @@ void Hauptmenue::optionenAnlegen() {
     connect(eintrag(optionen, "Druckerauswahl1",
                     QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Druckerauswahl")),
             &QAction::triggered, this, [this] { print::druckerAuswaehlen(&fenster_); });
+    connect(eintrag(optionen, "Reihenberechnung1",
+                    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Reihenberechnung...")),
+            &QAction::triggered, this, &Hauptmenue::reihenberechnung);
+    connect(
+        eintrag(optionen, "Vergleich1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Vergleich...")),
+        &QAction::triggered, this, &Hauptmenue::vergleich);
     Einheiten1_ =
         eintrag(optionen, "Einheiten1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Einheiten"));
     connect(Einheiten1_, &QAction::triggered, this, &Hauptmenue::einheiten);

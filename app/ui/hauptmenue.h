@@ -33,6 +33,8 @@ public:
 signals:
     void beenden();
     void einheiten();
+    void reihenberechnung(); // the batch window
+    void vergleich();        // the comparison window, empty
     void spracheGewaehlt(int nummer);
     void suchen();
     void hilfe();

@@ -5,24 +5,33 @@
 namespace drel::ui {
 
 void ErgebnisModell::fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp,
-                             const QString& kopfQo) {
+                             const QString& kopfQo, const QString& kopfRand) {
+    const bool rand = !kopfRand.isEmpty();
     std::vector<QStringList> zeilen;
-    for (const auto& zeile : liste.zeilen())
+    for (const auto& zeile : liste.zeilen()) {
         zeilen.push_back({zeile.typ, zeile.qo});
-    setZeilen(std::move(zeilen), {kopfTyp, kopfQo});
+        // A row without a type is the empty list's placeholder: no margin there.
+        if (rand)
+            zeilen.back() << (zeile.typ.isEmpty() ? QString() : zeile.rand);
+    }
+    setZeilen(std::move(zeilen),
+              rand ? QStringList{kopfTyp, kopfQo, kopfRand} : QStringList{kopfTyp, kopfQo});
 }
 
 void ErgebnisModell::setZeilen(std::vector<QStringList> zeilen, const QStringList& kopf) {
     beginResetModel();
-    kopf_ = kopf;
+    spalten_ = kopf.size() >= 3 ? 3 : 2;
+    kopf_ = kopf.mid(0, spalten_);
     zeilen_ = std::move(zeilen);
-    for (QStringList& zeile : zeilen_)
-        while (zeile.size() < 2)
+    for (QStringList& zeile : zeilen_) {
+        while (zeile.size() < spalten_)
             zeile << QString();
-    while (kopf_.size() < 2)
+        zeile = zeile.mid(0, spalten_);
+    }
+    while (kopf_.size() < spalten_)
         kopf_ << QString();
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    emit headerDataChanged(Qt::Horizontal, 0, spalten_ - 1);
 }
 
 QList<QStringList> ErgebnisModell::raster() const {
@@ -37,7 +46,7 @@ int ErgebnisModell::rowCount(const QModelIndex& parent) const {
 }
 
 int ErgebnisModell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : spalten_;
 }
 
 QVariant ErgebnisModell::data(const QModelIndex& index, int role) const {
@@ -52,7 +61,8 @@ QVariant ErgebnisModell::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ErgebnisModell::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= spalten_)
         return {};
     return kopf_.at(section);
 }

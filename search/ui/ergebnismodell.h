@@ -1,5 +1,6 @@
 // The result list as an item model: type and capacity of each row under the two
-// headings of the search, as the result grid and the result printout read them.
+// headings of the search, and the envelope margin as a third column when the user
+// switched it on; as the result grid and the result printout read them.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -17,9 +18,11 @@ class ErgebnisModell : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Takes the rows of `liste` and the two headings over.
-    void fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp, const QString& kopfQo);
-    // Rows of type and capacity text under the two headings.
+    // Takes the rows of `liste` and the headings over; with `kopfRand` not empty the
+    // margin column is shown under it.
+    void fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp, const QString& kopfQo,
+                 const QString& kopfRand = {});
+    // Rows under the headings: two columns, or three when `kopf` has three entries.
     void setZeilen(std::vector<QStringList> zeilen, const QStringList& kopf);
     // Heading row and every row, as the printout lays them out.
     QList<QStringList> raster() const;
@@ -33,6 +36,7 @@ public:
 private:
     std::vector<QStringList> zeilen_;
     QStringList kopf_{QString(), QString()};
+    int spalten_ = 2;
 };
 
 } // namespace drel::ui

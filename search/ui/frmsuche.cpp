@@ -6,6 +6,7 @@
 #include "search/ui/ergebnismodell.h"
 #include "search/ui/stgsuche.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -118,7 +119,30 @@ void TFrmSuche::spracheGewechselt() {
 void TFrmSuche::gridFuellen() {
     // The unit follows the heading text the search wrote ("Qo   " + unit).
     const QString kopfQo = tr("Qo   ") + modell_.KopfQo.mid(5);
-    stgSuche_->fuellen(modell_.liste(), tr("Typ"), kopfQo);
+    const bool fahrenheit = einheiten_.index(calc::EinheitGruppe::Temperatur) == 1;
+    const QString kopfRand =
+        modell_.randSpalte()
+            ? tr("Abstand Grenze") + (fahrenheit ? QStringLiteral(" R") : QStringLiteral(" K"))
+            : QString();
+    randAktion_->setChecked(modell_.randSpalte());
+    stgSuche_->fuellen(modell_.liste(), tr("Typ"), kopfQo, kopfRand);
+}
+
+void TFrmSuche::randSpalteClick(bool an) {
+    modell_.setRandSpalte(an, suchIni_);
+    gridFuellen();
+}
+
+void TFrmSuche::vergleichenClick() {
+    if (!dienste_)
+        return;
+    QList<int> zeilen = stgSuche_->markierteZeilen();
+    if (zeilen.isEmpty())
+        zeilen << modell_.liste().Row();
+    const QList<DatenblattAuftrag> auftraege =
+        modell_.datenblaetter(*dienste_->dm, zeilen.mid(0, 4));
+    if (!auftraege.isEmpty())
+        emit vergleichOeffnen(auftraege);
 }
 
 void TFrmSuche::BitBtn3Click() {

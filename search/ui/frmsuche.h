@@ -15,6 +15,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
@@ -55,6 +56,11 @@ public:
     QCheckBox* box(search::Box b) const;
 
     void OKBtnClick();
+    // The grid's menu: the margin column on or off (kept in search.ini), the comparison.
+    void randSpalteClick(bool an);
+    void vergleichenClick();
+    QAction* randAktion() const { return randAktion_; }
+    QAction* vergleichAktion() const { return vergleichAktion_; }
     void CancelBtnClick();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -69,6 +75,8 @@ signals:
     void hilfeAngefordert(int thema);        // the help button: the window's help topic
     // BitBtn2, a double click or Return in the result grid: open the data sheet.
     void datenblattOeffnen(const DatenblattAuftrag& auftrag);
+    // The grid's menu, "Vergleichen": the selected rows (two to four) side by side.
+    void vergleichOeffnen(const QList<DatenblattAuftrag>& auftraege);
     // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
     void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
 
@@ -138,6 +146,8 @@ private:
     QLineEdit* vTyp_ = nullptr;
     TStgSuche* stgSuche_ = nullptr;
     QPushButton* BitBtn2_ = nullptr;
+    QAction* randAktion_ = nullptr;
+    QAction* vergleichAktion_ = nullptr;
     bool zeigt_ = false; // ausModell is writing the widgets
 };
 

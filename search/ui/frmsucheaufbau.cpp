@@ -6,6 +6,7 @@
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -412,6 +413,18 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     connect(stgSuche_, &TStgSuche::oeffnen, this, &TFrmSuche::BitBtn2Click);
     connect(stgSuche_, &TStgSuche::zeileGewaehlt, this,
             [this](int zeile) { modell_.liste().setRow(zeile); });
+    // The grid's own menu: the margin column and the comparison of the selected rows.
+    randAktion_ = texte().text(new QAction(stgSuche_), QT_TR_NOOP("Abstand zur Einsatzgrenze"));
+    randAktion_->setObjectName(QStringLiteral("mnuRandSpalte"));
+    randAktion_->setCheckable(true);
+    vergleichAktion_ =
+        texte().text(new QAction(stgSuche_), QT_TR_NOOP("Markierte vergleichen (bis zu vier)"));
+    vergleichAktion_->setObjectName(QStringLiteral("mnuVergleichen"));
+    stgSuche_->addAction(randAktion_);
+    stgSuche_->addAction(vergleichAktion_);
+    stgSuche_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(randAktion_, &QAction::triggered, this, &TFrmSuche::randSpalteClick);
+    connect(vergleichAktion_, &QAction::triggered, this, &TFrmSuche::vergleichenClick);
     Panel1_->hide();
     return Panel1_;
 }

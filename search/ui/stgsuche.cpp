@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <algorithm>
 
 namespace drel::ui {
 
@@ -55,7 +56,8 @@ TStgSuche::TStgSuche(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("stgSuche"));
     setToolTip(tr("Return oder Doppelklick fur nahere Informationen"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows (Ctrl, Shift) go to the comparison; a plain click still opens one.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     verticalHeader()->hide();
@@ -71,9 +73,9 @@ TStgSuche::TStgSuche(QWidget* parent) : QTableView(parent) {
 }
 
 void TStgSuche::fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp,
-                        const QString& kopfQo) {
+                        const QString& kopfQo, const QString& kopfRand) {
     fuellt_ = true;
-    modell_->fuellen(liste, kopfTyp, kopfQo);
+    modell_->fuellen(liste, kopfTyp, kopfQo, kopfRand);
     setCurrentCell(liste.Row() - 1, 0);
     fuellt_ = false;
     obereZeile_ = liste.TopRow();
@@ -89,6 +91,14 @@ void TStgSuche::obereZeileSetzen() {
 
 void TStgSuche::setCurrentCell(int zeile, int spalte) {
     setCurrentIndex(modell_->index(zeile, spalte));
+}
+
+QList<int> TStgSuche::markierteZeilen() const {
+    QList<int> zeilen;
+    for (const QModelIndex& i : selectionModel()->selectedRows())
+        zeilen << i.row() + 1;
+    std::sort(zeilen.begin(), zeilen.end());
+    return zeilen;
 }
 
 int TStgSuche::rowCount() const {
@@ -120,7 +130,8 @@ void TStgSuche::zelleGewechselt(int zeile) {
 void TStgSuche::mousePressEvent(QMouseEvent* event) {
     // The press selects its cell first; only the selection after it opens.
     QTableView::mousePressEvent(event);
-    scharf_ = event->button() == Qt::LeftButton;
+    scharf_ = event->button() == Qt::LeftButton &&
+              !(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier));
 }
 
 void TStgSuche::mouseDoubleClickEvent(QMouseEvent* event) {

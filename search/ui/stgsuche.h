@@ -31,7 +31,11 @@ public:
     explicit TStgSuche(QWidget* parent = nullptr);
 
     // Headings, rows, selected and top row from the result list.
-    void fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp, const QString& kopfQo);
+    // With `kopfRand` not empty the margin column is shown.
+    void fuellen(const search::ErgebnisListe& liste, const QString& kopfTyp, const QString& kopfQo,
+                 const QString& kopfRand = {});
+    // The selected grid rows (1 = first), top to bottom; several with Ctrl or Shift.
+    QList<int> markierteZeilen() const;
     // The selected grid row (1 = first data row), 0 when none.
     int Row() const { return currentRow() + 1; }
     int currentRow() const { return currentIndex().row(); }

@@ -65,6 +65,19 @@ QString alsCsv(const LeistungsTabelle& tabelle, const CsvForm& form) {
     return getrennt(tabelle, form.trenner, form.dezimal);
 }
 
+QString rasterAlsCsv(const ZellenRaster& raster, const CsvForm& form) {
+    QString s;
+    for (const auto& zeile : raster) {
+        QStringList felder;
+        for (const TabellenZelle& z : zeile) {
+            const bool zahl = std::isfinite(z.zahl) && !z.text.trimmed().isEmpty();
+            felder << (zahl ? zahlFeld(z.text, form.dezimal) : feld(z.text, form.trenner));
+        }
+        s += felder.join(form.trenner) + QStringLiteral("\r\n");
+    }
+    return s;
+}
+
 QString alsTabText(const LeistungsTabelle& tabelle) {
     // The clipboard goes into the user's own program: the numbers as the sheet shows them.
     return getrennt(tabelle, QLatin1Char('\t'), std::nullopt);
@@ -75,10 +88,35 @@ bool textSchreiben(const QString& datei, const QString& text, QString* grund) {
 }
 
 namespace {
-bool xlsxEntwurf(const LeistungsTabelle& t, const QString& datei);
-}
+bool xlsxEntwurf(const ZellenRaster& raster, int fetteZeilen, const QString& datei);
+bool xlsxSchreiben(const ZellenRaster& raster, int fetteZeilen, const QString& datei,
+                   QString* grund);
+} // namespace
 
 bool alsXlsx(const LeistungsTabelle& t, const QString& datei, QString* grund) {
+    // The header block (name bold, value) and an empty row, then the grid.
+    ZellenRaster raster;
+    for (const auto& [k, w] : t.kopf())
+        raster.push_back({TabellenZelle{k}, TabellenZelle{w}});
+    const int kopf = static_cast<int>(raster.size());
+    raster.emplace_back();
+    for (int r = 0; r < t.zeilen(); ++r) {
+        raster.emplace_back();
+        for (int c = 0; c < t.spalten(); ++c)
+            raster.back().push_back(t.zelle(c, r));
+    }
+    return xlsxSchreiben(raster, -kopf, datei, grund);
+}
+
+bool rasterAlsXlsx(const ZellenRaster& raster, const QString& datei, QString* grund) {
+    return xlsxSchreiben(raster, 1, datei, grund);
+}
+
+namespace {
+
+// `fetteZeilen` > 0: so many first rows bold; < 0: the first column of so many rows.
+bool xlsxSchreiben(const ZellenRaster& raster, int fetteZeilen, const QString& datei,
+                   QString* grund) {
     // The workbook is made in a folder of its own and then put in place in one step: a
     // failed write keeps an earlier file of that name.
     QTemporaryDir werkstatt;
@@ -88,7 +126,7 @@ bool alsXlsx(const LeistungsTabelle& t, const QString& datei, QString* grund) {
         return false;
     }
     const QString entwurf = werkstatt.filePath(QStringLiteral("tabelle.xlsx"));
-    if (!xlsxEntwurf(t, entwurf)) {
+    if (!xlsxEntwurf(raster, fetteZeilen, entwurf)) {
         if (grund)
             *grund = QStringLiteral("Die Arbeitsmappe konnte nicht erstellt werden.");
         return false;
@@ -102,9 +140,7 @@ bool alsXlsx(const LeistungsTabelle& t, const QString& datei, QString* grund) {
     return dateiAtomarSchreiben(datei, f.readAll(), grund);
 }
 
-namespace {
-
-bool xlsxEntwurf(const LeistungsTabelle& t, const QString& datei) {
+bool xlsxEntwurf(const ZellenRaster& raster, int fetteZeilen, const QString& datei) {
     const QByteArray name = QFile::encodeName(datei);
     lxw_workbook* buch = workbook_new(name.constData());
     if (!buch)
@@ -113,26 +149,21 @@ bool xlsxEntwurf(const LeistungsTabelle& t, const QString& datei) {
     lxw_format* fett = workbook_add_format(buch);
     format_set_bold(fett);
     bool ok = blatt != nullptr;
-    lxw_row_t zeile = 0;
-    for (const auto& [k, w] : t.kopf()) {
-        ok = ok &&
-             worksheet_write_string(blatt, zeile, 0, k.toUtf8().constData(), fett) == LXW_NO_ERROR;
-        ok = ok && worksheet_write_string(blatt, zeile, 1, w.toUtf8().constData(), nullptr) ==
-                       LXW_NO_ERROR;
-        ++zeile;
-    }
-    ++zeile;
-    for (int r = 0; r < t.zeilen(); ++r, ++zeile) {
-        for (int c = 0; c < t.spalten(); ++c) {
-            const TabellenZelle& z = t.zelle(c, r);
+    for (std::size_t r = 0; r < raster.size(); ++r) {
+        const auto zeile = static_cast<lxw_row_t>(r);
+        for (std::size_t c = 0; c < raster[r].size(); ++c) {
+            const TabellenZelle& z = raster[r][c];
             const QString text = z.text.trimmed();
             if (text.isEmpty())
                 continue;
             const auto spalte = static_cast<lxw_col_t>(c);
-            lxw_error fehler = std::isfinite(z.zahl)
-                                   ? worksheet_write_number(blatt, zeile, spalte, z.zahl, nullptr)
-                                   : worksheet_write_string(blatt, zeile, spalte,
-                                                            text.toUtf8().constData(), nullptr);
+            const int ri = static_cast<int>(r);
+            const bool istFett = fetteZeilen > 0 ? ri < fetteZeilen : (ri < -fetteZeilen && c == 0);
+            lxw_error fehler =
+                std::isfinite(z.zahl)
+                    ? worksheet_write_number(blatt, zeile, spalte, z.zahl, nullptr)
+                    : worksheet_write_string(blatt, zeile, spalte, text.toUtf8().constData(),
+                                             istFett ? fett : nullptr);
             ok = ok && fehler == LXW_NO_ERROR;
         }
     }

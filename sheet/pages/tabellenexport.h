@@ -3,11 +3,16 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace drel::sheet {
 
 class LeistungsTabelle;
 class Ausschreibung;
+struct TabellenZelle;
+
+// A grid of cells for the other exports (comparison, batch): row by row.
+using ZellenRaster = std::vector<std::vector<TabellenZelle>>;
 
 // How a CSV file writes its fields and numbers: one separator and one decimal mark for
 // the whole file, the program language's (German ";" and ",", the others "," and ".").
@@ -33,6 +38,11 @@ QString alsTabText(const LeistungsTabelle& tabelle);
 // False when the file cannot be written, with the reason in `grund` (an earlier file of
 // that name then stays as it was).
 bool alsXlsx(const LeistungsTabelle& tabelle, const QString& datei, QString* grund = nullptr);
+// Any grid: cells with a number as numbers (their shown text with the form's decimal
+// mark), text cells quoted where needed; rows end in CR LF.
+QString rasterAlsCsv(const ZellenRaster& raster, const CsvForm& form);
+// One worksheet of the grid: cells with a number are number cells; the first row bold.
+bool rasterAlsXlsx(const ZellenRaster& raster, const QString& datei, QString* grund = nullptr);
 // Writes `text` to `datei` (UTF-8) atomically; false when it cannot be written, with
 // the reason in `grund` (an earlier file of that name then stays as it was).
 bool textSchreiben(const QString& datei, const QString& text, QString* grund = nullptr);

@@ -244,6 +244,10 @@ void TFrmTechnik::ausModell() {
         lblLeg_[i]->setText(m.Leg[i].text);
         setzeSichtbar(LegPnl_[i], m.Leg[i].sichtbar);
     }
+    lblRand_->setText(m.AktArtikelID != 0 ? sheet::einsatzRandText(blatt_) : QString());
+    lblRand_->setStyleSheet(m.AktArtikelID != 0 && blatt_.wert(sheet::Groesse::Rand).wert < 0
+                                ? QStringLiteral("color: #b00000;")
+                                : QString());
     hinweise_->setzen(m.hinweise());
     herkunftZeigen();
     zertLogosZeigen();

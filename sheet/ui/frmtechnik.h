@@ -98,6 +98,7 @@ public:
     QPushButton* JsonBtn() const { return JsonBtn_; }
     QLabel* lblHerkunft() const { return lblHerkunft_; } // provenance of the numbers
     QLabel* lblSepr() const { return lblSepr_; }         // SEPR of condensing units
+    QLabel* lblRand() const { return lblRand_; }         // envelope margin beside the diagram
 
 signals:
     void abdocken();      // "Alternativ-Verdichter": leave the main window
@@ -171,6 +172,7 @@ private:
     QLabel* lblSepr_ = nullptr;
     QWidget* ZertPanel_ = nullptr;
     QToolButton* ZertLogo_[3] = {};
+    QLabel* lblRand_ = nullptr;
     int herkunftBild_ = -1;
     std::function<QString(const QString&, const QString&, const QString&)> dateiWahl_;
     QTabWidget* PageControl1_ = nullptr;

@@ -476,6 +476,10 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
         legenden->addWidget(LegPnl_[i]);
         LegPnl_[i]->hide();
     }
+    // The envelope margin of the point, beside the diagram.
+    lblRand_ = label("lblRand", QString(), seite);
+    lblRand_->setWordWrap(true);
+    legenden->addWidget(lblRand_);
     legenden->addStretch(1);
     h->addLayout(legenden, 1);
     return seite;

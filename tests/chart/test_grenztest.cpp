@@ -1,7 +1,9 @@
 #include "chart/grenztest.h"
 #include "hilfen.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace drel::chart;
 using drel::GrenzPolygon;
@@ -192,4 +194,50 @@ TEST(GrenzTest, CacheWechseltZwischenHuellen) {
             EXPECT_EQ(schnell.farbe(p, kAchsen, 10, 52), neu.farbe(p, kAchsen, 10, 52))
                 << "set " << k;
         }
+}
+
+// The envelope margin on the dashed polygon of typischeGrenzen(): its right edge is
+// t0 = 12.5, its bottom tc = 25, its upper right corner (12.5, 55).
+TEST(EinsatzRand, SignedDistanceToTheDashedPolygon) {
+    const GrenzPolygone p = typischeGrenzen();
+    RandPolygon gemessen = RandPolygon::keins;
+    EXPECT_DOUBLE_EQ(einsatzRand(p, 0, 40, &gemessen), 12.5);
+    EXPECT_EQ(gemessen, RandPolygon::strich);
+    EXPECT_DOUBLE_EQ(einsatzRand(p, 15, 40), -2.5);
+    EXPECT_DOUBLE_EQ(einsatzRand(p, -20, 20), -5.0); // below the bottom edge
+    // On an edge and on a corner the margin is 0, never "-0".
+    for (const auto& [t0, tc] :
+         {std::pair{12.5, 40.0}, {-10.0, 63.0}, {12.5, 55.0}, {-35.0, 25.0}}) {
+        SCOPED_TRACE(testing::Message() << t0 << " / " << tc);
+        const double rand = einsatzRand(p, t0, tc);
+        EXPECT_EQ(rand, 0.0);
+        EXPECT_FALSE(std::signbit(rand));
+    }
+    // A millikelvin either side of the edge has that sign.
+    EXPECT_NEAR(einsatzRand(p, 12.499, 40), 0.001, 1e-6);
+    EXPECT_NEAR(einsatzRand(p, 12.501, 40), -0.001, 1e-6);
+    // Beyond the corner the corner itself is nearest (a 3-4-5 triangle), not the lines
+    // through its edges.
+    EXPECT_NEAR(einsatzRand(p, 15.5, 59), -5.0, 1e-6);
+    // The red and blue polygons do not count while there is a dashed one: this point
+    // lies inside the red one.
+    EXPECT_LT(einsatzRand(p, 14, 40), 0.0);
+}
+
+TEST(EinsatzRand, BluePolygonWhereThereIsNoDashedOne) {
+    GrenzPolygone p = typischeGrenzen();
+    for (const GrenzPolygon& ohne : {GrenzPolygon{}, polygon({{0, 0}, {0, 0}, {0, 0}, {0, 0}}),
+                                     polygon({{-7, 24}, {-7, 45}})}) {
+        p.strich = ohne;
+        RandPolygon gemessen = RandPolygon::keins;
+        // Blue: right edge t0 = 10.
+        EXPECT_DOUBLE_EQ(einsatzRand(p, 0, 40, &gemessen), 10.0);
+        EXPECT_EQ(gemessen, RandPolygon::blau);
+        EXPECT_DOUBLE_EQ(einsatzRand(p, 11, 40), -1.0);
+        EXPECT_EQ(einsatzRand(p, 10, 40), 0.0);
+    }
+    p.blau = GrenzPolygon{};
+    RandPolygon gemessen = RandPolygon::strich;
+    EXPECT_TRUE(std::isnan(einsatzRand(p, 0, 40, &gemessen)));
+    EXPECT_EQ(gemessen, RandPolygon::keins);
 }

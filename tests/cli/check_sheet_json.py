@@ -77,6 +77,12 @@ def compare_with_rate(cli, program, work, schema, point):
             check(round(si, v["decimals"]) == round(got, v["decimals"]) or
                   abs(si - got) <= 0.5 * 10 ** -v["decimals"] + 1e-9,
                   f"{point[1]} {name}: SI {si} rounds to the shown {got}")
+    # The envelope margin: the same number as rate's, measured on the polygon named.
+    margin = doc["limits"]["margin"]
+    check(shown(lines, "margin") == margin["value"],
+          f"{point[1]} margin: JSON {margin['value']}, rate {shown(lines, 'margin')}")
+    check(margin["value"] is None or doc["limits"]["marginPolygon"] in ("dashed", "blue"),
+          f"{point[1]} margin without its polygon")
     e = exact(lines)
     for name in ("QoV", "QoE", "P"):
         check(abs(e[name] - doc["exact"][name]) < 0.0005,

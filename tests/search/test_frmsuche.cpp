@@ -15,6 +15,7 @@
 #include "tests/support/einheitenwahl.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -303,6 +304,67 @@ TEST_F(FrmSucheTest, PrintButtonHandsTheGridAsItStandsOver) {
     EXPECT_EQ(drucken.at(0).at(1).toString(), QStringLiteral("Seite"));
 }
 
+// The grid's menu: the margin column comes and goes with the switch, prints with the
+// grid and is still on when the search area opens again (search.ini).
+TEST_F(FrmSucheTest, MarginColumnFromTheGridMenu) {
+    ASSERT_TRUE(katalog());
+    QSignalSpy drucken(fenster.get(), &TFrmSuche::ergebnisDrucken);
+    typischeAnfrage();
+    ok();
+    const TStgSuche& grid = *fenster->stgSuche();
+    EXPECT_EQ(grid.model()->columnCount(), 2);
+    ASSERT_TRUE(fenster->stgSuche()->actions().contains(fenster->randAktion()));
+    fenster->randAktion()->trigger();
+    ASSERT_EQ(grid.model()->columnCount(), 3);
+    EXPECT_EQ(grid.kopf(2), QStringLiteral("Abstand Grenze K"));
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        double rand = 0;
+        EXPECT_TRUE(parseFloat(grid.text(row, 2), rand)) << grid.text(row, 2).toStdString();
+    }
+    fenster->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    ASSERT_EQ(drucken.count(), 1);
+    EXPECT_EQ(drucken.at(0).at(0).value<QList<QStringList>>().front().size(), 3);
+
+    fenster->suchbereichOeffnen();
+    EXPECT_TRUE(fenster->randAktion()->isChecked());
+    ok();
+    EXPECT_EQ(grid.model()->columnCount(), 3);
+    fenster->randAktion()->trigger();
+    EXPECT_EQ(grid.model()->columnCount(), 2);
+    fenster->suchbereichOeffnen();
+    EXPECT_FALSE(fenster->randAktion()->isChecked());
+}
+
+// Rows picked with Ctrl go to the comparison in list order, at most four; a Ctrl
+// click never opens a data sheet.
+TEST_F(FrmSucheTest, SelectedRowsGoToTheComparison) {
+    ASSERT_TRUE(katalog());
+    typischeAnfrage();
+    ok();
+    TStgSuche& grid = *fenster->stgSuche();
+    ASSERT_GE(grid.rowCount(), 5);
+    QList<DatenblattAuftrag> verglichen;
+    QObject::connect(fenster.get(), &TFrmSuche::vergleichOeffnen,
+                     [&](const QList<DatenblattAuftrag>& a) { verglichen = a; });
+    QSignalSpy datenblatt(fenster.get(), &TFrmSuche::datenblattOeffnen);
+    grid.clearSelection();
+    for (int row : {3, 0, 1, 2, 4}) {
+        const QPoint p = grid.visualRect(grid.model()->index(row, 0)).center();
+        QMouseEvent e(QEvent::MouseButtonPress, p, grid.viewport()->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, Qt::ControlModifier);
+        QApplication::sendEvent(grid.viewport(), &e);
+        QMouseEvent los(QEvent::MouseButtonRelease, p, grid.viewport()->mapToGlobal(p),
+                        Qt::LeftButton, Qt::NoButton, Qt::ControlModifier);
+        QApplication::sendEvent(grid.viewport(), &los);
+    }
+    EXPECT_EQ(datenblatt.count(), 0);
+    EXPECT_EQ(grid.markierteZeilen(), (QList<int>{1, 2, 3, 4, 5}));
+    fenster->vergleichAktion()->trigger();
+    ASSERT_EQ(verglichen.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(verglichen.at(i).typ, grid.text(i, 0).trimmed());
+}
+
 TEST(StgSuche, CellColoursAndAlignment) {
     QPalette p;
     p.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
@@ -337,6 +399,16 @@ TEST(StgSuche, ModelKeepsTheContractAndPrintsItsRows) {
     modell.setZeilen({}, {});
     EXPECT_EQ(modell.rowCount(), 0);
     EXPECT_EQ(modell.raster().size(), 1);
+    // With a third heading the margin column shows, and prints.
+    modell.setZeilen({{QStringLiteral("QN1"), QStringLiteral("1,00"), QStringLiteral("-0,5")}},
+                     {QStringLiteral("Typ"), QStringLiteral("Qo"), QStringLiteral("Rand K")});
+    EXPECT_EQ(modell.columnCount(), 3);
+    EXPECT_EQ(modell.index(0, 2).data().toString(), QStringLiteral("-0,5"));
+    EXPECT_EQ(modell.raster().front().size(), 3);
+    modell.setZeilen({{QStringLiteral("QN1"), QStringLiteral("1,00"), QStringLiteral("-0,5")}},
+                     {QStringLiteral("Typ"), QStringLiteral("Qo")});
+    EXPECT_EQ(modell.columnCount(), 2);
+    EXPECT_EQ(modell.raster().back().size(), 2);
 }
 
 TEST(StgSuche, LeftPressArmsTheNextSelectionOnce) {

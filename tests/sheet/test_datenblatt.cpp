@@ -6,6 +6,7 @@
 #include "state/programmschalter.h"
 #include "tests/support/blattkatalog.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace drel::sheet {
@@ -241,6 +242,34 @@ TEST_F(DatenblattTest, AnswersEveryShownValueWithUnitAndFlags) {
 }
 
 // The pages belong to the article shown and follow a change of article.
+// The margin of QN2-22 at (-10, 45): the nearest edge of the dashed polygon is the top
+// one from (-20, 55) to (0, 54), 190 / sqrt(401) K away.
+TEST_F(DatenblattTest, EnvelopeMarginOfTheRatedPoint) {
+    qn222(-10.0, 45.0);
+    chart::RandPolygon gemessen = chart::RandPolygon::keins;
+    EXPECT_NEAR(blatt_->einsatzRand(&gemessen), 190.0 / std::sqrt(401.0), 1e-5);
+    EXPECT_EQ(gemessen, chart::RandPolygon::strich);
+    const AnzeigeWert rand = blatt_->wert(Groesse::Rand);
+    EXPECT_TRUE(rand.berechenbar);
+    EXPECT_DOUBLE_EQ(rand.wert, 9.5);
+    EXPECT_EQ(rand.stellen, 1);
+    EXPECT_EQ(einsatzRandText(*blatt_), QStringLiteral("Abstand zur Einsatzgrenze: 9,5 K"));
+    // On the right edge t0 = 7.5 the margin is 0; beyond the top edge it is negative and
+    // the point is outside.
+    qn222(7.5, 40.0);
+    EXPECT_NEAR(blatt_->einsatzRand(), 0.0, 1e-6);
+    EXPECT_EQ(einsatzRandZahl(blatt_->wert(Groesse::Rand)), QStringLiteral("0,0 K"));
+    qn222(-10.0, 56.0);
+    EXPECT_LT(blatt_->einsatzRand(), 0.0);
+    EXPECT_TRUE(blatt_->wert(Groesse::Rand).ausserhalb);
+    // In °F the same distance shows in R.
+    einheiten_.klick(calc::EinheitGruppe::Temperatur, 1);
+    einheiten_.bestaetigen();
+    qn222(-10.0, 45.0);
+    EXPECT_DOUBLE_EQ(blatt_->wert(Groesse::Rand).wert, 17.1);
+    EXPECT_EQ(blatt_->wert(Groesse::Rand).einheit, QStringLiteral("R"));
+}
+
 TEST_F(DatenblattTest, PagesFollowTheArticle) {
     qn222();
     EXPECT_FALSE(blatt_->technDaten().zeilen().isEmpty());

@@ -3,6 +3,7 @@
 
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace drel {
 namespace {
@@ -131,4 +132,33 @@ TEST(SuchRec, ShortRecordKeepsDefaultsForMissingFields) {
 }
 
 } // namespace
+// The margin column lives in two alignment bytes after rb60Hz: a mark and the switch.
+TEST(SuchRec, MarginColumnIsKeptInTheAlignmentBytes) {
+    SuchRec rec = alleFelderGesetzt();
+    EXPECT_FALSE(rec.randSpalte);
+    // Off, the bytes stay 0 as older versions write them.
+    QByteArray aus = rec.schreiben();
+    EXPECT_EQ(aus.mid(249, 2), QByteArray(2, '\0'));
+    rec.randSpalte = true;
+    const QByteArray an = rec.schreiben();
+    EXPECT_EQ(an.size(), SuchRec::Groesse);
+    EXPECT_TRUE(SuchRec::lesen(an).randSpalte);
+    EXPECT_EQ(SuchRec::lesen(an), rec);
+    // Nothing else moved.
+    aus[249] = an[249];
+    aus[250] = an[250];
+    EXPECT_EQ(aus, an);
+    // A file written elsewhere has stray bytes there: the column stays off, as it does
+    // without the mark, with another value than 1, or when the record ends before.
+    EXPECT_FALSE(SuchRec::lesen(fixture("search_en.ini")).randSpalte);
+    for (const auto& [marke, wert] : {std::pair{'\0', '\1'}, {'M', '\2'}, {'N', '\1'}}) {
+        QByteArray d = an;
+        d[249] = marke;
+        d[250] = wert;
+        EXPECT_FALSE(SuchRec::lesen(d).randSpalte) << int(marke) << " " << int(wert);
+    }
+    EXPECT_FALSE(SuchRec::lesen(an.left(250)).randSpalte);
+    EXPECT_TRUE(SuchRec::lesen(an.left(251)).randSpalte);
+}
+
 } // namespace drel

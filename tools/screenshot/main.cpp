@@ -16,11 +16,13 @@
 #include "dbbuild/dbneu.h"
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
+#include "print/ui/frmvergleich.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
 #include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhinweise.h"
+#include "sheet/ui/frmreihe.h"
 #include "sheet/ui/frmtechnik.h"
 
 #include <QAction>
@@ -241,6 +243,43 @@ int main(int argc, char** argv) {
         menue.show();
         warten();
         Aufnahme a(menue, out);
+        // The comparison of the first three rows of the typical search, as the result
+        // list's menu opens it.
+        const auto vergleich = [&](const QString& name) {
+            einheitenWaehlen(0, 0);
+            a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+            a.ok();
+            ui::TStgSuche* grid = a.suche().stgSuche();
+            grid->clearSelection();
+            for (int row = 0; row < 3; ++row)
+                grid->selectionModel()->select(grid->model()->index(row, 0),
+                                               QItemSelectionModel::Select |
+                                                   QItemSelectionModel::Rows);
+            a.suche().vergleichAktion()->trigger();
+            const auto fenster = menue.findChildren<ui::TFrmVergleich*>();
+            if (fenster.isEmpty())
+                return false;
+            const bool ok = a.speichern(fenster.back(), name);
+            delete fenster.back();
+            return ok;
+        };
+        // A finished batch over a few rows, a broken one and one outside the envelope.
+        const auto reihe = [&](const QString& name) {
+            const QString csv = tmp.filePath(QStringLiteral("reihe.csv"));
+            QFile f(csv);
+            if (!f.open(QIODevice::WriteOnly))
+                return false;
+            f.write("article;refrigerant;t0;tc;air\n"
+                    "QNX2-22;R404A, R507;-10;45;\nQNX2-22;R404A, R507;-20;40;\n"
+                    "QNX2-32;R404A, R507;-10;45;\nQNX2-32;R404A, R507;-10;58;\n"
+                    "QN9-99;R404A, R507;-10;45;\nQNX2-22;R404A, R507;x;45;\n"
+                    "CQN4-66 L;R404A;-10;;32\n");
+            f.close();
+            ui::TFrmReihe fenster(dm, fluid::stoff(), calc::einheiten(), &menue);
+            fenster.show();
+            fenster.rechnen(csv);
+            return a.speichern(&fenster, name);
+        };
 
         std::vector<std::pair<QString, std::function<bool()>>> alle{
             {QStringLiteral("hauptfenster"), [&] { return a.speichern(&menue, "hauptfenster"); }},
@@ -540,6 +579,33 @@ int main(int argc, char** argv) {
                  menu->popup(QPoint(0, 0));
                  const bool ok = a.speichern(menu, QStringLiteral("menue-sprache-en"));
                  menu->hide();
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("suche-randspalte"),
+             [&] {
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 a.suche().randAktion()->trigger();
+                 const bool ok = a.speichern(&menue, QStringLiteral("suche-randspalte"));
+                 a.suche().randAktion()->trigger();
+                 return ok;
+             }},
+            {QStringLiteral("vergleich"), [&] { return vergleich(QStringLiteral("vergleich")); }},
+            {QStringLiteral("vergleich-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 const bool ok = vergleich(QStringLiteral("vergleich-en"));
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("reihenberechnung"),
+             [&] { return reihe(QStringLiteral("reihenberechnung")); }},
+            {QStringLiteral("reihenberechnung-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 const bool ok = reihe(QStringLiteral("reihenberechnung-en"));
                  a.sprache("Deutsch2");
                  return ok;
              }},

@@ -1,0 +1,116 @@
+// The batch and comparison windows on the sample catalogue, offscreen: a finished
+// run with its progress and status, Abbrechen in the middle, the comparison from
+// orders and from its fields, and its exports.
+#include "print/ui/frmvergleich.h"
+#include "sheet/ui/frmreihe.h"
+#include "sheet/ui/rastermodell.h"
+#include "tests/support/blattkatalog.h"
+#include "tests/support/xlsxzellen.h"
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace drel::ui {
+namespace {
+
+using sheet::testing::Katalog;
+
+const QString kPunkte = QStringLiteral(DREL_TEST_DATA "/batch/punkte.csv");
+
+class FensterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Katalog::get().gebaut);
+        sheet::testing::blattUmgebung(einheiten_);
+    }
+    RecordingSink sink_;
+    ScopedMessageSink guard_{&sink_};
+    calc::Einheiten einheiten_;
+};
+
+TEST_F(FensterTest, BatchWindowRatesEveryRowAndShowsWhy) {
+    TFrmReihe fenster(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    QAbstractItemModelTester pruefer(fenster.tabelle()->model(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fenster.show();
+    fenster.rechnen(kPunkte);
+    ASSERT_EQ(fenster.ergebnisse().size(), 7u);
+    EXPECT_EQ(fenster.fortschritt()->value(), 7);
+    EXPECT_EQ(fenster.fortschritt()->maximum(), 7);
+    EXPECT_EQ(fenster.tabelle()->model()->rowCount(), 7);
+    EXPECT_EQ(fenster.status()->text(),
+              QStringLiteral("5 von 7 Zeilen berechnet, 2 mit Grund nicht berechnet."));
+    // The saved workbook holds the table the window shows.
+    QTemporaryDir dir;
+    const QString xlsx = dir.filePath(QStringLiteral("reihe.xlsx"));
+    ASSERT_TRUE(fenster.speichern(xlsx));
+    const auto zellen = drel::testing::xlsxZellen(xlsx);
+    EXPECT_EQ(zellen.value(QStringLiteral("B2")), QStringLiteral("QNX2-22"));
+    EXPECT_EQ(zellen.value(QStringLiteral("D5")), QStringLiteral("error"));
+    // A file that cannot be read says why and rates nothing.
+    fenster.rechnen(dir.filePath(QStringLiteral("fehlt.csv")));
+    EXPECT_TRUE(fenster.ergebnisse().empty());
+    EXPECT_TRUE(fenster.status()->text().contains(QStringLiteral("fehlt.csv")));
+}
+
+TEST_F(FensterTest, CancelStopsTheBatchAfterTheCurrentRow) {
+    TFrmReihe fenster(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    QObject::connect(fenster.fortschritt(), &QProgressBar::valueChanged, &fenster, [&](int wert) {
+        if (wert == 2)
+            fenster.findChild<QPushButton*>(QStringLiteral("btnAbbrechen"))->click();
+    });
+    fenster.show();
+    fenster.rechnen(kPunkte);
+    EXPECT_EQ(fenster.ergebnisse().size(), 2u);
+    EXPECT_TRUE(fenster.status()->text().startsWith(QStringLiteral("Abgebrochen.")));
+    EXPECT_TRUE(fenster.findChild<QPushButton*>(QStringLiteral("btnBerechnen"))->isEnabled());
+}
+
+TEST_F(FensterTest, ComparisonFromOrdersAndFromItsFields) {
+    TFrmVergleich fenster(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    QAbstractItemModelTester pruefer(fenster.tabelle()->model(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fenster.show();
+    const DatenblattAuftrag a = Katalog::get().daten(
+        {QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"), QStringLiteral("R404A, R507"));
+    const DatenblattAuftrag b = Katalog::get().daten(
+        {QStringLiteral("QN2-32")}, QStringLiteral("QNX2-32"), QStringLiteral("R404A, R507"));
+    fenster.vergleichen({a, b});
+    EXPECT_EQ(fenster.artikelFeld(0)->text(), QStringLiteral("QNX2-22"));
+    EXPECT_EQ(fenster.artikelFeld(1)->text(), QStringLiteral("QNX2-32"));
+    EXPECT_TRUE(fenster.artikelFeld(2)->text().isEmpty());
+    QAbstractItemModel* m = fenster.tabelle()->model();
+    // Quantity, unit, then value and difference per article; the first has none.
+    EXPECT_EQ(m->columnCount(), 6);
+    EXPECT_EQ(m->index(0, 0).data().toString(), QStringLiteral("Qo"));
+    EXPECT_TRUE(m->index(0, 3).data().toString().isEmpty());
+    EXPECT_TRUE(m->index(0, 5).data().toString().endsWith(QStringLiteral(" %")));
+    const QString qoAusAuftrag = m->index(0, 4).data().toString();
+    // The same articles typed into the fields give the same numbers.
+    fenster.artikelFeld(2)->setText(QStringLiteral("QNX2-22"));
+    fenster.findChild<QPushButton*>(QStringLiteral("btnVergleichen"))->click();
+    ASSERT_EQ(fenster.vergleich().spalten().size(), 3u);
+    EXPECT_EQ(m->index(0, 4).data().toString(), qoAusAuftrag);
+    EXPECT_EQ(m->index(0, 7).data().toString(), QStringLiteral("0,0 %"));
+    // The printout as PDF: one page with the table's words.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("vergleich.pdf"));
+    ASSERT_TRUE(fenster.pdfSchreiben(pdf));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("QNX2-32"))) << inhalt.toStdString();
+    EXPECT_TRUE(inhalt.contains(qoAusAuftrag));
+    EXPECT_EQ(inhalt.count(QChar(0x0C)), 1) << "one page";
+}
+
+} // namespace
+} // namespace drel::ui
