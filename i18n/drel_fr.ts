@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Étendue de la livraison</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Caractéristiques techniques</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marque :</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Puissance frigorifique du compresseur :</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Puissance absorbée :</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Puissance absorbée :</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Débit massique :</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>au point de fonctionnement suivant :</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Température des gaz aspirés :</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sous-refroidissement :</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Fréquence :</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Courant absorbé :</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Vitesse de rotation :</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarques :</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessoires</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +88,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Remarques :</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +225,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Basse température (t0 -35 °C) : SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Température des gaz aspirés %1 %2, sous-refroidissement %3 %4, surchauffe %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compresseur 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 pôles</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc issue du bilan avec le condenseur à air</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base de calcul</translation>
     </message>
 </context>
 <context>
@@ -1578,7 +1684,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Remarques :</translation>
     </message>
 </context>
 </TS>

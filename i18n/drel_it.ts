@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Fornitura</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Potenza frigorifera del compressore:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Potenza assorbita:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Potenza assorbita:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Portata massica:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>al seguente punto di funzionamento:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura gas aspirato:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sottoraffreddamento:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Corrente assorbita:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Velocità di rotazione:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Osservazioni:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessori</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +88,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Osservazioni:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +225,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Bassa temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Temperatura gas aspirato %1 %2, sottoraffreddamento %3 %4, surriscaldamento %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compressore 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 poli</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc dal bilancio con il condensatore ad aria</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base di calcolo</translation>
     </message>
 </context>
 <context>
@@ -1578,7 +1684,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Osservazioni:</translation>
     </message>
 </context>
 </TS>
