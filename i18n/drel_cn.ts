@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>已保存：%1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -572,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>系列：</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>制冷剂：</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>工况点：</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -663,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>搜索结果</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>无结果：在此工况点，应用范围内的 %1 个产品均无法计算。</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>进风</translation>
     </message>
 </context>
 <context>

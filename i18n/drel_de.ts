@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -569,6 +584,21 @@
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Baureihen:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Kältemittel:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Betriebspunkt:</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Lufteintritt</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -569,6 +584,21 @@
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerant:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Operating point:</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>No result: none of the %1 articles within their application limits can be rated at this operating point.</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Air inlet</translation>
     </message>
 </context>
 <context>

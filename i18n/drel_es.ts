@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -572,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Punto de funcionamiento:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -663,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Ningún resultado: ninguno de los %1 artículos dentro de sus límites de aplicación se puede calcular en este punto de funcionamiento.</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrada de aire</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -572,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Séries :</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Point de fonctionnement :</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -663,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Résultat de la recherche</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>Aucun résultat : aucun des %1 articles dans leurs limites d'utilisation ne peut être calculé à ce point de fonctionnement.</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrée d'air</translation>
     </message>
 </context>
 <context>

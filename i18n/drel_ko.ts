@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>PDF로 저장</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>저장됨: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -572,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>시리즈:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>냉매:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>운전점:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -663,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>PDF 파일 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1084,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>검색 결과</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1377,6 +1407,10 @@
     <message>
         <source>Kein Ergebnis: keiner der %1 Artikel im Einsatzbereich ist an diesem Betriebspunkt berechenbar.</source>
         <translation>결과 없음: 사용 범위 안의 %1개 제품 중 이 운전점에서 계산할 수 있는 제품이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>공기 입구</translation>
     </message>
 </context>
 <context>

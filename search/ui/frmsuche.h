@@ -69,8 +69,10 @@ signals:
     void hilfeAngefordert(int thema);        // the help button: the window's help topic
     // BitBtn2, a double click or Return in the result grid: open the data sheet.
     void datenblattOeffnen(const DatenblattAuftrag& auftrag);
-    // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
-    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
+    // BitBtn3: print the grid as it stands (row 0 the heading) with the page label and
+    // the search it answers: series, refrigerant, operating point (see druckKopf).
+    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite,
+                         const QStringList& kopf);
 
 protected:
     void abbrechen() override { CancelBtnClick(); }
@@ -94,11 +96,15 @@ private:
                         int zeile, QLabel* label, QLabel* einheit);
     void feldGeaendert(search::Feld f);
     void gridFuellen();
+    // The search as it ran, for the printout's head: the ticked series, the
+    // refrigerant and the operating point with its units.
+    QStringList druckKopf() const;
 
     calc::Einheiten& einheiten_;
     search::Suchergebnis ergebnis_; // the result table of this window's searches
     search::SuchModell modell_;
     QString suchIni_;
+    QStringList gesucht_; // druckKopf() of the search the list shows
     struct Dienste {
         db::TDataModule1* dm;
         fluid::TStoff* stoff;
