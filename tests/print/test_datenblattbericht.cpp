@@ -271,5 +271,40 @@ TEST(DatenblattBericht, NotesLegendsAndRefrigerantNoteShowOnlyWithText) {
     EXPECT_EQ(anzahl(*b, 1, QStringLiteral("Memo22")), 0);
 }
 
+// Nothing on the first page is cut: every memo holds its text, the longest labels of
+// the languages included, measured with the report's own (bundled) font.
+TEST(DatenblattBericht, FirstPageLabelsFitTheirBoxesInEveryLanguage) {
+    const QStringList labels{QStringLiteral("Coefficient of performance (COP)"),
+                             QStringLiteral("Temperature at intermediate cooler outlet"),
+                             QStringLiteral("Verflüssigungstemperatur"),
+                             QStringLiteral("Холодопроизводительность компрессора"),
+                             QStringLiteral("Température des gaz aspirés"),
+                             QStringLiteral("Temperatura del gas de aspiración"),
+                             QStringLiteral("Kälteleistungszahl (COP)"),
+                             QStringLiteral("Wydajność chłodnicza sprężarki")};
+    DatenblattInhalt i = inhalt();
+    for (std::size_t k = 0; k < i.links.size(); ++k) {
+        i.links[k] = {labels.at(static_cast<qsizetype>(k)), QStringLiteral("-10,5"),
+                      QStringLiteral("°C")};
+        i.rechts[k] = {labels.at(static_cast<qsizetype>(7 - k)), QStringLiteral("11,44"),
+                       QStringLiteral("kW")};
+    }
+    auto b = datenblattBericht(auswahl({Abschnitt::Leistungsdaten}), i);
+    ASSERT_TRUE(b->prepare()) << b->error().toStdString();
+    int geprueft = 0;
+    for (const auto& objekt : b->preparedPage(0).objects()) {
+        const auto* m = dynamic_cast<const bericht::Memo*>(objekt.get());
+        if (!m || m->text().isEmpty() || m->text().startsWith(QLatin1Char('[')))
+            continue;
+        const double p = bericht::Memo::padding;
+        const QRectF innen = m->rect().adjusted(p, p, -p, -p);
+        const QRectF text = m->textRect();
+        EXPECT_LE(text.width(), innen.width() + 0.5) << qPrintable(m->text());
+        EXPECT_LE(text.height(), innen.height() + 0.5) << qPrintable(m->text());
+        geprueft += labels.contains(m->text());
+    }
+    EXPECT_EQ(geprueft, 16);
+}
+
 } // namespace
 } // namespace drel::print
