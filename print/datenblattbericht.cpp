@@ -433,8 +433,8 @@ void DatenblattBericht::Photo() {
 }
 
 void DatenblattBericht::TabLeistung() {
-    const double oben = zeilenStapeln(kBedingungen, inhalt_.tabellenBedingungen);
-    band(QStringLiteral("Bedingungen8")).setHeight(oben + ausMm(4));
+    band(QStringLiteral("Bedingungen8"))
+        .setHeight(zeilenStapeln(kBedingungen, inhalt_.tabellenBedingungen) + ausMm(4));
     const QList<QStringList>& gitter = inhalt_.tabelle;
     int spalten = 0;
     for (const QStringList& zeile : gitter)
