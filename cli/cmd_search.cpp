@@ -8,6 +8,7 @@
 #include "calc/einheiten.h"
 #include "chart/grenztest.h"
 #include "cli/argumente.h"
+#include "cli/blattoptionen.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
@@ -207,6 +208,8 @@ bool ergebnisPdf(const search::SuchModell& m, const QStringList& series, const Q
     for (int row = 1; row < l.RowCount(); ++row)
         if (!l.zelle(0, row).isEmpty())
             raster.push_back({l.zelle(0, row), l.zelle(1, row)});
+    // The printout is a customer document: German, with its umlauts.
+    spracheWaehlen(QStringLiteral("De"));
     auto bericht = print::ergebnisBerichtAnlegen();
     bericht->setTitle(QStringLiteral("Suchergebnis"));
     QString punkt = QStringLiteral("t0 %1 °C, %2 %3 °C")

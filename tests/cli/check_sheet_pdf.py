@@ -98,7 +98,7 @@ def check_search(cli, pdir, tmp):
     text = pdf_text(pdf)
     failures = [f"search printout lacks {t}" for t in types if t and t not in text]
     # The head names the search the list answers.
-    for part in ["Suchergebnis", "DREL", "QN", "R404A, R507", "t0 -10 °C", "tc 45 °C", "Qo 10 kW"]:
+    for part in ["Suchergebnis", "DREL", "Baureihen: QN", "Kältemittel: R404A, R507", "t0 -10 °C", "tc 45 °C", "Qo 10 kW"]:
         if part not in text:
             failures.append(f"search printout head lacks {part!r}")
     if not re.search(r"\d{1,2}\. \w+ \d{4}", text):
