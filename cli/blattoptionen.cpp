@@ -7,7 +7,11 @@
 #include "calc/betriebspunkt.h"
 #include "cli/argumente.h"
 #include "cli/commands.h"
+#include "i18n/uebersetzer.h"
+#include "state/sprache.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <cmath>
 #include <cstdio>
@@ -229,6 +233,22 @@ QString zahlText(double wert, const char* muster) {
     return std::isfinite(wert)
                ? formatFloat(QString::fromLatin1(muster), wert, NumberSeparators::english())
                : QStringLiteral("-");
+}
+
+bool spracheWaehlen(const QString& code) {
+    for (int nummer = 1; nummer <= 10; ++nummer) {
+        if (sprachCode(nummer).compare(code, Qt::CaseInsensitive) != 0)
+            continue;
+        sprache().setzen(nummer);
+        i18n::Uebersetzer& u = i18n::Uebersetzer::instanz();
+        // Beside the program the translations lie in the build's app folder too.
+        u.setSuchOrte(u.suchOrte() << QDir(QCoreApplication::applicationDirPath())
+                                          .absoluteFilePath(QStringLiteral("../app")));
+        u.installieren();
+        u.laden(sprache().kurzCode);
+        return true;
+    }
+    return false;
 }
 
 } // namespace drel::cli

@@ -152,6 +152,10 @@ void tabellenBereicheSetzen(sheet::TabBereiche& b, const TabellenBereich& t0,
 // The provenance lines of rate, sepr and coefficients ("source   ...").
 void herkunftZeilen(const sheet::Herkunft& h);
 
+// The program's language by its code ("De", "en", ...), its translations loaded (the
+// documents a command writes are in it); false for an unknown code.
+bool spracheWaehlen(const QString& code);
+
 // A number in the sheet's English form, "-" when it is none.
 QString zahlText(double wert, const char* muster = "0.00");
 

@@ -8,12 +8,14 @@
 #include "calc/einheiten.h"
 #include "chart/grenztest.h"
 #include "cli/argumente.h"
+#include "cli/blattoptionen.h"
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
 #include "print/ergebnisdruck.h"
 #include "report/pdfausgabe.h"
 #include "search/suchmodell.h"
+#include "state/sprache.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -199,16 +201,24 @@ void printGrid(search::SuchModell& m, bool csv) {
 }
 
 // The result printout of the window: the heading and the rows the grid shows.
-bool ergebnisPdf(const search::SuchModell& m, const QString& datei) {
+bool ergebnisPdf(const search::SuchModell& m, const QStringList& series, const QString& datei) {
     const search::ErgebnisListe& l = m.liste();
     // The command line rates in kW; the heading names the unit as the window's does.
     print::DruckRaster raster{{m.KopfTyp, QStringLiteral("Qo   kW")}};
     for (int row = 1; row < l.RowCount(); ++row)
         if (!l.zelle(0, row).isEmpty())
             raster.push_back({l.zelle(0, row), l.zelle(1, row)});
+    // The printout is a customer document: German, with its umlauts.
+    spracheWaehlen(QStringLiteral("De"));
     auto bericht = print::ergebnisBerichtAnlegen();
-    bericht->setTitle(QStringLiteral("WUK 8.1"));
-    print::ergebnisBerichtFuellen(*bericht, raster, QStringLiteral("Seite"));
+    bericht->setTitle(QStringLiteral("Suchergebnis"));
+    QString punkt = QStringLiteral("t0 %1 °C, %2 %3 °C")
+                        .arg(m.t0, m.Label8 ? QStringLiteral("tL") : QStringLiteral("tc"), m.tc);
+    if (m.chkq0 && m.Q0Sichtbar)
+        punkt += QStringLiteral(", Qo %1 kW").arg(m.Q0);
+    const print::ErgebnisKopf kopf{series.join(QStringLiteral(", ")), m.kaeltemittel(), punkt,
+                                   briefDatum(QDate::currentDate(), QStringLiteral("De"))};
+    print::ergebnisBerichtFuellen(*bericht, raster, QStringLiteral("Seite"), kopf);
     QString fehler;
     if (!bericht::pdfSchreiben(*bericht, datei, fehler)) {
         std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(fehler));
@@ -312,7 +322,7 @@ int cmdSearch(const QStringList& arguments) {
     if (!m.OKBtnClick(QString(), dienste))
         return 1; // the engine reported the fault
     printGrid(m, o.csv);
-    if (!o.pdf.isEmpty() && !ergebnisPdf(m, o.pdf))
+    if (!o.pdf.isEmpty() && !ergebnisPdf(m, o.series, o.pdf))
         return 1;
     if (const QString grund = m.leerGrund(); !grund.isEmpty())
         std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(grund));

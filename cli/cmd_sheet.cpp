@@ -5,7 +5,6 @@
 #include "cli/argumente.h"
 #include "cli/blattoptionen.h"
 #include "cli/commands.h"
-#include "i18n/uebersetzer.h"
 #include "print/datenblattbericht.h"
 #include "print/datenblattquelle.h"
 #include "print/kundenmodell.h"
@@ -106,23 +105,6 @@ std::optional<SheetOptions> parse(const QStringList& args) {
     if (!blattOptionenVollstaendig(kBefehl, o.blatt))
         return std::nullopt;
     return o;
-}
-
-// The program's language by its code ("De", "en", ...); false for an unknown code.
-bool spracheWaehlen(const QString& code) {
-    for (int nummer = 1; nummer <= 10; ++nummer) {
-        if (sprachCode(nummer).compare(code, Qt::CaseInsensitive) != 0)
-            continue;
-        sprache().setzen(nummer);
-        i18n::Uebersetzer& u = i18n::Uebersetzer::instanz();
-        // Beside the program the translations lie in the build's app folder too.
-        u.setSuchOrte(u.suchOrte() << QDir(QCoreApplication::applicationDirPath())
-                                          .absoluteFilePath(QStringLiteral("../app")));
-        u.installieren();
-        u.laden(sprache().kurzCode);
-        return true;
-    }
-    return false;
 }
 
 // The program's settings directory: <documents folder>/DrelWUK.

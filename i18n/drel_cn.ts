@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>供货范围</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>技术数据</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>品牌：</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>压缩机制冷量：</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>质量流量：</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>在以下工况点：</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>吸气温度：</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>过冷度：</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>制冷剂：</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>频率：</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>运行电流：</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>转速：</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>附件</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>已保存：%1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>备注：</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>低温 (t0 -35 °C)：SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>制冷剂</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>吸气温度 %1 %2，过冷度 %3 %4，过热度 %5 %6，%7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz（压缩机 2）</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>，8 极</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>，tc 由与风冷冷凝器的平衡得出</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>计算基准</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>系列：</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>制冷剂：</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>工况点：</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>搜索结果</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>比较所选（最多四个）</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>进风</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>备注：</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Lieferumfang</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technische Daten</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Fabrikat:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Verdichterkälteleistung:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Antriebsleistung:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Leistungsaufnahme:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Massenstrom:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>bei folgendem Betriebspunkt:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Sauggastemperatur:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Unterkühlung:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Kältemittel:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequenz:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Stromaufnahme:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Drehzahl:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Bemerkungen:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Zubehör</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Tiefkühlung (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Kältemittel</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Sauggastemperatur %1 %2, Unterkühlung %3 %4, Überhitzung %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (Verdichter 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8-polig</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc aus der Bilanz mit dem Luftkondensator</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Berechnungsgrundlage</translation>
     </message>
 </context>
 <context>
@@ -463,6 +584,21 @@
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Baureihen:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Kältemittel:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Betriebspunkt:</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1616,10 @@
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Markierte vergleichen (bis zu vier)</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Lufteintritt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Scope of delivery</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Make:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Compressor cooling capacity:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Power input:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Power input:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Mass flow:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>at the following operating point:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Suction gas temperature:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subcooling:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerant:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessories</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Low temperature (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Suction gas temperature %1 %2, subcooling %3 %4, superheat %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compressor 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8-pole</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc from the balance with the air-cooled condenser</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Rating basis</translation>
     </message>
 </context>
 <context>
@@ -463,6 +584,21 @@
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerant:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Operating point:</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1616,10 @@
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Compare selected (up to four)</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Air inlet</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Volumen de suministro</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Datos técnicos</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Potencia frigorífica del compresor:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Potencia absorbida:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Potencia absorbida:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Caudal másico:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>en el siguiente punto de funcionamiento:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura del gas de aspiración:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subenfriamiento:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Corriente absorbida:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Velocidad de giro:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accesorios</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Observaciones:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Baja temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Temperatura del gas de aspiración %1 %2, subenfriamiento %3 %4, recalentamiento %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compresor 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 polos</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc a partir del balance con el condensador de aire</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base de cálculo</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Punto de funcionamiento:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Resultado de la búsqueda</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Comparar seleccionados (hasta cuatro)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrada de aire</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Observaciones:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Étendue de la livraison</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Caractéristiques techniques</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marque :</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Puissance frigorifique du compresseur :</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Puissance absorbée :</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Puissance absorbée :</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Débit massique :</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>au point de fonctionnement suivant :</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Température des gaz aspirés :</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sous-refroidissement :</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Fréquence :</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Courant absorbé :</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Vitesse de rotation :</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Remarques :</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessoires</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Remarques :</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Basse température (t0 -35 °C) : SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Température des gaz aspirés %1 %2, sous-refroidissement %3 %4, surchauffe %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compresseur 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 pôles</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc issue du bilan avec le condenseur à air</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base de calcul</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Séries :</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluide frigorigène :</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Point de fonctionnement :</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Résultat de la recherche</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Comparer la sélection (quatre au plus)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrée d'air</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Remarques :</translation>
     </message>
 </context>
 </TS>

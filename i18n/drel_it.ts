@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Fornitura</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Potenza frigorifera del compressore:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Potenza assorbita:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Potenza assorbita:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Portata massica:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>al seguente punto di funzionamento:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura gas aspirato:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sottoraffreddamento:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Corrente assorbita:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Velocità di rotazione:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Osservazioni:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Accessori</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Osservazioni:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Bassa temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Temperatura gas aspirato %1 %2, sottoraffreddamento %3 %4, surriscaldamento %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compressore 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 poli</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc dal bilancio con il condensatore ad aria</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base di calcolo</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Refrigerante:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Punto di funzionamento:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>File PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Risultato della ricerca</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Confronta i selezionati (fino a quattro)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Ingresso aria</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Osservazioni:</translation>
     </message>
 </context>
 </TS>

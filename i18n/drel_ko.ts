@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>공급 범위</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>기술 데이터</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>제조사:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>형식:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>압축기 냉동능력:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>소비전력:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>소비전력:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>질량유량:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>다음 운전점에서:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>흡입가스 온도:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>과냉각도:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>냉매:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>주파수:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>소비전류:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>회전수:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>비고:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>부속품</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>PDF로 저장</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>저장됨: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>비고:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>저온 (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>냉매</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>흡입가스 온도 %1 %2, 과냉각도 %3 %4, 과열도 %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (압축기 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8극</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, 공랭식 응축기와의 평형으로 구한 tc</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>계산 기준</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>시리즈:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>냉매:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>운전점:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>PDF 파일 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>검색 결과</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>선택 항목 비교(최대 4개)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>공기 입구</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>비고:</translation>
     </message>
 </context>
 </TS>

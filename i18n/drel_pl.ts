@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Zakres dostawy</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Dane techniczne</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Producent:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Wydajność chłodnicza sprężarki:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Moc napędowa:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Pobór mocy:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Strumień masy:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>w następującym punkcie pracy:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura gazu zasysanego:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Dochłodzenie:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Czynnik chłodniczy:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Częstotliwość:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Pobór prądu:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Prędkość obrotowa:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Uwagi:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Akcesoria</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Zapisz jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Zapisano: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Uwagi:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Niska temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Czynnik chłodniczy</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Jednostki</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Temperatura gazu zasysanego %1 %2, dochłodzenie %3 %4, przegrzanie %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (sprężarka 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8-biegunowy</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc z bilansu ze skraplaczem powietrznym</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Podstawa obliczeń</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Czynnik chłodniczy:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Punkt pracy:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Wynik wyszukiwania</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Porównaj zaznaczone (do czterech)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Wlot powietrza</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Uwagi:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Âmbito de fornecimento</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Dados técnicos</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Capacidade frigorífica do compressor:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Potência absorvida:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Potência absorvida:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Caudal mássico:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>no seguinte ponto de funcionamento:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura do gás de aspiração:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subarrefecimento:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluido frigorigéneo:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequência:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Corrente absorvida:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Velocidade de rotação:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Observações:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Acessórios</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Ficheiros PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Observações:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Baixa temperatura (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Fluido frigorigéneo</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Temperatura do gás de aspiração %1 %2, subarrefecimento %3 %4, sobreaquecimento %5 %6, %7 Hz</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Hz (compressor 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8 polos</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc a partir do balanço com o condensador a ar</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Base de cálculo</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Séries:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Fluido frigorigéneo:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Ponto de funcionamento:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Ficheiros PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Resultado da pesquisa</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Comparar selecionados (até quatro)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrada de ar</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Observações:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>Ausschreibung</name>
+    <message>
+        <source>Lieferumfang</source>
+        <translation>Комплект поставки</translation>
+    </message>
+    <message>
+        <source>Technische Daten</source>
+        <translation>Технические данные</translation>
+    </message>
+    <message>
+        <source>Fabrikat:</source>
+        <translation>Изготовитель:</translation>
+    </message>
+    <message>
+        <source>Typ:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Verdichterkalteleistung:</source>
+        <translation>Холодопроизводительность компрессора:</translation>
+    </message>
+    <message>
+        <source>Antriebsleistung:</source>
+        <translation>Потребляемая мощность:</translation>
+    </message>
+    <message>
+        <source>Leistungsaufnahme:</source>
+        <translation>Потребляемая мощность:</translation>
+    </message>
+    <message>
+        <source>Massenstrom:</source>
+        <translation>Массовый расход:</translation>
+    </message>
+    <message>
+        <source>bei folgendem Betriebspunkt:</source>
+        <translation>в следующей рабочей точке:</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Температура всасываемого газа:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Переохлаждение:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Хладагент:</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Частота:</translation>
+    </message>
+    <message>
+        <source>Stromaufnahme:</source>
+        <translation>Потребляемый ток:</translation>
+    </message>
+    <message>
+        <source>Drehzahl:</source>
+        <translation>Частота вращения:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen:</source>
+        <translation>Примечания:</translation>
+    </message>
+    <message>
+        <source>Zubehor</source>
+        <translation>Принадлежности</translation>
+    </message>
+</context>
+<context>
+    <name>BerichtDrucker</name>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Сохранить как PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+</context>
+<context>
     <name>DatenblattDruck</name>
     <message>
         <source>Frequenz</source>
@@ -17,7 +103,7 @@
     </message>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Примечания:</translation>
     </message>
     <message>
         <source>Masse und Anschlusse</source>
@@ -154,6 +240,41 @@
     <message>
         <source>Tiefkuhlung (t0 -35 °C): SEPR %1 (%2)</source>
         <translation>Низкотемпературный (t0 -35 °C): SEPR %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LeistungsTabelle</name>
+    <message>
+        <source>Typ</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Kaltemittel</source>
+        <translation>Хладагент</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz</source>
+        <translation>Температура всасываемого газа %1 %2, переохлаждение %3 %4, перегрев %5 %6, %7 Гц</translation>
+    </message>
+    <message>
+        <source> / %1 Hz (Verdichter 2)</source>
+        <translation> / %1 Гц (компрессор 2)</translation>
+    </message>
+    <message>
+        <source>, 8-polig</source>
+        <translation>, 8-полюсный</translation>
+    </message>
+    <message>
+        <source>, tc aus der Bilanz mit dem Luftkondensator</source>
+        <translation>, tc из баланса с воздушным конденсатором</translation>
+    </message>
+    <message>
+        <source>Berechnungsgrundlage</source>
+        <translation>Основа расчёта</translation>
     </message>
 </context>
 <context>
@@ -466,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>drel::print::Ergebnisdruck</name>
+    <message>
+        <source>Baureihen:</source>
+        <translation>Серии:</translation>
+    </message>
+    <message>
+        <source>Kaltemittel:</source>
+        <translation>Хладагент:</translation>
+    </message>
+    <message>
+        <source>Betriebspunkt:</source>
+        <translation>Рабочая точка:</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::TFrmKunde</name>
     <message>
         <source>Kundenadresse</source>
@@ -557,7 +693,7 @@
     </message>
     <message>
         <source>PDF-Dateien (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Файлы PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1206,7 @@
     </message>
     <message>
         <source>Suchergebnis</source>
-        <translation type="unfinished" />
+        <translation>Результат поиска</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1481,6 +1617,10 @@
         <source>Markierte vergleichen (bis zu vier)</source>
         <translation>Сравнить выбранные (до четырёх)</translation>
     </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Вход воздуха</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmTechnik</name>
@@ -1869,7 +2009,7 @@
     <name>drel::ui::TechnDatenTab</name>
     <message>
         <source>Bemerkungen:</source>
-        <translation type="unfinished" />
+        <translation>Примечания:</translation>
     </message>
 </context>
 </TS>

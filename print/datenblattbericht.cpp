@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 namespace drel::print {
@@ -88,7 +89,8 @@ private:
 
     void briefkopfZeigen();
     void rahmen(const SeitenDefinition& d);
-    void zeilenStapeln(const ZeilenNamen (&namen)[8], const std::array<WertZeile, 8>& werte);
+    // Rows stack under each other, each as tall as its longest text; returns the height.
+    double zeilenStapeln(std::span<const ZeilenNamen> namen, std::span<const WertZeile> werte);
     void Leistungsdaten();
     void TechnischeDaten();
     void Einsatzgrenzen();
@@ -294,11 +296,12 @@ void DatenblattBericht::rahmen(const SeitenDefinition& d) {
     memo(n(d.titel)).setText(inhalt_.titel[static_cast<std::size_t>(index(d.abschnitt))]);
 }
 
-// Rows of a column stack under each other, each as tall as its label.
-void DatenblattBericht::zeilenStapeln(const ZeilenNamen (&namen)[8],
-                                      const std::array<WertZeile, 8>& werte) {
+// Rows of a column stack under each other, each as tall as its label: a label longer
+// in one language than the column breaks into a second line instead of being cut.
+double DatenblattBericht::zeilenStapeln(std::span<const ZeilenNamen> namen,
+                                        std::span<const WertZeile> werte) {
     double oben = 0;
-    for (std::size_t i = 0; i < werte.size(); ++i) {
+    for (std::size_t i = 0; i < werte.size() && i < namen.size(); ++i) {
         double hoehe = 0;
         for (const auto& [name, text] :
              {std::pair{namen[i].label, werte[i].label}, std::pair{namen[i].wert, werte[i].wert},
@@ -309,14 +312,15 @@ void DatenblattBericht::zeilenStapeln(const ZeilenNamen (&namen)[8],
         }
         oben += hoehe;
     }
-    bericht::Band& werteBand = band(QStringLiteral("Werte1"));
-    werteBand.setHeight(std::max(werteBand.height(), oben + ausMm(2)));
+    return oben;
 }
 
 void DatenblattBericht::Leistungsdaten() {
     band(QStringLiteral("Werte1")).setHeight(0);
-    zeilenStapeln(kLinks, inhalt_.links);
-    zeilenStapeln(kRechts, inhalt_.rechts);
+    const double werteHoehe =
+        std::max(zeilenStapeln(kLinks, inhalt_.links), zeilenStapeln(kRechts, inhalt_.rechts));
+    bericht::Band& werteBand = band(QStringLiteral("Werte1"));
+    werteBand.setHeight(std::max(werteBand.height(), werteHoehe + ausMm(2)));
     bericht::Memo& hinweis = memo(QStringLiteral("MemoR410A"));
     hinweis.setVisible(inhalt_.kaeltemittelHinweisSichtbar);
     const double hoehe = anpassen(hinweis, inhalt_.kaeltemittelHinweis);
@@ -431,12 +435,8 @@ void DatenblattBericht::Photo() {
 }
 
 void DatenblattBericht::TabLeistung() {
-    for (std::size_t i = 0; i < 3; ++i) {
-        const WertZeile& z = inhalt_.tabellenBedingungen[i];
-        memo(n(kBedingungen[i].label)).setText(z.label);
-        memo(n(kBedingungen[i].wert)).setText(z.wert);
-        memo(n(kBedingungen[i].einheit)).setText(z.einheit);
-    }
+    band(QStringLiteral("Bedingungen8"))
+        .setHeight(zeilenStapeln(kBedingungen, inhalt_.tabellenBedingungen) + ausMm(4));
     const QList<QStringList>& gitter = inhalt_.tabelle;
     int spalten = 0;
     for (const QStringList& zeile : gitter)

@@ -5,6 +5,7 @@
 #include "report/linie.h"
 #include "report/memo.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace drel::print {
@@ -32,10 +33,32 @@ bericht::Memo& memo(bericht::Band& band, int nummer, double links, double breite
     return m;
 }
 
+QFont schrift(const bericht::Memo& m, double punkte, bool fett) {
+    QFont font = m.font();
+    font.setPointSizeF(punkte);
+    font.setBold(fett);
+    return font;
+}
+
+// Above the line: the maker's mark, the title and the date, then the search the list
+// answers (series, refrigerant, operating point).
+void suchKopfAnlegen(bericht::Band& kopf) {
+    bericht::Memo& logo = memo(kopf, 15, 32, 120, 30);
+    logo.setFont(schrift(logo, 16, true));
+    logo.setFontColor(QColor(0, 51, 153));
+    logo.setText(QStringLiteral("DREL"));
+    bericht::Memo& titel = memo(kopf, 16, 160, 380, 28);
+    titel.setFont(schrift(titel, 14, true));
+    memo(kopf, 17, 540, 180, 20).setHAlign(Qt::AlignRight);
+    memo(kopf, 18, 32, 688, 18).setTop(ausPixel(32));
+    memo(kopf, 19, 32, 688, 18).setTop(ausPixel(50));
+}
+
 void kopfAnlegen(bericht::Seite& seite) {
     bericht::Band& kopf =
         seite.addBand(QStringLiteral("PageHeader1"), bericht::BandArt::Seitenkopf);
     kopf.setHeight(ausPixel(129));
+    suchKopfAnlegen(kopf);
     bericht::Linie& linie = kopf.add<bericht::Linie>(QStringLiteral("Line1"));
     linie.setGeometry(ausPixel(32), ausPixel(70), ausPixel(680), 0);
     for (int i = 0; i < kSpalten; ++i) {
@@ -79,6 +102,13 @@ void setText(bericht::Bericht& bericht, int nummer, const QString& text) {
         m->setText(text);
 }
 
+// A label and its value, or nothing without a value.
+QString angabe(const char* label, const QString& wert) {
+    return wert.isEmpty() ? QString()
+                          : QCoreApplication::translate("drel::print::Ergebnisdruck", label) +
+                                QLatin1Char(' ') + wert;
+}
+
 } // namespace
 
 std::unique_ptr<bericht::Bericht> ergebnisBerichtAnlegen() {
@@ -92,7 +122,7 @@ std::unique_ptr<bericht::Bericht> ergebnisBerichtAnlegen() {
 }
 
 void ergebnisBerichtFuellen(bericht::Bericht& bericht, const DruckRaster& raster,
-                            const QString& seite) {
+                            const QString& seite, const ErgebnisKopf& k) {
     bericht::Band* kopf = bericht.findBand(QStringLiteral("pageheader1"));
     bericht::Band* daten = bericht.findBand(QStringLiteral("masterdata1"));
     bericht::Band* fuss = bericht.findBand(QStringLiteral("pagefooter1"));
@@ -104,6 +134,16 @@ void ergebnisBerichtFuellen(bericht::Bericht& bericht, const DruckRaster& raster
     for (int i = 0; i < kSpalten; ++i)
         setText(bericht, 1 + i, zelle(raster, 0, i));
     setText(bericht, 13, seite);
+    setText(bericht, 16, bericht.title());
+    setText(bericht, 17, k.datum);
+    QStringList suche{
+        angabe(QT_TRANSLATE_NOOP("drel::print::Ergebnisdruck", "Baureihen:"), k.baureihen),
+        angabe(QT_TRANSLATE_NOOP("drel::print::Ergebnisdruck", "Kaltemittel:"), k.kaeltemittel)};
+    suche.removeAll(QString());
+    setText(bericht, 18, suche.join(QStringLiteral("     ")));
+    setText(
+        bericht, 19,
+        angabe(QT_TRANSLATE_NOOP("drel::print::Ergebnisdruck", "Betriebspunkt:"), k.betriebspunkt));
     // The data band is filled before each line from a counter over the grid rows.
     auto zaehler = std::make_shared<int>(1);
     daten->setBeforePrint([&bericht, &raster, zaehler](bericht::BerichtObjekt&) {

@@ -197,7 +197,7 @@ void KundenModell::readmemo(const QDate& heute) {
         break;
     }
     // The letter's date in its language's form, whatever the machine's locale.
-    Edit1 = sprachLocale(sprache().kurzCode).toString(heute, QLocale::ShortFormat);
+    Edit1 = briefDatum(heute, sprache().kurzCode);
 }
 
 bool KundenModell::speichern() const {

@@ -1,5 +1,7 @@
 #include "report/memo.h"
 
+#include "report/berichtschrift.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -12,6 +14,7 @@ namespace {
 // report units on top of that; shrinking the point size by the same factor
 // leaves the printed text at its nominal size.
 QFont schriftFuerEinheiten(QFont font, double dpi) {
+    font = eigeneSchrift(font);
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 254.0 / dpi);
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -498,7 +498,7 @@ AusschreibungsWerte TechnikModell::ausschreibungsWerte() const {
     w.typ = ComboBox1Text;
     w.qo = Q2.text.trimmed();
     w.qoEinheit = einheiten_.text(calc::EinheitGruppe::Leistung);
-    w.labelP = Label19 ? QStringLiteral("Antriebsleistung") : QStringLiteral("Leistungsaufnahme");
+    w.antriebsleistung = Label19;
     w.p = pan.text.trimmed();
     w.pEinheit = einheiten_.text(calc::EinheitGruppe::Antrieb);
     w.massenstrom = Edit5.text.trimmed();

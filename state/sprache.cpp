@@ -1,5 +1,6 @@
 #include "state/sprache.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace drel {
@@ -60,6 +61,16 @@ QLocale sprachLocale(const QString& code) {
         if (code.compare(QLatin1String(e.code), Qt::CaseInsensitive) == 0)
             return QLocale(e.sprache, e.land);
     return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QString briefDatum(const QDate& datum, const QString& code) {
+    const QLocale locale = sprachLocale(code);
+    // The locale's long form names the weekday too ("dddd, d. MMMM yyyy", "yyyy年M月d日dddd");
+    // a letter does not, so the weekday and the punctuation that joins it go.
+    QString form = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression wochentag(QStringLiteral("^dddd[,\\s]*|[,\\s]*dddd$"));
+    form.remove(wochentag);
+    return locale.toString(datum, form.trimmed());
 }
 
 QString menueLeistenTitel(const QString& titel, const QString& kurzCode) {

@@ -2,6 +2,7 @@
 // two-letter code, which names the per-language files and product-table columns.
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -36,6 +37,10 @@ Sprache& sprache();
 // The locale of a language code ("De", "En", …, "Cn", "Ko"): dates and the like in a
 // letter follow the program's language, not the machine's.
 QLocale sprachLocale(const QString& code);
+
+// The date of a letter as the language writes it out, without the weekday: German
+// "10. Dezember 2026", English "10 December 2026", Russian "10 декабря 2026 г.".
+QString briefDatum(const QDate& datum, const QString& code);
 
 // A menu title as the main menu bar carries it: Korean and Chinese titles end in a
 // four-character accelerator such as "(&X)", which the bar does not repeat.

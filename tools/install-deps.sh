@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need.
-# Usage: tools/install-deps.sh [--gui | --fuzz]   (--gui adds the fonts for the windows,
+# Usage: tools/install-deps.sh [--gui | --fuzz]   (--gui adds the X server for a display,
 #        --fuzz clang and its libFuzzer runtime)
 set -euo pipefail
 
@@ -9,10 +9,13 @@ packages=(
     python3 qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
     libsqlite3-dev libpugixml-dev nlohmann-json3-dev libeigen3-dev
     libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev
-    poppler-utils qt6-translations-l10n clang-format python3-jsonschema
+    poppler-utils qt6-translations-l10n clang-format python3-jsonschema unzip
+    # The tests measure and draw the windows' texts as the program does, so the test
+    # install brings the same fonts as the run install (the reports carry their own).
+    fonts-liberation2 fonts-dejavu-core fonts-noto-cjk
 )
 if [[ "${1:-}" == "--gui" ]]; then
-    packages+=(fonts-liberation2 fonts-dejavu-core fonts-noto-cjk xvfb xauth)
+    packages+=(xvfb xauth)
 fi
 # The fuzz targets need clang with its libFuzzer and sanitizer runtimes.
 if [[ "${1:-}" == "--fuzz" ]]; then

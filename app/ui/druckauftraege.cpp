@@ -2,9 +2,11 @@
 
 #include "base/messagesink.h"
 #include "print/ergebnisdruck.h"
+#include "print/kundenmodell.h"
 #include "print/ui/frmkunde.h"
 #include "report/ui/berichtdrucker.h"
 #include "sheet/ui/frmtechnik.h"
+#include "state/sprache.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -29,11 +31,15 @@ QString uebersetzt(const char* text) {
 
 } // namespace
 
-void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite, QWidget* eltern) {
+void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite,
+                     const QStringList& kopf, QWidget* eltern) {
     const print::DruckRaster zeilen(raster.begin(), raster.end());
     auto bericht = print::ergebnisBerichtAnlegen();
     bericht->setTitle(uebersetzt(kTitel));
-    print::ergebnisBerichtFuellen(*bericht, zeilen, seite);
+    bericht->setLanguage(print::berichtSprache(sprache().kurzCode));
+    const print::ErgebnisKopf k{kopf.value(0), kopf.value(1), kopf.value(2),
+                                briefDatum(QDate::currentDate(), sprache().kurzCode)};
+    print::ergebnisBerichtFuellen(*bericht, zeilen, seite, k);
     bericht::BerichtDrucker drucker(*bericht, eltern);
     drucker.preview();
     if (!drucker.error().isEmpty())

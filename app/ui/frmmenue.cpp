@@ -153,9 +153,8 @@ QWidget* TFrmMenue::sucheAnlegen(QWidget* parent) {
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     connect(suche_, &TFrmSuche::datenblattOeffnen, this, &TFrmMenue::datenblattOeffnen);
     connect(suche_, &TFrmSuche::ergebnisDrucken, this,
-            [this](const QList<QStringList>& raster, const QString& seite) {
-                ergebnisDrucken(raster, seite, this);
-            });
+            [this](const QList<QStringList>& raster, const QString& seite,
+                   const QStringList& kopf) { ergebnisDrucken(raster, seite, kopf, this); });
     connect(suche_, &TFrmSuche::hilfeAngefordert, this, &TFrmMenue::hilfeZeigen);
     connect(suche_, &TFrmSuche::vergleichOeffnen, this,
             [this](const QList<DatenblattAuftrag>& a) { vergleichZeigen(this, a); });

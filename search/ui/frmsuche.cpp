@@ -146,9 +146,28 @@ void TFrmSuche::vergleichenClick() {
 }
 
 void TFrmSuche::BitBtn3Click() {
-    // Only the rows of the grid print: results hidden by the S-version rule stay out.
-    const QList<QStringList> raster = stgSuche_->modell().raster();
-    emit ergebnisDrucken(raster, tr("Seite"));
+    // Only the rows of the grid print: results hidden by the S-version rule stay out,
+    // and a list the window does not show (the result area closed) prints no rows.
+    QList<QStringList> raster = stgSuche_->modell().raster();
+    if (!modell_.Panel1 && !raster.isEmpty())
+        raster = {raster.front()};
+    emit ergebnisDrucken(raster, tr("Seite"), modell_.Panel1 ? gesucht_ : QStringList());
+}
+
+QStringList TFrmSuche::druckKopf() const {
+    QStringList reihen;
+    for (const QCheckBox* b : boxen_)
+        if (b->isChecked() && b->isEnabled() && b->isVisibleTo(this))
+            reihen << b->text().remove(QLatin1Char('&'));
+    const QString grad = einheiten_.TempEinheitText().mid(1).chopped(1); // "[°C]" → "°C"
+    QString punkt =
+        QStringLiteral("t0 %1 %2, %3 %4 %2")
+            .arg(modell_.t0.trimmed(), grad,
+                 modell_.Label8 ? tr("Lufteintritt") : QStringLiteral("tc"), modell_.tc.trimmed());
+    if (modell_.chkq0 && modell_.Q0Sichtbar)
+        punkt += QStringLiteral(", Qo %1 %2")
+                     .arg(modell_.Q0.trimmed(), einheiten_.text(calc::EinheitGruppe::Leistung));
+    return {reihen.join(QStringLiteral(", ")), modell_.kaeltemittel(), punkt};
 }
 
 void TFrmSuche::suchbereichOeffnen() {
@@ -180,6 +199,7 @@ void TFrmSuche::OKBtnClick() {
     search::SuchDienste d{*dienste_->dm, *dienste_->stoff, &chart_, &dienste_->listen.aggregate,
                           &dienste_->listen.kondensatoren};
     modell_.OKBtnClick(suchIni_, d);
+    gesucht_ = druckKopf();
     gridFuellen();
     ausModell();
     stgSuche_->setFocus();

@@ -77,8 +77,10 @@ signals:
     void datenblattOeffnen(const DatenblattAuftrag& auftrag);
     // The grid's menu, "Vergleichen": the selected rows (two to four) side by side.
     void vergleichOeffnen(const QList<DatenblattAuftrag>& auftraege);
-    // BitBtn3: print the grid as it stands (row 0 the heading) with the page label.
-    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite);
+    // BitBtn3: print the grid as it stands (row 0 the heading) with the page label and
+    // the search it answers: series, refrigerant, operating point (see druckKopf).
+    void ergebnisDrucken(const QList<QStringList>& raster, const QString& seite,
+                         const QStringList& kopf);
 
 protected:
     void abbrechen() override { CancelBtnClick(); }
@@ -102,11 +104,15 @@ private:
                         int zeile, QLabel* label, QLabel* einheit);
     void feldGeaendert(search::Feld f);
     void gridFuellen();
+    // The search as it ran, for the printout's head: the ticked series, the
+    // refrigerant and the operating point with its units.
+    QStringList druckKopf() const;
 
     calc::Einheiten& einheiten_;
     search::Suchergebnis ergebnis_; // the result table of this window's searches
     search::SuchModell modell_;
     QString suchIni_;
+    QStringList gesucht_; // druckKopf() of the search the list shows
     struct Dienste {
         db::TDataModule1* dm;
         fluid::TStoff* stoff;

@@ -73,7 +73,7 @@ void Ausschreibung::erstellen(db::TDataModule1& dm, qint32 artikelId, const QStr
                         code));
     }
     if (auswahl.lieferumfang)
-        textSeite(dm, artikelId, code, true, w.titelLieferumfang);
+        textSeite(dm, artikelId, code, true, tr("Lieferumfang"));
     if (auswahl.technischeDaten) {
         QString kurz;
         if (oeffnen(dm.TBArtikel) && oeffnen(dm.TBGruppenS) &&
@@ -82,25 +82,26 @@ void Ausschreibung::erstellen(db::TDataModule1& dm, qint32 artikelId, const QStr
             kurz = textSpalte(dm.TBGruppenS, QStringLiteral("BeschreibungKurz"), code);
         absatz(kurz);
         leer(2);
-        absatz(QStringLiteral("Technische Daten"), true, true);
-        absatz(QStringLiteral("Fabrikat:  DREL"));
-        zeilen_.append(TextZeile{TextLauf{QStringLiteral("Typ: ")}, TextLauf{w.typ, true}});
+        absatz(tr("Technische Daten"), true, true);
+        absatz(tr("Fabrikat:") + QStringLiteral("  DREL"));
+        zeilen_.append(TextZeile{TextLauf{tr("Typ:") + QLatin1Char(' ')}, TextLauf{w.typ, true}});
         const QString blank = QStringLiteral(" ");
-        wert(w.labelQo + QLatin1Char(':'), w.qo + blank + w.qoEinheit);
-        wert(w.labelP + QLatin1Char(':'), w.p + blank + w.pEinheit);
-        wert(w.labelMassenstrom + QLatin1Char(':'), w.massenstrom + QStringLiteral(" kg/s"));
-        absatz(QStringLiteral("bei folgendem Betriebspunkt:"));
+        wert(tr("Verdichterkalteleistung:"), w.qo + blank + w.qoEinheit);
+        wert(w.antriebsleistung ? tr("Antriebsleistung:") : tr("Leistungsaufnahme:"),
+             w.p + blank + w.pEinheit);
+        wert(tr("Massenstrom:"), w.massenstrom + QStringLiteral(" kg/s"));
+        absatz(tr("bei folgendem Betriebspunkt:"));
         wert(QStringLiteral("tc:"), w.tc + blank + w.tempEinheit);
         wert(QStringLiteral("to:"), w.t0 + blank + w.tempEinheit);
-        wert(w.labelSauggas + QLatin1Char(':'), w.sauggas + blank + w.tempEinheit);
-        wert(w.labelUnterkuehlung + QLatin1Char(':'), w.unterkuehlung + blank + w.diffEinheit);
-        wert(w.labelKaeltemittel + QLatin1Char(':'), w.kaeltemittel);
+        wert(tr("Sauggastemperatur:"), w.sauggas + blank + w.tempEinheit);
+        wert(tr("Unterkuhlung:"), w.unterkuehlung + blank + w.diffEinheit);
+        wert(tr("Kaltemittel:"), w.kaeltemittel);
         if (w.mitMotor) {
-            wert(w.labelFrequenz + QLatin1Char(':'), w.frequenz + QStringLiteral(" Hz"));
+            wert(tr("Frequenz:"), w.frequenz + QStringLiteral(" Hz"));
             if (w.frequenz == u"50" || w.frequenz == u"60")
-                wert(w.labelStrom + QLatin1Char(':'), w.strom + QStringLiteral(" A"));
+                wert(tr("Stromaufnahme:"), w.strom + QStringLiteral(" A"));
         } else {
-            wert(w.labelDrehzahl + QLatin1Char(':'), w.drehzahl + QStringLiteral(" 1/min"));
+            wert(tr("Drehzahl:"), w.drehzahl + QStringLiteral(" 1/min"));
         }
         leer();
         for (const TechnDatenZeile& z : technik.zeilen()) {
@@ -117,12 +118,12 @@ void Ausschreibung::erstellen(db::TDataModule1& dm, qint32 artikelId, const QStr
             wert(label, z.spalte1);
         }
         leer();
-        absatz(QStringLiteral("Bemerkungen:"), true, true);
+        absatz(tr("Bemerkungen:"), true, true);
         for (const FussnotenMemo& m : technik.memos())
             absatz(m.text);
     }
     if (auswahl.zubehoer)
-        textSeite(dm, artikelId, code, false, w.titelZubehoer);
+        textSeite(dm, artikelId, code, false, tr("Zubehor"));
 }
 
 QString Ausschreibung::alsText() const {

@@ -4,6 +4,7 @@
 
 #include "state/sprache.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -29,28 +30,22 @@ struct AusschreibungsAuswahl {
     bool zubehoer = true;
 };
 
-// What the sheet's upper part shows, as texts (labels without ":"; the window
-// hands in its translated captions).
+// What the sheet's upper part shows, as texts. The labels and headings are the
+// program's translated texts (see erstellen).
 struct AusschreibungsWerte {
     QString typ;
-    QString labelQo = QStringLiteral("Verdichterkalteleistung");
     QString qo, qoEinheit = QStringLiteral("kW");
-    QString labelP = QStringLiteral("Antriebsleistung"); // or "Leistungsaufnahme"
+    bool antriebsleistung = true; // "Antriebsleistung", otherwise "Leistungsaufnahme"
     QString p, pEinheit = QStringLiteral("kW");
-    QString labelMassenstrom = QStringLiteral("Massenstrom");
     QString massenstrom;
     QString tc, t0, tempEinheit = QStringLiteral("°C");
-    QString labelSauggas = QStringLiteral("Sauggastemperatur"), sauggas;
-    QString labelUnterkuehlung = QStringLiteral("Unterkuhlung"), unterkuehlung,
-            diffEinheit = QStringLiteral("K");
-    QString labelKaeltemittel = QStringLiteral("Kaltemittel"), kaeltemittel;
+    QString sauggas;
+    QString unterkuehlung, diffEinheit = QStringLiteral("K");
+    QString kaeltemittel;
     bool mitMotor = true;
-    QString labelFrequenz = QStringLiteral("Frequenz"), frequenz; // "50", "60", …
-    QString labelStrom = QStringLiteral("Stromaufnahme"), strom;
-    QString labelDrehzahl = QStringLiteral("Drehzahl"), drehzahl;
-    // Page captions as the tabs show them.
-    QString titelLieferumfang = QStringLiteral("Lieferumfang");
-    QString titelZubehoer = QStringLiteral("Zubehor");
+    QString frequenz; // "50", "60", …
+    QString strom;
+    QString drehzahl;
 };
 
 // Width of a text in the sheet's font; the window passes its font metrics. The
@@ -58,7 +53,11 @@ struct AusschreibungsWerte {
 using TextBreite = std::function<int(const QString&)>;
 int zeichenBreite(const QString& text);
 
+// The tender text is a customer document: its labels and headings are the program's
+// texts in the language the user chose, umlauts included.
 class Ausschreibung {
+    Q_DECLARE_TR_FUNCTIONS(Ausschreibung)
+
 public:
     // BitBtn5Click: rebuilds the text for the article from the ticked parts (moves
     // TBArtikel and the page cursors).

@@ -230,23 +230,21 @@ void LeistungsTabelle::kopfFuellen(const calc::Einheiten& e, const Auftrag& a) {
     };
     const auto differenz = [&](double d) { return generalFormat(roundShown(e.DiffAnzeige(d), 2)); };
     kopf_.clear();
-    kopf_.append({QStringLiteral("Typ"), ein.typ});
-    kopf_.append({QStringLiteral("Kaltemittel"), ein.punkt.kaeltemittel});
-    kopf_.append({QStringLiteral("Einheiten"), qoUeberschrift(e) + QStringLiteral(", ") +
-                                                   pUeberschrift(e) + QStringLiteral(", I [A], ") +
-                                                   t});
-    QString basis = QStringLiteral("Sauggastemperatur %1 %2, Unterkuhlung %3 %4, "
-                                   "Uberhitzung %5 %6, %7 Hz")
+    kopf_.append({tr("Typ"), ein.typ});
+    kopf_.append({tr("Kaltemittel"), ein.punkt.kaeltemittel});
+    kopf_.append({tr("Einheiten"), qoUeberschrift(e) + QStringLiteral(", ") + pUeberschrift(e) +
+                                       QStringLiteral(", I [A], ") + t});
+    QString basis = tr("Sauggastemperatur %1 %2, Unterkuhlung %3 %4, Uberhitzung %5 %6, %7 Hz")
                         .arg(temperatur(ein.punkt.tsaug), t, differenz(ein.punkt.tu), k,
                              differenz(ein.punkt.tue), k, generalFormat(ein.punkt.f));
     if (ein.Panel9)
-        basis += QStringLiteral(" / %1 Hz (Verdichter 2)").arg(generalFormat(ein.f2));
+        basis += tr(" / %1 Hz (Verdichter 2)").arg(generalFormat(ein.f2));
     basis += QStringLiteral(", %1 1/min").arg(generalFormat(ein.punkt.n));
     if (!a.vierPolig)
-        basis += QStringLiteral(", 8-polig");
+        basis += tr(", 8-polig");
     if (a.luftEintritt)
-        basis += QStringLiteral(", tc aus der Bilanz mit dem Luftkondensator");
-    kopf_.append({QStringLiteral("Berechnungsgrundlage"), basis});
+        basis += tr(", tc aus der Bilanz mit dem Luftkondensator");
+    kopf_.append({tr("Berechnungsgrundlage"), basis});
 }
 
 void LeistungsTabelle::Button1Click(db::TDataModule1& dm, fluid::TStoff& stoff,

@@ -7,6 +7,7 @@
 #include "calc/artikelrechnung.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <limits>
@@ -110,6 +111,10 @@ struct PunktUebernahme {
 };
 
 class LeistungsTabelle {
+    // The header block goes into customer files (CSV, XLSX, clipboard): its names are the
+    // program's texts in the user's language.
+    Q_DECLARE_TR_FUNCTIONS(LeistungsTabelle)
+
 public:
     // Button1Click (a data fault is reported through the message sink). Writes capped t0 bounds and
     // swapped bounds back into `bereiche`. Every point is rated as the sheet rates its own

@@ -547,9 +547,7 @@ bool AusschreibungTab::BitBtn2Click() {
 void AusschreibungTab::BitBtn5Click() {
     const sheet::AusschreibungsAuswahl auswahl{boxen_[0]->isChecked(), boxen_[1]->isChecked(),
                                                boxen_[2]->isChecked(), boxen_[3]->isChecked()};
-    sheet::AusschreibungsWerte werte = blatt_.modell().ausschreibungsWerte();
-    werte.titelLieferumfang = tr("Lieferumfang");
-    werte.titelZubehoer = tr("Zubehor");
+    const sheet::AusschreibungsWerte werte = blatt_.modell().ausschreibungsWerte();
     const QFontMetrics fm = DRichEdit1_->fontMetrics();
     const int tab = static_cast<int>(DRichEdit1_->tabStopDistance());
     // Widths in the text area's font, a tab advancing to its next stop.

@@ -3,7 +3,7 @@
 condensing unit, drel-cli sheet writes a PDF whose first page (read with pdftotext)
 names the type and refrigerant and gives t0, tc and Qo as drel-cli rate prints them;
 the page count follows the chosen sections. drel-cli search --pdf writes the result
-printout with every listed type. Exit 77 (skipped) without pdftotext.
+printout with every listed type under a head naming the search and its date. Exit 77 (skipped) without pdftotext.
 Usage: check_sheet_pdf.py CLI PROGRAM_DIR
 """
 import re
@@ -96,7 +96,14 @@ def check_search(cli, pdir, tmp):
                "--tc", "45", "--q0", "10", "--pdf", str(pdf), "--dir", pdir])
     types = [line[2:].split("  ")[0].strip() for line in out.splitlines()[1:] if line.strip()]
     text = pdf_text(pdf)
-    return [f"search printout lacks {t}" for t in types if t and t not in text]
+    failures = [f"search printout lacks {t}" for t in types if t and t not in text]
+    # The head names the search the list answers.
+    for part in ["Suchergebnis", "DREL", "Baureihen: QN", "Kältemittel: R404A, R507", "t0 -10 °C", "tc 45 °C", "Qo 10 kW"]:
+        if part not in text:
+            failures.append(f"search printout head lacks {part!r}")
+    if not re.search(r"\d{1,2}\. \w+ \d{4}", text):
+        failures.append("search printout head lacks the date")
+    return failures
 
 
 def main(argv):

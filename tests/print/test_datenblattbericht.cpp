@@ -7,6 +7,7 @@
 #include "report/memo.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace drel::print {
 namespace {
@@ -269,6 +270,55 @@ TEST(DatenblattBericht, NotesLegendsAndRefrigerantNoteShowOnlyWithText) {
     b = gesetzt(auswahl({Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten}), i);
     EXPECT_EQ(anzahl(*b, 0, QStringLiteral("MemoR410A")), 0);
     EXPECT_EQ(anzahl(*b, 1, QStringLiteral("Memo22")), 0);
+}
+
+// Nothing on the value pages is cut: every memo holds its text, the longest labels of
+// the languages included, measured with the report's own (bundled) font.
+TEST(DatenblattBericht, ValueLabelsFitTheirBoxesInEveryLanguage) {
+    const QStringList labels{QStringLiteral("Coefficient of performance (COP)"),
+                             QStringLiteral("Temperature at intermediate cooler outlet"),
+                             QStringLiteral("Verflüssigungstemperatur"),
+                             QStringLiteral("Холодопроизводительность компрессора"),
+                             QStringLiteral("Température des gaz aspirés"),
+                             QStringLiteral("Temperatura del gas de aspiración"),
+                             QStringLiteral("Kälteleistungszahl (COP)"),
+                             QStringLiteral("Wydajność chłodnicza sprężarki")};
+    DatenblattInhalt i = inhalt();
+    for (std::size_t k = 0; k < i.links.size(); ++k) {
+        i.links[k] = {labels.at(static_cast<qsizetype>(k)), QStringLiteral("-10,5"),
+                      QStringLiteral("°C")};
+        i.rechts[k] = {labels.at(static_cast<qsizetype>(7 - k)), QStringLiteral("11,44"),
+                       QStringLiteral("kW")};
+    }
+    for (std::size_t k = 0; k < i.tabellenBedingungen.size(); ++k)
+        i.tabellenBedingungen[k] = {labels.at(static_cast<qsizetype>(k + 3)), QStringLiteral("20"),
+                                    QStringLiteral("°C")};
+    auto b = datenblattBericht(auswahl({Abschnitt::Leistungsdaten, Abschnitt::TabelleLeistung}), i);
+    ASSERT_TRUE(b->prepare()) << b->error().toStdString();
+    int geprueft = 0;
+    for (int seite = 0; seite < b->pageCount(); ++seite) {
+        std::vector<QRectF> labelKaesten;
+        for (const auto& objekt : b->preparedPage(seite).objects()) {
+            const auto* m = dynamic_cast<const bericht::Memo*>(objekt.get());
+            if (!m || m->text().isEmpty() || m->text().startsWith(QLatin1Char('[')))
+                continue;
+            const double p = bericht::Memo::padding;
+            const QRectF innen = m->rect().adjusted(p, p, -p, -p);
+            const QRectF text = m->textRect();
+            EXPECT_LE(text.width(), innen.width() + 0.5) << qPrintable(m->text());
+            EXPECT_LE(text.height(), innen.height() + 0.5) << qPrintable(m->text());
+            if (labels.contains(m->text())) {
+                ++geprueft;
+                labelKaesten.push_back(m->rect());
+            }
+        }
+        // A label grown to two lines pushes the rows below it down: no two overlap.
+        for (std::size_t a = 0; a < labelKaesten.size(); ++a)
+            for (std::size_t c = a + 1; c < labelKaesten.size(); ++c)
+                EXPECT_FALSE(labelKaesten[a].intersected(labelKaesten[c]).height() > 0.5)
+                    << seite << ": " << a << " " << c;
+    }
+    EXPECT_EQ(geprueft, 19);
 }
 
 } // namespace

@@ -37,6 +37,36 @@ TEST(ErgebnisDruck, ThreeResultsPrintOneHeadingAndThreeLines) {
     EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo14")), QStringList{"1"});
 }
 
+// Every page is headed with the maker's mark, the title, the date and the search the
+// list answers; parts the search lacks leave no dangling label.
+TEST(ErgebnisDruck, HeadNamesTheSearchOnEveryPage) {
+    auto bericht = ergebnisBerichtAnlegen();
+    bericht->setTitle(QStringLiteral("Suchergebnis"));
+    const DruckRaster r = raster(60);
+    const ErgebnisKopf kopf{QStringLiteral("QN, QNX"), QStringLiteral("R404A, R507"),
+                            QStringLiteral("t0 -10 °C, tc 45 °C, Qo 10 kW"),
+                            QStringLiteral("10. Dezember 2026")};
+    ergebnisBerichtFuellen(*bericht, r, QStringLiteral("Seite"), kopf);
+    ASSERT_TRUE(bericht->prepare());
+    const int seiten = bericht->pageCount();
+    ASSERT_GT(seiten, 1);
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo15")), QStringList(seiten, "DREL"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo16")), QStringList(seiten, "Suchergebnis"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo17")),
+              QStringList(seiten, "10. Dezember 2026"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo18")).value(0),
+              QStringLiteral("Baureihen: QN, QNX     Kaltemittel: R404A, R507"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo19")).value(0),
+              QStringLiteral("Betriebspunkt: t0 -10 °C, tc 45 °C, Qo 10 kW"));
+
+    ergebnisBerichtFuellen(*bericht, r, QStringLiteral("Seite"),
+                           ErgebnisKopf{{}, QStringLiteral("R134a"), {}, {}});
+    ASSERT_TRUE(bericht->prepare());
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo18")).value(0),
+              QStringLiteral("Kaltemittel: R134a"));
+    EXPECT_EQ(texteVon(*bericht, QStringLiteral("Memo19")).value(0), QString());
+}
+
 TEST(ErgebnisDruck, NoResultPrintsOneEmptyLine) {
     auto bericht = ergebnisBerichtAnlegen();
     const DruckRaster nurKopf = raster(0);

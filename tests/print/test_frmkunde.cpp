@@ -113,12 +113,10 @@ TEST_F(FrmKundeTest, DateShowsTodayOnEveryShow) {
     f.write("01.01.1999\n");
     f.close();
     TFrmKunde fenster(nullptr, nullptr, nullptr, ordner.path());
-    const QString vorher =
-        sprachLocale(sprache().kurzCode).toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString vorher = briefDatum(QDate::currentDate(), sprache().kurzCode);
     fenster.show();
     const QString datum = kind<QLineEdit>(fenster, "Edit1")->text();
-    const QString nachher =
-        sprachLocale(sprache().kurzCode).toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString nachher = briefDatum(QDate::currentDate(), sprache().kurzCode);
     EXPECT_TRUE(datum == vorher || datum == nachher) << datum.toStdString();
     kind<QLineEdit>(fenster, "Edit1")->setText(QStringLiteral("31.12.1999"));
     fenster.hide();

@@ -88,18 +88,18 @@ TEST_F(KundenModellTest, DateIsTodayOnEveryActivationWhateverDatumDatHolds) {
     ASSERT_TRUE(m.speichern());
     EXPECT_EQ(lesen(QStringLiteral("datum.dat")), QByteArray("31.12.1999\n"));
     m.readmemo(QDate(2026, 12, 9));
-    EXPECT_EQ(m.Edit1, QStringLiteral("09.12.26")); // German short date
+    EXPECT_EQ(m.Edit1, QStringLiteral("9. Dezember 2026")); // a German letter's date
     m.Edit1 = QStringLiteral("geändert");
     m.readmemo(QDate(2027, 1, 2));
-    EXPECT_EQ(m.Edit1, QStringLiteral("02.01.27"));
+    EXPECT_EQ(m.Edit1, QStringLiteral("2. Januar 2027"));
     // The date follows the program's language, not the machine's locale.
     const QLocale vorher;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     m.readmemo(QDate(2026, 12, 10));
-    EXPECT_EQ(m.Edit1, QStringLiteral("10.12.26"));
+    EXPECT_EQ(m.Edit1, QStringLiteral("10. Dezember 2026"));
     sprache().setzen(2); // English
     m.readmemo(QDate(2026, 12, 10));
-    EXPECT_EQ(m.Edit1, QStringLiteral("10/12/2026"));
+    EXPECT_EQ(m.Edit1, QStringLiteral("10 December 2026"));
     sprache().setzen(1);
     QLocale::setDefault(vorher);
 }
@@ -188,7 +188,7 @@ TEST_F(KundenModellTest, UnreadableZustDatIsReportedAndTheRestLoaded) {
     EXPECT_TRUE(meldungen.texte().first().contains(QStringLiteral("zust.dat")));
     EXPECT_EQ(m.Edit2, QStringLiteral("vorher"));
     EXPECT_EQ(m.AdrMemo, QStringList{"Absender"});
-    EXPECT_EQ(m.Edit1, QStringLiteral("09.12.26"));
+    EXPECT_EQ(m.Edit1, QStringLiteral("9. Dezember 2026"));
 }
 
 // A FIFO in place of a letter file or of WUK.ini would block a plain open() until

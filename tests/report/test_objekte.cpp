@@ -1,11 +1,16 @@
 // Objects of a report: look-up by name, run-time objects, picture fitting,
 // text alignment (on the measured geometry), placeholders and engine texts.
+#include "report/berichtschrift.h"
 #include "report/bild.h"
 #include "report/form.h"
 #include "report/platzhalter.h"
 #include "suchdruck.h"
 #include "tabellendaten.h"
 
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QRawFont>
 #include <gtest/gtest.h>
 
 namespace drel::bericht::test {
@@ -141,6 +146,29 @@ TEST(ReportTexts, LanguageCodesPickTheirTexts) {
     Bericht bericht;
     bericht.setLanguage(QStringLiteral("de"));
     EXPECT_EQ(bericht.texts().seite, QStringLiteral("Seite"));
+}
+
+// Reports are defined in Arial and print in the font the program carries: the widths
+// are those of the bundled file, whatever fonts the machine has (DejaVu Sans, the usual
+// stand-in, is an eighth wider and would break lines elsewhere).
+TEST(ReportFont, ArialPrintsInTheBundledFaceWithItsOwnWidths) {
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(100);
+    const QFont f = eigeneSchrift(arial);
+    EXPECT_EQ(QFontInfo(f).family(), QString::fromLatin1(kEigeneSchrift));
+    QFile datei(QStringLiteral(":/drel/schriften/LiberationSans-Regular.ttf"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QRawFont roh(datei.readAll(), 100);
+    ASSERT_TRUE(roh.isValid());
+    const QString text = QStringLiteral("Coefficient of performance (COP) Verflüssigung");
+    const QList<quint32> glyphen = roh.glyphIndexesForString(text);
+    double breite = 0;
+    for (const QPointF& a : roh.advancesForGlyphIndexes(glyphen))
+        breite += a.x();
+    EXPECT_NEAR(QFontMetricsF(f).horizontalAdvance(text), breite, 0.02 * breite);
+    // Other families are the caller's choice.
+    EXPECT_EQ(eigeneSchrift(QFont(QStringLiteral("DejaVu Sans"))).family(),
+              QStringLiteral("DejaVu Sans"));
 }
 
 } // namespace

@@ -302,6 +302,25 @@ TEST_F(FrmSucheTest, PrintButtonHandsTheGridAsItStandsOver) {
     EXPECT_EQ(raster.at(1).at(0), grid.text(0, 0));
     EXPECT_EQ(raster.back().at(1), grid.text(grid.rowCount() - 1, 1));
     EXPECT_EQ(drucken.at(0).at(1).toString(), QStringLiteral("Seite"));
+    // The head names the search the list answers: series, refrigerant, point.
+    const auto kopf = drucken.at(0).at(2).toStringList();
+    ASSERT_EQ(kopf.size(), 3);
+    EXPECT_TRUE(kopf.at(0).contains(QStringLiteral("QN"))) << qPrintable(kopf.at(0));
+    EXPECT_EQ(kopf.at(1), QStringLiteral("R404A, R507"));
+    EXPECT_TRUE(kopf.at(2).startsWith(QStringLiteral("t0 -10 °C, tc 45 °C")))
+        << qPrintable(kopf.at(2));
+
+    // A field changed after the search does not change the head of the list shown.
+    fenster->model().t0 = QStringLiteral("-30");
+    fenster->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    EXPECT_EQ(drucken.at(1).at(2).toStringList(), kopf);
+
+    // The search area opened again hides the list: nothing of it prints.
+    fenster->suchbereichOeffnen();
+    fenster->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    ASSERT_EQ(drucken.count(), 3);
+    EXPECT_EQ(drucken.at(2).at(0).value<QList<QStringList>>().size(), 1);
+    EXPECT_TRUE(drucken.at(2).at(2).toStringList().isEmpty());
 }
 
 // The grid's menu: the margin column comes and goes with the switch, prints with the

@@ -346,8 +346,7 @@ TEST_F(TechnikModellTest, TableAndTenderTakeTheSheetsValues) {
     const AusschreibungsWerte w = m.ausschreibungsWerte();
     EXPECT_EQ(w.typ, m.ComboBox1Text);
     EXPECT_EQ(w.qo, m.Q2.text.trimmed());
-    EXPECT_EQ(w.labelP,
-              m.Label19 ? QStringLiteral("Antriebsleistung") : QStringLiteral("Leistungsaufnahme"));
+    EXPECT_EQ(w.antriebsleistung, m.Label19);
     EXPECT_EQ(w.tempEinheit, QStringLiteral("°C"));
     EXPECT_EQ(w.diffEinheit, QStringLiteral("K"));
 }

@@ -6,9 +6,11 @@
 #include "sheet/pages/tabellenexport.h"
 #include "tests/support/xlsxzellen.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <cerrno>
 #include <cmath>
 #include <optional>
@@ -26,12 +28,7 @@ protected:
         b_.SpinEdit4.wert = 35;
         b_.SpinEdit5.wert = 45;
         b_.SpinEdit6.wert = 10;
-        calc::ArtikelEingabe e;
-        e.AktArtikelID = kQn;
-        e.typ = QStringLiteral("QN4/200-4");
-        e.punkt.kaeltemittel = QStringLiteral("R404A");
-        chart::GrenzChart chart;
-        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart, b_, e, true, false);
+        berechnen();
     }
 
     // Splits one line of a separated text, honouring quoted fields.
@@ -90,8 +87,33 @@ protected:
         }
     }
 
+    void berechnen() {
+        calc::ArtikelEingabe e;
+        e.AktArtikelID = kQn;
+        e.typ = QStringLiteral("QN4/200-4");
+        e.punkt.kaeltemittel = QStringLiteral("R404A");
+        chart::GrenzChart chart;
+        tabelle_.Button1Click(*dm_, stoff_, einheiten_, chart, b_, e, true, false);
+    }
+
     TabBereiche b_;
     LeistungsTabelle tabelle_;
+};
+
+// The program's translation file of a language, installed for the scope of a test.
+class ProgrammSprache {
+public:
+    explicit ProgrammSprache(const char* code) {
+        geladen = datei_.load(QStringLiteral(DREL_QM_DIR "/drel_%1.qm").arg(QLatin1String(code)));
+        QCoreApplication::installTranslator(&datei_);
+    }
+    ~ProgrammSprache() { QCoreApplication::removeTranslator(&datei_); }
+    ProgrammSprache(const ProgrammSprache&) = delete;
+    ProgrammSprache& operator=(const ProgrammSprache&) = delete;
+    bool geladen = false;
+
+private:
+    QTranslator datei_;
 };
 
 TEST_F(ExportTest, CsvAndTabTextReadBackEqualToTheGrid) {
@@ -143,6 +165,53 @@ TEST_F(ExportTest, XlsxReadsBackEqualToTheGrid) {
     }
     EXPECT_GE(verglichen, 8);
     EXPECT_FALSE(alsXlsx(tabelle_, dir_.filePath(QStringLiteral("fehlt/x.xlsx"))));
+}
+
+// A customer's file is in the user's language: the header block of CSV, clipboard and
+// XLSX and the tender text with its RTF carry the translated names, umlauts included.
+TEST_F(ExportTest, HeadingsAndTenderTextInTheProgramsLanguage) {
+    const bool mitXlsx = !QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty();
+    struct Fall {
+        const char* code;
+        const char* kaeltemittel;
+        const char* unterkuehlung;
+        const char* qo;
+        const char* zubehoer;
+        QByteArray rtf;
+    };
+    const Fall faelle[] = {
+        {"de", "Kältemittel", "Unterkühlung ",
+         "Verdichterkälteleistung:", "Zubehör:", "K\\u228?ltemittel:"},
+        {"en", "Refrigerant", "subcooling ",
+         "Compressor cooling capacity:", "Accessories:", "Refrigerant:"},
+    };
+    for (const Fall& f : faelle) {
+        const ProgrammSprache sprache(f.code);
+        ASSERT_TRUE(sprache.geladen) << f.code;
+        berechnen();
+        const QString km = QString::fromUtf8(f.kaeltemittel);
+        for (const QString& text : {alsCsv(tabelle_, CsvForm{}), alsTabText(tabelle_)}) {
+            const QStringList zeilen = text.split(QStringLiteral("\r\n"));
+            ASSERT_GE(zeilen.size(), 4);
+            EXPECT_TRUE(zeilen[1].startsWith(km)) << qPrintable(zeilen[1]);
+            EXPECT_TRUE(zeilen[3].contains(QString::fromUtf8(f.unterkuehlung)))
+                << qPrintable(zeilen[3]);
+        }
+        if (mitXlsx) {
+            const QString datei = dir_.filePath(QStringLiteral("k.xlsx"));
+            ASSERT_TRUE(alsXlsx(tabelle_, datei));
+            EXPECT_EQ(xlsxZellen(datei).value(QStringLiteral("A2")), km) << f.code;
+        }
+        Ausschreibung a;
+        AusschreibungsWerte w;
+        w.typ = QStringLiteral("QN4/200-4");
+        a.erstellen(*dm_, kQn, QStringLiteral("De"), {}, w);
+        const QString text = a.alsText();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(f.qo))) << f.code;
+        EXPECT_TRUE(text.contains(km + QLatin1Char(':'))) << f.code;
+        EXPECT_TRUE(text.contains(QString::fromUtf8(f.zubehoer))) << f.code;
+        EXPECT_TRUE(a.alsRtf().contains(f.rtf)) << f.code;
+    }
 }
 
 TEST(BildSpeichern, ProposedNameFromTypeAndPage) {

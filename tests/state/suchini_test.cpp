@@ -1,3 +1,4 @@
+#include "state/sprache.h"
 #include "state/suchini.h"
 #include "tests/support/testumgebung.h"
 
@@ -149,6 +150,25 @@ TEST_F(SuchIniSprache, ShutdownCompletesAShortFileAndCutsALongOne) {
     nachher = dateiLesen(suchIni());
     EXPECT_EQ(nachher.size(), 324);
     EXPECT_EQ(nachher.left(256), fixture("search_en.ini").left(256));
+}
+
+// A letter writes its date out in its own language, without the weekday and
+// whatever the machine's locale.
+TEST(BriefDatum, WrittenOutInTheLettersLanguage) {
+    const QDate tag(2026, 12, 10);
+    EXPECT_EQ(briefDatum(tag, QStringLiteral("De")), QStringLiteral("10. Dezember 2026"));
+    EXPECT_EQ(briefDatum(tag, QStringLiteral("En")), QStringLiteral("10 December 2026"));
+    EXPECT_EQ(briefDatum(tag, QStringLiteral("Fr")), QStringLiteral("10 décembre 2026"));
+    // Russian and Polish take the month in the genitive; Chinese has its weekday last.
+    EXPECT_TRUE(
+        briefDatum(tag, QStringLiteral("Ru")).startsWith(QStringLiteral("10 декабря 2026")));
+    EXPECT_EQ(briefDatum(tag, QStringLiteral("Pl")), QStringLiteral("10 grudnia 2026"));
+    EXPECT_EQ(briefDatum(tag, QStringLiteral("Cn")), QStringLiteral("2026年12月10日"));
+    for (const auto& e : sprachTabelle()) {
+        const QString d = briefDatum(tag, QString::fromLatin1(e.code));
+        EXPECT_TRUE(d.contains(QStringLiteral("2026"))) << e.code;
+        EXPECT_FALSE(d.contains(sprachLocale(QString::fromLatin1(e.code)).dayName(4))) << e.code;
+    }
 }
 
 } // namespace
