@@ -56,17 +56,16 @@ std::vector<sheet::ReihenPunkt> lastprofil(int anzahl) {
 }
 
 void BM_Reihe(benchmark::State& state) {
-    QTemporaryDir dir;
     RecordingSink sink;
     ScopedMessageSink guard(&sink);
-    if (!drel::testing::beispielKatalogBauen(dir.path())) {
+    drel::testing::BeispielKatalog katalog;
+    if (!katalog.gebaut) {
         state.SkipWithError("no sample catalogue in data/Daten");
         return;
     }
     setNumberSeparators(NumberSeparators::german());
-    db::TDataModule1 dm(dir.path());
-    fluid::TStoff stoff;
-    stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+    db::TDataModule1& dm = *katalog.dm;
+    fluid::TStoff& stoff = katalog.stoff;
     const calc::Einheiten einheiten = drel::testing::siEinheiten();
     const std::vector<sheet::ReihenPunkt> punkte = lastprofil(static_cast<int>(state.range(0)));
     for (auto _ : state) {

@@ -18,17 +18,16 @@ using namespace drel;
 namespace {
 
 void BM_VierArtikelBisGefuelltesFenster(benchmark::State& state) {
-    QTemporaryDir dir;
     RecordingSink sink;
     ScopedMessageSink guard(&sink);
-    if (!drel::testing::beispielKatalogBauen(dir.path())) {
+    drel::testing::BeispielKatalog katalog;
+    if (!katalog.gebaut) {
         state.SkipWithError("no sample catalogue in data/Daten");
         return;
     }
     setNumberSeparators(NumberSeparators::german());
-    db::TDataModule1 dm(dir.path());
-    fluid::TStoff stoff;
-    stoff.Create(QStringLiteral(DREL_SOURCE_DIR "/data/reflibs"));
+    db::TDataModule1& dm = *katalog.dm;
+    fluid::TStoff& stoff = katalog.stoff;
     const calc::Einheiten einheiten = drel::testing::siEinheiten();
     QList<DatenblattAuftrag> auftraege;
     for (const char* typ : {"QN1-21", "QN2-22", "QN2-32", "QN3-43"}) {
