@@ -11,6 +11,7 @@
 #include "app/ui/hilfeweiche.h"
 #include "app/ui/shelltexte.h"
 #include "base/directories.h"
+#include "base/ui/hinweispause.h"
 #include "calc/einheiten.h"
 #include "print/ui/frmvergleich.h"
 #include "search/ui/frmsuche.h"
@@ -34,6 +35,9 @@
 namespace drel::ui {
 
 namespace {
+
+// How long a hint stays on screen.
+constexpr int kHinweisPauseMs = 3000;
 
 // The maker's addresses behind "Drel im Internet", "Kontakt zu Drel" and the mail label.
 const QString kWebAdresse = QStringLiteral("https://www.drel.example/");
@@ -273,6 +277,7 @@ void TFrmMenue::FormShow() {
         splash_->close();
         splash_->deleteLater();
     }
+    qApp->installEventFilter(new HinweisPause(kHinweisPauseMs, this));
 }
 
 void TFrmMenue::sucheVorbereiten(db::TDataModule1& dm, fluid::TStoff& stoff) {

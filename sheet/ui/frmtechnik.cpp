@@ -72,11 +72,11 @@ void TFrmTechnik::einheitGewechselt(bool warFahrenheit) {
 }
 
 void TFrmTechnik::oeffnen(const DatenblattAuftrag& auftrag) {
-    db::runReported([&] { modell_.oeffnen(auftrag); });
+    rechnen([&] { modell_.oeffnen(auftrag); });
     calc::EinhLabelsSetzen(this, einheiten_);
     erstesZeigen_ = true;
     if (isVisible()) {
-        db::runReported([&] { modell_.FormShow(); });
+        rechnen([&] { modell_.FormShow(); });
         erstesZeigen_ = false;
     }
     ausModell();
@@ -86,7 +86,7 @@ void TFrmTechnik::showEvent(QShowEvent* event) {
     TDForm::showEvent(event);
     if (erstesZeigen_) {
         erstesZeigen_ = false;
-        db::runReported([&] { modell_.FormShow(); });
+        rechnen([&] { modell_.FormShow(); });
         ausModell();
     }
 }
@@ -102,7 +102,7 @@ bool TFrmTechnik::eventFilter(QObject* objekt, QEvent* event) {
         (objekt == ComboBox1_ || objekt == ComboBox1_->lineEdit())) {
         const QString t = static_cast<QKeyEvent*>(event)->text();
         if (!t.isEmpty() && t.at(0).isLetterOrNumber()) {
-            db::runReported([&] { modell_.ComboBox1KeyUp(); });
+            rechnen([&] { modell_.ComboBox1KeyUp(); });
             ausModell();
         }
     }
@@ -148,13 +148,13 @@ void TFrmTechnik::feldVerlassen(Eingabe e) {
     if (zeigt_)
         return;
     modell_.feld(e).text = eingaben_.value(e)->text();
-    db::runReported([&] { modell_.feldVerlassen(e); });
+    rechnen([&] { modell_.feldVerlassen(e); });
     ausModell();
 }
 
 void TFrmTechnik::schritt(Eingabe e, int richtung) {
     modell_.feld(e).text = eingaben_.value(e)->text();
-    db::runReported([&] { modell_.schritt(e, richtung); });
+    rechnen([&] { modell_.schritt(e, richtung); });
     ausModell();
 }
 
@@ -186,7 +186,7 @@ void TFrmTechnik::btnLockClick() {
 
 void TFrmTechnik::spracheGewechselt() {
     if (!erstesZeigen_)
-        db::runReported([&] { modell_.NeuesBild(); });
+        rechnen([&] { modell_.NeuesBild(); });
     ausModell();
 }
 

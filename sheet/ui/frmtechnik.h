@@ -5,6 +5,8 @@
 #pragma once
 
 #include "base/ui/tdform.h"
+#include "base/ui/wartecursor.h"
+#include "db/errorboundary.h"
 #include "sheet/datenblatt.h"
 
 #include <QMap>
@@ -117,6 +119,11 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
+    // A step of the recalculation: its faults reported, the hourglass shown meanwhile.
+    template <class Schritt> void rechnen(Schritt schritt) {
+        WarteCursor warten;
+        db::runReported(schritt);
+    }
     QWidget* kopfAnlegen();
     QWidget* eingabenAnlegen();
     QWidget* ausgabenAnlegen();

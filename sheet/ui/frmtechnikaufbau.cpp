@@ -228,7 +228,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     connect(cmbHZ_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        db::runReported([&] { modell_.cmbHZSelect(cmbHZ_->itemText(i)); });
+        rechnen([&] { modell_.cmbHZSelect(cmbHZ_->itemText(i)); });
         ausModell();
     });
     eingabeAnlegen(Eingabe::ediN, "ediN", "SpinButton1", 0, r, 4, 0,
@@ -242,7 +242,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     pol_->setObjectName(QStringLiteral("pol"));
     r->addWidget(pol_, 6, 0, 1, 5);
     connect(pol_, &QPushButton::clicked, this, [this] {
-        db::runReported([&] { modell_.polClick(); });
+        rechnen([&] { modell_.polClick(); });
         ausModell();
     });
 
@@ -293,13 +293,13 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     connect(ComboBox1_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        db::runReported([&] { modell_.typWaehlen(ComboBox1_->itemText(i)); });
+        rechnen([&] { modell_.typWaehlen(ComboBox1_->itemText(i)); });
         ausModell();
     });
     connect(KMListbox_, &QComboBox::activated, this, [this](int i) {
         if (zeigt_)
             return;
-        db::runReported([&] { modell_.kaeltemittelWaehlen(KMListbox_->itemText(i)); });
+        rechnen([&] { modell_.kaeltemittelWaehlen(KMListbox_->itemText(i)); });
         ausModell();
     });
     return box;
@@ -525,7 +525,7 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     fueller_.insert(tabelle_, [this] { tabelle_->fuellen(); });
     connect(tabelle_, &TabelleTab::punktUebernehmen, this,
             [this](const sheet::PunktUebernahme& punkt) {
-                db::runReported([&] { modell_.GridMouseUp(punkt); });
+                rechnen([&] { modell_.GridMouseUp(punkt); });
                 ausModell();
             });
     texte().reiter(PageControl1_, PageControl1_->addTab(tabelle_, QString()),

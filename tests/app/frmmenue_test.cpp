@@ -5,6 +5,7 @@
 #include "app/ui/frmmenue.h"
 #include "app/ui/frmsplash.h"
 #include "base/numberformat.h"
+#include "base/ui/hinweispause.h"
 #include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
@@ -211,9 +212,14 @@ TEST_F(Hauptfenster, StartWindowLivesUntilTheMainWindowIsShown) {
     EXPECT_EQ(splash->size(), QSize(800, 572));
     EXPECT_EQ(splash->lblVersion()->text(), QStringLiteral("Drel - Auswahlprogramm WUK 8.1 "));
 
+    EXPECT_EQ(fenster.findChild<ui::HinweisPause*>(), nullptr);
     fenster.show();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(splash.isNull());
+    // Then the hints get their pause.
+    auto* pause = fenster.findChild<ui::HinweisPause*>();
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(pause->ms(), 3000);
 }
 
 TEST_F(Hauptfenster, LanguageChoiceIsWrittenBackOnClose) {
