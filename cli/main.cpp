@@ -99,10 +99,6 @@ bool brauchtSchrift(int argc, char** argv) {
 }
 
 std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv) {
-    // A command runs no event loop, so it needs no GLib dispatcher; without it no GLib
-    // thread-local state is set up that outlives the command.
-    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
-        qputenv("QT_NO_GLIB", "1");
     if (!brauchtSchrift(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
