@@ -2,6 +2,7 @@
 
 #include "base/directories.h"
 #include "base/kaeltemittelname.h"
+#include "base/numberformat.h"
 #include "db/datamodule.h"
 #include "db/tablefile.h"
 #include "dbbuild/datenpruefung.h"
@@ -16,8 +17,14 @@ namespace drel::sheet {
 
 namespace {
 
+// With the decimal separator of the values beside it on the sheet ("0,6 K" in a German
+// window), not always a point.
+QString mitKomma(QString text) {
+    return text.replace(QLatin1Char('.'), numberSeparators().decimal);
+}
+
 QString zahl(double v) {
-    return QString::number(v, 'g', 6);
+    return mitKomma(QString::number(v, 'g', 6));
 }
 
 } // namespace
@@ -117,7 +124,7 @@ QString Herkunft::kaeltemittelText() const {
 QString Herkunft::gleitText() const {
     if (!zeotrop || !std::isfinite(gleitT0) || !std::isfinite(gleitTc))
         return {};
-    const auto z = [](double v) { return QString::number(v, 'f', 1); };
+    const auto z = [](double v) { return mitKomma(QString::number(v, 'f', 1)); };
     return QCoreApplication::translate(
                "drel::sheet::Herkunft",
                "Temperaturgleit bei t0 %1 K (Mitteltemperatur %2 °C), bei tc %3 K "

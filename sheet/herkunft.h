@@ -56,7 +56,7 @@ struct Herkunft {
     QString programmVersion;
 
     // One line each for a sheet or a printout (German source texts, translated by the
-    // views that show them; the numbers in the English form).
+    // views that show them; numbers with the program's decimal separator).
     QString katalogText() const;
     QString bemessungText() const;
     QString stoffText() const;

@@ -1,7 +1,9 @@
 // The data sheet as one document on the sample catalogue: the order it opens from, the
 // unit change with an open sheet, and the performance table rating each point as the
 // sheet rates its own.
+#include "base/numberformat.h"
 #include "sheet/datenblatt.h"
+#include "sheet/herkunft.h"
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 #include "tests/support/blattkatalog.h"
@@ -282,6 +284,27 @@ TEST_F(DatenblattTest, PagesFollowTheArticle) {
     EXPECT_NE(blatt_->technDaten().zeilen().front().spalte1, QString());
     EXPECT_EQ(blatt_->modell().ComboBox1Text, QStringLiteral("WX4"));
     EXPECT_NE(blatt_->lieferumfang().memos(), vorher);
+}
+
+// The provenance lines carry the decimal separator of the values beside them: a German
+// sheet reads "0,6 K", the command line under the C locale "0.6 K".
+TEST(HerkunftTest, NumbersFollowTheProgramsDecimalSeparator) {
+    Herkunft h;
+    h.zeotrop = true;
+    h.gleitT0 = 0.62, h.mittelT0 = -10.31, h.gleitTc = 0.25, h.mittelTc = 54.4;
+    h.sauggasTemperatur = false;
+    h.sauggasWert = 7.5;
+    h.unterkuehlung = 2.5;
+    const NumberSeparators vorher = numberSeparators();
+    setNumberSeparators(NumberSeparators::german());
+    EXPECT_TRUE(h.gleitText().contains(QStringLiteral("0,6 K"))) << h.gleitText().toStdString();
+    EXPECT_TRUE(h.gleitText().contains(QStringLiteral("-10,3 °C")));
+    EXPECT_TRUE(h.bemessungText().contains(QStringLiteral("7,5 K")));
+    EXPECT_TRUE(h.bemessungText().contains(QStringLiteral("2,5 K")));
+    setNumberSeparators(NumberSeparators::english());
+    EXPECT_TRUE(h.gleitText().contains(QStringLiteral("0.6 K")));
+    EXPECT_TRUE(h.bemessungText().contains(QStringLiteral("7.5 K")));
+    setNumberSeparators(vorher);
 }
 
 } // namespace
