@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>比较(&amp;C)...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 选型程序</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>启动选型程序</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 选型程序</translation>
     </message>
 </context>
 <context>

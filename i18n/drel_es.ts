@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>C&amp;omparación...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de selección</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Iniciar el programa de selección</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de selección</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>C&amp;omparaison...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programme de sélection</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Lancer le programme de sélection</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programme de sélection</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>C&amp;onfronto...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programma di selezione</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Avvia il programma di selezione</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programma di selezione</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>비교(&amp;C)...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 선정 프로그램</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>선정 프로그램 시작</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 선정 프로그램</translation>
     </message>
 </context>
 <context>

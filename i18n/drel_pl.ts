@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>&amp;Porównanie...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Program doboru</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Uruchom program doboru</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Program doboru</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>C&amp;omparação...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de seleção</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Iniciar o programa de seleção</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de seleção</translation>
     </message>
 </context>
 <context>
