@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation>电机 kW/PS</translation>
+        <translation>电机 kW/马力</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>

@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation>모터 kW/PS</translation>
+        <translation>모터 kW/마력</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&amp;Save as Bitmap</source>
-        <translation>&amp;Salvar como bitmap</translation>
+        <translation>&amp;Guardar como bitmap</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation>&amp;Arquivo</translation>
+        <translation>&amp;Ficheiro</translation>
     </message>
     <message>
         <source>B&amp;eenden</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>Margem até o limite de aplicação: %1</translation>
+        <translation>Margem até ao limite de aplicação: %1</translation>
     </message>
 </context>
 <context>
@@ -773,11 +773,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
-        <translation>O arquivo %1 não pode ser lido: %2</translation>
+        <translation>O ficheiro %1 não pode ser lido: %2</translation>
     </message>
     <message>
         <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
-        <translation>A pasta de trabalho %1 não pode ser lida: %2</translation>
+        <translation>O livro %1 não pode ser lido: %2</translation>
     </message>
     <message>
         <source>kein Artikel '%1'</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margem até o limite de aplicação</translation>
+        <translation>Margem até ao limite de aplicação</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>Eingabedatei:</source>
-        <translation>Arquivo de entrada:</translation>
+        <translation>Ficheiro de entrada:</translation>
     </message>
     <message>
         <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
@@ -1261,11 +1261,11 @@
     </message>
     <message>
         <source>Eingabedatei</source>
-        <translation>Arquivo de entrada</translation>
+        <translation>Ficheiro de entrada</translation>
     </message>
     <message>
         <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
-        <translation>Tabelas (*.csv *.xlsx);;Todos os arquivos (*)</translation>
+        <translation>Tabelas (*.csv *.xlsx);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
-        <translation>CSV (*.csv);;Pasta de trabalho do Excel (*.xlsx)</translation>
+        <translation>CSV (*.csv);;Livro do Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
@@ -1619,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margem até o limite de aplicação</translation>
+        <translation>Margem até ao limite de aplicação</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
-        <translation>PDF (*.pdf);;CSV (*.csv);;Pasta de trabalho do Excel (*.xlsx)</translation>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Livro do Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -95,22 +95,13 @@ protected:
     // button; returns the modal window's object name (empty when none came up).
     QString modalSchliessen(const char* knopf, int fristMs = 2000) {
         QString name;
-        QEventLoop schleife;
-        QTimer frist;
-        frist.setSingleShot(true);
-        QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        QTimer suchen;
-        QObject::connect(&suchen, &QTimer::timeout, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+        test::modalBehandeln(
+            [&](QWidget* modal) {
                 name = modal->objectName();
                 modal->findChild<QPushButton*>(QString::fromLatin1(knopf))->click();
-                schleife.quit();
-            }
-        });
-        suchen.start(5);
-        frist.start(fristMs);
-        schleife.exec();
-        QCoreApplication::processEvents();
+                return true;
+            },
+            fristMs);
         return name;
     }
 

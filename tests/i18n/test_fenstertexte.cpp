@@ -6,8 +6,8 @@
 #include "app/programmstart.h"
 #include "app/ui/frmhilfe.h"
 #include "app/ui/frmmenue.h"
-#include "base/ui/tdedit.h"
 #include "base/numberformat.h"
+#include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "chart/ui/tdchart.h"
 #include "db/datamodule.h"
@@ -44,14 +44,6 @@
 
 namespace drel {
 namespace {
-
-void anwendungSicherstellen() {
-    static int argc = 1;
-    static char name[] = "test_fenstertexte";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 // The sources (and German display forms) of a translation file, or its translations.
 QSet<QString> tsTexte(const QString& code, bool quellen) {
@@ -118,7 +110,6 @@ QString sprachAction(const QString& code) {
 class Fenstertexte : public test::AppUmgebung, public ::testing::WithParamInterface<const char*> {
 protected:
     static void SetUpTestSuite() {
-        anwendungSicherstellen();
         katalog_ = new QTemporaryDir;
         gebaut_ = testing::beispielKatalogBauen(katalog_->path());
     }

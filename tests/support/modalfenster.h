@@ -1,5 +1,5 @@
-// Window tests that open a modal window: the event loop runs until it is open, the test
-// looks at it, then it is closed with reject.
+// Window tests that open a modal window: the event loop runs until it is open, and the
+// test handles it there.
 #pragma once
 
 #include <QApplication>
@@ -10,9 +10,9 @@
 
 namespace drel::test {
 
-// Hands the first modal dialog that comes up within `fristMs` to `pruefen`, then
-// rejects it; false when none came up.
-inline bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int fristMs = 2000) {
+// Hands each modal window that comes up within `fristMs` to `behandeln` until it answers
+// true (it has closed the window); false when none was handled.
+inline bool modalBehandeln(const std::function<bool(QWidget*)>& behandeln, int fristMs = 2000) {
     bool gesehen = false;
     QEventLoop schleife;
     QTimer frist;
@@ -20,13 +20,11 @@ inline bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int frist
     QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
     QTimer suchen;
     QObject::connect(&suchen, &QTimer::timeout, [&] {
-        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!modal || gesehen)
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || gesehen || !behandeln(modal))
             return;
         gesehen = true;
         suchen.stop();
-        pruefen(modal);
-        modal->reject();
         schleife.quit();
     });
     suchen.start(5);
@@ -34,6 +32,20 @@ inline bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int frist
     schleife.exec();
     QCoreApplication::processEvents();
     return gesehen;
+}
+
+// The first modal dialog to `pruefen`, then rejected.
+inline bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int fristMs = 2000) {
+    return modalBehandeln(
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!dialog)
+                return false;
+            pruefen(dialog);
+            dialog->reject();
+            return true;
+        },
+        fristMs);
 }
 
 } // namespace drel::test
