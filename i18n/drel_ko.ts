@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>einstufig</source>
-        <translation>단단</translation>
+        <translation>1단</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1411,7 +1411,7 @@
     </message>
     <message>
         <source>einstufig</source>
-        <translation>단단</translation>
+        <translation>1단</translation>
     </message>
     <message>
         <source>WT</source>
