@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>图片仅供参考</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>冷凝热量</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>** 工况点超出使用范围</translation>
+        <translation>** 工况点超出运行范围</translation>
     </message>
     <message>
         <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>性能系数检查发现 %1 个问题；参见 Daten/Pruefbericht.txt。</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>最大过热度 10K！</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>转速：注意运行范围！  n 过高</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>转速：注意运行范围！    n 过低 </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0：注意运行范围！    t0 过高</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc：注意运行范围！    tc 过高</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0：注意运行范围！    t0 过低</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc：注意运行范围！    tc 过低</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>注意运行范围！(t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>需要降低吸气温度和/或附加冷却。</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>峰值转速范围 3000 ... 3500 1/min，例如在</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>换挡、下坡滑行等情况下。</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>超过最大输入功率！</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>请参见技术数据。</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>未安装打印机。</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1（默认）</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>距应用极限的余量：%1</translation>
+        <translation>距运行范围边界的余量：%1</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>距应用极限的余量</translation>
+        <translation>距运行范围边界的余量</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>转到 Word</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>保存图片</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>照片</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>尺寸</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>图片 (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>图片仅供参考</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel。保留所有权利。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>未找到帮助文件 %1。</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4 极 (双速)</translation>
+        <translation>8/4 极（双转速）</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,11 +1098,11 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>排量 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation>电机 kW/PS</translation>
+        <translation>电机 kW/马力</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>排量         </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>单击此处向 Drel 发送电子邮件</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>此处未列出这些产品的其他文档。</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>如有需要，请向我们索取。</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1219,6 +1219,10 @@
     <message>
         <source>&amp;Vergleich...</source>
         <translation>比较(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 选型程序</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1277,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>无法写入文件 %1。</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>错误</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1285,7 +1289,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>产品数据未加载。</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>程序启动</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>显示提示</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>启动选型程序</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 选型程序</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,7 +1407,7 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
@@ -1407,7 +1415,7 @@
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1415,7 +1423,7 @@
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1427,7 +1435,7 @@
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1447,7 +1455,7 @@
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>冷凝温度低于 20 °C 时</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>性能数据请询问。</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>显示此设备的详细信息</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>按或不按制冷量搜索。</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>搜索特定的压缩机型号。</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>指定压缩机型号，例如："QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>LV 和 ELV 电机压缩机(&amp;E)</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>同时搜索并联机组(&amp;V)</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1563,19 +1571,19 @@
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>排量</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>压缩机数量（及制冷量）</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>压缩机数量（及排量）</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>产品数据未加载。</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1611,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>距应用极限的余量</translation>
+        <translation>距运行范围边界的余量</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>备选压缩机</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>停靠此页</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>冷凝热量</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>招标文本</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>备选压缩机</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>关闭备选压缩机</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>无法写入文件 %1。</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>错误</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1830,7 +1838,7 @@
     </message>
     <message>
         <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>工况点超出使用范围</translation>
+        <translation>工况点超出运行范围</translation>
     </message>
     <message>
         <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
@@ -1909,11 +1917,11 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>与第一个物品的差值（%）；余量在极限内为正。</translation>
+        <translation>与第一个物品的差值（%）；距运行范围边界的余量，在范围内为正。</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>错误</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>按回车键或双击查看详细信息</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>最大</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>步长</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 最小</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc 最小</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle 最小</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>单击某一条目，将其数据填入上方字段</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>无法写入文件 %1。</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>错误</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>保存为 CSV...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>保存 Excel 文件...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>复制到剪贴板</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>保存为 CSV</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>保存 Excel 文件</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>Excel 文件 (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>&amp;Vergleich...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Auswahlprogramm</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Auswahlprogramm starten</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Auswahlprogramm</translation>
     </message>
 </context>
 <context>

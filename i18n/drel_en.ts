@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>&amp;Comparison...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Selection program</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1305,6 +1309,10 @@
     <message>
         <source>Auswahlprogramm starten</source>
         <translation>Start the selection program</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Selection program</translation>
     </message>
 </context>
 <context>

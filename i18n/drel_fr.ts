@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Illustration non contractuelle</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance de condensation</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>** point de fonctionnement hors des limites d'utilisation</translation>
+        <translation>** point de fonctionnement hors des limites d'application</translation>
     </message>
     <message>
         <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>Le contrôle des coefficients de puissance a relevé %1 anomalies ; voir Daten/Pruefbericht.txt.</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>surchauffe max. 10K !</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation : respecter la limite d'application !  n trop élevée</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>Vitesse de rotation : respecter la limite d'application !    n trop faible </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0 : respecter la limite d'application !    t0 trop élevée</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc : respecter la limite d'application !    tc trop élevée</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0 : respecter la limite d'application !    t0 trop basse</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc : respecter la limite d'application !    tc trop basse</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>Respecter les limites d'application ! (t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>Température des gaz aspirés réduite et/ou refroidissement additionnel nécessaire.</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>Plage de vitesse de rotation de pointe 3000 ... 3500 1/min, p. ex. lors des</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>changements de vitesse, descentes en frein moteur, etc.</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>Puissance absorbée maximale dépassée !</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>Voir les caractéristiques techniques.</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>Aucune imprimante n'est installée.</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1 (par défaut)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>Marge jusqu'à la limite d'utilisation : %1</translation>
+        <translation>Marge jusqu'à la limite d'application : %1</translation>
     </message>
 </context>
 <context>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
-        <translation>Article, frigorigène, t0 et tc ou air sont nécessaires</translation>
+        <translation>Article, fluide frigorigène, t0 et tc ou air sont nécessaires</translation>
     </message>
     <message>
         <source>Die Tabelle ist leer.</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Marge jusqu'à la limite d'utilisation</translation>
+        <translation>Marge jusqu'à la limite d'application</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>Vers Word</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer l'image</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>Dimensions</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>Images (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Illustration non contractuelle</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel. Tous droits réservés.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier d'aide %1 est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4 pôles (deux vitesses)</translation>
+        <translation>8/4 pôles (deux vitesses de rotation)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,7 +1098,7 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>Vol. bal. 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>Vol. bal.    </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>Cliquez ici pour envoyer un e-mail à Drel</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>Aucune autre documentation de ces produits n'est disponible ici.</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>Contactez-nous si vous en avez besoin.</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1219,6 +1219,10 @@
     <message>
         <source>&amp;Vergleich...</source>
         <translation>C&amp;omparaison...</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programme de sélection</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1277,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1285,7 +1289,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Les données produits ne sont pas chargées.</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>Démarrage du programme</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>Afficher les remarques</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>Lancer le programme de sélection</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programme de sélection</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,7 +1407,7 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
@@ -1407,7 +1415,7 @@
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1415,7 +1423,7 @@
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1423,11 +1431,11 @@
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation>Groupes de compresseurs semi-hermétiques</translation>
+        <translation>Groupes de compression semi-hermétiques</translation>
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1443,11 +1451,11 @@
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation>Groupes de compresseurs ouverts</translation>
+        <translation>Groupes de compression ouverts</translation>
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>Pour des températures de condensation inférieures à 20 °C</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>veuillez demander les données de performance.</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>Afficher plus d'informations sur cet appareil</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>Rechercher avec ou sans prise en compte de la puissance frigorifique.</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>Recherche d'un type de compresseur précis.</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>Indiquer le type de compresseur, p. ex. : "QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseurs à moteur LV et &amp;ELV</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>rechercher aussi des &amp;centrales frigorifiques</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1567,15 +1575,15 @@
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>Nombre de compresseurs (et puissance frigorifique)</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>Nombre de compresseurs (et volume balayé)</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Les données produits ne sont pas chargées.</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1611,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Marge jusqu'à la limite d'utilisation</translation>
+        <translation>Marge jusqu'à la limite d'application</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseur alternatif</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>Ancrer cette page</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Puissance de condensation</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>Textes de prescription</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compresseur alternatif</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>Fermer le compresseur alternatif</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1830,7 +1838,7 @@
     </message>
     <message>
         <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>Point de fonctionnement hors des limites d'utilisation</translation>
+        <translation>Point de fonctionnement hors des limites d'application</translation>
     </message>
     <message>
         <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
@@ -1901,7 +1909,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indiquez le frigorigène, t0, tc (ou l'air) et au moins un article.</translation>
+        <translation>Indiquez le fluide frigorigène, t0, tc (ou l'air) et au moins un article.</translation>
     </message>
     <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
@@ -1909,11 +1917,11 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Écart par rapport au premier article en % ; marge positive à l'intérieur de la limite.</translation>
+        <translation>Écart par rapport au premier article en % ; marge jusqu'à la limite d'application, positive à l'intérieur.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>Entrée ou double-clic pour plus d'informations</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>max</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>Pas</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 min</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc min</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle min</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>Cliquez sur une entrée pour reprendre ses données dans les champs ci-dessus</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer en CSV...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le fichier Excel...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>Copier dans le presse-papiers</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer en CSV</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le fichier Excel</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Immagine indicativa</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potenza di condensazione</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>** Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>** punto di lavoro fuori dai limiti di impiego</translation>
+        <translation>** punto di funzionamento fuori dai limiti di applicazione</translation>
     </message>
     <message>
         <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>Il controllo dei coefficienti di potenza ha rilevato %1 anomalie; vedere Daten/Pruefbericht.txt.</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>surriscaldamento max. 10K!</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>Velocità di rotazione: rispettare il limite di applicazione!  n troppo alta</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>Velocità di rotazione: rispettare il limite di applicazione!    n troppo bassa </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0: rispettare il limite di applicazione!    t0 troppo alta</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc: rispettare il limite di applicazione!    tc troppo alta</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0: rispettare il limite di applicazione!    t0 troppo bassa</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc: rispettare il limite di applicazione!    tc troppo bassa</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>Rispettare i limiti di applicazione! (t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>Necessari temperatura gas aspirato ridotta e/o raffreddamento supplementare.</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>Campo di velocità di rotazione di punta 3000 ... 3500 1/min, ad es. durante</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>cambi di marcia, discese in rilascio ecc.</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>Superata la potenza assorbita massima!</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>Vedere i dati tecnici.</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>Nessuna stampante installata.</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1 (predefinita)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>Margine dal limite d'impiego: %1</translation>
+        <translation>Margine dal limite di applicazione: %1</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margine dal limite d'impiego</translation>
+        <translation>Margine dal limite di applicazione</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>In Word</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>Salva immagine</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>Immagini (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Immagine indicativa</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>Il file della guida %1 non è stato trovato.</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4 poli (due velocità)</translation>
+        <translation>8/4 poli (due velocità di rotazione)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,7 +1098,7 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>Vol. sp. 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>Vol. sp.     </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>Fare clic qui per inviare un'e-mail a Drel</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>Qui non è disponibile altra documentazione su questi prodotti.</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>Se necessaria, siete pregati di richiederla.</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1219,6 +1219,10 @@
     <message>
         <source>&amp;Vergleich...</source>
         <translation>C&amp;onfronto...</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programma di selezione</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1277,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Errore</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1285,7 +1289,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>I dati dei prodotti non sono caricati.</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>Avvio del programma</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>Mostra note</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>Avvia il programma di selezione</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programma di selezione</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,7 +1407,7 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
@@ -1407,7 +1415,7 @@
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1415,7 +1423,7 @@
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1423,11 +1431,11 @@
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation>Gruppi di compressori semiermetici</translation>
+        <translation>Gruppi compressori semiermetici</translation>
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1443,11 +1451,11 @@
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation>Gruppi di compressori aperti</translation>
+        <translation>Gruppi compressori aperti</translation>
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>Per temperature di condensazione inferiori a 20 °C</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>si prega di richiedere i dati di prestazione.</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>Mostra altre informazioni su questo apparecchio</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>Cerca tenendo conto o no della potenza frigorifera.</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>Ricerca di un tipo di compressore specifico.</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>Specificare il tipo di compressore, ad es.: "QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Motocompressori LV ed &amp;ELV</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>cerca anche &amp;centrali frigorifere</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1567,15 +1575,15 @@
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>Numero di compressori (e potenza frigorifera)</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>Numero di compressori (e volume spostato)</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>I dati dei prodotti non sono caricati.</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1611,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margine dal limite d'impiego</translation>
+        <translation>Margine dal limite di applicazione</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compressore alternativo</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>Aggancia questa pagina</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potenza di condensazione</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>Testi di capitolato</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compressore alternativo</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>Chiudi compressore alternativo</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Errore</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1830,7 +1838,7 @@
     </message>
     <message>
         <source>Betriebspunkt ausserhalb der Einsatzgrenzen</source>
-        <translation>Punto di lavoro fuori dai limiti di impiego</translation>
+        <translation>Punto di funzionamento fuori dai limiti di applicazione</translation>
     </message>
     <message>
         <source>SEPR (EN 13215): Normalkuhlung (t0 -10 °C) %1, Tiefkuhlung (t0 -35 °C) %2</source>
@@ -1909,11 +1917,11 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Differenza dal primo articolo in %; margine positivo all'interno del limite.</translation>
+        <translation>Differenza dal primo articolo in %; margine dal limite di applicazione, positivo all'interno.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Errore</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>Invio o doppio clic per ulteriori informazioni</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>max</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>Passo</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 min</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc min</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle min</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>Fare clic su una voce per riportarne i dati nei campi sopra</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Errore</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>Salva come CSV...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>Salva file Excel...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>Copia negli appunti</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>Salva come CSV</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>Salva file Excel</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>File Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

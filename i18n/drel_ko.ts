@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>그림은 실제와 다를 수 있음</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>응축능력</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>성능 계수 검사에서 %1건의 문제가 발견되었습니다. Daten/Pruefbericht.txt를 참조하십시오.</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>최대 과열도 10K!</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>회전수: 사용 한계에 유의하십시오!  n 너무 높음</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>회전수: 사용 한계에 유의하십시오!    n 너무 낮음 </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0: 사용 한계에 유의하십시오!    t0 너무 높음</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc: 사용 한계에 유의하십시오!    tc 너무 높음</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0: 사용 한계에 유의하십시오!    t0 너무 낮음</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc: 사용 한계에 유의하십시오!    tc 너무 낮음</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>사용 한계에 유의하십시오! (t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>흡입가스 온도 저감 및/또는 추가 냉각이 필요합니다.</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>피크 회전수 범위 3000 ... 3500 1/min, 예:</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>변속, 엔진 브레이크를 사용한 내리막 주행 등.</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>최대 소비전력 초과!</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>기술 데이터를 참조하십시오.</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>설치된 프린터가 없습니다.</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1 (기본값)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>,  Sauggas </source>
-        <translation>,  흡입 가스 </translation>
+        <translation>,  흡입가스 </translation>
     </message>
     <message>
         <source>Vergleich</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>적용 한계까지의 여유: %1</translation>
+        <translation>사용 한계까지의 여유: %1</translation>
     </message>
 </context>
 <context>
@@ -789,11 +789,11 @@
     </message>
     <message>
         <source>%1 ist kein Verflussigungssatz; tc angeben</source>
-        <translation>%1은(는) 응축 유닛이 아닙니다. tc를 입력하십시오</translation>
+        <translation>%1은(는) 콘덴싱 유닛이 아닙니다. tc를 입력하십시오</translation>
     </message>
     <message>
         <source>%1 ist ein Verflussigungssatz; Luft angeben</source>
-        <translation>%1은(는) 응축 유닛입니다. 공기 온도를 입력하십시오</translation>
+        <translation>%1은(는) 콘덴싱 유닛입니다. 공기 온도를 입력하십시오</translation>
     </message>
     <message>
         <source>an diesem Punkt nicht berechenbar</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>적용 한계까지의 여유</translation>
+        <translation>사용 한계까지의 여유</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>Word로 보내기</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>그림 저장</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>사진</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>치수</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>그림 (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>그림은 실제와 다를 수 있음</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel. 모든 권리 보유.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>도움말 파일 %1을(를) 찾을 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>einstufig</source>
-        <translation>단단</translation>
+        <translation>1단</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4극 (2단 속도)</translation>
+        <translation>8/4극 (2단 회전수)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -998,7 +998,7 @@
     </message>
     <message>
         <source>Verflussigungssatze luftgekuhlt</source>
-        <translation>공랭식 응축 유닛</translation>
+        <translation>공랭식 콘덴싱 유닛</translation>
     </message>
     <message>
         <source>CO2 subkritisch</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,11 +1098,11 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>행정체적 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
-        <translation>모터 kW/PS</translation>
+        <translation>모터 kW/마력</translation>
     </message>
     <message>
         <source>Vorgangertyp</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>행정체적     </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>Drel에 이메일을 보내려면 여기를 클릭하십시오</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>이 제품에 대한 추가 문서는 여기에 없습니다.</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>필요하시면 문의해 주십시오.</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1219,6 +1219,10 @@
     <message>
         <source>&amp;Vergleich...</source>
         <translation>비교(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 선정 프로그램</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1277,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>파일 %1을(를) 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>오류</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1285,7 +1289,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>제품 데이터가 로드되지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>프로그램 시작</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>참고 사항 표시</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>선정 프로그램 시작</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - 선정 프로그램</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,15 +1407,15 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
-        <translation>단단</translation>
+        <translation>1단</translation>
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1415,7 +1423,7 @@
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1427,7 +1435,7 @@
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1447,7 +1455,7 @@
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>응축온도 20 °C 미만의 경우</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>성능 데이터는 문의해 주십시오.</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>이 장치에 대한 자세한 정보 표시</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>냉동능력을 고려하거나 고려하지 않고 검색합니다.</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>특정 압축기 형식을 검색합니다.</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>압축기 형식 지정, 예: "QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>LV 및 ELV 모터 압축기(&amp;E)</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>병렬 시스템도 검색(&amp;V)</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1563,19 +1571,19 @@
     </message>
     <message>
         <source>Hubvolumen</source>
-        <translation type="unfinished" />
+        <translation>행정체적</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>압축기 수 (및 냉동능력)</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>압축기 수 (및 행정체적)</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>제품 데이터가 로드되지 않았습니다.</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1611,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>적용 한계까지의 여유</translation>
+        <translation>사용 한계까지의 여유</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>대체 압축기</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>이 페이지 도킹</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>응축능력</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>입찰 문안</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>대체 압축기</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>대체 압축기 닫기</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>파일 %1을(를) 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>오류</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1877,7 +1885,7 @@
     </message>
     <message>
         <source>Lufteintritt (Verflussigungssatz)</source>
-        <translation>공기 입구(응축 유닛)</translation>
+        <translation>공기 입구(콘덴싱 유닛)</translation>
     </message>
     <message>
         <source>Artikel:</source>
@@ -1909,11 +1917,11 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>첫 품목 대비 차이(%); 한계 내부에서 여유는 양수.</translation>
+        <translation>첫 품목 대비 차이(%); 사용 한계까지의 여유, 한계 안쪽에서 양수.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>오류</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>자세한 정보는 Enter 또는 두 번 클릭</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>최대</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>간격</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 최소</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc 최소</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle 최소</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>항목을 클릭하면 해당 데이터가 위 입력란으로 옮겨집니다</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>파일 %1을(를) 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>오류</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>CSV로 저장...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>Excel 파일 저장...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>클립보드로 복사</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>CSV로 저장</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>CSV 파일 (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>Excel 파일 저장</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>Excel 파일 (*.xlsx)</translation>
     </message>
 </context>
 <context>

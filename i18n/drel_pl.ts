@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Ilustracja poglądowa</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Moc skraplania</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
-        <translation>SEPR wg rozporządzenia (UE) 2015/1095 i EN 13215 (gaz ssany 20 °C, bez dochłodzenia)</translation>
+        <translation>SEPR wg rozporządzenia (UE) 2015/1095 i EN 13215 (gaz zasysany 20 °C, bez dochłodzenia)</translation>
     </message>
     <message>
         <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>Kontrola współczynników wydajności wykazała %1 nieprawidłowości; zob. Daten/Pruefbericht.txt.</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>przegrzanie maks. 10K!</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>Prędkość obrotowa: przestrzegać granicy stosowania!  n za duża</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>Prędkość obrotowa: przestrzegać granicy stosowania!    n za mała </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0: przestrzegać granicy stosowania!    t0 za wysoka</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc: przestrzegać granicy stosowania!    tc za wysoka</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0: przestrzegać granicy stosowania!    t0 za niska</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc: przestrzegać granicy stosowania!    tc za niska</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>Przestrzegać granic stosowania! (t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>Wymagana obniżona temperatura gazu zasysanego i/lub dodatkowe chłodzenie.</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>Szczytowy zakres prędkości obrotowej 3000 ... 3500 1/min, np. przy</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>zmianach biegów, zjazdach z hamowaniem silnikiem itp.</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>Przekroczony maksymalny pobór mocy!</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>Patrz dane techniczne.</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>Nie zainstalowano żadnej drukarki.</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1 (domyślna)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>,  Sauggas </source>
-        <translation>,  gaz ssany </translation>
+        <translation>,  gaz zasysany </translation>
     </message>
     <message>
         <source>Vergleich</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>Sauggastemperatur %1 °C</source>
-        <translation>Temperatura gazu ssanego %1 °C</translation>
+        <translation>Temperatura gazu zasysanego %1 °C</translation>
     </message>
     <message>
         <source>Uberhitzung %1 K</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
-        <translation>Potrzebne są artykuł, czynnik, t0 oraz tc lub powietrze</translation>
+        <translation>Potrzebne są artykuł, czynnik chłodniczy, t0 oraz tc lub powietrze</translation>
     </message>
     <message>
         <source>Die Tabelle ist leer.</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>Do Worda</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>Zapisz obraz</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>Zdjęcie</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>Wymiary</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>Obrazy (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Ilustracja poglądowa</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel. Wszelkie prawa zastrzeżone.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>Nie znaleziono pliku pomocy %1.</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Sauggasgekuhlt QN</source>
-        <translation>Chłodzone gazem ssanym QN</translation>
+        <translation>Chłodzone gazem zasysanym QN</translation>
     </message>
     <message>
         <source>einstufig</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4-biegunowe (dwie prędkości)</translation>
+        <translation>8/4-biegunowe (dwie prędkości obrotowe)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,7 +1098,7 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>Obj. sk. 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>Obj. sk.     </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>Kliknij tutaj, aby wysłać e-mail do Drel</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>Nie ma tu dalszej dokumentacji tych produktów.</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>W razie potrzeby prosimy o zapytanie.</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1219,6 +1219,10 @@
     <message>
         <source>&amp;Vergleich...</source>
         <translation>&amp;Porównanie...</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Program doboru</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1277,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Nie można zapisać pliku %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1285,7 +1289,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Dane produktów nie są wczytane.</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>Uruchomienie programu</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>Pokaż uwagi</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>Uruchom program doboru</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Program doboru</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,7 +1407,7 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
@@ -1407,7 +1415,7 @@
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
@@ -1415,7 +1423,7 @@
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1423,11 +1431,11 @@
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation>Półhermetyczne zespoły sprężarkowe</translation>
+        <translation>Półhermetyczne agregaty sprężarkowe</translation>
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1443,11 +1451,11 @@
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation>Otwarte zespoły sprężarkowe</translation>
+        <translation>Otwarte agregaty sprężarkowe</translation>
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>Dla temperatur skraplania poniżej 20 °C</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>dane wydajności prosimy uzyskać na zapytanie.</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>Pokaż więcej informacji o tym urządzeniu</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>Szukaj z uwzględnieniem lub bez uwzględnienia wydajności chłodniczej.</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>Wyszukiwanie określonego typu sprężarki.</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>Podaj typ sprężarki, np.: "QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Motosprężarki LV i &amp;ELV</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>szukaj także &amp;central chłodniczych</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1567,15 +1575,15 @@
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>Liczba sprężarek (i wydajność chłodnicza)</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>Liczba sprężarek (i objętość skokowa)</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Dane produktów nie są wczytane.</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Sprężarka alternatywna</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>Zadokuj tę stronę</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Moc skraplania</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>Teksty przetargowe</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Sprężarka alternatywna</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>Zamknij sprężarkę alternatywną</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Nie można zapisać pliku %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1901,7 +1909,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Podaj czynnik, t0, tc (lub powietrze) i co najmniej jeden artykuł.</translation>
+        <translation>Podaj czynnik chłodniczy, t0, tc (lub powietrze) i co najmniej jeden artykuł.</translation>
     </message>
     <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
@@ -1909,11 +1917,11 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Różnica względem pierwszego artykułu w %; odstęp dodatni wewnątrz granicy.</translation>
+        <translation>Różnica względem pierwszego artykułu w %; odstęp od granicy stosowania, dodatni wewnątrz.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>Enter lub podwójne kliknięcie – więcej informacji</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>maks.</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>Krok</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 min</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc min</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle min</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>Kliknij pozycję, aby przenieść jej dane do pól powyżej</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Nie można zapisać pliku %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>Zapisz jako CSV...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>Zapisz plik Excel...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>Kopiuj do schowka</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>Zapisz jako CSV</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Pliki CSV (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>Zapisz plik Excel</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>Pliki Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

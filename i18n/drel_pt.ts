@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Imagem ilustrativa</translation>
     </message>
     <message>
         <source>Unterkuhlung</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potência de condensação</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>SEPR nach Verordnung (EU) 2015/1095 und EN 13215 (Sauggas 20 °C, keine Unterkuhlung)</source>
-        <translation>SEPR segundo o Regulamento (UE) 2015/1095 e a EN 13215 (gás de aspiração 20 °C, sem sub-arrefecimento)</translation>
+        <translation>SEPR segundo o Regulamento (UE) 2015/1095 e a EN 13215 (gás de aspiração 20 °C, sem subarrefecimento)</translation>
     </message>
     <message>
         <source>Normalkuhlung (t0 -10 °C): SEPR %1 (%2)</source>
@@ -281,7 +281,7 @@
     <name>Programmstart</name>
     <message>
         <source>Die Prüfung der Leistungskoeffizienten ergab %1 Befunde; siehe Daten/Pruefbericht.txt.</source>
-        <translation type="unfinished" />
+        <translation>A verificação dos coeficientes de capacidade encontrou %1 anomalias; ver Daten/Pruefbericht.txt.</translation>
     </message>
 </context>
 <context>
@@ -299,55 +299,55 @@
     </message>
     <message>
         <source>max. Uberhitzung 10K !</source>
-        <translation type="unfinished" />
+        <translation>sobreaquecimento máx. 10K!</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !  n zu gross</source>
-        <translation type="unfinished" />
+        <translation>Velocidade de rotação: respeitar o limite de aplicação!  n demasiado alta</translation>
     </message>
     <message>
         <source>Drehzahl: Einsatzgrenze beachten !    n zu klein </source>
-        <translation type="unfinished" />
+        <translation>Velocidade de rotação: respeitar o limite de aplicação!    n demasiado baixa </translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu gross</source>
-        <translation type="unfinished" />
+        <translation>t0: respeitar o limite de aplicação!    t0 demasiado alta</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu gross</source>
-        <translation type="unfinished" />
+        <translation>tc: respeitar o limite de aplicação!    tc demasiado alta</translation>
     </message>
     <message>
         <source>t0: Einsatzgrenze beachten !    t0 zu klein</source>
-        <translation type="unfinished" />
+        <translation>t0: respeitar o limite de aplicação!    t0 demasiado baixa</translation>
     </message>
     <message>
         <source>tc: Einsatzgrenze beachten !    tc zu klein</source>
-        <translation type="unfinished" />
+        <translation>tc: respeitar o limite de aplicação!    tc demasiado baixa</translation>
     </message>
     <message>
         <source>Einsatzgrenze beachten ! (t0, tc, toh)</source>
-        <translation type="unfinished" />
+        <translation>Respeitar os limites de aplicação! (t0, tc, toh)</translation>
     </message>
     <message>
         <source>Reduzierte Sauggastemp. und/oder Zusatzkuhlung notig.</source>
-        <translation type="unfinished" />
+        <translation>Necessária temperatura do gás de aspiração reduzida e/ou arrefecimento adicional.</translation>
     </message>
     <message>
         <source>Spitzendrehzahlbereich 3000 ... 3500 1/min z.B. bei</source>
-        <translation type="unfinished" />
+        <translation>Gama de velocidade de rotação de pico 3000 ... 3500 1/min, p. ex. em</translation>
     </message>
     <message>
         <source>Schaltvorgangen, Bergabfahrten im Schubbetrieb usw.</source>
-        <translation type="unfinished" />
+        <translation>mudanças de velocidade, descidas em travagem com o motor, etc.</translation>
     </message>
     <message>
         <source>Maximale Leistungsaufnahme uberschritten !</source>
-        <translation type="unfinished" />
+        <translation>Potência absorvida máxima excedida!</translation>
     </message>
     <message>
         <source>Siehe Technische Daten.</source>
-        <translation type="unfinished" />
+        <translation>Ver dados técnicos.</translation>
     </message>
 </context>
 <context>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&amp;Save as Bitmap</source>
-        <translation>&amp;Salvar como bitmap</translation>
+        <translation>&amp;Guardar como bitmap</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation>&amp;Arquivo</translation>
+        <translation>&amp;Ficheiro</translation>
     </message>
     <message>
         <source>B&amp;eenden</source>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Es ist kein Drucker installiert.</source>
-        <translation type="unfinished" />
+        <translation>Não está instalada nenhuma impressora.</translation>
     </message>
     <message>
         <source>Drucker:</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 (Standard)</source>
-        <translation type="unfinished" />
+        <translation>%1 (predefinida)</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>,  Sauggas </source>
-        <translation>,  gás de sucção </translation>
+        <translation>,  gás de aspiração </translation>
     </message>
     <message>
         <source>Vergleich</source>
@@ -715,7 +715,7 @@
     <name>drel::sheet::Datenblatt</name>
     <message>
         <source>Abstand zur Einsatzgrenze: %1</source>
-        <translation>Margem até o limite de aplicação: %1</translation>
+        <translation>Margem até ao limite de aplicação: %1</translation>
     </message>
 </context>
 <context>
@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>Bemessung: %1, Unterkuhlung %2 K, %3</source>
-        <translation>Base de cálculo: %1, sub-arrefecimento %2 K, %3</translation>
+        <translation>Base de cálculo: %1, subarrefecimento %2 K, %3</translation>
     </message>
     <message>
         <source>Stoffwerte %1: keine Stoffdatei</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Artikel, Kaeltemittel, t0 und tc oder Luft sind noetig</source>
-        <translation>São necessários artigo, refrigerante, t0 e tc ou ar</translation>
+        <translation>São necessários artigo, fluido frigorigéneo, t0 e tc ou ar</translation>
     </message>
     <message>
         <source>Die Tabelle ist leer.</source>
@@ -773,11 +773,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden: %2</source>
-        <translation>O arquivo %1 não pode ser lido: %2</translation>
+        <translation>O ficheiro %1 não pode ser lido: %2</translation>
     </message>
     <message>
         <source>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</source>
-        <translation>A pasta de trabalho %1 não pode ser lida: %2</translation>
+        <translation>O livro %1 não pode ser lido: %2</translation>
     </message>
     <message>
         <source>kein Artikel '%1'</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margem até o limite de aplicação</translation>
+        <translation>Margem até ao limite de aplicação</translation>
     </message>
     <message>
         <source>Hinweise</source>
@@ -847,33 +847,33 @@
     </message>
     <message>
         <source>Zu Word</source>
-        <translation type="unfinished" />
+        <translation>Para o Word</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::BildSpeichern</name>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished" />
+        <translation>Guardar imagem</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished" />
+        <translation>Fotografia</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished" />
+        <translation>Dimensões</translation>
     </message>
     <message>
         <source>Bilder (*.jpg *.jpeg)</source>
-        <translation type="unfinished" />
+        <translation>Imagens (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::FotoTab</name>
     <message>
         <source>Abbildung ahnlich</source>
-        <translation type="unfinished" />
+        <translation>Imagem ilustrativa</translation>
     </message>
 </context>
 <context>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>© %1 Drel. Alle Rechte vorbehalten.</source>
-        <translation type="unfinished" />
+        <translation>© %1 Drel. Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Die Hilfedatei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished" />
+        <translation>O ficheiro de ajuda %1 não foi encontrado.</translation>
     </message>
 </context>
 <context>
@@ -974,19 +974,19 @@
     </message>
     <message>
         <source>Sauggasgekuhlt QN</source>
-        <translation>Arrefecido por gás de sucção QN</translation>
+        <translation>Arrefecido pelo gás de aspiração QN</translation>
     </message>
     <message>
         <source>einstufig</source>
-        <translation>de um estágio</translation>
+        <translation>de andar único</translation>
     </message>
     <message>
         <source>zweistufig</source>
-        <translation>de dois estágios</translation>
+        <translation>de duplo andar</translation>
     </message>
     <message>
         <source>8/4polig (zwei Drehzahlen)</source>
-        <translation>8/4 polos (duas velocidades)</translation>
+        <translation>8/4 polos (duas velocidades de rotação)</translation>
     </message>
     <message>
         <source>Duplex Verdichter</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>R410A</source>
-        <translation type="unfinished" />
+        <translation>R410A</translation>
     </message>
     <message>
         <source>Luftgekuhlt QL</source>
@@ -1098,7 +1098,7 @@
     </message>
     <message>
         <source>Hubv 50Hz</source>
-        <translation type="unfinished" />
+        <translation>Vol. desl. 50Hz</translation>
     </message>
     <message>
         <source>Motor KW/PS</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Hubv         </source>
-        <translation type="unfinished" />
+        <translation>Vol. desl.   </translation>
     </message>
     <message>
         <source>LP/HP</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Klicken Sie hier um eine e-Mail an Drel zu senden</source>
-        <translation type="unfinished" />
+        <translation>Clique aqui para enviar um e-mail à Drel</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
@@ -1190,11 +1190,11 @@
     </message>
     <message>
         <source>Von diesen Produkten sind hier keine weiteren Dokumentationen</source>
-        <translation type="unfinished" />
+        <translation>Não existe aqui mais documentação sobre estes produtos.</translation>
     </message>
     <message>
         <source>aufgefuhrt. Im Bedarsfall bitten wir um Anfrage.</source>
-        <translation type="unfinished" />
+        <translation>Se necessário, contacte-nos.</translation>
     </message>
     <message>
         <source>Leider sind zu diesem Artikel keine Daten vorhanden !!!</source>
@@ -1220,6 +1220,10 @@
         <source>&amp;Vergleich...</source>
         <translation>C&amp;omparação...</translation>
     </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de seleção</translation>
+    </message>
 </context>
 <context>
     <name>drel::ui::TFrmReihe</name>
@@ -1229,7 +1233,7 @@
     </message>
     <message>
         <source>Eingabedatei:</source>
-        <translation>Arquivo de entrada:</translation>
+        <translation>Ficheiro de entrada:</translation>
     </message>
     <message>
         <source>CSV oder XLSX: article, refrigerant, t0, tc oder air, ts, subcooling, superheat, hz, n</source>
@@ -1257,11 +1261,11 @@
     </message>
     <message>
         <source>Eingabedatei</source>
-        <translation>Arquivo de entrada</translation>
+        <translation>Ficheiro de entrada</translation>
     </message>
     <message>
         <source>Tabellen (*.csv *.xlsx);;Alle Dateien (*)</source>
-        <translation>Tabelas (*.csv *.xlsx);;Todos os arquivos (*)</translation>
+        <translation>Tabelas (*.csv *.xlsx);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>%1 von %2 Zeilen berechnet, %3 mit Grund nicht berechnet.</source>
@@ -1273,19 +1277,19 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Não é possível gravar o ficheiro %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erro</translation>
     </message>
     <message>
         <source>CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
-        <translation>CSV (*.csv);;Pasta de trabalho do Excel (*.xlsx)</translation>
+        <translation>CSV (*.csv);;Livro do Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Os dados dos produtos não estão carregados.</translation>
     </message>
 </context>
 <context>
@@ -1296,15 +1300,19 @@
     </message>
     <message>
         <source>Programmstart</source>
-        <translation type="unfinished" />
+        <translation>Início do programa</translation>
     </message>
     <message>
         <source>Hinweise zeigen</source>
-        <translation type="unfinished" />
+        <translation>Mostrar notas</translation>
     </message>
     <message>
         <source>Auswahlprogramm starten</source>
-        <translation type="unfinished" />
+        <translation>Iniciar o programa de seleção</translation>
+    </message>
+    <message>
+        <source>Drel - Auswahlprogramm</source>
+        <translation>Drel - Programa de seleção</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1359,7 @@
     </message>
     <message>
         <source>QN</source>
-        <translation type="unfinished" />
+        <translation>QN</translation>
     </message>
     <message>
         <source>sauggasgekuhlt</source>
@@ -1359,7 +1367,7 @@
     </message>
     <message>
         <source>QL</source>
-        <translation type="unfinished" />
+        <translation>QL</translation>
     </message>
     <message>
         <source>luftgekuhlt</source>
@@ -1371,7 +1379,7 @@
     </message>
     <message>
         <source>QNT</source>
-        <translation type="unfinished" />
+        <translation>QNT</translation>
     </message>
     <message>
         <source>zweistufig sauggasgekuhlt</source>
@@ -1379,7 +1387,7 @@
     </message>
     <message>
         <source>EQN</source>
-        <translation type="unfinished" />
+        <translation>EQN</translation>
     </message>
     <message>
         <source>Duplex sauggasgekuhlt</source>
@@ -1387,7 +1395,7 @@
     </message>
     <message>
         <source>EQL</source>
-        <translation type="unfinished" />
+        <translation>EQL</translation>
     </message>
     <message>
         <source>Duplex luftgekuhlt</source>
@@ -1399,23 +1407,23 @@
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>einstufig</source>
-        <translation>de um estágio</translation>
+        <translation>de andar único</translation>
     </message>
     <message>
         <source>WT</source>
-        <translation type="unfinished" />
+        <translation>WT</translation>
     </message>
     <message>
         <source>zweistufig</source>
-        <translation>de dois estágios</translation>
+        <translation>de duplo andar</translation>
     </message>
     <message>
         <source>WY</source>
-        <translation type="unfinished" />
+        <translation>WY</translation>
     </message>
     <message>
         <source>Fahrzeugverdichter</source>
@@ -1423,11 +1431,11 @@
     </message>
     <message>
         <source>Halbhermetische Verdichtersatze</source>
-        <translation>Conjuntos de compressores semi-herméticos</translation>
+        <translation>Grupos compressores semi-herméticos</translation>
     </message>
     <message>
         <source>CQN</source>
-        <translation type="unfinished" />
+        <translation>CQN</translation>
     </message>
     <message>
         <source>mit Sammler</source>
@@ -1435,7 +1443,7 @@
     </message>
     <message>
         <source>CQL</source>
-        <translation type="unfinished" />
+        <translation>CQL</translation>
     </message>
     <message>
         <source>Halbhermetische Verflussigungssatze</source>
@@ -1443,11 +1451,11 @@
     </message>
     <message>
         <source>Offene Verdichtersatze</source>
-        <translation>Conjuntos de compressores abertos</translation>
+        <translation>Grupos compressores abertos</translation>
     </message>
     <message>
         <source>WEY</source>
-        <translation type="unfinished" />
+        <translation>WEY</translation>
     </message>
     <message>
         <source>Verdichtersatze</source>
@@ -1479,7 +1487,7 @@
     </message>
     <message>
         <source>toh</source>
-        <translation type="unfinished" />
+        <translation>toh</translation>
     </message>
     <message>
         <source>Unterkuhlung:</source>
@@ -1491,11 +1499,11 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished" />
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished" />
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Drehzahl:</source>
@@ -1503,15 +1511,15 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Fur Verflussigungstemperaturen unterhalb 20 C</source>
-        <translation type="unfinished" />
+        <translation>Para temperaturas de condensação inferiores a 20 °C</translation>
     </message>
     <message>
         <source>Leistungsdaten bitte anfragen.</source>
-        <translation type="unfinished" />
+        <translation>solicite os dados de desempenho.</translation>
     </message>
     <message>
         <source>Kaltemittel:</source>
@@ -1531,27 +1539,27 @@
     </message>
     <message>
         <source>Nähere Information zu diesem Gerät zeigen</source>
-        <translation type="unfinished" />
+        <translation>Mostrar mais informações sobre este aparelho</translation>
     </message>
     <message>
         <source>Mit/ohne Berücksichtigung der Kälteleistung suchen.</source>
-        <translation type="unfinished" />
+        <translation>Pesquisar com ou sem ter em conta a capacidade frigorífica.</translation>
     </message>
     <message>
         <source>Suche nach einem bestimmten Verdichtertyp.</source>
-        <translation type="unfinished" />
+        <translation>Pesquisa de um tipo de compressor específico.</translation>
     </message>
     <message>
         <source>Verdichtertyp spezifizieren z.B.: "QL4"</source>
-        <translation type="unfinished" />
+        <translation>Especificar o tipo de compressor, p. ex.: "QL4"</translation>
     </message>
     <message>
         <source>LV- und &amp;ELV- Motor- Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Motocompressores LV e &amp;ELV</translation>
     </message>
     <message>
         <source>auch nach &amp;Verbundanlagen suchen</source>
-        <translation type="unfinished" />
+        <translation>pesquisar também &amp;centrais frigoríficas</translation>
     </message>
     <message>
         <source>Sortierkriterien:</source>
@@ -1567,15 +1575,15 @@
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Kälteleistung)</source>
-        <translation type="unfinished" />
+        <translation>Número de compressores (e capacidade frigorífica)</translation>
     </message>
     <message>
         <source>Anzahl von Verdichtern (und Hubvolumen)</source>
-        <translation type="unfinished" />
+        <translation>Número de compressores (e volume deslocado)</translation>
     </message>
     <message>
         <source>Qo   </source>
-        <translation type="unfinished" />
+        <translation>Qo   </translation>
     </message>
     <message>
         <source>Typ</source>
@@ -1583,7 +1591,7 @@
     </message>
     <message>
         <source>Die Produktdaten sind nicht geladen.</source>
-        <translation type="unfinished" />
+        <translation>Os dados dos produtos não estão carregados.</translation>
     </message>
     <message>
         <source>Seite</source>
@@ -1595,7 +1603,7 @@
     </message>
     <message>
         <source>Kein Ergebnis: kein Artikel dieser Serien (und des Typs) hat Daten für das Kältemittel %1.</source>
-        <translation>Nenhum resultado: nenhum artigo destas séries (e deste tipo) tem dados para o fluido frigorigénio %1.</translation>
+        <translation>Nenhum resultado: nenhum artigo destas séries (e deste tipo) tem dados para o fluido frigorigéneo %1.</translation>
     </message>
     <message>
         <source>Kein Ergebnis: alle %1 Artikel liegen an diesem Betriebspunkt außerhalb ihres Einsatzbereichs.</source>
@@ -1611,7 +1619,7 @@
     </message>
     <message>
         <source>Abstand zur Einsatzgrenze</source>
-        <translation>Margem até o limite de aplicação</translation>
+        <translation>Margem até ao limite de aplicação</translation>
     </message>
     <message>
         <source>Markierte vergleichen (bis zu vier)</source>
@@ -1634,11 +1642,11 @@
     </message>
     <message>
         <source>Alternativer Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compressor alternativo</translation>
     </message>
     <message>
         <source>Diese Seite einklinken</source>
-        <translation type="unfinished" />
+        <translation>Acoplar esta página</translation>
     </message>
     <message>
         <source>Suchergebnis drucken</source>
@@ -1658,7 +1666,7 @@
     </message>
     <message>
         <source>220-240V ∆ /380-420V S 50Hz</source>
-        <translation type="unfinished" />
+        <translation>220-240V ∆ /380-420V Y 50Hz</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 1</source>
@@ -1678,7 +1686,7 @@
     </message>
     <message>
         <source>1/min</source>
-        <translation type="unfinished" />
+        <translation>1/min</translation>
     </message>
     <message>
         <source>Frequenz Verdichter 2</source>
@@ -1734,7 +1742,7 @@
     </message>
     <message>
         <source>Verflussigungsleistung</source>
-        <translation type="unfinished" />
+        <translation>Potência de condensação</translation>
     </message>
     <message>
         <source>Massenstrom</source>
@@ -1782,7 +1790,7 @@
     </message>
     <message>
         <source>Ausschreibungstexte</source>
-        <translation type="unfinished" />
+        <translation>Textos para caderno de encargos</translation>
     </message>
     <message>
         <source>Extras</source>
@@ -1790,11 +1798,11 @@
     </message>
     <message>
         <source>Alternativ-Verdichter</source>
-        <translation type="unfinished" />
+        <translation>Compressor alternativo</translation>
     </message>
     <message>
         <source>Alternativ-Verdichter schließen</source>
-        <translation type="unfinished" />
+        <translation>Fechar compressor alternativo</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1818,11 +1826,11 @@
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Não é possível gravar o ficheiro %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erro</translation>
     </message>
     <message>
         <source>In die Eingabegrenzen verschoben</source>
@@ -1901,7 +1909,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indique o refrigerante, t0, tc (ou ar) e pelo menos um artigo.</translation>
+        <translation>Indique o fluido frigorigéneo, t0, tc (ou ar) e pelo menos um artigo.</translation>
     </message>
     <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
@@ -1909,15 +1917,15 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Diferença para o primeiro artigo em %; margem positiva dentro do limite.</translation>
+        <translation>Diferença para o primeiro artigo em %; margem até ao limite de aplicação, positiva no interior.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erro</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
-        <translation>PDF (*.pdf);;CSV (*.csv);;Pasta de trabalho do Excel (*.xlsx)</translation>
+        <translation>PDF (*.pdf);;CSV (*.csv);;Livro do Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1931,30 +1939,30 @@
     <name>drel::ui::TStgSuche</name>
     <message>
         <source>Return oder Doppelklick fur nahere Informationen</source>
-        <translation type="unfinished" />
+        <translation>Enter ou duplo clique para mais informações</translation>
     </message>
 </context>
 <context>
     <name>drel::ui::TabelleTab</name>
     <message>
         <source>max</source>
-        <translation type="unfinished" />
+        <translation>máx.</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished" />
+        <translation>Passo</translation>
     </message>
     <message>
         <source>to min</source>
-        <translation type="unfinished" />
+        <translation>t0 mín.</translation>
     </message>
     <message>
         <source>tc min</source>
-        <translation type="unfinished" />
+        <translation>tc mín.</translation>
     </message>
     <message>
         <source>tle min</source>
-        <translation type="unfinished" />
+        <translation>tle mín.</translation>
     </message>
     <message>
         <source>Berechnen</source>
@@ -1962,27 +1970,27 @@
     </message>
     <message>
         <source>Klicken Sie einen Eintrag an, um die Daten oben zu ubernehmen</source>
-        <translation type="unfinished" />
+        <translation>Clique numa entrada para copiar os seus dados para os campos acima</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="unfinished" />
+        <translation>Não é possível gravar o ficheiro %1.</translation>
     </message>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished" />
+        <translation>Erro</translation>
     </message>
     <message>
         <source>CSV speichern...</source>
-        <translation type="unfinished" />
+        <translation>Guardar como CSV...</translation>
     </message>
     <message>
         <source>Excel-Datei speichern...</source>
-        <translation type="unfinished" />
+        <translation>Guardar ficheiro Excel...</translation>
     </message>
     <message>
         <source>In Zwischenablage kopieren</source>
-        <translation type="unfinished" />
+        <translation>Copiar para a área de transferência</translation>
     </message>
     <message>
         <source>Leistungsdaten</source>
@@ -1990,19 +1998,19 @@
     </message>
     <message>
         <source>CSV speichern</source>
-        <translation type="unfinished" />
+        <translation>Guardar como CSV</translation>
     </message>
     <message>
         <source>CSV-Dateien (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Ficheiros CSV (*.csv)</translation>
     </message>
     <message>
         <source>Excel-Datei speichern</source>
-        <translation type="unfinished" />
+        <translation>Guardar ficheiro Excel</translation>
     </message>
     <message>
         <source>Excel-Dateien (*.xlsx)</source>
-        <translation type="unfinished" />
+        <translation>Ficheiros Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/ui/browserlistenmodell.h"
 #include "app/ui/frmgruppentexte.h"
 #include "base/directories.h"
+#include "base/ui/kuerzenderzeichner.h"
 #include "base/ui/quelltexte.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
@@ -135,13 +136,14 @@ QPixmap eingebautesBild(const QString& name) {
 }
 
 // The node under the mouse is underlined.
-class BaumZeichner : public QStyledItemDelegate {
+// Too long a series name (Russian) is cut and shown whole in the hint.
+class BaumZeichner : public KuerzenderZeichner {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using KuerzenderZeichner::KuerzenderZeichner;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
+        KuerzenderZeichner::initStyleOption(option, index);
         if (option->state & QStyle::State_MouseOver)
             option->font.setUnderline(true);
     }

@@ -83,7 +83,7 @@ TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : MitQuelltexten(par
     setObjectName(QStringLiteral("TFrmMenue"));
     // Texts shown from here on can be translated again when the language changes.
     uebersetzerInstallieren();
-    setWindowTitle(kTitel);
+    texte().fensterTitel(this, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Drel - Auswahlprogramm"));
     setMinimumSize(900, 649);
     resize(900, 650);
     // The program opens in the middle of the screen, not where the system happens to put it.

@@ -16,7 +16,7 @@ TFrmSplash::TFrmSplash(QWidget* parent)
       btnHinweis_(texte().text(new QPushButton(this), QT_TR_NOOP("Hinweis"))),
       btnProgrammstart_(texte().text(new QPushButton(this), QT_TR_NOOP("Programmstart"))) {
     setObjectName(QStringLiteral("TFrmSplash"));
-    setWindowTitle(kTitel);
+    texte().fensterTitel(this, QT_TR_NOOP("Drel - Auswahlprogramm"));
     setFixedSize(800, 572);
     setCursor(Qt::WaitCursor);
 

@@ -20,6 +20,15 @@ namespace {
 // The entries of a docked sheet's menu carry this tag in the main menu bar.
 constexpr int kBlattTag = -99;
 
+// Each language's name in that language, by language number: a user who cannot read the
+// current language still finds their own in the menu.
+constexpr const char* kEigeneNamen[] = {"Deutsch", "English", "Français", "Italiano", "Português",
+                                        "Español", "Русский", "Polski",   "中文",     "한국어"};
+
+QString eigenerName(int nummer) {
+    return nummer >= 1 && nummer <= 10 ? QString::fromUtf8(kEigeneNamen[nummer - 1]) : QString();
+}
+
 } // namespace
 
 Hauptmenue::Hauptmenue(QMainWindow& fenster, Quelltexte& texte)
@@ -63,7 +72,14 @@ void Hauptmenue::optionenAnlegen() {
     sprachGruppe_ = new QActionGroup(this);
     sprachGruppe_->setExclusive(true);
     for (const SprachEintrag& sprachEintrag : sprachTabelle()) {
-        QAction* action = eintrag(Sprache1_, sprachEintrag.menuName, sprachEintrag.menuText);
+        QAction* action = Sprache1_->addAction(QString());
+        action->setObjectName(QString::fromLatin1(sprachEintrag.menuName));
+        // The item's text in the current language, the language's own name beside it in
+        // the menu's second column (once, where both are the same).
+        const QString eigener = eigenerName(sprachEintrag.nummer);
+        texte_.eigene(action, sprachEintrag.menuText, [action, eigener](const QString& text) {
+            action->setText(text == eigener ? text : text + QLatin1Char('\t') + eigener);
+        });
         action->setProperty("tag", sprachEintrag.nummer);
         action->setCheckable(true);
         sprachGruppe_->addAction(action);

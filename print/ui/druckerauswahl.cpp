@@ -1,5 +1,6 @@
 #include "print/ui/druckerauswahl.h"
 
+#include "base/ui/kuerzenderzeichner.h"
 #include "report/ui/berichtdrucker.h"
 
 #include <QDialogButtonBox>
@@ -42,6 +43,7 @@ Druckerauswahl::Druckerauswahl(const QStringList& drucker, const QString& standa
 
     liste_ = new QListWidget(this);
     liste_->setObjectName(QStringLiteral("Druckerliste"));
+    ui::textKuerzen(liste_);
     const QString aktuell = gewaehlterDrucker().isEmpty() ? standard : gewaehlterDrucker();
     for (const QString& name : drucker) {
         auto* eintrag =

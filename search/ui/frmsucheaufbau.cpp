@@ -1,4 +1,5 @@
 // How the search window is built: series boxes, fields, result area and buttons.
+#include "base/ui/kuerzenderzeichner.h"
 #include "base/ui/tdedit.h"
 #include "base/ui/tdspinedit.h"
 #include "calc/einheiten.h"
@@ -377,6 +378,7 @@ QWidget* TFrmSuche::felderAnlegen() {
     KMListe_ = new QListWidget(this);
     KMListe_->setObjectName(QStringLiteral("KMListe"));
     KMListe_->setFixedHeight(7 * (fontMetrics().height() + 2) + 6);
+    textKuerzen(KMListe_);
     v->addWidget(KMListe_);
     connect(KMListe_, &QListWidget::currentRowChanged, this, [this](int zeile) {
         if (zeigt_)

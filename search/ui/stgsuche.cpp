@@ -48,13 +48,24 @@ QColor stgTextFarbe(bool markiert, const QPalette& palette) {
     return palette.color(markiert ? QPalette::Base : QPalette::Text);
 }
 
+namespace {
+const char* const kHinweis =
+    QT_TRANSLATE_NOOP("drel::ui::TStgSuche", "Return oder Doppelklick fur nahere Informationen");
+} // namespace
+
 Qt::Alignment stgAusrichtung(int spalte) {
     return spalte == 0 ? Qt::AlignLeft : Qt::AlignRight;
 }
 
+void TStgSuche::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setToolTip(tr(kHinweis));
+    QTableView::changeEvent(event);
+}
+
 TStgSuche::TStgSuche(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("stgSuche"));
-    setToolTip(tr("Return oder Doppelklick fur nahere Informationen"));
+    setToolTip(tr(kHinweis));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     // Several rows (Ctrl, Shift) go to the comparison; a plain click still opens one.
     setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -58,6 +58,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The hint follows the language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void zelleGewechselt(int zeile);

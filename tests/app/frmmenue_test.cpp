@@ -25,6 +25,7 @@
 #include "state/suchini.h"
 #include "tests/support/beispielkatalog.h"
 #include "tests/support/dbfixture.h"
+#include "tests/support/modalfenster.h"
 #include "tests/support/testumgebung.h"
 
 #include <QAbstractButton>
@@ -94,49 +95,20 @@ protected:
     // button; returns the modal window's object name (empty when none came up).
     QString modalSchliessen(const char* knopf, int fristMs = 2000) {
         QString name;
-        QEventLoop schleife;
-        QTimer frist;
-        frist.setSingleShot(true);
-        QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        QTimer suchen;
-        QObject::connect(&suchen, &QTimer::timeout, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+        test::modalBehandeln(
+            [&](QWidget* modal) {
                 name = modal->objectName();
                 modal->findChild<QPushButton*>(QString::fromLatin1(knopf))->click();
-                schleife.quit();
-            }
-        });
-        suchen.start(5);
-        frist.start(fristMs);
-        schleife.exec();
-        QCoreApplication::processEvents();
+                return true;
+            },
+            fristMs);
         return name;
     }
 
     // Runs the event loop until a modal window is open, hands it to `pruefen`, then
     // closes it with reject; false when no modal window came up.
     bool modalPruefen(const std::function<void(QDialog*)>& pruefen, int fristMs = 2000) {
-        bool gesehen = false;
-        QEventLoop schleife;
-        QTimer frist;
-        frist.setSingleShot(true);
-        QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        QTimer suchen;
-        QObject::connect(&suchen, &QTimer::timeout, [&] {
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!modal || gesehen)
-                return;
-            gesehen = true;
-            suchen.stop();
-            pruefen(modal);
-            modal->reject();
-            schleife.quit();
-        });
-        suchen.start(5);
-        frist.start(fristMs);
-        schleife.exec();
-        QCoreApplication::processEvents();
-        return gesehen;
+        return test::modalPruefen(pruefen, fristMs);
     }
 
     QAction* action(ui::TFrmMenue& fenster, const char* name) {
@@ -430,13 +402,18 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
     // German restores the umlauts of the source texts.
     EXPECT_EQ(knoten(baum, 25, 1)->text(0), QStringLiteral("Sauggasgekühlt QN"));
-    EXPECT_EQ(action(fenster, "Franzsisch2")->text(), QStringLiteral("Französisch"));
+    // Beside the item's text, each language's own name; once where both are the same.
+    EXPECT_EQ(action(fenster, "Franzsisch2")->text(), QStringLiteral("Französisch\tFrançais"));
+    EXPECT_EQ(action(fenster, "Chinesisch1")->text(), QStringLiteral("Chinesisch\t中文"));
+    EXPECT_EQ(action(fenster, "Deutsch2")->text(), QStringLiteral("Deutsch"));
     EXPECT_TRUE(action(fenster, "Deutsch2")->isChecked());
 
     groesseWaehlen(baum, 25);
     action(fenster, "Englisch1")->trigger();
     EXPECT_TRUE(action(fenster, "Englisch1")->isChecked());
     EXPECT_FALSE(action(fenster, "Deutsch2")->isChecked());
+    EXPECT_EQ(action(fenster, "Englisch1")->text(), QStringLiteral("English"));
+    EXPECT_EQ(action(fenster, "Deutsch2")->text(), QStringLiteral("German\tDeutsch"));
     EXPECT_EQ(action(fenster, "Datei1")->text(), QStringLiteral("&Options"));
     EXPECT_EQ(baum->topLevelItem(0)->text(0), QStringLiteral("Search by capacity / type"));
     // The tree click ran again: headings in the new language.
