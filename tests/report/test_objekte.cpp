@@ -141,11 +141,32 @@ TEST(ReportTexts, LanguageCodesPickTheirTexts) {
     EXPECT_EQ(sprache(QStringLiteral("De")).vorschau, QStringLiteral("Vorschau"));
     EXPECT_EQ(sprache(QStringLiteral("EN")).vorschau, QStringLiteral("Preview"));
     EXPECT_EQ(sprache(QStringLiteral("KO")).vorschau, QStringLiteral("Preview"));
+    EXPECT_EQ(sprache(QStringLiteral("fr")).vorschau, QStringLiteral("Aperçu"));
     // Codes without texts of their own keep the built-in ones.
-    EXPECT_EQ(sprache(QStringLiteral("FR")).vorschau, QStringLiteral("Preview"));
+    EXPECT_EQ(sprache(QStringLiteral("XX")).vorschau, QStringLiteral("Preview"));
     Bericht bericht;
     bericht.setLanguage(QStringLiteral("de"));
     EXPECT_EQ(bericht.texts().seite, QStringLiteral("Seite"));
+}
+
+// Every language file of the print window has texts of its own, and the messages
+// keep the place of the file or printer name.
+TEST(ReportTexts, EveryEngineLanguageIsTranslatedAndKeepsItsPlaceholders) {
+    const BerichtTexte en = sprache(QStringLiteral("EN"));
+    for (const char* code : {"DE", "FR", "IT", "PT", "ES", "RU", "PL", "CN"}) {
+        SCOPED_TRACE(code);
+        const BerichtTexte t = sprache(QLatin1String(code));
+        for (const auto& [text, englisch] : {std::pair{t.vorschau, en.vorschau},
+                                             {t.drucken, en.drucken},
+                                             {t.keineSeite, en.keineSeite},
+                                             {t.pdfFehler, en.pdfFehler},
+                                             {t.ausgabeFehler, en.ausgabeFehler},
+                                             {t.druckerFehlt, en.druckerFehlt}})
+            EXPECT_NE(text, englisch);
+        EXPECT_TRUE(t.pdfFehler.contains(QLatin1String("%1")));
+        EXPECT_TRUE(t.druckerFehlt.contains(QLatin1String("%1")));
+        EXPECT_FALSE(t.seite.isEmpty());
+    }
 }
 
 // Reports are defined in Arial and print in the font the program carries: the widths
