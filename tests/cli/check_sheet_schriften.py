@@ -8,10 +8,11 @@ Usage: check_sheet_schriften.py CLI PROGRAM_DIR
 """
 import re
 import shutil
-import subprocess
 import sys
 import tempfile
 from pathlib import Path
+
+from check_sheet_pdf import run
 
 # language, face covering its script, texts of page 1 (translator) and page 2 (catalogue)
 CASES = [
@@ -23,13 +24,6 @@ CASES = [
 ]
 
 RADICALS = re.compile("[\u2e80-\u2fdf]")
-
-
-def run(args):
-    r = subprocess.run(args, capture_output=True, text=True)
-    if r.returncode != 0:
-        raise SystemExit(f"{' '.join(args)} -> {r.returncode}\n{r.stdout}{r.stderr}")
-    return r.stdout
 
 
 def fonts(pdf):
