@@ -8,6 +8,7 @@
 #include "tabellendaten.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRawFont>
@@ -190,6 +191,28 @@ TEST(ReportFont, ArialPrintsInTheBundledFaceWithItsOwnWidths) {
     // Other families are the caller's choice.
     EXPECT_EQ(eigeneSchrift(QFont(QStringLiteral("DejaVu Sans"))).family(),
               QStringLiteral("DejaVu Sans"));
+}
+
+// Cyrillic prints in the bundled face; Chinese and Korean in the faces the install
+// brings, named after the bundled one so that the PDF embeds them.
+TEST(ReportFont, EveryScriptOfTheTenLanguagesHasAFaceThatPrintsIt) {
+    const QFont f = eigeneSchrift(QFont(QStringLiteral("Arial")));
+    ASSERT_EQ(f.families().size(), 2);
+    const QString zusatz = f.families().at(1);
+    EXPECT_TRUE(zusatz == QLatin1String(kChinesischeSchrift) ||
+                zusatz == QLatin1String(kKoreanischeSchrift));
+    QFile datei(QStringLiteral(":/drel/schriften/LiberationSans-Regular.ttf"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QRawFont(datei.readAll(), 10).supportsCharacter(QChar(0x0416))); // Ж
+    const std::pair<const char*, QFontDatabase::WritingSystem> cjk[] = {
+        {kChinesischeSchrift, QFontDatabase::SimplifiedChinese},
+        {kKoreanischeSchrift, QFontDatabase::Korean}};
+    for (const auto& [familie, schrift] : cjk) {
+        SCOPED_TRACE(familie);
+        ASSERT_TRUE(QFontDatabase::hasFamily(QLatin1String(familie)))
+            << "tools/install-deps.sh installs it";
+        EXPECT_TRUE(QFontDatabase::writingSystems(QLatin1String(familie)).contains(schrift));
+    }
 }
 
 } // namespace
