@@ -1,5 +1,7 @@
 #include "report/berichtschrift.h"
 
+#include "state/sprache.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -20,12 +22,20 @@ bool geladen() {
 
 } // namespace
 
+QString chinesischKoreanisch() {
+    // Chinese characters have regional forms: without a named face the machine's
+    // fallback may draw a Chinese sheet in the Japanese ones.
+    return QString::fromLatin1(sprache().code.compare(QLatin1String("Ko"), Qt::CaseInsensitive) == 0
+                                   ? kKoreanischeSchrift
+                                   : kChinesischeSchrift);
+}
+
 QFont eigeneSchrift(QFont font) {
     // The windows ask for "Arial Unicode MS" first; the print window hands that on.
     static const QStringList arial{QStringLiteral("Arial"), QStringLiteral("Arial Unicode MS"),
                                    QString::fromLatin1(kEigeneSchrift)};
     if (arial.contains(font.family(), Qt::CaseInsensitive) && geladen())
-        font.setFamilies({QString::fromLatin1(kEigeneSchrift)});
+        font.setFamilies({QString::fromLatin1(kEigeneSchrift), chinesischKoreanisch()});
     return font;
 }
 

@@ -15,9 +15,10 @@ struct BerichtTexte {
     QString druckerFehlt;
 };
 
-// The texts for a short language code of the program, compared upper-cased:
-// "DE" German, "EN" and "KO" English; every other code keeps the built-in
-// texts, which are English.
+// The texts for a language code of the engine, compared upper-cased: "DE", "FR",
+// "IT", "PT", "ES", "RU", "PL" and "CN" give that language; "EN" and every other
+// code keep the built-in texts, which are English (the print window hands Korean
+// on as "EN").
 BerichtTexte sprache(const QString& code);
 
 } // namespace drel::bericht

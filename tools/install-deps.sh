@@ -13,6 +13,10 @@ packages=(
     # The tests measure and draw the windows' texts as the program does, so the test
     # install brings the same fonts as the run install (the reports carry their own).
     fonts-liberation2 fonts-dejavu-core fonts-noto-cjk
+    # Chinese in PDFs: a PDF's text layer maps each glyph back to one character, and the
+    # Noto CJK faces share glyphs between common characters and the Kangxi radicals, so
+    # that a Chinese PDF printed in them would copy and search as radicals.
+    fonts-wqy-microhei
 )
 if [[ "${1:-}" == "--gui" ]]; then
     packages+=(xvfb xauth)

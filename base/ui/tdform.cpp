@@ -23,8 +23,11 @@ int tdTag(const QObject* o) {
 
 QFont tdSchrift(const QFont& basis) {
     QFont f = basis;
+    // Chinese characters have regional forms: named, the Chinese face comes before the
+    // machine's fallback, which may be the Japanese one (its Hangul serves Korean).
     f.setFamilies({QStringLiteral("Arial Unicode MS"), QStringLiteral("Arial"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                   QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("Noto Sans CJK SC")});
     return f;
 }
 

@@ -13,6 +13,7 @@
 #include "sheet/ui/frmhilfstextanzeigen.h"
 #include "sheet/ui/frmhinweise.h"
 #include "sheet/ui/frmzerthinweis.h"
+#include "state/sprache.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -468,7 +469,9 @@ void TFrmTechnik::seiteFuellen() {
     const auto fueller = fueller_.constFind(seite);
     if (fueller == fueller_.cend() || modell_.AktArtikelID == 0)
         return;
-    QString fuer = QString::number(modell_.AktArtikelID) + QLatin1Char('|') + modell_.KMListboxText;
+    // The pages quote the language columns: a language change fills them again.
+    QString fuer = QString::number(modell_.AktArtikelID) + QLatin1Char('|') +
+                   modell_.KMListboxText + QLatin1Char('|') + sprache().code;
     // The table's ranges and the tender text quote the last recalculation.
     if (seite == tabelle_ || seite == TabSheet8_)
         fuer += QLatin1Char('|') + QString::number(modell_.bildNummer());

@@ -1,9 +1,12 @@
 // The committed exports are what the generator writes today, and the build reads them.
 #include "katalogumgebung.h"
 #include "tools/catalogue/katalog.h"
+#include "tools/catalogue/uebersetzung.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,4 +51,40 @@ TEST(Exporte, AnpassungenUnterEinemProzent) {
         EXPECT_GE(f.punkte, 30) << qPrintable(schluessel);
     }
     EXPECT_LT(k.strommodellRms, 0.01);
+}
+
+// Every language column the generator fills holds a text in that language: no English
+// text lacks its translation, and a column equals English only where the word is the
+// same in that language or the text is a name, symbol or number.
+TEST(Exporte, SprachspaltenTragenUebersetzteTexte) {
+    const Katalog& k = KatalogUmgebung::get().katalog();
+    EXPECT_TRUE(fehlendeUebersetzungen().isEmpty())
+        << qPrintable(fehlendeUebersetzungen().join(QLatin1Char('\n')));
+    const QSet<QString> gleichesWort{"Motor", "Compressor", "mm"};
+    const QRegularExpression wort(QStringLiteral("\\p{L}{3,}"));
+    int spalten = 0;
+    for (const char* datei :
+         {"TechnicalDataDescriptions.xml", "TechnicalDataGroups.xml", "FootnoteTextBlocks.xml",
+          "ShipmentVolumeTextBlocks.xml", "AccessoryTextBlocks.xml", "InterfaceTypes.xml",
+          "CertificationTypes.xml", "LegendText.xml", "TextResources.xml", "ProductGroups.xml",
+          "Articles.xml"}) {
+        SCOPED_TRACE(datei);
+        const std::vector<Satz>* tabelle = k.exporte.finde(QLatin1String(datei));
+        ASSERT_NE(tabelle, nullptr);
+        for (const Satz& s : *tabelle)
+            for (const auto& [element, text] : s.werte())
+                for (size_t i = 2; i < kXmlSprachen.size(); ++i) {
+                    const QString suffix = QLatin1String(kXmlSprachen[i]);
+                    if (!element.endsWith(suffix))
+                        continue;
+                    const QString englisch = s.wert(element.chopped(suffix.size()));
+                    if (englisch.isEmpty() || !s.hat(element.chopped(suffix.size())))
+                        continue;
+                    ++spalten;
+                    const bool erlaubt = text != englisch || gleichesWort.contains(text) ||
+                                         !wort.match(text).hasMatch();
+                    EXPECT_TRUE(erlaubt) << qPrintable(element) << ": " << qPrintable(text);
+                }
+    }
+    EXPECT_GT(spalten, 1000);
 }

@@ -8,6 +8,7 @@
 #include "tabellendaten.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRawFont>
@@ -141,11 +142,32 @@ TEST(ReportTexts, LanguageCodesPickTheirTexts) {
     EXPECT_EQ(sprache(QStringLiteral("De")).vorschau, QStringLiteral("Vorschau"));
     EXPECT_EQ(sprache(QStringLiteral("EN")).vorschau, QStringLiteral("Preview"));
     EXPECT_EQ(sprache(QStringLiteral("KO")).vorschau, QStringLiteral("Preview"));
+    EXPECT_EQ(sprache(QStringLiteral("fr")).vorschau, QStringLiteral("Aperçu"));
     // Codes without texts of their own keep the built-in ones.
-    EXPECT_EQ(sprache(QStringLiteral("FR")).vorschau, QStringLiteral("Preview"));
+    EXPECT_EQ(sprache(QStringLiteral("XX")).vorschau, QStringLiteral("Preview"));
     Bericht bericht;
     bericht.setLanguage(QStringLiteral("de"));
     EXPECT_EQ(bericht.texts().seite, QStringLiteral("Seite"));
+}
+
+// Every language file of the print window has texts of its own, and the messages
+// keep the place of the file or printer name.
+TEST(ReportTexts, EveryEngineLanguageIsTranslatedAndKeepsItsPlaceholders) {
+    const BerichtTexte en = sprache(QStringLiteral("EN"));
+    for (const char* code : {"DE", "FR", "IT", "PT", "ES", "RU", "PL", "CN"}) {
+        SCOPED_TRACE(code);
+        const BerichtTexte t = sprache(QLatin1String(code));
+        for (const auto& [text, englisch] : {std::pair{t.vorschau, en.vorschau},
+                                             {t.drucken, en.drucken},
+                                             {t.keineSeite, en.keineSeite},
+                                             {t.pdfFehler, en.pdfFehler},
+                                             {t.ausgabeFehler, en.ausgabeFehler},
+                                             {t.druckerFehlt, en.druckerFehlt}})
+            EXPECT_NE(text, englisch);
+        EXPECT_TRUE(t.pdfFehler.contains(QLatin1String("%1")));
+        EXPECT_TRUE(t.druckerFehlt.contains(QLatin1String("%1")));
+        EXPECT_FALSE(t.seite.isEmpty());
+    }
 }
 
 // Reports are defined in Arial and print in the font the program carries: the widths
@@ -169,6 +191,28 @@ TEST(ReportFont, ArialPrintsInTheBundledFaceWithItsOwnWidths) {
     // Other families are the caller's choice.
     EXPECT_EQ(eigeneSchrift(QFont(QStringLiteral("DejaVu Sans"))).family(),
               QStringLiteral("DejaVu Sans"));
+}
+
+// Cyrillic prints in the bundled face; Chinese and Korean in the faces the install
+// brings, named after the bundled one so that the PDF embeds them.
+TEST(ReportFont, EveryScriptOfTheTenLanguagesHasAFaceThatPrintsIt) {
+    const QFont f = eigeneSchrift(QFont(QStringLiteral("Arial")));
+    ASSERT_EQ(f.families().size(), 2);
+    const QString zusatz = f.families().at(1);
+    EXPECT_TRUE(zusatz == QLatin1String(kChinesischeSchrift) ||
+                zusatz == QLatin1String(kKoreanischeSchrift));
+    QFile datei(QStringLiteral(":/drel/schriften/LiberationSans-Regular.ttf"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QRawFont(datei.readAll(), 10).supportsCharacter(QChar(0x0416))); // Ж
+    const std::pair<const char*, QFontDatabase::WritingSystem> cjk[] = {
+        {kChinesischeSchrift, QFontDatabase::SimplifiedChinese},
+        {kKoreanischeSchrift, QFontDatabase::Korean}};
+    for (const auto& [familie, schrift] : cjk) {
+        SCOPED_TRACE(familie);
+        ASSERT_TRUE(QFontDatabase::hasFamily(QLatin1String(familie)))
+            << "tools/install-deps.sh installs it";
+        EXPECT_TRUE(QFontDatabase::writingSystems(QLatin1String(familie)).contains(schrift));
+    }
 }
 
 } // namespace

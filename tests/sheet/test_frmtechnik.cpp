@@ -14,6 +14,7 @@
 #include "sheet/ui/frmzerthinweis.h"
 #include "sheet/ui/zellenraster.h"
 #include "state/programmschalter.h"
+#include "state/sprache.h"
 #include "tests/support/blattkatalog.h"
 #include "tests/support/xlsxzellen.h"
 
@@ -320,6 +321,27 @@ TEST_F(FrmTechnikTest, ProductPagesFillWhenShown) {
     seiten->setCurrentIndex(0);
     seiten->setCurrentIndex(2);
     EXPECT_EQ(memos(liefer, "21"), n);
+}
+
+// A language change fills the shown page again from its language's columns, for the
+// same article too.
+TEST_F(FrmTechnikTest, ProductPagesFollowTheLanguage) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    auto* raster =
+        blatt->PageControl1()->widget(0)->findChild<ZellenRaster*>(QStringLiteral("StringGrid1"));
+    ASSERT_TRUE(raster && raster->rowCount() > 0);
+    const QString deutsch = raster->text(0, 0);
+    auto wechseln = [this](int nummer) {
+        sprache().setzen(nummer);
+        QEvent wechsel(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(blatt.get(), &wechsel);
+    };
+    wechseln(7); // Russian
+    EXPECT_TRUE(raster->text(0, 0).contains(QStringLiteral("Описываемый объём")))
+        << qPrintable(raster->text(0, 0));
+    wechseln(1);
+    EXPECT_EQ(raster->text(0, 0), deutsch);
 }
 
 // The performance table: "Berechnen" rates the sheet's article over the ranges the

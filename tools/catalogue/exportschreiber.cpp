@@ -12,13 +12,6 @@ namespace drel::katalog {
 const std::array<const char*, 10> kXmlSprachen{"",    "_de", "_fr", "_it", "_es",
                                                "_pt", "_ru", "_cn", "_pl", "_ko"};
 
-Text10 Text10::deEn(const QString& de, const QString& en) {
-    Text10 x;
-    x.t.fill(en);
-    x.t[1] = de;
-    return x;
-}
-
 Text10 Text10::alle(const QString& en, const QString& de, const QString& fr, const QString& it,
                     const QString& es, const QString& pt, const QString& ru, const QString& cn,
                     const QString& pl, const QString& ko) {

@@ -15,7 +15,6 @@ namespace drel::katalog {
 // French, Italian, Spanish, Portuguese, Russian, Chinese, Polish, Korean.
 struct Text10 {
     std::array<QString, 10> t;
-    static Text10 deEn(const QString& de, const QString& en); // other languages carry English
     static Text10 alle(const QString& en, const QString& de, const QString& fr, const QString& it,
                        const QString& es, const QString& pt, const QString& ru, const QString& cn,
                        const QString& pl, const QString& ko);

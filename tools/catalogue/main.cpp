@@ -5,6 +5,7 @@
 #include "tools/catalogue/bilder.h"
 #include "tools/catalogue/katalog.h"
 #include "tools/catalogue/programmtexte.h"
+#include "tools/catalogue/uebersetzung.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -39,6 +40,15 @@ int main(int argc, char** argv) {
         k.exporte.schreiben(ausgabe + QStringLiteral("/Daten"));
         drel::katalog::bilderSchreiben(k, ausgabe + QStringLiteral("/Pics"));
         drel::katalog::programmtexteSchreiben(ausgabe);
+        // Every language column holds a real text: name each English text the
+        // translation table still lacks.
+        if (const QStringList fehlt = drel::katalog::fehlendeUebersetzungen(); !fehlt.isEmpty()) {
+            for (const QString& text : fehlt)
+                std::fprintf(stderr, "no translation: %s\n", qUtf8Printable(text));
+            std::fprintf(stderr, "drel-catalogue: add the texts above to "
+                                 "tools/catalogue/uebersetzungen.tsv\n");
+            return 1;
+        }
         double qoMax = 0, pMax = 0, qoSumme = 0, pSumme = 0, punktMax = 0;
         for (const auto& [schluessel, f] : k.fits) {
             qoMax = std::max(qoMax, f.qo.rmsRelativ);

@@ -1,5 +1,7 @@
 #include "tools/catalogue/programmtexte.h"
 
+#include "tools/catalogue/uebersetzung.h"
+
 #include <QDir>
 #include <QFile>
 #include <stdexcept>
@@ -146,83 +148,85 @@ const Thema kThemen[] = {
      "with the changed values."},
 };
 
-QByteArray hilfe(bool deutsch) {
+// A text of the program directory in the language at `sprache` (Text10 order).
+QString in(int sprache, const QString& de, const QString& en) {
+    return uebersetzt(de, en).t[static_cast<size_t>(sprache)];
+}
+QString in(int sprache, const char* de, const char* en) {
+    return in(sprache, QString::fromUtf8(de), QString::fromUtf8(en));
+}
+
+QByteArray hilfe(int sprache) {
     QByteArray out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
-    out += deutsch ? "Drel - Hilfe" : "Drel - Help";
+    out += in(sprache, "Drel - Hilfe", "Drel - Help").toUtf8();
     out += "</title></head>\n<body>\n";
     for (const Thema& t : kThemen) {
         out += "<h2><a id=\"" + QByteArray::number(t.nummer) + "\" name=\"" +
-               QByteArray::number(t.nummer) + "\"></a>" + (deutsch ? t.titelDe : t.titelEn) +
-               "</h2>\n";
-        out += "<p>" + QString::fromUtf8(deutsch ? t.textDe : t.textEn).toHtmlEscaped().toUtf8() +
-               "</p>\n";
+               QByteArray::number(t.nummer) + "\"></a>" +
+               in(sprache, t.titelDe, t.titelEn).toHtmlEscaped().toUtf8() + "</h2>\n";
+        out += "<p>" + in(sprache, t.textDe, t.textEn).toHtmlEscaped().toUtf8() + "</p>\n";
     }
     out += "</body></html>\n";
     return out;
 }
 
-Texte info(bool de) {
-    if (de)
-        return {QStringLiteral("Hinweise"),
-                {QStringLiteral("Dieses Programm enthält den Beispielkatalog der Marke Drel."),
-                 QStringLiteral("Alle Leistungsdaten nach EN 12900, ohne Unterkühlung, bei den im "
-                                "Datenblatt genannten Sauggasbedingungen."),
-                 QStringLiteral("Technische Änderungen vorbehalten.")}};
-    return {QStringLiteral("Notes"),
-            {QStringLiteral("This program contains the sample catalogue of the Drel brand."),
-             QStringLiteral("All performance data to EN 12900, without subcooling, at the suction "
-                            "gas conditions stated on the data sheet."),
-             QStringLiteral("Subject to technical changes.")}};
+Texte info(int s) {
+    return {in(s, "Hinweise", "Notes"),
+            {in(s, "Dieses Programm enthält den Beispielkatalog der Marke Drel.",
+                "This program contains the sample catalogue of the Drel brand."),
+             in(s,
+                "Alle Leistungsdaten nach EN 12900, ohne Unterkühlung, bei den im Datenblatt "
+                "genannten Sauggasbedingungen.",
+                "All performance data to EN 12900, without subcooling, at the suction gas "
+                "conditions stated on the data sheet."),
+             in(s, "Technische Änderungen vorbehalten.", "Subject to technical changes.")}};
 }
 
-Texte readme(bool de) {
-    if (de)
-        return {
-            QStringLiteral("Liesmich - WUK 8.1"),
-            {QStringLiteral(
-                 "Neu in dieser Version: Baureihen QN CO2 und QN R410A, Leistungsdaten für R407C."),
-             QStringLiteral("Die Produktdaten werden beim Start aus den Exporten im Ordner Daten "
-                            "aufgebaut.")}};
-    return {QStringLiteral("Readme - WUK 8.1"),
-            {QStringLiteral(
-                 "New in this version: QN CO2 and QN R410A series, performance data for R407C."),
-             QStringLiteral(
-                 "The product tables are built from the exports in the Daten folder at start.")}};
-}
-
-Texte qoHilfe(bool de, bool co2) {
-    if (de)
-        return {QStringLiteral("Kälteleistung"),
-                {QStringLiteral("Verdichterkälteleistung: die ganze Enthalpiedifferenz zwischen "
-                                "Flüssigkeit und Sauggas am Verdichter gilt als Nutzen."),
-                 QStringLiteral(
-                     "Verdampferkälteleistung: nur die Überhitzung im Verdampfer gilt als Nutzen."),
-                 co2 ? QStringLiteral("Für R410A und R744 beziehen sich die Daten auf 10 K "
-                                      "Sauggasüberhitzung bzw. 20 °C Sauggastemperatur.")
-                     : QStringLiteral("Die Leistungsdaten gelten bei 20 °C Sauggastemperatur und "
-                                      "ohne Unterkühlung.")}};
+Texte readme(int s) {
     return {
-        QStringLiteral("Cooling capacity"),
-        {QStringLiteral("Compressor cooling capacity: the whole enthalpy difference between the "
-                        "liquid and the suction gas at the compressor counts as useful."),
-         QStringLiteral(
-             "Evaporator cooling capacity: only the superheat in the evaporator counts as useful."),
-         co2 ? QStringLiteral("For R410A and R744 the data refer to 10 K suction gas superheat or "
-                              "20 °C suction gas temperature.")
-             : QStringLiteral(
-                   "The data hold at 20 °C suction gas temperature and without subcooling.")}};
+        in(s, "Liesmich - WUK 8.1", "Readme - WUK 8.1"),
+        {in(s, "Neu in dieser Version: Baureihen QN CO2 und QN R410A, Leistungsdaten für R407C.",
+            "New in this version: QN CO2 and QN R410A series, performance data for R407C."),
+         in(s, "Die Produktdaten werden beim Start aus den Exporten im Ordner Daten aufgebaut.",
+            "The product tables are built from the exports in the Daten folder at start.")}};
 }
 
-QByteArray lvText(bool de) {
-    const QString t = de ? QStringLiteral("Offene Motorverdichter LV\r\n\r\nVerdichter und "
-                                          "Elektromotor auf gemeinsamem Grundrahmen, "
-                                          "für Industriekälte und Wärmepumpen. Auslegung und "
-                                          "Leistungsdaten auf Anfrage.\r\n")
-                         : QStringLiteral("LV open motor compressors\r\n\r\nCompressor and "
-                                          "electric motor on a common base frame, "
-                                          "for industrial refrigeration and heat pumps. Selection "
-                                          "and performance data on request.\r\n");
-    // Plain texts of the program directory are Windows-1252; these use only its Latin-1 part.
+Texte qoHilfe(int s, bool co2) {
+    return {in(s, "Kälteleistung", "Cooling capacity"),
+            {in(s,
+                "Verdichterkälteleistung: die ganze Enthalpiedifferenz zwischen Flüssigkeit und "
+                "Sauggas am Verdichter gilt als Nutzen.",
+                "Compressor cooling capacity: the whole enthalpy difference between the liquid and "
+                "the suction gas at the compressor counts as useful."),
+             in(s, "Verdampferkälteleistung: nur die Überhitzung im Verdampfer gilt als Nutzen.",
+                "Evaporator cooling capacity: only the superheat in the evaporator counts as "
+                "useful."),
+             co2 ? in(s,
+                      "Für R410A und R744 beziehen sich die Daten auf 10 K Sauggasüberhitzung bzw. "
+                      "20 °C Sauggastemperatur.",
+                      "For R410A and R744 the data refer to 10 K suction gas superheat or 20 °C "
+                      "suction gas temperature.")
+                 : in(s,
+                      "Die Leistungsdaten gelten bei 20 °C Sauggastemperatur und ohne "
+                      "Unterkühlung.",
+                      "The data hold at 20 °C suction gas temperature and without subcooling.")}};
+}
+
+QByteArray lvText(int s) {
+    const QString t =
+        in(s, "Offene Motorverdichter LV", "LV open motor compressors") + "\r\n\r\n" +
+        in(s,
+           "Verdichter und Elektromotor auf gemeinsamem Grundrahmen, für Industriekälte und "
+           "Wärmepumpen. Auslegung und Leistungsdaten auf Anfrage.",
+           "Compressor and electric motor on a common base frame, for industrial refrigeration "
+           "and heat pumps. Selection and performance data on request.") +
+        "\r\n";
+    // Plain texts of the program directory are single-byte where the language allows it,
+    // as the maker's office writes them; the others are UTF-8, which the browser tries
+    // first.
+    for (QChar c : t)
+        if (c.unicode() > 0xff)
+            return t.toUtf8();
     return t.toLatin1();
 }
 
@@ -245,14 +249,16 @@ const QList<int>& hilfeThemen() {
 
 void programmtexteSchreiben(const QString& v) {
     QDir().mkpath(v);
+    // Column of each language code in the order of the catalogue's texts.
+    static const QStringList text10{"En", "De", "Fr", "It", "Es", "Pt", "Ru", "Cn", "Pl", "Ko"};
     for (const QString& code : sprachCodes()) {
-        const bool de = code == u"De";
-        schreiben(v + "/WUK_" + code + ".hlp", hilfe(de));
-        schreiben(v + "/Info1" + code + ".rtf", rtf(info(de)));
-        schreiben(v + "/Readme-" + code + ".rtf", rtf(readme(de)));
-        schreiben(v + "/LV" + code + ".txt", lvText(de));
-        schreiben(v + "/Qo_" + code + ".rtf", rtf(qoHilfe(de, false)));
-        schreiben(v + "/Qo1_" + code + ".rtf", rtf(qoHilfe(de, true)));
+        const int s = static_cast<int>(text10.indexOf(code));
+        schreiben(v + "/WUK_" + code + ".hlp", hilfe(s));
+        schreiben(v + "/Info1" + code + ".rtf", rtf(info(s)));
+        schreiben(v + "/Readme-" + code + ".rtf", rtf(readme(s)));
+        schreiben(v + "/LV" + code + ".txt", lvText(s));
+        schreiben(v + "/Qo_" + code + ".rtf", rtf(qoHilfe(s, false)));
+        schreiben(v + "/Qo1_" + code + ".rtf", rtf(qoHilfe(s, true)));
     }
 }
 

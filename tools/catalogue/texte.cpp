@@ -1,6 +1,7 @@
 #include "tools/catalogue/texte.h"
 
 #include "db/recordhelpers.h"
+#include "tools/catalogue/uebersetzung.h"
 
 #include <cmath>
 
@@ -108,7 +109,7 @@ void beschreibungenSchreiben(Katalog& k) {
         Satz s;
         s.set("ID", b.id)
             .set("TechnicalDataGroupID", b.gruppe)
-            .sprachen("Title", Text10::deEn(QString::fromUtf8(b.de), QString::fromUtf8(b.en)))
+            .sprachen("Title", uebersetzt(QString::fromUtf8(b.de), QString::fromUtf8(b.en)))
             .sprachen("Formula", Text10::gleich(QLatin1String(b.formel)))
             .ohne("Formula_pl") // the table has no Polish formula column
             .set("Unit", QString::fromUtf8(b.einheit))
@@ -125,7 +126,7 @@ void beschreibungenSchreiben(Katalog& k) {
     int id = 1;
     for (const auto& [gDe, gEn] : gruppen) {
         Satz s;
-        s.set("ID", id).sprachen("Title", Text10::deEn(gDe, gEn)).set("OrderPosition", id * 10);
+        s.set("ID", id).sprachen("Title", uebersetzt(gDe, gEn)).set("OrderPosition", id * 10);
         g.push_back(s);
         ++id;
     }
@@ -141,7 +142,7 @@ void beschreibungenSchreiben(Katalog& k) {
     id = 1;
     for (const auto& [fDe, fEn] : fussnoten) {
         Satz s;
-        s.set("ID", id++).set("Type", 1).sprachen("Text", Text10::deEn(fDe, fEn));
+        s.set("ID", id++).set("Type", 1).sprachen("Text", uebersetzt(fDe, fEn));
         f.push_back(s);
     }
 }
@@ -259,7 +260,7 @@ void lieferumfangUndZubehoerSchreiben(Katalog& k) {
             Satz s;
             s.set("ID", b.id)
                 .set("OrderPosition", b.reihenfolge)
-                .sprachen("Text", Text10::deEn(QString::fromUtf8(b.de), QString::fromUtf8(b.en)))
+                .sprachen("Text", uebersetzt(QString::fromUtf8(b.de), QString::fromUtf8(b.en)))
                 .setBool("IsVisibleWUK", b.anzeigen);
             t.push_back(s);
         }
@@ -327,9 +328,9 @@ void anschluesseSchreiben(Katalog& k) {
         Satz s;
         s.set("ID", x.id)
             .set("Shortcut", QLatin1String(x.kurz))
-            .sprachen("Title", Text10::deEn(QString::fromUtf8(x.de), QLatin1String(x.en)))
-            .sprachen("Unit1", Text10::deEn(QLatin1String(x.e1De), QLatin1String(x.e1En)))
-            .sprachen("Unit2", Text10::deEn(QLatin1String(x.e2De), QLatin1String(x.e2En)))
+            .sprachen("Title", uebersetzt(QString::fromUtf8(x.de), QLatin1String(x.en)))
+            .sprachen("Unit1", uebersetzt(QLatin1String(x.e1De), QLatin1String(x.e1En)))
+            .sprachen("Unit2", uebersetzt(QLatin1String(x.e2De), QLatin1String(x.e2En)))
             .set("OrderPosition", x.id * 10)
             .setBool("IsVisibleWUK", true);
         t.push_back(s);
@@ -396,15 +397,15 @@ void zertifikateSchreiben(Katalog& k) {
     };
     auto& t = k.exporte.tabelle("CertificationTypes.xml");
     for (const Typ& x : typen) {
-        const Text10 titel = Text10::deEn(QString::fromUtf8(x.titelDe), QLatin1String(x.titelEn));
+        const Text10 titel = uebersetzt(QString::fromUtf8(x.titelDe), QLatin1String(x.titelEn));
         Satz s;
         s.set("ID", x.id)
             .sprachen("Title", titel)
             .set("Title_en", QLatin1String(x.titelEn))
             .sprachen("Description",
-                      Text10::deEn(QString::fromUtf8(x.beschrDe), QString::fromUtf8(x.beschrEn)))
+                      uebersetzt(QString::fromUtf8(x.beschrDe), QString::fromUtf8(x.beschrEn)))
             .sprachen("DisplayName",
-                      Text10::deEn(QString::fromUtf8(x.anzeigeDe), QLatin1String(x.anzeigeEn)))
+                      uebersetzt(QString::fromUtf8(x.anzeigeDe), QLatin1String(x.anzeigeEn)))
             .set("OrderPosition", QString::number(x.id))
             .set("ImageFilename", QLatin1String(x.bild))
             .set("Shortcut", QLatin1String(x.kurz));
@@ -515,22 +516,22 @@ void informationstexte(Satz& s, const QString& km) {
     Text10 text;
     if (km == u"R717") {
         id = 100;
-        text = Text10::deEn("Max. Sauggasüberhitzung 10 K.", "Max. suction gas superheat 10 K.");
+        text = uebersetzt("Max. Sauggasüberhitzung 10 K.", "Max. suction gas superheat 10 K.");
     } else if (km == u"R744") {
         id = 101;
-        text = Text10::deEn("Nur für subkritischen Betrieb.", "For subcritical operation only.");
+        text = uebersetzt("Nur für subkritischen Betrieb.", "For subcritical operation only.");
     } else if (km == u"R404A" || km == u"R507") {
         id = 102;
-        text = Text10::deEn("Bei t0 unter -35 °C Zusatzkühlung vorsehen.",
-                            "Provide additional cooling below t0 -35 °C.");
+        text = uebersetzt("Bei t0 unter -35 °C Zusatzkühlung vorsehen.",
+                          "Provide additional cooling below t0 -35 °C.");
     } else if (km == u"R32" || km == u"R454C" || km == u"R455A" || km == u"R1234ze(E)") {
         id = 103;
-        text = Text10::deEn("Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
-                            "Safety class A2L: charge and installation as EN 378 requires.");
+        text = uebersetzt("Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
+                          "Safety class A2L: charge and installation as EN 378 requires.");
     } else if (km == u"R448A" || km == u"R449A") {
         id = 104;
-        text = Text10::deEn("Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen.",
-                            "Zeotropic blend: t0 and tc are dew point temperatures.");
+        text = uebersetzt("Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen.",
+                          "Zeotropic blend: t0 and tc are dew point temperatures.");
     }
     if (!id)
         return;
@@ -563,17 +564,21 @@ QStringList kaeltemittelNamen(const QString& a) {
 }
 
 Text10 gruppenKurztext(const Gruppe& g) {
-    return Text10::deEn(QStringLiteral("Baureihe %1: %2").arg(g.serie, g.name.de()),
-                        QStringLiteral("Series %1: %2").arg(g.serie, g.name.en()));
+    Text10 x = uebersetzt(QStringLiteral("Baureihe %1: %2"), QStringLiteral("Series %1: %2"));
+    for (size_t i = 0; i < x.t.size(); ++i)
+        x.t[i] = x.t[i].arg(g.serie, g.name.t[i]);
+    return x;
 }
 
 Text10 gruppenLangtext(const Gruppe& g) {
     for (const Ausschreibung& x : kAusschreibungen)
-        if (g.serie == QLatin1String(x.serie))
-            return Text10::deEn(
-                QStringLiteral("<P>%1</P><br />%2").arg(g.name.de(), QString::fromUtf8(x.de)),
-                QStringLiteral("<P>%1</P><br />%2").arg(g.name.en(), QString::fromUtf8(x.en)));
-    return Text10::deEn(g.name.de(), g.name.en());
+        if (g.serie == QLatin1String(x.serie)) {
+            Text10 text = uebersetzt(QString::fromUtf8(x.de), QString::fromUtf8(x.en));
+            for (size_t i = 0; i < text.t.size(); ++i)
+                text.t[i] = QStringLiteral("<P>%1</P><br />%2").arg(g.name.t[i], text.t[i]);
+            return text;
+        }
+    return g.name;
 }
 
 void legendenUndTexteSchreiben(Katalog& k) {
@@ -590,7 +595,7 @@ void legendenUndTexteSchreiben(Katalog& k) {
     for (const auto& [lDe, lEn] : legenden) {
         Satz s;
         s.set("ID", id)
-            .sprachen("Value", Text10::deEn(QString::fromUtf8(lDe), QString::fromUtf8(lEn)))
+            .sprachen("Value", uebersetzt(QString::fromUtf8(lDe), QString::fromUtf8(lEn)))
             .set("OrderPosition", id)
             .set("Shortcut", QStringLiteral("L%1").arg(id));
         l.push_back(s);
@@ -614,11 +619,7 @@ void legendenUndTexteSchreiben(Katalog& k) {
         s.set("ID", rid)
             .set("TypeID", typ)
             .set("Title", titel)
-            .set("Text", tEn)
-            .set("Text_De", tDe);
-        for (const char* sp : {"Text_Fr", "Text_It", "Text_Es", "Text_Pt", "Text_Ru", "Text_Cn",
-                               "Text_Pl", "Text_Ko"})
-            s.set(QLatin1String(sp), tEn);
+            .sprachen("Text", uebersetzt(tDe, tEn));
         r.push_back(s);
     };
     resource(100, 1, "R717", QStringLiteral("Max. Sauggasüberhitzung 10 K."),
@@ -627,40 +628,12 @@ void legendenUndTexteSchreiben(Katalog& k) {
              "For subcritical operation only.");
     resource(102, 1, "R404A", QStringLiteral("Bei t0 unter -35 °C Zusatzkühlung vorsehen."),
              "Provide additional cooling below t0 -35 °C.");
-    // The notes of today's refrigerants in every language column.
-    const auto uebersetzt = [&r](int rid, const char* titel, const char* const(&texte)[10]) {
-        Satz s;
-        s.set("ID", rid).set("TypeID", 1).set("Title", QLatin1String(titel));
-        const char* const spalten[] = {"Text_De", "Text",    "Text_Fr", "Text_It", "Text_Pt",
-                                       "Text_Es", "Text_Ru", "Text_Pl", "Text_Cn", "Text_Ko"};
-        for (size_t i = 0; i < 10; ++i)
-            s.set(QLatin1String(spalten[i]), QString::fromUtf8(texte[i]));
-        r.push_back(s);
-    };
-    const char* const a2l[10] = {
-        "Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
-        "Safety class A2L: charge and installation as EN 378 requires.",
-        "Classe de sécurité A2L : charge et installation selon EN 378.",
-        "Classe di sicurezza A2L: carica e installazione secondo EN 378.",
-        "Classe de segurança A2L: carga e instalação segundo a EN 378.",
-        "Clase de seguridad A2L: carga e instalación según EN 378.",
-        "Класс безопасности A2L: заправка и установка по EN 378.",
-        "Klasa bezpieczeństwa A2L: napełnienie i instalacja według EN 378.",
-        "安全等级 A2L：充注量和安装须符合 EN 378。",
-        "안전 등급 A2L: 충전량과 설치는 EN 378에 따름."};
-    const char* const taupunkt[10] = {
-        "Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen.",
-        "Zeotropic blend: t0 and tc are dew point temperatures.",
-        "Mélange zéotrope : t0 et tc sont des températures de rosée.",
-        "Miscela zeotropica: t0 e tc sono temperature di rugiada.",
-        "Mistura zeotrópica: t0 e tc são temperaturas de orvalho.",
-        "Mezcla zeotrópica: t0 y tc son temperaturas de rocío.",
-        "Зеотропная смесь: t0 и tc — температуры точки росы.",
-        "Mieszanina zeotropowa: t0 i tc są temperaturami punktu rosy.",
-        "非共沸混合物：t0 和 tc 为露点温度。",
-        "비공비 혼합물: t0와 tc는 이슬점 온도임."};
-    uebersetzt(103, "A2L", a2l);
-    uebersetzt(104, "R448A/R449A", taupunkt);
+    resource(103, 1, "A2L",
+             QStringLiteral("Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378."),
+             "Safety class A2L: charge and installation as EN 378 requires.");
+    resource(104, 1, "R448A/R449A",
+             QStringLiteral("Zeotropes Gemisch: t0 und tc sind Taupunkttemperaturen."),
+             "Zeotropic blend: t0 and tc are dew point temperatures.");
     resource(
         kTextResourceKaeltemittelHinweis, 2, "R410A/R744",
         QStringLiteral("<P>Hinweis: R410A und R744 arbeiten mit deutlich höheren Drücken.<br />"

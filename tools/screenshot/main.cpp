@@ -632,6 +632,27 @@ int main(int argc, char** argv) {
                 return a.blattSpeichern(blatt, name);
             });
         }
+        // The sheet's first two pages and the help in the languages of other scripts.
+        const std::pair<const char*, const char*> schriften[] = {
+            {"ru", "Russisch1"}, {"cn", "Chinesisch1"}, {"ko", "Koreanisch1"}};
+        for (const auto& [kuerzel, aktion] : schriften)
+            for (int reiter : {-1, 0}) {
+                const QString name = QStringLiteral("datenblatt%1-%2")
+                                         .arg(reiter < 0 ? "" : "-technik", QLatin1String(kuerzel));
+                alle.emplace_back(name, [&, name, reiter, aktion] {
+                    a.sprache(aktion);
+                    einheitenWaehlen(0, 0);
+                    a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                    a.ok();
+                    a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                    ui::TFrmTechnik* blatt = menue.datenblatt();
+                    if (reiter >= 0)
+                        blatt->PageControl1()->setCurrentIndex(reiter);
+                    const bool ok = a.blattSpeichern(blatt, name);
+                    a.sprache("Deutsch2");
+                    return ok;
+                });
+            }
         for (const auto& [name, aufnehmen] : alle) {
             if (!zustaende.isEmpty() && !zustaende.contains(name))
                 continue;
