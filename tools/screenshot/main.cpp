@@ -239,7 +239,7 @@ int main(int argc, char** argv) {
         fluid::stoff().Create(daten + QStringLiteral("/reflibs"));
         einheitenWaehlen(0, 0);
         menue.sucheVorbereiten(dm, fluid::stoff());
-        menue.resize(1040, 760);
+        menue.resize(900, 650); // the default size, which every window must fit
         menue.show();
         warten();
         Aufnahme a(menue, out);
