@@ -137,6 +137,7 @@ void TFrmMenue::flaechenAnlegen() {
     rollen->setObjectName(QStringLiteral("ScrollBox3"));
     rollen->setFrameShape(QFrame::NoFrame);
     rollen->setWidgetResizable(true);
+    rollen->setFocusPolicy(Qt::NoFocus); // keys go to the sheet (Esc closes it)
     auto* blattFlaeche = panel("Panel3Blatt", rollen);
     auto* blattLayout = new QVBoxLayout(blattFlaeche);
     blattLayout->setContentsMargins(0, 0, 0, 0);

@@ -348,8 +348,9 @@ TEST_P(Beschriftungsbreite, NoWindowCutsItsTexts) {
     ui::TFrmEinheiten einheiten(calc::einheiten(), tmp_.filePath("units.dat"), &menue);
     fenster(&einheiten, "units");
     menue.hilfeZeigen(1);
-    if (auto* hilfe = menue.findChild<QWidget*>(QStringLiteral("TFrmHilfe")))
-        p.pruefen(hilfe, QStringLiteral("help"));
+    auto* hilfe = menue.findChild<QWidget*>(QStringLiteral("TFrmHilfe"));
+    ASSERT_NE(hilfe, nullptr);
+    p.pruefen(hilfe, QStringLiteral("help"));
     chart::TSkalierung skalierung(&menue);
     fenster(&skalierung, "chart scaling");
     chart::TTabellen werte(&menue);
