@@ -630,10 +630,9 @@ int main(int argc, char** argv) {
              [&] {
                  a.klick(25, 1);
                  auto* memo = menue.findChild<QWidget*>(QStringLiteral("Memo1"));
-                 ui::TFrmGruppenTexte fenster(QStringLiteral("QN"),
-                                              memo ? memo->property("plainText").toString()
-                                                   : QString(),
-                                              &menue);
+                 ui::TFrmGruppenTexte fenster(
+                     QStringLiteral("QN"),
+                     memo ? memo->property("plainText").toString() : QString(), &menue);
                  fenster.show();
                  return a.speichern(&fenster, QStringLiteral("gruppentexte"));
              }},
@@ -646,16 +645,14 @@ int main(int argc, char** argv) {
              }},
             {QStringLiteral("kunde"),
              [&] {
-                 print::TFrmKunde fenster(nullptr, nullptr, &menue,
-                                          verzeichnisse().einstellungen);
+                 print::TFrmKunde fenster(nullptr, nullptr, &menue, verzeichnisse().einstellungen);
                  fenster.show();
                  return a.speichern(&fenster, QStringLiteral("kunde"));
              }},
             {QStringLiteral("kunde-en"),
              [&] {
                  a.sprache("Englisch1");
-                 print::TFrmKunde fenster(nullptr, nullptr, &menue,
-                                          verzeichnisse().einstellungen);
+                 print::TFrmKunde fenster(nullptr, nullptr, &menue, verzeichnisse().einstellungen);
                  fenster.show();
                  const bool ok = a.speichern(&fenster, QStringLiteral("kunde-en"));
                  a.sprache("Deutsch2");
