@@ -560,6 +560,21 @@
     </message>
 </context>
 <context>
+    <name>drel::dbbuild::TFrmDBInfo</name>
+    <message>
+        <source>Information</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Moment bitte, die Datenbanken werden vorbereitet.</source>
+        <translation>请稍候，正在准备数据库。</translation>
+    </message>
+    <message>
+        <source>Dies dauert ein wenig.</source>
+        <translation>这需要一点时间。</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>

@@ -560,6 +560,21 @@
     </message>
 </context>
 <context>
+    <name>drel::dbbuild::TFrmDBInfo</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Moment bitte, die Datenbanken werden vorbereitet.</source>
+        <translation>Moment bitte, die Datenbanken werden vorbereitet.</translation>
+    </message>
+    <message>
+        <source>Dies dauert ein wenig.</source>
+        <translation>Dies dauert ein wenig.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>

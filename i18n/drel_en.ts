@@ -560,6 +560,21 @@
     </message>
 </context>
 <context>
+    <name>drel::dbbuild::TFrmDBInfo</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Moment bitte, die Datenbanken werden vorbereitet.</source>
+        <translation>One moment please, the databases are being prepared.</translation>
+    </message>
+    <message>
+        <source>Dies dauert ein wenig.</source>
+        <translation>This takes a little while.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>

@@ -560,6 +560,21 @@
     </message>
 </context>
 <context>
+    <name>drel::dbbuild::TFrmDBInfo</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Moment bitte, die Datenbanken werden vorbereitet.</source>
+        <translation>Un momento, se están preparando las bases de datos.</translation>
+    </message>
+    <message>
+        <source>Dies dauert ein wenig.</source>
+        <translation>Esto tarda un poco.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>

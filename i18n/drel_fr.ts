@@ -560,6 +560,21 @@
     </message>
 </context>
 <context>
+    <name>drel::dbbuild::TFrmDBInfo</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Moment bitte, die Datenbanken werden vorbereitet.</source>
+        <translation>Un instant, les bases de données sont en cours de préparation.</translation>
+    </message>
+    <message>
+        <source>Dies dauert ein wenig.</source>
+        <translation>Cela prend un peu de temps.</translation>
+    </message>
+</context>
+<context>
     <name>drel::print::Druckerauswahl</name>
     <message>
         <source>Druckerauswahl</source>

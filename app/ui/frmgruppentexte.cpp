@@ -6,7 +6,7 @@
 namespace drel::ui {
 
 TFrmGruppenTexte::TFrmGruppenTexte(const QString& caption, const QString& text, QWidget* parent)
-    : QDialog(parent), memo_(new QPlainTextEdit(this)) {
+    : TDForm(parent), memo_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("TFrmGruppenTexte"));
     setWindowTitle(caption);
     resize(520, 360);

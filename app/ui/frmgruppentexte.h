@@ -2,13 +2,13 @@
 // own, read-only; the caption is the chosen tree node's text.
 #pragma once
 
-#include <QDialog>
+#include "base/ui/tdform.h"
 
 class QPlainTextEdit;
 
 namespace drel::ui {
 
-class TFrmGruppenTexte : public QDialog {
+class TFrmGruppenTexte : public TDForm {
     Q_OBJECT
 public:
     TFrmGruppenTexte(const QString& caption, const QString& text, QWidget* parent = nullptr);

@@ -10,7 +10,7 @@
 namespace drel::ui {
 
 TFrmHinweis::TFrmHinweis(QWidget* parent)
-    : QWidget(parent, Qt::Window), richEdit_(new QTextEdit(this)) {
+    : TDForm(parent, Qt::Window), richEdit_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("TFrmHinweis"));
     resize(640, 480);
     richEdit_->setObjectName(QStringLiteral("RichEdit1"));

@@ -1,13 +1,13 @@
 // The note window: a read-only rich-text box showing a note or readme text.
 #pragma once
 
-#include <QWidget>
+#include "base/ui/tdform.h"
 
 class QTextEdit;
 
 namespace drel::ui {
 
-class TFrmHinweis : public QWidget {
+class TFrmHinweis : public TDForm {
     Q_OBJECT
 public:
     explicit TFrmHinweis(QWidget* parent = nullptr);

@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolTip>
@@ -79,7 +80,7 @@ QString suchIniDatei() {
 
 } // namespace
 
-TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : MitQuelltexten(parent) {
+TFrmMenue::TFrmMenue(Programmstart& start, QWidget* parent) : TDFormArt(parent) {
     setObjectName(QStringLiteral("TFrmMenue"));
     // Texts shown from here on can be translated again when the language changes.
     uebersetzerInstallieren();
@@ -126,12 +127,24 @@ void TFrmMenue::flaechenAnlegen() {
     Panel1_ = sucheAnlegen(zentral);
     spalte->addWidget(Panel1_, 1);
 
-    // The docked data sheet takes the same place as the search.
+    // The docked data sheet takes the same place as the search. Where the window is too
+    // low for the sheet with its diagram page, the sheet scrolls rather than cutting off
+    // its lower part.
     Panel3_ = panel("Panel3", zentral);
     auto* panel3Layout = new QVBoxLayout(Panel3_);
     panel3Layout->setContentsMargins(0, 0, 0, 0);
+    auto* rollen = new QScrollArea(Panel3_);
+    rollen->setObjectName(QStringLiteral("ScrollBox3"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setFocusPolicy(Qt::NoFocus); // keys go to the sheet (Esc closes it)
+    auto* blattFlaeche = panel("Panel3Blatt", rollen);
+    auto* blattLayout = new QVBoxLayout(blattFlaeche);
+    blattLayout->setContentsMargins(0, 0, 0, 0);
+    rollen->setWidget(blattFlaeche);
+    panel3Layout->addWidget(rollen);
     spalte->addWidget(Panel3_, 1);
-    dock_ = new BlattDock(Panel3_, *menue_);
+    dock_ = new BlattDock(blattFlaeche, *menue_);
     connect(dock_, &BlattDock::gezeigt, this, [this] { inhaltZeigen(Inhalt::Blatt); });
     connect(dock_, &BlattDock::frei, this, &TFrmMenue::blattFrei);
 
@@ -223,8 +236,7 @@ void TFrmMenue::FormCreate(Programmstart& start) {
     spracheLaden();
 
     splash_ = new TFrmSplash;
-    splash_->show();
-    QCoreApplication::processEvents();
+    splash_->zeigen();
 
     hinweis_ = new TFrmHinweis(this);
     hinweis_->hide();
@@ -261,7 +273,7 @@ bool TFrmMenue::ExecuteFile(const QString& ziel) {
 }
 
 void TFrmMenue::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    TDFormArt::showEvent(event);
     if (!gezeigt_) {
         gezeigt_ = true;
         FormShow();
@@ -273,10 +285,8 @@ void TFrmMenue::FormShow() {
     // A first start has no unit choice yet: ask for it before anything else.
     if (!calc::einheiten().gewaehlt(calc::EinheitGruppe::Leistung))
         QTimer::singleShot(0, this, &TFrmMenue::einheitenZeigen);
-    if (splash_) {
-        splash_->close();
-        splash_->deleteLater();
-    }
+    if (splash_)
+        splash_->schliessenNach();
     qApp->installEventFilter(new HinweisPause(kHinweisPauseMs, this));
 }
 

@@ -6,7 +6,7 @@
 #include "app/browsermodell.h"
 #include "app/hauptzustand.h"
 #include "app/ui/frmsplash.h"
-#include "base/ui/quelltexte.h"
+#include "base/ui/tdform.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,7 +33,7 @@ class TFrmHinweis;
 class TFrmSuche;
 class TFrmTechnik;
 
-class TFrmMenue : public MitQuelltexten<QMainWindow> {
+class TFrmMenue : public TDFormArt<QMainWindow> {
     Q_OBJECT
 public:
     // Runs the start-up steps of `start` (FormCreate) and shows the start window.

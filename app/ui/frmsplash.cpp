@@ -2,21 +2,26 @@
 
 #include "app/ui/shelltexte.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace drel::ui {
 
 TFrmSplash::TFrmSplash(QWidget* parent)
-    : MitQuelltexten(parent), lblVersion_(new QLabel(this)),
+    : TDForm(parent), lblVersion_(new QLabel(this)),
       btnHinweis_(texte().text(new QPushButton(this), QT_TR_NOOP("Hinweis"))),
       btnProgrammstart_(texte().text(new QPushButton(this), QT_TR_NOOP("Programmstart"))) {
     setObjectName(QStringLiteral("TFrmSplash"));
     texte().fensterTitel(this, QT_TR_NOOP("Drel - Auswahlprogramm"));
+    // In front of the main window, which appears while the start window is still up.
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setFixedSize(800, 572);
     setCursor(Qt::WaitCursor);
 
@@ -39,6 +44,44 @@ TFrmSplash::TFrmSplash(QWidget* parent)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+bool bildschirmSichtbar() {
+    const QString plattform = QGuiApplication::platformName();
+    return plattform != QLatin1String("offscreen") && plattform != QLatin1String("minimal");
+}
+
+void TFrmSplash::zeigen() {
+    show();
+    raise();
+    seit_.start();
+    // A window system maps the window asynchronously; one pass of the event loop is
+    // often too early for it to be painted.
+    QElapsedTimer warten;
+    warten.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    } while (bildschirmSichtbar() && windowHandle() && !windowHandle()->isExposed() &&
+             warten.elapsed() < 500);
+    repaint();
+}
+
+void TFrmSplash::schliessenNach(int mindestMs) {
+    const qint64 rest = seit_.isValid() ? mindestMs - seit_.elapsed() : 0;
+    if (!bildschirmSichtbar() || rest <= 0) {
+        schliessen();
+        return;
+    }
+    QTimer::singleShot(static_cast<int>(rest), this, &TFrmSplash::schliessen);
+}
+
+void TFrmSplash::schliessen() {
+    close();
+    deleteLater();
+}
+
+void TFrmSplash::mousePressEvent(QMouseEvent*) {
+    schliessen();
 }
 
 // The start picture: a blue gradient with the program name, drawn so that no picture

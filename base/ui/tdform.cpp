@@ -50,9 +50,7 @@ void tdFarbenSetzen(QWidget* fenster) {
     }
 }
 
-TDForm::TDForm(QWidget* parent, Qt::WindowFlags flags) : MitQuelltexten(parent, flags) {
-    setFont(tdSchrift(font()));
-}
+TDForm::TDForm(QWidget* parent, Qt::WindowFlags flags) : TDFormArt(parent, flags) {}
 
 void TDForm::reject() {
     // Cancel handlers that close the window come back here through QDialog: close then.
@@ -69,11 +67,6 @@ void TDForm::reject() {
 void TDForm::abbrechen() {
     if (isWindow())
         QDialog::reject();
-}
-
-void TDForm::showEvent(QShowEvent* event) {
-    tdFarbenSetzen(this);
-    QDialog::showEvent(event);
 }
 
 } // namespace drel::ui

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QShowEvent>
 #include <memory>
 
 namespace drel::ui {
@@ -21,7 +22,34 @@ void tdFarbenSetzen(QWidget* fenster);
 // The window font ("Arial Unicode MS" and its free stand-ins).
 QFont tdSchrift(const QFont& basis);
 
-class TDForm : public MitQuelltexten<QDialog> {
+// Marks a window that has the behaviour of TDForm, whichever Qt window class it is.
+class TDFormKennung {
+public:
+    virtual ~TDFormKennung() = default;
+};
+
+inline bool istTDForm(const QWidget* fenster) {
+    return dynamic_cast<const TDFormKennung*>(fenster) != nullptr;
+}
+
+// What TDForm gives a window: its font on creation and the colours by tag when it is
+// shown. A template, so that the main window (a QMainWindow, not a dialog) gets the
+// same behaviour as the dialogs.
+template <class Basis> class TDFormArt : public MitQuelltexten<Basis>, public TDFormKennung {
+public:
+    explicit TDFormArt(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
+        : MitQuelltexten<Basis>(parent, flags) {
+        this->setFont(tdSchrift(this->font()));
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        tdFarbenSetzen(this);
+        Basis::showEvent(event);
+    }
+};
+
+class TDForm : public TDFormArt<QDialog> {
     Q_OBJECT
 public:
     explicit TDForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
@@ -31,7 +59,6 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     // The window's Cancel; by default a top-level form closes, an embedded one stays.
     virtual void abbrechen();
 

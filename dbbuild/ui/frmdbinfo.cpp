@@ -11,16 +11,18 @@
 namespace drel::dbbuild {
 
 TFrmDBInfo::TFrmDBInfo(QWidget* parent)
-    : QDialog(parent), lblText1_(new QLabel(this)), lblText2_(new QLabel(this)),
+    : TDForm(parent), lblText1_(new QLabel(this)), lblText2_(new QLabel(this)),
       pbFortschritt_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("FrmDBInfo"));
-    setWindowTitle(QStringLiteral("WUK 8.1   ") + QStringLiteral("Information"));
+    texte().eigene(this, QT_TR_NOOP("Information"), [this](const QString& titel) {
+        setWindowTitle(QStringLiteral("WUK 8.1   ") + titel);
+    });
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
                    Qt::WindowStaysOnTopHint);
     lblText1_->setObjectName(QStringLiteral("Label1"));
-    lblText1_->setText(QStringLiteral("Moment bitte, die Datenbanken werden vorbereitet."));
+    texte().text(lblText1_, QT_TR_NOOP("Moment bitte, die Datenbanken werden vorbereitet."));
     lblText2_->setObjectName(QStringLiteral("Label2"));
-    lblText2_->setText(QStringLiteral("Dies dauert ein wenig."));
+    texte().text(lblText2_, QT_TR_NOOP("Dies dauert ein wenig."));
     pbFortschritt_->setObjectName(QStringLiteral("pbFortschritt"));
     pbFortschritt_->setRange(0, 24);
     pbFortschritt_->setValue(0);
@@ -30,22 +32,6 @@ TFrmDBInfo::TFrmDBInfo(QWidget* parent)
     layout->addWidget(lblText2_);
     layout->addWidget(pbFortschritt_);
     setMinimumWidth(360);
-    farbenSetzen();
-}
-
-// The common look of the program's windows: light blue window, labels in the colour
-// of an active caption.
-void TFrmDBInfo::farbenSetzen() {
-    const QColor beschriftung = palette().color(QPalette::Active, QPalette::Highlight);
-    QPalette fenster = palette();
-    fenster.setColor(QPalette::Window, QColor(214, 227, 247));
-    setPalette(fenster);
-    setAutoFillBackground(true);
-    for (QLabel* label : {lblText1_, lblText2_}) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, beschriftung);
-        label->setPalette(p);
-    }
 }
 
 void TFrmDBInfo::setFortschritt(int schritt, int anzahl, const QString& tabellenDatei) {

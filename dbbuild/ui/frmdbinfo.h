@@ -1,7 +1,8 @@
 // The information window shown while the product tables are rebuilt.
 #pragma once
 
-#include <QDialog>
+#include "base/ui/tdform.h"
+
 #include <functional>
 
 class QLabel;
@@ -9,7 +10,7 @@ class QProgressBar;
 
 namespace drel::dbbuild {
 
-class TFrmDBInfo : public QDialog {
+class TFrmDBInfo : public ui::TDForm {
     Q_OBJECT
 public:
     explicit TFrmDBInfo(QWidget* parent = nullptr);
@@ -20,8 +21,6 @@ public:
     QProgressBar* fortschritt() const { return pbFortschritt_; }
 
 private:
-    void farbenSetzen();
-
     QLabel* lblText1_;
     QLabel* lblText2_;
     QProgressBar* pbFortschritt_;

@@ -74,7 +74,7 @@ TFrmKunde::TFrmKunde(const sheet::Datenblatt& blatt, const QString& schrift, QWi
 
 TFrmKunde::TFrmKunde(BerichtErzeuger erzeuger, ReiterSichtbar sichtbar, QWidget* parent,
                      const QString& verzeichnis)
-    : MitQuelltexten(parent), modell_(verzeichnis), erzeuger_(std::move(erzeuger)),
+    : TDForm(parent), modell_(verzeichnis), erzeuger_(std::move(erzeuger)),
       sichtbar_(std::move(sichtbar)) {
     setObjectName(QStringLiteral("FrmKunde"));
     texte().fensterTitel(this, QT_TR_NOOP("Kundenadresse"));
@@ -218,7 +218,7 @@ void TFrmKunde::inModell() {
 }
 
 void TFrmKunde::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    TDForm::showEvent(event);
     inModell();
     modell_.readmemo();
     ausModell();
@@ -237,7 +237,7 @@ void TFrmKunde::CancelBtnClick() {
 void TFrmKunde::reject() {
     while (QApplication::overrideCursor() != nullptr)
         QApplication::restoreOverrideCursor();
-    QDialog::reject();
+    TDForm::reject();
 }
 
 // The help lives in the application shell, which sets the hook.

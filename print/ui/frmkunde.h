@@ -2,7 +2,7 @@
 // preview or PDF of the report the caller supplies.
 #pragma once
 
-#include "base/ui/quelltexte.h"
+#include "base/ui/tdform.h"
 #include "print/druckauswahl.h"
 #include "print/kundenmodell.h"
 
@@ -21,7 +21,7 @@ class Datenblatt;
 
 namespace drel::print {
 
-class TFrmKunde : public ui::MitQuelltexten<QDialog> {
+class TFrmKunde : public ui::TDForm {
     Q_OBJECT
 public:
     enum class Ausgabe { Drucken, Vorschau, Pdf };

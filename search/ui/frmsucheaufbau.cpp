@@ -166,7 +166,10 @@ QCheckBox* TFrmSuche::boxAnlegen(Box b, const char* name, const char* serie, con
     boxen_.insert(b, box);
     if (raster) {
         raster->addWidget(box, zeile, 0);
-        raster->addWidget(texte().text(new QLabel(parent), text), zeile, 1);
+        // Series descriptions of longer languages break between words.
+        auto* beschreibung = texte().text(new QLabel(parent), text);
+        beschreibung->setWordWrap(true);
+        raster->addWidget(beschreibung, zeile, 1);
     }
     connect(box, &QCheckBox::clicked, this, [this, b](bool an) {
         modell_.boxSetzen(b, an);
@@ -183,6 +186,7 @@ QWidget* TFrmSuche::verdichterBoxenAnlegen() {
     fett.setBold(true);
     auto* kopf1 = texte().text(new QLabel(Panel7_), QT_TR_NOOP("Halbhermetische Verdichter"));
     kopf1->setFont(fett);
+    kopf1->setWordWrap(true);
     r->addWidget(kopf1, 0, 0, 1, 2);
     boxAnlegen(B::RBQN, "RBQN", QT_TR_NOOP("QN"), QT_TR_NOOP("sauggasgekuhlt"), Panel7_, r, 1);
     boxAnlegen(B::RBQL, "RBQL", QT_TR_NOOP("QL"), QT_TR_NOOP("luftgekuhlt"), Panel7_, r, 2);
@@ -196,6 +200,7 @@ QWidget* TFrmSuche::verdichterBoxenAnlegen() {
                6);
     auto* kopf2 = texte().text(new QLabel(Panel7_), QT_TR_NOOP("Offene Verdichter"));
     kopf2->setFont(fett);
+    kopf2->setWordWrap(true);
     r->addWidget(kopf2, 7, 0, 1, 2);
     boxAnlegen(B::RBW, "RBW", QT_TR_NOOP("W"), QT_TR_NOOP("einstufig"), Panel7_, r, 8);
     boxAnlegen(B::RBWT, "RBWT", QT_TR_NOOP("WT"), QT_TR_NOOP("zweistufig"), Panel7_, r, 9);
@@ -214,6 +219,7 @@ QWidget* TFrmSuche::aggregatBoxenAnlegen() {
     auto kopf = [&](const char* text, int zeile) {
         auto* l = texte().text(new QLabel(Panel6_), text);
         l->setFont(fett);
+        l->setWordWrap(true);
         r->addWidget(l, zeile, 0, 1, 2);
     };
     kopf(QT_TR_NOOP("Halbhermetische Verdichtersatze"), 0);
@@ -257,8 +263,10 @@ TDEdit* TFrmSuche::feldAnlegen(Feld f, const char* name, const char* spinName, Q
     sv->addWidget(hoch);
     sv->addWidget(runter);
 
-    if (beschriftung)
+    if (beschriftung) {
+        beschriftung->setWordWrap(true);
         r->addWidget(beschriftung, zeile, 0);
+    }
     r->addWidget(edit, zeile, 1);
     r->addWidget(spin, zeile, 2);
     r->addWidget(einheit, zeile, 3);
@@ -316,6 +324,7 @@ QWidget* TFrmSuche::felderAnlegen() {
         texte().text(label("Label7", QString(), this, 2), QT_TR_NOOP("Verflussigungstemperatur:"));
     Label8_ =
         texte().text(label("Label8", QString(), this, 2), QT_TR_NOOP("Lufteintrittstemperatur:"));
+    Label8_->setWordWrap(true);
     r->addWidget(Label8_, 2, 0);
     feldAnlegen(Feld::tc, "tc", "SpinTc", r, 2, Label7_, label("Label16", "°C", this, 5));
     texte().tipp(feldAnlegen(Feld::ts, "ts", "SpinTS", r, 3,

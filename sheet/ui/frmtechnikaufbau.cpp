@@ -1,6 +1,7 @@
 // How the data sheet window is built: header, inputs, outputs, pages and menu.
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "base/ui/reiterumbruch.h"
 #include "base/ui/tddbcombo.h"
 #include "base/ui/tdedit.h"
 #include "base/ui/tdhilfe.h"
@@ -27,6 +28,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace drel::ui {
@@ -51,10 +53,16 @@ QWidget* panel(const char* name, QWidget* parent, int tag = 99) {
     return p;
 }
 
-// Unit labels keep room for their longest caption ("°F", "Btu/h", "kcal/h").
+// Temperature unit labels keep room for their longest caption ("°C", "°F", "K", "R"), so
+// that switching the units does not move the fields.
 QLabel* einheitLabel(const char* name, const QString& text, QWidget* parent, int tag) {
     QLabel* l = label(name, text, parent, tag);
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kcal/h")) + 4);
+    const QFontMetrics fm = l->fontMetrics();
+    l->setMinimumWidth(std::max({fm.horizontalAdvance(QStringLiteral("°C")),
+                                 fm.horizontalAdvance(QStringLiteral("°F")),
+                                 fm.horizontalAdvance(QStringLiteral("K")),
+                                 fm.horizontalAdvance(QStringLiteral("R"))}) +
+                       4);
     return l;
 }
 
@@ -93,22 +101,24 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff,
     v->setSpacing(4);
     v->addWidget(kopfAnlegen());
     auto* oben = new QHBoxLayout;
-    oben->setSpacing(10);
+    oben->setSpacing(6);
     oben->addWidget(eingabenAnlegen(), 0, Qt::AlignTop);
     oben->addWidget(ausgabenAnlegen(), 0, Qt::AlignTop);
     oben->addStretch(1);
     v->addLayout(oben);
     auto* herkunft = new QHBoxLayout;
     lblSepr_ = label("lblSepr", QString(), this);
+    lblSepr_->setWordWrap(true);
     lblSepr_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblHerkunft_ = label("lblHerkunft", QString(), this);
     lblHerkunft_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont klein = lblHerkunft_->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     lblHerkunft_->setFont(klein);
-    herkunft->addWidget(lblSepr_, 0, Qt::AlignTop);
-    herkunft->addStretch(1);
-    herkunft->addWidget(lblHerkunft_, 0, Qt::AlignTop);
+    lblHerkunft_->setWordWrap(true);
+    lblHerkunft_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    herkunft->addWidget(lblSepr_, 1, Qt::AlignTop);
+    herkunft->addWidget(lblHerkunft_, 2, Qt::AlignTop);
     v->addLayout(herkunft);
     v->addWidget(seitenAnlegen(), 1);
     menueAnlegen();
@@ -163,8 +173,11 @@ TDEdit* TFrmTechnik::eingabeAnlegen(Eingabe e, const char* name, const char* spi
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(64);
     edit->setTastenRegel([e](QChar c) { return sheet::TechnikModell::tasteErlaubt(e, c); });
-    if (beschriftung)
+    if (beschriftung) {
+        // Long captions of other languages break between words instead of being cut.
+        beschriftung->setWordWrap(true);
         raster->addWidget(beschriftung, zeile, spalte);
+    }
     raster->addWidget(edit, zeile, spalte + 1);
     if (spinName) {
         QWidget* stufe = stufenKnopf(spinName, raster->parentWidget());
@@ -192,19 +205,28 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     r->setVerticalSpacing(3);
 
     // Type, refrigerant, motor (columns 0 to 4).
-    r->addWidget(texte().text(label("Label2", QString(), box), QT_TR_NOOP("Typ")), 0, 0);
+    auto umbrechend = [](QLabel* l) {
+        l->setWordWrap(true);
+        return l;
+    };
+    r->addWidget(umbrechend(texte().text(label("Label2", QString(), box), QT_TR_NOOP("Typ"))), 0,
+                 0);
     ComboBox1_ = new TDDBCombo(box);
     ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1_->setEditable(true);
-    ComboBox1_->setMinimumWidth(170);
+    ComboBox1_->setMinimumWidth(
+        ComboBox1_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW-WW")) +
+        ComboBox1_->iconSize().width());
     ComboBox1_->installEventFilter(this);
     ComboBox1_->lineEdit()->installEventFilter(this);
     r->addWidget(ComboBox1_, 0, 1, 1, 4);
-    r->addWidget(texte().text(label("Label3", QString(), box), QT_TR_NOOP("Kaltemittel")), 1, 0);
+    r->addWidget(
+        umbrechend(texte().text(label("Label3", QString(), box), QT_TR_NOOP("Kaltemittel"))), 1, 0);
     KMListbox_ = new QComboBox(box);
     KMListbox_->setObjectName(QStringLiteral("KMListbox"));
     r->addWidget(KMListbox_, 1, 1, 1, 4);
-    QLabel* motorLabel = texte().text(label("MotorComboText", QString(), box), QT_TR_NOOP("Motor"));
+    QLabel* motorLabel =
+        umbrechend(texte().text(label("MotorComboText", QString(), box), QT_TR_NOOP("Motor")));
     teile_.insert(QStringLiteral("MotorComboText"), motorLabel);
     r->addWidget(motorLabel, 2, 0);
     MotorCombo_ = texte().text(label("MotorCombo", QString(), box),
@@ -216,7 +238,8 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
         teile_.insert(l->objectName(), l);
         return l;
     };
-    teil(texte().text(label("Label13", QString(), box), QT_TR_NOOP("Frequenz Verdichter 1")));
+    teil(umbrechend(
+        texte().text(label("Label13", QString(), box), QT_TR_NOOP("Frequenz Verdichter 1"))));
     r->addWidget(teile_.value(QStringLiteral("Label13")), 3, 0);
     eingabeAnlegen(Eingabe::ediHz, "ediHz", "SpinButton2", 0, r, 3, 0,
                    teil(texte().text(label("Label10", QString(), box), QT_TR_NOOP("Frequenz"))),
@@ -247,7 +270,7 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
     });
 
     // Temperatures (columns 5 to 9).
-    r->setColumnMinimumWidth(5, 16);
+    r->setColumnMinimumWidth(5, 8);
     const int s = 6;
     eingabeAnlegen(
         Eingabe::t0, "t0", "Spt0", 1, r, 0, s,
@@ -273,8 +296,8 @@ QWidget* TFrmTechnik::eingabenAnlegen() {
         Eingabe::tue, "tue", "sptue", 0, r, 5, s,
         texte().text(label("Label5", QString(), box), QT_TR_NOOP("Uberhitzung (Verdampfer)")),
         einheitLabel("Label22", QStringLiteral("K"), box, 6));
-    auto* panel13 = teil(texte().text(label("Panel13", QString(), box),
-                                      QT_TR_NOOP("Temperatur am Zwischenkuhleraustritt")));
+    auto* panel13 = teil(umbrechend(texte().text(
+        label("Panel13", QString(), box), QT_TR_NOOP("Temperatur am Zwischenkuhleraustritt"))));
     r->addWidget(panel13, 6, s);
     QToolButton* image3 = hilfeKnopf("Image3", 3, box);
     teile_.insert(QStringLiteral("Image3"), image3);
@@ -418,7 +441,9 @@ QWidget* TFrmTechnik::ausgabenAnlegen() {
     };
     int zeile = 1;
     for (const Zeile& z : zeilen) {
-        r->addWidget(teil(texte().text(label(z.labelName, QString(), box), z.text)), zeile, 0);
+        QLabel* beschriftung = teil(texte().text(label(z.labelName, QString(), box), z.text));
+        beschriftung->setWordWrap(true);
+        r->addWidget(beschriftung, zeile, 0);
         if (z.v1) {
             ausgabeAnlegen(z.v1, r, zeile, 1);
             ausgabeAnlegen(z.v2, r, zeile, 2);
@@ -488,6 +513,7 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
 QWidget* TFrmTechnik::seitenAnlegen() {
     PageControl1_ = new QTabWidget(this);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    reiterUmbrechen(PageControl1_);
     // The product pages fill themselves from their models when first shown for an
     // article and refrigerant (seiteFuellen).
     auto* technik = new TechnDatenTab;

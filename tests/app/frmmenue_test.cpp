@@ -1,5 +1,6 @@
 #include "app/programmstart.h"
 #include "app/ui/frmcopyright2.h"
+#include "app/ui/frmgruppentexte.h"
 #include "app/ui/frmhilfe.h"
 #include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
@@ -13,6 +14,7 @@
 #include "chart/ui/tskalierung.h"
 #include "chart/ui/ttabellen.h"
 #include "db/datamodule.h"
+#include "dbbuild/ui/frmdbinfo.h"
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
 #include "print/ui/frmkunde.h"
@@ -192,6 +194,36 @@ TEST_F(Hauptfenster, StartWindowLivesUntilTheMainWindowIsShown) {
     auto* pause = fenster.findChild<ui::HinweisPause*>();
     ASSERT_NE(pause, nullptr);
     EXPECT_EQ(pause->ms(), 3000);
+}
+
+// The shell's windows share the base window's font and colours, the main window too,
+// and the dialogs close with Esc.
+TEST_F(Hauptfenster, ShellWindowsHaveTheCommonLook) {
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    EXPECT_TRUE(ui::istTDForm(fenster.splash()));
+    fenster.show();
+    const QColor hellblau(214, 227, 247);
+    ui::TFrmGruppenTexte gruppe(QStringLiteral("QN"), QStringLiteral("Text"), &fenster);
+    print::TFrmKunde kunde(nullptr, nullptr, &fenster, einstellungen);
+    dbbuild::TFrmDBInfo dbInfo(&fenster);
+    const QList<QWidget*> alle{&fenster, fenster.hinweis(), &gruppe, &kunde, &dbInfo};
+    for (QWidget* w : alle) {
+        ASSERT_TRUE(ui::istTDForm(w)) << w->objectName().toStdString();
+        EXPECT_TRUE(w->font().families().contains(QStringLiteral("Arial Unicode MS")));
+        w->show();
+        EXPECT_EQ(w->palette().color(QPalette::Window), hellblau) << w->objectName().toStdString();
+    }
+    // A plain label with tag 0 takes the colour of an active caption.
+    auto* text = dbInfo.findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_EQ(text->palette().color(QPalette::WindowText),
+              text->palette().color(QPalette::Highlight));
+
+    for (QWidget* w : QList<QWidget*>{&gruppe, fenster.hinweis()}) {
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+    EXPECT_TRUE(fenster.isVisible());
 }
 
 TEST_F(Hauptfenster, LanguageChoiceIsWrittenBackOnClose) {

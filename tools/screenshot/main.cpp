@@ -4,6 +4,8 @@
 // Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]
 #include "app/programmstart.h"
 #include "app/ui/frmcopyright2.h"
+#include "app/ui/frmgruppentexte.h"
+#include "app/ui/frmhinweis.h"
 #include "app/ui/frmmenue.h"
 #include "base/directories.h"
 #include "base/kaeltemittelname.h"
@@ -14,8 +16,10 @@
 #include "calc/ui/frmeinheiten.h"
 #include "db/datamodule.h"
 #include "dbbuild/dbneu.h"
+#include "dbbuild/ui/frmdbinfo.h"
 #include "fluid/stoff.h"
 #include "i18n/uebersetzer.h"
+#include "print/ui/frmkunde.h"
 #include "print/ui/frmvergleich.h"
 #include "search/ergebnisliste.h"
 #include "search/ui/frmsuche.h"
@@ -239,7 +243,7 @@ int main(int argc, char** argv) {
         fluid::stoff().Create(daten + QStringLiteral("/reflibs"));
         einheitenWaehlen(0, 0);
         menue.sucheVorbereiten(dm, fluid::stoff());
-        menue.resize(1040, 760);
+        menue.resize(900, 650); // the default size, which every window must fit
         menue.show();
         warten();
         Aufnahme a(menue, out);
@@ -606,6 +610,82 @@ int main(int argc, char** argv) {
              [&] {
                  a.sprache("Englisch1");
                  const bool ok = reihe(QStringLiteral("reihenberechnung-en"));
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("splash"),
+             [&] {
+                 ui::TFrmSplash fenster;
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("splash"));
+             }},
+            {QStringLiteral("dbinfo"),
+             [&] {
+                 dbbuild::TFrmDBInfo fenster(&menue);
+                 fenster.show();
+                 fenster.setFortschritt(9, 24, QStringLiteral("CapacityData.cds"));
+                 return a.speichern(&fenster, QStringLiteral("dbinfo"));
+             }},
+            {QStringLiteral("gruppentexte"),
+             [&] {
+                 a.klick(25, 1);
+                 auto* memo = menue.findChild<QWidget*>(QStringLiteral("Memo1"));
+                 ui::TFrmGruppenTexte fenster(
+                     QStringLiteral("QN"),
+                     memo ? memo->property("plainText").toString() : QString(), &menue);
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("gruppentexte"));
+             }},
+            {QStringLiteral("hinweis"),
+             [&] {
+                 menue.hinweisZeigen(QStringLiteral("Hinweis"), QStringLiteral("Info1"));
+                 const bool ok = a.speichern(menue.hinweis(), QStringLiteral("hinweis"));
+                 menue.hinweis()->close();
+                 return ok;
+             }},
+            {QStringLiteral("kunde"),
+             [&] {
+                 print::TFrmKunde fenster(nullptr, nullptr, &menue, verzeichnisse().einstellungen);
+                 fenster.show();
+                 return a.speichern(&fenster, QStringLiteral("kunde"));
+             }},
+            {QStringLiteral("kunde-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 print::TFrmKunde fenster(nullptr, nullptr, &menue, verzeichnisse().einstellungen);
+                 fenster.show();
+                 const bool ok = a.speichern(&fenster, QStringLiteral("kunde-en"));
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("datenblatt-duplex-en"),
+             [&] {
+                 a.sprache("Englisch1");
+                 ui::TFrmTechnik* blatt = a.datenblatt(
+                     {QStringLiteral("EQN2-64"), QStringLiteral("EQN2-70")}, r404aListenEintrag());
+                 const bool ok = a.blattSpeichern(blatt, QStringLiteral("datenblatt-duplex-en"));
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("datenblatt-satz-ausschreibung-ru"),
+             [&] {
+                 a.sprache("Russisch1");
+                 ui::TFrmTechnik* blatt =
+                     a.datenblatt({QStringLiteral("CQN4-66 L")}, r404aListenEintrag(), true);
+                 blatt->PageControl1()->setCurrentIndex(7);
+                 const bool ok =
+                     a.blattSpeichern(blatt, QStringLiteral("datenblatt-satz-ausschreibung-ru"));
+                 a.sprache("Deutsch2");
+                 return ok;
+             }},
+            {QStringLiteral("suche-ergebnis-ru"),
+             [&] {
+                 a.sprache("Russisch1");
+                 einheitenWaehlen(0, 0);
+                 a.anfrage(QStringLiteral("-10"), QStringLiteral("45"), QStringLiteral("10"));
+                 a.ok();
+                 const bool ok = a.speichern(&menue, QStringLiteral("suche-ergebnis-ru"));
+                 menue.browserZeigen();
                  a.sprache("Deutsch2");
                  return ok;
              }},
