@@ -588,7 +588,7 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     connect(PageControl1_, &QTabWidget::currentChanged, this, [this] {
         if (zeigt_)
             return;
-        modell_.setEinsatzgrenzenAktiv(PageControl1_->currentWidget() == DChart1_->parentWidget());
+        modell_.setEinsatzgrenzenAktiv(PageControl1_->currentWidget()->isAncestorOf(DChart1_));
         ausModell();
     });
     return PageControl1_;
