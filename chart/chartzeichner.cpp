@@ -7,6 +7,7 @@
 #include "chart/vorbereitung.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -236,9 +237,10 @@ QImage mitAchsenTiteln(const Zeichnung& zeichnung, const ChartDaten& daten) {
     const int zahlHoehe = QFontMetrics(schrift, &bild).height();
     // Below the plot: the x numbers (an eighth of a line down), then the caption.
     const int oben = plot.bottom() + runden(zahlHoehe / 8.0) + zahlHoehe;
+    // At least 10 pixels (the numbers of a small chart are smaller) where there is room.
     const int platz = bild.height() - oben;
-    if (platz < zahlHoehe)
-        schrift.setPixelSize(std::max(6, platz));
+    const int zahlPixel = QFontInfo(schrift).pixelSize();
+    schrift.setPixelSize(std::max(6, std::min(std::max(zahlPixel, 10), platz)));
     p.setFont(schrift);
     p.drawText(QRect(plot.left(), oben, plot.width(), bild.height() - oben),
                Qt::AlignHCenter | Qt::AlignTop, daten.ChartXAchse);
