@@ -3,6 +3,7 @@
 #include "base/directories.h"
 #include "base/messagesink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,23 +36,32 @@ int gestoert(const QString& ziel, qint64 geschrieben) {
     return stoerung() ? stoerung()(ziel, geschrieben) : 0;
 }
 
+// Texts of this file in the user's language.
+constexpr const char* kKontext = "drel::Dateischreiben";
+QString uebersetzt(const char* text) {
+    return QCoreApplication::translate(kKontext, text);
+}
+
 // The usual causes in the program's language; the system's text for the rest.
 QString fehlerText(int nummer) {
     switch (nummer) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("kein Platz mehr auf dem Datenträger");
+        return uebersetzt(
+            QT_TRANSLATE_NOOP("drel::Dateischreiben", "kein Platz mehr auf dem Datenträger"));
     case EACCES:
     case EPERM:
-        return QStringLiteral("keine Berechtigung");
+        return uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben", "keine Berechtigung"));
     case EROFS:
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
+        return uebersetzt(
+            QT_TRANSLATE_NOOP("drel::Dateischreiben", "der Datenträger ist schreibgeschützt"));
     case ENOENT:
-        return QStringLiteral("der Ordner existiert nicht");
+        return uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben", "der Ordner existiert nicht"));
     case EISDIR:
-        return QStringLiteral("der Name ist ein Ordner");
+        return uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben", "der Name ist ein Ordner"));
     case ENXIO:
-        return QStringLiteral("niemand liest von dieser Datei");
+        return uebersetzt(
+            QT_TRANSLATE_NOOP("drel::Dateischreiben", "niemand liest von dieser Datei"));
     default:
         return QString::fromLocal8Bit(std::strerror(nummer));
     }
@@ -148,7 +158,8 @@ void setSchreibStoerung(SchreibStoerung s) {
 }
 
 QString schreibFehlerText(const QString& datei, const QString& grund) {
-    return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2.")
+    return uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben",
+                                        "Die Datei %1 kann nicht geschrieben werden: %2."))
         .arg(QDir::toNativeSeparators(datei), grund);
 }
 
@@ -156,7 +167,7 @@ bool dateiAtomarSchreiben(const QString& ziel, const QByteArray& inhalt, QString
     if (grund)
         grund->clear();
     if (ziel.isEmpty()) {
-        setzeGrund(grund, QStringLiteral("kein Dateiname"));
+        setzeGrund(grund, uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben", "kein Dateiname")));
         return false;
     }
     // Through a link the file it names is replaced, not the link.
@@ -236,12 +247,15 @@ std::optional<QByteArray> regulaerLesen(const QString& datei, qint64 hoechstens,
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        setzeGrund(grund, QStringLiteral("keine gewöhnliche Datei"));
+        setzeGrund(grund, uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben",
+                                                       "keine gewöhnliche Datei")));
         return std::nullopt;
     }
     if (st.st_size > hoechstens && !abschneiden) {
         ::close(fd);
-        setzeGrund(grund, QStringLiteral("größer als %1 Bytes").arg(hoechstens));
+        setzeGrund(grund,
+                   uebersetzt(QT_TRANSLATE_NOOP("drel::Dateischreiben", "größer als %1 Bytes"))
+                       .arg(hoechstens));
         return std::nullopt;
     }
     QByteArray inhalt;

@@ -7,6 +7,7 @@
 #include "chart/vorbereitung.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -222,6 +223,32 @@ double naechsterLogWert(double wert) {
     const double stellen = std::pow(10.0, 11 - std::floor(std::log10(std::abs(naechster))));
     const double gerundet = std::nearbyint(naechster * stellen) / stellen;
     return gerundet > wert ? gerundet : naechster;
+}
+
+QImage mitAchsenTiteln(const Zeichnung& zeichnung, const ChartDaten& daten) {
+    QImage bild = zeichnung.anzeige;
+    const bool titel = !daten.ChartXAchse.isEmpty() || !daten.ChartYAchse.isEmpty();
+    if (!zeichnung.gezeichnet || daten.Art != ChartArt::NormalXY || !titel || !textMoeglich())
+        return bild;
+    const QRect plot = zeichnung.abbildung.plotRechteck();
+    QPainter p(&bild);
+    p.setPen(Qt::black);
+    QFont schrift = zahlenSchrift(bild.width(), bild.height());
+    const int zahlHoehe = QFontMetrics(schrift, &bild).height();
+    // Below the plot: the x numbers (an eighth of a line down), then the caption.
+    const int oben = plot.bottom() + runden(zahlHoehe / 8.0) + zahlHoehe;
+    // At least 10 pixels (the numbers of a small chart are smaller) where there is room.
+    const int platz = bild.height() - oben;
+    const int zahlPixel = QFontInfo(schrift).pixelSize();
+    schrift.setPixelSize(std::max(6, std::min(std::max(zahlPixel, 10), platz)));
+    p.setFont(schrift);
+    p.drawText(QRect(plot.left(), oben, plot.width(), bild.height() - oben),
+               Qt::AlignHCenter | Qt::AlignTop, daten.ChartXAchse);
+    // Above the plot, starting at its left edge (the y numbers sit left of it).
+    const int unten = plot.top() - std::max(2, zahlHoehe / 4);
+    p.drawText(QRect(plot.left(), 0, bild.width() - plot.left(), std::max(1, unten)),
+               Qt::AlignLeft | Qt::AlignBottom, daten.ChartYAchse);
+    return bild;
 }
 
 QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe) {

@@ -24,6 +24,12 @@ QString nichtImplementiert();
 // report "Noch nicht implementiert!" and draw nothing.
 Zeichnung zeichnen(ChartDaten& daten, QSize client);
 
+// The shown picture of a normal X-Y drawing with its axis captions (ChartXAchse
+// centred under the x numbers, ChartYAchse at the left above the plot), written into
+// the room the type reserves for them; the other types already carry their labels.
+// The caption font is the number font, made smaller where the room below is short.
+QImage mitAchsenTiteln(const Zeichnung& zeichnung, const ChartDaten& daten);
+
 // Plot size of the normal and logarithmic drawings: 85 % x 75 % of the picture,
 // less room for every non-empty legend line.
 QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe);

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>磁盘写保护</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>该名称是一个文件夹</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>没有程序读取此文件</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>无法写入文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>没有文件名</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>大于 %1 字节</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>蒸发温度 t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>冷凝温度 tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>无法创建工作簿。</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>没有可读的工作表</translation>
     </message>
 </context>
 <context>

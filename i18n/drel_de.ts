@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>der Name ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>niemand liest von dieser Datei</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>größer als %1 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Verdampfungstemperatur t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Verflüssigungstemperatur tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Die Arbeitsmappe konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>kein lesbares Arbeitsblatt</translation>
     </message>
 </context>
 <context>

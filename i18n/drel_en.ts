@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>the disk is write-protected</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>the name is a folder</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>nothing reads from this file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>The file %1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>larger than %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Evaporating temperature t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Condensing temperature tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>The workbook could not be created.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>no readable worksheet</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>el disco está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>el nombre es una carpeta</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>nadie lee de este archivo</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>más de %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Temperatura de evaporación t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Temperatura de condensación tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>No se pudo crear el libro de trabajo.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>ninguna hoja de cálculo legible</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>plus d'espace sur le disque</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>le disque est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>le nom est un dossier</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>personne ne lit ce fichier</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Température d'évaporation t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Température de condensation tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Le classeur n'a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Remarques</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>aucune feuille de calcul lisible</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>spazio su disco esaurito</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>il disco è protetto da scrittura</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>il nome è una cartella</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>nessuno legge da questo file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>Impossibile scrivere il file %1: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>nessun nome di file</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>più di %1 byte</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Temperatura di evaporazione t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Temperatura di condensazione tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Impossibile creare la cartella di lavoro.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>nessun foglio di lavoro leggibile</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>디스크 공간이 부족합니다</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>디스크가 쓰기 금지되어 있습니다</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>폴더가 없습니다</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>이름이 폴더입니다</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>이 파일을 읽는 프로그램이 없습니다</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>파일 %1을(를) 쓸 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>파일 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>%1바이트보다 큽니다</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>증발 온도 t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>응축 온도 tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>통합 문서를 만들 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>참고</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>읽을 수 있는 워크시트가 없습니다</translation>
     </message>
 </context>
 <context>

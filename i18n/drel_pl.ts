@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>brak miejsca na dysku</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>dysk jest zabezpieczony przed zapisem</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>folder nie istnieje</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>nazwa jest folderem</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>nikt nie czyta z tego pliku</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>brak nazwy pliku</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>większy niż %1 bajtów</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Temperatura parowania t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Temperatura skraplania tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Nie udało się utworzyć skoroszytu.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Uwagi</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>brak czytelnego arkusza</translation>
     </message>
 </context>
 <context>

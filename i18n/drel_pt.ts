@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>sem espaço no disco</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>o disco está protegido contra gravação</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>a pasta não existe</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>o nome é uma pasta</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>ninguém lê deste arquivo</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>O arquivo %1 não pode ser gravado: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>nenhum nome de arquivo</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>maior que %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Temperatura de evaporação t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Temperatura de condensação tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Não foi possível criar a pasta de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>nenhuma planilha legível</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,49 @@
     </message>
 </context>
 <context>
+    <name>drel::Dateischreiben</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>на диске нет места</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>нет доступа</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>диск защищён от записи</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>папка не существует</translation>
+    </message>
+    <message>
+        <source>der Name ist ein Ordner</source>
+        <translation>это имя папки</translation>
+    </message>
+    <message>
+        <source>niemand liest von dieser Datei</source>
+        <translation>этот файл никто не читает</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2.</source>
+        <translation>Невозможно записать файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>нет имени файла</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>größer als %1 Bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+</context>
+<context>
     <name>drel::chart::TDChart</name>
     <message>
         <source>&amp;Copy to Clipboard</source>
@@ -734,6 +777,17 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::GrenzDiagramm</name>
+    <message>
+        <source>Verdampfungstemperatur t0 [%1]</source>
+        <translation>Температура кипения t0 [%1]</translation>
+    </message>
+    <message>
+        <source>Verflussigungstemperatur tc [%1]</source>
+        <translation>Температура конденсации tc [%1]</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Herkunft</name>
     <message>
         <source>Katalog %1, Build %2, Programm %3</source>
@@ -820,6 +874,13 @@
     </message>
 </context>
 <context>
+    <name>drel::sheet::Tabellenexport</name>
+    <message>
+        <source>Die Arbeitsmappe konnte nicht erstellt werden.</source>
+        <translation>Не удалось создать рабочую книгу.</translation>
+    </message>
+</context>
+<context>
     <name>drel::sheet::Vergleich</name>
     <message>
         <source>Grosse</source>
@@ -840,6 +901,13 @@
     <message>
         <source>Hinweise</source>
         <translation>Примечания</translation>
+    </message>
+</context>
+<context>
+    <name>drel::sheet::XlsxLesen</name>
+    <message>
+        <source>kein lesbares Arbeitsblatt</source>
+        <translation>нет читаемого листа</translation>
     </message>
 </context>
 <context>

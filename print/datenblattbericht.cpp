@@ -194,7 +194,15 @@ void DatenblattBericht::seite2Anlegen(bericht::Seite& seite) {
 
 void DatenblattBericht::seite3Anlegen(bericht::Seite& seite) {
     bericht::Band& b = koerper(seite, QStringLiteral("Diagramm3"));
-    b.add<bericht::Bild>(QStringLiteral("Picture4")).setGeometry(0, 0, ausMm(140), ausMm(100));
+    // As wide as the page; the height follows the drawing's proportions.
+    b.add<bericht::Bild>(QStringLiteral("Picture4"))
+        .setGeometry(0, kZeilenHoehe, kSeitenBreite, kSeitenBreite * 0.7);
+    // The plot starts 13 % of its width (85 % of the picture) right of the picture's edge.
+    const double plotLinks = 0.13 * 0.85 * kSeitenBreite;
+    berichtMemo(b, QStringLiteral("MemoAchseY"), plotLinks, 0, kSeitenBreite - plotLinks,
+                berichtSchrift(9));
+    berichtMemo(b, QStringLiteral("MemoAchseX"), 0, 0, kSeitenBreite, berichtSchrift(9))
+        .setHAlign(Qt::AlignHCenter);
     bericht::Band& legende = koerper(seite, QStringLiteral("Legende3"));
     const char* memos[3] = {"Memo42", "Memo147", "Memo148"};
     for (int i = 0; i < 3; ++i) {
@@ -361,7 +369,13 @@ void DatenblattBericht::Einsatzgrenzen() {
     const QSize s = inhalt_.diagramm.size();
     if (!s.isEmpty())
         bild->setHeight(bild->width() * s.height() / s.width());
-    band(QStringLiteral("Diagramm3")).setHeight(bild->height() + ausMm(4));
+    // The axis captions as text (searchable in the PDF): tc above the plot's left edge,
+    // t0 centred under the picture, whose bottom margin holds only the x numbers.
+    memo(QStringLiteral("MemoAchseY")).setText(inhalt_.diagrammAchseY);
+    bericht::Memo& achseX = memo(QStringLiteral("MemoAchseX"));
+    achseX.setText(inhalt_.diagrammAchseX);
+    achseX.setTop(bild->top() + bild->height());
+    band(QStringLiteral("Diagramm3")).setHeight(achseX.top() + kZeilenHoehe + ausMm(2));
     const char* memos[3] = {"Memo42", "Memo147", "Memo148"};
     double oben = 0;
     for (int i = 0; i < 3; ++i) {

@@ -54,6 +54,7 @@ struct DatenblattInhalt {
 
     // ---- application limits ----
     QImage diagramm;
+    QString diagrammAchseX, diagrammAchseY; // axis captions, printed as text beside the picture
     std::array<LegendenZeile, 3> legende;
     QString einsatzRand; // "Abstand zur Einsatzgrenze: 12,5 K", under the legend
 

@@ -84,8 +84,11 @@ void einsatzgrenzen(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
         i.legende[k] = {l.sichtbar ? l.text : QString(),
                         QColor::fromRgb(chart::zuQRgb(sheet::kLegendenFarbe[k]))};
     }
-    if (m.diagramm().gezeichnet())
-        i.diagramm = m.diagramm().zeichnung().anzeige;
+    if (m.diagramm().gezeichnet()) {
+        i.diagramm = m.diagramm().bild(sheet::kDruckDiagrammGroesse);
+        i.diagrammAchseX = m.diagramm().daten().ChartXAchse;
+        i.diagrammAchseY = m.diagramm().daten().ChartYAchse;
+    }
     i.einsatzRand = sheet::einsatzRandText(blatt);
 }
 

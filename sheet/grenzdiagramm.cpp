@@ -1,6 +1,22 @@
 #include "sheet/grenzdiagramm.h"
 
+#include <QCoreApplication>
+
 namespace drel::sheet {
+
+QSize diagrammFlaeche(QSize platz) {
+    constexpr double kFlachstens = 1.8;
+    constexpr double kHoechstens = 1.2;
+    const int b = platz.width();
+    const int h = platz.height();
+    if (b <= 0 || h <= 0)
+        return {0, 0};
+    if (b > kFlachstens * h)
+        return {static_cast<int>(kFlachstens * h), h};
+    if (b < kHoechstens * h)
+        return {b, static_cast<int>(b / kHoechstens)};
+    return platz;
+}
 
 GrenzDiagramm::GrenzDiagramm() {
     // The stored settings of the sheet's chart.
@@ -23,6 +39,23 @@ chart::WinFarbe GrenzDiagramm::zeichnen(const chart::GrenzPolygone& polygone,
     chart::grenzChartFuellen(daten_, polygone, achsen, t0, tc);
     zeichnung_ = chart::zeichnen(daten_, kDiagrammGroesse);
     return daten_.FarbeKreuz;
+}
+
+void GrenzDiagramm::achsenBeschriften(bool fahrenheit) {
+    const QString einheit = fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C");
+    daten_.ChartXAchse =
+        QCoreApplication::translate("drel::sheet::GrenzDiagramm", "Verdampfungstemperatur t0 [%1]")
+            .arg(einheit);
+    daten_.ChartYAchse = QCoreApplication::translate("drel::sheet::GrenzDiagramm",
+                                                     "Verflussigungstemperatur tc [%1]")
+                             .arg(einheit);
+}
+
+QImage GrenzDiagramm::bild(QSize groesse) const {
+    if (!zeichnung_.gezeichnet)
+        return {};
+    chart::ChartDaten kopie = daten_;
+    return chart::zeichnen(kopie, groesse).anzeige;
 }
 
 } // namespace drel::sheet

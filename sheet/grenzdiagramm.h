@@ -11,8 +11,17 @@
 
 namespace drel::sheet {
 
-// The chart's size on the page "Einsatzgrenzen".
+// The chart's size for the envelope test and the smallest it is shown on the page
+// "Einsatzgrenzen" (the page lets it grow with the window).
 inline const QSize kDiagrammGroesse(342, 244);
+
+// Size of the drawing that goes into the printout: fine enough for a page-wide
+// picture, in the proportions of the sheet's chart.
+inline const QSize kDruckDiagrammGroesse(1026, 732);
+
+// The largest diagram that fits into `platz` with a width between 1.2 and 1.8 times
+// its height (the proportions its axis captions have room in).
+QSize diagrammFlaeche(QSize platz);
 
 // Fill colours of the legend boxes, in legend order.
 inline constexpr chart::WinFarbe kLegendenFarbe[3] = {15448477, 16046269, 16446684};
@@ -26,6 +35,14 @@ public:
     // the previous FarbeKreuz.
     chart::WinFarbe zeichnen(const chart::GrenzPolygone& polygone, const chart::GrenzAchsen& achsen,
                              double t0, double tc);
+
+    // Axis captions "Verdampfungstemperatur t0 [°C]" and "Verflussigungstemperatur tc [°C]"
+    // (°F when chosen) in the user's language; kept in ChartXAchse and ChartYAchse.
+    void achsenBeschriften(bool fahrenheit);
+
+    // The last drawing again at `groesse` (for the printout); the envelope test and
+    // FarbeKreuz stay those of the drawing at kDiagrammGroesse.
+    QImage bild(QSize groesse) const;
 
     const chart::ChartDaten& daten() const { return daten_; }
     const chart::Zeichnung& zeichnung() const { return zeichnung_; }

@@ -174,6 +174,7 @@ void TechnikModell::DiagrammZeichnen() {
     const calc::GrenzBereich& g = ergebnis_.bereich;
     const chart::GrenzAchsen achsen =
         chart::grenzAchsen(g.GrenzT0Min, g.GrenzT0Max, g.GrenzTcMin, g.GrenzTcMax, f);
+    diagramm_.achsenBeschriften(f);
     const chart::WinFarbe farbe = diagramm_.zeichnen(gezeigt, achsen, DiagT0, DiagTc);
 
     calc::ArtikelHinweise& h = hinweise_;

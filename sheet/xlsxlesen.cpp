@@ -1,5 +1,6 @@
 #include "sheet/xlsxlesen.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QtEndian>
 #include <zlib.h>
@@ -113,7 +114,8 @@ std::optional<std::vector<QStringList>> xlsxZellenLesen(const QByteArray& archiv
         zipEintrag(archiv, QStringLiteral("xl/worksheets/sheet1.xml"));
     if (!blatt) {
         if (grund)
-            *grund = QStringLiteral("kein lesbares Arbeitsblatt");
+            *grund =
+                QCoreApplication::translate("drel::sheet::XlsxLesen", "kein lesbares Arbeitsblatt");
         return std::nullopt;
     }
     const QStringList geteilt =

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
-    python3 qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
+    python3 qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
     libsqlite3-dev libpugixml-dev nlohmann-json3-dev libeigen3-dev
     libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev
     poppler-utils qt6-translations-l10n clang-format python3-jsonschema unzip

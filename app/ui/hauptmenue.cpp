@@ -2,6 +2,7 @@
 
 #include "app/ui/shelltexte.h"
 #include "base/ui/quelltexte.h"
+#include "base/ui/symbole.h"
 #include "print/ui/druckerauswahl.h"
 #include "sheet/ui/frmtechnik.h"
 #include "state/sprache.h"
@@ -55,9 +56,10 @@ Hauptmenue::Hauptmenue(QMainWindow& fenster, Quelltexte& texte)
 void Hauptmenue::optionenAnlegen() {
     QMenu* optionen =
         untermenue(nullptr, "Datei1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Optionen"));
-    connect(eintrag(optionen, "Druckerauswahl1",
-                    QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Druckerauswahl")),
-            &QAction::triggered, this, [this] { print::druckerAuswaehlen(&fenster_); });
+    QAction* drucker = eintrag(optionen, "Druckerauswahl1",
+                               QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Druckerauswahl"));
+    drucker->setIcon(symbol(Symbol::Drucker));
+    connect(drucker, &QAction::triggered, this, [this] { print::druckerAuswaehlen(&fenster_); });
     connect(eintrag(optionen, "Reihenberechnung1",
                     QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&Reihenberechnung...")),
             &QAction::triggered, this, &Hauptmenue::reihenberechnung);
@@ -91,10 +93,13 @@ void Hauptmenue::optionenAnlegen() {
 
 void Hauptmenue::hilfeAnlegen() {
     QMenu* hilfe = untermenue(nullptr, "Hilfe1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "&?"));
-    connect(eintrag(hilfe, "Hilfe2", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hilfe")),
-            &QAction::triggered, this, &Hauptmenue::hilfe);
+    QAction* hilfeAction =
+        eintrag(hilfe, "Hilfe2", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hilfe"));
+    hilfeAction->setIcon(symbol(Symbol::Hilfe));
+    connect(hilfeAction, &QAction::triggered, this, &Hauptmenue::hilfe);
     QAction* hinweisAction =
         eintrag(hilfe, "Hinweis1", QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Hinweis"));
+    hinweisAction->setIcon(symbol(Symbol::Info));
     connect(hinweisAction, &QAction::triggered, this, [this, hinweisAction] {
         emit hinweis(hinweisAction->text(), QStringLiteral("Info1"));
     });
@@ -152,7 +157,7 @@ void Hauptmenue::blattMenueEintragen(TFrmTechnik* blatt) {
     kopie->menuAction()->setProperty("tag", kBlattTag);
     kopie->menuAction()->setObjectName(QStringLiteral("TechMenuKopie"));
     for (QAction* a : quelle->actions()) {
-        QAction* k = kopie->addAction(a->text());
+        QAction* k = kopie->addAction(a->icon(), a->text());
         k->setVisible(a->isVisible());
         k->setEnabled(a->isEnabled());
         k->setProperty("tag", kBlattTag);

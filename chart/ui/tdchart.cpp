@@ -3,6 +3,7 @@
 #include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
+#include "base/ui/symbole.h"
 #include "chart/chartdatei.h"
 #include "chart/chartdruck.h"
 #include "chart/ui/tskalierung.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QResizeEvent>
 #include <array>
 
 namespace drel::chart {
@@ -33,11 +35,15 @@ TDChart::~TDChart() = default;
 void TDChart::menuAufbauen() {
     menu_ = new QMenu(this);
     const auto eintrag = [this](const char* quelle, auto ziel) {
-        texte().text(menu_->addAction(QString(), this, ziel), quelle);
+        return texte().text(menu_->addAction(QString(), this, ziel), quelle);
     };
-    eintrag(QT_TR_NOOP("&Copy to Clipboard"), &TDChart::inZwischenablage);
-    eintrag(QT_TR_NOOP("&Save as Bitmap"), &TDChart::alsBitmapSpeichern);
-    texte().text(menu_->addAction(QString(), this, [this] { Drucken(); }), QT_TR_NOOP("&Print"));
+    eintrag(QT_TR_NOOP("&Copy to Clipboard"), &TDChart::inZwischenablage)
+        ->setIcon(ui::symbol(ui::Symbol::Kopieren));
+    eintrag(QT_TR_NOOP("&Save as Bitmap"), &TDChart::alsBitmapSpeichern)
+        ->setIcon(ui::symbol(ui::Symbol::Speichern));
+    texte()
+        .text(menu_->addAction(QString(), this, [this] { Drucken(); }), QT_TR_NOOP("&Print"))
+        ->setIcon(ui::symbol(ui::Symbol::Drucken));
     eintrag(QT_TR_NOOP("Printer &Setup"), &TDChart::druckerEinrichten);
     menu_->addSeparator();
     eintrag(QT_TR_NOOP("&Einstellungen"), &TDChart::einstellungen);
@@ -45,13 +51,22 @@ void TDChart::menuAufbauen() {
 }
 
 void TDChart::Zeichnen() {
-    zeichnung_ = zeichnen(daten_, size());
-    update();
+    zeigen(zeichnen(daten_, size()));
 }
 
 void TDChart::Uebernehmen(const ChartDaten& daten, const Zeichnung& zeichnung) {
     daten_ = daten;
-    zeichnung_ = zeichnung;
+    zeigen(zeichnung);
+}
+
+void TDChart::zeigen(Zeichnung zeichnung) {
+    // A drawing is sharp only at the control's own size: the data sheet hands over the
+    // one of its envelope test, which has the stored size, while the page has grown.
+    if (zeichnung.gezeichnet && !size().isEmpty() &&
+        zeichnung.anzeige.size() != size() * int(daten_.Scale))
+        zeichnung = zeichnen(daten_, size());
+    zeichnung_ = std::move(zeichnung);
+    gezeigt_ = mitAchsenTiteln(zeichnung_, daten_);
     update();
 }
 
@@ -120,11 +135,17 @@ void TDChart::werteTabelle() {
 
 void TDChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (zeichnung_.anzeige.isNull()) {
+    if (gezeigt_.isNull()) {
         p.fillRect(rect(), Qt::white);
         return;
     }
-    p.drawImage(rect(), zeichnung_.anzeige);
+    p.drawImage(rect(), gezeigt_);
+}
+
+void TDChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (zeichnung_.gezeichnet)
+        zeigen(zeichnung_);
 }
 
 void TDChart::contextMenuEvent(QContextMenuEvent* event) {

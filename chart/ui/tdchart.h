@@ -44,6 +44,8 @@ public:
     // The internal picture (what copy and save take) and what the control shows.
     const QImage& bild() const { return zeichnung_.bild; }
     const QImage& anzeige() const { return zeichnung_.anzeige; }
+    // What the control paints: the shown picture with the axis captions.
+    const QImage& gezeigt() const { return gezeigt_; }
 
     QMenu* popupMenu() const { return menu_; }
     QPrinter& drucker() { return drucker_; }
@@ -60,12 +62,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void menuAufbauen();
+    // Takes a drawing; one made for another size is drawn again at the control's.
+    void zeigen(Zeichnung zeichnung);
 
     ChartDaten daten_;
     Zeichnung zeichnung_;
+    QImage gezeigt_;
     QMenu* menu_ = nullptr;
     QPrinter drucker_;
     TSkalierung* skalierung_ = nullptr;

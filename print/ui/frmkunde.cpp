@@ -1,6 +1,7 @@
 #include "print/ui/frmkunde.h"
 
 #include "base/directories.h"
+#include "base/ui/symbole.h"
 #include "base/ui/tdhilfe.h"
 #include "print/briefbericht.h"
 #include "print/datenblattbericht.h"
@@ -181,6 +182,12 @@ QWidget* TFrmKunde::knopfTeil() {
     drucker->hide();
     QPushButton* hilfe = knopf(QStringLiteral("BitBtn2"), QT_TR_NOOP("Hilfe"));
     QPushButton* zurueck = knopf(QStringLiteral("CancelBtn"), QT_TR_NOOP("Zuruck"));
+    using ui::Symbol;
+    const std::pair<QPushButton*, Symbol> bilder[] = {
+        {ok, Symbol::Drucken},      {vorschau, Symbol::Vorschau}, {pdf, Symbol::Pdf},
+        {drucker, Symbol::Drucker}, {hilfe, Symbol::Hilfe},       {zurueck, Symbol::Zurueck}};
+    for (const auto& [k, bild] : bilder)
+        k->setIcon(ui::symbol(bild));
     for (QPushButton* k : {ok, vorschau, pdf, drucker})
         h->addWidget(k);
     h->addStretch();

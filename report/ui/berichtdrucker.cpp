@@ -1,5 +1,6 @@
 #include "report/ui/berichtdrucker.h"
 
+#include "base/ui/symbole.h"
 #include "report/bericht.h"
 #include "report/pdfausgabe.h"
 #include "report/seitenausgabe.h"
@@ -75,8 +76,8 @@ void BerichtDrucker::preview() {
                      [this](QPrinter* ziel) { seitenAusgeben(bericht_, *ziel, error_); });
     // A customer wants the document as a file, too: save sits beside print.
     if (auto* leiste = dialog.findChild<QToolBar*>()) {
-        QAction* speichern = leiste->addAction(
-            dialog.style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Als PDF speichern"));
+        QAction* speichern =
+            leiste->addAction(ui::symbol(ui::Symbol::Pdf), tr("Als PDF speichern"));
         speichern->setObjectName(QStringLiteral("AlsPdfSpeichern"));
         speichern->setToolTip(tr("Als PDF speichern"));
         QObject::connect(speichern, &QAction::triggered, &dialog, [this, &dialog] {

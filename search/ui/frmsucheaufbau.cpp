@@ -1,5 +1,6 @@
 // How the search window is built: series boxes, fields, result area and buttons.
 #include "base/ui/kuerzenderzeichner.h"
+#include "base/ui/symbole.h"
 #include "base/ui/tdedit.h"
 #include "base/ui/tdspinedit.h"
 #include "calc/einheiten.h"
@@ -125,6 +126,10 @@ void TFrmSuche::anlegen() {
     auto* drucken = texte().text(new QPushButton(this), QT_TR_NOOP("Drucken"));
     drucken->setObjectName(QStringLiteral("BitBtn3"));
     texte().tipp(drucken, QT_TR_NOOP("Suchergebnis drucken"));
+    ok->setIcon(symbol(Symbol::Suchen));
+    zurueck->setIcon(symbol(Symbol::Zurueck));
+    hilfe->setIcon(symbol(Symbol::Hilfe));
+    drucken->setIcon(symbol(Symbol::Drucken));
     for (QPushButton* b : {ok, zurueck, hilfe, drucken})
         knoepfe->addWidget(b);
     knoepfe->addStretch();
@@ -418,6 +423,7 @@ QWidget* TFrmSuche::ergebnisAnlegen() {
     v->addWidget(stgSuche_, 1);
     BitBtn2_ = texte().text(new QPushButton(Panel1_), QT_TR_NOOP("Datenblatt"));
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2_->setIcon(symbol(Symbol::Datenblatt));
     texte().tipp(BitBtn2_, QT_TR_NOOP("Nähere Information zu diesem Gerät zeigen"));
     v->addWidget(BitBtn2_, 0, Qt::AlignLeft);
     connect(BitBtn2_, &QPushButton::clicked, this, &TFrmSuche::BitBtn2Click);

@@ -6,6 +6,7 @@
 #include "sheet/pages/ausschreibung.h"
 #include "sheet/pages/leistungstabelle.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -128,7 +129,8 @@ bool xlsxSchreiben(const ZellenRaster& raster, int fetteZeilen, const QString& d
     const QString entwurf = werkstatt.filePath(QStringLiteral("tabelle.xlsx"));
     if (!xlsxEntwurf(raster, fetteZeilen, entwurf)) {
         if (grund)
-            *grund = QStringLiteral("Die Arbeitsmappe konnte nicht erstellt werden.");
+            *grund = QCoreApplication::translate("drel::sheet::Tabellenexport",
+                                                 "Die Arbeitsmappe konnte nicht erstellt werden.");
         return false;
     }
     QFile f(entwurf);

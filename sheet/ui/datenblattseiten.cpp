@@ -3,6 +3,7 @@
 #include "base/dateischreiben.h"
 #include "base/directories.h"
 #include "base/messagesink.h"
+#include "base/ui/symbole.h"
 #include "chart/winfarbe.h"
 #include "db/errorboundary.h"
 #include "sheet/pages/seitenstand.h"
@@ -39,10 +40,11 @@ namespace {
 
 constexpr chart::WinFarbe kHellblau = 16245718;
 
-// Odd rows light blue, even rows the tooltip colour (rows and memos from 0).
-QColor wechselFarbe(int index) {
-    return index % 2 == 0 ? QColor::fromRgb(chart::zuQRgb(kHellblau))
-                          : QToolTip::palette().color(QPalette::ToolTipBase);
+// Alternating backgrounds, counted from 0: the grids colour their odd rows light blue
+// (as the printed performance table does), the memos their even ones.
+QColor wechselFarbe(bool hellblau) {
+    return hellblau ? QColor::fromRgb(chart::zuQRgb(kHellblau))
+                    : QToolTip::palette().color(QPalette::ToolTipBase);
 }
 
 // A page: a scroll box holding a vertical stack; returns the stack.
@@ -79,7 +81,7 @@ ZellenRaster* gitter(const char* name, int spalten, QWidget* parent) {
 }
 
 RasterZelle zelle(const QString& text, int zeile, bool fett, Qt::Alignment ausrichtung) {
-    return {text, fett, ausrichtung, wechselFarbe(zeile), QColor()};
+    return {text, fett, ausrichtung, wechselFarbe(zeile % 2 == 1), QColor()};
 }
 
 // The grid grows until every row is visible; the page scrolls instead of the grid.
@@ -96,7 +98,7 @@ QLabel* memo(const QString& text, const QString& hint, int index, bool fett, QWi
     m->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m->setAutoFillBackground(true);
     QPalette p = m->palette();
-    p.setColor(QPalette::Window, wechselFarbe(index));
+    p.setColor(QPalette::Window, wechselFarbe(index % 2 == 0));
     m->setPalette(p);
     m->setContentsMargins(3, 2, 3, 2);
     if (fett) {
@@ -342,16 +344,16 @@ TabelleTab::TabelleTab(sheet::Datenblatt& blatt, QWidget* parent)
     // The computed table leaves the program as a file or through the clipboard.
     auto* export_ = new QHBoxLayout;
     export_->setSpacing(4);
-    auto knopf = [&](const char* name, const char* text) {
-        auto* b = texte().text(new QPushButton(this), text);
+    auto knopf = [&](const char* name, const char* text, Symbol bild) {
+        auto* b = texte().text(new QPushButton(symbol(bild), QString(), this), text);
         b->setObjectName(QString::fromLatin1(name));
         b->setEnabled(false);
         export_->addWidget(b);
         return b;
     };
-    btnCsv_ = knopf("btnCsv", QT_TR_NOOP("CSV speichern..."));
-    btnXlsx_ = knopf("btnXlsx", QT_TR_NOOP("Excel-Datei speichern..."));
-    btnKopieren_ = knopf("btnKopieren", QT_TR_NOOP("In Zwischenablage kopieren"));
+    btnCsv_ = knopf("btnCsv", QT_TR_NOOP("CSV speichern..."), Symbol::Csv);
+    btnXlsx_ = knopf("btnXlsx", QT_TR_NOOP("Excel-Datei speichern..."), Symbol::Tabelle);
+    btnKopieren_ = knopf("btnKopieren", QT_TR_NOOP("In Zwischenablage kopieren"), Symbol::Kopieren);
     export_->addStretch(1);
     v->addLayout(export_);
     Grid_ = new ZellenRaster(0, this);
@@ -522,6 +524,7 @@ AusschreibungTab::AusschreibungTab(sheet::Datenblatt& blatt, QWidget* parent)
     h->addStretch(1);
     BitBtn2_ = texte().text(new QPushButton(this), QT_TR_NOOP("Zu Word"));
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2_->setIcon(symbol(Symbol::Word));
     connect(BitBtn2_, &QPushButton::clicked, this, &AusschreibungTab::BitBtn2Click);
     h->addWidget(BitBtn2_);
     v->addLayout(h);

@@ -2,6 +2,7 @@
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "base/ui/reiterumbruch.h"
+#include "base/ui/symbole.h"
 #include "base/ui/tddbcombo.h"
 #include "base/ui/tdedit.h"
 #include "base/ui/tdhilfe.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -85,6 +87,44 @@ QWidget* stufenKnopf(const char* name, QWidget* parent) {
     return w;
 }
 
+// The page "Einsatzgrenzen": the limit diagram as large as it fits, between the
+// proportions 1.2 : 1 and 1.8 : 1 (flatter or taller, the chart's number font, which
+// follows the diagonal, leaves no room for the axis captions), and the legend column
+// right beside it.
+class DiagrammFlaeche : public QWidget {
+public:
+    using QWidget::QWidget;
+    void setzeTeile(QWidget* chart, QWidget* spalte) {
+        chart_ = chart;
+        spalte_ = spalte;
+        setMinimumSize(sheet::kDiagrammGroesse.width() / 2 + kSpalteMin + kAbstand,
+                       sheet::kDiagrammGroesse.height() / 2);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override {
+        return sheet::kDiagrammGroesse + QSize(kSpalteMin + kAbstand, 0);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (!chart_ || !spalte_)
+            return;
+        const int spalte = std::clamp(width() * 3 / 10, kSpalteMin, kSpalteMax);
+        const QSize c = sheet::diagrammFlaeche(QSize(width() - spalte - kAbstand, height()));
+        chart_->setGeometry(QRect(QPoint(0, 0), c));
+        const int links = c.width() + kAbstand;
+        spalte_->setGeometry(links, 0, std::min(kSpalteMax, width() - links), height());
+    }
+
+private:
+    static constexpr int kSpalteMin = 160;
+    static constexpr int kSpalteMax = 300;
+    static constexpr int kAbstand = 12;
+    QWidget* chart_ = nullptr;
+    QWidget* spalte_ = nullptr;
+};
+
 } // namespace
 
 TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff,
@@ -106,20 +146,19 @@ TFrmTechnik::TFrmTechnik(db::TDataModule1& dm, fluid::TStoff& stoff,
     oben->addWidget(ausgabenAnlegen(), 0, Qt::AlignTop);
     oben->addStretch(1);
     v->addLayout(oben);
-    auto* herkunft = new QHBoxLayout;
+    // SEPR and provenance each on rows of their own across the sheet, wrapped at its
+    // width: the lines of a blend's property model are longer than the sheet is wide.
     lblSepr_ = label("lblSepr", QString(), this);
-    lblSepr_->setWordWrap(true);
     lblSepr_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSepr_->setWordWrap(true);
     lblHerkunft_ = label("lblHerkunft", QString(), this);
     lblHerkunft_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblHerkunft_->setWordWrap(true);
     QFont klein = lblHerkunft_->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     lblHerkunft_->setFont(klein);
-    lblHerkunft_->setWordWrap(true);
-    lblHerkunft_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    herkunft->addWidget(lblSepr_, 1, Qt::AlignTop);
-    herkunft->addWidget(lblHerkunft_, 2, Qt::AlignTop);
-    v->addLayout(herkunft);
+    v->addWidget(lblSepr_);
+    v->addWidget(lblHerkunft_);
     v->addWidget(seitenAnlegen(), 1);
     menueAnlegen();
     hinweise_ = new TFrmHinweise(this);
@@ -131,22 +170,21 @@ QWidget* TFrmTechnik::kopfAnlegen() {
     auto* kopf = panel("Panel1", this, 0);
     auto* h = new QHBoxLayout(kopf);
     h->setContentsMargins(0, 0, 0, 0);
-    auto knopf = [&](const char* name, QStyle::StandardPixmap bild, const char* hinweis) {
-        auto* b = new QPushButton(style()->standardIcon(bild), QString(), kopf);
+    auto knopf = [&](const char* name, Symbol bild, const char* hinweis) {
+        auto* b = new QPushButton(symbol(bild), QString(), kopf);
         b->setObjectName(QString::fromLatin1(name));
         texte().tipp(b, hinweis);
         b->setFixedSize(30, 26);
         h->addWidget(b);
         return b;
     };
-    CancelBtn_ = knopf("CancelBtn", QStyle::SP_ArrowBack, QT_TR_NOOP("Zuruck"));
-    btnUnlock_ =
-        knopf("btnUnlock", QStyle::SP_TitleBarNormalButton, QT_TR_NOOP("Alternativer Verdichter"));
-    btnLock_ = knopf("btnLock", QStyle::SP_TitleBarMinButton, QT_TR_NOOP("Diese Seite einklinken"));
+    CancelBtn_ = knopf("CancelBtn", Symbol::Zurueck, QT_TR_NOOP("Zuruck"));
+    btnUnlock_ = knopf("btnUnlock", Symbol::Abkoppeln, QT_TR_NOOP("Alternativer Verdichter"));
+    btnLock_ = knopf("btnLock", Symbol::Einklinken, QT_TR_NOOP("Diese Seite einklinken"));
     btnLock_->hide();
-    BitBtn3_ = knopf("BitBtn3", QStyle::SP_FileIcon, QT_TR_NOOP("Suchergebnis drucken"));
+    BitBtn3_ = knopf("BitBtn3", Symbol::Drucken, QT_TR_NOOP("Suchergebnis drucken"));
     connect(BitBtn3_, &QPushButton::clicked, this, &TFrmTechnik::BitBtn3Click);
-    JsonBtn_ = knopf("JsonBtn", QStyle::SP_DialogSaveButton, QT_TR_NOOP("Speichern als JSON"));
+    JsonBtn_ = knopf("JsonBtn", Symbol::Speichern, QT_TR_NOOP("Speichern als JSON"));
     connect(JsonBtn_, &QPushButton::clicked, this, &TFrmTechnik::JsonSpeichernClick);
     auto* titel = texte().text(label("Label1", QString(), kopf, 1), QT_TR_NOOP("Technische Daten"));
     titel->setStyleSheet(QStringLiteral("color: white;"));
@@ -385,7 +423,7 @@ QToolButton* TFrmTechnik::hilfeKnopf(const char* name, int bild, QWidget* parent
     auto* knopf = new QToolButton(parent);
     knopf->setObjectName(QString::fromLatin1(name));
     knopf->setAutoRaise(true);
-    knopf->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    knopf->setIcon(symbol(Symbol::Info));
     knopf->setIconSize(QSize(14, 14));
     knopf->setFixedSize(18, 18);
     texte().tipp(knopf, QT_TR_NOOP("Erlauterung"));
@@ -477,15 +515,19 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
     seite->setObjectName(QStringLiteral("TabSheet3"));
     auto* h = new QHBoxLayout(seite);
     h->setContentsMargins(6, 6, 6, 6);
-    DChart1_ = new chart::TDChart(seite);
+    // The diagram draws itself anew at every size, so it stays sharp as the window grows.
+    auto* flaeche = new DiagrammFlaeche(seite);
+    flaeche->setObjectName(QStringLiteral("DiagrammFlaeche"));
+    DChart1_ = new chart::TDChart(flaeche);
     DChart1_->setObjectName(QStringLiteral("DChart1"));
-    DChart1_->setFixedSize(sheet::kDiagrammGroesse);
-    h->addWidget(DChart1_, 0, Qt::AlignTop);
-    auto* legenden = new QVBoxLayout;
+    h->addWidget(flaeche);
+    auto* spalte = new QWidget(flaeche);
+    auto* legenden = new QVBoxLayout(spalte);
+    legenden->setContentsMargins(0, 0, 0, 0);
     legenden->setSpacing(6);
     for (int i = 0; i < 3; ++i) {
         LegPnl_[i] =
-            panel(QByteArray("LegPnl").append(QByteArray::number(i + 1)).constData(), seite);
+            panel(QByteArray("LegPnl").append(QByteArray::number(i + 1)).constData(), spalte);
         auto* zeile = new QHBoxLayout(LegPnl_[i]);
         zeile->setContentsMargins(0, 0, 0, 0);
         auto* feld = new QLabel(LegPnl_[i]);
@@ -501,12 +543,12 @@ QWidget* TFrmTechnik::grenzSeiteAnlegen() {
         legenden->addWidget(LegPnl_[i]);
         LegPnl_[i]->hide();
     }
-    // The envelope margin of the point, beside the diagram.
-    lblRand_ = label("lblRand", QString(), seite);
+    // The envelope margin of the point, under the legend.
+    lblRand_ = label("lblRand", QString(), spalte);
     lblRand_->setWordWrap(true);
     legenden->addWidget(lblRand_);
     legenden->addStretch(1);
-    h->addLayout(legenden, 1);
+    flaeche->setzeTeile(DChart1_, spalte);
     return seite;
 }
 
@@ -564,11 +606,12 @@ QWidget* TFrmTechnik::seitenAnlegen() {
     texte().reiter(PageControl1_, PageControl1_->addTab(TabSheet8_, QString()),
                    QT_TR_NOOP("Ausschreibungstexte"));
     PageControl1_->setCurrentIndex(0);
-    PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() + 50);
+    // Room for the diagram at half its stored size; it grows with the window.
+    PageControl1_->setMinimumHeight(sheet::kDiagrammGroesse.height() / 2 + 60);
     connect(PageControl1_, &QTabWidget::currentChanged, this, [this] {
         if (zeigt_)
             return;
-        modell_.setEinsatzgrenzenAktiv(PageControl1_->currentWidget() == DChart1_->parentWidget());
+        modell_.setEinsatzgrenzenAktiv(PageControl1_->currentWidget()->isAncestorOf(DChart1_));
         ausModell();
     });
     return PageControl1_;
@@ -589,12 +632,16 @@ void TFrmTechnik::menueAnlegen() {
         eintrag("AlternativVerdichterschlieen1", QT_TR_NOOP("Alternativ-Verdichter schließen"));
     AlternativSchliessen_->setVisible(false);
     QAction* drucken = eintrag("Drucken1", QT_TR_NOOP("Drucken"));
+    drucken->setIcon(symbol(Symbol::Drucken));
     connect(drucken, &QAction::triggered, BitBtn3_, &QPushButton::click);
     QAction* json = eintrag("JsonSpeichern1", QT_TR_NOOP("Speichern als JSON"));
+    json->setIcon(symbol(Symbol::Speichern));
     connect(json, &QAction::triggered, this, &TFrmTechnik::JsonSpeichernClick);
     QAction* hilfe = eintrag("Hilfe1", QT_TR_NOOP("Hilfe"));
+    hilfe->setIcon(symbol(Symbol::Hilfe));
     connect(hilfe, &QAction::triggered, this, [this] { hilfeAnfordern(hilfeThema(this)); });
     QAction* zurueckAction = eintrag("ZurckzurSuche1", QT_TR_NOOP("Zuruck zur Suche"));
+    zurueckAction->setIcon(symbol(Symbol::Zurueck));
     TechMenu_->menuAction()->setProperty("tag", -99);
     connect(Alternativ_, &QAction::triggered, this, &TFrmTechnik::btnUnlockClick);
     connect(AlternativSchliessen_, &QAction::triggered, this, &TFrmTechnik::btnLockClick);

@@ -19,6 +19,7 @@ using namespace drel::chart;
 TEST(TDChart, ZeigtDieZeichnungUndDasMenue) {
     TDChart chart;
     chart.resize(342, 244);
+    chart.show();
     chart.daten().XStep = 10;
     chart.daten().YStep = 10;
     grenzChartFuellen(chart.daten(), test::typischeGrenzen(), grenzAchsen(-35, 12.5, 25, 63), -10,
@@ -27,11 +28,22 @@ TEST(TDChart, ZeigtDieZeichnungUndDasMenue) {
     EXPECT_EQ(chart.FarbeKreuz(), kFuellFarbe2);
     EXPECT_EQ(chart.grab().toImage().convertToFormat(QImage::Format_RGB32), chart.anzeige());
 
-    // Shown larger, the drawing is stretched rather than redrawn.
+    // Shown larger, the drawing is made anew at the new size (sharp, not stretched),
+    // with the same verdict; a drawing handed over at the old size is redrawn too.
+    const ChartDaten vorher = chart.daten();
+    const Zeichnung klein = zeichnen(chart.daten(), QSize(342, 244));
     chart.resize(684, 488);
-    const QImage gross = chart.grab().toImage();
-    EXPECT_EQ(gross.size(), QSize(684, 488));
-    EXPECT_EQ(gross.pixel(200, 240), chart.anzeige().pixel(100, 120));
+    EXPECT_EQ(chart.anzeige().size(), QSize(684, 488));
+    EXPECT_EQ(chart.grab().toImage().convertToFormat(QImage::Format_RGB32), chart.anzeige());
+    EXPECT_EQ(chart.FarbeKreuz(), kFuellFarbe2);
+    chart.Uebernehmen(vorher, klein);
+    EXPECT_EQ(chart.anzeige().size(), QSize(684, 488));
+    // Axis captions go into the shown picture only.
+    chart.daten().ChartXAchse = QStringLiteral("t0 [°C]");
+    chart.Zeichnen();
+    EXPECT_NE(chart.gezeigt(), chart.anzeige());
+    EXPECT_EQ(chart.grab().toImage().convertToFormat(QImage::Format_RGB32),
+              chart.gezeigt().convertToFormat(QImage::Format_RGB32));
 
     QStringList texte;
     for (QAction* a : chart.popupMenu()->actions())

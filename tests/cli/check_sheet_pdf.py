@@ -2,7 +2,7 @@
 """The printed data sheet says what the rating says: for a compressor and a
 condensing unit, drel-cli sheet writes a PDF whose first page (read with pdftotext)
 names the type and refrigerant and gives t0, tc and Qo as drel-cli rate prints them;
-the page count follows the chosen sections. drel-cli search --pdf writes the result
+the page count follows the chosen sections; the limit diagram names its axes. drel-cli search --pdf writes the result
 printout with every listed type under a head naming the search and its date. Exit 77 (skipped) without pdftotext.
 Usage: check_sheet_pdf.py CLI PROGRAM_DIR
 """
@@ -87,6 +87,17 @@ def check_sheet(cli, pdir, tmp, article, km, point, typ, km_shown):
         failures.append(f"{article}: three sections gave {pages(pdf)} pages")
     if pdf_text(pdf, 2).count(typ) != 0 or pdf_text(pdf, 1).count(typ) != 1:
         failures.append(f"{article}: type block not only on page 1")
+    # The limit diagram names its axes, as text of the PDF, in the sheet's language.
+    for language, captions in [("De", ["Verdampfungstemperatur t0 [°C]",
+                                       "Verflüssigungstemperatur tc [°C]"]),
+                               ("En", ["Evaporating temperature t0 [°C]",
+                                       "Condensing temperature tc [°C]"])]:
+        run([cli, "sheet", "--article", article, "--refrigerant", km, *point, "--pdf", str(pdf),
+             "--sections", "limits", "--settings", str(tmp), "--language", language,
+             "--dir", pdir])
+        text = pdf_text(pdf, 1)
+        failures += [f"{article} {language}: diagram lacks {c!r}" for c in captions
+                     if c not in text]
     return failures
 
 

@@ -1,9 +1,11 @@
 // The printed data sheet from a given content: which pages print, the letter head
 // once, the picture sizes, and the performance table built at run time.
+#include "print/briefrahmen.h"
 #include "print/datenblattbericht.h"
 #include "report/bild.h"
 #include "report/einheiten.h"
 #include "report/form.h"
+#include "report/gesetzteseite.h"
 #include "report/memo.h"
 
 #include <gtest/gtest.h>
@@ -270,6 +272,29 @@ TEST(DatenblattBericht, NotesLegendsAndRefrigerantNoteShowOnlyWithText) {
     b = gesetzt(auswahl({Abschnitt::Leistungsdaten, Abschnitt::TechnischeDaten}), i);
     EXPECT_EQ(anzahl(*b, 0, QStringLiteral("MemoR410A")), 0);
     EXPECT_EQ(anzahl(*b, 1, QStringLiteral("Memo22")), 0);
+}
+
+// The limit diagram spans the page, its axis captions printed as text (searchable in
+// the PDF) above the picture's plot and under the picture.
+TEST(DatenblattBericht, DiagramSpansThePageWithItsAxisCaptionsAsText) {
+    DatenblattInhalt i = inhalt();
+    i.diagramm = QImage(1026, 732, QImage::Format_RGB32);
+    i.diagramm.fill(Qt::white);
+    i.diagrammAchseX = QStringLiteral("Verdampfungstemperatur t0 [°C]");
+    i.diagrammAchseY = QStringLiteral("Verflüssigungstemperatur tc [°C]");
+    auto b = gesetzt(auswahl({Abschnitt::Einsatzgrenzen}), i);
+    const bericht::GesetzteSeite& seite = b->preparedPage(0);
+    ASSERT_EQ(seite.find(QStringLiteral("Picture4")).size(), 1U);
+    const bericht::Druckobjekt* bild = seite.find(QStringLiteral("Picture4"))[0];
+    EXPECT_DOUBLE_EQ(bild->width(), kSeitenBreite);
+    EXPECT_NEAR(bild->height(), kSeitenBreite * 732 / 1026, 1e-6);
+    EXPECT_EQ(text(*b, 0, QStringLiteral("MemoAchseX")), i.diagrammAchseX);
+    EXPECT_EQ(text(*b, 0, QStringLiteral("MemoAchseY")), i.diagrammAchseY);
+    const bericht::Druckobjekt* x = seite.find(QStringLiteral("MemoAchseX"))[0];
+    const bericht::Druckobjekt* y = seite.find(QStringLiteral("MemoAchseY"))[0];
+    EXPECT_GE(x->top(), bild->top() + bild->height() - 1e-6);
+    EXPECT_LE(y->top() + y->height(), bild->top() + 1e-6);
+    EXPECT_GT(y->left(), bild->left()) << "over the plot, beside the y numbers";
 }
 
 // Nothing on the value pages is cut: every memo holds its text, the longest labels of

@@ -35,6 +35,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -43,6 +44,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QUrl>
 #include <cmath>
 #include <functional>
@@ -114,11 +116,11 @@ protected:
 
     // The typical request: QN, "R404A, R507", t0 -10 °C, tc 45 °C, 10 kW; then the
     // data-sheet button on the preselected row.
-    void typischeAnfrageOeffnen() {
-        suche->box(SuchRec::RBQN)->click();
+    void typischeAnfrageOeffnen(const QString& kaeltemittel = QStringLiteral("R404A, R507")) {
+        if (!suche->box(SuchRec::RBQN)->isChecked())
+            suche->box(SuchRec::RBQN)->click();
         auto* liste = suche->findChild<QListWidget*>(QStringLiteral("KMListe"));
-        liste->setCurrentItem(
-            liste->findItems(QStringLiteral("R404A, R507"), Qt::MatchExactly).value(0));
+        liste->setCurrentItem(liste->findItems(kaeltemittel, Qt::MatchExactly).value(0));
         suche->feld(search::Feld::t0)->setText(QStringLiteral("-10"));
         suche->feld(search::Feld::tc)->setText(QStringLiteral("45"));
         suche->feld(search::Feld::Q0)->setText(QStringLiteral("10"));
@@ -820,6 +822,173 @@ TEST_F(FrmTechnikTest, CertificateLogosOpenTheirNoteAndIconsTheirHelpTexts) {
         [](TFrmHilfsTextAnzeigen& f) {
             EXPECT_TRUE(f.text().contains(QStringLiteral("Qo_De.rtf"))) << "says what is missing";
         }));
+}
+
+// The diagram fills the page "Einsatzgrenzen" in proportions it can label, grows with
+// the window and names its axes with their units.
+TEST_F(FrmTechnikTest, DiagramFillsItsPageAndGrowsWithTheWindow) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(1);
+    chart::TDChart* chart = blatt->DChart1();
+    QWidget* flaeche = chart->parentWidget();
+    const auto pruefen = [&] {
+        QCoreApplication::processEvents();
+        const QSize c = chart->size();
+        const QSize f = flaeche->size();
+        // The height fills the page or the width leaves just the legend column (160 to
+        // 300 pixels) beside it; the proportions stay between 1.2 and 1.8 to 1.
+        EXPECT_TRUE(c.height() == f.height() || c.width() >= f.width() - 312)
+            << c.width() << "x" << c.height() << " in " << f.width() << "x" << f.height();
+        EXPECT_GE(c.width(), 1.2 * c.height() - 1);
+        EXPECT_LE(c.width(), 1.8 * c.height() + 1);
+        // Drawn at its own size, not stretched.
+        EXPECT_EQ(chart->gezeigt().size(), c);
+        // The legend column right beside the diagram.
+        auto* rand = blatt->findChild<QLabel*>(QStringLiteral("lblRand"));
+        EXPECT_EQ(rand->mapTo(flaeche, QPoint(0, 0)).x(), c.width() + 12);
+        EXPECT_FALSE(rand->text().isEmpty());
+        return c;
+    };
+    const QSize klein = pruefen();
+    blatt->resize(1500, 1000);
+    const QSize gross = pruefen();
+    EXPECT_GT(gross.width(), klein.width() * 1.3);
+    EXPECT_GT(gross.height(), klein.height() * 1.3);
+    // The envelope test keeps its own drawing at the stored size.
+    EXPECT_EQ(blatt->model().diagramm().zeichnung().anzeige.size(), sheet::kDiagrammGroesse);
+    EXPECT_EQ(chart->daten().ChartXAchse, QStringLiteral("Verdampfungstemperatur t0 [°C]"));
+    EXPECT_EQ(chart->daten().ChartYAchse, QStringLiteral("Verflussigungstemperatur tc [°C]"));
+    EXPECT_NE(chart->gezeigt(), chart->anzeige()) << "the captions are painted";
+}
+
+// In °F, inputs outside their ranges are moved and written back in °F: a suction gas
+// temperature above 30 °C by the rating, a t0 far below the envelope by the field's
+// range. The values shown are those of the °C sheet at the moved point.
+TEST_F(FrmTechnikTest, FahrenheitSheetRewritesClampedInputs) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    const auto umstellen = [&](int temperatur) {
+        const bool warFahrenheit = temperatur == 0;
+        einheiten.klick(calc::EinheitGruppe::Temperatur, temperatur);
+        einheiten.bestaetigen();
+        blatt->einheitGewechselt(warFahrenheit);
+    };
+    const auto eingeben = [&](Eingabe e, const char* wert) {
+        TDEdit* f = blatt->eingabe(e);
+        f->setText(QString::fromLatin1(wert));
+        emit f->returnPressed();
+        return f;
+    };
+    const auto werte = [&] {
+        QStringList w;
+        for (const char* feld : {"Q2", "Q3", "pan", "Edit4", "Edit7", "Edit5"})
+            w << text(feld);
+        return w;
+    };
+    umstellen(1);
+    // 100 °F = 37.8 °C: the rating takes 30 °C and the field shows it in whole °F.
+    TDEdit* ts = eingeben(Eingabe::tsaug, "100");
+    EXPECT_EQ(ts->AsFloat(), 86.0) << ts->text().toStdString();
+    EXPECT_TRUE(ts->styleSheet().contains(QStringLiteral("#fff2a8"))) << "marked as moved";
+    EXPECT_EQ(blatt->eingabe(Eingabe::t0)->AsFloat(), 14.0) << "t0 untouched";
+    const QStringList inFahrenheit = werte();
+    umstellen(0);
+    EXPECT_EQ(ts->AsFloat(), 30.0);
+    EXPECT_EQ(werte(), inFahrenheit);
+    // Typed in °C, 30 gives the same sheet.
+    eingeben(Eingabe::tsaug, "30");
+    EXPECT_EQ(werte(), inFahrenheit);
+
+    umstellen(1);
+    TDEdit* t0 = eingeben(Eingabe::t0, "-150");
+    const calc::GrenzBereich& g = blatt->model().ergebnis().bereich;
+    const double unten = (g.GrenzT0Min - 5.0) * 9.0 / 5.0 + 32.0;
+    EXPECT_GE(t0->AsFloat(), std::floor(unten)) << t0->text().toStdString();
+    EXPECT_LE(t0->AsFloat(), g.GrenzT0Min * 9.0 / 5.0 + 32.0) << t0->text().toStdString();
+    EXPECT_EQ(t0->AsFloat(), std::round(t0->AsFloat())) << "a whole °F of the table range";
+    // The diagram marks the moved point in °F and says so on its axis.
+    EXPECT_FLOAT_EQ(blatt->DChart1()->daten().graph(2).kreuzX[0],
+                    static_cast<float>(t0->AsFloat()));
+    EXPECT_EQ(blatt->DChart1()->daten().ChartXAchse,
+              QStringLiteral("Verdampfungstemperatur t0 [°F]"));
+    EXPECT_NE(werte(), inFahrenheit);
+    const double t0F = t0->AsFloat();
+    umstellen(0);
+    EXPECT_NEAR(t0->AsFloat(), (t0F - 32.0) * 5.0 / 9.0, 0.05) << "to the field's one decimal";
+}
+
+// The grids of the technical values and of the connections colour their odd rows
+// light blue and their even rows in the tooltip colour, as the printed table does.
+TEST_F(FrmTechnikTest, GridRowsAlternateAsThePrintout) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    blatt->PageControl1()->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    auto* g = blatt->findChild<ZellenRaster*>(QStringLiteral("StringGrid1"));
+    ASSERT_TRUE(g);
+    ASSERT_GE(g->rowCount(), 3);
+    const QColor hellblau(214, 227, 247);
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(g->hintergrund(r, 0) == hellblau, r % 2 == 1) << r;
+}
+
+// The provenance and the SEPR line wrap within the sheet at 900 pixels and at its
+// narrowest, in German and English: nothing is cut at the right.
+TEST_F(FrmTechnikTest, ProvenanceFitsTheSheetInGermanAndEnglish) {
+    for (const char* code : {"de", "en"}) {
+        SCOPED_TRACE(code);
+        QTranslator sprache;
+        ASSERT_TRUE(
+            sprache.load(QStringLiteral(DREL_QM_DIR "/drel_%1.qm").arg(QLatin1String(code))));
+        QCoreApplication::installTranslator(&sprache);
+        blatt.reset();
+        typischeAnfrageOeffnen(QStringLiteral("R449A"));
+        ASSERT_TRUE(blatt);
+        // 900 and the narrowest the sheet goes.
+        for (const int breite : {900, blatt->minimumSizeHint().width()}) {
+            blatt->resize(breite, 650);
+            QCoreApplication::processEvents();
+            ASSERT_LE(blatt->width(), breite);
+            for (const char* name : {"lblHerkunft", "lblSepr"}) {
+                auto* l = blatt->findChild<QLabel*>(QString::fromLatin1(name));
+                ASSERT_TRUE(l) << name;
+                if (!l->isVisible())
+                    continue;
+                EXPECT_FALSE(l->text().isEmpty()) << name;
+                EXPECT_LE(l->mapTo(blatt.get(), QPoint(l->width(), 0)).x(), blatt->width())
+                    << name << " at " << breite;
+                EXPECT_GE(l->height(), l->heightForWidth(l->width())) << name << " at " << breite;
+                // Every word fits the line.
+                for (const QString& wort :
+                     l->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(wort), l->contentsRect().width())
+                        << wort.toStdString();
+            }
+        }
+        QCoreApplication::removeTranslator(&sprache);
+    }
+}
+
+// The header's buttons and the menu say what they do with icons of their own.
+TEST_F(FrmTechnikTest, ButtonsCarryTheirOwnIcons) {
+    typischeAnfrageOeffnen();
+    ASSERT_TRUE(blatt);
+    QSet<qint64> gesehen;
+    for (const char* name : {"CancelBtn", "btnUnlock", "BitBtn3", "JsonBtn"}) {
+        auto* b = blatt->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_TRUE(b) << name;
+        EXPECT_FALSE(b->icon().isNull()) << name;
+        gesehen.insert(b->icon().pixmap(24, 24).cacheKey());
+        const QImage bild = b->icon().pixmap(24, 24).toImage();
+        EXPECT_NE(bild.pixel(12, 12), bild.pixel(0, 0)) << name << ": not a blank picture";
+    }
+    EXPECT_EQ(gesehen.size(), 4);
+    for (QAction* a : blatt->TechMenu()->actions()) {
+        if (a->objectName() == QStringLiteral("Drucken1")) {
+            EXPECT_FALSE(a->icon().isNull());
+        }
+    }
 }
 
 } // namespace

@@ -243,6 +243,16 @@ TEST_F(ExportTest, FailedWriteKeepsTheEarlierFileAndGivesTheReason) {
         EXPECT_EQ(r.readAll(), QByteArray("vorher")) << name;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // The reason is given in the program's language.
+    ProgrammSprache englisch("en");
+    ASSERT_TRUE(englisch.geladen);
+    setSchreibStoerung([](const QString&, qint64) { return ENOSPC; });
+    QString grund;
+    EXPECT_FALSE(alsXlsx(tabelle_, dir.filePath(QStringLiteral("alt.xlsx")), &grund));
+    setSchreibStoerung({});
+    EXPECT_EQ(grund, QStringLiteral("no space left on the disk"));
+    EXPECT_EQ(schreibFehlerText(QStringLiteral("a.xlsx"), grund),
+              QStringLiteral("The file a.xlsx cannot be written: no space left on the disk."));
 }
 
 TEST_F(SeitenTest, ZuWordWritesTheTenderTextIntoTheSettingsDirectory) {

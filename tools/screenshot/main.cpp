@@ -11,6 +11,7 @@
 #include "base/kaeltemittelname.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "base/ui/symbole.h"
 #include "base/ui/tdedit.h"
 #include "calc/einheiten.h"
 #include "calc/ui/frmeinheiten.h"
@@ -33,6 +34,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -48,6 +51,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <tuple>
 
 using namespace drel;
 
@@ -733,6 +737,65 @@ int main(int argc, char** argv) {
                     return ok;
                 });
             }
+        // The sheet in the main window at its default 900 x 650, German and English: the
+        // diagram page, the R449A sheet with its provenance, and the diagram in °F.
+        const auto blatt900 = [&](const QString& name, const QString& km, int reiter, bool englisch,
+                                  bool fahrenheit) {
+            if (englisch)
+                a.sprache("Englisch1");
+            einheitenWaehlen(0, fahrenheit ? 1 : 0);
+            menue.resize(900, 650);
+            a.anfrage(fahrenheit ? QStringLiteral("14") : QStringLiteral("-10"),
+                      fahrenheit ? QStringLiteral("113") : QStringLiteral("45"),
+                      QStringLiteral("10"), km);
+            a.ok();
+            a.suche().findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+            ui::TFrmTechnik* blatt = menue.datenblatt();
+            blatt->PageControl1()->setCurrentIndex(reiter);
+            const bool ok = a.blattSpeichern(blatt, name);
+            menue.resize(900, 650);
+            einheitenWaehlen(0, 0);
+            if (englisch)
+                a.sprache("Deutsch2");
+            return ok;
+        };
+        const std::tuple<const char*, const char*, int, bool, bool> blaetter900[] = {
+            {"blatt900-einsatzgrenzen", "R404A, R507", 1, false, false},
+            {"blatt900-einsatzgrenzen-en", "R404A, R507", 1, true, false},
+            {"blatt900-einsatzgrenzen-fahrenheit", "R404A, R507", 1, false, true},
+            {"blatt900-r449a", "R449A", 0, false, false},
+            {"blatt900-r449a-en", "R449A", 0, true, false}};
+        for (const auto& [blattName, km, reiter, englisch, fahrenheit] : blaetter900) {
+            const QString name = QString::fromLatin1(blattName);
+            const QString kaeltemittel = QString::fromLatin1(km);
+            alle.emplace_back(name, [=, &blatt900] {
+                return blatt900(name, kaeltemittel, reiter, englisch, fahrenheit);
+            });
+        }
+        // Every own icon at the sizes of buttons and menus, enabled and disabled.
+        alle.emplace_back(QStringLiteral("symbole"), [&a] {
+            QWidget tafel;
+            auto* gitter = new QGridLayout(&tafel);
+            for (int i = 0; i <= static_cast<int>(ui::Symbol::Info); ++i) {
+                const QIcon icon = ui::symbol(static_cast<ui::Symbol>(i));
+                int spalte = 0;
+                for (const int groesse : {16, 24, 48}) {
+                    auto* bild = new QLabel(&tafel);
+                    bild->setPixmap(icon.pixmap(groesse, groesse));
+                    gitter->addWidget(bild, i / 4 * 2, (i % 4) * 5 + spalte++);
+                }
+                auto* aus = new QLabel(&tafel);
+                aus->setPixmap(icon.pixmap(QSize(24, 24), QIcon::Disabled));
+                gitter->addWidget(aus, i / 4 * 2, (i % 4) * 5 + spalte);
+                gitter->addWidget(
+                    new QLabel(
+                        ui::symbolPfad(static_cast<ui::Symbol>(i)).section(QLatin1Char('/'), -1),
+                        &tafel),
+                    i / 4 * 2 + 1, (i % 4) * 5, 1, 4);
+            }
+            tafel.show();
+            return a.speichern(&tafel, QStringLiteral("symbole"));
+        });
         for (const auto& [name, aufnehmen] : alle) {
             if (!zustaende.isEmpty() && !zustaende.contains(name))
                 continue;
