@@ -170,6 +170,9 @@ public:
     bool OhneUmrechnung = false;
     double DiagT0 = 0.0;
     double DiagTc = 0.0;
+    // Compute only: the envelope's colour test decides the notes as on the drawn
+    // diagram, but no picture is drawn (batch and comparison show no diagram).
+    bool nurRechnen = false;
 
     // ---- results ----
     const calc::ArtikelErgebnis& ergebnis() const { return ergebnis_; }
