@@ -68,12 +68,20 @@ void BM_Reihe(benchmark::State& state) {
     fluid::TStoff& stoff = katalog.stoff;
     const calc::Einheiten einheiten = drel::testing::siEinheiten();
     const std::vector<sheet::ReihenPunkt> punkte = lastprofil(static_cast<int>(state.range(0)));
+    // Second argument 1: each row's sheet draws its diagram, as the window's sheet does.
+    const auto modus =
+        state.range(1) == 1 ? sheet::BlattModus::zeigen : sheet::BlattModus::nurRechnen;
     for (auto _ : state) {
-        sheet::Reihenrechnung rechnung(dm, stoff, einheiten);
+        sheet::Reihenrechnung rechnung(dm, stoff, einheiten, modus);
         benchmark::DoNotOptimize(rechnung.alleRechnen(punkte));
     }
 }
-BENCHMARK(BM_Reihe)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Reihe)
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

@@ -39,6 +39,12 @@ BENCHMARKS = [
      {}),
     ("bench_searchwin", "BM_OkBisGefuelltesGrid", "search window, OK to filled grid", 20.0, {}),
     ("bench_sheet", "BM_NeuesBild", "data sheet NeuesBild", 1.0, {}),
+    ("bench_rand", "BM_EinsatzRand", "envelope margin of one point", 0.005, {}),
+    ("bench_rand", "BM_Reihe/10000/0", "batch in process, 10,000 rows", None, {}),
+    ("bench_rand", "BM_Reihe/1000/0", "batch in process, 1,000 rows", None, {}),
+    ("bench_rand", "BM_Reihe/1000/1", "the same, each row's diagram drawn", None, {}),
+    ("bench_vergleich", "BM_VierArtikelBisGefuelltesFenster",
+     "comparison, four articles to filled window", 20.0, {}),
 ]
 
 # A ten-fold catalogue may take at most ten times the time of the plain one.
@@ -55,7 +61,21 @@ PROCESSES = [
      40.0, 20.0),
     ("drel-cli sheet --pdf", ["sheet", "--article", "QNX2-22", *TYPICAL, "--tc", "45",
                               "--sections", "all", "--pdf", "{tmp}/blatt.pdf"], 150.0, None),
+    ("drel-cli batch, 10,000 rows", ["batch", "{tmp}/lastprofil.csv", "--out",
+                                     "{tmp}/ergebnis.csv"], 1000.0, 100.0),
 ]
+
+
+def lastprofil(datei, zeilen=10000):
+    """A load profile: four QN types over t0 -40..6 and tc 25..55, every 50th row an
+    unknown article (the input of the batch row)."""
+    typen = ["QNX2-22", "QNX2-32", "QNX3-43", "QNX1-21"]
+    with open(datei, "w", encoding="utf-8") as f:
+        f.write("article;refrigerant;t0;tc;ts\n")
+        for i in range(zeilen):
+            artikel = "QN9-99" if i % 50 == 49 else typen[i % 4]
+            t0 = -40 + i % 47
+            f.write(f"{artikel};R404A, R507;{t0};{25 + i % 31};{max(20, t0)}\n")
 
 
 def to_ms(value, unit):
@@ -166,6 +186,7 @@ def main(argv):
             # The settings directory lies below HOME: keep the user's out of the runs.
             env = dict(os.environ, HOME=str(tmp / "home"), QT_QPA_PLATFORM="offscreen")
             (tmp / "home").mkdir()
+            lastprofil(tmp / "lastprofil.csv")
             for name, cli_args, target, peak_target in PROCESSES:
                 full = [str(cli), *[a.format(tmp=tmp) for a in cli_args], "--dir", str(prog)]
                 median, peak, cpu = time_process(full, env, runs * 3)

@@ -92,6 +92,9 @@ GrenzChart::GrenzChart(QSize client, quint16 scale) : client_(client) {
     daten_.Scale = scale;
 }
 
+GrenzChart::GrenzChart(const ChartDaten& einstellungen, QSize client)
+    : client_(client), daten_(einstellungen) {}
+
 double einsatzRand(const GrenzPolygone& polygone, double t0, double tc, RandPolygon* gemessen) {
     const auto hatFlaeche = [](const GrenzPolygon& p) {
         const int n = std::clamp(p.Anzahl, 0, static_cast<int>(p.punkte.size()));

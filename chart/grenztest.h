@@ -69,6 +69,9 @@ void grenzChartFuellen(ChartDaten& daten, const GrenzPolygone& polygone, const G
 class GrenzChart {
 public:
     explicit GrenzChart(QSize client = QSize(342, 244), quint16 scale = 1);
+    // A chart with the stored settings of a visible one (margins, plot size, colours),
+    // so that its colour under the cross is the one that chart draws.
+    GrenzChart(const ChartDaten& einstellungen, QSize client);
 
     // Colour under the operating point (Windows colour value).
     WinFarbe farbe(const GrenzPolygone& polygone, const GrenzAchsen& achsen, double t0, double tc);

@@ -891,16 +891,16 @@
         <translation>单位</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>差值 %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>距运行范围边界的余量</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>差值</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>请输入制冷剂、t0、tc（或空气）以及至少一个物品。</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>输入物品或在结果列表中选择。</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>与第一个物品的差值（%）；距运行范围边界的余量，在范围内为正。</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>吸气温度：</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>过热度：</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>过冷度：</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>已打开的数据表</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>在第一个数据表的工况点比较已打开数据表的物品</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>请输入制冷剂、t0、tc（或空气）、吸气温度、过热度、过冷度以及至少一个物品。</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>没有已打开的数据表显示物品。</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>与第一个物品的差值（%），距应用极限的余量以 K 计；余量在极限内为正。</translation>
     </message>
 </context>
 <context>

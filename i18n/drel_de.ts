@@ -891,16 +891,16 @@
         <translation>Einheit</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Diff. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Abstand zur Einsatzgrenze</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Diff.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Bitte Kältemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Artikel eingeben oder in der Ergebnisliste markieren.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Sauggastemperatur:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Überhitzung:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Unterkühlung:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Offene Datenblätter</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Die Artikel der offenen Datenblätter am Punkt des ersten vergleichen</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Bitte Kältemittel, t0, tc (oder Luft), Sauggastemperatur, Überhitzung, Unterkühlung und mindestens einen Artikel angeben.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Kein offenes Datenblatt zeigt einen Artikel.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</translation>
     </message>
 </context>
 <context>

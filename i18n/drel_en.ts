@@ -891,16 +891,16 @@
         <translation>Unit</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Diff. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Margin to the application limit</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Diff.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Please give the refrigerant, t0, tc (or air) and at least one article.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Enter articles or select them in the result list.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Difference to the first article in %; margin to the application limit positive inside.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Suction gas temperature:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Superheat:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subcooling:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Open data sheets</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Compare the articles of the open data sheets at the point of the first</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Please give the refrigerant, t0, tc (or air), suction gas temperature, superheat, subcooling and at least one article.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>No open data sheet shows an article.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Difference to the first article in %, for the margin to the application limit in K; the margin is positive inside.</translation>
     </message>
 </context>
 <context>

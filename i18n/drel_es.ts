@@ -891,16 +891,16 @@
         <translation>Unidad</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Dif. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Margen hasta el límite de aplicación</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Dif.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indique el refrigerante, t0, tc (o aire) y al menos un artículo.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Introduzca artículos o selecciónelos en la lista de resultados.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Diferencia con el primer artículo en %; margen hasta el límite de aplicación, positivo en el interior.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura del gas de aspiración:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Recalentamiento:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subenfriamiento:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Hojas de datos abiertas</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Comparar los artículos de las hojas de datos abiertas en el punto de la primera</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Indique el refrigerante, t0, tc (o aire), la temperatura del gas de aspiración, el recalentamiento, el subenfriamiento y al menos un artículo.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Ninguna hoja de datos abierta muestra un artículo.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Diferencia con el primer artículo en %, para el margen hasta el límite de aplicación en K; el margen es positivo dentro.</translation>
     </message>
 </context>
 <context>

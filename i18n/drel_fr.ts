@@ -891,16 +891,16 @@
         <translation>Unité</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Écart %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Marge jusqu'à la limite d'application</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Écart</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indiquez le fluide frigorigène, t0, tc (ou l'air) et au moins un article.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Saisissez des articles ou sélectionnez-les dans la liste des résultats.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Écart par rapport au premier article en % ; marge jusqu'à la limite d'application, positive à l'intérieur.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Température des gaz aspirés :</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Surchauffe :</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sous-refroidissement :</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Fiches techniques ouvertes</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Comparer les articles des fiches techniques ouvertes au point de la première</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Indiquez le frigorigène, t0, tc (ou l'air), la température des gaz aspirés, la surchauffe, le sous-refroidissement et au moins un article.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Aucune fiche technique ouverte n'affiche d'article.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Écart par rapport au premier article en %, pour la marge jusqu'à la limite d'utilisation en K ; la marge est positive à l'intérieur.</translation>
     </message>
 </context>
 <context>

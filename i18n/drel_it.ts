@@ -891,16 +891,16 @@
         <translation>Unità</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Diff. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Margine dal limite di applicazione</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Diff.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indicare refrigerante, t0, tc (o aria) e almeno un articolo.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Inserire gli articoli o selezionarli nell'elenco dei risultati.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Differenza dal primo articolo in %; margine dal limite di applicazione, positivo all'interno.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Cartella di lavoro Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura gas aspirato:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Surriscaldamento:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Sottoraffreddamento:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Schede tecniche aperte</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Confrontare gli articoli delle schede tecniche aperte al punto della prima</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Indicare refrigerante, t0, tc (o aria), temperatura gas aspirato, surriscaldamento, sottoraffreddamento e almeno un articolo.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Nessuna scheda tecnica aperta mostra un articolo.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Differenza dal primo articolo in %, per il margine dal limite d'impiego in K; il margine è positivo all'interno.</translation>
     </message>
 </context>
 <context>

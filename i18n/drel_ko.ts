@@ -891,16 +891,16 @@
         <translation>단위</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>차이 %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>사용 한계까지의 여유</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>참고</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>차이</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>냉매, t0, tc(또는 공기)와 품목을 하나 이상 입력하십시오.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>품목을 입력하거나 결과 목록에서 선택하십시오.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>첫 품목 대비 차이(%); 사용 한계까지의 여유, 한계 안쪽에서 양수.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Excel 통합 문서 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>흡입가스 온도:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>과열도:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>과냉각도:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>열린 데이터 시트</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>첫 데이터 시트의 운전점에서 열린 데이터 시트의 품목 비교</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>냉매, t0, tc(또는 공기), 흡입가스 온도, 과열도, 과냉각도와 품목을 하나 이상 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>물품을 표시하는 열린 데이터 시트가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>첫 품목 대비 차이(%), 적용 한계까지의 여유는 K 단위; 한계 내부에서 여유는 양수.</translation>
     </message>
 </context>
 <context>

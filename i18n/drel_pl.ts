@@ -891,16 +891,16 @@
         <translation>Jednostka</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Różn. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Odstęp od granicy stosowania</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Różn.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Zamknij</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Podaj czynnik chłodniczy, t0, tc (lub powietrze) i co najmniej jeden artykuł.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Wpisz artykuły lub zaznacz je na liście wyników.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Różnica względem pierwszego artykułu w %; odstęp od granicy stosowania, dodatni wewnątrz.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Skoroszyt Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura gazu zasysanego:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Przegrzanie:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Dochłodzenie:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Otwarte karty katalogowe</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Porównaj artykuły otwartych kart katalogowych w punkcie pierwszej</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Podaj czynnik, t0, tc (lub powietrze), temperaturę gazu zasysanego, przegrzanie, dochłodzenie i co najmniej jeden artykuł.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Żadna otwarta karta katalogowa nie pokazuje artykułu.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Różnica względem pierwszego artykułu w %, dla odstępu od granicy stosowania w K; wewnątrz odstęp jest dodatni.</translation>
     </message>
 </context>
 <context>

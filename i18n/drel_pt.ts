@@ -891,16 +891,16 @@
         <translation>Unidade</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Dif. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Margem até ao limite de aplicação</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Dif.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Indique o fluido frigorigéneo, t0, tc (ou ar) e pelo menos um artigo.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Insira artigos ou selecione-os na lista de resultados.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Diferença para o primeiro artigo em %; margem até ao limite de aplicação, positiva no interior.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Livro do Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Temperatura do gás de aspiração:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Sobreaquecimento:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Subarrefecimento:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Folhas de dados abertas</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Comparar os artigos das folhas de dados abertas no ponto da primeira</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Indique o refrigerante, t0, tc (ou ar), a temperatura do gás de aspiração, o sobreaquecimento, o subarrefecimento e pelo menos um artigo.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Nenhuma folha de dados aberta mostra um artigo.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Diferença para o primeiro artigo em %, para a margem até o limite de aplicação em K; a margem é positiva dentro.</translation>
     </message>
 </context>
 <context>

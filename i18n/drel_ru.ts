@@ -891,16 +891,16 @@
         <translation>Единица</translation>
     </message>
     <message>
-        <source>Diff. %</source>
-        <translation>Разн. %</translation>
-    </message>
-    <message>
         <source>Abstand zur Einsatzgrenze</source>
         <translation>Запас до границы применения</translation>
     </message>
     <message>
         <source>Hinweise</source>
         <translation>Примечания</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Разн.</translation>
     </message>
 </context>
 <context>
@@ -1991,16 +1991,8 @@
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben.</source>
-        <translation>Укажите хладагент, t0, tc (или воздух) и хотя бы один артикул.</translation>
-    </message>
-    <message>
         <source>Artikel eingeben oder in der Ergebnisliste markieren.</source>
         <translation>Введите артикулы или выберите их в списке результатов.</translation>
-    </message>
-    <message>
-        <source>Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze positiv innerhalb.</source>
-        <translation>Разница с первым артикулом в %; запас до границы применения, положительный внутри.</translation>
     </message>
     <message>
         <source>Fehler</source>
@@ -2009,6 +2001,38 @@
     <message>
         <source>PDF (*.pdf);;CSV (*.csv);;Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>PDF (*.pdf);;CSV (*.csv);;Книга Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Sauggastemperatur:</source>
+        <translation>Температура всасываемого газа:</translation>
+    </message>
+    <message>
+        <source>Uberhitzung:</source>
+        <translation>Перегрев:</translation>
+    </message>
+    <message>
+        <source>Unterkuhlung:</source>
+        <translation>Переохлаждение:</translation>
+    </message>
+    <message>
+        <source>Offene Datenblatter</source>
+        <translation>Открытые техпаспорта</translation>
+    </message>
+    <message>
+        <source>Die Artikel der offenen Datenblatter am Punkt des ersten vergleichen</source>
+        <translation>Сравнить артикулы открытых техпаспортов в точке первого</translation>
+    </message>
+    <message>
+        <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
+        <translation>Укажите хладагент, t0, tc (или воздух), температуру всасываемого газа, перегрев, переохлаждение и хотя бы один артикул.</translation>
+    </message>
+    <message>
+        <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
+        <translation>Ни один открытый техпаспорт не показывает артикул.</translation>
+    </message>
+    <message>
+        <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
+        <translation>Разница с первым артикулом в %, для запаса до границы применения в K; внутри границы запас положителен.</translation>
     </message>
 </context>
 <context>

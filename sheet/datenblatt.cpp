@@ -14,8 +14,11 @@
 
 namespace drel::sheet {
 
-Datenblatt::Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten)
-    : dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(dm, stoff, einheiten) {}
+Datenblatt::Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
+                       BlattModus modus)
+    : dm_(dm), stoff_(stoff), einheiten_(einheiten), modell_(dm, stoff, einheiten) {
+    modell_.nurRechnen = modus == BlattModus::nurRechnen;
+}
 
 void Datenblatt::oeffnen(const DatenblattAuftrag& auftrag, bool mitSeiten) {
     modell_.oeffnen(auftrag);

@@ -37,9 +37,15 @@ struct AnzeigeWert {
     bool ausserhalb = false;  // the rated point lies outside the application envelope
 };
 
+// What the document is opened for: to be shown (the diagram is drawn at every
+// recalculation) or only to compute its values (batch, comparison: no picture is drawn,
+// the values and notes are the same).
+enum class BlattModus { zeigen, nurRechnen };
+
 class Datenblatt {
 public:
-    Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten);
+    Datenblatt(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
+               BlattModus modus = BlattModus::zeigen);
 
     // Opens the order: the model takes it, selects and rates the article (FormShow),
     // and the pages are filled for it (not with `mitSeiten` false: a caller that shows

@@ -58,4 +58,16 @@ QImage GrenzDiagramm::bild(QSize groesse) const {
     return chart::zeichnen(kopie, groesse).anzeige;
 }
 
+chart::WinFarbe GrenzDiagramm::farbe(const chart::GrenzPolygone& polygone,
+                                     const chart::GrenzAchsen& achsen, double t0, double tc) {
+    chart::grenzChartFuellen(daten_, polygone, achsen, t0, tc);
+    if (!test_)
+        test_.emplace(daten_, kDiagrammGroesse);
+    // The colour of the previous point carries over, as on the drawn chart.
+    test_->setFarbeKreuz(daten_.FarbeKreuz);
+    daten_.FarbeKreuz = test_->farbe(polygone, achsen, t0, tc);
+    zeichnung_ = chart::Zeichnung{};
+    return daten_.FarbeKreuz;
+}
+
 } // namespace drel::sheet

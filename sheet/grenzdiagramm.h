@@ -8,6 +8,7 @@
 #include "chart/grenztest.h"
 
 #include <QSize>
+#include <optional>
 
 namespace drel::sheet {
 
@@ -44,6 +45,12 @@ public:
     // FarbeKreuz stay those of the drawing at kDiagrammGroesse.
     QImage bild(QSize groesse) const;
 
+    // Only the colour under the cross, as zeichnen would return it, without the picture:
+    // the envelope test's cached drawing on this chart's settings. The picture drawn
+    // before is dropped (it shows another point).
+    chart::WinFarbe farbe(const chart::GrenzPolygone& polygone, const chart::GrenzAchsen& achsen,
+                          double t0, double tc);
+
     const chart::ChartDaten& daten() const { return daten_; }
     const chart::Zeichnung& zeichnung() const { return zeichnung_; }
     chart::WinFarbe FarbeKreuz() const { return daten_.FarbeKreuz; }
@@ -52,6 +59,7 @@ public:
 private:
     chart::ChartDaten daten_;
     chart::Zeichnung zeichnung_;
+    std::optional<chart::GrenzChart> test_; // made at the first colour without a picture
 };
 
 } // namespace drel::sheet

@@ -247,8 +247,8 @@ const std::vector<Groesse>& reihenGroessen() {
 }
 
 Reihenrechnung::Reihenrechnung(db::TDataModule1& dm, fluid::TStoff& stoff,
-                               const calc::Einheiten& einheiten)
-    : blatt_(dm, stoff, einheiten) {}
+                               const calc::Einheiten& einheiten, BlattModus modus)
+    : blatt_(dm, stoff, einheiten, modus) {}
 
 ReihenErgebnis Reihenrechnung::rechnen(const ReihenPunkt& punkt) {
     ReihenErgebnis e;
@@ -257,12 +257,24 @@ ReihenErgebnis Reihenrechnung::rechnen(const ReihenPunkt& punkt) {
         e.grund = punkt.fehler;
         return e;
     }
-    std::optional<DatenblattAuftrag> auftrag;
-    {
+    const QString schluessel = punkt.artikel + QLatin1Char('|') + punkt.punkt.kaeltemittel +
+                               (punkt.luft ? QStringLiteral("|L") : QString());
+    auto gefunden = auftraege_.find(schluessel);
+    if (gefunden == auftraege_.end()) {
+        std::optional<DatenblattAuftrag> neu;
         RecordingSink still;
         ScopedMessageSink stumm(&still);
         db::runReported(
-            [&] { auftrag = artikelAuftrag(blatt_.dm(), punkt.artikel, punkt.punkt, punkt.luft); });
+            [&] { neu = artikelAuftrag(blatt_.dm(), punkt.artikel, punkt.punkt, punkt.luft); });
+        gefunden = auftraege_.insert(schluessel, neu);
+    }
+    std::optional<DatenblattAuftrag> auftrag = gefunden.value();
+    if (auftrag) {
+        // The found article at this row's point, as artikelAuftrag gives it.
+        const QString kaeltemittel = auftrag->punkt.kaeltemittel;
+        auftrag->punkt = punkt.punkt;
+        auftrag->punkt.kaeltemittel = kaeltemittel;
+        auftrag->f2 = punkt.punkt.f;
     }
     if (!auftrag) {
         e.grund = text(QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "kein Artikel '%1'"))

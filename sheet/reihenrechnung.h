@@ -8,10 +8,12 @@
 #include "sheet/pages/tabellenexport.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace drel::sheet {
@@ -62,7 +64,10 @@ const std::vector<Groesse>& reihenGroessen();
 
 class Reihenrechnung {
 public:
-    Reihenrechnung(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten);
+    // Rates on a sheet that only computes; `modus` zeigen draws each row's diagram as
+    // the sheet window does (the same values, for comparison).
+    Reihenrechnung(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
+                   BlattModus modus = BlattModus::nurRechnen);
 
     // Rates one row on the document's sheet; never throws.
     ReihenErgebnis rechnen(const ReihenPunkt& punkt);
@@ -75,6 +80,10 @@ public:
 
 private:
     Datenblatt blatt_;
+    // The article each name found (empty: none), by name, refrigerant and mode: a load
+    // profile names the same few articles in every row, and the look-up by designation
+    // walks the article table.
+    QHash<QString, std::optional<DatenblattAuftrag>> auftraege_;
 };
 
 // The output table: a heading row, then one row per result. Numbers as the sheet

@@ -175,7 +175,8 @@ void TechnikModell::DiagrammZeichnen() {
     const chart::GrenzAchsen achsen =
         chart::grenzAchsen(g.GrenzT0Min, g.GrenzT0Max, g.GrenzTcMin, g.GrenzTcMax, f);
     diagramm_.achsenBeschriften(f);
-    const chart::WinFarbe farbe = diagramm_.zeichnen(gezeigt, achsen, DiagT0, DiagTc);
+    const chart::WinFarbe farbe = nurRechnen ? diagramm_.farbe(gezeigt, achsen, DiagT0, DiagTc)
+                                             : diagramm_.zeichnen(gezeigt, achsen, DiagT0, DiagTc);
 
     calc::ArtikelHinweise& h = hinweise_;
     const bool grenzHinweis = h.anwendt01 || h.anwendt02 || h.anwendtc1 || h.anwendtc2 || h.Label25;

@@ -278,6 +278,25 @@ void TechnikModell::kaeltemittelListeFuellen() {
     KMListboxItems.clear();
     MotorComboText.clear();
     const qint32 daten = DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID;
+    // A sheet that only computes rates row after row of the same few articles: their
+    // lists are read once (the tables do not change while it computes).
+    const QString schluessel =
+        QStringLiteral("%1|%2|%3").arg(daten).arg(AktArtikelID).arg(sprache().kurzCode);
+    if (const auto gelesen = listen_.constFind(schluessel);
+        nurRechnen && gelesen != listen_.constEnd()) {
+        KMListboxItems = gelesen->first;
+        MotorComboText = gelesen->second;
+    } else {
+        listeLesen(daten);
+        if (nurRechnen)
+            listen_.insert(schluessel, {KMListboxItems, MotorComboText});
+    }
+    if (!KMListboxItems.contains(gemerkt) && !KMListboxItems.isEmpty())
+        KMListboxText = KMListboxItems.first();
+    MotorSichtbar = !MotorComboText.isEmpty();
+}
+
+void TechnikModell::listeLesen(qint32 daten) {
     if (dm_.TBArtikel.findKey({db::Value(daten)})) {
         db::Cursor& leistung = dm_.TBLeistung;
         for (leistung.first(); !leistung.eof(); leistung.next()) {
@@ -295,9 +314,6 @@ void TechnikModell::kaeltemittelListeFuellen() {
                 MotorComboText = HtmlZuText(volt, sprache().kurzCode);
         }
     }
-    if (!KMListboxItems.contains(gemerkt) && !KMListboxItems.isEmpty())
-        KMListboxText = KMListboxItems.first();
-    MotorSichtbar = !MotorComboText.isEmpty();
 }
 
 // ---------------------------------------------------------------- ranges
@@ -313,8 +329,21 @@ void TechnikModell::MinMaxHolen() {
     capacityRecordWaehlen();
     if (dm_.TBLeistung.isEmpty() || dm_.TBLeistung.eof())
         return; // no envelope: the ranges stay as they were
-    const HuellenExtreme h =
-        MinMaxTabLeistung(dm_, KMListboxText, DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID);
+    const qint32 daten = DatenArtikelID > 0 ? DatenArtikelID : AktArtikelID;
+    const QString schluessel = QString::number(daten) + QLatin1Char('|') + KMListboxText;
+    auto gelesen = huellen_.constFind(schluessel);
+    if (!nurRechnen || gelesen == huellen_.constEnd()) {
+        const HuellenExtreme neu = MinMaxTabLeistung(dm_, KMListboxText, daten);
+        if (!nurRechnen) {
+            huellenAnwenden(neu);
+            return;
+        }
+        gelesen = huellen_.insert(schluessel, neu);
+    }
+    huellenAnwenden(*gelesen);
+}
+
+void TechnikModell::huellenAnwenden(const HuellenExtreme& h) {
     if (h.t0Min > h.t0Max || h.tcMin > h.tcMax)
         return;
     bereiche.ausHuelle(h, einheiten_);

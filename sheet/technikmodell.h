@@ -11,9 +11,11 @@
 #include "sheet/pages/leistungstabelle.h"
 #include "state/datenblattauftrag.h"
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace drel::db {
 class TDataModule1;
@@ -170,6 +172,9 @@ public:
     bool OhneUmrechnung = false;
     double DiagT0 = 0.0;
     double DiagTc = 0.0;
+    // Compute only: the envelope's colour test decides the notes as on the drawn
+    // diagram, but no picture is drawn (batch and comparison show no diagram).
+    bool nurRechnen = false;
 
     // ---- results ----
     const calc::ArtikelErgebnis& ergebnis() const { return ergebnis_; }
@@ -198,6 +203,10 @@ private:
     QString temperaturText(double celsius) const;
     static double zahl(const QString& text);
     void kaeltemittelListeFuellen();
+    // The refrigerants of article `daten` and the motor text of the shown one, read.
+    void listeLesen(qint32 daten);
+    // MinMaxHolen with the envelope's extremes: the table's ranges, t0 and tc brought near.
+    void huellenAnwenden(const HuellenExtreme& h);
     qint32 artikelIdSuchen(const QString& typ) const;
     void capacityRecordWaehlen();
     bool polygonLesen(db::GrenzPolygon& polygon);
@@ -219,6 +228,9 @@ private:
     chart::GrenzPolygone polygone_; // as last read for the diagram
     std::optional<db::LukoEintrag> kondensator_;
     bool waehlt_ = false; // the type text is being set; the refrigerant list stays quiet
+    // Compute only: the refrigerant list and motor text by article and language.
+    QHash<QString, std::pair<QStringList, QString>> listen_;
+    QHash<QString, HuellenExtreme> huellen_; // and the envelope's extremes by record
 };
 
 } // namespace drel::sheet

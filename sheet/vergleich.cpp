@@ -69,18 +69,44 @@ double Vergleich::differenz(std::size_t a, std::size_t g) const {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const AnzeigeWert* erster = wert(0, g);
     const AnzeigeWert* dieser = wert(a, g);
-    if (a == 0 || !erster || !dieser || !erster->berechenbar || !dieser->berechenbar ||
-        erster->wert == 0.0)
+    if (a == 0 || !erster || !dieser || !erster->berechenbar || !dieser->berechenbar)
+        return nan;
+    if (vergleichsGroessen()[g] == Groesse::Rand)
+        return dieser->wert - erster->wert;
+    if (erster->wert == 0.0)
         return nan;
     return (dieser->wert - erster->wert) / std::abs(erster->wert) * 100.0;
 }
 
-QString differenzText(double prozent) {
-    if (!std::isfinite(prozent))
+QString Vergleich::differenzEinheit(std::size_t g) const {
+    if (g >= vergleichsGroessen().size() || vergleichsGroessen()[g] != Groesse::Rand)
+        return QStringLiteral("%");
+    for (std::size_t a = 0; a < spalten_.size(); ++a)
+        if (const AnzeigeWert* w = wert(a, g); w && !w->einheit.isEmpty())
+            return w->einheit;
+    return QStringLiteral("K");
+}
+
+QString differenzText(double differenz, const QString& einheit) {
+    if (!std::isfinite(differenz))
         return {};
-    const double r = roundShown(prozent, 1);
+    const double r = roundShown(differenz, 1);
     return (r > 0 ? QStringLiteral("+") : QString()) + formatFloat(u"0.0", r == 0.0 ? 0.0 : r) +
-           QStringLiteral(" %");
+           QLatin1Char(' ') + einheit;
+}
+
+DatenblattAuftrag blattAuftrag(const TechnikModell& m) {
+    DatenblattAuftrag a;
+    a.typ = m.ComboBox1Text;
+    a.typen = {a.typ};
+    a.artikelIds = {m.AktArtikelID};
+    const calc::ArtikelEingabe e = m.eingabe();
+    a.punkt = e.punkt;
+    a.punkt.kaeltemittel = m.KMListboxText;
+    a.luko = m.lukoModus();
+    a.f2 = e.f2;
+    a.vierPolig = m.VierPolig;
+    return a;
 }
 
 ZellenRaster Vergleich::raster() const {
@@ -89,7 +115,7 @@ ZellenRaster Vergleich::raster() const {
                                     {text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Einheit"))}};
     for (const ReihenErgebnis& e : spalten_) {
         kopf.push_back({e.typ.isEmpty() ? e.ein.artikel : e.typ});
-        kopf.push_back({text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Diff. %"))});
+        kopf.push_back({text(QT_TRANSLATE_NOOP("drel::sheet::Vergleich", "Diff."))});
     }
     raster.push_back(kopf);
     for (std::size_t g = 0; g < vergleichsGroessen().size(); ++g) {
@@ -102,6 +128,10 @@ ZellenRaster Vergleich::raster() const {
             if (const AnzeigeWert* w = wert(a, g))
                 einheit = w->einheit;
         z.push_back({einheit});
+        // A difference keeps its sign and unit in the workbook too; the cell stays a number.
+        const QString diffEinheit = differenzEinheit(g);
+        const QString diffFormat =
+            QStringLiteral("+0.0\" %1\";-0.0\" %1\";0.0\" %1\"").arg(diffEinheit);
         for (std::size_t a = 0; a < spalten_.size(); ++a) {
             const AnzeigeWert* w = wert(a, g);
             if (!w || !w->berechenbar) {
@@ -113,7 +143,8 @@ ZellenRaster Vergleich::raster() const {
                 z.push_back({formatFloat(muster, w->wert), w->ausserhalb, w->wert});
             }
             const double d = differenz(a, g);
-            z.push_back({differenzText(d), false, std::isfinite(d) ? roundShown(d, 1) : d});
+            z.push_back({differenzText(d, diffEinheit), false,
+                         std::isfinite(d) ? roundShown(d, 1) : d, diffFormat});
         }
         raster.push_back(std::move(z));
     }

@@ -1,6 +1,7 @@
 // Comparison of up to four articles at one operating point: each article rated on its
 // own data sheet (the numbers its sheet shows), the difference of each value to the
-// first article in %, and the table the window, the printout and the exports show.
+// first article (in %, the envelope margin's in K), and the table the window, the
+// printout and the exports show.
 #pragma once
 
 #include "sheet/reihenrechnung.h"
@@ -28,19 +29,29 @@ public:
     const std::vector<ReihenErgebnis>& spalten() const { return spalten_; }
     // The shown value of quantity `g` (index into vergleichsGroessen) of article `a`.
     const AnzeigeWert* wert(std::size_t a, std::size_t g) const;
-    // (value - first) / |first| * 100 on the shown values; NaN for the first article,
-    // where either is not computable or the first is 0.
+    // The difference of article `a` to the first on the shown values: (value - first) /
+    // |first| * 100, but for the envelope margin value - first in K (R with °F), since
+    // a margin's percentage says nothing (a first margin near 0 makes any change
+    // huge). NaN for the first article, where either is not computable, or (in %) where
+    // the first is 0.
     double differenz(std::size_t a, std::size_t g) const;
+    // The unit of differenz for quantity `g`: "%", or the margin's "K" or "R".
+    QString differenzEinheit(std::size_t g) const;
 
-    // The table: heading row (quantity, unit, then per article its name and "Δ %"),
-    // one row per quantity, then the notes row. Numbers as numbers.
+    // The table: heading row (quantity, unit, then per article its name and "Diff."),
+    // one row per quantity, then the notes row. Numbers as numbers; a difference
+    // shows its unit ("+4,2 %", "-1,5 K") and keeps it as its workbook number format.
     ZellenRaster raster() const;
 
 private:
     std::vector<ReihenErgebnis> spalten_;
 };
 
-// "+12,3 %" / "-4,0 %" / "" (first article, or not computable), program number format.
-QString differenzText(double prozent);
+// "+12,3 %" / "-4,0 K" / "" (first article, or not computable), program number format.
+QString differenzText(double differenz, const QString& einheit = QStringLiteral("%"));
+
+// The order that rates the article a sheet shows, at the sheet's operating point as
+// last rated (its inputs, the refrigerant, the condensing-unit mode, frequencies).
+DatenblattAuftrag blattAuftrag(const TechnikModell& modell);
 
 } // namespace drel::sheet

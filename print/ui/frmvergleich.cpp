@@ -2,6 +2,7 @@
 
 #include "base/messagesink.h"
 #include "base/numberformat.h"
+#include "calc/betriebspunkt.h"
 #include "calc/einheiten.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
@@ -9,10 +10,12 @@
 #include "report/pdfausgabe.h"
 #include "report/ui/berichtdrucker.h"
 #include "sheet/pages/leistungstabelle.h"
+#include "sheet/ui/frmtechnik.h"
 #include "sheet/ui/rastermodell.h"
 #include "sheet/vergleichsdiagramm.h"
 #include "state/sprache.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -26,6 +29,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace drel::ui {
 
@@ -75,17 +79,29 @@ TFrmVergleich::TFrmVergleich(db::TDataModule1& dm, fluid::TStoff& stoff,
     luft_ = texte().text(new QCheckBox(this), QT_TR_NOOP("Lufteintritt (Verflussigungssatz)"));
     luft_->setObjectName(QStringLiteral("chkLuft"));
     eingaben->addWidget(luft_, 0, 6);
-    eingaben->addWidget(texte().text(new QLabel(this), QT_TR_NOOP("Artikel:")), 1, 0);
+    // The suction gas state and the subcooling the sheets rate with.
+    eingaben->addWidget(texte().text(new QLabel(this), QT_TR_NOOP("Sauggastemperatur:")), 1, 0);
+    eingaben->addWidget(feld("eTsaug", tsaug_), 1, 1);
+    eingaben->addWidget(texte().text(new QLabel(this), QT_TR_NOOP("Uberhitzung:")), 1, 2);
+    eingaben->addWidget(feld("eUeberhitzung", tue_), 1, 3);
+    eingaben->addWidget(texte().text(new QLabel(this), QT_TR_NOOP("Unterkuhlung:")), 1, 4);
+    eingaben->addWidget(feld("eUnterkuehlung", tu_), 1, 5);
+    eingaben->addWidget(texte().text(new QLabel(this), QT_TR_NOOP("Artikel:")), 2, 0);
     auto* artikelZeile = new QHBoxLayout;
     for (std::size_t i = 0; i < artikel_.size(); ++i) {
         artikel_[i] = new QLineEdit(this);
         artikel_[i]->setObjectName(QStringLiteral("eArtikel%1").arg(i + 1));
         artikelZeile->addWidget(artikel_[i]);
     }
-    eingaben->addLayout(artikelZeile, 1, 1, 1, 5);
+    eingaben->addLayout(artikelZeile, 2, 1, 1, 5);
     auto* vergleichen = texte().text(new QPushButton(this), QT_TR_NOOP("Vergleichen"));
     vergleichen->setObjectName(QStringLiteral("btnVergleichen"));
-    eingaben->addWidget(vergleichen, 1, 6);
+    eingaben->addWidget(vergleichen, 2, 6);
+    auto* offene = texte().text(new QPushButton(this), QT_TR_NOOP("Offene Datenblatter"));
+    offene->setObjectName(QStringLiteral("btnOffeneBlaetter"));
+    texte().tipp(offene, QT_TR_NOOP("Die Artikel der offenen Datenblatter am Punkt des ersten "
+                                    "vergleichen"));
+    eingaben->addWidget(offene, 1, 6);
     v->addLayout(eingaben);
 
     punkt_ = new QLabel(this);
@@ -119,6 +135,7 @@ TFrmVergleich::TFrmVergleich(db::TDataModule1& dm, fluid::TStoff& stoff,
     v->addLayout(knoepfe);
 
     connect(vergleichen, &QPushButton::clicked, this, &TFrmVergleich::VergleichenClick);
+    connect(offene, &QPushButton::clicked, this, [this] { offeneBlaetterClick(); });
     connect(drucken, &QPushButton::clicked, this, &TFrmVergleich::druckenClick);
     connect(speichern, &QPushButton::clicked, this, &TFrmVergleich::speichernClick);
     connect(schliessen, &QPushButton::clicked, this, &TFrmVergleich::reject);
@@ -126,10 +143,21 @@ TFrmVergleich::TFrmVergleich(db::TDataModule1& dm, fluid::TStoff& stoff,
     resize(1100, 560);
 }
 
+QLineEdit* TFrmVergleich::punktFeld(const QString& name) const {
+    return findChild<QLineEdit*>(name);
+}
+
 void TFrmVergleich::punktZeigen(const Betriebspunkt& p, bool luft) {
+    letzterPunkt_ = p;
+    const auto temperatur = [&](QLineEdit* e, double c) {
+        e->setText(formatFloat(u"0.##", einheiten_.TempAnzeige(c)));
+    };
     kaeltemittel_->setText(p.kaeltemittel);
-    t0_->setText(formatFloat(u"0.##", einheiten_.TempAnzeige(p.t0)));
-    tc_->setText(formatFloat(u"0.##", einheiten_.TempAnzeige(luft ? p.tle : p.tc)));
+    temperatur(t0_, p.t0);
+    temperatur(tc_, luft ? p.tle : p.tc);
+    temperatur(tsaug_, p.tsaug);
+    tue_->setText(formatFloat(u"0.##", einheiten_.DiffAnzeige(p.tue)));
+    tu_->setText(formatFloat(u"0.##", einheiten_.DiffAnzeige(p.tu)));
     luft_->setChecked(luft);
 }
 
@@ -149,19 +177,62 @@ void TFrmVergleich::VergleichenClick() {
     for (QLineEdit* e : artikel_)
         if (!e->text().trimmed().isEmpty())
             namen << e->text().trimmed();
-    double t0 = 0, tc = 0;
-    if (namen.isEmpty() || !parseFloat(t0_->text().trimmed(), t0) ||
-        !parseFloat(tc_->text().trimmed(), tc) || kaeltemittel_->text().trimmed().isEmpty()) {
-        report(tr("Bitte Kaltemittel, t0, tc (oder Luft) und mindestens einen Artikel angeben."),
+    double t0 = 0, tc = 0, tsaug = 0, tue = 0, tu = 0;
+    const auto lesen = [](QLineEdit* e, double& wert) {
+        return parseFloat(e->text().trimmed(), wert);
+    };
+    if (namen.isEmpty() || !lesen(t0_, t0) || !lesen(tc_, tc) || !lesen(tsaug_, tsaug) ||
+        !lesen(tue_, tue) || !lesen(tu_, tu) || kaeltemittel_->text().trimmed().isEmpty()) {
+        report(tr("Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, "
+                  "Unterkuhlung und mindestens einen Artikel angeben."),
                tr("Vergleich"));
         return;
     }
-    Betriebspunkt p;
+    // Frequency and speed stay those of the last point (the result list's or a sheet's).
+    Betriebspunkt p = letzterPunkt_;
     p.kaeltemittel = kaeltemittel_->text().trimmed();
     p.t0 = einheiten_.TempIntern(t0);
     (luft_->isChecked() ? p.tle : p.tc) = einheiten_.TempIntern(tc);
+    p.tsaug = einheiten_.TempIntern(tsaug);
+    p.tue = einheiten_.DiffIntern(tue);
+    p.tu = einheiten_.DiffIntern(tu);
+    if (const QString grund = calc::sauggasPruefen(p); !grund.isEmpty()) {
+        report(grund, tr("Vergleich"));
+        return;
+    }
+    letzterPunkt_ = p;
     vergleich_.rechnen(rechnung_, namen, p, luft_->isChecked());
     zeigen();
+}
+
+bool TFrmVergleich::offeneBlaetterClick() {
+    // The docked sheet first, then the undocked ones in the order they were opened.
+    QList<TFrmTechnik*> blaetter;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* b = qobject_cast<TFrmTechnik*>(w))
+            blaetter << b;
+        for (TFrmTechnik* b : w->findChildren<TFrmTechnik*>())
+            blaetter << b;
+    }
+    std::stable_sort(blaetter.begin(), blaetter.end(), [](TFrmTechnik* a, TFrmTechnik* b) {
+        return a->angedockt() > b->angedockt();
+    });
+    QList<DatenblattAuftrag> auftraege;
+    for (TFrmTechnik* b : blaetter)
+        if (b->isVisible() && b->model().AktArtikelID != 0 &&
+            auftraege.size() < sheet::Vergleich::kMaxArtikel)
+            auftraege << sheet::blattAuftrag(b->model());
+    if (auftraege.isEmpty()) {
+        report(tr("Kein offenes Datenblatt zeigt einen Artikel."), tr("Vergleich"));
+        return false;
+    }
+    // One point for all: the first sheet's.
+    for (DatenblattAuftrag& a : auftraege) {
+        a.punkt = auftraege.front().punkt;
+        a.luko = auftraege.front().luko;
+    }
+    vergleichen(auftraege);
+    return true;
 }
 
 void TFrmVergleich::zeigen() {
@@ -170,8 +241,8 @@ void TFrmVergleich::zeigen() {
     tabelle_->resizeRowsToContents();
     punkt_->setText(vergleich_.spalten().empty()
                         ? tr("Artikel eingeben oder in der Ergebnisliste markieren.")
-                        : tr("Differenz zum ersten Artikel in %; Abstand zur Einsatzgrenze "
-                             "positiv innerhalb."));
+                        : tr("Differenz zum ersten Artikel in %, beim Abstand zur "
+                             "Einsatzgrenze in K; der Abstand ist innerhalb positiv."));
     diagramm_->update();
 }
 

@@ -101,6 +101,7 @@ struct TabellenZelle {
     QString text;
     bool ausserhalb = false;
     double zahl = std::numeric_limits<double>::quiet_NaN(); // the value shown, for exports
+    QString zahlFormat = QString(); // a workbook number format for `zahl` ("" = general)
 };
 
 // What a click takes over (GridMouseUp): t0 and the row value in the display unit.

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 #include <cmath>
 #include <optional>
@@ -150,6 +151,17 @@ bool xlsxEntwurf(const ZellenRaster& raster, int fetteZeilen, const QString& dat
     lxw_worksheet* blatt = workbook_add_worksheet(buch, nullptr);
     lxw_format* fett = workbook_add_format(buch);
     format_set_bold(fett);
+    QHash<QString, lxw_format*> zahlFormate; // one format per number format text
+    const auto zahlFormat = [&](const QString& muster) -> lxw_format* {
+        if (muster.isEmpty())
+            return nullptr;
+        lxw_format*& f = zahlFormate[muster];
+        if (!f) {
+            f = workbook_add_format(buch);
+            format_set_num_format(f, muster.toUtf8().constData());
+        }
+        return f;
+    };
     bool ok = blatt != nullptr;
     for (std::size_t r = 0; r < raster.size(); ++r) {
         const auto zeile = static_cast<lxw_row_t>(r);
@@ -163,7 +175,7 @@ bool xlsxEntwurf(const ZellenRaster& raster, int fetteZeilen, const QString& dat
             const bool istFett = fetteZeilen > 0 ? ri < fetteZeilen : (ri < -fetteZeilen && c == 0);
             lxw_error fehler =
                 std::isfinite(z.zahl)
-                    ? worksheet_write_number(blatt, zeile, spalte, z.zahl, nullptr)
+                    ? worksheet_write_number(blatt, zeile, spalte, z.zahl, zahlFormat(z.zahlFormat))
                     : worksheet_write_string(blatt, zeile, spalte, text.toUtf8().constData(),
                                              istFett ? fett : nullptr);
             ok = ok && fehler == LXW_NO_ERROR;

@@ -3,6 +3,7 @@
 // orders and from its fields, and its exports.
 #include "print/ui/frmvergleich.h"
 #include "sheet/ui/frmreihe.h"
+#include "sheet/ui/frmtechnik.h"
 #include "sheet/ui/rastermodell.h"
 #include "tests/support/blattkatalog.h"
 #include "tests/support/xlsxzellen.h"
@@ -110,6 +111,68 @@ TEST_F(FensterTest, ComparisonFromOrdersAndFromItsFields) {
     EXPECT_TRUE(inhalt.contains(QStringLiteral("QNX2-32"))) << inhalt.toStdString();
     EXPECT_TRUE(inhalt.contains(qoAusAuftrag));
     EXPECT_EQ(inhalt.count(QChar(0x0C)), 1) << "one page";
+}
+
+// The suction gas, superheat and subcooling fields reach the rating; a suction gas
+// below t0 is refused and the table stays as it was.
+TEST_F(FensterTest, ComparisonRatesAtTheSuctionGasStateOfItsFields) {
+    TFrmVergleich fenster(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    fenster.show();
+    fenster.vergleichen({Katalog::get().daten({QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"),
+                                              QStringLiteral("R404A, R507"))});
+    EXPECT_EQ(fenster.punktFeld(QStringLiteral("eTsaug"))->text(), QStringLiteral("20"));
+    const double m20 = fenster.vergleich().wert(0, 4)->wert; // mass flow
+    fenster.punktFeld(QStringLiteral("eTsaug"))->setText(QStringLiteral("0"));
+    fenster.punktFeld(QStringLiteral("eUeberhitzung"))->setText(QStringLiteral("8"));
+    fenster.punktFeld(QStringLiteral("eUnterkuehlung"))->setText(QStringLiteral("4,5"));
+    fenster.findChild<QPushButton*>(QStringLiteral("btnVergleichen"))->click();
+    ASSERT_EQ(fenster.vergleich().spalten().size(), 1u);
+    const Betriebspunkt& p = fenster.vergleich().spalten().front().ein.punkt;
+    EXPECT_DOUBLE_EQ(p.tsaug, 0.0);
+    EXPECT_DOUBLE_EQ(p.tue, 8.0);
+    EXPECT_DOUBLE_EQ(p.tu, 4.5);
+    EXPECT_GT(fenster.vergleich().wert(0, 4)->wert, m20) << "colder suction gas, denser";
+    sink_.messages.clear();
+    fenster.punktFeld(QStringLiteral("eTsaug"))->setText(QStringLiteral("-11"));
+    fenster.findChild<QPushButton*>(QStringLiteral("btnVergleichen"))->click();
+    EXPECT_EQ(sink_.messages.size(), 1u);
+    EXPECT_DOUBLE_EQ(fenster.vergleich().spalten().front().ein.punkt.tsaug, 0.0);
+}
+
+// "Offene Datenblatter" compares the articles of the open sheets, the docked one first,
+// at the first one's point; without a sheet it says so.
+TEST_F(FensterTest, ComparisonTakesTheOpenSheets) {
+    TFrmVergleich fenster(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    fenster.show();
+    sink_.messages.clear();
+    EXPECT_FALSE(fenster.offeneBlaetterClick());
+    EXPECT_EQ(sink_.messages.size(), 1u);
+
+    TFrmTechnik abgedockt(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    abgedockt.setAngedockt(false);
+    DatenblattAuftrag b = Katalog::get().daten(
+        {QStringLiteral("QN2-32")}, QStringLiteral("QNX2-32"), QStringLiteral("R404A, R507"));
+    b.punkt.t0 = -20.0; // another point: the first sheet's counts
+    abgedockt.oeffnen(b);
+    abgedockt.show();
+    QWidget hauptfenster;
+    auto* angedockt =
+        new TFrmTechnik(*Katalog::get().dm, Katalog::get().stoff, einheiten_, &hauptfenster);
+    DatenblattAuftrag a = Katalog::get().daten(
+        {QStringLiteral("QN2-22")}, QStringLiteral("QNX2-22"), QStringLiteral("R404A, R507"));
+    a.punkt.t0 = -5.0;
+    angedockt->oeffnen(a);
+    hauptfenster.show();
+
+    fenster.findChild<QPushButton*>(QStringLiteral("btnOffeneBlaetter"))->click();
+    ASSERT_EQ(fenster.vergleich().spalten().size(), 2u);
+    EXPECT_EQ(fenster.vergleich().spalten()[0].typ, QStringLiteral("QNX2-22"));
+    EXPECT_EQ(fenster.vergleich().spalten()[1].typ, QStringLiteral("QNX2-32"));
+    EXPECT_DOUBLE_EQ(fenster.vergleich().spalten()[1].ein.punkt.t0, -5.0);
+    EXPECT_EQ(fenster.punktFeld(QStringLiteral("eT0"))->text(), QStringLiteral("-5"));
+    // The docked sheet's own value at its point is the comparison's first column.
+    EXPECT_EQ(fenster.vergleich().wert(0, 0)->wert,
+              angedockt->blatt().wert(sheet::Groesse::Qo).wert);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -129,6 +130,86 @@ protected:
     calc::Einheiten einheiten_;
 };
 
+// The sheet that only computes gives what the drawn sheet gives, point for point: every
+// value with its flags and every note (the colour test under the cross included), over
+// a grid that crosses the envelopes' edges; and it draws no picture.
+TEST_F(VergleichTest, ComputeOnlySheetEqualsTheDrawnSheet) {
+    Datenblatt gezeichnet(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    Datenblatt gerechnet(*Katalog::get().dm, Katalog::get().stoff, einheiten_,
+                         BlattModus::nurRechnen);
+    int aussen = 0, innen = 0;
+    for (const auto& [artikel, luft] : {std::pair{QStringLiteral("QNX2-22"), false},
+                                        std::pair{QStringLiteral("CQN4-66 L"), true}}) {
+        for (double t0 = -50.0; t0 <= 20.0; t0 += 2.3) {
+            for (double tc = 15.0; tc <= 70.0; tc += 2.9) {
+                SCOPED_TRACE(
+                    QStringLiteral("%1 t0 %2 tc %3").arg(artikel).arg(t0).arg(tc).toStdString());
+                Betriebspunkt p;
+                p.kaeltemittel = QStringLiteral("R404A, R507");
+                p.t0 = t0;
+                (luft ? p.tle : p.tc) = tc;
+                p.tsaug = std::max(p.tsaug, t0);
+                const auto auftrag = artikelAuftrag(*Katalog::get().dm, artikel, p, luft);
+                ASSERT_TRUE(auftrag.has_value());
+                gezeichnet.oeffnen(*auftrag, false);
+                gerechnet.oeffnen(*auftrag, false);
+                ASSERT_TRUE(gezeichnet.modell().diagramm().gezeichnet());
+                EXPECT_FALSE(gerechnet.modell().diagramm().gezeichnet());
+                for (Groesse g : reihenGroessen()) {
+                    const AnzeigeWert a = gezeichnet.wert(g), b = gerechnet.wert(g);
+                    EXPECT_EQ(a.berechenbar, b.berechenbar);
+                    EXPECT_TRUE(a.wert == b.wert || (std::isnan(a.wert) && std::isnan(b.wert)));
+                    EXPECT_EQ(a.geklemmt, b.geklemmt);
+                    EXPECT_EQ(a.ausserhalb, b.ausserhalb);
+                }
+                EXPECT_EQ(gezeichnet.modell().hinweise().texte(),
+                          gerechnet.modell().hinweise().texte());
+                EXPECT_EQ(gezeichnet.modell().diagramm().FarbeKreuz(),
+                          gerechnet.modell().diagramm().FarbeKreuz());
+                (gerechnet.modell().hinweise().Label25 ? aussen : innen) += 1;
+            }
+        }
+    }
+    // The grid must reach both answers of the colour test, else it proves nothing.
+    EXPECT_GT(aussen, 10);
+    EXPECT_GT(innen, 10);
+}
+
+// A sheet's order rates what the sheet shows: the comparison from open sheets.
+TEST_F(VergleichTest, OrderOfASheetRatesWhatTheSheetShows) {
+    for (const auto& [artikel, luft] : {std::pair{QStringLiteral("QNX2-22"), false},
+                                        std::pair{QStringLiteral("CQN4-66 L"), true}}) {
+        SCOPED_TRACE(artikel.toStdString());
+        Betriebspunkt p;
+        p.kaeltemittel = QStringLiteral("R404A, R507");
+        p.t0 = -12.5;
+        p.tc = 41.0;
+        p.tle = 28.0;
+        p.tsaug = 5.0;
+        p.tu = 3.0;
+        p.tue = 7.0;
+        p.f = 60.0;
+        Datenblatt blatt(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+        blatt.oeffnen(*artikelAuftrag(*Katalog::get().dm, artikel, p, luft), false);
+        const DatenblattAuftrag a = blattAuftrag(blatt.modell());
+        EXPECT_EQ(a.luko, luft);
+        EXPECT_DOUBLE_EQ(a.punkt.tsaug, 5.0);
+        EXPECT_DOUBLE_EQ(a.punkt.tu, 3.0);
+        EXPECT_DOUBLE_EQ(a.punkt.f, 60.0);
+        Reihenrechnung rechnung(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+        Vergleich v;
+        v.rechnen(rechnung, {a});
+        ASSERT_EQ(v.spalten().size(), 1u);
+        ASSERT_TRUE(v.spalten().front().gerechnet) << v.spalten().front().grund.toStdString();
+        for (std::size_t g = 0; g < vergleichsGroessen().size(); ++g) {
+            SCOPED_TRACE(g);
+            const AnzeigeWert soll = blatt.wert(vergleichsGroessen()[g]);
+            ASSERT_NE(v.wert(0, g), nullptr);
+            EXPECT_TRUE(v.wert(0, g)->wert == soll.wert || !soll.berechenbar);
+        }
+    }
+}
+
 TEST_F(VergleichTest, OneArticleShowsWhatItsSheetShows) {
     Reihenrechnung rechnung(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
     Vergleich v;
@@ -176,6 +257,44 @@ TEST_F(VergleichTest, DifferencesToTheFirstAndFaultyArticles) {
     EXPECT_EQ(differenzText(12.345), QStringLiteral("+12,3 %"));
     EXPECT_EQ(differenzText(-0.04), QStringLiteral("0,0 %"));
     EXPECT_EQ(differenzText(std::nan("")), QString());
+    EXPECT_EQ(differenzText(-1.25, QStringLiteral("K")), QStringLiteral("-1,3 K"));
+}
+
+// The margin's difference is in K, not in %: a margin of 0.5 K against 1 K is not "-50 %".
+TEST_F(VergleichTest, MarginDifferenceIsInKelvin) {
+    Reihenrechnung rechnung(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    Vergleich v;
+    Betriebspunkt p; // where the two-stage type's envelope reaches further
+    p.kaeltemittel = QStringLiteral("R404A, R507");
+    p.t0 = -35.0;
+    p.tc = 40.0;
+    const QStringList artikel{QStringLiteral("QNX3-43"), QStringLiteral("QNTX4-70")};
+    v.rechnen(rechnung, artikel, p, false);
+    const auto& g = vergleichsGroessen();
+    const std::size_t rand =
+        static_cast<std::size_t>(std::find(g.begin(), g.end(), Groesse::Rand) - g.begin());
+    ASSERT_LT(rand, g.size());
+    const double r1 = v.wert(0, rand)->wert, r2 = v.wert(1, rand)->wert;
+    ASSERT_NE(r1, r2) << "two different envelopes, else the test says nothing";
+    EXPECT_DOUBLE_EQ(v.differenz(1, rand), r2 - r1);
+    EXPECT_EQ(v.differenzEinheit(rand), QStringLiteral("K"));
+    EXPECT_EQ(v.differenzEinheit(0), QStringLiteral("%"));
+    const ZellenRaster r = v.raster();
+    EXPECT_EQ(r[0][3].text, QStringLiteral("Diff."));
+    EXPECT_EQ(r[rand + 1][5].text, differenzText(r2 - r1, QStringLiteral("K")));
+    EXPECT_TRUE(r[1][5].text.endsWith(QStringLiteral(" %")));
+    EXPECT_TRUE(r[rand + 1][5].zahlFormat.contains(QStringLiteral("\" K\"")));
+    // The CSV keeps the unit beside the number.
+    EXPECT_TRUE(
+        rasterAlsCsv(r, {QLatin1Char(','), QLatin1Char('.')}).contains(QStringLiteral(" K\r\n")));
+    // In °F the margin and its difference are in R.
+    const calc::Einheiten f = drel::testing::einheitenGewaehlt(0, 0, 1);
+    Reihenrechnung inF(*Katalog::get().dm, Katalog::get().stoff, f);
+    Vergleich vf;
+    vf.rechnen(inF, artikel, p, false);
+    EXPECT_EQ(vf.differenzEinheit(rand), QStringLiteral("R"));
+    // Both sides rounded to a tenth in their own unit.
+    EXPECT_NEAR(vf.differenz(1, rand), 1.8 * (r2 - r1), 0.3);
 }
 
 } // namespace
