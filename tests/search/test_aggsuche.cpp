@@ -98,7 +98,8 @@ TEST_F(AggSucheTest, AirCooledBoxListsOnlyTheLUnitOfItsSeries) {
 // refrigerant the condenser has no entry for gives no result.
 TEST_F(AggSucheTest, UnitUsesTheFirstEntryOfItsCondenserAndRefrigerant) {
     db::LukoEintrag zweiter = kond_.eintraege[1]; // R404A
-    zweiter.KondensLeistung[2] = 4.0;
+    zweiter.KondensLeistung[2] = 4.0;             // Qc = 4 kW/K (tc - tle)
+    zweiter.KondensLeistung[3] = -4.0;
     kond_.eintraege.push_back(zweiter);
     aggSuchen(einheiten(nur(&TypRec::RBCQNL)));
     ASSERT_EQ(ergebnis_.anzahl(), 1);
