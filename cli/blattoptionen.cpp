@@ -7,6 +7,7 @@
 #include "calc/betriebspunkt.h"
 #include "cli/argumente.h"
 #include "cli/commands.h"
+#include "db/recordhelpers.h"
 #include "i18n/uebersetzer.h"
 #include "state/sprache.h"
 
@@ -123,7 +124,39 @@ bool blattOptionenVollstaendig(const QString& befehl, const BlattOptionen& o) {
     return true;
 }
 
-OffenesBlatt::OffenesBlatt(const QString& dir) : dm_(dir), blatt_(dm_, stoff_, einheiten_) {}
+OffenesBlatt::OffenesBlatt(const QString& dir)
+    : dm_(dir, db::TDataModule1::OhneStartCursor{}), blatt_(dm_, stoff_, einheiten_) {}
+
+namespace {
+
+// A sheet reads the capacity records of its article and of the articles whose data it
+// takes over (a unit's compressor): only those rows are read from the largest table,
+// not the whole of it. Before the start cursors open, the article is looked up in the
+// article table alone; an article that is not found leaves the table whole (the
+// command then reports it).
+void nurEigeneLeistungsdaten(db::TDataModule1& dm, const BlattOptionen& o) {
+    db::Cursor& artikel = dm.TBArtikel;
+    try {
+        artikel.open();
+    } catch (const db::DbError&) {
+        return; // the start cursors report it
+    }
+    const std::optional<DatenblattAuftrag> auftrag =
+        sheet::artikelAuftrag(dm, o.artikel, o.punkt, o.mitLuft);
+    if (!auftrag)
+        return;
+    QList<qint32> ids;
+    for (qint32 id = auftrag->artikelIds.value(0); id != 0 && !ids.contains(id);
+         id = db::basisId(artikel)) {
+        ids << id;
+        if (!artikel.findKey({db::Value(id)}))
+            break;
+    }
+    dm.cache().setZeilenauswahl(QStringLiteral("CapacityData.cds"),
+                                {QStringLiteral("ArtikelID"), ids});
+}
+
+} // namespace
 
 std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const QString& dir,
                                                     const BlattOptionen& o, int& exitCode,
@@ -135,6 +168,8 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
         RecordingSink still;
         ScopedMessageSink stumm(&still);
         offen.reset(new OffenesBlatt(dir));
+        nurEigeneLeistungsdaten(offen->dm_, o);
+        offen->dm_.openStartCursors();
     }
     requireTables(offen->dm_);
     const std::optional<DatenblattAuftrag> auftrag =

@@ -441,9 +441,15 @@ TablePtr TableCache::load(const QString& path) {
     if (it != entries_.cend() && info.exists() && it->size == info.size() &&
         it->modified == info.lastModified())
         return it->table;
-    TablePtr table = loadTableFile(path);
+    const auto auswahl = auswahl_.constFind(info.fileName().toLower());
+    TablePtr table =
+        auswahl == auswahl_.cend() ? loadTableFile(path) : loadTableFile(path, *auswahl);
     entries_.insert(path, Entry{table, info.size(), info.lastModified()});
     return table;
+}
+
+void TableCache::setZeilenauswahl(const QString& dateiName, Zeilenauswahl auswahl) {
+    auswahl_.insert(dateiName.toLower(), std::move(auswahl));
 }
 
 void TableCache::clear() {

@@ -4,6 +4,7 @@
 
 #include "db/filter.h"
 #include "db/table.h"
+#include "db/tablefile.h"
 
 #include <QAnyStringView>
 #include <functional>
@@ -171,6 +172,10 @@ public:
     TablePtr load(const QString& path);
     void clear();
 
+    // Tables of this file name (e.g. "CapacityData.cds") loaded from now on hold only
+    // the rows of the selection: for a command that reads the records of one article.
+    void setZeilenauswahl(const QString& dateiName, Zeilenauswahl auswahl);
+
 private:
     struct Entry {
         TablePtr table;
@@ -178,6 +183,7 @@ private:
         QDateTime modified;
     };
     QHash<QString, Entry> entries_;
+    QHash<QString, Zeilenauswahl> auswahl_; // by file name in lower case
 };
 
 } // namespace drel::db

@@ -90,6 +90,11 @@ TDataModule1::TDataModule1(const QString& programDirectory) : programDirectory_(
     openStartCursors();
 }
 
+TDataModule1::TDataModule1(const QString& programDirectory, OhneStartCursor)
+    : programDirectory_(programDirectory) {
+    setUpCursors();
+}
+
 TDataModule1::~TDataModule1() = default;
 
 void TDataModule1::setUpCursors() {

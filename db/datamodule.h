@@ -16,6 +16,10 @@ public:
     // file names; the other cursors are still opened. It writes no program-wide
     // state: the start-up sets the directories.
     explicit TDataModule1(const QString& programDirectory);
+    // The same without opening the start cursors: a command first picks the rows it
+    // needs (cache().setZeilenauswahl) and then calls openStartCursors().
+    struct OhneStartCursor {};
+    TDataModule1(const QString& programDirectory, OhneStartCursor);
     ~TDataModule1();
     TDataModule1(const TDataModule1&) = delete;
     TDataModule1& operator=(const TDataModule1&) = delete;

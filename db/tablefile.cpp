@@ -349,19 +349,32 @@ void writeTableFile(const QString& path, const TableDef& def, const std::vector<
 
 namespace {
 
-TablePtr loadTable(const QString& path) {
+// The WHERE clause of a selection; the keys are numbers, written into the text.
+QString auswahlBedingung(const TableDef& def, const Zeilenauswahl& auswahl, const QString& path) {
+    if (def.fieldIndex(auswahl.feld) < 0)
+        throw DbError(QStringLiteral("%1: no field %2").arg(path, auswahl.feld));
+    QStringList schluessel;
+    for (const qint32 k : auswahl.schluessel)
+        schluessel << QString::number(k);
+    return QStringLiteral(" WHERE %1 IN (%2)").arg(quoted(auswahl.feld), schluessel.join(u','));
+}
+
+TablePtr loadTable(const QString& path, const std::optional<Zeilenauswahl>& auswahl) {
     if (!QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Datei nicht gefunden: %1").arg(path));
-    Connection connection(path, SQLITE_OPEN_READONLY);
+    // The connection is used by this thread only: no SQLite mutex on every column read.
+    Connection connection(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX);
     sqlite3* db = connection.get();
     TableDef def = readDefinition(db, path);
+    const QString bedingung = auswahl ? auswahlBedingung(def, *auswahl, path) : QString();
     std::vector<Row> rows;
     {
-        Statement count(db, QStringLiteral("SELECT count(*) FROM data"), path);
+        Statement count(db, QStringLiteral("SELECT count(*) FROM data") + bedingung, path);
         if (sqlite3_step(count.get()) == SQLITE_ROW)
             rows.reserve(static_cast<size_t>(sqlite3_column_int64(count.get(), 0)));
     }
-    Statement select(db, QStringLiteral("SELECT * FROM data ORDER BY rowid"), path);
+    Statement select(db, QStringLiteral("SELECT * FROM data%1 ORDER BY rowid").arg(bedingung),
+                     path);
     const int columns = sqlite3_column_count(select.get());
     if (columns != static_cast<int>(def.fields.size()))
         throw DbError(QStringLiteral("%1: the table does not match its field list").arg(path));
@@ -382,9 +395,9 @@ TablePtr loadTable(const QString& path) {
 
 } // namespace
 
-TablePtr loadTableFile(const QString& path) {
+TablePtr loadTableFile(const QString& path, const std::optional<Zeilenauswahl>& auswahl) {
     try {
-        return loadTable(path);
+        return loadTable(path, auswahl);
     } catch (const DbError& e) {
         throw DbError(e.message(), path);
     }

@@ -5,7 +5,9 @@
 
 #include "db/table.h"
 
+#include <QList>
 #include <memory>
+#include <optional>
 
 namespace drel::db {
 
@@ -45,9 +47,17 @@ private:
 // Creates (overwrites) a table file with all rows.
 void writeTableFile(const QString& path, const TableDef& def, const std::vector<Row>& rows);
 
-// Loads a table file completely. Throws DbError with the file name when the file is
-// missing, unreadable or not a table file.
-TablePtr loadTableFile(const QString& path);
+// The rows of a table file whose integer field `feld` holds one of `schluessel`: a
+// command that rates one article needs only that article's records of a large table.
+struct Zeilenauswahl {
+    QString feld;
+    QList<qint32> schluessel;
+};
+
+// Loads a table file completely, or only the rows `auswahl` names (in file order as
+// well). Throws DbError with the file name when the file is missing, unreadable or not
+// a table file, or when it lacks the field of the selection.
+TablePtr loadTableFile(const QString& path, const std::optional<Zeilenauswahl>& auswahl = {});
 
 // One entry of a table file's metadata table; empty when the file or entry is missing.
 QString tableFileMeta(const QString& path, const QString& key);

@@ -12,7 +12,9 @@
 #include "state/betriebspunkt.h"
 #include "state/programmschalter.h"
 
+#include <QHash>
 #include <cmath>
+#include <utility>
 
 namespace drel::search {
 
@@ -66,16 +68,29 @@ QString ergebnisKaeltemittel(const QString& kaeltemittel) {
     return n == QLatin1String("R134A") ? QStringLiteral("R134a") : n;
 }
 
-int kondensatorEintrag(const db::LukoTabelle& kond, const AggRec& a) {
-    const QString kn = normalisiert(a.Kondensator);
-    const QString km = normalisiert(a.Kaeltemittel);
-    for (int k = 1; k <= kond.anzahl(); ++k) {
-        const db::LukoEintrag& e = kond.eintraege[static_cast<std::size_t>(k - 1)];
-        if (QString::number(e.LuftkondensatorID) == kn && normalisiert(e.Kaeltemittel) == km)
-            return k;
+// The entries of the condenser table by condenser and refrigerant, each pair with its
+// first entry (1-based), as a scan from the start would find it: the search asks for
+// every unit, and the scan made texts of every entry each time.
+class KondensatorIndex {
+public:
+    explicit KondensatorIndex(const db::LukoTabelle& kond) {
+        eintraege_.reserve(static_cast<qsizetype>(kond.anzahl()));
+        for (int k = 1; k <= kond.anzahl(); ++k) {
+            const db::LukoEintrag& e = kond.eintraege[static_cast<std::size_t>(k - 1)];
+            std::pair<QString, QString> schluessel{QString::number(e.LuftkondensatorID),
+                                                   normalisiert(e.Kaeltemittel)};
+            if (!eintraege_.contains(schluessel))
+                eintraege_.insert(std::move(schluessel), k);
+        }
     }
-    return 0;
-}
+    // 0 when the table has no entry for the unit's condenser and refrigerant.
+    int eintrag(const AggRec& a) const {
+        return eintraege_.value({normalisiert(a.Kondensator), normalisiert(a.Kaeltemittel)}, 0);
+    }
+
+private:
+    QHash<std::pair<QString, QString>, int> eintraege_;
+};
 
 bool leistungFinden(db::TDataModule1& dm, qint32 kaeltemittelId) {
     for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
@@ -106,7 +121,7 @@ bool bauartPasst(db::Baureihe art, const TypRec& t, const QString& name) {
 class AggLauf {
 public:
     AggLauf(SuchUmgebung& u, const SuchEingabe& e, const db::LukoTabelle& kond)
-        : u_(u), e_(e), kond_(kond) {}
+        : u_(u), e_(e), kond_(kond), kondIndex_(kond) {}
     // Whether the entry was stored.
     bool einheit(int nummer, const AggRec& a);
 
@@ -115,6 +130,7 @@ private:
     SuchUmgebung& u_;
     const SuchEingabe& e_;
     const db::LukoTabelle& kond_;
+    const KondensatorIndex kondIndex_;
 };
 
 bool AggLauf::vorauswahl(const AggRec& a) {
@@ -142,7 +158,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
     if (!vorauswahl(a))
         return false;
     ++u_.ergebnis.zaehler.passend;
-    const int kIndex = kondensatorEintrag(kond_, a);
+    const int kIndex = kondIndex_.eintrag(a);
     if (kIndex == 0)
         return false;
     db::TDataModule1& dm = u_.dm;

@@ -1,3 +1,4 @@
+#include "db/cursor.h"
 #include "tests/support/dbfixture.h"
 
 #include <QDir>
@@ -161,4 +162,32 @@ TEST(TableFile, FieldLookupByNameStaysRightThroughItsCache) {
         EXPECT_EQ(t->fieldIndex("ID"), 0);
         EXPECT_EQ(t->fieldIndex(u""), -1);
     }
+}
+
+// A command that rates one article reads only that article's rows of a large table.
+TEST(TableFile, SelectionReadsOnlyTheRowsOfItsKeysInFileOrder) {
+    QTemporaryDir dir;
+    const QString path = writeTable(dir, allTypes(),
+                                    {{i(5), d(1), s("a"), Value(), Value(), Value()},
+                                     {i(2), d(2), s("b"), Value(), Value(), Value()},
+                                     {i(5), d(3), s("c"), Value(), Value(), Value()},
+                                     {i(9), d(4), s("d"), Value(), Value(), Value()}});
+    const TablePtr t = loadTableFile(path, Zeilenauswahl{"id", {9, 5}});
+    ASSERT_EQ(t->rowCount(), 3);
+    EXPECT_EQ(std::get<QString>(t->rows()[0][2]), "a");
+    EXPECT_EQ(std::get<QString>(t->rows()[1][2]), "c");
+    EXPECT_EQ(std::get<QString>(t->rows()[2][2]), "d");
+    EXPECT_EQ(loadTableFile(path, Zeilenauswahl{"ID", {}})->rowCount(), 0);
+    EXPECT_THROW(loadTableFile(path, Zeilenauswahl{"Nummer", {1}}), DbError);
+
+    // The cache applies a selection to the file of that name only, whatever its case.
+    TableCache cache;
+    cache.setZeilenauswahl("alltypes.CDS", {"ID", {2}});
+    Cursor c("C", &cache);
+    c.setFileName(path);
+    c.open();
+    EXPECT_EQ(c.recordCount(), 1);
+    const QString andere =
+        writeTable(dir, {"Andere", "Andere.cds", {intField("ID")}, {}}, {{i(1)}, {i(2)}});
+    EXPECT_EQ(cache.load(andere)->rowCount(), 2);
 }

@@ -94,6 +94,32 @@ TEST_F(AggSucheTest, AirCooledBoxListsOnlyTheLUnitOfItsSeries) {
     EXPECT_EQ(typen(), QStringList{"CQNX4/200-4RU"});
 }
 
+// A condenser listed twice for a refrigerant is balanced with its first entry, and a
+// refrigerant the condenser has no entry for gives no result.
+TEST_F(AggSucheTest, UnitUsesTheFirstEntryOfItsCondenserAndRefrigerant) {
+    db::LukoEintrag zweiter = kond_.eintraege[1]; // R404A
+    zweiter.KondensLeistung[2] = 4.0;             // Qc = 4 kW/K (tc - tle)
+    zweiter.KondensLeistung[3] = -4.0;
+    kond_.eintraege.push_back(zweiter);
+    aggSuchen(einheiten(nur(&TypRec::RBCQNL)));
+    ASSERT_EQ(ergebnis_.anzahl(), 1);
+    EXPECT_EQ(ergebnis_[1].KondIndex, 2);
+    const double qo = ergebnis_[1].Qo;
+
+    kond_.eintraege.insert(kond_.eintraege.begin(), zweiter);
+    aggSuchen(einheiten(nur(&TypRec::RBCQNL)));
+    ASSERT_EQ(ergebnis_.anzahl(), 1);
+    EXPECT_EQ(ergebnis_[1].KondIndex, 1);
+    EXPECT_GT(ergebnis_[1].Qo, qo); // a larger condenser: lower tc, more capacity
+
+    kond_.eintraege.erase(kond_.eintraege.begin(), kond_.eintraege.begin() + 3);
+    aggSuchen(einheiten(nur(&TypRec::RBCQNL)));
+    EXPECT_EQ(ergebnis_.anzahl(), 1); // the appended R404A entry is left
+    kond_.eintraege.pop_back();
+    aggSuchen(einheiten(nur(&TypRec::RBCQNL)));
+    EXPECT_EQ(ergebnis_.anzahl(), 0);
+}
+
 TEST_F(AggSucheTest, UnitAboveTwiceTheWantedCapacityIsDropped) {
     aggSuchen(einheiten(nur(&TypRec::RBCQNL), 1000.0));
     ASSERT_EQ(ergebnis_.anzahl(), 1);
