@@ -2032,7 +2032,7 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
-        <translation>与第一个物品的差值（%），距应用极限的余量以 K 计；余量在极限内为正。</translation>
+        <translation>与第一个物品的差值（%），距运行范围边界的余量以 K 计；余量在运行范围内为正。</translation>
     </message>
 </context>
 <context>

@@ -2024,7 +2024,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
-        <translation>Indiquez le frigorigène, t0, tc (ou l'air), la température des gaz aspirés, la surchauffe, le sous-refroidissement et au moins un article.</translation>
+        <translation>Indiquez le fluide frigorigène, t0, tc (ou l'air), la température des gaz aspirés, la surchauffe, le sous-refroidissement et au moins un article.</translation>
     </message>
     <message>
         <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
@@ -2032,7 +2032,7 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
-        <translation>Écart par rapport au premier article en %, pour la marge jusqu'à la limite d'utilisation en K ; la marge est positive à l'intérieur.</translation>
+        <translation>Écart par rapport au premier article en %, pour la marge jusqu'à la limite d'application en K ; la marge est positive à l'intérieur.</translation>
     </message>
 </context>
 <context>

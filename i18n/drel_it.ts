@@ -2032,7 +2032,7 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
-        <translation>Differenza dal primo articolo in %, per il margine dal limite d'impiego in K; il margine è positivo all'interno.</translation>
+        <translation>Differenza dal primo articolo in %, per il margine dal limite di applicazione in K; il margine è positivo all'interno.</translation>
     </message>
 </context>
 <context>

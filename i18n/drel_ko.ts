@@ -780,11 +780,11 @@
     <name>drel::sheet::GrenzDiagramm</name>
     <message>
         <source>Verdampfungstemperatur t0 [%1]</source>
-        <translation>증발 온도 t0 [%1]</translation>
+        <translation>증발온도 t0 [%1]</translation>
     </message>
     <message>
         <source>Verflussigungstemperatur tc [%1]</source>
-        <translation>응축 온도 tc [%1]</translation>
+        <translation>응축온도 tc [%1]</translation>
     </message>
 </context>
 <context>
@@ -2032,7 +2032,7 @@
     </message>
     <message>
         <source>Differenz zum ersten Artikel in %, beim Abstand zur Einsatzgrenze in K; der Abstand ist innerhalb positiv.</source>
-        <translation>첫 품목 대비 차이(%), 적용 한계까지의 여유는 K 단위; 한계 내부에서 여유는 양수.</translation>
+        <translation>첫 품목 대비 차이(%), 사용 한계까지의 여유는 K 단위; 한계 내부에서 여유는 양수.</translation>
     </message>
 </context>
 <context>

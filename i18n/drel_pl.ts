@@ -2024,7 +2024,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
-        <translation>Podaj czynnik, t0, tc (lub powietrze), temperaturę gazu zasysanego, przegrzanie, dochłodzenie i co najmniej jeden artykuł.</translation>
+        <translation>Podaj czynnik chłodniczy, t0, tc (lub powietrze), temperaturę gazu zasysanego, przegrzanie, dochłodzenie i co najmniej jeden artykuł.</translation>
     </message>
     <message>
         <source>Kein offenes Datenblatt zeigt einen Artikel.</source>

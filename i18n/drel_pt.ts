@@ -2024,7 +2024,7 @@
     </message>
     <message>
         <source>Bitte Kaltemittel, t0, tc (oder Luft), Sauggastemperatur, Uberhitzung, Unterkuhlung und mindestens einen Artikel angeben.</source>
-        <translation>Indique o refrigerante, t0, tc (ou ar), a temperatura do gás de aspiração, o sobreaquecimento, o subarrefecimento e pelo menos um artigo.</translation>
+        <translation>Indique o fluido frigorigéneo, t0, tc (ou ar), a temperatura do gás de aspiração, o sobreaquecimento, o subarrefecimento e pelo menos um artigo.</translation>
     </message>
     <message>
         <source>Kein offenes Datenblatt zeigt einen Artikel.</source>
