@@ -55,6 +55,12 @@
 #include <gtest/gtest.h>
 
 namespace drel {
+
+// The language code as the parameter's name in test output, not its bytes.
+inline void PrintTo(const SprachEintrag& eintrag, std::ostream* os) {
+    *os << eintrag.code;
+}
+
 namespace {
 
 QString ohneKuerzel(QString text) {
