@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -58,6 +59,29 @@ public:
         for (int i = 0; i < texte.size(); ++i)
             if (leiste->tabText(i) != texte[i])
                 leiste->setTabText(i, texte[i]);
+        hoeheAnpassen(texte, fm);
+    }
+
+    // A tab is only one text line high whatever its caption holds: a narrow, empty widget
+    // beside the first caption, two lines high, makes the whole row as high as a broken one.
+    void hoeheAnpassen(const QStringList& texte, const QFontMetrics& fm) {
+        QTabBar* leiste = reiter_->tabBar();
+        const bool zweizeilig = std::any_of(texte.begin(), texte.end(), [](const QString& t) {
+            return t.contains(QLatin1Char('\n'));
+        });
+        if (!zweizeilig || leiste->count() == 0) {
+            if (stuetze_ && leiste->count() > 0 &&
+                leiste->tabButton(0, QTabBar::LeftSide) == stuetze_)
+                leiste->setTabButton(0, QTabBar::LeftSide, nullptr);
+            return;
+        }
+        if (!stuetze_) {
+            stuetze_ = new QWidget(leiste);
+            stuetze_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        stuetze_->setFixedSize(1, 2 * fm.lineSpacing());
+        if (leiste->tabButton(0, QTabBar::LeftSide) != stuetze_)
+            leiste->setTabButton(0, QTabBar::LeftSide, stuetze_);
     }
 
 protected:
@@ -81,6 +105,7 @@ protected:
 
 private:
     QTabWidget* reiter_;
+    QPointer<QWidget> stuetze_;
 };
 
 } // namespace

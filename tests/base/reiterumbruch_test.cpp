@@ -42,12 +42,17 @@ TEST(Reiterumbruch, NarrowTabWidgetBreaksItsWidestCaptionsAndAWideOneKeepsThemOn
     EXPECT_LE(leiste->sizeHint().width(), reiter.width());
     EXPECT_TRUE(leiste->tabText(2).contains(QLatin1Char('\n')));
     EXPECT_FALSE(leiste->tabText(1).contains(QLatin1Char('\n'))) << "one word, no break";
+    // Both lines of a broken caption fit the tab's height.
+    const int zweiZeilen = 2 * leiste->fontMetrics().lineSpacing();
+    for (int i = 0; i < texte.size(); ++i)
+        EXPECT_GE(leiste->tabRect(i).height(), zweiZeilen) << i;
 
-    // Wide again: every caption back on one line.
+    // Wide again: every caption back on one line, the row one line high.
     reiter.resize(einzeilig + 40, 200);
     QCoreApplication::processEvents();
     for (int i = 0; i < texte.size(); ++i)
         EXPECT_EQ(leiste->tabText(i), texte[i]);
+    EXPECT_LT(leiste->tabRect(0).height(), zweiZeilen);
 }
 
 } // namespace
