@@ -8,6 +8,20 @@
 
 namespace drel::sheet {
 
+namespace {
+
+// German, Korean and Chinese read their own column; the other languages read English,
+// unless the catalogue fills their own column: then a Russian tender text is Russian.
+QString beschreibungsText(const db::Cursor& texte, const QString& code) {
+    const QString c = code.toUpper();
+    const QString eigene = feldText(texte, QStringLiteral("Text_") + code, code);
+    if (c == u"DE" || c == u"KO" || c == u"CN" || !eigene.trimmed().isEmpty())
+        return eigene;
+    return feldText(texte, QStringLiteral("Text"), code);
+}
+
+} // namespace
+
 int zeichenBreite(const QString& text) {
     int b = 0;
     for (QChar c : text)
@@ -66,11 +80,7 @@ void Ausschreibung::erstellen(db::TDataModule1& dm, qint32 artikelId, const QStr
         dm.TBArtikel.findKey({db::Value(artikelId)}) &&
         dm.TBTextRes.findKey(
             {db::Value(dm.TBArtikel.asInteger(u"TextResourceID")), db::Value(qint32(3))})) {
-        const QString c = code.toUpper();
-        const bool eigeneSpalte = c == u"DE" || c == u"KO" || c == u"CN";
-        absatz(feldText(dm.TBTextRes,
-                        eigeneSpalte ? QStringLiteral("Text_") + code : QStringLiteral("Text"),
-                        code));
+        absatz(beschreibungsText(dm.TBTextRes, code));
     }
     if (auswahl.lieferumfang)
         textSeite(dm, artikelId, code, true, tr("Lieferumfang"));

@@ -127,7 +127,8 @@ inline void texteSchreiben(const QString& p) {
                       {rowOf("TextResources", {{"ID", i(77)},
                                                {"TypeID", i(3)},
                                                {"Text_De", s("Halbhermetischer Verdichter")},
-                                               {"Text", s("Semi-hermetic compressor")}})});
+                                               {"Text", s("Semi-hermetic compressor")},
+                                               {"Text_Ru", s("Полугерметичный компрессор")}})});
     writeProductTable(
         p, "ProductGroups",
         {rowOf("ProductGroups", {{"ID", i(25)}, {"BeschreibungKurzDe", s("Baureihe QN")}})});

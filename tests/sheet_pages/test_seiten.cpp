@@ -215,5 +215,18 @@ TEST_F(SeitenTest, TenderTextPutsThePartsInOrder) {
     EXPECT_TRUE(html.contains(QStringLiteral("QN4/200-4")));
 }
 
+TEST_F(SeitenTest, TenderDescriptionInTheLanguageWhereTheCatalogueHasIt) {
+    const auto ersteZeile = [&](const char* code) {
+        Ausschreibung a;
+        a.erstellen(*dm_, kQn, QString::fromLatin1(code), {}, AusschreibungsWerte{});
+        return a.alsText().section(QStringLiteral("\r\n"), 0, 0);
+    };
+    EXPECT_EQ(ersteZeile("Ru"), QStringLiteral("Полугерметичный компрессор"));
+    EXPECT_EQ(ersteZeile("Fr"), QStringLiteral("Semi-hermetic compressor")) << "empty: English";
+    EXPECT_EQ(ersteZeile("En"), QStringLiteral("Semi-hermetic compressor"));
+    EXPECT_EQ(ersteZeile("De"), QStringLiteral("Halbhermetischer Verdichter"));
+    EXPECT_EQ(ersteZeile("Ko"), QString()) << "Korean keeps its own, empty column";
+}
+
 } // namespace
 } // namespace drel::sheet::testing
