@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>比较</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>，过热度 </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>，过冷度 </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

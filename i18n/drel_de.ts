@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Vergleich</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  Überhitzung </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  Unterkühlung </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Comparison</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  superheat </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  subcooling </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

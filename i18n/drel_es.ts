@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Comparación</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  recalentamiento </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  subenfriamiento </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Comparaison</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  surchauffe </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  sous-refroidissement </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Confronto</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  surriscaldamento </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  sottoraffreddamento </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>비교</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  과열도 </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  과냉각도 </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Porównanie</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  przegrzanie </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  dochłodzenie </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

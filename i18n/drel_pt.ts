@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Comparação</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  sobreaquecimento </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  subarrefecimento </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

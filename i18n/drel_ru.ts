@@ -768,6 +768,14 @@
         <source>Vergleich</source>
         <translation>Сравнение</translation>
     </message>
+    <message>
+        <source>,  Uberhitzung </source>
+        <translation>,  перегрев </translation>
+    </message>
+    <message>
+        <source>,  Unterkuhlung </source>
+        <translation>,  переохлаждение </translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Datenblatt</name>

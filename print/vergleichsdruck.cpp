@@ -43,6 +43,11 @@ QString punktText(const sheet::Vergleich& v, const calc::Einheiten& e) {
                    grad(p.tle)
              : QStringLiteral(",  tc ") + grad(p.tc);
     s += text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", ",  Sauggas ")) + grad(p.tsaug);
+    // The whole suction and liquid state the articles were rated at, as the window shows it.
+    const QString k = t.endsWith(u'F') ? QStringLiteral("R") : QStringLiteral("K");
+    const auto kelvin = [&](double d) { return formatFloat(u"0.##", e.DiffAnzeige(d)) + ' ' + k; };
+    s += text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", ",  Uberhitzung ")) + kelvin(p.tue);
+    s += text(QT_TRANSLATE_NOOP("drel::print::Vergleichsdruck", ",  Unterkuhlung ")) + kelvin(p.tu);
     return s;
 }
 
