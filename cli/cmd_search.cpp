@@ -254,6 +254,39 @@ bool drehzahlSetzen(search::SuchModell& m, int n) {
 }
 
 // Why the list shows nothing; empty when it shows a row.
+
+// A compressor search rates only the capacity records of the chosen refrigerant, so only
+// those rows are read from the largest table; the rows it skips would each have been
+// passed over by the refrigerant test. A refrigerant table that cannot be read leaves
+// the capacity table whole (the start cursors then report it).
+void nurGesuchtesKaeltemittel(db::TDataModule1& dm, const QString& listenEintrag) {
+    const search::KMRec km = search::KMRec::ausListenEintrag(listenEintrag);
+    db::Cursor& kaeltemittel = dm.TBKMittel;
+    try {
+        kaeltemittel.open();
+    } catch (const db::DbError&) {
+        return;
+    }
+    QList<qint32> ids;
+    for (kaeltemittel.first(); !kaeltemittel.eof(); kaeltemittel.next())
+        if (search::kaeltemittelPasst(km, kaeltemittel.asString(u"Ashrae")))
+            ids << kaeltemittel.asInteger(u"ID");
+    if (ids.size() < kaeltemittel.recordCount())
+        dm.cache().setZeilenauswahl(QStringLiteral("CapacityData.cds"),
+                                    {QStringLiteral("KaeltemittelID"), ids});
+}
+
+// The data module with the tables the search reads.
+void tabellenOeffnen(std::optional<db::TDataModule1>& dm, const QString& dir, bool aggregate,
+                     const QString& listenEintrag) {
+    // A table fault is said once, by the command's boundary, not also by the data module.
+    RecordingSink still;
+    ScopedMessageSink stumm(&still);
+    dm.emplace(dir, db::TDataModule1::OhneStartCursor{});
+    if (!aggregate)
+        nurGesuchtesKaeltemittel(*dm, listenEintrag);
+    dm->openStartCursors();
+}
 } // namespace
 
 int cmdSearch(const QStringList& arguments) {
@@ -266,19 +299,8 @@ int cmdSearch(const QStringList& arguments) {
     if (!parsed)
         return 2;
     const SearchOptions& o = *parsed;
-    // A table fault is said once, by the command's boundary, not also by the data module.
-    std::optional<db::TDataModule1> dmOffen;
-    {
-        RecordingSink still;
-        ScopedMessageSink stumm(&still);
-        dmOffen.emplace(dir);
-    }
-    db::TDataModule1& dm = *dmOffen;
-    requireTables(dm);
     StderrSink sink;
     ScopedMessageSink guard(&sink);
-    fluid::TStoff stoff;
-    stoff.Create(reflibsDirectory(o.reflibs, dir));
     calc::Einheiten einheiten; // kW and °C
     search::Suchergebnis ergebnis;
     search::SuchModell m(einheiten, ergebnis);
@@ -309,6 +331,14 @@ int cmdSearch(const QStringList& arguments) {
     m.rb50HzClick(o.sixtyHz);
     if (o.speed && !drehzahlSetzen(m, *o.speed))
         return 2;
+
+    // The tables are opened once the refrigerant is known, which bounds the rows read.
+    std::optional<db::TDataModule1> dmOffen;
+    tabellenOeffnen(dmOffen, dir, o.units, m.KMListe.at(item));
+    db::TDataModule1& dm = *dmOffen;
+    requireTables(dm);
+    fluid::TStoff stoff;
+    stoff.Create(reflibsDirectory(o.reflibs, dir));
 
     search::AggListe aggregate;
     db::LukoTabelle kondensatoren;
