@@ -248,7 +248,8 @@ void SuchModell::KMittelSetzen() {
         KMListe << QStringLiteral("R448A") << QStringLiteral("R449A") << QStringLiteral("R454C")
                 << QStringLiteral("R455A");
     if (v && anyBox({B::RBEQN, B::RBEQL}))
-        KMListe << QStringLiteral("R513A") << QStringLiteral("R1234ze(E)");
+        KMListe << QStringLiteral("R513A") << QStringLiteral("R1234ze(E)")
+                << QStringLiteral("R1234yf");
     if (v && box(B::RBQN))
         KMListe << QStringLiteral("R32");
     KMListeIndex = static_cast<int>(KMListe.indexOf(merk));

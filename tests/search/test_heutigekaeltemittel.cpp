@@ -56,6 +56,47 @@ TEST(HeutigeKaeltemittel, SucheMitR449AFindetQnUndQlTypen) {
     EXPECT_NEAR(ergebnis.anzahl(), r404a.anzahl(), 0.2 * r404a.anzahl());
 }
 
+// R1234yf on the duplex series, beside R134a which it replaces: every type that the
+// R134a search finds at -10/45 °C is found again, with about its capacity. The HFO's
+// smaller latent heat is nearly made up here by the 30 K of useful superheat that the
+// 20 °C suction gas brings, so the ratio lies a little below or above 1.
+TEST(HeutigeKaeltemittel, SucheMitR1234yfAufDenDuplexSerien) {
+    RecordingSink sink;
+    ScopedMessageSink guard(&sink);
+    testing::BeispielKatalog& k = katalog();
+    ASSERT_TRUE(k.gebaut);
+    calc::Einheiten einheiten;
+    chart::GrenzChart chart;
+    SuchEingabe e;
+    e.punkt.t0 = -10.0;
+    e.punkt.tc = 45.0;
+    e.punkt.tsaug = 20.0;
+    e.Q0 = 10.0;
+    e.typ.RBEQN = e.typ.RBEQL = true;
+    auto suchen = [&](const QString& km, Suchergebnis& ergebnis) {
+        e.km = KMRec::ausListenEintrag(km);
+        SuchUmgebung u{*k.dm, k.stoff, einheiten, ergebnis};
+        return VerdSuche(u, e, &chart);
+    };
+    Suchergebnis yf, r134a;
+    ASSERT_TRUE(suchen(QStringLiteral("R1234yf"), yf));
+    ASSERT_TRUE(suchen(QStringLiteral("R134a"), r134a));
+    ASSERT_GT(r134a.anzahl(), 5);
+    EXPECT_EQ(yf.anzahl(), r134a.anzahl());
+    QHash<qint32, double> qo134a;
+    for (int i = 1; i <= r134a.anzahl(); ++i)
+        qo134a.insert(r134a[i].ArtikelID, r134a[i].Qo);
+    for (int i = 1; i <= yf.anzahl(); ++i) {
+        const VdSatz& r = yf[i];
+        EXPECT_EQ(r.Kaeltemittel, QStringLiteral("R1234yf")) << qPrintable(r.Typ);
+        ASSERT_TRUE(qo134a.contains(r.ArtikelID)) << qPrintable(r.Typ);
+        const double verhaeltnis = r.Qo / qo134a.value(r.ArtikelID);
+        EXPECT_GT(verhaeltnis, 0.85) << qPrintable(r.Typ);
+        EXPECT_LT(verhaeltnis, 1.05) << qPrintable(r.Typ);
+    }
+    EXPECT_TRUE(sink.messages.isEmpty());
+}
+
 // At the record's own rating conditions the corrections of the operating point have
 // nothing to do: QoV equals the polynomial.
 TEST(HeutigeKaeltemittel, BewertungImBemessungspunktGleichDemPolynom) {
@@ -68,7 +109,8 @@ TEST(HeutigeKaeltemittel, BewertungImBemessungspunktGleichDemPolynom) {
     for (dm.TBArtikel.first(); !dm.TBArtikel.eof(); dm.TBArtikel.next()) {
         for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
             const QString km = dm.TBKMittelS.asString(u"Ashrae");
-            if (!QStringList{"R32", "R448A", "R449A", "R454C", "R455A", "R513A", "R1234ze(E)"}
+            if (!QStringList{"R32", "R448A", "R449A", "R454C", "R455A", "R513A", "R1234ze(E)",
+                             "R1234yf"}
                      .contains(km))
                 continue;
             if (db::BaureihenArt(dm.TBArtikel) == db::Baureihe::WZweistufig)

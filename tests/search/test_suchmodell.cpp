@@ -71,7 +71,8 @@ TEST_F(SuchModellTest, TickingWUnticksQlAndSwitchesToSpeed) {
                                        "R448A", "R449A", "R454C", "R455A", "R32"}));
     // The duplex series carry the replacements of R134a.
     m_.boxSetzen(B::RBEQN, true);
-    EXPECT_EQ(m_.KMListe.mid(m_.KMListe.size() - 2), (QStringList{"R513A", "R1234ze(E)"}));
+    EXPECT_EQ(m_.KMListe.mid(m_.KMListe.size() - 3),
+              (QStringList{"R513A", "R1234ze(E)", "R1234yf"}));
 }
 
 TEST_F(SuchModellTest, UnitModeWithAirCooledUnits) {

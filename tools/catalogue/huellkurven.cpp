@@ -77,7 +77,8 @@ Form standardForm(const QString& km) {
     // envelope 5 K higher at low t0.
     if (km == u"R448A" || km == u"R449A" || km == u"R454C" || km == u"R455A")
         return {-40, 7.5, 20, 25, 40, -20, 55, 0, 50, -30, 37, -10, true};
-    if (km == u"R513A")
+    // R1234yf discharges cooler than R134a; its limits are taken as those of R134a.
+    if (km == u"R513A" || km == u"R1234yf")
         return {-25, 15, 20, 30, 50, -5, 70, 10, 60, -15, 47, 2.5, false};
     if (km == u"R1234ze(E)")
         return {-20, 15, 20, 30, 50, -5, 70, 10, 60, -10, 47, 2.5, false};

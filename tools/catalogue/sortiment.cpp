@@ -142,7 +142,7 @@ const QStringList kHfkUndR22{"R134a", "R404A", "R507", "R407C", "R22"};
 // The QN and QL series and their sets and units also carry the HFO blends that
 // replace R404A; the duplex series, which carry R134a, its replacements.
 const QStringList kQnQl = kHfkUndR22 + QStringList{"R448A", "R449A", "R455A", "R454C"};
-const QStringList kDuplex = kHfkUndR22 + QStringList{"R513A", "R1234ze(E)"};
+const QStringList kDuplex = kHfkUndR22 + QStringList{"R513A", "R1234ze(E)", "R1234yf"};
 
 class Sammler {
 public:

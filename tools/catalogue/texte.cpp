@@ -524,7 +524,8 @@ void informationstexte(Satz& s, const QString& km) {
         id = 102;
         text = uebersetzt("Bei t0 unter -35 °C Zusatzkühlung vorsehen.",
                           "Provide additional cooling below t0 -35 °C.");
-    } else if (km == u"R32" || km == u"R454C" || km == u"R455A" || km == u"R1234ze(E)") {
+    } else if (km == u"R32" || km == u"R454C" || km == u"R455A" || km == u"R1234ze(E)" ||
+               km == u"R1234yf") {
         id = 103;
         text = uebersetzt("Sicherheitsgruppe A2L: Füllmengen und Aufstellung nach EN 378.",
                           "Safety class A2L: charge and installation as EN 378 requires.");
