@@ -124,5 +124,60 @@ TEST(Helmholtz, CheckStatesOfEveryReferenceEquation) {
     EXPECT_EQ(checked, 23);
 }
 
+// R32 against the saturation table of Tillner-Roth and Yokozeki (J. Phys. Chem. Ref.
+// Data 26 (1997) 1273, Table 12): pressure to 0.1 %, the enthalpy differences between
+// the table's states to 0.2 %.
+TEST(Helmholtz, R32SaturationTableOfItsPaper) {
+    const auto m = load(QStringLiteral("R32"));
+    ASSERT_NE(m, nullptr);
+    const struct {
+        double tC, pkPa, hL, hV; // kJ/kg
+    } rows[] = {{-50, 110.14, 117.22, 497.27}, {0, 813.10, 200.00, 515.30},
+                {50, 3141.2, 297.49, 507.10}};
+    const double h0 = rows[1].hL;
+    const double h0Modell = m->liquidEnthalpy(273.15) / 1000;
+    for (const auto& r : rows) {
+        const double T = r.tC + 273.15;
+        const double p = m->dewPressure(T);
+        EXPECT_NEAR(p / 1000 / r.pkPa, 1, 1e-3) << r.tC;
+        const double hV = m->vapourEnthalpy(T, p * (1 - 1e-9)) / 1000 - h0Modell;
+        const double hL = m->liquidEnthalpy(T) / 1000 - h0Modell;
+        EXPECT_NEAR(hV / (r.hV - h0), 1, 2e-3) << r.tC;
+        if (r.hL != h0) {
+            EXPECT_NEAR(hL / (r.hL - h0), 1, 2e-3) << r.tC;
+        }
+    }
+}
+
+// R1234ze(E) against the test values of Thol and Lemmon (Int. J. Thermophys. 37 (2016)
+// 28, Table 3): pressure at temperature and molar density, liquid, vapour and
+// supercritical.
+TEST(Helmholtz, R1234zeETestValuesOfItsPaper) {
+    const auto m = load(QStringLiteral("R1234ze(E)"));
+    ASSERT_NE(m, nullptr);
+    const struct {
+        double T, molProL, pMPa;
+    } rows[] = {{200, 12.6, 2.161400}, {350, 11.4, 95.04156}, {383, 4.29, 3.670105},
+                {360, 1, 2.039103},    {420, 8, 19.95447}};
+    for (const auto& r : rows)
+        EXPECT_NEAR(m->eos().pressure(r.T, r.molProL * 1000) / 1e6 / r.pMPa, 1, 1e-4)
+            << r.T << " " << r.molProL;
+}
+
+// R1234yf: the paper of its equation gives no table that is at hand here; the vapour
+// densities that Perkins and Huber (J. Chem. Eng. Data 56 (2011) 4868, Table 2) list
+// with their thermal conductivities come from the previous equation of state and
+// bound the gas phase.
+TEST(Helmholtz, R1234yfVapourStatesOfThePublishedTables) {
+    const auto m = load(QStringLiteral("R1234yf"));
+    ASSERT_NE(m, nullptr);
+    const double M = m->eos().molarMass();
+    const struct {
+        double T, pPa, rho; // kg/m3
+    } rows[] = {{250, 5e4, 2.80006}, {300, 1e5, 4.671553}};
+    for (const auto& r : rows)
+        EXPECT_NEAR(m->eos().pressure(r.T, r.rho / M) / r.pPa, 1, 1e-3) << r.T;
+}
+
 } // namespace
 } // namespace drel::fluid::test
