@@ -132,8 +132,8 @@ TEST(Helmholtz, R32SaturationTableOfItsPaper) {
     ASSERT_NE(m, nullptr);
     const struct {
         double tC, pkPa, hL, hV; // kJ/kg
-    } rows[] = {{-50, 110.14, 117.22, 497.27}, {0, 813.10, 200.00, 515.30},
-                {50, 3141.2, 297.49, 507.10}};
+    } rows[] = {
+        {-50, 110.14, 117.22, 497.27}, {0, 813.10, 200.00, 515.30}, {50, 3141.2, 297.49, 507.10}};
     const double h0 = rows[1].hL;
     const double h0Modell = m->liquidEnthalpy(273.15) / 1000;
     for (const auto& r : rows) {
@@ -157,8 +157,11 @@ TEST(Helmholtz, R1234zeETestValuesOfItsPaper) {
     ASSERT_NE(m, nullptr);
     const struct {
         double T, molProL, pMPa;
-    } rows[] = {{200, 12.6, 2.161400}, {350, 11.4, 95.04156}, {383, 4.29, 3.670105},
-                {360, 1, 2.039103},    {420, 8, 19.95447}};
+    } rows[] = {{200, 12.6, 2.161400},
+                {350, 11.4, 95.04156},
+                {383, 4.29, 3.670105},
+                {360, 1, 2.039103},
+                {420, 8, 19.95447}};
     for (const auto& r : rows)
         EXPECT_NEAR(m->eos().pressure(r.T, r.molProL * 1000) / 1e6 / r.pMPa, 1, 1e-4)
             << r.T << " " << r.molProL;
