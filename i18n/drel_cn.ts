@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>数据错误</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>物品</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>制冷剂</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>进风</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>过冷度</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>过热度</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>距运行范围边界的余量</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>限值代码</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>超出范围</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>已限制</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>已计算</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>未计算</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>否</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Datenfehler</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Kältemittel</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Lufteintritt</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Unterkühlung</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Überhitzung</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Abstand zur Einsatzgrenze</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Grenzcode</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>außerhalb</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>begrenzt</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>berechnet</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>nein</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Data fault</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Refrigerant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Air inlet</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Subcooling</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Superheat</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margin to the application limit</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Limit code</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>outside</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>clamped</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>rated</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>not rated</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

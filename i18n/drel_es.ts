@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Error de datos</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrada de aire</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Subenfriamiento</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Recalentamiento</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margen hasta el límite de aplicación</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Código de límite</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>fuera de límites</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>limitado</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>calculado</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>no calculado</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Erreur de données</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrée d'air</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Sous-refroidissement</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Surchauffe</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Marge jusqu'à la limite d'application</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Code de limite</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>hors limites</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>limité</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>calculé</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>non calculé</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>non</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Errore nei dati</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Articolo</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Refrigerante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Ingresso aria</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Sottoraffreddamento</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Surriscaldamento</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margine dal limite di applicazione</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Codice limite</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>fuori limiti</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>limitato</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>calcolato</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>non calcolato</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>데이터 오류</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>행</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>품목</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>냉매</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>사유</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>공기 입구</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>과냉각도</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>과열도</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>사용 한계까지의 여유</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>한계 코드</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>범위 밖</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>제한됨</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>참고</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>계산됨</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>계산 안 됨</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>아니요</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Błąd danych</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Artykuł</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Czynnik chłodniczy</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Przyczyna</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Wlot powietrza</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Dochłodzenie</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Przegrzanie</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Odstęp od granicy stosowania</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Kod granicy</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>poza granicami</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>ograniczone</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>obliczono</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>nie obliczono</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>nie</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Erro de dados</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Artigo</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Fluido frigorigéneo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Entrada de ar</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Subarrefecimento</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Sobreaquecimento</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Margem até ao limite de aplicação</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Código de limite</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>fora dos limites</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>limitado</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>calculado</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>não calculado</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>não</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

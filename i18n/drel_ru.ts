@@ -880,6 +880,78 @@
         <source>Datenfehler</source>
         <translation>Ошибка данных</translation>
     </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Артикул</translation>
+    </message>
+    <message>
+        <source>Kältemittel</source>
+        <translation>Хладагент</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Lufteintritt</source>
+        <translation>Вход воздуха</translation>
+    </message>
+    <message>
+        <source>Unterkühlung</source>
+        <translation>Переохлаждение</translation>
+    </message>
+    <message>
+        <source>Überhitzung</source>
+        <translation>Перегрев</translation>
+    </message>
+    <message>
+        <source>Abstand zur Einsatzgrenze</source>
+        <translation>Запас до границы применения</translation>
+    </message>
+    <message>
+        <source>Grenzcode</source>
+        <translation>Код границы</translation>
+    </message>
+    <message>
+        <source>außerhalb</source>
+        <translation>вне границ</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>ограничено</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Примечания</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>рассчитано</translation>
+    </message>
+    <message>
+        <source>nicht berechnet</source>
+        <translation>не рассчитано</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>нет</translation>
+    </message>
 </context>
 <context>
     <name>drel::sheet::Tabellenexport</name>

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -370,33 +371,78 @@ const char* const kGroessenNamen[] = {"t0",  "tc", "air", "ts",    "subcooling",
                                       "f",   "n",  "Qo",  "QoE",   "P",          "I",
                                       "COP", "Qc", "m",   "margin"};
 
+// The window's words for the keys; a key without one (t0, Qo, COP ...) reads the same in
+// every language.
+QString anzeigeName(const char* schluessel) {
+    static const QHash<QByteArray, const char*> namen{
+        {"row", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Zeile")},
+        {"article", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Artikel")},
+        {"refrigerant", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Kältemittel")},
+        {"status", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Status")},
+        {"reason", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Grund")},
+        {"type", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Typ")},
+        {"air", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Lufteintritt")},
+        {"subcooling", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Unterkühlung")},
+        {"superheat", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Überhitzung")},
+        {"margin", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Abstand zur Einsatzgrenze")},
+        {"limit code", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Grenzcode")},
+        {"outside", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "außerhalb")},
+        {"clamped", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "begrenzt")},
+        {"notes", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "Hinweise")},
+        {"ok", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "berechnet")},
+        {"error", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "nicht berechnet")},
+        {"yes", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "ja")},
+        {"no", QT_TRANSLATE_NOOP("drel::sheet::Reihenrechnung", "nein")}};
+    const auto it = namen.constFind(QByteArray(schluessel));
+    return it == namen.cend() ? QString::fromLatin1(schluessel) : text(*it);
+}
+
+// A key, or its word in the window.
+class Woerter {
+public:
+    explicit Woerter(ReihenKopf art) : anzeige_(art == ReihenKopf::anzeige) {}
+    QString operator()(const char* schluessel) const {
+        return anzeige_ ? anzeigeName(schluessel) : QString::fromLatin1(schluessel);
+    }
+    QString geklemmt(const QStringList& schluessel) const {
+        QStringList w;
+        for (const QString& k : schluessel)
+            w << (*this)(k.toLatin1().constData());
+        return w.join(QLatin1Char(' '));
+    }
+
+private:
+    bool anzeige_;
+};
+
 } // namespace
 
-ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse) {
+ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse, ReihenKopf kopfArt) {
+    const Woerter wort(kopfArt);
     ZellenRaster raster;
     std::vector<TabellenZelle> kopf;
     for (const char* k : {"row", "article", "refrigerant", "status", "reason", "type"})
-        kopf.push_back({QString::fromLatin1(k)});
+        kopf.push_back({wort(k)});
     // The units of the first rated row (every row shows in the same units).
     const ReihenErgebnis* muster = nullptr;
     for (const ReihenErgebnis& e : ergebnisse)
         if (!e.werte.empty() && !muster)
             muster = &e;
     for (std::size_t g = 0; g < reihenGroessen().size(); ++g) {
-        QString name = QString::fromLatin1(kGroessenNamen[g]);
+        QString name = wort(kGroessenNamen[g]);
         if (muster && !muster->werte[g].einheit.isEmpty())
             name += QStringLiteral(" [%1]").arg(muster->werte[g].einheit);
         kopf.push_back({name});
     }
     for (const char* k : {"limit code", "outside", "clamped", "notes"})
-        kopf.push_back({QString::fromLatin1(k)});
+        kopf.push_back({wort(k)});
     raster.push_back(kopf);
     for (const ReihenErgebnis& e : ergebnisse) {
         std::vector<TabellenZelle> z;
         z.push_back({QString::number(e.ein.zeile), false, double(e.ein.zeile)});
         z.push_back({e.ein.artikel});
         z.push_back({e.ein.punkt.kaeltemittel});
-        z.push_back({e.gerechnet ? QStringLiteral("ok") : QStringLiteral("error")});
+        z.push_back({wort(e.gerechnet ? "ok" : "error")});
         z.push_back({e.grund});
         z.push_back({e.typ});
         for (std::size_t g = 0; g < reihenGroessen().size(); ++g) {
@@ -413,9 +459,8 @@ ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse) {
         z.push_back(mitWerten
                         ? TabellenZelle{QString::number(e.grenzCode), false, double(e.grenzCode)}
                         : TabellenZelle{});
-        z.push_back({mitWerten ? (e.ausserhalb ? QStringLiteral("yes") : QStringLiteral("no"))
-                               : QString()});
-        z.push_back({e.geklemmt.join(QLatin1Char(' '))});
+        z.push_back({mitWerten ? wort(e.ausserhalb ? "yes" : "no") : QString()});
+        z.push_back({wort.geklemmt(e.geklemmt)});
         z.push_back({e.hinweise.join(QStringLiteral(" | "))});
         raster.push_back(std::move(z));
     }

@@ -86,9 +86,14 @@ private:
     QHash<QString, std::optional<DatenblattAuftrag>> auftraege_;
 };
 
+// How the heading row and the word cells read: as fixed keys for files that programs
+// read (the command line), or in the user's language for the window and what it saves.
+enum class ReihenKopf { schluessel, anzeige };
+
 // The output table: a heading row, then one row per result. Numbers as the sheet
 // shows them (program number format); a row not rated has its reason.
-ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse);
+ZellenRaster reihenZellen(const std::vector<ReihenErgebnis>& ergebnisse,
+                          ReihenKopf kopfArt = ReihenKopf::schluessel);
 std::vector<QStringList> reihenRaster(const std::vector<ReihenErgebnis>& ergebnisse);
 QString reihenAlsCsv(const std::vector<ReihenErgebnis>& ergebnisse, const CsvForm& form);
 // One worksheet; values are number cells. False with the reason when it cannot be written.

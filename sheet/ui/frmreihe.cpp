@@ -22,6 +22,11 @@
 
 namespace drel::ui {
 
+namespace {
+// The window and what it saves speak the user's language; the command line keeps keys.
+constexpr auto kAnzeige = sheet::ReihenKopf::anzeige;
+} // namespace
+
 TFrmReihe::TFrmReihe(db::TDataModule1& dm, fluid::TStoff& stoff, const calc::Einheiten& einheiten,
                      QWidget* parent)
     : TDForm(parent), rechnung_(dm, stoff, einheiten) {
@@ -136,13 +141,13 @@ void TFrmReihe::rechnen(const QString& datei) {
 void TFrmReihe::zeigen() {
     // Numbers right-aligned and outside points red.
     modell_->setRaster(ergebnisse_.empty() ? sheet::ZellenRaster{}
-                                           : sheet::reihenZellen(ergebnisse_));
+                                           : sheet::reihenZellen(ergebnisse_, kAnzeige));
     tabelle_->resizeColumnsToContents();
     speichern_->setEnabled(!ergebnisse_.empty());
 }
 
 bool TFrmReihe::speichern(const QString& datei) {
-    return rasterSpeichern(sheet::reihenZellen(ergebnisse_), datei);
+    return rasterSpeichern(sheet::reihenZellen(ergebnisse_, kAnzeige), datei);
 }
 
 void TFrmReihe::speichernClick() {

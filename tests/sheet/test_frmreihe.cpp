@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace drel::ui {
@@ -48,13 +49,30 @@ TEST_F(FensterTest, BatchWindowRatesEveryRowAndShowsWhy) {
     EXPECT_EQ(fenster.tabelle()->model()->rowCount(), 7);
     EXPECT_EQ(fenster.status()->text(),
               QStringLiteral("5 von 7 Zeilen berechnet, 2 mit Grund nicht berechnet."));
-    // The saved workbook holds the table the window shows.
+    // The saved workbook holds the table the window shows, in the window's words.
     QTemporaryDir dir;
     const QString xlsx = dir.filePath(QStringLiteral("reihe.xlsx"));
     ASSERT_TRUE(fenster.speichern(xlsx));
     const auto zellen = drel::testing::xlsxZellen(xlsx);
+    EXPECT_EQ(zellen.value(QStringLiteral("A1")), QStringLiteral("Zeile"));
     EXPECT_EQ(zellen.value(QStringLiteral("B2")), QStringLiteral("QNX2-22"));
-    EXPECT_EQ(zellen.value(QStringLiteral("D5")), QStringLiteral("error"));
+    EXPECT_EQ(zellen.value(QStringLiteral("D2")), QStringLiteral("berechnet"));
+    EXPECT_EQ(zellen.value(QStringLiteral("D5")), QStringLiteral("nicht berechnet"));
+    const auto* modell = fenster.tabelle()->model();
+    EXPECT_EQ(modell->headerData(8, Qt::Horizontal).toString(),
+              QStringLiteral("Lufteintritt [°C]"));
+    {
+        QTranslator englisch;
+        ASSERT_TRUE(englisch.load(QStringLiteral(DREL_QM_DIR "/drel_en.qm")));
+        QCoreApplication::installTranslator(&englisch);
+        fenster.rechnen(kPunkte);
+        QCoreApplication::removeTranslator(&englisch);
+        EXPECT_EQ(modell->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Row"));
+        EXPECT_EQ(modell->headerData(10, Qt::Horizontal).toString(),
+                  QStringLiteral("Subcooling [K]"));
+        EXPECT_EQ(modell->data(modell->index(3, 3)).toString(), QStringLiteral("not rated"));
+        EXPECT_EQ(modell->data(modell->index(0, 3)).toString(), QStringLiteral("rated"));
+    }
     // A file that cannot be read says why and rates nothing.
     fenster.rechnen(dir.filePath(QStringLiteral("fehlt.csv")));
     EXPECT_TRUE(fenster.ergebnisse().empty());
