@@ -716,6 +716,19 @@ int main(int argc, char** argv) {
                 return a.blattSpeichern(blatt, name);
             });
         }
+        // The comparison and the batch window in a Latin and a Cyrillic language.
+        for (const auto& [kuerzel, aktion] :
+             {std::pair{"fr", "Franzsisch2"}, std::pair{"ru", "Russisch1"}}) {
+            const QString v = QStringLiteral("vergleich-%1").arg(QLatin1String(kuerzel));
+            const QString r = QStringLiteral("reihenberechnung-%1").arg(QLatin1String(kuerzel));
+            for (const QString& name : {v, r})
+                alle.emplace_back(name, [&, name, aktion, v] {
+                    a.sprache(aktion);
+                    const bool ok = name == v ? vergleich(name) : reihe(name);
+                    a.sprache("Deutsch2");
+                    return ok;
+                });
+        }
         // The sheet's first two pages and the help in the languages of other scripts.
         const std::pair<const char*, const char*> schriften[] = {
             {"ru", "Russisch1"}, {"cn", "Chinesisch1"}, {"ko", "Koreanisch1"}};
