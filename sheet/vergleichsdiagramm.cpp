@@ -71,9 +71,10 @@ void vergleichsDiagrammZeichnen(QPainter& p, const QRectF& ziel, const Vergleich
     const double links = ziel.left() + fm.horizontalAdvance(QStringLiteral("-100")) + 8;
     const double unten = ziel.bottom() - 2.2 * fm.height();
     const double legende = fm.height() * 1.3 * static_cast<double>(vergleich.spalten().size());
-    const QRectF feld(links, ziel.top() + 4 + legende + fm.height(),
-                      ziel.right() - links - fm.horizontalAdvance(QStringLiteral("tc")) - 12,
-                      unten - ziel.top() - 4 - legende - fm.height());
+    // Between the legend and the field: the tc title, above the top value of its scale.
+    const double titel = 1.6 * fm.height();
+    const QRectF feld(links, ziel.top() + 4 + legende + titel, ziel.right() - links - 12,
+                      unten - ziel.top() - 4 - legende - titel);
     const auto punkt = [&](double t0, double tc) {
         return QPointF(feld.left() + (temp(t0) - x0) / (x1 - x0) * feld.width(),
                        feld.bottom() - (temp(tc) - y0) / (y1 - y0) * feld.height());
@@ -92,7 +93,9 @@ void vergleichsDiagrammZeichnen(QPainter& p, const QRectF& ziel, const Vergleich
         const double py = feld.bottom() - (y - y0) / (y1 - y0) * feld.height();
         p.drawLine(QPointF(feld.left(), py), QPointF(feld.right(), py));
         p.setPen(Qt::black);
-        p.drawText(QRectF(ziel.left(), py - fm.height() / 2, links - ziel.left() - 4, fm.height()),
+        // The lowest value stands above its line, clear of the t0 scale below the corner.
+        const double oben = y == y0 ? py - fm.height() : py - fm.height() / 2;
+        p.drawText(QRectF(ziel.left(), oben, links - ziel.left() - 4, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', 0));
         p.setPen(QPen(QColor(210, 210, 210), 0));
     }
@@ -101,8 +104,8 @@ void vergleichsDiagrammZeichnen(QPainter& p, const QRectF& ziel, const Vergleich
     const QString einheit = fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C");
     p.drawText(QRectF(feld.left(), unten + fm.height(), feld.width(), fm.height()),
                Qt::AlignHCenter, QStringLiteral("t0 [%1]").arg(einheit));
-    p.drawText(QRectF(feld.right() + 4, feld.top(), 40, fm.height()), Qt::AlignLeft,
-               QStringLiteral("tc"));
+    p.drawText(QRectF(ziel.left(), feld.top() - titel, feld.right() - ziel.left(), fm.height()),
+               Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("tc [%1]").arg(einheit));
     // Envelopes and points, then the legend.
     std::size_t n = 0;
     for (const ReihenErgebnis& e : vergleich.spalten()) {
