@@ -22,6 +22,7 @@ struct VergleichsOptionen {
     QStringList artikel;
     bool csv = false;
     QString pdf, xlsx;
+    QString sprache; // the words of the table and the page; German without a choice
 };
 
 std::optional<VergleichsOptionen> parse(const QStringList& args) {
@@ -32,7 +33,10 @@ std::optional<VergleichsOptionen> parse(const QStringList& args) {
             o.csv = true;
             continue;
         }
-        QString* datei = a == u"--pdf" ? &o.pdf : a == u"--xlsx" ? &o.xlsx : nullptr;
+        QString* datei = a == u"--pdf"        ? &o.pdf
+                         : a == u"--xlsx"     ? &o.xlsx
+                         : a == u"--language" ? &o.sprache
+                                              : nullptr;
         if (datei || a == u"--article") {
             if (i + 1 >= args.size()) {
                 nutzungsfehler(kBefehl, QStringLiteral("%1 ohne Wert").arg(a));
@@ -91,6 +95,13 @@ int cmdCompare(const QStringList& arguments) {
         return 2;
     const VergleichsOptionen& o = anfang->second;
     Befehlsmeldungen meldungen;
+    // The words in the program's language, as the window and the sheet's printout show
+    // them; the numbers keep the command line's form below.
+    const QString sprache = o.sprache.isEmpty() ? QStringLiteral("De") : o.sprache;
+    if (!spracheWaehlen(sprache)) {
+        nutzungsfehler(kBefehl, QStringLiteral("unbekannte Sprache '%1'").arg(sprache));
+        return 2;
+    }
     // The program's number form of the command line: "." in numbers.
     setNumberSeparators(NumberSeparators::english());
     OffeneDaten daten(anfang->first, o.blatt);

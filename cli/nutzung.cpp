@@ -91,9 +91,10 @@ const std::map<QString, const char*>& texte() {
          "                         --refrigerant <Name> --t0 <degC> (--tc <degC> | --air <degC>)\n"
          "                         [--ts 20] [--dtu 0] [--superheat 5] [--hz 50] [--n 1450]\n"
          "                         [--csv] [--pdf DATEI] [--xlsx DATEI] [--unit-file DATEI]\n"
-         "                         [--reflibs DIR] [--dir DIR]\n"
+         "                         [--language De|En|Fr|...] [--reflibs DIR] [--dir DIR]\n"
          "  Qo, QoE, P, I, m, COP, Qc und Abstand zur Einsatzgrenze jedes Artikels mit der\n"
-         "  Differenz zum ersten in %; --pdf: eine Seite mit den ueberlagerten Einsatzgrenzen\n"},
+         "  Differenz zum ersten in %; --pdf: eine Seite mit den ueberlagerten Einsatzgrenzen;\n"
+         "  die Texte in der Sprache von --language (sonst Deutsch)\n"},
         {"build-db", "Aufruf: drel-cli build-db [--force] [--dir DIR]\n"
                      "  die Tabellen aus den XML-Exporten in DIR/Daten aufbauen, wenn sie\n"
                      "  neuer sind (mit --force immer)\n"},
