@@ -76,7 +76,8 @@ QString briefDatum(const QDate& datum, const QString& code) {
 QString menueLeistenTitel(const QString& titel, const QString& kurzCode) {
     const bool mitKuerzel = kurzCode.compare(QLatin1String("Ko"), Qt::CaseInsensitive) == 0 ||
                             kurzCode.compare(QLatin1String("Cn"), Qt::CaseInsensitive) == 0;
-    return mitKuerzel ? titel.chopped(std::min<qsizetype>(4, titel.size())) : titel;
+    static const QRegularExpression kuerzel(QStringLiteral("\\(&.\\)$"));
+    return mitKuerzel && kuerzel.match(titel).hasMatch() ? titel.chopped(4) : titel;
 }
 
 } // namespace drel

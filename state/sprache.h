@@ -43,7 +43,8 @@ QLocale sprachLocale(const QString& code);
 QString briefDatum(const QDate& datum, const QString& code);
 
 // A menu title as the main menu bar carries it: Korean and Chinese titles end in a
-// four-character accelerator such as "(&X)", which the bar does not repeat.
+// four-character accelerator such as "(&X)", which the bar does not repeat. A title
+// without one stays whole (cutting four characters blanked "附加" and "기타").
 QString menueLeistenTitel(const QString& titel, const QString& kurzCode);
 
 } // namespace drel

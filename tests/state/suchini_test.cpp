@@ -171,5 +171,20 @@ TEST(BriefDatum, WrittenOutInTheLettersLanguage) {
     }
 }
 
+// The menu bar drops the "(&X)" that Korean and Chinese titles end in, and only that:
+// a title without it (the sheet's extras menu) keeps every character.
+TEST(MenueLeistenTitel, CutsOnlyTheAcceleratorSuffix) {
+    EXPECT_EQ(menueLeistenTitel(QStringLiteral("옵션(&O)"), QStringLiteral("Ko")),
+              QStringLiteral("옵션"));
+    EXPECT_EQ(menueLeistenTitel(QStringLiteral("选项(&O)"), QStringLiteral("Cn")),
+              QStringLiteral("选项"));
+    EXPECT_EQ(menueLeistenTitel(QStringLiteral("기타"), QStringLiteral("Ko")),
+              QStringLiteral("기타"));
+    EXPECT_EQ(menueLeistenTitel(QStringLiteral("附加"), QStringLiteral("Cn")),
+              QStringLiteral("附加"));
+    EXPECT_EQ(menueLeistenTitel(QStringLiteral("E&xtras(&X)"), QStringLiteral("De")),
+              QStringLiteral("E&xtras(&X)"));
+}
+
 } // namespace
 } // namespace drel
