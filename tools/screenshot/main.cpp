@@ -1,7 +1,8 @@
 // drel-screenshot: builds the sample catalogue into a temporary program directory,
 // opens the main window offscreen and writes one PNG per named state, so that the
 // windows can be reviewed without a display.
-// Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]
+// Usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR] [--language ACTION]
+// --language: the language menu's action (e.g. "Polnisch1") switched on before each state.
 #include "app/programmstart.h"
 #include "app/ui/frmcopyright2.h"
 #include "app/ui/frmgruppentexte.h"
@@ -206,6 +207,7 @@ int main(int argc, char** argv) {
     QString out;
     QString daten = QStringLiteral(DREL_SOURCE_DIR "/data");
     QStringList zustaende;
+    QByteArray sprachAktion;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--out") && i + 1 < args.size())
@@ -214,6 +216,8 @@ int main(int argc, char** argv) {
             zustaende << args[++i];
         else if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             daten = args[++i];
+        else if (args[i] == QLatin1String("--language") && i + 1 < args.size())
+            sprachAktion = args[++i].toLatin1();
         else {
             std::fprintf(stderr,
                          "usage: drel-screenshot --out DIR [--state NAME ...] [--data DIR]\n");
@@ -812,6 +816,8 @@ int main(int argc, char** argv) {
         for (const auto& [name, aufnehmen] : alle) {
             if (!zustaende.isEmpty() && !zustaende.contains(name))
                 continue;
+            if (!sprachAktion.isEmpty())
+                a.sprache(sprachAktion.constData());
             if (!aufnehmen())
                 ergebnis = 1;
         }
