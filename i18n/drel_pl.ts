@@ -1168,10 +1168,6 @@
         <translation>CO2 podkrytyczny</translation>
     </message>
     <message>
-        <source>R410A</source>
-        <translation>R410A</translation>
-    </message>
-    <message>
         <source>Luftgekuhlt QL</source>
         <translation>Chłodzone powietrzem QL</translation>
     </message>
@@ -1386,6 +1382,10 @@
     <message>
         <source>Drel - Auswahlprogramm</source>
         <translation>Drel - Program doboru</translation>
+    </message>
+    <message>
+        <source>R410A, R32</source>
+        <translation>R410A, R32</translation>
     </message>
 </context>
 <context>

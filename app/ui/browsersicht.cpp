@@ -56,7 +56,8 @@ constexpr Knoten kBaum[] = {
     {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verdichtersatze mit Sammler"), 56},
     {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Verflussigungssatze luftgekuhlt"), 57},
     {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "CO2 subkritisch"), 73},
-    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "R410A"), 74},
+    // The high-pressure group holds the R32 types beside the R410A ones.
+    {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "R410A, R32"), 74},
     {1, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Luftgekuhlt QL"), 24},
     {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "einstufig"), 24},
     {2, QT_TRANSLATE_NOOP("drel::ui::TFrmMenue", "Duplex Verdichter"), 29},

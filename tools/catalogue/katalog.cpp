@@ -439,7 +439,7 @@ const std::vector<Gruppe>& gruppenListe() {
                          "QN CO2 докритические", "QN CO2 亚临界", "QN CO2 podkrytyczne",
                          "QN CO2 아임계"),
             "QNCO2");
-        add(74, 58, 10, Text10::gleich("QN R410A"), "QNR410A");
+        add(74, 58, 10, Text10::gleich("QN R410A, R32"), "QNR410A");
         add(24, 58, 11,
             Text10::alle("QL single-stage", "QL einstufig", "QL mono-étagé", "QL monostadio",
                          "QL de una etapa", "QL de um estágio", "QL одноступенчатые", "QL 单级",

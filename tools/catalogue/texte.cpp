@@ -470,8 +470,8 @@ const Ausschreibung kAusschreibungen[] = {
      "Stillstandsdrücke.",
      "Semi-hermetic compressor for CO2 in subcritical operation, housing for high standstill "
      "pressures."},
-    {"QNR410A", "Halbhermetischer Verdichter für R410A mit verstärktem Gehäuse.",
-     "Semi-hermetic compressor for R410A with reinforced housing."},
+    {"QNR410A", "Halbhermetischer Verdichter für R410A und R32 mit verstärktem Gehäuse.",
+     "Semi-hermetic compressor for R410A and R32 with reinforced housing."},
     {"CQN", "Verdichtersatz mit halbhermetischem QN-Verdichter, betriebsfertig montiert.",
      "Compressor set with semi-hermetic QN compressor, mounted ready for operation."},
     {"CQL", "Verdichtersatz mit halbhermetischem QL-Verdichter, betriebsfertig montiert.",
