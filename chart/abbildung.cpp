@@ -12,6 +12,11 @@ int runden(double wert) {
     return static_cast<int>(std::nearbyint(std::clamp(wert, -1e9, 1e9)));
 }
 
+QSize plotFlaeche(const ChartDaten& daten, int breite, int hoehe, int legendenZeile) {
+    const auto zeilen = static_cast<int>(legenden(daten).size());
+    return {runden(0.85 * breite), runden(0.75 * hoehe) - zeilen * runden(1.1 * legendenZeile)};
+}
+
 Abbildung Abbildung::linear(const ChartDaten& daten, int pw, int ph) {
     Abbildung a;
     a.art_ = Art::Linear;

@@ -5,12 +5,19 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace drel::chart {
 
 // Rounds halves to the even neighbour and keeps the result in a safe int range
 // (points far outside the axes still give a seed or an undrawn pixel).
 int runden(double wert);
+
+// Plot size of the normal and logarithmic drawings: 85 % x 75 % of the picture, less
+// `legendenZeile` pixels for every non-empty legend line.
+// Without fonts, the line height of the default 8-point font on a 96-dpi picture.
+inline constexpr int kLegendenZeileOhneSchrift = 13;
+QSize plotFlaeche(const ChartDaten& daten, int breite, int hoehe, int legendenZeile);
 
 class Abbildung {
 public:

@@ -9,14 +9,6 @@ bool textMoeglich() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-QStringList legenden(const ChartDaten& daten) {
-    QStringList zeilen;
-    for (const QString* text : {&daten.ChartLegende1, &daten.ChartLegende2, &daten.ChartLegende3})
-        if (!text->isEmpty())
-            zeilen << *text;
-    return zeilen;
-}
-
 namespace {
 
 void textBei(QPainter& p, double x, double y, Qt::Alignment ausrichtung, const QString& text) {

@@ -10,9 +10,6 @@
 
 namespace drel::chart {
 
-// Number of non-empty legend lines and the lines themselves.
-QStringList legenden(const ChartDaten& daten);
-
 // `plot` is the plot in device pixels (top = YMax, bottom = YMin); `schrift` the
 // label font; `keyStrich` the width of the short key lines.
 void beschriften(QPainter& p, const ChartDaten& daten, const QRectF& plot, const QFont& schrift,

@@ -42,4 +42,12 @@ int ChartDaten::graphen() const {
     return std::clamp(NoGraphs, 0, kMaxGraphen);
 }
 
+QStringList legenden(const ChartDaten& daten) {
+    QStringList zeilen;
+    for (const QString* text : {&daten.ChartLegende1, &daten.ChartLegende2, &daten.ChartLegende3})
+        if (!text->isEmpty())
+            zeilen << *text;
+    return zeilen;
+}
+
 } // namespace drel::chart

@@ -5,6 +5,7 @@
 #include "chart/winfarbe.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -69,6 +70,9 @@ public:
 private:
     std::vector<GraphDaten> graphen_; // ten graphs, about 800 kB, kept off the stack
 };
+
+// The non-empty legend lines.
+QStringList legenden(const ChartDaten& daten);
 
 // Initial line colours of graphs 1..10.
 WinFarbe anfangsFarbe(int g);

@@ -29,14 +29,9 @@ QImage weissesBild(int breite, int hoehe) {
     return bild;
 }
 
-int legendenAbzug(const ChartDaten& daten) {
-    const QStringList zeilen = legenden(daten);
-    if (zeilen.isEmpty())
-        return 0;
-    // Without fonts, the height of the default 8-point font on a 96-dpi picture.
-    const int zeile =
-        textMoeglich() ? QFontMetrics(QFont(QStringLiteral("Arial"), 8)).height() : 13;
-    return static_cast<int>(zeilen.size()) * runden(1.1 * zeile);
+int legendenZeile() {
+    return textMoeglich() ? QFontMetrics(QFont(QStringLiteral("Arial"), 8)).height()
+                          : kLegendenZeileOhneSchrift;
 }
 
 QFont zahlenSchrift(int breite, int hoehe) {
@@ -252,7 +247,7 @@ QImage mitAchsenTiteln(const Zeichnung& zeichnung, const ChartDaten& daten) {
 }
 
 QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe) {
-    return {runden(0.85 * breite), runden(0.75 * hoehe) - legendenAbzug(daten)};
+    return plotFlaeche(daten, breite, hoehe, legenden(daten).isEmpty() ? 0 : legendenZeile());
 }
 
 QImage undVerknuepfen(const QImage& a, const QImage& b) {

@@ -10,11 +10,9 @@ namespace {
 // so the parent row is only rescanned where the new span reaches beyond it.
 class Fueller {
 public:
-    Fueller(QImage& bild, QRgb rand, QRgb fuellung)
-        : basis_(reinterpret_cast<QRgb*>(bild.bits())),
-          schritt_(bild.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
-          breite_(bild.width()), hoehe_(bild.height()), rand_(0xFF000000u | rand),
-          fuellung_(0xFF000000u | fuellung) {}
+    Fueller(PixelFeld bild, quint32 rand, quint32 fuellung)
+        : basis_(bild.pixel), schritt_(bild.schritt), breite_(bild.breite), hoehe_(bild.hoehe),
+          rand_(0xFF000000u | rand), fuellung_(0xFF000000u | fuellung) {}
 
     void fuellen(QPoint start) {
         if (!fuellbar(start.x(), start.y()))
@@ -34,9 +32,9 @@ private:
         int y, xl, xr, dy;
     };
 
-    QRgb* zeile(int y) const { return basis_ + y * schritt_; }
+    quint32* zeile(int y) const { return basis_ + y * schritt_; }
     bool fuellbar(int x, int y) const {
-        const QRgb p = zeile(y)[x];
+        const quint32 p = zeile(y)[x];
         return p != rand_ && p != fuellung_;
     }
     void merken(int y, int xl, int xr, int dy) {
@@ -47,7 +45,7 @@ private:
     // Fills row s.y + s.dy below (or above) the span xl..xr of row s.y.
     void zeileFuellen(const Segment& s) {
         const int y = s.y + s.dy;
-        QRgb* z = zeile(y);
+        quint32* z = zeile(y);
         auto frei = [&](int x) { return z[x] != rand_ && z[x] != fuellung_; };
         int x = s.xl;
         while (x >= 0 && frei(x))
@@ -77,18 +75,17 @@ private:
         }
     }
 
-    QRgb* basis_;
+    quint32* basis_;
     qsizetype schritt_;
     int breite_, hoehe_;
-    QRgb rand_, fuellung_;
+    quint32 rand_, fuellung_;
     std::vector<Segment> stapel_;
 };
 
 } // namespace
 
-void flutFuellen(QImage& bild, QPoint start, QRgb rand, QRgb fuellung) {
-    Q_ASSERT(bild.format() == QImage::Format_RGB32);
-    if (!bild.rect().contains(start))
+void flutFuellen(PixelFeld bild, QPoint start, quint32 rand, quint32 fuellung) {
+    if (!bild.enthaelt(start))
         return;
     Fueller(bild, rand & 0xFFFFFFu, fuellung & 0xFFFFFFu).fuellen(start);
 }

@@ -1,23 +1,10 @@
 #include "chart/graphenmaler.h"
 
-#include "chart/flutfuellung.h"
+#include "chart/graphflaeche.h"
 
 #include <QPainter>
 
 namespace drel::chart {
-
-WinFarbe fuellFarbe(int g) {
-    switch (g) {
-    case 1:
-        return kFuellFarbe1;
-    case 2:
-        return kFuellFarbe2;
-    case 3:
-        return kFuellFarbe3;
-    default:
-        return 0;
-    }
-}
 
 namespace {
 
@@ -32,29 +19,11 @@ GraphenMaler::GraphenMaler(QImage& bild, const Abbildung& abbildung, QPoint stan
     : bild_(bild), abbildung_(abbildung), standardSaat_(standardSaat), scale_(scale) {}
 
 QPoint GraphenMaler::saat(const GraphDaten& graph) const {
-    if (graph.punkte() < 2 || !graph.LinienZeigen)
-        return standardSaat_;
-    return abbildung_.pixel(graph.kurveX[0], graph.kurveY[0]) - QPoint(10, 10);
+    return fuellSaat(graph, abbildung_, standardSaat_);
 }
 
 void GraphenMaler::linienUndFuellung(const GraphDaten& graph, int g) {
-    const int breite = strichbreite(graph);
-    const int n = graph.punkte();
-    if (n >= 2 && graph.LinienZeigen && breite > 0) {
-        QPainter p(&bild_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(stift(graph, breite));
-        for (int i = 0; i + 1 < n; ++i) {
-            const double x1 = graph.kurveX[static_cast<size_t>(i)];
-            const double y1 = graph.kurveY[static_cast<size_t>(i)];
-            const double x2 = graph.kurveX[static_cast<size_t>(i + 1)];
-            const double y2 = graph.kurveY[static_cast<size_t>(i + 1)];
-            if (abbildung_.imBereich(x1, y1) && abbildung_.imBereich(x2, y2))
-                p.drawLine(abbildung_.pixel(x1, y1), abbildung_.pixel(x2, y2));
-        }
-    }
-    if (const WinFarbe fuellung = fuellFarbe(g); fuellung != 0)
-        flutFuellen(bild_, saat(graph), zuQRgb(kReinBlau), zuQRgb(fuellung));
+    chart::linienUndFuellung(pixelFeld(bild_), abbildung_, graph, g, standardSaat_, scale_);
 }
 
 void GraphenMaler::kreuze(const GraphDaten& graph, WinFarbe& farbeKreuz) {

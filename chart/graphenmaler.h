@@ -3,10 +3,18 @@
 #pragma once
 
 #include "chart/abbildung.h"
+#include "chart/graphflaeche.h"
 
 #include <QImage>
 
 namespace drel::chart {
+
+// The pixels of a Format_RGB32 picture for the chart's own drawing.
+inline PixelFeld pixelFeld(QImage& bild) {
+    Q_ASSERT(bild.format() == QImage::Format_RGB32);
+    return {reinterpret_cast<quint32*>(bild.bits()), bild.width(), bild.height(),
+            bild.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32))};
+}
 
 class GraphenMaler {
 public:
@@ -33,8 +41,5 @@ private:
     QPoint standardSaat_;
     int scale_;
 };
-
-// Fill colour of graphs 1 to 3 (0 for the others: they are not filled).
-WinFarbe fuellFarbe(int g);
 
 } // namespace drel::chart

@@ -2,7 +2,7 @@
 
 #include "base/numberformat.h"
 #include "base/temperatur.h"
-#include "chart/graphenmaler.h"
+#include "chart/graphflaeche.h"
 #include "chart/vorbereitung.h"
 
 #include <algorithm>
@@ -138,33 +138,43 @@ WinFarbe GrenzChart::farbe(const GrenzPolygone& polygone, const GrenzAchsen& ach
     if (daten_.graph(2).Strichstaerke * daten_.Scale > 0 && daten_.graph(2).KreuzeZeigen &&
         e.abbildung.imBereich(x, y)) {
         const QPoint m = e.abbildung.pixel(x, y);
-        if (e.bild.rect().contains(m))
+        if (m.x() >= 0 && m.y() >= 0 && m.x() < e.bild.breite() && m.y() < e.bild.hoehe())
             daten_.FarbeKreuz = ausQRgb(e.bild.pixel(m));
     }
     return daten_.FarbeKreuz;
 }
 
-Abbildung GrenzChart::grafikZeichnen(QImage& bild) {
+Abbildung GrenzChart::grafikZeichnen(Pixelbild& bild) {
     const int s = daten_.Scale;
     const QSize groesse(s * client_.width(), s * client_.height());
-    if (bild.size() != groesse || bild.format() != QImage::Format_RGB32)
-        bild = QImage(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    const QSize plot = plotGroesse(daten_, groesse.width(), groesse.height());
+    if (bild.breite() != groesse.width() || bild.hoehe() != groesse.height())
+        bild.groesseSetzen(groesse.width(), groesse.height());
+    bild.fuellen(zuQRgb(kWeiss));
+    // The envelope charts carry no legend lines, so the plot needs no font.
+    const QSize plot =
+        plotFlaeche(daten_, groesse.width(), groesse.height(), kLegendenZeileOhneSchrift);
     const Abbildung abbildung = Abbildung::linear(daten_, plot.width(), plot.height());
-    GraphenMaler maler(bild, abbildung, QPoint(client_.width() / 2, client_.height() / 2), s);
-    maler.linienUndFuellung(daten_.graph(1), 1);
-    maler.linienUndFuellung(daten_.graph(2), 2);
+    const QPoint saat(client_.width() / 2, client_.height() / 2);
+    linienUndFuellung(bild.feld(), abbildung, daten_.graph(1), 1, saat, s);
+    linienUndFuellung(bild.feld(), abbildung, daten_.graph(2), 2, saat, s);
     return abbildung;
 }
 
 WinFarbe GrenzChart::neuZeichnen() {
-    // Graph 3 is drawn after the cross of graph 2 has been read, so it cannot change
-    // the answer and is left out.
+    // The colour under the single cross of graph 2, read before it is drawn; graph 3
+    // is drawn after it, so it cannot change the answer and is left out.
     const Abbildung abbildung = grafikZeichnen(arbeitsbild_);
-    GraphenMaler maler(arbeitsbild_, abbildung, QPoint(client_.width() / 2, client_.height() / 2),
-                       daten_.Scale);
-    maler.kreuze(daten_.graph(2), daten_.FarbeKreuz);
+    const GraphDaten& graph = daten_.graph(2);
+    if (graph.kreuze() > 0 && graph.KreuzeZeigen && graph.Strichstaerke * daten_.Scale > 0) {
+        const double x = graph.kreuzX[0];
+        const double y = graph.kreuzY[0];
+        if (abbildung.imBereich(x, y)) {
+            const QPoint m = abbildung.pixel(x, y);
+            if (m.x() >= 0 && m.y() >= 0 && m.x() < arbeitsbild_.breite() &&
+                m.y() < arbeitsbild_.hoehe())
+                daten_.FarbeKreuz = ausQRgb(arbeitsbild_.pixel(m));
+        }
+    }
     return daten_.FarbeKreuz;
 }
 

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "base/grenzpolygon.h"
-#include "chart/chartzeichner.h"
+#include "chart/abbildung.h"
+#include "chart/pixelfeld.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QSize>
 #include <array>
 
 namespace drel::chart {
@@ -87,7 +89,7 @@ public:
 
 private:
     struct Eintrag {
-        QImage bild; // graphs 1 and 2 with their fills, before any cross
+        Pixelbild bild; // graphs 1 and 2 with their fills, before any cross
         Abbildung abbildung;
     };
     static constexpr int kCacheGroesse = 32;
@@ -95,13 +97,13 @@ private:
     WinFarbe neuZeichnen();
     const Eintrag& eintragFuer(const QByteArray& schluessel);
     // Graphs 1 and 2 with their fills on `bild` (reused when it has the right size).
-    Abbildung grafikZeichnen(QImage& bild);
+    Abbildung grafikZeichnen(Pixelbild& bild);
     QByteArray schluessel() const;
 
     QSize client_;
     ChartDaten daten_;
     bool schnell_ = true;
-    QImage arbeitsbild_; // picture of the drawing from scratch, kept to spare its allocation
+    Pixelbild arbeitsbild_; // picture of the drawing from scratch, kept to spare its allocation
     QHash<QByteArray, Eintrag> cache_;
     QList<QByteArray> reihenfolge_; // least recently used first
 };

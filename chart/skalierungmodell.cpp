@@ -3,7 +3,6 @@
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "chart/chartdatei.h"
-#include "chart/chartzeichner.h"
 
 #include <algorithm>
 

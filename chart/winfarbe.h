@@ -2,7 +2,6 @@
 // 0x00BBGGRR (16711680 is pure blue), converted once at the picture boundary.
 #pragma once
 
-#include <QRgb>
 #include <QtGlobal>
 
 namespace drel::chart {
@@ -18,14 +17,13 @@ inline constexpr WinFarbe kFuellFarbe3 = 15448477; // area of graph 3, RGB(157, 
 inline constexpr WinFarbe kSilber = 12632256;
 inline constexpr WinFarbe kGrau = 8421504;
 
-constexpr QRgb zuQRgb(WinFarbe farbe) {
-    return qRgb(static_cast<int>(farbe & 0xFFu), static_cast<int>((farbe >> 8) & 0xFFu),
-                static_cast<int>((farbe >> 16) & 0xFFu));
+// To and from the opaque 0xFFRRGGBB pixels of the pictures (QRgb's layout).
+constexpr quint32 zuQRgb(WinFarbe farbe) {
+    return 0xFF000000u | ((farbe & 0xFFu) << 16) | (farbe & 0xFF00u) | ((farbe >> 16) & 0xFFu);
 }
 
-constexpr WinFarbe ausQRgb(QRgb rgb) {
-    return static_cast<WinFarbe>(qRed(rgb)) | (static_cast<WinFarbe>(qGreen(rgb)) << 8) |
-           (static_cast<WinFarbe>(qBlue(rgb)) << 16);
+constexpr WinFarbe ausQRgb(quint32 rgb) {
+    return ((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16);
 }
 
 } // namespace drel::chart

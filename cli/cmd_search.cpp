@@ -12,8 +12,6 @@
 #include "cli/commands.h"
 #include "db/datamodule.h"
 #include "fluid/stoff.h"
-#include "print/ergebnisdruck.h"
-#include "report/pdfausgabe.h"
 #include "search/suchmodell.h"
 #include "state/sprache.h"
 
@@ -200,33 +198,6 @@ void printGrid(search::SuchModell& m, bool csv) {
                     "anfragen.\n");
 }
 
-// The result printout of the window: the heading and the rows the grid shows.
-bool ergebnisPdf(const search::SuchModell& m, const QStringList& series, const QString& datei) {
-    const search::ErgebnisListe& l = m.liste();
-    // The command line rates in kW; the heading names the unit as the window's does.
-    print::DruckRaster raster{{m.KopfTyp, QStringLiteral("Qo   kW")}};
-    for (int row = 1; row < l.RowCount(); ++row)
-        if (!l.zelle(0, row).isEmpty())
-            raster.push_back({l.zelle(0, row), l.zelle(1, row)});
-    // The printout is a customer document: German, with its umlauts.
-    spracheWaehlen(QStringLiteral("De"));
-    auto bericht = print::ergebnisBerichtAnlegen();
-    bericht->setTitle(QStringLiteral("Suchergebnis"));
-    QString punkt = QStringLiteral("t0 %1 °C, %2 %3 °C")
-                        .arg(m.t0, m.Label8 ? QStringLiteral("tL") : QStringLiteral("tc"), m.tc);
-    if (m.chkq0 && m.Q0Sichtbar)
-        punkt += QStringLiteral(", Qo %1 kW").arg(m.Q0);
-    const print::ErgebnisKopf kopf{series.join(QStringLiteral(", ")), m.kaeltemittel(), punkt,
-                                   briefDatum(QDate::currentDate(), QStringLiteral("De"))};
-    print::ergebnisBerichtFuellen(*bericht, raster, QStringLiteral("Seite"), kopf);
-    QString fehler;
-    if (!bericht::pdfSchreiben(*bericht, datei, fehler)) {
-        std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(fehler));
-        return false;
-    }
-    return true;
-}
-
 // The suction gas cannot be colder than t0; the window's model would refuse the
 // search too, but a command line says so as a usage fault.
 bool punktPruefen(search::SuchModell& m) {
@@ -289,7 +260,7 @@ void tabellenOeffnen(std::optional<db::TDataModule1>& dm, const QString& dir, bo
 }
 } // namespace
 
-int cmdSearch(const QStringList& arguments) {
+int sucheAusfuehren(const QStringList& arguments, ErgebnisPdf pdf) {
     QStringList args = arguments;
     const std::optional<QString> programm = programDirectory(args, kBefehl);
     if (!programm)
@@ -352,8 +323,14 @@ int cmdSearch(const QStringList& arguments) {
     if (!m.OKBtnClick(QString(), dienste))
         return 1; // the engine reported the fault
     printGrid(m, o.csv);
-    if (!o.pdf.isEmpty() && !ergebnisPdf(m, o.series, o.pdf))
-        return 1;
+    if (!o.pdf.isEmpty()) {
+        if (!pdf) {
+            std::fprintf(stderr, "drel-cli search: --pdf schreibt nur drel-cli-voll\n");
+            return 1;
+        }
+        if (!pdf(m, o.series, o.pdf))
+            return 1;
+    }
     if (const QString grund = m.leerGrund(); !grund.isEmpty())
         std::fprintf(stderr, "drel-cli search: %s\n", qPrintable(grund));
     return 0;

@@ -11,6 +11,9 @@
 namespace drel::db {
 class TDataModule1;
 }
+namespace drel::search {
+class SuchModell;
+}
 
 namespace drel::cli {
 
@@ -19,7 +22,13 @@ int cmdDump(const QStringList& args);
 int cmdFluid(const QStringList& args);
 int cmdBuildDb(const QStringList& args);
 int cmdRate(const QStringList& args);
-int cmdSearch(const QStringList& args);
+// The search; `pdf` writes the result printout (--pdf), none in an executable
+// without printing.
+using ErgebnisPdf = bool (*)(const search::SuchModell& m, const QStringList& series,
+                             const QString& datei);
+int sucheAusfuehren(const QStringList& args, ErgebnisPdf pdf);
+// The result printout of the search window: the heading and the rows the grid shows.
+bool ergebnisPdf(const search::SuchModell& m, const QStringList& series, const QString& datei);
 int cmdTable(const QStringList& args);
 int cmdSheet(const QStringList& args);
 int cmdCoefficients(const QStringList& args);

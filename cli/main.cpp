@@ -1,43 +1,25 @@
 // drel-cli: the main jobs of the program without a display, over the same core.
 #include "base/messagesink.h"
 #include "cli/argumente.h"
+#include "cli/befehlstabelle.h"
 #include "cli/commands.h"
 #include "db/value.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
-struct Command {
-    const char* name;
-    const char* summary;
-    int (*run)(const QStringList&);
-};
-
-const Command kCommands[] = {
-    {"tables", "jede Tabellendatei mit ihrer Zeilenzahl", drel::cli::cmdTables},
-    {"dump", "Zeilen einer Tabelle als CSV mit Kopfzeile", drel::cli::cmdDump},
-    {"fluid", "eine Stoffgroesse eines Kaeltemittels", drel::cli::cmdFluid},
-    {"rate", "einen Artikel an einem Betriebspunkt berechnen", drel::cli::cmdRate},
-    {"search", "Verdichter oder Aggregate fuer einen Betriebspunkt suchen", drel::cli::cmdSearch},
-    {"table", "Leistungstabelle eines Artikels ueber t0 und tc (oder Lufteintritt)",
-     drel::cli::cmdTable},
-    {"sheet", "das Datenblatt eines Artikels als PDF-Brief oder JSON", drel::cli::cmdSheet},
-    {"coefficients", "EN-12900-Koeffizienten, Bemessungsbedingungen und Einsatzgrenzen",
-     drel::cli::cmdCoefficients},
-    {"sepr", "SEPR eines Verflussigungssatzes (Verordnung (EU) 2015/1095)", drel::cli::cmdSepr},
-    {"batch", "eine Tabelle von Betriebspunkten (CSV oder XLSX) berechnen", drel::cli::cmdBatch},
-    {"compare", "bis zu vier Artikel an einem Betriebspunkt vergleichen", drel::cli::cmdCompare},
-    {"build-db", "die Tabellen aus den XML-Exporten aufbauen", drel::cli::cmdBuildDb},
-};
+using drel::cli::Command;
 
 const Command* finde(const QString& name) {
-    for (const Command& c : kCommands) {
+    for (const Command& c : drel::cli::befehle()) {
         if (name == QLatin1String(c.name))
             return &c;
     }
@@ -48,7 +30,7 @@ void usage(FILE* out) {
     std::fprintf(out, "Aufruf: drel-cli <Befehl> [Optionen]\n"
                       "        drel-cli help <Befehl> | <Befehl> --help   Optionen eines Befehls\n"
                       "        drel-cli --version\n\nBefehle:\n");
-    for (const Command& c : kCommands)
+    for (const Command& c : drel::cli::befehle())
         std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
     std::fprintf(out, "\nZahlen mit Dezimalpunkt oder -komma, Minus auch als \xe2\x88\x92.\n"
                       "Exit-Code: 0 Erfolg (auch eine leere Ergebnisliste, deren Grund auf\n"
@@ -92,6 +74,8 @@ int run(const Command& c, const QStringList& args) {
 // Printing needs fonts, which only a GUI application object provides; it runs on
 // the offscreen platform, so no display is needed.
 bool brauchtSchrift(int argc, char** argv) {
+    if (!drel::cli::vollProgramm())
+        return false;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "sheet") == 0 || std::strcmp(argv[i], "--pdf") == 0)
             return true;
@@ -103,10 +87,29 @@ std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv) {
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return drel::cli::guiAnwendung(argc, argv);
+}
+
+// Hands the command to drel-cli-voll beside this executable, with the same arguments;
+// returns only when it cannot be started.
+int vollProgrammStarten(const char* befehl, char** argv) {
+    std::error_code fehler;
+    const std::filesystem::path selbst = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    const std::filesystem::path voll =
+        (fehler ? std::filesystem::path(argv[0]) : selbst).parent_path() / "drel-cli-voll";
+    ::execv(voll.c_str(), argv);
+    std::fprintf(stderr, "drel-cli %s: %s kann nicht gestartet werden: %s\n", befehl, voll.c_str(),
+                 std::strerror(errno));
+    return 1;
 }
 
 } // namespace
+
+bool drel::cli::brauchtVollProgramm(const Command& c, const QStringList& args) {
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h")))
+        return false;
+    return !c.run || (c.druckOption && args.contains(QLatin1String(c.druckOption)));
+}
 
 int main(int argc, char** argv) {
     // Answered before anything is set up.
@@ -140,8 +143,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     const QString name = args.takeFirst();
-    if (const Command* c = finde(name))
+    if (const Command* c = finde(name)) {
+        if (drel::cli::brauchtVollProgramm(*c, args))
+            return vollProgrammStarten(c->name, argv);
         return run(*c, args);
+    }
     std::fprintf(stderr, "drel-cli: unbekannter Befehl '%s'\n", qPrintable(name));
     usage(stderr);
     return 2;

@@ -8,7 +8,7 @@
 #include "db/datamodule.h"
 #include "db/errorboundary.h"
 #include "sheet/datenblatt.h"
-#include "sheet/grenzdiagramm.h"
+#include "sheet/grenzbild.h"
 #include "sheet/pages/leistungstabelle.h"
 #include "sheet/pages/masseseite.h"
 #include "sheet/pages/spaltentext.h"
@@ -85,7 +85,7 @@ void einsatzgrenzen(const sheet::Datenblatt& blatt, DatenblattInhalt& i) {
                         QColor::fromRgb(chart::zuQRgb(sheet::kLegendenFarbe[k]))};
     }
     if (m.diagramm().gezeichnet()) {
-        i.diagramm = m.diagramm().bild(sheet::kDruckDiagrammGroesse);
+        i.diagramm = sheet::grenzBild(m.diagramm(), sheet::kDruckDiagrammGroesse);
         i.diagrammAchseX = m.diagramm().daten().ChartXAchse;
         i.diagrammAchseY = m.diagramm().daten().ChartYAchse;
     }

@@ -1,5 +1,7 @@
 #include "sheet/grenzdiagramm.h"
 
+#include "chart/vorbereitung.h"
+
 #include <QCoreApplication>
 
 namespace drel::sheet {
@@ -36,9 +38,11 @@ GrenzDiagramm::GrenzDiagramm() {
 
 chart::WinFarbe GrenzDiagramm::zeichnen(const chart::GrenzPolygone& polygone,
                                         const chart::GrenzAchsen& achsen, double t0, double tc) {
-    chart::grenzChartFuellen(daten_, polygone, achsen, t0, tc);
-    zeichnung_ = chart::zeichnen(daten_, kDiagrammGroesse);
-    return daten_.FarbeKreuz;
+    gezeichnet_ = true;
+    const chart::WinFarbe farbe = kreuzFarbe(polygone, achsen, t0, tc);
+    // The axes as the shown chart corrects them before it draws.
+    chart::vorbereiten(daten_, kDiagrammGroesse.width(), kDiagrammGroesse.height());
+    return farbe;
 }
 
 void GrenzDiagramm::achsenBeschriften(bool fahrenheit) {
@@ -51,22 +55,22 @@ void GrenzDiagramm::achsenBeschriften(bool fahrenheit) {
                              .arg(einheit);
 }
 
-QImage GrenzDiagramm::bild(QSize groesse) const {
-    if (!zeichnung_.gezeichnet)
-        return {};
-    chart::ChartDaten kopie = daten_;
-    return chart::zeichnen(kopie, groesse).anzeige;
-}
-
 chart::WinFarbe GrenzDiagramm::farbe(const chart::GrenzPolygone& polygone,
                                      const chart::GrenzAchsen& achsen, double t0, double tc) {
+    gezeichnet_ = false;
+    return kreuzFarbe(polygone, achsen, t0, tc);
+}
+
+// The envelope test on this chart's settings and size draws graphs 1 and 2 exactly as
+// the shown chart does, so its colour is the one under the shown cross.
+chart::WinFarbe GrenzDiagramm::kreuzFarbe(const chart::GrenzPolygone& polygone,
+                                          const chart::GrenzAchsen& achsen, double t0, double tc) {
     chart::grenzChartFuellen(daten_, polygone, achsen, t0, tc);
     if (!test_)
         test_.emplace(daten_, kDiagrammGroesse);
     // The colour of the previous point carries over, as on the drawn chart.
     test_->setFarbeKreuz(daten_.FarbeKreuz);
     daten_.FarbeKreuz = test_->farbe(polygone, achsen, t0, tc);
-    zeichnung_ = chart::Zeichnung{};
     return daten_.FarbeKreuz;
 }
 

@@ -1,10 +1,10 @@
 // The application-limit diagram of a data sheet: the three limit polygons of the
 // capacity record, the operating point as a cross and the axes around the range of
-// the dashed polygon, drawn off-screen; the colour under the cross decides the notes.
+// the dashed polygon; the colour under the cross decides the notes. The model keeps
+// the chart's data; its picture is painted by grenzbild.h when it is shown.
 #pragma once
 
 #include "chart/chartdaten.h"
-#include "chart/chartzeichner.h"
 #include "chart/grenztest.h"
 
 #include <QSize>
@@ -31,9 +31,9 @@ class GrenzDiagramm {
 public:
     GrenzDiagramm();
 
-    // Draws the polygons (in the display unit) with the point (t0, tc), both in the
-    // display unit, on the axes; returns FarbeKreuz. A point outside the axes keeps
-    // the previous FarbeKreuz.
+    // Puts the polygons and the point (t0, tc), both in the display unit, on the axes
+    // of a chart to be shown; returns FarbeKreuz, the colour under the cross of that
+    // chart. A point outside the axes keeps the previous FarbeKreuz.
     chart::WinFarbe zeichnen(const chart::GrenzPolygone& polygone, const chart::GrenzAchsen& achsen,
                              double t0, double tc);
 
@@ -41,25 +41,23 @@ public:
     // (°F when chosen) in the user's language; kept in ChartXAchse and ChartYAchse.
     void achsenBeschriften(bool fahrenheit);
 
-    // The last drawing again at `groesse` (for the printout); the envelope test and
-    // FarbeKreuz stay those of the drawing at kDiagrammGroesse.
-    QImage bild(QSize groesse) const;
-
-    // Only the colour under the cross, as zeichnen would return it, without the picture:
-    // the envelope test's cached drawing on this chart's settings. The picture drawn
-    // before is dropped (it shows another point).
+    // Only the colour under the cross, as zeichnen returns it, for a sheet that is not
+    // shown: the diagram is marked as not drawn.
     chart::WinFarbe farbe(const chart::GrenzPolygone& polygone, const chart::GrenzAchsen& achsen,
                           double t0, double tc);
 
     const chart::ChartDaten& daten() const { return daten_; }
-    const chart::Zeichnung& zeichnung() const { return zeichnung_; }
     chart::WinFarbe FarbeKreuz() const { return daten_.FarbeKreuz; }
-    bool gezeichnet() const { return zeichnung_.gezeichnet; }
+    // Whether the last point was put on a chart to be shown (zeichnen).
+    bool gezeichnet() const { return gezeichnet_; }
 
 private:
+    chart::WinFarbe kreuzFarbe(const chart::GrenzPolygone& polygone,
+                               const chart::GrenzAchsen& achsen, double t0, double tc);
+
     chart::ChartDaten daten_;
-    chart::Zeichnung zeichnung_;
-    std::optional<chart::GrenzChart> test_; // made at the first colour without a picture
+    bool gezeichnet_ = false;
+    std::optional<chart::GrenzChart> test_; // made at the first point
 };
 
 } // namespace drel::sheet

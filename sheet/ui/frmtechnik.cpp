@@ -9,6 +9,7 @@
 #include "db/errorboundary.h"
 #include "search/ergebnisliste.h"
 #include "sheet/blattjson.h"
+#include "sheet/grenzbild.h"
 #include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhilfstextanzeigen.h"
 #include "sheet/ui/frmhinweise.h"
@@ -223,7 +224,8 @@ void TFrmTechnik::diagrammZeigen() {
         return;
     gezeigtesBild_ = modell_.bildNummer();
     if (modell_.diagramm().gezeichnet())
-        DChart1_->Uebernehmen(modell_.diagramm().daten(), modell_.diagramm().zeichnung());
+        DChart1_->Uebernehmen(modell_.diagramm().daten(),
+                              sheet::grenzZeichnung(modell_.diagramm()));
     emit neuGezeichnet();
 }
 

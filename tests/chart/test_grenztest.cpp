@@ -1,3 +1,4 @@
+#include "chart/chartzeichner.h"
 #include "chart/grenztest.h"
 #include "hilfen.h"
 

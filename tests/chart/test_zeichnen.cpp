@@ -3,6 +3,7 @@
 #include "chart/chartdruck.h"
 #include "chart/chartzeichner.h"
 #include "chart/flutfuellung.h"
+#include "chart/graphenmaler.h"
 #include "hilfen.h"
 
 #include <QPainter>
@@ -85,7 +86,7 @@ TEST(Flutfuellung, GleichDerBreitensuche) {
         QImage erwartet = bild;
         const QPoint saat(naechste(60), naechste(40));
         referenzFuellen(erwartet, saat, zuQRgb(kReinBlau), zuQRgb(kFuellFarbe1));
-        flutFuellen(bild, saat, zuQRgb(kReinBlau), zuQRgb(kFuellFarbe1));
+        flutFuellen(pixelFeld(bild), saat, zuQRgb(kReinBlau), zuQRgb(kFuellFarbe1));
         ASSERT_EQ(bild, erwartet) << "round " << runde;
     }
 }
@@ -100,7 +101,7 @@ TEST(Flutfuellung, BleibtInnerhalbDesBlauenRands) {
         bild.setPixel(15, i, zuQRgb(kReinBlau));
     }
     bild.setPixel(10, 10, zuQRgb(kFuellFarbe1)); // an earlier fill is painted over
-    flutFuellen(bild, QPoint(8, 8), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe2));
+    flutFuellen(pixelFeld(bild), QPoint(8, 8), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe2));
     EXPECT_EQ(ausQRgb(bild.pixel(6, 6)), kFuellFarbe2);
     EXPECT_EQ(ausQRgb(bild.pixel(14, 14)), kFuellFarbe2);
     EXPECT_EQ(ausQRgb(bild.pixel(5, 10)), kReinBlau);
@@ -109,8 +110,8 @@ TEST(Flutfuellung, BleibtInnerhalbDesBlauenRands) {
 
     // A seed on the border or outside the picture fills nothing.
     const QImage vorher = bild;
-    flutFuellen(bild, QPoint(5, 5), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe3));
-    flutFuellen(bild, QPoint(-1, 30), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe3));
+    flutFuellen(pixelFeld(bild), QPoint(5, 5), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe3));
+    flutFuellen(pixelFeld(bild), QPoint(-1, 30), zuQRgb(kReinBlau), zuQRgb(kFuellFarbe3));
     EXPECT_EQ(bild, vorher);
 }
 

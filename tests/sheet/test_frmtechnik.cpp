@@ -6,6 +6,7 @@
 #include "chart/ui/tdchart.h"
 #include "search/ui/frmsuche.h"
 #include "search/ui/stgsuche.h"
+#include "sheet/grenzbild.h"
 #include "sheet/pages/tabellenexport.h"
 #include "sheet/ui/datenblattseiten.h"
 #include "sheet/ui/frmhilfstextanzeigen.h"
@@ -856,7 +857,8 @@ TEST_F(FrmTechnikTest, DiagramFillsItsPageAndGrowsWithTheWindow) {
     EXPECT_GT(gross.width(), klein.width() * 1.3);
     EXPECT_GT(gross.height(), klein.height() * 1.3);
     // The envelope test keeps its own drawing at the stored size.
-    EXPECT_EQ(blatt->model().diagramm().zeichnung().anzeige.size(), sheet::kDiagrammGroesse);
+    EXPECT_EQ(sheet::grenzZeichnung(blatt->model().diagramm()).anzeige.size(),
+              sheet::kDiagrammGroesse);
     EXPECT_EQ(chart->daten().ChartXAchse, QStringLiteral("Verdampfungstemperatur t0 [°C]"));
     EXPECT_EQ(chart->daten().ChartYAchse, QStringLiteral("Verflussigungstemperatur tc [°C]"));
     EXPECT_NE(chart->gezeigt(), chart->anzeige()) << "the captions are painted";

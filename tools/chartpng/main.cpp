@@ -1,6 +1,7 @@
 // chartpng: draws a 342 x 244 application-limit chart with three envelope
 // polygons and an operating-point cross, and writes it as PNG.
 // Usage: chartpng OUTPUT.png [t0 tc]
+#include "chart/chartzeichner.h"
 #include "chart/grenztest.h"
 
 #include <QGuiApplication>
