@@ -1,0 +1,31 @@
+# drel-cli and drel-cli-voll: drel-cli loads no GUI or export library; alone, it still
+# rates, and a printout it cannot hand over ends with a message naming what is missing.
+execute_process(COMMAND ldd ${CLI} RESULT_VARIABLE rc OUTPUT_VARIABLE bibliotheken)
+if(NOT rc EQUAL 0 OR NOT bibliotheken MATCHES "libQt6Core")
+    message(FATAL_ERROR "ldd ${CLI} failed (${rc}):\n${bibliotheken}")
+endif()
+foreach(verboten libQt6Gui libQt6Widgets libxlsxwriter libGL libX11 libfontconfig)
+    if(bibliotheken MATCHES "${verboten}")
+        message(FATAL_ERROR "drel-cli loads ${verboten}:\n${bibliotheken}")
+    endif()
+endforeach()
+
+set(allein ${WORK}/allein)
+file(REMOVE_RECURSE ${allein})
+file(MAKE_DIRECTORY ${allein})
+file(COPY ${CLI} DESTINATION ${allein})
+get_filename_component(name ${CLI} NAME)
+set(punkt --refrigerant R404A --t0 -10 --tc 45 --dir ${DIR})
+execute_process(COMMAND ${allein}/${name} rate --article QNX2-22 ${punkt}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "Qo +[0-9.]+ kW")
+    message(FATAL_ERROR "rate without drel-cli-voll: exit ${rc}\n${out}\n${err}")
+endif()
+execute_process(COMMAND ${allein}/${name} sheet --article QNX2-22 ${punkt} --pdf ${allein}/b.pdf
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "drel-cli sheet: [^\n]*drel-cli-voll kann nicht gestartet werden")
+    message(FATAL_ERROR "sheet without drel-cli-voll: exit ${rc}\n${out}\n${err}")
+endif()
+if(EXISTS ${allein}/b.pdf)
+    message(FATAL_ERROR "a sheet was written without drel-cli-voll")
+endif()
