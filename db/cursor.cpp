@@ -67,6 +67,7 @@ void Cursor::close() {
     table_.reset();
     sorted_.clear();
     ersteSchluessel_.clear();
+    schluesselBereiche_.clear();
     view_.clear();
     filterExpr_.reset();
     position_ = -1;
@@ -143,6 +144,7 @@ void Cursor::setMasterSource(DataSource* source) {
 void Cursor::setMasterFields(const QString& masterFields) {
     masterFieldsText_ = masterFields;
     masterFieldList_.clear();
+    masterCursor_ = nullptr;
     for (const QString& f : masterFields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
         masterFieldList_ << f.trimmed();
     if (active())
@@ -158,6 +160,7 @@ void Cursor::sortAll() {
     for (size_t i = 0; i < sorted_.size(); ++i)
         sorted_[i] = static_cast<int>(i);
     ersteSchluessel_.clear();
+    schluesselBereiche_.clear();
     if (indexFields_.empty())
         return;
     const auto& rows = table_->rows();
@@ -185,6 +188,38 @@ void Cursor::sortAll() {
             return;
         }
     }
+    for (size_t i = 0; i < ersteSchluessel_.size();) {
+        size_t j = i + 1;
+        while (j < ersteSchluessel_.size() && ersteSchluessel_[j] == ersteSchluessel_[i])
+            ++j;
+        schluesselBereiche_.emplace(ersteSchluessel_[i],
+                                    std::pair{static_cast<int>(i), static_cast<int>(j)});
+        i = j;
+    }
+}
+
+bool Cursor::schluesselBereich(const Cursor& master, std::vector<int>::const_iterator& begin,
+                               std::vector<int>::const_iterator& end) const {
+    if (masterFieldList_.size() != 1 || ersteSchluessel_.empty())
+        return false;
+    if (masterCursor_ != &master || masterTabelle_ != master.table_.get()) {
+        masterCursor_ = &master;
+        masterTabelle_ = master.table_.get();
+        masterFeld_ = master.fieldIndex(masterFieldList_.front());
+    }
+    if (masterFeld_ < 0)
+        return false; // a calculated field: read by name below
+    const auto* zahl = std::get_if<qint32>(&master.storedValue(masterFeld_));
+    if (!zahl)
+        return false;
+    const auto bereich = schluesselBereiche_.find(*zahl);
+    if (bereich == schluesselBereiche_.end()) {
+        begin = end = sorted_.cend();
+        return true;
+    }
+    begin = sorted_.cbegin() + bereich->second.first;
+    end = sorted_.cbegin() + bereich->second.second;
+    return true;
 }
 
 Cursor* Cursor::linkedMaster() const {
@@ -207,6 +242,8 @@ bool Cursor::masterRange(std::vector<int>::const_iterator& begin,
     if (static_cast<size_t>(masterFields.size()) > indexFields_.size())
         throw DbError(
             QStringLiteral("%1: the index has fewer fields than the master link").arg(name_));
+    if (schluesselBereich(*master, begin, end))
+        return true;
     std::vector<Value> key;
     key.reserve(static_cast<size_t>(masterFields.size()));
     for (const QString& f : masterFields) {

@@ -9,6 +9,8 @@
 #include <QAnyStringView>
 #include <functional>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 
 namespace drel::db {
 
@@ -124,6 +126,10 @@ private:
     void notifyDetails(); // the current row changed
     void setPosition(int position);
     Cursor* linkedMaster() const;
+    // The rows of a one-field integer link, from the ranges of the first keys; false
+    // when the link or the master's value is not of that kind.
+    bool schluesselBereich(const Cursor& master, std::vector<int>::const_iterator& begin,
+                           std::vector<int>::const_iterator& end) const;
     // Rows of sorted_ that match the master's current row; false when none can.
     bool masterRange(std::vector<int>::const_iterator& begin,
                      std::vector<int>::const_iterator& end) const;
@@ -144,6 +150,14 @@ private:
     // The first index field of sorted_ as numbers (null lowest), when it holds integers
     // only: a detail finds the rows of its master without reaching into each row.
     std::vector<qint64> ersteSchluessel_;
+    // The range of sorted_ of each first key, so that a detail finds its rows in
+    // constant time however large the table grows.
+    std::unordered_map<qint64, std::pair<int, int>> schluesselBereiche_;
+    // The master's field of a one-field link, kept per master table: found once,
+    // not by name at every move of the master.
+    mutable const Cursor* masterCursor_ = nullptr;
+    mutable const Table* masterTabelle_ = nullptr;
+    mutable int masterFeld_ = -1;
 
     QString filterText_;
     bool filtered_ = false;

@@ -26,7 +26,8 @@ public:
         }
         if (positions_[i] < 0)
             throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), names_[i]));
-        return toDouble(c.storedValue(positions_[i]));
+        const int row = c.currentTableRow();
+        return row < 0 ? 0.0 : table_->zahlen(row)[positions_[i]];
     }
 
 private:

@@ -74,4 +74,18 @@ int Table::lookupUncached(QAnyStringView name) const {
     });
 }
 
+const double* Table::zahlen(int row) const {
+    if (zahlen_.empty())
+        zahlen_.resize(rows_.size());
+    std::unique_ptr<double[]>& z = zahlen_[static_cast<size_t>(row)];
+    if (!z) {
+        const auto felder = static_cast<size_t>(fieldCount());
+        const Row& zeile = rows_[static_cast<size_t>(row)];
+        z = std::make_unique_for_overwrite<double[]>(felder);
+        for (size_t f = 0; f < felder; ++f)
+            z[f] = f < zeile.size() ? toDouble(zeile[f]) : 0.0;
+    }
+    return z.get();
+}
+
 } // namespace drel::db

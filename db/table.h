@@ -6,6 +6,7 @@
 #include <QAnyStringView>
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace drel::db {
 
@@ -22,11 +23,20 @@ public:
     // Looks up without allocating: it runs for every field access by name.
     int fieldIndex(QAnyStringView name) const;
 
+    // The cells of a row as toDouble reads them, side by side. A record's coefficients
+    // and polygons then lie in a few cache lines instead of a row of variants, which
+    // keeps a search over a large catalogue in the processor's cache. Each row is
+    // converted at its first use; `row` must be a valid row.
+    const double* zahlen(int row) const;
+
 private:
     int lookupUncached(QAnyStringView name) const;
 
     TableDef def_;
     std::vector<Row> rows_;
+    // Per row, made at its first use: a rating converts the few rows it reads, and a
+    // search keeps the rows it reads together in the order it reads them.
+    mutable std::vector<std::unique_ptr<double[]>> zahlen_;
     std::vector<std::pair<QString, int>> byName_; // sorted without regard to case
 
     // The names a program asks for are a few dozen literals, asked for again and again

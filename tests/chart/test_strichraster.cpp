@@ -75,8 +75,8 @@ TEST(Strichraster, PaintersPixelsUpToItsRounding) {
             if (a == b)
                 continue;
             const Abweichung w = vergleichen(a, b, breite);
-            SCOPED_TRACE(testing::Message() << "width " << breite << " to " << b.x() - 60 << ","
-                                            << b.y() - 60);
+            SCOPED_TRACE(testing::Message()
+                         << "width " << breite << " to " << b.x() - 60 << "," << b.y() - 60);
             EXPECT_LT(w.weitest, 0.03);
             strich += w.strich;
             anders += w.pixel;

@@ -1,4 +1,5 @@
 #include "db/cursor.h"
+#include "db/tablefile.h"
 #include "tests/support/dbfixture.h"
 
 #include <gtest/gtest.h>
@@ -311,4 +312,30 @@ TEST_F(CursorTest, DetailRowsOfIntegerAndOtherMasterKeys) {
     EXPECT_EQ(column(leistung, "ID"), (V{2, 4}));
     artikel.findKey({i(20)}); // 10.0
     EXPECT_TRUE(leistung.isEmpty());
+}
+
+// The numbers of a row as the record readers take them: each cell as toDouble reads
+// it (null 0, text parsed, true 1), the same however often and in whatever order the
+// rows are asked for.
+TEST(TableZahlen, EachCellAsToDoubleReadsIt) {
+    QTemporaryDir dir;
+    const TableDef def{"Gemischt",
+                       "Gemischt.cds",
+                       {intField("ID"), floatField("Wert"), textField("Text"), intField("Leer")},
+                       IndexDef{"ID", {"ID"}}};
+    const std::vector<Row> zeilen = {{i(7), d(-2.5), s("12,5"), Value()},
+                                     {i(-3), d(1e300), s("kein"), i(4)}};
+    const TablePtr t = loadTableFile(writeTable(dir, def, zeilen));
+    ASSERT_EQ(t->rowCount(), 2);
+    const double* zweite = t->zahlen(1);
+    const double* erste = t->zahlen(0);
+    for (int r = 0; r < 2; ++r)
+        for (int f = 0; f < t->fieldCount(); ++f)
+            EXPECT_EQ(t->zahlen(r)[f],
+                      toDouble(t->rows()[static_cast<size_t>(r)][static_cast<size_t>(f)]))
+                << r << "/" << f;
+    EXPECT_EQ(erste[0], 7.0);
+    EXPECT_EQ(erste[3], 0.0);
+    EXPECT_EQ(zweite[1], 1e300);
+    EXPECT_EQ(t->zahlen(1), zweite) << "a row is converted once";
 }
