@@ -68,7 +68,8 @@ void BM_Reihe(benchmark::State& state) {
     fluid::TStoff& stoff = katalog.stoff;
     const calc::Einheiten einheiten = drel::testing::siEinheiten();
     const std::vector<sheet::ReihenPunkt> punkte = lastprofil(static_cast<int>(state.range(0)));
-    // Second argument 1: each row's sheet draws its diagram, as the window's sheet does.
+    // Second argument 1: each row's sheet set up to be shown, as the window's sheet is
+    // (its diagram is painted only when a window shows it).
     const auto modus =
         state.range(1) == 1 ? sheet::BlattModus::zeigen : sheet::BlattModus::nurRechnen;
     for (auto _ : state) {
