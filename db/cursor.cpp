@@ -188,6 +188,9 @@ void Cursor::sortAll() {
             return;
         }
     }
+}
+
+void Cursor::bereicheAufbauen() const {
     for (size_t i = 0; i < ersteSchluessel_.size();) {
         size_t j = i + 1;
         while (j < ersteSchluessel_.size() && ersteSchluessel_[j] == ersteSchluessel_[i])
@@ -212,6 +215,8 @@ bool Cursor::schluesselBereich(const Cursor& master, std::vector<int>::const_ite
     const auto* zahl = std::get_if<qint32>(&master.storedValue(masterFeld_));
     if (!zahl)
         return false;
+    if (schluesselBereiche_.empty())
+        bereicheAufbauen(); // only cursors that serve as details need them
     const auto bereich = schluesselBereiche_.find(*zahl);
     if (bereich == schluesselBereiche_.end()) {
         begin = end = sorted_.cend();

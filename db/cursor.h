@@ -128,6 +128,7 @@ private:
     Cursor* linkedMaster() const;
     // The rows of a one-field integer link, from the ranges of the first keys; false
     // when the link or the master's value is not of that kind.
+    void bereicheAufbauen() const;
     bool schluesselBereich(const Cursor& master, std::vector<int>::const_iterator& begin,
                            std::vector<int>::const_iterator& end) const;
     // Rows of sorted_ that match the master's current row; false when none can.
@@ -152,7 +153,7 @@ private:
     std::vector<qint64> ersteSchluessel_;
     // The range of sorted_ of each first key, so that a detail finds its rows in
     // constant time however large the table grows.
-    std::unordered_map<qint64, std::pair<int, int>> schluesselBereiche_;
+    mutable std::unordered_map<qint64, std::pair<int, int>> schluesselBereiche_;
     // The master's field of a one-field link, kept per master table: found once,
     // not by name at every move of the master.
     mutable const Cursor* masterCursor_ = nullptr;
