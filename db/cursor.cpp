@@ -68,6 +68,7 @@ void Cursor::close() {
     sorted_.clear();
     ersteSchluessel_.clear();
     schluesselBereiche_.clear();
+    masterBereicheVergessen();
     view_.clear();
     filterExpr_.reset();
     position_ = -1;
@@ -161,6 +162,7 @@ void Cursor::sortAll() {
         sorted_[i] = static_cast<int>(i);
     ersteSchluessel_.clear();
     schluesselBereiche_.clear();
+    masterBereicheVergessen();
     if (indexFields_.empty())
         return;
     const auto& rows = table_->rows();
@@ -201,29 +203,42 @@ void Cursor::bereicheAufbauen() const {
     }
 }
 
+void Cursor::masterBereicheVergessen() const {
+    masterCursor_ = nullptr;
+    masterTabelle_.reset();
+    masterFeld_ = -1;
+    bereichJeMasterZeile_.clear();
+}
+
 bool Cursor::schluesselBereich(const Cursor& master, std::vector<int>::const_iterator& begin,
                                std::vector<int>::const_iterator& end) const {
     if (masterFieldList_.size() != 1 || ersteSchluessel_.empty())
         return false;
-    if (masterCursor_ != &master || masterTabelle_ != master.table_.get()) {
+    if (masterCursor_ != &master || masterTabelle_ != master.table_) {
         masterCursor_ = &master;
-        masterTabelle_ = master.table_.get();
+        masterTabelle_ = master.table_;
         masterFeld_ = master.fieldIndex(masterFieldList_.front());
+        bereichJeMasterZeile_.assign(static_cast<size_t>(master.table_->rowCount()), {-1, -1});
     }
     if (masterFeld_ < 0)
         return false; // a calculated field: read by name below
-    const auto* zahl = std::get_if<qint32>(&master.storedValue(masterFeld_));
-    if (!zahl)
+    const int masterZeile = master.currentTableRow();
+    if (masterZeile < 0)
         return false;
-    if (schluesselBereiche_.empty())
-        bereicheAufbauen(); // only cursors that serve as details need them
-    const auto bereich = schluesselBereiche_.find(*zahl);
-    if (bereich == schluesselBereiche_.end()) {
-        begin = end = sorted_.cend();
-        return true;
+    std::pair<int, int>& bereich = bereichJeMasterZeile_[static_cast<size_t>(masterZeile)];
+    if (bereich.first < 0) {
+        const auto* zahl = std::get_if<qint32>(&master.storedValue(masterFeld_));
+        if (!zahl)
+            return false;
+        if (schluesselBereiche_.empty())
+            bereicheAufbauen(); // only cursors that serve as details need them
+        const auto gefunden = schluesselBereiche_.find(*zahl);
+        const int keiner = static_cast<int>(sorted_.size());
+        bereich =
+            gefunden == schluesselBereiche_.end() ? std::pair{keiner, keiner} : gefunden->second;
     }
-    begin = sorted_.cbegin() + bereich->second.first;
-    end = sorted_.cbegin() + bereich->second.second;
+    begin = sorted_.cbegin() + bereich.first;
+    end = sorted_.cbegin() + bereich.second;
     return true;
 }
 

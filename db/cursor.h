@@ -155,10 +155,16 @@ private:
     // constant time however large the table grows.
     mutable std::unordered_map<qint64, std::pair<int, int>> schluesselBereiche_;
     // The master's field of a one-field link, kept per master table: found once,
-    // not by name at every move of the master.
+    // not by name at every move of the master. The table is held so that its address
+    // cannot come back as another table's while the ranges below are kept.
     mutable const Cursor* masterCursor_ = nullptr;
-    mutable const Table* masterTabelle_ = nullptr;
+    mutable TablePtr masterTabelle_;
     mutable int masterFeld_ = -1;
+    // The range of sorted_ found for each row of the master table ({-1, -1}: not yet
+    // looked up). A master that walks its rows in order reads this array in order, so
+    // a search over a large catalogue does not jump through the hash at every row.
+    mutable std::vector<std::pair<int, int>> bereichJeMasterZeile_;
+    void masterBereicheVergessen() const;
 
     QString filterText_;
     bool filtered_ = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace drel::search {
 
@@ -67,11 +68,10 @@ VdSatz& Suchergebnis::anhaengen() {
 }
 
 void Suchergebnis::tauschen(int i, int j) {
-    if (i == j)
-        return;
-    (*this)[0] = (*this)[i];
-    (*this)[i] = (*this)[j];
-    (*this)[j] = (*this)[0];
+    // Swapped, not copied through a third record: a copy touches every text's
+    // shared data, which over a large result list costs more than the sort itself.
+    if (i != j)
+        std::swap((*this)[i], (*this)[j]);
 }
 
 namespace {

@@ -81,8 +81,8 @@ struct VdSatz {
     double Rand = std::numeric_limits<double>::quiet_NaN();
 };
 
-// The shared result table: entries 1 to anzahl() hold results, entry 0 is the
-// scratch record of an exchange. It starts with room for 500 results and grows
+// The shared result table: entries 1 to anzahl() hold results, entry 0 stays
+// unused (the first row is 1). It starts with room for 500 results and grows
 // when a search finds more, so nothing is cut off.
 class Suchergebnis {
 public:
@@ -110,7 +110,7 @@ public:
     VdSatz& operator[](int i) { return vd_[static_cast<std::size_t>(i)]; }
     const VdSatz& operator[](int i) const { return vd_[static_cast<std::size_t>(i)]; }
 
-    // Exchanges entries i and j through the scratch entry 0.
+    // Exchanges entries i and j.
     void tauschen(int i, int j);
     // Selection sort of entries 1..anzahl ascending by the key: for each position the
     // first entry with the smallest key among the rest is exchanged with it. The same

@@ -314,6 +314,52 @@ TEST_F(CursorTest, DetailRowsOfIntegerAndOtherMasterKeys) {
     EXPECT_TRUE(leistung.isEmpty());
 }
 
+// A detail remembers the rows it found for each row of its master. What it remembered
+// must not outlive a change: the detail reopened on other rows, the master reopened on
+// a file whose rows lie in another order, another master cursor over the same key.
+TEST_F(CursorTest, DetailRowsFollowAReopenedMasterOrDetail) {
+    Cursor artikel("TBArtikel"), andere("STBArtikel"), leistung("TBLeistung");
+    DataSource dts("DtsTBArtikel", &artikel), dtsAndere("DtsSTBArtikel", &andere);
+    artikel.setFileName(articles_);
+    leistung.setFileName(capacity_);
+    leistung.setIndexFieldNames("ArtikelID");
+    leistung.setMasterSource(&dts);
+    leistung.setMasterFields("ID");
+    leistung.open();
+    artikel.open();
+    // The master in file order (no index): 30, 10, 20, 40, 50.
+    auto details = [&](Cursor& master) {
+        std::vector<V> out;
+        for (master.first(); !master.eof(); master.next())
+            out.push_back(column(leistung, "ID"));
+        return out;
+    };
+    EXPECT_EQ(details(artikel), (std::vector<V>{{4}, {1, 3, 5}, {2}, {}, {}}));
+
+    leistung.close();
+    QFile::remove(capacity_);
+    writeTable(
+        dir_, capacityDef(),
+        {{i(7), i(40), i(1), d(1.0)}, {i(8), i(5), i(1), d(1.0)}, {i(9), i(10), i(2), d(1.0)}});
+    leistung.open();
+    EXPECT_EQ(details(artikel), (std::vector<V>{{}, {9}, {}, {7}, {}}));
+
+    artikel.close();
+    QFile::remove(articles_);
+    writeTable(dir_, articlesDef(),
+               {{i(40), i(57), s("20"), s("CQN4/100-4 L"), s("CQN4"), d(10.0)},
+                {i(5), i(25), s("0"), s("QN2"), s("QN2"), d(2.0)},
+                {i(10), i(25), s("0"), s("QN4/200-4"), s("qn4"), d(20.0)}});
+    artikel.open();
+    EXPECT_EQ(details(artikel), (std::vector<V>{{7}, {8}, {9}}));
+
+    andere.setFileName(articles_);
+    andere.setIndexFieldNames("ID"); // 5, 10, 40: the same table in another order
+    andere.open();
+    leistung.setMasterSource(&dtsAndere);
+    EXPECT_EQ(details(andere), (std::vector<V>{{8}, {9}, {7}}));
+}
+
 // The numbers of a row as the record readers take them: each cell as toDouble reads
 // it (null 0, text parsed, true 1), the same however often and in whatever order the
 // rows are asked for.
