@@ -1,7 +1,6 @@
-// The command table of drel-cli: what needs printing, drawing or workbooks is left
-// to drel-cli-voll.
+// The commands of drel-cli: what needs printing, drawing or workbooks is left to
+// drel-cli-voll.
 #include "cli/befehlstabelle.h"
-#include "cli/befehlstexte.h"
 #include "cli/commands.h"
 
 namespace drel::cli {
@@ -12,24 +11,10 @@ int sucheOhneDruck(const QStringList& args) {
     return sucheAusfuehren(args, nullptr);
 }
 
-const Command kBefehle[] = {
-    {"tables", text::kTables, cmdTables, nullptr},
-    {"dump", text::kDump, cmdDump, nullptr},
-    {"fluid", text::kFluid, cmdFluid, nullptr},
-    {"rate", text::kRate, cmdRate, nullptr},
-    {"search", text::kSearch, sucheOhneDruck, "--pdf"},
-    {"table", text::kTable, nullptr, nullptr},
-    {"sheet", text::kSheet, nullptr, nullptr},
-    {"coefficients", text::kCoefficients, cmdCoefficients, nullptr},
-    {"sepr", text::kSepr, cmdSepr, nullptr},
-    {"batch", text::kBatch, nullptr, nullptr},
-    {"compare", text::kCompare, nullptr, nullptr},
-    {"build-db", text::kBuildDb, cmdBuildDb, nullptr},
-};
-
 } // namespace
 
 std::span<const Command> befehle() {
+    static const auto kBefehle = befehlsTabelle({sucheOhneDruck, "--pdf"});
     return kBefehle;
 }
 

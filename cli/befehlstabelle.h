@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <span>
 
@@ -17,6 +18,24 @@ struct Command {
     int (*run)(const QStringList&); // none: carried out by drel-cli-voll
     const char* druckOption;        // with this option, carried out by drel-cli-voll
 };
+
+using Ausfuehrung = int (*)(const QStringList&);
+
+// What prints, draws or writes workbooks. drel-cli leaves these empty (the commands
+// then run in drel-cli-voll); drel-cli-voll names its own.
+struct Druckbefehle {
+    Ausfuehrung suche;               // search, with or without --pdf
+    const char* sucheDruckOption;    // with this option, search runs in drel-cli-voll
+    Ausfuehrung tabelle = nullptr;   // table
+    Ausfuehrung blatt = nullptr;     // sheet
+    Ausfuehrung reihe = nullptr;     // batch
+    Ausfuehrung vergleich = nullptr; // compare
+};
+
+inline constexpr std::size_t kBefehlsAnzahl = 12;
+
+// The one command table of both executables, in the order of the usage text.
+std::array<Command, kBefehlsAnzahl> befehlsTabelle(const Druckbefehle& druck);
 
 // The commands of this executable, in the order of the usage text.
 std::span<const Command> befehle();

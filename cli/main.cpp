@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,8 +31,12 @@ void usage(FILE* out) {
     std::fprintf(out, "Aufruf: drel-cli <Befehl> [Optionen]\n"
                       "        drel-cli help <Befehl> | <Befehl> --help   Optionen eines Befehls\n"
                       "        drel-cli --version\n\nBefehle:\n");
+    // The summaries line up after the longest name ("coefficients").
+    int breite = 0;
     for (const Command& c : drel::cli::befehle())
-        std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
+        breite = std::max(breite, static_cast<int>(std::strlen(c.name)));
+    for (const Command& c : drel::cli::befehle())
+        std::fprintf(out, "  %-*s %s\n", breite, c.name, c.summary);
     std::fprintf(out, "\nZahlen mit Dezimalpunkt oder -komma, Minus auch als \xe2\x88\x92.\n"
                       "Exit-Code: 0 Erfolg (auch eine leere Ergebnisliste, deren Grund auf\n"
                       "stderr steht), 1 Daten- oder Rechenfehler, 2 Aufruffehler.\n");
