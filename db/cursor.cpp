@@ -67,7 +67,6 @@ void Cursor::close() {
     table_.reset();
     sorted_.clear();
     ersteSchluessel_.clear();
-    schluesselBereiche_.clear();
     masterBereicheVergessen();
     view_.clear();
     filterExpr_.reset();
@@ -161,7 +160,6 @@ void Cursor::sortAll() {
     for (size_t i = 0; i < sorted_.size(); ++i)
         sorted_[i] = static_cast<int>(i);
     ersteSchluessel_.clear();
-    schluesselBereiche_.clear();
     masterBereicheVergessen();
     if (indexFields_.empty())
         return;
@@ -192,17 +190,6 @@ void Cursor::sortAll() {
     }
 }
 
-void Cursor::bereicheAufbauen() const {
-    for (size_t i = 0; i < ersteSchluessel_.size();) {
-        size_t j = i + 1;
-        while (j < ersteSchluessel_.size() && ersteSchluessel_[j] == ersteSchluessel_[i])
-            ++j;
-        schluesselBereiche_.emplace(ersteSchluessel_[i],
-                                    std::pair{static_cast<int>(i), static_cast<int>(j)});
-        i = j;
-    }
-}
-
 void Cursor::masterBereicheVergessen() const {
     masterCursor_ = nullptr;
     masterTabelle_.reset();
@@ -230,12 +217,10 @@ bool Cursor::schluesselBereich(const Cursor& master, std::vector<int>::const_ite
         const auto* zahl = std::get_if<qint32>(&master.storedValue(masterFeld_));
         if (!zahl)
             return false;
-        if (schluesselBereiche_.empty())
-            bereicheAufbauen(); // only cursors that serve as details need them
-        const auto gefunden = schluesselBereiche_.find(*zahl);
-        const int keiner = static_cast<int>(sorted_.size());
-        bereich =
-            gefunden == schluesselBereiche_.end() ? std::pair{keiner, keiner} : gefunden->second;
+        const auto [von, bis] =
+            std::equal_range(ersteSchluessel_.cbegin(), ersteSchluessel_.cend(), qint64{*zahl});
+        bereich = {static_cast<int>(von - ersteSchluessel_.cbegin()),
+                   static_cast<int>(bis - ersteSchluessel_.cbegin())};
     }
     begin = sorted_.cbegin() + bereich.first;
     end = sorted_.cbegin() + bereich.second;

@@ -9,7 +9,6 @@
 #include <QAnyStringView>
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 
 namespace drel::db {
@@ -126,9 +125,8 @@ private:
     void notifyDetails(); // the current row changed
     void setPosition(int position);
     Cursor* linkedMaster() const;
-    // The rows of a one-field integer link, from the ranges of the first keys; false
-    // when the link or the master's value is not of that kind.
-    void bereicheAufbauen() const;
+    // The rows of a one-field integer link, found once per master row among the first
+    // keys; false when the link or the master's value is not of that kind.
     bool schluesselBereich(const Cursor& master, std::vector<int>::const_iterator& begin,
                            std::vector<int>::const_iterator& end) const;
     // Rows of sorted_ that match the master's current row; false when none can.
@@ -151,9 +149,6 @@ private:
     // The first index field of sorted_ as numbers (null lowest), when it holds integers
     // only: a detail finds the rows of its master without reaching into each row.
     std::vector<qint64> ersteSchluessel_;
-    // The range of sorted_ of each first key, so that a detail finds its rows in
-    // constant time however large the table grows.
-    mutable std::unordered_map<qint64, std::pair<int, int>> schluesselBereiche_;
     // The master's field of a one-field link, kept per master table: found once,
     // not by name at every move of the master. The table is held so that its address
     // cannot come back as another table's while the ranges below are kept.
@@ -162,7 +157,7 @@ private:
     mutable int masterFeld_ = -1;
     // The range of sorted_ found for each row of the master table ({-1, -1}: not yet
     // looked up). A master that walks its rows in order reads this array in order, so
-    // a search over a large catalogue does not jump through the hash at every row.
+    // a search over a large catalogue finds each row's range once, then reads it.
     mutable std::vector<std::pair<int, int>> bereichJeMasterZeile_;
     void masterBereicheVergessen() const;
 
