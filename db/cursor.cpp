@@ -72,6 +72,7 @@ void Cursor::close() {
     filterExpr_.reset();
     position_ = -1;
     eof_ = bof_ = true;
+    veraltet_ = false;
     notifyDetails();
 }
 
@@ -290,6 +291,11 @@ bool Cursor::rowVisible(int tableRow) const {
 }
 
 void Cursor::rebuild() {
+    // The master first: bringing it up to date on the way would mark this view out of
+    // date again and have it built twice.
+    if (Cursor* master = masterSource_ ? masterSource_->dataSet() : nullptr)
+        master->aktualisieren();
+    veraltet_ = false;
     const int before = currentTableRow();
     view_.clear();
     if (active()) {
@@ -311,14 +317,25 @@ void Cursor::rebuild() {
 }
 
 void Cursor::notifyDetails() {
-    // Copy: a detail's rebuild may not change the lists, but stay safe.
-    const std::vector<DataSource*> sources = sources_;
-    for (DataSource* source : sources) {
-        const std::vector<Cursor*> users = source->users_;
-        for (Cursor* detail : users)
+    // Marking changes no list, so the lists need no copy.
+    for (DataSource* source : sources_)
+        for (Cursor* detail : source->users_)
             if (detail->active() && !detail->masterFieldList_.isEmpty())
-                detail->rebuild();
-    }
+                detail->veraltetMarkieren();
+}
+
+void Cursor::veraltetMarkieren() {
+    // A detail out of date has details out of date already.
+    if (veraltet_)
+        return;
+    veraltet_ = true;
+    notifyDetails();
+}
+
+void Cursor::nachziehen() const {
+    // Every cursor is created non-const; a reader through a const reference sees the
+    // view its master's current row asks for.
+    const_cast<Cursor*>(this)->rebuild();
 }
 
 void Cursor::setPosition(int position) {
@@ -329,6 +346,7 @@ void Cursor::setPosition(int position) {
 }
 
 void Cursor::first() {
+    aktualisieren();
     bof_ = true;
     eof_ = view_.empty();
     if (!view_.empty())
@@ -336,6 +354,7 @@ void Cursor::first() {
 }
 
 void Cursor::last() {
+    aktualisieren();
     eof_ = true;
     bof_ = view_.empty();
     if (!view_.empty())
@@ -343,6 +362,7 @@ void Cursor::last() {
 }
 
 void Cursor::next() {
+    aktualisieren();
     if (view_.empty() || position_ + 1 >= static_cast<int>(view_.size())) {
         eof_ = true; // the last row stays current
         return;
@@ -353,6 +373,7 @@ void Cursor::next() {
 }
 
 void Cursor::prior() {
+    aktualisieren();
     if (view_.empty() || position_ <= 0) {
         bof_ = true;
         return;
@@ -363,6 +384,7 @@ void Cursor::prior() {
 }
 
 bool Cursor::findKey(const std::vector<Value>& key) {
+    aktualisieren();
     if (!active() || key.empty() || key.size() > indexFields_.size())
         return false;
     auto compareKey = [&](int row) { return compareToKey(row, key); };
@@ -376,6 +398,7 @@ bool Cursor::findKey(const std::vector<Value>& key) {
 }
 
 bool Cursor::locate(const QString& fields, const std::vector<Value>& values, bool caseInsensitive) {
+    aktualisieren();
     if (!active())
         return false;
     const std::vector<int> columns = resolveFields(*table_, fields);
@@ -402,6 +425,7 @@ bool Cursor::locate(const QString& fields, const std::vector<Value>& values, boo
 }
 
 bool Cursor::gotoTableRow(int tableRow) {
+    aktualisieren();
     // The view follows the index order, so the row is found among the rows of its own
     // key (by its number where there is no index) rather than by a walk through the
     // view: a search over many articles returns to a remembered row for each of them.
@@ -436,6 +460,7 @@ bool Cursor::gotoTableRow(int tableRow) {
 }
 
 int Cursor::currentTableRow() const {
+    aktualisieren();
     return position_ >= 0 && position_ < static_cast<int>(view_.size())
                ? view_[static_cast<size_t>(position_)]
                : -1;

@@ -83,11 +83,27 @@ public:
     void last();
     void next();
     void prior();
-    bool eof() const { return eof_; }
-    bool bof() const { return bof_; }
-    bool isEmpty() const { return view_.empty(); }
-    int recordCount() const { return static_cast<int>(view_.size()); }
-    int recNo() const { return position_; } // 0-based position in the view, -1 if empty
+    bool eof() const {
+        aktualisieren();
+        return eof_;
+    }
+    bool bof() const {
+        aktualisieren();
+        return bof_;
+    }
+    bool isEmpty() const {
+        aktualisieren();
+        return view_.empty();
+    }
+    int recordCount() const {
+        aktualisieren();
+        return static_cast<int>(view_.size());
+    }
+    // 0-based position in the view, -1 if empty
+    int recNo() const {
+        aktualisieren();
+        return position_;
+    }
 
     // Moves to the first row whose leading index fields equal the key values.
     bool findKey(const std::vector<Value>& key);
@@ -122,7 +138,16 @@ private:
     };
 
     void rebuild();       // recompute the view, go to the first row, tell details
-    void notifyDetails(); // the current row changed
+    void notifyDetails(); // the current row changed: the details are out of date
+    // A detail whose master moved is brought up to date when it is next read, not at
+    // every move of the master: a search that walks thousands of articles then does
+    // not rebuild the motor, condenser and other details it never reads.
+    void aktualisieren() const {
+        if (veraltet_)
+            nachziehen();
+    }
+    void nachziehen() const;
+    void veraltetMarkieren();
     void setPosition(int position);
     Cursor* linkedMaster() const;
     // The rows of a one-field integer link, found once per master row among the first
@@ -177,6 +202,9 @@ private:
     int position_ = -1;
     bool eof_ = true;
     bool bof_ = true;
+    // The master moved since the view was built; every reader calls aktualisieren().
+    // When set, the flag of every detail of this cursor is set as well.
+    mutable bool veraltet_ = false;
 
     friend class DataSource;
 };

@@ -304,8 +304,11 @@ qint32 basisId(const Cursor& artikel) {
 }
 
 qint32 datenArtikelId(const Cursor& artikel) {
+    // The flag first: most articles keep their own data, and their base text is not read.
+    if (!artikel.asBool(u"UseBaseArticleWukData"))
+        return 0;
     const QString basis = artikel.asString(u"Basisartikel").trimmed();
-    if (basis.isEmpty() || basis == QLatin1String("0") || !artikel.asBool(u"UseBaseArticleWukData"))
+    if (basis.isEmpty() || basis == QLatin1String("0"))
         return 0;
     return basis.toInt();
 }

@@ -95,8 +95,10 @@ public:
     void ausfuehren();
 
 private:
-    bool kandidat(const QString& typ);
-    void basisArtikelEinsetzen(Merker& merker, QString& typ);
+    bool kandidat(qint32 basis, QString& typ) const;
+    bool vorauswahl(qint32 basis) const;
+    bool typZulaessig(const QString& typ) const;
+    void basisArtikelEinsetzen(qint32 basis, Merker& merker, QString& typ);
     void zurueck(const Merker& merker);
     bool innerhalbGrenzen();
     bool imBereichGezaehlt();
@@ -114,20 +116,33 @@ private:
     QString praefix_;
 };
 
-bool Lauf::kandidat(const QString& typ) {
-    if (typ.contains(QLatin1String("4/8")))
-        return false;
+// The checks on numbers and on the refrigerant come before the type name, so that a
+// search over a large catalogue reads the names only of records it may list. A record
+// rated with its base article's data is checked against that article's records later.
+bool Lauf::vorauswahl(qint32 basis) const {
     const bool abgelehnt =
         satzModus_ ? satzAbgelehnt(quelle_, e_.typ) : serieAbgelehnt(u_.dm.TBArtikel, e_.typ);
     if (abgelehnt)
         return false;
-    if (e_.typFilter && !normalisiert(e_.typText).isEmpty() && !typPasst(e_.typText, typ))
-        return false;
-    return true;
+    return basis != 0 || kaeltemittelPasst(e_.km, u_.dm.TBKMittelS.asString(u"Ashrae"));
 }
 
-void Lauf::basisArtikelEinsetzen(Merker& merker, QString& typ) {
-    const qint32 basis = db::datenArtikelId(quelle_);
+bool Lauf::typZulaessig(const QString& typ) const {
+    if (typ.contains(QLatin1String("4/8")))
+        return false;
+    return !e_.typFilter || normalisiert(e_.typText).isEmpty() || typPasst(e_.typText, typ);
+}
+
+// Whether the current record may be listed before its refrigerant and limits are
+// looked at; sets the type name when the cheaper checks pass.
+bool Lauf::kandidat(qint32 basis, QString& typ) const {
+    if (!vorauswahl(basis))
+        return false;
+    typ = db::TypBezeichnung(u_.dm, praefix_);
+    return typZulaessig(typ);
+}
+
+void Lauf::basisArtikelEinsetzen(qint32 basis, Merker& merker, QString& typ) {
     if (basis == 0)
         return;
     db::Cursor& leistung = u_.dm.TBLeistung;
@@ -245,11 +260,12 @@ void Lauf::ausfuehren() {
     dm.TBLeistung.first();
     while (!quelle_.eof()) {
         ++durchlauf;
-        QString typ = db::TypBezeichnung(dm, praefix_);
         bool angenommen = false;
         Merker merker;
-        if (kandidat(typ)) {
-            basisArtikelEinsetzen(merker, typ);
+        const qint32 basis = db::datenArtikelId(quelle_);
+        QString typ;
+        if (kandidat(basis, typ)) {
+            basisArtikelEinsetzen(basis, merker, typ);
             if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) &&
                 imBereichGezaehlt()) {
                 const Betriebspunkt bp = bewertungsPunkt(be);

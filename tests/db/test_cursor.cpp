@@ -184,6 +184,64 @@ TEST_F(CursorTest, DetailFollowsEveryMoveOfTheMasterInCascade) {
     EXPECT_EQ(kmittel.asString("ashrae"), "R22");
 }
 
+// Details are brought up to date when they are read, not at each move of their
+// master: whatever is read first (a grandchild, a move of the child, a reader through
+// a const reference) sees the rows of the master's current row, and a move made as
+// the first read is not undone by the next read.
+TEST_F(CursorTest, DetailsFollowTheirMasterWhenTheyAreRead) {
+    Cursor gruppe("TBGruppe"), artikel("TBArtikel"), leistung("TBLeistung"), km("TBKMittelS");
+    DataSource dtsGruppe("DtsGruppe", &gruppe), dtsArtikel("DtsTBArtikel", &artikel),
+        dtsLeistung("DtsLeistung", &leistung);
+    gruppe.setFileName(articles_);
+    gruppe.setIndexFieldNames("ID");
+    artikel.setFileName(articles_);
+    artikel.setIndexFieldNames("Produktgruppe;ID");
+    artikel.setMasterSource(&dtsGruppe);
+    artikel.setMasterFields("Produktgruppe");
+    leistung.setFileName(capacity_);
+    leistung.setIndexFieldNames("ArtikelID");
+    leistung.setMasterSource(&dtsArtikel);
+    leistung.setMasterFields("ID");
+    km.setFileName(refrigerants_);
+    km.setIndexFieldNames("ID");
+    km.setMasterSource(&dtsLeistung);
+    km.setMasterFields("KaeltemittelID");
+    for (Cursor* c : {&gruppe, &artikel, &leistung, &km})
+        c->open();
+
+    // Group 57: articles 40 and 50, neither with a capacity record.
+    ASSERT_TRUE(gruppe.findKey({i(40)}));
+    EXPECT_TRUE(leistung.isEmpty());
+    // Several moves of the top cursor, nothing read in between; the grandchild is read
+    // first. Group 25 starts with article 10.
+    gruppe.findKey({i(50)});
+    gruppe.findKey({i(20)});
+    gruppe.findKey({i(10)});
+    EXPECT_EQ(km.asString("Ashrae"), "R404A"); // record 1 of article 10
+    EXPECT_EQ(artikel.asInteger("ID"), 10);
+
+    // A move as the first read after the master changed, followed by a read.
+    gruppe.findKey({i(40)});
+    EXPECT_EQ(artikel.asInteger("ID"), 40);
+    gruppe.findKey({i(30)});
+    leistung.next();
+    EXPECT_EQ(leistung.asInteger("ID"), 3);
+    EXPECT_EQ(km.asString("Ashrae"), "R134a");
+
+    // Reading through a const reference; the child moved on its own.
+    artikel.next(); // article 20
+    const Cursor& nurLesen = km;
+    EXPECT_EQ(nurLesen.asString("Ashrae"), "R134a"); // record 2 of article 20
+    artikel.next();                                  // article 30
+    EXPECT_EQ(nurLesen.asString("Ashrae"), "R22");
+    EXPECT_FALSE(nurLesen.eof());
+    EXPECT_EQ(leistung.recordCount(), 1);
+
+    // A closed master leaves its detail with all rows, as before.
+    artikel.close();
+    EXPECT_EQ(column(leistung, "ID"), (V{1, 3, 5, 2, 4}));
+}
+
 TEST_F(CursorTest, DataSourceCanBeReassignedAndCalculatedFieldsServeAsMasterFields) {
     Cursor sets("STBArtikel"), artikel("TBArtikel");
     DataSource dtsSets("DtsSTBArtikel"); // no data set yet
