@@ -152,6 +152,10 @@ int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0) {
 void GrenzBereichLesen(db::TDataModule1& dm) {
     GrenzPolygon strich;
     db::GrenzenLesen(dm.TBLeistung, 2, strich);
+    GrenzBereichSetzen(strich);
+}
+
+void GrenzBereichSetzen(const GrenzPolygon& strich) {
     bereichSetzen(punkte(strich), grenzBereich());
 }
 

@@ -28,6 +28,8 @@ int EinsatzgrenzenTest(db::TDataModule1& dm, double ts, double tc, double t0);
 // Only the range that EinsatzgrenzenTest publishes (grenzBereich()), without the
 // position of a point: all the search and the diagram's axes read of it.
 void GrenzBereichLesen(db::TDataModule1& dm);
+// The same from the record's polygon 2 (as db::GrenzenLesen gives it), already read.
+void GrenzBereichSetzen(const GrenzPolygon& strich);
 // The same on given polygons and rating suction gas temperature.
 int EinsatzgrenzenTest(const GrenzPolygon& blau, const GrenzPolygon& strich, double tsR, double ts,
                        double tc, double t0, GrenzBereich& bereich);

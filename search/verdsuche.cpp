@@ -114,6 +114,7 @@ private:
     bool satzModus_;
     db::Cursor& quelle_;
     QString praefix_;
+    chart::GrenzPolygone polygone_; // of the record in innerhalbGrenzen
 };
 
 // The checks on numbers and on the refrigerant come before the type name, so that a
@@ -166,14 +167,17 @@ void Lauf::zurueck(const Merker& merker) {
         u_.dm.TBLeistung.gotoTableRow(merker.leistung);
 }
 
+// Reads the record's polygons once: the range, the envelope test and the margin of a
+// listed record all come from them.
 bool Lauf::innerhalbGrenzen() {
-    calc::GrenzBereichLesen(u_.dm);
+    polygone_ = grenzPolygone(u_.dm);
+    calc::GrenzBereichSetzen(polygone_.strich);
     const calc::GrenzBereich& g = calc::grenzBereich();
     if (e_.punkt.t0 < g.GrenzT0Min || e_.punkt.t0 > g.GrenzT0Max || e_.punkt.tc < g.GrenzTcMin ||
         e_.punkt.tc > g.GrenzTcMax)
         return false;
     return chart_ == nullptr ||
-           GrenzenPruefen(u_.dm, u_.einheiten, *chart_, e_.punkt.tc, e_.punkt.t0);
+           GrenzenPruefen(polygone_, u_.einheiten, *chart_, e_.punkt.tc, e_.punkt.t0);
 }
 
 // A candidate with the selected refrigerant; counted, and counted again when its
@@ -209,8 +213,9 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
                      const Merker& merker) {
     const double I = zweiStellen(strom);
     const QString kaeltemittel = u_.dm.TBKMittelS.asString(u"Ashrae");
-    // The margin on the capacity record that was rated, before the cursors go back.
-    const double rand = EinsatzRand(u_.dm, e_.punkt.t0, e_.punkt.tc);
+    // The margin on the capacity record that was rated (its polygons were read for the
+    // envelope test), before the cursors go back.
+    const double rand = chart::einsatzRand(polygone_, e_.punkt.t0, e_.punkt.tc);
     zurueck(merker);
     double qo = r.QoV;
     const bool duplex = istDuplex(db::BaureihenArt(u_.dm.TBArtikel));
@@ -318,7 +323,11 @@ double EinsatzRand(const db::TDataModule1& dm, double t0, double tc) {
 
 bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
                     chart::GrenzChart& chart, double tc, double t0) {
-    chart::GrenzPolygone polygone = grenzPolygone(dm);
+    return GrenzenPruefen(grenzPolygone(dm), einheiten, chart, tc, t0);
+}
+
+bool GrenzenPruefen(chart::GrenzPolygone polygone, const calc::Einheiten& einheiten,
+                    chart::GrenzChart& chart, double tc, double t0) {
     const calc::GrenzBereich& g = calc::grenzBereich();
     const bool f = fahrenheit(einheiten);
     if (f)

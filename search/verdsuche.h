@@ -58,6 +58,9 @@ bool VerdSuche(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart,
 // chose °F.
 bool GrenzenPruefen(db::TDataModule1& dm, const calc::Einheiten& einheiten,
                     chart::GrenzChart& chart, double tc, double t0);
+// The same on the record's polygons (°C), already read.
+bool GrenzenPruefen(chart::GrenzPolygone polygone, const calc::Einheiten& einheiten,
+                    chart::GrenzChart& chart, double tc, double t0);
 
 // The three limit polygons of the current capacity record (°C).
 chart::GrenzPolygone grenzPolygone(const db::TDataModule1& dm);

@@ -1,6 +1,8 @@
 // The compressor search on the hand-made catalogue: which articles pass the filters,
 // what a result holds, and how the table is sorted and grows.
 #include "chart/grenztest.h"
+#include "db/datamodule.h"
+#include "db/recordhelpers.h"
 #include "suchfixture.h"
 
 #include <cmath>
@@ -136,6 +138,27 @@ TEST_F(VerdSucheTest, LimitsAndEnvelope) {
     e.punkt.t0 = 0.0;
     suchen(e, &chart);
     EXPECT_EQ(gefunden().count(kDreieck), 1u);
+}
+
+// Each listed margin is that of the record that was rated (the base article's record
+// for an article rated with its data), with and without the envelope chart.
+TEST_F(VerdSucheTest, MarginOfEachResultIsThatOfItsRatedRecord) {
+    SuchEingabe e = eingabe(nurQn());
+    e.punkt.t0 = 0.0;
+    e.punkt.tc = 45.0;
+    chart::GrenzChart chart;
+    for (chart::GrenzChart* mitChart : {static_cast<chart::GrenzChart*>(nullptr), &chart}) {
+        suchen(e, mitChart);
+        ASSERT_EQ(gefunden(), (Ids{kQn, kSVersion, kMitBasis, kDreieck}));
+        for (int k = 1; k <= ergebnis_.anzahl(); ++k) {
+            const VdSatz& v = ergebnis_[k];
+            db::KaeltemittelPositionieren(*dm_, v.Kaeltemittel, v.ArtikelID);
+            if (const qint32 basis = db::datenArtikelId(dm_->TBArtikel))
+                db::KaeltemittelPositionieren(*dm_, v.Kaeltemittel, basis);
+            EXPECT_DOUBLE_EQ(v.Rand, EinsatzRand(*dm_, v.t0, v.tc)) << v.Typ.toStdString();
+            EXPECT_DOUBLE_EQ(v.Rand, 10.0) << v.Typ.toStdString(); // to the box's top edge
+        }
+    }
 }
 
 TEST_F(VerdSucheTest, ResultsAscendByRoundedQo) {
