@@ -67,7 +67,8 @@ void TFrmSuche::bindungenAnlegen() {
                 {rb60Hz_, &M::rb60Hz}};
     sichtbar_ = {{Panel7_, &M::Panel7},     {Panel6_, &M::Panel6},
                  {Label7_, &M::Label7},     {Label8_, &M::Label8},
-                 {Panel3_, &M::Panel3},     {Panel4_, &M::Panel4},
+                 {Panel3_, &M::Panel3},     {Label22_, &M::Panel4},
+                 {SpinN_, &M::Panel4},      {Label57_, &M::Panel4},
                  {Panel10_, &M::Panel10},   {Panel1_, &M::Panel1},
                  {Label5_, &M::Q0Sichtbar}, {Label14_, &M::Q0Sichtbar},
                  {SpinQ0_, &M::Q0Sichtbar}, {felder_.value(Feld::Q0), &M::Q0Sichtbar}};

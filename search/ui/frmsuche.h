@@ -137,7 +137,8 @@ private:
     QLabel* Label14_ = nullptr;
     QWidget* SpinQ0_ = nullptr;
     QWidget* Panel3_ = nullptr;
-    QWidget* Panel4_ = nullptr;
+    QLabel* Label22_ = nullptr; // the speed row (shown as the model's Panel4)
+    QLabel* Label57_ = nullptr;
     QWidget* Panel6_ = nullptr;
     QWidget* Panel7_ = nullptr;
     QWidget* Panel8_ = nullptr;

@@ -362,16 +362,16 @@ QWidget* TFrmSuche::felderAnlegen() {
         ausModell();
     });
 
-    Panel4_ = panel("Panel4", this, 99);
-    auto* nh = new QHBoxLayout(Panel4_);
-    nh->setContentsMargins(0, 0, 0, 0);
-    nh->addWidget(texte().text(label("Label22", QString(), Panel4_, 2), QT_TR_NOOP("Drehzahl:")));
-    SpinN_ = new TDSpinEdit(Panel4_);
+    // The speed of open compressors takes the frequency's place, in a row of the
+    // field grid so that its field lines up with the fields above it.
+    Label22_ = texte().text(label("Label22", QString(), this, 2), QT_TR_NOOP("Drehzahl:"));
+    SpinN_ = new TDSpinEdit(this);
     SpinN_->setObjectName(QStringLiteral("SpinN"));
     SpinN_->setFixedWidth(80);
-    nh->addWidget(SpinN_);
-    nh->addWidget(texte().text(label("Label57", QString(), Panel4_, 2), QT_TR_NOOP("1/min")));
-    nh->addStretch();
+    Label57_ = texte().text(label("Label57", QString(), this, 5), QT_TR_NOOP("1/min"));
+    r->addWidget(Label22_, 5, 0);
+    r->addWidget(SpinN_, 5, 1, 1, 2);
+    r->addWidget(Label57_, 5, 3);
     connect(SpinN_, &QSpinBox::valueChanged, this, [this](int wert) {
         if (zeigt_)
             return;
@@ -381,7 +381,6 @@ QWidget* TFrmSuche::felderAnlegen() {
 
     v->addLayout(r);
     v->addWidget(Panel3_);
-    v->addWidget(Panel4_);
 
     Panel10_ = warnPanel(texte(), "Panel10", "Label55",
                          QT_TR_NOOP("Fur Verflussigungstemperaturen unterhalb 20 C"), "Label56",

@@ -113,8 +113,15 @@ TEST_F(FrmSucheTest, TickingWWithQlTickedSwitchesToSpeed) {
     EXPECT_TRUE(sichtbar("Panel3"));
     fenster->box(B::RBW)->click();
     EXPECT_FALSE(fenster->box(B::RBQL)->isChecked());
-    EXPECT_TRUE(sichtbar("Panel4"));
+    EXPECT_TRUE(sichtbar("SpinN"));
+    EXPECT_TRUE(sichtbar("Label22"));
     EXPECT_FALSE(sichtbar("Panel3"));
+    // The speed field starts where the fields above it start.
+    fenster->show();
+    QCoreApplication::processEvents();
+    auto links = [&](QWidget* w) { return w->mapTo(fenster.get(), QPoint(0, 0)).x(); };
+    EXPECT_EQ(links(fenster->findChild<QWidget*>(QStringLiteral("SpinN"))),
+              links(fenster->feld(Feld::t0)));
     EXPECT_EQ(kaeltemittel(), (QStringList{"R134a", "R407C", "R22", "R404A, R507", "R717"}));
 }
 

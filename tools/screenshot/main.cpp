@@ -350,6 +350,14 @@ int main(int argc, char** argv) {
                  a.ok();
                  return a.speichern(&menue, QStringLiteral("suche-aggregate"));
              }},
+            {QStringLiteral("suche-drehzahl"),
+             [&] {
+                 // Open compressors: the speed row in place of the frequency.
+                 einheitenWaehlen(0, 0);
+                 menue.suchbereichOeffnen();
+                 a.suche().box(SuchRec::RBW)->click();
+                 return a.speichern(&menue, QStringLiteral("suche-drehzahl"));
+             }},
             {QStringLiteral("suche-hilfe"),
              [&] {
                  menue.suchbereichOeffnen();
