@@ -5,6 +5,7 @@
 #include "db/datamodule.h"
 #include "state/programmschalter.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -300,6 +301,13 @@ QStringList ArtikelHinweise::texte() const {
     for (const auto& [sichtbar, text] : labels)
         if (sichtbar)
             out << QString::fromLatin1(text);
+    return out;
+}
+
+QStringList ArtikelHinweise::texteUebersetzt() const {
+    QStringList out = texte();
+    for (QString& text : out)
+        text = QCoreApplication::translate("TFrmHinweise", text.toLatin1().constData());
     return out;
 }
 

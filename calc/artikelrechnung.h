@@ -83,6 +83,9 @@ struct ArtikelHinweise {
     bool sichtbar() const;
     // The texts of the visible labels, in the order of the window.
     QStringList texte() const;
+    // The same in the user's language (the data sheet's notes window translates them
+    // under the same context), for the lists that show them beside other columns.
+    QStringList texteUebersetzt() const;
 };
 
 // Which inputs were brought into their limits (the used value differs from the field).

@@ -336,7 +336,7 @@ ReihenErgebnis Reihenrechnung::rechnen(const DatenblattAuftrag& auftrag, const R
                 e.geklemmt << QString::fromLatin1(name);
         e.ausserhalb = blatt_.ausserhalb();
         e.grenzCode = a.code;
-        e.hinweise = m.hinweise().texte();
+        e.hinweise = m.hinweise().texteUebersetzt();
         e.punkt = bp;
         e.polygone = m.polygone();
         e.gerechnet = a.verdichter1.berechenbar();

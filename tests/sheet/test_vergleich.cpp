@@ -6,8 +6,10 @@
 #include "sheet/xlsxlesen.h"
 #include "tests/support/blattkatalog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -208,6 +210,46 @@ TEST_F(VergleichTest, OrderOfASheetRatesWhatTheSheetShows) {
             EXPECT_TRUE(v.wert(0, g)->wert == soll.wert || !soll.berechenbar);
         }
     }
+}
+
+// The notes of a rated point reach the comparison and the batch list in the user's
+// language, under the context the sheet's notes window translates them with.
+TEST_F(VergleichTest, NotesAreShownInTheUsersLanguage) {
+    class Kennzeichnend : public QTranslator {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char* kontext, const char* quelle, const char*,
+                          int) const override {
+            return qstrcmp(kontext, "TFrmHinweise") == 0
+                       ? QStringLiteral("[") + QString::fromLatin1(quelle) + QStringLiteral("]")
+                       : QString();
+        }
+    } sprache;
+    // Translators need an application object.
+    static int argc = 1;
+    static char name[] = "test_sheet";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    Reihenrechnung rechnung(*Katalog::get().dm, Katalog::get().stoff, einheiten_);
+    Betriebspunkt p;
+    p.kaeltemittel = QStringLiteral("R404A, R507");
+    p.t0 = -45.0; // outside the envelope
+    ReihenPunkt punkt;
+    punkt.artikel = QStringLiteral("QNX2-22");
+    punkt.punkt = p;
+    const ReihenErgebnis deutsch = rechnung.rechnen(punkt);
+    ASSERT_FALSE(deutsch.hinweise.isEmpty());
+    ASSERT_TRUE(QCoreApplication::installTranslator(&sprache));
+    Vergleich v;
+    v.rechnen(rechnung, {QStringLiteral("QNX2-22")}, p, false);
+    QCoreApplication::removeTranslator(&sprache);
+    ASSERT_EQ(v.spalten().size(), 1u);
+    QStringList erwartet;
+    for (const QString& text : deutsch.hinweise)
+        erwartet << QStringLiteral("[") + text + QStringLiteral("]");
+    EXPECT_EQ(v.spalten().front().hinweise, erwartet);
 }
 
 TEST_F(VergleichTest, OneArticleShowsWhatItsSheetShows) {
