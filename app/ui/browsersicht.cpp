@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -188,6 +189,7 @@ BrowserSicht::BrowserSicht(Quelltexte& texte, QWidget* parent)
     Memo1_->installEventFilter(this);
     connect(TV1_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* knoten) { TV1Click(knoten); });
+    connect(TV1_, &QTreeWidget::itemExpanded, this, [this] { baumBreiteAnpassen(); });
     connect(StringGrid1_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { StringGrid1Click(index.row(), index.column()); });
     connect(RueckBtn_, &QToolButton::clicked, this, &BrowserSicht::RueckBtnClick);
@@ -338,7 +340,32 @@ Inhalt BrowserSicht::inhalt() const {
     return browser_ ? browserInhalt(browser_->ansicht()) : Inhalt::Start;
 }
 
+void BrowserSicht::baumBreiteAnpassen() {
+    const QList<int> teile = sizes();
+    const int gesamt = teile.size() == 2 ? teile[0] + teile[1] : 0;
+    if (gesamt <= 0)
+        return;
+    const int rand = 2 * TV1_->frameWidth() + TV1_->verticalScrollBar()->sizeHint().width() + 4;
+    int eintraege = 0;
+    for (QTreeWidgetItemIterator it(TV1_); *it; ++it) {
+        int tiefe = 1; // the branch column of the top level
+        bool sichtbar = true;
+        for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent(), ++tiefe)
+            sichtbar = sichtbar && p->isExpanded();
+        if (!sichtbar)
+            continue;
+        const QFontMetrics masse((*it)->font(0));
+        eintraege = std::max(eintraege, tiefe * TV1_->indentation() +
+                                            masse.horizontalAdvance((*it)->text(0)) + 8);
+    }
+    const int noetig = std::min(eintraege + rand, gesamt / 2);
+    if (noetig > teile[0])
+        setSizes({noetig, gesamt - noetig});
+}
+
 void BrowserSicht::spracheGewechselt() {
+    // The entries take their new texts in the same pass; measure them afterwards.
+    QTimer::singleShot(0, this, [this] { baumBreiteAnpassen(); });
     QFont schrift = Memo1_->font();
     schrift.setPointSize(sprache().nummer == 10 ? 9 : 10);
     Memo1_->setFont(schrift);

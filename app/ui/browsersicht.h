@@ -60,6 +60,8 @@ private:
     QWidget* startPanelAnlegen(QWidget* parent);
     QWidget* listenPanelAnlegen(QWidget* parent);
     void baumFuellen();
+    // Widens the tree pane (up to half the view) so that no shown entry is cut off.
+    void baumBreiteAnpassen();
     bool bereit();
     void listeZeigen(const BrowserModell& m);
     void TV1Click(QTreeWidgetItem* knoten);

@@ -467,6 +467,25 @@ TEST_F(Browserfenster, LanguageChoiceTranslatesMenuTreeAndHeadings) {
     EXPECT_TRUE(labelTexte().contains(QStringLiteral("Kältemittel:")));
 }
 
+// A language with long entries widens the tree pane, so that no shown entry is cut off.
+TEST_F(Browserfenster, TreePaneFitsTheLongestShownEntry) {
+    i18n::Uebersetzer::instanz().setSuchOrte({QStringLiteral(DREL_QM_DIR)});
+    Programmstart start(programm, dokumente);
+    ui::TFrmMenue fenster(start);
+    fenster.resize(900, 650);
+    fenster.show();
+    auto* baum = fenster.findChild<QTreeWidget*>(QStringLiteral("TV1"));
+    action(fenster, "Spanisch2")->trigger();
+    groesseWaehlen(baum, 25);
+    QCoreApplication::processEvents();
+    const QTreeWidgetItem* serie = knoten(baum, 25, 1);
+    ASSERT_NE(serie, nullptr);
+    const int rechts = baum->visualItemRect(serie).x() +
+                       QFontMetrics(serie->font(0)).horizontalAdvance(serie->text(0));
+    EXPECT_LE(rechts, baum->viewport()->width()) << serie->text(0).toStdString();
+    action(fenster, "Deutsch2")->trigger();
+}
+
 TEST_F(Browserfenster, PolishGivesItsHelpFileAndDescriptionColumn) {
     Programmstart start(programm, dokumente);
     ui::TFrmMenue fenster(start);
