@@ -72,8 +72,8 @@ bool Bewertung::berechenbar() const {
 }
 
 double sauggasTemperaturBemessung(db::TDataModule1& dm, double t0) {
-    const double wert = dm.TBLeistung.asFloat(u"Sauggaswert");
-    return dm.TBLeistung.asBool(u"SauggasFlag") ? wert : t0 + wert;
+    const db::SauggasBemessung s = db::SauggasLesen(dm.TBLeistung);
+    return s.temperatur ? s.wert : t0 + s.wert;
 }
 
 Bewertung BetriebspunktRechnen(db::TDataModule1& dm, fluid::TStoff& stoff, const Betriebspunkt& e,

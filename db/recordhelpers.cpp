@@ -114,6 +114,18 @@ bool startsWithAny(const QString& d, std::initializer_list<const char*> prefixes
     return false;
 }
 
+// A whole-number or yes/no field that the search asks of every article or record, read
+// from the row's numbers: the numbers of a row lie together, its variants spread out.
+// The fields are typed, so their number is the variant's value.
+class Zahlfeld {
+public:
+    explicit Zahlfeld(const char* name) : feld_({QString::fromLatin1(name)}) {}
+    double operator()(const Cursor& c) { return feld_.number(c, 0); }
+
+private:
+    FieldPositions feld_;
+};
+
 bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
     for (const char* t : texts)
         if (d == QLatin1String(t))
@@ -194,8 +206,19 @@ Baureihe BaureihenArtVonGruppe(int g) {
     }
 }
 
+int Produktgruppe(const Cursor& artikel) {
+    static Zahlfeld gruppe("Produktgruppe");
+    return static_cast<int>(gruppe(artikel));
+}
+
+SauggasBemessung SauggasLesen(const Cursor& leistung) {
+    static Zahlfeld wert("Sauggaswert");
+    static Zahlfeld flag("SauggasFlag");
+    return {wert(leistung), flag(leistung) != 0.0};
+}
+
 Baureihe BaureihenArt(const Cursor& artikel) {
-    return BaureihenArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+    return BaureihenArtVonGruppe(Produktgruppe(artikel));
 }
 
 bool offenerVerdichter(Baureihe art) {
@@ -234,7 +257,7 @@ int SatzArtVonGruppe(int g) {
 }
 
 int SatzArt(const Cursor& artikel) {
-    return SatzArtVonGruppe(artikel.asInteger(u"Produktgruppe"));
+    return SatzArtVonGruppe(Produktgruppe(artikel));
 }
 
 QString typMitX(const QString& bezeichnung, const QString& kaeltemittel) {
@@ -305,7 +328,8 @@ qint32 basisId(const Cursor& artikel) {
 
 qint32 datenArtikelId(const Cursor& artikel) {
     // The flag first: most articles keep their own data, and their base text is not read.
-    if (!artikel.asBool(u"UseBaseArticleWukData"))
+    static Zahlfeld basisDaten("UseBaseArticleWukData");
+    if (basisDaten(artikel) == 0.0)
         return 0;
     const QString basis = artikel.asString(u"Basisartikel").trimmed();
     if (basis.isEmpty() || basis == QLatin1String("0"))

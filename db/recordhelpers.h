@@ -69,6 +69,15 @@ QString grossesGruppenBild(TDataModule1& dm, int gruppe);
 
 // Series kind and set kind 0 or 9 to 13 from Produktgruppe of the current row.
 Baureihe BaureihenArt(const Cursor& artikel);
+int Produktgruppe(const Cursor& artikel);
+
+// The rating basis of the current capacity record: a suction gas temperature (°C) or,
+// without the flag, a superheat (K) over t0.
+struct SauggasBemessung {
+    double wert = 0.0;
+    bool temperatur = false;
+};
+SauggasBemessung SauggasLesen(const Cursor& leistung);
 Baureihe BaureihenArtVonGruppe(int gruppe);
 int SatzArt(const Cursor& artikel);
 int SatzArtVonGruppe(int gruppe);

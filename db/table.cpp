@@ -75,17 +75,21 @@ int Table::lookupUncached(QAnyStringView name) const {
 }
 
 const double* Table::zahlen(int row) const {
-    if (zahlen_.empty())
-        zahlen_.resize(rows_.size());
-    std::unique_ptr<double[]>& z = zahlen_[static_cast<size_t>(row)];
-    if (!z) {
-        const auto felder = static_cast<size_t>(fieldCount());
-        const Row& zeile = rows_[static_cast<size_t>(row)];
-        z = std::make_unique_for_overwrite<double[]>(felder);
+    const auto felder = static_cast<size_t>(fieldCount());
+    if (!zahlen_) {
+        zahlen_ =
+            std::make_unique_for_overwrite<double[]>(std::max<size_t>(1, rows_.size() * felder));
+        umgewandelt_.assign(rows_.size(), false);
+    }
+    const auto r = static_cast<size_t>(row);
+    double* z = zahlen_.get() + r * felder;
+    if (!umgewandelt_[r]) {
+        const Row& zeile = rows_[r];
         for (size_t f = 0; f < felder; ++f)
             z[f] = f < zeile.size() ? toDouble(zeile[f]) : 0.0;
+        umgewandelt_[r] = true;
     }
-    return z.get();
+    return z;
 }
 
 } // namespace drel::db

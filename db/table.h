@@ -24,9 +24,10 @@ public:
     int fieldIndex(QAnyStringView name) const;
 
     // The cells of a row as toDouble reads them, side by side. A record's coefficients
-    // and polygons then lie in a few cache lines instead of a row of variants, which
-    // keeps a search over a large catalogue in the processor's cache. Each row is
-    // converted at its first use; `row` must be a valid row.
+    // and polygons then lie in a few cache lines instead of a row of variants, and the
+    // rows lie one after the other in table order, so that a search over a large
+    // catalogue reads them as one stream. Each row is converted at its first use;
+    // `row` must be a valid row.
     const double* zahlen(int row) const;
 
 private:
@@ -34,9 +35,10 @@ private:
 
     TableDef def_;
     std::vector<Row> rows_;
-    // Per row, made at its first use: a rating converts the few rows it reads, and a
-    // search keeps the rows it reads together in the order it reads them.
-    mutable std::vector<std::unique_ptr<double[]>> zahlen_;
+    // Room for every row, reserved at the first use and filled row by row: a rating
+    // converts (and the system maps) only the few rows it reads.
+    mutable std::unique_ptr<double[]> zahlen_;
+    mutable std::vector<bool> umgewandelt_;
     std::vector<std::pair<QString, int>> byName_; // sorted without regard to case
 
     // The names a program asks for are a few dozen literals, asked for again and again

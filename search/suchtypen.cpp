@@ -128,21 +128,48 @@ private:
 } // namespace
 
 void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& schluessel) {
-    // The keys are read once and exchanged along with the entries. The selection sort's
-    // order, ties included, comes out of a tournament tree in O(n log n): each step
-    // takes the first smallest key of the slots not yet placed (or keeps a NaN in
-    // place, where the scan would stick to it) and exchanges it into position i.
-    std::vector<double> keys(static_cast<std::size_t>(anzahl_) + 1);
-    for (int i = 1; i <= anzahl_; ++i)
-        keys[static_cast<std::size_t>(i)] = schluessel((*this)[i]);
+    // The keys are read once. The selection sort's order, ties included, comes out of a
+    // tournament tree in O(n log n): each step takes the first smallest key of the slots
+    // not yet placed (or keeps a NaN in place, where the scan would stick to it) and
+    // exchanges it into position i. The exchanges run on the keys and on the entries'
+    // numbers; each entry is then moved once to its place, as a large list lies outside
+    // the processor's cache and an exchange of two entries reaches into it twice.
+    const auto n = static_cast<std::size_t>(anzahl_);
+    std::vector<double> keys(n + 1);
+    std::vector<int> herkunft(n + 1);
+    for (std::size_t i = 1; i <= n; ++i) {
+        keys[i] = schluessel(vd_[i]);
+        herkunft[i] = static_cast<int>(i);
+    }
     Auswahlbaum baum(keys);
     for (int i = 1; i <= anzahl_; ++i) {
-        const int kleinster = std::isnan(keys[static_cast<std::size_t>(i)]) ? i : baum.sieger();
-        tauschen(i, kleinster);
-        std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(kleinster)]);
+        const auto p = static_cast<std::size_t>(i);
+        const int kleinster = std::isnan(keys[p]) ? i : baum.sieger();
+        const auto k = static_cast<std::size_t>(kleinster);
+        std::swap(herkunft[p], herkunft[k]);
+        std::swap(keys[p], keys[k]);
         if (kleinster != i)
             baum.aendern(kleinster, true);
         baum.aendern(i, false);
+    }
+    umordnen(herkunft);
+}
+
+void Suchergebnis::umordnen(std::vector<int>& herkunft) {
+    // Along each cycle of the permutation: entry i takes the entry from herkunft[i].
+    for (std::size_t start = 1; start < herkunft.size(); ++start) {
+        if (herkunft[start] == static_cast<int>(start))
+            continue;
+        VdSatz erster = std::move(vd_[start]);
+        std::size_t i = start;
+        for (auto von = static_cast<std::size_t>(herkunft[i]); von != start;
+             von = static_cast<std::size_t>(herkunft[i])) {
+            vd_[i] = std::move(vd_[von]);
+            herkunft[i] = static_cast<int>(i);
+            i = von;
+        }
+        vd_[i] = std::move(erster);
+        herkunft[i] = static_cast<int>(i);
     }
 }
 

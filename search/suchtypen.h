@@ -119,6 +119,9 @@ public:
     void nachQoSortieren();
 
 private:
+    // Entry i takes the entry that stood at herkunft[i] (a permutation of 1..anzahl).
+    void umordnen(std::vector<int>& herkunft);
+
     std::vector<VdSatz> vd_;
     int anzahl_ = 0;
 };

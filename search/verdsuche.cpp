@@ -44,7 +44,7 @@ bool serieAbgelehnt(const db::Cursor& artikel, const TypRec& t) {
         return true;
     // The 8/4-pole line (group 45) has a box of its own beside the QN box; with only
     // that box ticked nothing else can appear.
-    const bool gruppe45 = artikel.asInteger(u"Produktgruppe") == 45;
+    const bool gruppe45 = db::Produktgruppe(artikel) == 45;
     if (!t.RBQN && !t.RB84)
         return art == Baureihe::QN;
     if (t.RBQN && !t.RB84)

@@ -442,4 +442,5 @@ TEST(TableZahlen, EachCellAsToDoubleReadsIt) {
     EXPECT_EQ(erste[3], 0.0);
     EXPECT_EQ(zweite[1], 1e300);
     EXPECT_EQ(t->zahlen(1), zweite) << "a row is converted once";
+    EXPECT_EQ(zweite, erste + t->fieldCount()) << "the rows lie one after the other";
 }

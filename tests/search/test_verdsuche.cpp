@@ -210,15 +210,19 @@ TEST(Suchergebnis, TableGrowsPastFiveHundredAndSortsStably) {
         VdSatz& v = tabelle.anhaengen();
         v.Qo = (k * 7919) % 1201;
         v.ArtikelID = k;
+        v.Typ = QString::number(k);
     }
     ASSERT_EQ(tabelle.anzahl(), 1200);
     tabelle.nachQoSortieren();
     for (int k = 2; k <= 1200; ++k)
         ASSERT_LE(tabelle[k - 1].Qo, tabelle[k].Qo);
     std::set<qint32> ids;
-    for (int k = 1; k <= 1200; ++k)
+    for (int k = 1; k <= 1200; ++k) {
         ids.insert(tabelle[k].ArtikelID);
-    EXPECT_EQ(ids.size(), 1200u) << "no entry lost or doubled by the exchanges";
+        ASSERT_EQ(tabelle[k].Typ, QString::number(tabelle[k].ArtikelID))
+            << "texts stay with their entry";
+    }
+    EXPECT_EQ(ids.size(), 1200u) << "no entry lost or doubled by the moves";
 }
 
 // The selection sort exchanges entries, so equal keys do not keep their order; the
