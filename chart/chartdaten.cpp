@@ -17,6 +17,12 @@ int GraphDaten::kreuze() const {
     return std::clamp(KreuzZahl, 0, kMaxPunkte);
 }
 
+void Punktreihe::setzen(std::size_t i, float wert) {
+    if (i >= werte_.size())
+        werte_.resize(i + 1, 0.0F);
+    werte_[i] = wert;
+}
+
 ChartDaten::ChartDaten() : graphen_(kMaxGraphen) {
     for (int g = 1; g <= kMaxGraphen; ++g)
         graph(g).Farbe = anfangsFarbe(g);
@@ -26,16 +32,16 @@ void ChartDaten::PunktSetzen(int g, int i, float x, float y) {
     if (!gueltigerGraph(g) || i < 1 || i > kMaxPunkte)
         return;
     auto& daten = graph(g);
-    daten.kurveX[static_cast<size_t>(i - 1)] = x;
-    daten.kurveY[static_cast<size_t>(i - 1)] = y;
+    daten.kurveX.setzen(static_cast<size_t>(i - 1), x);
+    daten.kurveY.setzen(static_cast<size_t>(i - 1), y);
 }
 
 void ChartDaten::KreuzSetzen(int g, int i, float x, float y) {
     if (!gueltigerGraph(g) || i < 1 || i > kMaxPunkte)
         return;
     auto& daten = graph(g);
-    daten.kreuzX[static_cast<size_t>(i - 1)] = x;
-    daten.kreuzY[static_cast<size_t>(i - 1)] = y;
+    daten.kreuzX.setzen(static_cast<size_t>(i - 1), x);
+    daten.kreuzY.setzen(static_cast<size_t>(i - 1), y);
 }
 
 int ChartDaten::graphen() const {

@@ -17,12 +17,24 @@ inline constexpr int kMaxPunkte = 5000;
 // Chart types ("Art der Grafik").
 enum class ChartArt { NormalXY = 0, Kreis = 1, LogY = 2, XLogY = 3, LogXLogY = 4 };
 
+// One coordinate of a graph's points: kMaxPunkte places, 0 where nothing was set. Only
+// the places up to the last one set take memory, as a chart's ten graphs of four rows
+// are mostly empty and a data sheet makes and copies several charts.
+class Punktreihe {
+public:
+    float operator[](std::size_t i) const { return i < werte_.size() ? werte_[i] : 0.0F; }
+    void setzen(std::size_t i, float wert);
+
+private:
+    std::vector<float> werte_;
+};
+
 struct GraphDaten {
     // Points and crosses are kept in single precision, 1-based through the setters.
-    std::array<float, kMaxPunkte> kurveX{};
-    std::array<float, kMaxPunkte> kurveY{};
-    std::array<float, kMaxPunkte> kreuzX{};
-    std::array<float, kMaxPunkte> kreuzY{};
+    Punktreihe kurveX;
+    Punktreihe kurveY;
+    Punktreihe kreuzX;
+    Punktreihe kreuzY;
     int PunktZahl = 0;
     int KreuzZahl = 0;
     WinFarbe Farbe = kSchwarz;
@@ -68,7 +80,7 @@ public:
     bool EigenerDruckauftrag = true;
 
 private:
-    std::vector<GraphDaten> graphen_; // ten graphs, about 800 kB, kept off the stack
+    std::vector<GraphDaten> graphen_; // ten graphs
 };
 
 // The non-empty legend lines.

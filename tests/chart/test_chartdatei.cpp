@@ -171,3 +171,23 @@ TEST_F(ChartDatTest, GrenzenDerFelder) {
     tabelle.setZelle(1, 0, QStringLiteral("x"));
     EXPECT_EQ(tabelle.benutzteZeilen(), 24);
 }
+
+// A graph's rows read 0 wherever nothing was set, before and after the last point set,
+// and a point set out of order keeps the ones set before it.
+TEST(ChartDaten, UnsetPlacesReadZero) {
+    ChartDaten d;
+    EXPECT_EQ(d.graph(3).kurveX[0], 0.0f);
+    EXPECT_EQ(d.graph(3).kreuzY[kMaxPunkte - 1], 0.0f);
+    d.PunktSetzen(3, 4, 1.5f, -2.5f);
+    d.PunktSetzen(3, 2, 7.0f, 8.0f);
+    d.KreuzSetzen(3, kMaxPunkte, 9.0f, 10.0f);
+    EXPECT_EQ(d.graph(3).kurveX[0], 0.0f);
+    EXPECT_EQ(d.graph(3).kurveX[1], 7.0f);
+    EXPECT_EQ(d.graph(3).kurveY[3], -2.5f);
+    EXPECT_EQ(d.graph(3).kurveY[4], 0.0f);
+    EXPECT_EQ(d.graph(3).kreuzX[kMaxPunkte - 1], 9.0f);
+    EXPECT_EQ(d.graph(3).kreuzX[kMaxPunkte - 2], 0.0f);
+    const ChartDaten kopie = d;
+    EXPECT_EQ(kopie.graph(3).kurveY[1], 8.0f);
+    EXPECT_EQ(kopie.graph(2).kurveX[1], 0.0f);
+}
