@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace drel::chart {
 
@@ -181,7 +182,7 @@ Zeichnung zeichneMitGitter(ChartDaten& daten, QSize client, const Abbildung& abb
     maler.alle(daten, daten.graphen(), daten.FarbeKreuz);
     if (abb.art() != Abbildung::Art::Linear)
         labelsZeichnen(z.bild, daten, z.abbildung);
-    z.anzeige = undVerknuepfen(gitter, z.bild);
+    z.anzeige = undVerknuepfen(std::move(gitter), z.bild);
     z.gezeichnet = true;
     return z;
 }
@@ -250,8 +251,9 @@ QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe) {
     return plotFlaeche(daten, breite, hoehe, legenden(daten).isEmpty() ? 0 : legendenZeile());
 }
 
-QImage undVerknuepfen(const QImage& a, const QImage& b) {
-    QImage ergebnis = a.convertToFormat(QImage::Format_RGB32);
+QImage undVerknuepfen(QImage a, const QImage& b) {
+    // Taken by value: a picture handed over is combined in place, not copied first.
+    QImage ergebnis = std::move(a).convertToFormat(QImage::Format_RGB32);
     const QImage zweites = b.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < ergebnis.height() && y < zweites.height(); ++y) {
         auto* z = reinterpret_cast<QRgb*>(ergebnis.scanLine(y));

@@ -38,7 +38,7 @@ QSize plotGroesse(const ChartDaten& daten, int breite, int hoehe);
 QString achsenZahl(double wert, int dezimalen);
 
 // Bitwise AND of two pictures of the same size (the grid and the graphs).
-QImage undVerknuepfen(const QImage& a, const QImage& b);
+QImage undVerknuepfen(QImage a, const QImage& b);
 
 // The next grid value of the logarithmic axis (1-2-3-5 sequence); always above `wert`.
 double naechsterLogWert(double wert);
