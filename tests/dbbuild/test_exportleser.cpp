@@ -369,3 +369,26 @@ TEST(ExportLesen, InvalidUtf8IsAnErrorWithItsPlace) {
             << vorne;
     }
 }
+
+// An export of several MiB is read whole (its buffer is asked for large pages): every
+// record arrives, the last one too.
+TEST(ExportLesen, LargeFileIsReadToItsEnd) {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("motors.xml"));
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<Root><Schema/>";
+    constexpr int kAnzahl = 90000;
+    for (int k = 1; k <= kAnzahl; ++k)
+        xml += "<R><ID>" + QByteArray::number(k) + "</ID><Voltage>380-420V</Voltage></R>\n";
+    xml += "</Root>\n";
+    ASSERT_GT(xml.size(), 4 << 20);
+    {
+        QFile datei(pfad);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        ASSERT_EQ(datei.write(xml), xml.size());
+    }
+    const auto rows = lesen(pfad, "Motors");
+    ASSERT_EQ(rows.size(), static_cast<size_t>(kAnzahl));
+    EXPECT_EQ(rows.front()[0], Value(qint32{1}));
+    EXPECT_EQ(rows.back()[0], Value(qint32{kAnzahl}));
+    EXPECT_EQ(rows.back()[2], Value(QStringLiteral("380-420V")));
+}
