@@ -63,6 +63,19 @@ protected:
     }
 
     QTemporaryDir dir_;
+    // TBLeistung as detail of the article source, TBKMittelS as detail of TBLeistung's.
+    void leistungKette(Cursor& leistung, DataSource& artikelQuelle, Cursor& km,
+                       DataSource& leistungQuelle) const {
+        leistung.setFileName(capacity_);
+        leistung.setIndexFieldNames("ArtikelID");
+        leistung.setMasterSource(&artikelQuelle);
+        leistung.setMasterFields("ID");
+        km.setFileName(refrigerants_);
+        km.setIndexFieldNames("ID");
+        km.setMasterSource(&leistungQuelle);
+        km.setMasterFields("KaeltemittelID");
+    }
+
     QString articles_, capacity_, refrigerants_;
 };
 
@@ -152,14 +165,7 @@ TEST_F(CursorTest, DetailFollowsEveryMoveOfTheMasterInCascade) {
     DataSource dtsArtikel("DtsTBArtikel", &artikel), dtsLeistung("DtsLeistung", &leistung);
     artikel.setFileName(articles_);
     artikel.setIndexFieldNames("ID");
-    leistung.setFileName(capacity_);
-    leistung.setIndexFieldNames("ArtikelID");
-    leistung.setMasterSource(&dtsArtikel);
-    leistung.setMasterFields("ID");
-    kmittel.setFileName(refrigerants_);
-    kmittel.setIndexFieldNames("ID");
-    kmittel.setMasterSource(&dtsLeistung);
-    kmittel.setMasterFields("KaeltemittelID");
+    leistungKette(leistung, dtsArtikel, kmittel, dtsLeistung);
     kmittel.open();
     leistung.open();
     artikel.open();
@@ -198,14 +204,7 @@ TEST_F(CursorTest, DetailsFollowTheirMasterWhenTheyAreRead) {
     artikel.setIndexFieldNames("Produktgruppe;ID");
     artikel.setMasterSource(&dtsGruppe);
     artikel.setMasterFields("Produktgruppe");
-    leistung.setFileName(capacity_);
-    leistung.setIndexFieldNames("ArtikelID");
-    leistung.setMasterSource(&dtsArtikel);
-    leistung.setMasterFields("ID");
-    km.setFileName(refrigerants_);
-    km.setIndexFieldNames("ID");
-    km.setMasterSource(&dtsLeistung);
-    km.setMasterFields("KaeltemittelID");
+    leistungKette(leistung, dtsArtikel, km, dtsLeistung);
     for (Cursor* c : {&gruppe, &artikel, &leistung, &km})
         c->open();
 
