@@ -1,5 +1,6 @@
 #include "chart/chartzeichner.h"
 
+#include "base/grosseseiten.h"
 #include "base/messagesink.h"
 #include "base/numberformat.h"
 #include "chart/beschriftung.h"
@@ -10,7 +11,9 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <utility>
 
@@ -24,7 +27,25 @@ namespace {
 
 constexpr int kMaxGitterLinien = 200;
 
+void grossesBildFreigeben(void* puffer) {
+    std::free(puffer);
+}
+
+// A white picture. One as large as a printed diagram lies in a buffer of its own that
+// asks for large pages, as it is filled completely at once.
 QImage weissesBild(int breite, int hoehe) {
+    const auto bytes = static_cast<std::size_t>(std::max(breite, 0)) * 4U *
+                       static_cast<std::size_t>(std::max(hoehe, 0));
+    if (bytes >= kGrosseSeite) {
+        const std::size_t gerundet = (bytes + kGrosseSeite - 1) / kGrosseSeite * kGrosseSeite;
+        if (void* puffer = std::aligned_alloc(kGrosseSeite, gerundet)) {
+            grosseSeitenErbitten(puffer, gerundet);
+            QImage bild(static_cast<uchar*>(puffer), breite, hoehe, 4 * breite,
+                        QImage::Format_RGB32, grossesBildFreigeben, puffer);
+            bild.fill(Qt::white);
+            return bild;
+        }
+    }
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(Qt::white);
     return bild;

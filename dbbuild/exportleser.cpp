@@ -1,5 +1,6 @@
 #include "dbbuild/exportleser.h"
 
+#include "base/grosseseiten.h"
 #include "db/tablefile.h"
 #include "dbbuild/exportkodierung.h"
 #include "dbbuild/wertebereiche.h"
@@ -11,9 +12,6 @@
 #include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -369,29 +367,13 @@ void exportLesen(const QByteArray& xml, const QString& dateiName, const DBZuordn
 
 namespace {
 
-// Asks the system to back the buffer with large pages where it offers them on request.
-// An export's buffer is filled completely at once: one fault per 2 MiB instead of one
-// per 4 KiB, which on a virtual machine is a good part of reading a large export.
-void grosseSeitenErbitten(char* anfang, qint64 laenge) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t kSeite = 2U << 20U;
-    const auto a = reinterpret_cast<std::uintptr_t>(anfang);
-    const std::uintptr_t von = (a + kSeite - 1) & ~(kSeite - 1);
-    const std::uintptr_t bis = (a + static_cast<std::uintptr_t>(laenge)) & ~(kSeite - 1);
-    if (bis > von)
-        madvise(reinterpret_cast<void*>(von), bis - von, MADV_HUGEPAGE); // only a hint
-#else
-    (void)anfang;
-    (void)laenge;
-#endif
-}
-
 // The whole file: read into a buffer of the file's size (a file that grows meanwhile is
 // read to its end as well).
 QByteArray ganzLesen(QFile& file) {
     const qint64 groesse = std::max<qint64>(0, file.size());
     QByteArray inhalt(groesse, Qt::Uninitialized);
-    grosseSeitenErbitten(inhalt.data(), groesse);
+    // The buffer is filled completely at once: large pages where the system offers them.
+    grosseSeitenErbitten(inhalt.data(), static_cast<std::size_t>(groesse));
     qint64 gelesen = 0;
     while (gelesen < groesse) {
         const qint64 n = file.read(inhalt.data() + gelesen, groesse - gelesen);
