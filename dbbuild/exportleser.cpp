@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
 #include <string>
