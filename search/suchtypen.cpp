@@ -67,13 +67,6 @@ VdSatz& Suchergebnis::anhaengen() {
     return satz;
 }
 
-void Suchergebnis::tauschen(int i, int j) {
-    // Swapped, not copied through a third record: a copy touches every text's
-    // shared data, which over a large result list costs more than the sort itself.
-    if (i != j)
-        std::swap((*this)[i], (*this)[j]);
-}
-
 namespace {
 
 // A tournament tree over the slots 1..n that names the slot the selection sort takes

@@ -110,8 +110,6 @@ public:
     VdSatz& operator[](int i) { return vd_[static_cast<std::size_t>(i)]; }
     const VdSatz& operator[](int i) const { return vd_[static_cast<std::size_t>(i)]; }
 
-    // Exchanges entries i and j.
-    void tauschen(int i, int j);
     // Selection sort of entries 1..anzahl ascending by the key: for each position the
     // first entry with the smallest key among the rest is exchanged with it. The same
     // order, ties included, is found in O(n log n).
