@@ -115,15 +115,29 @@ bool startsWithAny(const QString& d, std::initializer_list<const char*> prefixes
 }
 
 // A whole-number or yes/no field that the search asks of every article or record, read
-// from the row's numbers: the numbers of a row lie together, its variants spread out.
+// from the table's column of it: the search walks the rows in order, and the column
+// holds eight bytes per row where the row's numbers or variants spread over lines.
 // The fields are typed, so their number is the variant's value.
 class Zahlfeld {
 public:
-    explicit Zahlfeld(const char* name) : feld_({QString::fromLatin1(name)}) {}
-    double operator()(const Cursor& c) { return feld_.number(c, 0); }
+    explicit Zahlfeld(const char* name) : name_(QString::fromLatin1(name)) {}
+    double operator()(const Cursor& c) {
+        if (!c.active())
+            return 0.0;
+        if (c.table() != table_) {
+            table_ = c.table();
+            position_ = table_->fieldIndex(name_);
+        }
+        if (position_ < 0)
+            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), name_));
+        const int row = c.currentTableRow();
+        return row < 0 ? 0.0 : table_->spalte(position_)[row];
+    }
 
 private:
-    FieldPositions feld_;
+    QString name_;
+    TablePtr table_;
+    int position_ = -1;
 };
 
 bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
@@ -215,6 +229,34 @@ SauggasBemessung SauggasLesen(const Cursor& leistung) {
     static Zahlfeld wert("Sauggaswert");
     static Zahlfeld flag("SauggasFlag");
     return {wert(leistung), flag(leistung) != 0.0};
+}
+
+std::optional<double> KaeltemittelSchluessel(const Cursor& leistung) {
+    static Zahlfeld id("KaeltemittelID");
+    if (!leistung.active() || leistung.currentTableRow() < 0)
+        return std::nullopt;
+    return id(leistung);
+}
+
+qint32 ArtikelNummer(const Cursor& artikel) {
+    static Zahlfeld id("ID");
+    return static_cast<qint32>(id(artikel));
+}
+
+double Hubvolumen(const Cursor& artikel) {
+    static Zahlfeld hub("Hubvolumen");
+    return hub(artikel);
+}
+
+void LeistungVorladen(const Cursor& leistung) {
+    const int row = leistung.active() ? leistung.currentTableRow() : -1;
+    if (row < 0)
+        return;
+    const TablePtr& table = leistung.table();
+    const double* z = table->zahlen(row);
+    constexpr int kJeZeile = 64 / sizeof(double);
+    for (int f = 0; f < table->fieldCount(); f += kJeZeile)
+        __builtin_prefetch(z + f);
 }
 
 Baureihe BaureihenArt(const Cursor& artikel) {

@@ -7,6 +7,7 @@
 #include "db/lukotabelle.h"
 
 #include <array>
+#include <optional>
 
 namespace drel::db {
 
@@ -70,6 +71,15 @@ QString grossesGruppenBild(TDataModule1& dm, int gruppe);
 // Series kind and set kind 0 or 9 to 13 from Produktgruppe of the current row.
 Baureihe BaureihenArt(const Cursor& artikel);
 int Produktgruppe(const Cursor& artikel);
+// ID and Hubvolumen of the current article, read from the table's columns as the
+// group is (0 without a current row).
+qint32 ArtikelNummer(const Cursor& artikel);
+double Hubvolumen(const Cursor& artikel);
+
+// Asks the processor to fetch the numbers of the current capacity record (envelope
+// and coefficients) while other fields are read: over a large catalogue they lie
+// outside its cache. Converts the row if it is read for the first time.
+void LeistungVorladen(const Cursor& leistung);
 
 // The rating basis of the current capacity record: a suction gas temperature (°C) or,
 // without the flag, a superheat (K) over t0.
@@ -78,6 +88,9 @@ struct SauggasBemessung {
     bool temperatur = false;
 };
 SauggasBemessung SauggasLesen(const Cursor& leistung);
+// KaeltemittelID of the current capacity record as a number (0 when empty), from the
+// table's column; nothing when the cursor has no current row.
+std::optional<double> KaeltemittelSchluessel(const Cursor& leistung);
 Baureihe BaureihenArtVonGruppe(int gruppe);
 int SatzArt(const Cursor& artikel);
 int SatzArtVonGruppe(int gruppe);

@@ -92,4 +92,17 @@ const double* Table::zahlen(int row) const {
     return z;
 }
 
+const double* Table::spalte(int field) const {
+    if (spalten_.empty())
+        spalten_.resize(def_.fields.size());
+    std::unique_ptr<double[]>& s = spalten_[static_cast<size_t>(field)];
+    if (!s) {
+        const auto f = static_cast<size_t>(field);
+        s = std::make_unique_for_overwrite<double[]>(std::max<size_t>(1, rows_.size()));
+        for (size_t r = 0; r < rows_.size(); ++r)
+            s[r] = f < rows_[r].size() ? toDouble(rows_[r][f]) : 0.0;
+    }
+    return s.get();
+}
+
 } // namespace drel::db

@@ -15,6 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace drel::search {
 
@@ -78,6 +81,34 @@ bool typPasst(const QString& typText, const QString& typName) {
     return ohneErstesX(normalisiert(typName)).contains(ohneErstesX(normalisiert(typText)));
 }
 
+// Whether the current capacity record carries a refrigerant searched for, remembered
+// per refrigerant ID: most records carry another one, and their answer then costs a
+// number from a column of the capacity table instead of the refrigerant row and name.
+class KaeltemittelFilter {
+public:
+    explicit KaeltemittelFilter(const KMRec& km) : km_(km) {}
+
+    bool passt(const db::TDataModule1& dm) {
+        const std::optional<double> id = db::KaeltemittelSchluessel(dm.TBLeistung);
+        if (!id)
+            return nachName(dm);
+        for (const auto& [schluessel, passt] : gemerkt_)
+            if (schluessel == *id)
+                return passt;
+        const bool passt = nachName(dm);
+        gemerkt_.emplace_back(*id, passt);
+        return passt;
+    }
+
+private:
+    bool nachName(const db::TDataModule1& dm) const {
+        return kaeltemittelPasst(km_, dm.TBKMittelS.asString(u"Ashrae"));
+    }
+
+    const KMRec& km_;
+    std::vector<std::pair<double, bool>> gemerkt_;
+};
+
 // Record positions of the source article and its capacity record.
 struct Merker {
     bool aktiv = false;
@@ -90,13 +121,13 @@ public:
     Lauf(SuchUmgebung& u, const SuchEingabe& e, chart::GrenzChart* chart, bool satzModus)
         : u_(u), e_(e), chart_(chart), satzModus_(satzModus),
           quelle_(satzModus ? u.dm.STBArtikel : u.dm.TBArtikel),
-          praefix_(satzModus ? QStringLiteral("S") : QString()) {}
+          praefix_(satzModus ? QStringLiteral("S") : QString()), kaeltemittel_(e.km) {}
 
     void ausfuehren();
 
 private:
-    bool kandidat(qint32 basis, QString& typ) const;
-    bool vorauswahl(qint32 basis) const;
+    bool kandidat(qint32 basis, QString& typ);
+    bool vorauswahl(qint32 basis);
     bool typZulaessig(const QString& typ) const;
     void basisArtikelEinsetzen(qint32 basis, Merker& merker, QString& typ);
     void zurueck(const Merker& merker);
@@ -115,17 +146,23 @@ private:
     db::Cursor& quelle_;
     QString praefix_;
     chart::GrenzPolygone polygone_; // of the record in innerhalbGrenzen
+    KaeltemittelFilter kaeltemittel_;
 };
 
 // The checks on numbers and on the refrigerant come before the type name, so that a
 // search over a large catalogue reads the names only of records it may list. A record
 // rated with its base article's data is checked against that article's records later.
-bool Lauf::vorauswahl(qint32 basis) const {
+bool Lauf::vorauswahl(qint32 basis) {
     const bool abgelehnt =
         satzModus_ ? satzAbgelehnt(quelle_, e_.typ) : serieAbgelehnt(u_.dm.TBArtikel, e_.typ);
     if (abgelehnt)
         return false;
-    return basis != 0 || kaeltemittelPasst(e_.km, u_.dm.TBKMittelS.asString(u"Ashrae"));
+    if (basis != 0)
+        return true;
+    if (!kaeltemittel_.passt(u_.dm))
+        return false;
+    db::LeistungVorladen(u_.dm.TBLeistung);
+    return true;
 }
 
 bool Lauf::typZulaessig(const QString& typ) const {
@@ -136,7 +173,7 @@ bool Lauf::typZulaessig(const QString& typ) const {
 
 // Whether the current record may be listed before its refrigerant and limits are
 // looked at; sets the type name when the cheaper checks pass.
-bool Lauf::kandidat(qint32 basis, QString& typ) const {
+bool Lauf::kandidat(qint32 basis, QString& typ) {
     if (!vorauswahl(basis))
         return false;
     typ = db::TypBezeichnung(u_.dm, praefix_);
@@ -224,7 +261,7 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
         qo *= 2.0;
     }
     VdSatz& v = u_.ergebnis.anhaengen();
-    v.ArtikelID = quelle_.asInteger(u"ID");
+    v.ArtikelID = db::ArtikelNummer(quelle_);
     v.Durchlauf = durchlauf;
     v.Durchlauf2 = durchlauf;
     v.KondIndex = 0;
@@ -235,8 +272,8 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
     v.t0 = e_.punkt.t0;
     v.tc = e_.punkt.tc;
     v.n = 1450.0;
-    v.Hubvolumen = quelle_.asFloat(u"Hubvolumen");
-    const int gruppe = quelle_.asInteger(u"Produktgruppe");
+    v.Hubvolumen = db::Hubvolumen(quelle_);
+    const int gruppe = db::Produktgruppe(quelle_);
     v.Typ = db::zweistufigeGruppe(gruppe) ? typ + QStringLiteral(" - ") + kaeltemittel : typ;
     v.TypUmgekehrt = db::TypBezeichnungUmgekehrt(u_.dm, praefix_);
     v.Kaeltemittel = kaeltemittel;
@@ -261,18 +298,23 @@ void Lauf::ausfuehren() {
     be.tue = 0.0;
 
     int durchlauf = 0;
+    // The article whose data rate it is read once per article, not once per record.
+    int artikelZeile = -1;
+    qint32 basis = 0;
     quelle_.first();
     dm.TBLeistung.first();
     while (!quelle_.eof()) {
         ++durchlauf;
         bool angenommen = false;
         Merker merker;
-        const qint32 basis = db::datenArtikelId(quelle_);
+        if (quelle_.currentTableRow() != artikelZeile) {
+            artikelZeile = quelle_.currentTableRow();
+            basis = db::datenArtikelId(quelle_);
+        }
         QString typ;
         if (kandidat(basis, typ)) {
             basisArtikelEinsetzen(basis, merker, typ);
-            if (kaeltemittelPasst(e_.km, dm.TBKMittelS.asString(u"Ashrae")) &&
-                imBereichGezaehlt()) {
+            if (kaeltemittel_.passt(dm) && imBereichGezaehlt()) {
                 const Betriebspunkt bp = bewertungsPunkt(be);
                 const calc::Bewertung r = bewerten(bp);
                 const double strom = calc::IRechnen(dm, bp.t0, bp.tc, bp.n, bp.f, e_.netz60Hz);

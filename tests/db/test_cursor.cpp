@@ -443,3 +443,24 @@ TEST(TableZahlen, EachCellAsToDoubleReadsIt) {
     EXPECT_EQ(t->zahlen(1), zweite) << "a row is converted once";
     EXPECT_EQ(zweite, erste + t->fieldCount()) << "the rows lie one after the other";
 }
+
+// A column holds the same numbers as the rows, read either way first, and stays put.
+TEST(TableZahlen, ColumnAgreesWithTheRows) {
+    QTemporaryDir dir;
+    const TableDef def{"Spalten",
+                       "Spalten.cds",
+                       {intField("ID"), textField("Text"), floatField("Wert")},
+                       IndexDef{"ID", {"ID"}}};
+    const std::vector<Row> zeilen = {
+        {i(1), s("3,25"), d(0.5)}, {i(2), Value(), d(-7.0)}, {i(3), s("x"), Value()}};
+    const TablePtr t = loadTableFile(writeTable(dir, def, zeilen));
+    const double* wert = t->spalte(2);
+    for (int f = 0; f < t->fieldCount(); ++f) {
+        const double* spalte = t->spalte(f);
+        for (int r = 0; r < t->rowCount(); ++r)
+            EXPECT_EQ(spalte[r], t->zahlen(r)[f]) << r << "/" << f;
+    }
+    EXPECT_EQ(wert[1], -7.0);
+    EXPECT_EQ(wert[2], 0.0);
+    EXPECT_EQ(t->spalte(2), wert) << "a column is converted once";
+}
