@@ -140,6 +140,30 @@ private:
     int position_ = -1;
 };
 
+// A text field that the search asks of many articles, read from the table's column of
+// it (see Table::texte).
+class Textfeld {
+public:
+    explicit Textfeld(const char* name) : name_(QString::fromLatin1(name)) {}
+    QString operator()(const Cursor& c) {
+        if (!c.active())
+            return {};
+        if (c.table() != table_) {
+            table_ = c.table();
+            position_ = table_->fieldIndex(name_);
+        }
+        if (position_ < 0)
+            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), name_));
+        const int row = c.currentTableRow();
+        return row < 0 ? QString() : table_->texte(position_)[row];
+    }
+
+private:
+    QString name_;
+    TablePtr table_;
+    int position_ = -1;
+};
+
 bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
     for (const char* t : texts)
         if (d == QLatin1String(t))
@@ -310,13 +334,22 @@ QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel
     return isUpperR22OrR717(kaeltemittel) ? insertX(bezeichnung) : bezeichnung;
 }
 
+QString Bezeichnung1(const Cursor& artikel) {
+    static Textfeld bezeichnung("Bezeichnung1");
+    return bezeichnung(artikel);
+}
+
+QString BasisartikelText(const Cursor& artikel) {
+    static Textfeld basis("Basisartikel");
+    return basis(artikel);
+}
+
 QString TypBezeichnung(TDataModule1& dm, const QString& prefix) {
-    return typMitX(artikelCursor(dm, prefix).asString(u"Bezeichnung1"),
-                   dm.TBKMittelS.asString(u"Ashrae"));
+    return typMitX(Bezeichnung1(artikelCursor(dm, prefix)), dm.TBKMittelS.asString(u"Ashrae"));
 }
 
 QString TypBezeichnungUmgekehrt(TDataModule1& dm, const QString& prefix) {
-    return typMitXUmgekehrt(artikelCursor(dm, prefix).asString(u"Bezeichnung1"),
+    return typMitXUmgekehrt(Bezeichnung1(artikelCursor(dm, prefix)),
                             dm.TBKMittelS.asString(u"Ashrae"));
 }
 
@@ -373,7 +406,7 @@ qint32 datenArtikelId(const Cursor& artikel) {
     static Zahlfeld basisDaten("UseBaseArticleWukData");
     if (basisDaten(artikel) == 0.0)
         return 0;
-    const QString basis = artikel.asString(u"Basisartikel").trimmed();
+    const QString basis = BasisartikelText(artikel).trimmed();
     if (basis.isEmpty() || basis == QLatin1String("0"))
         return 0;
     return basis.toInt();

@@ -75,6 +75,10 @@ int Produktgruppe(const Cursor& artikel);
 // group is (0 without a current row).
 qint32 ArtikelNummer(const Cursor& artikel);
 double Hubvolumen(const Cursor& artikel);
+// Bezeichnung1 and Basisartikel of the current article from the table's text
+// columns, as asString reads them (empty without a current row).
+QString Bezeichnung1(const Cursor& artikel);
+QString BasisartikelText(const Cursor& artikel);
 
 // Asks the processor to fetch the numbers of the current capacity record (envelope
 // and coefficients) while other fields are read: over a large catalogue they lie

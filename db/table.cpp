@@ -105,4 +105,22 @@ const double* Table::spalte(int field) const {
     return s.get();
 }
 
+const QString* Table::texte(int field) const {
+    if (texte_.empty())
+        texte_.resize(def_.fields.size());
+    std::unique_ptr<QString[]>& t = texte_[static_cast<size_t>(field)];
+    if (!t) {
+        const auto f = static_cast<size_t>(field);
+        t = std::make_unique<QString[]>(std::max<size_t>(1, rows_.size()));
+        for (size_t r = 0; r < rows_.size(); ++r) {
+            if (f >= rows_[r].size())
+                continue;
+            const QString text = toString(rows_[r][f]);
+            // A copy of its own: the loaded text's memory lies wherever its row was read.
+            t[r] = QString(text.constData(), text.size());
+        }
+    }
+    return t.get();
+}
+
 } // namespace drel::db

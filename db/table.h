@@ -36,6 +36,12 @@ public:
     // `field` must be a valid field position.
     const double* spalte(int field) const;
 
+    // One field of every row as toString reads it, in table order, converted at its
+    // first use. The texts are copies made one after the other, so that they lie
+    // together in memory as the column does; the loaded texts lie among all the other
+    // cells of their rows. `field` must be a valid field position.
+    const QString* texte(int field) const;
+
 private:
     int lookupUncached(QAnyStringView name) const;
 
@@ -46,6 +52,7 @@ private:
     mutable std::unique_ptr<double[]> zahlen_;
     mutable std::vector<bool> umgewandelt_;
     mutable std::vector<std::unique_ptr<double[]>> spalten_; // by field position
+    mutable std::vector<std::unique_ptr<QString[]>> texte_;  // by field position
     std::vector<std::pair<QString, int>> byName_;            // sorted without regard to case
 
     // The names a program asks for are a few dozen literals, asked for again and again

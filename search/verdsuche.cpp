@@ -277,7 +277,7 @@ void Lauf::speichern(int durchlauf, QString typ, const calc::Bewertung& r, doubl
     v.Typ = db::zweistufigeGruppe(gruppe) ? typ + QStringLiteral(" - ") + kaeltemittel : typ;
     v.TypUmgekehrt = db::TypBezeichnungUmgekehrt(u_.dm, praefix_);
     v.Kaeltemittel = kaeltemittel;
-    v.BasisArtikel = quelle_.asString(u"Basisartikel").trimmed().toInt();
+    v.BasisArtikel = db::BasisartikelText(quelle_).trimmed().toInt();
     v.P = zweiStellen(r.P);
     v.I = I;
     v.Rand = rand;

@@ -464,3 +464,25 @@ TEST(TableZahlen, ColumnAgreesWithTheRows) {
     EXPECT_EQ(wert[2], 0.0);
     EXPECT_EQ(t->spalte(2), wert) << "a column is converted once";
 }
+
+// A text column reads as toString, and its texts are copies of their own, so that they
+// lie together and outlive nothing they point into.
+TEST(TableTexte, ColumnReadsAsToStringInCopiesOfItsOwn) {
+    QTemporaryDir dir;
+    const TableDef def{"Texte",
+                       "Texte.cds",
+                       {intField("ID"), textField("Name"), floatField("Wert")},
+                       IndexDef{"ID", {"ID"}}};
+    const std::vector<Row> zeilen = {
+        {i(1), s("QN4/200"), d(2.5)}, {i(2), Value(), d(-1.0)}, {i(3), s(" 18 "), Value()}};
+    const TablePtr t = loadTableFile(writeTable(dir, def, zeilen));
+    for (int f = 0; f < t->fieldCount(); ++f)
+        for (int r = 0; r < t->rowCount(); ++r)
+            EXPECT_EQ(t->texte(f)[r],
+                      toString(t->rows()[static_cast<size_t>(r)][static_cast<size_t>(f)]))
+                << r << "/" << f;
+    const QString& geladen = std::get<QString>(t->rows()[0][1]);
+    EXPECT_NE(t->texte(1)[0].constData(), geladen.constData());
+    EXPECT_TRUE(t->texte(1)[1].isEmpty());
+    EXPECT_EQ(t->texte(1), t->texte(1)) << "a column is converted once";
+}
