@@ -114,51 +114,36 @@ bool startsWithAny(const QString& d, std::initializer_list<const char*> prefixes
     return false;
 }
 
-// A whole-number or yes/no field that the search asks of every article or record, read
-// from the table's column of it: the search walks the rows in order, and the column
-// holds eight bytes per row where the row's numbers or variants spread over lines.
-// The fields are typed, so their number is the variant's value.
-class Zahlfeld {
+// A field that the search asks of every article or record, read from the table's
+// column of it: the search walks the rows in order, and a column holds one number (or
+// one text, the texts together) per row where the row's cells spread over lines.
+// Whole-number and yes/no fields are typed, so their number is the variant's value.
+class Spaltenfeld {
 public:
-    explicit Zahlfeld(const char* name) : name_(QString::fromLatin1(name)) {}
-    double operator()(const Cursor& c) {
-        if (!c.active())
-            return 0.0;
-        if (c.table() != table_) {
-            table_ = c.table();
-            position_ = table_->fieldIndex(name_);
-        }
-        if (position_ < 0)
-            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), name_));
-        const int row = c.currentTableRow();
+    explicit Spaltenfeld(const char* name) : name_(QString::fromLatin1(name)) {}
+    double zahl(const Cursor& c) {
+        const int row = zeile(c);
         return row < 0 ? 0.0 : table_->spalte(position_)[row];
     }
-
-private:
-    QString name_;
-    TablePtr table_;
-    int position_ = -1;
-};
-
-// A text field that the search asks of many articles, read from the table's column of
-// it (see Table::texte).
-class Textfeld {
-public:
-    explicit Textfeld(const char* name) : name_(QString::fromLatin1(name)) {}
-    QString operator()(const Cursor& c) {
-        if (!c.active())
-            return {};
-        if (c.table() != table_) {
-            table_ = c.table();
-            position_ = table_->fieldIndex(name_);
-        }
-        if (position_ < 0)
-            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), name_));
-        const int row = c.currentTableRow();
+    QString text(const Cursor& c) {
+        const int row = zeile(c);
         return row < 0 ? QString() : table_->texte(position_)[row];
     }
 
 private:
+    // The current table row, -1 without one; an unknown name fails as by name.
+    int zeile(const Cursor& c) {
+        if (!c.active())
+            return -1;
+        if (c.table() != table_) {
+            table_ = c.table();
+            position_ = table_->fieldIndex(name_);
+        }
+        if (position_ < 0)
+            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), name_));
+        return c.currentTableRow();
+    }
+
     QString name_;
     TablePtr table_;
     int position_ = -1;
@@ -245,31 +230,31 @@ Baureihe BaureihenArtVonGruppe(int g) {
 }
 
 int Produktgruppe(const Cursor& artikel) {
-    static Zahlfeld gruppe("Produktgruppe");
-    return static_cast<int>(gruppe(artikel));
+    static Spaltenfeld gruppe("Produktgruppe");
+    return static_cast<int>(gruppe.zahl(artikel));
 }
 
 SauggasBemessung SauggasLesen(const Cursor& leistung) {
-    static Zahlfeld wert("Sauggaswert");
-    static Zahlfeld flag("SauggasFlag");
-    return {wert(leistung), flag(leistung) != 0.0};
+    static Spaltenfeld wert("Sauggaswert");
+    static Spaltenfeld flag("SauggasFlag");
+    return {wert.zahl(leistung), flag.zahl(leistung) != 0.0};
 }
 
 std::optional<double> KaeltemittelSchluessel(const Cursor& leistung) {
-    static Zahlfeld id("KaeltemittelID");
+    static Spaltenfeld id("KaeltemittelID");
     if (!leistung.active() || leistung.currentTableRow() < 0)
         return std::nullopt;
-    return id(leistung);
+    return id.zahl(leistung);
 }
 
 qint32 ArtikelNummer(const Cursor& artikel) {
-    static Zahlfeld id("ID");
-    return static_cast<qint32>(id(artikel));
+    static Spaltenfeld id("ID");
+    return static_cast<qint32>(id.zahl(artikel));
 }
 
 double Hubvolumen(const Cursor& artikel) {
-    static Zahlfeld hub("Hubvolumen");
-    return hub(artikel);
+    static Spaltenfeld hub("Hubvolumen");
+    return hub.zahl(artikel);
 }
 
 void LeistungVorladen(const Cursor& leistung) {
@@ -335,13 +320,13 @@ QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel
 }
 
 QString Bezeichnung1(const Cursor& artikel) {
-    static Textfeld bezeichnung("Bezeichnung1");
-    return bezeichnung(artikel);
+    static Spaltenfeld bezeichnung("Bezeichnung1");
+    return bezeichnung.text(artikel);
 }
 
 QString BasisartikelText(const Cursor& artikel) {
-    static Textfeld basis("Basisartikel");
-    return basis(artikel);
+    static Spaltenfeld basis("Basisartikel");
+    return basis.text(artikel);
 }
 
 QString TypBezeichnung(TDataModule1& dm, const QString& prefix) {
@@ -403,8 +388,8 @@ qint32 basisId(const Cursor& artikel) {
 
 qint32 datenArtikelId(const Cursor& artikel) {
     // The flag first: most articles keep their own data, and their base text is not read.
-    static Zahlfeld basisDaten("UseBaseArticleWukData");
-    if (basisDaten(artikel) == 0.0)
+    static Spaltenfeld basisDaten("UseBaseArticleWukData");
+    if (basisDaten.zahl(artikel) == 0.0)
         return 0;
     const QString basis = BasisartikelText(artikel).trimmed();
     if (basis.isEmpty() || basis == QLatin1String("0"))
