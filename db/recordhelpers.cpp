@@ -14,20 +14,28 @@ class FieldPositions {
 public:
     explicit FieldPositions(std::vector<QString> names) : names_(std::move(names)) {}
 
-    // Value of name i in the cursor's current row; unknown names fail as by name.
-    double number(const Cursor& c, size_t i) {
+    // The numbers of the cursor's current row, read at position(i); nullptr on a
+    // closed cursor or without a current row. A name the table lacks fails as by name.
+    const double* zeile(const Cursor& c) {
         if (!c.active())
-            return 0.0;
+            return nullptr;
         if (c.table() != table_) {
             table_ = c.table();
             positions_.clear();
             for (const QString& n : names_)
                 positions_.push_back(table_->fieldIndex(n));
         }
-        if (positions_[i] < 0)
-            throw DbError(QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), names_[i]));
+        for (size_t i = 0; i < positions_.size(); ++i)
+            if (positions_[i] < 0)
+                throw DbError(
+                    QStringLiteral("%1: Feld '%2' nicht gefunden").arg(c.name(), names_[i]));
         const int row = c.currentTableRow();
-        return row < 0 ? 0.0 : table_->zahlen(row)[positions_[i]];
+        return row < 0 ? nullptr : table_->zahlen(row);
+    }
+
+    // Name i in numbers from zeile(); 0 without a row.
+    double number(const double* zeile, size_t i) const {
+        return zeile ? zeile[positions_[i]] : 0.0;
     }
 
 private:
@@ -60,9 +68,10 @@ void readPolygon(const Cursor& c, int n, GrenzPolygon& p) {
     static FieldPositions rot(polygonNames("KoordRot"));
     FieldPositions& fields = n == 1 ? blau : (n == 2 ? strich : rot);
     p = GrenzPolygon{};
+    const double* zeile = fields.zeile(c);
     for (size_t k = 0; k < GrenzPolygon::kGespeichert; ++k) {
-        p.punkte[k].to = static_cast<float>(fields.number(c, 2 * k));
-        p.punkte[k].tc = static_cast<float>(fields.number(c, 2 * k + 1));
+        p.punkte[k].to = static_cast<float>(fields.number(zeile, 2 * k));
+        p.punkte[k].tc = static_cast<float>(fields.number(zeile, 2 * k + 1));
     }
     // The closing point: the first of the stored points 2 to 10 equal to point 1.
     p.Anzahl = 11;
@@ -178,12 +187,15 @@ void KoeffizientenLesen(const Cursor& leistung, const Cursor& motor, KoeffSatz& 
     static FieldPositions qo(numberedNames("KaelteLeistung", 10));
     static FieldPositions p(numberedNames("Antriebsleistung", 10));
     static FieldPositions strom(numberedNames("ElektrStrom", 4));
+    const double* qoZeile = qo.zeile(leistung);
+    const double* pZeile = p.zeile(leistung);
+    const double* stromZeile = strom.zeile(motor);
     for (size_t i = 1; i <= 10; ++i) {
-        satz.Qo[i] = qo.number(leistung, i - 1);
-        satz.P[i] = p.number(leistung, i - 1);
+        satz.Qo[i] = qo.number(qoZeile, i - 1);
+        satz.P[i] = p.number(pZeile, i - 1);
     }
     for (size_t j = 1; j <= 4; ++j)
-        satz.I[j] = strom.number(motor, j - 1);
+        satz.I[j] = strom.number(stromZeile, j - 1);
 }
 
 Baureihe BaureihenArtVonGruppe(int g) {
@@ -235,9 +247,10 @@ int Produktgruppe(const Cursor& artikel) {
 }
 
 SauggasBemessung SauggasLesen(const Cursor& leistung) {
-    static Spaltenfeld wert("Sauggaswert");
-    static Spaltenfeld flag("SauggasFlag");
-    return {wert.zahl(leistung), flag.zahl(leistung) != 0.0};
+    // From the record's numbers: only rated records are asked, and theirs are at hand.
+    static FieldPositions felder({QStringLiteral("Sauggaswert"), QStringLiteral("SauggasFlag")});
+    const double* zeile = felder.zeile(leistung);
+    return {felder.number(zeile, 0), felder.number(zeile, 1) != 0.0};
 }
 
 std::optional<double> KaeltemittelSchluessel(const Cursor& leistung) {

@@ -47,11 +47,8 @@ double qoRunden(double qo) {
 }
 
 double zweiStellen(double wert) {
-    if (!std::isfinite(wert))
-        return 0.0;
-    const NumberSeparators& sep = numberSeparators();
-    double gelesen = 0.0;
-    return parseFloat(formatFloat(u"0.00", wert, sep), sep, gelesen) ? gelesen : 0.0;
+    // The number that the text "0.00" of it reads back as, without the text.
+    return std::isfinite(wert) ? roundShown(wert, 2) : 0.0;
 }
 
 Suchergebnis::Suchergebnis() {

@@ -53,7 +53,8 @@ bool kaeltemittelPasst(const KMRec& km, const QString& kaeltemittel);
 
 // Qo to a multiple of 0.05 kW, halves to even (12.375 -> 12.40, 12.325 -> 12.30).
 double qoRunden(double qo);
-// Two decimals through the text "0.00" and back; 0 when it cannot be read back.
+// Two decimals as the text "0.00" shows them (halves away from zero, decided on the
+// shortest decimal form) and reads back; 0 for a value that is no number.
 double zweiStellen(double wert);
 
 // One result of a search.

@@ -1,5 +1,6 @@
 // The compressor search on the hand-made catalogue: which articles pass the filters,
 // what a result holds, and how the table is sorted and grows.
+#include "base/numberformat.h"
 #include "chart/grenztest.h"
 #include "db/datamodule.h"
 #include "db/recordhelpers.h"
@@ -202,6 +203,26 @@ TEST(Suchergebnis, QoRoundingGoesHalvesToEven) {
     EXPECT_DOUBLE_EQ(qoRunden(12.375), 12.40);
     EXPECT_DOUBLE_EQ(qoRunden(12.325), 12.30);
     EXPECT_DOUBLE_EQ(qoRunden(12.36), 12.35);
+}
+
+// Power and current are what their text with two decimals reads back as, whichever the
+// decimal separator of the day; halves are decided on the decimal digits.
+TEST(Suchergebnis, TwoDecimalsAreWhatTheTextReadsBack) {
+    std::mt19937 zufall(7);
+    std::uniform_real_distribution<double> verteilung(-200.0, 200.0);
+    std::vector<double> werte = {0.125, 2.675, -0.005, -0.004, 1.005, 0.0, -0.0, 1e9 + 0.125};
+    for (int k = 0; k < 2000; ++k)
+        werte.push_back(verteilung(zufall));
+    for (const NumberSeparators& sep : {NumberSeparators::english(), NumberSeparators::german()}) {
+        for (double w : werte) {
+            double gelesen = 0.0;
+            ASSERT_TRUE(parseFloat(formatFloat(u"0.00", w, sep), sep, gelesen));
+            EXPECT_EQ(zweiStellen(w), gelesen) << w;
+        }
+    }
+    EXPECT_EQ(zweiStellen(2.675), 2.68) << "2.675 is shown as 2.675 and rounds up";
+    EXPECT_FALSE(std::signbit(zweiStellen(-0.004)));
+    EXPECT_EQ(zweiStellen(std::nan("")), 0.0);
 }
 
 TEST(Suchergebnis, TableGrowsPastFiveHundredAndSortsStably) {
