@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace drel::chart {
 
@@ -212,7 +213,8 @@ const GrenzChart::Eintrag& GrenzChart::eintragFuer(const QByteArray& schluessel)
     reihenfolge_.append(schluessel);
     Eintrag neu;
     neu.abbildung = grafikZeichnen(neu.bild);
-    return cache_.insert(schluessel, neu).value();
+    // Moved in: a copy would take as many fresh pages as the picture has.
+    return cache_.emplace(schluessel, std::move(neu)).value();
 }
 
 } // namespace drel::chart

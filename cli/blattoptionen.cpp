@@ -130,11 +130,12 @@ OffenesBlatt::OffenesBlatt(const QString& dir)
 namespace {
 
 // A sheet reads the capacity records of its article and of the articles whose data it
-// takes over (a unit's compressor): only those rows are read from the largest table,
-// not the whole of it. Before the start cursors open, the article is looked up in the
-// article table alone; an article that is not found leaves the table whole (the
-// command then reports it).
-void nurEigeneLeistungsdaten(db::TDataModule1& dm, const BlattOptionen& o) {
+// takes over (a unit's compressor), and the technical values, shipment, accessory and
+// connection rows of the article it shows: only the rows of these articles are read
+// from those tables, not the whole of them. Before the start cursors open, the article
+// is looked up in the article table alone; an article that is not found leaves the
+// tables whole (the command then reports it).
+void nurEigeneZeilen(db::TDataModule1& dm, const BlattOptionen& o) {
     db::Cursor& artikel = dm.TBArtikel;
     try {
         artikel.open();
@@ -154,6 +155,11 @@ void nurEigeneLeistungsdaten(db::TDataModule1& dm, const BlattOptionen& o) {
     }
     dm.cache().setZeilenauswahl(QStringLiteral("CapacityData.cds"),
                                 {QStringLiteral("ArtikelID"), ids});
+    // The article's own detail tables, keyed by its number.
+    for (const char* datei :
+         {"TechnValue.cds", "ShipmentVolumes.cds", "Accessories.cds", "InterfVals.cds"})
+        dm.cache().setZeilenauswahl(QString::fromLatin1(datei),
+                                    {QStringLiteral("Teilenummer"), ids});
 }
 
 } // namespace
@@ -168,7 +174,7 @@ std::unique_ptr<OffenesBlatt> OffenesBlatt::oeffnen(const QString& befehl, const
         RecordingSink still;
         ScopedMessageSink stumm(&still);
         offen.reset(new OffenesBlatt(dir));
-        nurEigeneLeistungsdaten(offen->dm_, o);
+        nurEigeneZeilen(offen->dm_, o);
         offen->dm_.openStartCursors();
     }
     requireTables(offen->dm_);

@@ -19,6 +19,12 @@ CASES = [
     ("CQN4-66 L", "R404A", ["--t0", "-10", "--air", "32"], "CQNX4-66 L", "R404A"),
 ]
 
+# Rows of the bundled catalogue's detail tables that the sheet of the article lists.
+DETAIL_ROWS = {
+    "QNX2-22": ["Bohrung / Hub", "47 / 37 mm", "380-420V D/Y-3-50Hz", "Schwingungsdämpfer",
+                "Saug- und Druckabsperrventil", "Ölsumpfheizung", "Leistungsregler"],
+}
+
 
 def run(args):
     r = subprocess.run(args, capture_output=True, text=True)
@@ -98,6 +104,15 @@ def check_sheet(cli, pdir, tmp, article, km, point, typ, km_shown):
         text = pdf_text(pdf, 1)
         failures += [f"{article} {language}: diagram lacks {c!r}" for c in captions
                      if c not in text]
+    # The technical, delivery and accessory pages show the article's own rows, which
+    # the command reads alone from those tables.
+    if article in DETAIL_ROWS:
+        run([cli, "sheet", "--article", article, "--refrigerant", km, *point, "--pdf", str(pdf),
+             "--sections", "technical,delivery,accessories", "--settings", str(tmp),
+             "--language", "De", "--dir", pdir])
+        text = pdf_text(pdf)
+        failures += [f"{article}: detail pages lack {t!r}" for t in DETAIL_ROWS[article]
+                     if t not in text]
     return failures
 
 
