@@ -247,6 +247,13 @@ void nurGesuchtesKaeltemittel(db::TDataModule1& dm, const QString& listenEintrag
                                     {QStringLiteral("KaeltemittelID"), ids});
 }
 
+// A compressor search rates without a condenser: of the condensers' capacity table,
+// the largest of those it opens, it reads no row.
+void keineKondensatorLeistung(db::TDataModule1& dm) {
+    dm.cache().setZeilenauswahl(QStringLiteral("AirCooledCondenserRefrigerant.cds"),
+                                {QStringLiteral("LuftkondensatorID"), {}});
+}
+
 // The data module with the tables the search reads.
 void tabellenOeffnen(std::optional<db::TDataModule1>& dm, const QString& dir, bool aggregate,
                      const QString& listenEintrag) {
@@ -254,8 +261,10 @@ void tabellenOeffnen(std::optional<db::TDataModule1>& dm, const QString& dir, bo
     RecordingSink still;
     ScopedMessageSink stumm(&still);
     dm.emplace(dir, db::TDataModule1::OhneStartCursor{});
-    if (!aggregate)
+    if (!aggregate) {
         nurGesuchtesKaeltemittel(*dm, listenEintrag);
+        keineKondensatorLeistung(*dm);
+    }
     dm->openStartCursors();
 }
 } // namespace
