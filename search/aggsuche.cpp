@@ -7,6 +7,7 @@
 #include "db/cursorguard.h"
 #include "db/datamodule.h"
 #include "db/errorboundary.h"
+#include "db/recordhelpers.h"
 #include "fluid/stoff.h"
 #include "search/verdsuche.h"
 #include "state/betriebspunkt.h"
@@ -92,10 +93,14 @@ private:
     QHash<std::pair<QString, QString>, int> eintraege_;
 };
 
+// The refrigerant of each record from the capacity table's column; the numbers of the
+// record found are fetched ahead, as the balance and the rating read them next.
 bool leistungFinden(db::TDataModule1& dm, qint32 kaeltemittelId) {
     for (dm.TBLeistung.first(); !dm.TBLeistung.eof(); dm.TBLeistung.next()) {
-        if (dm.TBLeistung.asInteger(u"KaeltemittelID") == kaeltemittelId)
+        if (db::KaeltemittelSchluessel(dm.TBLeistung) == kaeltemittelId) {
+            db::LeistungVorladen(dm.TBLeistung);
             return true;
+        }
     }
     return false;
 }
@@ -191,7 +196,7 @@ bool AggLauf::einheit(int nummer, const AggRec& a) {
     v.t0 = t0;
     v.tc = tle;
     v.n = 1450.0;
-    v.Hubvolumen = dm.TBArtikel.asFloat(u"Hubvolumen");
+    v.Hubvolumen = db::Hubvolumen(dm.TBArtikel);
     v.Qo = qoRunden(r.QoV);
     v.Typ = a.Typ;
     v.TypUmgekehrt = a.TypUmgekehrt;
