@@ -92,35 +92,38 @@ const double* Table::zahlen(int row) const {
     return z;
 }
 
-const double* Table::spalte(int field) const {
-    if (spalten_.empty())
-        spalten_.resize(def_.fields.size());
-    std::unique_ptr<double[]>& s = spalten_[static_cast<size_t>(field)];
+namespace {
+
+// The column `field` of every row, each cell as `umwandeln` reads it (a missing cell as
+// an empty one), built at its first use and kept in `spalten`.
+template <typename T, typename Umwandeln>
+const T* spalteHolen(std::vector<std::unique_ptr<T[]>>& spalten, size_t felder,
+                     const std::vector<Row>& rows, int field, Umwandeln umwandeln) {
+    if (spalten.empty())
+        spalten.resize(felder);
+    std::unique_ptr<T[]>& s = spalten[static_cast<size_t>(field)];
     if (!s) {
         const auto f = static_cast<size_t>(field);
-        s = std::make_unique_for_overwrite<double[]>(std::max<size_t>(1, rows_.size()));
-        for (size_t r = 0; r < rows_.size(); ++r)
-            s[r] = f < rows_[r].size() ? toDouble(rows_[r][f]) : 0.0;
+        s = std::make_unique<T[]>(std::max<size_t>(1, rows.size()));
+        for (size_t r = 0; r < rows.size(); ++r)
+            s[r] = umwandeln(f < rows[r].size() ? rows[r][f] : Value());
     }
     return s.get();
 }
 
+} // namespace
+
+const double* Table::spalte(int field) const {
+    return spalteHolen(spalten_, def_.fields.size(), rows_, field,
+                       [](const Value& v) { return toDouble(v); });
+}
+
 const QString* Table::texte(int field) const {
-    if (texte_.empty())
-        texte_.resize(def_.fields.size());
-    std::unique_ptr<QString[]>& t = texte_[static_cast<size_t>(field)];
-    if (!t) {
-        const auto f = static_cast<size_t>(field);
-        t = std::make_unique<QString[]>(std::max<size_t>(1, rows_.size()));
-        for (size_t r = 0; r < rows_.size(); ++r) {
-            if (f >= rows_[r].size())
-                continue;
-            const QString text = toString(rows_[r][f]);
-            // A copy of its own: the loaded text's memory lies wherever its row was read.
-            t[r] = QString(text.constData(), text.size());
-        }
-    }
-    return t.get();
+    return spalteHolen(texte_, def_.fields.size(), rows_, field, [](const Value& v) {
+        const QString text = toString(v);
+        // A copy of its own: the loaded text's memory lies wherever its row was read.
+        return QString(text.constData(), text.size());
+    });
 }
 
 } // namespace drel::db
