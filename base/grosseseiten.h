@@ -13,4 +13,12 @@ inline constexpr std::size_t kGrosseSeite = std::size_t{2} << 20U;
 // large pages where it offers them on request. Only a hint: without it nothing changes.
 void grosseSeitenErbitten(void* anfang, std::size_t laenge);
 
+// For a short-lived process that fills its heap with many small records (the rows of
+// the tables a command reads): grows the heap once, keeps it from being handed back,
+// and asks for large pages over the next `vorrat` bytes of it. `vorrat` should be what
+// the process fills in any case, as a large page counts whole once it is touched.
+// Call it first thing in main; where the C library or the system offers none of this,
+// nothing changes.
+void haldeMitGrossenSeiten(std::size_t vorrat);
+
 } // namespace drel
