@@ -64,83 +64,53 @@ VdSatz& Suchergebnis::anhaengen() {
     return satz;
 }
 
-namespace {
-
-// A tournament tree over the slots 1..n that names the slot the selection sort takes
-// next: the smallest key, the first slot among equal keys. A finished slot takes no
-// part. A slot whose key is NaN never wins against a number, as the scan of the
-// selection sort never moves its candidate onto a NaN.
-class Auswahlbaum {
-public:
-    explicit Auswahlbaum(const std::vector<double>& keys) : keys_(keys) {
-        const std::size_t n = keys.size() - 1;
-        while (blaetter_ < n)
-            blaetter_ *= 2;
-        knoten_.assign(2 * blaetter_, kFrei);
-        for (std::size_t s = 1; s <= n; ++s)
-            knoten_[blaetter_ + s - 1] = static_cast<int>(s);
-        for (std::size_t k = blaetter_ - 1; k >= 1; --k)
-            knoten_[k] = sieger(knoten_[2 * k], knoten_[2 * k + 1]);
-    }
-
-    int sieger() const { return knoten_[1]; }
-
-    // The key of the slot changed, or the slot is finished (nimmtTeil false).
-    void aendern(int slot, bool nimmtTeil) {
-        std::size_t k = blaetter_ + static_cast<std::size_t>(slot) - 1;
-        knoten_[k] = nimmtTeil ? slot : kFrei;
-        for (k /= 2; k >= 1; k /= 2)
-            knoten_[k] = sieger(knoten_[2 * k], knoten_[2 * k + 1]);
-    }
-
-private:
-    static constexpr int kFrei = -1;
-
-    int sieger(int a, int b) const {
-        if (a == kFrei || b == kFrei)
-            return a == kFrei ? b : a;
-        const double x = keys_[static_cast<std::size_t>(a)];
-        const double y = keys_[static_cast<std::size_t>(b)];
-        if (std::isnan(x) != std::isnan(y))
-            return std::isnan(x) ? b : a;
-        if (y < x)
-            return b;
-        if (x < y)
-            return a;
-        return std::min(a, b);
-    }
-
-    const std::vector<double>& keys_;
-    std::size_t blaetter_ = 1;
-    std::vector<int> knoten_;
-};
-
-} // namespace
-
 void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& schluessel) {
-    // The keys are read once. The selection sort's order, ties included, comes out of a
-    // tournament tree in O(n log n): each step takes the first smallest key of the slots
-    // not yet placed (or keeps a NaN in place, where the scan would stick to it) and
-    // exchanges it into position i. The exchanges run on the keys and on the entries'
-    // numbers; each entry is then moved once to its place, as a large list lies outside
-    // the processor's cache and an exchange of two entries reaches into it twice.
+    // The selection sort takes the numbers in ascending order; only the order among equal
+    // keys depends on its exchanges. An entry of a key is moved only while smaller keys
+    // are taken (the one standing at the position being filled goes to where the taken
+    // one stood), never while its own key is taken: standing at the position being filled
+    // it would itself be the first smallest. So the entries of one key are taken in the
+    // order of their positions when their key comes up. A NaN key never moves: the scan
+    // neither takes one nor leaves its candidate at one, and a NaN at the position being
+    // filled stays there. The keys are read once and sorted in O(n log n); the exchanges
+    // run on positions only, and each entry is then moved once to its place, as a large
+    // list lies outside the processor's cache.
     const auto n = static_cast<std::size_t>(anzahl_);
     std::vector<double> keys(n + 1);
-    std::vector<int> herkunft(n + 1);
+    std::vector<int> zahlen; // entries with a number as key, ascending by key
+    zahlen.reserve(n);
     for (std::size_t i = 1; i <= n; ++i) {
         keys[i] = schluessel(vd_[i]);
-        herkunft[i] = static_cast<int>(i);
+        if (!std::isnan(keys[i]))
+            zahlen.push_back(static_cast<int>(i));
     }
-    Auswahlbaum baum(keys);
-    for (int i = 1; i <= anzahl_; ++i) {
-        const auto p = static_cast<std::size_t>(i);
-        const int kleinster = std::isnan(keys[p]) ? i : baum.sieger();
-        const auto k = static_cast<std::size_t>(kleinster);
-        std::swap(herkunft[p], herkunft[k]);
-        std::swap(keys[p], keys[k]);
-        if (kleinster != i)
-            baum.aendern(kleinster, true);
-        baum.aendern(i, false);
+    const auto key = [&keys](int e) { return keys[static_cast<std::size_t>(e)]; };
+    std::sort(zahlen.begin(), zahlen.end(), [&key](int a, int b) { return key(a) < key(b); });
+
+    std::vector<int> herkunft(n + 1); // entry at each position
+    std::vector<int> stelle(n + 1);   // position of each entry
+    for (std::size_t i = 0; i <= n; ++i)
+        herkunft[i] = stelle[i] = static_cast<int>(i);
+    const auto nachStelle = [&stelle](int a, int b) {
+        return stelle[static_cast<std::size_t>(a)] < stelle[static_cast<std::size_t>(b)];
+    };
+    std::size_t i = 1;
+    for (auto anfang = zahlen.begin(); anfang != zahlen.end();) {
+        const auto ende = std::find_if(anfang, zahlen.end(),
+                                       [&](int e) { return key(*anfang) < key(e); });
+        std::sort(anfang, ende, nachStelle);
+        for (auto e = anfang; e != ende; ++e) {
+            while (std::isnan(keys[static_cast<std::size_t>(herkunft[i])]))
+                ++i;
+            const auto m = static_cast<std::size_t>(stelle[static_cast<std::size_t>(*e)]);
+            const int verdraengt = herkunft[i];
+            herkunft[m] = verdraengt;
+            stelle[static_cast<std::size_t>(verdraengt)] = static_cast<int>(m);
+            herkunft[i] = *e;
+            stelle[static_cast<std::size_t>(*e)] = static_cast<int>(i);
+            ++i;
+        }
+        anfang = ende;
     }
     umordnen(herkunft);
 }
