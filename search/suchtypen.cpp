@@ -3,6 +3,7 @@
 #include "base/numberformat.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <utility>
 
@@ -53,14 +54,49 @@ double zweiStellen(double wert) {
 
 Suchergebnis::Suchergebnis() {
     vd_.resize(kStartGroesse + 1);
+    slot_.resize(vd_.size());
 }
+
+namespace {
+
+void vorladen(const void* p) {
+    __builtin_prefetch(p, 1);
+}
+
+// The header of a text, which releasing the text counts down.
+void kopfVorladen(const QString& text) {
+    if (!text.isNull())
+        vorladen(reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(text.constData()) -
+                                               sizeof(QArrayData)));
+}
+
+} // namespace
 
 VdSatz& Suchergebnis::anhaengen() {
     ++anzahl_;
-    if (static_cast<std::size_t>(anzahl_) >= vd_.size())
+    if (static_cast<std::size_t>(anzahl_) >= vd_.size()) {
         vd_.resize(vd_.size() * 2);
-    VdSatz& satz = vd_[static_cast<std::size_t>(anzahl_)];
+        slot_.resize(vd_.size());
+    }
+    const auto i = static_cast<std::size_t>(anzahl_);
+    slot_[i] = anzahl_;
+    VdSatz& satz = vd_[i];
     satz = VdSatz{};
+    // A search takes microseconds per result, and the entries and texts that the next
+    // two results replace have long left the cache when the list is large: fetched now,
+    // they are at hand when their turn comes.
+    if (i + 2 < vd_.size()) {
+        const auto* naechster = reinterpret_cast<const char*>(&vd_[i + 2]);
+        for (std::size_t b = 0; b < sizeof(VdSatz); b += 64)
+            vorladen(naechster + b);
+    }
+    if (i + 1 < vd_.size()) {
+        const VdSatz& v = vd_[i + 1];
+        kopfVorladen(v.Zeile);
+        kopfVorladen(v.Typ);
+        kopfVorladen(v.TypUmgekehrt);
+        kopfVorladen(v.Kaeltemittel);
+    }
     return satz;
 }
 
@@ -73,14 +109,13 @@ void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& 
     // order of their positions when their key comes up. A NaN key never moves: the scan
     // neither takes one nor leaves its candidate at one, and a NaN at the position being
     // filled stays there. The keys are read once and sorted in O(n log n); the exchanges
-    // run on positions only, and each entry is then moved once to its place, as a large
-    // list lies outside the processor's cache.
+    // run on positions only, and the entries stay in their slots.
     const auto n = static_cast<std::size_t>(anzahl_);
     std::vector<double> keys(n + 1);
     std::vector<int> zahlen; // entries with a number as key, ascending by key
     zahlen.reserve(n);
     for (std::size_t i = 1; i <= n; ++i) {
-        keys[i] = schluessel(vd_[i]);
+        keys[i] = schluessel(vd_[slot(static_cast<int>(i))]);
         if (!std::isnan(keys[i]))
             zahlen.push_back(static_cast<int>(i));
     }
@@ -112,25 +147,10 @@ void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& 
         }
         anfang = ende;
     }
-    umordnen(herkunft);
-}
-
-void Suchergebnis::umordnen(std::vector<int>& herkunft) {
-    // Along each cycle of the permutation: entry i takes the entry from herkunft[i].
-    for (std::size_t start = 1; start < herkunft.size(); ++start) {
-        if (herkunft[start] == static_cast<int>(start))
-            continue;
-        VdSatz erster = std::move(vd_[start]);
-        std::size_t i = start;
-        for (auto von = static_cast<std::size_t>(herkunft[i]); von != start;
-             von = static_cast<std::size_t>(herkunft[i])) {
-            vd_[i] = std::move(vd_[von]);
-            herkunft[i] = static_cast<int>(i);
-            i = von;
-        }
-        vd_[i] = std::move(erster);
-        herkunft[i] = static_cast<int>(i);
-    }
+    // Position i takes the slot that stood at herkunft[i].
+    std::vector<int> alt(slot_.begin(), slot_.begin() + anzahl_ + 1);
+    for (std::size_t p = 1; p <= n; ++p)
+        slot_[p] = alt[static_cast<std::size_t>(herkunft[p])];
 }
 
 void Suchergebnis::nachQoSortieren() {

@@ -108,8 +108,8 @@ public:
     // The next free entry (reset to a fresh record); the count grows by one.
     VdSatz& anhaengen();
 
-    VdSatz& operator[](int i) { return vd_[static_cast<std::size_t>(i)]; }
-    const VdSatz& operator[](int i) const { return vd_[static_cast<std::size_t>(i)]; }
+    VdSatz& operator[](int i) { return vd_[slot(i)]; }
+    const VdSatz& operator[](int i) const { return vd_[slot(i)]; }
 
     // Selection sort of entries 1..anzahl ascending by the key: for each position the
     // first entry with the smallest key among the rest is exchanged with it. The same
@@ -118,10 +118,12 @@ public:
     void nachQoSortieren();
 
 private:
-    // Entry i takes the entry that stood at herkunft[i] (a permutation of 1..anzahl).
-    void umordnen(std::vector<int>& herkunft);
+    std::size_t slot(int i) const { return static_cast<std::size_t>(slot_[static_cast<std::size_t>(i)]); }
 
+    // Entries stay in the slots they were appended to; sorting reorders only the slot
+    // numbers. Slots 1..anzahl are a permutation of 1..anzahl, so slot anzahl + 1 is free.
     std::vector<VdSatz> vd_;
+    std::vector<int> slot_;
     int anzahl_ = 0;
 };
 
