@@ -466,6 +466,18 @@ int Cursor::currentTableRow() const {
                : -1;
 }
 
+int Cursor::tableRowAhead(int schritte) const {
+    aktualisieren();
+    const int p = position_ + schritte;
+    return position_ >= 0 && p < static_cast<int>(view_.size()) ? view_[static_cast<size_t>(p)]
+                                                                : -1;
+}
+
+void Cursor::bereichVorladen(int masterZeile) const {
+    if (masterZeile >= 0 && static_cast<size_t>(masterZeile) < bereichJeMasterZeile_.size())
+        __builtin_prefetch(&bereichJeMasterZeile_[static_cast<size_t>(masterZeile)]);
+}
+
 int Cursor::fieldIndex(QAnyStringView field) const {
     return table_ ? table_->fieldIndex(field) : -1;
 }

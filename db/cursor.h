@@ -126,6 +126,11 @@ public:
 
     // Table row index of the current row, -1 when the view is empty.
     int currentTableRow() const;
+    // Table row index of the row `schritte` rows after the current one, -1 past the end.
+    int tableRowAhead(int schritte) const;
+    // For a detail cursor: asks the processor to fetch the remembered range of this
+    // master table row, a few master rows before it is reached (a hint only).
+    void bereichVorladen(int masterZeile) const;
     // Value of a stored field (by position) of the current row; null on an empty view.
     const Value& storedValue(int fieldIndex) const;
     int fieldIndex(QAnyStringView field) const; // stored fields only, -1 when none

@@ -138,6 +138,15 @@ public:
         const int row = zeile(c);
         return row < 0 ? QString() : table_->texte(position_)[row];
     }
+    // Only once the field was read from this table: a hint never builds a column.
+    void zahlVorladen(const Cursor& c, int row) const {
+        if (row >= 0 && position_ >= 0 && c.table() == table_)
+            __builtin_prefetch(table_->spalte(position_) + row);
+    }
+    void textVorladen(const Cursor& c, int row) const {
+        if (row >= 0 && position_ >= 0 && c.table() == table_)
+            __builtin_prefetch(table_->texte(position_) + row);
+    }
 
 private:
     // The current table row, -1 without one; an unknown name fails as by name.
@@ -157,6 +166,28 @@ private:
     TablePtr table_;
     int position_ = -1;
 };
+
+// The article fields a search reads for every article, shared with ArtikelVorladen.
+Spaltenfeld& gruppeFeld() {
+    static Spaltenfeld feld("Produktgruppe");
+    return feld;
+}
+Spaltenfeld& idFeld() {
+    static Spaltenfeld feld("ID");
+    return feld;
+}
+Spaltenfeld& hubFeld() {
+    static Spaltenfeld feld("Hubvolumen");
+    return feld;
+}
+Spaltenfeld& bezeichnungFeld() {
+    static Spaltenfeld feld("Bezeichnung1");
+    return feld;
+}
+Spaltenfeld& basisDatenFeld() {
+    static Spaltenfeld feld("UseBaseArticleWukData");
+    return feld;
+}
 
 bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
     for (const char* t : texts)
@@ -242,8 +273,7 @@ Baureihe BaureihenArtVonGruppe(int g) {
 }
 
 int Produktgruppe(const Cursor& artikel) {
-    static Spaltenfeld gruppe("Produktgruppe");
-    return static_cast<int>(gruppe.zahl(artikel));
+    return static_cast<int>(gruppeFeld().zahl(artikel));
 }
 
 SauggasBemessung SauggasLesen(const Cursor& leistung) {
@@ -261,13 +291,11 @@ std::optional<double> KaeltemittelSchluessel(const Cursor& leistung) {
 }
 
 qint32 ArtikelNummer(const Cursor& artikel) {
-    static Spaltenfeld id("ID");
-    return static_cast<qint32>(id.zahl(artikel));
+    return static_cast<qint32>(idFeld().zahl(artikel));
 }
 
 double Hubvolumen(const Cursor& artikel) {
-    static Spaltenfeld hub("Hubvolumen");
-    return hub.zahl(artikel);
+    return hubFeld().zahl(artikel);
 }
 
 void LeistungVorladen(const Cursor& leistung) {
@@ -279,6 +307,14 @@ void LeistungVorladen(const Cursor& leistung) {
     constexpr int kJeZeile = 64 / sizeof(double);
     for (int f = 0; f < table->fieldCount(); f += kJeZeile)
         __builtin_prefetch(z + f);
+}
+
+void ArtikelVorladen(const Cursor& artikel, int tabellenZeile) {
+    gruppeFeld().zahlVorladen(artikel, tabellenZeile);
+    basisDatenFeld().zahlVorladen(artikel, tabellenZeile);
+    idFeld().zahlVorladen(artikel, tabellenZeile);
+    hubFeld().zahlVorladen(artikel, tabellenZeile);
+    bezeichnungFeld().textVorladen(artikel, tabellenZeile);
 }
 
 Baureihe BaureihenArt(const Cursor& artikel) {
@@ -333,8 +369,7 @@ QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel
 }
 
 QString Bezeichnung1(const Cursor& artikel) {
-    static Spaltenfeld bezeichnung("Bezeichnung1");
-    return bezeichnung.text(artikel);
+    return bezeichnungFeld().text(artikel);
 }
 
 QString BasisartikelText(const Cursor& artikel) {
@@ -401,8 +436,7 @@ qint32 basisId(const Cursor& artikel) {
 
 qint32 datenArtikelId(const Cursor& artikel) {
     // The flag first: most articles keep their own data, and their base text is not read.
-    static Spaltenfeld basisDaten("UseBaseArticleWukData");
-    if (basisDaten.zahl(artikel) == 0.0)
+    if (basisDatenFeld().zahl(artikel) == 0.0)
         return 0;
     const QString basis = BasisartikelText(artikel).trimmed();
     if (basis.isEmpty() || basis == QLatin1String("0"))

@@ -84,6 +84,10 @@ QString BasisartikelText(const Cursor& artikel);
 // and coefficients) while other fields are read: over a large catalogue they lie
 // outside its cache. Converts the row if it is read for the first time.
 void LeistungVorladen(const Cursor& leistung);
+// The same for the fields a search reads of an article (group, data flag, article ID,
+// swept volume, type name) in the given table row of the article cursor, a few rows
+// before the search reaches it; nothing for a row of -1.
+void ArtikelVorladen(const Cursor& artikel, int tabellenZeile);
 
 // The rating basis of the current capacity record: a suction gas temperature (°C) or,
 // without the flag, a superheat (K) over t0.

@@ -3,8 +3,8 @@
 #include "base/numberformat.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace drel::search {
@@ -131,8 +131,8 @@ void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& 
     };
     std::size_t i = 1;
     for (auto anfang = zahlen.begin(); anfang != zahlen.end();) {
-        const auto ende = std::find_if(anfang, zahlen.end(),
-                                       [&](int e) { return key(*anfang) < key(e); });
+        const auto ende =
+            std::find_if(anfang, zahlen.end(), [&](int e) { return key(*anfang) < key(e); });
         std::sort(anfang, ende, nachStelle);
         for (auto e = anfang; e != ende; ++e) {
             while (std::isnan(keys[static_cast<std::size_t>(herkunft[i])]))

@@ -118,7 +118,9 @@ public:
     void nachQoSortieren();
 
 private:
-    std::size_t slot(int i) const { return static_cast<std::size_t>(slot_[static_cast<std::size_t>(i)]); }
+    std::size_t slot(int i) const {
+        return static_cast<std::size_t>(slot_[static_cast<std::size_t>(i)]);
+    }
 
     // Entries stay in the slots they were appended to; sorting reorders only the slot
     // numbers. Slots 1..anzahl are a permutation of 1..anzahl, so slot anzahl + 1 is free.

@@ -2,14 +2,13 @@
 // how the C library manages the heap for the rest of the process.
 #include "base/grosseseiten.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

@@ -75,6 +75,16 @@ protected:
         km.setMasterSource(&leistungQuelle);
         km.setMasterFields("KaeltemittelID");
     }
+    // The whole chain from the articles (ordered by ID) down, opened.
+    void ketteOeffnen(Cursor& artikel, DataSource& artikelQuelle, Cursor& leistung,
+                      DataSource& leistungQuelle, Cursor& km) const {
+        artikel.setFileName(articles_);
+        artikel.setIndexFieldNames("ID");
+        leistungKette(leistung, artikelQuelle, km, leistungQuelle);
+        km.open();
+        leistung.open();
+        artikel.open();
+    }
 
     QString articles_, capacity_, refrigerants_;
 };
@@ -117,6 +127,27 @@ TEST_F(CursorTest, NavigationKeepsTheLastRowAtEof) {
     c.prior();
     EXPECT_TRUE(c.bof());
     EXPECT_EQ(c.asInteger("ID"), 10);
+}
+
+// The rows ahead follow the index order of the view, a detail's view included.
+TEST_F(CursorTest, TableRowAheadInViewOrder) {
+    Cursor artikel("TBArtikel"), leistung("TBLeistung"), km("TBKMittelS");
+    DataSource dtsArtikel("DtsTBArtikel", &artikel), dtsLeistung("DtsLeistung", &leistung);
+    artikel.setFileName(articles_);
+    artikel.setIndexFieldNames("ID");
+    EXPECT_EQ(artikel.tableRowAhead(1), -1) << "closed";
+    artikel.open();
+    EXPECT_EQ(artikel.tableRowAhead(0), 1); // ID 10 in file row 1
+    EXPECT_EQ(artikel.tableRowAhead(2), 0); // ID 30
+    EXPECT_EQ(artikel.tableRowAhead(4), 4); // ID 50
+    EXPECT_EQ(artikel.tableRowAhead(5), -1);
+    artikel.last();
+    EXPECT_EQ(artikel.tableRowAhead(1), -1);
+    leistungKette(leistung, dtsArtikel, km, dtsLeistung);
+    leistung.open();
+    artikel.first();
+    EXPECT_EQ(leistung.tableRowAhead(2), 4); // capacity IDs 1, 3, 5 of article 10
+    EXPECT_EQ(leistung.tableRowAhead(3), -1);
 }
 
 TEST_F(CursorTest, FindKeyAndLocate) {
@@ -163,12 +194,7 @@ TEST_F(CursorTest, FilterSwitchesOnAndOffAndFollowsNewText) {
 TEST_F(CursorTest, DetailFollowsEveryMoveOfTheMasterInCascade) {
     Cursor artikel("TBArtikel"), leistung("TBLeistung"), kmittel("TBKMittelS");
     DataSource dtsArtikel("DtsTBArtikel", &artikel), dtsLeistung("DtsLeistung", &leistung);
-    artikel.setFileName(articles_);
-    artikel.setIndexFieldNames("ID");
-    leistungKette(leistung, dtsArtikel, kmittel, dtsLeistung);
-    kmittel.open();
-    leistung.open();
-    artikel.open();
+    ketteOeffnen(artikel, dtsArtikel, leistung, dtsLeistung, kmittel);
 
     ASSERT_EQ(artikel.asInteger("ID"), 10);
     EXPECT_EQ(column(leistung, "ID"), (V{1, 3, 5})); // file order within one key
@@ -188,6 +214,37 @@ TEST_F(CursorTest, DetailFollowsEveryMoveOfTheMasterInCascade) {
     artikel.locate("Bezeichnung1", {s("QN5/300-4")});
     EXPECT_EQ(leistung.asFloat("KaelteLeistung1"), 33.0);
     EXPECT_EQ(kmittel.asString("ashrae"), "R22");
+}
+
+// The refrigerant of each capacity record, looked up by the record's key among the few
+// refrigerant keys: a null key and an unknown one find nothing, a key of 0 its row.
+TEST_F(CursorTest, SmallDetailFollowsTheKeyOfEveryMasterRow) {
+    QFile::remove(capacity_);
+    QFile::remove(refrigerants_);
+    writeTable(dir_, capacityDef(),
+               {{i(1), i(10), i(2), d(1.0)},
+                {i(2), i(10), Value{}, d(2.0)},
+                {i(3), i(10), i(0), d(3.0)},
+                {i(4), i(10), i(9), d(4.0)},
+                {i(5), i(10), i(3), d(5.0)},
+                {i(6), i(10), i(2), d(6.0)}});
+    writeTable(dir_, refrigerantsDef(),
+               {{i(3), s("R22")}, {i(0), s("R0")}, {i(2), s("R404A")}, {i(1), s("R134a")}});
+    Cursor artikel("TBArtikel"), leistung("TBLeistung"), km("TBKMittelS");
+    DataSource dtsArtikel("DtsTBArtikel", &artikel), dtsLeistung("DtsLeistung", &leistung);
+    ketteOeffnen(artikel, dtsArtikel, leistung, dtsLeistung, km);
+    ASSERT_EQ(artikel.asInteger("ID"), 10);
+    QStringList namen;
+    for (int runde = 0; runde < 2; ++runde) { // the second time from what was remembered
+        namen.clear();
+        for (leistung.first(); !leistung.eof(); leistung.next())
+            namen << (km.isEmpty() ? QStringLiteral("-") : km.asString("Ashrae"));
+        EXPECT_EQ(namen, (QStringList{"R404A", "-", "R0", "-", "R22", "R404A"})) << runde;
+    }
+    ASSERT_TRUE(leistung.locate("ID", {i(5)}));
+    km.last();
+    EXPECT_EQ(km.recordCount(), 1);
+    EXPECT_EQ(km.asString("Ashrae"), "R22");
 }
 
 // Details are brought up to date when they are read, not at each move of their
