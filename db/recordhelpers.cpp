@@ -168,25 +168,17 @@ private:
 };
 
 // The article fields a search reads for every article, shared with ArtikelVorladen.
-Spaltenfeld& gruppeFeld() {
-    static Spaltenfeld feld("Produktgruppe");
-    return feld;
-}
-Spaltenfeld& idFeld() {
-    static Spaltenfeld feld("ID");
-    return feld;
-}
-Spaltenfeld& hubFeld() {
-    static Spaltenfeld feld("Hubvolumen");
-    return feld;
-}
-Spaltenfeld& bezeichnungFeld() {
-    static Spaltenfeld feld("Bezeichnung1");
-    return feld;
-}
-Spaltenfeld& basisDatenFeld() {
-    static Spaltenfeld feld("UseBaseArticleWukData");
-    return feld;
+struct Artikelfelder {
+    Spaltenfeld gruppe{"Produktgruppe"};
+    Spaltenfeld id{"ID"};
+    Spaltenfeld hub{"Hubvolumen"};
+    Spaltenfeld bezeichnung{"Bezeichnung1"};
+    Spaltenfeld basisDaten{"UseBaseArticleWukData"};
+};
+
+Artikelfelder& artikelfelder() {
+    static Artikelfelder felder;
+    return felder;
 }
 
 bool equalsAny(const QString& d, std::initializer_list<const char*> texts) {
@@ -273,7 +265,7 @@ Baureihe BaureihenArtVonGruppe(int g) {
 }
 
 int Produktgruppe(const Cursor& artikel) {
-    return static_cast<int>(gruppeFeld().zahl(artikel));
+    return static_cast<int>(artikelfelder().gruppe.zahl(artikel));
 }
 
 SauggasBemessung SauggasLesen(const Cursor& leistung) {
@@ -291,11 +283,11 @@ std::optional<double> KaeltemittelSchluessel(const Cursor& leistung) {
 }
 
 qint32 ArtikelNummer(const Cursor& artikel) {
-    return static_cast<qint32>(idFeld().zahl(artikel));
+    return static_cast<qint32>(artikelfelder().id.zahl(artikel));
 }
 
 double Hubvolumen(const Cursor& artikel) {
-    return hubFeld().zahl(artikel);
+    return artikelfelder().hub.zahl(artikel);
 }
 
 void LeistungVorladen(const Cursor& leistung) {
@@ -310,11 +302,12 @@ void LeistungVorladen(const Cursor& leistung) {
 }
 
 void ArtikelVorladen(const Cursor& artikel, int tabellenZeile) {
-    gruppeFeld().zahlVorladen(artikel, tabellenZeile);
-    basisDatenFeld().zahlVorladen(artikel, tabellenZeile);
-    idFeld().zahlVorladen(artikel, tabellenZeile);
-    hubFeld().zahlVorladen(artikel, tabellenZeile);
-    bezeichnungFeld().textVorladen(artikel, tabellenZeile);
+    const Artikelfelder& f = artikelfelder();
+    f.gruppe.zahlVorladen(artikel, tabellenZeile);
+    f.basisDaten.zahlVorladen(artikel, tabellenZeile);
+    f.id.zahlVorladen(artikel, tabellenZeile);
+    f.hub.zahlVorladen(artikel, tabellenZeile);
+    f.bezeichnung.textVorladen(artikel, tabellenZeile);
 }
 
 Baureihe BaureihenArt(const Cursor& artikel) {
@@ -369,7 +362,7 @@ QString typMitXUmgekehrt(const QString& bezeichnung, const QString& kaeltemittel
 }
 
 QString Bezeichnung1(const Cursor& artikel) {
-    return bezeichnungFeld().text(artikel);
+    return artikelfelder().bezeichnung.text(artikel);
 }
 
 QString BasisartikelText(const Cursor& artikel) {
@@ -436,7 +429,7 @@ qint32 basisId(const Cursor& artikel) {
 
 qint32 datenArtikelId(const Cursor& artikel) {
     // The flag first: most articles keep their own data, and their base text is not read.
-    if (basisDatenFeld().zahl(artikel) == 0.0)
+    if (artikelfelder().basisDaten.zahl(artikel) == 0.0)
         return 0;
     const QString basis = BasisartikelText(artikel).trimmed();
     if (basis.isEmpty() || basis == QLatin1String("0"))
