@@ -101,9 +101,12 @@ def run_benchmarks(build, runs, only):
         pattern = "^(" + "|".join(names) + ")(/[a-z_]+(:[0-9.]+)?)*$"
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
         # The results go to a file of their own: a program may print on stdout too.
+        # The repetitions of a program's benchmarks alternate, so that the two sides of
+        # a ratio (the 1x and the 10x catalogue) see the same phases of a busy host.
         with tempfile.NamedTemporaryFile(suffix=".json") as ergebnis:
             out = subprocess.run([str(exe), f"--benchmark_filter={pattern}",
                                   f"--benchmark_repetitions={runs}",
+                                  "--benchmark_enable_random_interleaving=true",
                                   "--benchmark_report_aggregates_only=true",
                                   f"--benchmark_out={ergebnis.name}",
                                   "--benchmark_out_format=json"],

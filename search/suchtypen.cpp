@@ -112,37 +112,42 @@ void Suchergebnis::auswahlSortieren(const std::function<double(const VdSatz&)>& 
     // run on positions only, and the entries stay in their slots.
     const auto n = static_cast<std::size_t>(anzahl_);
     std::vector<double> keys(n + 1);
-    std::vector<int> zahlen; // entries with a number as key, ascending by key
+    // Entries with a number as key, ascending by key; the key travels with the entry,
+    // so that the sort compares numbers at hand.
+    std::vector<std::pair<double, int>> zahlen;
     zahlen.reserve(n);
     for (std::size_t i = 1; i <= n; ++i) {
         keys[i] = schluessel(vd_[slot(static_cast<int>(i))]);
         if (!std::isnan(keys[i]))
-            zahlen.push_back(static_cast<int>(i));
+            zahlen.emplace_back(keys[i], static_cast<int>(i));
     }
-    const auto key = [&keys](int e) { return keys[static_cast<std::size_t>(e)]; };
-    std::sort(zahlen.begin(), zahlen.end(), [&key](int a, int b) { return key(a) < key(b); });
+    std::sort(zahlen.begin(), zahlen.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
 
     std::vector<int> herkunft(n + 1); // entry at each position
     std::vector<int> stelle(n + 1);   // position of each entry
     for (std::size_t i = 0; i <= n; ++i)
         herkunft[i] = stelle[i] = static_cast<int>(i);
-    const auto nachStelle = [&stelle](int a, int b) {
-        return stelle[static_cast<std::size_t>(a)] < stelle[static_cast<std::size_t>(b)];
+    const auto nachStelle = [&stelle](const auto& a, const auto& b) {
+        return stelle[static_cast<std::size_t>(a.second)] <
+               stelle[static_cast<std::size_t>(b.second)];
     };
     std::size_t i = 1;
     for (auto anfang = zahlen.begin(); anfang != zahlen.end();) {
+        const double k = anfang->first;
         const auto ende =
-            std::find_if(anfang, zahlen.end(), [&](int e) { return key(*anfang) < key(e); });
+            std::find_if(anfang, zahlen.end(), [k](const auto& e) { return k < e.first; });
         std::sort(anfang, ende, nachStelle);
         for (auto e = anfang; e != ende; ++e) {
             while (std::isnan(keys[static_cast<std::size_t>(herkunft[i])]))
                 ++i;
-            const auto m = static_cast<std::size_t>(stelle[static_cast<std::size_t>(*e)]);
+            const int eintrag = e->second;
+            const auto m = static_cast<std::size_t>(stelle[static_cast<std::size_t>(eintrag)]);
             const int verdraengt = herkunft[i];
             herkunft[m] = verdraengt;
             stelle[static_cast<std::size_t>(verdraengt)] = static_cast<int>(m);
-            herkunft[i] = *e;
-            stelle[static_cast<std::size_t>(*e)] = static_cast<int>(i);
+            herkunft[i] = eintrag;
+            stelle[static_cast<std::size_t>(eintrag)] = static_cast<int>(i);
             ++i;
         }
         anfang = ende;
